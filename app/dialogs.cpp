@@ -1,0 +1,143 @@
+#include "app/dialogs.h"
+
+#include "app/platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <exception>
+
+namespace Dialogs {
+namespace {
+
+Handler *g_handler = nullptr;
+
+const QString &appTitle()
+{
+    static const QString title = QStringLiteral("Tenacio");
+    return title;
+}
+
+// Converts "Text File (*.txt)|*.txt|Any File (*.*)|*.*" into Qt's filter form.
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts.at(i + 1);
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString label = parts.at(i);
+        if (!label.contains(QLatin1Char('(')))
+            label += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        out << label;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+// A message box that tells a press of its button from its close box.
+class StartBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    bool closedByFrame = false;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        closedByFrame = true;
+        QMessageBox::closeEvent(event);
+    }
+};
+
+} // namespace
+
+void SetHandler(Handler *handler) { g_handler = handler; }
+
+void ShowMessage(QWidget *parent, const QString &text)
+{
+    if (g_handler) {
+        g_handler->ask(Kind::Message, appTitle(), text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool Confirm(QWidget *parent, const QString &text)
+{
+    const QString title = QStringLiteral("Confirm");
+    if (g_handler)
+        return g_handler->ask(Kind::Confirm, title, text) == Answer::Ok;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+Answer AskToStart(QWidget *parent, const QString &text)
+{
+    const QString title = QStringLiteral("Confirm");
+    if (g_handler)
+        return g_handler->ask(Kind::StartPrompt, title, text);
+    StartBox box(QMessageBox::Question, title, text, QMessageBox::Ok, parent);
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    box.setDefaultButton(qobject_cast<QPushButton *>(ok));
+    box.setEscapeButton(ok); // Esc presses OK too
+    box.exec();
+    // The close box of a box with one button also reports that button;
+    // only a press of OK (by mouse, Enter or Esc) starts.
+    return box.closedByFrame ? Answer::Closed : Answer::Ok;
+}
+
+void ShowError(QWidget *parent, const QString &text)
+{
+    if (g_handler) {
+        g_handler->ask(Kind::Error, appTitle(), text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, appTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString OpenFileName(QWidget *parent, const QString &filter)
+{
+    if (g_handler)
+        return g_handler->fileName(false, filter);
+    return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), qtFilter(filter));
+}
+
+QString SaveFileName(QWidget *parent, const QString &filter)
+{
+    if (g_handler)
+        return g_handler->fileName(true, filter);
+    return QFileDialog::getSaveFileName(parent, QString(), QDir::currentPath(), qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+int ExecModal(QDialog *dialog)
+{
+    if (g_handler)
+        return g_handler->execModal(dialog);
+    return dialog->exec();
+}
+
+void Guard(QWidget *parent, const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const AppError &e) {
+        ShowError(parent, e.text());
+    } catch (const std::exception &e) {
+        ShowError(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        ShowError(parent, QStringLiteral("Unknown error"));
+    }
+}
+
+} // namespace Dialogs

@@ -1,0 +1,59 @@
+#pragma once
+
+// Every message box, confirmation, file dialog and modal showing of the
+// program goes through here, so that tests can answer them without
+// running a nested event loop.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace Dialogs {
+
+enum class Kind {
+    Message,      // plain message box with "OK"
+    Confirm,      // "Confirm", question icon, "OK" and "Cancel"
+    StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
+    Error,        // the general error report
+};
+
+enum class Answer { Ok, Cancel, Closed };
+
+// Shows a plain message box with an "OK" button.
+void ShowMessage(QWidget *parent, const QString &text);
+// Asks in a confirmation box; true when the answer is "OK".
+bool Confirm(QWidget *parent, const QString &text);
+// "Press OK to start": OK (also by Enter or Esc) or Closed (the close box).
+Answer AskToStart(QWidget *parent, const QString &text);
+// The general error report: a message box with the error's text.
+void ShowError(QWidget *parent, const QString &text);
+
+QString OpenFileName(QWidget *parent, const QString &filter);
+QString SaveFileName(QWidget *parent, const QString &filter);
+
+// Shows a window modally and returns its result (QDialog::Accepted = 1,
+// QDialog::Rejected = 0 or the value given to done()).
+int ExecModal(QDialog *dialog);
+
+// Runs a handler body: an AppError or any other exception it raises ends
+// the handler and is shown by the general error report. Nothing escapes
+// into the event loop.
+void Guard(QWidget *parent, const std::function<void()> &body);
+
+// The test seam. A handler installed here sees every box and dialog
+// instead of the user.
+class Handler
+{
+public:
+    virtual ~Handler() = default;
+    virtual Answer ask(Kind kind, const QString &title, const QString &text) = 0;
+    virtual QString fileName(bool save, const QString &filter) = 0;
+    virtual int execModal(QDialog *dialog) = 0;
+};
+void SetHandler(Handler *handler); // nullptr: the real boxes
+
+} // namespace Dialogs

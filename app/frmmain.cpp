@@ -1,0 +1,385 @@
+#include "app/frmmain.h"
+
+#include "app/appinfo.h"
+#include "app/dialogs.h"
+#include "app/frmhelp.h"
+#include "app/platform.h"
+#include "engine/launch.h"
+#include "engine/frmtest.h"
+#include "library/frmmodules.h"
+#include "library/frmoptions.h"
+#include "profile/profilefile.h"
+#include "results/frmresults.h"
+
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
+
+#include <QAction>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+QTableWidget *makeGrid(QWidget *parent, int rowHeight)
+{
+    auto *grid = new QTableWidget(parent);
+    grid->setColumnCount(3);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setShowGrid(true);
+    return grid;
+}
+
+// The five distinct bar colours; row colours map onto them.
+constexpr int ColourCount = 5;
+int colourSlot(int red, int green, int blue)
+{
+    if (red == 255 && green == 0 && blue == 0)
+        return 0;
+    if (red == 255 && green == 255)
+        return 1;
+    if (red == 0 && green == 255 && blue == 0)
+        return 2;
+    if (red == 0 && green == 255)
+        return 3;
+    return 4;
+}
+
+} // namespace
+
+Tfrm_main::Tfrm_main(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(AppInfo::MainCaption);
+    setObjectName(QStringLiteral("frm_main"));
+
+    auto *bar = menuBar();
+    Configurations1 = bar->addAction(QStringLiteral("Options"));
+    Modules1 = bar->addAction(QStringLiteral("Modules"));
+    est1 = bar->addMenu(QStringLiteral("Test"));
+    est11 = est1->addAction(QStringLiteral("Introductory Test"));
+    est21 = est1->addAction(QStringLiteral("Training"));
+    Exam1 = est1->addAction(QStringLiteral("Exam"));
+    Help1 = bar->addAction(QStringLiteral("Help"));
+    connect(Configurations1, &QAction::triggered, this, [this] { Configurations1Click(); });
+    connect(Modules1, &QAction::triggered, this, [this] { Modules1Click(); });
+    connect(est11, &QAction::triggered, this, [this] { est11Click(); });
+    connect(est21, &QAction::triggered, this, [this] { est21Click(); });
+    connect(Exam1, &QAction::triggered, this, [this] { Exam1Click(); });
+    connect(Help1, &QAction::triggered, this, [this] { Help1Click(); });
+
+    // The client area keeps the form's pixel positions; FormResize moves
+    // the controls that follow the window's edges.
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+
+    Bevel1 = new QFrame(m_client);
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Bevel1->setGeometry(0, 4, 427, 399);
+
+    SpeedButton1 = new QToolButton(m_client);
+    SpeedButton1->setText(QStringLiteral("Tests"));
+    SpeedButton1->setCheckable(true);
+    SpeedButton1->setGeometry(432, 372, 90, 22);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+
+    buildChart();
+
+    StatusBar1 = new QStatusBar(m_client);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 404, 715, 22);
+
+    StringGrid1 = makeGrid(m_client, 18);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setGeometry(428, 19, 285, 342);
+    StringGrid1->setRowCount(1);
+    StringGrid1->installEventFilter(this);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
+
+    BitBtn1 = new QPushButton(QStringLiteral("Delete"), m_client);
+    BitBtn1->setGeometry(526, 372, 90, 22);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    BitBtn2 = new QPushButton(QStringLiteral("Delete All"), m_client);
+    BitBtn2->setGeometry(620, 372, 90, 22);
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+
+    StringGrid2 = makeGrid(m_client, 17);
+    StringGrid2->setRowCount(0);
+    StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid2->setFocusPolicy(Qt::NoFocus);
+    StringGrid2->horizontalHeader()->setSectionsClickable(false);
+    StringGrid2->setGeometry(428, 0, 285, 22);
+
+    resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
+}
+
+Tfrm_main::~Tfrm_main() = default;
+
+void Tfrm_main::SetPeers(Tfrm_test *test, Tfrm_results *results, Tfrm_modules *modules, Tfrm_options *options,
+                         Tfrm_help *help)
+{
+    m_test = test;
+    m_results = results;
+    m_modules = modules;
+    m_options = options;
+    m_help = help;
+}
+
+void Tfrm_main::buildChart()
+{
+    m_chart = new QChart();
+    m_chart->setTitle(QString());
+    m_chart->legend()->hide();
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setBackgroundBrush(Qt::white);
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    Series1 = new QStackedBarSeries();
+    m_chart->addSeries(Series1);
+    m_axisX = new QBarCategoryAxis();
+    m_axisY = new QValueAxis();
+    m_axisY->setRange(0, 12);
+    m_chart->addAxis(m_axisX, Qt::AlignBottom);
+    m_chart->addAxis(m_axisY, Qt::AlignLeft);
+    Series1->attachAxis(m_axisX);
+    Series1->attachAxis(m_axisY);
+    Chart1 = new QChartView(m_chart, m_client);
+    Chart1->setFrameShape(QFrame::NoFrame);
+    Chart1->setGeometry(0, -18, 426, 420);
+}
+
+void Tfrm_main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void Tfrm_main::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            StringGrid1DblClick();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            BitBtn1Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tfrm_main::FormShow()
+{
+    StringGrid2->setHorizontalHeaderLabels(
+        {QStringLiteral("DateTime"), QStringLiteral("Result"), QStringLiteral("Mark")});
+    for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
+        grid->setColumnWidth(0, 140);
+        grid->setColumnWidth(1, 70);
+        grid->setColumnWidth(2, 70);
+    }
+    Dialogs::Guard(this, [this] {
+        SpeedButton1Click();
+        if (m_options)
+            m_options->LoadOptions();
+        FormResize();
+    });
+}
+
+void Tfrm_main::FormResize()
+{
+    if (!m_client)
+        return;
+    const int W = m_client->width() + FrameWidth;
+    const int H = m_client->height() + FrameHeight;
+    Chart1->resize(W - 297, H - 60);
+    StringGrid1->setGeometry(W - 295, StringGrid1->y(), StringGrid1->width(), H - 138);
+    StringGrid2->move(W - 295, StringGrid2->y());
+    SpeedButton1->move(W - 291, H - 108);
+    BitBtn1->move(W - 197, H - 108);
+    BitBtn2->move(W - 103, H - 108);
+    Bevel1->resize(W - 296, H - 81);
+    StatusBar1->setGeometry(0, m_client->height() - 22, m_client->width(), 22);
+}
+
+void Tfrm_main::ShowMainMessage(const QString &text)
+{
+    activateWindow();
+    setFocus();
+    Dialogs::ShowMessage(this, text);
+}
+
+QString Tfrm_main::ListedFile() const
+{
+    return Platform::DataFile(QLatin1String(SpeedButton1->isChecked() ? Platform::TrainingResultsFile
+                                                                       : Platform::ExamResultsFile));
+}
+
+double Tfrm_main::AxisMaximum() const { return m_axisY->max(); }
+
+void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
+{
+    StringGrid1->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        const History::Row &row = rows.at(r);
+        const QString cells[3] = {row.name, row.koeff, row.mark};
+        for (int c = 0; c < 3; ++c) {
+            QTableWidgetItem *item = StringGrid1->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem();
+                StringGrid1->setItem(r, c, item);
+            }
+            item->setText(cells[c]);
+        }
+    }
+}
+
+void Tfrm_main::SpeedButton1Click()
+{
+    Dialogs::Guard(this, [this] {
+        SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exams") : QStringLiteral("Tests"));
+        const History::Listing listing = History::Read(ListedFile());
+        setHistoryRows(listing.rows);
+        m_maxKoeff = listing.maxKoeff;
+        Platform::Randomize();
+        fillChart(listing.bars, listing.axisMaximum);
+    });
+}
+
+void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
+{
+    m_bars = bars;
+    Series1->clear();
+    m_axisX->clear();
+    QBarSet *sets[ColourCount];
+    static const QColor colours[ColourCount] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0),
+                                                QColor(0, 255, 255), QColor(255, 0, 255)};
+    QList<qreal> values[ColourCount];
+    QStringList categories;
+    categories.reserve(bars.size());
+    for (const History::Bar &bar : bars) {
+        // Category names must be unique; runs of one day share their label.
+        QString label = bar.label;
+        while (categories.contains(label))
+            label += QChar(0x200B);
+        categories.append(label);
+        const int slot = colourSlot(bar.red, bar.green, bar.blue);
+        for (int s = 0; s < ColourCount; ++s)
+            values[s].append(s == slot ? bar.value : 0.0);
+    }
+    for (int s = 0; s < ColourCount; ++s) {
+        sets[s] = new QBarSet(QString());
+        sets[s]->setColor(colours[s]);
+        sets[s]->setBorderColor(colours[s].darker(130));
+        sets[s]->append(values[s]);
+    }
+    m_axisX->append(categories);
+    for (QBarSet *set : sets)
+        Series1->append(set);
+    m_axisY->setRange(0, axisMaximum);
+}
+
+void Tfrm_main::BitBtn1Click()
+{
+    Dialogs::Guard(this, [this] {
+        const int row = StringGrid1->currentRow();
+        const QTableWidgetItem *item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
+        const QString name = item ? item->text() : QString();
+        if (name.isEmpty())
+            return;
+        if (!Dialogs::Confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
+            return;
+        {
+            ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
+            file.DeleteSection(name);
+        }
+        SpeedButton1Click();
+    });
+}
+
+void Tfrm_main::BitBtn2Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QTableWidgetItem *first = StringGrid1->item(0, 0);
+        if (!first || first->text().isEmpty())
+            return;
+        if (!Dialogs::Confirm(this, QStringLiteral("Delete All?")))
+            return;
+        {
+            ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
+            for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+                const QTableWidgetItem *item = StringGrid1->item(r, 0);
+                if (item && !item->text().isEmpty())
+                    file.DeleteSection(item->text());
+            }
+        }
+        SpeedButton1Click();
+    });
+}
+
+void Tfrm_main::StringGrid1DblClick()
+{
+    if (!m_results)
+        return;
+    Dialogs::Guard(this, [this] {
+        m_results->ClearAnswerSheet();
+        m_results->SetRowCount(1);
+        const int row = StringGrid1->currentRow();
+        const QTableWidgetItem *item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
+        const QString name = item ? item->text() : QString();
+        if (name.isEmpty())
+            return;
+        m_results->Reopen(ListedFile(), name);
+        Dialogs::ExecModal(m_results);
+    });
+}
+
+void Tfrm_main::Configurations1Click()
+{
+    if (m_options)
+        Dialogs::ExecModal(m_options);
+}
+
+void Tfrm_main::Modules1Click()
+{
+    if (m_modules)
+        Dialogs::ExecModal(m_modules);
+}
+
+void Tfrm_main::Help1Click()
+{
+    if (m_help)
+        Dialogs::ExecModal(m_help);
+}
+
+void Tfrm_main::est11Click() { Launch::Introductory(*this, m_test, m_options); }
+void Tfrm_main::est21Click() { Launch::Training(*this, m_test, m_options); }
+void Tfrm_main::Exam1Click() { Launch::Exam(*this, m_test, m_options); }
+void Tfrm_main::StartTestRun() { Launch::StartTestRun(*this, m_test, m_options); }

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/history.h"
+#include "results/runstate.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+class QToolButton;
+class Tfrm_help;
+class Tfrm_modules;
+class Tfrm_options;
+class Tfrm_results;
+class Tfrm_test;
+
+class QChart;
+class QChartView;
+class QStackedBarSeries;
+class QBarCategoryAxis;
+class QValueAxis;
+
+// The main window: the menu, the results history (list and chart) and the
+// state of the current test run.
+class Tfrm_main : public QMainWindow, public RunHost
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Tfrm_main)
+
+public:
+    // The design's outer size, and the frame around the client area that
+    // the layout formulas count in.
+    static constexpr int DesignWidth = 723;
+    static constexpr int DesignHeight = 480;
+    static constexpr int FrameWidth = 8;
+    static constexpr int FrameHeight = 54;
+
+    explicit Tfrm_main(QWidget *parent = nullptr);
+    ~Tfrm_main() override;
+
+    void SetPeers(Tfrm_test *test, Tfrm_results *results, Tfrm_modules *modules, Tfrm_options *options,
+                  Tfrm_help *help);
+
+    // ---- run state
+    qint32 &TestMode() { return m_run.TestMode; }
+    RunState &runState() override { return m_run; }
+    void ShowMainMessage(const QString &text) override;
+    void ReloadHistory() override { SpeedButton1Click(); }
+
+    // ---- handlers
+    void FormShow();
+    void FormResize();
+    void SpeedButton1Click();   // history reload
+    void BitBtn1Click();        // Delete
+    void BitBtn2Click();        // Delete All
+    void StringGrid1DblClick(); // reopen a stored run
+    void Configurations1Click();
+    void Modules1Click();
+    void Help1Click();
+    void est11Click();
+    void est21Click();
+    void Exam1Click();
+    void StartTestRun();
+
+    // The listed file: examres.ini when the toggle is up, testres.ini when down.
+    QString ListedFile() const;
+    // What the last reload put on the chart, oldest first.
+    const QVector<History::Bar> &Bars() const { return m_bars; }
+    double AxisMaximum() const;
+    double MaxKoeff() const { return m_maxKoeff; }
+
+    // ---- controls under their form names
+    QFrame *Bevel1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QChartView *Chart1 = nullptr;
+    QStackedBarSeries *Series1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QTableWidget *StringGrid1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QTableWidget *StringGrid2 = nullptr;
+    QMenu *est1 = nullptr;
+    QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr,
+            *Exam1 = nullptr, *Help1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildChart();
+    void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
+    void setHistoryRows(const QVector<History::Row> &rows);
+
+    RunState m_run;
+    QWidget *m_client = nullptr;
+    QChart *m_chart = nullptr;
+    QBarCategoryAxis *m_axisX = nullptr;
+    QValueAxis *m_axisY = nullptr;
+    QVector<History::Bar> m_bars;
+    double m_maxKoeff = 0;
+    bool m_shown = false;
+
+    Tfrm_test *m_test = nullptr;
+    Tfrm_results *m_results = nullptr;
+    Tfrm_modules *m_modules = nullptr;
+    Tfrm_options *m_options = nullptr;
+    Tfrm_help *m_help = nullptr;
+};

@@ -1,0 +1,72 @@
+#include "app/history.h"
+
+#include "profile/profilefile.h"
+#include "results/numbertext.h"
+
+#include <algorithm>
+
+namespace History {
+
+void BarColour(int row, int *red, int *green, int *blue)
+{
+    static constexpr int table[6][3] = {
+        {255, 0, 0}, {255, 255, 0}, {0, 255, 0}, {0, 255, 255}, {255, 0, 255}, {255, 0, 0},
+    };
+    const int i = ((row % 6) + 6) % 6;
+    *red = table[i][0];
+    *green = table[i][1];
+    *blue = table[i][2];
+}
+
+QString BarLabel(const QString &name) { return name.left(10); }
+
+void ReverseHistoryRows(QVector<Row> &rows)
+{
+    const qsizetype n = rows.size();
+    for (qsizetype i = 0; i < n / 2; ++i)
+        std::swap(rows[i], rows[n - 1 - i]);
+}
+
+Listing Read(const QString &path)
+{
+    Listing listing;
+    const ProfileFile file(path, ProfileFile::Access::Direct);
+    QStringList names;
+    file.ListSections(names);
+    // Empty names cannot hold a cell of the list: the trim drops rows
+    // from the end while column 0 is empty.
+    QVector<Row> rows;
+    rows.reserve(MaxRows);
+    for (const QString &name : std::as_const(names)) {
+        if (rows.size() == MaxRows)
+            break;
+        if (!name.isEmpty())
+            rows.append(Row{name, {}, {}});
+    }
+    for (Row &row : rows) {
+        row.koeff = file.ReadText(row.name, QStringLiteral("Koeff"), QString());
+        double k = 0;
+        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
+            listing.maxKoeff = k;
+        row.mark = file.ReadText(row.name, QStringLiteral("Mark"), QString());
+    }
+    ReverseHistoryRows(rows);
+    if (rows.isEmpty())
+        rows.append(Row{});
+    listing.axisMaximum = listing.maxKoeff != 0 ? listing.maxKoeff + 0.5 : 1.0;
+    for (int r = int(rows.size()) - 1; r >= 0; --r) {
+        const Row &row = rows.at(r);
+        if (row.name.isEmpty())
+            continue;
+        double k = 0;
+        if (!NumberText::ToDouble(row.koeff, &k))
+            continue;
+        Bar bar{k, BarLabel(row.name), 0, 0, 0};
+        BarColour(r, &bar.red, &bar.green, &bar.blue);
+        listing.bars.append(bar);
+    }
+    listing.rows = std::move(rows);
+    return listing;
+}
+
+} // namespace History

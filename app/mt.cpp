@@ -1,0 +1,63 @@
+// The program entry: creates the eight windows and runs the event loop,
+// which shows the main window maximized.
+
+#include "app/dialogs.h"
+#include "app/forms.h"
+#include "app/frmmain.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace {
+
+// The last line of defence: no exception crosses the event loop.
+class Application : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &e) {
+            Dialogs::ShowError(activeWindow(), QString::fromUtf8(e.what()));
+        } catch (...) {
+            Dialogs::ShowError(activeWindow(), QStringLiteral("Unknown error"));
+        }
+        return false;
+    }
+};
+
+bool displayAvailable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "Tenacio needs a graphical display, and none was found (DISPLAY is not set).\n"
+                     "Start it inside a desktop session, or under a virtual display:\n"
+                     "    xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "tenacio");
+        return 2;
+    }
+    Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tenacio"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tenacio"));
+    Forms forms = CreateForms();
+    forms.frm_main->showMaximized();
+    const int code = app.exec();
+    DestroyForms(forms);
+    return code;
+}

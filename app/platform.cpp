@@ -1,0 +1,154 @@
+#include "app/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <limits>
+#include <random>
+
+AppError::AppError(const QString &text)
+    : std::runtime_error(text.toStdString())
+    , m_text(text)
+{
+}
+
+namespace Platform {
+namespace {
+
+std::function<quint32()> &tickSource()
+{
+    static std::function<quint32()> source;
+    return source;
+}
+
+class SystemRandom final : public RandomSource
+{
+public:
+    void reseed() override
+    {
+        const auto seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())
+                          ^ static_cast<std::uint64_t>(std::random_device{}());
+        m_engine.seed(seed);
+    }
+    int next(int n) override
+    {
+        if (n < 1)
+            return 0;
+        return std::uniform_int_distribution<int>(0, n - 1)(m_engine);
+    }
+
+private:
+    std::mt19937_64 m_engine{std::random_device{}()};
+};
+
+SystemRandom &systemRandom()
+{
+    static SystemRandom random;
+    return random;
+}
+
+RandomSource *g_random = nullptr;
+std::function<QDateTime()> g_now;
+QString g_dataDir;
+
+} // namespace
+
+quint32 TickCount()
+{
+    if (tickSource())
+        return tickSource()();
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return static_cast<quint32>(static_cast<quint64>(clock.elapsed()));
+}
+
+void SetTickSource(std::function<quint32()> source) { tickSource() = std::move(source); }
+
+void Randomize() { (g_random ? g_random : &systemRandom())->reseed(); }
+int Random(int n) { return (g_random ? g_random : &systemRandom())->next(n); }
+void SetRandomSource(RandomSource *source) { g_random = source; }
+
+QDateTime Now() { return g_now ? g_now() : QDateTime::currentDateTime(); }
+void SetNowSource(std::function<QDateTime()> source) { g_now = std::move(source); }
+
+QString DataDir()
+{
+    QString dir = g_dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_dataDir;
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+void SetDataDir(const QString &dir) { g_dataDir = dir; }
+
+QString DataFile(const QString &name) { return DataDir() + name; }
+
+bool TryStrToInt(const QString &text, qint32 *value)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && text.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < n && (text.at(i) == QLatin1Char('$') || text.at(i) == QLatin1Char('x') || text.at(i) == QLatin1Char('X'))) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text.at(i) == QLatin1Char('0')
+               && (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= n)
+        return false;
+    quint64 magnitude = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        int digit;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return false;
+        magnitude = magnitude * quint64(base) + quint64(digit);
+        if (magnitude > quint64(std::numeric_limits<quint32>::max()))
+            return false;
+    }
+    qint64 result;
+    if (base == 16) {
+        // Hexadecimal texts cover the whole 32-bit pattern: $FFFFFFFF is -1.
+        result = qint64(qint32(quint32(magnitude)));
+        if (negative)
+            result = -result;
+        if (result > std::numeric_limits<qint32>::max() || result < std::numeric_limits<qint32>::min())
+            return false;
+    } else {
+        result = negative ? -qint64(magnitude) : qint64(magnitude);
+        if (result > std::numeric_limits<qint32>::max() || result < std::numeric_limits<qint32>::min())
+            return false;
+    }
+    if (value)
+        *value = qint32(result);
+    return true;
+}
+
+qint32 StrToInt(const QString &text)
+{
+    qint32 value = 0;
+    if (!TryStrToInt(text, &value))
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+} // namespace Platform

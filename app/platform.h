@@ -1,0 +1,67 @@
+#pragma once
+
+// The program's seams to the platform: the millisecond tick count, the
+// random generator, the local clock and the directory that holds the data
+// files. The program uses the real ones; tests replace them.
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+// An error raised by a platform operation (a file that cannot be written,
+// a text that is not a number). Handlers let it propagate to the general
+// error report, which shows its text in a message box.
+class AppError : public std::runtime_error
+{
+public:
+    explicit AppError(const QString &text);
+    const QString &text() const noexcept { return m_text; }
+
+private:
+    QString m_text;
+};
+
+namespace Platform {
+
+// Milliseconds from a monotonic clock, wrapping at 2^32 like a 32-bit tick
+// counter. Durations are unsigned 32-bit differences of two readings.
+quint32 TickCount();
+void SetTickSource(std::function<quint32()> source); // empty: the real clock
+
+// The program's random generator.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed() = 0;       // reseed from the clock
+    virtual int next(int n) = 0;     // uniform whole number from 0 to n - 1 (0 when n < 1)
+};
+void Randomize();
+int Random(int n);
+void SetRandomSource(RandomSource *source); // nullptr: the real generator
+
+// The local date and time.
+QDateTime Now();
+void SetNowSource(std::function<QDateTime()> source);
+
+// The directory of the data files, with its trailing separator: the
+// executable's directory in the program.
+QString DataDir();
+void SetDataDir(const QString &dir); // empty: the executable's directory
+QString DataFile(const QString &name);
+
+inline const char *const ConfigFile = "config.ini";
+inline const char *const ModulesFile = "modules.ini";
+inline const char *const TrainingResultsFile = "testres.ini";
+inline const char *const ExamResultsFile = "examres.ini";
+
+// Whole-number conversion as the launcher uses it: optional blanks, sign,
+// decimal digits (or $/0x hexadecimal), 32-bit range. Raises
+// "'%s' is not a valid integer value" otherwise.
+qint32 StrToInt(const QString &text);
+bool TryStrToInt(const QString &text, qint32 *value);
+
+} // namespace Platform

@@ -1,0 +1,91 @@
+#pragma once
+
+// Access to the program's INI files (UTF-8 text, one header line
+// "[name]" per section followed by its "key=value" lines).
+//
+// Direct access holds only the path: every read asks the file (through a
+// parse that is reused while the file on disk is unchanged) and every
+// write replaces the file at once, touching only the line or section
+// concerned. In-memory access loads the whole file into an ordered copy;
+// reads and writes work on the copy and WriteBack replaces the file with
+// it. Section and key names match without regard to letter case.
+//
+// Every write goes to a new file that is renamed into place, so the file
+// on disk is always its old or its new content. Failures raise AppError.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+class ProfileFile
+{
+public:
+    enum class Access { Direct, InMemory };
+
+    // Longest value that direct access returns, in characters.
+    static constexpr int DirectValueLimit = 2047;
+    // Bytes of section names that direct ListSections returns, each name
+    // with a terminator, plus a final terminator.
+    static constexpr int DirectSectionNamesLimit = 16384;
+
+    // Opening never creates the file. In-memory access loads it here and
+    // raises "Cannot open file "%s". %s" when it exists but can't be read.
+    ProfileFile(const QString &path, Access access);
+    ~ProfileFile();
+    ProfileFile(const ProfileFile &) = delete;
+    ProfileFile &operator=(const ProfileFile &) = delete;
+
+    const QString &path() const { return m_path; }
+    Access access() const { return m_access; }
+
+    void ListSections(QStringList &list) const;
+    QString ReadText(const QString &section, const QString &key, const QString &defaultText) const;
+    qint32 ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const;
+    // Direct: raises "Unable to write to %s".
+    void WriteText(const QString &section, const QString &key, const QString &value);
+    void WriteNumber(const QString &section, const QString &key, qint32 value);
+    void DeleteSection(const QString &section);
+    // In-memory: replaces the file with the copy; raises
+    // "Cannot create file "%s". %s" and keeps the copy on failure.
+    void WriteBack();
+    // In-memory: empties the copy.
+    void DiscardCopy();
+
+    // In-memory: whether the copy has a section of that name.
+    bool HasSection(const QString &section) const;
+
+private:
+    struct Section
+    {
+        QString name;
+        QVector<QString> lines; // "key=value" lines, trimmed, and other lines
+    };
+
+    int findSection(const QString &name) const;
+    static int findKey(const Section &section, const QString &key);
+
+    QString m_path;
+    Access m_access;
+    QVector<Section> m_sections; // in-memory copy
+};
+
+namespace Profile {
+
+// The number conversion of ReadNumber: decimal, or hexadecimal after "$",
+// "x" or "0x"; 32-bit range; false when the text is not such a number.
+bool ParseNumber(const QString &text, qint32 *value);
+
+// The stored value as direct access returns it: blanks at the ends removed,
+// one pair of enclosing quotes removed, cut to DirectValueLimit characters.
+QString DirectValue(const QString &stored);
+
+// Parses the text of a file into sections the way in-memory access loads it.
+// Exposed for the fuzzer and the benchmark.
+int CountSectionsInMemory(const QByteArray &data);
+
+// Drops the parses that direct access keeps of files.
+void ClearDirectCache();
+
+} // namespace Profile

@@ -1,0 +1,28 @@
+#include "results/answersheet.h"
+
+AnswerSheet::AnswerSheet() { m_rows.resize(1); }
+
+void AnswerSheet::SetRowCount(int rows) { m_rows.resize(rows < 1 ? 1 : rows); }
+
+QString AnswerSheet::Cell(int column, int row) const
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= Columns)
+        return QString();
+    return m_rows.at(row).cells[column];
+}
+
+void AnswerSheet::SetCell(int column, int row, const QString &text)
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= Columns)
+        return;
+    m_rows[row].cells[column] = text;
+}
+
+void AnswerSheet::Clear()
+{
+    for (Row &row : m_rows)
+        for (QString &cell : row.cells)
+            cell.clear();
+}
+
+bool IsAnswerRight(const QString &element, const QString &answer) { return element == answer; }

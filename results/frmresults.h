@@ -1,0 +1,72 @@
+#pragma once
+
+#include "results/answersheet.h"
+#include "results/runstate.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class AnswerSheetModel;
+
+// The report window: holds the AnswerSheet and the report values of the
+// last run or of the last reopened stored run.
+class Tfrm_results : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Tfrm_results)
+
+public:
+    explicit Tfrm_results(QWidget *parent = nullptr);
+    ~Tfrm_results() override;
+
+    // The AnswerSheet. Columns: 0 Number, 1 Text, 2 Answer.
+    int RowCount() const;
+    void SetRowCount(int rows); // at least one row
+    QString Cell(int column, int row) const;
+    void SetCell(int column, int row, const QString &text);
+    const AnswerSheet &Sheet() const;
+
+    // Sizes the sheet to the run's Element count, empties it and sets
+    // Total, Right, Errors and Time to "0"; Koeff and Mark stay.
+    void ResetReport(int elementCount);
+    void ClearAnswerSheet();
+    // Scores the sheet into the report values.
+    void ComputeReport(const RunState &run, int mistakeCount);
+    // Appends the run to testres.ini (Training) or examres.ini (Exam).
+    void SaveResult(const RunState &run);
+
+    // Reads a stored run (in-memory access, nothing written) into the
+    // sheet and the report values: the history's reopen.
+    void Reopen(const QString &path, const QString &section);
+
+    // Report values as shown (Label6..Label9) and held (Edit1, Edit2).
+    QString TotalText() const;   // Label6
+    QString RightText() const;   // Label7
+    QString ErrorsText() const;  // Label8
+    QString TimeText() const;    // Label9
+    QString KoeffText() const;   // Edit1
+    QString MarkText() const;    // Edit2
+    void SetReportLabels(const QString &total, const QString &right, const QString &errors, const QString &time);
+
+    // Controls under their form names.
+    QTableWidget *StringGrid2 = nullptr;
+    QTableView *StringGrid1 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
+    QLineEdit *Edit1 = nullptr, *Edit2 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+
+    void FormShow();
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    AnswerSheetModel *m_model = nullptr;
+    AnswerSheet m_sheet; // placeholder storage
+};

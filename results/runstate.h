@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDateTime>
+
+// The state of the current test run, held by the main window.
+struct RunState
+{
+    // 1 Introductory Test, 2 Training, 3 Exam; 0 before the first run, after
+    // a finished run and after a run ended for slowness.
+    qint32 TestMode = 0;
+    QDateTime StartDateTime; // the confirmed start; names the stored result
+    quint32 StartTick = 0;   // tick count at the confirmed start
+    quint32 EndTick = 0;     // tick count at the end of the presentation phase
+};
+
+// What the runner needs of the main window.
+class RunHost
+{
+public:
+    virtual ~RunHost() = default;
+    virtual RunState &runState() = 0;
+    // Focuses the main window and shows a plain message; returns when closed.
+    virtual void ShowMainMessage(const QString &text) = 0;
+    // The history reload after a finished run.
+    virtual void ReloadHistory() = 0;
+};

@@ -1,0 +1,427 @@
+#include "profile/profilefile.h"
+#include "tests/testsupport.h"
+
+#include <QTest>
+
+using Access = ProfileFile::Access;
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void missingFile_readsDefaults_data();
+    void missingFile_readsDefaults();
+    void readNumber_data();
+    void readNumber();
+    void quotes_strippedOnlyByDirectAccess();
+    void longValue_cutOnlyByDirectAccess();
+    void longValue_cutNeverSplitsACharacter();
+    void namesMatchWithoutLetterCase_data();
+    void namesMatchWithoutLetterCase();
+    void writeBack_exactShape();
+    void inMemoryRelease_withoutWriteBack_changesNothing();
+    void directWrite_changesOnlyItsLine();
+    void directWrite_newKeyAndNewSection();
+    void directWrite_createsFile();
+    void directDeleteSection_removesOnlyThatSection();
+    void directRead_seesHandEditBetweenCalls();
+    void listSections_limitOf16384Bytes();
+    void listSections_cutNeverSplitsACharacter();
+    void failedWrites_data();
+    void failedWrites();
+    void inMemoryOpen_ofDirectory_fails();
+    void badInput_noCrash_data();
+    void badInput_noCrash();
+    void bothKinds_readBackTheSame();
+};
+
+void TestProfileFile::missingFile_readsDefaults_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::missingFile_readsDefaults()
+{
+    QFETCH(int, access);
+    TestDataDir dir;
+    ProfileFile f(dir.path(QStringLiteral("none.ini")), Access(access));
+    QStringList list{QStringLiteral("stale")};
+    f.ListSections(list);
+    QVERIFY(list.isEmpty());
+    QCOMPARE(f.ReadText(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    QCOMPARE(f.ReadNumber(QStringLiteral("a"), QStringLiteral("b"), 42), 42);
+    QVERIFY(!dir.exists(QStringLiteral("none.ini")));
+}
+
+void TestProfileFile::readNumber_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("expected");
+    const int d = -77; // the default
+    QTest::newRow("plain") << QByteArray("12") << 12;
+    QTest::newRow("plus") << QByteArray("+12") << 12;
+    QTest::newRow("leading blanks") << QByteArray("   12") << 12;
+    QTest::newRow("negative") << QByteArray("-12") << -12;
+    QTest::newRow("0x") << QByteArray("0x1F") << 31;
+    QTest::newRow("0X") << QByteArray("0X1f") << 31;
+    QTest::newRow("dollar") << QByteArray("$1f") << 31;
+    QTest::newRow("x") << QByteArray("x1F") << 31;
+    QTest::newRow("0x1") << QByteArray("0x1") << 1;
+    QTest::newRow("max") << QByteArray("2147483647") << 2147483647;
+    QTest::newRow("min") << QByteArray("-2147483648") << int(-2147483647 - 1);
+    QTest::newRow("empty") << QByteArray("") << d;
+    QTest::newRow("3-") << QByteArray("3-") << d;
+    QTest::newRow("12,5") << QByteArray("12,5") << d;
+    QTest::newRow("Master") << QByteArray("Master") << d;
+    QTest::newRow("too large") << QByteArray("2147483648") << d;
+    QTest::newRow("far too large") << QByteArray("99999999999999999999") << d;
+    QTest::newRow("0x alone") << QByteArray("0x") << d;
+    QTest::newRow("dollar alone") << QByteArray("$") << d;
+    QTest::newRow("sign alone") << QByteArray("-") << d;
+}
+
+void TestProfileFile::readNumber()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, expected);
+    TestDataDir dir;
+    dir.write(QStringLiteral("n.ini"), "[S]\r\nK=" + stored + "\r\n");
+    for (Access access : {Access::Direct, Access::InMemory}) {
+        ProfileFile f(dir.path(QStringLiteral("n.ini")), access);
+        QCOMPARE(f.ReadNumber(QStringLiteral("S"), QStringLiteral("K"), -77), expected);
+    }
+}
+
+void TestProfileFile::quotes_strippedOnlyByDirectAccess()
+{
+    TestDataDir dir;
+    dir.write(QStringLiteral("q.ini"), "[S]\r\nA='abc'\r\nB=\"abc\"\r\nC=\"abc'\r\n");
+    ProfileFile direct(dir.path(QStringLiteral("q.ini")), Access::Direct);
+    ProfileFile memory(dir.path(QStringLiteral("q.ini")), Access::InMemory);
+    QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("A"), {}), QStringLiteral("abc"));
+    QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("B"), {}), QStringLiteral("abc"));
+    QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("C"), {}), QStringLiteral("\"abc'"));
+    QCOMPARE(memory.ReadText(QStringLiteral("S"), QStringLiteral("A"), {}), QStringLiteral("'abc'"));
+    QCOMPARE(memory.ReadText(QStringLiteral("S"), QStringLiteral("B"), {}), QStringLiteral("\"abc\""));
+}
+
+void TestProfileFile::longValue_cutOnlyByDirectAccess()
+{
+    TestDataDir dir;
+    QByteArray value;
+    for (int i = 0; i < 3000; ++i)
+        value.append(char('a' + i % 26));
+    dir.write(QStringLiteral("l.ini"), "[S]\r\nK=" + value + "\r\n");
+    ProfileFile direct(dir.path(QStringLiteral("l.ini")), Access::Direct);
+    ProfileFile memory(dir.path(QStringLiteral("l.ini")), Access::InMemory);
+    QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}), QString::fromLatin1(value.left(2047)));
+    QCOMPARE(memory.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}).size(), 3000);
+}
+
+void TestProfileFile::longValue_cutNeverSplitsACharacter()
+{
+    TestDataDir dir;
+    // 2046 ASCII letters, then characters of 2, 3 and 4 UTF-8 bytes.
+    const QString value = QString(2046, QLatin1Char('a')) + QStringLiteral("é€") + QString::fromUcs4(U"\U0001F600") +
+                          QStringLiteral("z");
+    dir.write(QStringLiteral("u.ini"), "[S]\r\nK=" + value.toUtf8() + "\r\n");
+    ProfileFile direct(dir.path(QStringLiteral("u.ini")), Access::Direct);
+    const QString got = direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {});
+    QCOMPARE(got, QString(2046, QLatin1Char('a')) + QStringLiteral("é"));
+
+    const QString emoji = QString(2046, QLatin1Char('b')) + QString::fromUcs4(U"\U0001F600\U0001F600");
+    dir.write(QStringLiteral("v.ini"), "[S]\r\nK=" + emoji.toUtf8() + "\r\n");
+    ProfileFile direct2(dir.path(QStringLiteral("v.ini")), Access::Direct);
+    QCOMPARE(direct2.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}),
+             QString(2046, QLatin1Char('b')) + QString::fromUcs4(U"\U0001F600"));
+}
+
+void TestProfileFile::namesMatchWithoutLetterCase_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::namesMatchWithoutLetterCase()
+{
+    QFETCH(int, access);
+    TestDataDir dir;
+    dir.write(QStringLiteral("c.ini"), "[Test]\r\nTNumOfEl=25\r\n[Straße]\r\nÄpfel=1\r\n");
+    ProfileFile f(dir.path(QStringLiteral("c.ini")), Access(access));
+    QCOMPARE(f.ReadText(QStringLiteral("TEST"), QStringLiteral("TNUMOFEL"), {}), QStringLiteral("25"));
+    QCOMPARE(f.ReadText(QStringLiteral("test"), QStringLiteral("tnumofel"), {}), QStringLiteral("25"));
+    QCOMPARE(f.ReadText(QStringLiteral("STRASSE"), QStringLiteral("äpfel"), QStringLiteral("none")),
+             QStringLiteral("none")); // case folding, not transliteration
+    QCOMPARE(f.ReadText(QStringLiteral("STRAßE"), QStringLiteral("äPFEL"), {}), QStringLiteral("1"));
+    f.WriteText(QStringLiteral("TEST"), QStringLiteral("tnumofel"), QStringLiteral("30"));
+    if (Access(access) == Access::InMemory)
+        f.WriteBack();
+    const QByteArray bytes = dir.read(QStringLiteral("c.ini"));
+    QVERIFY2(bytes.contains("TNumOfEl=30"), bytes.constData());
+    QVERIFY(!bytes.toLower().contains("[test]\r\nTNumOfEl=25"));
+}
+
+void TestProfileFile::writeBack_exactShape()
+{
+    TestDataDir dir;
+    dir.write(QStringLiteral("w.ini"), "; comment\nstray line\n\n[One]\n  a = 1  \n; inner comment\nnoequals\n\n\n"
+                                       "[ Two ]\r  b=2\r\n");
+    ProfileFile f(dir.path(QStringLiteral("w.ini")), Access::InMemory);
+    f.WriteText(QStringLiteral("Three"), QStringLiteral("c"), QStringLiteral("3"));
+    f.WriteText(QStringLiteral("one"), QStringLiteral("A"), QStringLiteral("11"));
+    f.WriteText(QStringLiteral("one"), QStringLiteral("z"), QStringLiteral("9"));
+    f.WriteBack();
+    QCOMPARE(dir.read(QStringLiteral("w.ini")),
+             QByteArray("[One]\r\na=11\r\nnoequals\r\nz=9\r\n\r\n[Two]\r\nb=2\r\n\r\n[Three]\r\nc=3\r\n\r\n"));
+}
+
+void TestProfileFile::inMemoryRelease_withoutWriteBack_changesNothing()
+{
+    TestDataDir dir;
+    const QByteArray original("[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n");
+    dir.write(QStringLiteral("m.ini"), original);
+    {
+        ProfileFile f(dir.path(QStringLiteral("m.ini")), Access::InMemory);
+        f.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("5"));
+        f.DeleteSection(QStringLiteral("B"));
+        QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("5"));
+        QCOMPARE(f.ReadText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("gone")), QStringLiteral("gone"));
+    }
+    QCOMPARE(dir.read(QStringLiteral("m.ini")), original);
+}
+
+void TestProfileFile::directWrite_changesOnlyItsLine()
+{
+    TestDataDir dir;
+    const QByteArray before("; keep me\n[Test]\n  TNumOfEl = 20   \n\n[Exam]\r\nENumOfEl=20\r\n");
+    dir.write(QStringLiteral("d.ini"), before);
+    ProfileFile f(dir.path(QStringLiteral("d.ini")), Access::Direct);
+    f.WriteText(QStringLiteral("test"), QStringLiteral("TNUMOFEL"), QStringLiteral("35"));
+    QCOMPARE(dir.read(QStringLiteral("d.ini")), QByteArray("; keep me\n[Test]\n  TNumOfEl =35\n\n[Exam]\r\nENumOfEl=20\r\n"));
+    QCOMPARE(f.ReadText(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), {}), QStringLiteral("35"));
+}
+
+void TestProfileFile::directWrite_newKeyAndNewSection()
+{
+    TestDataDir dir;
+    dir.write(QStringLiteral("d.ini"), "[Test]\r\na=1\r\n\r\n[Exam]\r\nb=2");
+    ProfileFile f(dir.path(QStringLiteral("d.ini")), Access::Direct);
+    f.WriteText(QStringLiteral("Test"), QStringLiteral("c"), QStringLiteral("3"));
+    f.WriteText(QStringLiteral("Exam"), QStringLiteral("d"), QStringLiteral("4"));
+    f.WriteNumber(QStringLiteral("New"), QStringLiteral("e"), -5);
+    QCOMPARE(dir.read(QStringLiteral("d.ini")),
+             QByteArray("[Test]\r\na=1\r\nc=3\r\n\r\n[Exam]\r\nb=2\r\nd=4\r\n\r\n[New]\r\ne=-5\r\n"));
+}
+
+void TestProfileFile::directWrite_createsFile()
+{
+    TestDataDir dir;
+    ProfileFile f(dir.path(QStringLiteral("config.ini")), Access::Direct);
+    f.WriteText(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), QStringLiteral("20"));
+    f.WriteText(QStringLiteral("Test"), QStringLiteral("TimerMSec"), QStringLiteral("6000"));
+    f.WriteText(QStringLiteral("Exam"), QStringLiteral("ENumOfEl"), QStringLiteral("20"));
+    QCOMPARE(dir.read(QStringLiteral("config.ini")),
+             QByteArray("[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\n\r\n[Exam]\r\nENumOfEl=20\r\n"));
+}
+
+void TestProfileFile::directDeleteSection_removesOnlyThatSection()
+{
+    TestDataDir dir;
+    dir.write(QStringLiteral("r.ini"), "[A]\nk=1\n\n[B]\nk=2\n; note\n\n[C]\nk=3\n");
+    ProfileFile f(dir.path(QStringLiteral("r.ini")), Access::Direct);
+    f.DeleteSection(QStringLiteral("b"));
+    QCOMPARE(dir.read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
+    f.DeleteSection(QStringLiteral("absent"));
+    QCOMPARE(dir.read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
+    QStringList names;
+    f.ListSections(names);
+    QCOMPARE(names, (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
+}
+
+void TestProfileFile::directRead_seesHandEditBetweenCalls()
+{
+    TestDataDir dir;
+    dir.write(QStringLiteral("h.ini"), "[A]\nk=1\n");
+    ProfileFile f(dir.path(QStringLiteral("h.ini")), Access::Direct);
+    QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("1"));
+    dir.write(QStringLiteral("h.ini"), "[A]\nk=2\n"); // same size, same second
+    QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("2"));
+    QFile::remove(dir.path(QStringLiteral("h.ini")));
+    QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("none")), QStringLiteral("none"));
+}
+
+void TestProfileFile::listSections_limitOf16384Bytes()
+{
+    TestDataDir dir;
+    // 2,000 names of 9 bytes ("Mod00000" + terminator) need 18,001 bytes.
+    QByteArray text;
+    QStringList all;
+    for (int i = 0; i < 2000; ++i) {
+        const QString name = QStringLiteral("Mod%1").arg(i, 5, 10, QLatin1Char('0'));
+        all << name;
+        text += "[" + name.toUtf8() + "]\r\nData=x\r\n\r\n";
+    }
+    dir.write(QStringLiteral("modules.ini"), text);
+    QStringList direct;
+    ProfileFile(dir.path(QStringLiteral("modules.ini")), Access::Direct).ListSections(direct);
+    // 16,383 bytes of room: 1,820 whole names (16,380 bytes), then 3 bytes
+    // of the next name less its terminator: "Mo".
+    QCOMPARE(direct.size(), 1821);
+    QCOMPARE(direct.mid(0, 1820), all.mid(0, 1820));
+    QCOMPARE(direct.last(), QStringLiteral("Mo"));
+    QStringList memory;
+    ProfileFile(dir.path(QStringLiteral("modules.ini")), Access::InMemory).ListSections(memory);
+    QCOMPARE(memory, all);
+}
+
+void TestProfileFile::listSections_cutNeverSplitsACharacter()
+{
+    TestDataDir dir;
+    // One name of 16,380 ASCII bytes leaves 2 bytes of room: the next name
+    // is cut to 1 byte, and a 2-byte character does not fit in it.
+    const QByteArray first(16380, 'n');
+    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[éé]\n");
+    QStringList names;
+    ProfileFile(dir.path(QStringLiteral("s.ini")), Access::Direct).ListSections(names);
+    QCOMPARE(names.size(), 1);
+    QCOMPARE(names.first().size(), 16380);
+}
+
+void TestProfileFile::failedWrites_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("directory in the file's place") << QStringLiteral("dir");
+    QTest::newRow("missing parent directory") << QStringLiteral("missing");
+    QTest::newRow("parent is a regular file") << QStringLiteral("fileparent");
+}
+
+void TestProfileFile::failedWrites()
+{
+    QFETCH(QString, setup);
+    TestDataDir dir;
+    QString path;
+    if (setup == QLatin1String("dir")) {
+        QDir(dir.dir()).mkdir(QStringLiteral("results.ini"));
+        path = dir.path(QStringLiteral("results.ini"));
+    } else if (setup == QLatin1String("missing")) {
+        path = dir.path(QStringLiteral("nowhere/results.ini"));
+    } else {
+        dir.write(QStringLiteral("plain"), "x");
+        path = dir.path(QStringLiteral("plain/results.ini"));
+    }
+    ProfileFile direct(path, Access::Direct);
+    for (int op = 0; op < 2; ++op) {
+        try {
+            if (op == 0)
+                direct.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
+            else
+                direct.WriteNumber(QStringLiteral("A"), QStringLiteral("k"), 1);
+            QFAIL("a direct write did not fail");
+        } catch (const AppError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Unable to write to ") + path);
+        }
+    }
+    ProfileFile memory(dir.path(QStringLiteral("ok.ini")), Access::InMemory);
+    memory.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
+    ProfileFile target(path, setup == QLatin1String("dir") ? Access::Direct : Access::InMemory);
+    if (setup != QLatin1String("dir")) {
+        target.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
+        try {
+            target.WriteBack();
+            QFAIL("WriteBack did not fail");
+        } catch (const AppError &e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ")),
+                     qPrintable(e.text()));
+            QVERIFY(e.text().size() > QStringLiteral("Cannot create file \"\". ").size() + path.size());
+        }
+        // The copy stays as it was.
+        QCOMPARE(target.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("v"));
+    }
+}
+
+void TestProfileFile::inMemoryOpen_ofDirectory_fails()
+{
+    TestDataDir dir;
+    QDir(dir.dir()).mkdir(QStringLiteral("x.ini"));
+    const QString path = dir.path(QStringLiteral("x.ini"));
+    try {
+        ProfileFile f(path, Access::InMemory);
+        QFAIL("opening a directory did not fail");
+    } catch (const AppError &e) {
+        QVERIFY2(e.text().startsWith(QStringLiteral("Cannot open file \"") + path + QStringLiteral("\". ")),
+                 qPrintable(e.text()));
+    }
+    // Direct reads of it never fail, and a delete in it reports the path.
+    ProfileFile direct(path, Access::Direct);
+    QCOMPARE(direct.ReadText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("d")), QStringLiteral("d"));
+}
+
+void TestProfileFile::badInput_noCrash_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("binary") << QByteArray::fromHex("00ff5b5d3d0d0aff00fe5b413d5d");
+    QTest::newRow("nul inside a value") << QByteArray("[S]\nK=a\0b\n", 10);
+    QTest::newRow("cr only") << QByteArray("[S]\rK=1\r[T]\rK=2\r");
+    QTest::newRow("unterminated header") << QByteArray("[S\nK=1\n[T]\nK=2\n");
+    QTest::newRow("section twice") << QByteArray("[S]\nK=1\n[s]\nK=2\nL=3\n");
+    QTest::newRow("key twice") << QByteArray("[S]\nK=1\nk=2\n");
+    QTest::newRow("empty name") << QByteArray("[]\n=1\n[S]\nK=1\n");
+    QTest::newRow("invalid utf-8") << QByteArray("[S]\nK=\xc3\x28\xa0\xa1\n");
+}
+
+void TestProfileFile::badInput_noCrash()
+{
+    QFETCH(QByteArray, bytes);
+    TestDataDir dir;
+    dir.write(QStringLiteral("b.ini"), bytes);
+    for (Access access : {Access::Direct, Access::InMemory}) {
+        ProfileFile f(dir.path(QStringLiteral("b.ini")), access);
+        QStringList names;
+        f.ListSections(names);
+        for (const QString &n : std::as_const(names))
+            f.ReadText(n, QStringLiteral("K"), QString());
+        const QString k = f.ReadText(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d"));
+        if (QTest::currentDataTag() == QLatin1String("section twice") ||
+            QTest::currentDataTag() == QLatin1String("key twice") || QTest::currentDataTag() == QLatin1String("cr only") ||
+            QTest::currentDataTag() == QLatin1String("empty name"))
+            QCOMPARE(k, QStringLiteral("1")); // the first one counts
+        f.WriteText(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("new"));
+        if (access == Access::InMemory)
+            f.WriteBack();
+        QCOMPARE(ProfileFile(dir.path(QStringLiteral("b.ini")), Access::Direct)
+                     .ReadText(QStringLiteral("S"), QStringLiteral("K"), {}),
+                 QStringLiteral("new"));
+        dir.write(QStringLiteral("b.ini"), bytes);
+    }
+}
+
+void TestProfileFile::bothKinds_readBackTheSame()
+{
+    TestDataDir dir;
+    const QString path = dir.path(QStringLiteral("rt.ini"));
+    {
+        ProfileFile f(path, Access::InMemory);
+        f.WriteText(QStringLiteral("Run 1"), QStringLiteral("Total"), QStringLiteral("20"));
+        f.WriteText(QStringLiteral("Run 1"), QStringLiteral("Res"), QStringLiteral("a b,c=d,é"));
+        f.WriteText(QStringLiteral("Run 2"), QStringLiteral("Koeff"), QStringLiteral("5,63"));
+        f.WriteText(QStringLiteral("Run 2"), QStringLiteral("Evil"), QStringLiteral("line\r\nbreak"));
+        f.WriteBack();
+    }
+    ProfileFile direct(path, Access::Direct);
+    ProfileFile memory(path, Access::InMemory);
+    for (const ProfileFile *f : {&direct, &memory}) {
+        QCOMPARE(f->ReadText(QStringLiteral("run 1"), QStringLiteral("res"), {}), QStringLiteral("a b,c=d,é"));
+        QCOMPARE(f->ReadNumber(QStringLiteral("Run 1"), QStringLiteral("Total"), 0), 20);
+        QCOMPARE(f->ReadText(QStringLiteral("Run 2"), QStringLiteral("Evil"), {}), QStringLiteral("line  break"));
+        QStringList names;
+        f->ListSections(names);
+        QCOMPARE(names, (QStringList{QStringLiteral("Run 1"), QStringLiteral("Run 2")}));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "tst_profilefile.moc"

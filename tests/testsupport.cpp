@@ -1,0 +1,125 @@
+#include "tests/testsupport.h"
+
+#include "profile/profilefile.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTest>
+
+TestDataDir::TestDataDir()
+{
+    Platform::SetDataDir(m_dir.path());
+    Profile::ClearDirectCache();
+}
+
+TestDataDir::~TestDataDir()
+{
+    Platform::SetDataDir(QString());
+    Profile::ClearDirectCache();
+}
+
+QString TestDataDir::path(const QString &name) const { return m_dir.filePath(name); }
+
+void TestDataDir::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write test file");
+    f.write(bytes);
+}
+
+QByteArray TestDataDir::read(const QString &name) const
+{
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool TestDataDir::exists(const QString &name) const { return QFile::exists(path(name)); }
+
+FakeTicks::FakeTicks(quint32 start)
+    : now(start)
+{
+    Platform::SetTickSource([this] { return now; });
+}
+
+FakeTicks::~FakeTicks() { Platform::SetTickSource({}); }
+
+TestRandom::TestRandom(quint32 seed)
+    : m_engine(seed)
+{
+    Platform::SetRandomSource(this);
+}
+
+TestRandom::~TestRandom() { Platform::SetRandomSource(nullptr); }
+
+int TestRandom::next(int n)
+{
+    if (n < 1)
+        return 0;
+    if (!queued.empty()) {
+        const int v = queued.front();
+        queued.pop_front();
+        return ((v % n) + n) % n;
+    }
+    return std::uniform_int_distribution<int>(0, n - 1)(m_engine);
+}
+
+FakeNow::FakeNow(const QDateTime &when)
+    : at(when)
+{
+    Platform::SetNowSource([this] { return at; });
+}
+
+FakeNow::~FakeNow() { Platform::SetNowSource({}); }
+
+TestUser::TestUser() { Dialogs::SetHandler(this); }
+TestUser::~TestUser() { Dialogs::SetHandler(nullptr); }
+
+Dialogs::Answer TestUser::ask(Dialogs::Kind kind, const QString &title, const QString &text)
+{
+    const Asked a{kind, title, text};
+    asked.append(a);
+    if (onAsk)
+        onAsk(a);
+    if (answers.empty())
+        return Dialogs::Answer::Ok;
+    const Dialogs::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString TestUser::fileName(bool, const QString &)
+{
+    if (fileNames.empty())
+        return QString();
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+int TestUser::execModal(QDialog *dialog)
+{
+    opened.append(dialog);
+    Script script;
+    if (!scripts.empty()) {
+        script = std::move(scripts.front());
+        scripts.pop_front();
+    }
+    dialog->setResult(0);
+    dialog->show();
+    QCoreApplication::processEvents();
+    if (script)
+        script(dialog);
+    if (dialog->isVisible())
+        dialog->hide();
+    return dialog->result();
+}
+
+QStringList TestUser::texts() const
+{
+    QStringList out;
+    for (const Asked &a : asked)
+        out << a.text;
+    return out;
+}
