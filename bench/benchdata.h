@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace BenchData {
+
+// A results file of `runs` stored runs of `elements` Elements each, as the
+// program writes it (CR LF, one empty line after each section). 3,000 runs
+// of 1,000 Elements make about 18 MB.
+QByteArray ResultsFile(int runs, int elements);
+
+// The section name of run i of ResultsFile: one second apart.
+QString RunName(int i);
+
+// A modules.ini holding one Module "Big" of `elements` Elements (numbers).
+QByteArray ModulesFile(int elements);
+
+// Writes bytes to a path; aborts on failure.
+void WriteFile(const QString &path, const QByteArray &bytes);
+
+} // namespace BenchData
