@@ -34,6 +34,7 @@ private Q_SLOTS:
     void badInput_noCrash_data();
     void badInput_noCrash();
     void bothKinds_readBackTheSame();
+    void hugeValue_readAndRewritten();
 };
 
 void TestProfileFile::missingFile_readsDefaults_data()
@@ -421,6 +422,23 @@ void TestProfileFile::bothKinds_readBackTheSame()
         f->ListSections(names);
         QCOMPARE(names, (QStringList{QStringLiteral("Run 1"), QStringLiteral("Run 2")}));
     }
+}
+
+void TestProfileFile::hugeValue_readAndRewritten()
+{
+    TestDataDir dir;
+    const QByteArray value(100 * 1024 * 1024, 'v');
+    dir.write(QStringLiteral("big.ini"), "[A]\nx=1\n[Big]\nData=" + value + "\n[Z]\nk=2\n");
+    const QString path = dir.path(QStringLiteral("big.ini"));
+    {
+        ProfileFile direct(path, Access::Direct);
+        QCOMPARE(direct.ReadText(QStringLiteral("Big"), QStringLiteral("Data"), {}).size(), 2047);
+        QCOMPARE(direct.ReadText(QStringLiteral("Z"), QStringLiteral("k"), {}), QStringLiteral("2"));
+        direct.WriteText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("3"));
+    }
+    ProfileFile memory(path, Access::InMemory);
+    QCOMPARE(memory.ReadText(QStringLiteral("Big"), QStringLiteral("Data"), {}).size(), value.size());
+    QCOMPARE(memory.ReadText(QStringLiteral("A"), QStringLiteral("x"), {}), QStringLiteral("3"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
