@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 TestDataDir::TestDataDir()
@@ -36,6 +37,48 @@ QByteArray TestDataDir::read(const QString &name) const
 }
 
 bool TestDataDir::exists(const QString &name) const { return QFile::exists(path(name)); }
+
+namespace {
+bool canCreateIn(const QString &dir)
+{
+    QFile probe(dir + QStringLiteral("/.probe"));
+    const bool ok = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return ok;
+}
+int runQuietly(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(10000))
+        return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+} // namespace
+
+ReadOnlyDir::ReadOnlyDir(const QString &dir)
+    : m_dir(dir)
+{
+    if (runQuietly(QStringLiteral("chattr"), {QStringLiteral("+i"), dir}) == 0 && !canCreateIn(dir)) {
+        m_mode = Immutable;
+        return;
+    }
+    runQuietly(QStringLiteral("chattr"), {QStringLiteral("-i"), dir});
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    if (!canCreateIn(dir)) {
+        m_mode = Permissions;
+        return;
+    }
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+ReadOnlyDir::~ReadOnlyDir()
+{
+    if (m_mode == Immutable)
+        runQuietly(QStringLiteral("chattr"), {QStringLiteral("-i"), m_dir});
+    else if (m_mode == Permissions)
+        QFile::setPermissions(m_dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 FakeTicks::FakeTicks(quint32 start)
     : now(start)

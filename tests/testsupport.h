@@ -33,6 +33,22 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Makes a directory refuse new files, for root too (the immutable
+// attribute where the file system has it, else permission bits); undone
+// when the object goes. ok() tells whether it took effect.
+class ReadOnlyDir
+{
+public:
+    explicit ReadOnlyDir(const QString &dir);
+    ~ReadOnlyDir();
+    bool ok() const { return m_mode != None; }
+
+private:
+    enum Mode { None, Immutable, Permissions };
+    QString m_dir;
+    Mode m_mode = None;
+};
+
 // The tick count, set by hand.
 class FakeTicks
 {

@@ -1,5 +1,6 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "app/platform.h"
 #include "tests/testsupport.h"
 
 #include <QMenuBar>
@@ -8,39 +9,316 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
+#include <QtCharts/QStackedBarSeries>
+
+#include <memory>
+
+namespace {
+
+QString runName(int i)
+{
+    return QStringLiteral("0%1.03.2026 09:%2:%3")
+        .arg(1 + i / 3600)
+        .arg((i / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(i % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray results(int count, int from = 0, const QString &koeffPrefix = QString())
+{
+    QByteArray out;
+    for (int i = from; i < from + count; ++i)
+        out += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nMark=3-\r\nKoeff=" +
+               (koeffPrefix + QString::number(i % 9)).toUtf8() + ",5\r\n\r\n";
+    return out;
+}
+
+QString cell(const Tfrm_main *w, int row, int column)
+{
+    const QTableWidgetItem *item = w->StringGrid1->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// The value each chart category shows: the one non-zero set, or 0.
+QList<qreal> chartValues(const Tfrm_main *w)
+{
+    const QList<QBarSet *> sets = w->Series1->barSets();
+    QList<qreal> values;
+    const int n = sets.isEmpty() ? 0 : int(sets.first()->count());
+    for (int i = 0; i < n; ++i) {
+        qreal v = 0;
+        for (QBarSet *set : sets)
+            v += set->at(i);
+        values.append(v);
+    }
+    return values;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startUp_listsExamResults();
     void layout_atDesignSize();
+    void toggle_switchesFilesAndCaption();
+    void chart_barsValuesLabelsColours();
+    void delete_asksAndErasesOne();
+    void delete_cancelledOrNothingListed_changesNothing();
+    void deleteAll_erasesOnlyTheListed100();
+    void delete_refusedWrite_reportsAndKeepsList();
+    void reload_seesHandEdit();
+    void showMainMessage_waitsForTheBox();
+
+private:
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<TestUser> m_user;
+    Forms m_forms;
+    Tfrm_main *w = nullptr;
+    void start();
 };
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_user = std::make_unique<TestUser>();
+}
+
+void TestMainWindow::cleanup()
+{
+    if (w)
+        DestroyForms(m_forms);
+    w = nullptr;
+    m_user.reset();
+    m_dir.reset();
+}
+
+void TestMainWindow::start()
+{
+    m_forms = CreateForms();
+    w = m_forms.frm_main;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
+
+void TestMainWindow::startUp_listsExamResults()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    m_dir->write(QStringLiteral("testres.ini"), results(5, 100));
+    start();
+    QCOMPARE(w->SpeedButton1->text(), QStringLiteral("Tests"));
+    QVERIFY(!w->SpeedButton1->isChecked());
+    QCOMPARE(w->StringGrid1->rowCount(), 3);
+    QCOMPARE(cell(w, 0, 0), runName(2));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("2,5"));
+    QCOMPARE(cell(w, 0, 2), QStringLiteral("3-"));
+    QCOMPARE(w->StringGrid2->horizontalHeaderItem(0)->text(), QStringLiteral("DateTime"));
+    QCOMPARE(w->StringGrid2->horizontalHeaderItem(1)->text(), QStringLiteral("Result"));
+    QCOMPARE(w->StringGrid2->horizontalHeaderItem(2)->text(), QStringLiteral("Mark"));
+    QCOMPARE(w->StringGrid1->columnWidth(0), 140);
+    QCOMPARE(w->StringGrid1->columnWidth(1), 70);
+    QVERIFY(w->windowTitle().startsWith(QStringLiteral("Tenacio        Oberlund       ")));
+    // The menu bar in its order.
+    QStringList titles;
+    for (QAction *a : w->menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{QStringLiteral("Options"), QStringLiteral("Modules"), QStringLiteral("Test"),
+                                  QStringLiteral("Help")}));
+    QStringList items;
+    for (QAction *a : w->est1->actions())
+        items << a->text();
+    QCOMPARE(items, (QStringList{QStringLiteral("Introductory Test"), QStringLiteral("Training"), QStringLiteral("Exam")}));
+}
 
 void TestMainWindow::layout_atDesignSize()
 {
-    TestDataDir dir;
-    TestUser user;
-    Forms forms = CreateForms();
-    Tfrm_main *w = forms.frm_main;
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
+    start();
     // Client area of the design size: outer 723 x 480 less the frame.
     w->centralWidget()->resize(Tfrm_main::DesignWidth - Tfrm_main::FrameWidth,
                                Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
     w->FormResize();
-    QCOMPARE(w->Chart1->size(), QSize(426, 420));
-    QCOMPARE(w->Chart1->pos(), QPoint(0, -18));
-    QCOMPARE(w->StringGrid1->x(), 428);
-    QCOMPARE(w->StringGrid1->height(), 342);
-    QCOMPARE(w->StringGrid2->x(), 428);
-    QCOMPARE(w->SpeedButton1->pos(), QPoint(432, 372));
-    QCOMPARE(w->BitBtn1->pos(), QPoint(526, 372));
-    QCOMPARE(w->BitBtn2->pos(), QPoint(620, 372));
-    QCOMPARE(w->Bevel1->size(), QSize(427, 399));
+    QCOMPARE(w->Chart1->geometry(), QRect(0, -18, 426, 420));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 19, 285, 342));
+    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 0, 285, 22));
+    QCOMPARE(w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
+    QCOMPARE(w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
+    QCOMPARE(w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
+    QCOMPARE(w->Bevel1->geometry(), QRect(0, 4, 427, 399));
     QCOMPARE(w->StatusBar1->geometry(), QRect(0, 404, 715, 22));
-    DestroyForms(forms);
+    // A larger window: the right-hand side follows the right edge.
+    w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
+    w->FormResize();
+    QCOMPARE(w->Chart1->size(), QSize(703, 640));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 19, 285, 562));
+    QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
+}
+
+void TestMainWindow::toggle_switchesFilesAndCaption()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    m_dir->write(QStringLiteral("testres.ini"), results(4, 10));
+    start();
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(w->SpeedButton1->isChecked());
+    QCOMPARE(w->SpeedButton1->text(), QStringLiteral("Exams"));
+    QCOMPARE(w->StringGrid1->rowCount(), 4);
+    QCOMPARE(cell(w, 0, 0), runName(13));
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(!w->SpeedButton1->isChecked());
+    QCOMPARE(w->SpeedButton1->text(), QStringLiteral("Tests"));
+    QCOMPARE(w->StringGrid1->rowCount(), 2);
+    QCOMPARE(cell(w, 0, 0), runName(1));
+}
+
+void TestMainWindow::chart_barsValuesLabelsColours()
+{
+    QByteArray file;
+    const QStringList koeffs{QStringLiteral("0,5"), QStringLiteral("abc"), QStringLiteral("7,25"), QString(),
+                             QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")};
+    for (int i = 0; i < koeffs.size(); ++i)
+        file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + koeffs.at(i).toUtf8() + "\r\nMark=2\r\n\r\n";
+    file += "[short]\r\nKoeff=4\r\n\r\n";
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCOMPARE(w->StringGrid1->rowCount(), 8);
+    QCOMPARE(cell(w, 6, 1), QStringLiteral("abc"));
+    QCOMPARE(w->AxisMaximum(), 7.75);
+    // Oldest first; the unparsed and empty Koeff give no bar.
+    QCOMPARE(chartValues(w), (QList<qreal>{0.5, 7.25, 3, 1, 2, 4}));
+    const QStringList labels = w->Bars().isEmpty() ? QStringList() : [this] {
+        QStringList l;
+        for (const History::Bar &b : w->Bars())
+            l << b.label;
+        return l;
+    }();
+    QCOMPARE(labels.last(), QStringLiteral("short"));
+    QCOMPARE(labels.first(), QStringLiteral("01.03.2026"));
+    // The chart's categories show the same labels (made unique invisibly).
+    const auto *axis = qobject_cast<QBarCategoryAxis *>(w->Series1->attachedAxes().first());
+    QVERIFY(axis);
+    QCOMPARE(axis->count(), 6);
+    QCOMPARE(axis->at(5), QStringLiteral("short"));
+    QCOMPARE(axis->at(1).left(10), QStringLiteral("01.03.2026"));
+    // Row 7 (oldest, 0,5) is yellow (7 mod 6 = 1); row 0 ("short") red.
+    QCOMPARE(QColor(w->Bars().first().red, w->Bars().first().green, w->Bars().first().blue), QColor(255, 255, 0));
+    QCOMPARE(QColor(w->Bars().last().red, w->Bars().last().green, w->Bars().last().blue), QColor(255, 0, 0));
+    // In the chart, each category's bar is drawn by the set of its colour.
+    for (int i = 0; i < w->Bars().size(); ++i) {
+        const History::Bar &bar = w->Bars().at(i);
+        bool found = false;
+        for (QBarSet *set : w->Series1->barSets())
+            if (set->at(i) != 0)
+                found = set->color() == QColor(bar.red, bar.green, bar.blue);
+        QVERIFY2(found, qPrintable(QString::number(i)));
+    }
+}
+
+void TestMainWindow::delete_asksAndErasesOne()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    start();
+    w->StringGrid1->setCurrentCell(1, 0);
+    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    QCOMPARE(m_user->asked.size(), 1);
+    QCOMPARE(m_user->asked.first().kind, Dialogs::Kind::Confirm);
+    QCOMPARE(m_user->asked.first().title, QStringLiteral("Confirm"));
+    QCOMPARE(m_user->asked.first().text, QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'));
+    QCOMPARE(w->StringGrid1->rowCount(), 2);
+    QCOMPARE(cell(w, 0, 0), runName(2));
+    QCOMPARE(cell(w, 1, 0), runName(0));
+    QVERIFY(!m_dir->read(QStringLiteral("examres.ini")).contains(runName(1).toUtf8()));
+    // The Delete key on the list does the same.
+    w->StringGrid1->setCurrentCell(0, 0);
+    QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
+    QCOMPARE(m_user->asked.last().text, QStringLiteral("Delete ") + runName(2) + QLatin1Char('?'));
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(w, 0, 0), runName(0));
+}
+
+void TestMainWindow::delete_cancelledOrNothingListed_changesNothing()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    start();
+    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
+    w->StringGrid1->setCurrentCell(0, 0);
+    m_user->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Cancel};
+    w->BitBtn1Click();
+    w->BitBtn2Click();
+    QCOMPARE(m_user->texts(), (QStringList{QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'),
+                                           QStringLiteral("Delete All?")}));
+    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
+    // The Training results are empty: nothing listed, nothing asked.
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    m_user->asked.clear();
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->BitBtn1Click();
+    w->BitBtn2Click();
+    QVERIFY(m_user->asked.isEmpty());
+    QVERIFY(!m_dir->exists(QStringLiteral("testres.ini")));
+}
+
+void TestMainWindow::deleteAll_erasesOnlyTheListed100()
+{
+    m_dir->write(QStringLiteral("testres.ini"), results(101));
+    start();
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(w->StringGrid1->rowCount(), 100);
+    QCOMPARE(cell(w, 0, 0), runName(99));
+    QTest::mouseClick(w->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Delete All?")});
+    // The 101st run was shown nowhere; it is all that is left now.
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(w, 0, 0), runName(100));
+    const QByteArray left = m_dir->read(QStringLiteral("testres.ini"));
+    QCOMPARE(left.count('['), 1);
+}
+
+void TestMainWindow::delete_refusedWrite_reportsAndKeepsList()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    start();
+    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
+    ReadOnlyDir readOnly(m_dir->dir());
+    if (!readOnly.ok())
+        QSKIP("cannot make a directory read-only here");
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->BitBtn2Click();
+    QCOMPARE(m_user->asked.size(), 2);
+    QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::Error);
+    QCOMPARE(m_user->asked.at(1).text,
+             QStringLiteral("Unable to write to ") + Platform::DataFile(QStringLiteral("examres.ini")));
+    QCOMPARE(w->StringGrid1->rowCount(), 3);
+    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
+}
+
+void TestMainWindow::reload_seesHandEdit()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    start();
+    QCOMPARE(w->StringGrid1->rowCount(), 2);
+    m_dir->write(QStringLiteral("examres.ini"), results(2) + "[new]\r\nKoeff=9\r\n");
+    w->ReloadHistory();
+    QCOMPARE(w->StringGrid1->rowCount(), 3);
+    QCOMPARE(cell(w, 0, 0), QStringLiteral("new"));
+    QCOMPARE(w->AxisMaximum(), 9.5);
+}
+
+void TestMainWindow::showMainMessage_waitsForTheBox()
+{
+    start();
+    bool seen = false;
+    m_user->onAsk = [&](const TestUser::Asked &a) {
+        seen = a.kind == Dialogs::Kind::Message && a.text == QStringLiteral("hello");
+    };
+    w->ShowMainMessage(QStringLiteral("hello"));
+    QVERIFY(seen);
 }
 
 QTEST_MAIN(TestMainWindow)
