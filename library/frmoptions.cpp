@@ -1,21 +1,349 @@
 #include "library/frmoptions.h"
 
-// Placeholder: the options dialog is filled in by its own change.
-Tfrm_options::Tfrm_options(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Options")); }
+#include "app/dialogs.h"
+#include "library/modules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QValidator>
+
+namespace {
+
+// Refuses typing that would make the text longer than a limit. A longer
+// text put in by the program stays whole and may still be shortened.
+class TypedLengthLimit : public QValidator
+{
+public:
+    TypedLengthLimit(QLineEdit *edit, int limit)
+        : QValidator(edit)
+        , m_limit(limit)
+        , m_length(int(edit->text().size()))
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_length = int(text.size()); });
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= m_limit || input.size() <= m_length ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limit;
+    int m_length; // of the text as last accepted
+};
+
+QLabel *makeLabel(const QString &text, QWidget *parent, int x, int y, QWidget *buddy)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A drop-down list without typing over a model that may hold a million
+// items: its size and its popup never measure every item.
+QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->setEditable(false);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(6);
+    if (auto *view = qobject_cast<QListView *>(list->view()))
+        view->setUniformItemSizes(true);
+    list->setModel(model);
+    list->setGeometry(geometry);
+    return list;
+}
+
+QLineEdit *makeEdit(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- UpDown
+
+UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent)
+    : QWidget(parent)
+    , m_buddy(buddy)
+    , m_min(min)
+    , m_max(max)
+    , m_position(position)
+{
+    UpButton = new QToolButton(this);
+    UpButton->setArrowType(Qt::UpArrow);
+    DownButton = new QToolButton(this);
+    DownButton->setArrowType(Qt::DownArrow);
+    for (QToolButton *button : {UpButton, DownButton}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(UpButton, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
+    m_buddy->installEventFilter(this);
+    m_buddy->setText(QString::number(m_position));
+}
+
+UpDown::~UpDown() = default;
+
+void UpDown::Step(int step)
+{
+    m_position = Settings::SpinStep(m_buddy->text(), m_position, step, m_min, m_max);
+    m_buddy->setText(QString::number(m_position));
+}
+
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+                Step(key->key() == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void UpDown::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    UpButton->setGeometry(0, 0, width(), half);
+    DownButton->setGeometry(0, half, width(), height() - half);
+}
+
+// ---------------------------------------------------------------- Tfrm_options
+
+Tfrm_options::Tfrm_options(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frm_options"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(314, 239);
+
+    m_modulesModel = new QStringListModel(this);
+    m_training.elementsModel = new QStringListModel(this);
+    m_exam.elementsModel = new QStringListModel(this);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setGeometry(8, 8, 298, 191);
+    TabSheet1 = new QWidget;
+    TabSheet2 = new QWidget;
+    PageControl1->addTab(TabSheet1, QStringLiteral("Training"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Exam"));
+
+    // Training
+    Edit1 = makeEdit(TabSheet1, QString(), QRect(128, 8, 57, 21));
+    UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
+    UpDown1->setGeometry(185, 8, 16, 21);
+    ComboBox1 = makeList(TabSheet1, m_modulesModel, QRect(128, 35, 150, 21));
+    ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QRect(80, 62, 85, 21));
+    ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QRect(193, 62, 85, 21));
+    Edit3 = makeEdit(TabSheet1, QString(), QRect(128, 89, 57, 21));
+    UpDown3 = new UpDown(Edit3, Settings::TimerMin, Settings::TimerMax, 6000, TabSheet1);
+    UpDown3->setGeometry(185, 89, 16, 21);
+    Edit3->setValidator(new TypedLengthLimit(Edit3, Settings::TimerTypedLength));
+    CheckBox1 = new QCheckBox(QStringLiteral("Do exercises"), TabSheet1);
+    CheckBox1->setGeometry(8, 117, 130, 17);
+    CheckBox2 = new QCheckBox(QStringLiteral("Unlimited time"), TabSheet1);
+    CheckBox2->setGeometry(8, 138, 130, 17);
+    CheckBox3 = new QCheckBox(QStringLiteral("Show serial number"), TabSheet1);
+    CheckBox3->setGeometry(140, 117, 140, 17);
+    makeLabel(QStringLiteral("Number of elements"), TabSheet1, 8, 11, Edit1);
+    makeLabel(QStringLiteral("Module"), TabSheet1, 8, 38, ComboBox1);
+    makeLabel(QStringLiteral("Range  from"), TabSheet1, 8, 65, ComboBox2);
+    makeLabel(QStringLiteral("to"), TabSheet1, 175, 65, ComboBox3);
+    makeLabel(QStringLiteral("Timer (MilliSec)"), TabSheet1, 8, 92, Edit3);
+
+    // Exam
+    Edit2 = makeEdit(TabSheet2, QString(), QRect(128, 8, 57, 21));
+    UpDown2 = new UpDown(Edit2, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet2);
+    UpDown2->setGeometry(185, 8, 16, 21);
+    ComboBox4 = makeList(TabSheet2, m_modulesModel, QRect(128, 35, 150, 21));
+    ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QRect(80, 62, 85, 21));
+    ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QRect(193, 62, 85, 21));
+    makeLabel(QStringLiteral("Number of elements"), TabSheet2, 8, 11, Edit2);
+    makeLabel(QStringLiteral("Module"), TabSheet2, 8, 38, ComboBox4);
+    makeLabel(QStringLiteral("Range  from"), TabSheet2, 8, 65, ComboBox5);
+    makeLabel(QStringLiteral("to"), TabSheet2, 175, 65, ComboBox6);
+
+    m_training.number = Edit1;
+    m_training.module = ComboBox1;
+    m_training.from = ComboBox2;
+    m_training.to = ComboBox3;
+    m_exam.number = Edit2;
+    m_exam.module = ComboBox4;
+    m_exam.from = ComboBox5;
+    m_exam.to = ComboBox6;
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setGeometry(150, 207, 75, 25);
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2->setGeometry(231, 207, 75, 25);
+
+    // "activated" comes from the user only, so a selection made while
+    // loading does not refill the range lists behind LoadSettings' back.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        BitBtn1Click();
+        accept();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
 Tfrm_options::~Tfrm_options() = default;
-void Tfrm_options::LoadOptions() {}
-QString Tfrm_options::NumberOfElementsText(Page) const { return QStringLiteral("20"); }
-QString Tfrm_options::TimerText() const { return QStringLiteral("6000"); }
-QString Tfrm_options::ModuleName(Page) const { return {}; }
-int Tfrm_options::ElementTotal(Page) const { return 0; }
-QString Tfrm_options::ElementAt(Page, int) const { return {}; }
-int Tfrm_options::RangeFrom(Page) const { return -1; }
-int Tfrm_options::RangeTo(Page) const { return -1; }
-bool Tfrm_options::DoExercises() const { return true; }
-bool Tfrm_options::UnlimitedTime() const { return false; }
-bool Tfrm_options::ShowSerialNumber() const { return true; }
-void Tfrm_options::FormShow() {}
-void Tfrm_options::ComboBox1Change() {}
-void Tfrm_options::ComboBox4Change() {}
-void Tfrm_options::BitBtn1Click() {}
-void Tfrm_options::showEvent(QShowEvent *event) { QDialog::showEvent(event); }
+
+void Tfrm_options::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tfrm_options::FormShow()
+{
+    Dialogs::Guard(this, [this] { LoadOptions(); });
+}
+
+void Tfrm_options::ComboBox1Change()
+{
+    Dialogs::Guard(this, [this] { FillRangeLists(Page::Training); });
+}
+
+void Tfrm_options::ComboBox4Change()
+{
+    Dialogs::Guard(this, [this] { FillRangeLists(Page::Exam); });
+}
+
+void Tfrm_options::BitBtn1Click()
+{
+    Dialogs::Guard(this, [this] { Settings::Write(Settings::ConfigPath(), CurrentRecord()); });
+}
+
+void Tfrm_options::LoadOptions()
+{
+    LoadModuleList();
+    LoadSettings();
+}
+
+void Tfrm_options::LoadModuleList()
+{
+    m_modulesModel->setStringList(Modules::ListModuleNames(Modules::LibraryPath()));
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox4->setCurrentIndex(-1);
+}
+
+void Tfrm_options::LoadSettings()
+{
+    const Settings::Record record = Settings::Read(Settings::ConfigPath());
+    Edit1->setText(record.training.NumOfEl);
+    Edit3->setText(record.TimerMSec);
+    SelectModule(Page::Training, record.training.ModuleName);
+    const PageControls &t = m_training;
+    t.from->setCurrentIndex(Settings::FromIndex(t.elements, record.training.range.from));
+    t.to->setCurrentIndex(Settings::ToIndex(t.elements, record.training.range.to));
+    CheckBox1->setChecked(record.Ifexec);
+    CheckBox2->setChecked(record.IfNoTimeLimit);
+    CheckBox3->setChecked(record.IfShowNum);
+
+    Edit2->setText(record.exam.NumOfEl);
+    SelectModule(Page::Exam, record.exam.ModuleName);
+    const PageControls &e = m_exam;
+    e.from->setCurrentIndex(Settings::FromIndex(e.elements, record.exam.range.from));
+    e.to->setCurrentIndex(Settings::ToIndex(e.elements, record.exam.range.to));
+}
+
+void Tfrm_options::SelectModule(Page page, const QString &storedName)
+{
+    PageControls &c = controls(page);
+    c.module->setCurrentIndex(Settings::ModuleIndex(m_modulesModel->stringList(), storedName));
+    // Without a Module the range lists hold no Elements either.
+    FillRangeLists(page);
+}
+
+void Tfrm_options::FillRangeLists(Page page)
+{
+    PageControls &c = controls(page);
+    c.elements.clear();
+    c.elementsModel->setStringList(c.elements);
+    const QString name = ModuleName(page);
+    if (c.module->currentIndex() >= 0)
+        c.elements = Modules::ReadModule(Modules::LibraryPath(), name).Elements;
+    // One reset fills both lists in one step.
+    c.elementsModel->setStringList(c.elements);
+    c.from->setCurrentIndex(c.elements.isEmpty() ? -1 : 0);
+    c.to->setCurrentIndex(int(c.elements.size()) - 1);
+}
+
+Settings::Page Tfrm_options::CurrentPage(Page page) const
+{
+    Settings::Page out;
+    out.NumOfEl = NumberOfElementsText(page);
+    out.ModuleName = ModuleName(page);
+    const int from = RangeFrom(page);
+    const int to = RangeTo(page);
+    out.range.from = from >= 0 ? ElementAt(page, from) : QString();
+    out.range.to = to >= 0 ? ElementAt(page, to) : QString();
+    return out;
+}
+
+Settings::Record Tfrm_options::CurrentRecord() const
+{
+    Settings::Record record;
+    record.training = CurrentPage(Page::Training);
+    record.TimerMSec = TimerText();
+    record.Ifexec = DoExercises();
+    record.IfNoTimeLimit = UnlimitedTime();
+    record.IfShowNum = ShowSerialNumber();
+    record.exam = CurrentPage(Page::Exam);
+    return record;
+}
+
+// ---------------------------------------------------------------- published values
+
+QString Tfrm_options::NumberOfElementsText(Page page) const { return controls(page).number->text(); }
+
+QString Tfrm_options::TimerText() const { return Edit3->text(); }
+
+QString Tfrm_options::ModuleName(Page page) const
+{
+    const int index = controls(page).module->currentIndex();
+    const QStringList names = m_modulesModel->stringList();
+    return index >= 0 && index < names.size() ? names.at(index) : QString();
+}
+
+int Tfrm_options::ElementTotal(Page page) const { return int(controls(page).elements.size()); }
+
+QString Tfrm_options::ElementAt(Page page, int index) const
+{
+    const QStringList &elements = controls(page).elements;
+    return index >= 0 && index < elements.size() ? elements.at(index) : QString();
+}
+
+int Tfrm_options::RangeFrom(Page page) const { return controls(page).from->currentIndex(); }
+
+int Tfrm_options::RangeTo(Page page) const { return controls(page).to->currentIndex(); }
+
+bool Tfrm_options::DoExercises() const { return CheckBox1->isChecked(); }
+
+bool Tfrm_options::UnlimitedTime() const { return CheckBox2->isChecked(); }
+
+bool Tfrm_options::ShowSerialNumber() const { return CheckBox3->isChecked(); }

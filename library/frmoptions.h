@@ -1,15 +1,53 @@
 #pragma once
 
+#include "library/settings.h"
+
 #include <QDialog>
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
+class QStringListModel;
 class QTabWidget;
+class QToolButton;
 class QWidget;
+
+// Spin buttons attached to a line edit. A press steps the edit's number by
+// one within the limits and writes it back as plain digits; the Up and
+// Down keys in the edit press them too. When the edit's text is not a
+// number the last position is stepped. The edit itself accepts any text.
+class UpDown : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(UpDown)
+
+public:
+    UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent);
+    ~UpDown() override;
+
+    int Min() const { return m_min; }
+    int Max() const { return m_max; }
+    int Position() const { return m_position; }
+
+    // What one press of the up (+1) or down (-1) button does.
+    void Step(int step);
+
+    QToolButton *UpButton = nullptr;
+    QToolButton *DownButton = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QLineEdit *m_buddy;
+    int m_min;
+    int m_max;
+    int m_position;
+};
 
 // The options dialog. Its controls are the Settings in force: the launcher
 // and the runner read them through the published values below, at the
@@ -26,7 +64,8 @@ public:
     ~Tfrm_options() override;
 
     // LoadModuleList, then LoadSettings. Runs at each showing and at the
-    // main window's first show.
+    // main window's first show. Raises AppError when modules.ini exists but
+    // can't be read.
     void LoadOptions();
 
     // ---- published values (read-only view of the Settings in force)
@@ -42,15 +81,20 @@ public:
     bool ShowSerialNumber() const;                  // CheckBox3
 
     // ---- handlers
+    // Runs LoadOptions; a failure is shown by the error report.
     void FormShow();
+    // The user picked a Module: that page's range becomes its whole list.
     void ComboBox1Change();
     void ComboBox4Change();
+    // OK: all twelve keys into config.ini; a failed write is shown by the
+    // error report. The button then closes the dialog with OK regardless.
     void BitBtn1Click();
 
     // ---- controls under their form names
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr;
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr;
+    UpDown *UpDown1 = nullptr, *UpDown2 = nullptr, *UpDown3 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr;
     QComboBox *ComboBox4 = nullptr, *ComboBox5 = nullptr, *ComboBox6 = nullptr;
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
@@ -58,4 +102,30 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    // The controls of one page.
+    struct PageControls
+    {
+        QLineEdit *number = nullptr;
+        QComboBox *module = nullptr;
+        QComboBox *from = nullptr;
+        QComboBox *to = nullptr;
+        QStringListModel *elementsModel = nullptr; // shared by from and to
+        QStringList elements;                      // what the model holds
+    };
+
+    void LoadModuleList();
+    void LoadSettings();
+    void FillRangeLists(Page page);
+    void SelectModule(Page page, const QString &storedName);
+    Settings::Record CurrentRecord() const;
+    Settings::Page CurrentPage(Page page) const;
+
+    PageControls &controls(Page page) { return page == Page::Training ? m_training : m_exam; }
+    const PageControls &controls(Page page) const { return page == Page::Training ? m_training : m_exam; }
+
+    PageControls m_training;
+    PageControls m_exam;
+    QStringListModel *m_modulesModel = nullptr; // shared by both Module lists
 };

@@ -1,11 +1,16 @@
 #include "library/modules.h"
 
+#include "app/platform.h"
+#include "profile/profilefile.h"
+
 namespace Modules {
 
 QStringList SplitElements(const QString &data)
 {
+    if (data.isEmpty())
+        return {};
     QStringList elements = data.split(QLatin1Char(','));
-    if (!elements.isEmpty() && elements.last().isEmpty())
+    if (elements.last().isEmpty())
         elements.removeLast();
     return elements;
 }
@@ -21,6 +26,21 @@ QString JoinElements(const QStringList &lines)
         result += line;
     }
     return result;
+}
+
+QString LibraryPath() { return Platform::DataFile(QLatin1String(Platform::ModulesFile)); }
+
+QStringList ListModuleNames(const QString &path)
+{
+    QStringList names;
+    ProfileFile(path, ProfileFile::Access::Direct).ListSections(names);
+    return names;
+}
+
+Module ReadModule(const QString &path, const QString &name)
+{
+    const ProfileFile file(path, ProfileFile::Access::InMemory);
+    return Module{name, SplitElements(file.ReadText(name, DataKey, QString()))};
 }
 
 } // namespace Modules

@@ -1,0 +1,111 @@
+#include "library/settings.h"
+
+#include "app/platform.h"
+#include "profile/profilefile.h"
+
+#include <algorithm>
+
+namespace Settings {
+namespace {
+
+// Stored values never hold a line break, so this default tells a missing
+// key from a stored empty value.
+const QString &missing()
+{
+    static const QString text = QStringLiteral("\n");
+    return text;
+}
+
+std::optional<QString> readBound(const ProfileFile &file, QLatin1String section, QLatin1String key)
+{
+    QString value = file.ReadText(section, key, missing());
+    if (value == missing())
+        return std::nullopt;
+    return value;
+}
+
+Page readPage(const ProfileFile &file, QLatin1String section, QLatin1String numKey, QLatin1String nameKey,
+              QLatin1String fromKey, QLatin1String toKey)
+{
+    Page page;
+    page.NumOfEl = file.ReadText(section, numKey, page.NumOfEl);
+    page.ModuleName = file.ReadText(section, nameKey, QString());
+    page.range.from = readBound(file, section, fromKey);
+    page.range.to = readBound(file, section, toKey);
+    return page;
+}
+
+bool readFlag(const ProfileFile &file, QLatin1String key, bool defaultOn)
+{
+    return file.ReadNumber(TestSection, key, defaultOn ? 1 : 0) == 1;
+}
+
+} // namespace
+
+QString ConfigPath() { return Platform::DataFile(QLatin1String(Platform::ConfigFile)); }
+
+Record Read(const QString &path)
+{
+    const ProfileFile file(path, ProfileFile::Access::Direct);
+    Record record;
+    record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
+    record.TimerMSec = file.ReadText(TestSection, TimerMSecKey, record.TimerMSec);
+    record.Ifexec = readFlag(file, IfexecKey, record.Ifexec);
+    record.IfNoTimeLimit = readFlag(file, IfNoTimeLimitKey, record.IfNoTimeLimit);
+    record.IfShowNum = readFlag(file, IfShowNumKey, record.IfShowNum);
+    record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
+    return record;
+}
+
+void Write(const QString &path, const Record &record)
+{
+    ProfileFile file(path, ProfileFile::Access::Direct);
+    const Page &t = record.training;
+    file.WriteText(TestSection, TNumOfElKey, t.NumOfEl);
+    file.WriteText(TestSection, TimerMSecKey, record.TimerMSec);
+    file.WriteText(TestSection, TMNameKey, t.ModuleName);
+    file.WriteText(TestSection, TDiapFromKey, t.range.from.value_or(QString()));
+    file.WriteText(TestSection, TDiapToKey, t.range.to.value_or(QString()));
+    file.WriteNumber(TestSection, IfexecKey, record.Ifexec ? 1 : 0);
+    file.WriteNumber(TestSection, IfNoTimeLimitKey, record.IfNoTimeLimit ? 1 : 0);
+    file.WriteNumber(TestSection, IfShowNumKey, record.IfShowNum ? 1 : 0);
+    const Page &e = record.exam;
+    file.WriteText(ExamSection, ENumOfElKey, e.NumOfEl);
+    file.WriteText(ExamSection, EMNameKey, e.ModuleName);
+    file.WriteText(ExamSection, EDiapFromKey, e.range.from.value_or(QString()));
+    file.WriteText(ExamSection, EDiapToKey, e.range.to.value_or(QString()));
+}
+
+int ModuleIndex(const QStringList &names, const QString &stored)
+{
+    if (names.isEmpty())
+        return -1;
+    const int found = stored.isEmpty() ? -1 : int(names.indexOf(stored));
+    return found >= 0 ? found : 0;
+}
+
+int FromIndex(const QStringList &elements, const std::optional<QString> &stored)
+{
+    if (elements.isEmpty())
+        return -1;
+    const int found = stored ? int(elements.indexOf(*stored)) : -1;
+    return found >= 0 ? found : 0;
+}
+
+int ToIndex(const QStringList &elements, const std::optional<QString> &stored)
+{
+    if (elements.isEmpty())
+        return -1;
+    const int found = stored ? int(elements.indexOf(*stored)) : -1;
+    return found >= 0 ? found : int(elements.size()) - 1;
+}
+
+int SpinStep(const QString &text, int position, int step, int min, int max)
+{
+    bool ok = false;
+    const int typed = text.trimmed().toInt(&ok, 10);
+    const qint64 from = ok ? typed : position;
+    return int(std::clamp<qint64>(from + step, min, max));
+}
+
+} // namespace Settings

@@ -1,0 +1,105 @@
+#pragma once
+
+// The Settings: the parameters of Training (section "Test") and Exam
+// (section "Exam") kept in config.ini, and the rules that map them to and
+// from the options dialog's controls. The dialog's controls are the
+// Settings in force; this file only knows the file side and the matching.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Settings {
+
+inline constexpr QLatin1String TestSection{"Test"};
+inline constexpr QLatin1String ExamSection{"Exam"};
+
+inline constexpr QLatin1String TNumOfElKey{"TNumOfEl"};
+inline constexpr QLatin1String TimerMSecKey{"TimerMSec"};
+inline constexpr QLatin1String TMNameKey{"TMName"};
+inline constexpr QLatin1String TDiapFromKey{"TDiapFrom"};
+inline constexpr QLatin1String TDiapToKey{"TDiapTo"};
+inline constexpr QLatin1String IfexecKey{"Ifexec"};
+inline constexpr QLatin1String IfNoTimeLimitKey{"IfNoTimeLimit"};
+inline constexpr QLatin1String IfShowNumKey{"IfShowNum"};
+inline constexpr QLatin1String ENumOfElKey{"ENumOfEl"};
+inline constexpr QLatin1String EMNameKey{"EMName"};
+inline constexpr QLatin1String EDiapFromKey{"EDiapFrom"};
+inline constexpr QLatin1String EDiapToKey{"EDiapTo"};
+
+// What the spin buttons and typing may produce; loading and saving never
+// check against them.
+inline constexpr int NumOfElMin = 20;
+inline constexpr int NumOfElMax = 1000;
+inline constexpr int TimerMin = 5000;
+inline constexpr int TimerMax = 20000;
+inline constexpr int TimerTypedLength = 5;
+
+// The bounds of a range as stored: the texts of the From and To Elements.
+// A bound whose key is missing has no value (the whole range applies); a
+// stored empty text is a value and matches an empty Element.
+struct StoredRange
+{
+    std::optional<QString> from;
+    std::optional<QString> to;
+};
+
+// One page of the options: Training ("Test") or Exam.
+struct Page
+{
+    QString NumOfEl = QStringLiteral("20");
+    QString ModuleName; // empty: none
+    StoredRange range;
+};
+
+// The twelve values as the file holds them. Texts are kept as typed; the
+// numeric ones are converted only when a run starts.
+struct Record
+{
+    Page training;
+    QString TimerMSec = QStringLiteral("6000");
+    bool Ifexec = true;
+    bool IfNoTimeLimit = false;
+    bool IfShowNum = true;
+    Page exam;
+};
+
+// Reads config.ini with direct access; missing keys give their defaults.
+// Values come back as direct access returns them: trimmed, one pair of
+// enclosing quotes removed, cut at 2,047 characters. Flags are read as
+// integers: on when the value is 1 ("0x1" included), a value that is not
+// an integer counts as the default.
+Record Read(const QString &path);
+
+// Writes all twelve keys with direct access, each at once, in the order
+// TNumOfEl, TimerMSec, TMName, TDiapFrom, TDiapTo, Ifexec, IfNoTimeLimit,
+// IfShowNum, ENumOfEl, EMName, EDiapFrom, EDiapTo. Nothing is validated; a
+// missing bound is written empty; flags as "1" or "0". A missing file or
+// section is created and every other line is left as it was. Raises
+// "Unable to write to %s" at the first key that can't be written; the keys
+// before it stay written.
+void Write(const QString &path, const Record &record);
+
+// The full path of the settings file in the data directory.
+QString ConfigPath();
+
+// The Module to select for a stored name: the first exactly equal name
+// (letter case included); otherwise, also for an empty name, the first
+// Module; -1 for an empty list.
+int ModuleIndex(const QStringList &names, const QString &stored);
+
+// The From Element to select: the first Element exactly equal to the
+// stored bound, otherwise the first; -1 when there are no Elements.
+int FromIndex(const QStringList &elements, const std::optional<QString> &stored);
+
+// The To Element to select: the first Element exactly equal to the stored
+// bound, otherwise the last; -1 when there are no Elements.
+int ToIndex(const QStringList &elements, const std::optional<QString> &stored);
+
+// One press of a spin button: the field's number (its text as a decimal
+// integer, or `position` when the text is not one) moved by `step`, then
+// brought within [min, max].
+int SpinStep(const QString &text, int position, int step, int min, int max);
+
+} // namespace Settings
