@@ -26,3 +26,8 @@ void AnswerSheet::Clear()
 }
 
 bool IsAnswerRight(const QString &element, const QString &answer) { return element == answer; }
+
+bool IsRowRight(const AnswerSheet &sheet, int row)
+{
+    return IsAnswerRight(sheet.Cell(AnswerSheet::Text, row), sheet.Cell(AnswerSheet::Answer, row));
+}

@@ -4,19 +4,22 @@
 #include <QVector>
 
 // The table of one run: one row per Element, columns 0 Number, 1 Text,
-// 2 Answer. Never fewer than one row.
+// 2 Answer. Row r belongs to Element number r + 1. Never fewer than one row.
 class AnswerSheet
 {
 public:
     static constexpr int Columns = 3;
+    enum Column { Number = 0, Text = 1, Answer = 2 };
 
     AnswerSheet();
     int RowCount() const { return int(m_rows.size()); }
-    // Shrinking drops the rows beyond; growth adds empty ones. At least one row.
+    // Shrinking drops the rows beyond; growth adds empty ones. A request for
+    // fewer than one row yields one.
     void SetRowCount(int rows);
     // An absent cell reads as the empty text; writes outside are ignored.
     QString Cell(int column, int row) const;
     void SetCell(int column, int row, const QString &text);
+    // Empties every cell, keeping the size.
     void Clear();
 
 private:
@@ -27,6 +30,21 @@ private:
     QVector<Row> m_rows;
 };
 
-// The correctness rule: an answer is right when it equals its Element
-// text exactly (letter case and blanks count).
+// The correctness rule, the one place that decides it: an answer is right
+// when it equals its Element text exactly (letter case and blanks count).
 bool IsAnswerRight(const QString &element, const QString &answer);
+
+// Whether row `row` of the sheet holds a right answer.
+bool IsRowRight(const AnswerSheet &sheet, int row);
+
+// The report values of one run, held as the texts the report shows and
+// the results store keeps.
+struct RunReport
+{
+    QString Total;  // rows of the sheet
+    QString Right;  // Total - Errors
+    QString Errors; // the runner's mistake count
+    QString Time;   // "H:M:S  Average time for each number: A sec."
+    QString Koeff;  // hundredths, "," as separator
+    QString Mark;   // "2" ... "5", "Master"
+};

@@ -7,7 +7,9 @@
 
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPushButton;
+class QStyleOptionViewItem;
 class QTableView;
 class QTableWidget;
 class AnswerSheetModel;
@@ -51,6 +53,8 @@ public:
     QString KoeffText() const;   // Edit1
     QString MarkText() const;    // Edit2
     void SetReportLabels(const QString &total, const QString &right, const QString &errors, const QString &time);
+    // All six values as the window holds them.
+    RunReport Report() const;
 
     // Controls under their form names.
     QTableWidget *StringGrid2 = nullptr;
@@ -62,11 +66,15 @@ public:
 
     void FormShow();
     void BitBtn1Click();
+    // Draws an Answer cell over its default drawing: the grid's background,
+    // then the answer at a tenth of the cell's size from its top left, red
+    // and struck out when it differs from the row's Text.
+    void StringGrid1DrawCell(QPainter *painter, int column, int row, const QRect &rect,
+                             const QStyleOptionViewItem &option);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     AnswerSheetModel *m_model = nullptr;
-    AnswerSheet m_sheet; // placeholder storage
 };

@@ -1,0 +1,77 @@
+#pragma once
+
+// The AnswerSheet as the report window shows it: a table model over the
+// sheet, the look of an Answer cell, and the delegate that draws it.
+
+#include "results/answersheet.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QPoint>
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+class QPalette;
+
+// Holds the sheet of the report window. Every change goes through here so
+// that a view follows the cells the runner writes during a run.
+class AnswerSheetModel : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AnswerSheetModel)
+
+public:
+    explicit AnswerSheetModel(QObject *parent = nullptr);
+    ~AnswerSheetModel() override;
+
+    const AnswerSheet &sheet() const { return m_sheet; }
+    void setRowCount(int rows);
+    void setCell(int column, int row, const QString &text);
+    void clear();
+    void replace(AnswerSheet sheet);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    // Display: the cell's text. Answer cells that are wrong also say so to
+    // assistive technology (AccessibleTextRole, AccessibleDescriptionRole).
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    AnswerSheet m_sheet;
+};
+
+// What a screen reader announces for an Answer cell: the answer, with
+// "wrong: " before it when it differs from its Element.
+QString AnswerAccessibleText(const QString &element, const QString &answer);
+
+// How an Answer cell's text is drawn: at a tenth of the cell's width and
+// height from its top left; a wrong answer red and struck out, a right
+// one in the grid's text colour for the cell (normal or selected).
+struct AnswerCellLook
+{
+    bool wrong = false;
+    QColor colour;
+    QPoint textAt;
+};
+AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
+                                bool active, const QPalette &palette);
+
+// Draws every cell the default way, then hands Answer cells to `drawCell`
+// (column, row, rectangle) to be drawn over.
+class AnswerSheetDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AnswerSheetDelegate)
+
+public:
+    using DrawCell = std::function<void(QPainter *, int, int, const QRect &, const QStyleOptionViewItem &)>;
+    AnswerSheetDelegate(DrawCell drawCell, QObject *parent = nullptr);
+    ~AnswerSheetDelegate() override;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    DrawCell m_drawCell;
+};

@@ -1,0 +1,226 @@
+#include "results/resultsstore.h"
+
+#include "app/platform.h"
+#include "profile/profilefile.h"
+
+#include <QVector>
+
+#include <algorithm>
+#include <limits>
+
+namespace ResultsStore {
+namespace {
+
+// A piece of a date or time format: a run of one field letter, a quoted
+// literal (quotes included), or a single unquoted literal character.
+struct Piece
+{
+    QString text;
+    QChar field; // the field letter; null for literals
+    bool quoted = false;
+};
+
+QVector<Piece> splitFormat(const QString &format)
+{
+    QVector<Piece> pieces;
+    const qsizetype n = format.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            // Up to the closing quote; '' inside stands for one quote.
+            qsizetype j = i + 1;
+            while (j < n) {
+                if (format.at(j) == QLatin1Char('\'')) {
+                    if (j + 1 < n && format.at(j + 1) == QLatin1Char('\'')) {
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                ++j;
+            }
+            pieces.append(Piece{format.mid(i, j - i), QChar(), true});
+            i = j;
+        } else if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))) {
+            qsizetype j = i + 1;
+            while (j < n && format.at(j) == c)
+                ++j;
+            pieces.append(Piece{format.mid(i, j - i), c, false});
+            i = j;
+        } else {
+            pieces.append(Piece{QString(c), QChar(), false});
+            ++i;
+        }
+    }
+    return pieces;
+}
+
+QString joinFormat(const QVector<Piece> &pieces)
+{
+    QString out;
+    for (const Piece &p : pieces)
+        out += p.text;
+    return out.trimmed();
+}
+
+// Blanks and the punctuation that frames a time-zone name: "(t)", ", t".
+bool framesZone(const Piece &p)
+{
+    if (p.quoted || !p.field.isNull())
+        return false;
+    const QChar c = p.text.at(0);
+    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char('(') || c == QLatin1Char(')')
+           || c == QLatin1Char('[') || c == QLatin1Char(']');
+}
+
+bool hasField(const QVector<Piece> &pieces, QChar field)
+{
+    return std::any_of(pieces.cbegin(), pieces.cend(), [field](const Piece &p) { return p.field == field; });
+}
+
+} // namespace
+
+QString SectionDateFormat(const QLocale &locale)
+{
+    QVector<Piece> pieces = splitFormat(locale.dateFormat(QLocale::ShortFormat));
+    for (Piece &p : pieces) {
+        if (p.field == QLatin1Char('y'))
+            p.text = QStringLiteral("yyyy");
+    }
+    return joinFormat(pieces);
+}
+
+QString SectionTimeFormat(const QLocale &locale)
+{
+    QVector<Piece> pieces = splitFormat(locale.timeFormat(QLocale::LongFormat));
+    for (;;) {
+        const auto it = std::find_if(pieces.cbegin(), pieces.cend(),
+                                     [](const Piece &p) { return p.field == QLatin1Char('t'); });
+        if (it == pieces.cend())
+            break;
+        qsizetype first = it - pieces.cbegin();
+        qsizetype last = first;
+        while (first > 0 && framesZone(pieces.at(first - 1)))
+            --first;
+        while (last + 1 < pieces.size() && framesZone(pieces.at(last + 1)))
+            ++last;
+        bool blank = false;
+        for (qsizetype k = first; k <= last; ++k)
+            blank = blank || pieces.at(k).text.at(0).isSpace();
+        const bool inside = first > 0 && last + 1 < pieces.size();
+        pieces.remove(first, last - first + 1);
+        if (inside && blank)
+            pieces.insert(first, Piece{QStringLiteral(" "), QChar(), false});
+    }
+    // Names must differ from one second to the next.
+    if (!hasField(pieces, QLatin1Char('s'))) {
+        const auto minute = std::find_if(pieces.crbegin(), pieces.crend(),
+                                         [](const Piece &p) { return p.field == QLatin1Char('m'); });
+        if (minute != pieces.crend()) {
+            const qsizetype at = pieces.crend() - minute;
+            pieces.insert(at, Piece{QStringLiteral("ss"), QLatin1Char('s'), false});
+            pieces.insert(at, Piece{QStringLiteral(":"), QChar(), false});
+        }
+    }
+    return joinFormat(pieces);
+}
+
+QString SectionName(const QDateTime &start, const QLocale &locale)
+{
+    const QTime t = start.time();
+    const QTime second(t.hour(), t.minute(), t.second());
+    const QString date = locale.toString(start.date(), SectionDateFormat(locale));
+    if (second == QTime(0, 0, 0))
+        return date;
+    return date + QLatin1Char(' ') + locale.toString(second, SectionTimeFormat(locale));
+}
+
+QString FileFor(int testMode)
+{
+    if (testMode == 2)
+        return Platform::DataFile(QLatin1String(Platform::TrainingResultsFile));
+    if (testMode == 3)
+        return Platform::DataFile(QLatin1String(Platform::ExamResultsFile));
+    return QString();
+}
+
+QString JoinColumn(const AnswerSheet &sheet, int column, int rows)
+{
+    rows = std::min(rows, sheet.RowCount());
+    qsizetype size = 0;
+    for (int r = 0; r < rows; ++r)
+        size += sheet.Cell(column, r).size() + 1;
+    QString out;
+    out.reserve(size);
+    for (int r = 0; r < rows; ++r) {
+        if (r > 0)
+            out += QLatin1Char(',');
+        out += sheet.Cell(column, r);
+    }
+    return out;
+}
+
+void SplitIntoColumn(AnswerSheet &sheet, int column, QStringView text)
+{
+    int row = 0;
+    qsizetype from = 0;
+    while (row < sheet.RowCount()) {
+        const qsizetype comma = text.indexOf(QLatin1Char(','), from);
+        if (comma < 0) {
+            if (from < text.size()) {
+                sheet.SetCell(column, row, text.mid(from).toString());
+                sheet.SetCell(AnswerSheet::Number, row, QString::number(row + 1));
+            }
+            return;
+        }
+        sheet.SetCell(column, row, text.mid(from, comma - from).toString());
+        sheet.SetCell(AnswerSheet::Number, row, QString::number(row + 1));
+        from = comma + 1;
+        ++row;
+    }
+}
+
+int PartCount(QStringView text)
+{
+    const qsizetype parts = text.count(QLatin1Char(',')) + 1;
+    return int(std::min<qsizetype>(parts, std::numeric_limits<int>::max()));
+}
+
+void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet)
+{
+    ProfileFile file(path, ProfileFile::Access::InMemory);
+    file.WriteText(section, QStringLiteral("Total"), report.Total);
+    file.WriteText(section, QStringLiteral("Errors"), report.Errors);
+    file.WriteText(section, QStringLiteral("Time"), report.Time);
+    file.WriteText(section, QStringLiteral("Mark"), report.Mark);
+    file.WriteText(section, QStringLiteral("Koeff"), report.Koeff);
+    const int rows = std::max(0, file.ReadNumber(section, QStringLiteral("Total"), 0));
+    file.WriteText(section, QStringLiteral("Res"), JoinColumn(sheet, AnswerSheet::Text, rows));
+    file.WriteText(section, QStringLiteral("Answ"), JoinColumn(sheet, AnswerSheet::Answer, rows));
+    file.WriteBack();
+}
+
+StoredRun Read(const QString &path, const QString &section)
+{
+    const ProfileFile file(path, ProfileFile::Access::InMemory);
+    StoredRun run;
+    const QString res = file.ReadText(section, QStringLiteral("Res"), QString());
+    const QString answ = file.ReadText(section, QStringLiteral("Answ"), QString());
+    const qint32 total = file.ReadNumber(section, QStringLiteral("Total"), 0);
+    const qint32 errors = file.ReadNumber(section, QStringLiteral("Errors"), 0);
+    // Rows that neither list reaches would stay empty; a Total far beyond
+    // them (a hand-edited file) is not allowed to size the sheet.
+    const int reach = std::max(PartCount(res), PartCount(answ));
+    run.sheet.SetRowCount(std::min(total, reach));
+    SplitIntoColumn(run.sheet, AnswerSheet::Text, res);
+    SplitIntoColumn(run.sheet, AnswerSheet::Answer, answ);
+    run.report.Total = QString::number(total);
+    run.report.Errors = QString::number(errors);
+    run.report.Right = QString::number(qint64(total) - qint64(errors));
+    run.report.Time = file.ReadText(section, QStringLiteral("Time"), QString());
+    return run;
+}
+
+} // namespace ResultsStore

@@ -1,0 +1,61 @@
+#pragma once
+
+// The results store: testres.ini (Training) and examres.ini (Exam), one
+// section per stored run, named after the run's start, with the keys
+// Total, Errors, Time, Mark, Koeff, Res and Answ in this order.
+
+#include "results/answersheet.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+namespace ResultsStore {
+
+// The section name of a run started at `start`: the locale's short date
+// with a four-digit year, one blank and the locale's long time without
+// any time-zone part, e.g. "06.12.2026 20:54:09". One-second resolution;
+// a start at exactly midnight gives the date alone.
+QString SectionName(const QDateTime &start, const QLocale &locale);
+
+// The date and time formats SectionName uses for a locale.
+QString SectionDateFormat(const QLocale &locale);
+QString SectionTimeFormat(const QLocale &locale);
+
+// The results file of a mode (full path in the data directory): Training
+// (2) and Exam (3); the empty text for the modes that are never stored.
+QString FileFor(int testMode);
+
+// Column `column` of rows 0 to rows - 1 joined with "," (no quoting).
+QString JoinColumn(const AnswerSheet &sheet, int column, int rows);
+
+// Splits a stored "Res"/"Answ" text at every "," into `column`, part k
+// into row k - 1, writing k into the row's Number. Parts beyond the sheet
+// are ignored; an empty last part (after a final ",") writes nothing.
+void SplitIntoColumn(AnswerSheet &sheet, int column, QStringView text);
+
+// How many parts a stored list text splits into ("a,b," has three).
+int PartCount(QStringView text);
+
+// Writes a run into a results file: the whole file is loaded, the run's
+// seven keys are set in its section (added after the last one when new,
+// in place when the name is already there) and the file is rewritten.
+// Raises AppError when the file can't be read or written; the file then
+// keeps its previous content.
+void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet);
+
+// A stored run as the reopen reads it back. Nothing is written.
+struct StoredRun
+{
+    AnswerSheet sheet;
+    RunReport report; // Total, Right, Errors, Time; Koeff and Mark are not read
+};
+
+// Reads a section back: "Total" (default 0) sizes the sheet, but never
+// beyond the parts of "Res" or "Answ", so a hand-edited Total can't make
+// an absurd sheet; "Res" fills Number and Text, "Answ" Number and Answer.
+// Missing keys read as 0 and the empty text.
+StoredRun Read(const QString &path, const QString &section);
+
+} // namespace ResultsStore
