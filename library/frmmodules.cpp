@@ -1,6 +1,291 @@
 #include "library/frmmodules.h"
 
-// Placeholder: the module editor is filled in by its own change.
-Tfrm_modules::Tfrm_modules(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Modules")); }
+#include "app/dialogs.h"
+#include "app/platform.h"
+#include "library/frmname.h"
+#include "library/moduleedit.h"
+#include "library/modules.h"
+#include "profile/profilefile.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+#include <utility>
+
+namespace {
+
+const QString &dataKey()
+{
+    static const QString key = QStringLiteral("Data");
+    return key;
+}
+
+} // namespace
+
+Tfrm_modules::Tfrm_modules(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Modules"));
+    setFixedSize(353, 296);
+
+    Label1 = new QLabel(QStringLiteral("Module name"), this);
+    Label1->setGeometry(8, 12, 76, 17);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setEditable(false);
+    ComboBox1->setGeometry(88, 8, 193, 25);
+    Label1->setBuddy(ComboBox1);
+    BitBtn1 = new QPushButton(QStringLiteral("+"), this);
+    BitBtn1->setGeometry(288, 8, 25, 25);
+    BitBtn2 = new QPushButton(QStringLiteral("-"), this);
+    BitBtn2->setGeometry(320, 8, 25, 25);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(8, 40, 337, 176);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setReadOnly(true);
+
+    BitBtn4 = new QPushButton(QStringLiteral("Load..."), this);
+    BitBtn4->setGeometry(8, 224, 90, 25);
+    BitBtn5 = new QPushButton(QStringLiteral("Save..."), this);
+    BitBtn5->setGeometry(104, 224, 90, 25);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setGeometry(8, 254, 337, 4);
+
+    BitBtn7 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn7->setGeometry(184, 264, 75, 25);
+    BitBtn7->setDefault(true);
+    BitBtn6 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn6->setGeometry(270, 264, 75, 25);
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
+        b->setAutoDefault(false);
+
+    // A pick changes the index and then reports the selection; a pick of
+    // the entry already selected only reports the selection. Either way
+    // the handler runs once.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] {
+        m_pickHandled = true;
+        Dialogs::Guard(this, [this] { Combobox1OnChange(); });
+    });
+    connect(ComboBox1, &QComboBox::activated, this, [this] {
+        if (std::exchange(m_pickHandled, false))
+            return;
+        Dialogs::Guard(this, [this] { Combobox1OnChange(); });
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+    connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+    connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
+}
+
 Tfrm_modules::~Tfrm_modules() = default;
-void Tfrm_modules::SetNamePrompt(Tfrm_name *) {}
+
+void Tfrm_modules::SetNamePrompt(Tfrm_name *prompt) { m_namePrompt = prompt; }
+
+QStringList Tfrm_modules::MemoLines() const { return ModuleEdit::TextLines(Memo1->document()->toRawText()); }
+
+void Tfrm_modules::setMemoLines(const QStringList &lines)
+{
+    // One replacement of the whole text: far faster than adding line by line.
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void Tfrm_modules::selectQuietly(int index)
+{
+    const QSignalBlocker blocker(ComboBox1);
+    ComboBox1->setCurrentIndex(index);
+}
+
+void Tfrm_modules::commit()
+{
+    if (!m_copy || m_shownModuleIndex < 0 || m_shownModuleIndex >= ComboBox1->count())
+        return;
+    const QString data = Modules::JoinElements(MemoLines());
+    // Deleting every line keeps what the Module had.
+    if (!data.isEmpty())
+        m_copy->WriteText(ComboBox1->itemText(m_shownModuleIndex), dataKey(), data);
+}
+
+void Tfrm_modules::showModule(int index)
+{
+    QString data;
+    if (m_copy && index >= 0)
+        data = m_copy->ReadText(ComboBox1->itemText(index), dataKey(), QString());
+    setMemoLines(Modules::SplitElements(data));
+}
+
+void Tfrm_modules::FormShow()
+{
+    m_shownModuleIndex = -1;
+    Memo1->clear();
+    Memo1->setReadOnly(true);
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->clear();
+    }
+    m_copy.reset();
+    bool opened = false;
+    Dialogs::Guard(this, [&] {
+        m_copy = std::make_unique<ProfileFile>(Platform::DataFile(QLatin1String(Platform::ModulesFile)),
+                                               ProfileFile::Access::InMemory);
+        QStringList names;
+        m_copy->ListSections(names);
+        {
+            const QSignalBlocker blocker(ComboBox1);
+            ComboBox1->addItems(names);
+            ComboBox1->setCurrentIndex(names.isEmpty() ? -1 : 0);
+        }
+        Combobox1OnChange();
+        opened = true;
+    });
+    if (!opened) {
+        // Without the library there is nothing to edit, and an OK would
+        // replace the file with an empty one.
+        m_copy.reset();
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    }
+}
+
+void Tfrm_modules::Combobox1OnChange()
+{
+    commit();
+    const int selected = ComboBox1->currentIndex();
+    Memo1->setReadOnly(selected < 0);
+    showModule(selected);
+    m_shownModuleIndex = selected;
+}
+
+bool Tfrm_modules::CheckModuleName(const QString &name)
+{
+    QStringList names;
+    names.reserve(ComboBox1->count());
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        names.append(ComboBox1->itemText(i));
+    if (ModuleEdit::NameRefused(names, name)) {
+        Dialogs::ShowMessage(this, QStringLiteral("Name already exists !"));
+        return false;
+    }
+    return true;
+}
+
+void Tfrm_modules::BitBtn1Click()
+{
+    Dialogs::Guard(this, [this] {
+        const int previous = ComboBox1->currentIndex();
+        if (m_copy && m_namePrompt && Dialogs::ExecModal(m_namePrompt) == QDialog::Accepted) {
+            // The file keeps a name on one line.
+            QString name = m_namePrompt->Edit1->text();
+            name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            if (!CheckModuleName(name))
+                return;
+            Memo1->clear();
+            {
+                const QSignalBlocker blocker(ComboBox1);
+                ComboBox1->addItem(name);
+            }
+            m_copy->WriteText(name, dataKey(), QString());
+            selectQuietly(ComboBox1->count() - 1);
+            m_shownModuleIndex = ComboBox1->currentIndex();
+            Memo1->setReadOnly(false);
+            Memo1->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        selectQuietly(previous);
+        if (previous >= 0)
+            Combobox1OnChange();
+    });
+}
+
+void Tfrm_modules::BitBtn2Click()
+{
+    Dialogs::Guard(this, [this] {
+        const int index = ComboBox1->currentIndex();
+        const QString name = index >= 0 ? ComboBox1->itemText(index) : QString();
+        if (!Dialogs::Confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
+            return;
+        if (index < 0 || !m_copy)
+            return;
+        m_copy->DeleteSection(name);
+        {
+            const QSignalBlocker blocker(ComboBox1);
+            ComboBox1->removeItem(index);
+        }
+        Memo1->clear();
+        selectQuietly(ComboBox1->count() > 0 ? 0 : -1);
+        m_shownModuleIndex = ComboBox1->currentIndex();
+        if (m_shownModuleIndex >= 0)
+            Combobox1OnChange();
+        else
+            Memo1->setReadOnly(true);
+    });
+}
+
+void Tfrm_modules::BitBtn4Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString path = Dialogs::OpenFileName(this, QLatin1String(OpenFilter));
+        if (path.isEmpty())
+            return;
+        setMemoLines(ModuleEdit::ReadTextFile(path));
+    });
+}
+
+void Tfrm_modules::BitBtn5Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString path = Dialogs::SaveFileName(this, QLatin1String(SaveFilter));
+        if (path.isEmpty())
+            return;
+        ModuleEdit::WriteTextFile(ModuleEdit::SaveFilePath(path), MemoLines());
+    });
+}
+
+void Tfrm_modules::BitBtn7Click()
+{
+    // A failed write leaves the editor open with all its changes, so the
+    // user can try again or cancel.
+    Dialogs::Guard(this, [this] {
+        commit();
+        if (m_copy)
+            m_copy->WriteBack();
+        accept();
+    });
+}
+
+void Tfrm_modules::BitBtn6Click() { reject(); }
+
+void Tfrm_modules::FormClose()
+{
+    Memo1->clear();
+    m_copy.reset();
+    m_shownModuleIndex = -1;
+}
+
+void Tfrm_modules::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tfrm_modules::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}

@@ -2,9 +2,19 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class ProfileFile;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class Tfrm_name;
 
-// The module editor: the only writer of modules.ini.
+// The module editor: the only writer of modules.ini. From its showing to
+// its closing it works on an in-memory copy of the library; the file is
+// rewritten from that copy only by OK.
 class Tfrm_modules : public QDialog
 {
     Q_OBJECT
@@ -14,5 +24,59 @@ public:
     explicit Tfrm_modules(QWidget *parent = nullptr);
     ~Tfrm_modules() override;
 
+    // The prompt that "+" shows for the name of a new Module.
     void SetNamePrompt(Tfrm_name *prompt);
+
+    // ---- handlers
+    // Loads the working copy and shows the first Module. If the library
+    // cannot be read, the error is shown and the editor closes again.
+    void FormShow();
+    // Commits the memo to the Module shown until now, then shows the
+    // selected one.
+    void Combobox1OnChange();
+    // True when the name may be used for a new Module; otherwise shows
+    // "Name already exists !" and returns false.
+    bool CheckModuleName(const QString &name);
+    void BitBtn1Click(); // "+"
+    void BitBtn2Click(); // "-"
+    void BitBtn4Click(); // "Load..."
+    void BitBtn5Click(); // "Save..."
+    void BitBtn7Click(); // OK: commit, write modules.ini, close
+    void BitBtn6Click(); // Cancel: close, modules.ini untouched
+    // Empties the memo and releases the working copy; runs at every closing.
+    void FormClose();
+
+    // Position in the Module list of the Module the memo holds; -1: none.
+    int ShownModuleIndex() const { return m_shownModuleIndex; }
+    // The memo's lines as they would be committed.
+    QStringList MemoLines() const;
+    // Whether a working copy is open (between showing and closing).
+    bool HasWorkingCopy() const { return m_copy != nullptr; }
+
+    // ---- controls under their form names
+    QLabel *Label1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *BitBtn4 = nullptr, *BitBtn5 = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QPushButton *BitBtn7 = nullptr, *BitBtn6 = nullptr;
+
+    static constexpr const char *OpenFilter = "Text File (*.txt)|*.txt|Any File (*.*)|*.*";
+    static constexpr const char *SaveFilter = "Text File (*.txt)|*.txt";
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void commit();
+    void showModule(int index);
+    void setMemoLines(const QStringList &lines);
+    void selectQuietly(int index);
+
+    Tfrm_name *m_namePrompt = nullptr;
+    std::unique_ptr<ProfileFile> m_copy;
+    int m_shownModuleIndex = -1;
+    bool m_pickHandled = false;
 };

@@ -1,0 +1,135 @@
+#include "library/moduleedit.h"
+
+#include "app/platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ModuleEdit {
+namespace {
+
+// The blanks that the library file drops at the ends of a section name.
+QStringView withoutEndBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start).unicode() <= 0x20)
+        ++start;
+    while (end > start && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.sliced(start, end - start);
+}
+
+bool isBreak(char16_t c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\u2029' || c == u'\u2028';
+}
+
+QString fileReason(const QFileDevice &file, const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("Is a directory");
+    return file.errorString();
+}
+
+} // namespace
+
+bool NameRefused(const QStringList &names, const QString &name)
+{
+    const QStringView wanted = withoutEndBlanks(name);
+    if (wanted.isEmpty())
+        return true;
+    for (const QString &existing : names) {
+        if (withoutEndBlanks(existing).compare(wanted, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QStringList TextLines(QStringView text)
+{
+    QStringList lines;
+    if (text.isEmpty())
+        return lines;
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype count = 1;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (isBreak(p[i]) && !(p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n'))
+            ++count;
+    }
+    lines.reserve(count);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!isBreak(p[i]))
+            continue;
+        lines.append(text.sliced(start, i - start).toString());
+        if (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.sliced(start).toString());
+    return lines;
+}
+
+QStringList FileLines(const QByteArray &content)
+{
+    QByteArrayView bytes(content);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    const QString text = QString::fromUtf8(bytes);
+    QStringList lines = TextLines(text);
+    // A break at the end closes the last line rather than opening another.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList ReadTextFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, fileReason(file, path)));
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    return FileLines(content);
+}
+
+void WriteTextFile(const QString &path, const QStringList &lines)
+{
+    QByteArray content;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    content.reserve(size + size / 4);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            content.append("\r\n");
+        content.append(lines.at(i).toUtf8());
+    }
+    QSaveFile file(path);
+    // A file in a directory where no temporary file can be made is still
+    // written in place.
+    file.setDirectWriteFallback(true);
+    const auto fail = [&](const QString &reason) {
+        file.cancelWriting();
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+    };
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
+        fail(fileReason(file, path));
+    if (file.write(content) != content.size())
+        fail(file.errorString());
+    if (!file.commit())
+        fail(file.errorString());
+}
+
+QString SaveFilePath(const QString &chosen)
+{
+    if (chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QLatin1String(".txt");
+}
+
+} // namespace ModuleEdit

@@ -1,0 +1,42 @@
+#pragma once
+
+// The rules behind the module editor that need no window: which new Module
+// names are refused, the lines of a text, and the Element text files that
+// the editor loads and saves.
+
+#include <QString>
+#include <QStringList>
+
+namespace ModuleEdit {
+
+// Whether a new Module name must be refused: it is empty, or it names a
+// Module of the list. Names are compared as the library file finds its
+// sections: without regard to letter case and without the blanks at their
+// ends, which the file loses when it is read again. A name that is only
+// blanks therefore counts as empty.
+bool NameRefused(const QStringList &names, const QString &name);
+
+// The lines of a text, whatever its line breaks: CR LF, LF, CR alone, and
+// the paragraph and line separators of rich text all end a line. Every
+// break starts a new line, so "a\n" is "a" and an empty line; an empty text
+// has no lines.
+QStringList TextLines(QStringView text);
+
+// The lines of a text file's content: decoded as UTF-8 (a byte-order mark
+// is dropped; bytes that are not UTF-8 become replacement characters), then
+// split as TextLines, except that a break at the very end adds no empty line.
+QStringList FileLines(const QByteArray &content);
+
+// Reads a text file into lines (FileLines). Raises
+// "Cannot open file "%s". %s" when it cannot be read.
+QStringList ReadTextFile(const QString &path);
+
+// Writes lines as UTF-8, joined by CR LF, replacing an existing file.
+// Raises "Cannot create file "%s". %s" when it cannot be written.
+void WriteTextFile(const QString &path, const QStringList &lines);
+
+// The path "Save..." writes to: the chosen name with ".txt" appended unless
+// it already ends in ".txt" in any letter case.
+QString SaveFilePath(const QString &chosen);
+
+} // namespace ModuleEdit
