@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -60,10 +61,20 @@ int colourSlot(int red, int green, int blue)
 
 } // namespace
 
+QIcon Tfrm_main::ProgramIcon()
+{
+    Q_INIT_RESOURCE(tenacio);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tenacio-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 Tfrm_main::Tfrm_main(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(AppInfo::MainCaption);
+    setWindowIcon(ProgramIcon());
     setObjectName(QStringLiteral("frm_main"));
 
     auto *bar = menuBar();

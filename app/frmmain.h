@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QIcon;
 class QFrame;
 class QMenu;
 class QPushButton;
@@ -41,6 +42,9 @@ public:
 
     explicit Tfrm_main(QWidget *parent = nullptr);
     ~Tfrm_main() override;
+
+    // The program's icon, in all its sizes.
+    static QIcon ProgramIcon();
 
     void SetPeers(Tfrm_test *test, Tfrm_results *results, Tfrm_modules *modules, Tfrm_options *options,
                   Tfrm_help *help);

@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenacio"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tenacio"));
+    QApplication::setWindowIcon(Tfrm_main::ProgramIcon());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();
