@@ -16,4 +16,4 @@ tenacio_install() {
 }
 
 TENACIO_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
-TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth appstream desktop-file-utils)
