@@ -1,6 +1,7 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "results/frmresults.h"
 #include "tests/testsupport.h"
 
 #include <QMenuBar>
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void delete_refusedWrite_reportsAndKeepsList();
     void reload_seesHandEdit();
     void showMainMessage_waitsForTheBox();
+    void reopen_fillsReportAndShowsIt();
+    void reopen_byEnterKey_andNothingListed();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -319,6 +322,58 @@ void TestMainWindow::showMainMessage_waitsForTheBox()
     };
     w->ShowMainMessage(QStringLiteral("hello"));
     QVERIFY(seen);
+}
+
+void TestMainWindow::reopen_fillsReportAndShowsIt()
+{
+    m_dir->write(QStringLiteral("examres.ini"),
+                 "[old]\r\nTotal=4\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                 "Mark=3-\r\nKoeff=5,63\r\nRes=a,b,,c\r\nAnsw=a,x,,c\r\n\r\n"
+                 "[newer]\r\nRes=a,b,\r\nTotal=3\r\n\r\n");
+    start();
+    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
+    Tfrm_results *report = m_forms.frm_results;
+    QStringList seen;
+    m_user->scripts.push_back([&](QDialog *d) {
+        QCOMPARE(d, static_cast<QDialog *>(report));
+        for (int r = 0; r < report->RowCount(); ++r)
+            seen << report->Cell(0, r) + QLatin1Char('|') + report->Cell(1, r) + QLatin1Char('|') + report->Cell(2, r);
+        seen << report->TotalText() << report->RightText() << report->ErrorsText() << report->TimeText();
+    });
+    w->StringGrid1->setCurrentCell(1, 0); // "old"
+    Q_EMIT w->StringGrid1->cellDoubleClicked(1, 0);
+    QCOMPARE(m_user->opened.size(), 1);
+    QCOMPARE(seen, (QStringList{QStringLiteral("1|a|a"), QStringLiteral("2|b|x"), QStringLiteral("3||"),
+                                QStringLiteral("4|c|c"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("1"),
+                                QStringLiteral("0:1:5  Average time for each number: 3,25 sec.")}));
+    // A run with "Res" a,b, and Total 3: the third row stays empty, unnumbered.
+    seen.clear();
+    m_user->scripts.push_back([&](QDialog *) {
+        for (int r = 0; r < report->RowCount(); ++r)
+            seen << report->Cell(0, r) + QLatin1Char('|') + report->Cell(1, r);
+        seen << report->TotalText() << report->ErrorsText() << report->TimeText();
+    });
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->StringGrid1DblClick();
+    QCOMPARE(seen, (QStringList{QStringLiteral("1|a"), QStringLiteral("2|b"), QStringLiteral("|"), QStringLiteral("3"),
+                                QStringLiteral("0"), QString()}));
+    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before); // nothing written
+}
+
+void TestMainWindow::reopen_byEnterKey_andNothingListed()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(1));
+    start();
+    w->StringGrid1->setCurrentCell(0, 0);
+    QTest::keyClick(w->StringGrid1, Qt::Key_Return);
+    QCOMPARE(m_user->opened.size(), 1);
+    QCOMPARE(m_forms.frm_results->TotalText(), QStringLiteral("20"));
+    QCOMPARE(m_forms.frm_results->ErrorsText(), QStringLiteral("1"));
+    // Training results are empty: a double-click shows nothing.
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->StringGrid1DblClick();
+    QCOMPARE(m_user->opened.size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
