@@ -82,9 +82,9 @@ bool hasField(const QVector<Piece> &pieces, QChar field)
 
 } // namespace
 
-QString SectionDateFormat(const QLocale &locale)
+QString FullYearDateFormat(const QString &shortDateFormat)
 {
-    QVector<Piece> pieces = splitFormat(locale.dateFormat(QLocale::ShortFormat));
+    QVector<Piece> pieces = splitFormat(shortDateFormat);
     for (Piece &p : pieces) {
         if (p.field == QLatin1Char('y'))
             p.text = QStringLiteral("yyyy");
@@ -92,9 +92,9 @@ QString SectionDateFormat(const QLocale &locale)
     return joinFormat(pieces);
 }
 
-QString SectionTimeFormat(const QLocale &locale)
+QString ZonelessTimeFormat(const QString &longTimeFormat)
 {
-    QVector<Piece> pieces = splitFormat(locale.timeFormat(QLocale::LongFormat));
+    QVector<Piece> pieces = splitFormat(longTimeFormat);
     for (;;) {
         const auto it = std::find_if(pieces.cbegin(), pieces.cend(),
                                      [](const Piece &p) { return p.field == QLatin1Char('t'); });
@@ -131,10 +131,11 @@ QString SectionName(const QDateTime &start, const QLocale &locale)
 {
     const QTime t = start.time();
     const QTime second(t.hour(), t.minute(), t.second());
-    const QString date = locale.toString(start.date(), SectionDateFormat(locale));
+    const QString date = locale.toString(start.date(), FullYearDateFormat(locale.dateFormat(QLocale::ShortFormat)));
     if (second == QTime(0, 0, 0))
         return date;
-    return date + QLatin1Char(' ') + locale.toString(second, SectionTimeFormat(locale));
+    return date + QLatin1Char(' ')
+           + locale.toString(second, ZonelessTimeFormat(locale.timeFormat(QLocale::LongFormat)));
 }
 
 QString FileFor(int testMode)

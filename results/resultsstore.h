@@ -19,9 +19,12 @@ namespace ResultsStore {
 // a start at exactly midnight gives the date alone.
 QString SectionName(const QDateTime &start, const QLocale &locale);
 
-// The date and time formats SectionName uses for a locale.
-QString SectionDateFormat(const QLocale &locale);
-QString SectionTimeFormat(const QLocale &locale);
+// The formats SectionName makes of the locale's: every year field of a
+// date format widened to four digits; a time format without its
+// time-zone fields and the blanks, commas and brackets around them, and
+// with seconds after the minutes when it had none. Quoted text is kept.
+QString FullYearDateFormat(const QString &shortDateFormat);
+QString ZonelessTimeFormat(const QString &longTimeFormat);
 
 // The results file of a mode (full path in the data directory): Training
 // (2) and Exam (3); the empty text for the modes that are never stored.
