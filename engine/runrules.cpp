@@ -1,0 +1,105 @@
+#include "engine/runrules.h"
+
+#include "app/platform.h"
+#include "results/scoring.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Run {
+
+qint32 TimerTicks(qint32 milliseconds)
+{
+    const double seconds = double(milliseconds) / 1000.0;
+    return qint32(std::ceil(RoundToFraction(seconds, 10)));
+}
+
+Parameters ParametersFor(qint32 testMode, const LaunchValues &values)
+{
+    Parameters p;
+    switch (testMode) {
+    case TrainingMode:
+        p.ticksPerElement = TimerTicks(Platform::StrToInt(values.timerText));
+        p.elementCount = Platform::StrToInt(values.numberText);
+        p.counterVisible = values.showSerialNumber;
+        if (values.unlimitedTime)
+            p.ticksPerElement = UnlimitedTicksPerElement;
+        break;
+    case ExamMode:
+        p.counterVisible = false;
+        p.elementCount = Platform::StrToInt(values.numberText);
+        p.ticksPerElement = FixedTicksPerElement;
+        break;
+    default:
+        p.ticksPerElement = FixedTicksPerElement;
+        p.elementCount = IntroductoryElementCount;
+        break;
+    }
+    return p;
+}
+
+QString Refusal(qint32 testMode, const Parameters &parameters, const LaunchValues &values)
+{
+    if (parameters.elementCount < MinimumElementCount || parameters.elementCount > MaximumElementCount)
+        return QStringLiteral("The number of elements must lie between %1 and %2.")
+            .arg(MinimumElementCount)
+            .arg(MaximumElementCount);
+    if ((testMode == TrainingMode || testMode == ExamMode)
+        && !SpanOf(values.rangeFrom, values.rangeTo, values.elementTotal))
+        return QStringLiteral("The Module has no range of elements to draw from.");
+    return QString();
+}
+
+std::optional<DrawSpan> SpanOf(int from, int to, int total)
+{
+    if (from < 0 || to < 0 || from >= total || to >= total)
+        return std::nullopt;
+    return DrawSpan{std::min(from, to), std::max(from, to)};
+}
+
+int DrawIndex(const DrawSpan &span) { return span.low + Platform::Random(span.size()); }
+
+QString DrawIntroductoryElement() { return QString::number(Platform::Random(99) + 1); }
+
+QString CounterText(qint32 number, qint32 count)
+{
+    return QString::number(number) + QStringLiteral(" of ") + QString::number(count);
+}
+
+int CentredLeft(int windowWidth, int labelWidth)
+{
+    return int(std::ceil(double(windowWidth) / 2.0 - double(labelWidth) / 2.0));
+}
+
+int FadeLevel(qint32 tickInElement, qint32 ticksPerElement)
+{
+    if (ticksPerElement <= 0)
+        return 0;
+    return int(qint64(tickInElement) * 192 / ticksPerElement);
+}
+
+bool TooSlow(quint32 elapsedMs, qint32 elementCount)
+{
+    if (elementCount < 1)
+        return false;
+    const quint32 seconds = (elapsedMs / 999) % 60;
+    return RoundToFraction(double(seconds) / double(elementCount), 100) > 11.85;
+}
+
+bool ExamTimeExceeded(quint32 elapsedMs, qint32 elementCount)
+{
+    quint32 seconds = elapsedMs / 1000;
+    const quint32 rest = elapsedMs % 1000;
+    if (rest > 500 || (rest == 500 && seconds % 2 == 1))
+        ++seconds;
+    return qint64(seconds) > 6 * qint64(elementCount);
+}
+
+bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount)
+{
+    if (testMode != ExamMode)
+        return true;
+    return double(mistakeCount) <= double(elementCount) / 10.0;
+}
+
+} // namespace Run

@@ -1,0 +1,334 @@
+#include "engine/exerciserules.h"
+#include "engine/runrules.h"
+#include "tests/testsupport.h"
+
+#include <QTest>
+
+class TestRunRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void timerTicks_data();
+    void timerTicks();
+    void parameters_data();
+    void parameters();
+    void refusal_data();
+    void refusal();
+    void span_data();
+    void span();
+    void draws_data();
+    void draws();
+    void fadeLevel_data();
+    void fadeLevel();
+    void tooSlow_data();
+    void tooSlow();
+    void examTimeExceeded_data();
+    void examTimeExceeded();
+    void mayContinue_data();
+    void mayContinue();
+    void texts();
+};
+
+void TestRunRules::timerTicks_data()
+{
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("5000") << 5000 << 5;
+    QTest::newRow("5500 half up") << 5500 << 6;
+    QTest::newRow("6000") << 6000 << 6;
+    QTest::newRow("6040") << 6040 << 6;
+    QTest::newRow("6050 held below the half") << 6050 << 6;
+    QTest::newRow("6051") << 6051 << 7;
+    QTest::newRow("6100") << 6100 << 7;
+    QTest::newRow("8050 held above the half") << 8050 << 9;
+    QTest::newRow("20000") << 20000 << 20;
+    QTest::newRow("49 gives none") << 49 << 0;
+    QTest::newRow("50") << 50 << 1;
+    QTest::newRow("negative") << -3000 << -3;
+    QTest::newRow("largest") << 2147483647 << 2147484;
+}
+
+void TestRunRules::timerTicks()
+{
+    QFETCH(int, ms);
+    QFETCH(int, ticks);
+    QCOMPARE(Run::TimerTicks(ms), ticks);
+}
+
+void TestRunRules::parameters_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("timer");
+    QTest::addColumn<bool>("unlimited");
+    QTest::addColumn<bool>("serial");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("counter");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("introductory ignores options") << 1 << "abc" << "x" << true << false << 20 << 6 << true << "";
+    QTest::newRow("training") << 2 << "25" << "7000" << false << true << 25 << 7 << true << "";
+    QTest::newRow("training, counter hidden") << 2 << "20" << "5000" << false << false << 20 << 5 << false << "";
+    QTest::newRow("training, unlimited") << 2 << "20" << "7000" << true << true << 20 << 20 << true << "";
+    QTest::newRow("training, bad timer first") << 2 << "x1" << "6 s" << false << true << 0 << 0 << true
+                                               << "'6 s' is not a valid integer value";
+    QTest::newRow("training, bad number") << 2 << "1e3" << "6000" << false << true << 0 << 0 << true
+                                          << "'1e3' is not a valid integer value";
+    QTest::newRow("exam") << 3 << "30" << "abc" << true << true << 30 << 6 << false << "";
+    QTest::newRow("exam, empty number") << 3 << "" << "6000" << false << true << 0 << 0 << false
+                                        << "'' is not a valid integer value";
+}
+
+void TestRunRules::parameters()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, number);
+    QFETCH(QString, timer);
+    QFETCH(bool, unlimited);
+    QFETCH(bool, serial);
+    QFETCH(int, count);
+    QFETCH(int, ticks);
+    QFETCH(bool, counter);
+    QFETCH(QString, error);
+    Run::LaunchValues values;
+    values.numberText = number;
+    values.timerText = timer;
+    values.unlimitedTime = unlimited;
+    values.showSerialNumber = serial;
+    try {
+        const Run::Parameters p = Run::ParametersFor(mode, values);
+        QVERIFY2(error.isEmpty(), "no error raised");
+        QCOMPARE(p.elementCount, count);
+        QCOMPARE(p.ticksPerElement, ticks);
+        QCOMPARE(p.counterVisible, counter);
+    } catch (const AppError &e) {
+        QCOMPARE(e.text(), error);
+    }
+}
+
+void TestRunRules::refusal_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("training whole list") << 2 << 20 << 5 << 0 << 4 << false;
+    QTest::newRow("bounds reversed") << 2 << 20 << 5 << 4 << 0 << false;
+    QTest::newRow("one item range") << 3 << 20 << 5 << 2 << 2 << false;
+    QTest::newRow("single element run") << 2 << 1 << 5 << 0 << 4 << true;
+    QTest::newRow("no elements") << 3 << 0 << 5 << 0 << 4 << true;
+    QTest::newRow("negative count") << 3 << -5 << 5 << 0 << 4 << true;
+    QTest::newRow("two elements") << 2 << 2 << 5 << 0 << 4 << false;
+    QTest::newRow("largest count") << 2 << 100000 << 5 << 0 << 4 << false;
+    QTest::newRow("beyond largest count") << 2 << 100001 << 5 << 0 << 4 << true;
+    QTest::newRow("empty module") << 2 << 20 << 0 << -1 << -1 << true;
+    QTest::newRow("nothing selected as to") << 3 << 20 << 5 << 0 << -1 << true;
+    QTest::newRow("bound beyond the list") << 2 << 20 << 5 << 0 << 5 << true;
+    QTest::newRow("introductory needs no range") << 1 << 20 << 0 << -1 << -1 << false;
+}
+
+void TestRunRules::refusal()
+{
+    QFETCH(int, mode);
+    QFETCH(int, count);
+    QFETCH(int, total);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, refused);
+    Run::LaunchValues values;
+    values.elementTotal = total;
+    values.rangeFrom = from;
+    values.rangeTo = to;
+    Run::Parameters p;
+    p.elementCount = count;
+    QCOMPARE(!Run::Refusal(mode, p, values).isEmpty(), refused);
+}
+
+void TestRunRules::span_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("low"); // -1: no span
+    QTest::addColumn<int>("high");
+    QTest::newRow("in order") << 1 << 3 << 5 << 1 << 3;
+    QTest::newRow("reversed") << 3 << 1 << 5 << 1 << 3;
+    QTest::newRow("one item") << 2 << 2 << 5 << 2 << 2;
+    QTest::newRow("whole list") << 0 << 4 << 5 << 0 << 4;
+    QTest::newRow("from unselected") << -1 << 3 << 5 << -1 << -1;
+    QTest::newRow("to outside") << 0 << 5 << 5 << -1 << -1;
+    QTest::newRow("empty list") << 0 << 0 << 0 << -1 << -1;
+}
+
+void TestRunRules::span()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, total);
+    QFETCH(int, low);
+    QFETCH(int, high);
+    const std::optional<Run::DrawSpan> s = Run::SpanOf(from, to, total);
+    QCOMPARE(s.has_value(), low >= 0);
+    if (s) {
+        QCOMPARE(s->low, low);
+        QCOMPARE(s->high, high);
+    }
+}
+
+void TestRunRules::draws_data()
+{
+    // The test generator reduces a queued draw modulo n, so a draw of
+    // exactly n shows whether the span's size is right.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("queued");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("index low") << "index 1..3" << 0 << "1";
+    QTest::newRow("index high") << "index 1..3" << 2 << "3";
+    QTest::newRow("index size 3") << "index 1..3" << 3 << "1";
+    QTest::newRow("index one item") << "index 4..4" << 7 << "4";
+    QTest::newRow("introductory lowest") << "introductory" << 0 << "1";
+    QTest::newRow("introductory highest") << "introductory" << 98 << "99";
+    QTest::newRow("introductory of 99") << "introductory" << 99 << "1";
+    QTest::newRow("sum terms") << "sum" << 49 << "50 + 50 =";
+    QTest::newRow("sum of 50") << "sum" << 50 << "1 + 1 =";
+}
+
+void TestRunRules::draws()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, queued);
+    QFETCH(QString, result);
+    TestRandom random;
+    random.queued = {queued, queued};
+    QString drawn;
+    if (kind == QLatin1String("index 1..3"))
+        drawn = QString::number(Run::DrawIndex(Run::DrawSpan{1, 3}));
+    else if (kind == QLatin1String("index 4..4"))
+        drawn = QString::number(Run::DrawIndex(Run::DrawSpan{4, 4}));
+    else if (kind == QLatin1String("introductory"))
+        drawn = Run::DrawIntroductoryElement();
+    else
+        drawn = Exercises::DrawSum().label();
+    QCOMPARE(drawn, result);
+    QCOMPARE(random.reseeds, 0); // reseeding is the caller's choice
+}
+
+void TestRunRules::fadeLevel_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QList<int>>("levels"); // for k = 0 .. T - 1
+    QTest::newRow("6") << 6 << QList<int>{0, 32, 64, 96, 128, 160};
+    QTest::newRow("5") << 5 << QList<int>{0, 38, 76, 115, 153};
+    QTest::newRow("7") << 7 << QList<int>{0, 27, 54, 82, 109, 137, 164};
+    QTest::newRow("1") << 1 << QList<int>{0};
+}
+
+void TestRunRules::fadeLevel()
+{
+    QFETCH(int, ticks);
+    QFETCH(QList<int>, levels);
+    for (int k = 0; k < ticks; ++k)
+        QCOMPARE(Run::FadeLevel(k, ticks), levels.at(k));
+    QCOMPARE(Run::FadeLevel(19, 20), 182);
+    QCOMPARE(Run::FadeLevel(3, 0), 0);
+}
+
+void TestRunRules::tooSlow_data()
+{
+    QTest::addColumn<quint32>("ms");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("slow");
+    QTest::newRow("1: 11 s") << quint32(11 * 999 + 998) << 1 << false;
+    QTest::newRow("1: 12 s") << quint32(12 * 999) << 1 << true;
+    QTest::newRow("1: 999 ms seconds") << quint32(11990) << 1 << true;
+    QTest::newRow("1: seconds part only") << quint32(60 * 999 + 5 * 999) << 1 << false;
+    QTest::newRow("1: 72 s is 12") << quint32(72 * 999) << 1 << true;
+    QTest::newRow("2: 23 s") << quint32(23 * 999) << 2 << false;
+    QTest::newRow("2: 24 s") << quint32(24 * 999) << 2 << true;
+    QTest::newRow("3: 35 s") << quint32(35 * 999) << 3 << false;
+    QTest::newRow("3: 36 s") << quint32(36 * 999) << 3 << true;
+    QTest::newRow("4: 47 s") << quint32(47 * 999) << 4 << false;
+    QTest::newRow("4: 48 s") << quint32(48 * 999) << 4 << true;
+    QTest::newRow("5: 59 s") << quint32(59 * 999) << 5 << false;
+    QTest::newRow("20: an hour") << quint32(3600 * 1000 + 59 * 999) << 20 << false;
+    QTest::newRow("wrapped difference") << quint32(0u - 12u * 999u) << 1 << true;
+}
+
+void TestRunRules::tooSlow()
+{
+    QFETCH(quint32, ms);
+    QFETCH(int, count);
+    QFETCH(bool, slow);
+    QCOMPARE(Run::TooSlow(ms, count), slow);
+}
+
+void TestRunRules::examTimeExceeded_data()
+{
+    QTest::addColumn<quint32>("ms");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("exceeded");
+    QTest::newRow("120.4 s") << quint32(120400) << 20 << false;
+    QTest::newRow("120.5 s to even 120") << quint32(120500) << 20 << false;
+    QTest::newRow("120.6 s") << quint32(120600) << 20 << true;
+    QTest::newRow("121 s") << quint32(121000) << 20 << true;
+    QTest::newRow("119.5 s to even 120") << quint32(119500) << 20 << false;
+    QTest::newRow("120 s at 999 would pass") << quint32(120880) << 20 << true;
+    QTest::newRow("30: 180 s") << quint32(180000) << 30 << false;
+    QTest::newRow("longest time") << quint32(4294967295u) << 715827 << true;
+    QTest::newRow("six times count beyond 32 bits") << quint32(4294967295u) << 400000000 << false;
+}
+
+void TestRunRules::examTimeExceeded()
+{
+    QFETCH(quint32, ms);
+    QFETCH(int, count);
+    QFETCH(bool, exceeded);
+    QCOMPARE(Run::ExamTimeExceeded(ms, count), exceeded);
+}
+
+void TestRunRules::mayContinue_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("mistakes");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("goesOn");
+    QTest::newRow("exam 20: 2") << 3 << 2 << 20 << true;
+    QTest::newRow("exam 20: 3") << 3 << 3 << 20 << false;
+    QTest::newRow("exam 25: 2") << 3 << 2 << 25 << true;
+    QTest::newRow("exam 25: 3") << 3 << 3 << 25 << false;
+    QTest::newRow("exam 30: 3") << 3 << 3 << 30 << true;
+    QTest::newRow("exam 30: 4") << 3 << 4 << 30 << false;
+    QTest::newRow("exam 9: 0") << 3 << 0 << 9 << true;
+    QTest::newRow("exam 9: 1") << 3 << 1 << 9 << false;
+    QTest::newRow("training any") << 2 << 20 << 20 << true;
+    QTest::newRow("introductory any") << 1 << 20 << 20 << true;
+}
+
+void TestRunRules::mayContinue()
+{
+    QFETCH(int, mode);
+    QFETCH(int, mistakes);
+    QFETCH(int, count);
+    QFETCH(bool, goesOn);
+    QCOMPARE(Run::MayContinue(mode, mistakes, count), goesOn);
+}
+
+void TestRunRules::texts()
+{
+    QCOMPARE(Run::CounterText(3, 20), QStringLiteral("3 of 20"));
+    // ceil(W / 2 - w / 2), W the outer width
+    QCOMPARE(Run::CentredLeft(376, 51), 163);
+    QCOMPARE(Run::CentredLeft(376, 50), 163);
+    QCOMPARE(Run::CentredLeft(377, 50), 164);
+    QCOMPARE(Run::CentredLeft(20, 31), -5);
+    QCOMPARE((Exercises::Sum{17, 33}.label()), QStringLiteral("17 + 33 ="));
+    QVERIFY(Exercises::TextAllowed(QStringLiteral("0123456789?")));
+    QVERIFY(!Exercises::TextAllowed(QStringLiteral("1 2")));
+    QVERIFY(!Exercises::TextAllowed(QStringLiteral("-1")));
+}
+
+QTEST_GUILESS_MAIN(TestRunRules)
+#include "tst_runrules.moc"
