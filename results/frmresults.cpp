@@ -200,12 +200,14 @@ void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, c
         LookOfAnswerCell(Cell(AnswerSheet::Text, row), answer, rect, option.state & QStyle::State_Selected,
                          option.state & QStyle::State_Active, option.palette);
 
-    // The background the grid chose for the cell, without its text.
-    QStyleOptionViewItem background = option;
-    background.text.clear();
-    background.features &= ~QStyleOptionViewItem::HasDisplay;
+    // The background the grid chose for the cell (the base colour, and the
+    // highlight of a selected row) over the default text.
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Active
+                                                                               : QPalette::Inactive;
+    painter->fillRect(rect, option.palette.brush(group, QPalette::Base));
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, option.widget);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
 
     painter->save();
     QFont font = option.font;
@@ -223,7 +225,7 @@ void Tfrm_results::showEvent(QShowEvent *event)
 {
     if (const QWidget *owner = parentWidget()) {
         const QRect area = owner->window()->frameGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center());
     }
     FormShow();
     QDialog::showEvent(event);
