@@ -31,11 +31,11 @@ void BM_Parse(benchmark::State &state)
 {
     const QString path = Platform::DataFile(QLatin1String(Platform::ExamResultsFile));
     for (auto _ : state) {
+        // Direct access indexes a file only as far as a call needs: a
+        // section that is not there makes it read and index all of it.
         Profile::ClearDirectCache();
         ProfileFile file(path, ProfileFile::Access::Direct);
-        QStringList names;
-        file.ListSections(names);
-        benchmark::DoNotOptimize(names.size());
+        benchmark::DoNotOptimize(file.ReadText(QStringLiteral("absent"), QStringLiteral("Koeff"), QString()));
     }
 }
 

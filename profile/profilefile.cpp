@@ -117,55 +117,129 @@ struct DirectSection
     int endLine;           // one past the section's last line
 };
 
-struct DirectParse
+// The parse of a file for direct access. It reads and indexes the file
+// only as far as a caller needs: a reload that lists the first runs of a
+// large results file never reads its tail.
+class DirectParse
 {
+public:
+    explicit DirectParse(const QString &path)
+    {
+        m_file.setFileName(path);
+        m_complete = !m_file.open(QIODevice::ReadOnly);
+        if (!m_complete)
+            data.reserve(m_file.size() + 1);
+    }
+
     QByteArray data;
     QVector<LineSpan> lines;
     QVector<DirectSection> sections;
-    QHash<QString, int> firstByName; // case-folded name -> first section
     QByteArray eol = QByteArrayLiteral("\r\n");
 
-    int find(const QString &name) const
-    {
-        const auto it = firstByName.constFind(name.toCaseFolded());
-        return it == firstByName.constEnd() ? -1 : it.value();
-    }
-};
+    bool complete() const { return m_complete; }
 
-std::shared_ptr<DirectParse> parseDirect(QByteArray data)
-{
-    auto parse = std::make_shared<DirectParse>();
-    parse->data = std::move(data);
-    const char *p = parse->data.constData();
-    bool eolSeen = false;
-    forEachLine(parse->data, [&](const LineSpan &line) {
-        if (!eolSeen && line.next > line.end) {
-            parse->eol = QByteArray(p + line.end, line.next - line.end);
-            eolSeen = true;
+    // Index of the first section of that name, with its extent known; -1.
+    int find(const QString &name)
+    {
+        const QString folded = name.toCaseFolded();
+        for (;;) {
+            const auto it = m_firstByName.constFind(folded);
+            if (it != m_firstByName.constEnd() && (it.value() + 1 < sections.size() || m_complete))
+                return it.value();
+            if (m_complete)
+                return -1;
+            scanMore();
+        }
+    }
+
+    // Whether section i exists, reading on as needed; its extent is then known.
+    bool has(int i)
+    {
+        while (!m_complete && i + 1 >= sections.size())
+            scanMore();
+        return i < sections.size();
+    }
+
+    void readAll()
+    {
+        while (!m_complete)
+            scanMore();
+    }
+
+private:
+    void scanMore()
+    {
+        const qint64 chunk = qMax<qint64>(qint64(1) << 20, data.size());
+        const qsizetype had = data.size();
+        data.resize(had + chunk); // within the reserve unless the file grew
+        const qint64 got = m_file.read(data.data() + had, chunk);
+        data.resize(had + qMax<qint64>(got, 0));
+        const bool atEnd = got <= 0;
+        const char *p = data.constData();
+        const qsizetype n = data.size();
+        while (m_scanned < n) {
+            const qsizetype start = m_scanned;
+            const void *lf = std::memchr(p + start, '\n', size_t(n - start));
+            const qsizetype lfPos = lf ? static_cast<const char *>(lf) - p : n;
+            const void *cr = std::memchr(p + start, '\r', size_t(lfPos - start));
+            const qsizetype i = cr ? static_cast<const char *>(cr) - p : lfPos;
+            qsizetype next;
+            if (i >= n) {
+                if (!atEnd)
+                    break; // the line may go on in the next chunk
+                next = n;
+            } else if (p[i] == '\r') {
+                if (i + 1 >= n && !atEnd)
+                    break; // a CR LF may be split between chunks
+                next = (i + 1 < n && p[i + 1] == '\n') ? i + 2 : i + 1;
+            } else {
+                next = i + 1;
+            }
+            addLine(LineSpan{start, i, next});
+            m_scanned = next;
+        }
+        if (atEnd) {
+            if (!sections.isEmpty())
+                sections.last().endLine = int(lines.size());
+            m_complete = true;
+            m_file.close();
+        }
+    }
+
+    void addLine(const LineSpan &line)
+    {
+        const char *p = data.constData();
+        if (!m_eolSeen && line.next > line.end) {
+            eol = QByteArray(p + line.end, line.next - line.end);
+            m_eolSeen = true;
         }
         qsizetype s = line.start;
         qsizetype e = line.end;
         trimSpan(p, s, e);
-        const int index = int(parse->lines.size());
-        parse->lines.append(line);
+        const int index = int(lines.size());
+        lines.append(line);
         if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
             qsizetype ns = s + 1;
             qsizetype ne = e - 1;
             trimSpan(p, ns, ne);
-            if (!parse->sections.isEmpty())
-                parse->sections.last().endLine = index;
-            const int sectionIndex = int(parse->sections.size());
-            parse->sections.append(DirectSection{decode(p, ns, ne), line.start, index + 1, index + 1});
+            if (!sections.isEmpty())
+                sections.last().endLine = index;
+            sections.append(DirectSection{decode(p, ns, ne), line.start, index + 1, index + 1});
             // A name given twice is found at its first section.
-            const QString folded = parse->sections.last().name.toCaseFolded();
-            if (!parse->firstByName.contains(folded))
-                parse->firstByName.insert(folded, sectionIndex);
+            const QString folded = sections.last().name.toCaseFolded();
+            if (!m_firstByName.contains(folded))
+                m_firstByName.insert(folded, int(sections.size()) - 1);
+        } else if (!sections.isEmpty()) {
+            sections.last().endLine = index + 1;
         }
-    });
-    if (!parse->sections.isEmpty())
-        parse->sections.last().endLine = int(parse->lines.size());
-    return parse;
-}
+    }
+
+    QFile m_file;
+    QHash<QString, int> m_firstByName; // case-folded name -> first section
+    qsizetype m_scanned = 0;
+    bool m_complete = false;
+    bool m_eolSeen = false;
+};
 
 struct FileStamp
 {
@@ -204,26 +278,20 @@ std::unordered_map<std::string, CacheEntry> &directCache()
     return cache;
 }
 
-// The current parse of a file; a missing or unreadable file parses empty.
+// The parse of a file as it is now; a missing or unreadable file parses
+// empty. The parse is kept while the file's size, times and inode stay
+// the same, so a history reload reads a large file once, and any change
+// on disk is seen by the next call.
 std::shared_ptr<DirectParse> directParse(const QString &path)
 {
     const FileStamp stamp = stampOf(path);
     auto &cache = directCache();
     const std::string key = path.toStdString();
-    if (!stamp.exists) {
-        cache.erase(key);
-        return parseDirect(QByteArray());
-    }
     const auto it = cache.find(key);
-    if (it != cache.end() && it->second.stamp == stamp)
+    if (it != cache.end() && it->second.stamp == stamp && stamp.exists)
         return it->second.parse;
-    QFile file(path);
-    QByteArray data;
-    if (file.open(QIODevice::ReadOnly))
-        data = file.readAll();
-    auto parse = parseDirect(std::move(data));
-    // Keep only what is known to match the file as it was stamped.
-    if (stampOf(path) == stamp)
+    auto parse = std::make_shared<DirectParse>(stamp.exists ? path : QString());
+    if (stamp.exists)
         cache[key] = CacheEntry{stamp, parse};
     else
         cache.erase(key);
@@ -432,10 +500,10 @@ void ProfileFile::ListSections(QStringList &list) const
     const auto parse = directParse(m_path);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
-    for (const DirectSection &s : parse->sections) {
-        const QByteArray bytes = s.name.toUtf8();
+    for (int i = 0; parse->has(i); ++i) {
+        const QByteArray bytes = parse->sections.at(i).name.toUtf8();
         if (bytes.size() + 1 <= room) {
-            list.append(s.name);
+            list.append(parse->sections.at(i).name);
             room -= bytes.size() + 1;
             continue;
         }
@@ -508,6 +576,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
     }
 
     const auto parse = directParse(m_path);
+    parse->readAll();
     const QByteArray &data = parse->data;
     const char *p = data.constData();
     const QByteArray &eol = parse->eol;
@@ -582,6 +651,7 @@ void ProfileFile::DeleteSection(const QString &section)
     const auto parse = directParse(m_path);
     if (parse->find(section) < 0)
         return;
+    parse->readAll();
     const QByteArray &data = parse->data;
     QByteArray out;
     out.reserve(data.size());

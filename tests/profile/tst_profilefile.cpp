@@ -35,6 +35,8 @@ private Q_SLOTS:
     void badInput_noCrash();
     void bothKinds_readBackTheSame();
     void hugeValue_readAndRewritten();
+    void directRead_acrossReadChunks_data();
+    void directRead_acrossReadChunks();
 };
 
 void TestProfileFile::missingFile_readsDefaults_data()
@@ -439,6 +441,38 @@ void TestProfileFile::hugeValue_readAndRewritten()
     ProfileFile memory(path, Access::InMemory);
     QCOMPARE(memory.ReadText(QStringLiteral("Big"), QStringLiteral("Data"), {}).size(), value.size());
     QCOMPARE(memory.ReadText(QStringLiteral("A"), QStringLiteral("x"), {}), QStringLiteral("3"));
+}
+
+void TestProfileFile::directRead_acrossReadChunks_data()
+{
+    // Direct access reads large files in chunks of 1 MiB: put the chunk's
+    // end at every awkward place of the lines around it.
+    QTest::addColumn<int>("shift");
+    for (int shift : {-3, -2, -1, 0, 1, 2, 3, 4, 5})
+        QTest::newRow(qPrintable(QString::number(shift))) << shift;
+}
+
+void TestProfileFile::directRead_acrossReadChunks()
+{
+    QFETCH(int, shift);
+    TestDataDir dir;
+    const qsizetype chunk = qsizetype(1) << 20;
+    const QByteArray head("[A]\r\nk=");
+    // The CR that ends A's value lies at chunk - 1 + shift.
+    const QByteArray value(chunk - 1 + shift - head.size(), 'x');
+    QByteArray file = head + value + "\r\n[B]\r\nk=2\r\n\r\n[C]\r\nk=3";
+    dir.write(QStringLiteral("c.ini"), file);
+    ProfileFile f(dir.path(QStringLiteral("c.ini")), Access::Direct);
+    QStringList names;
+    f.ListSections(names);
+    QCOMPARE(names, (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    QCOMPARE(f.ReadText(QStringLiteral("B"), QStringLiteral("k"), {}), QStringLiteral("2"));
+    QCOMPARE(f.ReadText(QStringLiteral("C"), QStringLiteral("k"), {}), QStringLiteral("3"));
+    QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}).size(), 2047);
+    QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("none")), QStringLiteral("none"));
+    f.WriteText(QStringLiteral("B"), QStringLiteral("new"), QStringLiteral("4"));
+    file.replace("k=2\r\n", "k=2\r\nnew=4\r\n");
+    QCOMPARE(dir.read(QStringLiteral("c.ini")), file);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
