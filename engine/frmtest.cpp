@@ -1,6 +1,414 @@
 #include "engine/frmtest.h"
 
-// Placeholder: the runner is filled in by its own change.
-Tfrm_test::Tfrm_test(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Test")); }
+#include "app/dialogs.h"
+#include "app/platform.h"
+#include "engine/frmexe.h"
+#include "engine/runrules.h"
+#include "engine/selectingedit.h"
+#include "library/frmoptions.h"
+#include "results/answersheet.h"
+#include "results/frmresults.h"
+#include "results/runstate.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QValidator>
+#include <QWindow>
+
+namespace {
+
+// The answer box never holds a ",": no Element contains one, and the
+// results store joins the answers with it.
+class AnswerValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return input.contains(QLatin1Char(',')) ? Invalid : Acceptable;
+    }
+};
+
+constexpr int ElementTop = 61;
+
+} // namespace
+
+Tfrm_test::Tfrm_test(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frm_test"));
+    setWindowTitle(QStringLiteral("Test"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    Label2 = new QLabel(this);
+    QFont elementFont(QStringLiteral("Arial"));
+    elementFont.setPixelSize(40);
+    elementFont.setBold(true);
+    Label2->setFont(elementFont);
+    Label2->move(0, ElementTop);
+
+    Edit1 = new SelectingEdit(this);
+    QFont answerFont(QStringLiteral("Arial"));
+    answerFont.setPixelSize(31);
+    Edit1->setFont(answerFont);
+    Edit1->setGeometry(72, ElementTop, 240, 43);
+    Edit1->setValidator(new AnswerValidator(Edit1));
+    Edit1->setText(QStringLiteral("???"));
+    Edit1->installEventFilter(this);
+    Edit1->hide();
+
+    // Enter on a focused "Next" presses it; Enter in the answer box is
+    // handled by Edit1KeyPress, so no button is the dialog's default.
+    BitBtn1 = new QPushButton(QStringLiteral("Next"), this);
+    BitBtn1->setGeometry(120, 119, 132, 24);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2->setAutoDefault(false);
+    BitBtn2->setGeometry(144, 150, 88, 24);
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
+
+    Label1 = new QLabel(QStringLiteral("elements"), this);
+    Label1->setGeometry(8, 190, 200, 16);
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(TimerInterval);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
 Tfrm_test::~Tfrm_test() = default;
-void Tfrm_test::SetPeers(RunHost *, Tfrm_exe *, Tfrm_results *, Tfrm_options *) {}
+
+void Tfrm_test::SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options)
+{
+    m_host = host;
+    m_exe = exe;
+    m_results = results;
+    m_options = options;
+}
+
+qint32 Tfrm_test::testMode() const { return m_host ? m_host->runState().TestMode : 0; }
+
+void Tfrm_test::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Dialogs::Guard(this, [this] { FormShow(); });
+}
+
+void Tfrm_test::hideEvent(QHideEvent *event)
+{
+    // A hidden runner is idle, however it was hidden.
+    Timer1->stop();
+    QDialog::hideEvent(event);
+}
+
+bool Tfrm_test::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && Edit1KeyPress(QChar(13)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tfrm_test::FormShow()
+{
+    Timer1->start();
+    m_asking = false;
+    MistakeCount = 0;
+    CurrentNumber = 0;
+    TickInElement = TicksPerElement;
+    setElementColour(0, 0, 0);
+    Phase = 1;
+    BitBtn1->setGeometry(120, 119, 132, 24);
+    if (m_results)
+        m_results->ResetReport(ElementCount);
+    tick();
+    CloseWithoutAsking = false;
+    BitBtn1->setFocus();
+}
+
+void Tfrm_test::Timer1Timer()
+{
+    Dialogs::Guard(this, [this] { tick(); });
+}
+
+void Tfrm_test::tick()
+{
+    if (Phase != 1 || PresentationDone || m_asking)
+        return;
+    const qint32 mode = testMode();
+    if ((mode == Run::TrainingMode || mode == Run::ExamMode) && CheckTooSlow())
+        return;
+    if (mode == Run::ExamMode) {
+        if (Run::ExamTimeExceeded(Platform::TickCount() - m_host->runState().StartTick, ElementCount)) {
+            EndForSlowness();
+            return;
+        }
+        if (CurrentNumber == 0) {
+            CurrentNumber = 1;
+            ShowNextExamElement();
+        }
+        if (CurrentNumber == ElementCount + 1)
+            EndPresentation();
+        return;
+    }
+    if (TickInElement == TicksPerElement) {
+        TickInElement = 0;
+        ++CurrentNumber;
+        if (CurrentNumber == ElementCount + 1)
+            EndPresentation();
+        else
+            ShowTimedElement();
+    } else if (TickInElement < TicksPerElement) {
+        const int g = Run::FadeLevel(TickInElement, TicksPerElement);
+        setElementColour(g, g, g);
+    }
+    ++TickInElement;
+}
+
+bool Tfrm_test::CheckTooSlow()
+{
+    if (!Run::TooSlow(Platform::TickCount() - m_host->runState().StartTick, ElementCount))
+        return false;
+    EndForSlowness();
+    return true;
+}
+
+void Tfrm_test::EndForSlowness()
+{
+    RunStatus = Run::StatusEnded;
+    m_host->runState().TestMode = 0;
+    CloseWithoutAsking = true;
+    PresentationDone = true; // no tick changes anything from here on
+    closeRun();
+    m_host->ShowMainMessage(QStringLiteral("Test is not completed. You are memorizing too slow!"));
+}
+
+QString Tfrm_test::DrawElement() const
+{
+    const auto drawFrom = [this](Tfrm_options::Page page) -> QString {
+        if (!m_options)
+            return QString();
+        const std::optional<Run::DrawSpan> span =
+            Run::SpanOf(m_options->RangeFrom(page), m_options->RangeTo(page), m_options->ElementTotal(page));
+        if (!span) // the launcher refuses such a run
+            return QString();
+        return m_options->ElementAt(page, Run::DrawIndex(*span));
+    };
+    switch (testMode()) {
+    case Run::IntroductoryMode:
+        Platform::Randomize();
+        return Run::DrawIntroductoryElement();
+    case Run::TrainingMode:
+        Platform::Randomize();
+        return drawFrom(Tfrm_options::Page::Training);
+    case Run::ExamMode:
+        return drawFrom(Tfrm_options::Page::Exam);
+    default:
+        return QString();
+    }
+}
+
+void Tfrm_test::WriteElement(const QString &text)
+{
+    if (!m_results)
+        return;
+    m_results->SetCell(0, CurrentNumber - 1, QString::number(CurrentNumber));
+    m_results->SetCell(1, CurrentNumber - 1, text);
+}
+
+void Tfrm_test::ShowElement(const QString &text)
+{
+    Label2->hide();
+    Label2->setText(text);
+    Label2->adjustSize();
+    Label2->move(Run::CentredLeft(frameGeometry().width(), Label2->width()), ElementTop);
+    Label2->show();
+}
+
+void Tfrm_test::setElementColour(int red, int green, int blue)
+{
+    QPalette palette = Label2->palette();
+    palette.setColor(QPalette::WindowText, QColor(red, green, blue));
+    Label2->setPalette(palette);
+}
+
+void Tfrm_test::ShowTimedElement()
+{
+    Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    setElementColour(0, 0, 0);
+    const QString element = DrawElement();
+    WriteElement(element);
+    ShowElement(element);
+}
+
+void Tfrm_test::ShowNextExamElement()
+{
+    const QString element = DrawElement();
+    WriteElement(element);
+    Label2->hide();
+    setElementColour(0, 0, 0);
+    ShowElement(element);
+}
+
+void Tfrm_test::EndPresentation()
+{
+    m_host->runState().EndTick = Platform::TickCount();
+    Label1->clear();
+    Label2->clear();
+    PresentationDone = true;
+    if (testMode() == Run::TrainingMode && !(m_options && m_options->DoExercises()))
+        StartRecall();
+    else
+        RunExercises();
+}
+
+void Tfrm_test::RunExercises()
+{
+    const int result = m_exe ? ExecAbove(m_exe) : Tfrm_exe::ResultCancel;
+    RunStatus = result;
+    if (result == Tfrm_exe::ResultOk) {
+        StartRecall();
+        return;
+    }
+    // The exercises were given up (and the stop confirmed there).
+    CloseWithoutAsking = true;
+    closeRun();
+}
+
+void Tfrm_test::StartRecall()
+{
+    Label2->hide();
+    Edit1->show();
+    Phase = 2;
+    CurrentNumber = 1;
+    BitBtn1->setGeometry(72, 119, 240, 24);
+    Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    Edit1->setFocus();
+}
+
+void Tfrm_test::BitBtn1Click()
+{
+    Dialogs::Guard(this, [this] { next(); });
+}
+
+void Tfrm_test::next()
+{
+    if (Phase == 1) {
+        TickInElement = TicksPerElement;
+        tick();
+        if (!PresentationDone && testMode() == Run::ExamMode) {
+            if (CurrentNumber < ElementCount) {
+                ++CurrentNumber;
+                ShowNextExamElement();
+            } else if (CurrentNumber == ElementCount) {
+                // The last Element stays until the next tick ends the phase.
+                CurrentNumber = ElementCount + 1;
+            }
+        }
+    } else if (Phase == 2) {
+        NextAnswer();
+    }
+}
+
+bool Tfrm_test::MayContinue() const { return Run::MayContinue(testMode(), MistakeCount, ElementCount); }
+
+void Tfrm_test::NextAnswer()
+{
+    const qint32 n = CurrentNumber;
+    if (n > ElementCount) {
+        Finish();
+        return;
+    }
+    m_results->SetCell(2, n - 1, Edit1->text());
+    if (!IsAnswerRight(m_results->Cell(1, n - 1), m_results->Cell(2, n - 1)))
+        ++MistakeCount;
+    if (!MayContinue()) {
+        CloseWithoutAsking = true;
+        closeRun();
+        m_host->ShowMainMessage(QStringLiteral("Test is not completed. Too many mistakes!"));
+        return;
+    }
+    Edit1->setText(QStringLiteral("???"));
+    Edit1->setFocus();
+    CurrentNumber = n + 1;
+    if (CurrentNumber > ElementCount)
+        Finish();
+    else
+        Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+}
+
+void Tfrm_test::Finish()
+{
+    Edit1->hide();
+    RunState &run = m_host->runState();
+    m_results->ComputeReport(run, MistakeCount);
+    if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode)
+        m_results->SaveResult(run);
+    Dialogs::ShowMessage(this, QStringLiteral("Your result is ") + m_results->KoeffText());
+    ExecAbove(m_results);
+    m_host->ReloadHistory();
+    RunStatus = Run::StatusEnded;
+    run.TestMode = 0;
+    closeRun();
+}
+
+bool Tfrm_test::Edit1KeyPress(QChar key)
+{
+    if (key != QChar(13))
+        return false;
+    BitBtn1->setFocus();
+    BitBtn1Click();
+    return true;
+}
+
+bool Tfrm_test::FormCloseQuery()
+{
+    if (RunStatus == Run::StatusEnded || CloseWithoutAsking) {
+        Timer1->stop();
+        return true;
+    }
+    m_asking = true;
+    const auto resume = qScopeGuard([this] { m_asking = false; });
+    const bool stop = Dialogs::Confirm(this, QStringLiteral("Stop test?"));
+    if (stop)
+        Timer1->stop();
+    return stop;
+}
+
+void Tfrm_test::done(int result)
+{
+    if (!FormCloseQuery())
+        return;
+    QDialog::done(result);
+}
+
+void Tfrm_test::closeRun() { done(QDialog::Rejected); }
+
+int Tfrm_test::ExecAbove(QDialog *dialog)
+{
+    // The runner stays on top of other windows; a window it opens is owned
+    // by it for that showing, so that it comes up in front of the runner.
+    dialog->winId();
+    QWindow *window = dialog->windowHandle();
+    QWindow *owner = window ? window->transientParent() : nullptr;
+    if (window && windowHandle())
+        window->setTransientParent(windowHandle());
+    const auto restore = qScopeGuard([window, owner] {
+        if (window)
+            window->setTransientParent(owner);
+    });
+    return Dialogs::ExecModal(dialog);
+}

@@ -2,20 +2,115 @@
 
 #include <QDialog>
 
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
 class RunHost;
 class Tfrm_exe;
 class Tfrm_options;
 class Tfrm_results;
 
 // The runner: carries out one test run from its showing to its close.
+//
+// A run presents its Elements (timed: one per TicksPerElement ticks or on
+// "Next"; Exam: on "Next" under an overall time limit), shows the
+// exercises, then collects one answer per Element and finishes with the
+// report. The launcher sets TicksPerElement, ElementCount, RunStatus,
+// PresentationDone, the caption and the counter's visibility before it
+// shows the window; the main window (the RunHost) holds TestMode and the
+// start and end ticks.
 class Tfrm_test : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Tfrm_test)
 
 public:
+    static constexpr int ClientWidth = 376;
+    static constexpr int ClientHeight = 215;
+    static constexpr int TimerInterval = 1000;
+
     explicit Tfrm_test(QWidget *parent = nullptr);
     ~Tfrm_test() override;
 
     void SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options);
+
+    // ---- the run's fields
+    qint32 TicksPerElement = 0;   // ticks an Element stands in a timed presentation
+    qint32 ElementCount = 0;      // N
+    qint32 RunStatus = 0;         // 777 launched; 2 ended by itself; else the exercises' result
+    qint32 Phase = 0;             // 1 presentation, 2 recall; 0 before the first run
+    qint32 CurrentNumber = 0;     // Element on screen, or whose answer is awaited
+    qint32 TickInElement = 0;     // ticks since the current Element appeared
+    bool PresentationDone = false; // from then on a tick does nothing
+    qint32 MistakeCount = 0;      // answers that differ from their Element
+    bool CloseWithoutAsking = false; // the runner ended the run itself
+
+    // ---- handlers
+    void FormShow();
+    // One tick. Does nothing unless the presentation phase is under way and
+    // no "Stop test?" question is open.
+    void Timer1Timer();
+    // "Next": the next Element in the presentation phase, the next answer
+    // (or the finish) in the recall phase.
+    void BitBtn1Click();
+    // A key typed into the answer box: Enter performs "Next". True when the
+    // key was taken.
+    bool Edit1KeyPress(QChar key);
+    // Whether the window may close: without a question once the run has
+    // ended (RunStatus 2, CloseWithoutAsking), else after "Stop test?".
+    // The timer stops when the close is accepted.
+    bool FormCloseQuery();
+
+    // Every close (Cancel, Esc, the close box, the runner's own) passes
+    // FormCloseQuery.
+    void done(int result) override;
+
+    // Whether "Stop test?" is open; the presentation waits meanwhile.
+    bool Asking() const { return m_asking; }
+
+    // Shows a window modally in front of the runner (the exercises, the
+    // report) and returns its result.
+    int ExecAbove(QDialog *dialog);
+
+    // ---- controls under their form names
+    QLabel *Label2 = nullptr;      // the Element display
+    QLineEdit *Edit1 = nullptr;    // the answer box
+    QPushButton *BitBtn1 = nullptr; // "Next"
+    QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
+    QLabel *Label1 = nullptr;      // the counter, "3 of 20"
+    QFrame *Bevel1 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    qint32 testMode() const;
+    void tick();
+    void next();
+    bool CheckTooSlow();
+    void EndForSlowness();
+    void ShowTimedElement();
+    void ShowNextExamElement();
+    void EndPresentation();
+    void RunExercises();
+    void StartRecall();
+    bool MayContinue() const;
+    void NextAnswer();
+    void Finish();
+    QString DrawElement() const;
+    void ShowElement(const QString &text);
+    void WriteElement(const QString &text);
+    void setElementColour(int red, int green, int blue);
+    void closeRun();
+
+    RunHost *m_host = nullptr;
+    Tfrm_exe *m_exe = nullptr;
+    Tfrm_results *m_results = nullptr;
+    Tfrm_options *m_options = nullptr;
+    bool m_asking = false;
 };

@@ -1,9 +1,96 @@
 #include "engine/launch.h"
 
-// Placeholder: the launcher is filled in by its own change.
+#include "app/dialogs.h"
+#include "app/platform.h"
+#include "engine/frmtest.h"
+#include "engine/runrules.h"
+#include "library/frmoptions.h"
+#include "results/runstate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
 namespace Launch {
-void Introductory(RunHost &, Tfrm_test *, Tfrm_options *) {}
-void Training(RunHost &, Tfrm_test *, Tfrm_options *) {}
-void Exam(RunHost &, Tfrm_test *, Tfrm_options *) {}
-void StartTestRun(RunHost &, Tfrm_test *, Tfrm_options *) {}
+namespace {
+
+void launchMode(RunHost &host, Tfrm_test *test, Tfrm_options *options, qint32 mode, const QString &caption)
+{
+    if (!test)
+        return;
+    host.runState().TestMode = mode;
+    test->setWindowTitle(caption);
+    StartTestRun(host, test, options);
+}
+
+Run::LaunchValues launchValues(qint32 mode, const Tfrm_options *options)
+{
+    Run::LaunchValues values;
+    if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
+        return values;
+    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training
+                                                               : Tfrm_options::Page::Exam;
+    values.numberText = options->NumberOfElementsText(page);
+    values.timerText = options->TimerText();
+    values.unlimitedTime = options->UnlimitedTime();
+    values.showSerialNumber = options->ShowSerialNumber();
+    values.elementTotal = options->ElementTotal(page);
+    values.rangeFrom = options->RangeFrom(page);
+    values.rangeTo = options->RangeTo(page);
+    return values;
+}
+
+} // namespace
+
+void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+{
+    launchMode(host, test, options, Run::IntroductoryMode, QStringLiteral("Introductory Test"));
+}
+
+void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+{
+    if (!options || options->ModuleName(Tfrm_options::Page::Training).isEmpty())
+        return;
+    launchMode(host, test, options, Run::TrainingMode, QStringLiteral("Trening"));
+}
+
+void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+{
+    if (!options || options->ModuleName(Tfrm_options::Page::Exam).isEmpty())
+        return;
+    launchMode(host, test, options, Run::ExamMode, QStringLiteral("Exam"));
+}
+
+void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+{
+    if (!test)
+        return;
+    QWidget *owner = test->parentWidget();
+    Dialogs::Guard(owner, [&] {
+        if (Dialogs::AskToStart(owner, QStringLiteral("Press OK to start")) != Dialogs::Answer::Ok)
+            return;
+        RunState &run = host.runState();
+        test->RunStatus = Run::StatusLaunched;
+        run.StartDateTime = Platform::Now();
+        run.StartTick = Platform::TickCount();
+        test->Label1->setVisible(true);
+        test->PresentationDone = false;
+
+        const qint32 mode = run.TestMode;
+        const Run::LaunchValues values = launchValues(mode, options);
+        const Run::Parameters parameters = Run::ParametersFor(mode, values);
+        const QString refusal = Run::Refusal(mode, parameters, values);
+        if (!refusal.isEmpty()) {
+            Dialogs::ShowMessage(owner, refusal);
+            return;
+        }
+        test->TicksPerElement = parameters.ticksPerElement;
+        test->ElementCount = parameters.elementCount;
+        test->Label1->setVisible(parameters.counterVisible);
+
+        test->Edit1->hide();
+        test->Label2->show();
+        Dialogs::ExecModal(test);
+    });
+}
+
 } // namespace Launch

@@ -1,0 +1,675 @@
+#include "app/forms.h"
+#include "app/frmmain.h"
+#include "engine/frmexe.h"
+#include "engine/frmtest.h"
+#include "library/frmoptions.h"
+#include "results/frmresults.h"
+#include "results/resultsstore.h"
+#include "tests/testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+using Dialogs::Answer;
+using Dialogs::Kind;
+
+namespace {
+
+const QByteArray ModulesIni = "[Digits]\r\nData=a,b,C,d,e\r\n\r\n"
+                              "[Words]\r\nData=cat,dog,sun,moon\r\n\r\n"
+                              "[Empty]\r\nData=\r\n\r\n";
+
+// config.ini with its defaults for these tests, overridden by "Key=Value".
+QByteArray configIni(const QStringList &overrides)
+{
+    QList<QStringList> test = {{"TNumOfEl", "20"},  {"TimerMSec", "6000"}, {"TMName", "Words"},
+                               {"TDiapFrom", "cat"}, {"TDiapTo", "moon"},   {"Ifexec", "1"},
+                               {"IfNoTimeLimit", "0"}, {"IfShowNum", "1"}};
+    QList<QStringList> exam = {{"ENumOfEl", "20"}, {"EMName", "Digits"}, {"EDiapFrom", "a"}, {"EDiapTo", "e"}};
+    for (const QString &o : overrides) {
+        const QString key = o.section(QLatin1Char('='), 0, 0);
+        for (QList<QStringList> *keys : {&test, &exam})
+            for (QStringList &kv : *keys)
+                if (kv.at(0) == key)
+                    kv[1] = o.section(QLatin1Char('='), 1);
+    }
+    QString text = QStringLiteral("[Test]\r\n");
+    for (const QStringList &kv : test)
+        text += kv.join(QLatin1Char('=')) + QStringLiteral("\r\n");
+    text += QStringLiteral("\r\n[Exam]\r\n");
+    for (const QStringList &kv : exam)
+        text += kv.join(QLatin1Char('=')) + QStringLiteral("\r\n");
+    return text.toLatin1();
+}
+
+// The program's windows over a prepared data directory, with the clock,
+// the generator and the user replaced.
+struct Session
+{
+    TestDataDir dir;
+    FakeTicks ticks{5000};
+    TestRandom random{7};
+    FakeNow now{QDateTime(QDate(2026, 12, 6), QTime(20, 54, 9))};
+    TestUser user;
+    Forms forms;
+    QStringList shown; // the Elements as they appeared
+
+    explicit Session(const QStringList &config = {})
+    {
+        dir.write(QStringLiteral("config.ini"), configIni(config));
+        dir.write(QStringLiteral("modules.ini"), ModulesIni);
+        forms = CreateForms();
+        forms.frm_main->FormShow(); // history and options, as at start-up
+    }
+    ~Session() { DestroyForms(forms); }
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    Tfrm_test *t() const { return forms.frm_test; }
+    Tfrm_results *report() const { return forms.frm_results; }
+    RunState &run() const { return forms.frm_main->runState(); }
+
+    // What the runner's modal showing does, then what the windows it opens do.
+    void script(const std::function<void(Tfrm_test *)> &runner, const QList<TestUser::Script> &nested = {})
+    {
+        user.scripts.push_back([this, runner](QDialog *) {
+            // The real timer keeps its setting but stays out of the way.
+            QVERIFY(t()->Timer1->isActive());
+            t()->Timer1->setInterval(24 * 3600 * 1000);
+            shown = {t()->Label2->text()};
+            runner(t());
+        });
+        for (const TestUser::Script &s : nested)
+            user.scripts.push_back(s);
+    }
+
+    void tick(quint32 ms = 1000)
+    {
+        ticks.advance(ms);
+        t()->Timer1Timer();
+    }
+
+    // Notes the Element on screen when a new one has appeared.
+    void noteShown()
+    {
+        const int n = t()->CurrentNumber;
+        if (t()->Phase == 1 && !t()->PresentationDone && n == shown.size() + 1 && n <= t()->ElementCount) {
+            QCOMPARE(t()->Label2->text(), report()->Cell(1, n - 1));
+            shown << t()->Label2->text();
+        }
+    }
+
+    // Ticks a timed presentation to its end, or presses "Next" `nextEvery`
+    // ticks into each Element.
+    void presentTimed(int nextEvery = 0)
+    {
+        while (t()->Phase == 1 && !t()->PresentationDone && t()->isVisible()) {
+            if (nextEvery > 0 && t()->TickInElement == nextEvery) {
+                ticks.advance(1000);
+                t()->BitBtn1Click();
+            } else {
+                tick();
+            }
+            noteShown();
+        }
+    }
+
+    // Exam: "Next" every `ms`, then the tick that ends the phase.
+    void presentExam(quint32 ms)
+    {
+        while (t()->CurrentNumber <= t()->ElementCount) {
+            ticks.advance(ms);
+            t()->BitBtn1Click();
+            noteShown();
+        }
+        tick();
+    }
+
+    // Types every answer: the Element, except `wrong` ones; by Enter or "Next".
+    void answerAll(const QMap<int, QString> &wrong = {}, bool byEnter = false)
+    {
+        QCOMPARE(t()->Phase, 2);
+        for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
+            QCOMPARE(t()->CurrentNumber, n);
+            QCOMPARE(t()->Edit1->text(), QStringLiteral("???"));
+            t()->Edit1->setText(wrong.value(n, report()->Cell(1, n - 1)));
+            if (byEnter)
+                QTest::keyClick(t()->Edit1, Qt::Key_Return);
+            else
+                QTest::mouseClick(t()->BitBtn1, Qt::LeftButton);
+        }
+    }
+
+    QString stored(const char *file) const { return QString::fromLatin1(dir.read(QLatin1String(file))); }
+    QString sectionName() const { return ResultsStore::SectionName(now.at, QLocale()); }
+};
+
+TestUser::Script solveExercises()
+{
+    return [](QDialog *d) {
+        auto *exe = static_cast<Tfrm_exe *>(d);
+        for (int i = 1; i <= Tfrm_exe::SumCount; ++i)
+            exe->AnswerBox(i)->setText(QString::number(exe->ExpectedSum(i)));
+        QVERIFY(!exe->isVisible());
+    };
+}
+
+QString section(const QString &name, const QString &head, const QStringList &res, const QStringList &answ)
+{
+    return QLatin1Char('[') + name + QStringLiteral("]\r\n") + head + QStringLiteral("Res=") + res.join(QLatin1Char(','))
+           + QStringLiteral("\r\nAnsw=") + answ.join(QLatin1Char(',')) + QStringLiteral("\r\n\r\n");
+}
+
+} // namespace
+
+class TestTestRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void launch_data();
+    void launch();
+    void introductory_scoredShownNotStored();
+    void training_storedAndListed_data();
+    void training_storedAndListed();
+    void training_unlimitedTimeAndOneElementRange();
+    void training_tooSlow();
+    void exam_passes();
+    void exam_lastElementNextTwice();
+    void exam_tooManyMistakes();
+    void exam_timeLimit_data();
+    void exam_timeLimit();
+    void stop_data();
+    void stop();
+    void exercisesCancelled_endRun();
+    void answerBox_refusesComma();
+};
+
+void TestTestRun::launch_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<QString>("caption"); // empty: the runner is not shown
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("ticksPerElement");
+    QTest::addColumn<bool>("counter");
+    QTest::addColumn<QString>("message"); // the box after "Press OK to start"
+    const QString none;
+    QTest::newRow("introductory ignores options") << "est11" << QStringList{"TNumOfEl=x", "IfShowNum=0"}
+                                                  << "Introductory Test" << 20 << 6 << true << none;
+    QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=25", "TimerMSec=6051"} << "Trening" << 25 << 7
+                              << true << none;
+    QTest::newRow("training, counter hidden") << "est21" << QStringList{"IfShowNum=0", "TimerMSec=8050"}
+                                              << "Trening" << 20 << 9 << false << none;
+    QTest::newRow("training, unlimited") << "est21" << QStringList{"IfNoTimeLimit=1"} << "Trening" << 20 << 20
+                                         << true << none;
+    QTest::newRow("exam") << "Exam1" << QStringList{"ENumOfEl=30"} << "Exam" << 30 << 6 << false << none;
+    QTest::newRow("bad number") << "est21" << QStringList{"TNumOfEl=2O"} << none << 0 << 0 << true
+                                << "'2O' is not a valid integer value";
+    QTest::newRow("bad timer") << "est21" << QStringList{"TimerMSec=6s"} << none << 0 << 0 << true
+                               << "'6s' is not a valid integer value";
+    QTest::newRow("exam, bad number") << "Exam1" << QStringList{"ENumOfEl="} << none << 0 << 0 << true
+                                      << "'' is not a valid integer value";
+    QTest::newRow("single element") << "Exam1" << QStringList{"ENumOfEl=1"} << none << 0 << 0 << true
+                                    << "The number of elements must lie between 2 and 100000.";
+    QTest::newRow("module without elements") << "est21" << QStringList{"TMName=Empty"} << none << 0 << 0 << true
+                                             << "The Module has no range of elements to draw from.";
+}
+
+void TestTestRun::launch()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(QString, caption);
+    QFETCH(int, count);
+    QFETCH(int, ticksPerElement);
+    QFETCH(bool, counter);
+    QFETCH(QString, message);
+    Session s(config);
+    s.t()->Edit1->show(); // as a previous run leaves it
+    s.user.scripts.push_back([&](QDialog *) {
+        QCOMPARE(s.t()->windowTitle(), caption);
+        QCOMPARE(s.t()->RunStatus, 777);
+        QCOMPARE(s.t()->ElementCount, count);
+        QCOMPARE(s.t()->TicksPerElement, ticksPerElement);
+        QCOMPARE(s.t()->Label1->isVisible(), counter);
+        QVERIFY(s.t()->Label2->isVisible());
+        QVERIFY(!s.t()->Edit1->isVisible());
+        QCOMPARE(s.t()->Timer1->interval(), 1000);
+        QCOMPARE(s.t()->Timer1->timerType(), Qt::PreciseTimer);
+        QCOMPARE(s.t()->size(), QSize(376, 215));
+        QCOMPARE(s.t()->BitBtn1->geometry(), QRect(120, 119, 132, 24));
+        QCOMPARE(s.report()->RowCount(), count);
+        s.user.answers.push_back(Answer::Ok);
+        s.t()->reject(); // "Stop test?" confirmed
+    });
+    const quint32 start = s.ticks.now;
+    s.ticks.advance(700);
+    s.random.queued = {41};
+    if (menu == QLatin1String("est11"))
+        s.forms.frm_main->est11Click();
+    else if (menu == QLatin1String("est21"))
+        s.forms.frm_main->est21Click();
+    else
+        s.forms.frm_main->Exam1Click();
+    QVERIFY(!s.user.asked.isEmpty());
+    QCOMPARE(s.user.asked.at(0).kind, Kind::StartPrompt);
+    QCOMPARE(s.user.asked.at(0).text, QStringLiteral("Press OK to start"));
+    QCOMPARE(s.run().StartTick, start + 700);
+    QCOMPARE(s.run().StartDateTime, s.now.at);
+    QCOMPARE(s.user.opened.contains(s.t()), !caption.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(s.user.asked.size(), 2);
+        QCOMPARE(s.user.asked.at(1).text, message);
+        return;
+    }
+    QCOMPARE(s.user.asked.size(), 2); // "Stop test?"
+    if (menu == QLatin1String("est11"))
+        QCOMPARE(s.report()->Cell(1, 0), QStringLiteral("42"));
+}
+
+void TestTestRun::introductory_scoredShownNotStored()
+{
+    Session s;
+    s.random.reseeds = 0;
+    s.script(
+        [&](Tfrm_test *t) {
+            QCOMPARE(t->Label1->text(), QStringLiteral("1 of 20"));
+            QCOMPARE(t->CurrentNumber, 1);
+            QCOMPARE(t->Phase, 1);
+            QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+            QCOMPARE(t->focusWidget(), t->BitBtn1);
+            // The first Element fades at the next five ticks, the sixth replaces it.
+            for (const int grey : {32, 64, 96, 128, 160}) {
+                s.tick();
+                QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
+                QCOMPARE(t->CurrentNumber, 1);
+            }
+            s.tick();
+            s.noteShown();
+            QCOMPARE(t->CurrentNumber, 2);
+            QCOMPARE(t->Label1->text(), QStringLiteral("2 of 20"));
+            QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+            // "Next" replaces the Element at once; the rhythm goes on.
+            s.tick();
+            t->BitBtn1Click();
+            s.noteShown();
+            QCOMPARE(t->CurrentNumber, 3);
+            s.tick();
+            QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(32, 32, 32));
+            s.presentTimed();
+            QCOMPARE(s.random.reseeds, 20 + 1); // one per draw, one for the exercises
+            QCOMPARE(s.run().EndTick, s.ticks.now);
+            QCOMPARE(t->BitBtn1->geometry(), QRect(72, 119, 240, 24));
+            QCOMPARE(t->Label1->text(), QStringLiteral("1 of 20"));
+            QVERIFY(t->Edit1->isVisible());
+            QVERIFY(!t->Label2->isVisible());
+            QCOMPARE(t->focusWidget(), t->Edit1);
+            QString right = s.report()->Cell(1, 0);
+            s.answerAll({{4, right + QLatin1Char('0')}}, true);
+        },
+        {[&](QDialog *d) {
+             // Owned by the runner while shown, so that they come up in front of it.
+             QCOMPARE(d->windowHandle()->transientParent(), s.t()->windowHandle());
+             solveExercises()(d);
+         },
+         [&](QDialog *d) {
+             QCOMPARE(d, s.report());
+             QCOMPARE(d->windowHandle()->transientParent(), s.t()->windowHandle());
+             QCOMPARE(s.report()->TotalText(), QStringLiteral("20"));
+             QCOMPARE(s.report()->ErrorsText(), QStringLiteral("1"));
+         }});
+    s.forms.frm_main->est11Click();
+    QCOMPARE(s.shown.size(), 20);
+    for (const QString &e : s.shown)
+        QVERIFY(e.toInt() >= 1 && e.toInt() <= 99 && QString::number(e.toInt()) == e);
+    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Your result is 3,8")}));
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe, s.report()}));
+    QVERIFY(s.report()->windowHandle()->transientParent() != s.t()->windowHandle());
+    QCOMPARE(s.t()->MistakeCount, 1);
+    QCOMPARE(s.t()->RunStatus, 2);
+    QCOMPARE(s.run().TestMode, 0);
+    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.t()->Timer1->isActive());
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+}
+
+void TestTestRun::training_storedAndListed_data()
+{
+    QTest::addColumn<bool>("exercises");
+    QTest::newRow("with exercises") << true;
+    QTest::newRow("without exercises") << false;
+}
+
+void TestTestRun::training_storedAndListed()
+{
+    QFETCH(bool, exercises);
+    Session s({exercises ? "Ifexec=1" : "Ifexec=0", "TDiapFrom=moon", "TDiapTo=dog"});
+    s.forms.frm_main->SpeedButton1->click(); // list the Training results
+    QStringList answers;
+    QList<TestUser::Script> nested;
+    if (exercises)
+        nested << solveExercises();
+    s.script(
+        [&](Tfrm_test *t) {
+            s.presentTimed();
+            QCOMPARE(s.run().EndTick - s.run().StartTick, 120000u);
+            // Wrong: case, a trailing blank, an untouched "???".
+            const QString e2 = s.report()->Cell(1, 1), e5 = s.report()->Cell(1, 4);
+            s.answerAll({{2, e2.toUpper()}, {5, e5 + QLatin1Char(' ')}, {9, QStringLiteral("???")}});
+            for (int r = 0; r < 20; ++r)
+                answers << s.report()->Cell(2, r);
+            QCOMPARE(t->MistakeCount, 3);
+        },
+        nested);
+    s.random.reseeds = 0;
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.opened.contains(s.forms.frm_exe), exercises);
+    QCOMPARE(s.shown.size(), 20);
+    for (const QString &e : s.shown)
+        QVERIFY(e == QLatin1String("dog") || e == QLatin1String("sun") || e == QLatin1String("moon"));
+    QCOMPARE(s.random.reseeds, 20 + (exercises ? 1 : 0) + 1); // draws, exercises, history reload
+    const QString expected = section(s.sectionName(),
+                                     QStringLiteral("Total=20\r\nErrors=3\r\n"
+                                                    "Time=0:2:0  Average time for each number: 6 sec.\r\n"
+                                                    "Mark=2\r\nKoeff=3,4\r\n"),
+                                     s.shown, answers);
+    QCOMPARE(s.stored("testres.ini"), expected);
+    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 3,4"));
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 1)->text(), QStringLiteral("3,4"));
+    QCOMPARE(s.run().TestMode, 0);
+}
+
+void TestTestRun::training_unlimitedTimeAndOneElementRange()
+{
+    // A timer below 50 ms would leave every Element up until "Next";
+    // "Unlimited time" makes it 20 ticks whatever the timer says.
+    Session s({"IfNoTimeLimit=1", "TimerMSec=40", "TNumOfEl=3", "TDiapFrom=sun", "TDiapTo=sun", "IfShowNum=0"});
+    s.script(
+        [&](Tfrm_test *t) {
+            QCOMPARE(t->TicksPerElement, 20);
+            for (int k = 1; k < 20; ++k) {
+                s.tick();
+                const int g = k * 192 / 20;
+                QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(g, g, g));
+            }
+            s.tick();
+            s.noteShown();
+            QCOMPARE(t->CurrentNumber, 2);
+            QVERIFY(t->Label1->isHidden());
+            s.presentTimed(2);
+            s.answerAll();
+        },
+        {solveExercises()});
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.shown, (QStringList{"sun", "sun", "sun"}));
+    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
+
+    // Without "Unlimited time" the same timer leaves the Element up.
+    s.dir.write(QStringLiteral("config.ini"), configIni({"TimerMSec=40", "TNumOfEl=2"}));
+    s.forms.frm_options->LoadOptions();
+    s.script([&](Tfrm_test *t) {
+        QCOMPARE(t->TicksPerElement, 0);
+        for (int k = 0; k < 30; ++k)
+            s.tick(100);
+        QCOMPARE(t->CurrentNumber, 1);
+        t->BitBtn1Click();
+        QCOMPARE(t->CurrentNumber, 2);
+        s.user.answers.push_back(Answer::Ok);
+        t->close();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Stop test?"));
+}
+
+void TestTestRun::training_tooSlow()
+{
+    // With two Elements the average-time check ends the run once the
+    // seconds part (999 ms seconds) reaches 24.
+    Session s({"TNumOfEl=2", "IfNoTimeLimit=1"});
+    QString onScreen;
+    s.script([&](Tfrm_test *t) {
+        s.tick(23 * 999 + 998);
+        QVERIFY(t->isVisible());
+        onScreen = t->Label2->text();
+        s.user.onAsk = [&](const TestUser::Asked &) {
+            QVERIFY(!t->isVisible());
+            t->Timer1Timer(); // a late tick changes nothing
+        };
+        s.tick(1);
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. You are memorizing too slow!"));
+    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.t()->RunStatus, 2);
+    QCOMPARE(s.t()->Label2->text(), onScreen);
+    QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+}
+
+void TestTestRun::exam_passes()
+{
+    Session s({"EDiapFrom=e", "EDiapTo=b"});
+    QStringList answers;
+    s.script(
+        [&](Tfrm_test *t) {
+            QVERIFY(t->Label1->isHidden());
+            // Ticks alone do not advance an Exam.
+            s.tick(900);
+            s.tick(900);
+            QCOMPARE(t->CurrentNumber, 1);
+            s.ticks.now = s.run().StartTick;
+            s.presentExam(3000);
+            QCOMPARE(s.run().EndTick - s.run().StartTick, 61000u);
+            s.answerAll({{1, QStringLiteral("x")}, {20, QStringLiteral("y")}});
+            for (int r = 0; r < 20; ++r)
+                answers << s.report()->Cell(2, r);
+        },
+        {solveExercises()});
+    s.random.reseeds = 0;
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.random.reseeds, 1 + 1); // the exercises and the history reload: no reseed per draw
+    for (const QString &e : s.shown)
+        QVERIFY(QStringList({"b", "C", "d", "e"}).contains(e));
+    const QString expected = section(s.sectionName(),
+                                     QStringLiteral("Total=20\r\nErrors=2\r\n"
+                                                    "Time=0:1:1  Average time for each number: 3,05 sec.\r\n"
+                                                    "Mark=3-\r\nKoeff=5,57\r\n"),
+                                     s.shown, answers);
+    QCOMPARE(s.stored("examres.ini"), expected);
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 2)->text(), QStringLiteral("3-"));
+    QCOMPARE(s.run().TestMode, 0);
+}
+
+void TestTestRun::exam_lastElementNextTwice()
+{
+    Session s({"ENumOfEl=3"});
+    s.script(
+        [&](Tfrm_test *t) {
+            t->BitBtn1Click();
+            s.noteShown();
+            t->BitBtn1Click();
+            s.noteShown();
+            QCOMPARE(t->CurrentNumber, 3);
+            const QString last = t->Label2->text();
+            t->BitBtn1Click(); // marks the last Element as seen
+            QCOMPARE(t->CurrentNumber, 4);
+            QCOMPARE(t->Label2->text(), last);
+            QVERIFY(!t->PresentationDone);
+            const quint32 end = s.ticks.now + 400;
+            s.ticks.now = end;
+            t->BitBtn1Click(); // ends the phase at once, draws nothing
+            QCOMPARE(s.run().EndTick, end);
+            QCOMPARE(s.report()->RowCount(), 3);
+            QCOMPARE(t->Phase, 2);
+            s.user.answers.push_back(Answer::Ok);
+            t->reject();
+        },
+        {solveExercises()});
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.shown.size(), 3);
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Stop test?"));
+    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+}
+
+void TestTestRun::exam_tooManyMistakes()
+{
+    Session s;
+    s.script(
+        [&](Tfrm_test *t) {
+            s.presentExam(2000);
+            s.answerAll({{3, QStringLiteral("c")}, {7, QStringLiteral("")}, {12, QStringLiteral("z")}});
+            QCOMPARE(t->MistakeCount, 3);
+            QCOMPARE(s.report()->Cell(2, 12), QString()); // the answers stop at the third mistake
+        },
+        {solveExercises()});
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. Too many mistakes!"));
+    QCOMPARE(s.run().TestMode, 3);
+    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.user.opened.contains(s.report()));
+    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+}
+
+void TestTestRun::exam_timeLimit_data()
+{
+    QTest::addColumn<quint32>("elapsed");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("120.4 s passes") << 120400u << false;
+    QTest::newRow("120.6 s ends") << 120600u << true;
+}
+
+void TestTestRun::exam_timeLimit()
+{
+    QFETCH(quint32, elapsed);
+    QFETCH(bool, ended);
+    Session s;
+    s.script([&](Tfrm_test *t) {
+        for (int n = 1; n < 20; ++n)
+            t->BitBtn1Click();
+        s.ticks.now = s.run().StartTick + elapsed;
+        t->Timer1Timer();
+        QCOMPARE(t->isVisible(), !ended);
+        QCOMPARE(t->PresentationDone, ended);
+        if (!ended) {
+            s.user.answers.push_back(Answer::Ok);
+            t->reject();
+        }
+    });
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.user.texts().last(), ended ? QStringLiteral("Test is not completed. You are memorizing too slow!")
+                                          : QStringLiteral("Stop test?"));
+    QCOMPARE(s.run().TestMode, ended ? 0 : 3);
+    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+}
+
+void TestTestRun::stop_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<bool>("confirm");
+    for (const char *when : {"presentation", "recall"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, stopped").arg(QLatin1String(when)))) << QString::fromLatin1(when)
+                                                                                        << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, refused").arg(QLatin1String(when))))
+            << QString::fromLatin1(when) << false;
+    }
+}
+
+void TestTestRun::stop()
+{
+    QFETCH(QString, when);
+    QFETCH(bool, confirm);
+    Session s({"TNumOfEl=3", "Ifexec=0"});
+    s.forms.frm_main->SpeedButton1->click();
+    bool visibleAfter = true;
+    s.script([&](Tfrm_test *t) {
+        if (when == QLatin1String("recall")) {
+            s.presentTimed();
+            t->Edit1->setText(s.report()->Cell(1, 0));
+            QTest::keyClick(t->Edit1, Qt::Key_Return);
+        }
+        const int number = t->CurrentNumber;
+        const QString onScreen = t->Label2->text();
+        // While the question is open the presentation waits.
+        s.user.onAsk = [&](const TestUser::Asked &) {
+            QVERIFY(t->Asking());
+            for (int k = 0; k < 12; ++k)
+                s.tick();
+            QCOMPARE(t->CurrentNumber, number);
+            QCOMPARE(t->Label2->text(), onScreen);
+        };
+        s.user.answers.push_back(confirm ? Answer::Ok : Answer::Cancel);
+        QTest::keyClick(t, Qt::Key_Escape);
+        s.user.onAsk = nullptr;
+        visibleAfter = t->isVisible();
+        QCOMPARE(t->Timer1->isActive(), !confirm);
+        if (!confirm && when == QLatin1String("presentation")) {
+            s.presentTimed(); // the run goes on
+            QCOMPARE(t->Phase, 2);
+        }
+        if (!confirm && when == QLatin1String("recall")) {
+            QCOMPARE(t->CurrentNumber, 2);
+            QVERIFY(t->Edit1->isVisible());
+        }
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(visibleAfter, !confirm);
+    QCOMPARE(s.user.texts().mid(1, 1), QStringList{QStringLiteral("Stop test?")});
+    QCOMPARE(s.user.asked.at(1).kind, Kind::Confirm);
+    QVERIFY(!s.user.opened.contains(s.report()));
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.run().TestMode, 2);
+}
+
+void TestTestRun::exercisesCancelled_endRun()
+{
+    Session s({"TNumOfEl=2"});
+    s.script(
+        [&](Tfrm_test *t) {
+            s.presentTimed();
+            QVERIFY(!t->isVisible());
+        },
+        {[&](QDialog *d) {
+            s.user.answers.push_back(Answer::Ok);
+            static_cast<Tfrm_exe *>(d)->BitBtn2->click();
+        }});
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Stop test?")}));
+    QCOMPARE(s.t()->RunStatus, Tfrm_exe::ResultCancel);
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe}));
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+}
+
+void TestTestRun::answerBox_refusesComma()
+{
+    Session s({"TNumOfEl=2", "Ifexec=0"});
+    s.script([&](Tfrm_test *t) {
+        s.presentTimed();
+        t->Edit1->clear();
+        QTest::keyClicks(t->Edit1, QStringLiteral("a,b c"));
+        QCOMPARE(t->Edit1->text(), QStringLiteral("ab c"));
+        t->Edit1->clear();
+        t->Edit1->insert(QStringLiteral("x,y"));
+        QCOMPARE(t->Edit1->text(), QString());
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(!s.t()->isVisible());
+}
+
+QTEST_MAIN(TestTestRun)
+#include "tst_testrun.moc"
