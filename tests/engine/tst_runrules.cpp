@@ -11,8 +11,6 @@ class TestRunRules : public QObject
 private Q_SLOTS:
     void timerTicks_data();
     void timerTicks();
-    void parameters_data();
-    void parameters();
     void refusal_data();
     void refusal();
     void span_data();
@@ -54,57 +52,6 @@ void TestRunRules::timerTicks()
     QFETCH(int, ms);
     QFETCH(int, ticks);
     QCOMPARE(Run::TimerTicks(ms), ticks);
-}
-
-void TestRunRules::parameters_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("timer");
-    QTest::addColumn<bool>("unlimited");
-    QTest::addColumn<bool>("serial");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<bool>("counter");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("introductory ignores options") << 1 << "abc" << "x" << true << false << 20 << 6 << true << "";
-    QTest::newRow("training") << 2 << "25" << "7000" << false << true << 25 << 7 << true << "";
-    QTest::newRow("training, counter hidden") << 2 << "20" << "5000" << false << false << 20 << 5 << false << "";
-    QTest::newRow("training, unlimited") << 2 << "20" << "7000" << true << true << 20 << 20 << true << "";
-    QTest::newRow("training, bad timer first") << 2 << "x1" << "6 s" << false << true << 0 << 0 << true
-                                               << "'6 s' is not a valid integer value";
-    QTest::newRow("training, bad number") << 2 << "1e3" << "6000" << false << true << 0 << 0 << true
-                                          << "'1e3' is not a valid integer value";
-    QTest::newRow("exam") << 3 << "30" << "abc" << true << true << 30 << 6 << false << "";
-    QTest::newRow("exam, empty number") << 3 << "" << "6000" << false << true << 0 << 0 << false
-                                        << "'' is not a valid integer value";
-}
-
-void TestRunRules::parameters()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, number);
-    QFETCH(QString, timer);
-    QFETCH(bool, unlimited);
-    QFETCH(bool, serial);
-    QFETCH(int, count);
-    QFETCH(int, ticks);
-    QFETCH(bool, counter);
-    QFETCH(QString, error);
-    Run::LaunchValues values;
-    values.numberText = number;
-    values.timerText = timer;
-    values.unlimitedTime = unlimited;
-    values.showSerialNumber = serial;
-    try {
-        const Run::Parameters p = Run::ParametersFor(mode, values);
-        QVERIFY2(error.isEmpty(), "no error raised");
-        QCOMPARE(p.elementCount, count);
-        QCOMPARE(p.ticksPerElement, ticks);
-        QCOMPARE(p.counterVisible, counter);
-    } catch (const AppError &e) {
-        QCOMPARE(e.text(), error);
-    }
 }
 
 void TestRunRules::refusal_data()
