@@ -102,7 +102,7 @@ QStringList Tfrm_modules::MemoLines() const { return ModuleEdit::TextLines(Memo1
 void Tfrm_modules::setMemoLines(const QStringList &lines)
 {
     // One replacement of the whole text: far faster than adding line by line.
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    Memo1->setPlainText(ModuleEdit::MemoText(lines));
 }
 
 void Tfrm_modules::selectQuietly(int index)

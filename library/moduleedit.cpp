@@ -73,6 +73,23 @@ QStringList TextLines(QStringView text)
     return lines;
 }
 
+QString MemoText(const QStringList &lines, qsizetype maxParagraphs)
+{
+    const qsizetype n = lines.size();
+    const qsizetype perParagraph = n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
+    qsizetype size = n;
+    for (const QString &line : lines)
+        size += line.size();
+    QString text;
+    text.reserve(size);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0)
+            text += i % perParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
+        text += lines.at(i);
+    }
+    return text;
+}
+
 QStringList FileLines(const QByteArray &content)
 {
     QByteArrayView bytes(content);

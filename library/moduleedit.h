@@ -22,6 +22,13 @@ bool NameRefused(const QStringList &names, const QString &name);
 // has no lines.
 QStringList TextLines(QStringView text);
 
+// The text that shows lines in the editor's memo, one line apiece, read
+// back by TextLines. A text document makes each paragraph slowly (about a
+// second per 300,000), so past `maxParagraphs` lines consecutive lines
+// share a paragraph, kept apart by line separators (U+2028): they still
+// show and edit as lines of their own.
+QString MemoText(const QStringList &lines, qsizetype maxParagraphs = 20000);
+
 // The lines of a text file's content: decoded as UTF-8 (a byte-order mark
 // is dropped; bytes that are not UTF-8 become replacement characters), then
 // split as TextLines, except that a break at the very end adds no empty line.

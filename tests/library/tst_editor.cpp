@@ -1,0 +1,499 @@
+#include "app/forms.h"
+#include "app/frmmain.h"
+#include "library/frmmodules.h"
+#include "library/frmname.h"
+#include "library/moduleedit.h"
+#include "tests/testsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QAbstractTextDocumentLayout>
+#include <QTextLayout>
+
+namespace {
+
+const QByteArray Library = "[Capitals]\r\nData=Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n";
+
+// All windows over a temporary data directory, with a stand-in user.
+struct Session
+{
+    TestDataDir dir;
+    TestUser user;
+    Forms forms = CreateForms();
+    Tfrm_modules *w = forms.frm_modules;
+
+    explicit Session(const QByteArray &library = Library)
+    {
+        if (!library.isNull())
+            dir.write(QStringLiteral("modules.ini"), library);
+    }
+    ~Session() { DestroyForms(forms); }
+    QByteArray file() const { return dir.read(QStringLiteral("modules.ini")); }
+
+    // Opens the editor from the main menu and runs `body` while it is shown.
+    int open(const std::function<void()> &body)
+    {
+        user.scripts.push_back([body](QDialog *) { body(); });
+        const int before = int(user.opened.size());
+        forms.frm_main->Modules1Click();
+        return user.opened.size() > before ? w->result() : -1;
+    }
+    // The next name prompt: types the text and ends with Enter or Esc.
+    void nextName(const QString &text, bool confirm = true)
+    {
+        user.scripts.push_back([text, confirm](QDialog *d) {
+            auto *prompt = static_cast<Tfrm_name *>(d);
+            QTest::keyClicks(prompt->Edit1, text);
+            QTest::keyClick(prompt->Edit1, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        });
+    }
+    void type(const QString &text) { QTest::keyClicks(w->Memo1, text); }
+    void newLine() { QTest::keyClick(w->Memo1, Qt::Key_Return); }
+    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    QStringList items() const
+    {
+        QStringList out;
+        for (int i = 0; i < w->ComboBox1->count(); ++i)
+            out << w->ComboBox1->itemText(i);
+        return out;
+    }
+};
+
+QStringList lines(const char *text) { return QString::fromUtf8(text).split(QLatin1Char('|'), Qt::SkipEmptyParts); }
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nameRules_data();
+    void nameRules();
+    void fileLines_data();
+    void fileLines();
+    void textFiles_errors();
+    void memoText_data();
+    void memoText();
+    void emptyLibrary();
+    void refusedName_data();
+    void refusedName();
+    void addModule_storesUnderNewModule();
+    void addModule_dropsUncommittedEdits();
+    void cancelledPrompt_commitsAndShowsAgain();
+    void commit_rules_data();
+    void commit_rules();
+    void closingWithoutOk_writesNothing_data();
+    void closingWithoutOk_writesNothing();
+    void writeFailureAtOk_keepsChanges();
+    void unreadableLibrary_closesEditor();
+    void load_data();
+    void load();
+    void save_data();
+    void save();
+    void namePrompt_emptiedEachShowing();
+};
+
+void TestEditor::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("new") << "Seas" << false;
+    QTest::newRow("prefix of an existing one") << "Capital" << false;
+    QTest::newRow("same") << "Capitals" << true;
+    QTest::newRow("other letter case") << "cAPITALS" << true;
+    QTest::newRow("other case, not ASCII") << QString::fromUtf8("ÄPFEL") << true;
+    QTest::newRow("blanks at the ends") << " Rivers\t" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("only blanks") << "   " << true;
+}
+
+void TestEditor::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    const QStringList names{QStringLiteral("Capitals"), QStringLiteral("Rivers"), QString::fromUtf8("äpfel")};
+    QCOMPARE(ModuleEdit::NameRefused(names, name), refused);
+}
+
+void TestEditor::fileLines_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("LF") << QByteArray("a\nb\n") << lines("a|b");
+    QTest::newRow("CR LF, no final break") << QByteArray("a\r\nb") << lines("a|b");
+    QTest::newRow("CR alone") << QByteArray("a\rb\r") << lines("a|b");
+    QTest::newRow("mixed, empty lines kept") << QByteArray("a\r\rb\n\r\nc\r\n") << QStringList{"a", "", "b", "", "c"};
+    QTest::newRow("blank line") << QByteArray(" \n") << QStringList{" "};
+    QTest::newRow("byte-order mark, UTF-8") << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\n") << lines("été");
+    QTest::newRow("not UTF-8") << QByteArray("a\xFF\xFE\nb") << QStringList{QStringLiteral("a\uFFFD\uFFFD"), "b"};
+    QTest::newRow("empty") << QByteArray() << QStringList();
+}
+
+void TestEditor::fileLines()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ModuleEdit::FileLines(content), expected);
+}
+
+void TestEditor::textFiles_errors()
+{
+    TestDataDir dir;
+    const QString missing = dir.path(QStringLiteral("none.txt"));
+    const QString intoMissingDir = dir.path(QStringLiteral("none/list.txt"));
+    const auto errorOf = [](const std::function<void()> &f) {
+        try {
+            f();
+        } catch (const AppError &e) {
+            return e.text();
+        }
+        return QString();
+    };
+    QVERIFY(errorOf([&] { ModuleEdit::ReadTextFile(missing); }).startsWith(QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\". ")));
+    QVERIFY(errorOf([&] { ModuleEdit::ReadTextFile(dir.dir()); }).startsWith(QStringLiteral("Cannot open file \"")));
+    QVERIFY(errorOf([&] { ModuleEdit::WriteTextFile(intoMissingDir, {}); }).startsWith(QStringLiteral("Cannot create file \"") + intoMissingDir + QStringLiteral("\". ")));
+    QVERIFY(errorOf([&] { ModuleEdit::WriteTextFile(dir.dir(), {}); }).startsWith(QStringLiteral("Cannot create file \"")));
+}
+
+void TestEditor::memoText_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("maxParagraphs");
+    QTest::addColumn<int>("paragraphs");
+    QTest::newRow("a paragraph a line") << lines("a|b|c") << 3 << 3;
+    QTest::newRow("shared paragraphs") << lines("a|b|c|d|e") << 2 << 2;
+    QTest::newRow("empty and blank lines") << QStringList{"", "a", " ", "", "b", ""} << 4 << 3;
+    QTest::newRow("no lines") << QStringList() << 2 << 1;
+}
+
+// The memo shows the lines as lines and gives them back unchanged.
+void TestEditor::memoText()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, maxParagraphs);
+    QFETCH(int, paragraphs);
+    QPlainTextEdit memo;
+    memo.setPlainText(ModuleEdit::MemoText(lines, maxParagraphs));
+    QCOMPARE(memo.document()->blockCount(), paragraphs);
+    QCOMPARE(ModuleEdit::TextLines(memo.document()->toRawText()), lines);
+    QCOMPARE(memo.toPlainText().split(QLatin1Char('\n')).size(), qMax<qsizetype>(1, lines.size()));
+}
+
+void TestEditor::emptyLibrary()
+{
+    Session s(QByteArray{});
+    s.open([&] {
+        QCOMPARE(s.w->ComboBox1->count(), 0);
+        QCOMPARE(s.w->ShownModuleIndex(), -1);
+        s.type(QStringLiteral("x")); // not editable
+        s.user.answers.push_back(Dialogs::Answer::Ok);
+        s.click(s.w->BitBtn2);
+        QCOMPARE(s.user.asked.size(), 1);
+        QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::Confirm);
+        QCOMPARE(s.user.asked.at(0).text, QStringLiteral("Delete ?"));
+        QCOMPARE(s.w->Memo1->toPlainText(), QString());
+        s.click(s.w->BitBtn6);
+    });
+    QVERIFY(!s.dir.exists(QStringLiteral("modules.ini")));
+}
+
+void TestEditor::refusedName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("same") << "Capitals";
+    QTest::newRow("other letter case") << "capitals";
+    QTest::newRow("empty") << "";
+}
+
+void TestEditor::refusedName()
+{
+    QFETCH(QString, name);
+    Session s;
+    s.open([&] {
+        s.type(QStringLiteral("Oslo")); // at the start of the first line
+        QTest::keyClick(s.w->Memo1, Qt::Key_End, Qt::ControlModifier);
+        s.newLine();
+        s.type(QStringLiteral("Bern"));
+        const QString memo = s.w->Memo1->toPlainText();
+        s.nextName(name);
+        s.click(s.w->BitBtn1);
+        QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Name already exists !")});
+        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        QCOMPARE(s.w->Memo1->toPlainText(), memo);
+        QCOMPARE(s.w->ShownModuleIndex(), 0);
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=OsloParis,Rome,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"));
+}
+
+void TestEditor::addModule_storesUnderNewModule()
+{
+    Session s;
+    const int result = s.open([&] {
+        s.nextName(QStringLiteral("Seas"));
+        s.click(s.w->BitBtn1);
+        QCOMPARE(s.items(), lines("Capitals|Rivers|Seas"));
+        QCOMPARE(s.w->ShownModuleIndex(), 2);
+        QCOMPARE(s.w->ComboBox1->currentIndex(), 2);
+        QCOMPARE(s.w->focusWidget(), s.w->Memo1);
+        s.type(QStringLiteral("Black"));
+        s.newLine();
+        s.newLine();
+        s.type(QStringLiteral(" Red"));
+        QTest::keyClick(s.w->ComboBox1, Qt::Key_Return); // OK is the default button
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=Black, Red\r\n\r\n");
+    QVERIFY(!s.w->HasWorkingCopy());
+}
+
+void TestEditor::addModule_dropsUncommittedEdits()
+{
+    Session s;
+    s.open([&] {
+        s.type(QStringLiteral("Oslo,"));
+        s.nextName(QStringLiteral("Seas"));
+        s.click(s.w->BitBtn1);
+        QCOMPARE(s.w->Memo1->toPlainText(), QString());
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n");
+}
+
+void TestEditor::cancelledPrompt_commitsAndShowsAgain()
+{
+    Session s;
+    s.open([&] {
+        s.w->ComboBox1->setCurrentIndex(1);
+        QTest::keyClick(s.w->Memo1, Qt::Key_End, Qt::ControlModifier);
+        s.newLine();
+        s.newLine();
+        s.type(QStringLiteral("Rhine,Volga"));
+        s.nextName(QStringLiteral("Seas"), false);
+        s.click(s.w->BitBtn1);
+        QCOMPARE(s.w->MemoLines(), lines("Nile|Rhine|Volga"));
+        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        QCOMPARE(s.w->ShownModuleIndex(), 1);
+        s.click(s.w->BitBtn6);
+    });
+    QCOMPARE(s.file(), Library);
+}
+
+void TestEditor::commit_rules_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QStringList>("shownAgain");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("all lines deleted") << QByteArray("Paris,Rome") << QString() << lines("Paris|Rome") << QByteArray("Paris,Rome");
+    QTest::newRow("only empty lines") << QByteArray("Paris") << QStringLiteral("\n\n") << lines("Paris") << QByteArray("Paris");
+    QTest::newRow("a line with a comma") << QByteArray("a") << QStringLiteral("a\nb,c") << lines("a|b|c") << QByteArray("a,b,c");
+    QTest::newRow("empty Elements of a hand-edited file") << QByteArray("a,,b,") << QStringLiteral("a\n\nb") << lines("a|b") << QByteArray("a,b");
+    QTest::newRow("a long line") << QByteArray("x") << QString(300, QLatin1Char('w')) << QStringList{QString(300, QLatin1Char('w'))} << QByteArray(300, 'w');
+}
+
+// The memo is committed when another Module is picked, and by OK.
+void TestEditor::commit_rules()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, memo);
+    QFETCH(QStringList, shownAgain);
+    QFETCH(QByteArray, written);
+    Session s("[M]\r\nData=" + stored + "\r\n\r\n[Other]\r\nData=o\r\n\r\n");
+    s.open([&] {
+        s.w->Memo1->setPlainText(memo);
+        const QTextBlock first = s.w->Memo1->document()->firstBlock();
+        s.w->Memo1->document()->documentLayout()->blockBoundingRect(first); // lays the block out
+        if (memo.size() > 100) // wraps on screen, still one line
+            QVERIFY(first.layout()->lineCount() > 1);
+        QTest::keyClick(s.w->ComboBox1, Qt::Key_Down);
+        QCOMPARE(s.w->MemoLines(), QStringList{QStringLiteral("o")});
+        QTest::keyClick(s.w->ComboBox1, Qt::Key_Up);
+        QCOMPARE(s.w->MemoLines(), shownAgain);
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.file(), "[M]\r\nData=" + written + "\r\n\r\n[Other]\r\nData=o\r\n\r\n");
+    s.open([&] {
+        QCOMPARE(s.w->MemoLines(), shownAgain);
+        s.click(s.w->BitBtn6);
+    });
+}
+
+void TestEditor::closingWithoutOk_writesNothing_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("close");
+    // action: 0 load a file, 1 delete a Module, 2 add a Module, 3 edit;
+    // close: 0 "Cancel", 1 Esc, 2 the close box.
+    QTest::newRow("load, Cancel") << 0 << 0;
+    QTest::newRow("delete, Cancel") << 1 << 0;
+    QTest::newRow("delete, Esc") << 1 << 1;
+    QTest::newRow("add, close box") << 2 << 2;
+    QTest::newRow("edit, Esc") << 3 << 1;
+}
+
+void TestEditor::closingWithoutOk_writesNothing()
+{
+    QFETCH(int, action);
+    QFETCH(int, close);
+    Session s;
+    s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
+    const int result = s.open([&] {
+        if (action == 0) {
+            s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
+            s.click(s.w->BitBtn4);
+            QCOMPARE(s.w->MemoLines(), lines("Lima|Quito"));
+        } else if (action == 1) {
+            s.click(s.w->BitBtn2);
+            QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Capitals?")});
+            QCOMPARE(s.items(), lines("Rivers"));
+            QCOMPARE(s.w->MemoLines(), lines("Nile"));
+        } else if (action == 2) {
+            s.nextName(QStringLiteral("Seas"));
+            s.click(s.w->BitBtn1);
+        } else {
+            s.type(QStringLiteral("Oslo"));
+        }
+        if (close == 0)
+            s.click(s.w->BitBtn6);
+        else if (close == 1)
+            QTest::keyClick(s.w, Qt::Key_Escape);
+        else
+            s.w->close();
+        QVERIFY(!s.w->isVisible());
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(s.file(), Library);
+    QVERIFY(!s.w->HasWorkingCopy());
+    QCOMPARE(s.w->Memo1->toPlainText(), QString());
+}
+
+void TestEditor::writeFailureAtOk_keepsChanges()
+{
+    Session s;
+    const QString path = s.dir.path(QStringLiteral("modules.ini"));
+    s.open([&] {
+        s.type(QStringLiteral("Oslo,"));
+        s.nextName(QStringLiteral("Seas"));
+        s.click(s.w->BitBtn1);
+        s.type(QStringLiteral("Black"));
+        // A directory in the file's place cannot be replaced, even by root.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        s.click(s.w->BitBtn7);
+        QCOMPARE(s.user.asked.size(), 1);
+        QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::Error);
+        QVERIFY(s.user.asked.at(0).text.startsWith(QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ")));
+        QVERIFY(s.w->isVisible());
+        QCOMPARE(s.w->MemoLines(), lines("Black"));
+        QVERIFY(QDir().rmdir(path));
+        s.click(s.w->BitBtn7);
+        QVERIFY(!s.w->isVisible());
+    });
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=Black\r\n\r\n");
+}
+
+void TestEditor::unreadableLibrary_closesEditor()
+{
+    Session s(QByteArray{});
+    QVERIFY(QDir().mkdir(s.dir.path(QStringLiteral("modules.ini"))));
+    s.open([&] {
+        QVERIFY(!s.w->isVisible());
+        QCOMPARE(s.user.asked.size(), 1);
+        QVERIFY(s.user.asked.at(0).text.startsWith(QStringLiteral("Cannot open file \"")));
+        s.w->BitBtn7Click(); // nothing to write
+    });
+    QVERIFY(QFileInfo(s.dir.path(QStringLiteral("modules.ini"))).isDir());
+    QCOMPARE(s.user.asked.size(), 1);
+}
+
+void TestEditor::load_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("CR alone") << QByteArray("Lima\rQuito\r") << QByteArray("Lima,Quito");
+    QTest::newRow("mixed") << QByteArray("Lima\r\nQuito\nBern\r\rOslo") << QByteArray("Lima,Quito,Bern,Oslo");
+    QTest::newRow("not UTF-8") << QByteArray("Li\xFFma\n") << QByteArray("Li\xEF\xBF\xBDma");
+}
+
+void TestEditor::load()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, data);
+    Session s;
+    s.dir.write(QStringLiteral("in.txt"), content);
+    s.open([&] {
+        s.user.fileNames.push_back(QString()); // the dialog cancelled
+        s.click(s.w->BitBtn4);
+        QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
+        s.user.fileNames.push_back(s.dir.path(QStringLiteral("missing.txt")));
+        s.click(s.w->BitBtn4);
+        QCOMPARE(s.user.asked.size(), 1);
+        QVERIFY(s.user.asked.at(0).text.startsWith(QStringLiteral("Cannot open file \"")));
+        QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
+        s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
+        s.click(s.w->BitBtn4);
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.file(), "[Capitals]\r\nData=" + data + "\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
+}
+
+void TestEditor::save_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "list" << "list.txt";
+    QTest::newRow("with .txt") << "list.txt" << "list.txt";
+    QTest::newRow("with .TXT") << "List.TXT" << "List.TXT";
+    QTest::newRow("other extension") << "list.csv" << "list.csv.txt";
+}
+
+void TestEditor::save()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    Session s("[M]\r\nData=\xC3\xA9t\xC3\xA9, b\r\n\r\n");
+    s.dir.write(written, "old content, replaced");
+    s.open([&] {
+        s.user.fileNames.push_back(s.dir.path(chosen));
+        s.click(s.w->BitBtn5);
+        s.user.fileNames.push_back(s.dir.path(QStringLiteral("none/x")));
+        s.click(s.w->BitBtn5);
+        s.click(s.w->BitBtn6);
+    });
+    QCOMPARE(QDir(s.dir.dir()).entryList(QDir::Files), QStringList({written, QStringLiteral("modules.ini")}));
+    QCOMPARE(s.dir.read(written), QByteArray("\xC3\xA9t\xC3\xA9\r\n b"));
+    QCOMPARE(s.user.asked.size(), 1);
+    QVERIFY(s.user.asked.at(0).text.startsWith(QStringLiteral("Cannot create file \"") + s.dir.path(QStringLiteral("none/x.txt"))));
+}
+
+void TestEditor::namePrompt_emptiedEachShowing()
+{
+    Session s;
+    Tfrm_name *prompt = s.forms.frm_name;
+    const QString longName(40000, QLatin1Char('n'));
+    s.open([&] {
+        for (const QString &name : {QStringLiteral("Seas"), longName}) {
+            s.user.scripts.push_back([&](QDialog *) {
+                QCOMPARE(prompt->Edit1->text(), QString());
+                QCOMPARE(prompt->focusWidget(), prompt->Edit1);
+                QTest::keyClicks(prompt->Edit1, name.left(5));
+                prompt->Edit1->insert(name.mid(5));
+                QTest::keyClick(prompt->Edit1, Qt::Key_Return);
+            });
+            s.click(s.w->BitBtn1);
+        }
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1() + "]\r\nData=\r\n\r\n");
+}
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
