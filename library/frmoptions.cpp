@@ -3,6 +3,7 @@
 #include "app/dialogs.h"
 #include "library/modules.h"
 
+#include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -74,6 +75,38 @@ QLineEdit *makeEdit(QWidget *parent, const QString &text, const QRect &geometry)
 
 } // namespace
 
+// The Elements of a page's Module for both of its range lists. Replacing
+// them is one reset, however many there are.
+class ElementListModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setElements(const Modules::ElementList &elements)
+    {
+        beginResetModel();
+        m_elements = elements;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_elements.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_elements.size())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return m_elements.text(index.row());
+        return {};
+    }
+
+private:
+    Modules::ElementList m_elements;
+};
+
 // ---------------------------------------------------------------- UpDown
 
 UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent)
@@ -138,8 +171,8 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     setFixedSize(314, 239);
 
     m_modulesModel = new QStringListModel(this);
-    m_training.elementsModel = new QStringListModel(this);
-    m_exam.elementsModel = new QStringListModel(this);
+    m_training.elementsModel = new ElementListModel(this);
+    m_exam.elementsModel = new ElementListModel(this);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setGeometry(8, 8, 298, 191);
@@ -282,13 +315,11 @@ void Tfrm_options::SelectModule(Page page, const QString &storedName)
 void Tfrm_options::FillRangeLists(Page page)
 {
     PageControls &c = controls(page);
-    c.elements.clear();
-    c.elementsModel->setStringList(c.elements);
-    const QString name = ModuleName(page);
+    c.elements = Modules::ElementList();
+    c.elementsModel->setElements(c.elements);
     if (c.module->currentIndex() >= 0)
-        c.elements = Modules::ReadModule(Modules::LibraryPath(), name).Elements;
-    // One reset fills both lists in one step.
-    c.elementsModel->setStringList(c.elements);
+        c.elements = Modules::ReadModule(Modules::LibraryPath(), ModuleName(page)).Elements;
+    c.elementsModel->setElements(c.elements);
     c.from->setCurrentIndex(c.elements.isEmpty() ? -1 : 0);
     c.to->setCurrentIndex(int(c.elements.size()) - 1);
 }
@@ -334,8 +365,8 @@ int Tfrm_options::ElementTotal(Page page) const { return int(controls(page).elem
 
 QString Tfrm_options::ElementAt(Page page, int index) const
 {
-    const QStringList &elements = controls(page).elements;
-    return index >= 0 && index < elements.size() ? elements.at(index) : QString();
+    const Modules::ElementList &elements = controls(page).elements;
+    return index >= 0 && index < elements.size() ? elements.text(index) : QString();
 }
 
 int Tfrm_options::RangeFrom(Page page) const { return controls(page).from->currentIndex(); }

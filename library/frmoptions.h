@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class ElementListModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -111,8 +112,8 @@ private:
         QComboBox *module = nullptr;
         QComboBox *from = nullptr;
         QComboBox *to = nullptr;
-        QStringListModel *elementsModel = nullptr; // shared by from and to
-        QStringList elements;                      // what the model holds
+        ElementListModel *elementsModel = nullptr; // shared by from and to
+        Modules::ElementList elements;             // what the model holds
     };
 
     void LoadModuleList();

@@ -28,6 +28,56 @@ QString JoinElements(const QStringList &lines)
     return result;
 }
 
+ElementList::ElementList(const QString &data)
+    : m_data(data)
+{
+    const qsizetype n = m_data.size();
+    if (n == 0)
+        return;
+    const char16_t *text = reinterpret_cast<const char16_t *>(m_data.constData());
+    qsizetype commas = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        commas += text[i] == u',';
+    m_starts.resize(commas + 2);
+    qsizetype *starts = m_starts.data();
+    qsizetype count = 0;
+    starts[count++] = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == u',')
+            starts[count++] = i + 1;
+    }
+    // The text after the last "," is an Element only when it is not empty.
+    if (starts[count - 1] < n)
+        starts[count++] = n + 1;
+    m_starts.resize(count);
+}
+
+QStringView ElementList::at(qsizetype i) const
+{
+    Q_ASSERT(i >= 0 && i < size());
+    const qsizetype start = m_starts.at(i);
+    return QStringView(m_data).mid(start, m_starts.at(i + 1) - 1 - start);
+}
+
+qsizetype ElementList::indexOf(QStringView element) const
+{
+    const qsizetype n = size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (m_starts.at(i + 1) - 1 - m_starts.at(i) == element.size() && at(i) == element)
+            return i;
+    }
+    return -1;
+}
+
+QStringList ElementList::toStringList() const
+{
+    QStringList out;
+    out.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        out.append(text(i));
+    return out;
+}
+
 QString LibraryPath() { return Platform::DataFile(QLatin1String(Platform::ModulesFile)); }
 
 QStringList ListModuleNames(const QString &path)
@@ -40,7 +90,7 @@ QStringList ListModuleNames(const QString &path)
 Module ReadModule(const QString &path, const QString &name)
 {
     const ProfileFile file(path, ProfileFile::Access::InMemory);
-    return Module{name, SplitElements(file.ReadText(name, DataKey, QString()))};
+    return Module{name, ElementList(file.ReadText(name, DataKey, QString()))};
 }
 
 } // namespace Modules

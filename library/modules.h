@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The Module library: named, ordered lists of Elements stored as the
 // "Data" value of one section per Module in modules.ini.
@@ -12,12 +13,40 @@ namespace Modules {
 // its Module's list; two Elements may hold the same text.
 using Element = QString;
 
+// The Elements of one Data value, split as SplitElements splits it but
+// without a string apiece: the value is kept whole with the place of each
+// Element, so a Module of a million Elements costs one pass over its text.
+class ElementList
+{
+public:
+    ElementList() = default;
+    explicit ElementList(const QString &data);
+
+    qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
+    bool isEmpty() const { return size() == 0; }
+
+    // Element i (0 <= i < size()); the view lives as long as the list.
+    QStringView at(qsizetype i) const;
+    Element text(qsizetype i) const { return at(i).toString(); }
+
+    // Position of the first Element exactly equal to a text, or -1.
+    qsizetype indexOf(QStringView element) const;
+
+    QStringList toStringList() const;
+
+private:
+    QString m_data;
+    // Element i is [m_starts[i], m_starts[i + 1] - 1): each start is one past
+    // a ",", and the last entry stands one past the end of the last Element.
+    QList<qsizetype> m_starts;
+};
+
 // A Module: its name is its section name, unique without regard to letter
 // case; its Elements are stored together as the section's "Data" value.
 struct Module
 {
     QString name;
-    QList<Element> Elements;
+    ElementList Elements;
 };
 
 // The key that holds a Module's Elements.

@@ -84,7 +84,7 @@ int ModuleIndex(const QStringList &names, const QString &stored)
     return found >= 0 ? found : 0;
 }
 
-int FromIndex(const QStringList &elements, const std::optional<QString> &stored)
+int FromIndex(const Modules::ElementList &elements, const std::optional<QString> &stored)
 {
     if (elements.isEmpty())
         return -1;
@@ -92,7 +92,7 @@ int FromIndex(const QStringList &elements, const std::optional<QString> &stored)
     return found >= 0 ? found : 0;
 }
 
-int ToIndex(const QStringList &elements, const std::optional<QString> &stored)
+int ToIndex(const Modules::ElementList &elements, const std::optional<QString> &stored)
 {
     if (elements.isEmpty())
         return -1;

@@ -5,6 +5,8 @@
 // from the options dialog's controls. The dialog's controls are the
 // Settings in force; this file only knows the file side and the matching.
 
+#include "library/modules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -91,11 +93,11 @@ int ModuleIndex(const QStringList &names, const QString &stored);
 
 // The From Element to select: the first Element exactly equal to the
 // stored bound, otherwise the first; -1 when there are no Elements.
-int FromIndex(const QStringList &elements, const std::optional<QString> &stored);
+int FromIndex(const Modules::ElementList &elements, const std::optional<QString> &stored);
 
 // The To Element to select: the first Element exactly equal to the stored
 // bound, otherwise the last; -1 when there are no Elements.
-int ToIndex(const QStringList &elements, const std::optional<QString> &stored);
+int ToIndex(const Modules::ElementList &elements, const std::optional<QString> &stored);
 
 // One press of a spin button: the field's number (its text as a decimal
 // integer, or `position` when the text is not one) moved by `step`, then
