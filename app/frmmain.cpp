@@ -22,7 +22,9 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
+#include <QSet>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -59,6 +61,21 @@ int colourSlot(int red, int green, int blue)
     return 4;
 }
 
+// Chart categories must be unique, but runs of one day share their label:
+// a repeated label gets the bar's position appended in four invisible
+// characters, so it looks the same and stays cheap to lay out.
+QString uniqueLabel(const QString &label, int position, QSet<QString> &seen)
+{
+    QString unique = label;
+    if (seen.contains(unique)) {
+        static constexpr char16_t invisible[4] = {u'\u200B', u'\u200C', u'\u200D', u'\u2060'};
+        for (int digit = 0, rest = position; digit < 4; ++digit, rest /= 4)
+            unique += QChar(invisible[rest % 4]);
+    }
+    seen.insert(unique);
+    return unique;
+}
+
 } // namespace
 
 QIcon Tfrm_main::ProgramIcon()
@@ -78,13 +95,16 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     setObjectName(QStringLiteral("frm_main"));
 
     auto *bar = menuBar();
-    Configurations1 = bar->addAction(QStringLiteral("Options"));
-    Modules1 = bar->addAction(QStringLiteral("Modules"));
-    est1 = bar->addMenu(QStringLiteral("Test"));
-    est11 = est1->addAction(QStringLiteral("Introductory Test"));
-    est21 = est1->addAction(QStringLiteral("Training"));
-    Exam1 = est1->addAction(QStringLiteral("Exam"));
-    Help1 = bar->addAction(QStringLiteral("Help"));
+    Configurations1 = bar->addAction(QStringLiteral("&Options"));
+    Modules1 = bar->addAction(QStringLiteral("&Modules"));
+    est1 = bar->addMenu(QStringLiteral("&Test"));
+    est11 = est1->addAction(QStringLiteral("&Introductory Test"));
+    est21 = est1->addAction(QStringLiteral("T&raining"));
+    Exam1 = est1->addAction(QStringLiteral("&Exam"));
+    Help1 = bar->addAction(QStringLiteral("&Help"));
+    est11->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    est21->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    Exam1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(Configurations1, &QAction::triggered, this, [this] { Configurations1Click(); });
     connect(Modules1, &QAction::triggered, this, [this] { Modules1Click(); });
     connect(est11, &QAction::triggered, this, [this] { est11Click(); });
@@ -105,6 +125,8 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     SpeedButton1->setText(QStringLiteral("Tests"));
     SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
+    SpeedButton1->setFocusPolicy(Qt::StrongFocus);
+    SpeedButton1->setAccessibleName(QStringLiteral("Switch between Exam and Training results"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
     buildChart();
@@ -122,12 +144,15 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid1->setGeometry(428, 19, 285, 342);
     StringGrid1->setRowCount(1);
     StringGrid1->installEventFilter(this);
+    StringGrid1->setAccessibleName(QStringLiteral("Results history"));
+    StringGrid1->setAccessibleDescription(
+        QStringLiteral("Stored runs, newest first. Enter reopens the selected run, Delete erases it."));
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
 
-    BitBtn1 = new QPushButton(QStringLiteral("Delete"), m_client);
+    BitBtn1 = new QPushButton(QStringLiteral("&Delete"), m_client);
     BitBtn1->setGeometry(526, 372, 90, 22);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    BitBtn2 = new QPushButton(QStringLiteral("Delete All"), m_client);
+    BitBtn2 = new QPushButton(QStringLiteral("Delete &All"), m_client);
     BitBtn2->setGeometry(620, 372, 90, 22);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
@@ -138,6 +163,12 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid2->setFocusPolicy(Qt::NoFocus);
     StringGrid2->horizontalHeader()->setSectionsClickable(false);
     StringGrid2->setGeometry(428, 0, 285, 22);
+    StringGrid2->setAccessibleName(QStringLiteral("Headings of the results history"));
+    StatusBar1->setAccessibleName(QStringLiteral("Status"));
+
+    setTabOrder(StringGrid1, SpeedButton1);
+    setTabOrder(SpeedButton1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
 
     resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
 }
@@ -165,6 +196,10 @@ void Tfrm_main::buildChart()
     Series1 = new QStackedBarSeries();
     m_chart->addSeries(Series1);
     m_axisX = new QBarCategoryAxis();
+    // Dates stand upright under their bars: a maximized window has room
+    // for a hundred of them side by side, where flat ones would be cut.
+    m_axisX->setTruncateLabels(false);
+    m_axisX->setLabelsAngle(-90);
     m_axisY = new QValueAxis();
     m_axisY->setRange(0, 12);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
@@ -174,6 +209,8 @@ void Tfrm_main::buildChart()
     Chart1 = new QChartView(m_chart, m_client);
     Chart1->setFrameShape(QFrame::NoFrame);
     Chart1->setGeometry(0, -18, 426, 420);
+    Chart1->setFocusPolicy(Qt::NoFocus);
+    Chart1->setAccessibleName(QStringLiteral("Chart of the listed results"));
 }
 
 void Tfrm_main::showEvent(QShowEvent *event)
@@ -295,12 +332,10 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     QList<qreal> values[ColourCount];
     QStringList categories;
     categories.reserve(bars.size());
+    QSet<QString> seen;
     for (const History::Bar &bar : bars) {
         // Category names must be unique; runs of one day share their label.
-        QString label = bar.label;
-        while (categories.contains(label))
-            label += QChar(0x200B);
-        categories.append(label);
+        categories.append(uniqueLabel(bar.label, int(categories.size()), seen));
         const int slot = colourSlot(bar.red, bar.green, bar.blue);
         for (int s = 0; s < ColourCount; ++s)
             values[s].append(s == slot ? bar.value : 0.0);

@@ -5,6 +5,7 @@
 #include "tests/testsupport.h"
 
 #include <QMenuBar>
+#include <QSet>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -130,13 +131,19 @@ void TestMainWindow::startUp_listsExamResults()
     // The menu bar in its order.
     QStringList titles;
     for (QAction *a : w->menuBar()->actions())
-        titles << a->text();
+        titles << a->text().remove(QLatin1Char('&'));
     QCOMPARE(titles, (QStringList{QStringLiteral("Options"), QStringLiteral("Modules"), QStringLiteral("Test"),
                                   QStringLiteral("Help")}));
     QStringList items;
     for (QAction *a : w->est1->actions())
-        items << a->text();
+        items << a->text().remove(QLatin1Char('&'));
     QCOMPARE(items, (QStringList{QStringLiteral("Introductory Test"), QStringLiteral("Training"), QStringLiteral("Exam")}));
+    QCOMPARE(w->BitBtn1->text().remove(QLatin1Char('&')), QStringLiteral("Delete"));
+    QCOMPARE(w->BitBtn2->text().remove(QLatin1Char('&')), QStringLiteral("Delete All"));
+    // Each Test item has its own shortcut, distinct from the others.
+    const QList<QKeySequence> keys{w->est11->shortcut(), w->est21->shortcut(), w->Exam1->shortcut()};
+    QVERIFY(!keys.contains(QKeySequence()));
+    QCOMPARE(QSet<QKeySequence>(keys.begin(), keys.end()).size(), 3);
 }
 
 void TestMainWindow::layout_atDesignSize()
