@@ -126,7 +126,7 @@ public:
     explicit DirectParse(const QString &path)
     {
         m_file.setFileName(path);
-        m_complete = !m_file.open(QIODevice::ReadOnly);
+        m_complete = path.isEmpty() || !m_file.open(QIODevice::ReadOnly);
         if (!m_complete)
             data.reserve(m_file.size() + 1);
     }

@@ -1,0 +1,134 @@
+// Takes the README's screenshots: fills a temporary data directory with a
+// starter library and a history, then opens each window the way a user
+// would (through the program's own handlers, with a stand-in user and a
+// hand-driven clock) and saves a picture of it. Run it under a display,
+// e.g. by scripts/screenshots with xvfb-run.
+
+#include "app/forms.h"
+#include "app/frmmain.h"
+#include "engine/frmexe.h"
+#include "engine/frmtest.h"
+#include "results/frmresults.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString g_out;
+
+void save(QWidget *w, const char *name)
+{
+    QCoreApplication::processEvents();
+    const QString path = QDir(g_out).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!w->window()->grab().save(path))
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+QByteArray history(int runs, int seed)
+{
+    QByteArray out;
+    for (int i = 0; i < runs; ++i) {
+        const QDateTime at = QDateTime(QDate(2026, 11, 2), QTime(18, 30)).addDays(i).addSecs(seed * 60);
+        const int koeff = 8 + (i * 7 + seed * 3) % 23;
+        out += "[" + at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")).toUtf8() + "]\r\n";
+        out += "Total=20\r\nErrors=" + QByteArray::number(i % 4) +
+               "\r\nTime=0:2:1  Average time for each number: 6,05 sec.\r\n";
+        out += "Mark=" + QByteArray(koeff > 19 ? "4-" : "3") + "\r\nKoeff=" + QByteArray::number(koeff) + ",4\r\n";
+        out += "Res=1,2\r\nAnsw=1,2\r\n\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    g_out = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(g_out);
+    TestDataDir dir;
+    QFile starter(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/starter-modules.ini"));
+    if (!starter.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "usage: screenshots STARTER-MODULES.INI [OUTPUT-DIR]\n");
+        return 2;
+    }
+    dir.write(QStringLiteral("modules.ini"), starter.readAll());
+    dir.write(QStringLiteral("examres.ini"), history(14, 1));
+    dir.write(QStringLiteral("testres.ini"), history(9, 2));
+    TestUser user;
+    FakeTicks ticks;
+    TestRandom random(2026);
+
+    Forms forms = CreateForms();
+    Tfrm_main *main = forms.frm_main;
+    main->resize(980, 620);
+    main->show();
+    if (!QTest::qWaitForWindowExposed(main))
+        std::fprintf(stderr, "the main window was not shown\n");
+    main->StringGrid1->setCurrentCell(0, 0);
+    save(main, "main");
+
+    user.scripts.push_back([](QDialog *d) { save(d, "options"); });
+    main->Configurations1Click();
+    user.scripts.push_back([](QDialog *d) { save(d, "editor"); });
+    main->Modules1Click();
+
+    // An Introductory Test: the runner mid-fade, the sums, the report.
+    Tfrm_test *runner = forms.frm_test;
+    Tfrm_exe *exe = forms.frm_exe;
+    user.scripts.push_back([&](QDialog *) {
+        for (int i = 0; i < 3; ++i) {
+            ticks.advance(1000);
+            runner->Timer1Timer();
+        }
+        save(runner, "runner");
+        while (!runner->PresentationDone) {
+            ticks.advance(1000);
+            runner->Timer1Timer();
+        }
+        // The exercises are done (next script); now the recall: every
+        // answer right but three.
+        Tfrm_results *report = forms.frm_results;
+        for (int n = 1; n <= 20 && runner->isVisible(); ++n) {
+            QString answer = report->Cell(1, n - 1);
+            if (n == 4 || n == 11)
+                answer = QString::number(answer.toInt() + 1);
+            if (n == 17)
+                answer = QStringLiteral("???");
+            runner->Edit1->setText(answer);
+            QTest::keyClick(runner->Edit1, Qt::Key_Return);
+        }
+    });
+    user.scripts.push_back([&](QDialog *) {
+        // Typing replaces the "???" a box selects when it gets the focus.
+        const auto type = [&](int i, const QString &text) {
+            exe->AnswerBox(i)->selectAll();
+            QTest::keyClicks(exe->AnswerBox(i), text);
+        };
+        for (int i = 1; i <= 3; ++i)
+            type(i, QString::number(exe->ExpectedSum(i)));
+        type(4, QStringLiteral("1"));
+        save(exe, "exercises");
+        for (int i = 4; i <= exe->SumCount; ++i)
+            type(i, QString::number(exe->ExpectedSum(i)));
+    });
+    user.scripts.push_back([&](QDialog *d) {
+        auto *r = static_cast<Tfrm_results *>(d);
+        r->StringGrid1->selectRow(0);
+        save(d, "report");
+    });
+    main->est11Click();
+    DestroyForms(forms);
+    return 0;
+}
