@@ -190,6 +190,7 @@ private Q_SLOTS:
     void stop();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void saveFailure_keepsRunForRetry();
 };
 
 void TestTestRun::launch_data()
@@ -669,6 +670,37 @@ void TestTestRun::answerBox_refusesComma()
     });
     s.forms.frm_main->est21Click();
     QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::saveFailure_keepsRunForRetry()
+{
+    Session s({"TNumOfEl=2", "Ifexec=0"});
+    bool skipped = false;
+    s.script([&](Tfrm_test *t) {
+        s.presentTimed();
+        t->Edit1->setText(s.report()->Cell(1, 0));
+        t->BitBtn1Click();
+        t->Edit1->setText(s.report()->Cell(1, 1));
+        {
+            ReadOnlyDir readOnly(s.dir.dir());
+            if (!readOnly.ok()) {
+                skipped = true;
+                return;
+            }
+            t->BitBtn1Click(); // the save fails: the error is shown, the run stays
+        }
+        QVERIFY(t->isVisible());
+        QCOMPARE(s.user.asked.last().kind, Kind::Error);
+        QCOMPARE(t->CurrentNumber, 3);
+        t->BitBtn1Click(); // "Next" again finishes
+        QVERIFY(!t->isVisible());
+    });
+    s.forms.frm_main->est21Click();
+    if (skipped)
+        QSKIP("the data directory can't be made read-only here");
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
+    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
 }
 
 QTEST_MAIN(TestTestRun)
