@@ -37,10 +37,12 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     setFixedSize(353, 296);
 
     Label1 = new QLabel(QStringLiteral("Module name"), this);
-    Label1->setGeometry(8, 12, 76, 17);
+    Label1->move(8, 12);
+    Label1->adjustSize();
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(false);
-    ComboBox1->setGeometry(88, 8, 193, 25);
+    const int comboLeft = Label1->geometry().right() + 7;
+    ComboBox1->setGeometry(comboLeft, 8, 281 - comboLeft, 25);
     Label1->setBuddy(ComboBox1);
     BitBtn1 = new QPushButton(QStringLiteral("+"), this);
     BitBtn1->setGeometry(288, 8, 25, 25);
