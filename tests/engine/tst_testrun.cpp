@@ -176,6 +176,7 @@ class TestTestRun : public QObject
 private Q_SLOTS:
     void launch_data();
     void launch();
+    void launch_silentOrDeclined();
     void introductory_scoredShownNotStored();
     void training_storedAndListed_data();
     void training_storedAndListed();
@@ -274,6 +275,26 @@ void TestTestRun::launch()
     QCOMPARE(s.user.asked.size(), 2); // "Stop test?"
     if (menu == QLatin1String("est11"))
         QCOMPARE(s.report()->Cell(1, 0), QStringLiteral("42"));
+}
+
+void TestTestRun::launch_silentOrDeclined()
+{
+    Session s;
+    // The start prompt closed by its close box: nothing starts, no start is recorded.
+    s.user.answers.push_back(Answer::Closed);
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.run().TestMode, 3);
+    QCOMPARE(s.run().StartTick, 0u);
+    QVERIFY(!s.run().StartDateTime.isValid());
+    QCOMPARE(s.user.asked.size(), 1);
+    // No Module chosen: the menu items do nothing at all.
+    s.dir.write(QStringLiteral("modules.ini"), QByteArray());
+    s.forms.frm_options->LoadOptions();
+    s.forms.frm_main->est21Click();
+    s.forms.frm_main->Exam1Click();
+    QCOMPARE(s.user.asked.size(), 1);
+    QVERIFY(s.user.opened.isEmpty());
+    QCOMPARE(s.run().TestMode, 3);
 }
 
 void TestTestRun::introductory_scoredShownNotStored()
