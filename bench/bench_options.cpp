@@ -4,6 +4,8 @@
 // linearly: the time at 10n is compared with the time at n, each measured
 // in the same run by driving the real dialog (a Down key on the Module list
 // picks "Big" after "Small"). Each size is the fastest of five repetitions.
+// Opening the From list is measured too: its popup must not grow with the
+// Module.
 
 #include "app/platform.h"
 #include "bench/benchdata.h"
@@ -49,6 +51,28 @@ void BM_PickModule(benchmark::State &state)
     state.counters["elements"] = elements;
 }
 
+// Opening the From list after the refill: the popup must not measure
+// every Element.
+void BM_OpenFromList(benchmark::State &state)
+{
+    const int elements = int(state.range(0));
+    BenchData::WriteFile(Platform::DataFile(QLatin1String(Platform::ModulesFile)), BenchData::ModulesFile(elements));
+    Profile::ClearDirectCache();
+    g_dialog->LoadOptions();
+    g_dialog->ComboBox1->setCurrentIndex(1); // "Big"
+    g_dialog->ComboBox1Change();
+    QComboBox *from = g_dialog->ComboBox2;
+    for (auto _ : state) {
+        from->showPopup();
+        QCoreApplication::processEvents();
+        from->hidePopup();
+        QCoreApplication::processEvents();
+    }
+    if (from->count() != elements)
+        state.SkipWithError("the From list does not hold the Module");
+    state.counters["elements"] = elements;
+}
+
 // Keeps the fastest of the repetitions of each size: other programs on the
 // machine can only make a repetition slower.
 class FastestReporter : public benchmark::ConsoleReporter
@@ -86,6 +110,12 @@ BENCHMARK(BM_PickModule)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(5);
+BENCHMARK(BM_OpenFromList)
+    ->Arg(10000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5);
 
 int main(int argc, char **argv)
 {
@@ -105,8 +135,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const auto name = [](int elements) {
-        return "BM_PickModule/" + std::to_string(elements) + "/repeats:5/real_time";
+    const auto name = [](int elements, const char *benchmark = "BM_PickModule") {
+        return std::string(benchmark) + "/" + std::to_string(elements) + "/repeats:5/real_time";
     };
     const double t4 = reporter.seconds(name(10000));
     const double t5 = reporter.seconds(name(100000));
@@ -123,5 +153,12 @@ int main(int argc, char **argv)
     std::printf("100,000 / 10,000 Elements:    %6.2f (bound 12) %s\n", t5 / t4, ok5 ? "ok" : "EXCEEDED");
     std::printf("1,000,000 / 100,000 Elements: %6.2f (bound 12) %s\n", t6 / t5, ok6 ? "ok" : "EXCEEDED");
     std::printf("1,000,000 Elements:        %9.3f ms (bound 1000 ms) %s\n", t6 * 1e3, fast ? "ok" : "EXCEEDED");
-    return ok5 && ok6 && fast ? 0 : 1;
+    // The popup shows a few rows whatever the size: a hundred times the
+    // Elements may not cost ten times the time.
+    const double open4 = reporter.seconds(name(10000, "BM_OpenFromList"));
+    const double open6 = reporter.seconds(name(1000000, "BM_OpenFromList"));
+    const bool okOpen = open4 > 0 && open6 > 0 && open6 / open4 <= 10.0;
+    std::printf("open the From list: 10,000 Elements %.3f ms, 1,000,000 %.3f ms, ratio %.2f (bound 10) %s\n",
+                open4 * 1e3, open6 * 1e3, open4 > 0 ? open6 / open4 : -1.0, okOpen ? "ok" : "EXCEEDED");
+    return ok5 && ok6 && fast && okOpen ? 0 : 1;
 }

@@ -10,12 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QValidator>
+
+#include <optional>
 
 namespace {
 
@@ -29,17 +33,33 @@ public:
         , m_limit(limit)
         , m_length(int(edit->text().size()))
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_length = int(text.size()); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString &text) {
+            const bool keptAgainstRefusal = m_refused && *m_refused == text;
+            m_refused.reset();
+            m_length = int(text.size());
+            if (keptAgainstRefusal) {
+                // The program set a longer text. Setting it again now that it
+                // is the accepted length tells the line edit it is valid;
+                // otherwise the next keystroke would go in unchecked.
+                const QSignalBlocker blocker(edit);
+                edit->setText(QString());
+                edit->setText(text);
+            }
+        });
     }
 
     State validate(QString &input, int &) const override
     {
-        return input.size() <= m_limit || input.size() <= m_length ? Acceptable : Invalid;
+        if (input.size() <= m_limit || input.size() <= m_length)
+            return Acceptable;
+        m_refused = input;
+        return Invalid;
     }
 
 private:
     int m_limit;
-    int m_length; // of the text as last accepted
+    int m_length;                         // of the text as last accepted
+    mutable std::optional<QString> m_refused; // the last text refused
 };
 
 QLabel *makeLabel(const QString &text, QWidget *parent, int x, int y, QWidget *buddy)
@@ -51,11 +71,27 @@ QLabel *makeLabel(const QString &text, QWidget *parent, int x, int y, QWidget *b
     return label;
 }
 
+// Drop-down lists open below themselves. A list that opens over itself
+// (the default of some styles) measures every item first, which takes
+// seconds with a million Elements.
+class DropDownStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // A drop-down list without typing over a model that may hold a million
 // items: its size and its popup never measure every item.
-QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QRect &geometry)
+QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QRect &geometry, QStyle *style)
 {
     auto *list = new QComboBox(parent);
+    list->setStyle(style);
     list->setEditable(false);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(6);
@@ -94,14 +130,22 @@ public:
         return parent.isValid() ? 0 : int(m_elements.size());
     }
 
+    // An Element's text as the lists show it: a text too long to be seen
+    // whole in a list is shown cut, so that drawing it stays quick. The
+    // published values give the Element whole.
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (!index.isValid() || index.row() >= m_elements.size())
             return {};
-        if (role == Qt::DisplayRole || role == Qt::EditRole)
-            return m_elements.text(index.row());
-        return {};
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return {};
+        const QStringView text = m_elements.at(index.row());
+        if (text.size() <= ShownLength)
+            return text.toString();
+        return QString(text.left(ShownLength) + QChar(0x2026));
     }
+
+    static constexpr qsizetype ShownLength = 1000;
 
 private:
     Modules::ElementList m_elements;
@@ -174,6 +218,9 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     m_training.elementsModel = new ElementListModel(this);
     m_exam.elementsModel = new ElementListModel(this);
 
+    auto *listStyle = new DropDownStyle;
+    listStyle->setParent(this);
+
     PageControl1 = new QTabWidget(this);
     PageControl1->setGeometry(8, 8, 298, 191);
     TabSheet1 = new QWidget;
@@ -185,9 +232,9 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     Edit1 = makeEdit(TabSheet1, QString(), QRect(128, 8, 57, 21));
     UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
     UpDown1->setGeometry(185, 8, 16, 21);
-    ComboBox1 = makeList(TabSheet1, m_modulesModel, QRect(128, 35, 150, 21));
-    ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QRect(80, 62, 85, 21));
-    ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QRect(193, 62, 85, 21));
+    ComboBox1 = makeList(TabSheet1, m_modulesModel, QRect(128, 35, 150, 21), listStyle);
+    ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QRect(80, 62, 85, 21), listStyle);
+    ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QRect(193, 62, 85, 21), listStyle);
     Edit3 = makeEdit(TabSheet1, QString(), QRect(128, 89, 57, 21));
     UpDown3 = new UpDown(Edit3, Settings::TimerMin, Settings::TimerMax, 6000, TabSheet1);
     UpDown3->setGeometry(185, 89, 16, 21);
@@ -208,9 +255,9 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     Edit2 = makeEdit(TabSheet2, QString(), QRect(128, 8, 57, 21));
     UpDown2 = new UpDown(Edit2, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet2);
     UpDown2->setGeometry(185, 8, 16, 21);
-    ComboBox4 = makeList(TabSheet2, m_modulesModel, QRect(128, 35, 150, 21));
-    ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QRect(80, 62, 85, 21));
-    ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QRect(193, 62, 85, 21));
+    ComboBox4 = makeList(TabSheet2, m_modulesModel, QRect(128, 35, 150, 21), listStyle);
+    ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QRect(80, 62, 85, 21), listStyle);
+    ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QRect(193, 62, 85, 21), listStyle);
     makeLabel(QStringLiteral("Number of elements"), TabSheet2, 8, 11, Edit2);
     makeLabel(QStringLiteral("Module"), TabSheet2, 8, 38, ComboBox4);
     makeLabel(QStringLiteral("Range  from"), TabSheet2, 8, 65, ComboBox5);
