@@ -96,7 +96,7 @@ private Q_SLOTS:
     void load();
     void save_data();
     void save();
-    void namePrompt_emptiedEachShowing();
+    void namePrompt_emptiedEachShowing_namesOnOneLine();
 };
 
 void TestEditor::fileLines_data()
@@ -406,13 +406,13 @@ void TestEditor::save()
     QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot create file \"") + uncreatable + QStringLiteral(".txt\". ")));
 }
 
-void TestEditor::namePrompt_emptiedEachShowing()
+void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
 {
     Session s;
     Tfrm_name *prompt = s.forms.frm_name;
     const QString longName(40000, QLatin1Char('n'));
     s.open([&] {
-        for (const QString &name : {QStringLiteral("Seas"), longName}) {
+        for (const QString &name : {QStringLiteral("Seas"), longName, QStringLiteral("Black\nSea")}) {
             s.user.scripts.push_back([&](QDialog *) {
                 QCOMPARE(prompt->Edit1->text(), QString());
                 QCOMPARE(prompt->focusWidget(), prompt->Edit1);
@@ -422,9 +422,14 @@ void TestEditor::namePrompt_emptiedEachShowing()
             });
             s.click(s.w->BitBtn1);
         }
+        QCOMPARE(s.items().last(), QStringLiteral("Black Sea")); // as the file keeps it
+        s.type(QStringLiteral("Azov"));
+        s.w->ComboBox1->setCurrentIndex(0);
+        s.w->ComboBox1->setCurrentIndex(4);
+        QCOMPARE(s.w->MemoLines(), lines("Azov"));
         s.click(s.w->BitBtn7);
     });
-    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1() + "]\r\nData=\r\n\r\n");
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1() + "]\r\nData=\r\n\r\n[Black Sea]\r\nData=Azov\r\n\r\n");
 }
 
 QTEST_MAIN(TestEditor)
