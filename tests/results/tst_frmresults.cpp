@@ -3,9 +3,7 @@
 #include "tests/testsupport.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,13 +13,12 @@
 
 namespace {
 
-// The example Exam run: twenty Elements, one mistake at Element 7.
-const QStringList ExampleRes = QStringLiteral("42,20,51,84,7,10,69,13,47,75,8,65,28,5,12,56,54,9,31,12").split(QLatin1Char(','));
-const QStringList ExampleAnsw = QStringLiteral("42,20,51,84,7,10,80,13,47,75,8,65,28,5,12,56,54,9,31,12").split(QLatin1Char(','));
+// The example Exam: twenty Elements, one mistake at Element 7.
+const QStringList ExampleRes = QString("42,20,51,84,7,10,69,13,47,75,8,65,28,5,12,56,54,9,31,12").split(',');
+const QStringList ExampleAnsw = QString("42,20,51,84,7,10,80,13,47,75,8,65,28,5,12,56,54,9,31,12").split(',');
 const QDateTime ExampleStart(QDate(2026, 12, 6), QTime(20, 54, 9, 400));
 
-// Plays a run into the window the way the runner does: size, show each
-// Element, then take each answer.
+// Fills the window as the runner does: size, each Element, each answer.
 void playRun(Tfrm_results &w, const QStringList &texts, const QStringList &answers)
 {
     w.ResetReport(int(texts.size()));
@@ -33,54 +30,35 @@ void playRun(Tfrm_results &w, const QStringList &texts, const QStringList &answe
         w.SetCell(2, r, answers.at(r));
 }
 
-int mistakes(const QStringList &texts, const QStringList &answers)
+QStringList values(const Tfrm_results &w)
 {
-    int n = 0;
-    for (int r = 0; r < texts.size(); ++r)
-        n += IsAnswerRight(texts.at(r), answers.value(r)) ? 0 : 1;
-    return n;
+    return {w.TotalText(), w.RightText(), w.ErrorsText(), w.TimeText(), w.KoeffText(), w.MarkText()};
 }
 
-bool isRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; }
-bool isDark(QRgb p) { return qRed(p) < 100 && qGreen(p) < 100 && qBlue(p) < 100; }
-
-int darkIn(const QImage &image, const QRect &rect)
+// Pixels of a cell: red ones, the longest horizontal run of red, the
+// leftmost red column, and dark (default text colour) ones.
+struct Pixels
 {
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += isDark(image.pixel(x, y)) ? 1 : 0;
-    return count;
-}
-
-struct RedPixels
-{
-    int count = 0;
-    int longestRun = 0; // longest horizontal run of red pixels
-    int left = INT_MAX; // leftmost red pixel
+    int red = 0, longestRed = 0, left = INT_MAX, dark = 0;
 };
 
-RedPixels redIn(const QImage &image, const QRect &rect)
+Pixels pixelsOf(Tfrm_results &w, int row, int column)
 {
-    RedPixels red;
+    const QImage image = w.StringGrid1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect rect = w.StringGrid1->visualRect(w.StringGrid1->model()->index(row, column));
+    Pixels p;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        int run = 0;
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (isRed(image.pixel(x, y))) {
-                ++red.count;
-                red.left = std::min(red.left, x);
-                red.longestRun = std::max(red.longestRun, ++run);
-            } else {
-                run = 0;
-            }
+        for (int x = rect.left(), run = 0; x <= rect.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            const bool red = qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+            run = red ? run + 1 : 0;
+            p.red += red;
+            p.longestRed = std::max(p.longestRed, run);
+            p.left = red ? std::min(p.left, x - rect.left()) : p.left;
+            p.dark += qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
         }
     }
-    return red;
-}
-
-QImage gridImage(Tfrm_results &w)
-{
-    return w.StringGrid1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return p;
 }
 
 } // namespace
@@ -90,28 +68,21 @@ class TestReportWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
     void window_controlsAndShowing();
-    void okButton_closesWithOk_data();
-    void okButton_closesWithOk();
-    void sheet_sizeKeepsOnlyRowsBelowIt_data();
     void sheet_sizeKeepsOnlyRowsBelowIt();
-    void resetReport_zeroesCountsButKeepsKoeffAndMark();
     void computeReport_scoresOrLeavesUnscoredRuns_data();
     void computeReport_scoresOrLeavesUnscoredRuns();
-    void saveResult_exampleSectionBytes();
-    void saveResult_fileByMode_data();
-    void saveResult_fileByMode();
+    void saveResult_exampleGoesToTheModesFile_data();
+    void saveResult_exampleGoesToTheModesFile();
     void saveResult_twiceInOneSecondKeepsOneSection();
     void answerLook_data();
     void answerLook();
     void drawing_wrongAnswersRedAndStruckOut();
     void accessibleText_saysWhichAnswersAreWrong_data();
     void accessibleText_saysWhichAnswersAreWrong();
-    void reopen_fillsSheetAndLabelsWithoutWriting();
+    void reopen_fillsSheetAndLabels();
 };
-
-void TestReportWindow::cleanup() { QLocale::setDefault(QLocale::system()); }
 
 void TestReportWindow::window_controlsAndShowing()
 {
@@ -120,204 +91,105 @@ void TestReportWindow::window_controlsAndShowing()
     owner.setGeometry(100, 80, 900, 700);
     owner.show();
     Tfrm_results w(&owner);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Report"));
+    QCOMPARE(w.windowTitle(), QString("Report"));
     QCOMPARE(w.size(), QSize(417, 376));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QVERIFY(w.BitBtn1->isDefault());
-    QCOMPARE(w.BitBtn1->text(), QStringLiteral("OK"));
-    for (int c = 0; c < 3; ++c) {
-        QCOMPARE(w.StringGrid1->columnWidth(c), 133);
-        QCOMPARE(w.StringGrid2->columnWidth(c), 133);
-    }
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
-    QCOMPARE(w.StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QCOMPARE(w.StringGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(w.Label1->text(), QStringLiteral("Number of elements: "));
-    QCOMPARE(w.Label2->text(), QStringLiteral("Total time: "));
-    QCOMPARE(w.Label3->text(), QStringLiteral("Correct answers: "));
-    QCOMPARE(w.Label4->text(), QStringLiteral("Mistakes: "));
-
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(w.StringGrid1->columnWidth(c) + w.StringGrid2->columnWidth(c), 266);
     user.scripts.push_back([&](QDialog *) {
         QStringList headers;
         for (int c = 0; c < 3; ++c)
             headers << w.StringGrid2->horizontalHeaderItem(c)->text();
-        QCOMPARE(headers, (QStringList{QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer")}));
-        QVERIFY(!w.Edit1->isVisible());
-        QVERIFY(!w.Edit2->isVisible());
-        QVERIFY(w.Label6->isVisible());
+        QCOMPARE(headers, (QStringList{"Number", "Text", "Answer"}));
+        QVERIFY(!w.Edit1->isVisible() && !w.Edit2->isVisible() && w.Label6->isVisible());
         const QPoint offset = w.frameGeometry().center() - owner.frameGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-        // Values sit right after their captions.
-        QVERIFY(w.Label6->x() >= w.Label1->x() + w.Label1->sizeHint().width());
-        QVERIFY(w.Label6->geometry().right() < 417);
-    });
-    Dialogs::ExecModal(&w);
-    QVERIFY(user.scripts.empty());
-}
-
-void TestReportWindow::okButton_closesWithOk_data()
-{
-    QTest::addColumn<int>("how");
-    QTest::newRow("click") << 0;
-    QTest::newRow("Enter") << 1;
-    QTest::newRow("handler") << 2;
-}
-
-void TestReportWindow::okButton_closesWithOk()
-{
-    QFETCH(int, how);
-    TestUser user;
-    Tfrm_results w;
-    user.scripts.push_back([&](QDialog *) {
-        if (how == 0)
-            QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
-        else if (how == 1)
-            QTest::keyClick(w.StringGrid1, Qt::Key_Return);
-        else
-            w.BitBtn1Click();
+        QVERIFY(offset.manhattanLength() <= 2);
+        QTest::keyClick(w.StringGrid1, Qt::Key_Return); // OK is the default button
     });
     QCOMPARE(Dialogs::ExecModal(&w), int(QDialog::Accepted));
-    QVERIFY(!w.isVisible());
-}
-
-void TestReportWindow::sheet_sizeKeepsOnlyRowsBelowIt_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("count");
-    QTest::newRow("shrink to 3") << 3 << 3;
-    QTest::newRow("shrink to 1") << 1 << 1;
-    QTest::newRow("zero gives one") << 0 << 1;
-    QTest::newRow("negative gives one") << -4 << 1;
-    QTest::newRow("grow to 8") << 8 << 8;
+    user.scripts.push_back([&](QDialog *) { QTest::mouseClick(w.BitBtn1, Qt::LeftButton); });
+    QCOMPARE(Dialogs::ExecModal(&w), int(QDialog::Accepted));
+    QVERIFY(user.scripts.empty());
 }
 
 void TestReportWindow::sheet_sizeKeepsOnlyRowsBelowIt()
 {
-    QFETCH(int, rows);
-    QFETCH(int, count);
     Tfrm_results w;
-    w.SetRowCount(5);
-    for (int r = 0; r < 5; ++r)
-        w.SetCell(1, r, QStringLiteral("t%1").arg(r));
-    w.SetRowCount(rows);
-    QCOMPARE(w.RowCount(), count);
-    QCOMPARE(w.StringGrid1->model()->rowCount(), count);
-    w.SetRowCount(5);
-    for (int r = 0; r < 5; ++r)
-        QCOMPARE(w.Cell(1, r), r < count ? QStringLiteral("t%1").arg(r) : QString());
-    // Writes outside the sheet go nowhere.
-    w.SetCell(1, 5, QStringLiteral("x"));
-    w.SetCell(3, 0, QStringLiteral("x"));
-    QCOMPARE(w.RowCount(), 5);
-    QCOMPARE(w.Cell(1, 5), QString());
-}
-
-void TestReportWindow::resetReport_zeroesCountsButKeepsKoeffAndMark()
-{
-    Tfrm_results w;
-    playRun(w, ExampleRes, ExampleAnsw);
-    w.ComputeReport(RunState{3, ExampleStart, 0, 65000}, 1);
-    QCOMPARE(w.KoeffText(), QStringLiteral("5,63"));
-    w.ResetReport(4);
-    QCOMPARE(w.RowCount(), 4);
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c)
-            QCOMPARE(w.Cell(c, r), QString());
-    const QStringList values{w.TotalText(), w.RightText(), w.ErrorsText(), w.TimeText()};
-    QCOMPARE(values, QStringList(4, QStringLiteral("0")));
-    QCOMPARE(w.KoeffText(), QStringLiteral("5,63"));
-    QCOMPARE(w.MarkText(), QStringLiteral("3-"));
+    for (const int rows : {3, 0, -4, 8}) {
+        w.SetRowCount(5);
+        for (int r = 0; r < 5; ++r)
+            w.SetCell(1, r, QString::number(r));
+        w.SetRowCount(rows);
+        const int kept = std::max(rows, 1);
+        QCOMPARE(w.StringGrid1->model()->rowCount(), kept);
+        w.SetRowCount(5);
+        for (int r = 0; r < 5; ++r)
+            QCOMPARE(w.Cell(1, r), r < kept ? QString::number(r) : QString());
+    }
 }
 
 void TestReportWindow::computeReport_scoresOrLeavesUnscoredRuns_data()
 {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("values"); // Total, Right, Errors, Time, Koeff, Mark
-    QTest::newRow("example exam") << ExampleRes << 3
-                                  << QStringList{"20", "19", "1", "0:1:5  Average time for each number: 3,25 sec.",
-                                                 "5,63", "3-"};
-    QTest::newRow("introductory") << ExampleRes << 1
-                                  << QStringList{"20", "19", "1", "0:1:5  Average time for each number: 3,25 sec.",
-                                                 "3,8", "3-"};
-    QTest::newRow("single Element stays unscored")
-        << QStringList{"7"} << 2 << QStringList{"0", "0", "0", "0", "prev", "prev mark"};
+    QTest::addColumn<QStringList>("expected"); // Total, Right, Errors, Time, Koeff, Mark
+    const QString time = "0:1:5  Average time for each number: 3,25 sec.";
+    QTest::newRow("exam") << ExampleRes << 3 << QStringList{"20", "19", "1", time, "5,63", "3-"};
+    QTest::newRow("introductory") << ExampleRes << 1 << QStringList{"20", "19", "1", time, "3,8", "3-"};
+    QTest::newRow("single Element") << QStringList{"7"} << 2 << QStringList{"0", "0", "0", "0", "old", "old mark"};
 }
 
 void TestReportWindow::computeReport_scoresOrLeavesUnscoredRuns()
 {
     QFETCH(QStringList, texts);
     QFETCH(int, mode);
-    QFETCH(QStringList, values);
+    QFETCH(QStringList, expected);
     Tfrm_results w;
-    w.Edit1->setText(QStringLiteral("prev"));
-    w.Edit2->setText(QStringLiteral("prev mark"));
-    QStringList answers = texts;
-    if (answers.size() > 6)
-        answers[6] = QStringLiteral("80");
-    playRun(w, texts, answers);
-    w.ComputeReport(RunState{mode, ExampleStart, 4000000000u, 4000065000u}, mistakes(texts, answers));
-    QCOMPARE((QStringList{w.TotalText(), w.RightText(), w.ErrorsText(), w.TimeText(), w.KoeffText(), w.MarkText()}),
-             values);
+    w.Edit1->setText("old");
+    w.Edit2->setText("old mark");
+    w.SetCell(2, 0, "stale");
+    playRun(w, texts, texts.size() > 6 ? ExampleAnsw : texts);
+    QCOMPARE(w.RowCount(), texts.size());
+    w.ComputeReport(RunState{mode, ExampleStart, 4000000000u, 4000065000u}, texts.size() > 6 ? 1 : 0);
+    QCOMPARE(values(w), expected);
+    // The next run's reset zeroes the counts and keeps Koeff and Mark.
+    w.ResetReport(4);
+    QCOMPARE(values(w), (QStringList{"0", "0", "0", "0", expected[4], expected[5]}));
+    QCOMPARE(w.Cell(2, 0), QString());
 }
 
-void TestReportWindow::saveResult_exampleSectionBytes()
-{
-    TestDataDir dir;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Tfrm_results w;
-    playRun(w, ExampleRes, ExampleAnsw);
-    const RunState run{3, ExampleStart, 0xFFFFF000u, 0xFFFFF000u + 65000u};
-    w.ComputeReport(run, mistakes(ExampleRes, ExampleAnsw));
-    w.SaveResult(run);
-    QCOMPARE(dir.read(QStringLiteral("examres.ini")),
-             QByteArray("[06.12.2026 20:54:09]\r\n"
-                        "Total=20\r\n"
-                        "Errors=1\r\n"
-                        "Time=0:1:5  Average time for each number: 3,25 sec.\r\n"
-                        "Mark=3-\r\n"
-                        "Koeff=5,63\r\n"
-                        "Res=42,20,51,84,7,10,69,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n"
-                        "Answ=42,20,51,84,7,10,80,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n"
-                        "\r\n"));
-    QVERIFY(!dir.exists(QStringLiteral("testres.ini")));
-}
-
-void TestReportWindow::saveResult_fileByMode_data()
+void TestReportWindow::saveResult_exampleGoesToTheModesFile_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("file");
-    QTest::newRow("introductory is never stored") << 1 << QString();
-    QTest::newRow("finished run") << 0 << QString();
-    QTest::newRow("training") << 2 << QStringLiteral("testres.ini");
-    QTest::newRow("exam") << 3 << QStringLiteral("examres.ini");
+    QTest::newRow("introductory is never stored") << 1 << "";
+    QTest::newRow("finished run") << 0 << "";
+    QTest::newRow("training") << 2 << "testres.ini";
+    QTest::newRow("exam") << 3 << "examres.ini";
 }
 
-void TestReportWindow::saveResult_fileByMode()
+void TestReportWindow::saveResult_exampleGoesToTheModesFile()
 {
     QFETCH(int, mode);
     QFETCH(QString, file);
     TestDataDir dir;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QByteArray old = "[01.12.2026 10:00:00]\r\nTotal=2\r\n\r\n";
-    dir.write(QStringLiteral("testres.ini"), old);
-    dir.write(QStringLiteral("examres.ini"), old);
+    dir.write("testres.ini", old);
+    dir.write("examres.ini", old);
     Tfrm_results w;
-    const QStringList texts{QStringLiteral("a"), QStringLiteral("b")};
-    playRun(w, texts, texts);
-    const RunState run{mode, ExampleStart, 0, 10000};
-    w.ComputeReport(run, 0);
+    playRun(w, ExampleRes, ExampleAnsw);
+    const RunState run{mode, ExampleStart, 0xFFFFF000u, 0xFFFFF000u + 65000u};
+    w.ComputeReport(run, 1);
     w.SaveResult(run);
-    for (const QString &name : {QStringLiteral("testres.ini"), QStringLiteral("examres.ini")}) {
-        const QByteArray bytes = dir.read(name);
-        if (name != file) {
-            QCOMPARE(bytes, old);
-            continue;
-        }
-        QVERIFY(bytes.startsWith(old));
-        QVERIFY(bytes.endsWith("Res=a,b\r\nAnsw=a,b\r\n\r\n"));
-        QVERIFY(bytes.contains("[06.12.2026 20:54:09]\r\nTotal=2\r\nErrors=0\r\n"));
-    }
+    const QByteArray example = "[06.12.2026 20:54:09]\r\nTotal=20\r\nErrors=1\r\n"
+                               "Time=0:1:5  Average time for each number: 3,25 sec.\r\nMark=3-\r\nKoeff=5,63\r\n"
+                               "Res=42,20,51,84,7,10,69,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n"
+                               "Answ=42,20,51,84,7,10,80,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n\r\n";
+    for (const QString name : {"testres.ini", "examres.ini"})
+        QCOMPARE(dir.read(name), name == file ? old + example : old);
 }
 
 void TestReportWindow::saveResult_twiceInOneSecondKeepsOneSection()
@@ -325,19 +197,17 @@ void TestReportWindow::saveResult_twiceInOneSecondKeepsOneSection()
     TestDataDir dir;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Tfrm_results w;
-    const QStringList texts{QStringLiteral("a"), QStringLiteral("b")};
-    playRun(w, texts, {QStringLiteral("a"), QStringLiteral("x")});
+    playRun(w, {"a", "b"}, {"a", "x"});
     RunState run{2, QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0, 100)), 0, 10000};
     w.ComputeReport(run, 1);
     w.SaveResult(run);
-    playRun(w, texts, texts);
-    run.StartDateTime = QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0, 900));
+    playRun(w, {"a", "b"}, {"a", "b"});
+    run.StartDateTime = run.StartDateTime.addMSecs(800);
     w.ComputeReport(run, 0);
     w.SaveResult(run);
-    QCOMPARE(dir.read(QStringLiteral("testres.ini")),
-             QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=0\r\n"
-                        "Time=0:0:10  Average time for each number: 5 sec.\r\nMark=2\r\nKoeff=0,47\r\n"
-                        "Res=a,b\r\nAnsw=a,b\r\n\r\n"));
+    QCOMPARE(dir.read("testres.ini"), QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=0\r\n"
+                                                 "Time=0:0:10  Average time for each number: 5 sec.\r\nMark=2\r\n"
+                                                 "Koeff=0,47\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n"));
 }
 
 void TestReportWindow::answerLook_data()
@@ -345,15 +215,15 @@ void TestReportWindow::answerLook_data()
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("selected");
-    QTest::addColumn<bool>("wrong");
-    QTest::addColumn<int>("colour"); // 0 red, 1 text, 2 selected text
-    QTest::newRow("right") << "cat" << "cat" << false << false << 1;
-    QTest::newRow("right, selected row") << "cat" << "cat" << true << false << 2;
-    QTest::newRow("letter case differs") << "cat" << "Cat" << false << true << 0;
-    QTest::newRow("letter case differs, selected") << "cat" << "Cat" << true << true << 0;
-    QTest::newRow("empty answer") << "cat" << "" << false << true << 0;
-    QTest::newRow("trailing blank") << "cat" << "cat " << false << true << 0;
-    QTest::newRow("row not reached") << "" << "" << false << false << 1;
+    QTest::addColumn<QColor>("colour");
+    const QColor red(255, 0, 0), text(10, 20, 30), selectedText(200, 210, 220);
+    QTest::newRow("right") << "cat" << "cat" << false << text;
+    QTest::newRow("right, selected row") << "cat" << "cat" << true << selectedText;
+    QTest::newRow("letter case differs") << "cat" << "Cat" << false << red;
+    QTest::newRow("letter case differs, selected") << "cat" << "Cat" << true << red;
+    QTest::newRow("empty answer") << "cat" << "" << false << red;
+    QTest::newRow("trailing blank") << "cat" << "cat " << false << red;
+    QTest::newRow("row not reached") << "" << "" << false << text;
 }
 
 void TestReportWindow::answerLook()
@@ -361,15 +231,13 @@ void TestReportWindow::answerLook()
     QFETCH(QString, element);
     QFETCH(QString, answer);
     QFETCH(bool, selected);
-    QFETCH(bool, wrong);
-    QFETCH(int, colour);
+    QFETCH(QColor, colour);
     QPalette palette;
     palette.setColor(QPalette::Text, QColor(10, 20, 30));
     palette.setColor(QPalette::HighlightedText, QColor(200, 210, 220));
-    const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(133 * 2, 36, 133, 18), selected, true, palette);
-    QCOMPARE(look.wrong, wrong);
-    const QColor expected[] = {QColor(255, 0, 0), QColor(10, 20, 30), QColor(200, 210, 220)};
-    QCOMPARE(look.colour, expected[colour]);
+    const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(266, 36, 133, 18), selected, true, palette);
+    QCOMPARE(look.wrong, colour == QColor(255, 0, 0));
+    QCOMPARE(look.colour, colour);
     QCOMPARE(look.textAt, QPoint(266 + 13, 36 + 1));
 }
 
@@ -377,32 +245,22 @@ void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
 {
     TestUser user;
     Tfrm_results w;
-    const QStringList texts{QStringLiteral("oooooooo"), QStringLiteral("oooooooo"), QStringLiteral("cat"), QStringLiteral("dog")};
-    playRun(w, texts, {QStringLiteral("oooooooo"), QStringLiteral("OOOOOOOO"), QString(), QString()});
+    playRun(w, {"oooooooo", "oooooooo", "cat", "dog"}, {"oooooooo", "OOOOOOOO", "", ""});
     user.scripts.push_back([&](QDialog *) {
-        auto cell = [&](int row, int column) { return w.StringGrid1->visualRect(w.StringGrid1->model()->index(row, column)); };
-        QImage image = gridImage(w);
-        QCOMPARE(redIn(image, cell(0, 2)).count, 0);
-        const RedPixels wrong = redIn(image, cell(1, 2));
-        QVERIFY(wrong.count > 0);
-        // The strike-out line runs across the whole text.
-        QVERIFY2(wrong.longestRun >= 30, qPrintable(QString::number(wrong.longestRun)));
-        QVERIFY(wrong.left >= cell(1, 2).left() + 13);
-        // The default drawing of a redrawn cell is gone; a right answer shows in the text colour.
-        QCOMPARE(darkIn(image, cell(1, 2)), 0);
-        QVERIFY(darkIn(image, cell(0, 2)) > 0);
-        // An empty wrong answer shows nothing; the Element columns are never red.
-        QCOMPARE(redIn(image, cell(2, 2)).count, 0);
-        QCOMPARE(redIn(image, cell(1, 0).united(cell(1, 1))).count, 0);
-
-        // The runner's writes show at once, and the row's selection keeps them red.
-        w.SetCell(2, 3, QStringLiteral("oooooooo"));
+        QCOMPARE(pixelsOf(w, 0, 2).red, 0);
+        QVERIFY(pixelsOf(w, 0, 2).dark > 0);
+        const Pixels wrong = pixelsOf(w, 1, 2);
+        QVERIFY2(wrong.longestRed >= 30, "the strike-out runs across the text");
+        QVERIFY(wrong.left >= 13);
+        QCOMPARE(wrong.dark, 0); // the default drawing is gone
+        QCOMPARE(pixelsOf(w, 1, 1).red, 0);
+        QCOMPARE(pixelsOf(w, 2, 2).red + pixelsOf(w, 2, 2).dark, 0); // empty: nothing shows
+        // The runner's writes show at once; a selected row keeps its red.
+        w.SetCell(2, 3, "oooooooo");
         w.StringGrid1->selectRow(3);
-        image = gridImage(w);
-        QVERIFY(redIn(image, cell(3, 2)).longestRun >= 30);
-        w.SetCell(2, 3, QStringLiteral("dog"));
-        image = gridImage(w);
-        QCOMPARE(redIn(image, cell(3, 2)).count, 0);
+        QVERIFY(pixelsOf(w, 3, 2).longestRed >= 30);
+        w.SetCell(2, 3, "dog");
+        QCOMPARE(pixelsOf(w, 3, 2).red, 0);
     });
     Dialogs::ExecModal(&w);
     QVERIFY(user.scripts.empty());
@@ -426,41 +284,32 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong()
     QFETCH(QString, name);
     QFETCH(QString, description);
     Tfrm_results w;
-    playRun(w, {QStringLiteral("x"), element}, {QStringLiteral("x"), answer});
+    playRun(w, {"x", element}, {"x", answer});
     const QModelIndex index = w.StringGrid1->model()->index(1, 2);
-    QCOMPARE(index.data(Qt::AccessibleTextRole).toString(), name);
     QCOMPARE(index.data(Qt::AccessibleDescriptionRole).toString(), description);
     QCOMPARE(index.data(Qt::DisplayRole).toString(), answer);
-
-    // What assistive technology is handed for the cell.
     w.show();
     QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(w.StringGrid1);
     QVERIFY(grid && grid->tableInterface());
-    QAccessibleInterface *cell = grid->tableInterface()->cellAt(1, 2);
-    QVERIFY(cell);
-    QCOMPARE(cell->text(QAccessible::Name), name);
+    QCOMPARE(grid->tableInterface()->cellAt(1, 2)->text(QAccessible::Name), name);
     QCOMPARE(grid->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), element);
 }
 
-void TestReportWindow::reopen_fillsSheetAndLabelsWithoutWriting()
+void TestReportWindow::reopen_fillsSheetAndLabels()
 {
     TestDataDir dir;
-    const QByteArray bytes = "[06.12.2026 20:54:09]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\n"
-                             "Mark=2\r\nKoeff=1,2\r\nRes=a,b,,c\r\nAnsw=a,B,x,c\r\n\r\n";
-    dir.write(QStringLiteral("testres.ini"), bytes);
+    dir.write("testres.ini", "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\n"
+                             "Mark=2\r\nKoeff=1,2\r\nRes=a,b,,c\r\nAnsw=a,B,x,c\r\n\r\n");
     Tfrm_results w;
     playRun(w, ExampleRes, ExampleAnsw);
-    w.Reopen(dir.path(QStringLiteral("testres.ini")), QStringLiteral("06.12.2026 20:54:09"));
-    QCOMPARE(w.RowCount(), 4);
+    w.Edit1->setText("5,63");
+    w.Reopen(dir.path("testres.ini"), "run");
     QCOMPARE(w.StringGrid1->model()->rowCount(), 4);
     QStringList rows;
-    for (int r = 0; r < 4; ++r)
-        rows << w.Cell(0, r) + QLatin1Char('|') + w.Cell(1, r) + QLatin1Char('|') + w.Cell(2, r);
+    for (int r = 0; r < w.RowCount(); ++r)
+        rows << w.Cell(0, r) + '|' + w.Cell(1, r) + '|' + w.Cell(2, r);
     QCOMPARE(rows, (QStringList{"1|a|a", "2|b|B", "3||x", "4|c|c"}));
-    QCOMPARE((QStringList{w.TotalText(), w.RightText(), w.ErrorsText(), w.TimeText()}),
-             (QStringList{"4", "2", "2", "0:0:40  Average time for each number: 10 sec."}));
-    QCOMPARE(w.StringGrid1->model()->index(1, 2).data(Qt::AccessibleTextRole).toString(), QStringLiteral("wrong: B"));
-    QCOMPARE(dir.read(QStringLiteral("testres.ini")), bytes);
+    QCOMPARE(values(w), (QStringList{"4", "2", "2", "0:0:40  Average time for each number: 10 sec.", "5,63", ""}));
 }
 
 QTEST_MAIN(TestReportWindow)
