@@ -45,8 +45,8 @@ void BM_PickModule(benchmark::State &state)
         QCoreApplication::processEvents();
     }
     const Tfrm_options::Page page = Tfrm_options::Page::Training;
-    if (g_dialog->ModuleName(page) != QLatin1String("Big") || g_dialog->ElementTotal(page) != elements ||
-        g_dialog->RangeFrom(page) != 0 || g_dialog->RangeTo(page) != elements - 1)
+    if (g_dialog->ModuleName(page) != QLatin1String("Big") || g_dialog->ElementTotal(page) != elements
+        || g_dialog->RangeFrom(page) != 0 || g_dialog->RangeTo(page) != elements - 1)
         state.SkipWithError("the range lists were not refilled");
     state.counters["elements"] = elements;
 }
@@ -110,12 +110,7 @@ BENCHMARK(BM_PickModule)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(5);
-BENCHMARK(BM_OpenFromList)
-    ->Arg(10000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5);
+BENCHMARK(BM_OpenFromList)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 
 int main(int argc, char **argv)
 {
@@ -145,8 +140,8 @@ int main(int argc, char **argv)
         std::printf("missing measurements\n");
         return 1;
     }
-    std::printf("fastest refill: 10,000 Elements %.3f ms, 100,000 %.3f ms, 1,000,000 %.3f ms\n", t4 * 1e3,
-                t5 * 1e3, t6 * 1e3);
+    std::printf("fastest refill: 10,000 Elements %.3f ms, 100,000 %.3f ms, 1,000,000 %.3f ms\n", t4 * 1e3, t5 * 1e3,
+                t6 * 1e3);
     const bool ok5 = t5 / t4 <= 12.0;
     const bool ok6 = t6 / t5 <= 12.0;
     const bool fast = t6 < 1.0;

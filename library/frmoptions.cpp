@@ -58,7 +58,7 @@ public:
 
 private:
     int m_limit;
-    int m_length;                         // of the text as last accepted
+    int m_length;                             // of the text as last accepted
     mutable std::optional<QString> m_refused; // the last text refused
 };
 
@@ -207,8 +207,9 @@ void UpDown::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------- Tfrm_options
 
 Tfrm_options::Tfrm_options(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_options"));
     setWindowTitle(QStringLiteral("Options"));

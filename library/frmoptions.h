@@ -70,16 +70,16 @@ public:
     void LoadOptions();
 
     // ---- published values (read-only view of the Settings in force)
-    QString NumberOfElementsText(Page page) const;  // Edit1 / Edit2 text
-    QString TimerText() const;                      // Edit3 text (Training)
-    QString ModuleName(Page page) const;            // ComboBox1 / ComboBox4 text; empty: none
-    int ElementTotal(Page page) const;              // items in ComboBox2 / ComboBox5
-    QString ElementAt(Page page, int index) const;  // item of ComboBox2 / ComboBox5
-    int RangeFrom(Page page) const;                 // index selected in ComboBox2 / ComboBox5; -1: none
-    int RangeTo(Page page) const;                   // index selected in ComboBox3 / ComboBox6; -1: none
-    bool DoExercises() const;                       // CheckBox1
-    bool UnlimitedTime() const;                     // CheckBox2
-    bool ShowSerialNumber() const;                  // CheckBox3
+    QString NumberOfElementsText(Page page) const; // Edit1 / Edit2 text
+    QString TimerText() const;                     // Edit3 text (Training)
+    QString ModuleName(Page page) const;           // ComboBox1 / ComboBox4 text; empty: none
+    int ElementTotal(Page page) const;             // items in ComboBox2 / ComboBox5
+    QString ElementAt(Page page, int index) const; // item of ComboBox2 / ComboBox5
+    int RangeFrom(Page page) const;                // index selected in ComboBox2 / ComboBox5; -1: none
+    int RangeTo(Page page) const;                  // index selected in ComboBox3 / ComboBox6; -1: none
+    bool DoExercises() const;                      // CheckBox1
+    bool UnlimitedTime() const;                    // CheckBox2
+    bool ShowSerialNumber() const;                 // CheckBox3
 
     // ---- handlers
     // Runs LoadOptions; a failure is shown by the error report.
