@@ -3,6 +3,7 @@
 #include "app/appinfo.h"
 #include "app/dialogs.h"
 #include "app/frmhelp.h"
+#include "app/historychart.h"
 #include "app/platform.h"
 #include "engine/launch.h"
 #include "engine/frmtest.h"
@@ -11,7 +12,6 @@
 #include "profile/profilefile.h"
 #include "results/frmresults.h"
 
-#include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -22,7 +22,6 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
-#include <QSet>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -59,21 +58,6 @@ int colourSlot(int red, int green, int blue)
     if (red == 0 && green == 255)
         return 3;
     return 4;
-}
-
-// Chart categories must be unique, but runs of one day share their label:
-// a repeated label gets the bar's position appended in four invisible
-// characters, so it looks the same and stays cheap to lay out.
-QString uniqueLabel(const QString &label, int position, QSet<QString> &seen)
-{
-    QString unique = label;
-    if (seen.contains(unique)) {
-        static constexpr char16_t invisible[4] = {u'\u200B', u'\u200C', u'\u200D', u'\u2060'};
-        for (int digit = 0, rest = position; digit < 4; ++digit, rest /= 4)
-            unique += QChar(invisible[rest % 4]);
-    }
-    seen.insert(unique);
-    return unique;
 }
 
 } // namespace
@@ -195,18 +179,19 @@ void Tfrm_main::buildChart()
     m_chart->setAnimationOptions(QChart::NoAnimation);
     Series1 = new QStackedBarSeries();
     m_chart->addSeries(Series1);
-    m_axisX = new QBarCategoryAxis();
-    // Dates stand upright under their bars: a maximized window has room
-    // for a hundred of them side by side, where flat ones would be cut.
-    m_axisX->setTruncateLabels(false);
-    m_axisX->setLabelsAngle(-90);
+    // Bar i stands at x = i; the view draws the run labels under the bars.
+    m_axisX = new QValueAxis();
+    m_axisX->setLabelsVisible(false);
+    m_axisX->setGridLineVisible(false);
+    m_axisX->setTickCount(2);
+    m_axisX->setRange(-0.5, 0.5);
     m_axisY = new QValueAxis();
     m_axisY->setRange(0, 12);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     Series1->attachAxis(m_axisX);
     Series1->attachAxis(m_axisY);
-    Chart1 = new QChartView(m_chart, m_client);
+    Chart1 = new HistoryChartView(m_chart, m_client);
     Chart1->setFrameShape(QFrame::NoFrame);
     Chart1->setGeometry(0, -18, 426, 420);
     Chart1->setFocusPolicy(Qt::NoFocus);
@@ -325,17 +310,14 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
 {
     m_bars = bars;
     Series1->clear();
-    m_axisX->clear();
     QBarSet *sets[ColourCount];
     static const QColor colours[ColourCount] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0),
                                                 QColor(0, 255, 255), QColor(255, 0, 255)};
     QList<qreal> values[ColourCount];
-    QStringList categories;
-    categories.reserve(bars.size());
-    QSet<QString> seen;
+    QStringList labels;
+    labels.reserve(bars.size());
     for (const History::Bar &bar : bars) {
-        // Category names must be unique; runs of one day share their label.
-        categories.append(uniqueLabel(bar.label, int(categories.size()), seen));
+        labels.append(bar.label);
         const int slot = colourSlot(bar.red, bar.green, bar.blue);
         for (int s = 0; s < ColourCount; ++s)
             values[s].append(s == slot ? bar.value : 0.0);
@@ -346,10 +328,10 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
         sets[s]->setBorderColor(colours[s].darker(130));
         sets[s]->append(values[s]);
     }
-    m_axisX->append(categories);
-    for (QBarSet *set : sets)
-        Series1->append(set);
+    Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
+    m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
     m_axisY->setRange(0, axisMaximum);
+    Chart1->setLabels(labels);
 }
 
 void Tfrm_main::BitBtn1Click()

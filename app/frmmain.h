@@ -20,9 +20,8 @@ class Tfrm_results;
 class Tfrm_test;
 
 class QChart;
-class QChartView;
+class HistoryChartView;
 class QStackedBarSeries;
-class QBarCategoryAxis;
 class QValueAxis;
 
 // The main window: the menu, the results history (list and chart) and the
@@ -80,7 +79,7 @@ public:
     // ---- controls under their form names
     QFrame *Bevel1 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
-    QChartView *Chart1 = nullptr;
+    HistoryChartView *Chart1 = nullptr;
     QStackedBarSeries *Series1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QTableWidget *StringGrid1 = nullptr;
@@ -104,7 +103,7 @@ private:
     RunState m_run;
     QWidget *m_client = nullptr;
     QChart *m_chart = nullptr;
-    QBarCategoryAxis *m_axisX = nullptr;
+    QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
     QVector<History::Bar> m_bars;
     double m_maxKoeff = 0;

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtCharts/QChartView>
 
 #include <cstring>
@@ -45,6 +46,17 @@ void BM_Reload(benchmark::State &state)
         Profile::ClearDirectCache();
         g_main->ReloadHistory();
         QCoreApplication::processEvents(); // let the chart take its new bars
+    }
+}
+
+// Each reload lists the other file, whose runs have other dates: the list,
+// the bars and every chart label change.
+void BM_ReloadToggle(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Profile::ClearDirectCache();
+        g_main->SpeedButton1->click();
+        QCoreApplication::processEvents();
     }
 }
 
@@ -87,6 +99,7 @@ int childMain(int argc, char **argv)
 
 BENCHMARK(BM_Parse)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Reload)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ReloadToggle)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_StartTenacio)->Unit(benchmark::kMillisecond)->Iterations(15);
 
@@ -104,6 +117,10 @@ int main(int argc, char **argv)
     Platform::SetDataDir(g_dir);
     const QByteArray data = BenchData::ResultsFile(3000, 1000);
     BenchData::WriteFile(Platform::DataFile(QLatin1String(Platform::ExamResultsFile)), data);
+    // The Training results: as many runs, a day later each.
+    QByteArray training = data;
+    training.replace("[01.01.2026", "[02.01.2026");
+    BenchData::WriteFile(Platform::DataFile(QLatin1String(Platform::TrainingResultsFile)), training);
     std::printf("examres.ini: %.1f MB, 3000 runs of 1000 Elements\n", double(data.size()) / 1e6);
 
     Forms forms = CreateForms();
@@ -115,6 +132,9 @@ int main(int argc, char **argv)
     RunWithRatios(argc, argv, reporter);
     bool ok = reporter.ratio("one reload (list and chart) / one full parse", "BM_Reload/min_time:1.000",
                              "BM_Parse/min_time:1.000", 2.0);
+    ok = reporter.ratio("reload of the other file / one full parse", "BM_ReloadToggle/min_time:1.000",
+                        "BM_Parse/min_time:1.000", 2.0) &&
+         ok;
     ok = reporter.ratio("start-up with the file / bare window with a chart", "BM_StartTenacio/iterations:15",
                         "BM_StartBareWindow/iterations:15", 1.5) &&
          ok;

@@ -1,0 +1,55 @@
+#include "app/historychart.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QtCharts/QAbstractAxis>
+#include <QtCharts/QAbstractSeries>
+
+HistoryChartView::HistoryChartView(QChart *chart, QWidget *parent)
+    : QChartView(chart, parent)
+{
+}
+
+HistoryChartView::~HistoryChartView() = default;
+
+void HistoryChartView::setLabels(const QStringList &labels)
+{
+    m_labels = labels;
+    // Upright labels: their width is the room they need below the plot.
+    const QFontMetrics metrics(font());
+    int room = metrics.horizontalAdvance(QStringLiteral("00.00.0000"));
+    for (const QString &label : labels)
+        room = qMax(room, metrics.horizontalAdvance(label));
+    QMargins margins = chart()->margins();
+    margins.setBottom(room + 8);
+    chart()->setMargins(margins);
+    viewport()->update();
+}
+
+void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    QChartView::drawForeground(painter, rect);
+    const QList<QAbstractSeries *> series = chart()->series();
+    if (m_labels.isEmpty() || series.isEmpty())
+        return;
+    const QRectF plot = chart()->plotArea();
+    const QFontMetrics metrics(font());
+    painter->save();
+    painter->setFont(font());
+    // The chart keeps its own light background under any theme: take the
+    // colour of its value labels, not the window's text colour.
+    const QList<QAbstractAxis *> axes = chart()->axes(Qt::Vertical);
+    painter->setPen(axes.isEmpty() ? QColor(Qt::black) : axes.first()->labelsBrush().color());
+    for (int i = 0; i < m_labels.size(); ++i) {
+        const QPointF at = chart()->mapToPosition(QPointF(i, 0), series.first());
+        const int width = metrics.horizontalAdvance(m_labels.at(i));
+        painter->save();
+        painter->translate(at.x(), plot.bottom() + 4);
+        painter->rotate(-90);
+        // Reading upwards, the label ends just under its bar.
+        painter->drawText(QRectF(-width, -metrics.height() / 2.0, width, metrics.height()),
+                          Qt::AlignRight | Qt::AlignVCenter, m_labels.at(i));
+        painter->restore();
+    }
+    painter->restore();
+}
