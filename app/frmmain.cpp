@@ -106,7 +106,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     Bevel1->setGeometry(0, 4, 427, 399);
 
     SpeedButton1 = new QToolButton(m_client);
-    SpeedButton1->setText(QStringLiteral("Tests"));
+    SpeedButton1->setText(QStringLiteral("Test&s"));
     SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
@@ -297,7 +297,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
 void Tfrm_main::SpeedButton1Click()
 {
     Dialogs::Guard(this, [this] {
-        SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exams") : QStringLiteral("Tests"));
+        SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exam&s") : QStringLiteral("Test&s"));
         const History::Listing listing = History::Read(ListedFile());
         setHistoryRows(listing.rows);
         m_maxKoeff = listing.maxKoeff;

@@ -1,0 +1,222 @@
+// Every window can be used without a mouse and with a screen reader: each
+// control has an accessible name, buttons and check boxes have mnemonics,
+// and the tab order follows the visual order.
+
+#include "app/forms.h"
+#include "app/frmhelp.h"
+#include "app/frmmain.h"
+#include "engine/frmexe.h"
+#include "engine/frmtest.h"
+#include "library/frmmodules.h"
+#include "library/frmname.h"
+#include "library/frmoptions.h"
+#include "results/frmresults.h"
+#include "tests/testsupport.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// The controls a user works with, not the parts Qt builds inside them.
+bool isControl(const QWidget *w)
+{
+    if (w->objectName().startsWith(QLatin1String("qt_")))
+        return false; // Qt's own helpers, such as the menu bar's overflow button
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p) ||
+            qobject_cast<const QAbstractItemView *>(p) || qobject_cast<const QTabBar *>(p))
+            return false;
+    }
+    if (w->inherits("QScrollBar") || w->inherits("QHeaderView") || w->inherits("QTabBar"))
+        return false;
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
+           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
+           qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+           qobject_cast<const QTabWidget *>(w);
+}
+
+QList<QWidget *> controlsOf(QWidget *window)
+{
+    QList<QWidget *> out;
+    const QList<QWidget *> all = window->findChildren<QWidget *>();
+    for (QWidget *w : all)
+        if (isControl(w))
+            out << w;
+    return out;
+}
+
+QString describe(const QWidget *w)
+{
+    return QStringLiteral("%1 (%2) in %3")
+        .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), w->window()->windowTitle());
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void buttonsAndCheckBoxesHaveMnemonics_data();
+    void buttonsAndCheckBoxesHaveMnemonics();
+    void tabOrderFollowsVisualOrder_data();
+    void tabOrderFollowsVisualOrder();
+    void menusHaveMnemonics();
+
+private:
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<TestUser> m_user;
+    Forms m_forms;
+    QWidget *window(const QString &name) const;
+    void addWindowRows();
+};
+
+void TestAccessibility::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_dir->write(QStringLiteral("modules.ini"), "[Numbers]\r\nData=1,2,3\r\n\r\n");
+    m_user = std::make_unique<TestUser>();
+    m_forms = CreateForms();
+    m_forms.frm_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_forms.frm_main));
+}
+
+void TestAccessibility::cleanup()
+{
+    DestroyForms(m_forms);
+    m_user.reset();
+    m_dir.reset();
+}
+
+QWidget *TestAccessibility::window(const QString &name) const
+{
+    const QList<QWidget *> windows{m_forms.frm_main, m_forms.frm_test, m_forms.frm_exe,     m_forms.frm_results,
+                                   m_forms.frm_modules, m_forms.frm_name, m_forms.frm_options, m_forms.frm_help};
+    const QStringList names{QStringLiteral("main"),    QStringLiteral("runner"), QStringLiteral("exercises"),
+                            QStringLiteral("report"),  QStringLiteral("editor"), QStringLiteral("name prompt"),
+                            QStringLiteral("options"), QStringLiteral("about")};
+    return windows.at(names.indexOf(name));
+}
+
+void TestAccessibility::addWindowRows()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *n : {"main", "runner", "exercises", "report", "editor", "name prompt", "options", "about"})
+        QTest::newRow(n) << QString::fromLatin1(n);
+}
+
+void TestAccessibility::everyControlHasAName_data() { addWindowRows(); }
+
+void TestAccessibility::everyControlHasAName()
+{
+    QFETCH(QString, name);
+    QWidget *w = window(name);
+    const QList<QWidget *> controls = controlsOf(w);
+    QVERIFY(!controls.isEmpty());
+    for (QWidget *c : controls) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(c);
+        QVERIFY2(iface, qPrintable(describe(c)));
+        QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(describe(c)));
+    }
+}
+
+void TestAccessibility::buttonsAndCheckBoxesHaveMnemonics_data() { addWindowRows(); }
+
+void TestAccessibility::buttonsAndCheckBoxesHaveMnemonics()
+{
+    QFETCH(QString, name);
+    QWidget *w = window(name);
+    for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+        if (!isControl(b) || b->text().isEmpty())
+            continue;
+        const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
+        QVERIFY2(amp >= 0 && amp + 1 < b->text().size(), qPrintable(describe(b) + QStringLiteral(": ") + b->text()));
+    }
+}
+
+void TestAccessibility::tabOrderFollowsVisualOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *n : {"exercises", "report", "editor", "name prompt", "options", "about"})
+        QTest::newRow(n) << QString::fromLatin1(n);
+}
+
+void TestAccessibility::tabOrderFollowsVisualOrder()
+{
+    QFETCH(QString, name);
+    auto *dialog = qobject_cast<QDialog *>(window(name));
+    QVERIFY(dialog);
+    m_user->scripts.push_back([&](QDialog *d) {
+        // The focus chain, as far as it reaches visible focusable controls.
+        QList<QWidget *> chain;
+        QWidget *start = d->nextInFocusChain();
+        QWidget *w = start;
+        do {
+            if (w->isVisibleTo(d) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == d &&
+                isControl(w) && !chain.contains(w))
+                chain << w;
+            w = w->nextInFocusChain();
+        } while (w && w != start);
+        QVERIFY(!chain.isEmpty());
+        // Visual order: rows from top to bottom, left to right within a row.
+        QList<QWidget *> visual = chain;
+        const auto place = [d](QWidget *x) { return x->mapTo(d, QPoint(0, 0)); };
+        std::stable_sort(visual.begin(), visual.end(), [&](QWidget *a, QWidget *b) {
+            const QPoint pa = place(a);
+            const QPoint pb = place(b);
+            if (qAbs(pa.y() - pb.y()) > qMin(a->height(), b->height()) / 2)
+                return pa.y() < pb.y();
+            return pa.x() < pb.x();
+        });
+        // The chain may start anywhere; it must run through the controls in
+        // visual order, wrapping round once.
+        const qsizetype first = chain.indexOf(visual.first());
+        QList<QWidget *> rotated = chain.mid(first) + chain.mid(0, first);
+        QStringList got;
+        QStringList want;
+        for (QWidget *x : rotated)
+            got << describe(x);
+        for (QWidget *x : visual)
+            want << describe(x);
+        QCOMPARE(got, want);
+    });
+    if (name == QLatin1String("options"))
+        m_forms.frm_main->Configurations1Click();
+    else if (name == QLatin1String("editor"))
+        m_forms.frm_main->Modules1Click();
+    else if (name == QLatin1String("about"))
+        m_forms.frm_main->Help1Click();
+    else
+        Dialogs::ExecModal(dialog);
+    QCOMPARE(m_user->opened.size(), 1);
+}
+
+void TestAccessibility::menusHaveMnemonics()
+{
+    QList<QAction *> actions = m_forms.frm_main->menuBar()->actions();
+    actions += m_forms.frm_main->est1->actions();
+    for (QAction *a : actions)
+        QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
