@@ -54,7 +54,7 @@ QList<QWidget *> controlsOf(QWidget *window)
     QList<QWidget *> out;
     const QList<QWidget *> all = window->findChildren<QWidget *>();
     for (QWidget *w : all)
-        if (isControl(w))
+        if (w->window() == window && isControl(w)) // not the dialogs it owns
             out << w;
     return out;
 }
@@ -146,7 +146,7 @@ void TestAccessibility::buttonsAndCheckBoxesHaveMnemonics()
     QFETCH(QString, name);
     QWidget *w = window(name);
     for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-        if (!isControl(b) || b->text().isEmpty())
+        if (b->window() != w || !isControl(b) || b->text().isEmpty())
             continue;
         const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
         QVERIFY2(amp >= 0 && amp + 1 < b->text().size(), qPrintable(describe(b) + QStringLiteral(": ") + b->text()));
