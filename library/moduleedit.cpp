@@ -1,5 +1,7 @@
 #include "library/moduleedit.h"
 
+#include "profile/profilefile.h"
+
 #include "app/platform.h"
 
 #include <QFile>
@@ -8,18 +10,6 @@
 
 namespace ModuleEdit {
 namespace {
-
-// The blanks that the library file drops at the ends of a section name.
-QStringView withoutEndBlanks(QStringView text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start).unicode() <= 0x20)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.sliced(start, end - start);
-}
 
 bool isBreak(char16_t c)
 {
@@ -37,11 +27,11 @@ QString fileReason(const QFileDevice &file, const QString &path)
 
 bool NameRefused(const QStringList &names, const QString &name)
 {
-    const QStringView wanted = withoutEndBlanks(name);
+    const QStringView wanted = Profile::Trimmed(name);
     if (wanted.isEmpty())
         return true;
     for (const QString &existing : names) {
-        if (withoutEndBlanks(existing).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (Profile::Trimmed(existing).compare(wanted, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;

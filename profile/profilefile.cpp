@@ -94,17 +94,6 @@ QString oneLine(const QString &text)
     return out;
 }
 
-QString trimmedLine(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start).unicode() <= 0x20)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
-
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // ---------------------------------------------------------------- direct
@@ -371,6 +360,17 @@ void writeDirect(const QString &path, const QByteArray &content)
 
 namespace Profile {
 
+QStringView Trimmed(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start).unicode() <= 0x20)
+        ++start;
+    while (end > start && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.sliced(start, end - start);
+}
+
 bool ParseNumber(const QString &text, qint32 *value)
 {
     QString t = text;
@@ -381,7 +381,7 @@ bool ParseNumber(const QString &text, qint32 *value)
 
 QString DirectValue(const QString &stored)
 {
-    QString v = trimmedLine(stored);
+    QString v = Trimmed(stored).toString();
     if (v.size() >= 2) {
         const QChar first = v.front();
         if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && v.back() == first)

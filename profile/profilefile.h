@@ -77,6 +77,10 @@ namespace Profile {
 // "x" or "0x"; 32-bit range; false when the text is not such a number.
 bool ParseNumber(const QString &text, qint32 *value);
 
+// A name or value as the files keep it: blanks and control characters
+// at its ends removed.
+QStringView Trimmed(QStringView text);
+
 // The stored value as direct access returns it: blanks at the ends removed,
 // one pair of enclosing quotes removed, cut to DirectValueLimit characters.
 QString DirectValue(const QString &stored);
