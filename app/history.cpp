@@ -31,17 +31,24 @@ Listing Read(const QString &path)
 {
     Listing listing;
     const ProfileFile file(path, ProfileFile::Access::Direct);
+    // Only the first names are listed: ask for no more of a large file
+    // than that, and for more only when empty names took places.
     QStringList names;
-    file.ListSections(names);
-    // Empty names cannot hold a cell of the list: the trim drops rows
-    // from the end while column 0 is empty.
     QVector<Row> rows;
     rows.reserve(MaxRows);
-    for (const QString &name : std::as_const(names)) {
-        if (rows.size() == MaxRows)
+    for (int wanted = MaxRows;; wanted *= 2) {
+        file.ListSections(names, wanted);
+        rows.clear();
+        // An empty name cannot hold a cell of the list: the next name takes
+        // the same first empty cell.
+        for (const QString &name : std::as_const(names)) {
+            if (rows.size() == MaxRows)
+                break;
+            if (!name.isEmpty())
+                rows.append(Row{name, {}, {}});
+        }
+        if (rows.size() == MaxRows || names.size() < wanted)
             break;
-        if (!name.isEmpty())
-            rows.append(Row{name, {}, {}});
     }
     for (Row &row : rows) {
         row.koeff = file.ReadText(row.name, QStringLiteral("Koeff"), QString());

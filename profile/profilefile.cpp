@@ -488,19 +488,20 @@ bool ProfileFile::HasSection(const QString &section) const
     return directParse(m_path)->find(section) >= 0;
 }
 
-void ProfileFile::ListSections(QStringList &list) const
+void ProfileFile::ListSections(QStringList &list, int maxCount) const
 {
     list.clear();
     if (m_access == Access::InMemory) {
-        list.reserve(m_sections.size());
-        for (const Section &s : m_sections)
-            list.append(s.name);
+        const qsizetype count = maxCount < 0 ? m_sections.size() : qMin<qsizetype>(maxCount, m_sections.size());
+        list.reserve(count);
+        for (qsizetype i = 0; i < count; ++i)
+            list.append(m_sections.at(i).name);
         return;
     }
     const auto parse = directParse(m_path);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
-    for (int i = 0; parse->has(i); ++i) {
+    for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
         const QByteArray bytes = parse->sections.at(i).name.toUtf8();
         if (bytes.size() + 1 <= room) {
             list.append(parse->sections.at(i).name);

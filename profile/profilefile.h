@@ -40,7 +40,9 @@ public:
     const QString &path() const { return m_path; }
     Access access() const { return m_access; }
 
-    void ListSections(QStringList &list) const;
+    // The section names in file order; with maxCount >= 0 only the first
+    // maxCount of them, which spares direct access reading the rest.
+    void ListSections(QStringList &list, int maxCount = -1) const;
     QString ReadText(const QString &section, const QString &key, const QString &defaultText) const;
     qint32 ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const;
     // Direct: raises "Unable to write to %s".

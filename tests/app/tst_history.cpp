@@ -30,6 +30,7 @@ private Q_SLOTS:
     void rowsNewestFirst_capAt100();
     void bars_skipUnparsedKoeff_colourByRow();
     void shortName_isWholeLabel();
+    void emptyNames_takeNoRow();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -138,6 +139,23 @@ void TestHistory::shortName_isWholeLabel()
 {
     QCOMPARE(History::BarLabel(QStringLiteral("short")), QStringLiteral("short"));
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.2026 20:54:09")), QStringLiteral("06.12.2026"));
+}
+
+void TestHistory::emptyNames_takeNoRow()
+{
+    TestDataDir dir;
+    // 150 empty names among the first runs: the list still shows 100 runs.
+    QByteArray file;
+    for (int i = 0; i < 150; ++i)
+        file += "[]\r\nKoeff=1\r\n";
+    QList<QPair<QString, QString>> runs;
+    for (int i = 0; i < 120; ++i)
+        runs.append({runName(i), QString::number(i)});
+    dir.write(QStringLiteral("examres.ini"), file + resultsFile(runs));
+    const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
+    QCOMPARE(l.rows.size(), 100);
+    QCOMPARE(l.rows.first().name, runName(99));
+    QCOMPARE(l.rows.last().name, runName(0));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)
