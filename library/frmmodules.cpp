@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -33,47 +36,90 @@ const QString &dataKey()
 Tfrm_modules::Tfrm_modules(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    setObjectName(QStringLiteral("frm_modules"));
     setWindowTitle(QStringLiteral("Modules"));
-    setFixedSize(353, 296);
 
-    Label1 = new QLabel(QStringLiteral("Module name"), this);
-    Label1->move(8, 12);
-    Label1->adjustSize();
+    Label1 = new QLabel(QStringLiteral("&Module name"), this);
     ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(false);
-    const int comboLeft = Label1->geometry().right() + 7;
-    ComboBox1->setGeometry(comboLeft, 8, 281 - comboLeft, 25);
+    // Its size never depends on the names, so that thousands of them, or a
+    // very long one, cost no measuring whenever the editor is laid out.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(12);
+    ComboBox1->setAccessibleName(QStringLiteral("Module name"));
     Label1->setBuddy(ComboBox1);
-    BitBtn1 = new QPushButton(QStringLiteral("+"), this);
-    BitBtn1->setGeometry(288, 8, 25, 25);
-    BitBtn2 = new QPushButton(QStringLiteral("-"), this);
-    BitBtn2->setGeometry(320, 8, 25, 25);
+    BitBtn1 = new QPushButton(QStringLiteral("&+"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAccessibleName(QStringLiteral("Add Module"));
+    BitBtn1->setToolTip(QStringLiteral("Add Module"));
+    BitBtn2 = new QPushButton(QStringLiteral("&-"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAccessibleName(QStringLiteral("Delete Module"));
+    BitBtn2->setToolTip(QStringLiteral("Delete Module"));
+    // Square buttons as high as the Module list.
+    const int side = qMax(25, ComboBox1->sizeHint().height());
+    for (QPushButton *b : {BitBtn1, BitBtn2})
+        b->setFixedSize(side, side);
 
     Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(8, 40, 337, 176);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("Elements"));
+    Memo1->setAccessibleDescription(QStringLiteral("The Elements of the Module, one per line"));
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setReadOnly(true);
+    // Tab leaves the memo, so that the keyboard reaches the buttons below.
+    Memo1->setTabChangesFocus(true);
 
-    BitBtn4 = new QPushButton(QStringLiteral("Load..."), this);
-    BitBtn4->setGeometry(8, 224, 90, 25);
-    BitBtn5 = new QPushButton(QStringLiteral("Save..."), this);
-    BitBtn5->setGeometry(104, 224, 90, 25);
+    BitBtn4 = new QPushButton(QStringLiteral("&Load..."), this);
+    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn5 = new QPushButton(QStringLiteral("&Save..."), this);
+    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    for (QPushButton *b : {BitBtn4, BitBtn5})
+        b->setMinimumWidth(90);
 
     Bevel1 = new QFrame(this);
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(8, 254, 337, 4);
 
-    BitBtn7 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn7->setGeometry(184, 264, 75, 25);
+    BitBtn7 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setDefault(true);
-    BitBtn6 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn6->setGeometry(270, 264, 75, 25);
+    BitBtn6 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
     for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
         b->setAutoDefault(false);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(ComboBox1, 1);
+    top->addWidget(BitBtn1);
+    top->addWidget(BitBtn2);
+    auto *files = new QHBoxLayout;
+    files->addWidget(BitBtn4);
+    files->addWidget(BitBtn5);
+    files->addStretch(1);
+    auto *closing = new QHBoxLayout;
+    closing->addStretch(1);
+    closing->addWidget(BitBtn7);
+    closing->addWidget(BitBtn6);
+    auto *form = new QVBoxLayout(this);
+    form->addLayout(top);
+    form->addWidget(Memo1, 1);
+    form->addLayout(files);
+    form->addWidget(Bevel1);
+    form->addLayout(closing);
+
+    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn7, BitBtn6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // The editor keeps its designed size unless the system font needs more.
+    ensurePolished();
+    setFixedSize(sizeHint().expandedTo(QSize(353, 296)));
 
     // A pick changes the index and then reports the selection; a pick of
     // the entry already selected only reports the selection. Either way

@@ -1,32 +1,51 @@
 #include "library/frmname.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include <limits>
 
 Tfrm_name::Tfrm_name(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    setObjectName(QStringLiteral("frm_name"));
     setWindowTitle(QStringLiteral("Name"));
-    setFixedSize(255, 105);
 
-    Label1 = new QLabel(QStringLiteral("Module name"), this);
-    Label1->move(16, 12);
-    Label1->adjustSize();
+    Label1 = new QLabel(QStringLiteral("&Module name"), this);
     Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(16, 32, 223, 23);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(std::numeric_limits<int>::max());
+    Edit1->setAccessibleName(QStringLiteral("Module name"));
     Label1->setBuddy(Edit1);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setGeometry(48, 68, 75, 25);
+    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn2->setGeometry(132, 68, 75, 25);
+    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    buttons->addStretch(1);
+    auto *form = new QVBoxLayout(this);
+    form->addWidget(Label1);
+    form->addWidget(Edit1);
+    form->addStretch(1);
+    form->addLayout(buttons);
+    setTabOrder(Edit1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+
+    // The prompt keeps its designed size unless the system font needs more.
+    ensurePolished();
+    setFixedSize(sizeHint().expandedTo(QSize(255, 105)));
+
     // Esc rejects the dialog, which is the Cancel result.
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,6 +6,8 @@
 #include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +19,10 @@
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QValidator>
 
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -62,11 +66,9 @@ private:
     mutable std::optional<QString> m_refused; // the last text refused
 };
 
-QLabel *makeLabel(const QString &text, QWidget *parent, int x, int y, QWidget *buddy)
+QLabel *makeLabel(const QString &text, QWidget *buddy)
 {
-    auto *label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
+    auto *label = new QLabel(text);
     label->setBuddy(buddy);
     return label;
 }
@@ -88,9 +90,10 @@ public:
 
 // A drop-down list without typing over a model that may hold a million
 // items: its size and its popup never measure every item.
-QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QRect &geometry, QStyle *style)
+QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QString &name, QStyle *style)
 {
     auto *list = new QComboBox(parent);
+    list->setObjectName(name);
     list->setStyle(style);
     list->setEditable(false);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -98,15 +101,35 @@ QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QRect &geo
     if (auto *view = qobject_cast<QListView *>(list->view()))
         view->setUniformItemSizes(true);
     list->setModel(model);
-    list->setGeometry(geometry);
     return list;
 }
 
-QLineEdit *makeEdit(QWidget *parent, const QString &text, const QRect &geometry)
+QLineEdit *makeEdit(QWidget *parent, const QString &name)
 {
-    auto *edit = new QLineEdit(text, parent);
-    edit->setGeometry(geometry);
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    // Wide enough for the longest number the spin buttons write, in any font.
+    const int digits = edit->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+    edit->setFixedWidth(qMax(57, digits + 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit)));
     return edit;
+}
+
+QCheckBox *makeCheckBox(const QString &text, QWidget *parent, const QString &name)
+{
+    auto *box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+// A number field with its spin buttons right against it.
+QHBoxLayout *numberField(QLineEdit *edit, UpDown *spin)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(edit);
+    row->addWidget(spin);
+    row->addStretch(1);
+    return row;
 }
 
 } // namespace
@@ -168,6 +191,8 @@ UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
+    SetAccessibleNames(QStringLiteral("Number"));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     connect(UpButton, &QToolButton::clicked, this, [this] { Step(1); });
     connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
     m_buddy->installEventFilter(this);
@@ -175,6 +200,14 @@ UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent
 }
 
 UpDown::~UpDown() = default;
+
+void UpDown::SetAccessibleNames(const QString &field)
+{
+    UpButton->setAccessibleName(field + QStringLiteral(" up"));
+    DownButton->setAccessibleName(field + QStringLiteral(" down"));
+}
+
+QSize UpDown::sizeHint() const { return {16, m_buddy->sizeHint().height()}; }
 
 void UpDown::Step(int step)
 {
@@ -213,7 +246,6 @@ Tfrm_options::Tfrm_options(QWidget *parent)
 {
     setObjectName(QStringLiteral("frm_options"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(314, 239);
 
     m_modulesModel = new QStringListModel(this);
     m_training.elementsModel = new ElementListModel(this);
@@ -223,46 +255,34 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     listStyle->setParent(this);
 
     PageControl1 = new QTabWidget(this);
-    PageControl1->setGeometry(8, 8, 298, 191);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setAccessibleName(QStringLiteral("Option pages"));
     TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("Training"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Exam"));
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("&Training"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("&Exam"));
 
     // Training
-    Edit1 = makeEdit(TabSheet1, QString(), QRect(128, 8, 57, 21));
+    Edit1 = makeEdit(TabSheet1, QStringLiteral("Edit1"));
     UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
-    UpDown1->setGeometry(185, 8, 16, 21);
-    ComboBox1 = makeList(TabSheet1, m_modulesModel, QRect(128, 35, 150, 21), listStyle);
-    ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QRect(80, 62, 85, 21), listStyle);
-    ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QRect(193, 62, 85, 21), listStyle);
-    Edit3 = makeEdit(TabSheet1, QString(), QRect(128, 89, 57, 21));
+    ComboBox1 = makeList(TabSheet1, m_modulesModel, QStringLiteral("ComboBox1"), listStyle);
+    ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox2"), listStyle);
+    ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox3"), listStyle);
+    Edit3 = makeEdit(TabSheet1, QStringLiteral("Edit3"));
     UpDown3 = new UpDown(Edit3, Settings::TimerMin, Settings::TimerMax, 6000, TabSheet1);
-    UpDown3->setGeometry(185, 89, 16, 21);
     Edit3->setValidator(new TypedLengthLimit(Edit3, Settings::TimerTypedLength));
-    CheckBox1 = new QCheckBox(QStringLiteral("Do exercises"), TabSheet1);
-    CheckBox1->setGeometry(8, 117, 130, 17);
-    CheckBox2 = new QCheckBox(QStringLiteral("Unlimited time"), TabSheet1);
-    CheckBox2->setGeometry(8, 138, 130, 17);
-    CheckBox3 = new QCheckBox(QStringLiteral("Show serial number"), TabSheet1);
-    CheckBox3->setGeometry(140, 117, 140, 17);
-    makeLabel(QStringLiteral("Number of elements"), TabSheet1, 8, 11, Edit1);
-    makeLabel(QStringLiteral("Module"), TabSheet1, 8, 38, ComboBox1);
-    makeLabel(QStringLiteral("Range  from"), TabSheet1, 8, 65, ComboBox2);
-    makeLabel(QStringLiteral("to"), TabSheet1, 175, 65, ComboBox3);
-    makeLabel(QStringLiteral("Timer (MilliSec)"), TabSheet1, 8, 92, Edit3);
+    CheckBox1 = makeCheckBox(QStringLiteral("&Do exercises"), TabSheet1, QStringLiteral("CheckBox1"));
+    CheckBox2 = makeCheckBox(QStringLiteral("&Unlimited time"), TabSheet1, QStringLiteral("CheckBox2"));
+    CheckBox3 = makeCheckBox(QStringLiteral("&Show serial number"), TabSheet1, QStringLiteral("CheckBox3"));
 
     // Exam
-    Edit2 = makeEdit(TabSheet2, QString(), QRect(128, 8, 57, 21));
+    Edit2 = makeEdit(TabSheet2, QStringLiteral("Edit2"));
     UpDown2 = new UpDown(Edit2, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet2);
-    UpDown2->setGeometry(185, 8, 16, 21);
-    ComboBox4 = makeList(TabSheet2, m_modulesModel, QRect(128, 35, 150, 21), listStyle);
-    ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QRect(80, 62, 85, 21), listStyle);
-    ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QRect(193, 62, 85, 21), listStyle);
-    makeLabel(QStringLiteral("Number of elements"), TabSheet2, 8, 11, Edit2);
-    makeLabel(QStringLiteral("Module"), TabSheet2, 8, 38, ComboBox4);
-    makeLabel(QStringLiteral("Range  from"), TabSheet2, 8, 65, ComboBox5);
-    makeLabel(QStringLiteral("to"), TabSheet2, 175, 65, ComboBox6);
+    ComboBox4 = makeList(TabSheet2, m_modulesModel, QStringLiteral("ComboBox4"), listStyle);
+    ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox5"), listStyle);
+    ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox6"), listStyle);
 
     m_training.number = Edit1;
     m_training.module = ComboBox1;
@@ -273,11 +293,74 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     m_exam.from = ComboBox5;
     m_exam.to = ComboBox6;
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setGeometry(150, 207, 75, 25);
+    // Both pages lay out their common fields alike: the labels, then the
+    // fields; the range row holds both lists with "to" between them.
+    for (Page page : {Page::Training, Page::Exam}) {
+        PageControls &c = controls(page);
+        QWidget *sheet = page == Page::Training ? TabSheet1 : TabSheet2;
+        UpDown *numberSpin = page == Page::Training ? UpDown1 : UpDown2;
+        auto *grid = new QGridLayout;
+        grid->addWidget(makeLabel(QStringLiteral("&Number of elements"), c.number), 0, 0);
+        grid->addLayout(numberField(c.number, numberSpin), 0, 1);
+        grid->addWidget(makeLabel(QStringLiteral("&Module"), c.module), 1, 0);
+        grid->addWidget(c.module, 1, 1);
+        grid->setColumnStretch(1, 1);
+        auto *range = new QHBoxLayout;
+        range->addWidget(makeLabel(QStringLiteral("&Range  from"), c.from));
+        range->addWidget(c.from, 1);
+        range->addWidget(makeLabel(QStringLiteral("to"), c.to));
+        range->addWidget(c.to, 1);
+        grid->addLayout(range, 2, 0, 1, 2);
+        // Screen readers name the fields as their labels do; the range
+        // lists say which end of the range they are.
+        c.number->setAccessibleName(QStringLiteral("Number of elements"));
+        c.module->setAccessibleName(QStringLiteral("Module"));
+        c.from->setAccessibleName(QStringLiteral("Range from"));
+        c.to->setAccessibleName(QStringLiteral("Range to"));
+        numberSpin->SetAccessibleNames(QStringLiteral("Number of elements"));
+
+        auto *column = new QVBoxLayout(sheet);
+        column->setContentsMargins(8, 8, 8, 8);
+        column->addLayout(grid);
+        if (page == Page::Training) {
+            grid->addWidget(makeLabel(QStringLiteral("T&imer (MilliSec)"), Edit3), 3, 0);
+            grid->addLayout(numberField(Edit3, UpDown3), 3, 1);
+            Edit3->setAccessibleName(QStringLiteral("Timer (MilliSec)"));
+            UpDown3->SetAccessibleNames(QStringLiteral("Timer"));
+            auto *switches = new QGridLayout;
+            switches->addWidget(CheckBox1, 0, 0);
+            switches->addWidget(CheckBox3, 0, 1);
+            switches->addWidget(CheckBox2, 1, 0);
+            column->addLayout(switches);
+        }
+        column->addStretch(1);
+    }
+
+    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn2->setGeometry(231, 207, 75, 25);
+    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(8, 8, 8, 8);
+    form->addWidget(PageControl1, 1);
+    form->addLayout(buttons);
+
+    // Top to bottom, left to right; the Exam page's fields follow the
+    // Training page's, as only one page is seen at a time.
+    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,   CheckBox1,
+                        CheckBox3,    CheckBox2, Edit2,     ComboBox4, ComboBox5, ComboBox6, BitBtn1, BitBtn2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // The dialog keeps its designed size unless the system font needs more.
+    ensurePolished();
+    setFixedSize(sizeHint().expandedTo(QSize(314, 239)));
 
     // "activated" comes from the user only, so a selection made while
     // loading does not refill the range lists behind LoadSettings' back.

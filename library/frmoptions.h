@@ -36,6 +36,12 @@ public:
     // What one press of the up (+1) or down (-1) button does.
     void Step(int step);
 
+    // Names the buttons for screen readers after the field they step.
+    void SetAccessibleNames(const QString &field);
+
+    // As wide as a spin button, as high as the field.
+    QSize sizeHint() const override;
+
     QToolButton *UpButton = nullptr;
     QToolButton *DownButton = nullptr;
 
