@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <utility>
+
 namespace {
 
 const QByteArray Library = "[Capitals]\r\nData=Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n";
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void save_data();
     void save();
     void namePrompt_emptiedEachShowing_namesOnOneLine();
+    void keyboard_reachesEveryControl();
 };
 
 void TestEditor::fileLines_data()
@@ -430,6 +433,31 @@ void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
         s.click(s.w->BitBtn7);
     });
     QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1() + "]\r\nData=\r\n\r\n[Black Sea]\r\nData=Azov\r\n\r\n");
+}
+
+void TestEditor::keyboard_reachesEveryControl()
+{
+    Session s;
+    s.open([&] {
+        QVERIFY(QTest::qWaitForWindowActive(s.w));
+        // Tab moves on from the memo instead of going into an Element.
+        s.w->Memo1->setFocus();
+        s.key(Qt::Key_Tab);
+        QCOMPARE(s.w->focusWidget(), s.w->BitBtn4);
+        QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
+        QTest::keyClick(s.w, Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(s.w->focusWidget(), s.w->ComboBox1);
+        // Each underlined sign presses its own button (the press is let go
+        // only when the editor is gone).
+        const std::pair<Qt::Key, QPushButton *> presses[] = {
+            {Qt::Key_Plus, s.w->BitBtn1}, {Qt::Key_Minus, s.w->BitBtn2}, {Qt::Key_L, s.w->BitBtn4},
+            {Qt::Key_S, s.w->BitBtn5},    {Qt::Key_O, s.w->BitBtn7},     {Qt::Key_C, s.w->BitBtn6}};
+        for (const auto &[key, button] : presses) {
+            QTest::keyClick(s.w, key, Qt::AltModifier);
+            QVERIFY2(button->isDown(), qPrintable(button->objectName()));
+        }
+    });
+    QVERIFY(s.user.asked.isEmpty());
 }
 
 QTEST_MAIN(TestEditor)

@@ -1,20 +1,30 @@
+#include "library/frmmodules.h"
+#include "library/frmname.h"
 #include "library/frmoptions.h"
 #include "tests/testsupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+
+#include <memory>
 
 using Page = Tfrm_options::Page;
 
 namespace {
 
 QString lit(const char *text) { return QString::fromUtf8(text); }
+
+// A caption as it is seen: the mnemonic marker only underlines.
+QString shown(QString text) { return text.remove(QLatin1Char('&')); }
 
 const QByteArray Library = "[Alpha]\r\nData=a,b,c\r\n\r\n[Beta]\r\nData=x,y\r\n\r\n[Dup]\r\nData=p,q,p,q\r\n\r\n"
                            "[Holes]\r\nData=a,,b\r\n\r\n[One]\r\nData=solo\r\n\r\n[None]\r\nData=\r\n\r\n";
@@ -44,6 +54,10 @@ class TestOptions : public QObject
 
 private Q_SLOTS:
     void form_captionSizeAndTexts();
+    void keyboard_mnemonics_data();
+    void keyboard_mnemonics();
+    void libraryDialogs_largerFont_textsWholeAndApart_data();
+    void libraryDialogs_largerFont_textsWholeAndApart();
     void firstStart_withoutConfig();
     void loadSettings_selection_data();
     void loadSettings_selection();
@@ -64,21 +78,126 @@ void TestOptions::form_captionSizeAndTexts()
     TestDataDir dir;
     Tfrm_options d;
     QCOMPARE(d.windowTitle(), lit("Options"));
-    QCOMPARE(d.size(), QSize(314, 239));
+    QVERIFY(d.width() >= 314 && d.height() >= 239);
     QCOMPARE(d.minimumSize(), d.maximumSize());
-    QCOMPARE((QStringList{d.PageControl1->tabText(0), d.PageControl1->tabText(1)}),
+    QCOMPARE((QStringList{shown(d.PageControl1->tabText(0)), shown(d.PageControl1->tabText(1))}),
              (QStringList{lit("Training"), lit("Exam")}));
     QStringList labels;
     for (const QLabel *label : d.TabSheet1->findChildren<QLabel *>())
-        labels << label->text();
+        labels << shown(label->text());
     labels.sort();
     QCOMPARE(labels,
              (QStringList{lit("Module"), lit("Number of elements"), lit("Range  from"), lit("Timer (MilliSec)"),
                           lit("to")}));
-    QCOMPARE((QStringList{d.CheckBox1->text(), d.CheckBox2->text(), d.CheckBox3->text()}),
+    QCOMPARE((QStringList{shown(d.CheckBox1->text()), shown(d.CheckBox2->text()), shown(d.CheckBox3->text())}),
              (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number")}));
     QVERIFY(d.BitBtn1->isDefault());
-    QCOMPARE((QStringList{d.BitBtn1->text(), d.BitBtn2->text()}), (QStringList{lit("OK"), lit("Cancel")}));
+    QCOMPARE((QStringList{shown(d.BitBtn1->text()), shown(d.BitBtn2->text())}),
+             (QStringList{lit("OK"), lit("Cancel")}));
+}
+
+void TestOptions::keyboard_mnemonics_data()
+{
+    QTest::addColumn<QString>("letters"); // each pressed with Alt
+    QTest::addColumn<QString>("reached"); // the control with the focus; "*": pressed
+    QTest::newRow("number") << lit("n") << lit("Edit1");
+    QTest::newRow("module") << lit("m") << lit("ComboBox1");
+    QTest::newRow("range") << lit("r") << lit("ComboBox2");
+    QTest::newRow("timer") << lit("i") << lit("Edit3");
+    QTest::newRow("do exercises") << lit("d") << lit("CheckBox1*");
+    QTest::newRow("unlimited time") << lit("u") << lit("CheckBox2*");
+    QTest::newRow("serial number") << lit("s") << lit("CheckBox3*");
+    QTest::newRow("exam number") << lit("en") << lit("Edit2");
+    QTest::newRow("exam module") << lit("em") << lit("ComboBox4");
+    QTest::newRow("exam range") << lit("er") << lit("ComboBox5");
+    QTest::newRow("hidden page's switch") << lit("ned") << lit("Edit2");
+    QTest::newRow("back to training") << lit("etn") << lit("Edit1");
+}
+
+// Each underlined letter reaches its own control, on the page shown only.
+void TestOptions::keyboard_mnemonics()
+{
+    QFETCH(QString, letters);
+    QFETCH(QString, reached);
+    TestDataDir dir;
+    Tfrm_options d;
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    for (QChar letter : letters)
+        QTest::keyClick(&d, letter.toLatin1(), Qt::AltModifier);
+    QWidget *focus = d.focusWidget();
+    QVERIFY(focus);
+    const auto *button = qobject_cast<QAbstractButton *>(focus);
+    QCOMPARE(focus->objectName() + (button && button->isDown() ? lit("*") : QString()), reached);
+}
+
+void TestOptions::libraryDialogs_largerFont_textsWholeAndApart_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("designed");
+    QTest::newRow("options") << lit("options") << QSize(314, 239);
+    QTest::newRow("editor") << lit("editor") << QSize(353, 296);
+    QTest::newRow("name prompt") << lit("name prompt") << QSize(255, 105);
+}
+
+// With a larger system font no text is cut and no control covers another.
+void TestOptions::libraryDialogs_largerFont_textsWholeAndApart()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, designed);
+    TestDataDir dir;
+    struct FontGuard
+    {
+        QFont saved = QApplication::font();
+        ~FontGuard() { QApplication::setFont(saved); }
+    } guard;
+    QFont larger = guard.saved;
+    larger.setPixelSize(QFontInfo(guard.saved).pixelSize() * 8 / 5);
+    QApplication::setFont(larger);
+    std::unique_ptr<QDialog> d;
+    if (window == lit("options"))
+        d = std::make_unique<Tfrm_options>();
+    else if (window == lit("editor"))
+        d = std::make_unique<Tfrm_modules>();
+    else
+        d = std::make_unique<Tfrm_name>();
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+    QVERIFY(d->width() >= designed.width() && d->height() >= designed.height());
+    QCOMPARE(d->minimumSize(), d->maximumSize());
+
+    // The controls and labels, without the parts Qt builds inside them.
+    QList<QWidget *> items;
+    for (QWidget *w : d->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) ||
+                                 qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+                                 qobject_cast<QPlainTextEdit *>(w) || qobject_cast<UpDown *>(w)))
+            continue;
+        bool inner = false;
+        for (QWidget *p = w->parentWidget(); p != d.get(); p = p->parentWidget())
+            inner = inner || qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractScrollArea *>(p) ||
+                    qobject_cast<UpDown *>(p) || qobject_cast<QTabBar *>(p);
+        if (!inner)
+            items << w;
+    }
+    QVERIFY(items.size() >= 4);
+    const auto place = [&](QWidget *w) { return QRect(w->mapTo(d.get(), QPoint(0, 0)), w->size()); };
+    for (QWidget *w : items) {
+        const QString name = w->objectName() + QLatin1Char(' ') + QString::fromLatin1(w->metaObject()->className());
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+        QString text;
+        if (const auto *label = qobject_cast<QLabel *>(w))
+            text = label->text();
+        else if (const auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        if (qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w))
+            QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(), qPrintable(name));
+        else if (!text.isEmpty())
+            QVERIFY2(w->fontMetrics().horizontalAdvance(shown(text)) < w->width(), qPrintable(name));
+        for (QWidget *other : items)
+            QVERIFY2(other == w || !place(w).intersects(place(other)),
+                     qPrintable(name + lit(" / ") + other->objectName()));
+    }
 }
 
 void TestOptions::firstStart_withoutConfig()
