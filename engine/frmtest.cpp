@@ -10,6 +10,7 @@
 #include "results/frmresults.h"
 #include "results/runstate.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +35,16 @@ public:
 };
 
 constexpr int ElementTop = 61;
+// Blank space left and right of an Element on its light background.
+constexpr int ElementPadding = 12;
+
+void notifyAccessibility(QWidget *widget, QAccessible::Event what)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, what);
+    QAccessible::updateAccessibility(&event);
+}
 
 } // namespace
 
@@ -45,11 +56,18 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     setWindowTitle(QStringLiteral("Test"));
     setFixedSize(ClientWidth, ClientHeight);
 
+    // The Element stands on a light background of its own, so that its
+    // black-to-grey fade reads the same under any palette.
     Label2 = new QLabel(this);
     QFont elementFont(QStringLiteral("Arial"));
+    elementFont.setStyleHint(QFont::SansSerif);
     elementFont.setPixelSize(40);
     elementFont.setBold(true);
     Label2->setFont(elementFont);
+    Label2->setContentsMargins(ElementPadding, 0, ElementPadding, 0);
+    QPalette elementPalette = Label2->palette();
+    elementPalette.setColor(QPalette::Window, ElementBackground);
+    Label2->setPalette(elementPalette);
     Label2->move(0, ElementTop);
 
     Edit1 = new SelectingEdit(this);
@@ -59,16 +77,17 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Edit1->setGeometry(72, ElementTop, 240, 43);
     Edit1->setValidator(new AnswerValidator(Edit1));
     Edit1->setText(QStringLiteral("???"));
+    Edit1->setAccessibleName(QStringLiteral("Answer"));
     Edit1->installEventFilter(this);
     Edit1->hide();
 
     // Enter on a focused "Next" presses it; Enter in the answer box is
     // handled by Edit1KeyPress, so no button is the dialog's default.
-    BitBtn1 = new QPushButton(QStringLiteral("Next"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("&Next"), this);
     BitBtn1->setGeometry(120, 119, 132, 24);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
     BitBtn2->setAutoDefault(false);
     BitBtn2->setGeometry(144, 150, 88, 24);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
@@ -78,12 +97,13 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
     Label1 = new QLabel(QStringLiteral("elements"), this);
-    Label1->setGeometry(8, 190, 200, 16);
+    Label1->setGeometry(8, 190, 200, qBound(16, Label1->sizeHint().height(), ClientHeight - 190));
 
     Timer1 = new QTimer(this);
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TimerInterval);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    announceElement();
 }
 
 Tfrm_test::~Tfrm_test() = default;
@@ -131,6 +151,7 @@ void Tfrm_test::FormShow()
     TickInElement = TicksPerElement;
     setElementColour(0, 0, 0);
     Phase = 1;
+    Edit1->setAccessibleDescription(QString());
     BitBtn1->setGeometry(120, 119, 132, 24);
     if (m_results)
         m_results->ResetReport(ElementCount);
@@ -232,11 +253,43 @@ void Tfrm_test::WriteElement(const QString &text)
 void Tfrm_test::ShowElement(const QString &text)
 {
     Label2->hide();
-    Label2->setText(text);
+    setElementText(text);
     Label2->adjustSize();
     Label2->move(Run::CentredLeft(frameGeometry().width(), Label2->width()), ElementTop);
     Label2->show();
 }
+
+void Tfrm_test::setElementText(const QString &text)
+{
+    Label2->setText(text);
+    // No light patch where no Element stands.
+    Label2->setAutoFillBackground(!text.isEmpty());
+    announceElement();
+}
+
+void Tfrm_test::announceElement()
+{
+    const QString element = Label2->text();
+    QString name = QStringLiteral("No Element shown");
+    if (!element.isEmpty() && counterShown())
+        name = QStringLiteral("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(": ")
+               + element;
+    else if (!element.isEmpty())
+        name = QStringLiteral("Element: ") + element;
+    Label2->setAccessibleName(name);
+    notifyAccessibility(Label2, QAccessible::NameChanged);
+    // "Next" has the focus while the Elements are shown: it tells which one.
+    BitBtn1->setAccessibleDescription(element.isEmpty() ? QString() : name);
+    notifyAccessibility(BitBtn1, QAccessible::DescriptionChanged);
+}
+
+void Tfrm_test::announceAnswer()
+{
+    Edit1->setAccessibleDescription(counterShown() ? QStringLiteral("Answer ") + Label1->text() : QString());
+    notifyAccessibility(Edit1, QAccessible::DescriptionChanged);
+}
+
+bool Tfrm_test::counterShown() const { return Label1->isVisibleTo(this); }
 
 void Tfrm_test::setElementColour(int red, int green, int blue)
 {
@@ -267,7 +320,7 @@ void Tfrm_test::EndPresentation()
 {
     m_host->runState().EndTick = Platform::TickCount();
     Label1->clear();
-    Label2->clear();
+    setElementText(QString());
     PresentationDone = true;
     if (testMode() == Run::TrainingMode && !(m_options && m_options->DoExercises()))
         StartRecall();
@@ -296,6 +349,7 @@ void Tfrm_test::StartRecall()
     CurrentNumber = 1;
     BitBtn1->setGeometry(72, 119, 240, 24);
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    announceAnswer();
     Edit1->setFocus();
 }
 
@@ -346,8 +400,10 @@ void Tfrm_test::NextAnswer()
     CurrentNumber = n + 1;
     if (CurrentNumber > ElementCount)
         Finish();
-    else
+    else {
         Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+        announceAnswer();
+    }
 }
 
 void Tfrm_test::Finish()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRgb>
 
 class QFrame;
 class QLabel;
@@ -30,6 +31,8 @@ public:
     static constexpr int ClientWidth = 376;
     static constexpr int ClientHeight = 215;
     static constexpr int TimerInterval = 1000;
+    // Behind the Element: light under any palette.
+    static constexpr QRgb ElementBackground = 0xffffffff;
 
     explicit Tfrm_test(QWidget *parent = nullptr);
     ~Tfrm_test() override;
@@ -106,6 +109,12 @@ private:
     void ShowElement(const QString &text);
     void WriteElement(const QString &text);
     void setElementColour(int red, int green, int blue);
+    void setElementText(const QString &text);
+    // Keep what a screen reader says of the Element display, "Next" and the
+    // answer box in step with the Element and the counter.
+    void announceElement();
+    void announceAnswer();
+    bool counterShown() const;
     void closeRun();
 
     RunHost *m_host = nullptr;

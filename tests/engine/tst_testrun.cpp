@@ -7,9 +7,12 @@
 #include "results/resultsstore.h"
 #include "tests/testsupport.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -191,6 +194,8 @@ private Q_SLOTS:
     void stop();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void screenReader_toldElementAndCounter_data();
+    void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
 };
 
@@ -686,6 +691,58 @@ void TestTestRun::answerBox_refusesComma()
         t->Edit1->clear();
         t->Edit1->insert(QStringLiteral("x,y"));
         QCOMPARE(t->Edit1->text(), QString());
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::screenReader_toldElementAndCounter_data()
+{
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<bool>("counter");
+    QTest::newRow("counter shown") << QStringList{"TNumOfEl=3", "Ifexec=0"} << true;
+    QTest::newRow("counter hidden") << QStringList{"TNumOfEl=3", "Ifexec=0", "IfShowNum=0"} << false;
+}
+
+void TestTestRun::screenReader_toldElementAndCounter()
+{
+    QFETCH(QStringList, config);
+    QFETCH(bool, counter);
+    // Under a dark palette the Element still stands on a light background.
+    const QPalette system = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(system); });
+    QPalette dark = system;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    Session s(config);
+    const auto told = [](QWidget *w, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(w)->text(what);
+    };
+    s.script([&](Tfrm_test *t) {
+        for (int n = 1; n <= 3; ++n) {
+            const QString element = t->Label2->text();
+            QVERIFY(!element.isEmpty());
+            const QString expected =
+                (counter ? QStringLiteral("Element %1 of 3: ").arg(n) : QStringLiteral("Element: ")) + element;
+            QCOMPARE(told(t->Label2, QAccessible::Name), expected);
+            QCOMPARE(told(t->BitBtn1, QAccessible::Description), expected);
+            QCOMPARE(told(t->BitBtn1, QAccessible::Name), QStringLiteral("Next"));
+            const QImage shot = t->grab().toImage();
+            QVERIFY(shot.pixelColor(t->Label2->geometry().topLeft() + QPoint(2, 2)).lightness() > 200);
+            QVERIFY(shot.pixelColor(2, 2).lightness() < 100);
+            t->BitBtn1Click();
+        }
+        QCOMPARE(t->Phase, 2);
+        QCOMPARE(told(t->Label2, QAccessible::Name), QStringLiteral("No Element shown"));
+        QCOMPARE(told(t->Edit1, QAccessible::Name), QStringLiteral("Answer"));
+        for (int n = 1; n <= 2; ++n) {
+            QCOMPARE(told(t->Edit1, QAccessible::Description),
+                     counter ? QStringLiteral("Answer %1 of 3").arg(n) : QString());
+            QTest::keyClick(t->Edit1, Qt::Key_Return);
+        }
         s.user.answers.push_back(Answer::Ok);
         t->reject();
     });
