@@ -5,9 +5,13 @@
 #include "engine/exerciserules.h"
 #include "engine/selectingedit.h"
 
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QValidator>
 
 namespace {
@@ -23,6 +27,16 @@ public:
         return Exercises::TextAllowed(input) ? Acceptable : Invalid;
     }
 };
+
+// The width a button needs for its text, and at least `minimum`.
+int buttonWidth(const QPushButton *button, int minimum)
+{
+    const QStyle *style = button->style();
+    const int text = button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&')));
+    const int frame = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                           + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    return qMax(minimum, text + frame);
+}
 
 } // namespace
 
@@ -44,25 +58,74 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
     for (int i = 0; i < SumCount; ++i) {
         auto *edit = new SelectingEdit(this);
         edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
-        edit->setGeometry(72, 8 + 24 * i, 89, 21);
         edit->setValidator(validator);
         edit->setText(QStringLiteral("???"));
+        edit->setAccessibleName(QStringLiteral("Sum %1").arg(i + 1));
+        // Red and green keep their contrast on a light box whatever the palette.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, BoxBackground);
+        edit->setPalette(palette);
+        // A solved box also shows a check mark at its right end.
+        auto *mark = new QLabel(QStringLiteral("\u2713"), edit);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette markPalette = mark->palette();
+        markPalette.setColor(QPalette::WindowText, RightColour);
+        mark->setPalette(markPalette);
+        auto *markRow = new QHBoxLayout(edit);
+        markRow->setContentsMargins(0, 0, 4, 0);
+        markRow->addStretch();
+        markRow->addWidget(mark);
+        edit->setTextMargins(0, 0, mark->sizeHint().width() + 4, 0);
+        m_marks[i] = mark;
         *edits[i] = edit;
         setBoxColour(i + 1, WrongColour);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { EditChange(i + 1); });
     }
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setGeometry(8, 136, 75, 25);
+    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn2->setGeometry(88, 136, 75, 25);
+    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
     for (int i = 0; i < SumCount; ++i) {
         auto *label = new QLabel(QStringLiteral("Label%1").arg(i + 1), this);
-        label->setGeometry(8, 12 + 24 * i, 62, 13);
+        label->setBuddy(*edits[i]);
         *labels[i] = label;
     }
+
+    // The sums in a column with their boxes beside them, the buttons below;
+    // the form's sizes are the least the window takes.
+    const int sumWidth = Label1->fontMetrics().horizontalAdvance(Exercises::Sum{Exercises::TermMaximum,
+                                                                                Exercises::TermMaximum}
+                                                                     .label());
+    const int boxWidth = qMax(89, Edit1->fontMetrics().horizontalAdvance(QStringLiteral("0000"))
+                                      + Edit1->textMargins().right() + 8);
+    auto *sums = new QGridLayout;
+    sums->setHorizontalSpacing(1);
+    sums->setVerticalSpacing(2);
+    sums->setColumnMinimumWidth(0, qMax(63, sumWidth));
+    sums->setColumnStretch(2, 1);
+    for (int i = 1; i <= SumCount; ++i) {
+        AnswerBox(i)->setFixedWidth(boxWidth);
+        AnswerBox(i)->setMinimumHeight(21);
+        sums->addWidget(SumLabel(i), i - 1, 0);
+        sums->addWidget(AnswerBox(i), i - 1, 1);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(5);
+    for (QPushButton *button : {BitBtn1, BitBtn2}) {
+        button->setFixedWidth(buttonWidth(button, 75));
+        button->setMinimumHeight(25);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(8, 8, 7, 8);
+    form->setSpacing(0);
+    form->addLayout(sums);
+    form->addSpacing(10);
+    form->addStretch();
+    form->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(ClientWidth, ClientHeight)));
 }
 
 Tfrm_exe::~Tfrm_exe() = default;
@@ -95,6 +158,18 @@ void Tfrm_exe::setBoxColour(int i, const QColor &colour)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, colour);
     box->setPalette(palette);
+    // The colour is the record; the mark and the description tell it
+    // without colour.
+    const bool solved = colour == RightColour;
+    m_marks[i - 1]->setVisible(solved);
+    const QString state = solved ? QStringLiteral("solved") : QStringLiteral("not solved yet");
+    if (box->accessibleDescription() != state) {
+        box->setAccessibleDescription(state);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(box, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 void Tfrm_exe::showEvent(QShowEvent *event)
@@ -115,6 +190,7 @@ void Tfrm_exe::FormShow()
         const Exercises::Sum sum = Exercises::DrawSum();
         expectedSum(i) = sum.result();
         SumLabel(i)->setText(sum.label());
+        AnswerBox(i)->setAccessibleName(QStringLiteral("Sum %1: ").arg(i) + sum.label());
     }
     ExercisesDone = false;
     Edit1->setFocus();

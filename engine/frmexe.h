@@ -27,6 +27,8 @@ public:
 
     static const QColor WrongColour; // red (255, 0, 0)
     static const QColor RightColour; // green (0, 128, 0)
+    // Behind the answers: light under any palette.
+    static constexpr QRgb BoxBackground = 0xffffffff;
 
     explicit Tfrm_exe(QWidget *parent = nullptr);
     ~Tfrm_exe() override;
@@ -69,4 +71,6 @@ private:
     void FocusFirstWrongSum();
     void setBoxColour(int i, const QColor &colour);
     int &expectedSum(int i);
+
+    QLabel *m_marks[SumCount] = {}; // the check mark inside each box
 };

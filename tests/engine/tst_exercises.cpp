@@ -2,6 +2,7 @@
 #include "engine/frmexe.h"
 #include "tests/testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -74,14 +75,16 @@ void TestExercises::showing_drawsNewSums()
         QCOMPARE(d.focusWidget(), d.Edit1);
         QCOMPARE(d.size(), QSize(170, 169));
         // The five boxes lead the tab order, then OK (the default) and Cancel.
-        QWidget *w = d.Edit1;
-        for (QWidget *expected : {d.Edit2, d.Edit3, d.Edit4, d.Edit5, static_cast<QLineEdit *>(nullptr)}) {
-            w = w->nextInFocusChain();
-            if (expected)
-                QCOMPARE(w, expected);
-        }
-        QCOMPARE(w, d.BitBtn1);
-        QCOMPARE(w->nextInFocusChain(), d.BitBtn2);
+        const auto nextTab = [](QWidget *w) {
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            return w;
+        };
+        QList<QWidget *> order{d.Edit1};
+        while (order.size() < 7)
+            order << nextTab(order.last());
+        QCOMPARE(order, (QList<QWidget *>{d.Edit1, d.Edit2, d.Edit3, d.Edit4, d.Edit5, d.BitBtn1, d.BitBtn2}));
         QVERIFY(d.BitBtn1->isDefault());
         // Leave some boxes green and typed: the next showing starts afresh.
         d.Edit2->selectAll();
@@ -135,6 +138,10 @@ void TestExercises::typing_colourAndFocus()
     QFETCH(QList<int>, focus);
     ShownExercises s({27, 30, 1, 1, 1, 1, 1, 1, 1, 1});
     s.run([&](Tfrm_exe &d) {
+        const auto told = [&](QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(d.Edit1)->text(what);
+        };
+        QCOMPARE(told(QAccessible::Name), QStringLiteral("Sum 1: 27 + 30 ="));
         d.Edit1->selectAll();
         for (int i = 0; i < steps.size(); ++i) {
             if (steps.at(i) == QLatin1String("<clear>")) {
@@ -154,6 +161,12 @@ void TestExercises::typing_colourAndFocus()
                                                                              : Tfrm_exe::WrongColour;
             QCOMPARE(d.BoxColour(1), expected);
             QCOMPARE(d.focusWidget(), d.AnswerBox(focus.at(i)));
+            // The box also tells its state without colour: a check mark and
+            // what a screen reader says.
+            const bool solved = expected == Tfrm_exe::RightColour;
+            QCOMPARE(told(QAccessible::Description), QLatin1String(solved ? "solved" : "not solved yet"));
+            QVERIFY(d.Edit1->findChild<QLabel *>());
+            QCOMPARE(d.Edit1->findChild<QLabel *>()->isVisible(), solved);
         }
         QVERIFY(!d.ExercisesDone);
         QVERIFY(d.isVisible());
