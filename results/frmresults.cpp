@@ -6,6 +6,8 @@
 #include "results/scoring.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,23 +24,43 @@ constexpr int ClientHeight = 376;
 constexpr int ColumnWidth = 133;
 constexpr int RowHeight = 18;
 
-void fixColumns(QHeaderView *header, int count)
+void fixColumns(QHeaderView *header, int count, int width)
 {
     header->setMinimumSectionSize(0);
-    header->setDefaultSectionSize(ColumnWidth);
+    header->setDefaultSectionSize(width);
     header->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < count; ++c)
-        header->resizeSection(c, ColumnWidth);
+        header->resizeSection(c, width);
 }
 
-// A caption label with its value label right after it.
-QLabel *valueAfter(QWidget *parent, QLabel *caption)
+// A caption with its value right after it, on row `row` of `rows` over
+// `columnSpan` columns.
+QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan)
 {
     auto *value = new QLabel(QStringLiteral("0"), parent);
-    const int x = caption->x() + caption->sizeHint().width();
-    value->setGeometry(x, caption->y(), ClientWidth - 4 - x, caption->height());
+    auto *line = new QHBoxLayout;
+    line->setSpacing(0);
+    line->addWidget(caption);
+    line->addWidget(value, 1);
+    rows->addLayout(line, row, 0, 1, columnSpan);
     return value;
 }
+
+// The light colours of the answer sheet: the red of a wrong answer keeps
+// its contrast on them, in a selected row too, under any palette.
+QPalette sheetPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Base, QColor(255, 255, 255));
+    palette.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
+    palette.setColor(QPalette::Text, QColor(0, 0, 0));
+    palette.setColor(QPalette::Highlight, QColor(220, 235, 250));
+    palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    return palette;
+}
+
+// The longest time text a run can show, for the width of its row.
+const QString LongestTime = QStringLiteral("23:59:59  Average time for each number: 9999,99 sec.");
 
 } // namespace
 
@@ -46,10 +68,10 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Report"));
-    setFixedSize(ClientWidth, ClientHeight);
 
     StringGrid2 = new QTableWidget(0, AnswerSheet::Columns, this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    StringGrid2->setAccessibleName(QStringLiteral("Column headings"));
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -57,19 +79,21 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid2->setFocusPolicy(Qt::NoFocus);
     StringGrid2->horizontalHeader()->setSectionsClickable(false);
-    StringGrid2->horizontalHeader()->setFixedHeight(20);
-    fixColumns(StringGrid2->horizontalHeader(), AnswerSheet::Columns);
-    StringGrid2->setGeometry(0, 0, ClientWidth, 22);
+    const int headerHeight = qMax(20, StringGrid2->horizontalHeader()->fontMetrics().height() + 6);
+    StringGrid2->horizontalHeader()->setFixedHeight(headerHeight);
+    StringGrid2->setFixedHeight(headerHeight + 2);
 
     m_model = new AnswerSheetModel(this);
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Answer sheet"));
+    StringGrid1->setAccessibleDescription(QStringLiteral("Number, Text and Answer of each element"));
     StringGrid1->setModel(m_model);
+    StringGrid1->setPalette(sheetPalette(StringGrid1->palette()));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    fixColumns(StringGrid1->horizontalHeader(), AnswerSheet::Columns);
     StringGrid1->verticalHeader()->setMinimumSectionSize(0);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(RowHeight);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(qMax(RowHeight, StringGrid1->fontMetrics().height() + 4));
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->setShowGrid(true);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -83,38 +107,62 @@ Tfrm_results::Tfrm_results(QWidget *parent)
             StringGrid1DrawCell(painter, column, row, rect, option);
         },
         StringGrid1));
-    StringGrid1->setGeometry(0, 22, ClientWidth, 250);
 
+    // The values below the grids, OK at the bottom right beside the last two.
+    auto *values = new QGridLayout;
+    values->setContentsMargins(8, 8, 8, 8);
+    values->setSpacing(0);
+    values->setColumnStretch(0, 1);
     Label1 = new QLabel(QStringLiteral("Number of elements: "), this);
     Label2 = new QLabel(QStringLiteral("Total time: "), this);
     Label3 = new QLabel(QStringLiteral("Correct answers: "), this);
     Label4 = new QLabel(QStringLiteral("Mistakes: "), this);
-    int y = 280;
-    for (QLabel *caption : {Label1, Label2, Label3, Label4}) {
-        caption->setGeometry(8, y, caption->sizeHint().width(), 18);
-        y += 18;
-    }
-    Label6 = valueAfter(this, Label1);
-    Label9 = valueAfter(this, Label2);
-    Label7 = valueAfter(this, Label3);
-    Label8 = valueAfter(this, Label4);
+    Label6 = valueAfter(this, Label1, values, 0, 2);
+    Label9 = valueAfter(this, Label2, values, 1, 2);
+    Label7 = valueAfter(this, Label3, values, 2, 1);
+    Label8 = valueAfter(this, Label4, values, 3, 1);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label7->setObjectName(QStringLiteral("Label7"));
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9})
+        label->setMinimumHeight(18);
 
     // Koeff and Mark are held, never shown.
     Edit1 = new QLineEdit(this);
     Edit2 = new QLineEdit(this);
+    Edit1->setAccessibleName(QStringLiteral("Koeff"));
+    Edit2->setAccessibleName(QStringLiteral("Mark"));
     Edit1->setVisible(false);
     Edit2->setVisible(false);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     BitBtn1->setAutoDefault(true);
-    BitBtn1->setGeometry(ClientWidth - 83, ClientHeight - 33, 75, 25);
+    BitBtn1->setMinimumSize(75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    values->addWidget(BitBtn1, 2, 1, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+
+    // The grids over the whole width, the values below; the form's size is
+    // the least the window takes.
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setSpacing(0);
+    form->addWidget(StringGrid2);
+    form->addWidget(StringGrid1, 1);
+    form->addLayout(values);
+    const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
+    setFixedSize(size);
+
+    // Three equal columns, as wide as the window leaves them.
+    const int frame = 2 * StringGrid1->frameWidth();
+    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    const int columnWidth = qMax(ColumnWidth, (size.width() - frame - scrollBar) / AnswerSheet::Columns);
+    fixColumns(StringGrid2->horizontalHeader(), AnswerSheet::Columns, columnWidth);
+    fixColumns(StringGrid1->horizontalHeader(), AnswerSheet::Columns, columnWidth);
 }
 
 Tfrm_results::~Tfrm_results() = default;

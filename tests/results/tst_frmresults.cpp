@@ -3,10 +3,12 @@
 #include "tests/testsupport.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -243,6 +245,19 @@ void TestReportWindow::answerLook()
 
 void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
 {
+    // Under a dark palette too: the sheet keeps its light cells.
+    const QPalette system = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(system); });
+    QPalette dark = system;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(20, 60, 120));
+    QApplication::setPalette(dark);
+    const auto background = [](Tfrm_results &w, int row) {
+        const QImage image = w.StringGrid1->viewport()->grab().toImage();
+        return image.pixelColor(w.StringGrid1->visualRect(w.StringGrid1->model()->index(row, 2)).topLeft()
+                                + QPoint(1, 1));
+    };
     TestUser user;
     Tfrm_results w;
     playRun(w, {"oooooooo", "oooooooo", "cat", "dog"}, {"oooooooo", "OOOOOOOO", "", ""});
@@ -253,12 +268,14 @@ void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
         QVERIFY2(wrong.longestRed >= 30, "the strike-out runs across the text");
         QVERIFY(wrong.left >= 13);
         QCOMPARE(wrong.dark, 0); // the default drawing is gone
+        QVERIFY(background(w, 1).lightness() > 200);
         QCOMPARE(pixelsOf(w, 1, 1).red, 0);
         QCOMPARE(pixelsOf(w, 2, 2).red + pixelsOf(w, 2, 2).dark, 0); // empty: nothing shows
         // The runner's writes show at once; a selected row keeps its red.
         w.SetCell(2, 3, "oooooooo");
         w.StringGrid1->selectRow(3);
         QVERIFY(pixelsOf(w, 3, 2).longestRed >= 30);
+        QVERIFY(background(w, 3).lightness() > 200);
         w.SetCell(2, 3, "dog");
         QCOMPARE(pixelsOf(w, 3, 2).red, 0);
     });
