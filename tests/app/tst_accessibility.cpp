@@ -59,10 +59,16 @@ QList<QWidget *> controlsOf(QWidget *window)
     return out;
 }
 
+// Names a control so that two of one class tell apart: by object name,
+// accessible name and place in its window.
 QString describe(const QWidget *w)
 {
-    return QStringLiteral("%1 (%2) in %3")
-        .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), w->window()->windowTitle());
+    const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+    return QStringLiteral("%1 \"%2\" (%3) at %4,%5 in %6")
+        .arg(w->objectName(), w->accessibleName(), QString::fromLatin1(w->metaObject()->className()))
+        .arg(at.x())
+        .arg(at.y())
+        .arg(w->window()->windowTitle());
 }
 
 } // namespace
