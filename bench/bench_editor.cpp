@@ -110,8 +110,7 @@ BENCHMARK(BM_Ok)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseR
 
 int main(int argc, char **argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchData::UseOffscreenUnlessSet();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Platform::SetDataDir(dir.path());

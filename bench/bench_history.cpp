@@ -105,8 +105,7 @@ BENCHMARK(BM_StartTenacio)->Unit(benchmark::kMillisecond)->Iterations(15);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    BenchData::UseOffscreenUnlessSet();
     if (argc >= 3 && (std::strcmp(argv[1], "--bare") == 0 || std::strcmp(argv[1], "--tenacio") == 0))
         return childMain(argc, argv);
 

@@ -114,8 +114,7 @@ BENCHMARK(BM_OpenFromList)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMilliseco
 
 int main(int argc, char **argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchData::UseOffscreenUnlessSet();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Platform::SetDataDir(dir.path());

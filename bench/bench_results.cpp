@@ -72,8 +72,7 @@ BENCHMARK(BM_Reopen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchData::UseOffscreenUnlessSet();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Platform::SetDataDir(dir.path());

@@ -53,6 +53,12 @@ QByteArray ModulesFile(int elements)
     return "[Small]\r\nData=1,2,3\r\n\r\n[Big]\r\nData=" + data + "\r\n\r\n";
 }
 
+void UseOffscreenUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);

@@ -16,6 +16,9 @@ QString RunName(int i);
 // A modules.ini holding one Module "Big" of `elements` Elements (numbers).
 QByteArray ModulesFile(int elements);
 
+// Benchmarks run without a display unless a platform is chosen.
+void UseOffscreenUnlessSet();
+
 // Writes bytes to a path; aborts on failure.
 void WriteFile(const QString &path, const QByteArray &bytes);
 
