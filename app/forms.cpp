@@ -12,17 +12,24 @@
 Forms CreateForms()
 {
     Forms f;
-    f.frm_main = new Tfrm_main();
-    f.frm_test = new Tfrm_test(f.frm_main);
-    f.frm_exe = new Tfrm_exe(f.frm_main);
-    f.frm_results = new Tfrm_results(f.frm_main);
-    f.frm_modules = new Tfrm_modules(f.frm_main);
-    f.frm_name = new Tfrm_name(f.frm_main);
-    f.frm_options = new Tfrm_options(f.frm_main);
-    f.frm_help = new Tfrm_help(f.frm_main);
-    f.frm_main->SetPeers(f.frm_test, f.frm_results, f.frm_modules, f.frm_options, f.frm_help);
-    f.frm_test->SetPeers(f.frm_main, f.frm_exe, f.frm_results, f.frm_options);
-    f.frm_modules->SetNamePrompt(f.frm_name);
+    Tfrm_main *main = new Tfrm_main();
+    f.frm_main = main;
+    f.frm_exe = LazyForm<Tfrm_exe>([main] { return new Tfrm_exe(main); });
+    f.frm_results = LazyForm<Tfrm_results>([main] { return new Tfrm_results(main); });
+    f.frm_name = LazyForm<Tfrm_name>([main] { return new Tfrm_name(main); });
+    f.frm_options = new Tfrm_options(main);
+    f.frm_help = LazyForm<Tfrm_help>([main] { return new Tfrm_help(main); });
+    f.frm_test = LazyForm<Tfrm_test>([main, exe = f.frm_exe, results = f.frm_results, options = f.frm_options] {
+        auto *test = new Tfrm_test(main);
+        test->SetPeers(main, exe, results, options);
+        return test;
+    });
+    f.frm_modules = LazyForm<Tfrm_modules>([main, name = f.frm_name] {
+        auto *modules = new Tfrm_modules(main);
+        modules->SetNamePrompt(name);
+        return modules;
+    });
+    main->SetPeers(f.frm_test, f.frm_results, f.frm_modules, f.frm_options, f.frm_help);
     return f;
 }
 

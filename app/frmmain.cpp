@@ -5,6 +5,7 @@
 #include "app/frmhelp.h"
 #include "app/historychart.h"
 #include "app/platform.h"
+#include "app/programicon.h"
 #include "engine/launch.h"
 #include "engine/frmtest.h"
 #include "library/frmmodules.h"
@@ -21,7 +22,6 @@
 #include <QAction>
 #include <QFrame>
 #include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -61,15 +61,6 @@ int colourSlot(int red, int green, int blue)
 }
 
 } // namespace
-
-QIcon Tfrm_main::ProgramIcon()
-{
-    Q_INIT_RESOURCE(tenacio);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tenacio-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 Tfrm_main::Tfrm_main(QWidget *parent)
     : QMainWindow(parent)
@@ -159,14 +150,14 @@ Tfrm_main::Tfrm_main(QWidget *parent)
 
 Tfrm_main::~Tfrm_main() = default;
 
-void Tfrm_main::SetPeers(Tfrm_test *test, Tfrm_results *results, Tfrm_modules *modules, Tfrm_options *options,
-                         Tfrm_help *help)
+void Tfrm_main::SetPeers(LazyForm<Tfrm_test> test, LazyForm<Tfrm_results> results, LazyForm<Tfrm_modules> modules,
+                         Tfrm_options *options, LazyForm<Tfrm_help> help)
 {
-    m_test = test;
-    m_results = results;
-    m_modules = modules;
+    m_test = std::move(test);
+    m_results = std::move(results);
+    m_modules = std::move(modules);
     m_options = options;
-    m_help = help;
+    m_help = std::move(help);
 }
 
 void Tfrm_main::buildChart()
@@ -328,9 +319,10 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
         sets[s]->setBorderColor(colours[s].darker(130));
         sets[s]->append(values[s]);
     }
-    Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
+    // The axes first: every range change lays out all bars present.
     m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
     m_axisY->setRange(0, axisMaximum);
+    Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
     Chart1->setLabels(labels);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/history.h"
+#include "app/lazyform.h"
 #include "results/runstate.h"
 
 #include <QMainWindow>
 
 class QAction;
-class QIcon;
 class QFrame;
 class QMenu;
 class QPushButton;
@@ -42,11 +42,8 @@ public:
     explicit Tfrm_main(QWidget *parent = nullptr);
     ~Tfrm_main() override;
 
-    // The program's icon, in all its sizes.
-    static QIcon ProgramIcon();
-
-    void SetPeers(Tfrm_test *test, Tfrm_results *results, Tfrm_modules *modules, Tfrm_options *options,
-                  Tfrm_help *help);
+    void SetPeers(LazyForm<Tfrm_test> test, LazyForm<Tfrm_results> results, LazyForm<Tfrm_modules> modules,
+                  Tfrm_options *options, LazyForm<Tfrm_help> help);
 
     // ---- run state
     qint32 &TestMode() { return m_run.TestMode; }
@@ -109,9 +106,9 @@ private:
     double m_maxKoeff = 0;
     bool m_shown = false;
 
-    Tfrm_test *m_test = nullptr;
-    Tfrm_results *m_results = nullptr;
-    Tfrm_modules *m_modules = nullptr;
+    LazyForm<Tfrm_test> m_test;
+    LazyForm<Tfrm_results> m_results;
+    LazyForm<Tfrm_modules> m_modules;
     Tfrm_options *m_options = nullptr;
-    Tfrm_help *m_help = nullptr;
+    LazyForm<Tfrm_help> m_help;
 };

@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "app/programicon.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenacio"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tenacio"));
-    QApplication::setWindowIcon(Tfrm_main::ProgramIcon());
+    QApplication::setWindowIcon(ProgramIcon());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();

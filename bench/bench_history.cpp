@@ -8,6 +8,7 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "app/programicon.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
 #include "profile/profilefile.h"
@@ -86,6 +87,8 @@ int childMain(int argc, char **argv)
         return app.exec();
     }
     Platform::SetDataDir(QString::fromLocal8Bit(argv[2]));
+    // What the program's entry does before its event loop.
+    QApplication::setWindowIcon(ProgramIcon());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -158,7 +158,10 @@ public:
 private:
     void scanMore()
     {
-        const qint64 chunk = qMax<qint64>(qint64(1) << 20, data.size());
+        // Small steps at first, so that a caller who needs only the head
+        // of a large file reads little more than that; then half again
+        // of what is held, so that a whole file takes few reads.
+        const qint64 chunk = qMax<qint64>(qint64(256) << 10, data.size() / 2);
         const qsizetype had = data.size();
         data.resize(had + chunk); // within the reserve unless the file grew
         const qint64 got = m_file.read(data.data() + had, chunk);

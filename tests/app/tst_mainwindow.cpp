@@ -1,6 +1,8 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "app/programicon.h"
+#include "engine/frmtest.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 
@@ -68,6 +70,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startUp_listsExamResults();
+    void lazyForm_madeOnceSharedNullAfterDelete();
+    void programIcon_sizes_data();
+    void programIcon_sizes();
     void layout_atDesignSize();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
@@ -144,6 +149,65 @@ void TestMainWindow::startUp_listsExamResults()
     const QList<QKeySequence> keys{w->est11->shortcut(), w->est21->shortcut(), w->Exam1->shortcut()};
     QVERIFY(!keys.contains(QKeySequence()));
     QCOMPARE(QSet<QKeySequence>(keys.begin(), keys.end()).size(), 3);
+    // The start makes only what it shows and the options that hold the
+    // Settings; the other windows wait for their first use.
+    QVERIFY(m_forms.frm_options);
+    QVERIFY(!m_forms.frm_test.made());
+    QVERIFY(!m_forms.frm_exe.made());
+    QVERIFY(!m_forms.frm_results.made());
+    QVERIFY(!m_forms.frm_modules.made());
+    QVERIFY(!m_forms.frm_name.made());
+    QVERIFY(!m_forms.frm_help.made());
+    // Reaching the runner makes the windows it works with, once.
+    Tfrm_test *runner = m_forms.frm_test;
+    QVERIFY(runner);
+    QVERIFY(m_forms.frm_exe.made() && m_forms.frm_results.made());
+    QCOMPARE(m_forms.frm_test.get(), runner);
+    QCOMPARE(runner->parentWidget(), static_cast<QWidget *>(w));
+}
+
+void TestMainWindow::lazyForm_madeOnceSharedNullAfterDelete()
+{
+    int made = 0;
+    LazyForm<QWidget> form([&made] {
+        ++made;
+        return new QWidget;
+    });
+    const LazyForm<QWidget> copy = form;
+    QVERIFY(!copy.made());
+    QWidget *widget = copy.get();
+    QVERIFY(widget);
+    QCOMPARE(form.get(), widget);
+    QCOMPARE(made, 1);
+    delete widget;
+    QCOMPARE(form.get(), nullptr); // gone with its owner, not made again
+    QCOMPARE(made, 1);
+    QCOMPARE(LazyForm<QWidget>().get(), nullptr);
+}
+
+void TestMainWindow::programIcon_sizes_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("given");
+    QTest::newRow("packaged 16") << 16 << 16;
+    QTest::newRow("between, scaled down from 24") << 20 << 20;
+    QTest::newRow("packaged 48") << 48 << 48;
+    QTest::newRow("between, scaled down from 128") << 100 << 100;
+    QTest::newRow("largest") << 256 << 256;
+    QTest::newRow("beyond the largest") << 400 << 256;
+}
+
+void TestMainWindow::programIcon_sizes()
+{
+    QFETCH(int, asked);
+    QFETCH(int, given);
+    const QIcon icon = ProgramIcon();
+    QCOMPARE(icon.availableSizes().size(), 7);
+    const QPixmap pixmap = icon.pixmap(QSize(asked, asked));
+    QCOMPARE(pixmap.size(), QSize(given, given));
+    const QImage image = pixmap.toImage();
+    QVERIFY(image.pixelColor(given / 2, given / 2).alpha() > 0); // drawn, not blank
+    QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
 }
 
 void TestMainWindow::layout_atDesignSize()
