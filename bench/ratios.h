@@ -1,8 +1,10 @@
 #pragma once
 
 // Runs the registered benchmarks with the console reporter and keeps each
-// one's mean real time per iteration, so that a program can print ratios
-// between benchmarks measured in the same run.
+// one's real time per iteration, so that a program can print ratios between
+// benchmarks measured in the same run. Of a benchmark's repetitions the
+// fastest is kept: other programs on the machine can only make a repetition
+// slower.
 
 #include <benchmark/benchmark.h>
 
@@ -21,9 +23,12 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime() /
-                                                  benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0 || run.error_occurred)
+                continue;
+            const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const auto it = m_seconds.find(run.benchmark_name());
+            if (it == m_seconds.end() || seconds < it->second)
+                m_seconds[run.benchmark_name()] = seconds;
         }
         ConsoleReporter::ReportRuns(runs);
     }
