@@ -1,10 +1,10 @@
 #include "app/frmmain.h"
 
 #include "app/appinfo.h"
-#include "app/dialogs.h"
+#include "platform/dialogs.h"
 #include "app/frmhelp.h"
 #include "app/historychart.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/programicon.h"
 #include "engine/launch.h"
 #include "engine/frmtest.h"

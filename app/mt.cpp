@@ -1,7 +1,7 @@
 // The program entry: creates the eight windows and runs the event loop,
 // which shows the main window maximized.
 
-#include "app/dialogs.h"
+#include "platform/dialogs.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"

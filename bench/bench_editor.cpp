@@ -8,7 +8,7 @@
 // the INI layer alone loading the same file and writing it back, measured
 // in the same run.
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
 #include "library/frmmodules.h"

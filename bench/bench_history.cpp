@@ -7,7 +7,7 @@
 
 #include "app/forms.h"
 #include "app/frmmain.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/programicon.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"

@@ -7,7 +7,7 @@
 // Opening the From list is measured too: its popup must not grow with the
 // Module.
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
 

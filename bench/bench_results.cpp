@@ -2,7 +2,7 @@
 // runs of 1,000 Elements (about 18 MB), against the least any save must
 // do: one in-memory parse of that file and one rewrite of it.
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
 #include "profile/profilefile.h"

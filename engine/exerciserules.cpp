@@ -1,6 +1,6 @@
 #include "engine/exerciserules.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace Exercises {
 

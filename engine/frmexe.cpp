@@ -1,7 +1,7 @@
 #include "engine/frmexe.h"
 
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "engine/exerciserules.h"
 #include "engine/selectingedit.h"
 

@@ -1,7 +1,7 @@
 #include "engine/frmtest.h"
 
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "engine/frmexe.h"
 #include "engine/runrules.h"
 #include "engine/selectingedit.h"

@@ -1,7 +1,7 @@
 #include "engine/launch.h"
 
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "engine/frmtest.h"
 #include "engine/runrules.h"
 #include "library/frmoptions.h"

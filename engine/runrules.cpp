@@ -1,6 +1,6 @@
 #include "engine/runrules.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "results/scoring.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the INI reader as a file, through both kinds of
 // access, and to the number conversion; then writes into it and reads back.
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 
 #include <QFile>

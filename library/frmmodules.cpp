@@ -1,7 +1,7 @@
 #include "library/frmmodules.h"
 
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "library/frmname.h"
 #include "library/moduleedit.h"
 #include "library/modules.h"

@@ -1,6 +1,6 @@
 #include "library/frmoptions.h"
 
-#include "app/dialogs.h"
+#include "platform/dialogs.h"
 #include "library/modules.h"
 
 #include <QAbstractListModel>

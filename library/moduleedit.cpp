@@ -2,7 +2,7 @@
 
 #include "profile/profilefile.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QFile>
 #include <QFileInfo>

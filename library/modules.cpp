@@ -1,6 +1,6 @@
 #include "library/modules.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 
 namespace Modules {

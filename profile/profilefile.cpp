@@ -1,6 +1,6 @@
 #include "profile/profilefile.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "results/frmresults.h"
 
-#include "app/dialogs.h"
+#include "platform/dialogs.h"
 #include "results/answersheetview.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"

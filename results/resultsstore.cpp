@@ -1,6 +1,6 @@
 #include "results/resultsstore.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 
 #include <QVector>

@@ -4,8 +4,8 @@
 // a predictable random generator, and a stand-in user that answers every
 // box and modal window.
 
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/programicon.h"
 #include "engine/frmtest.h"
 #include "results/frmresults.h"

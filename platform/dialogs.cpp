@@ -1,6 +1,6 @@
-#include "app/dialogs.h"
+#include "platform/dialogs.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
