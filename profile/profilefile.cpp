@@ -1,11 +1,12 @@
 #include "profile/profilefile.h"
 
 #include "platform/platform.h"
+#include "profile/atomicfile.h"
+#include "profile/bytetext.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,11 +30,11 @@ struct LineSpan
 
 // Calls f(span) for each line; lines end at CR, LF or CR LF.
 template<typename F>
-void forEachLine(const QByteArray &data, F &&f)
+void forEachLine(const QByteArray &data, F &&f, qsizetype from = 0)
 {
     const char *p = data.constData();
     const qsizetype n = data.size();
-    qsizetype i = 0;
+    qsizetype i = from;
     while (i < n) {
         const qsizetype start = i;
         const void *lf = std::memchr(p + i, '\n', size_t(n - i));
@@ -64,8 +65,40 @@ void trimSpan(const char *p, qsizetype &start, qsizetype &end)
 
 QString decode(const char *p, qsizetype start, qsizetype end)
 {
-    return QString::fromUtf8(p + start, end - start);
+    return Profile::DecodeBytes(QByteArrayView(p + start, end - start));
 }
+
+// Length of the UTF-8 byte-order mark at the start of data, if any.
+qsizetype bomLength(QByteArrayView data) { return data.startsWith(Profile::Utf8Bom) ? Profile::Utf8Bom.size() : 0; }
+
+// A file that starts with a UTF-16 byte-order mark is not text this
+// program can read or write, whatever its bytes happen to look like.
+bool startsAsUtf16(QByteArrayView data)
+{
+    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+}
+
+// Tells, line by line, whether a file is one this program can make sense
+// of: a file of sections, or one holding nothing but blanks and comments.
+// Anything else (binary junk, a text without a single section) would be
+// lost by a rewrite.
+class Recognition
+{
+public:
+    void line(const char *p, qsizetype s, qsizetype e, bool header)
+    {
+        if (header)
+            m_sections = true;
+        else if (!m_sections && s < e && p[s] != ';')
+            m_strayText = true;
+    }
+    bool sections() const { return m_sections; }
+    bool recognisable(bool utf16) const { return !utf16 && (m_sections || !m_strayText); }
+
+private:
+    bool m_sections = false;
+    bool m_strayText = false;
+};
 
 // Keeps the first `limit` code points of a text.
 QString cutToCodePoints(const QString &text, int limit)
@@ -113,11 +146,17 @@ class DirectParse
 {
 public:
     explicit DirectParse(const QString &path)
+        : m_path(path)
     {
-        m_file.setFileName(path);
-        m_complete = path.isEmpty() || !m_file.open(QIODevice::ReadOnly);
-        if (!m_complete)
-            data.reserve(m_file.size() + 1);
+        m_complete = path.isEmpty();
+        if (m_complete)
+            return;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            fail(file.errorString());
+            return;
+        }
+        data.reserve(file.size() + 1);
     }
 
     QByteArray data;
@@ -126,6 +165,16 @@ public:
     QByteArray eol = QByteArrayLiteral("\r\n");
 
     bool complete() const { return m_complete; }
+    // The file exists but could not be read; it then parses empty.
+    bool unreadable() const { return !m_readError.isEmpty(); }
+    const QString &readError() const { return m_readError; }
+
+    bool recognisable()
+    {
+        while (!m_complete && !m_recognition.sections())
+            scanMore();
+        return m_recognition.recognisable(startsAsUtf16(data));
+    }
 
     // Index of the first section of that name, with its extent known; -1.
     int find(const QString &name)
@@ -156,17 +205,40 @@ public:
     }
 
 private:
+    void fail(const QString &reason)
+    {
+        m_readError = reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+        data.clear();
+        lines.clear();
+        sections.clear();
+        m_firstByName.clear();
+        m_complete = true;
+    }
+
     void scanMore()
     {
         // Small steps at first, so that a caller who needs only the head
         // of a large file reads little more than that; then half again
-        // of what is held, so that a whole file takes few reads.
+        // of what is held, so that a whole file takes few reads. The file
+        // is open only while a step reads it.
         const qint64 chunk = qMax<qint64>(qint64(256) << 10, data.size() / 2);
         const qsizetype had = data.size();
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly) || (had > 0 && !file.seek(had))) {
+            fail(file.errorString());
+            return;
+        }
         data.resize(had + chunk); // within the reserve unless the file grew
-        const qint64 got = m_file.read(data.data() + had, chunk);
-        data.resize(had + qMax<qint64>(got, 0));
-        const bool atEnd = got <= 0;
+        const qint64 got = file.read(data.data() + had, chunk);
+        if (got < 0) {
+            fail(file.errorString());
+            return;
+        }
+        data.resize(had + got);
+        const bool atEnd = got == 0 || file.atEnd();
+        file.close();
+        if (had == 0)
+            m_scanned = bomLength(data);
         const char *p = data.constData();
         const qsizetype n = data.size();
         while (m_scanned < n) {
@@ -194,7 +266,6 @@ private:
             if (!sections.isEmpty())
                 sections.last().endLine = int(lines.size());
             m_complete = true;
-            m_file.close();
         }
     }
 
@@ -210,7 +281,9 @@ private:
         trimSpan(p, s, e);
         const int index = int(lines.size());
         lines.append(line);
-        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
+        const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
+        m_recognition.line(p, s, e, header);
+        if (header) {
             qsizetype ns = s + 1;
             qsizetype ne = e - 1;
             trimSpan(p, ns, ne);
@@ -226,7 +299,9 @@ private:
         }
     }
 
-    QFile m_file;
+    QString m_path;
+    QString m_readError;
+    Recognition m_recognition;
     QHash<QString, int> m_firstByName; // case-folded name -> first section
     qsizetype m_scanned = 0;
     bool m_complete = false;
@@ -283,7 +358,7 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
     if (it != cache.end() && it->second.stamp == stamp && stamp.exists)
         return it->second.parse;
     auto parse = std::make_shared<DirectParse>(stamp.exists ? path : QString());
-    if (stamp.exists)
+    if (stamp.exists && !parse->unreadable())
         cache[key] = CacheEntry{stamp, parse};
     else
         cache.erase(key);
@@ -323,38 +398,35 @@ int findDirectKey(const DirectParse &parse, const DirectSection &section, const 
     return -1;
 }
 
-[[noreturn]] void failWrite(const QString &path)
+const QString &unrecognisedReason()
 {
-    throw AppError(QStringLiteral("Unable to write to %1").arg(path));
+    static const QString reason =
+        QStringLiteral("The file holds no sections this program can read; it was left as it was");
+    return reason;
 }
 
-// Replaces the file with new content through a temporary file and a
-// rename. Returns an empty text on success, else the system's reason.
-QString replaceFile(const QString &path, const QByteArray &content)
+[[noreturn]] void failWrite(const QString &path, const QString &reason)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("Is a directory");
-    if (info.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return QStringLiteral("Permission denied");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    throw AppError(QStringLiteral("Unable to write to %1. %2").arg(path, reason));
+}
+
+// A direct write rewrites the whole file from its parse: a file that
+// could not be read, or whose content the parse cannot make sense of,
+// would lose what it holds.
+void checkWritable(const QString &path, DirectParse &parse)
+{
+    if (parse.unreadable())
+        failWrite(path, parse.readError());
+    if (!parse.recognisable())
+        failWrite(path, unrecognisedReason());
 }
 
 void writeDirect(const QString &path, const QByteArray &content)
 {
-    if (!replaceFile(path, content).isEmpty())
-        failWrite(path);
     directCache().erase(path.toStdString());
+    const QString reason = Profile::ReplaceFile(path, content);
+    if (!reason.isEmpty())
+        failWrite(path, reason);
 }
 
 } // namespace
@@ -403,7 +475,7 @@ int CountSectionsInMemory(const QByteArray &data)
         trimSpan(p, s, e);
         if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']')
             ++count;
-    });
+    }, bomLength(data));
     return count;
 }
 
@@ -428,15 +500,21 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     }
     const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    m_bom = bomLength(data) > 0;
     const char *p = data.constData();
     Section *current = nullptr;
+    Recognition recognition;
     forEachLine(data, [&](const LineSpan &line) {
         qsizetype s = line.start;
         qsizetype e = line.end;
         trimSpan(p, s, e);
+        const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
+        recognition.line(p, s, e, header);
         if (s == e || p[s] == ';')
             return;
-        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
+        if (header) {
             qsizetype ns = s + 1;
             qsizetype ne = e - 1;
             trimSpan(p, ns, ne);
@@ -459,7 +537,8 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         qsizetype ve = e;
         trimSpan(p, vs, ve);
         current->lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
-    });
+    }, bomLength(data));
+    m_recognisable = recognition.recognisable(startsAsUtf16(data));
 }
 
 ProfileFile::~ProfileFile() = default;
@@ -484,6 +563,23 @@ int ProfileFile::findKey(const Section &section, const QString &key)
     return -1;
 }
 
+bool ProfileFile::Recognisable() const
+{
+    if (m_access == Access::InMemory)
+        return m_recognisable;
+    return directParse(m_path)->recognisable();
+}
+
+QString ProfileFile::ReadProblem() const
+{
+    if (m_access == Access::Direct) {
+        const auto parse = directParse(m_path);
+        if (parse->unreadable())
+            return parse->readError();
+    }
+    return Recognisable() ? QString() : unrecognisedReason();
+}
+
 bool ProfileFile::HasSection(const QString &section) const
 {
     if (m_access == Access::InMemory)
@@ -505,7 +601,7 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
     for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
-        const QByteArray bytes = parse->sections.at(i).name.toUtf8();
+        const QByteArray bytes = Profile::EncodeText(parse->sections.at(i).name);
         if (bytes.size() + 1 <= room) {
             list.append(parse->sections.at(i).name);
             room -= bytes.size() + 1;
@@ -516,7 +612,7 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
         while (cut > 0 && (static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80)
             --cut;
         if (cut > 0)
-            list.append(QString::fromUtf8(bytes.constData(), cut));
+            list.append(Profile::DecodeBytes(QByteArrayView(bytes.constData(), cut)));
         break;
     }
 }
@@ -581,9 +677,12 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
 
     const auto parse = directParse(m_path);
     parse->readAll();
+    checkWritable(m_path, *parse);
     const QByteArray &data = parse->data;
     const char *p = data.constData();
     const QByteArray &eol = parse->eol;
+    const QByteArray keyBytes = Profile::EncodeText(key);
+    const QByteArray valueBytes = Profile::EncodeText(value);
     QByteArray out;
     const int s = parse->find(section);
     if (s >= 0) {
@@ -596,9 +695,9 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
             const LineSpan &line = parse->lines.at(k);
             const void *eq = std::memchr(p + line.start, '=', size_t(line.end - line.start));
             const qsizetype valuePos = static_cast<const char *>(eq) - p + 1;
-            out.reserve(data.size() + value.size() * 3);
+            out.reserve(data.size() + valueBytes.size());
             out.append(p, valuePos);
-            out.append(value.toUtf8());
+            out.append(valueBytes);
             out.append(p + line.end, data.size() - line.end);
         } else {
             // After the section's last line that holds something.
@@ -615,7 +714,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
             out.append(p, after.next);
             if (after.next == after.end) // the file ends without a line break
                 out.append(eol);
-            out.append(key.toUtf8() + '=' + value.toUtf8() + eol);
+            out.append(keyBytes + '=' + valueBytes + eol);
             out.append(p + after.next, data.size() - after.next);
         }
     } else {
@@ -633,8 +732,8 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
                     out.append(eol);
             }
         }
-        out.append('[' + section.toUtf8() + ']' + eol);
-        out.append(key.toUtf8() + '=' + value.toUtf8() + eol);
+        out.append('[' + Profile::EncodeText(section) + ']' + eol);
+        out.append(keyBytes + '=' + valueBytes + eol);
     }
     writeDirect(m_path, out);
 }
@@ -653,22 +752,20 @@ void ProfileFile::DeleteSection(const QString &section)
         return;
     }
     const auto parse = directParse(m_path);
-    if (parse->find(section) < 0)
+    const int s = parse->find(section);
+    if (s < 0)
         return;
     parse->readAll();
+    checkWritable(m_path, *parse);
+    // One section goes: a file that holds the name twice (by hand, in
+    // another letter case) keeps the other.
     const QByteArray &data = parse->data;
+    const DirectSection &sec = parse->sections.at(s);
+    const qsizetype end = sec.endLine < parse->lines.size() ? parse->lines.at(sec.endLine).start : data.size();
     QByteArray out;
-    out.reserve(data.size());
-    qsizetype copied = 0;
-    for (int i = 0; i < parse->sections.size(); ++i) {
-        const DirectSection &sec = parse->sections.at(i);
-        if (!sameName(sec.name, section))
-            continue;
-        const qsizetype end = sec.endLine < parse->lines.size() ? parse->lines.at(sec.endLine).start : data.size();
-        out.append(data.constData() + copied, sec.headerStart - copied);
-        copied = end;
-    }
-    out.append(data.constData() + copied, data.size() - copied);
+    out.reserve(data.size() - (end - sec.headerStart));
+    out.append(data.constData(), sec.headerStart);
+    out.append(data.constData() + end, data.size() - end);
     writeDirect(m_path, out);
 }
 
@@ -676,6 +773,8 @@ void ProfileFile::WriteBack()
 {
     if (m_access == Access::Direct)
         return; // every direct write is already in the file
+    if (!m_recognisable)
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
     QByteArray out;
     qsizetype size = 0;
     for (const Section &s : m_sections) {
@@ -683,18 +782,20 @@ void ProfileFile::WriteBack()
         for (const QString &line : s.lines)
             size += line.size() + 2;
     }
-    out.reserve(size + size / 8);
+    out.reserve(size + size / 8 + Profile::Utf8Bom.size());
+    if (m_bom)
+        out.append(Profile::Utf8Bom);
     for (const Section &s : m_sections) {
         out.append('[');
-        out.append(s.name.toUtf8());
+        Profile::AppendEncoded(out, s.name);
         out.append("]\r\n");
         for (const QString &line : s.lines) {
-            out.append(line.toUtf8());
+            Profile::AppendEncoded(out, line);
             out.append("\r\n");
         }
         out.append("\r\n");
     }
-    const QString reason = replaceFile(m_path, out);
+    const QString reason = Profile::ReplaceFile(m_path, out);
     if (!reason.isEmpty())
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, reason));
     directCache().erase(m_path.toStdString());

@@ -11,7 +11,12 @@
 // it. Section and key names match without regard to letter case.
 //
 // Every write goes to a new file that is renamed into place, so the file
-// on disk is always its old or its new content. Failures raise AppError.
+// on disk is always its old or its new content. Failures raise AppError
+// with the system's reason.
+//
+// A UTF-8 byte-order mark at the start of a file is read past and kept.
+// Bytes that are not UTF-8 come back as lone surrogates and are written
+// back as the same bytes (see profile/bytetext.h).
 
 #include <QString>
 #include <QStringList>
@@ -58,6 +63,17 @@ public:
     // In-memory: whether the copy has a section of that name.
     bool HasSection(const QString &section) const;
 
+    // Whether the file is one this program can make sense of: a file of
+    // sections, or one of nothing but blanks and comments (a missing file
+    // too). A file that is not (binary junk, a UTF-16 text, text without
+    // a single section) is never rewritten: WriteBack and direct writes
+    // refuse, so that what it holds is not replaced by less.
+    bool Recognisable() const;
+    // Why the file can't be used as it is: the system's reason when it
+    // exists but can't be read, a word on its content when it is not
+    // recognisable; empty when all is well.
+    QString ReadProblem() const;
+
 private:
     struct Section
     {
@@ -71,6 +87,8 @@ private:
     QString m_path;
     Access m_access;
     QVector<Section> m_sections; // in-memory copy
+    bool m_bom = false;          // the loaded file began with a byte-order mark, kept by WriteBack
+    bool m_recognisable = true;
 };
 
 namespace Profile {

@@ -72,6 +72,11 @@ ReadOnlyDir::ReadOnlyDir(const QString &dir)
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+QString ReadOnlyDir::reason() const
+{
+    return m_mode == Immutable ? QStringLiteral("Operation not permitted") : QStringLiteral("Permission denied");
+}
+
 ReadOnlyDir::~ReadOnlyDir()
 {
     if (m_mode == Immutable)

@@ -42,6 +42,8 @@ public:
     explicit ReadOnlyDir(const QString &dir);
     ~ReadOnlyDir();
     bool ok() const { return m_mode != None; }
+    // What the system says to a new file there.
+    QString reason() const;
 
 private:
     enum Mode { None, Immutable, Permissions };

@@ -362,8 +362,9 @@ void TestMainWindow::delete_refusedWrite_reportsAndKeepsList()
     w->BitBtn2Click();
     QCOMPARE(m_user->asked.size(), 2);
     QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::Error);
-    QCOMPARE(m_user->asked.at(1).text,
-             QStringLiteral("Unable to write to ") + Platform::DataFile(QStringLiteral("examres.ini")));
+    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Unable to write to ") +
+                                           Platform::DataFile(QStringLiteral("examres.ini")) + QStringLiteral(". ") +
+                                           readOnly.reason());
     QCOMPARE(w->StringGrid1->rowCount(), 3);
     QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
 }

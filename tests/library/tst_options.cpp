@@ -445,7 +445,7 @@ void TestOptions::ok_writeFailure_reportedAndClosed()
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
     QCOMPARE(user.asked.size(), 1);
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
-    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")));
+    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + readOnly.reason());
 }
 
 void TestOptions::cancel_keepsEditsUntilNextOpening()
