@@ -346,8 +346,15 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
+    LabelLibrary = new QLabel(this);
+    LabelLibrary->setObjectName(QStringLiteral("LabelLibrary"));
+    LabelLibrary->setTextFormat(Qt::PlainText);
+    LabelLibrary->setWordWrap(true);
+    LabelLibrary->setVisible(false);
+
     auto *form = new QVBoxLayout(this);
     form->setContentsMargins(8, 8, 8, 8);
+    form->addWidget(LabelLibrary);
     form->addWidget(PageControl1, 1);
     form->addLayout(buttons);
 
@@ -360,7 +367,7 @@ Tfrm_options::Tfrm_options(QWidget *parent)
 
     // The dialog keeps its designed size unless the system font needs more.
     ensurePolished();
-    setFixedSize(sizeHint().expandedTo(QSize(314, 239)));
+    fitSize();
 
     // "activated" comes from the user only, so a selection made while
     // loading does not refill the range lists behind LoadSettings' back.
@@ -408,9 +415,22 @@ void Tfrm_options::LoadOptions()
     LoadSettings();
 }
 
+void Tfrm_options::fitSize() { setFixedSize(sizeHint().expandedTo(QSize(314, 239))); }
+
 void Tfrm_options::LoadModuleList()
 {
-    m_modulesModel->setStringList(Modules::ListModuleNames(Modules::LibraryPath()));
+    const QString path = Modules::LibraryPath();
+    const QString problem = Modules::LibraryProblem(path);
+    m_libraryUnreadable = !problem.isEmpty();
+    LabelLibrary->setText(m_libraryUnreadable ? QStringLiteral("The Module library could not be read (%1). The Module "
+                                                               "and range choices stored in the options are kept.")
+                                                    .arg(problem)
+                                              : QString());
+    if (LabelLibrary->isVisibleTo(this) != m_libraryUnreadable) {
+        LabelLibrary->setVisible(m_libraryUnreadable);
+        fitSize();
+    }
+    m_modulesModel->setStringList(m_libraryUnreadable ? QStringList() : Modules::ListModuleNames(path));
     ComboBox1->setCurrentIndex(-1);
     ComboBox4->setCurrentIndex(-1);
 }
@@ -418,6 +438,7 @@ void Tfrm_options::LoadModuleList()
 void Tfrm_options::LoadSettings()
 {
     const Settings::Record record = Settings::Read(Settings::ConfigPath());
+    m_loaded = record;
     Edit1->setText(record.training.NumOfEl);
     Edit3->setText(record.TimerMSec);
     SelectModule(Page::Training, record.training.ModuleName);
@@ -476,6 +497,12 @@ Settings::Record Tfrm_options::CurrentRecord() const
     record.IfNoTimeLimit = UnlimitedTime();
     record.IfShowNum = ShowSerialNumber();
     record.exam = CurrentPage(Page::Exam);
+    if (m_libraryUnreadable) {
+        record.training.ModuleName = m_loaded.training.ModuleName;
+        record.training.range = m_loaded.training.range;
+        record.exam.ModuleName = m_loaded.exam.ModuleName;
+        record.exam.range = m_loaded.exam.range;
+    }
     return record;
 }
 

@@ -106,6 +106,8 @@ public:
     QComboBox *ComboBox4 = nullptr, *ComboBox5 = nullptr, *ComboBox6 = nullptr;
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
+    // Says that the Module library could not be read; shown only then.
+    QLabel *LabelLibrary = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -123,6 +125,7 @@ private:
     };
 
     void LoadModuleList();
+    void fitSize();
     void LoadSettings();
     void FillRangeLists(Page page);
     void SelectModule(Page page, const QString &storedName);
@@ -135,4 +138,9 @@ private:
     PageControls m_training;
     PageControls m_exam;
     QStringListModel *m_modulesModel = nullptr; // shared by both Module lists
+    // The library could not be read at the last load: OK then keeps the
+    // Module and range choices stored in config.ini instead of the empty
+    // lists it shows.
+    bool m_libraryUnreadable = false;
+    Settings::Record m_loaded; // as config.ini held it at the last load
 };

@@ -87,6 +87,11 @@ QStringList ListModuleNames(const QString &path)
     return names;
 }
 
+QString LibraryProblem(const QString &path)
+{
+    return ProfileFile(path, ProfileFile::Access::Direct).ReadProblem();
+}
+
 Module ReadModule(const QString &path, const QString &name)
 {
     const ProfileFile file(path, ProfileFile::Access::InMemory);

@@ -68,6 +68,11 @@ QString LibraryPath();
 // a missing file gives none.
 QStringList ListModuleNames(const QString &path);
 
+// Why the library file can't be used: the system's reason when it exists
+// but can't be read, a word on its content when it holds nothing this
+// program recognises as Modules; empty when it can be used (or is missing).
+QString LibraryProblem(const QString &path);
+
 // The Elements of one Module from a fresh in-memory read of the file, so
 // a Data value of any length comes back whole. A missing file, Module or
 // Data key gives none. Raises AppError when the file exists but can't be

@@ -72,6 +72,25 @@ ReadOnlyDir::ReadOnlyDir(const QString &dir)
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+TmpfsMount::TmpfsMount(const QString &dir, const QString &options)
+    : m_dir(dir)
+{
+    m_mounted = runQuietly(QStringLiteral("mount"),
+                           {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
+                            QStringLiteral("tmpfs"), dir}) == 0;
+}
+
+TmpfsMount::~TmpfsMount()
+{
+    if (m_mounted)
+        runQuietly(QStringLiteral("umount"), {m_dir});
+}
+
+bool TmpfsMount::remount(const QString &options)
+{
+    return runQuietly(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,") + options, m_dir}) == 0;
+}
+
 QString ReadOnlyDir::reason() const
 {
     return m_mode == Immutable ? QStringLiteral("Operation not permitted") : QStringLiteral("Permission denied");

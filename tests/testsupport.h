@@ -33,6 +33,21 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Mounts a small tmpfs on a directory for the object's life, where the
+// system allows it (root). ok() tells whether it took effect.
+class TmpfsMount
+{
+public:
+    TmpfsMount(const QString &dir, const QString &options);
+    ~TmpfsMount();
+    bool ok() const { return m_mounted; }
+    bool remount(const QString &options);
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+};
+
 // Makes a directory refuse new files, for root too (the immutable
 // attribute where the file system has it, else permission bits); undone
 // when the object goes. ok() tells whether it took effect.

@@ -71,6 +71,8 @@ private Q_SLOTS:
     void ok_writeFailure_reportedAndClosed();
     void cancel_keepsEditsUntilNextOpening();
     void badInput_loadsAndChangesNoFile();
+    void unusableLibrary_saidAndChoicesKept_data();
+    void unusableLibrary_saidAndChoicesKept();
 };
 
 void TestOptions::form_captionSizeAndTexts()
@@ -510,6 +512,45 @@ void TestOptions::badInput_loadsAndChangesNoFile()
     QCOMPARE(d.ElementAt(Page::Training, 1), QString());
     QCOMPARE(dir.read(lit("modules.ini")), modules);
     QCOMPARE(dir.read(lit("config.ini")), config);
+}
+
+void TestOptions::unusableLibrary_saidAndChoicesKept_data()
+{
+    QTest::addColumn<QByteArray>("modules");
+    QTest::newRow("binary junk") << QByteArray::fromHex("00ff13375b0d0a00fe5d3d");
+    QTest::newRow("utf-16 with its mark") << QByteArray::fromHex("fffe5b0041005d000d000a0044003d0061000d000a00");
+    QTest::newRow("one long line") << QByteArray(200000, 'a');
+}
+
+void TestOptions::unusableLibrary_saidAndChoicesKept()
+{
+    QFETCH(QByteArray, modules);
+    TestDataDir dir;
+    TestUser user;
+    dir.write(lit("modules.ini"), modules);
+    // Written with a byte-order mark, as some editors do.
+    const QByteArray config = "\xEF\xBB\xBF[Test]\r\nTNumOfEl=15\r\nTimerMSec=6000\r\nTMName=Alpha\r\nTDiapFrom=b\r\n"
+                              "TDiapTo=c\r\nIfexec=1\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n\r\n[Exam]\r\nENumOfEl=20\r\n"
+                              "EMName=Beta\r\nEDiapFrom=x\r\nEDiapTo=y\r\n";
+    dir.write(lit("config.ini"), config);
+    Tfrm_options d;
+    user.scripts.push_back([](QDialog *dialog) {
+        QVERIFY(options(dialog)->LabelLibrary->isVisible());
+        QVERIFY(options(dialog)->LabelLibrary->text().startsWith(lit("The Module library could not be read (")));
+        QTest::mouseClick(options(dialog)->BitBtn1, Qt::LeftButton);
+    });
+    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
+    QVERIFY(user.asked.isEmpty());
+    QCOMPARE(d.NumberOfElementsText(Page::Training), lit("15"));
+    QCOMPARE(d.ComboBox1->count(), 0);
+    // OK wrote the same values back: the Module and range choices stayed.
+    QCOMPARE(dir.read(lit("config.ini")), config);
+    QCOMPARE(dir.read(lit("modules.ini")), modules);
+
+    dir.write(lit("modules.ini"), Library);
+    d.LoadOptions();
+    QVERIFY(!d.LabelLibrary->isVisibleTo(&d));
+    QCOMPARE(range(d, Page::Training), lit("Alpha 3 1..2"));
 }
 
 QTEST_MAIN(TestOptions)

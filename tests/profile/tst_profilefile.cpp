@@ -35,6 +35,8 @@ private Q_SLOTS:
     void listSections_cutNeverSplitsACharacter();
     void failedWrites_data();
     void failedWrites();
+    void failedWrites_systemReason_data();
+    void failedWrites_systemReason();
     void inMemoryOpen_ofDirectory_fails();
     void badInput_noCrash_data();
     void badInput_noCrash();
@@ -432,6 +434,62 @@ void TestProfileFile::failedWrites()
         // The copy stays as it was.
         QCOMPARE(target.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("v"));
     }
+}
+
+void TestProfileFile::failedWrites_systemReason_data()
+{
+    QTest::addColumn<QString>("mountOptions");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << QStringLiteral("size=64k") << QStringLiteral("No space left on device");
+    QTest::newRow("read-only mount") << QStringLiteral("ro,size=64k") << QStringLiteral("Read-only file system");
+}
+
+void TestProfileFile::failedWrites_systemReason()
+{
+    QFETCH(QString, mountOptions);
+    QFETCH(QString, reason);
+    TestDataDir dir;
+    const QString mountPoint = dir.path(QStringLiteral("mnt"));
+    QDir().mkdir(mountPoint);
+    TmpfsMount mount(mountPoint, QStringLiteral("size=64k"));
+    if (!mount.ok())
+        QSKIP("no tmpfs can be mounted here");
+    const QString path = mountPoint + QStringLiteral("/r.ini");
+    const QByteArray before("[A]\r\nk=1\r\n");
+    QFile::remove(path);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+    }
+    const bool readOnly = mountOptions.startsWith(QLatin1String("ro"));
+    if (readOnly) {
+        QVERIFY(mount.remount(mountOptions));
+    } else {
+        QFile fill(mountPoint + QStringLiteral("/fill"));
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        while (fill.write(QByteArray(4096, 'f')) > 0 && fill.flush()) {
+        }
+    }
+    ProfileFile direct(path, Access::Direct);
+    try {
+        direct.WriteText(QStringLiteral("A"), QStringLiteral("k"), QString(20000, QLatin1Char('v')));
+        QFAIL("the write did not fail");
+    } catch (const AppError &e) {
+        QCOMPARE(e.text(), QStringLiteral("Unable to write to ") + path + QStringLiteral(". ") + reason);
+    }
+    ProfileFile memory(path, Access::InMemory);
+    memory.WriteText(QStringLiteral("A"), QStringLiteral("k"), QString(20000, QLatin1Char('v')));
+    try {
+        memory.WriteBack();
+        QFAIL("WriteBack did not fail");
+    } catch (const AppError &e) {
+        QCOMPARE(e.text(), QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ") + reason);
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), readOnly ? 1 : 2);
 }
 
 void TestProfileFile::inMemoryOpen_ofDirectory_fails()
