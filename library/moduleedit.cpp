@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace ModuleEdit {
 namespace {
@@ -14,6 +15,36 @@ namespace {
 bool isBreak(char16_t c)
 {
     return c == u'\n' || c == u'\r' || c == u'\u2029' || c == u'\u2028';
+}
+
+// Windows-1252 differs from Latin-1 in 0x80..0x9F only; its five unused
+// places keep the control character of the same number.
+QString fromWindows1252(QByteArrayView bytes)
+{
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        out[i] = c >= 0x80 && c < 0xA0 ? high[c - 0x80] : char16_t(c);
+    }
+    return text;
+}
+
+QString decodeTextFile(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE)(bytes.sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE)(bytes.sliced(2));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.sliced(3));
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    return fromWindows1252(bytes);
 }
 
 QString fileReason(const QFileDevice &file, const QString &path)
@@ -82,11 +113,7 @@ QString MemoText(const QStringList &lines, qsizetype maxParagraphs)
 
 QStringList FileLines(const QByteArray &content)
 {
-    QByteArrayView bytes(content);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    const QString text = QString::fromUtf8(bytes);
-    QStringList lines = TextLines(text);
+    QStringList lines = TextLines(decodeTextFile(content));
     // A break at the end closes the last line rather than opening another.
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();

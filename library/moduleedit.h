@@ -29,8 +29,10 @@ QStringList TextLines(QStringView text);
 // show and edit as lines of their own.
 QString MemoText(const QStringList &lines, qsizetype maxParagraphs = 20000);
 
-// The lines of a text file's content: decoded as UTF-8 (a byte-order mark
-// is dropped; bytes that are not UTF-8 become replacement characters), then
+// The lines of a text file's content, decoded by what it looks like: with
+// a UTF-16 byte-order mark as UTF-16; with a UTF-8 mark, or when it is
+// valid UTF-8, as UTF-8; otherwise as Windows-1252, the code page of word
+// lists saved on older Windows machines. Any mark is dropped. The text is
 // split as TextLines, except that a break at the very end adds no empty line.
 QStringList FileLines(const QByteArray &content);
 

@@ -112,7 +112,10 @@ void TestEditor::fileLines_data()
     QTest::newRow("mixed, empty lines kept") << QByteArray("a\r\rb\n\r\nc\r\n") << QStringList{"a", "", "b", "", "c"};
     QTest::newRow("blank line") << QByteArray(" \n") << QStringList{" "};
     QTest::newRow("byte-order mark, UTF-8") << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\n") << lines("été");
-    QTest::newRow("not UTF-8") << QByteArray("a\xFF\xFE\nb") << QStringList{QStringLiteral("a\uFFFD\uFFFD"), "b"};
+    QTest::newRow("not UTF-8: Windows-1252")
+        << QByteArray("caf\xE9\r\n\x80 \x93x\x94\r\n") << QStringList{QStringLiteral("café"), QStringLiteral("€ “x”")};
+    QTest::newRow("UTF-16LE with its mark") << QByteArray::fromHex("fffe6100e9000d000a00620000d800dc") << QStringList{QStringLiteral("aé"), QStringLiteral("b\U00010000")};
+    QTest::newRow("UTF-16BE with its mark") << QByteArray::fromHex("feff006100e9000a0062") << lines("aé|b");
     QTest::newRow("empty") << QByteArray() << QStringList();
 }
 
