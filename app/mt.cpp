@@ -2,6 +2,7 @@
 // which shows the main window maximized.
 
 #include "platform/dialogs.h"
+#include "app/displaycheck.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
@@ -33,24 +34,17 @@ public:
     }
 };
 
-bool displayAvailable()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty())
-        return true;
-    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    const QString problem = DisplayCheck::Problem();
+    if (!problem.isEmpty()) {
         std::fprintf(stderr,
-                     "Tenacio needs a graphical display, and none was found (DISPLAY is not set).\n"
+                     "Tenacio needs a graphical display. %s\n"
                      "Start it inside a desktop session, or under a virtual display:\n"
                      "    xvfb-run -a %s\n",
-                     argc > 0 ? argv[0] : "tenacio");
+                     problem.toLocal8Bit().constData(), argc > 0 ? argv[0] : "tenacio");
         return 2;
     }
     Application app(argc, argv);
