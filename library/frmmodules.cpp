@@ -241,6 +241,9 @@ void Tfrm_modules::BitBtn1Click()
             name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
             if (!CheckModuleName(name))
                 return;
+            // What the user typed or loaded stays with the Module it was
+            // shown for before the memo is emptied for the new one.
+            commit();
             Memo1->clear();
             {
                 const QSignalBlocker blocker(ComboBox1);
