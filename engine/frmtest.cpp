@@ -436,8 +436,18 @@ bool Tfrm_test::FormCloseQuery()
         Timer1->stop();
         return true;
     }
+    // While the question is open the run stands still: ticks do nothing,
+    // and the time it is open is taken out of the presentation, so that it
+    // counts neither in the run's Time and Koeff nor towards the pace check
+    // and the Exam's limit. Moving the start forward by the pause does
+    // that; the current Element's own ticks are not counted meanwhile.
     m_asking = true;
-    const auto resume = qScopeGuard([this] { m_asking = false; });
+    const quint32 askedAt = Platform::TickCount();
+    const auto resume = qScopeGuard([this, askedAt] {
+        m_asking = false;
+        if (m_host && Phase == 1 && !PresentationDone)
+            m_host->runState().StartTick += Platform::TickCount() - askedAt;
+    });
     const bool stop = Dialogs::Confirm(this, QStringLiteral("Stop test?"));
     if (stop)
         Timer1->stop();

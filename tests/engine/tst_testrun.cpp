@@ -192,6 +192,8 @@ private Q_SLOTS:
     void exam_timeLimit();
     void stop_data();
     void stop();
+    void stopRefused_pauseLeftOut_data();
+    void stopRefused_pauseLeftOut();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
     void screenReader_toldElementAndCounter_data();
@@ -659,6 +661,62 @@ void TestTestRun::stop()
     QVERIFY(!s.user.opened.contains(s.report()));
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     QCOMPARE(s.run().TestMode, 2);
+}
+
+void TestTestRun::stopRefused_pauseLeftOut_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<quint32>("pause");
+    QTest::addColumn<quint32>("time"); // of the presentation, without the pause
+    QTest::addColumn<QString>("timeText");
+    // Past the Exam's limit of 120 s.
+    QTest::newRow("exam") << "Exam1" << QStringList{} << 200000u << 63000u << "0:1:3";
+    // Past the pace check, which ends a run of two Elements at 24 s.
+    QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=2", "Ifexec=0"} << 30000u << 12000u << "0:0:12";
+}
+
+// "Stop test?" answered with Cancel: the time it was open is no part of the run.
+void TestTestRun::stopRefused_pauseLeftOut()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(quint32, pause);
+    QFETCH(quint32, time);
+    QFETCH(QString, timeText);
+    Session s(config);
+    const bool exam = menu == QLatin1String("Exam1");
+    quint32 launched = 0;
+    QList<TestUser::Script> nested;
+    if (exam)
+        nested << solveExercises();
+    s.script(
+        [&](Tfrm_test *t) {
+            launched = s.run().StartTick;
+            s.tick();
+            s.user.onAsk = [&](const TestUser::Asked &) { s.tick(pause); };
+            s.user.answers.push_back(Answer::Cancel);
+            QTest::keyClick(t, Qt::Key_Escape);
+            s.user.onAsk = nullptr;
+            s.tick(); // the run goes on
+            QVERIFY(t->isVisible());
+            QVERIFY(!t->PresentationDone);
+            if (exam)
+                s.presentExam(3000);
+            else
+                s.presentTimed();
+            QCOMPARE(s.run().EndTick - launched, time + pause);
+            QCOMPARE(s.run().EndTick - s.run().StartTick, time);
+            s.answerAll();
+        },
+        nested);
+    if (exam)
+        s.forms.frm_main->Exam1Click();
+    else
+        s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QVERIFY(s.user.opened.contains(s.report()));
+    QVERIFY(s.stored(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
 }
 
 void TestTestRun::exercisesCancelled_endRun()
