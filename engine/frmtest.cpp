@@ -59,6 +59,8 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     // The Element stands on a light background of its own, so that its
     // black-to-grey fade reads the same under any palette.
     Label2 = new QLabel(this);
+    // An Element is shown as it was typed, never taken for markup.
+    Label2->setTextFormat(Qt::PlainText);
     QFont elementFont(QStringLiteral("Arial"));
     elementFont.setStyleHint(QFont::SansSerif);
     elementFont.setPixelSize(40);

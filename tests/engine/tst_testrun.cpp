@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
@@ -196,6 +197,8 @@ private Q_SLOTS:
     void stopRefused_pauseLeftOut();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void markup_shownAsText_data();
+    void markup_shownAsText();
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
@@ -754,6 +757,47 @@ void TestTestRun::answerBox_refusesComma()
     });
     s.forms.frm_main->est21Click();
     QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::markup_shownAsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty paragraph") << "<p>";
+    QTest::newRow("bold") << "<b>bold</b>";
+    QTest::newRow("line break") << "x<br>y";
+    QTest::newRow("entity") << "&lt;";
+}
+
+// Texts from a file or from the user are shown as they are, never as
+// markup: an Element in the runner, and a name in every kind of box.
+void TestTestRun::markup_shownAsText()
+{
+    QFETCH(QString, text);
+    // All of the text on one line: markup would show less of it, or more lines.
+    const auto showsWhole = [](const QLabel *label, const QString &whole, const QSize &size) {
+        const QFontMetrics metrics(label->font());
+        return label->text() == whole && size.width() >= metrics.horizontalAdvance(whole)
+               && size.height() < 2 * metrics.height();
+    };
+    Session s({"TMName=Tags", "TDiapFrom=" + text, "TDiapTo=" + text, "TNumOfEl=2", "Ifexec=0"});
+    s.dir.write(QStringLiteral("modules.ini"), "[Tags]\r\nData=" + text.toUtf8() + "\r\n\r\n");
+    s.forms.frm_options->LoadOptions();
+    s.script([&](Tfrm_test *t) {
+        QVERIFY(showsWhole(t->Label2, text, t->Label2->size()));
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(s.user.opened.contains(s.t()));
+
+    const QString question = QStringLiteral("Delete ") + text + QLatin1Char('?');
+    for (const Kind kind : {Kind::Message, Kind::Confirm, Kind::StartPrompt, Kind::Error}) {
+        const std::unique_ptr<QMessageBox> box = Dialogs::MakeBox(kind, QStringLiteral("Confirm"), question, nullptr);
+        bool shown = false;
+        for (const QLabel *label : box->findChildren<QLabel *>())
+            shown = shown || showsWhole(label, question, label->sizeHint());
+        QVERIFY2(shown, qPrintable(QStringLiteral("box kind %1").arg(int(kind))));
+    }
 }
 
 void TestTestRun::screenReader_toldElementAndCounter_data()
