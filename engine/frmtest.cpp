@@ -59,6 +59,8 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     // The Element stands on a light background of its own, so that its
     // black-to-grey fade reads the same under any palette.
     Label2 = new QLabel(this);
+    // An Element is shown as it was typed, never taken for markup.
+    Label2->setTextFormat(Qt::PlainText);
     QFont elementFont(QStringLiteral("Arial"));
     elementFont.setStyleHint(QFont::SansSerif);
     elementFont.setPixelSize(40);
@@ -436,8 +438,18 @@ bool Tfrm_test::FormCloseQuery()
         Timer1->stop();
         return true;
     }
+    // While the question is open the run stands still: ticks do nothing,
+    // and the time it is open is taken out of the presentation, so that it
+    // counts neither in the run's Time and Koeff nor towards the pace check
+    // and the Exam's limit. Moving the start forward by the pause does
+    // that; the current Element's own ticks are not counted meanwhile.
     m_asking = true;
-    const auto resume = qScopeGuard([this] { m_asking = false; });
+    const quint32 askedAt = Platform::TickCount();
+    const auto resume = qScopeGuard([this, askedAt] {
+        m_asking = false;
+        if (m_host && Phase == 1 && !PresentationDone)
+            m_host->runState().StartTick += Platform::TickCount() - askedAt;
+    });
     const bool stop = Dialogs::Confirm(this, QStringLiteral("Stop test?"));
     if (stop)
         Timer1->stop();

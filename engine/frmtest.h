@@ -63,14 +63,16 @@ public:
     bool Edit1KeyPress(QChar key);
     // Whether the window may close: without a question once the run has
     // ended (RunStatus 2, CloseWithoutAsking), else after "Stop test?".
-    // The timer stops when the close is accepted.
+    // The timer stops when the close is accepted. The time the question is
+    // open in the presentation phase is left out of the run (StartTick
+    // moves forward by it).
     bool FormCloseQuery();
 
     // Every close (Cancel, Esc, the close box, the runner's own) passes
     // FormCloseQuery.
     void done(int result) override;
 
-    // Whether "Stop test?" is open; the presentation waits meanwhile.
+    // Whether "Stop test?" is open; the run stands still meanwhile.
     bool Asking() const { return m_asking; }
 
     // Shows a window modally in front of the runner (the exercises, the

@@ -66,8 +66,12 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("Elements"));
     Memo1->setAccessibleDescription(QStringLiteral("The Elements of the Module, one per line"));
+    // Long lines wrap at the memo's edge, anywhere in the line. Wrapping at
+    // word boundaries takes time that grows with the square of a line
+    // without any: a list of 800,000 characters pasted or loaded as one
+    // line took tens of seconds to show and as long again for each key.
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setWordWrapMode(QTextOption::WrapAnywhere);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setReadOnly(true);
@@ -241,6 +245,9 @@ void Tfrm_modules::BitBtn1Click()
             name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
             if (!CheckModuleName(name))
                 return;
+            // What the user typed or loaded stays with the Module it was
+            // shown for before the memo is emptied for the new one.
+            commit();
             Memo1->clear();
             {
                 const QSignalBlocker blocker(ComboBox1);

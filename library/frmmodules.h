@@ -37,7 +37,9 @@ public:
     // True when the name may be used for a new Module; otherwise shows
     // "Name already exists !" and returns false.
     bool CheckModuleName(const QString &name);
-    void BitBtn1Click(); // "+"
+    // "+": asks for a name; an accepted one commits the memo to the Module
+    // shown until now, then adds the new Module, empty, and shows it.
+    void BitBtn1Click();
     void BitBtn2Click(); // "-"
     void BitBtn4Click(); // "Load..."
     void BitBtn5Click(); // "Save..."

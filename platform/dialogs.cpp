@@ -59,14 +59,44 @@ protected:
 
 void SetHandler(Handler *handler) { g_handler = handler; }
 
+std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QString &text, QWidget *parent)
+{
+    std::unique_ptr<QMessageBox> box;
+    switch (kind) {
+    case Kind::Message:
+        box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, QString(), QMessageBox::Ok, parent);
+        break;
+    case Kind::Confirm:
+        box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(),
+                                            QMessageBox::Ok | QMessageBox::Cancel, parent);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Kind::StartPrompt: {
+        box = std::make_unique<StartBox>(QMessageBox::Question, title, QString(), QMessageBox::Ok, parent);
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        box->setDefaultButton(qobject_cast<QPushButton *>(ok));
+        box->setEscapeButton(ok); // Esc presses OK too
+        break;
+    }
+    case Kind::Error:
+        box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, QString(), QMessageBox::Ok, parent);
+        break;
+    }
+    // The format first: a text that looks like markup would otherwise be
+    // taken for it.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    return box;
+}
+
 void ShowMessage(QWidget *parent, const QString &text)
 {
     if (g_handler) {
         g_handler->ask(Kind::Message, appTitle(), text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, parent);
-    box.exec();
+    MakeBox(Kind::Message, appTitle(), text, parent)->exec();
 }
 
 bool Confirm(QWidget *parent, const QString &text)
@@ -74,10 +104,7 @@ bool Confirm(QWidget *parent, const QString &text)
     const QString title = QStringLiteral("Confirm");
     if (g_handler)
         return g_handler->ask(Kind::Confirm, title, text) == Answer::Ok;
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return MakeBox(Kind::Confirm, title, text, parent)->exec() == QMessageBox::Ok;
 }
 
 Answer AskToStart(QWidget *parent, const QString &text)
@@ -85,14 +112,11 @@ Answer AskToStart(QWidget *parent, const QString &text)
     const QString title = QStringLiteral("Confirm");
     if (g_handler)
         return g_handler->ask(Kind::StartPrompt, title, text);
-    StartBox box(QMessageBox::Question, title, text, QMessageBox::Ok, parent);
-    QAbstractButton *ok = box.button(QMessageBox::Ok);
-    box.setDefaultButton(qobject_cast<QPushButton *>(ok));
-    box.setEscapeButton(ok); // Esc presses OK too
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = MakeBox(Kind::StartPrompt, title, text, parent);
+    box->exec();
     // The close box of a box with one button also reports that button;
     // only a press of OK (by mouse, Enter or Esc) starts.
-    return box.closedByFrame ? Answer::Closed : Answer::Ok;
+    return static_cast<StartBox *>(box.get())->closedByFrame ? Answer::Closed : Answer::Ok;
 }
 
 void ShowError(QWidget *parent, const QString &text)
@@ -101,8 +125,7 @@ void ShowError(QWidget *parent, const QString &text)
         g_handler->ask(Kind::Error, appTitle(), text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, appTitle(), text, QMessageBox::Ok, parent);
-    box.exec();
+    MakeBox(Kind::Error, appTitle(), text, parent)->exec();
 }
 
 QString OpenFileName(QWidget *parent, const QString &filter)

@@ -8,8 +8,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace Dialogs {
@@ -31,6 +33,11 @@ bool Confirm(QWidget *parent, const QString &text);
 Answer AskToStart(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
+
+// The box that shows a message or question of `kind` when no handler
+// answers: its icon and buttons, and the text as plain text, never markup,
+// since it may carry a name, an Element or a path.
+std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QString &text, QWidget *parent);
 
 QString OpenFileName(QWidget *parent, const QString &filter);
 QString SaveFileName(QWidget *parent, const QString &filter);

@@ -37,7 +37,10 @@ void fixColumns(QHeaderView *header, int count, int width)
 // `columnSpan` columns.
 QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan)
 {
-    auto *value = new QLabel(QStringLiteral("0"), parent);
+    auto *value = new QLabel(parent);
+    // A reopened run's values come from its file: shown as they are written.
+    value->setTextFormat(Qt::PlainText);
+    value->setText(QStringLiteral("0"));
     auto *line = new QHBoxLayout;
     line->setSpacing(0);
     line->addWidget(caption);

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
@@ -192,8 +193,12 @@ private Q_SLOTS:
     void exam_timeLimit();
     void stop_data();
     void stop();
+    void stopRefused_pauseLeftOut_data();
+    void stopRefused_pauseLeftOut();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void markup_shownAsText_data();
+    void markup_shownAsText();
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
@@ -661,6 +666,62 @@ void TestTestRun::stop()
     QCOMPARE(s.run().TestMode, 2);
 }
 
+void TestTestRun::stopRefused_pauseLeftOut_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<quint32>("pause");
+    QTest::addColumn<quint32>("time"); // of the presentation, without the pause
+    QTest::addColumn<QString>("timeText");
+    // Past the Exam's limit of 120 s.
+    QTest::newRow("exam") << "Exam1" << QStringList{} << 200000u << 63000u << "0:1:3";
+    // Past the pace check, which ends a run of two Elements at 24 s.
+    QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=2", "Ifexec=0"} << 30000u << 12000u << "0:0:12";
+}
+
+// "Stop test?" answered with Cancel: the time it was open is no part of the run.
+void TestTestRun::stopRefused_pauseLeftOut()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(quint32, pause);
+    QFETCH(quint32, time);
+    QFETCH(QString, timeText);
+    Session s(config);
+    const bool exam = menu == QLatin1String("Exam1");
+    quint32 launched = 0;
+    QList<TestUser::Script> nested;
+    if (exam)
+        nested << solveExercises();
+    s.script(
+        [&](Tfrm_test *t) {
+            launched = s.run().StartTick;
+            s.tick();
+            s.user.onAsk = [&](const TestUser::Asked &) { s.tick(pause); };
+            s.user.answers.push_back(Answer::Cancel);
+            QTest::keyClick(t, Qt::Key_Escape);
+            s.user.onAsk = nullptr;
+            s.tick(); // the run goes on
+            QVERIFY(t->isVisible());
+            QVERIFY(!t->PresentationDone);
+            if (exam)
+                s.presentExam(3000);
+            else
+                s.presentTimed();
+            QCOMPARE(s.run().EndTick - launched, time + pause);
+            QCOMPARE(s.run().EndTick - s.run().StartTick, time);
+            s.answerAll();
+        },
+        nested);
+    if (exam)
+        s.forms.frm_main->Exam1Click();
+    else
+        s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QVERIFY(s.user.opened.contains(s.report()));
+    QVERIFY(s.stored(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
+}
+
 void TestTestRun::exercisesCancelled_endRun()
 {
     Session s({"TNumOfEl=2"});
@@ -696,6 +757,47 @@ void TestTestRun::answerBox_refusesComma()
     });
     s.forms.frm_main->est21Click();
     QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::markup_shownAsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty paragraph") << "<p>";
+    QTest::newRow("bold") << "<b>bold</b>";
+    QTest::newRow("line break") << "x<br>y";
+    QTest::newRow("entity") << "&lt;";
+}
+
+// Texts from a file or from the user are shown as they are, never as
+// markup: an Element in the runner, and a name in every kind of box.
+void TestTestRun::markup_shownAsText()
+{
+    QFETCH(QString, text);
+    // All of the text on one line: markup would show less of it, or more lines.
+    const auto showsWhole = [](const QLabel *label, const QString &whole, const QSize &size) {
+        const QFontMetrics metrics(label->font());
+        return label->text() == whole && size.width() >= metrics.horizontalAdvance(whole)
+               && size.height() < 2 * metrics.height();
+    };
+    Session s({"TMName=Tags", "TDiapFrom=" + text, "TDiapTo=" + text, "TNumOfEl=2", "Ifexec=0"});
+    s.dir.write(QStringLiteral("modules.ini"), "[Tags]\r\nData=" + text.toUtf8() + "\r\n\r\n");
+    s.forms.frm_options->LoadOptions();
+    s.script([&](Tfrm_test *t) {
+        QVERIFY(showsWhole(t->Label2, text, t->Label2->size()));
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(s.user.opened.contains(s.t()));
+
+    const QString question = QStringLiteral("Delete ") + text + QLatin1Char('?');
+    for (const Kind kind : {Kind::Message, Kind::Confirm, Kind::StartPrompt, Kind::Error}) {
+        const std::unique_ptr<QMessageBox> box = Dialogs::MakeBox(kind, QStringLiteral("Confirm"), question, nullptr);
+        bool shown = false;
+        for (const QLabel *label : box->findChildren<QLabel *>())
+            shown = shown || showsWhole(label, question, label->sizeHint());
+        QVERIFY2(shown, qPrintable(QStringLiteral("box kind %1").arg(int(kind))));
+    }
 }
 
 void TestTestRun::screenReader_toldElementAndCounter_data()

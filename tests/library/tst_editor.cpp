@@ -87,7 +87,7 @@ private Q_SLOTS:
     void emptyLibrary();
     void refusedName_data();
     void refusedName();
-    void addModule_dropsUncommittedEditsAndStoresNewOne();
+    void addModule_keepsWhatEachModuleWasGiven();
     void cancelledPrompt_commitsAndShowsAgain();
     void commit_data();
     void commit();
@@ -197,9 +197,12 @@ void TestEditor::refusedName()
     QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=OsloParis,Rome,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"));
 }
 
-void TestEditor::addModule_dropsUncommittedEditsAndStoresNewOne()
+// The usual flow: add a Module, fill it, add the next, fill that one.
+// Each "+" keeps what the memo held for the Module shown until then.
+void TestEditor::addModule_keepsWhatEachModuleWasGiven()
 {
     Session s;
+    s.dir.write(QStringLiteral("lakes.txt"), "Titicaca\r\nLadoga\r\n");
     const int result = s.open([&] {
         s.type(QStringLiteral("Oslo,"));
         s.nextName(QStringLiteral("Seas"));
@@ -213,10 +216,17 @@ void TestEditor::addModule_dropsUncommittedEditsAndStoresNewOne()
         s.key(Qt::Key_Return);
         s.key(Qt::Key_Return);
         s.type(QStringLiteral(" Red"));
+        s.nextName(QStringLiteral("Lakes"));
+        s.click(s.w->BitBtn1);
+        QCOMPARE(s.w->ShownModuleIndex(), 3);
+        QCOMPARE(s.w->Memo1->toPlainText(), QString());
+        s.user.fileNames.push_back(s.dir.path(QStringLiteral("lakes.txt")));
+        s.click(s.w->BitBtn4);
         QTest::keyClick(s.w->ComboBox1, Qt::Key_Return); // OK is the default button
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(s.file(), Library + "[Seas]\r\nData=Black, Red\r\n\r\n");
+    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"
+                                  "[Seas]\r\nData=Black, Red\r\n\r\n[Lakes]\r\nData=Titicaca,Ladoga\r\n\r\n"));
     QVERIFY(!s.w->HasWorkingCopy());
 }
 
