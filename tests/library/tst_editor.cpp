@@ -95,6 +95,8 @@ private Q_SLOTS:
     void closingWithoutOk_writesNothing();
     void writeFailureAtOk_keepsChanges();
     void unreadableLibrary_closesEditor();
+    void ok_keepsForeignBytesAndMark_data();
+    void ok_keepsForeignBytesAndMark();
     void load();
     void save_data();
     void save();
@@ -357,6 +359,38 @@ void TestEditor::writeFailureAtOk_keepsChanges()
         QVERIFY(!s.w->isVisible());
     });
     QCOMPARE(s.file(), Library + "[Seas]\r\nData=Black\r\n\r\n");
+}
+
+void TestEditor::ok_keepsForeignBytesAndMark_data()
+{
+    // Every Module is shown (and so committed); one gets an Element more.
+    QTest::addColumn<QByteArray>("library");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("Latin-1 and Windows-1251 bytes")
+        << QByteArray("[Gr\xF6\xDF" "e]\r\nData=kl\xE4in,gro\xDF\r\n\r\n[\xD7\xE8\xF1\xEB\xE0]\r\nData=\xEE\xE4\xE8\xED\r\n\r\n")
+        << QByteArray("[Gr\xF6\xDF" "e]\r\nData=kl\xE4in,gro\xDF,new\r\n\r\n[\xD7\xE8\xF1\xEB\xE0]\r\nData=\xEE\xE4\xE8\xED\r\n\r\n");
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b\r\n\r\n[Second]\r\nData=c\r\n\r\n")
+                                     << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b,new\r\n\r\n[Second]\r\nData=c\r\n\r\n");
+}
+
+void TestEditor::ok_keepsForeignBytesAndMark()
+{
+    QFETCH(QByteArray, library);
+    QFETCH(QByteArray, expected);
+    Session s(library);
+    s.open([&] {
+        QCOMPARE(s.items().size(), 2);
+        s.w->ComboBox1->setCurrentIndex(1);
+        s.w->Combobox1OnChange();
+        s.w->ComboBox1->setCurrentIndex(0);
+        s.w->Combobox1OnChange();
+        s.w->Memo1->moveCursor(QTextCursor::End);
+        s.key(Qt::Key_Return);
+        s.type(QStringLiteral("new"));
+        s.click(s.w->BitBtn7);
+    });
+    QVERIFY(s.user.asked.isEmpty());
+    QCOMPARE(s.file(), expected);
 }
 
 void TestEditor::unreadableLibrary_closesEditor()
