@@ -1,10 +1,12 @@
-// The program entry: chooses the data folder, creates the eight windows
-// and runs the event loop, which shows the main window maximized.
+// The program entry: chooses the data folder, gives a new user the starter
+// library, creates the eight windows and runs the event loop, which shows
+// the main window maximized.
 
 #include "platform/dialogs.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
+#include "library/modules.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -65,6 +67,7 @@ int main(int argc, char *argv[])
                                                  qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (!problem.isEmpty())
         Dialogs::ShowError(nullptr, problem);
+    Modules::PlaceStarterLibrary(Modules::LibraryPath());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();

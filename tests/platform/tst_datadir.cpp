@@ -1,4 +1,6 @@
+#include "library/modules.h"
 #include "platform/platform.h"
+#include "profile/profilefile.h"
 #include "tests/testsupport.h"
 
 #include <QDir>
@@ -32,6 +34,9 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+const QStringList StarterNames{QStringLiteral("Two-digit numbers"), QStringLiteral("Three-digit numbers"),
+                               QStringLiteral("Common words")};
+
 } // namespace
 
 class TestDataFolder : public QObject
@@ -44,11 +49,15 @@ private Q_SLOTS:
     void choose();
     void useDataDir_data();
     void useDataDir();
+    void starterLibrary_data();
+    void starterLibrary();
+    void starterLibrary_notBackAfterEveryModuleIsDeleted();
 };
 
 void TestDataFolder::cleanup()
 {
     Platform::SetDataDir(QString());
+    Profile::ClearDirectCache();
 }
 
 void TestDataFolder::choose_data()
@@ -151,6 +160,62 @@ void TestDataFolder::useDataDir()
         QCOMPARE(modeOf(folder), 0700);
         QCOMPARE(modeOf(QFileInfo(folder).path()), 0700); // a missing parent is private too
     }
+}
+
+void TestDataFolder::starterLibrary_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no library yet") << false << QByteArray();
+    QTest::newRow("emptied library: an empty file") << true << QByteArray();
+    QTest::newRow("the user's own library") << true << QByteArray("[Capitals]\r\nData=Paris,Rome\r\n\r\n");
+}
+
+void TestDataFolder::starterLibrary()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, content);
+    TestDataDir dir;
+    if (exists)
+        dir.write(QStringLiteral("modules.ini"), content);
+
+    QCOMPARE(Modules::PlaceStarterLibrary(Modules::LibraryPath()), !exists);
+
+    if (exists) {
+        QCOMPARE(dir.read(QStringLiteral("modules.ini")), content);
+        return;
+    }
+    QCOMPARE(Modules::ListModuleNames(Modules::LibraryPath()), StarterNames);
+    const Modules::Module twoDigits = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(0));
+    QCOMPARE(twoDigits.Elements.size(), 90);
+    QCOMPARE(twoDigits.Elements.text(0), QStringLiteral("10"));
+    // Nothing else is left behind in the folder.
+    QCOMPARE(QDir(dir.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("modules.ini")});
+}
+
+// The user deletes every Module as the editor does (an in-memory copy
+// written back); the next start must not bring the starter library back.
+// Deleting the file itself does.
+void TestDataFolder::starterLibrary_notBackAfterEveryModuleIsDeleted()
+{
+    TestDataDir dir;
+    const QString path = Modules::LibraryPath();
+    QVERIFY(Modules::PlaceStarterLibrary(path));
+    {
+        ProfileFile library(path, ProfileFile::Access::InMemory);
+        QStringList names;
+        library.ListSections(names);
+        QCOMPARE(names, StarterNames);
+        for (const QString &name : names)
+            library.DeleteSection(name);
+        library.WriteBack();
+    }
+    QVERIFY(!Modules::PlaceStarterLibrary(path));
+    QVERIFY(Modules::ListModuleNames(path).isEmpty());
+
+    QVERIFY(QFile::remove(path));
+    QVERIFY(Modules::PlaceStarterLibrary(path));
+    QCOMPARE(Modules::ListModuleNames(path), StarterNames);
 }
 
 QTEST_MAIN(TestDataFolder)
