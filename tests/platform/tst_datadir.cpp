@@ -1,3 +1,4 @@
+#include "app/frmhelp.h"
 #include "library/modules.h"
 #include "platform/platform.h"
 #include "profile/profilefile.h"
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void starterLibrary_data();
     void starterLibrary();
     void starterLibrary_notBackAfterEveryModuleIsDeleted();
+    void about_showsFolderInUse();
 };
 
 void TestDataFolder::cleanup()
@@ -216,6 +219,20 @@ void TestDataFolder::starterLibrary_notBackAfterEveryModuleIsDeleted()
     QVERIFY(QFile::remove(path));
     QVERIFY(Modules::PlaceStarterLibrary(path));
     QCOMPARE(Modules::ListModuleNames(path), StarterNames);
+}
+
+// The About dialog names the folder in use, as plain text that can be
+// selected, whatever characters its name holds.
+void TestDataFolder::about_showsFolderInUse()
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("<b>Ann & Bob</b>"));
+    QVERIFY(QDir().mkpath(folder));
+    Platform::SetDataDir(folder);
+    Tfrm_help about;
+    QCOMPARE(about.Label2->text(), QStringLiteral("Your data is kept in ") + folder + QLatin1Char('/'));
+    QCOMPARE(about.Label2->textFormat(), Qt::PlainText);
+    QVERIFY(about.Label2->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
 }
 
 QTEST_MAIN(TestDataFolder)
