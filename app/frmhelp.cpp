@@ -1,8 +1,10 @@
 #include "app/frmhelp.h"
 
 #include "app/appinfo.h"
+#include "platform/platform.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,12 +15,18 @@ Tfrm_help::Tfrm_help(QWidget *parent)
     Label1 = new QLabel(QStringLiteral("Help is available here - ") + AppInfo::WebAddress, this);
     // The address can be selected and copied with the keyboard too.
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Where this session keeps its files, as a path to copy: plain text, so
+    // a folder name that looks like markup shows as it is.
+    Label2 = new QLabel(this);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setText(QStringLiteral("Your data is kept in ") + QDir::toNativeSeparators(Platform::DataDir()));
+    Label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumSize(93, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    // The text at the top left, OK centred below it; the form's size is the
+    // The texts at the top left, OK centred below them; the form's size is the
     // least the window takes.
     auto *button = new QHBoxLayout;
     button->addStretch();
@@ -28,6 +36,8 @@ Tfrm_help::Tfrm_help(QWidget *parent)
     form->setContentsMargins(48, 24, 24, 26);
     form->setSpacing(0);
     form->addWidget(Label1);
+    form->addSpacing(12);
+    form->addWidget(Label2);
     form->addSpacing(24);
     form->addStretch();
     form->addLayout(button);

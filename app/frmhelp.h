@@ -16,5 +16,6 @@ public:
     ~Tfrm_help() override;
 
     QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr; // the data folder in use
     QPushButton *BitBtn1 = nullptr;
 };

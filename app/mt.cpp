@@ -1,13 +1,17 @@
-// The program entry: creates the eight windows and runs the event loop,
-// which shows the main window maximized.
+// The program entry: chooses the data folder, gives a new user the starter
+// library, creates the eight windows and runs the event loop, which shows
+// the main window maximized.
 
 #include "platform/dialogs.h"
 #include "app/displaycheck.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
+#include "library/modules.h"
+#include "platform/platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -51,6 +55,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tenacio"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tenacio"));
     QApplication::setWindowIcon(ProgramIcon());
+    // Beside the program when its directory can be written, else in the
+    // user's data directory; chosen once, for the whole session.
+    const QString problem = Platform::UseDataDir(QCoreApplication::applicationDirPath(),
+                                                 qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    if (!problem.isEmpty())
+        Dialogs::ShowError(nullptr, problem);
+    Modules::PlaceStarterLibrary(Modules::LibraryPath());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();

@@ -3,6 +3,13 @@
 #include "platform/platform.h"
 #include "profile/profilefile.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+// Outside any namespace, as the resource's initialiser requires.
+static void initStarterResource() { Q_INIT_RESOURCE(starter); }
+
 namespace Modules {
 
 QStringList SplitElements(const QString &data)
@@ -79,6 +86,26 @@ QStringList ElementList::toStringList() const
 }
 
 QString LibraryPath() { return Platform::DataFile(QLatin1String(Platform::ModulesFile)); }
+
+bool PlaceStarterLibrary(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    initStarterResource();
+    QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
+    if (!starter.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = starter.readAll();
+    // Written beside the target under another name, then renamed to it: a
+    // rename never replaces an existing file, so a library that appeared
+    // meanwhile is kept, and a half-written starter library never counts
+    // as the user's.
+    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
+    if (!temp.open() || temp.write(content) != content.size() || !temp.flush())
+        return false;
+    temp.close();
+    return QFile::rename(temp.fileName(), path);
+}
 
 QStringList ListModuleNames(const QString &path)
 {

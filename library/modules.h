@@ -63,6 +63,14 @@ QString JoinElements(const QStringList &lines);
 // The full path of the library file in the data directory.
 QString LibraryPath();
 
+// Gives a new user the starter library (two-digit numbers, three-digit
+// numbers, common words) that the program carries: writes it as path when
+// no file of that name exists. A library that exists is never touched,
+// even one emptied of every Module, which is an existing file; so the
+// starter library comes back only when the file itself is deleted. The
+// file appears whole or not at all. True when it was placed.
+bool PlaceStarterLibrary(const QString &path);
+
 // The Module names in file order, read with direct access: only the names
 // that fit in its 16,384-byte buffer come back (the last may be cut short);
 // a missing file gives none.

@@ -3,9 +3,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 AppError::AppError(const QString &text)
     : std::runtime_error(text.toStdString())
@@ -86,6 +93,67 @@ QString DataDir()
 void SetDataDir(const QString &dir) { g_dataDir = dir; }
 
 QString DataFile(const QString &name) { return DataDir() + name; }
+
+QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome,
+                      const QString &home)
+{
+    QString dir;
+    if (exeDirWritable) {
+        dir = exeDir;
+    } else {
+        // A relative XDG_DATA_HOME is not a valid setting: it counts as unset.
+        const QString base = QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
+        dir = base + QStringLiteral("/tenacio");
+    }
+    dir = QDir::cleanPath(dir);
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+bool MayKeepDataIn(const QString &dir)
+{
+    const QString real = QFileInfo(dir).canonicalFilePath();
+    if (real.isEmpty())
+        return false;
+    if (real == QLatin1String("/usr") || real.startsWith(QLatin1String("/usr/")))
+        return false;
+    return ::access(QFile::encodeName(real).constData(), W_OK | X_OK) == 0;
+}
+
+namespace {
+
+// Makes dir and each missing parent with mode 0700; folders already there
+// keep theirs. Returns an empty text, or the system's reason.
+QString makeFolder(const QString &dir)
+{
+    const QString clean = QDir::cleanPath(dir);
+    for (qsizetype slash = clean.indexOf(QLatin1Char('/'), 1); ; slash = clean.indexOf(QLatin1Char('/'), slash + 1)) {
+        const QString path = slash < 0 ? clean : clean.left(slash);
+        if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
+            return QString::fromLocal8Bit(std::strerror(errno));
+        if (slash < 0)
+            break;
+    }
+    if (!QFileInfo(clean).isDir())
+        return QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    return QString();
+}
+
+} // namespace
+
+QString UseDataDir(const QString &exeDir, const QString &xdgDataHome, const QString &home)
+{
+    const bool beside = MayKeepDataIn(exeDir);
+    const QString dir = ChooseDataDir(exeDir, beside, xdgDataHome, home);
+    SetDataDir(dir);
+    if (beside)
+        return QString();
+    const QString reason = makeFolder(dir);
+    if (reason.isEmpty())
+        return QString();
+    return QStringLiteral("Cannot create the data folder %1. %2").arg(QDir::toNativeSeparators(dir), reason);
+}
 
 bool TryStrToInt(const QString &text, qint32 *value)
 {

@@ -47,11 +47,30 @@ void SetRandomSource(RandomSource *source); // nullptr: the real generator
 QDateTime Now();
 void SetNowSource(std::function<QDateTime()> source);
 
-// The directory of the data files, with its trailing separator: the
-// executable's directory in the program.
+// The directory of the data files, with its trailing separator: the one
+// UseDataDir chose at start-up, else the executable's directory.
 QString DataDir();
 void SetDataDir(const QString &dir); // empty: the executable's directory
 QString DataFile(const QString &name);
+
+// Where the data files live. The executable's directory when the program
+// may keep them there (a build tree, a per-user install, a portable copy);
+// otherwise "tenacio" in the user's data directory: xdgDataHome when it is
+// an absolute path, else home/.local/share. The result ends with "/".
+QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome,
+                      const QString &home);
+
+// Whether the program may keep its data files in dir: the user can make
+// files there, and it is not one of the system's own directories (/usr),
+// which root could write but which hold no user's data.
+bool MayKeepDataIn(const QString &dir);
+
+// Chooses the data directory once, at start-up, with the real answer of
+// MayKeepDataIn for exeDir, makes it when it is missing (mode 0700, parents
+// too) and sets it as DataDir. Returns an empty text, or why the folder
+// could not be made (the directory is set all the same, so each save then
+// reports its own failure).
+QString UseDataDir(const QString &exeDir, const QString &xdgDataHome, const QString &home);
 
 inline const char *const ConfigFile = "config.ini";
 inline const char *const ModulesFile = "modules.ini";

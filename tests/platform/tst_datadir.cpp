@@ -1,0 +1,239 @@
+#include "app/frmhelp.h"
+#include "library/modules.h"
+#include "platform/platform.h"
+#include "profile/profilefile.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include <sys/stat.h>
+
+namespace {
+
+int modeOf(const QString &path)
+{
+    struct stat st{};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QStringList StarterNames{QStringLiteral("Two-digit numbers"), QStringLiteral("Three-digit numbers"),
+                               QStringLiteral("Common words")};
+
+} // namespace
+
+class TestDataFolder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void choose_data();
+    void choose();
+    void useDataDir_data();
+    void useDataDir();
+    void starterLibrary_data();
+    void starterLibrary();
+    void starterLibrary_notBackAfterEveryModuleIsDeleted();
+    void about_showsFolderInUse();
+};
+
+void TestDataFolder::cleanup()
+{
+    Platform::SetDataDir(QString());
+    Profile::ClearDirectCache();
+}
+
+void TestDataFolder::choose_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("xdg");
+    QTest::addColumn<QString>("expected");
+    const QString beside = QStringLiteral("/opt/tenacio/");
+    const QString home = QStringLiteral("/home/ann/.local/share/tenacio/");
+    QTest::newRow("writable, XDG unset") << true << QString() << beside;
+    QTest::newRow("writable, XDG set: stays beside") << true << QStringLiteral("/srv/xdg") << beside;
+    QTest::newRow("read-only, XDG set") << false << QStringLiteral("/srv/xdg") << QStringLiteral("/srv/xdg/tenacio/");
+    QTest::newRow("read-only, XDG with a final /") << false << QStringLiteral("/srv/xdg/") << QStringLiteral("/srv/xdg/tenacio/");
+    QTest::newRow("read-only, XDG unset") << false << QString() << home;
+    QTest::newRow("read-only, XDG relative: ignored") << false << QStringLiteral("xdg") << home;
+}
+
+void TestDataFolder::choose()
+{
+    QFETCH(bool, writable);
+    QFETCH(QString, xdg);
+    QFETCH(QString, expected);
+    QCOMPARE(Platform::ChooseDataDir(QStringLiteral("/opt/tenacio"), writable, xdg, QStringLiteral("/home/ann")),
+             expected);
+}
+
+// The choice with real directories. The program's own folder is a fresh
+// temporary one (writable), /usr/bin (the system's, which root could write
+// too) or a temporary one made read-only where that holds for root.
+void TestDataFolder::useDataDir_data()
+{
+    QTest::addColumn<QString>("exe"); // "temp", "readonly" or a path
+    QTest::addColumn<bool>("xdgSet");
+    QTest::addColumn<QString>("before"); // "" nothing, "folder" a folder of 0750 with a file, "file"
+    QTest::addColumn<bool>("beside");
+    QTest::newRow("build tree: writable program folder") << "temp" << true << "" << true;
+    QTest::newRow("under /usr, XDG set, folder missing") << "/usr/bin" << true << "" << false;
+    QTest::newRow("under /usr, XDG unset, folder missing") << "/usr/bin" << false << "" << false;
+    QTest::newRow("under /usr, folder there: kept as it is") << "/usr/bin" << true << "folder" << false;
+    QTest::newRow("under /usr, a file in the folder's place") << "/usr/bin" << true << "file" << false;
+    QTest::newRow("read-only program folder") << "readonly" << true << "" << false;
+}
+
+void TestDataFolder::useDataDir()
+{
+    QFETCH(QString, exe);
+    QFETCH(bool, xdgSet);
+    QFETCH(QString, before);
+    QFETCH(bool, beside);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString home = root.filePath(QStringLiteral("home"));
+    const QString xdg = root.filePath(QStringLiteral("xdg"));
+    QVERIFY(QDir().mkpath(home));
+    std::unique_ptr<ReadOnlyDir> readOnly;
+    if (exe == QLatin1String("temp") || exe == QLatin1String("readonly")) {
+        const QString dir = root.filePath(QStringLiteral("program"));
+        QVERIFY(QDir().mkpath(dir));
+        if (exe == QLatin1String("readonly")) {
+            readOnly = std::make_unique<ReadOnlyDir>(dir);
+            if (!readOnly->ok())
+                QSKIP("this file system lets root write to any folder");
+        }
+        exe = dir;
+    }
+    const QString folder = (xdgSet ? xdg : home + QStringLiteral("/.local/share")) + QStringLiteral("/tenacio");
+    if (before == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                  | QFile::ReadGroup | QFile::ExeGroup));
+        QVERIFY(writeFile(folder + QStringLiteral("/testres.ini"), "[run]\r\nKoeff=1\r\n"));
+    } else if (before == QLatin1String("file")) {
+        QVERIFY(QDir().mkpath(xdg));
+        QVERIFY(writeFile(folder, "mine"));
+    }
+
+    const QString problem = Platform::UseDataDir(exe, xdgSet ? xdg : QString(), home);
+
+    if (beside) {
+        QVERIFY(problem.isEmpty());
+        QCOMPARE(Platform::DataDir(), exe + QLatin1Char('/'));
+        QVERIFY(!QFileInfo::exists(xdg));
+        QVERIFY(!QFileInfo::exists(home + QStringLiteral("/.local")));
+        return;
+    }
+    QCOMPARE(Platform::DataDir(), folder + QLatin1Char('/'));
+    QCOMPARE(Platform::DataFile(QStringLiteral("testres.ini")), folder + QStringLiteral("/testres.ini"));
+    if (before == QLatin1String("file")) {
+        QVERIFY2(problem.contains(folder), qPrintable(problem));
+        QCOMPARE(readFile(folder), QByteArray("mine"));
+        return;
+    }
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(QFileInfo(folder).isDir());
+    if (before == QLatin1String("folder")) {
+        QCOMPARE(modeOf(folder), 0750);
+        QCOMPARE(readFile(folder + QStringLiteral("/testres.ini")), QByteArray("[run]\r\nKoeff=1\r\n"));
+    } else {
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(QFileInfo(folder).path()), 0700); // a missing parent is private too
+    }
+}
+
+void TestDataFolder::starterLibrary_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no library yet") << false << QByteArray();
+    QTest::newRow("emptied library: an empty file") << true << QByteArray();
+    QTest::newRow("the user's own library") << true << QByteArray("[Capitals]\r\nData=Paris,Rome\r\n\r\n");
+}
+
+void TestDataFolder::starterLibrary()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, content);
+    TestDataDir dir;
+    if (exists)
+        dir.write(QStringLiteral("modules.ini"), content);
+
+    QCOMPARE(Modules::PlaceStarterLibrary(Modules::LibraryPath()), !exists);
+
+    if (exists) {
+        QCOMPARE(dir.read(QStringLiteral("modules.ini")), content);
+        return;
+    }
+    QCOMPARE(Modules::ListModuleNames(Modules::LibraryPath()), StarterNames);
+    const Modules::Module twoDigits = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(0));
+    QCOMPARE(twoDigits.Elements.size(), 90);
+    QCOMPARE(twoDigits.Elements.text(0), QStringLiteral("10"));
+    // Nothing else is left behind in the folder.
+    QCOMPARE(QDir(dir.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("modules.ini")});
+}
+
+// The user deletes every Module as the editor does (an in-memory copy
+// written back); the next start must not bring the starter library back.
+// Deleting the file itself does.
+void TestDataFolder::starterLibrary_notBackAfterEveryModuleIsDeleted()
+{
+    TestDataDir dir;
+    const QString path = Modules::LibraryPath();
+    QVERIFY(Modules::PlaceStarterLibrary(path));
+    {
+        ProfileFile library(path, ProfileFile::Access::InMemory);
+        QStringList names;
+        library.ListSections(names);
+        QCOMPARE(names, StarterNames);
+        for (const QString &name : names)
+            library.DeleteSection(name);
+        library.WriteBack();
+    }
+    QVERIFY(!Modules::PlaceStarterLibrary(path));
+    QVERIFY(Modules::ListModuleNames(path).isEmpty());
+
+    QVERIFY(QFile::remove(path));
+    QVERIFY(Modules::PlaceStarterLibrary(path));
+    QCOMPARE(Modules::ListModuleNames(path), StarterNames);
+}
+
+// The About dialog names the folder in use, as plain text that can be
+// selected, whatever characters its name holds.
+void TestDataFolder::about_showsFolderInUse()
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("<b>Ann & Bob</b>"));
+    QVERIFY(QDir().mkpath(folder));
+    Platform::SetDataDir(folder);
+    Tfrm_help about;
+    QCOMPARE(about.Label2->text(), QStringLiteral("Your data is kept in ") + folder + QLatin1Char('/'));
+    QCOMPARE(about.Label2->textFormat(), Qt::PlainText);
+    QVERIFY(about.Label2->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+}
+
+QTEST_MAIN(TestDataFolder)
+#include "tst_datadir.moc"
