@@ -42,13 +42,13 @@ public:
 
 int main(int argc, char *argv[])
 {
-    const QString problem = DisplayCheck::Problem();
-    if (!problem.isEmpty()) {
+    const QString noDisplay = DisplayCheck::Problem();
+    if (!noDisplay.isEmpty()) {
         std::fprintf(stderr,
                      "Tenacio needs a graphical display. %s\n"
                      "Start it inside a desktop session, or under a virtual display:\n"
                      "    xvfb-run -a %s\n",
-                     problem.toLocal8Bit().constData(), argc > 0 ? argv[0] : "tenacio");
+                     noDisplay.toLocal8Bit().constData(), argc > 0 ? argv[0] : "tenacio");
         return 2;
     }
     Application app(argc, argv);

@@ -1,11 +1,11 @@
 #include "library/modules.h"
 
 #include "platform/platform.h"
+#include "profile/atomicfile.h"
 #include "profile/profilefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 // Outside any namespace, as the resource's initialiser requires.
 static void initStarterResource() { Q_INIT_RESOURCE(starter); }
@@ -95,16 +95,9 @@ bool PlaceStarterLibrary(const QString &path)
     QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
     if (!starter.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray content = starter.readAll();
-    // Written beside the target under another name, then renamed to it: a
-    // rename never replaces an existing file, so a library that appeared
-    // meanwhile is kept, and a half-written starter library never counts
-    // as the user's.
-    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
-    if (!temp.open() || temp.write(content) != content.size() || !temp.flush())
-        return false;
-    temp.close();
-    return QFile::rename(temp.fileName(), path);
+    // Created whole or not at all, and never over a library that appeared
+    // meanwhile.
+    return Profile::CreateFile(path, starter.readAll()).isEmpty();
 }
 
 QStringList ListModuleNames(const QString &path)

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <dirent.h>
@@ -101,7 +102,11 @@ bool IsTemporaryName(QStringView name, QStringView base)
     return true;
 }
 
-QString ReplaceFile(const QString &path, QByteArrayView content)
+namespace {
+
+enum class Placing { Replace, CreateOnly };
+
+QString placeFile(const QString &path, QByteArrayView content, Placing placing)
 {
     const QByteArray native = QFile::encodeName(path);
     const QFileInfo info(path);
@@ -109,6 +114,8 @@ QString ReplaceFile(const QString &path, QByteArrayView content)
     struct stat old;
     const bool exists = ::stat(native.constData(), &old) == 0;
     if (exists) {
+        if (placing == Placing::CreateOnly)
+            return reasonOf(EEXIST);
         if (S_ISDIR(old.st_mode))
             return reasonOf(EISDIR);
         // The rename would replace a file that may not be written.
@@ -141,9 +148,14 @@ QString ReplaceFile(const QString &path, QByteArrayView content)
         error = errno;
         ok = false;
     }
-    if (ok && ::rename(temp.constData(), native.constData()) != 0) {
-        error = errno;
-        ok = false;
+    if (ok) {
+        const int renamed = placing == Placing::Replace
+            ? ::rename(temp.constData(), native.constData())
+            : ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, native.constData(), RENAME_NOREPLACE);
+        if (renamed != 0) {
+            error = errno;
+            ok = false;
+        }
     }
     if (!ok) {
         ::unlink(temp.constData());
@@ -151,6 +163,15 @@ QString ReplaceFile(const QString &path, QByteArrayView content)
     }
     syncDirectory(dir);
     return QString();
+}
+
+} // namespace
+
+QString ReplaceFile(const QString &path, QByteArrayView content) { return placeFile(path, content, Placing::Replace); }
+
+QString CreateFile(const QString &path, QByteArrayView content)
+{
+    return placeFile(path, content, Placing::CreateOnly);
 }
 
 } // namespace Profile

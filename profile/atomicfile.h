@@ -16,6 +16,12 @@ namespace Profile {
 // system", ...), with the file as it was and no temporary file left.
 QString ReplaceFile(const QString &path, QByteArrayView content);
 
+// Creates path with content only if no file of that name exists: written
+// and synced under a temporary name first, then renamed without replacing,
+// so the file appears whole or not at all. Returns an empty text on
+// success, else the system's reason ("File exists" when it is there).
+QString CreateFile(const QString &path, QByteArrayView content);
+
 // Whether a file name is one that ReplaceFile makes for a temporary copy
 // of the file called base.
 bool IsTemporaryName(QStringView name, QStringView base);
