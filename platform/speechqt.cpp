@@ -1,11 +1,18 @@
-// The Speaker over Qt's speech engine (QtTextToSpeech).
+// The Speaker over Qt's speech engine (QtTextToSpeech). One engine at a
+// time: Qt 6.4's Flite engines share their voices, and one made while
+// another goes away can crash inside Flite.
 
 #include "platform/speech.h"
 
 #include <QTextToSpeech>
+#include <QTimer>
 
 namespace Speech {
 namespace {
+
+// How long an engine may take to begin saying a text. One that has failed
+// before may take a text and never start.
+constexpr int StartLimitMs = 5000;
 
 class QtSpeaker final : public Speaker
 {
@@ -18,11 +25,21 @@ public:
         }
         m_engine = new QTextToSpeech(this);
         // An engine without an audio device comes up "Ready" but already
-        // knows that it has nowhere to speak.
-        if (m_engine->state() == QTextToSpeech::Error || m_engine->errorReason() != QTextToSpeech::ErrorReason::NoError)
+        // says that it has nowhere to speak. (Flite reports an
+        // initialisation error without a text and speaks all the same.)
+        if (m_engine->state() == QTextToSpeech::Error || !m_engine->errorString().isEmpty())
             m_problem = reason();
+        // Flite must have its voices before it is given a voice or a rate.
         m_voices = m_engine->availableVoices();
+        m_startLimit.setSingleShot(true);
+        m_startLimit.setInterval(StartLimitMs);
+        connect(&m_startLimit, &QTimer::timeout, this, [this] {
+            if (m_saying && !m_started)
+                fail(QStringLiteral("The speech engine did not start speaking"));
+        });
         connect(m_engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) { changed(state); });
+        connect(m_engine, &QTextToSpeech::errorOccurred, this,
+                [this](QTextToSpeech::ErrorReason, const QString &text) { m_lastError = text; });
     }
 
     QString problem() const override { return m_problem; }
@@ -37,14 +54,14 @@ public:
 
     void setVoice(const QString &name) override
     {
-        for (const QVoice &voice : m_voices)
+        for (const QVoice &voice : std::as_const(m_voices))
             if (!name.isEmpty() && voice.name() == name)
                 m_engine->setVoice(voice);
     }
 
     void setRate(double rate) override
     {
-        if (m_engine)
+        if (m_engine && rate != 0)
             m_engine->setRate(qBound(-1.0, rate, 1.0));
     }
 
@@ -52,20 +69,20 @@ public:
     {
         if (!m_engine || text.trimmed().isEmpty())
             return;
-        if (m_engine->state() == QTextToSpeech::Error) {
-            // No state change would tell.
-            m_problem = reason();
-            Q_EMIT failed(m_problem);
-            return;
-        }
         m_saying = true;
         m_started = false;
+        if (m_engine->state() == QTextToSpeech::Error) {
+            fail(reason()); // no change of state would tell
+            return;
+        }
+        m_startLimit.start();
         m_engine->say(text);
     }
 
     void stop() override
     {
         m_saying = false;
+        m_startLimit.stop();
         if (m_engine)
             m_engine->stop();
     }
@@ -75,8 +92,21 @@ public:
 private:
     QString reason() const
     {
-        const QString text = m_engine->errorString();
-        return text.isEmpty() ? QStringLiteral("The speech engine does not work") : text;
+        if (!m_engine->errorString().isEmpty())
+            return m_engine->errorString();
+        return m_lastError.isEmpty() ? QStringLiteral("The speech engine does not work") : m_lastError;
+    }
+
+    // Told once the engine has settled: it may give its reason only after
+    // entering its error state.
+    void fail(const QString &why)
+    {
+        m_saying = false;
+        m_startLimit.stop();
+        QTimer::singleShot(0, this, [this, why] {
+            m_problem = why.isEmpty() ? reason() : why;
+            Q_EMIT failed(m_problem);
+        });
     }
 
     void changed(QTextToSpeech::State state)
@@ -84,6 +114,7 @@ private:
         switch (state) {
         case QTextToSpeech::Speaking:
             m_started = m_saying;
+            m_startLimit.stop();
             break;
         case QTextToSpeech::Ready:
             // Only the end of what was last said, not that of a text
@@ -94,11 +125,8 @@ private:
             }
             break;
         case QTextToSpeech::Error:
-            m_problem = reason();
-            if (m_saying) {
-                m_saying = false;
-                Q_EMIT failed(m_problem);
-            }
+            if (m_saying)
+                fail(QString());
             break;
         case QTextToSpeech::Paused:
             break;
@@ -108,6 +136,8 @@ private:
     QTextToSpeech *m_engine = nullptr;
     QList<QVoice> m_voices;
     QString m_problem;
+    QString m_lastError; // the engine's last word on an error
+    QTimer m_startLimit;
     bool m_saying = false;  // said and not yet finished, stopped or failed
     bool m_started = false; // the engine has begun to say it
 };
