@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/speech.h"
 #include "engine/frmexe.h"
 #include "engine/runrules.h"
 #include "engine/selectingedit.h"
@@ -131,6 +132,8 @@ void Tfrm_test::hideEvent(QHideEvent *event)
 {
     // A hidden runner is idle, however it was hidden.
     Timer1->stop();
+    m_voice.reset();
+    m_heldSince.reset();
     QDialog::hideEvent(event);
 }
 
@@ -148,6 +151,7 @@ void Tfrm_test::FormShow()
 {
     Timer1->start();
     m_asking = false;
+    m_heldSince.reset();
     MistakeCount = 0;
     CurrentNumber = 0;
     TickInElement = TicksPerElement;
@@ -171,6 +175,10 @@ void Tfrm_test::tick()
 {
     if (Phase != 1 || PresentationDone || m_asking)
         return;
+    if (m_heldSince) {
+        keepHeldOut();
+        return;
+    }
     const qint32 mode = testMode();
     if ((mode == Run::TrainingMode || mode == Run::ExamMode) && CheckTooSlow())
         return;
@@ -188,6 +196,11 @@ void Tfrm_test::tick()
         return;
     }
     if (TickInElement == TicksPerElement) {
+        if (m_voice && m_voice->speaking()) {
+            // The next Element waits for the end of speech.
+            m_heldSince = Platform::TickCount();
+            return;
+        }
         TickInElement = 0;
         ++CurrentNumber;
         if (CurrentNumber == ElementCount + 1)
@@ -209,14 +222,71 @@ bool Tfrm_test::CheckTooSlow()
     return true;
 }
 
-void Tfrm_test::EndForSlowness()
+void Tfrm_test::EndForSlowness() { EndRun(QStringLiteral("Test is not completed. You are memorizing too slow!")); }
+
+void Tfrm_test::EndRun(const QString &message)
 {
     RunStatus = Run::StatusEnded;
     m_host->runState().TestMode = 0;
     CloseWithoutAsking = true;
     PresentationDone = true; // no tick changes anything from here on
     closeRun();
-    m_host->ShowMainMessage(QStringLiteral("Test is not completed. You are memorizing too slow!"));
+    m_host->ShowMainMessage(message);
+}
+
+void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElements)
+{
+    m_voice = std::move(voice);
+    m_hideElements = m_voice && hideElements;
+    m_heldSince.reset();
+    if (!m_voice)
+        return;
+    // Queued: a run goes on to the exercises and the recall from here, which
+    // must not happen inside the engine's own signal.
+    const Speech::Speaker *speaker = m_voice.get();
+    connect(
+        speaker, &Speech::Speaker::finished, this,
+        [this, speaker] {
+            if (m_voice.get() == speaker)
+                Dialogs::Guard(this, [this] { voiceFinished(); });
+        },
+        Qt::QueuedConnection);
+    connect(
+        speaker, &Speech::Speaker::failed, this,
+        [this, speaker](const QString &reason) {
+            if (m_voice.get() == speaker)
+                Dialogs::Guard(this, [this, reason] { voiceFailed(reason); });
+        },
+        Qt::QueuedConnection);
+}
+
+void Tfrm_test::keepHeldOut()
+{
+    const quint32 now = Platform::TickCount();
+    m_host->runState().StartTick += now - *m_heldSince;
+    m_heldSince = now;
+}
+
+void Tfrm_test::voiceFinished()
+{
+    if (!m_heldSince || m_asking)
+        return;
+    keepHeldOut();
+    m_heldSince.reset();
+    // The next Element stands its whole seconds from now.
+    Timer1->start();
+    tick();
+}
+
+void Tfrm_test::voiceFailed(const QString &reason)
+{
+    // A voice lost during the presentation ends the run: going on silently
+    // would make a listener's run a different test, and showing Elements
+    // that were meant to be hidden would spoil it. After the presentation
+    // the voice is no longer needed.
+    if (Phase != 1 || PresentationDone || m_asking)
+        return;
+    EndRun(QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
 }
 
 QString Tfrm_test::DrawElement() const
@@ -278,6 +348,8 @@ void Tfrm_test::announceElement()
                + element;
     else if (!element.isEmpty())
         name = QStringLiteral("Element: ") + element;
+    if (m_hideElements && !element.isEmpty())
+        name = QStringLiteral("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(", spoken");
     Label2->setAccessibleName(name);
     notifyAccessibility(Label2, QAccessible::NameChanged);
     // "Next" has the focus while the Elements are shown: it tells which one.
@@ -306,7 +378,11 @@ void Tfrm_test::ShowTimedElement()
     setElementColour(0, 0, 0);
     const QString element = DrawElement();
     WriteElement(element);
-    ShowElement(element);
+    ShowElement(m_hideElements ? Run::CounterText(CurrentNumber, ElementCount) : element);
+    if (m_voice) {
+        m_said = element;
+        m_voice->say(element);
+    }
 }
 
 void Tfrm_test::ShowNextExamElement()
@@ -363,6 +439,13 @@ void Tfrm_test::BitBtn1Click()
 void Tfrm_test::next()
 {
     if (Phase == 1) {
+        if (m_voice) {
+            // "Next" cuts the voice short.
+            m_voice->stop();
+            if (m_heldSince)
+                keepHeldOut();
+            m_heldSince.reset();
+        }
         TickInElement = TicksPerElement;
         tick();
         if (!PresentationDone && testMode() == Run::ExamMode) {
@@ -444,6 +527,13 @@ bool Tfrm_test::FormCloseQuery()
     // and the Exam's limit. Moving the start forward by the pause does
     // that; the current Element's own ticks are not counted meanwhile.
     m_asking = true;
+    // The voice falls silent with the run and says the Element on screen
+    // again when the run goes on.
+    const bool presenting = Phase == 1 && !PresentationDone;
+    if (m_voice)
+        m_voice->stop();
+    if (m_heldSince)
+        keepHeldOut();
     const quint32 askedAt = Platform::TickCount();
     const auto resume = qScopeGuard([this, askedAt] {
         m_asking = false;
@@ -453,6 +543,11 @@ bool Tfrm_test::FormCloseQuery()
     const bool stop = Dialogs::Confirm(this, QStringLiteral("Stop test?"));
     if (stop)
         Timer1->stop();
+    else if (m_voice && presenting) {
+        if (m_heldSince)
+            m_heldSince = Platform::TickCount();
+        m_voice->say(m_said);
+    }
     return stop;
 }
 

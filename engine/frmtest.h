@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QRgb>
 
+#include <memory>
+#include <optional>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -12,6 +15,9 @@ class RunHost;
 class Tfrm_exe;
 class Tfrm_options;
 class Tfrm_results;
+namespace Speech {
+class Speaker;
+}
 
 // The runner: carries out one test run from its showing to its close.
 //
@@ -72,6 +78,15 @@ public:
     // FormCloseQuery.
     void done(int result) override;
 
+    // The voice of a spoken Training, or none; set by the launcher for each
+    // run and let go when the runner hides. Each Element is said as it is
+    // shown; when its time is up while the voice still speaks, the next
+    // Element waits for the end of speech and the wait is left out of the
+    // run (StartTick moves forward by it), so that the pace checks and the
+    // Time measure the presentation, not the voice. With hideElements the
+    // Element display shows the counter instead of the Element.
+    void SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElements);
+
     // Whether "Stop test?" is open; the run stands still meanwhile.
     bool Asking() const { return m_asking; }
 
@@ -99,6 +114,10 @@ private:
     void next();
     bool CheckTooSlow();
     void EndForSlowness();
+    void EndRun(const QString &message);
+    void keepHeldOut();
+    void voiceFinished();
+    void voiceFailed(const QString &reason);
     void ShowTimedElement();
     void ShowNextExamElement();
     void EndPresentation();
@@ -124,4 +143,8 @@ private:
     Tfrm_results *m_results = nullptr;
     Tfrm_options *m_options = nullptr;
     bool m_asking = false;
+    std::unique_ptr<Speech::Speaker> m_voice;
+    bool m_hideElements = false;
+    QString m_said;                      // the Element the voice was last given
+    std::optional<quint32> m_heldSince;  // the Element's time is up, the voice speaks on
 };

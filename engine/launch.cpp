@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/speech.h"
 #include "engine/frmtest.h"
 #include "engine/runrules.h"
 #include "library/frmoptions.h"
@@ -69,6 +70,10 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         if (Dialogs::AskToStart(owner, QStringLiteral("Press OK to start")) != Dialogs::Answer::Ok)
             return;
         RunState &run = host.runState();
+        // A spoken Training gets its voice before the start is taken: making
+        // an engine takes a moment. Introductory Test and Exam are never spoken.
+        const bool spoken = run.TestMode == Run::TrainingMode && options && options->SpeakElements();
+        std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
         run.StartTick = Platform::TickCount();
@@ -83,12 +88,25 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             Dialogs::ShowMessage(owner, refusal);
             return;
         }
+        if (spoken) {
+            // Never a spoken run without a voice.
+            const QString problem = voice ? voice->problem() : QStringLiteral("No speech engine is installed");
+            if (!problem.isEmpty()) {
+                Dialogs::ShowMessage(owner, QStringLiteral("The Elements can't be spoken: %1. Turn \"Speak Elements\" "
+                                                           "off in the options to train without the voice.")
+                                                .arg(problem));
+                return;
+            }
+            voice->setVoice(options->VoiceName());
+            voice->setRate(options->SpeechRate() / 10.0);
+        }
         test->TicksPerElement = parameters.ticksPerElement;
         test->ElementCount = parameters.elementCount;
         test->Label1->setVisible(parameters.counterVisible);
 
         test->Edit1->hide();
         test->Label2->show();
+        test->SetVoice(std::move(voice), spoken && options->HideElements());
         Dialogs::ExecModal(test);
     });
 }

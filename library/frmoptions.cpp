@@ -1,6 +1,7 @@
 #include "library/frmoptions.h"
 
 #include "platform/dialogs.h"
+#include "platform/speech.h"
 #include "library/modules.h"
 
 #include <QAbstractListModel>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -131,6 +133,14 @@ QHBoxLayout *numberField(QLineEdit *edit, UpDown *spin)
     row->addStretch(1);
     return row;
 }
+
+// The speech rates offered, in tenths of the engine's scale.
+struct Rate
+{
+    const char *name;
+    int tenths;
+};
+constexpr Rate Rates[] = {{"Very slow", -6}, {"Slow", -3}, {"Normal", 0}, {"Fast", 3}, {"Very fast", 6}};
 
 } // namespace
 
@@ -276,6 +286,23 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     CheckBox1 = makeCheckBox(QStringLiteral("&Do exercises"), TabSheet1, QStringLiteral("CheckBox1"));
     CheckBox2 = makeCheckBox(QStringLiteral("&Unlimited time"), TabSheet1, QStringLiteral("CheckBox2"));
     CheckBox3 = makeCheckBox(QStringLiteral("&Show serial number"), TabSheet1, QStringLiteral("CheckBox3"));
+    CheckBox4 = makeCheckBox(QStringLiteral("S&peak Elements"), TabSheet1, QStringLiteral("CheckBox4"));
+    CheckBox5 = makeCheckBox(QStringLiteral("&Hide Elements while speaking"), TabSheet1, QStringLiteral("CheckBox5"));
+    ComboBox7 = new QComboBox(TabSheet1);
+    ComboBox7->setObjectName(QStringLiteral("ComboBox7"));
+    ComboBox7->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox7->setMinimumContentsLength(6);
+    ComboBox7->setAccessibleName(QStringLiteral("Voice"));
+    ComboBox8 = new QComboBox(TabSheet1);
+    ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
+    for (const Rate &rate : Rates)
+        ComboBox8->addItem(QString::fromLatin1(rate.name), rate.tenths);
+    ComboBox8->setAccessibleName(QStringLiteral("Speech rate"));
+    LabelSpeech = new QLabel(TabSheet1);
+    LabelSpeech->setObjectName(QStringLiteral("LabelSpeech"));
+    LabelSpeech->setTextFormat(Qt::PlainText);
+    LabelSpeech->setWordWrap(true);
+    LabelSpeech->setVisible(false);
 
     // Exam
     Edit2 = makeEdit(TabSheet2, QStringLiteral("Edit2"));
@@ -331,7 +358,19 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             switches->addWidget(CheckBox1, 0, 0);
             switches->addWidget(CheckBox3, 0, 1);
             switches->addWidget(CheckBox2, 1, 0);
+            switches->addWidget(CheckBox4, 2, 0);
+            switches->addWidget(CheckBox5, 2, 1);
             column->addLayout(switches);
+            auto *voice = new QHBoxLayout;
+            QLabel *voiceLabel = makeLabel(QStringLiteral("&Voice"), ComboBox7);
+            QLabel *rateLabel = makeLabel(QStringLiteral("R&ate"), ComboBox8);
+            voice->addWidget(voiceLabel);
+            voice->addWidget(ComboBox7, 1);
+            voice->addWidget(rateLabel);
+            voice->addWidget(ComboBox8);
+            column->addLayout(voice);
+            column->addWidget(LabelSpeech);
+            m_speechControls = {CheckBox4, CheckBox5, voiceLabel, ComboBox7, rateLabel, ComboBox8};
         }
         column->addStretch(1);
     }
@@ -360,10 +399,18 @@ Tfrm_options::Tfrm_options(QWidget *parent)
 
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
-    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,   CheckBox1,
-                        CheckBox3,    CheckBox2, Edit2,     ComboBox4, ComboBox5, ComboBox6, BitBtn1, BitBtn2};
+    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,     CheckBox1,
+                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5, ComboBox7, ComboBox8, Edit2,
+                        ComboBox4,    ComboBox5, ComboBox6, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    // A build without speech offers none.
+    if (!Speech::Built())
+        for (QWidget *w : std::as_const(m_speechControls))
+            w->hide();
+    updateSpeechControls();
+    connect(CheckBox4, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
 
     // The dialog keeps its designed size unless the system font needs more.
     ensurePolished();
@@ -391,7 +438,10 @@ void Tfrm_options::showEvent(QShowEvent *event)
 
 void Tfrm_options::FormShow()
 {
-    Dialogs::Guard(this, [this] { LoadOptions(); });
+    Dialogs::Guard(this, [this] {
+        ProbeSpeech();
+        LoadOptions();
+    });
 }
 
 void Tfrm_options::ComboBox1Change()
@@ -448,12 +498,73 @@ void Tfrm_options::LoadSettings()
     CheckBox1->setChecked(record.Ifexec);
     CheckBox2->setChecked(record.IfNoTimeLimit);
     CheckBox3->setChecked(record.IfShowNum);
+    LoadSpeech(record.speech.value_or(Settings::Speech()));
 
     Edit2->setText(record.exam.NumOfEl);
     SelectModule(Page::Exam, record.exam.ModuleName);
     const PageControls &e = m_exam;
     e.from->setCurrentIndex(Settings::FromIndex(e.elements, record.exam.range.from));
     e.to->setCurrentIndex(Settings::ToIndex(e.elements, record.exam.range.to));
+}
+
+void Tfrm_options::ProbeSpeech()
+{
+    if (!Speech::Built())
+        return;
+    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    m_speechProbed = true;
+    m_speechProblem = speaker ? speaker->problem() : QStringLiteral("No speech engine is installed");
+    m_voices = speaker ? speaker->voices() : QStringList();
+}
+
+void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
+{
+    // "System default" first, then the engine's voices. Before the engine
+    // has been asked, the stored voice stands for itself.
+    ComboBox7->clear();
+    ComboBox7->addItem(QStringLiteral("System default"));
+    ComboBox7->addItems(m_voices);
+    if (!m_speechProbed && !speech.TVoice.isEmpty())
+        ComboBox7->addItem(speech.TVoice);
+    ComboBox7->setCurrentIndex(qMax(0, ComboBox7->findText(speech.TVoice, Qt::MatchExactly | Qt::MatchCaseSensitive)));
+    // The rate offered nearest to the stored one.
+    const auto nearest = std::min_element(std::begin(Rates), std::end(Rates), [&](const Rate &a, const Rate &b) {
+        return qAbs(a.tenths - speech.TSpeechRate) < qAbs(b.tenths - speech.TSpeechRate);
+    });
+    ComboBox8->setCurrentIndex(int(nearest - std::begin(Rates)));
+    // Never ticked where nothing can be spoken; the file keeps its value.
+    CheckBox4->setChecked(speech.IfSpeak && m_speechProblem.isEmpty());
+    CheckBox5->setChecked(speech.IfHideEl);
+    updateSpeechControls();
+}
+
+void Tfrm_options::updateSpeechControls()
+{
+    const bool usable = Speech::Built() && m_speechProblem.isEmpty();
+    CheckBox4->setEnabled(usable);
+    const bool on = usable && CheckBox4->isChecked();
+    for (QWidget *w : std::as_const(m_speechControls))
+        if (w != CheckBox4)
+            w->setEnabled(on);
+    LabelSpeech->setText(usable ? QString() : QStringLiteral("Speech is not available: %1.").arg(m_speechProblem));
+    const bool said = Speech::Built() && !usable;
+    if (LabelSpeech->isVisibleTo(this) != said) {
+        LabelSpeech->setVisible(said);
+        fitSize();
+    }
+}
+
+std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
+{
+    // Where nothing can be spoken the page has nothing to say about speech.
+    if (!Speech::Built() || !m_speechProblem.isEmpty())
+        return std::nullopt;
+    Settings::Speech speech;
+    speech.IfSpeak = SpeakElements();
+    speech.IfHideEl = CheckBox5->isChecked();
+    speech.TVoice = VoiceName();
+    speech.TSpeechRate = SpeechRate();
+    return speech;
 }
 
 void Tfrm_options::SelectModule(Page page, const QString &storedName)
@@ -496,6 +607,7 @@ Settings::Record Tfrm_options::CurrentRecord() const
     record.Ifexec = DoExercises();
     record.IfNoTimeLimit = UnlimitedTime();
     record.IfShowNum = ShowSerialNumber();
+    record.speech = CurrentSpeech();
     record.exam = CurrentPage(Page::Exam);
     if (m_libraryUnreadable) {
         record.training.ModuleName = m_loaded.training.ModuleName;
@@ -536,3 +648,11 @@ bool Tfrm_options::DoExercises() const { return CheckBox1->isChecked(); }
 bool Tfrm_options::UnlimitedTime() const { return CheckBox2->isChecked(); }
 
 bool Tfrm_options::ShowSerialNumber() const { return CheckBox3->isChecked(); }
+
+bool Tfrm_options::SpeakElements() const { return Speech::Built() && CheckBox4->isChecked(); }
+
+bool Tfrm_options::HideElements() const { return SpeakElements() && CheckBox5->isChecked(); }
+
+QString Tfrm_options::VoiceName() const { return ComboBox7->currentIndex() > 0 ? ComboBox7->currentText() : QString(); }
+
+int Tfrm_options::SpeechRate() const { return ComboBox8->currentData().toInt(); }

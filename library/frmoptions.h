@@ -86,6 +86,12 @@ public:
     bool DoExercises() const;                      // CheckBox1
     bool UnlimitedTime() const;                    // CheckBox2
     bool ShowSerialNumber() const;                 // CheckBox3
+    // How a Training is spoken. Speech is off when this build or system
+    // can't speak.
+    bool SpeakElements() const;                    // CheckBox4
+    bool HideElements() const;                     // CheckBox5, with CheckBox4
+    QString VoiceName() const;                     // ComboBox7; empty: the engine's own
+    int SpeechRate() const;                        // ComboBox8, in tenths: -10 to 10
 
     // ---- handlers
     // Runs LoadOptions; a failure is shown by the error report.
@@ -105,6 +111,12 @@ public:
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr;
     QComboBox *ComboBox4 = nullptr, *ComboBox5 = nullptr, *ComboBox6 = nullptr;
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
+    // Speech (Training): absent from a build without it.
+    QCheckBox *CheckBox4 = nullptr, *CheckBox5 = nullptr;
+    QComboBox *ComboBox7 = nullptr; // voice
+    QComboBox *ComboBox8 = nullptr; // rate
+    // Says why nothing can be spoken; shown only then.
+    QLabel *LabelSpeech = nullptr;
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
     // Says that the Module library could not be read; shown only then.
     QLabel *LabelLibrary = nullptr;
@@ -126,6 +138,11 @@ private:
 
     void LoadModuleList();
     void fitSize();
+    // Asks the speech engine whether it can speak and for its voices.
+    void ProbeSpeech();
+    void LoadSpeech(const Settings::Speech &speech);
+    void updateSpeechControls();
+    std::optional<Settings::Speech> CurrentSpeech() const;
     void LoadSettings();
     void FillRangeLists(Page page);
     void SelectModule(Page page, const QString &storedName);
@@ -143,4 +160,8 @@ private:
     // lists it shows.
     bool m_libraryUnreadable = false;
     Settings::Record m_loaded; // as config.ini held it at the last load
+    bool m_speechProbed = false;
+    QString m_speechProblem;   // why the engine can't speak; empty: it can (or not asked yet)
+    QStringList m_voices;      // the engine's voices, when asked
+    QList<QWidget *> m_speechControls; // all speech controls and their labels
 };

@@ -40,6 +40,31 @@ bool readFlag(const ProfileFile &file, QLatin1String key, bool defaultOn)
     return file.ReadNumber(TestSection, key, defaultOn ? 1 : 0) == 1;
 }
 
+const QLatin1String SpeechKeys[] = {IfSpeakKey, IfHideElKey, TVoiceKey, TSpeechRateKey};
+
+Speech readSpeech(const ProfileFile &file)
+{
+    Speech speech;
+    speech.IfSpeak = readFlag(file, IfSpeakKey, speech.IfSpeak);
+    speech.IfHideEl = readFlag(file, IfHideElKey, speech.IfHideEl);
+    speech.TVoice = file.ReadText(TestSection, TVoiceKey, speech.TVoice);
+    speech.TSpeechRate = file.ReadNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
+    return speech;
+}
+
+void writeSpeech(ProfileFile &file, const Speech &speech)
+{
+    bool stored = false;
+    for (QLatin1String key : SpeechKeys)
+        stored = stored || file.ReadText(TestSection, key, missing()) != missing();
+    if (!stored && speech == Speech())
+        return;
+    file.WriteNumber(TestSection, IfSpeakKey, speech.IfSpeak ? 1 : 0);
+    file.WriteNumber(TestSection, IfHideElKey, speech.IfHideEl ? 1 : 0);
+    file.WriteText(TestSection, TVoiceKey, speech.TVoice);
+    file.WriteNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
+}
+
 } // namespace
 
 QString ConfigPath() { return Platform::DataFile(QLatin1String(Platform::ConfigFile)); }
@@ -53,6 +78,7 @@ Record Read(const QString &path)
     record.Ifexec = readFlag(file, IfexecKey, record.Ifexec);
     record.IfNoTimeLimit = readFlag(file, IfNoTimeLimitKey, record.IfNoTimeLimit);
     record.IfShowNum = readFlag(file, IfShowNumKey, record.IfShowNum);
+    record.speech = readSpeech(file);
     record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
     return record;
 }
@@ -69,6 +95,8 @@ void Write(const QString &path, const Record &record)
     file.WriteNumber(TestSection, IfexecKey, record.Ifexec ? 1 : 0);
     file.WriteNumber(TestSection, IfNoTimeLimitKey, record.IfNoTimeLimit ? 1 : 0);
     file.WriteNumber(TestSection, IfShowNumKey, record.IfShowNum ? 1 : 0);
+    if (record.speech)
+        writeSpeech(file, *record.speech);
     const Page &e = record.exam;
     file.WriteText(ExamSection, ENumOfElKey, e.NumOfEl);
     file.WriteText(ExamSection, EMNameKey, e.ModuleName);

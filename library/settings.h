@@ -25,6 +25,10 @@ inline constexpr QLatin1String TDiapToKey{"TDiapTo"};
 inline constexpr QLatin1String IfexecKey{"Ifexec"};
 inline constexpr QLatin1String IfNoTimeLimitKey{"IfNoTimeLimit"};
 inline constexpr QLatin1String IfShowNumKey{"IfShowNum"};
+inline constexpr QLatin1String IfSpeakKey{"IfSpeak"};
+inline constexpr QLatin1String IfHideElKey{"IfHideEl"};
+inline constexpr QLatin1String TVoiceKey{"TVoice"};
+inline constexpr QLatin1String TSpeechRateKey{"TSpeechRate"};
 inline constexpr QLatin1String ENumOfElKey{"ENumOfEl"};
 inline constexpr QLatin1String EMNameKey{"EMName"};
 inline constexpr QLatin1String EDiapFromKey{"EDiapFrom"};
@@ -55,7 +59,17 @@ struct Page
     StoredRange range;
 };
 
-// The twelve values as the file holds them. Texts are kept as typed; the
+// How a Training is spoken.
+struct Speech
+{
+    bool IfSpeak = false;  // "Speak Elements"
+    bool IfHideEl = false; // "Hide Elements while speaking"
+    QString TVoice;        // a voice of the engine by name; empty: its default
+    int TSpeechRate = 0;   // tenths of the engine's scale, -10 to 10; 0 normal
+    bool operator==(const Speech &) const = default;
+};
+
+// The twelve values as the file holds them, and the speech options. Texts are kept as typed; the
 // numeric ones are converted only when a run starts.
 struct Record
 {
@@ -64,6 +78,9 @@ struct Record
     bool Ifexec = true;
     bool IfNoTimeLimit = false;
     bool IfShowNum = true;
+    // None: the speech keys are left as the file holds them (a build or a
+    // system that can't speak writes none of them).
+    std::optional<Speech> speech = Speech();
     Page exam;
 };
 
@@ -71,12 +88,17 @@ struct Record
 // Values come back as direct access returns them: trimmed, one pair of
 // enclosing quotes removed, cut at 2,047 characters. Flags are read as
 // integers: on when the value is 1 ("0x1" included), a value that is not
-// an integer counts as the default.
+// an integer counts as the default. The speech keys default to off, the
+// engine's voice and its normal rate.
 Record Read(const QString &path);
 
 // Writes all twelve keys with direct access, each at once, in the order
 // TNumOfEl, TimerMSec, TMName, TDiapFrom, TDiapTo, Ifexec, IfNoTimeLimit,
-// IfShowNum, ENumOfEl, EMName, EDiapFrom, EDiapTo. Nothing is validated; a
+// IfShowNum, ENumOfEl, EMName, EDiapFrom, EDiapTo. The speech keys IfSpeak,
+// IfHideEl, TVoice and TSpeechRate follow IfShowNum when the record has
+// them and either one differs from its default or the file holds one
+// already: a file of someone who never turned speech on stays as it was.
+// Nothing is validated; a
 // missing bound is written empty; flags as "1" or "0". A missing file or
 // section is created and every other line is left as it was. Raises
 // "Unable to write to %s" at the first key that can't be written; the keys

@@ -15,7 +15,8 @@ tenacio_install() {
     fi
 }
 
-TENACIO_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
+TENACIO_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin)
 TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth appstream desktop-file-utils)
 # scripts/package: dpkg-shlibdeps (dpkg-dev) and file for the dependencies, and the validators.
 TENACIO_PACKAGE_PACKAGES=(dpkg-dev file appstream desktop-file-utils)

@@ -11,6 +11,7 @@
 #include "library/frmname.h"
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
+#include "tests/fakespeech.h"
 #include "tests/testsupport.h"
 
 #include <QAbstractButton>
@@ -91,6 +92,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TestDataDir> m_dir;
     std::unique_ptr<TestUser> m_user;
+    std::unique_ptr<FakeSpeech> m_speech;
     Forms m_forms;
     QWidget *window(const QString &name) const;
     void addWindowRows();
@@ -100,6 +102,9 @@ void TestAccessibility::init()
 {
     m_dir = std::make_unique<TestDataDir>();
     m_dir->write(QStringLiteral("modules.ini"), "[Numbers]\r\nData=1,2,3\r\n\r\n");
+    // Speech on, so that its controls are all in reach.
+    m_dir->write(QStringLiteral("config.ini"), "[Test]\r\nIfSpeak=1\r\n");
+    m_speech = std::make_unique<FakeSpeech>();
     m_user = std::make_unique<TestUser>();
     m_forms = CreateForms();
     m_forms.frm_main->show();
@@ -109,6 +114,7 @@ void TestAccessibility::init()
 void TestAccessibility::cleanup()
 {
     DestroyForms(m_forms);
+    m_speech.reset();
     m_user.reset();
     m_dir.reset();
 }

@@ -1,0 +1,379 @@
+// A spoken Training, through the fake engine: each Element is said as it
+// is shown, the next one waits for the end of speech, and the wait is no
+// part of the run's Time or of its pace.
+
+#include "app/forms.h"
+#include "app/frmmain.h"
+#include "engine/frmtest.h"
+#include "library/frmoptions.h"
+#include "results/frmresults.h"
+#include "tests/fakespeech.h"
+#include "tests/testsupport.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using Dialogs::Answer;
+
+namespace {
+
+QByteArray configIni(const QStringList &test)
+{
+    QByteArray text = "[Test]\r\nTMName=Words\r\nTDiapFrom=cat\r\nTDiapTo=moon\r\nIfexec=0\r\nIfSpeak=1\r\n";
+    for (const QString &line : test)
+        text += line.toUtf8() + "\r\n";
+    return text + "\r\n[Exam]\r\nEMName=Words\r\n";
+}
+
+struct Session
+{
+    TestDataDir dir;
+    FakeTicks ticks{5000};
+    TestRandom random{3};
+    FakeNow now{QDateTime(QDate(2027, 1, 4), QTime(9, 30, 0))};
+    TestUser user;
+    FakeSpeech speech;
+    Forms forms;
+    quint32 launched = 0;   // StartTick as the launcher took it
+    quint32 timerPhase = 0; // when the runner's one-second timer last fired
+    QList<quint32> shownAt; // when each Element appeared
+
+    explicit Session(const QStringList &test)
+    {
+        dir.write(QStringLiteral("config.ini"), configIni(test));
+        dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=cat,dog,sun,moon\r\n\r\n");
+        forms = CreateForms();
+        forms.frm_main->FormShow();
+    }
+    ~Session() { DestroyForms(forms); }
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    Tfrm_test *t() const { return forms.frm_test; }
+    RunState &run() const { return forms.frm_main->runState(); }
+    QString element(int n) const { return forms.frm_results->Cell(1, n - 1); }
+    bool presenting() const { return t()->Phase == 1 && !t()->PresentationDone && t()->isVisible(); }
+
+    // What the runner's modal showing does.
+    void script(const std::function<void(Tfrm_test *)> &runner)
+    {
+        user.scripts.push_back([this, runner](QDialog *) {
+            t()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
+            launched = run().StartTick;
+            timerPhase = ticks.now;
+            shownAt = {ticks.now};
+            runner(t());
+        });
+    }
+
+    void noteShown()
+    {
+        if (presenting() && t()->CurrentNumber > shownAt.size())
+            shownAt << ticks.now;
+    }
+
+    // One firing of the runner's timer, `ms` after the last.
+    void timerTick(quint32 ms = 1000)
+    {
+        ticks.advance(ms);
+        timerPhase = ticks.now;
+        t()->Timer1Timer();
+        noteShown();
+    }
+
+    // The clock moves on by 100 ms steps: the voice ends when its time is
+    // over, and the timer fires every second, counted anew from the moment
+    // the voice let the next Element come (the runner restarts it then).
+    void present(quint32 untilMs = 0)
+    {
+        while (presenting() && (untilMs == 0 || ticks.now - shownAt.first() < untilMs)) {
+            ticks.advance(100);
+            const int before = t()->CurrentNumber;
+            if (speech.poll() && t()->CurrentNumber != before) {
+                timerPhase = ticks.now;
+                noteShown();
+            } else if (ticks.now - timerPhase >= 1000) {
+                timerTick(0);
+            }
+        }
+    }
+
+    void answerAll()
+    {
+        for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
+            t()->Edit1->setText(element(n));
+            t()->BitBtn1Click();
+        }
+    }
+
+    QString stored() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
+};
+
+} // namespace
+
+class TestSpokenRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void pace_waitsForVoice_timeWithoutIt_data();
+    void pace_waitsForVoice_timeWithoutIt();
+    void stopTest_silencesAndResumes_data();
+    void stopTest_silencesAndResumes();
+    void hidden_counterInsteadOfElement_data();
+    void hidden_counterInsteadOfElement();
+    void noVoice_runNotStarted_data();
+    void noVoice_runNotStarted();
+    void voiceLost_data();
+    void voiceLost();
+    void introductoryAndExam_neverSpoken_data();
+    void introductoryAndExam_neverSpoken();
+};
+
+void TestSpokenRun::init()
+{
+    if (!Speech::Built())
+        QSKIP("built without speech");
+}
+
+void TestSpokenRun::pace_waitsForVoice_timeWithoutIt_data()
+{
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<quint32>("speakingMs");
+    QTest::addColumn<quint32>("standsMs"); // how long each Element is on screen
+    QTest::addColumn<QString>("timeText"); // the stored Time: the pace's, never the voice's
+    QTest::newRow("voice within the pace") << QStringList{"TNumOfEl=20", "TimerMSec=5000"} << 2000u << 5000u
+                                           << "0:1:40";
+    QTest::newRow("voice over the pace") << QStringList{"TNumOfEl=20", "TimerMSec=5000"} << 6500u << 6500u
+                                         << "0:1:40";
+    // Two Elements: the pace check would end the run at 24 s if the
+    // voice's 30 s counted.
+    QTest::newRow("voice far over, pace check") << QStringList{"TNumOfEl=2", "TimerMSec=5000"} << 15000u << 15000u
+                                                << "0:0:10";
+    QTest::newRow("voice, rate and hidden counter") << QStringList{"TNumOfEl=3", "TimerMSec=6000", "TVoice=bass",
+                                                                   "TSpeechRate=3", "IfShowNum=0"}
+                                                    << 6200u << 6200u << "0:0:18";
+}
+
+void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
+{
+    QFETCH(QStringList, config);
+    QFETCH(quint32, speakingMs);
+    QFETCH(quint32, standsMs);
+    QFETCH(QString, timeText);
+    Session s(config);
+    s.speech.speakingMs = speakingMs;
+    int count = 0;
+    quint32 pace = 0;
+    s.script([&](Tfrm_test *t) {
+        count = t->ElementCount;
+        pace = quint32(t->TicksPerElement) * 1000;
+        s.present();
+        QCOMPARE(t->Phase, 2);
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().first(), QStringLiteral("Press OK to start"));
+    QCOMPARE(s.shownAt.size(), count);
+    // Each Element is said once, as it is shown, and stands until the pace
+    // is kept and the voice has finished.
+    QStringList elements;
+    for (int n = 1; n <= count; ++n)
+        elements << s.element(n);
+    QCOMPARE(s.speech.said, elements);
+    s.shownAt << s.run().EndTick;
+    for (int n = 1; n <= count; ++n)
+        QCOMPARE(s.shownAt.at(n) - s.shownAt.at(n - 1), standsMs);
+    QCOMPARE(s.run().EndTick - s.launched, count * standsMs);
+    QCOMPARE(s.run().EndTick - s.run().StartTick, count * pace);
+    qInfo("%d Elements, pace %u ms, voice %u ms: on screen %u ms, Time %u ms", count, pace, speakingMs,
+          s.run().EndTick - s.launched, s.run().EndTick - s.run().StartTick);
+    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
+             qPrintable(s.stored()));
+    QCOMPARE(s.speech.voice, config.contains(QStringLiteral("TVoice=bass")) ? QStringLiteral("bass") : QString());
+    QCOMPARE(s.speech.rate, config.contains(QStringLiteral("TSpeechRate=3")) ? 0.3 : 0.0);
+    QVERIFY(!s.speech.speaker); // let go with the run
+}
+
+void TestSpokenRun::stopTest_silencesAndResumes_data()
+{
+    QTest::addColumn<quint32>("askedAt"); // into the first Element
+    QTest::addColumn<bool>("stop");
+    QTest::newRow("while speaking, refused") << 2000u << false;
+    QTest::newRow("while waiting for the voice, refused") << 5500u << false;
+    QTest::newRow("while speaking, stopped") << 2000u << true;
+}
+
+void TestSpokenRun::stopTest_silencesAndResumes()
+{
+    QFETCH(quint32, askedAt);
+    QFETCH(bool, stop);
+    Session s({"TNumOfEl=3", "TimerMSec=5000"});
+    s.speech.speakingMs = 6500;
+    s.script([&](Tfrm_test *t) {
+        s.present(askedAt);
+        const QString first = s.element(1);
+        QCOMPARE(t->CurrentNumber, 1);
+        QVERIFY(s.speech.speaking());
+        s.user.onAsk = [&](const TestUser::Asked &) {
+            QVERIFY(!s.speech.speaking());
+            QCOMPARE(s.speech.stops, 1);
+            for (int k = 0; k < 12; ++k)
+                s.timerTick();
+            QCOMPARE(t->CurrentNumber, 1);
+        };
+        s.user.answers.push_back(stop ? Answer::Ok : Answer::Cancel);
+        QTest::keyClick(t, Qt::Key_Escape);
+        s.user.onAsk = nullptr;
+        if (stop)
+            return;
+        // The run goes on with the Element on screen, said again.
+        QCOMPARE(s.speech.said, (QStringList{first, first}));
+        QVERIFY(s.speech.speaking());
+        s.present();
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QVERIFY(!s.speech.speaker);
+    QVERIFY(!s.t()->isVisible());
+    if (stop) {
+        QCOMPARE(s.speech.said.size(), 1);
+        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+        return;
+    }
+    QCOMPARE(s.speech.said.size(), 4);
+    // 12 s of question and every wait for the voice left out: 3 x 5 s.
+    QCOMPARE(s.run().EndTick - s.run().StartTick, 15000u);
+    QVERIFY(s.run().EndTick - s.launched > 15000u + 12000u);
+    QVERIFY(s.stored().contains(QStringLiteral("Time=0:0:15  ")));
+}
+
+void TestSpokenRun::hidden_counterInsteadOfElement_data()
+{
+    QTest::addColumn<bool>("counter");
+    QTest::newRow("counter shown") << true;
+    QTest::newRow("counter hidden") << false;
+}
+
+void TestSpokenRun::hidden_counterInsteadOfElement()
+{
+    QFETCH(bool, counter);
+    Session s({"TNumOfEl=3", "IfHideEl=1", counter ? "IfShowNum=1" : "IfShowNum=0"});
+    s.script([&](Tfrm_test *t) {
+        QCOMPARE(t->Label1->isVisible(), counter);
+        for (int n = 1; n <= 3; ++n) {
+            const QString counterText = QStringLiteral("%1 of 3").arg(n);
+            QCOMPARE(t->Label2->text(), counterText);
+            QCOMPARE(QAccessible::queryAccessibleInterface(t->Label2)->text(QAccessible::Name),
+                     QStringLiteral("Element ") + counterText + QStringLiteral(", spoken"));
+            QCOMPARE(s.speech.said.last(), s.element(n));
+            QVERIFY(s.speech.speaking());
+            t->BitBtn1Click(); // "Next" cuts the voice short
+            QCOMPARE(s.speech.stops, n);
+        }
+        QCOMPARE(t->Phase, 2);
+        // Recall and scoring as ever: one answer wrong.
+        t->Edit1->setText(s.element(1) + QLatin1Char('x'));
+        t->BitBtn1Click();
+        t->Edit1->setText(s.element(2));
+        t->BitBtn1Click();
+        t->Edit1->setText(s.element(3));
+        t->BitBtn1Click();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.speech.said.size(), 3);
+    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=1\r\n")));
+    const QString res = QStringLiteral("Res=") + s.speech.said.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    QVERIFY(s.stored().contains(res));
+}
+
+void TestSpokenRun::noVoice_runNotStarted_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("no audio device") << "No audio device available";
+    QTest::newRow("no engine") << "No speech engine is installed";
+}
+
+void TestSpokenRun::noVoice_runNotStarted()
+{
+    QFETCH(QString, problem);
+    Session s({"TNumOfEl=3"});
+    s.speech.problem = problem;
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"),
+                                          QStringLiteral("The Elements can't be spoken: ") + problem
+                                              + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
+                                                               "train without the voice.")}));
+    QVERIFY(s.user.opened.isEmpty());
+    QVERIFY(s.speech.said.isEmpty());
+    QVERIFY(!s.speech.speaker);
+}
+
+void TestSpokenRun::voiceLost_data()
+{
+    QTest::addColumn<bool>("presenting");
+    QTest::newRow("while presenting: the run ends") << true;
+    QTest::newRow("while recalling: no matter") << false;
+}
+
+void TestSpokenRun::voiceLost()
+{
+    QFETCH(bool, presenting);
+    Session s({"TNumOfEl=3", "TimerMSec=5000"});
+    s.speech.speakingMs = 1000;
+    s.script([&](Tfrm_test *t) {
+        s.present(presenting ? 7000 : 0);
+        s.speech.fail(QStringLiteral("No audio device available"));
+        if (presenting) {
+            QVERIFY(!t->isVisible());
+            QCOMPARE(t->CurrentNumber, 2);
+            return;
+        }
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    if (presenting) {
+        QCOMPARE(s.user.texts().last(),
+                 QStringLiteral("Test is not completed. The Elements could not be spoken: No audio device available"));
+        QCOMPARE(s.run().TestMode, 0);
+        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    } else {
+        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+    }
+    QVERIFY(!s.speech.speaker);
+}
+
+void TestSpokenRun::introductoryAndExam_neverSpoken_data()
+{
+    QTest::addColumn<bool>("exam");
+    QTest::newRow("introductory") << false;
+    QTest::newRow("exam") << true;
+}
+
+void TestSpokenRun::introductoryAndExam_neverSpoken()
+{
+    QFETCH(bool, exam);
+    Session s({"IfHideEl=1"});
+    QString onScreen;
+    s.script([&](Tfrm_test *t) {
+        onScreen = t->Label2->text();
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    if (exam)
+        s.forms.frm_main->Exam1Click();
+    else
+        s.forms.frm_main->est11Click();
+    QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
+    QCOMPARE(onScreen, s.element(1)); // shown, not hidden
+    QCOMPARE(s.speech.made, 0);
+}
+
+QTEST_MAIN(TestSpokenRun)
+#include "tst_spokenrun.moc"

@@ -1,0 +1,74 @@
+#include "tests/fakespeech.h"
+
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+
+namespace {
+void deliver() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
+} // namespace
+
+FakeSpeech::FakeSpeech()
+{
+    Speech::SetFactory([this]() -> std::unique_ptr<Speech::Speaker> {
+        ++made;
+        auto fake = std::make_unique<FakeSpeaker>(this);
+        speaker = fake.get();
+        return fake;
+    });
+}
+
+FakeSpeech::~FakeSpeech() { Speech::SetFactory({}); }
+
+bool FakeSpeech::speaking() const { return speaker && speaker->m_speaking; }
+
+void FakeSpeech::finish()
+{
+    if (!speaking())
+        return;
+    speaker->m_speaking = false;
+    Q_EMIT speaker->finished();
+    deliver();
+}
+
+bool FakeSpeech::poll()
+{
+    if (!speaking() || speakingMs == 0 || Platform::TickCount() - speaker->m_saidAt < speakingMs)
+        return false;
+    finish();
+    return true;
+}
+
+void FakeSpeech::fail(const QString &reason)
+{
+    if (!speaker)
+        return;
+    speaker->m_speaking = false;
+    speaker->m_problem = reason;
+    Q_EMIT speaker->failed(reason);
+    deliver();
+}
+
+FakeSpeaker::FakeSpeaker(FakeSpeech *engine)
+    : m_engine(engine)
+    , m_problem(engine->problem)
+    , m_voices(engine->voices)
+{
+}
+
+void FakeSpeaker::setVoice(const QString &name) { m_engine->voice = name; }
+
+void FakeSpeaker::setRate(double rate) { m_engine->rate = rate; }
+
+void FakeSpeaker::say(const QString &text)
+{
+    m_engine->said << text;
+    m_speaking = !text.trimmed().isEmpty();
+    m_saidAt = Platform::TickCount();
+}
+
+void FakeSpeaker::stop()
+{
+    ++m_engine->stops;
+    m_speaking = false;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// A speech engine for tests. Each speaker it makes speaks a text for a set
+// time on the tick count (Platform::SetTickSource) and finishes when poll()
+// finds that time over, or when finish() is called. Queued signals are
+// delivered at once, so the runner reacts before the call returns.
+
+#include "platform/speech.h"
+
+#include <QPointer>
+#include <QStringList>
+
+class FakeSpeaker;
+
+class FakeSpeech
+{
+public:
+    FakeSpeech(); // installs itself as the engine
+    ~FakeSpeech();
+    FakeSpeech(const FakeSpeech &) = delete;
+    FakeSpeech &operator=(const FakeSpeech &) = delete;
+
+    // ---- what the speakers made from now on are like
+    QString problem; // their problem(): nothing can be spoken
+    QStringList voices{QStringLiteral("alto"), QStringLiteral("bass")};
+    quint32 speakingMs = 0; // time a text takes; 0: until finish()
+
+    // ---- what they did
+    int made = 0;
+    QStringList said;
+    QString voice;        // the last voice set
+    double rate = 0;      // the last rate set
+    int stops = 0;
+    QPointer<FakeSpeaker> speaker; // the last made, while it lives
+
+    bool speaking() const;
+    // The text being said comes to its end now.
+    void finish();
+    // Finishes the text being said if its time is over; true when it did.
+    bool poll();
+    // The engine loses its voice.
+    void fail(const QString &reason);
+};
+
+class FakeSpeaker final : public Speech::Speaker
+{
+public:
+    explicit FakeSpeaker(FakeSpeech *engine);
+    QString problem() const override { return m_problem; }
+    QStringList voices() const override { return m_voices; }
+    void setVoice(const QString &name) override;
+    void setRate(double rate) override;
+    void say(const QString &text) override;
+    void stop() override;
+    bool speaking() const override { return m_speaking; }
+
+private:
+    friend class FakeSpeech;
+    FakeSpeech *m_engine;
+    QString m_problem;
+    QStringList m_voices;
+    bool m_speaking = false;
+    quint32 m_saidAt = 0;
+};

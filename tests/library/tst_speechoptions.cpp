@@ -1,0 +1,199 @@
+// The speech options of the Training page: stored in config.ini, read
+// back, and offered only where an engine can speak.
+
+#include "library/frmoptions.h"
+#include "tests/fakespeech.h"
+#include "tests/testsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString lit(const char *text) { return QString::fromUtf8(text); }
+
+const QByteArray Library = "[Alpha]\r\nData=a,b,c\r\n\r\n";
+const QByteArray TwelveKeys = "[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\nTMName=Alpha\r\nTDiapFrom=a\r\nTDiapTo=c\r\n"
+                              "Ifexec=1\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n";
+const QByteArray ExamKeys = "\r\n[Exam]\r\nENumOfEl=20\r\nEMName=Alpha\r\nEDiapFrom=a\r\nEDiapTo=c\r\n";
+
+// The speech options as the page shows them: speak, hide, voice, rate, and
+// which of them can be used.
+QString shownSpeech(const Tfrm_options &d)
+{
+    return QStringLiteral("%1 %2 %3 %4 | %5%6%7%8")
+        .arg(d.CheckBox4->isChecked())
+        .arg(d.CheckBox5->isChecked())
+        .arg(d.ComboBox7->currentText(), d.ComboBox8->currentText())
+        .arg(d.CheckBox4->isEnabled())
+        .arg(d.CheckBox5->isEnabled())
+        .arg(d.ComboBox7->isEnabled())
+        .arg(d.ComboBox8->isEnabled());
+}
+
+} // namespace
+
+class TestSpeechOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void storedAndReadBack_data();
+    void storedAndReadBack();
+    void noVoice_optionDisabled_fileKept_data();
+    void noVoice_optionDisabled_fileKept();
+    void realEngine_reportsVoices();
+};
+
+void TestSpeechOptions::init()
+{
+    if (!Speech::Built())
+        QSKIP("built without speech");
+}
+
+void TestSpeechOptions::storedAndReadBack_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // speech keys in config.ini before
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("edits"); // p: tick "Speak", h: tick "Hide", v/r: the next voice/rate
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("reloaded");
+    // A file without them reads as off and gets none of them by OK.
+    QTest::newRow("never turned on") << QByteArray() << lit("0 0 System default Normal | 1000") << QString()
+                                     << QByteArray() << lit("0 0 System default Normal | 1000");
+    // "Hide", the voice and the rate wait for "Speak".
+    QTest::newRow("nothing without speak") << QByteArray() << lit("0 0 System default Normal | 1000") << lit("hvr")
+                                           << QByteArray() << lit("0 0 System default Normal | 1000");
+    QTest::newRow("turned on") << QByteArray() << lit("0 0 System default Normal | 1000") << lit("phvvrr")
+                               << QByteArray("IfSpeak=1\r\nIfHideEl=1\r\nTVoice=bass\r\nTSpeechRate=6\r\n")
+                               << lit("1 1 bass Very fast | 1111");
+    QTest::newRow("turned off, kept in the file")
+        << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=alto\r\nTSpeechRate=-3\r\n") << lit("1 0 alto Slow | 1111")
+        << lit("p") << QByteArray("IfSpeak=0\r\nIfHideEl=0\r\nTVoice=alto\r\nTSpeechRate=-3\r\n")
+        << lit("0 0 alto Slow | 1000");
+    // A voice the engine no longer has, a rate typed by hand, a flag that is no 1.
+    QTest::newRow("gone voice, odd rate")
+        << QByteArray("IfSpeak=0x1\r\nIfHideEl=2\r\nTVoice=tenor\r\nTSpeechRate=-8\r\n")
+        << lit("1 0 System default Very slow | 1111") << QString()
+        << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=\r\nTSpeechRate=-6\r\n")
+        << lit("1 0 System default Very slow | 1111");
+}
+
+void TestSpeechOptions::storedAndReadBack()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, loaded);
+    QFETCH(QString, edits);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, reloaded);
+    TestDataDir dir;
+    TestUser user;
+    FakeSpeech speech;
+    dir.write(lit("modules.ini"), Library);
+    dir.write(lit("config.ini"), TwelveKeys + stored + ExamKeys);
+    Tfrm_options d;
+    user.scripts.push_back([&](QDialog *) {
+        QCOMPARE(shownSpeech(d), loaded);
+        QCOMPARE(d.ComboBox7->itemText(0), lit("System default"));
+        for (QChar edit : edits) {
+            if (edit == QLatin1Char('p'))
+                d.CheckBox4->click();
+            else if (edit == QLatin1Char('h'))
+                d.CheckBox5->click();
+            else
+                QTest::keyClick(edit == QLatin1Char('v') ? d.ComboBox7 : d.ComboBox8, Qt::Key_Down);
+        }
+        d.BitBtn1->click();
+    });
+    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
+    QCOMPARE(dir.read(lit("config.ini")), TwelveKeys + written + ExamKeys);
+    QCOMPARE(d.SpeakElements(), reloaded.startsWith(QLatin1Char('1')));
+    user.scripts.push_back([&](QDialog *) { QCOMPARE(shownSpeech(d), reloaded); });
+    Dialogs::ExecModal(&d);
+    QVERIFY(user.asked.isEmpty());
+}
+
+void TestSpeechOptions::noVoice_optionDisabled_fileKept_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("no audio device") << lit("No audio device available");
+    QTest::newRow("no engine") << lit("No speech engine is installed");
+}
+
+void TestSpeechOptions::noVoice_optionDisabled_fileKept()
+{
+    QFETCH(QString, problem);
+    TestDataDir dir;
+    TestUser user;
+    FakeSpeech speech;
+    speech.problem = problem;
+    dir.write(lit("modules.ini"), Library);
+    const QByteArray config = TwelveKeys + "IfSpeak=1\r\nIfHideEl=1\r\nTVoice=bass\r\nTSpeechRate=3\r\n" + ExamKeys;
+    dir.write(lit("config.ini"), config);
+    Tfrm_options d;
+    user.scripts.push_back([&](QDialog *) {
+        QCOMPARE(shownSpeech(d), lit("0 1 bass Fast | 0000"));
+        QVERIFY(d.LabelSpeech->isVisible());
+        QCOMPARE(d.LabelSpeech->text(), lit("Speech is not available: ") + problem + lit("."));
+        // Disabled, so its mnemonic leaves it as it is.
+        QTest::keyClick(&d, 'p', Qt::AltModifier);
+        QVERIFY(!d.CheckBox4->isChecked());
+        d.BitBtn1->click();
+    });
+    Dialogs::ExecModal(&d);
+    QVERIFY(!d.SpeakElements());
+    QCOMPARE(dir.read(lit("config.ini")), config);
+
+    // The engine can speak again: the stored choice comes back.
+    speech.problem.clear();
+    user.scripts.push_back([&](QDialog *) {
+        QCOMPARE(shownSpeech(d), lit("1 1 bass Fast | 1111"));
+        QVERIFY(!d.LabelSpeech->isVisible());
+    });
+    Dialogs::ExecModal(&d);
+    QVERIFY(d.SpeakElements() && d.HideElements());
+    QCOMPARE(speech.made, 2); // one look at the engine per opening
+}
+
+void TestSpeechOptions::realEngine_reportsVoices()
+{
+    if (!Speech::Engines().contains(lit("flite")))
+        QSKIP("the Flite speech plugin is not installed");
+    TestDataDir dir;
+    TestUser user;
+    QStringList voices;
+    QString problem;
+    {
+        // One engine at a time, as the program has them.
+        const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+        QVERIFY(speaker);
+        voices = speaker->voices();
+        problem = speaker->problem();
+    }
+    qInfo("engines: %s; voices: %s; %s", qPrintable(Speech::Engines().join(lit(", "))),
+          qPrintable(voices.join(lit(", "))), problem.isEmpty() ? "can speak" : qPrintable(lit("can't speak: ") + problem));
+    QVERIFY(!voices.isEmpty());
+    QVERIFY(!voices.contains(QString()));
+    // The page offers them after "System default"; it says why it can't
+    // speak where the engine can't.
+    Tfrm_options d;
+    user.scripts.push_back([&](QDialog *) {
+        QStringList offered;
+        for (int i = 1; i < d.ComboBox7->count(); ++i)
+            offered << d.ComboBox7->itemText(i);
+        QCOMPARE(offered, voices);
+        QCOMPARE(d.CheckBox4->isEnabled(), problem.isEmpty());
+        QCOMPARE(d.LabelSpeech->isVisible(), !problem.isEmpty());
+        if (!problem.isEmpty())
+            QVERIFY(d.LabelSpeech->text().contains(problem));
+    });
+    Dialogs::ExecModal(&d);
+    QCOMPARE(user.opened.size(), 1);
+}
+
+QTEST_MAIN(TestSpeechOptions)
+#include "tst_speechoptions.moc"
