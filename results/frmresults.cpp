@@ -199,7 +199,7 @@ void Tfrm_results::SaveResult(const RunState &run)
     const QString path = ResultsStore::FileFor(run.TestMode);
     if (path.isEmpty())
         return;
-    ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet());
+    ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet(), run.Module);
 }
 
 void Tfrm_results::Reopen(const QString &path, const QString &section)

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void save_sameNameUpdatesInPlaceAndKeepsOtherKeys();
     void read_storedLists_data();
     void read_storedLists();
+    void save_moduleKeysAfterTheSeven_data();
+    void save_moduleKeysAfterTheSeven();
 };
 
 void TestResultsStore::formats_data()
@@ -175,6 +177,34 @@ void TestResultsStore::read_storedLists()
     // Reading writes nothing.
     QCOMPARE(dir.read("examres.ini"), keys.isNull() ? QByteArray() : bytes);
     QCOMPARE(dir.exists("examres.ini"), !keys.isNull());
+}
+
+void TestResultsStore::save_moduleKeysAfterTheSeven_data()
+{
+    QTest::addColumn<QStringList>("module"); // name, from, to
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("Module and range") << QStringList{"Capitals", "Paris", "Oslo"}
+                                      << QByteArray("Module=Capitals\r\nFrom=Paris\r\nTo=Oslo\r\n");
+    QTest::newRow("empty bounds are written") << QStringList{"Empty", "", ""}
+                                              << QByteArray("Module=Empty\r\nFrom=\r\nTo=\r\n");
+    QTest::newRow("no Module: the seven alone") << QStringList{"", "", ""} << QByteArray();
+}
+
+void TestResultsStore::save_moduleKeysAfterTheSeven()
+{
+    QFETCH(QStringList, module);
+    QFETCH(QByteArray, tail);
+    TestDataDir dir;
+    ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}),
+                       RunModule{module.at(0), module.at(1), module.at(2)});
+    const QByteArray seven = "[run]\r\nTotal=2\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                             "Mark=2\r\nKoeff=3,6\r\nRes=a,b\r\nAnsw=a,x\r\n";
+    QCOMPARE(dir.read("testres.ini"), seven + tail + "\r\n");
+    // The reopen reads the run as it reads one stored before the three keys.
+    const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("testres.ini"), "run");
+    QCOMPARE((QStringList{run.report.Total, run.report.Errors, run.report.Koeff, run.report.Mark}),
+             (QStringList{"2", "1", "3,6", "2"}));
+    QCOMPARE(run.sheet.Cell(AnswerSheet::Answer, 1), QString("x"));
 }
 
 QTEST_GUILESS_MAIN(TestResultsStore)
