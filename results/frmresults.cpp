@@ -4,6 +4,7 @@
 #include "results/answersheetview.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
+#include "results/storedruns.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -33,18 +34,46 @@ void fixColumns(QHeaderView *header, int count, int width)
         header->resizeSection(c, width);
 }
 
-// A caption with its value right after it, on row `row` of `rows` over
-// `columnSpan` columns.
-QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan)
+// A caption with its value right after it, on row `row` of `rows` from
+// `column` over `columnSpan` columns. Values may come from a file: plain text.
+QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan, int column = 0)
 {
     auto *value = new QLabel(QStringLiteral("0"), parent);
+    value->setTextFormat(Qt::PlainText);
     auto *line = new QHBoxLayout;
     line->setSpacing(0);
     line->addWidget(caption);
     line->addWidget(value, 1);
-    rows->addLayout(line, row, 0, 1, columnSpan);
+    rows->addLayout(line, row, column, 1, columnSpan);
     return value;
 }
+
+// A line of plain text that takes the width it is given, cut short with
+// "..." when it is longer; the whole text stays its tool tip and what a
+// screen reader reads.
+class ElidedLabel : public QLabel
+{
+public:
+    explicit ElidedLabel(QWidget *parent)
+        : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override { return {1, fontMetrics().height() + 2}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
 
 // The light colours of the answer sheet: the red of a wrong answer keeps
 // its contrast on them, in a selected row too, under any palette.
@@ -126,7 +155,32 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9})
+    LabelKoeff = valueAfter(this, new QLabel(QStringLiteral("Koeff: "), this), values, 2, 1, 1);
+    LabelMark = valueAfter(this, new QLabel(QStringLiteral("Mark: "), this), values, 3, 1, 1);
+    LabelKoeff->setObjectName(QStringLiteral("LabelKoeff"));
+    LabelMark->setObjectName(QStringLiteral("LabelMark"));
+    LabelKoeff->setText(QString());
+    LabelMark->setText(QString());
+    // The key to the marks, a little smaller than the values it explains.
+    LabelKey = new QLabel(Scoring::MarkKey(), this);
+    LabelKey->setTextFormat(Qt::PlainText);
+    QFont keyFont = LabelKey->font();
+    keyFont.setPointSizeF(keyFont.pointSizeF() * 0.9);
+    LabelKey->setFont(keyFont);
+    LabelKey->setToolTip(Scoring::MarkKeyInWords());
+    LabelKey->setAccessibleName(QStringLiteral("Key to the marks"));
+    LabelKey->setAccessibleDescription(Scoring::MarkKeyInWords());
+    LabelModule = new ElidedLabel(this);
+    LabelComparison = new ElidedLabel(this);
+    LabelKey->setObjectName(QStringLiteral("LabelKey"));
+    LabelModule->setObjectName(QStringLiteral("LabelModule"));
+    LabelComparison->setObjectName(QStringLiteral("LabelComparison"));
+    values->addWidget(LabelKey, 4, 0, 1, 2);
+    values->addWidget(LabelModule, 5, 0, 1, 2);
+    values->addWidget(LabelComparison, 6, 0, 1, 2);
+    values->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("Koeff: -999,99  ")));
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9, LabelKoeff, LabelMark,
+                          LabelKey, LabelModule, LabelComparison})
         label->setMinimumHeight(18);
 
     // Koeff and Mark are held, never shown.
@@ -144,7 +198,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     BitBtn1->setMinimumSize(75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    values->addWidget(BitBtn1, 2, 1, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 4, 0, 0);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    values->addLayout(buttons, 7, 0, 1, 2);
 
     // The grids over the whole width, the values below; the form's size is
     // the least the window takes.
@@ -154,6 +212,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     form->addWidget(StringGrid2);
     form->addWidget(StringGrid1, 1);
     form->addLayout(values);
+    // The grid takes what the values leave, but shows some rows at least.
+    StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
+                                  + 2 * StringGrid1->frameWidth());
+    setTabOrder(StringGrid1, BitBtn1);
     const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
     setFixedSize(size);
 
@@ -179,6 +242,8 @@ void Tfrm_results::ResetReport(int elementCount)
     ClearAnswerSheet();
     const QString zero = QStringLiteral("0");
     SetReportLabels(zero, zero, zero, zero);
+    showScore(KoeffText(), MarkText());
+    showStanding(QString(), QString());
 }
 
 void Tfrm_results::ClearAnswerSheet() { m_model->clear(); }
@@ -192,6 +257,8 @@ void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
     SetReportLabels(r.Total, r.Right, r.Errors, r.Time);
     Edit1->setText(r.Koeff);
     Edit2->setText(r.Mark);
+    showScore(r.Koeff, r.Mark);
+    showStanding(QString(), QString());
 }
 
 void Tfrm_results::SaveResult(const RunState &run)
@@ -199,7 +266,9 @@ void Tfrm_results::SaveResult(const RunState &run)
     const QString path = ResultsStore::FileFor(run.TestMode);
     if (path.isEmpty())
         return;
-    ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet(), run.Module);
+    const QString section = ResultsStore::SectionName(run.StartDateTime, QLocale());
+    ResultsStore::Save(path, section, Report(), Sheet(), run.Module);
+    showStanding(path, section);
 }
 
 void Tfrm_results::Reopen(const QString &path, const QString &section)
@@ -207,6 +276,26 @@ void Tfrm_results::Reopen(const QString &path, const QString &section)
     ResultsStore::StoredRun run = ResultsStore::Read(path, section);
     m_model->replace(std::move(run.sheet));
     SetReportLabels(run.report.Total, run.report.Right, run.report.Errors, run.report.Time);
+    showScore(run.report.Koeff, run.report.Mark);
+    showStanding(path, section);
+}
+
+void Tfrm_results::showScore(const QString &koeff, const QString &mark)
+{
+    LabelKoeff->setText(koeff);
+    LabelMark->setText(mark);
+}
+
+void Tfrm_results::showStanding(const QString &path, const QString &section)
+{
+    ResultsStore::Standing standing;
+    if (!path.isEmpty())
+        standing = ResultsStore::StandingOf(ResultsStore::ListRuns(path).runs, section);
+    for (const auto &[label, text] : {std::pair{LabelModule, ResultsStore::ModuleLine(standing)},
+                                      std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
+        label->setText(text);
+        label->setToolTip(text);
+    }
 }
 
 QString Tfrm_results::TotalText() const { return Label6->text(); }

@@ -38,11 +38,13 @@ public:
     void ClearAnswerSheet();
     // Scores the sheet into the report values.
     void ComputeReport(const RunState &run, int mistakeCount);
-    // Appends the run to testres.ini (Training) or examres.ini (Exam).
+    // Appends the run to testres.ini (Training) or examres.ini (Exam),
+    // with its Module, and says how it compares with the Module's runs.
     void SaveResult(const RunState &run);
 
     // Reads a stored run (in-memory access, nothing written) into the
-    // sheet and the report values: the history's reopen.
+    // sheet and the report values: the history's reopen. Its stored Koeff
+    // and Mark are shown; the held ones (Edit1, Edit2) stay.
     void Reopen(const QString &path, const QString &section);
 
     // Report values as shown (Label6..Label9) and held (Edit1, Edit2).
@@ -63,6 +65,10 @@ public:
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr;
     QPushButton *BitBtn1 = nullptr;
+    // The score shown: Koeff and Mark of the run, the key to the marks,
+    // the run's Module and how it compares with the Module's other runs.
+    QLabel *LabelKoeff = nullptr, *LabelMark = nullptr, *LabelKey = nullptr;
+    QLabel *LabelModule = nullptr, *LabelComparison = nullptr;
 
     void FormShow();
     void BitBtn1Click();
@@ -76,5 +82,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void showScore(const QString &koeff, const QString &mark);
+    void showStanding(const QString &path, const QString &section);
+
     AnswerSheetModel *m_model = nullptr;
 };
