@@ -1,7 +1,11 @@
 #include "results/frmresults.h"
 
+#include "library/frmoptions.h"
+#include "library/modules.h"
 #include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "results/answersheetview.h"
+#include "results/mistakes.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
 #include "results/storedruns.h"
@@ -198,8 +202,17 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     BitBtn1->setMinimumSize(75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
+    BitBtn2 = new QPushButton(QStringLiteral("&Drill mistakes"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+    BitBtn2->setMinimumSize(75, 25);
+    BitBtn2->setAccessibleDescription(
+        QStringLiteral("Makes a Module of the elements answered wrongly and sets Training to it"));
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 4, 0, 0);
+    buttons->addWidget(BitBtn2);
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
     values->addLayout(buttons, 7, 0, 1, 2);
@@ -216,7 +229,8 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
                                   + 2 * StringGrid1->frameWidth());
-    setTabOrder(StringGrid1, BitBtn1);
+    setTabOrder(StringGrid1, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
     const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
     setFixedSize(size);
 
@@ -323,9 +337,47 @@ void Tfrm_results::FormShow()
 {
     StringGrid2->setHorizontalHeaderLabels(
         {QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer")});
+    BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
 }
 
 void Tfrm_results::BitBtn1Click() { accept(); }
+
+void Tfrm_results::BitBtn2Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString path = Modules::LibraryPath();
+        const QString problem = Modules::LibraryProblem(path);
+        if (!problem.isEmpty())
+            throw AppError(QStringLiteral("The Module library could not be read (%1). No Module was made.").arg(problem));
+        const Mistakes::Plan plan =
+            Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
+        if (plan.elements.isEmpty())
+            return;
+        QString name = plan.name;
+        QString replaced;
+        if (!plan.replaceable.isEmpty()
+            && Dialogs::Confirm(this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? "
+                                                     "Cancel keeps it and adds another Module.")
+                                          .arg(plan.replaceable))) {
+            replaced = plan.replaceable;
+            name = plan.nameIfReplaced;
+        }
+        Modules::AddModule(path, name, plan.elements, replaced);
+        const bool training = m_options && m_options->TrainOn(name);
+        QString text = plan.repeated
+                           ? QStringLiteral("The Module \"%1\" holds the one element answered wrongly, twice: "
+                                            "a Module to train on needs two elements.")
+                                 .arg(name)
+                           : QStringLiteral("The Module \"%1\" holds the %2 elements answered wrongly.")
+                                 .arg(name)
+                                 .arg(plan.elements.size());
+        if (!replaced.isEmpty())
+            text += QStringLiteral(" It replaces \"%1\".").arg(replaced);
+        text += training ? QStringLiteral(" Training now uses it: Ctrl+T drills them.")
+                         : QStringLiteral(" Choose it for Training in the options.");
+        Dialogs::ShowMessage(this, text);
+    });
+}
 
 void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, const QRect &rect,
                                        const QStyleOptionViewItem &option)

@@ -13,6 +13,7 @@ class QStyleOptionViewItem;
 class QTableView;
 class QTableWidget;
 class AnswerSheetModel;
+class Tfrm_options;
 
 // The report window: holds the AnswerSheet and the report values of the
 // last run or of the last reopened stored run.
@@ -24,6 +25,9 @@ class Tfrm_results : public QDialog
 public:
     explicit Tfrm_results(QWidget *parent = nullptr);
     ~Tfrm_results() override;
+
+    // The options dialog that a drill of the mistakes sets to Training.
+    void SetOptions(Tfrm_options *options) { m_options = options; }
 
     // The AnswerSheet. Columns: 0 Number, 1 Text, 2 Answer.
     int RowCount() const;
@@ -69,9 +73,14 @@ public:
     // the run's Module and how it compares with the Module's other runs.
     QLabel *LabelKoeff = nullptr, *LabelMark = nullptr, *LabelKey = nullptr;
     QLabel *LabelModule = nullptr, *LabelComparison = nullptr;
+    // "Drill mistakes": enabled when the sheet holds wrong answers.
+    QPushButton *BitBtn2 = nullptr;
 
     void FormShow();
     void BitBtn1Click();
+    // Makes a Module of the Elements answered wrongly, adds it to the
+    // library and has the options train on it.
+    void BitBtn2Click();
     // Draws an Answer cell over its default drawing: the grid's background,
     // then the answer at a tenth of the cell's size from its top left, red
     // and struck out when it differs from the row's Text.
@@ -86,4 +95,5 @@ private:
     void showStanding(const QString &path, const QString &section);
 
     AnswerSheetModel *m_model = nullptr;
+    Tfrm_options *m_options = nullptr;
 };

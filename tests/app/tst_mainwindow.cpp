@@ -3,10 +3,13 @@
 #include "platform/platform.h"
 #include "app/programicon.h"
 #include "engine/frmtest.h"
+#include "library/frmoptions.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 
+#include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QPushButton>
 #include <QStatusBar>
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void showMainMessage_waitsForTheBox();
     void reopen_fillsReportAndShowsIt();
     void reopen_byEnterKey_andNothingListed();
+    void reopen_drillMistakes_setsTrainingToThem();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -442,6 +446,55 @@ void TestMainWindow::reopen_byEnterKey_andNothingListed()
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     QCOMPARE(m_user->opened.size(), 1);
+}
+
+void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(1, 22, 37)));
+    const QByteArray library = "[Words]\r\nData=cat,dog,sun\r\n\r\n[Digits]\r\nData=1,2,3\r\n\r\n";
+    m_dir->write(QStringLiteral("modules.ini"), library);
+    m_dir->write(QStringLiteral("config.ini"), "[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
+    m_dir->write(QStringLiteral("examres.ini"),
+                 "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
+                 "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
+                 "Koeff=1,2\r\nRes=cat,dog,sun,cat\r\nAnsw=cat,x,sun,Cat\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
+    start();
+    Tfrm_results *report = m_forms.frm_results;
+    m_user->scripts.push_back([&](QDialog *) {
+        QCOMPARE(report->LabelKoeff->text(), QStringLiteral("1,2"));
+        QCOMPARE(report->LabelMark->text(), QStringLiteral("2"));
+        QCOMPARE(report->LabelModule->text(), QStringLiteral("Module: Words, cat to sun"));
+        QCOMPARE(report->LabelComparison->text(), QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
+        QVERIFY(report->BitBtn2->isEnabled());
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton); // again: the first may go
+    });
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->StringGrid1DblClick();
+    const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
+    const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
+    const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
+    QCOMPARE(m_user->texts(),
+             (QStringList{made + training,
+                          QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? Cancel keeps it and "
+                                         "adds another Module.")
+                              .arg(name),
+                          made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    // Wrong were dog and cat (twice, once in other letter case): once each, in order.
+    QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
+    // Training: that Module, its whole range; the Exam page as it was.
+    const Tfrm_options *options = m_forms.frm_options;
+    QCOMPARE(options->ModuleName(Tfrm_options::Page::Training), name);
+    QCOMPARE(options->RangeFrom(Tfrm_options::Page::Training), 0);
+    QCOMPARE(options->RangeTo(Tfrm_options::Page::Training), 1);
+    QCOMPARE(options->ModuleName(Tfrm_options::Page::Exam), QStringLiteral("Digits"));
+    QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
+    const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
+    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
+                                QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"), QStringLiteral("EDiapTo=3")})
+        QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
 
 QTEST_MAIN(TestMainWindow)
