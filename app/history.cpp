@@ -3,6 +3,8 @@
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace History {
@@ -27,9 +29,41 @@ void ReverseHistoryRows(QVector<Row> &rows)
         std::swap(rows[i], rows[n - 1 - i]);
 }
 
-Listing Read(const QString &path)
+namespace {
+
+// The listing of rows in file order: reversed so that the last is row 0,
+// with the bars of the Koeffs that parse, oldest listed run first.
+Listing listingOf(QVector<Row> rows)
 {
     Listing listing;
+    for (const Row &row : std::as_const(rows)) {
+        double k = 0;
+        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
+            listing.maxKoeff = k;
+    }
+    ReverseHistoryRows(rows);
+    if (rows.isEmpty())
+        rows.append(Row{});
+    listing.axisMaximum = listing.maxKoeff != 0 ? listing.maxKoeff + 0.5 : 1.0;
+    for (int r = int(rows.size()) - 1; r >= 0; --r) {
+        const Row &row = rows.at(r);
+        if (row.name.isEmpty())
+            continue;
+        double k = 0;
+        if (!NumberText::ToDouble(row.koeff, &k))
+            continue;
+        Bar bar{k, BarLabel(row.name), 0, 0, 0};
+        BarColour(r, &bar.red, &bar.green, &bar.blue);
+        listing.bars.append(bar);
+    }
+    listing.rows = std::move(rows);
+    return listing;
+}
+
+} // namespace
+
+Listing Read(const QString &path)
+{
     const ProfileFile file(path, ProfileFile::Access::Direct);
     // Only the first names are listed: ask for no more of a large file
     // than that, and for more only when empty names took places.
@@ -52,28 +86,64 @@ Listing Read(const QString &path)
     }
     for (Row &row : rows) {
         row.koeff = file.ReadText(row.name, QStringLiteral("Koeff"), QString());
-        double k = 0;
-        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
-            listing.maxKoeff = k;
         row.mark = file.ReadText(row.name, QStringLiteral("Mark"), QString());
     }
-    ReverseHistoryRows(rows);
-    if (rows.isEmpty())
-        rows.append(Row{});
-    listing.axisMaximum = listing.maxKoeff != 0 ? listing.maxKoeff + 0.5 : 1.0;
-    for (int r = int(rows.size()) - 1; r >= 0; --r) {
-        const Row &row = rows.at(r);
-        if (row.name.isEmpty())
-            continue;
-        double k = 0;
-        if (!NumberText::ToDouble(row.koeff, &k))
-            continue;
-        Bar bar{k, BarLabel(row.name), 0, 0, 0};
-        BarColour(r, &bar.red, &bar.green, &bar.blue);
-        listing.bars.append(bar);
+    return listingOf(std::move(rows));
+}
+
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module)
+{
+    QVector<Row> rows;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (rows.size() == MaxRows)
+            break;
+        if (run.module == module && !run.name.isEmpty())
+            rows.append(Row{run.name, run.koeff, run.mark});
     }
-    listing.rows = std::move(rows);
-    return listing;
+    return listingOf(std::move(rows));
+}
+
+QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (!run.module.isEmpty() && !seen.contains(run.module)) {
+            seen.insert(run.module);
+            names.append(run.module);
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary> &runs, const QString &module)
+{
+    if (module.isEmpty())
+        return runs;
+    QVector<ResultsStore::RunSummary> out;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (run.module == module)
+            out.append(run);
+    }
+    return out;
+}
+
+QVector<double> MovingAverage(const QVector<Bar> &bars, int window)
+{
+    QVector<double> out;
+    out.reserve(bars.size());
+    double sum = 0;
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        sum += bars.at(i).value;
+        if (i >= window)
+            sum -= bars.at(i - window).value;
+        out.append(sum / double(std::min<qsizetype>(i + 1, window)));
+    }
+    return out;
 }
 
 } // namespace History

@@ -1,8 +1,12 @@
 #pragma once
 
-// Reading the results history: what the main window lists and charts.
+// Reading the results history: what the main window lists and charts,
+// narrowed to one Module or not.
+
+#include "results/storedruns.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace History {
@@ -35,6 +39,24 @@ struct Listing
 // Lists the first MaxRows sections of a results file (direct access),
 // reversed so that the newest listed run is row 0, with their bars.
 Listing Read(const QString &path);
+
+// The same for the runs of one Module (exactly that name): the first
+// MaxRows of them in file order, reversed, with their bars.
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
+
+// The Module names runs were stored with, each once, in alphabetical order
+// without regard to letter case. Runs stored without a Module add none.
+QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs);
+
+// The runs of one Module in file order; all of them for the empty name.
+QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
+
+// How many Koeffs the chart's moving average takes.
+constexpr int AverageWindow = 5;
+
+// For each bar, the mean of its value and those of the bars before it, at
+// most `window` values in all.
+QVector<double> MovingAverage(const QVector<Bar> &bars, int window = AverageWindow);
 
 // Swaps row i with row (count - 1 - i) for the first half of the rows.
 void ReverseHistoryRows(QVector<Row> &rows);

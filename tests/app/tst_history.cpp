@@ -31,6 +31,10 @@ private Q_SLOTS:
     void bars_skipUnparsedKoeff_colourByRow();
     void shortName_isWholeLabel();
     void emptyNames_takeNoRow();
+    void readModule_narrowsToItsRuns_data();
+    void readModule_narrowsToItsRuns();
+    void movingAverage_lastFive_data();
+    void movingAverage_lastFive();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -156,6 +160,79 @@ void TestHistory::emptyNames_takeNoRow()
     QCOMPARE(l.rows.size(), 100);
     QCOMPARE(l.rows.first().name, runName(99));
     QCOMPARE(l.rows.last().name, runName(0));
+}
+
+void TestHistory::readModule_narrowsToItsRuns_data()
+{
+    QTest::addColumn<int>("runs");      // run i has Module "A" when i % 3 == 0, "B" when 1, none when 2
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QList<int>>("rows"); // the runs listed, top row first
+    QTest::newRow("A") << 7 << "A" << QList<int>{6, 3, 0};
+    QTest::newRow("B") << 7 << "B" << QList<int>{4, 1};
+    QTest::newRow("exactly that name") << 7 << "a" << QList<int>{};
+    QList<int> first100;
+    for (int i = 297; i >= 0; i -= 3)
+        first100 << i;
+    QTest::newRow("the first 100 of 150") << 450 << "A" << first100;
+}
+
+void TestHistory::readModule_narrowsToItsRuns()
+{
+    QFETCH(int, runs);
+    QFETCH(QString, module);
+    QFETCH(QList<int>, rows);
+    QVector<ResultsStore::RunSummary> all;
+    for (int i = 0; i < runs; ++i) {
+        ResultsStore::RunSummary run;
+        run.name = runName(i);
+        run.koeff = QString::number(i) + QStringLiteral(",5");
+        run.mark = QStringLiteral("3");
+        run.module = i % 3 == 0 ? QStringLiteral("A") : i % 3 == 1 ? QStringLiteral("B") : QString();
+        all << run;
+    }
+    QCOMPARE(History::ModuleNames(all), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    const History::Listing l = History::ReadModule(all, module);
+    QStringList names;
+    for (const History::Row &row : l.rows)
+        names << row.name;
+    QStringList expected;
+    for (int i : rows)
+        expected << runName(i);
+    QCOMPARE(names, expected.isEmpty() ? QStringList{QString()} : expected);
+    // Bars oldest first, coloured by row as the whole history's are.
+    QCOMPARE(l.bars.size(), rows.size());
+    for (int b = 0; b < l.bars.size(); ++b) {
+        QCOMPARE(l.bars.at(b).value, rows.at(rows.size() - 1 - b) + 0.5);
+        int r, g, bl;
+        History::BarColour(int(rows.size()) - 1 - b, &r, &g, &bl);
+        QCOMPARE((QList<int>{l.bars.at(b).red, l.bars.at(b).green, l.bars.at(b).blue}), (QList<int>{r, g, bl}));
+    }
+    QCOMPARE(l.axisMaximum, rows.isEmpty() ? 1.0 : rows.first() + 1.0);
+    QCOMPARE(History::RunsOf(all, module).size(), module == QLatin1String("A") ? (runs + 2) / 3 : rows.size());
+}
+
+void TestHistory::movingAverage_lastFive_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QList<double>>("averages");
+    QTest::newRow("none") << QList<double>{} << QList<double>{};
+    QTest::newRow("fewer than five: all so far") << QList<double>{2, 4, 9} << QList<double>{2, 3, 5};
+    QTest::newRow("then the last five") << QList<double>{1, 2, 3, 4, 5, 6, 12}
+                                        << QList<double>{1, 1.5, 2, 2.5, 3, 4, 6};
+    QTest::newRow("negative Koeffs count") << QList<double>{-26, 4} << QList<double>{-26, -11};
+}
+
+void TestHistory::movingAverage_lastFive()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(QList<double>, averages);
+    QVector<History::Bar> bars;
+    for (double v : values)
+        bars << History::Bar{v, QString(), 0, 0, 0};
+    const QVector<double> got = History::MovingAverage(bars);
+    QCOMPARE(got.size(), averages.size());
+    for (int i = 0; i < got.size(); ++i)
+        QVERIFY2(qAbs(got.at(i) - averages.at(i)) < 1e-9, qPrintable(QString::number(i)));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

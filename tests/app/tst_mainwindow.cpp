@@ -7,6 +7,7 @@
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void showMainMessage_waitsForTheBox();
     void reopen_fillsReportAndShowsIt();
     void reopen_byEnterKey_andNothingListed();
+    void filter_narrowsListAndChart();
     void reopen_drillMistakes_setsTrainingToThem();
 
 private:
@@ -222,8 +224,10 @@ void TestMainWindow::layout_atDesignSize()
                                Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->geometry(), QRect(0, -18, 426, 420));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 19, 285, 342));
-    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 0, 285, 22));
+    // The Module choice and Export stand above the headings and the list.
+    QCOMPARE(w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 26));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 45, 285, 316));
+    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 26, 285, 22));
     QCOMPARE(w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
     QCOMPARE(w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
     QCOMPARE(w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
@@ -233,7 +237,8 @@ void TestMainWindow::layout_atDesignSize()
     w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->size(), QSize(703, 640));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 19, 285, 562));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 45, 285, 536));
+    QCOMPARE(w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
     QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
 }
 
@@ -446,6 +451,52 @@ void TestMainWindow::reopen_byEnterKey_andNothingListed()
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     QCOMPARE(m_user->opened.size(), 1);
+}
+
+void TestMainWindow::filter_narrowsListAndChart()
+{
+    // Runs of two Modules among runs stored without one.
+    const QString quoted = QStringLiteral("Say \"hi\", all");
+    const QStringList modules{"", "Capitals", quoted, "Capitals", "", "Capitals", "Capitals", "Capitals", "Capitals"};
+    QByteArray file;
+    for (int i = 0; i < modules.size(); ++i) {
+        file += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                "Mark=3-\r\nKoeff=" + QByteArray::number(i) + ",5\r\nRes=1\r\nAnsw=1\r\n";
+        if (!modules.at(i).isEmpty())
+            file += "Module=" + modules.at(i).toUtf8() + "\r\nFrom=a\r\nTo=z\r\n";
+        file += "\r\n";
+    }
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCOMPARE(w->StringGrid1->rowCount(), 9);
+    // All Modules: the bars as before, with the line of the averages over them.
+    QCOMPARE(w->Chart1->averages().size(), 9);
+    QCOMPARE(w->Chart1->averages().at(8), (4.5 + 5.5 + 6.5 + 7.5 + 8.5) / 5);
+
+    // The keyboard picks Capitals: its six runs, newest first, and their bars.
+    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
+    QStringList choices;
+    for (int i = 0; i < w->ComboBox1->count(); ++i)
+        choices << w->ComboBox1->itemText(i);
+    QCOMPARE(choices, (QStringList{QStringLiteral("All Modules"), QStringLiteral("Capitals"), quoted}));
+    QStringList listed;
+    for (int r = 0; r < w->StringGrid1->rowCount(); ++r)
+        listed << cell(w, r, 0);
+    QCOMPARE(listed, (QStringList{runName(8), runName(7), runName(6), runName(5), runName(3), runName(1)}));
+    QCOMPARE(chartValues(w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
+    QCOMPARE(w->AxisMaximum(), 9.0);
+    QCOMPARE(w->Chart1->averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
+
+    // The other Module: its one run.
+    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(w, 0, 0), runName(2));
+
+    // The Training results hold neither Module: all of them again.
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(w->ShownModule().isEmpty());
+    QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("All Modules"));
 }
 
 void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
