@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -199,11 +200,17 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     ComboBox1->addItem(AllModules);
     Label1 = new QLabel(QStringLiteral("Mod&ule:"), m_filterBar);
     Label1->setBuddy(ComboBox1);
+    BitBtn3 = new QPushButton(QStringLiteral("&Export..."), m_filterBar);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setAccessibleDescription(QStringLiteral("Saves the runs of the Module shown as a CSV file"));
     filter->addWidget(Label1);
     filter->addWidget(ComboBox1, 1);
+    filter->addWidget(BitBtn3);
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 
-    setTabOrder(ComboBox1, StringGrid1);
+    setTabOrder(ComboBox1, BitBtn3);
+    setTabOrder(BitBtn3, StringGrid1);
     setTabOrder(StringGrid1, SpeedButton1);
     setTabOrder(SpeedButton1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
@@ -434,6 +441,25 @@ void Tfrm_main::ComboBox1Change()
 {
     m_shownModule = ComboBox1->currentData().toString();
     SpeedButton1Click();
+}
+
+void Tfrm_main::BitBtn3Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"));
+        if (target.isEmpty())
+            return;
+        if (QFileInfo::exists(target)
+            && !Dialogs::Confirm(this, QStringLiteral("Replace ") + target + QLatin1Char('?')))
+            return;
+        const QString path = ListedFile();
+        const ResultsStore::RunList list = ResultsStore::ListRuns(path);
+        if (!list.problem.isEmpty())
+            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, list.problem));
+        const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
+        History::ExportCsv(target, runs);
+        StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
+    });
 }
 
 void Tfrm_main::BitBtn1Click()

@@ -40,7 +40,7 @@ public:
     static constexpr int DesignHeight = 480;
     static constexpr int FrameWidth = 8;
     static constexpr int FrameHeight = 54;
-    // The row above the list that holds the Module choice.
+    // The row above the list that holds the Module choice and Export.
     static constexpr int FilterHeight = 26;
 
     explicit Tfrm_main(QWidget *parent = nullptr);
@@ -64,6 +64,7 @@ public:
     void StringGrid1DblClick(); // reopen a stored run
     void ComboBox1DropDown();   // the Module choices filled when they are not up to date
     void ComboBox1Change();     // the user picks the Module shown
+    void BitBtn3Click();        // Export
     void Configurations1Click();
     void Modules1Click();
     void Help1Click();
@@ -91,9 +92,10 @@ public:
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
     QTableWidget *StringGrid2 = nullptr;
-    // Above the list: the Module shown ("All Modules" or one name).
+    // Above the list: the Module shown ("All Modules" or one name), Export.
     QLabel *Label1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr,
             *Exam1 = nullptr, *Help1 = nullptr;

@@ -1,8 +1,11 @@
 #include "app/history.h"
 
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
 
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -144,6 +147,82 @@ QVector<double> MovingAverage(const QVector<Bar> &bars, int window)
         out.append(sum / double(std::min<qsizetype>(i + 1, window)));
     }
     return out;
+}
+
+bool TimeSeconds(const QString &time, qint64 *seconds)
+{
+    static const QRegularExpression hms(QStringLiteral("^([0-9]{1,9}):([0-9]{1,9}):([0-9]{1,9})(?:\\s|$)"));
+    const QRegularExpressionMatch m = hms.match(time);
+    if (!m.hasMatch())
+        return false;
+    *seconds = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong();
+    return true;
+}
+
+namespace {
+
+// One CSV field: quoted when it holds a comma, a quote or a line break.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A stored whole number as the readers take it (0 when missing or not one).
+qint64 storedNumber(const QString &text)
+{
+    qint32 value = 0;
+    return Profile::ParseNumber(text, &value) ? value : 0;
+}
+
+// A stored decimal number with "," as "." for a spreadsheet; empty when
+// it does not parse.
+QString pointDecimal(const QString &text)
+{
+    double value = 0;
+    if (!NumberText::ToDouble(text, &value))
+        return QString();
+    QString out = Profile::Trimmed(text).toString();
+    out.replace(QLatin1Char(','), QLatin1Char('.'));
+    return out;
+}
+
+} // namespace
+
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
+{
+    QString out = QStringLiteral("DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
+    for (const ResultsStore::RunSummary &run : runs) {
+        const bool known = !run.module.isEmpty();
+        const qint64 total = storedNumber(run.total);
+        const qint64 errors = storedNumber(run.errors);
+        qint64 seconds = 0;
+        const QString time = TimeSeconds(run.time, &seconds) ? QString::number(seconds) : QString();
+        const QStringList fields{csvField(run.name),
+                                 csvField(known ? run.module : ResultsStore::Missing),
+                                 csvField(known ? run.from : ResultsStore::Missing),
+                                 csvField(known ? run.to : ResultsStore::Missing),
+                                 QString::number(total),
+                                 QString::number(errors),
+                                 QString::number(total - errors),
+                                 time,
+                                 pointDecimal(run.koeff),
+                                 csvField(run.mark)};
+        out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return out.toUtf8();
+}
+
+void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)
+{
+    const QByteArray bytes = Csv(runs);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
 }
 
 } // namespace History

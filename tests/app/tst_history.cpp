@@ -35,6 +35,8 @@ private Q_SLOTS:
     void readModule_narrowsToItsRuns();
     void movingAverage_lastFive_data();
     void movingAverage_lastFive();
+    void csv_quotingAndNumbers_data();
+    void csv_quotingAndNumbers();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -233,6 +235,36 @@ void TestHistory::movingAverage_lastFive()
     QCOMPARE(got.size(), averages.size());
     for (int i = 0; i < got.size(); ++i)
         QVERIFY2(qAbs(got.at(i) - averages.at(i)) < 1e-9, qPrintable(QString::number(i)));
+}
+
+void TestHistory::csv_quotingAndNumbers_data()
+{
+    // name, Total, Errors, Time, Mark, Koeff, Module, From, To
+    QTest::addColumn<QStringList>("run");
+    QTest::addColumn<QString>("line");
+    const QString time = QStringLiteral("0:1:5  Average time for each number: 3,25 sec.");
+    QTest::newRow("plain") << QStringList{"06.12.2026 20:54:09", "20", "1", time, "3-", "5,63", "Capitals", "Paris", "Oslo"}
+                           << "06.12.2026 20:54:09,Capitals,Paris,Oslo,20,1,19,65,5.63,3-";
+    QTest::newRow("comma, quote, line break quoted")
+        << QStringList{"12/6/2026 8:05:03 AM", "2", "0", "1:0:0", "2", "-26", "Say \"hi\", all", "a,b", "x\ny"}
+        << "12/6/2026 8:05:03 AM,\"Say \"\"hi\"\", all\",\"a,b\",\"x\ny\",2,0,2,3600,-26,2";
+    QTest::newRow("stored without a Module") << QStringList{"run", "20", "3", time, "4", "12,5", "", "", ""}
+                                             << QString::fromUtf8("run,\u2014,\u2014,\u2014,20,3,17,65,12.5,4");
+    QTest::newRow("numbers that do not parse stay empty; counts read as 0")
+        << QStringList{"run", "", "many", "soon", "", "7.25", "M", "", ""} << "run,M,,,0,0,0,,,";
+    QTest::newRow("hexadecimal Total, blanks around Koeff") << QStringList{"run", "$14", "0x2", time, "3", " 1,5e1 ", "M", "1", "9"}
+                                                            << "run,M,1,9,20,2,18,65,1.5e1,3";
+}
+
+void TestHistory::csv_quotingAndNumbers()
+{
+    QFETCH(QStringList, run);
+    QFETCH(QString, line);
+    const ResultsStore::RunSummary summary{run.at(0), run.at(1), run.at(2), run.at(3), run.at(4),
+                                           run.at(5), run.at(6), run.at(7), run.at(8)};
+    const QByteArray csv = History::Csv({summary, summary});
+    const QByteArray header = "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
+    QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

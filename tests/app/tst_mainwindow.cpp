@@ -88,7 +88,7 @@ private Q_SLOTS:
     void showMainMessage_waitsForTheBox();
     void reopen_fillsReportAndShowsIt();
     void reopen_byEnterKey_andNothingListed();
-    void filter_narrowsListAndChart();
+    void filter_narrowsListAndChart_exportsWhatIsShown();
     void reopen_drillMistakes_setsTrainingToThem();
 
 private:
@@ -453,7 +453,7 @@ void TestMainWindow::reopen_byEnterKey_andNothingListed()
     QCOMPARE(m_user->opened.size(), 1);
 }
 
-void TestMainWindow::filter_narrowsListAndChart()
+void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
 {
     // Runs of two Modules among runs stored without one.
     const QString quoted = QStringLiteral("Say \"hi\", all");
@@ -488,10 +488,36 @@ void TestMainWindow::filter_narrowsListAndChart()
     QCOMPARE(w->AxisMaximum(), 9.0);
     QCOMPARE(w->Chart1->averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
 
-    // The other Module: its one run.
+    // Export: the shown Module's runs, oldest first.
+    const QString target = m_dir->path(QStringLiteral("capitals.csv"));
+    m_user->fileNames = {target};
+    QTest::mouseClick(w->BitBtn3, Qt::LeftButton);
+    const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
+    QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
+    QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-\r");
+    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("6 runs exported to ") + target);
+
+    // The other Module, and again to the same file: asked first; Cancel keeps it.
     QTest::keyClick(w->ComboBox1, Qt::Key_Down);
     QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QCOMPARE(cell(w, 0, 0), runName(2));
+    const QByteArray before = m_dir->read(QStringLiteral("capitals.csv"));
+    m_user->fileNames = {target};
+    m_user->answers = {Dialogs::Answer::Cancel};
+    w->BitBtn3Click();
+    QCOMPARE(m_user->asked.last().text, QStringLiteral("Replace ") + target + QLatin1Char('?'));
+    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")), before);
+    m_user->fileNames = {target};
+    w->BitBtn3Click();
+    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
+             runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-\r");
+
+    // A file that can't be made: the system's reason.
+    m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
+    w->BitBtn3Click();
+    QCOMPARE(m_user->asked.last().kind, Dialogs::Kind::Error);
+    QVERIFY2(m_user->asked.last().text.startsWith(QStringLiteral("Cannot create file \"") +
+                                                   m_dir->path(QStringLiteral("missing/out.csv")) + "\". "),
+             qPrintable(m_user->asked.last().text));
 
     // The Training results hold neither Module: all of them again.
     QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
