@@ -15,9 +15,13 @@ Forms CreateForms()
     Tfrm_main *main = new Tfrm_main();
     f.frm_main = main;
     f.frm_exe = LazyForm<Tfrm_exe>([main] { return new Tfrm_exe(main); });
-    f.frm_results = LazyForm<Tfrm_results>([main] { return new Tfrm_results(main); });
     f.frm_name = LazyForm<Tfrm_name>([main] { return new Tfrm_name(main); });
     f.frm_options = new Tfrm_options(main);
+    f.frm_results = LazyForm<Tfrm_results>([main, options = f.frm_options] {
+        auto *results = new Tfrm_results(main);
+        results->SetOptions(options);
+        return results;
+    });
     f.frm_help = LazyForm<Tfrm_help>([main] { return new Tfrm_help(main); });
     f.frm_test = LazyForm<Tfrm_test>([main, exe = f.frm_exe, results = f.frm_results, options = f.frm_options] {
         auto *test = new Tfrm_test(main);

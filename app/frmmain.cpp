@@ -20,12 +20,17 @@
 #include <QtCharts/QValueAxis>
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
@@ -44,6 +49,46 @@ QTableWidget *makeGrid(QWidget *parent, int rowHeight)
     grid->setShowGrid(true);
     return grid;
 }
+
+const QString AllModules = QStringLiteral("All Modules");
+
+// The Module choice: its list is brought up to date before anyone looks
+// at it or moves through it, by mouse, wheel or keyboard.
+class ModuleChoice : public QComboBox
+{
+public:
+    ModuleChoice(std::function<void()> update, QWidget *parent)
+        : QComboBox(parent)
+        , m_update(std::move(update))
+    {
+    }
+
+    void showPopup() override
+    {
+        m_update();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        m_update();
+        QComboBox::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        m_update();
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent *event) override
+    {
+        m_update();
+        QComboBox::wheelEvent(event);
+    }
+
+private:
+    std::function<void()> m_update;
+};
 
 // The five distinct bar colours; row colours map onto them.
 constexpr int ColourCount = 5;
@@ -116,7 +161,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setGeometry(428, 19, 285, 342);
+    StringGrid1->setGeometry(428, 19 + FilterHeight, 285, 342 - FilterHeight);
     StringGrid1->setRowCount(1);
     StringGrid1->installEventFilter(this);
     StringGrid1->setAccessibleName(QStringLiteral("Results history"));
@@ -137,10 +182,35 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setFocusPolicy(Qt::NoFocus);
     StringGrid2->horizontalHeader()->setSectionsClickable(false);
-    StringGrid2->setGeometry(428, 0, 285, 22);
+    StringGrid2->setGeometry(428, FilterHeight, 285, 22);
     StringGrid2->setAccessibleName(QStringLiteral("Headings of the results history"));
     StatusBar1->setAccessibleName(QStringLiteral("Status"));
 
+    m_filterBar = new QWidget(m_client);
+    m_filterBar->setGeometry(428, 0, 285, FilterHeight);
+    auto *filter = new QHBoxLayout(m_filterBar);
+    filter->setContentsMargins(2, 2, 0, 2);
+    filter->setSpacing(4);
+    ComboBox1 = new ModuleChoice([this] { ComboBox1DropDown(); }, m_filterBar);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setAccessibleName(QStringLiteral("Module shown"));
+    ComboBox1->setAccessibleDescription(QStringLiteral("The history lists and charts the runs of this Module"));
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(8);
+    ComboBox1->addItem(AllModules);
+    Label1 = new QLabel(QStringLiteral("Mod&ule:"), m_filterBar);
+    Label1->setBuddy(ComboBox1);
+    BitBtn3 = new QPushButton(QStringLiteral("&Export..."), m_filterBar);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setAccessibleDescription(QStringLiteral("Saves the runs of the Module shown as a CSV file"));
+    filter->addWidget(Label1);
+    filter->addWidget(ComboBox1, 1);
+    filter->addWidget(BitBtn3);
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+
+    setTabOrder(ComboBox1, BitBtn3);
+    setTabOrder(BitBtn3, StringGrid1);
     setTabOrder(StringGrid1, SpeedButton1);
     setTabOrder(SpeedButton1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
@@ -235,6 +305,8 @@ void Tfrm_main::FormShow()
             m_options->LoadOptions();
         FormResize();
     });
+    // The list has the focus at first, as the window opens on it.
+    StringGrid1->setFocus();
 }
 
 void Tfrm_main::FormResize()
@@ -244,8 +316,9 @@ void Tfrm_main::FormResize()
     const int W = m_client->width() + FrameWidth;
     const int H = m_client->height() + FrameHeight;
     Chart1->resize(W - 297, H - 60);
-    StringGrid1->setGeometry(W - 295, StringGrid1->y(), StringGrid1->width(), H - 138);
+    StringGrid1->setGeometry(W - 295, StringGrid1->y(), StringGrid1->width(), H - 138 - FilterHeight);
     StringGrid2->move(W - 295, StringGrid2->y());
+    m_filterBar->move(W - 295, m_filterBar->y());
     SpeedButton1->move(W - 291, H - 108);
     BitBtn1->move(W - 197, H - 108);
     BitBtn2->move(W - 103, H - 108);
@@ -289,7 +362,21 @@ void Tfrm_main::SpeedButton1Click()
 {
     Dialogs::Guard(this, [this] {
         SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exam&s") : QStringLiteral("Test&s"));
-        const History::Listing listing = History::Read(ListedFile());
+        const QString path = ListedFile();
+        // A Module shown needs a pass over the whole file, which gives the
+        // choices too; all Modules need only the first runs, and the
+        // choices wait until they are wanted.
+        History::Listing listing;
+        if (m_shownModule.isEmpty()) {
+            setModuleChoices({});
+            m_choicesStale = true;
+            listing = History::Read(path);
+        } else {
+            const ResultsStore::RunList runs = ResultsStore::ListRuns(path);
+            setModuleChoices(History::ModuleNames(runs.runs)); // the choice goes when its runs have gone
+            m_choicesStale = false;
+            listing = m_shownModule.isEmpty() ? History::Read(path) : History::ReadModule(runs.runs, m_shownModule);
+        }
         setHistoryRows(listing.rows);
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
@@ -324,6 +411,55 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     m_axisY->setRange(0, axisMaximum);
     Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
     Chart1->setLabels(labels);
+    Chart1->setAverages(History::MovingAverage(bars));
+}
+
+void Tfrm_main::setModuleChoices(const QStringList &names)
+{
+    // The choice stays while its Module has runs in the listed file.
+    if (!names.contains(m_shownModule))
+        m_shownModule.clear();
+    const QSignalBlocker blocker(ComboBox1);
+    ComboBox1->clear();
+    ComboBox1->addItem(AllModules);
+    for (const QString &name : names)
+        ComboBox1->addItem(name, name);
+    ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
+}
+
+void Tfrm_main::ComboBox1DropDown()
+{
+    if (!m_choicesStale)
+        return;
+    Dialogs::Guard(this, [this] {
+        setModuleChoices(History::ModuleNames(ResultsStore::ListRuns(ListedFile()).runs));
+        m_choicesStale = false;
+    });
+}
+
+void Tfrm_main::ComboBox1Change()
+{
+    m_shownModule = ComboBox1->currentData().toString();
+    SpeedButton1Click();
+}
+
+void Tfrm_main::BitBtn3Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"));
+        if (target.isEmpty())
+            return;
+        if (QFileInfo::exists(target)
+            && !Dialogs::Confirm(this, QStringLiteral("Replace ") + target + QLatin1Char('?')))
+            return;
+        const QString path = ListedFile();
+        const ResultsStore::RunList list = ResultsStore::ListRuns(path);
+        if (!list.problem.isEmpty())
+            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, list.problem));
+        const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
+        History::ExportCsv(target, runs);
+        StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
+    });
 }
 
 void Tfrm_main::BitBtn1Click()

@@ -7,7 +7,9 @@
 #include <QMainWindow>
 
 class QAction;
+class QComboBox;
 class QFrame;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -38,6 +40,8 @@ public:
     static constexpr int DesignHeight = 480;
     static constexpr int FrameWidth = 8;
     static constexpr int FrameHeight = 54;
+    // The row above the list that holds the Module choice and Export.
+    static constexpr int FilterHeight = 26;
 
     explicit Tfrm_main(QWidget *parent = nullptr);
     ~Tfrm_main() override;
@@ -58,6 +62,9 @@ public:
     void BitBtn1Click();        // Delete
     void BitBtn2Click();        // Delete All
     void StringGrid1DblClick(); // reopen a stored run
+    void ComboBox1DropDown();   // the Module choices filled when they are not up to date
+    void ComboBox1Change();     // the user picks the Module shown
+    void BitBtn3Click();        // Export
     void Configurations1Click();
     void Modules1Click();
     void Help1Click();
@@ -68,6 +75,8 @@ public:
 
     // The listed file: examres.ini when the toggle is up, testres.ini when down.
     QString ListedFile() const;
+    // The Module the history is narrowed to; empty for all of them.
+    const QString &ShownModule() const { return m_shownModule; }
     // What the last reload put on the chart, oldest first.
     const QVector<History::Bar> &Bars() const { return m_bars; }
     double AxisMaximum() const;
@@ -83,6 +92,10 @@ public:
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
     QTableWidget *StringGrid2 = nullptr;
+    // Above the list: the Module shown ("All Modules" or one name), Export.
+    QLabel *Label1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr,
             *Exam1 = nullptr, *Help1 = nullptr;
@@ -96,14 +109,20 @@ private:
     void buildChart();
     void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
     void setHistoryRows(const QVector<History::Row> &rows);
+    void setModuleChoices(const QStringList &names);
 
     RunState m_run;
     QWidget *m_client = nullptr;
+    QWidget *m_filterBar = nullptr;
     QChart *m_chart = nullptr;
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
     QVector<History::Bar> m_bars;
     double m_maxKoeff = 0;
+    QString m_shownModule;
+    // The choices hold only "All Modules" until they are wanted: the
+    // Modules of a file take a pass over all of it.
+    bool m_choicesStale = true;
     bool m_shown = false;
 
     LazyForm<Tfrm_test> m_test;

@@ -1,7 +1,12 @@
 #include "app/history.h"
 
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 
@@ -27,9 +32,41 @@ void ReverseHistoryRows(QVector<Row> &rows)
         std::swap(rows[i], rows[n - 1 - i]);
 }
 
-Listing Read(const QString &path)
+namespace {
+
+// The listing of rows in file order: reversed so that the last is row 0,
+// with the bars of the Koeffs that parse, oldest listed run first.
+Listing listingOf(QVector<Row> rows)
 {
     Listing listing;
+    for (const Row &row : std::as_const(rows)) {
+        double k = 0;
+        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
+            listing.maxKoeff = k;
+    }
+    ReverseHistoryRows(rows);
+    if (rows.isEmpty())
+        rows.append(Row{});
+    listing.axisMaximum = listing.maxKoeff != 0 ? listing.maxKoeff + 0.5 : 1.0;
+    for (int r = int(rows.size()) - 1; r >= 0; --r) {
+        const Row &row = rows.at(r);
+        if (row.name.isEmpty())
+            continue;
+        double k = 0;
+        if (!NumberText::ToDouble(row.koeff, &k))
+            continue;
+        Bar bar{k, BarLabel(row.name), 0, 0, 0};
+        BarColour(r, &bar.red, &bar.green, &bar.blue);
+        listing.bars.append(bar);
+    }
+    listing.rows = std::move(rows);
+    return listing;
+}
+
+} // namespace
+
+Listing Read(const QString &path)
+{
     const ProfileFile file(path, ProfileFile::Access::Direct);
     // Only the first names are listed: ask for no more of a large file
     // than that, and for more only when empty names took places.
@@ -52,28 +89,140 @@ Listing Read(const QString &path)
     }
     for (Row &row : rows) {
         row.koeff = file.ReadText(row.name, QStringLiteral("Koeff"), QString());
-        double k = 0;
-        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
-            listing.maxKoeff = k;
         row.mark = file.ReadText(row.name, QStringLiteral("Mark"), QString());
     }
-    ReverseHistoryRows(rows);
-    if (rows.isEmpty())
-        rows.append(Row{});
-    listing.axisMaximum = listing.maxKoeff != 0 ? listing.maxKoeff + 0.5 : 1.0;
-    for (int r = int(rows.size()) - 1; r >= 0; --r) {
-        const Row &row = rows.at(r);
-        if (row.name.isEmpty())
-            continue;
-        double k = 0;
-        if (!NumberText::ToDouble(row.koeff, &k))
-            continue;
-        Bar bar{k, BarLabel(row.name), 0, 0, 0};
-        BarColour(r, &bar.red, &bar.green, &bar.blue);
-        listing.bars.append(bar);
+    return listingOf(std::move(rows));
+}
+
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module)
+{
+    QVector<Row> rows;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (rows.size() == MaxRows)
+            break;
+        if (run.module == module && !run.name.isEmpty())
+            rows.append(Row{run.name, run.koeff, run.mark});
     }
-    listing.rows = std::move(rows);
-    return listing;
+    return listingOf(std::move(rows));
+}
+
+QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (!run.module.isEmpty() && !seen.contains(run.module)) {
+            seen.insert(run.module);
+            names.append(run.module);
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary> &runs, const QString &module)
+{
+    if (module.isEmpty())
+        return runs;
+    QVector<ResultsStore::RunSummary> out;
+    for (const ResultsStore::RunSummary &run : runs) {
+        if (run.module == module)
+            out.append(run);
+    }
+    return out;
+}
+
+QVector<double> MovingAverage(const QVector<Bar> &bars, int window)
+{
+    QVector<double> out;
+    out.reserve(bars.size());
+    double sum = 0;
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        sum += bars.at(i).value;
+        if (i >= window)
+            sum -= bars.at(i - window).value;
+        out.append(sum / double(std::min<qsizetype>(i + 1, window)));
+    }
+    return out;
+}
+
+bool TimeSeconds(const QString &time, qint64 *seconds)
+{
+    static const QRegularExpression hms(QStringLiteral("^([0-9]{1,9}):([0-9]{1,9}):([0-9]{1,9})(?:\\s|$)"));
+    const QRegularExpressionMatch m = hms.match(time);
+    if (!m.hasMatch())
+        return false;
+    *seconds = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong();
+    return true;
+}
+
+namespace {
+
+// One CSV field: quoted when it holds a comma, a quote or a line break.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A stored whole number as the readers take it (0 when missing or not one).
+qint64 storedNumber(const QString &text)
+{
+    qint32 value = 0;
+    return Profile::ParseNumber(text, &value) ? value : 0;
+}
+
+// A stored decimal number with "," as "." for a spreadsheet; empty when
+// it does not parse.
+QString pointDecimal(const QString &text)
+{
+    double value = 0;
+    if (!NumberText::ToDouble(text, &value))
+        return QString();
+    QString out = Profile::Trimmed(text).toString();
+    out.replace(QLatin1Char(','), QLatin1Char('.'));
+    return out;
+}
+
+} // namespace
+
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
+{
+    QString out = QStringLiteral("DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
+    for (const ResultsStore::RunSummary &run : runs) {
+        const bool known = !run.module.isEmpty();
+        const qint64 total = storedNumber(run.total);
+        const qint64 errors = storedNumber(run.errors);
+        qint64 seconds = 0;
+        const QString time = TimeSeconds(run.time, &seconds) ? QString::number(seconds) : QString();
+        const QStringList fields{csvField(run.name),
+                                 csvField(known ? run.module : ResultsStore::Missing),
+                                 csvField(known ? run.from : ResultsStore::Missing),
+                                 csvField(known ? run.to : ResultsStore::Missing),
+                                 QString::number(total),
+                                 QString::number(errors),
+                                 QString::number(total - errors),
+                                 time,
+                                 pointDecimal(run.koeff),
+                                 csvField(run.mark)};
+        out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return out.toUtf8();
+}
+
+void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)
+{
+    const QByteArray bytes = Csv(runs);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
 }
 
 } // namespace History

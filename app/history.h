@@ -1,8 +1,13 @@
 #pragma once
 
-// Reading the results history: what the main window lists and charts.
+// Reading the results history: what the main window lists and charts,
+// narrowed to one Module or not, and its export.
 
+#include "results/storedruns.h"
+
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace History {
@@ -35,6 +40,42 @@ struct Listing
 // Lists the first MaxRows sections of a results file (direct access),
 // reversed so that the newest listed run is row 0, with their bars.
 Listing Read(const QString &path);
+
+// The same for the runs of one Module (exactly that name): the first
+// MaxRows of them in file order, reversed, with their bars.
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
+
+// The Module names runs were stored with, each once, in alphabetical order
+// without regard to letter case. Runs stored without a Module add none.
+QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs);
+
+// The runs of one Module in file order; all of them for the empty name.
+QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
+
+// How many Koeffs the chart's moving average takes.
+constexpr int AverageWindow = 5;
+
+// For each bar, the mean of its value and those of the bars before it, at
+// most `window` values in all.
+QVector<double> MovingAverage(const QVector<Bar> &bars, int window = AverageWindow);
+
+// The whole seconds of a stored Time text ("H:M:S  Average ..."): H x 3600
+// + M x 60 + S; false when the text does not start with H:M:S.
+bool TimeSeconds(const QString &time, qint64 *seconds);
+
+// The runs as CSV (RFC 4180: fields with a comma, a quote or a line break
+// quoted, quotes doubled; CR LF line ends), UTF-8, after a header row:
+// DateTime, Module, From, To, Total, Errors, Right, Time (seconds), Koeff,
+// Mark. Numbers have "." as the decimal point; a number that is missing
+// or does not parse leaves its field empty, except Total and Errors,
+// which read as 0 when missing as they do everywhere. A run stored
+// without its Module has "—" for Module, From and To.
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs);
+
+// Writes the CSV of the runs to a file, whole or not at all (a temporary
+// file renamed into place). Raises AppError "Cannot create file "%s". %s"
+// with the system's reason.
+void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs);
 
 // Swaps row i with row (count - 1 - i) for the first half of the rows.
 void ReverseHistoryRows(QVector<Row> &rows);

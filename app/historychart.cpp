@@ -26,6 +26,12 @@ void HistoryChartView::setLabels(const QStringList &labels)
     viewport()->update();
 }
 
+void HistoryChartView::setAverages(const QVector<double> &averages)
+{
+    m_averages = averages;
+    viewport()->update();
+}
+
 void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
 {
     QChartView::drawForeground(painter, rect);
@@ -33,6 +39,18 @@ void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
     if (m_labels.isEmpty() || series.isEmpty())
         return;
     const QRectF plot = chart()->plotArea();
+    if (m_averages.size() > 1) {
+        QPolygonF line;
+        line.reserve(m_averages.size());
+        for (qsizetype i = 0; i < m_averages.size(); ++i)
+            line.append(chart()->mapToPosition(QPointF(qreal(i), m_averages.at(i)), series.first()));
+        painter->save();
+        painter->setClipRect(plot);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(QColor(0, 0, 0), 2));
+        painter->drawPolyline(line);
+        painter->restore();
+    }
     const QFontMetrics metrics(font());
     painter->save();
     painter->setFont(font());

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QStringList>
+#include <QVector>
 #include <QtCharts/QChartView>
 
-// The history's chart view: draws the run labels under the bars itself.
-// The chart's own category labels are rich-text items, and laying out a
-// hundred of them costs several times a reload of the listed file.
+// The history's chart view: draws the run labels under the bars itself,
+// and the line of their moving average over them. The chart's own category
+// labels are rich-text items, and laying out a hundred of them costs
+// several times a reload of the listed file; a line series of its own
+// costs a good part of one.
 class HistoryChartView : public QChartView
 {
     Q_OBJECT
@@ -19,9 +22,14 @@ public:
     void setLabels(const QStringList &labels);
     const QStringList &labels() const { return m_labels; }
 
+    // One value per bar, left to right, joined by a line over the bars.
+    void setAverages(const QVector<double> &averages);
+    const QVector<double> &averages() const { return m_averages; }
+
 protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
     QStringList m_labels;
+    QVector<double> m_averages;
 };

@@ -13,7 +13,9 @@ QString RunName(int i)
     return base.addSecs(i).toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
-QByteArray ResultsFile(int runs, int elements)
+QString ModuleName(int m) { return QStringLiteral("Module %1").arg(m); }
+
+QByteArray ResultsFile(int runs, int elements, int modules)
 {
     QByteArray res;
     QByteArray answ;
@@ -36,7 +38,10 @@ QByteArray ResultsFile(int runs, int elements)
         out += "Mark=3-\r\n";
         out += "Koeff=" + QByteArray::number(i % 60) + ",25\r\n";
         out += "Res=" + res + "\r\n";
-        out += "Answ=" + answ + "\r\n\r\n";
+        out += "Answ=" + answ + "\r\n";
+        if (modules > 0)
+            out += "Module=" + ModuleName(i % modules).toUtf8() + "\r\nFrom=1\r\nTo=99\r\n";
+        out += "\r\n";
     }
     return out;
 }

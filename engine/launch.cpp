@@ -40,6 +40,17 @@ Run::LaunchValues launchValues(qint32 mode, const Tfrm_options *options)
     return values;
 }
 
+// The Module and range bounds a Training or Exam runs on, for its stored result.
+RunModule runModule(qint32 mode, const Tfrm_options *options)
+{
+    if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
+        return {};
+    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training
+                                                               : Tfrm_options::Page::Exam;
+    return RunModule{options->ModuleName(page), options->ElementAt(page, options->RangeFrom(page)),
+                     options->ElementAt(page, options->RangeTo(page))};
+}
+
 } // namespace
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -77,6 +88,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
         run.StartTick = Platform::TickCount();
+        run.Module = runModule(run.TestMode, options);
         test->Label1->setVisible(true);
         test->PresentationDone = false;
 

@@ -465,6 +465,30 @@ void Tfrm_options::LoadOptions()
     LoadSettings();
 }
 
+bool Tfrm_options::TrainOn(const QString &moduleName)
+{
+    const QStringList names = Modules::ListModuleNames(Modules::LibraryPath());
+    if (!names.contains(moduleName))
+        return false;
+    const QString examModule = ModuleName(Page::Exam);
+    const int examFrom = RangeFrom(Page::Exam);
+    const int examTo = RangeTo(Page::Exam);
+    LoadModuleList();
+    if (m_libraryUnreadable)
+        return false;
+    if (names.contains(examModule)) {
+        ComboBox4->setCurrentIndex(int(names.indexOf(examModule)));
+        ComboBox5->setCurrentIndex(examFrom);
+        ComboBox6->setCurrentIndex(examTo);
+    } else {
+        SelectModule(Page::Exam, examModule);
+    }
+    ComboBox1->setCurrentIndex(int(names.indexOf(moduleName)));
+    FillRangeLists(Page::Training);
+    Settings::Write(Settings::ConfigPath(), CurrentRecord());
+    return true;
+}
+
 void Tfrm_options::fitSize() { setFixedSize(sizeHint().expandedTo(QSize(314, 239))); }
 
 void Tfrm_options::LoadModuleList()

@@ -75,6 +75,14 @@ public:
     // can't be read.
     void LoadOptions();
 
+    // Makes a library Module the Training Module with its whole range, as
+    // picking it and pressing OK would: the Module lists are read afresh
+    // (the Exam page keeps its Module and range), the other values stay as
+    // they are in force, and all twelve keys go into config.ini. False, with
+    // nothing changed, when the lists can't offer that Module. Raises
+    // AppError when the library can't be read or config.ini written.
+    bool TrainOn(const QString &moduleName);
+
     // ---- published values (read-only view of the Settings in force)
     QString NumberOfElementsText(Page page) const; // Edit1 / Edit2 text
     QString TimerText() const;                     // Edit3 text (Training)

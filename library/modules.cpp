@@ -118,4 +118,35 @@ Module ReadModule(const QString &path, const QString &name)
     return Module{name, ElementList(file.ReadText(name, DataKey, QString()))};
 }
 
+QStringList AllModuleNames(const QString &path)
+{
+    QStringList names;
+    ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names);
+    return names;
+}
+
+QString FreeName(const QString &base, const QStringList &taken)
+{
+    QString name = base;
+    for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
+        name = base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    return name;
+}
+
+void AddModule(const QString &path, const QString &name, const QStringList &elements, const QString &replaced)
+{
+    ProfileFile file(path, ProfileFile::Access::InMemory);
+    if (!file.Recognisable()) {
+        throw AppError(QStringLiteral("The Module library \"%1\" holds nothing this program recognises as "
+                                      "Modules; it was left as it was.")
+                           .arg(path));
+    }
+    if (!replaced.isEmpty())
+        file.DeleteSection(replaced);
+    if (file.HasSection(name))
+        throw AppError(QStringLiteral("The Module library already holds a Module named \"%1\".").arg(name));
+    file.WriteText(name, DataKey, JoinElements(elements));
+    file.WriteBack();
+}
+
 } // namespace Modules

@@ -87,4 +87,23 @@ QString LibraryProblem(const QString &path);
 // read.
 Module ReadModule(const QString &path, const QString &name);
 
+// All Module names in file order, with in-memory access, so that none is
+// left out however many there are. Raises AppError when the file exists
+// but can't be read.
+QStringList AllModuleNames(const QString &path);
+
+// `base` when no Module has that name, else the first of "base (2)",
+// "base (3)", ... that none has. Names are compared without regard to
+// letter case, as the file finds them.
+QString FreeName(const QString &base, const QStringList &taken);
+
+// Adds a Module at the end of the library with in-memory access: the file
+// is loaded, the Module `replaced` erased when one is named, the new
+// section's Data written (JoinElements of the Elements) and the file
+// written back. A library that can't be read or holds nothing this program
+// recognises as Modules, and a name already taken, raise AppError; the
+// file is then left as it was, and so it is when writing it fails.
+void AddModule(const QString &path, const QString &name, const QStringList &elements,
+               const QString &replaced = QString());
+
 } // namespace Modules

@@ -1,9 +1,14 @@
 #include "results/frmresults.h"
 
+#include "library/frmoptions.h"
+#include "library/modules.h"
 #include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "results/answersheetview.h"
+#include "results/mistakes.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
+#include "results/storedruns.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -33,9 +38,9 @@ void fixColumns(QHeaderView *header, int count, int width)
         header->resizeSection(c, width);
 }
 
-// A caption with its value right after it, on row `row` of `rows` over
-// `columnSpan` columns.
-QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan)
+// A caption with its value right after it, on row `row` of `rows` from
+// `column` over `columnSpan` columns. Values may come from a file: plain text.
+QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row, int columnSpan, int column = 0)
 {
     auto *value = new QLabel(parent);
     // A reopened run's values come from its file: shown as they are written.
@@ -45,9 +50,36 @@ QLabel *valueAfter(QWidget *parent, QLabel *caption, QGridLayout *rows, int row,
     line->setSpacing(0);
     line->addWidget(caption);
     line->addWidget(value, 1);
-    rows->addLayout(line, row, 0, 1, columnSpan);
+    rows->addLayout(line, row, column, 1, columnSpan);
     return value;
 }
+
+// A line of plain text that takes the width it is given, cut short with
+// "..." when it is longer; the whole text stays its tool tip and what a
+// screen reader reads.
+class ElidedLabel : public QLabel
+{
+public:
+    explicit ElidedLabel(QWidget *parent)
+        : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override { return {1, fontMetrics().height() + 2}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
 
 // The light colours of the answer sheet: the red of a wrong answer keeps
 // its contrast on them, in a selected row too, under any palette.
@@ -129,7 +161,32 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9})
+    LabelKoeff = valueAfter(this, new QLabel(QStringLiteral("Koeff: "), this), values, 2, 1, 1);
+    LabelMark = valueAfter(this, new QLabel(QStringLiteral("Mark: "), this), values, 3, 1, 1);
+    LabelKoeff->setObjectName(QStringLiteral("LabelKoeff"));
+    LabelMark->setObjectName(QStringLiteral("LabelMark"));
+    LabelKoeff->setText(QString());
+    LabelMark->setText(QString());
+    // The key to the marks, a little smaller than the values it explains.
+    LabelKey = new QLabel(Scoring::MarkKey(), this);
+    LabelKey->setTextFormat(Qt::PlainText);
+    QFont keyFont = LabelKey->font();
+    keyFont.setPointSizeF(keyFont.pointSizeF() * 0.9);
+    LabelKey->setFont(keyFont);
+    LabelKey->setToolTip(Scoring::MarkKeyInWords());
+    LabelKey->setAccessibleName(QStringLiteral("Key to the marks"));
+    LabelKey->setAccessibleDescription(Scoring::MarkKeyInWords());
+    LabelModule = new ElidedLabel(this);
+    LabelComparison = new ElidedLabel(this);
+    LabelKey->setObjectName(QStringLiteral("LabelKey"));
+    LabelModule->setObjectName(QStringLiteral("LabelModule"));
+    LabelComparison->setObjectName(QStringLiteral("LabelComparison"));
+    values->addWidget(LabelKey, 4, 0, 1, 2);
+    values->addWidget(LabelModule, 5, 0, 1, 2);
+    values->addWidget(LabelComparison, 6, 0, 1, 2);
+    values->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("Koeff: -999,99  ")));
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9, LabelKoeff, LabelMark,
+                          LabelKey, LabelModule, LabelComparison})
         label->setMinimumHeight(18);
 
     // Koeff and Mark are held, never shown.
@@ -147,7 +204,20 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     BitBtn1->setMinimumSize(75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    values->addWidget(BitBtn1, 2, 1, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    BitBtn2 = new QPushButton(QStringLiteral("&Drill mistakes"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+    BitBtn2->setMinimumSize(75, 25);
+    BitBtn2->setAccessibleDescription(
+        QStringLiteral("Makes a Module of the elements answered wrongly and sets Training to it"));
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 4, 0, 0);
+    buttons->addWidget(BitBtn2);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    values->addLayout(buttons, 7, 0, 1, 2);
 
     // The grids over the whole width, the values below; the form's size is
     // the least the window takes.
@@ -157,6 +227,12 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     form->addWidget(StringGrid2);
     form->addWidget(StringGrid1, 1);
     form->addLayout(values);
+    // The grid takes what the values leave, but shows some rows at least.
+    StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
+                                  + 2 * StringGrid1->frameWidth());
+    setTabOrder(StringGrid1, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
     const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
     setFixedSize(size);
 
@@ -182,6 +258,8 @@ void Tfrm_results::ResetReport(int elementCount)
     ClearAnswerSheet();
     const QString zero = QStringLiteral("0");
     SetReportLabels(zero, zero, zero, zero);
+    showScore(KoeffText(), MarkText());
+    showStanding(QString(), QString());
 }
 
 void Tfrm_results::ClearAnswerSheet() { m_model->clear(); }
@@ -195,6 +273,8 @@ void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
     SetReportLabels(r.Total, r.Right, r.Errors, r.Time);
     Edit1->setText(r.Koeff);
     Edit2->setText(r.Mark);
+    showScore(r.Koeff, r.Mark);
+    showStanding(QString(), QString());
 }
 
 void Tfrm_results::SaveResult(const RunState &run)
@@ -202,7 +282,9 @@ void Tfrm_results::SaveResult(const RunState &run)
     const QString path = ResultsStore::FileFor(run.TestMode);
     if (path.isEmpty())
         return;
-    ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet());
+    const QString section = ResultsStore::SectionName(run.StartDateTime, QLocale());
+    ResultsStore::Save(path, section, Report(), Sheet(), run.Module);
+    showStanding(path, section);
 }
 
 void Tfrm_results::Reopen(const QString &path, const QString &section)
@@ -210,6 +292,26 @@ void Tfrm_results::Reopen(const QString &path, const QString &section)
     ResultsStore::StoredRun run = ResultsStore::Read(path, section);
     m_model->replace(std::move(run.sheet));
     SetReportLabels(run.report.Total, run.report.Right, run.report.Errors, run.report.Time);
+    showScore(run.report.Koeff, run.report.Mark);
+    showStanding(path, section);
+}
+
+void Tfrm_results::showScore(const QString &koeff, const QString &mark)
+{
+    LabelKoeff->setText(koeff);
+    LabelMark->setText(mark);
+}
+
+void Tfrm_results::showStanding(const QString &path, const QString &section)
+{
+    ResultsStore::Standing standing;
+    if (!path.isEmpty())
+        standing = ResultsStore::StandingOf(ResultsStore::ListRuns(path).runs, section);
+    for (const auto &[label, text] : {std::pair{LabelModule, ResultsStore::ModuleLine(standing)},
+                                      std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
+        label->setText(text);
+        label->setToolTip(text);
+    }
 }
 
 QString Tfrm_results::TotalText() const { return Label6->text(); }
@@ -237,9 +339,47 @@ void Tfrm_results::FormShow()
 {
     StringGrid2->setHorizontalHeaderLabels(
         {QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer")});
+    BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
 }
 
 void Tfrm_results::BitBtn1Click() { accept(); }
+
+void Tfrm_results::BitBtn2Click()
+{
+    Dialogs::Guard(this, [this] {
+        const QString path = Modules::LibraryPath();
+        const QString problem = Modules::LibraryProblem(path);
+        if (!problem.isEmpty())
+            throw AppError(QStringLiteral("The Module library could not be read (%1). No Module was made.").arg(problem));
+        const Mistakes::Plan plan =
+            Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
+        if (plan.elements.isEmpty())
+            return;
+        QString name = plan.name;
+        QString replaced;
+        if (!plan.replaceable.isEmpty()
+            && Dialogs::Confirm(this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? "
+                                                     "Cancel keeps it and adds another Module.")
+                                          .arg(plan.replaceable))) {
+            replaced = plan.replaceable;
+            name = plan.nameIfReplaced;
+        }
+        Modules::AddModule(path, name, plan.elements, replaced);
+        const bool training = m_options && m_options->TrainOn(name);
+        QString text = plan.repeated
+                           ? QStringLiteral("The Module \"%1\" holds the one element answered wrongly, twice: "
+                                            "a Module to train on needs two elements.")
+                                 .arg(name)
+                           : QStringLiteral("The Module \"%1\" holds the %2 elements answered wrongly.")
+                                 .arg(name)
+                                 .arg(plan.elements.size());
+        if (!replaced.isEmpty())
+            text += QStringLiteral(" It replaces \"%1\".").arg(replaced);
+        text += training ? QStringLiteral(" Training now uses it: Ctrl+T drills them.")
+                         : QStringLiteral(" Choose it for Training in the options.");
+        Dialogs::ShowMessage(this, text);
+    });
+}
 
 void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, const QRect &rect,
                                        const QStyleOptionViewItem &option)

@@ -13,6 +13,7 @@ class QStyleOptionViewItem;
 class QTableView;
 class QTableWidget;
 class AnswerSheetModel;
+class Tfrm_options;
 
 // The report window: holds the AnswerSheet and the report values of the
 // last run or of the last reopened stored run.
@@ -24,6 +25,9 @@ class Tfrm_results : public QDialog
 public:
     explicit Tfrm_results(QWidget *parent = nullptr);
     ~Tfrm_results() override;
+
+    // The options dialog that a drill of the mistakes sets to Training.
+    void SetOptions(Tfrm_options *options) { m_options = options; }
 
     // The AnswerSheet. Columns: 0 Number, 1 Text, 2 Answer.
     int RowCount() const;
@@ -38,11 +42,13 @@ public:
     void ClearAnswerSheet();
     // Scores the sheet into the report values.
     void ComputeReport(const RunState &run, int mistakeCount);
-    // Appends the run to testres.ini (Training) or examres.ini (Exam).
+    // Appends the run to testres.ini (Training) or examres.ini (Exam),
+    // with its Module, and says how it compares with the Module's runs.
     void SaveResult(const RunState &run);
 
     // Reads a stored run (in-memory access, nothing written) into the
-    // sheet and the report values: the history's reopen.
+    // sheet and the report values: the history's reopen. Its stored Koeff
+    // and Mark are shown; the held ones (Edit1, Edit2) stay.
     void Reopen(const QString &path, const QString &section);
 
     // Report values as shown (Label6..Label9) and held (Edit1, Edit2).
@@ -63,9 +69,18 @@ public:
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr;
     QPushButton *BitBtn1 = nullptr;
+    // The score shown: Koeff and Mark of the run, the key to the marks,
+    // the run's Module and how it compares with the Module's other runs.
+    QLabel *LabelKoeff = nullptr, *LabelMark = nullptr, *LabelKey = nullptr;
+    QLabel *LabelModule = nullptr, *LabelComparison = nullptr;
+    // "Drill mistakes": enabled when the sheet holds wrong answers.
+    QPushButton *BitBtn2 = nullptr;
 
     void FormShow();
     void BitBtn1Click();
+    // Makes a Module of the Elements answered wrongly, adds it to the
+    // library and has the options train on it.
+    void BitBtn2Click();
     // Draws an Answer cell over its default drawing: the grid's background,
     // then the answer at a tenth of the cell's size from its top left, red
     // and struck out when it differs from the row's Text.
@@ -76,5 +91,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void showScore(const QString &koeff, const QString &mark);
+    void showStanding(const QString &path, const QString &section);
+
     AnswerSheetModel *m_model = nullptr;
+    Tfrm_options *m_options = nullptr;
 };

@@ -189,7 +189,8 @@ int PartCount(QStringView text)
     return int(std::min<qsizetype>(parts, std::numeric_limits<int>::max()));
 }
 
-void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet)
+void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet,
+          const RunModule &module)
 {
     ProfileFile file(path, ProfileFile::Access::InMemory);
     file.WriteText(section, QStringLiteral("Total"), report.Total);
@@ -200,6 +201,11 @@ void Save(const QString &path, const QString &section, const RunReport &report, 
     const int rows = std::max(0, file.ReadNumber(section, QStringLiteral("Total"), 0));
     file.WriteText(section, QStringLiteral("Res"), JoinColumn(sheet, AnswerSheet::Text, rows));
     file.WriteText(section, QStringLiteral("Answ"), JoinColumn(sheet, AnswerSheet::Answer, rows));
+    if (!module.name.isEmpty()) {
+        file.WriteText(section, ModuleKey, module.name);
+        file.WriteText(section, FromKey, module.from);
+        file.WriteText(section, ToKey, module.to);
+    }
     file.WriteBack();
 }
 
@@ -221,6 +227,8 @@ StoredRun Read(const QString &path, const QString &section)
     run.report.Errors = QString::number(errors);
     run.report.Right = QString::number(qint64(total) - qint64(errors));
     run.report.Time = file.ReadText(section, QStringLiteral("Time"), QString());
+    run.report.Koeff = file.ReadText(section, QStringLiteral("Koeff"), QString());
+    run.report.Mark = file.ReadText(section, QStringLiteral("Mark"), QString());
     return run;
 }
 

@@ -2,9 +2,12 @@
 
 // The results store: testres.ini (Training) and examres.ini (Exam), one
 // section per stored run, named after the run's start, with the keys
-// Total, Errors, Time, Mark, Koeff, Res and Answ in this order.
+// Total, Errors, Time, Mark, Koeff, Res and Answ in this order, then
+// Module, From and To for runs whose Module is known. Runs stored before
+// there were the last three keys lack them; every reader takes that.
 
 #include "results/answersheet.h"
+#include "results/runstate.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -41,18 +44,24 @@ void SplitIntoColumn(AnswerSheet &sheet, int column, QStringView text);
 // How many parts a stored list text splits into ("a,b," has three).
 int PartCount(QStringView text);
 
+inline constexpr QLatin1String ModuleKey{"Module"};
+inline constexpr QLatin1String FromKey{"From"};
+inline constexpr QLatin1String ToKey{"To"};
+
 // Writes a run into a results file: the whole file is loaded, the run's
 // seven keys are set in its section (added after the last one when new,
-// in place when the name is already there) and the file is rewritten.
-// Raises AppError when the file can't be read or written; the file then
-// keeps its previous content.
-void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet);
+// in place when the name is already there), then Module, From and To
+// when the run's Module has a name, and the file is rewritten. Raises
+// AppError when the file can't be read or written; the file then keeps
+// its previous content.
+void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet,
+          const RunModule &module = {});
 
 // A stored run as the reopen reads it back. Nothing is written.
 struct StoredRun
 {
     AnswerSheet sheet;
-    RunReport report; // Total, Right, Errors, Time; Koeff and Mark are not read
+    RunReport report; // Total, Right, Errors, Time, and Koeff and Mark as stored
 };
 
 // Reads a section back: "Total" (default 0) sizes the sheet, but never

@@ -1,6 +1,17 @@
 #pragma once
 
 #include <QDateTime>
+#include <QString>
+
+// What a Training or Exam ran on: the Module's name and the texts of the
+// first and last Element of its range, as the options held them at the
+// start. Empty for the Introductory Test.
+struct RunModule
+{
+    QString name;
+    QString from;
+    QString to;
+};
 
 // The state of the current test run, held by the main window.
 struct RunState
@@ -11,6 +22,7 @@ struct RunState
     QDateTime StartDateTime; // the confirmed start; names the stored result
     quint32 StartTick = 0;   // tick count at the confirmed start
     quint32 EndTick = 0;     // tick count at the end of the presentation phase
+    RunModule Module{};      // set by the launcher at the confirmed start
 };
 
 // What the runner needs of the main window.

@@ -2,7 +2,10 @@
 
 #include "results/numbertext.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <iterator>
 
 double RoundToFraction(double x, int a)
 {
@@ -45,27 +48,67 @@ double Koeff(int testMode, int total, int right, double seconds)
     return (double(total) - seconds / 6.0 + double(right)) / 5.0;
 }
 
+namespace {
+
+// Lower edges of the bands in hundredths, highest first; a value below an
+// edge belongs to the band beneath it. The top band is Master's.
+struct Band
+{
+    long long from;
+    const char *mark;
+};
+constexpr Band bands[] = {
+    {5700, "Master"}, {4750, "5"}, {3790, "5-"}, {2850, "4"}, {1890, "4-"}, {1140, "3"}, {370, "3-"},
+};
+constexpr const char *lowestMark = "2";
+
+QString koeffText(long long hundredths) { return NumberText::FromDouble(double(hundredths) / 100.0); }
+
+} // namespace
+
 QString MarkFor(double koeff, int total, int errors)
 {
-    // Lower edges of the bands in hundredths; a value below an edge
-    // belongs to the band beneath it.
-    struct Band
-    {
-        long long from;
-        const char *mark;
-    };
-    static constexpr Band bands[] = {
-        {5700, nullptr}, {4750, "5"}, {3790, "5-"}, {2850, "4"}, {1890, "4-"}, {1140, "3"}, {370, "3-"},
-    };
     const long long hundredths = std::llround(koeff * 100.0);
     for (const Band &band : bands) {
         if (hundredths < band.from)
             continue;
-        if (!band.mark)
+        if (band.from == bands[0].from)
             return qint64(errors) * 10 < qint64(total) ? QStringLiteral("Master") : QStringLiteral("5");
         return QLatin1String(band.mark);
     }
-    return QStringLiteral("2");
+    return QLatin1String(lowestMark);
+}
+
+QVector<MarkBand> MarkBands()
+{
+    QVector<MarkBand> out{{0, QLatin1String(lowestMark)}};
+    for (auto it = std::rbegin(bands); it != std::rend(bands); ++it)
+        out.append(MarkBand{int(it->from), QLatin1String(it->mark)});
+    return out;
+}
+
+QString MarkKey()
+{
+    const QVector<MarkBand> all = MarkBands();
+    QStringList parts{all.first().mark + QStringLiteral(" <") + koeffText(all.at(1).fromHundredths)};
+    for (qsizetype i = 1; i < all.size(); ++i)
+        parts.append(all.at(i).mark + QStringLiteral(" \u2265") + koeffText(all.at(i).fromHundredths));
+    parts.last() += QStringLiteral(" (<1 in 10 wrong)");
+    const qsizetype half = (parts.size() + 1) / 2;
+    const QString dot = QStringLiteral(" \u00B7 ");
+    return QStringLiteral("Marks: ") + parts.mid(0, half).join(dot) + QLatin1Char('\n') + parts.mid(half).join(dot);
+}
+
+QString MarkKeyInWords()
+{
+    const QVector<MarkBand> all = MarkBands();
+    QString out = QStringLiteral("A Koeff below ") + koeffText(all.at(1).fromHundredths) +
+                  QStringLiteral(" gives the mark ") + all.first().mark;
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        out += QStringLiteral("; from ") + koeffText(all.at(i).fromHundredths) + QStringLiteral(", ") +
+               all.at(i).mark;
+    }
+    return out + QStringLiteral(" when fewer than one answer in ten is wrong, else 5.");
 }
 
 std::optional<Result> Score(const AnswerSheet &sheet, int testMode, quint32 startTick, quint32 endTick,

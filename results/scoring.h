@@ -7,6 +7,7 @@
 #include "results/answersheet.h"
 
 #include <QString>
+#include <QVector>
 
 #include <optional>
 
@@ -47,6 +48,22 @@ double Koeff(int testMode, int total, int right, double seconds);
 // bands of the table gets the mark of the band below; 57 and more is
 // "Master" only when 10 x errors < total.
 QString MarkFor(double koeff, int total, int errors);
+
+// The bands MarkFor judges by, lowest first: each mark from the Koeff of
+// its lower edge in hundredths (the lowest band has no edge). The top
+// band is "Master", given only when 10 x errors < total, else "5".
+struct MarkBand
+{
+    int fromHundredths;
+    QString mark;
+};
+QVector<MarkBand> MarkBands();
+
+// The bands as the report's key, in two lines that fit its width:
+// "Marks: 2 <3,7 · 3- ≥3,7 · ..." (each mark from the Koeff after "≥");
+// and in words, for the tool tip and screen readers.
+QString MarkKey();
+QString MarkKeyInWords();
 
 struct Result
 {

@@ -1,6 +1,7 @@
 #include "tests/testsupport.h"
 
 #include "profile/profilefile.h"
+#include "results/storedruns.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,12 +13,14 @@ TestDataDir::TestDataDir()
 {
     Platform::SetDataDir(m_dir.path());
     Profile::ClearDirectCache();
+    ResultsStore::ForgetRuns();
 }
 
 TestDataDir::~TestDataDir()
 {
     Platform::SetDataDir(QString());
     Profile::ClearDirectCache();
+    ResultsStore::ForgetRuns();
 }
 
 QString TestDataDir::path(const QString &name) const { return m_dir.filePath(name); }
@@ -28,6 +31,9 @@ void TestDataDir::write(const QString &name, const QByteArray &bytes) const
     if (!f.open(QIODevice::WriteOnly))
         qFatal("cannot write test file");
     f.write(bytes);
+    // Written in place within a tick of the clock, a file of the same size
+    // would look unchanged to the list kept of it.
+    ResultsStore::ForgetRuns();
 }
 
 QByteArray TestDataDir::read(const QString &name) const

@@ -12,6 +12,7 @@
 #include "tests/testsupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -35,17 +36,30 @@ void save(QWidget *w, const char *name)
         std::printf("%s\n", qPrintable(path));
 }
 
+// Runs on the starter Modules, a few of them stored before runs kept their
+// Module.
 QByteArray history(int runs, int seed)
 {
+    static const char *const modules[] = {"Two-digit numbers", "Common words", "Two-digit numbers"};
     QByteArray out;
     for (int i = 0; i < runs; ++i) {
         const QDateTime at = QDateTime(QDate(2026, 11, 2), QTime(18, 30)).addDays(i).addSecs(seed * 60);
         const int koeff = 8 + (i * 7 + seed * 3) % 23;
         out += "[" + at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")).toUtf8() + "]\r\n";
-        out += "Total=20\r\nErrors=" + QByteArray::number(i % 4) +
-               "\r\nTime=0:2:1  Average time for each number: 6,05 sec.\r\n";
+        out += "Total=20\r\nErrors=2\r\nTime=0:2:1  Average time for each number: 6,05 sec.\r\n";
         out += "Mark=" + QByteArray(koeff > 19 ? "4-" : "3") + "\r\nKoeff=" + QByteArray::number(koeff) + ",4\r\n";
-        out += "Res=1,2\r\nAnsw=1,2\r\n\r\n";
+        // Twenty two-digit numbers, two of them answered wrongly.
+        QByteArrayList res;
+        QByteArrayList answ;
+        for (int k = 0; k < 20; ++k) {
+            const int n = 10 + (i * 7 + k * 37) % 90;
+            res << QByteArray::number(n);
+            answ << QByteArray::number(k == 3 + i % 5 || k == 12 ? 10 + (n + 1) % 90 : n);
+        }
+        out += "Res=" + res.join(',') + "\r\nAnsw=" + answ.join(',') + "\r\n";
+        if (i >= 2)
+            out += "Module=" + QByteArray(modules[i % 3]) + "\r\nFrom=10\r\nTo=99\r\n";
+        out += "\r\n";
     }
     return out;
 }
@@ -76,8 +90,20 @@ int main(int argc, char **argv)
     main->show();
     if (!QTest::qWaitForWindowExposed(main))
         std::fprintf(stderr, "the main window was not shown\n");
+    // The history narrowed to one Module, with its moving average.
+    main->ComboBox1DropDown();
+    main->ComboBox1->setCurrentIndex(main->ComboBox1->findText(QStringLiteral("Two-digit numbers")));
+    main->ComboBox1Change();
     main->StringGrid1->setCurrentCell(0, 0);
     save(main, "main");
+
+    // A stored run reopened: its score, its Module and how it compares.
+    user.scripts.push_back([](QDialog *d) {
+        auto *r = static_cast<Tfrm_results *>(d);
+        r->StringGrid1->selectRow(1);
+        save(d, "report-stored");
+    });
+    main->StringGrid1DblClick();
 
     user.scripts.push_back([](QDialog *d) { save(d, "options"); });
     main->Configurations1Click();

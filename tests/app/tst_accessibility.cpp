@@ -20,7 +20,10 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -88,6 +91,8 @@ private Q_SLOTS:
     void tabOrderFollowsVisualOrder_data();
     void tabOrderFollowsVisualOrder();
     void menusHaveMnemonics();
+    void mnemonicsDoNotClash_data();
+    void mnemonicsDoNotClash();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -228,6 +233,36 @@ void TestAccessibility::menusHaveMnemonics()
     actions += m_forms.frm_main->est1->actions();
     for (QAction *a : actions)
         QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
+}
+
+void TestAccessibility::mnemonicsDoNotClash_data() { addWindowRows(); }
+
+void TestAccessibility::mnemonicsDoNotClash()
+{
+    // The letters a window's Alt keys go to: its buttons, the labels that
+    // lead to a control, and the main window's menu titles. Controls on a
+    // page not shown count with that page only, so only what is visible.
+    QFETCH(QString, name);
+    QWidget *w = window(name);
+    QStringList texts;
+    for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+        if (b->window() == w && isControl(b) && b->isVisibleTo(w))
+            texts << b->text();
+    for (QLabel *l : w->findChildren<QLabel *>())
+        if (l->window() == w && l->buddy() && l->isVisibleTo(w))
+            texts << l->text();
+    if (auto *main = qobject_cast<QMainWindow *>(w))
+        for (QAction *a : main->menuBar()->actions())
+            texts << a->text();
+    QMap<QChar, QString> seen;
+    for (const QString &text : std::as_const(texts)) {
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        QVERIFY2(!seen.contains(key), qPrintable(seen.value(key) + QStringLiteral(" and ") + text));
+        seen.insert(key, text);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

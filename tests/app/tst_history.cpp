@@ -31,6 +31,12 @@ private Q_SLOTS:
     void bars_skipUnparsedKoeff_colourByRow();
     void shortName_isWholeLabel();
     void emptyNames_takeNoRow();
+    void readModule_narrowsToItsRuns_data();
+    void readModule_narrowsToItsRuns();
+    void movingAverage_lastFive_data();
+    void movingAverage_lastFive();
+    void csv_quotingAndNumbers_data();
+    void csv_quotingAndNumbers();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -156,6 +162,109 @@ void TestHistory::emptyNames_takeNoRow()
     QCOMPARE(l.rows.size(), 100);
     QCOMPARE(l.rows.first().name, runName(99));
     QCOMPARE(l.rows.last().name, runName(0));
+}
+
+void TestHistory::readModule_narrowsToItsRuns_data()
+{
+    QTest::addColumn<int>("runs");      // run i has Module "A" when i % 3 == 0, "B" when 1, none when 2
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QList<int>>("rows"); // the runs listed, top row first
+    QTest::newRow("A") << 7 << "A" << QList<int>{6, 3, 0};
+    QTest::newRow("B") << 7 << "B" << QList<int>{4, 1};
+    QTest::newRow("exactly that name") << 7 << "a" << QList<int>{};
+    QList<int> first100;
+    for (int i = 297; i >= 0; i -= 3)
+        first100 << i;
+    QTest::newRow("the first 100 of 150") << 450 << "A" << first100;
+}
+
+void TestHistory::readModule_narrowsToItsRuns()
+{
+    QFETCH(int, runs);
+    QFETCH(QString, module);
+    QFETCH(QList<int>, rows);
+    QVector<ResultsStore::RunSummary> all;
+    for (int i = 0; i < runs; ++i) {
+        ResultsStore::RunSummary run;
+        run.name = runName(i);
+        run.koeff = QString::number(i) + QStringLiteral(",5");
+        run.mark = QStringLiteral("3");
+        run.module = i % 3 == 0 ? QStringLiteral("A") : i % 3 == 1 ? QStringLiteral("B") : QString();
+        all << run;
+    }
+    QCOMPARE(History::ModuleNames(all), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    const History::Listing l = History::ReadModule(all, module);
+    QStringList names;
+    for (const History::Row &row : l.rows)
+        names << row.name;
+    QStringList expected;
+    for (int i : rows)
+        expected << runName(i);
+    QCOMPARE(names, expected.isEmpty() ? QStringList{QString()} : expected);
+    // Bars oldest first, coloured by row as the whole history's are.
+    QCOMPARE(l.bars.size(), rows.size());
+    for (int b = 0; b < l.bars.size(); ++b) {
+        QCOMPARE(l.bars.at(b).value, rows.at(rows.size() - 1 - b) + 0.5);
+        int r, g, bl;
+        History::BarColour(int(rows.size()) - 1 - b, &r, &g, &bl);
+        QCOMPARE((QList<int>{l.bars.at(b).red, l.bars.at(b).green, l.bars.at(b).blue}), (QList<int>{r, g, bl}));
+    }
+    QCOMPARE(l.axisMaximum, rows.isEmpty() ? 1.0 : rows.first() + 1.0);
+    QCOMPARE(History::RunsOf(all, module).size(), module == QLatin1String("A") ? (runs + 2) / 3 : rows.size());
+}
+
+void TestHistory::movingAverage_lastFive_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QList<double>>("averages");
+    QTest::newRow("none") << QList<double>{} << QList<double>{};
+    QTest::newRow("fewer than five: all so far") << QList<double>{2, 4, 9} << QList<double>{2, 3, 5};
+    QTest::newRow("then the last five") << QList<double>{1, 2, 3, 4, 5, 6, 12}
+                                        << QList<double>{1, 1.5, 2, 2.5, 3, 4, 6};
+    QTest::newRow("negative Koeffs count") << QList<double>{-26, 4} << QList<double>{-26, -11};
+}
+
+void TestHistory::movingAverage_lastFive()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(QList<double>, averages);
+    QVector<History::Bar> bars;
+    for (double v : values)
+        bars << History::Bar{v, QString(), 0, 0, 0};
+    const QVector<double> got = History::MovingAverage(bars);
+    QCOMPARE(got.size(), averages.size());
+    for (int i = 0; i < got.size(); ++i)
+        QVERIFY2(qAbs(got.at(i) - averages.at(i)) < 1e-9, qPrintable(QString::number(i)));
+}
+
+void TestHistory::csv_quotingAndNumbers_data()
+{
+    // name, Total, Errors, Time, Mark, Koeff, Module, From, To
+    QTest::addColumn<QStringList>("run");
+    QTest::addColumn<QString>("line");
+    const QString time = QStringLiteral("0:1:5  Average time for each number: 3,25 sec.");
+    QTest::newRow("plain") << QStringList{"06.12.2026 20:54:09", "20", "1", time, "3-", "5,63", "Capitals", "Paris", "Oslo"}
+                           << "06.12.2026 20:54:09,Capitals,Paris,Oslo,20,1,19,65,5.63,3-";
+    QTest::newRow("comma, quote, line break quoted")
+        << QStringList{"12/6/2026 8:05:03 AM", "2", "0", "1:0:0", "2", "-26", "Say \"hi\", all", "a,b", "x\ny"}
+        << "12/6/2026 8:05:03 AM,\"Say \"\"hi\"\", all\",\"a,b\",\"x\ny\",2,0,2,3600,-26,2";
+    QTest::newRow("stored without a Module") << QStringList{"run", "20", "3", time, "4", "12,5", "", "", ""}
+                                             << QString::fromUtf8("run,\u2014,\u2014,\u2014,20,3,17,65,12.5,4");
+    QTest::newRow("numbers that do not parse stay empty; counts read as 0")
+        << QStringList{"run", "", "many", "soon", "", "7.25", "M", "", ""} << "run,M,,,0,0,0,,,";
+    QTest::newRow("hexadecimal Total, blanks around Koeff") << QStringList{"run", "$14", "0x2", time, "3", " 1,5e1 ", "M", "1", "9"}
+                                                            << "run,M,1,9,20,2,18,65,1.5e1,3";
+}
+
+void TestHistory::csv_quotingAndNumbers()
+{
+    QFETCH(QStringList, run);
+    QFETCH(QString, line);
+    const ResultsStore::RunSummary summary{run.at(0), run.at(1), run.at(2), run.at(3), run.at(4),
+                                           run.at(5), run.at(6), run.at(7), run.at(8)};
+    const QByteArray csv = History::Csv({summary, summary});
+    const QByteArray header = "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
+    QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

@@ -3,10 +3,14 @@
 #include "platform/platform.h"
 #include "app/programicon.h"
 #include "engine/frmtest.h"
+#include "library/frmoptions.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QPushButton>
 #include <QStatusBar>
@@ -84,6 +88,8 @@ private Q_SLOTS:
     void showMainMessage_waitsForTheBox();
     void reopen_fillsReportAndShowsIt();
     void reopen_byEnterKey_andNothingListed();
+    void filter_narrowsListAndChart_exportsWhatIsShown();
+    void reopen_drillMistakes_setsTrainingToThem();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -218,8 +224,10 @@ void TestMainWindow::layout_atDesignSize()
                                Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->geometry(), QRect(0, -18, 426, 420));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 19, 285, 342));
-    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 0, 285, 22));
+    // The Module choice and Export stand above the headings and the list.
+    QCOMPARE(w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 26));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 45, 285, 316));
+    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 26, 285, 22));
     QCOMPARE(w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
     QCOMPARE(w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
     QCOMPARE(w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
@@ -229,7 +237,8 @@ void TestMainWindow::layout_atDesignSize()
     w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->size(), QSize(703, 640));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 19, 285, 562));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 45, 285, 536));
+    QCOMPARE(w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
     QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
 }
 
@@ -442,6 +451,127 @@ void TestMainWindow::reopen_byEnterKey_andNothingListed()
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     QCOMPARE(m_user->opened.size(), 1);
+}
+
+void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
+{
+    // Runs of two Modules among runs stored without one.
+    const QString quoted = QStringLiteral("Say \"hi\", all");
+    const QStringList modules{"", "Capitals", quoted, "Capitals", "", "Capitals", "Capitals", "Capitals", "Capitals"};
+    QByteArray file;
+    for (int i = 0; i < modules.size(); ++i) {
+        file += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                "Mark=3-\r\nKoeff=" + QByteArray::number(i) + ",5\r\nRes=1\r\nAnsw=1\r\n";
+        if (!modules.at(i).isEmpty())
+            file += "Module=" + modules.at(i).toUtf8() + "\r\nFrom=a\r\nTo=z\r\n";
+        file += "\r\n";
+    }
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCOMPARE(w->StringGrid1->rowCount(), 9);
+    // All Modules: the bars as before, with the line of the averages over them.
+    QCOMPARE(w->Chart1->averages().size(), 9);
+    QCOMPARE(w->Chart1->averages().at(8), (4.5 + 5.5 + 6.5 + 7.5 + 8.5) / 5);
+
+    // The keyboard picks Capitals: its six runs, newest first, and their bars.
+    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
+    QStringList choices;
+    for (int i = 0; i < w->ComboBox1->count(); ++i)
+        choices << w->ComboBox1->itemText(i);
+    QCOMPARE(choices, (QStringList{QStringLiteral("All Modules"), QStringLiteral("Capitals"), quoted}));
+    QStringList listed;
+    for (int r = 0; r < w->StringGrid1->rowCount(); ++r)
+        listed << cell(w, r, 0);
+    QCOMPARE(listed, (QStringList{runName(8), runName(7), runName(6), runName(5), runName(3), runName(1)}));
+    QCOMPARE(chartValues(w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
+    QCOMPARE(w->AxisMaximum(), 9.0);
+    QCOMPARE(w->Chart1->averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
+
+    // Export: the shown Module's runs, oldest first.
+    const QString target = m_dir->path(QStringLiteral("capitals.csv"));
+    m_user->fileNames = {target};
+    QTest::mouseClick(w->BitBtn3, Qt::LeftButton);
+    const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
+    QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
+    QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-\r");
+    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("6 runs exported to ") + target);
+
+    // The other Module, and again to the same file: asked first; Cancel keeps it.
+    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    const QByteArray before = m_dir->read(QStringLiteral("capitals.csv"));
+    m_user->fileNames = {target};
+    m_user->answers = {Dialogs::Answer::Cancel};
+    w->BitBtn3Click();
+    QCOMPARE(m_user->asked.last().text, QStringLiteral("Replace ") + target + QLatin1Char('?'));
+    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")), before);
+    m_user->fileNames = {target};
+    w->BitBtn3Click();
+    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
+             runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-\r");
+
+    // A file that can't be made: the system's reason.
+    m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
+    w->BitBtn3Click();
+    QCOMPARE(m_user->asked.last().kind, Dialogs::Kind::Error);
+    QVERIFY2(m_user->asked.last().text.startsWith(QStringLiteral("Cannot create file \"") +
+                                                   m_dir->path(QStringLiteral("missing/out.csv")) + "\". "),
+             qPrintable(m_user->asked.last().text));
+
+    // The Training results hold neither Module: all of them again.
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(w->ShownModule().isEmpty());
+    QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("All Modules"));
+}
+
+void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(1, 22, 37)));
+    const QByteArray library = "[Words]\r\nData=cat,dog,sun\r\n\r\n[Digits]\r\nData=1,2,3\r\n\r\n";
+    m_dir->write(QStringLiteral("modules.ini"), library);
+    m_dir->write(QStringLiteral("config.ini"), "[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
+    m_dir->write(QStringLiteral("examres.ini"),
+                 "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
+                 "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
+                 "Koeff=1,2\r\nRes=cat,dog,sun,cat\r\nAnsw=cat,x,sun,Cat\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
+    start();
+    Tfrm_results *report = m_forms.frm_results;
+    m_user->scripts.push_back([&](QDialog *) {
+        QCOMPARE(report->LabelKoeff->text(), QStringLiteral("1,2"));
+        QCOMPARE(report->LabelMark->text(), QStringLiteral("2"));
+        QCOMPARE(report->LabelModule->text(), QStringLiteral("Module: Words, cat to sun"));
+        QCOMPARE(report->LabelComparison->text(), QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
+        QVERIFY(report->BitBtn2->isEnabled());
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton); // again: the first may go
+    });
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->StringGrid1DblClick();
+    const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
+    const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
+    const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
+    QCOMPARE(m_user->texts(),
+             (QStringList{made + training,
+                          QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? Cancel keeps it and "
+                                         "adds another Module.")
+                              .arg(name),
+                          made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    // Wrong were dog and cat (twice, once in other letter case): once each, in order.
+    QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
+    // Training: that Module, its whole range; the Exam page as it was.
+    const Tfrm_options *options = m_forms.frm_options;
+    QCOMPARE(options->ModuleName(Tfrm_options::Page::Training), name);
+    QCOMPARE(options->RangeFrom(Tfrm_options::Page::Training), 0);
+    QCOMPARE(options->RangeTo(Tfrm_options::Page::Training), 1);
+    QCOMPARE(options->ModuleName(Tfrm_options::Page::Exam), QStringLiteral("Digits"));
+    QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
+    const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
+    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
+                                QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"), QStringLiteral("EDiapTo=3")})
+        QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
 
 QTEST_MAIN(TestMainWindow)

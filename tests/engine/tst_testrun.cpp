@@ -165,10 +165,12 @@ TestUser::Script solveExercises()
     };
 }
 
-QString section(const QString &name, const QString &head, const QStringList &res, const QStringList &answ)
+QString section(const QString &name, const QString &head, const QStringList &res, const QStringList &answ,
+                const QString &tail = QString())
 {
     return QLatin1Char('[') + name + QStringLiteral("]\r\n") + head + QStringLiteral("Res=") + res.join(QLatin1Char(','))
-           + QStringLiteral("\r\nAnsw=") + answ.join(QLatin1Char(',')) + QStringLiteral("\r\n\r\n");
+           + QStringLiteral("\r\nAnsw=") + answ.join(QLatin1Char(',')) + QStringLiteral("\r\n") + tail
+           + QStringLiteral("\r\n");
 }
 
 } // namespace
@@ -413,7 +415,7 @@ void TestTestRun::training_storedAndListed()
                                      QStringLiteral("Total=20\r\nErrors=3\r\n"
                                                     "Time=0:2:0  Average time for each number: 6 sec.\r\n"
                                                     "Mark=2\r\nKoeff=3,4\r\n"),
-                                     s.shown, answers);
+                                     s.shown, answers, QStringLiteral("Module=Words\r\nFrom=moon\r\nTo=dog\r\n"));
     QCOMPARE(s.stored("testres.ini"), expected);
     QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
     QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 3,4"));
@@ -518,7 +520,7 @@ void TestTestRun::exam_passes()
                                      QStringLiteral("Total=20\r\nErrors=2\r\n"
                                                     "Time=0:1:1  Average time for each number: 3,05 sec.\r\n"
                                                     "Mark=3-\r\nKoeff=5,57\r\n"),
-                                     s.shown, answers);
+                                     s.shown, answers, QStringLiteral("Module=Digits\r\nFrom=e\r\nTo=b\r\n"));
     QCOMPARE(s.stored("examres.ini"), expected);
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());

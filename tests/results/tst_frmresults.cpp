@@ -84,6 +84,8 @@ private Q_SLOTS:
     void accessibleText_saysWhichAnswersAreWrong_data();
     void accessibleText_saysWhichAnswersAreWrong();
     void reopen_fillsSheetAndLabels();
+    void finishedRun_showsScoreAndStanding_data();
+    void finishedRun_showsScoreAndStanding();
 };
 
 void TestReportWindow::window_controlsAndShowing()
@@ -327,6 +329,43 @@ void TestReportWindow::reopen_fillsSheetAndLabels()
         rows << w.Cell(0, r) + '|' + w.Cell(1, r) + '|' + w.Cell(2, r);
     QCOMPARE(rows, (QStringList{"1|a|a", "2|b|B", "3||x", "4|c|c"}));
     QCOMPARE(values(w), (QStringList{"4", "2", "2", "0:0:40  Average time for each number: 10 sec.", "5,63", ""}));
+}
+
+void TestReportWindow::finishedRun_showsScoreAndStanding_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QStringList>("shown"); // Koeff, Mark, Module line, comparison
+    QTest::newRow("introductory: the score, nothing stored to compare")
+        << 1 << "" << QStringList{"3,8", "3-", "", ""};
+    QTest::newRow("exam on a Module run before") << 3 << "Numbers"
+                                                 << QStringList{"5,63", "3-", "Module: Numbers, 42 to 12",
+                                                                "Previous run 7,5 (-1,87); best on this Module 7,5 (-1,87)."};
+    QTest::newRow("training on a new Module") << 2 << "Other"
+                                              << QStringList{"5,63", "3-", "Module: Other, 42 to 12", "The only run on this Module."};
+}
+
+void TestReportWindow::finishedRun_showsScoreAndStanding()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, module);
+    QFETCH(QStringList, shown);
+    TestDataDir dir;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QByteArray before = "[01.12.2026 10:00:00]\r\nKoeff=7,5\r\nModule=Numbers\r\n\r\n";
+    dir.write("testres.ini", before);
+    dir.write("examres.ini", before);
+    Tfrm_results w;
+    playRun(w, ExampleRes, ExampleAnsw);
+    RunState run{mode, ExampleStart, 0, 65000};
+    run.Module = RunModule{module, "42", "12"};
+    w.ComputeReport(run, 1);
+    w.SaveResult(run);
+    QCOMPARE((QStringList{w.LabelKoeff->text(), w.LabelMark->text(), w.LabelModule->text(), w.LabelComparison->text()}),
+             shown);
+    // The next run starts from the held score and says nothing of a Module.
+    w.ResetReport(20);
+    QCOMPARE((QStringList{w.LabelKoeff->text(), w.LabelModule->text()}), (QStringList{shown.at(0), ""}));
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -1,4 +1,6 @@
+#include "profile/profilefile.h"
 #include "results/resultsstore.h"
+#include "results/storedruns.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
@@ -44,6 +46,12 @@ private Q_SLOTS:
     void save_sameNameUpdatesInPlaceAndKeepsOtherKeys();
     void read_storedLists_data();
     void read_storedLists();
+    void save_moduleKeysAfterTheSeven_data();
+    void save_moduleKeysAfterTheSeven();
+    void listRuns_readsWhatDirectAccessReads_data();
+    void listRuns_readsWhatDirectAccessReads();
+    void standing_againstTheModulesRuns_data();
+    void standing_againstTheModulesRuns();
 };
 
 void TestResultsStore::formats_data()
@@ -175,6 +183,127 @@ void TestResultsStore::read_storedLists()
     // Reading writes nothing.
     QCOMPARE(dir.read("examres.ini"), keys.isNull() ? QByteArray() : bytes);
     QCOMPARE(dir.exists("examres.ini"), !keys.isNull());
+}
+
+void TestResultsStore::save_moduleKeysAfterTheSeven_data()
+{
+    QTest::addColumn<QStringList>("module"); // name, from, to
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("Module and range") << QStringList{"Capitals", "Paris", "Oslo"}
+                                      << QByteArray("Module=Capitals\r\nFrom=Paris\r\nTo=Oslo\r\n");
+    QTest::newRow("empty bounds are written") << QStringList{"Empty", "", ""}
+                                              << QByteArray("Module=Empty\r\nFrom=\r\nTo=\r\n");
+    QTest::newRow("no Module: the seven alone") << QStringList{"", "", ""} << QByteArray();
+}
+
+void TestResultsStore::save_moduleKeysAfterTheSeven()
+{
+    QFETCH(QStringList, module);
+    QFETCH(QByteArray, tail);
+    TestDataDir dir;
+    ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}),
+                       RunModule{module.at(0), module.at(1), module.at(2)});
+    const QByteArray seven = "[run]\r\nTotal=2\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                             "Mark=2\r\nKoeff=3,6\r\nRes=a,b\r\nAnsw=a,x\r\n";
+    QCOMPARE(dir.read("testres.ini"), seven + tail + "\r\n");
+    // The reopen reads the run as it reads one stored before the three keys.
+    const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("testres.ini"), "run");
+    QCOMPARE((QStringList{run.report.Total, run.report.Errors, run.report.Koeff, run.report.Mark}),
+             (QStringList{"2", "1", "3,6", "2"}));
+    QCOMPARE(run.sheet.Cell(AnswerSheet::Answer, 1), QString("x"));
+}
+
+void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray longValue(3000, 'm');
+    QTest::newRow("seven keys, then three") << QByteArray("[a]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average\r\nMark=3-\r\n"
+                                                          "Koeff=5,63\r\nRes=1,2\r\nAnsw=1,3\r\nModule=M\r\nFrom=1\r\nTo=9\r\n\r\n"
+                                                          "[b]\r\nTotal=3\r\nKoeff=1\r\n");
+    QTest::newRow("byte-order mark, CR alone, LF alone")
+        << QByteArray("\xEF\xBB\xBF[a]\rKoeff=1\rModule=X\n[b]\nKoeff=2\r\nModule=Y");
+    QTest::newRow("blanks, quotes, letter case, comments")
+        << QByteArray("; note\r\n  [ a ]  \r\n koeff =  '7,5' \r\n;Module=no\r\nMODULE= \" spaced \" \r\n"
+                      "Mark=\"3-\r\nfrom=\"\"\r\n");
+    QTest::newRow("a key given twice counts where it first stands")
+        << QByteArray("[a]\r\nModule=first\r\nModule=second\r\nTo\r\n=x\r\nTo=z=y\r\n");
+    QTest::newRow("a name given twice reads its first section")
+        << QByteArray("[Run]\r\nModule=A\r\nKoeff=1\r\n[other]\r\nModule=B\r\n[RUN]\r\nModule=C\r\nKoeff=9\r\n");
+    QTest::newRow("bytes that are not UTF-8, a value beyond the limit")
+        << QByteArray("[Gr\xF6\xDF" "e]\r\nModule=Gr\xF6\xDF" "e \xC3\xA9\r\nFrom=") + longValue + "\r\n";
+    QTest::newRow("sections without a name, keys before the first section")
+        << QByteArray("Module=stray\r\n[]\r\nModule=none\r\n[a]\r\nTotal=1\r\n");
+    QTest::newRow("no sections") << QByteArray("just text\r\n");
+}
+
+void TestResultsStore::listRuns_readsWhatDirectAccessReads()
+{
+    QFETCH(QByteArray, bytes);
+    TestDataDir dir;
+    dir.write("examres.ini", bytes);
+    const QString path = dir.path("examres.ini");
+    const ResultsStore::RunList list = ResultsStore::ListRuns(path);
+    QVERIFY(list.problem.isEmpty());
+    const ProfileFile file(path, ProfileFile::Access::Direct);
+    QStringList names;
+    file.ListSections(names);
+    names.removeAll(QString());
+    QStringList listed;
+    for (const ResultsStore::RunSummary &run : list.runs)
+        listed << run.name;
+    QCOMPARE(listed, names);
+    for (const ResultsStore::RunSummary &run : list.runs) {
+        const QStringList got{run.total, run.errors, run.time, run.mark, run.koeff, run.module, run.from, run.to};
+        QStringList want;
+        for (const char *key : {"Total", "Errors", "Time", "Mark", "Koeff", "Module", "From", "To"})
+            want << file.ReadText(run.name, QString::fromLatin1(key), QString());
+        QCOMPARE(got, want);
+    }
+}
+
+void TestResultsStore::standing_againstTheModulesRuns_data()
+{
+    QTest::addColumn<QStringList>("runs"); // name|module|koeff, in file order
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("moduleLine");
+    QTest::addColumn<QString>("comparison");
+    const QStringList runs{"r1|A|5", "r2|B|9", "r3|A|7,25", "r4|A|abc", "r5||8", "r6|A|6,5", "r7|a|20"};
+    QTest::newRow("first on its Module") << runs << "r1" << "Module: A, f to t" << "No earlier run; best on this Module 7,25 (-2,25).";
+    QTest::newRow("better than all before") << QStringList{"r1|A|5", "r2|B|9", "r3|A|7,25"} << "r3"
+                                            << "Module: A, f to t" << "Previous run 5 (+2,25); best run on this Module so far.";
+    QTest::newRow("previous skips other Modules and unparsed Koeffs")
+        << runs << "r6" << "Module: A, f to t" << "Previous run 7,25 (-0,75); best on this Module 7,25 (-0,75).";
+    QTest::newRow("found by name in any letter case") << runs << "R6" << "Module: A, f to t"
+                                                      << "Previous run 7,25 (-0,75); best on this Module 7,25 (-0,75).";
+    QTest::newRow("equal Koeff") << QStringList{"r1|A|5", "r2|A|5"} << "r2" << "Module: A, f to t"
+                                 << QString::fromUtf8("Previous run 5 (\u00B10); best run on this Module so far.");
+    QTest::newRow("alone on its Module") << runs << "r7" << "Module: a, f to t" << "The only run on this Module.";
+    QTest::newRow("stored without a Module") << runs << "r5" << QString::fromUtf8("Module: \u2014")
+                                             << "Stored without its Module: no runs to compare with.";
+    QTest::newRow("Koeff not a number") << runs << "r4" << "Module: A, f to t" << "";
+    QTest::newRow("not in the file") << runs << "r9" << "" << "";
+}
+
+void TestResultsStore::standing_againstTheModulesRuns()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QString, section);
+    QFETCH(QString, moduleLine);
+    QFETCH(QString, comparison);
+    QVector<ResultsStore::RunSummary> list;
+    for (const QString &r : runs) {
+        const QStringList f = r.split('|');
+        ResultsStore::RunSummary run;
+        run.name = f.at(0);
+        run.module = f.at(1);
+        run.koeff = f.at(2);
+        run.from = run.module.isEmpty() ? QString() : QStringLiteral("f");
+        run.to = run.module.isEmpty() ? QString() : QStringLiteral("t");
+        list << run;
+    }
+    const ResultsStore::Standing standing = ResultsStore::StandingOf(list, section);
+    QCOMPARE(ResultsStore::ModuleLine(standing), moduleLine);
+    QCOMPARE(ResultsStore::ComparisonLine(standing), comparison);
 }
 
 QTEST_GUILESS_MAIN(TestResultsStore)

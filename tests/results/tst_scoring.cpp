@@ -13,6 +13,7 @@ private Q_SLOTS:
     void score_workedRuns();
     void markFor_bandEdgesAndGaps_data();
     void markFor_bandEdgesAndGaps();
+    void markKey_saysWhatMarkForGives();
 };
 
 void TestScoring::roundToFraction_followsTheDoubleValue_data()
@@ -116,6 +117,24 @@ void TestScoring::markFor_bandEdgesAndGaps()
     QFETCH(int, errors);
     QFETCH(QString, mark);
     QCOMPARE(Scoring::MarkFor(koeff, 20, errors), mark);
+}
+
+void TestScoring::markKey_saysWhatMarkForGives()
+{
+    // Every edge of the key gives its mark, and a hundredth below it the
+    // mark of the band beneath.
+    const QVector<Scoring::MarkBand> bands = Scoring::MarkBands();
+    QCOMPARE(bands.size(), 8);
+    QCOMPARE(Scoring::MarkFor(-100, 20, 0), bands.first().mark);
+    for (qsizetype i = 1; i < bands.size(); ++i) {
+        const double edge = bands.at(i).fromHundredths / 100.0;
+        QCOMPARE(Scoring::MarkFor(edge, 20, 0), bands.at(i).mark);
+        QCOMPARE(Scoring::MarkFor(edge - 0.01, 20, 0), bands.at(i - 1).mark);
+    }
+    QCOMPARE(Scoring::MarkKey(), QString::fromUtf8("Marks: 2 <3,7 \u00B7 3- \u22653,7 \u00B7 3 \u226511,4 \u00B7 4- \u226518,9\n"
+                                                  "4 \u226528,5 \u00B7 5- \u226537,9 \u00B7 5 \u226547,5 \u00B7 "
+                                                  "Master \u226557 (<1 in 10 wrong)"));
+    QVERIFY(Scoring::MarkKeyInWords().startsWith(QStringLiteral("A Koeff below 3,7 gives the mark 2; from 3,7, 3-;")));
 }
 
 QTEST_GUILESS_MAIN(TestScoring)

@@ -1,0 +1,38 @@
+#pragma once
+
+// A Module of the Elements a run got wrong, to drill them in Training.
+
+#include "results/answersheet.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace Mistakes {
+
+// The Elements answered wrongly, in the run's order, each text once. An
+// empty Element text is left out: a Module holds none.
+QStringList WrongElements(const AnswerSheet &sheet);
+
+// "Mistakes " and the moment in the locale's short date (four-digit year)
+// and short time, e.g. "Mistakes 08.12.2026 01:22".
+QString Name(const QDateTime &now, const QLocale &locale);
+// Whether a Module name is one that Name made, with or without the
+// " (2)", " (3)", ... that keeps names apart.
+bool IsName(const QString &name, const QLocale &locale);
+
+struct Plan
+{
+    QStringList elements;  // the Module's Elements: at least two
+    bool repeated = false; // a single wrong Element, given twice
+    QString name;          // a free name beside the library's Modules
+    QString replaceable;   // the library's last Module of mistakes; empty: none
+    QString nameIfReplaced; // the free name once `replaceable` is gone
+};
+
+// What the drill of a run's mistakes adds to a library holding `library`
+// (its Module names). No Elements when nothing was answered wrongly.
+Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale);
+
+} // namespace Mistakes

@@ -1,0 +1,75 @@
+#pragma once
+
+// Every run of a results file at a glance: the short keys of each section,
+// read in one pass that steps over the long "Res" and "Answ" lists without
+// decoding them. Direct access lists section names only as far as 16,384
+// bytes of them reach (some 800 runs), and in-memory access finds a
+// section by going through all of them, so neither reads every run of a
+// large file in about the time of one parse; this does.
+
+#include <QString>
+#include <QVector>
+
+namespace ResultsStore {
+
+struct RunSummary
+{
+    QString name;   // the section name: the run's start
+    QString total;  // the stored texts, empty when the key is missing
+    QString errors;
+    QString time;
+    QString mark;
+    QString koeff;
+    QString module; // empty for a run stored without its Module
+    QString from;
+    QString to;
+};
+
+struct RunList
+{
+    QVector<RunSummary> runs; // file order
+    QString problem;          // the system's reason when the file exists but can't be read
+};
+
+// Reads the short keys of every section with the rules of direct access:
+// section and key names match without regard to letter case, a key given
+// twice counts where it first stands, values lose the blanks at their ends
+// and one pair of enclosing quotes and are cut at 2,047 characters, and a
+// section name given twice reads the values of its first section (as every
+// read by name does). Sections without a name are left out, as the history
+// leaves them out. A missing file lists nothing and is no problem.
+// The list of a file is kept while the file on disk stays the same (size,
+// times and inode), so the reopen of a run reads no more than the history
+// reload before it did.
+RunList ListRuns(const QString &path);
+
+// Drops the list kept of a file.
+void ForgetRuns();
+
+// How a stored run stands among the runs of its Module: the run is found
+// by name as every reader finds it (its first section, letter case aside),
+// runs count only when their Koeff parses, and only runs of exactly the
+// same Module name are compared.
+struct Standing
+{
+    bool found = false;  // the run is in the list
+    RunSummary run;      // what it holds
+    bool scored = false; // its Koeff parses
+    double koeff = 0;
+    bool hasPrevious = false; // an earlier run on the Module, the last of them
+    double previous = 0;
+    bool hasBest = false;     // another run on the Module, the best of them
+    double best = 0;
+};
+Standing StandingOf(const QVector<RunSummary> &runs, const QString &section);
+
+// The report's lines on a stored run: "Module: Capitals, Paris to Oslo"
+// ("Module: —" for a run stored without it), and how its Koeff compares
+// with the previous and the best run on that Module.
+QString ModuleLine(const Standing &standing);
+QString ComparisonLine(const Standing &standing);
+
+// The text that stands for a key a run was stored without.
+inline const QString Missing = QStringLiteral("\u2014");
+
+} // namespace ResultsStore

@@ -1,0 +1,128 @@
+#include "library/modules.h"
+#include "results/mistakes.h"
+#include "tests/testsupport.h"
+
+#include <QTest>
+
+namespace {
+
+const QLocale German(QLocale::German, QLocale::Germany);
+const QDateTime Now(QDate(2026, 12, 8), QTime(1, 22, 37));
+
+// "text=answer" pairs, one per row.
+AnswerSheet sheetOf(const QStringList &rows)
+{
+    AnswerSheet sheet;
+    sheet.SetRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        sheet.SetCell(AnswerSheet::Number, r, QString::number(r + 1));
+        sheet.SetCell(AnswerSheet::Text, r, rows.at(r).section('=', 0, 0));
+        sheet.SetCell(AnswerSheet::Answer, r, rows.at(r).section('=', 1));
+    }
+    return sheet;
+}
+
+} // namespace
+
+class TestMistakes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void plan_data();
+    void plan();
+    void addModule_data();
+    void addModule();
+};
+
+void TestMistakes::plan_data()
+{
+    QTest::addColumn<QStringList>("sheet");
+    QTest::addColumn<QStringList>("library");
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<bool>("repeated");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("replaceable");
+    QTest::addColumn<QString>("nameIfReplaced");
+    const QString base = "Mistakes 08.12.2026 01:22";
+    QTest::newRow("run's order, each once, letter case and blanks count")
+        << QStringList{"7=7", "cat=Cat", "12=12", "7=8", "dog=dog ", "cat=cat", "cat=", "5=5"} << QStringList{"Numbers"}
+        << QStringList{"cat", "7", "dog"} << false << base << "" << "";
+    QTest::newRow("one wrong Element is given twice") << QStringList{"a=a", "b=x", "c=c"} << QStringList{}
+                                                      << QStringList{"b", "b"} << true << base << "" << "";
+    QTest::newRow("the same one twice is still one") << QStringList{"b=x", "b=y"} << QStringList{}
+                                                     << QStringList{"b", "b"} << true << base << "" << "";
+    QTest::newRow("nothing wrong") << QStringList{"a=a", "b=b"} << QStringList{"Numbers"} << QStringList{} << false
+                                   << "" << "" << "";
+    QTest::newRow("an empty Element is left out") << QStringList{"=x", "a=b", "c=d"} << QStringList{}
+                                                  << QStringList{"a", "c"} << false << base << "" << "";
+    QTest::newRow("name taken in other letter case; the last made offered")
+        << QStringList{"a=x", "b=y"}
+        << QStringList{"MISTAKES 08.12.2026 01:22", "Mistakes 01.12.2026 10:00", "Mistakes in French", "Numbers"}
+        << QStringList{"a", "b"} << false << base + " (2)" << "Mistakes 01.12.2026 10:00" << base + " (2)";
+    QTest::newRow("replacing frees the name")
+        << QStringList{"a=x", "b=y"} << QStringList{base, "Words"} << QStringList{"a", "b"} << false
+        << base + " (2)" << base << base;
+    QTest::newRow("names that only look alike are never offered")
+        << QStringList{"a=x", "b=y"} << QStringList{"Mistakes in French", "Mistakes 99.99.2026 01:22", "mistakes 01.12.2026 10:00"}
+        << QStringList{"a", "b"} << false << base << "" << "";
+}
+
+void TestMistakes::plan()
+{
+    QFETCH(QStringList, sheet);
+    QFETCH(QStringList, library);
+    QFETCH(QStringList, elements);
+    QFETCH(bool, repeated);
+    QFETCH(QString, name);
+    QFETCH(QString, replaceable);
+    QFETCH(QString, nameIfReplaced);
+    const Mistakes::Plan plan = Mistakes::PlanFor(sheetOf(sheet), library, Now, German);
+    QCOMPARE(plan.elements, elements);
+    QCOMPARE(plan.repeated, repeated);
+    QCOMPARE(plan.name, name);
+    QCOMPARE(plan.replaceable, replaceable);
+    QCOMPARE(plan.nameIfReplaced, nameIfReplaced);
+}
+
+void TestMistakes::addModule_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no file
+    QTest::addColumn<QString>("replaced");
+    QTest::addColumn<QByteArray>("after");  // null: refused, the file as it was
+    QTest::addColumn<QString>("error");
+    const QByteArray added = "[New]\r\nData=a,b\r\n\r\n";
+    QTest::newRow("no library yet") << QByteArray() << "" << added << "";
+    QTest::newRow("appended, the rest kept, mark kept")
+        << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n") << ""
+        << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n\r\n") + added << "";
+    QTest::newRow("the replaced Module goes")
+        << QByteArray("[Old]\r\nData=x\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
+        << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added << "";
+    QTest::newRow("a name already taken") << QByteArray("[NEW]\r\nData=x\r\n") << "" << QByteArray()
+                                          << "The Module library already holds a Module named \"New\".";
+    QTest::newRow("a file of no Modules") << QByteArray("\x00\x01 binary", 9) << "" << QByteArray()
+                                          << "holds nothing this program recognises as Modules";
+}
+
+void TestMistakes::addModule()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, replaced);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, error);
+    TestDataDir dir;
+    if (!before.isNull())
+        dir.write("modules.ini", before);
+    QString raised;
+    try {
+        Modules::AddModule(Modules::LibraryPath(), "New", {"a", "b"}, replaced);
+    } catch (const AppError &e) {
+        raised = e.text();
+    }
+    QVERIFY2(error.isEmpty() ? raised.isEmpty() : raised.contains(error), qPrintable(raised));
+    QCOMPARE(dir.read("modules.ini"), after.isNull() ? before : after);
+}
+
+QTEST_GUILESS_MAIN(TestMistakes)
+#include "tst_mistakes.moc"
