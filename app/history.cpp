@@ -1,11 +1,11 @@
 #include "app/history.h"
 
 #include "platform/platform.h"
+#include "profile/atomicfile.h"
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -161,9 +161,16 @@ bool TimeSeconds(const QString &time, qint64 *seconds)
 
 namespace {
 
-// One CSV field: quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString &text)
+// One CSV field: quoted when it holds a comma, a quote or a line break. A
+// text that a spreadsheet would take for a formula (a Module or Element
+// beginning with "=", "+", "-" or "@" that is not a number) gets a "'"
+// before it, so that opening the file runs nothing.
+QString csvField(const QString &stored)
 {
+    QString text = stored;
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch())
+        text.prepend(QLatin1Char('\''));
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
         && !text.contains(QLatin1Char('\r')))
         return text;
@@ -219,10 +226,9 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
 
 void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)
 {
-    const QByteArray bytes = Csv(runs);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    const QString reason = Profile::ReplaceFile(path, Csv(runs));
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
 }
 
 } // namespace History

@@ -144,21 +144,15 @@ RunList scan(const QString &path)
         list.problem = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
         return list;
     }
-    // The file mapped where the system allows, else read whole: either
-    // way one pass over its bytes.
-    const qint64 size = file.size();
-    QByteArray copy;
-    const char *p = size > 0 ? reinterpret_cast<const char *>(file.map(0, size)) : nullptr;
-    qsizetype n = p ? qsizetype(size) : 0;
-    if (!p) {
-        copy = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            list.problem = file.errorString();
-            return list;
-        }
-        p = copy.constData();
-        n = copy.size();
+    // Read whole, then one pass over its bytes. (Not mapped: a file that
+    // another program shortens meanwhile would bring the program down.)
+    const QByteArray copy = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        list.problem = file.errorString();
+        return list;
     }
+    const char *p = copy.constData();
+    const qsizetype n = copy.size();
     qsizetype i = QByteArrayView(p, n).startsWith(Profile::Utf8Bom) ? Profile::Utf8Bom.size() : 0;
     QVector<int> firstOf;                // per listed run: the run whose values it reads
     QHash<QString, int> firstByName;     // case-folded name -> first listed run

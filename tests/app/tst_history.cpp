@@ -254,6 +254,9 @@ void TestHistory::csv_quotingAndNumbers_data()
         << QStringList{"run", "", "many", "soon", "", "7.25", "M", "", ""} << "run,M,,,0,0,0,,,";
     QTest::newRow("hexadecimal Total, blanks around Koeff") << QStringList{"run", "$14", "0x2", time, "3", " 1,5e1 ", "M", "1", "9"}
                                                             << "run,M,1,9,20,2,18,65,1.5e1,3";
+    QTest::newRow("texts a spreadsheet would run as formulas")
+        << QStringList{"run", "1", "0", time, "5", "9", "=HYPERLINK(\"x\")", "-5", "@sum"}
+        << "run,\"'=HYPERLINK(\"\"x\"\")\",-5,'@sum,1,0,1,65,9,5";
 }
 
 void TestHistory::csv_quotingAndNumbers()
