@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace History {
 
@@ -133,6 +134,21 @@ QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary>
             out.append(run);
     }
     return out;
+}
+
+double AxisStep(double maximum)
+{
+    if (!(maximum > 0) || !std::isfinite(maximum))
+        return 1;
+    const double raw = maximum / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double m = raw / power;
+    return power * (m <= 1 ? 1 : m <= 2 ? 2 : m <= 5 ? 5 : 10);
+}
+
+int AxisDecimals(double step)
+{
+    return step >= 1 ? 0 : int(std::ceil(-std::log10(step) - 1e-9));
 }
 
 QVector<double> MovingAverage(const QVector<Bar> &bars, int window)

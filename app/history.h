@@ -52,6 +52,13 @@ QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs);
 // The runs of one Module in file order; all of them for the empty name.
 QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
 
+// A round step for the chart's value axis from 0 to `maximum`: 1, 2 or 5
+// times a power of ten, at most six steps to the maximum.
+double AxisStep(double maximum);
+
+// How many decimals the axis labels of that step need.
+int AxisDecimals(double step);
+
 // How many Koeffs the chart's moving average takes.
 constexpr int AverageWindow = 5;
 

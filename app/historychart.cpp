@@ -1,6 +1,8 @@
 #include "app/historychart.h"
 
 #include <QFontMetrics>
+
+#include <cmath>
 #include <QPainter>
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QAbstractSeries>
@@ -32,6 +34,29 @@ void HistoryChartView::setAverages(const QVector<double> &averages)
     viewport()->update();
 }
 
+QVector<HistoryChartView::PlacedLabel> HistoryChartView::placedLabels() const
+{
+    QVector<PlacedLabel> placed;
+    const QList<QAbstractSeries *> series = chart()->series();
+    const int count = int(m_labels.size());
+    if (count == 0 || series.isEmpty())
+        return placed;
+    const QFontMetrics metrics(font());
+    const qreal bottom = chart()->plotArea().bottom() + 4;
+    const qreal first = chart()->mapToPosition(QPointF(0, 0), series.first()).x();
+    const qreal pitch = count > 1 ? chart()->mapToPosition(QPointF(1, 0), series.first()).x() - first : 0;
+    // An upright label takes its line height across; keep a pixel between.
+    const qreal needed = metrics.height() + 1;
+    const int every = pitch > 0 ? qMax(1, int(std::ceil(needed / pitch))) : 1;
+    placed.reserve(count / every + 1);
+    for (int i = count - 1; i >= 0; i -= every) {
+        const qreal x = first + pitch * i;
+        const int width = metrics.horizontalAdvance(m_labels.at(i));
+        placed.append({i, QRectF(x - metrics.height() / 2.0, bottom, metrics.height(), width)});
+    }
+    return placed;
+}
+
 void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
 {
     QChartView::drawForeground(painter, rect);
@@ -58,15 +83,15 @@ void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
     // colour of its value labels, not the window's text colour.
     const QList<QAbstractAxis *> axes = chart()->axes(Qt::Vertical);
     painter->setPen(axes.isEmpty() ? QColor(Qt::black) : axes.first()->labelsBrush().color());
-    for (int i = 0; i < m_labels.size(); ++i) {
-        const QPointF at = chart()->mapToPosition(QPointF(i, 0), series.first());
-        const int width = metrics.horizontalAdvance(m_labels.at(i));
+    for (const PlacedLabel &label : placedLabels()) {
+        const QString &text = m_labels.at(label.bar);
+        const qreal width = label.rect.height();
         painter->save();
-        painter->translate(at.x(), plot.bottom() + 4);
+        painter->translate(label.rect.center().x(), label.rect.top());
         painter->rotate(-90);
         // Reading upwards, the label ends just under its bar.
         painter->drawText(QRectF(-width, -metrics.height() / 2.0, width, metrics.height()),
-                          Qt::AlignRight | Qt::AlignVCenter, m_labels.at(i));
+                          Qt::AlignRight | Qt::AlignVCenter, text);
         painter->restore();
     }
     painter->restore();

@@ -26,6 +26,16 @@ public:
     void setAverages(const QVector<double> &averages);
     const QVector<double> &averages() const { return m_averages; }
 
+    // Where the run labels are drawn, in the view's coordinates, and for
+    // which bars: with more bars than upright labels fit side by side,
+    // every so many is drawn, counted back from the newest.
+    struct PlacedLabel
+    {
+        int bar;
+        QRectF rect;
+    };
+    QVector<PlacedLabel> placedLabels() const;
+
 protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
