@@ -8,6 +8,7 @@
 #include "app/programicon.h"
 #include "engine/launch.h"
 #include "engine/frmtest.h"
+#include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
 #include "profile/profilefile.h"
@@ -24,12 +25,15 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -167,6 +171,16 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid1->setAccessibleName(QStringLiteral("Results history"));
     StringGrid1->setAccessibleDescription(
         QStringLiteral("Stored runs, newest first. Enter reopens the selected run, Delete erases it."));
+    // Drawn over the empty list; clicks go through to the list.
+    Label3 = new QLabel(StringGrid1->viewport());
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label3->setForegroundRole(QPalette::PlaceholderText);
+    Label3->hide();
+    StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
 
     BitBtn1 = new QPushButton(QStringLiteral("&Delete"), m_client);
@@ -184,12 +198,31 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid2->horizontalHeader()->setSectionsClickable(false);
     StringGrid2->setGeometry(428, FilterHeight, 285, 22);
     StringGrid2->setAccessibleName(QStringLiteral("Headings of the results history"));
+    // The headings are a grid of their own over the list: a column the
+    // user widens or narrows by its heading takes the list's column with
+    // it, and the headings scroll sideways with the list.
+    connect(StringGrid2->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (StringGrid1->columnWidth(column) != width)
+                    StringGrid1->setColumnWidth(column, width);
+            });
+    // The headings' grid is wider inside than the list beside its scroll
+    // bar, so its own scrolling cannot follow; its header is put where the
+    // list's is.
+    const auto alignHeadings = [this] {
+        StringGrid2->horizontalHeader()->setOffset(StringGrid1->horizontalHeader()->offset());
+    };
+    connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, alignHeadings);
+    connect(StringGrid1->horizontalScrollBar(), &QScrollBar::rangeChanged, this, alignHeadings);
+    connect(StringGrid2->horizontalHeader(), &QHeaderView::geometriesChanged, this, alignHeadings);
     StatusBar1->setAccessibleName(QStringLiteral("Status"));
 
     m_filterBar = new QWidget(m_client);
     m_filterBar->setGeometry(428, 0, 285, FilterHeight);
-    auto *filter = new QHBoxLayout(m_filterBar);
-    filter->setContentsMargins(2, 2, 0, 2);
+    auto *rows = new QVBoxLayout(m_filterBar);
+    rows->setContentsMargins(2, 2, 0, 2);
+    rows->setSpacing(0);
+    auto *filter = new QHBoxLayout();
     filter->setSpacing(4);
     ComboBox1 = new ModuleChoice([this] { ComboBox1DropDown(); }, m_filterBar);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -198,11 +231,16 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(8);
     ComboBox1->addItem(AllModules);
+    Label2 = new QLabel(m_filterBar);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
     Label1 = new QLabel(QStringLiteral("Mod&ule:"), m_filterBar);
     Label1->setBuddy(ComboBox1);
     BitBtn3 = new QPushButton(QStringLiteral("&Export..."), m_filterBar);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setAccessibleDescription(QStringLiteral("Saves the runs of the Module shown as a CSV file"));
+    rows->addWidget(Label2);
+    rows->addLayout(filter);
     filter->addWidget(Label1);
     filter->addWidget(ComboBox1, 1);
     filter->addWidget(BitBtn3);
@@ -248,6 +286,14 @@ void Tfrm_main::buildChart()
     m_axisX->setRange(-0.5, 0.5);
     m_axisY = new QValueAxis();
     m_axisY->setRange(0, 12);
+    // Round steps from 0, numbers written as the list writes them: "," for
+    // the decimal point.
+    m_axisY->setTickType(QValueAxis::TicksDynamic);
+    m_axisY->setTickAnchor(0);
+    QLocale decimalComma(QLocale::German, QLocale::Germany);
+    decimalComma.setNumberOptions(QLocale::OmitGroupSeparator);
+    m_chart->setLocale(decimalComma);
+    m_chart->setLocalizeNumbers(true);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     Series1->attachAxis(m_axisX);
@@ -276,6 +322,8 @@ void Tfrm_main::resizeEvent(QResizeEvent *event)
 
 bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == StringGrid1->viewport() && event->type() == QEvent::Resize)
+        placeEmptyNote();
     if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -378,10 +426,41 @@ void Tfrm_main::SpeedButton1Click()
             listing = m_shownModule.isEmpty() ? History::Read(path) : History::ReadModule(runs.runs, m_shownModule);
         }
         setHistoryRows(listing.rows);
+        showWhatIsListed(listing.rows.size() == 1 && listing.rows.first().name.isEmpty());
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
         fillChart(listing.bars, listing.axisMaximum);
     });
+}
+
+void Tfrm_main::ReloadHistory()
+{
+    // The toggle is down while Training results are listed.
+    if (m_run.TestMode == Run::TrainingMode)
+        SpeedButton1->setChecked(true);
+    else if (m_run.TestMode == Run::ExamMode)
+        SpeedButton1->setChecked(false);
+    SpeedButton1Click();
+}
+
+void Tfrm_main::showWhatIsListed(bool empty)
+{
+    const bool training = SpeedButton1->isChecked();
+    Label2->setText(training ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
+    Label3->setText(training ? QStringLiteral("No Training results yet.\n\nTo make the first entry, choose "
+                                              "Test \u203A Training (Ctrl+T).")
+                             : QStringLiteral("No Exam results yet.\n\nTo make the first entry, choose "
+                                              "Test \u203A Exam (Ctrl+E)."));
+    Label3->setVisible(empty);
+    placeEmptyNote();
+}
+
+void Tfrm_main::placeEmptyNote()
+{
+    // Under the first (empty) row, across the list.
+    const QWidget *viewport = StringGrid1->viewport();
+    const int top = StringGrid1->verticalHeader()->defaultSectionSize() + 8;
+    Label3->setGeometry(8, top, qMax(0, viewport->width() - 16), qMax(0, viewport->height() - top - 8));
 }
 
 void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
@@ -409,6 +488,9 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     // The axes first: every range change lays out all bars present.
     m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
     m_axisY->setRange(0, axisMaximum);
+    const double step = History::AxisStep(axisMaximum);
+    m_axisY->setTickInterval(step);
+    m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
     Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
     Chart1->setLabels(labels);
     Chart1->setAverages(History::MovingAverage(bars));

@@ -40,8 +40,9 @@ public:
     static constexpr int DesignHeight = 480;
     static constexpr int FrameWidth = 8;
     static constexpr int FrameHeight = 54;
-    // The row above the list that holds the Module choice and Export.
-    static constexpr int FilterHeight = 26;
+    // Above the list: a line that says which results are listed, and the
+    // row that holds the Module choice and Export.
+    static constexpr int FilterHeight = 44;
 
     explicit Tfrm_main(QWidget *parent = nullptr);
     ~Tfrm_main() override;
@@ -53,7 +54,9 @@ public:
     qint32 &TestMode() { return m_run.TestMode; }
     RunState &runState() override { return m_run; }
     void ShowMainMessage(const QString &text) override;
-    void ReloadHistory() override { SpeedButton1Click(); }
+    // After a run, lists the file it was saved to: Training runs go to
+    // testres.ini, Exam runs to examres.ini.
+    void ReloadHistory() override;
 
     // ---- handlers
     void FormShow();
@@ -94,6 +97,10 @@ public:
     QTableWidget *StringGrid2 = nullptr;
     // Above the list: the Module shown ("All Modules" or one name), Export.
     QLabel *Label1 = nullptr;
+    // Which file is listed, in words: "Exam results" or "Training results".
+    QLabel *Label2 = nullptr;
+    // Over the list while nothing is stored: how to make the first entry.
+    QLabel *Label3 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
@@ -110,6 +117,8 @@ private:
     void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
     void setHistoryRows(const QVector<History::Row> &rows);
     void setModuleChoices(const QStringList &names);
+    void showWhatIsListed(bool empty);
+    void placeEmptyNote();
 
     RunState m_run;
     QWidget *m_client = nullptr;

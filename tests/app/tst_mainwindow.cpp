@@ -8,6 +8,10 @@
 #include "tests/testsupport.h"
 
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -90,6 +94,16 @@ private Q_SLOTS:
     void reopen_byEnterKey_andNothingListed();
     void filter_narrowsListAndChart_exportsWhatIsShown();
     void reopen_drillMistakes_setsTrainingToThem();
+    void history_saysWhatIsListedAndHowToBegin_data();
+    void history_saysWhatIsListedAndHowToBegin();
+    void reload_afterRun_listsTheFileSavedTo_data();
+    void reload_afterRun_listsTheFileSavedTo();
+    void chart_axisRoundStepsWithDecimalComma_data();
+    void chart_axisRoundStepsWithDecimalComma();
+    void chart_runLabelsNeverOverlap_data();
+    void chart_runLabelsNeverOverlap();
+    void headings_followResizedColumnAndScroll();
+    void report_centredOnMainWindowEveryShowing();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -224,10 +238,11 @@ void TestMainWindow::layout_atDesignSize()
                                Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->geometry(), QRect(0, -18, 426, 420));
-    // The Module choice and Export stand above the headings and the list.
-    QCOMPARE(w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 26));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 45, 285, 316));
-    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 26, 285, 22));
+    // The listed file's name, the Module choice and Export stand above the
+    // headings and the list.
+    QCOMPARE(w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 44));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 63, 285, 298));
+    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 44, 285, 22));
     QCOMPARE(w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
     QCOMPARE(w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
     QCOMPARE(w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
@@ -237,7 +252,7 @@ void TestMainWindow::layout_atDesignSize()
     w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
     w->FormResize();
     QCOMPARE(w->Chart1->size(), QSize(703, 640));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 45, 285, 536));
+    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 63, 285, 518));
     QCOMPARE(w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
     QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
 }
@@ -576,3 +591,211 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::history_saysWhatIsListedAndHowToBegin_data()
+{
+    QTest::addColumn<int>("examRuns");
+    QTest::addColumn<int>("trainingRuns");
+    QTest::addColumn<bool>("training");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("howToBegin"); // empty: the list has runs, no note
+    const QString exam = QStringLiteral("Test \u203A Exam (Ctrl+E)");
+    const QString training = QStringLiteral("Test \u203A Training (Ctrl+T)");
+    QTest::newRow("no exams") << 0 << 3 << false << QStringLiteral("Exam results") << exam;
+    QTest::newRow("no training") << 3 << 0 << true << QStringLiteral("Training results") << training;
+    QTest::newRow("exams stored") << 2 << 0 << false << QStringLiteral("Exam results") << QString();
+    QTest::newRow("training stored") << 0 << 2 << true << QStringLiteral("Training results") << QString();
+}
+
+void TestMainWindow::history_saysWhatIsListedAndHowToBegin()
+{
+    QFETCH(int, examRuns);
+    QFETCH(int, trainingRuns);
+    QFETCH(bool, training);
+    QFETCH(QString, words);
+    QFETCH(QString, howToBegin);
+    if (examRuns)
+        m_dir->write(QStringLiteral("examres.ini"), results(examRuns));
+    if (trainingRuns)
+        m_dir->write(QStringLiteral("testres.ini"), results(trainingRuns, 10));
+    start();
+    if (training)
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(w->SpeedButton1->isChecked(), training);
+    QCOMPARE(w->Label2->text(), words);
+    QVERIFY(w->Label2->isVisible());
+    QCOMPARE(w->Label2->textFormat(), Qt::PlainText);
+    QCOMPARE(w->Label3->textFormat(), Qt::PlainText);
+    QCOMPARE(w->Label3->isVisible(), !howToBegin.isEmpty());
+    if (howToBegin.isEmpty())
+        return;
+    QVERIFY2(w->Label3->text().contains(howToBegin), qPrintable(w->Label3->text()));
+    // Over the list and inside it, below its empty first row.
+    QVERIFY(w->StringGrid1->viewport()->rect().contains(w->Label3->geometry()));
+    QVERIFY(w->Label3->height() >= w->Label3->heightForWidth(w->Label3->width()));
+    // The words stand over the Module choice, which keeps its room.
+    QVERIFY(w->Label2->geometry().bottom() < w->ComboBox1->y());
+    QVERIFY(w->Label2->width() >= w->Label2->sizeHint().width());
+    QVERIFY(w->ComboBox1->width() >= w->ComboBox1->minimumSizeHint().width());
+    QVERIFY(w->ComboBox1->geometry().bottom() < w->ComboBox1->parentWidget()->height());
+    QVERIFY(w->BitBtn3->geometry().right() < w->ComboBox1->parentWidget()->width());
+}
+
+void TestMainWindow::reload_afterRun_listsTheFileSavedTo_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("listedBefore"); // the toggle: down lists Training
+    QTest::addColumn<bool>("listedAfter");
+    QTest::newRow("training while exams listed") << 2 << false << true;
+    QTest::newRow("exam while training listed") << 3 << true << false;
+    QTest::newRow("training while training listed") << 2 << true << true;
+    QTest::newRow("introductory test keeps the list") << 1 << true << true;
+}
+
+void TestMainWindow::reload_afterRun_listsTheFileSavedTo()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, listedBefore);
+    QFETCH(bool, listedAfter);
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    m_dir->write(QStringLiteral("testres.ini"), results(3, 20));
+    start();
+    if (listedBefore)
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    w->TestMode() = mode;
+    w->ReloadHistory();
+    QCOMPARE(w->SpeedButton1->isChecked(), listedAfter);
+    QCOMPARE(cell(w, 0, 0), listedAfter ? runName(22) : runName(1));
+    QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')),
+             listedAfter ? QStringLiteral("Exams") : QStringLiteral("Tests"));
+    QCOMPARE(w->Label2->text(), listedAfter ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
+}
+
+void TestMainWindow::chart_axisRoundStepsWithDecimalComma_data()
+{
+    QTest::addColumn<QByteArray>("koeffs");
+    QTest::addColumn<QStringList>("axisLabels");
+    QTest::newRow("largest 0,5") << QByteArray("0,25 0,5")
+                                 << QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"};
+    QTest::newRow("largest 7,25") << QByteArray("7,25 3") << QStringList{"0", "2", "4", "6"};
+    QTest::newRow("largest 2") << QByteArray("2 1,5") << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0", "2,5"};
+    QTest::newRow("largest 40") << QByteArray("40 12,5") << QStringList{"0", "10", "20", "30", "40"};
+}
+
+void TestMainWindow::chart_axisRoundStepsWithDecimalComma()
+{
+    QFETCH(QByteArray, koeffs);
+    QFETCH(QStringList, axisLabels);
+    QByteArray file;
+    const QList<QByteArray> values = koeffs.split(' ');
+    for (int i = 0; i < values.size(); ++i)
+        file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + values.at(i) + "\r\n\r\n";
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCoreApplication::processEvents();
+    // The axis maximum stays the largest Koeff and a half.
+    double largest = 0;
+    for (const QByteArray &v : values)
+        largest = qMax(largest, QString::fromLatin1(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    QCOMPARE(w->AxisMaximum(), largest + 0.5);
+    // The value labels the chart lays out (its only text items: the bar
+    // labels are drawn by the view, the chart has no title).
+    QStringList shown;
+    const QList<QGraphicsItem *> items = w->Chart1->scene()->items(Qt::AscendingOrder);
+    for (const QGraphicsItem *item : items) {
+        const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
+        if (text && text->isVisible() && !text->toPlainText().isEmpty())
+            shown << text->toPlainText();
+    }
+    std::sort(shown.begin(), shown.end(), [](const QString &a, const QString &b) {
+        return QString(a).replace(QLatin1Char(','), QLatin1Char('.')).toDouble()
+               < QString(b).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    });
+    QCOMPARE(shown, axisLabels);
+}
+
+void TestMainWindow::chart_runLabelsNeverOverlap_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("allShown");
+    QTest::newRow("3 runs") << 3 << true;
+    QTest::newRow("20 runs") << 20 << false;
+    QTest::newRow("100 runs") << 100 << false;
+}
+
+void TestMainWindow::chart_runLabelsNeverOverlap()
+{
+    QFETCH(int, runs);
+    QFETCH(bool, allShown);
+    m_dir->write(QStringLiteral("examres.ini"), results(runs));
+    start();
+    QCoreApplication::processEvents();
+    QCOMPARE(w->Chart1->labels().size(), runs);
+    const QVector<HistoryChartView::PlacedLabel> placed = w->Chart1->placedLabels();
+    if (allShown)
+        QCOMPARE(placed.size(), runs);
+    QVERIFY(placed.size() > 1);
+    // The newest run keeps its label; each label stands under its own bar.
+    QCOMPARE(placed.first().bar, runs - 1);
+    const QRectF plot = w->Chart1->chart()->plotArea();
+    for (int i = 0; i < placed.size(); ++i) {
+        const QRectF &rect = placed.at(i).rect;
+        QVERIFY(rect.top() >= plot.bottom());
+        QVERIFY(w->Chart1->viewport()->rect().contains(rect.toAlignedRect().adjusted(1, 0, -1, -1)));
+        const qreal barX =
+            w->Chart1->chart()->mapToPosition(QPointF(placed.at(i).bar, 0), w->Series1).x();
+        QVERIFY(qAbs(rect.center().x() - barX) < 1);
+        for (int j = i + 1; j < placed.size(); ++j)
+            QVERIFY2(!rect.intersects(placed.at(j).rect),
+                     qPrintable(QStringLiteral("%1 and %2").arg(placed.at(i).bar).arg(placed.at(j).bar)));
+    }
+}
+
+void TestMainWindow::headings_followResizedColumnAndScroll()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(30));
+    start();
+    QHeaderView *headings = w->StringGrid2->horizontalHeader();
+    QCOMPARE(headings->sectionResizeMode(0), QHeaderView::Interactive);
+    // Widened by its heading as a drag does: the list's column follows.
+    headings->resizeSection(0, 220);
+    headings->resizeSection(2, 40);
+    QCoreApplication::processEvents();
+    QCOMPARE(w->StringGrid1->columnWidth(0), 220);
+    QCOMPARE(w->StringGrid1->columnWidth(2), 40);
+    // The list moved sideways (as the keyboard does to a cut-off column):
+    // every heading stays over its column.
+    w->StringGrid1->setCurrentCell(0, 2);
+    w->StringGrid1->scrollToItem(w->StringGrid1->item(0, 2));
+    QCoreApplication::processEvents();
+    QVERIFY(w->StringGrid1->horizontalScrollBar()->value() > 0);
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(headings->sectionViewportPosition(c), w->StringGrid1->columnViewportPosition(c));
+    w->StringGrid1->horizontalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(headings->sectionViewportPosition(c), w->StringGrid1->columnViewportPosition(c));
+}
+
+void TestMainWindow::report_centredOnMainWindowEveryShowing()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    start();
+    Tfrm_results *report = m_forms.frm_results;
+    // The main window moves between showings; the report follows it each time.
+    const QList<QPoint> places{QPoint(40, 30), QPoint(300, 200), QPoint(60, 250), QPoint(300, 200)};
+    for (const QPoint &place : places) {
+        w->move(place);
+        QCoreApplication::processEvents();
+        QPoint centre;
+        m_user->scripts.push_back([&](QDialog *d) { centre = d->frameGeometry().center(); });
+        w->StringGrid1->setCurrentCell(0, 0);
+        w->StringGrid1DblClick();
+        QVERIFY2((centre - w->frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("at %1,%2: report centre %3,%4, window centre %5,%6")
+                                .arg(place.x()).arg(place.y()).arg(centre.x()).arg(centre.y())
+                                .arg(w->frameGeometry().center().x()).arg(w->frameGeometry().center().y())));
+    }
+    QCOMPARE(m_user->opened.size(), places.size());
+    QVERIFY(!report->isVisible());
+}
