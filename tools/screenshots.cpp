@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -104,6 +105,16 @@ int main(int argc, char **argv)
         save(d, "report-stored");
     });
     main->StringGrid1DblClick();
+
+    // A first Training still to come: the empty list says how to begin.
+    const QByteArray training = dir.read(QStringLiteral("testres.ini"));
+    dir.write(QStringLiteral("testres.ini"), QByteArray());
+    main->SpeedButton1->setChecked(true);
+    main->SpeedButton1Click();
+    save(main, "main-empty");
+    dir.write(QStringLiteral("testres.ini"), training);
+    main->SpeedButton1->setChecked(false);
+    main->SpeedButton1Click();
 
     user.scripts.push_back([](QDialog *d) { save(d, "options"); });
     main->Configurations1Click();
