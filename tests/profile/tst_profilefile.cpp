@@ -91,6 +91,14 @@ void TestProfileFile::readNumber_data()
     QTest::newRow("0x alone") << QByteArray("0x") << d;
     QTest::newRow("dollar alone") << QByteArray("$") << d;
     QTest::newRow("sign alone") << QByteArray("-") << d;
+    QTest::newRow("-0x") << QByteArray("-0x1F") << d;
+    QTest::newRow("+0x") << QByteArray("+0x1F") << d;
+    // Direct access keeps blanks inside quotes; in-memory access keeps the quotes.
+    QTest::newRow("blanks before 0x") << QByteArray("\"  0x1F\"") << d;
+    QTest::newRow("-x") << QByteArray("-x1F") << -31;
+    QTest::newRow("-dollar") << QByteArray("-$1F") << -31;
+    QTest::newRow("-dollar min") << QByteArray("-$80000000") << int(-2147483647 - 1);
+    QTest::newRow("-dollar too small") << QByteArray("-$FFFFFFFF") << d;
 }
 
 void TestProfileFile::readNumber()
