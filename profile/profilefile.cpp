@@ -129,6 +129,33 @@ QString oneLine(const QString &text)
 
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// The key under which direct access finds a name: the name case-folded,
+// except that the lone surrogates standing for bytes that are not UTF-8
+// stay as they are; folding would make them all one replacement character,
+// and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
+QString foldedName(const QString &name)
+{
+    const auto *s = reinterpret_cast<const char16_t *>(name.utf16());
+    const qsizetype n = name.size();
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!QChar::isSurrogate(s[i]))
+            continue;
+        if (QChar::isHighSurrogate(s[i]) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+            ++i;
+            continue;
+        }
+        out += name.sliced(from, i - from).toCaseFolded();
+        out += QChar(s[i]);
+        from = i + 1;
+    }
+    if (from == 0)
+        return name.toCaseFolded();
+    out += name.sliced(from).toCaseFolded();
+    return out;
+}
+
 // ---------------------------------------------------------------- direct
 
 struct DirectSection
@@ -187,7 +214,7 @@ public:
     // Index of the first section of that name, with its extent known; -1.
     int find(const QString &name)
     {
-        const QString folded = name.toCaseFolded();
+        const QString folded = foldedName(name);
         for (;;) {
             const auto it = m_firstByName.constFind(folded);
             if (it != m_firstByName.constEnd() && (it.value() + 1 < sections.size() || m_complete))
@@ -306,7 +333,7 @@ private:
                 sections.last().endLine = index;
             sections.append(DirectSection{decode(p, ns, ne), line.start, index + 1, index + 1});
             // A name given twice is found at its first section.
-            const QString folded = sections.last().name.toCaseFolded();
+            const QString folded = foldedName(sections.last().name);
             if (!m_firstByName.contains(folded))
                 m_firstByName.insert(folded, int(sections.size()) - 1);
         } else if (!sections.isEmpty()) {

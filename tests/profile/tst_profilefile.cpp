@@ -29,6 +29,8 @@ private Q_SLOTS:
     void byteOrderMark_readPastAndKept();
     void bytesNotUtf8_surviveRewrites_data();
     void bytesNotUtf8_surviveRewrites();
+    void bytesNotUtf8_tellNamesApart_data();
+    void bytesNotUtf8_tellNamesApart();
     void leftoverTemporaryFiles_removedByNextWrite();
     void directRead_seesHandEditBetweenCalls();
     void listSections_limitOf16384Bytes();
@@ -321,6 +323,28 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites()
     f.DeleteSection(QStringLiteral("Gone"));
     f.WriteBack();
     QCOMPARE(dir.read(QStringLiteral("enc.ini")), expected);
+}
+
+void TestProfileFile::bytesNotUtf8_tellNamesApart_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::bytesNotUtf8_tellNamesApart()
+{
+    // Latin-1 "Größe" and "Grüße": the same but for bytes that are not UTF-8.
+    QFETCH(int, access);
+    TestDataDir dir;
+    dir.write(QStringLiteral("n.ini"), "[Gr\xF6\xDF" "e]\r\nk=1\r\n[Gr\xFC\xDF" "e]\r\nk=2\r\n");
+    ProfileFile f(dir.path(QStringLiteral("n.ini")), Access(access));
+    QStringList names;
+    f.ListSections(names);
+    QCOMPARE(names.size(), 2);
+    QCOMPARE(f.ReadNumber(names.at(0), QStringLiteral("k"), 0), 1);
+    QCOMPARE(f.ReadNumber(names.at(1), QStringLiteral("k"), 0), 2);
+    QVERIFY(!f.HasSection(names.at(1).toUpper()));
 }
 
 void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
