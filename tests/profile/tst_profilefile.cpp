@@ -31,6 +31,8 @@ private Q_SLOTS:
     void bytesNotUtf8_surviveRewrites();
     void bytesNotUtf8_tellNamesApart_data();
     void bytesNotUtf8_tellNamesApart();
+    void byteOrderMarkInsideFile_isText_data();
+    void byteOrderMarkInsideFile_isText();
     void leftoverTemporaryFiles_removedByNextWrite();
     void directRead_seesHandEditBetweenCalls();
     void listSections_limitOf16384Bytes();
@@ -345,6 +347,32 @@ void TestProfileFile::bytesNotUtf8_tellNamesApart()
     QCOMPARE(f.ReadNumber(names.at(0), QStringLiteral("k"), 0), 1);
     QCOMPARE(f.ReadNumber(names.at(1), QStringLiteral("k"), 0), 2);
     QVERIFY(!f.HasSection(names.at(1).toUpper()));
+}
+
+void TestProfileFile::byteOrderMarkInsideFile_isText_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::byteOrderMarkInsideFile_isText()
+{
+    // Only the file's first bytes can be its byte-order mark: further on,
+    // the same bytes start a line or a value and stay, so a rewrite does
+    // not turn the line into the header of a section.
+    QFETCH(int, access);
+    const QByteArray bytes("[a]\r\n\xEF\xBB\xBF[b]\r\nk=\xEF\xBB\xBFv\r\n\r\n");
+    TestDataDir dir;
+    dir.write(QStringLiteral("b.ini"), bytes);
+    ProfileFile f(dir.path(QStringLiteral("b.ini")), Access(access));
+    QCOMPARE(f.ReadText(QStringLiteral("a"), QStringLiteral("k"), {}), QStringLiteral("\uFEFFv"));
+    f.WriteText(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("\uFEFFv"));
+    f.WriteBack();
+    QCOMPARE(dir.read(QStringLiteral("b.ini")), bytes);
+    QStringList names;
+    ProfileFile(dir.path(QStringLiteral("b.ini")), Access(access)).ListSections(names);
+    QCOMPARE(names, QStringList{QStringLiteral("a")});
 }
 
 void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
