@@ -740,12 +740,24 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
             room -= bytes.size() + 1;
             continue;
         }
-        // The last name that fits in part is cut at a character boundary.
-        qsizetype cut = room - 1;
-        while (cut > 0 && (static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80)
-            --cut;
-        if (cut > 0)
-            list.append(Profile::DecodeBytes(QByteArrayView(bytes.constData(), cut)));
+        // The last name that fits in part keeps the whole characters that
+        // fit. A character is counted by its own bytes: a byte that is not
+        // UTF-8 is one, even where it looks like the middle of another.
+        const QString &name = parse->sections.at(i).name;
+        qsizetype used = 0;
+        qsizetype units = 0;
+        while (units < name.size()) {
+            const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size()
+                              && name.at(units + 1).isLowSurrogate();
+            const qsizetype width = pair ? 2 : 1;
+            const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
+            if (used + more > room - 1)
+                break;
+            used += more;
+            units += width;
+        }
+        if (units > 0)
+            list.append(name.left(units));
         break;
     }
 }

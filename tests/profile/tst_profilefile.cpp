@@ -36,6 +36,7 @@ private Q_SLOTS:
     void leftoverTemporaryFiles_removedByNextWrite();
     void directRead_seesHandEditBetweenCalls();
     void listSections_limitOf16384Bytes();
+    void listSections_cutNeverSplitsACharacter_data();
     void listSections_cutNeverSplitsACharacter();
     void failedWrites_data();
     void failedWrites();
@@ -430,17 +431,30 @@ void TestProfileFile::listSections_limitOf16384Bytes()
     QCOMPARE(memory, all);
 }
 
+void TestProfileFile::listSections_cutNeverSplitsACharacter_data()
+{
+    // One name of 16,380 ASCII bytes leaves 2 bytes of room: the next name
+    // is cut to 1 byte.
+    QTest::addColumn<QByteArray>("next");
+    QTest::addColumn<QStringList>("expected"); // the names after the first
+    QTest::newRow("a 2-byte character does not fit") << QByteArray("\xC3\xA9\xC3\xA9") << QStringList();
+    // It looks like the middle of a character, but stands alone.
+    QTest::newRow("a byte not UTF-8 is one character")
+        << QByteArray("\x96\x96\x96") << QStringList{QString(QChar(char16_t(0xDC96)))};
+}
+
 void TestProfileFile::listSections_cutNeverSplitsACharacter()
 {
+    QFETCH(QByteArray, next);
+    QFETCH(QStringList, expected);
     TestDataDir dir;
-    // One name of 16,380 ASCII bytes leaves 2 bytes of room: the next name
-    // is cut to 1 byte, and a 2-byte character does not fit in it.
     const QByteArray first(16380, 'n');
-    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[éé]\n");
+    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[" + next + "]\n");
     QStringList names;
     ProfileFile(dir.path(QStringLiteral("s.ini")), Access::Direct).ListSections(names);
-    QCOMPARE(names.size(), 1);
+    QCOMPARE(names.size(), 1 + expected.size());
     QCOMPARE(names.first().size(), 16380);
+    QCOMPARE(names.mid(1), expected);
 }
 
 void TestProfileFile::failedWrites_data()
