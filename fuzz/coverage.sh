@@ -39,7 +39,7 @@ for entry in "${targets[@]}"; do
     [ "$target" = fuzz_number ] && max_len=64
     mkdir -p "$out/corpus/$target"
     ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz/"$target" -max_total_time="$share" -max_len="$max_len" \
-        -dict=fuzz/ini.dict "$out/corpus/$target" fuzz/corpus/"$target" >"$out/$target.fuzz.log" 2>&1
+        -timeout=10 -dict=fuzz/ini.dict "$out/corpus/$target" fuzz/corpus/"$target" >"$out/$target.fuzz.log" 2>&1
     LLVM_PROFILE_FILE="$out/profiles/$target.profraw" "$out/build/fuzz/$target" -runs=0 \
         "$out/corpus/$target" fuzz/corpus/"$target" >"$out/$target.cov.log" 2>&1
     llvm-profdata merge -sparse "$out/profiles/$target.profraw" -o "$out/profiles/$target.profdata"

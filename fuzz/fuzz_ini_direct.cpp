@@ -137,11 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
         // The first keys of the first sections, one of them also in other
         // letter case, and a key and a section that are not there.
-        for (qsizetype s = 0; s < copy.sections.size() && s < 8 && !repeated; ++s) {
+        for (qsizetype s = 0; s < copy.sections.size() && s < 6 && !repeated; ++s) {
             const QString &section = copy.sections[s].name;
             FUZZ_CHECK(direct.HasSection(section));
             FUZZ_CHECK(direct.HasSection(section.toUpper()) == copyHas(copy, section.toUpper()));
-            for (qsizetype k = 0; k < copy.sections[s].lines.size() && k < 4; ++k) {
+            for (qsizetype k = 0; k < copy.sections[s].lines.size() && k < 3; ++k) {
                 const QString &line = copy.sections[s].lines[k];
                 const qsizetype eq = line.indexOf(u'=');
                 const QString key = eq < 0 ? line : line.left(eq);
