@@ -24,7 +24,16 @@ void BarColour(int row, int *red, int *green, int *blue)
     *blue = table[i][2];
 }
 
-QString BarLabel(const QString &name) { return name.left(10); }
+QString BarLabel(const QString &name)
+{
+    // A character beyond the Basic Multilingual Plane is two units: never split.
+    qsizetype units = 0;
+    for (int count = 0; count < 10 && units < name.size(); ++count) {
+        const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size() && name.at(units + 1).isLowSurrogate();
+        units += pair ? 2 : 1;
+    }
+    return name.left(units);
+}
 
 void ReverseHistoryRows(QVector<Row> &rows)
 {

@@ -170,8 +170,9 @@ bool TryStrToInt(const QString &text, qint32 *value)
     if (i < n && (text.at(i) == QLatin1Char('$') || text.at(i) == QLatin1Char('x') || text.at(i) == QLatin1Char('X'))) {
         base = 16;
         ++i;
-    } else if (i + 1 < n && text.at(i) == QLatin1Char('0')
-               && (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
+    } else if (i == 0 && n > 2 && text.at(0) == QLatin1Char('0')
+               && (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X'))) {
+        // "0x" only at the very start: not after blanks or a sign.
         base = 16;
         i += 2;
     }
@@ -194,14 +195,11 @@ bool TryStrToInt(const QString &text, qint32 *value)
             return false;
     }
     qint64 result;
-    if (base == 16) {
+    if (base == 16 && !negative) {
         // Hexadecimal texts cover the whole 32-bit pattern: $FFFFFFFF is -1.
         result = qint64(qint32(quint32(magnitude)));
-        if (negative)
-            result = -result;
-        if (result > std::numeric_limits<qint32>::max() || result < std::numeric_limits<qint32>::min())
-            return false;
     } else {
+        // A negative one is a value: -$80000000 is the least, -$FFFFFFFF too small.
         result = negative ? -qint64(magnitude) : qint64(magnitude);
         if (result > std::numeric_limits<qint32>::max() || result < std::numeric_limits<qint32>::min())
             return false;

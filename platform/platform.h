@@ -78,8 +78,11 @@ inline const char *const TrainingResultsFile = "testres.ini";
 inline const char *const ExamResultsFile = "examres.ini";
 
 // Whole-number conversion as the launcher uses it: optional blanks, sign,
-// decimal digits (or $/0x hexadecimal), 32-bit range. Raises
-// "'%s' is not a valid integer value" otherwise.
+// decimal digits or hexadecimal ones after "$" or "x" (or "0x" at the very
+// start of the text, before any blank or sign), 32-bit range; a positive
+// hexadecimal text may give the whole 32-bit pattern ($FFFFFFFF is -1), a
+// negative one must fit as a value. Raises "'%s' is not a valid integer
+// value" otherwise.
 qint32 StrToInt(const QString &text);
 bool TryStrToInt(const QString &text, qint32 *value);
 

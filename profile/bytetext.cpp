@@ -43,13 +43,25 @@ int validSequence(const unsigned char *p, qsizetype left, char32_t *cp)
 
 bool isEscape(char16_t c) { return c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF; }
 
+// Valid UTF-8 to text. QString::fromUtf8 reads past a byte-order mark at
+// the start of what it is given; here one is text like any other (a line
+// or a value may begin with one), and must come back as its bytes.
+void appendUtf8(QString &out, QByteArrayView bytes)
+{
+    while (bytes.startsWith(Profile::Utf8Bom)) {
+        out.append(QChar(char16_t(0xFEFF)));
+        bytes = bytes.sliced(Profile::Utf8Bom.size());
+    }
+    out.append(QString::fromUtf8(bytes));
+}
+
 } // namespace
 
 namespace Profile {
 
 QString DecodeBytes(QByteArrayView bytes)
 {
-    if (bytes.isValidUtf8())
+    if (bytes.isValidUtf8() && !bytes.startsWith(Utf8Bom))
         return QString::fromUtf8(bytes);
     QString out;
     out.reserve(bytes.size());
@@ -64,7 +76,7 @@ QString DecodeBytes(QByteArrayView bytes)
         while (j < n && (len = validSequence(p + j, n - j, &cp)) > 0)
             j += len;
         if (j > i)
-            out.append(QString::fromUtf8(reinterpret_cast<const char *>(p + i), j - i));
+            appendUtf8(out, QByteArrayView(p + i, j - i));
         if (j < n) {
             out.append(QChar(char16_t(EscapeBase + p[j])));
             ++j;

@@ -30,7 +30,7 @@ struct LineSpan
 
 // Calls f(span) for each line; lines end at CR, LF or CR LF.
 template<typename F>
-void forEachLine(const QByteArray &data, F &&f, qsizetype from = 0)
+void forEachLine(QByteArrayView data, F &&f, qsizetype from = 0)
 {
     const char *p = data.constData();
     const qsizetype n = data.size();
@@ -129,6 +129,33 @@ QString oneLine(const QString &text)
 
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// The key under which direct access finds a name: the name case-folded,
+// except that the lone surrogates standing for bytes that are not UTF-8
+// stay as they are; folding would make them all one replacement character,
+// and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
+QString foldedName(const QString &name)
+{
+    const auto *s = reinterpret_cast<const char16_t *>(name.utf16());
+    const qsizetype n = name.size();
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!QChar::isSurrogate(s[i]))
+            continue;
+        if (QChar::isHighSurrogate(s[i]) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+            ++i;
+            continue;
+        }
+        out += name.sliced(from, i - from).toCaseFolded();
+        out += QChar(s[i]);
+        from = i + 1;
+    }
+    if (from == 0)
+        return name.toCaseFolded();
+    out += name.sliced(from).toCaseFolded();
+    return out;
+}
+
 // ---------------------------------------------------------------- direct
 
 struct DirectSection
@@ -159,6 +186,14 @@ public:
         data.reserve(file.size() + 1);
     }
 
+    // The parse of bytes held in memory, complete at once.
+    explicit DirectParse(const QByteArray &bytes)
+        : data(bytes)
+    {
+        m_scanned = bomLength(data);
+        scan(true);
+    }
+
     QByteArray data;
     QVector<LineSpan> lines;
     QVector<DirectSection> sections;
@@ -179,7 +214,7 @@ public:
     // Index of the first section of that name, with its extent known; -1.
     int find(const QString &name)
     {
-        const QString folded = name.toCaseFolded();
+        const QString folded = foldedName(name);
         for (;;) {
             const auto it = m_firstByName.constFind(folded);
             if (it != m_firstByName.constEnd() && (it.value() + 1 < sections.size() || m_complete))
@@ -239,6 +274,13 @@ private:
         file.close();
         if (had == 0)
             m_scanned = bomLength(data);
+        scan(atEnd);
+    }
+
+    // Indexes the lines held past m_scanned; a line that may go on past
+    // the end of what is held waits unless the file ends there.
+    void scan(bool atEnd)
+    {
         const char *p = data.constData();
         const qsizetype n = data.size();
         while (m_scanned < n) {
@@ -291,7 +333,7 @@ private:
                 sections.last().endLine = index;
             sections.append(DirectSection{decode(p, ns, ne), line.start, index + 1, index + 1});
             // A name given twice is found at its first section.
-            const QString folded = sections.last().name.toCaseFolded();
+            const QString folded = foldedName(sections.last().name);
             if (!m_firstByName.contains(folded))
                 m_firstByName.insert(folded, int(sections.size()) - 1);
         } else if (!sections.isEmpty()) {
@@ -345,12 +387,38 @@ std::unordered_map<std::string, CacheEntry> &directCache()
     return cache;
 }
 
+struct MemoryEntry
+{
+    QByteArray content;
+    std::shared_ptr<DirectParse> parse; // made on first use
+};
+
+QHash<QString, MemoryEntry> &memoryFiles()
+{
+    static QHash<QString, MemoryEntry> files;
+    return files;
+}
+
+MemoryEntry *memoryFile(const QString &path)
+{
+    auto &files = memoryFiles();
+    if (files.isEmpty())
+        return nullptr;
+    const auto it = files.find(path);
+    return it == files.end() ? nullptr : &it.value();
+}
+
 // The parse of a file as it is now; a missing or unreadable file parses
 // empty. The parse is kept while the file's size, times and inode stay
 // the same, so a history reload reads a large file once, and any change
 // on disk is seen by the next call.
 std::shared_ptr<DirectParse> directParse(const QString &path)
 {
+    if (MemoryEntry *memory = memoryFile(path)) {
+        if (!memory->parse)
+            memory->parse = std::make_shared<DirectParse>(memory->content);
+        return memory->parse;
+    }
     const FileStamp stamp = stampOf(path);
     auto &cache = directCache();
     const std::string key = path.toStdString();
@@ -421,8 +489,20 @@ void checkWritable(const QString &path, DirectParse &parse)
         failWrite(path, unrecognisedReason());
 }
 
+// Replaces what a memory file holds; false when path is not one.
+bool writeMemoryFile(const QString &path, const QByteArray &content)
+{
+    MemoryEntry *memory = memoryFile(path);
+    if (!memory)
+        return false;
+    *memory = MemoryEntry{content, nullptr};
+    return true;
+}
+
 void writeDirect(const QString &path, const QByteArray &content)
 {
+    if (writeMemoryFile(path, content))
+        return;
     directCache().erase(path.toStdString());
     const QString reason = Profile::ReplaceFile(path, content);
     if (!reason.isEmpty())
@@ -481,30 +561,25 @@ int CountSectionsInMemory(const QByteArray &data)
 
 void ClearDirectCache() { directCache().clear(); }
 
-} // namespace Profile
-
-// ---------------------------------------------------------------- ProfileFile
-
-ProfileFile::ProfileFile(const QString &path, Access access)
-    : m_path(path)
-    , m_access(access)
+void SetMemoryFile(const QString &path, const QByteArray &content)
 {
-    if (m_access == Access::Direct)
-        return;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    m_bom = bomLength(data) > 0;
-    const char *p = data.constData();
-    Section *current = nullptr;
+    memoryFiles().insert(path, MemoryEntry{content, nullptr});
+}
+
+QByteArray MemoryFile(const QString &path)
+{
+    const MemoryEntry *memory = memoryFile(path);
+    return memory ? memory->content : QByteArray();
+}
+
+void RemoveMemoryFiles() { memoryFiles().clear(); }
+
+Copy LoadCopy(QByteArrayView data)
+{
+    Copy copy;
+    copy.bom = bomLength(data) > 0;
+    const char *p = data.data();
+    CopySection *current = nullptr;
     Recognition recognition;
     forEachLine(data, [&](const LineSpan &line) {
         qsizetype s = line.start;
@@ -518,8 +593,8 @@ ProfileFile::ProfileFile(const QString &path, Access access)
             qsizetype ns = s + 1;
             qsizetype ne = e - 1;
             trimSpan(p, ns, ne);
-            m_sections.append(Section{decode(p, ns, ne), {}});
-            current = &m_sections.last();
+            copy.sections.append(CopySection{decode(p, ns, ne), {}});
+            current = &copy.sections.last();
             return;
         }
         if (!current)
@@ -538,7 +613,65 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         trimSpan(p, vs, ve);
         current->lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
     }, bomLength(data));
-    m_recognisable = recognition.recognisable(startsAsUtf16(data));
+    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
+    return copy;
+}
+
+QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom)
+{
+    QByteArray out;
+    qsizetype size = 0;
+    for (const CopySection &s : sections) {
+        size += s.name.size() + 6;
+        for (const QString &line : s.lines)
+            size += line.size() + 2;
+    }
+    out.reserve(size + size / 8 + Utf8Bom.size());
+    if (bom)
+        out.append(Utf8Bom);
+    for (const CopySection &s : sections) {
+        out.append('[');
+        AppendEncoded(out, s.name);
+        out.append("]\r\n");
+        for (const QString &line : s.lines) {
+            AppendEncoded(out, line);
+            out.append("\r\n");
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+} // namespace Profile
+
+// ---------------------------------------------------------------- ProfileFile
+
+ProfileFile::ProfileFile(const QString &path, Access access)
+    : m_path(path)
+    , m_access(access)
+{
+    if (m_access == Access::Direct)
+        return;
+    QByteArray data;
+    if (const MemoryEntry *memory = memoryFile(path)) {
+        data = memory->content;
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return;
+        QFile file(path);
+        if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+            const QString reason = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
+            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        }
+        data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    }
+    Profile::Copy copy = Profile::LoadCopy(data);
+    m_sections = std::move(copy.sections);
+    m_bom = copy.bom;
+    m_recognisable = copy.recognisable;
 }
 
 ProfileFile::~ProfileFile() = default;
@@ -607,12 +740,24 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
             room -= bytes.size() + 1;
             continue;
         }
-        // The last name that fits in part is cut at a character boundary.
-        qsizetype cut = room - 1;
-        while (cut > 0 && (static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80)
-            --cut;
-        if (cut > 0)
-            list.append(Profile::DecodeBytes(QByteArrayView(bytes.constData(), cut)));
+        // The last name that fits in part keeps the whole characters that
+        // fit. A character is counted by its own bytes: a byte that is not
+        // UTF-8 is one, even where it looks like the middle of another.
+        const QString &name = parse->sections.at(i).name;
+        qsizetype used = 0;
+        qsizetype units = 0;
+        while (units < name.size()) {
+            const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size()
+                              && name.at(units + 1).isLowSurrogate();
+            const qsizetype width = pair ? 2 : 1;
+            const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
+            if (used + more > room - 1)
+                break;
+            used += more;
+            units += width;
+        }
+        if (units > 0)
+            list.append(name.left(units));
         break;
     }
 }
@@ -775,26 +920,9 @@ void ProfileFile::WriteBack()
         return; // every direct write is already in the file
     if (!m_recognisable)
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
-    QByteArray out;
-    qsizetype size = 0;
-    for (const Section &s : m_sections) {
-        size += s.name.size() + 6;
-        for (const QString &line : s.lines)
-            size += line.size() + 2;
-    }
-    out.reserve(size + size / 8 + Profile::Utf8Bom.size());
-    if (m_bom)
-        out.append(Profile::Utf8Bom);
-    for (const Section &s : m_sections) {
-        out.append('[');
-        Profile::AppendEncoded(out, s.name);
-        out.append("]\r\n");
-        for (const QString &line : s.lines) {
-            Profile::AppendEncoded(out, line);
-            out.append("\r\n");
-        }
-        out.append("\r\n");
-    }
+    const QByteArray out = Profile::SaveCopy(m_sections, m_bom);
+    if (writeMemoryFile(m_path, out))
+        return;
     const QString reason = Profile::ReplaceFile(m_path, out);
     if (!reason.isEmpty())
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, reason));

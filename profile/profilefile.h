@@ -18,11 +18,38 @@
 // Bytes that are not UTF-8 come back as lone surrogates and are written
 // back as the same bytes (see profile/bytetext.h).
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <memory>
+
+namespace Profile {
+
+// One section of an in-memory copy.
+struct CopySection
+{
+    QString name;
+    QVector<QString> lines; // "key=value" lines, trimmed, and other lines
+};
+
+// What in-memory access holds of a file.
+struct Copy
+{
+    QVector<CopySection> sections;
+    bool bom = false;         // the bytes began with a UTF-8 byte-order mark
+    bool recognisable = true; // as ProfileFile::Recognisable says
+};
+
+// The bytes of a file as in-memory access loads them, and the bytes that
+// WriteBack makes of a copy. Opening and WriteBack use these; they are
+// reachable on their own so that a copy can be checked without a file.
+Copy LoadCopy(QByteArrayView data);
+QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom);
+
+} // namespace Profile
 
 class ProfileFile
 {
@@ -75,11 +102,7 @@ public:
     QString ReadProblem() const;
 
 private:
-    struct Section
-    {
-        QString name;
-        QVector<QString> lines; // "key=value" lines, trimmed, and other lines
-    };
+    using Section = Profile::CopySection;
 
     int findSection(const QString &name) const;
     static int findKey(const Section &section, const QString &key);
@@ -105,11 +128,19 @@ QStringView Trimmed(QStringView text);
 // one pair of enclosing quotes removed, cut to DirectValueLimit characters.
 QString DirectValue(const QString &stored);
 
-// Parses the text of a file into sections the way in-memory access loads it.
-// Exposed for the fuzzer and the benchmark.
+// Counts the sections of a file's text the way in-memory access loads it.
 int CountSectionsInMemory(const QByteArray &data);
 
 // Drops the parses that direct access keeps of files.
 void ClearDirectCache();
+
+// Files held in memory instead of on disk, so that the fuzzers can feed
+// the readers bytes without a file: every ProfileFile on such a path, of
+// either kind, reads and writes the bytes held here and never touches
+// the file system. The program itself holds none.
+void SetMemoryFile(const QString &path, const QByteArray &content);
+// The bytes held for path, as the last write left them.
+QByteArray MemoryFile(const QString &path);
+void RemoveMemoryFiles();
 
 } // namespace Profile

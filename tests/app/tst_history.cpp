@@ -145,6 +145,8 @@ void TestHistory::shortName_isWholeLabel()
 {
     QCOMPARE(History::BarLabel(QStringLiteral("short")), QStringLiteral("short"));
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.2026 20:54:09")), QStringLiteral("06.12.2026"));
+    // A character beyond the Basic Multilingual Plane is one of the ten, never split.
+    QCOMPARE(History::BarLabel(QStringLiteral("06.12.202\U0001F600 20:54")), QStringLiteral("06.12.202\U0001F600"));
 }
 
 void TestHistory::emptyNames_takeNoRow()

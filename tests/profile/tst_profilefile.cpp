@@ -31,9 +31,14 @@ private Q_SLOTS:
     void byteOrderMark_readPastAndKept();
     void bytesNotUtf8_surviveRewrites_data();
     void bytesNotUtf8_surviveRewrites();
+    void bytesNotUtf8_tellNamesApart_data();
+    void bytesNotUtf8_tellNamesApart();
+    void byteOrderMarkInsideFile_isText_data();
+    void byteOrderMarkInsideFile_isText();
     void leftoverTemporaryFiles_removedByNextWrite();
     void directRead_seesHandEditBetweenCalls();
     void listSections_limitOf16384Bytes();
+    void listSections_cutNeverSplitsACharacter_data();
     void listSections_cutNeverSplitsACharacter();
     void failedWrites_data();
     void failedWrites();
@@ -91,6 +96,14 @@ void TestProfileFile::readNumber_data()
     QTest::newRow("0x alone") << QByteArray("0x") << d;
     QTest::newRow("dollar alone") << QByteArray("$") << d;
     QTest::newRow("sign alone") << QByteArray("-") << d;
+    QTest::newRow("-0x") << QByteArray("-0x1F") << d;
+    QTest::newRow("+0x") << QByteArray("+0x1F") << d;
+    // Direct access keeps blanks inside quotes; in-memory access keeps the quotes.
+    QTest::newRow("blanks before 0x") << QByteArray("\"  0x1F\"") << d;
+    QTest::newRow("-x") << QByteArray("-x1F") << -31;
+    QTest::newRow("-dollar") << QByteArray("-$1F") << -31;
+    QTest::newRow("-dollar min") << QByteArray("-$80000000") << int(-2147483647 - 1);
+    QTest::newRow("-dollar too small") << QByteArray("-$FFFFFFFF") << d;
 }
 
 void TestProfileFile::readNumber()
@@ -315,6 +328,54 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites()
     QCOMPARE(dir.read(QStringLiteral("enc.ini")), expected);
 }
 
+void TestProfileFile::bytesNotUtf8_tellNamesApart_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::bytesNotUtf8_tellNamesApart()
+{
+    // Latin-1 "Größe" and "Grüße": the same but for bytes that are not UTF-8.
+    QFETCH(int, access);
+    TestDataDir dir;
+    dir.write(QStringLiteral("n.ini"), "[Gr\xF6\xDF" "e]\r\nk=1\r\n[Gr\xFC\xDF" "e]\r\nk=2\r\n");
+    ProfileFile f(dir.path(QStringLiteral("n.ini")), Access(access));
+    QStringList names;
+    f.ListSections(names);
+    QCOMPARE(names.size(), 2);
+    QCOMPARE(f.ReadNumber(names.at(0), QStringLiteral("k"), 0), 1);
+    QCOMPARE(f.ReadNumber(names.at(1), QStringLiteral("k"), 0), 2);
+    QVERIFY(!f.HasSection(names.at(1).toUpper()));
+}
+
+void TestProfileFile::byteOrderMarkInsideFile_isText_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::newRow("direct") << int(Access::Direct);
+    QTest::newRow("in-memory") << int(Access::InMemory);
+}
+
+void TestProfileFile::byteOrderMarkInsideFile_isText()
+{
+    // Only the file's first bytes can be its byte-order mark: further on,
+    // the same bytes start a line or a value and stay, so a rewrite does
+    // not turn the line into the header of a section.
+    QFETCH(int, access);
+    const QByteArray bytes("[a]\r\n\xEF\xBB\xBF[b]\r\nk=\xEF\xBB\xBFv\r\n\r\n");
+    TestDataDir dir;
+    dir.write(QStringLiteral("b.ini"), bytes);
+    ProfileFile f(dir.path(QStringLiteral("b.ini")), Access(access));
+    QCOMPARE(f.ReadText(QStringLiteral("a"), QStringLiteral("k"), {}), QStringLiteral("\uFEFFv"));
+    f.WriteText(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("\uFEFFv"));
+    f.WriteBack();
+    QCOMPARE(dir.read(QStringLiteral("b.ini")), bytes);
+    QStringList names;
+    ProfileFile(dir.path(QStringLiteral("b.ini")), Access(access)).ListSections(names);
+    QCOMPARE(names, QStringList{QStringLiteral("a")});
+}
+
 void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
 {
     // A write killed before its rename leaves its temporary file; the next
@@ -370,17 +431,30 @@ void TestProfileFile::listSections_limitOf16384Bytes()
     QCOMPARE(memory, all);
 }
 
+void TestProfileFile::listSections_cutNeverSplitsACharacter_data()
+{
+    // One name of 16,380 ASCII bytes leaves 2 bytes of room: the next name
+    // is cut to 1 byte.
+    QTest::addColumn<QByteArray>("next");
+    QTest::addColumn<QStringList>("expected"); // the names after the first
+    QTest::newRow("a 2-byte character does not fit") << QByteArray("\xC3\xA9\xC3\xA9") << QStringList();
+    // It looks like the middle of a character, but stands alone.
+    QTest::newRow("a byte not UTF-8 is one character")
+        << QByteArray("\x96\x96\x96") << QStringList{QString(QChar(char16_t(0xDC96)))};
+}
+
 void TestProfileFile::listSections_cutNeverSplitsACharacter()
 {
+    QFETCH(QByteArray, next);
+    QFETCH(QStringList, expected);
     TestDataDir dir;
-    // One name of 16,380 ASCII bytes leaves 2 bytes of room: the next name
-    // is cut to 1 byte, and a 2-byte character does not fit in it.
     const QByteArray first(16380, 'n');
-    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[éé]\n");
+    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[" + next + "]\n");
     QStringList names;
     ProfileFile(dir.path(QStringLiteral("s.ini")), Access::Direct).ListSections(names);
-    QCOMPARE(names.size(), 1);
+    QCOMPARE(names.size(), 1 + expected.size());
     QCOMPARE(names.first().size(), 16380);
+    QCOMPARE(names.mid(1), expected);
 }
 
 void TestProfileFile::failedWrites_data()

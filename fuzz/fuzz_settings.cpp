@@ -1,0 +1,100 @@
+// The Settings from any config.ini: each text is the stored value as
+// direct access returns it or its default when the key is missing, each
+// switch is on exactly when its value reads as 1 (or is missing and on by
+// default); the choices made from them stay within their lists and the
+// spin buttons within their ranges.
+//
+// The same bytes serve as the Module library for those choices.
+
+#include "fuzz/reference.h"
+#include "library/modules.h"
+#include "library/settings.h"
+#include "profile/profilefile.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString Unset = QStringLiteral("\n");
+
+struct Stored
+{
+    const ProfileFile &memory;
+
+    std::optional<QString> text(QLatin1String section, QLatin1String key) const
+    {
+        const QString value = memory.ReadText(section, key, Unset);
+        if (value == Unset)
+            return std::nullopt;
+        return Reference::DirectValue(value);
+    }
+    bool flag(QLatin1String key, bool defaultOn) const
+    {
+        const std::optional<QString> value = text(Settings::TestSection, key);
+        return Reference::Number(value.value_or(QString())).value_or(defaultOn ? 1 : 0) == 1;
+    }
+};
+
+void checkPage(const Settings::Page &page, const Stored &stored, QLatin1String section, QLatin1String numKey,
+               QLatin1String nameKey, QLatin1String fromKey, QLatin1String toKey)
+{
+    FUZZ_CHECK(page.NumOfEl == stored.text(section, numKey).value_or(QStringLiteral("20")));
+    FUZZ_CHECK(page.ModuleName == stored.text(section, nameKey).value_or(QString()));
+    FUZZ_CHECK(page.range.from == stored.text(section, fromKey));
+    FUZZ_CHECK(page.range.to == stored.text(section, toKey));
+    for (const QString *value : {&page.NumOfEl, &page.ModuleName})
+        FUZZ_CHECK(!value->contains(u'\n') && !value->contains(u'\r'));
+}
+
+void checkChoices(const Settings::Page &page, const QStringList &names, const ProfileFile &memory)
+{
+    const int module = Settings::ModuleIndex(names, page.ModuleName);
+    const qsizetype exact = page.ModuleName.isEmpty() ? -1 : names.indexOf(page.ModuleName);
+    FUZZ_CHECK(module == (names.isEmpty() ? -1 : exact >= 0 ? exact : 0));
+    if (module < 0)
+        return;
+    const Modules::ElementList elements(memory.ReadText(names[module], Modules::DataKey, QString()));
+    const int from = Settings::FromIndex(elements, page.range.from);
+    const int to = Settings::ToIndex(elements, page.range.to);
+    const QStringList list = elements.toStringList();
+    const qsizetype fromExact = page.range.from ? list.indexOf(*page.range.from) : -1;
+    const qsizetype toExact = page.range.to ? list.indexOf(*page.range.to) : -1;
+    FUZZ_CHECK(from == (list.isEmpty() ? -1 : fromExact >= 0 ? fromExact : 0));
+    FUZZ_CHECK(to == (list.isEmpty() ? -1 : toExact >= 0 ? toExact : list.size() - 1));
+
+    for (int step : {-1, 1, 1000}) {
+        const int spun = Settings::SpinStep(page.NumOfEl, 20, step, Settings::NumOfElMin, Settings::NumOfElMax);
+        FUZZ_CHECK(spun >= Settings::NumOfElMin && spun <= Settings::NumOfElMax);
+        bool ok = false;
+        const int typed = page.NumOfEl.trimmed().toInt(&ok);
+        if (ok)
+            FUZZ_CHECK(spun == std::clamp<qint64>(qint64(typed) + step, Settings::NumOfElMin, Settings::NumOfElMax));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString path = QStringLiteral("memory:/config.ini");
+    Profile::SetMemoryFile(path, bytes);
+    {
+        const Settings::Record record = Settings::Read(path);
+        const ProfileFile memory(path, ProfileFile::Access::InMemory);
+        const Stored stored{memory};
+        using namespace Settings;
+        checkPage(record.training, stored, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
+        checkPage(record.exam, stored, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
+        FUZZ_CHECK(record.TimerMSec == stored.text(TestSection, TimerMSecKey).value_or(QStringLiteral("6000")));
+        FUZZ_CHECK(record.Ifexec == stored.flag(IfexecKey, true));
+        FUZZ_CHECK(record.IfNoTimeLimit == stored.flag(IfNoTimeLimitKey, false));
+        FUZZ_CHECK(record.IfShowNum == stored.flag(IfShowNumKey, true));
+
+        const QStringList names = Modules::ListModuleNames(path);
+        checkChoices(record.training, names, memory);
+        checkChoices(record.exam, names, memory);
+    }
+    Profile::RemoveMemoryFiles();
+    return 0;
+}
