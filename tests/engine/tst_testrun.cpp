@@ -202,6 +202,8 @@ private Q_SLOTS:
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
+    void focus_comesHome_data();
+    void focus_comesHome();
 };
 
 void TestTestRun::launch_data()
@@ -881,6 +883,83 @@ void TestTestRun::saveFailure_keepsRunForRetry()
     QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+}
+
+void TestTestRun::focus_comesHome_data()
+{
+    QTest::addColumn<QString>("ending");
+    for (const char *ending : {"report closed", "stopped", "stopped in recall", "too slow", "too many mistakes",
+                               "exercises cancelled", "refused start", "start prompt closed", "options closed",
+                               "module editor closed", "About closed", "stored run reopened"})
+        QTest::newRow(ending) << QString::fromLatin1(ending);
+}
+
+// However a run ends and whichever dialog closes, the main window is the
+// active one again, so that the Test menu's keys work at once.
+void TestTestRun::focus_comesHome()
+{
+    QFETCH(QString, ending);
+    Session s({"TNumOfEl=2", "Ifexec=0", "ENumOfEl=" + QString::number(ending == "refused start" ? 1 : 2)});
+    s.dir.write(QStringLiteral("examres.ini"), "[run]\r\nTotal=2\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n");
+    Tfrm_main *main = s.forms.frm_main;
+    main->ReloadHistory();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    const auto stop = [&](Tfrm_test *t) {
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    };
+    if (ending == "report closed") {
+        s.script([&](Tfrm_test *) {
+            s.presentTimed();
+            s.answerAll();
+        });
+    } else if (ending == "stopped") {
+        s.script(stop);
+    } else if (ending == "stopped in recall") {
+        s.script([&](Tfrm_test *t) {
+            s.presentTimed();
+            stop(t);
+        });
+    } else if (ending == "too slow") {
+        s.script([&](Tfrm_test *) { s.tick(30000); });
+    } else if (ending == "too many mistakes") {
+        s.script(
+            [&](Tfrm_test *) {
+                s.presentExam(1000);
+                s.answerAll({{1, QStringLiteral("x")}});
+            },
+            {solveExercises()});
+    } else if (ending == "exercises cancelled") {
+        s.script([&](Tfrm_test *) { s.presentExam(1000); },
+                 {[&](QDialog *d) {
+                     s.user.answers.push_back(Answer::Ok);
+                     static_cast<Tfrm_exe *>(d)->BitBtn2->click();
+                 }});
+    } else if (ending == "start prompt closed") {
+        s.user.answers.push_back(Answer::Closed);
+    }
+    if (ending == "options closed")
+        main->Configurations1Click();
+    else if (ending == "module editor closed")
+        main->Modules1Click();
+    else if (ending == "About closed")
+        main->Help1Click();
+    else if (ending == "stored run reopened")
+        main->StringGrid1DblClick();
+    else if (ending == "too many mistakes" || ending == "exercises cancelled" || ending == "refused start")
+        main->Exam1Click();
+    else
+        main->est21Click();
+    QVERIFY(!s.user.opened.isEmpty() || ending == "refused start" || ending == "start prompt closed");
+    QVERIFY(!QApplication::activeModalWidget());
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(main));
+    // Ctrl+T reaches the Training item: its start prompt comes up.
+    s.user.asked.clear();
+    s.user.answers = {Answer::Closed};
+    QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Press OK to start")});
 }
 
 QTEST_MAIN(TestTestRun)
