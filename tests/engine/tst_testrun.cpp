@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -180,7 +181,9 @@ class TestTestRun : public QObject
 private Q_SLOTS:
     void launch_data();
     void launch();
-    void launch_silentOrDeclined();
+    void launch_declined();
+    void launch_withoutModule_data();
+    void launch_withoutModule();
     void introductory_scoredShownNotStored();
     void training_storedAndListed_data();
     void training_storedAndListed();
@@ -289,7 +292,7 @@ void TestTestRun::launch()
         QCOMPARE(s.report()->Cell(1, 0), QStringLiteral("42"));
 }
 
-void TestTestRun::launch_silentOrDeclined()
+void TestTestRun::launch_declined()
 {
     Session s;
     // The start prompt closed by its close box: nothing starts, no start is recorded.
@@ -299,14 +302,55 @@ void TestTestRun::launch_silentOrDeclined()
     QCOMPARE(s.run().StartTick, 0u);
     QVERIFY(!s.run().StartDateTime.isValid());
     QCOMPARE(s.user.asked.size(), 1);
-    // No Module chosen: the menu items do nothing at all.
-    s.dir.write(QStringLiteral("modules.ini"), QByteArray());
+}
+
+void TestTestRun::launch_withoutModule_data()
+{
+    QTest::addColumn<QByteArray>("library"); // modules.ini when the options load
+    QTest::addColumn<QByteArray>("after");   // and when the menu key is pressed
+    QTest::addColumn<QString>("message");
+    const QString none = QStringLiteral("There is no Module yet to draw the elements from. Add one under Modules in "
+                                        "the menu bar, then choose it under Options.");
+    QTest::newRow("empty library") << QByteArray() << QByteArray() << none;
+    QTest::newRow("library of blanks") << QByteArray("\r\n\r\n") << QByteArray("\r\n\r\n") << none;
+    QTest::newRow("Module deleted since")
+        << ModulesIni << QByteArray("[Other]\r\nData=x\r\n")
+        << QStringLiteral("The Module \"%1\" no longer exists. Choose another one under Options, or add it again "
+                          "under Modules in the menu bar.");
+    QTest::newRow("library gone since") << ModulesIni << QByteArray()
+                                        << QStringLiteral("The Module \"%1\" no longer exists. Choose another one "
+                                                          "under Options, or add it again under Modules in the menu bar.");
+    QTest::newRow("library unrecognisable")
+        << QByteArray("\x00\x01junk", 6) << QByteArray("\x00\x01junk", 6)
+        << QStringLiteral("The Module library could not be read (The file holds no sections this program can read; "
+                          "it was left as it was), so there is no Module to draw the elements from. See to it under "
+                          "Modules in the menu bar.");
+}
+
+// Training and Exam without a Module to draw from: a message says what is
+// missing and where to see to it; nothing starts.
+void TestTestRun::launch_withoutModule()
+{
+    QFETCH(QByteArray, library);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, message);
+    Session s;
+    s.dir.write(QStringLiteral("modules.ini"), library);
     s.forms.frm_options->LoadOptions();
+    if (after.isEmpty() && !library.isEmpty())
+        QFile::remove(s.dir.path(QStringLiteral("modules.ini")));
+    else
+        s.dir.write(QStringLiteral("modules.ini"), after);
     s.forms.frm_main->est21Click();
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.user.asked.size(), 1);
+    // The Module the options named for each, where the message names one.
+    const auto naming = [&message](const char *module) {
+        return message.contains(QLatin1String("%1")) ? message.arg(QLatin1String(module)) : message;
+    };
+    QCOMPARE(s.user.texts(), (QStringList{naming("Words"), naming("Digits")}));
+    QCOMPARE(s.user.asked.first().kind, Kind::Message);
     QVERIFY(s.user.opened.isEmpty());
-    QCOMPARE(s.run().TestMode, 3);
+    QCOMPARE(s.run().TestMode, 0);
 }
 
 void TestTestRun::introductory_scoredShownNotStored()
