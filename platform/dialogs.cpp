@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -194,6 +195,17 @@ QString SaveFileName(QWidget *parent, const QString &filter)
         return g_handler->fileName(true, filter);
     return QFileDialog::getSaveFileName(parent, QString(), QDir::currentPath(), qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+int CaptionWidth(const QWidget *window)
+{
+    QFont font = window->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    // A fifth more than the bold text for a title font of another size; the
+    // icon and up to three buttons take about a title bar's height each.
+    const int bar = metrics.height() + 10;
+    return metrics.horizontalAdvance(window->windowTitle()) * 6 / 5 + 4 * bar + 16;
 }
 
 int ExecModal(QDialog *dialog)
