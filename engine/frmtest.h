@@ -72,6 +72,10 @@ public:
     // FormCloseQuery.
     void done(int result) override;
 
+    // How far the controls stand right of their designed places: half of
+    // what a long Element has widened the runner by.
+    int ControlOffset() const;
+
     // Whether "Stop test?" is open; the run stands still meanwhile.
     bool Asking() const { return m_asking; }
 
@@ -109,6 +113,8 @@ private:
     void Finish();
     QString DrawElement() const;
     void ShowElement(const QString &text);
+    void fitElement(const QString &text);
+    void setRunnerWidth(int newWidth);
     void WriteElement(const QString &text);
     void setElementColour(int red, int green, int blue);
     void setElementText(const QString &text);

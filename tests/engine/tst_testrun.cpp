@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -51,7 +52,7 @@ QByteArray configIni(const QStringList &overrides)
     text += QStringLiteral("\r\n[Exam]\r\n");
     for (const QStringList &kv : exam)
         text += kv.join(QLatin1Char('=')) + QStringLiteral("\r\n");
-    return text.toLatin1();
+    return text.toUtf8();
 }
 
 // The program's windows over a prepared data directory, with the clock,
@@ -205,6 +206,8 @@ private Q_SLOTS:
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
+    void longElement_shownWhole_data();
+    void longElement_shownWhole();
     void focus_comesHome_data();
     void focus_comesHome();
 };
@@ -927,6 +930,55 @@ void TestTestRun::saveFailure_keepsRunForRetry()
     QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+}
+
+void TestTestRun::longElement_shownWhole_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::newRow("short") << "cat";
+    QTest::newRow("60, with blanks") << "The quick brown fox jumps over the lazy dog and then naps ok";
+    QTest::newRow("60, one word") << QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmützenabzeichenxy");
+    QTest::newRow("60 digits") << QStringLiteral("1234567890").repeated(6);
+}
+
+// An Element of up to 60 characters is shown whole, large and centred: the
+// runner widens, or the Element steps down in size; the report and the
+// store keep it whole. The next run starts at the designed width again.
+void TestTestRun::longElement_shownWhole()
+{
+    QFETCH(QString, element);
+    const bool fits = element.size() <= 3;
+    Session s({"TMName=Long", "TDiapFrom=" + element, "TDiapTo=" + element, "TNumOfEl=2", "Ifexec=0"});
+    s.dir.write(QStringLiteral("modules.ini"), "[Long]\r\nData=x," + element.toUtf8() + "\r\n\r\n");
+    s.forms.frm_options->LoadOptions();
+    s.forms.frm_main->SpeedButton1->click(); // list the Training results
+    s.script([&](Tfrm_test *t) {
+        for (int n = 1; n <= 2; ++n) {
+            const QLabel *shown = t->Label2;
+            QCOMPARE(shown->text(), element);
+            QVERIFY2(t->rect().contains(shown->geometry()),
+                     qPrintable(QStringLiteral("%1 in a window %2 wide").arg(shown->width()).arg(t->width())));
+            QVERIFY(shown->contentsRect().width() >= QFontMetrics(shown->font()).horizontalAdvance(element));
+            QVERIFY(qAbs(shown->geometry().center().x() - t->width() / 2) <= 2);
+            QVERIFY(shown->font().pixelSize() >= 12);
+            QCOMPARE(shown->font().pixelSize() == 40 && t->width() == 376, fits);
+            QVERIFY(t->width() <= t->screen()->availableGeometry().width());
+            // The buttons keep their places about the middle.
+            QCOMPARE(t->BitBtn1->x(), 120 + (t->width() - 376) / 2);
+            QCOMPARE(t->BitBtn2->x(), 144 + (t->width() - 376) / 2);
+            t->BitBtn1Click();
+        }
+        QCOMPARE(t->BitBtn1->x(), 72 + (t->width() - 376) / 2);
+        QCOMPARE(t->Edit1->x(), 72 + (t->width() - 376) / 2);
+        s.answerAll({{2, element + QLatin1Char(' ')}});
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.report()->Cell(1, 0), element);
+    QCOMPARE(s.report()->Cell(2, 1), element + QLatin1Char(' '));
+    const QString stored = QString::fromUtf8(s.dir.read(QStringLiteral("testres.ini")));
+    QVERIFY(stored.contains(QStringLiteral("Res=") + element + QLatin1Char(',') + element));
+    QCOMPARE(s.t()->size(), QSize(376, 215));
+    QCOMPARE(s.t()->BitBtn2->x(), 144);
 }
 
 void TestTestRun::focus_comesHome_data()
