@@ -107,6 +107,15 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
+    // Where the Element stood: said when the result could not be saved.
+    SaveNotice = new QLabel(
+        QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
+    SaveNotice->setTextFormat(Qt::PlainText);
+    SaveNotice->setAlignment(Qt::AlignCenter);
+    SaveNotice->setWordWrap(true);
+    SaveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
+    SaveNotice->hide();
+
     Label1 = new QLabel(QStringLiteral("elements"), this);
     Label1->setGeometry(8, 190, 200, qBound(16, Label1->sizeHint().height(), ClientHeight - 190));
 
@@ -206,6 +215,7 @@ void Tfrm_test::FormShow()
     setElementColour(0, 0, 0);
     Phase = 1;
     Edit1->setAccessibleDescription(QString());
+    SaveNotice->hide();
     BitBtn1->setGeometry(120 + ControlOffset(), 119, 132, 24);
     if (m_results)
         m_results->ResetReport(ElementCount);
@@ -470,8 +480,17 @@ void Tfrm_test::Finish()
     Edit1->hide();
     RunState &run = m_host->runState();
     m_results->ComputeReport(run, MistakeCount);
-    if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode)
+    if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode) {
+        // Said until the save has succeeded: a failed one leaves the runner
+        // on this text behind the error report, with "Next" to try again.
+        SaveNotice->setGeometry(8, SaveNotice->y(), width() - 16, SaveNotice->height());
+        SaveNotice->show();
+        BitBtn1->setFocus();
+        BitBtn1->setAccessibleDescription(SaveNotice->text());
         m_results->SaveResult(run);
+        SaveNotice->hide();
+        BitBtn1->setAccessibleDescription(QString());
+    }
     Dialogs::ShowMessage(this, QStringLiteral("Your result is ") + m_results->KoeffText());
     ExecAbove(m_results);
     m_host->ReloadHistory();

@@ -89,6 +89,7 @@ public:
     QPushButton *BitBtn1 = nullptr; // "Next"
     QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
     QLabel *Label1 = nullptr;      // the counter, "3 of 20"
+    QLabel *SaveNotice = nullptr;  // shown while a failed save waits for "Next"
     QFrame *Bevel1 = nullptr;
     QTimer *Timer1 = nullptr;
 

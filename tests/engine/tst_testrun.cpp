@@ -921,8 +921,18 @@ void TestTestRun::saveFailure_keepsRunForRetry()
         QVERIFY(t->isVisible());
         QCOMPARE(s.user.asked.last().kind, Kind::Error);
         QCOMPARE(t->CurrentNumber, 3);
+        // The runner says what happened and what "Next" does now.
+        const QString notice =
+            QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it.");
+        QVERIFY(t->SaveNotice->isVisible());
+        QCOMPARE(t->SaveNotice->text(), notice);
+        QVERIFY(t->rect().contains(t->SaveNotice->geometry()));
+        QVERIFY(!t->SaveNotice->geometry().intersects(t->BitBtn1->geometry()));
+        QCOMPARE(t->focusWidget(), t->BitBtn1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(t->BitBtn1)->text(QAccessible::Description), notice);
         t->BitBtn1Click(); // "Next" again finishes
         QVERIFY(!t->isVisible());
+        QVERIFY(t->SaveNotice->isHidden());
     });
     s.forms.frm_main->est21Click();
     if (skipped)
