@@ -417,7 +417,10 @@ void Tfrm_test::StartRecall()
     Phase = 2;
     CurrentNumber = 1;
     BitBtn1->setGeometry(72 + ControlOffset(), 119, 240, 24);
+    // The recall tells which Element is asked in every mode, also where the
+    // presentation kept its counter hidden.
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    Label1->show();
     announceAnswer();
     Edit1->setFocus();
 }

@@ -206,6 +206,8 @@ private Q_SLOTS:
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
+    void recall_saysWhichElementIsAsked_data();
+    void recall_saysWhichElementIsAsked();
     void longElement_shownWhole_data();
     void longElement_shownWhole();
     void focus_comesHome_data();
@@ -890,8 +892,7 @@ void TestTestRun::screenReader_toldElementAndCounter()
         QCOMPARE(told(t->Label2, QAccessible::Name), QStringLiteral("No Element shown"));
         QCOMPARE(told(t->Edit1, QAccessible::Name), QStringLiteral("Answer"));
         for (int n = 1; n <= 2; ++n) {
-            QCOMPARE(told(t->Edit1, QAccessible::Description),
-                     counter ? QStringLiteral("Answer %1 of 3").arg(n) : QString());
+            QCOMPARE(told(t->Edit1, QAccessible::Description), QStringLiteral("Answer %1 of 3").arg(n));
             QTest::keyClick(t->Edit1, Qt::Key_Return);
         }
         s.user.answers.push_back(Answer::Ok);
@@ -940,6 +941,59 @@ void TestTestRun::saveFailure_keepsRunForRetry()
     QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+}
+
+void TestTestRun::recall_saysWhichElementIsAsked_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<bool>("counterInPresentation");
+    QTest::newRow("introductory") << "est11" << QStringList{} << true;
+    QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0"} << true;
+    QTest::newRow("training, counter hidden") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0", "IfShowNum=0"}
+                                              << false;
+    QTest::newRow("exam") << "Exam1" << QStringList{"ENumOfEl=3"} << false;
+}
+
+// During the recall the user sees which Element is asked, in every mode.
+void TestTestRun::recall_saysWhichElementIsAsked()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(bool, counterInPresentation);
+    Session s(config);
+    QList<TestUser::Script> nested;
+    if (menu != QLatin1String("est21"))
+        nested << solveExercises();
+    QStringList seen;
+    s.script(
+        [&](Tfrm_test *t) {
+            QCOMPARE(t->Label1->isVisible(), counterInPresentation);
+            if (menu == QLatin1String("Exam1"))
+                s.presentExam(1000);
+            else
+                s.presentTimed();
+            QCOMPARE(t->Phase, 2);
+            const int count = t->ElementCount;
+            for (int n = 1; n <= count; ++n) {
+                QVERIFY(t->Label1->isVisible());
+                seen << t->Label1->text();
+                t->Edit1->setText(s.report()->Cell(1, n - 1));
+                t->BitBtn1Click();
+            }
+        },
+        nested);
+    if (menu == QLatin1String("est11"))
+        s.forms.frm_main->est11Click();
+    else if (menu == QLatin1String("est21"))
+        s.forms.frm_main->est21Click();
+    else
+        s.forms.frm_main->Exam1Click();
+    const int count = menu == QLatin1String("est11") ? 20 : 3;
+    QCOMPARE(seen.size(), count);
+    QCOMPARE(seen.first(), QStringLiteral("1 of %1").arg(count));
+    QCOMPARE(seen.last(), QStringLiteral("%1 of %1").arg(count));
+    QVERIFY(s.user.opened.contains(s.report())); // the run was finished
 }
 
 void TestTestRun::longElement_shownWhole_data()
