@@ -1115,6 +1115,7 @@ void TestTestRun::focus_comesHome()
     QVERIFY(!QApplication::activeModalWidget());
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(main));
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == main);
     // Ctrl+T reaches the Training item: its start prompt comes up.
     s.user.asked.clear();
     s.user.answers = {Answer::Closed};
