@@ -125,7 +125,8 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
     form->addSpacing(10);
     form->addStretch();
     form->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(ClientWidth, ClientHeight)));
+    // Wide enough, too, for a window manager to show "Do exercises" whole.
+    setFixedSize(sizeHint().expandedTo(QSize(qMax(ClientWidth, Dialogs::CaptionWidth(this)), ClientHeight)));
 }
 
 Tfrm_exe::~Tfrm_exe() = default;

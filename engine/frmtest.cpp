@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTimer>
 #include <QValidator>
 #include <QWindow>
@@ -38,6 +39,14 @@ public:
 constexpr int ElementTop = 61;
 // Blank space left and right of an Element on its light background.
 constexpr int ElementPadding = 12;
+// The Element's size, and the least it steps down to when even the widest
+// runner cannot hold it at that size.
+constexpr int ElementPixelSize = 40;
+constexpr int SmallestElementPixelSize = 12;
+// Room between an Element's background and the window's edges, and
+// between a widened runner and the screen's edges.
+constexpr int ElementMargin = 8;
+constexpr int ScreenMargin = 24;
 
 void notifyAccessibility(QWidget *widget, QAccessible::Event what)
 {
@@ -64,7 +73,7 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Label2->setTextFormat(Qt::PlainText);
     QFont elementFont(QStringLiteral("Arial"));
     elementFont.setStyleHint(QFont::SansSerif);
-    elementFont.setPixelSize(40);
+    elementFont.setPixelSize(ElementPixelSize);
     elementFont.setBold(true);
     Label2->setFont(elementFont);
     Label2->setContentsMargins(ElementPadding, 0, ElementPadding, 0);
@@ -99,6 +108,15 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
+    // Where the Element stood: said when the result could not be saved.
+    SaveNotice = new QLabel(
+        QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
+    SaveNotice->setTextFormat(Qt::PlainText);
+    SaveNotice->setAlignment(Qt::AlignCenter);
+    SaveNotice->setWordWrap(true);
+    SaveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
+    SaveNotice->hide();
+
     Label1 = new QLabel(QStringLiteral("elements"), this);
     Label1->setGeometry(8, 190, 200, qBound(16, Label1->sizeHint().height(), ClientHeight - 190));
 
@@ -130,11 +148,54 @@ void Tfrm_test::showEvent(QShowEvent *event)
 
 void Tfrm_test::hideEvent(QHideEvent *event)
 {
-    // A hidden runner is idle, however it was hidden.
+    // A hidden runner is idle, however it was hidden, and the next run
+    // starts at the designed width.
     Timer1->stop();
     m_voice.reset();
     m_heldSince.reset();
+    setRunnerWidth(ClientWidth);
     QDialog::hideEvent(event);
+}
+
+int Tfrm_test::ControlOffset() const { return (width() - ClientWidth) / 2; }
+
+void Tfrm_test::setRunnerWidth(int newWidth)
+{
+    const int before = ControlOffset();
+    const int grown = newWidth - width();
+    if (grown == 0)
+        return;
+    setFixedSize(newWidth, ClientHeight);
+    // The buttons and the answer box keep their places about the centre.
+    const int shift = ControlOffset() - before;
+    for (QWidget *control : {static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2),
+                             static_cast<QWidget *>(Edit1)})
+        control->move(control->x() + shift, control->y());
+    Bevel1->resize(newWidth - 16, Bevel1->height());
+    if (isVisible()) {
+        // Grown on both sides; the next showing is centred afresh.
+        move(x() - grown / 2, y());
+        setAttribute(Qt::WA_Moved, false);
+    }
+}
+
+void Tfrm_test::fitElement(const QString &text)
+{
+    // A long Element widens the runner as far as the screen allows, then
+    // steps its size down until it is shown whole.
+    QFont font = Label2->font();
+    font.setPixelSize(ElementPixelSize);
+    const auto needed = [&text](const QFont &f) {
+        return QFontMetrics(f).horizontalAdvance(text) + 2 * (ElementPadding + ElementMargin) + 2;
+    };
+    if (needed(font) > width()) {
+        const QScreen *shownOn = screen();
+        const int widest = shownOn ? shownOn->availableGeometry().width() - 2 * ScreenMargin : ClientWidth;
+        setRunnerWidth(qMax(width(), qMin(needed(font), widest)));
+    }
+    while (needed(font) > width() && font.pixelSize() > SmallestElementPixelSize)
+        font.setPixelSize(font.pixelSize() - 1);
+    Label2->setFont(font);
 }
 
 bool Tfrm_test::eventFilter(QObject *watched, QEvent *event)
@@ -158,7 +219,8 @@ void Tfrm_test::FormShow()
     setElementColour(0, 0, 0);
     Phase = 1;
     Edit1->setAccessibleDescription(QString());
-    BitBtn1->setGeometry(120, 119, 132, 24);
+    SaveNotice->hide();
+    BitBtn1->setGeometry(120 + ControlOffset(), 119, 132, 24);
     if (m_results)
         m_results->ResetReport(ElementCount);
     tick();
@@ -326,8 +388,13 @@ void Tfrm_test::ShowElement(const QString &text)
 {
     Label2->hide();
     setElementText(text);
+    fitElement(text);
     Label2->adjustSize();
-    Label2->move(Run::CentredLeft(frameGeometry().width(), Label2->width()), ElementTop);
+    // A smaller Element stands on the same middle line as a full-size one.
+    QFont full = Label2->font();
+    full.setPixelSize(ElementPixelSize);
+    const int top = ElementTop + (QFontMetrics(full).height() - Label2->fontMetrics().height()) / 2;
+    Label2->move(Run::CentredLeft(frameGeometry().width(), Label2->width()), top);
     Label2->show();
 }
 
@@ -425,8 +492,11 @@ void Tfrm_test::StartRecall()
     Edit1->show();
     Phase = 2;
     CurrentNumber = 1;
-    BitBtn1->setGeometry(72, 119, 240, 24);
+    BitBtn1->setGeometry(72 + ControlOffset(), 119, 240, 24);
+    // The recall tells which Element is asked in every mode, also where the
+    // presentation kept its counter hidden.
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    Label1->show();
     announceAnswer();
     Edit1->setFocus();
 }
@@ -496,8 +566,17 @@ void Tfrm_test::Finish()
     Edit1->hide();
     RunState &run = m_host->runState();
     m_results->ComputeReport(run, MistakeCount);
-    if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode)
+    if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode) {
+        // Said until the save has succeeded: a failed one leaves the runner
+        // on this text behind the error report, with "Next" to try again.
+        SaveNotice->setGeometry(8, SaveNotice->y(), width() - 16, SaveNotice->height());
+        SaveNotice->show();
+        BitBtn1->setFocus();
+        BitBtn1->setAccessibleDescription(SaveNotice->text());
         m_results->SaveResult(run);
+        SaveNotice->hide();
+        BitBtn1->setAccessibleDescription(QString());
+    }
     Dialogs::ShowMessage(this, QStringLiteral("Your result is ") + m_results->KoeffText());
     ExecAbove(m_results);
     m_host->ReloadHistory();

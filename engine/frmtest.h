@@ -87,6 +87,10 @@ public:
     // Element display shows the counter instead of the Element.
     void SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElements);
 
+    // How far the controls stand right of their designed places: half of
+    // what a long Element has widened the runner by.
+    int ControlOffset() const;
+
     // Whether "Stop test?" is open; the run stands still meanwhile.
     bool Asking() const { return m_asking; }
 
@@ -100,6 +104,7 @@ public:
     QPushButton *BitBtn1 = nullptr; // "Next"
     QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
     QLabel *Label1 = nullptr;      // the counter, "3 of 20"
+    QLabel *SaveNotice = nullptr;  // shown while a failed save waits for "Next"
     QFrame *Bevel1 = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -128,6 +133,8 @@ private:
     void Finish();
     QString DrawElement() const;
     void ShowElement(const QString &text);
+    void fitElement(const QString &text);
+    void setRunnerWidth(int newWidth);
     void WriteElement(const QString &text);
     void setElementColour(int red, int green, int blue);
     void setElementText(const QString &text);

@@ -6,6 +6,8 @@
 #include "engine/frmtest.h"
 #include "engine/runrules.h"
 #include "library/frmoptions.h"
+#include "library/modules.h"
+#include "profile/profilefile.h"
 #include "results/runstate.h"
 
 #include <QLabel>
@@ -51,6 +53,37 @@ RunModule runModule(qint32 mode, const Tfrm_options *options)
                      options->ElementAt(page, options->RangeTo(page))};
 }
 
+// Whether the options name a Module for the page that the library still
+// holds. When not, says what is missing and where to see to it, instead of
+// leaving the menu key without an answer.
+bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page page)
+{
+    const QString name = options ? options->ModuleName(page) : QString();
+    QString missing;
+    bool checked = false;
+    Dialogs::Guard(owner, [&] {
+        const QString path = Modules::LibraryPath();
+        const QString problem = Modules::LibraryProblem(path);
+        if (!problem.isEmpty())
+            missing = QStringLiteral("The Module library could not be read (%1), so there is no Module to draw "
+                                     "the elements from. See to it under Modules in the menu bar.")
+                          .arg(problem);
+        else if (name.isEmpty())
+            missing = QStringLiteral("There is no Module yet to draw the elements from. Add one under Modules in "
+                                     "the menu bar, then choose it under Options.");
+        else if (!ProfileFile(path, ProfileFile::Access::Direct).HasSection(name))
+            missing = QStringLiteral("The Module \"%1\" no longer exists. Choose another one under Options, or "
+                                     "add it again under Modules in the menu bar.")
+                          .arg(name);
+        checked = true;
+    });
+    if (!checked)
+        return false;
+    if (!missing.isEmpty())
+        Dialogs::ShowMessage(owner, missing);
+    return missing.isEmpty();
+}
+
 } // namespace
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -60,14 +93,14 @@ void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 
 void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    if (!options || options->ModuleName(Tfrm_options::Page::Training).isEmpty())
+    if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Training))
         return;
     launchMode(host, test, options, Run::TrainingMode, QStringLiteral("Trening"));
 }
 
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    if (!options || options->ModuleName(Tfrm_options::Page::Exam).isEmpty())
+    if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Exam))
         return;
     launchMode(host, test, options, Run::ExamMode, QStringLiteral("Exam"));
 }

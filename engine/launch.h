@@ -11,9 +11,11 @@ namespace Launch {
 
 // est11Click: TestMode 1, caption "Introductory Test".
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options);
-// est21Click: nothing when no Training Module is chosen; else TestMode 2, "Trening".
+// est21Click: TestMode 2, "Trening". When the options name no Training
+// Module, or one the library no longer holds, a message says so and points
+// to the Modules menu; nothing starts.
 void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options);
-// Exam1Click: nothing when no Exam Module is chosen; else TestMode 3, "Exam".
+// Exam1Click: the same for the Exam Module; TestMode 3, "Exam".
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options);
 // StartTestRun: the common launcher for the current TestMode.
 void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options);

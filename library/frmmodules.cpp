@@ -8,6 +8,7 @@
 #include "profile/profilefile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -18,6 +19,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -205,6 +207,20 @@ void Tfrm_modules::FormShow()
         Combobox1OnChange();
         opened = true;
     });
+    BitBtn2->setEnabled(ComboBox1->count() > 0);
+    // Each opening starts at the Module list, wherever the last one ended.
+    ComboBox1->setFocus(Qt::OtherFocusReason);
+    if (opened && !m_copy->Recognisable()) {
+        // Said once the editor is up. Its OK cannot write over such a file.
+        const QString path = m_copy->path();
+        QTimer::singleShot(0, this, [this, path] {
+            if (isVisible())
+                Dialogs::ShowMessage(this, QStringLiteral("The Module library %1 is not a file this program can "
+                                                          "read: it holds no Modules. It is shown empty and left "
+                                                          "as it is; OK will not write over it.")
+                                               .arg(QDir::toNativeSeparators(path)));
+        });
+    }
     if (!opened) {
         // Without the library there is nothing to edit, and an OK would
         // replace the file with an empty one.
@@ -228,6 +244,10 @@ bool Tfrm_modules::CheckModuleName(const QString &name)
     names.reserve(ComboBox1->count());
     for (int i = 0; i < ComboBox1->count(); ++i)
         names.append(ComboBox1->itemText(i));
+    if (ModuleEdit::NameBlank(name)) {
+        Dialogs::ShowMessage(this, QStringLiteral("The name is empty. Type a name for the new Module."));
+        return false;
+    }
     if (ModuleEdit::NameRefused(names, name)) {
         Dialogs::ShowMessage(this, QStringLiteral("Name already exists !"));
         return false;
@@ -254,6 +274,7 @@ void Tfrm_modules::BitBtn1Click()
                 ComboBox1->addItem(name);
             }
             m_copy->WriteText(name, dataKey(), QString());
+            BitBtn2->setEnabled(true);
             selectQuietly(ComboBox1->count() - 1);
             m_shownModuleIndex = ComboBox1->currentIndex();
             Memo1->setReadOnly(false);
@@ -281,6 +302,7 @@ void Tfrm_modules::BitBtn2Click()
             ComboBox1->removeItem(index);
         }
         Memo1->clear();
+        BitBtn2->setEnabled(ComboBox1->count() > 0);
         selectQuietly(ComboBox1->count() > 0 ? 0 : -1);
         m_shownModuleIndex = ComboBox1->currentIndex();
         if (m_shownModuleIndex >= 0)

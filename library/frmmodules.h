@@ -28,14 +28,16 @@ public:
     void SetNamePrompt(Tfrm_name *prompt);
 
     // ---- handlers
-    // Loads the working copy and shows the first Module. If the library
-    // cannot be read, the error is shown and the editor closes again.
+    // Loads the working copy and shows the first Module, with the focus on
+    // the Module list and "-" only when there is a Module. If the library
+    // cannot be read, the error is shown and the editor closes again; if
+    // it is not a file of Modules, a message says so once it is up.
     void FormShow();
     // Commits the memo to the Module shown until now, then shows the
     // selected one.
     void Combobox1OnChange();
-    // True when the name may be used for a new Module; otherwise shows
-    // "Name already exists !" and returns false.
+    // True when the name may be used for a new Module; otherwise says that
+    // the name is empty, or "Name already exists !", and returns false.
     bool CheckModuleName(const QString &name);
     // "+": asks for a name; an accepted one commits the memo to the Module
     // shown until now, then adds the new Module, empty, and shows it.

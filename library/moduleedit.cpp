@@ -56,6 +56,8 @@ QString fileReason(const QFileDevice &file, const QString &path)
 
 } // namespace
 
+bool NameBlank(const QString &name) { return Profile::Trimmed(name).isEmpty(); }
+
 bool NameRefused(const QStringList &names, const QString &name)
 {
     const QStringView wanted = Profile::Trimmed(name);

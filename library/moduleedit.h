@@ -9,6 +9,10 @@
 
 namespace ModuleEdit {
 
+// Whether a name is empty once the blanks at its ends, which the library
+// file does not keep, are gone.
+bool NameBlank(const QString &name);
+
 // Whether a new Module name must be refused: it is empty, or it names a
 // Module of the list. Names are compared as the library file finds its
 // sections: without regard to letter case and without the blanks at their

@@ -8,8 +8,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 #include <exception>
 
@@ -55,6 +58,51 @@ protected:
     }
 };
 
+// Whether `home` may be made the active window: it is shown and no other
+// window is modal in front of it.
+bool MayActivate(const QWidget *home)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return home && home->isVisible() && (!modal || modal == home);
+}
+
+// Gives the focus back, when a modal window or box closes, to the window
+// it came from: the one active when it opened, or else its owner's. Some
+// window managers give it to no window at all when a dialog closes (or
+// when the dialog under a closing box closes right after it), and the
+// keys of the main window's menu would then do nothing.
+class FocusComesBack
+{
+public:
+    explicit FocusComesBack(QWidget *owner)
+        : m_active(QApplication::activeWindow())
+        , m_owner(owner ? owner->window() : nullptr)
+    {
+    }
+    ~FocusComesBack()
+    {
+        QWidget *home = m_active && m_active->isVisible() ? m_active.data() : m_owner.data();
+        if (!MayActivate(home))
+            return;
+        home->activateWindow();
+        // A window manager that is still busy with the windows just closed
+        // (a modal window over `home` that is gone but not yet withdrawn
+        // in its eyes) may pass over the request; once it has caught up,
+        // a program with no active window at all asks again.
+        QTimer::singleShot(RetryDelayMs, home, [home] {
+            if (!QApplication::activeWindow() && MayActivate(home))
+                home->activateWindow();
+        });
+    }
+    FocusComesBack(const FocusComesBack &) = delete;
+    FocusComesBack &operator=(const FocusComesBack &) = delete;
+
+private:
+    static constexpr int RetryDelayMs = 250;
+    QPointer<QWidget> m_active;
+    QPointer<QWidget> m_owner;
+};
+
 } // namespace
 
 void SetHandler(Handler *handler) { g_handler = handler; }
@@ -92,6 +140,7 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
 
 void ShowMessage(QWidget *parent, const QString &text)
 {
+    const FocusComesBack focus(parent);
     if (g_handler) {
         g_handler->ask(Kind::Message, appTitle(), text);
         return;
@@ -102,6 +151,7 @@ void ShowMessage(QWidget *parent, const QString &text)
 bool Confirm(QWidget *parent, const QString &text)
 {
     const QString title = QStringLiteral("Confirm");
+    const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->ask(Kind::Confirm, title, text) == Answer::Ok;
     return MakeBox(Kind::Confirm, title, text, parent)->exec() == QMessageBox::Ok;
@@ -110,6 +160,7 @@ bool Confirm(QWidget *parent, const QString &text)
 Answer AskToStart(QWidget *parent, const QString &text)
 {
     const QString title = QStringLiteral("Confirm");
+    const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->ask(Kind::StartPrompt, title, text);
     const std::unique_ptr<QMessageBox> box = MakeBox(Kind::StartPrompt, title, text, parent);
@@ -121,6 +172,7 @@ Answer AskToStart(QWidget *parent, const QString &text)
 
 void ShowError(QWidget *parent, const QString &text)
 {
+    const FocusComesBack focus(parent);
     if (g_handler) {
         g_handler->ask(Kind::Error, appTitle(), text);
         return;
@@ -130,6 +182,7 @@ void ShowError(QWidget *parent, const QString &text)
 
 QString OpenFileName(QWidget *parent, const QString &filter)
 {
+    const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->fileName(false, filter);
     return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), qtFilter(filter));
@@ -137,14 +190,27 @@ QString OpenFileName(QWidget *parent, const QString &filter)
 
 QString SaveFileName(QWidget *parent, const QString &filter)
 {
+    const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->fileName(true, filter);
     return QFileDialog::getSaveFileName(parent, QString(), QDir::currentPath(), qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+int CaptionWidth(const QWidget *window)
+{
+    QFont font = window->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    // A fifth more than the bold text for a title font of another size; the
+    // icon and up to three buttons take about a title bar's height each.
+    const int bar = metrics.height() + 10;
+    return metrics.horizontalAdvance(window->windowTitle()) * 6 / 5 + 4 * bar + 16;
+}
+
 int ExecModal(QDialog *dialog)
 {
+    const FocusComesBack focus(dialog->parentWidget());
     if (g_handler)
         return g_handler->execModal(dialog);
     return dialog->exec();

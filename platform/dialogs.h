@@ -42,6 +42,12 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
 QString OpenFileName(QWidget *parent, const QString &filter);
 QString SaveFileName(QWidget *parent, const QString &filter);
 
+// The least width at which a window manager shows the caption of `window`
+// whole in its title bar, beside the icon and the buttons it puts there.
+// Title bars use a font of their own, often bold and larger than the
+// window's, so this leaves room to spare.
+int CaptionWidth(const QWidget *window);
+
 // Shows a window modally and returns its result (QDialog::Accepted = 1,
 // QDialog::Rejected = 0 or the value given to done()).
 int ExecModal(QDialog *dialog);

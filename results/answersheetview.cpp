@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QRect>
 
 AnswerSheetModel::AnswerSheetModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -67,6 +68,17 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
         if (column == AnswerSheet::Answer)
             return AnswerAccessibleText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row));
         return m_sheet.Cell(column, row);
+    case Qt::ToolTipRole: {
+        // The whole of a text that its column may be too narrow for. A tip
+        // that looks like markup would be taken for it: the text goes
+        // escaped into a tip that is markup by design, blanks kept.
+        const QString text = column == AnswerSheet::Answer
+                                 ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row))
+                                 : m_sheet.Cell(column, row);
+        if (text.isEmpty())
+            return {};
+        return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    }
     case Qt::AccessibleDescriptionRole:
         if (column == AnswerSheet::Answer && !IsRowRight(m_sheet, row))
             return QStringLiteral("wrong answer");
@@ -81,13 +93,63 @@ Qt::ItemFlags AnswerSheetModel::flags(const QModelIndex &index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
+namespace {
+
+// Why a wrong answer looks like its Element, if it does.
+struct LookAlike
+{
+    bool blanks = false;  // the two differ only in blanks
+    bool unicode = false; // the same text in another Unicode form
+};
+
+QString withoutBlanks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (!c.isSpace())
+            out += c;
+    return out;
+}
+
+LookAlike lookAlike(const QString &element, const QString &answer)
+{
+    LookAlike why;
+    why.blanks = withoutBlanks(answer) == withoutBlanks(element);
+    why.unicode = answer.normalized(QString::NormalizationForm_C) == element.normalized(QString::NormalizationForm_C);
+    return why;
+}
+
+// The answer with the blanks that can't be seen shown as "␣": every one,
+// or those at its ends and any but a single space between two words.
+QString visibleBlanks(const QString &answer, bool every)
+{
+    static const QChar shown(0x2423);
+    QString out = answer;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (!answer.at(i).isSpace())
+            continue;
+        const bool atEnd = i == 0 || i == answer.size() - 1;
+        if (every || atEnd || answer.at(i) != QLatin1Char(' ') || answer.at(i - 1).isSpace()
+            || answer.at(i + 1).isSpace())
+            out[i] = shown;
+    }
+    return out;
+}
+
+} // namespace
+
 QString AnswerAccessibleText(const QString &element, const QString &answer)
 {
     if (IsAnswerRight(element, answer))
         return answer;
     if (answer.isEmpty())
         return QStringLiteral("wrong: no answer");
-    return QStringLiteral("wrong: ") + answer;
+    const LookAlike why = lookAlike(element, answer);
+    const QString because = why.unicode  ? QStringLiteral(" (another Unicode form)")
+                            : why.blanks ? QStringLiteral(" (blanks differ)")
+                                         : QString();
+    return QStringLiteral("wrong: ") + answer + because;
 }
 
 AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
@@ -96,13 +158,27 @@ AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, c
     AnswerCellLook look;
     look.wrong = !IsAnswerRight(element, answer);
     look.textAt = QPoint(cell.left() + cell.width() / 10, cell.top() + cell.height() / 10);
+    look.text = answer;
     if (look.wrong) {
         look.colour = QColor(255, 0, 0);
+        look.mark = QStringLiteral("\u2717 ");
+        const LookAlike why = lookAlike(element, answer);
+        look.text = visibleBlanks(answer, why.blanks);
+        if (answer.isEmpty())
+            look.note = QStringLiteral("(no answer)");
+        else if (why.unicode)
+            look.note = QStringLiteral(" (another Unicode form)");
     } else {
         const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
         look.colour = palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
     }
     return look;
+}
+
+QString AnswerShownText(const QString &element, const QString &answer)
+{
+    const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(), false, true, QPalette());
+    return look.mark + look.text + look.note;
 }
 
 AnswerSheetDelegate::AnswerSheetDelegate(DrawCell drawCell, QObject *parent)

@@ -43,20 +43,34 @@ private:
 };
 
 // What a screen reader announces for an Answer cell: the answer, with
-// "wrong: " before it when it differs from its Element.
+// "wrong: " before it when it differs from its Element, and why when the
+// two look alike: "wrong: cat  (blanks differ)".
 QString AnswerAccessibleText(const QString &element, const QString &answer);
 
 // How an Answer cell's text is drawn: at a tenth of the cell's width and
 // height from its top left; a wrong answer red and struck out, a right
 // one in the grid's text colour for the cell (normal or selected).
+//
+// A wrong answer also carries a mark that needs neither the colour nor the
+// strike line (which merges with B, E, F, 1, 5 or x): "✗" before it, and
+// "✗ (no answer)" for an empty one. When it differs from its Element only
+// in blanks, its blanks are shown as "␣" (else those at its ends, and any
+// but a single space between words); when it is the Element in another
+// Unicode form, a note says so.
 struct AnswerCellLook
 {
     bool wrong = false;
     QColor colour;
     QPoint textAt;
+    QString mark; // drawn before the text, not struck out
+    QString text; // the answer as drawn; struck out when wrong
+    QString note; // drawn after the text, not struck out
 };
 AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
                                 bool active, const QPalette &palette);
+
+// The whole of what an Answer cell shows: mark, text and note.
+QString AnswerShownText(const QString &element, const QString &answer);
 
 // Draws every cell the default way, then hands Answer cells to `drawCell`
 // (column, row, rectangle) to be drawn over.

@@ -386,9 +386,8 @@ void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, c
 {
     if (column != AnswerSheet::Answer)
         return;
-    const QString answer = Cell(column, row);
     const AnswerCellLook look =
-        LookOfAnswerCell(Cell(AnswerSheet::Text, row), answer, rect, option.state & QStyle::State_Selected,
+        LookOfAnswerCell(Cell(AnswerSheet::Text, row), Cell(column, row), rect, option.state & QStyle::State_Selected,
                          option.state & QStyle::State_Active, option.palette);
 
     // The background the grid chose for the cell (the base colour, and the
@@ -401,14 +400,21 @@ void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, c
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
 
     painter->save();
-    QFont font = option.font;
-    if (look.wrong)
-        font.setStrikeOut(true);
-    painter->setFont(font);
     painter->setPen(look.colour);
-    const QRect textRect(look.textAt, rect.bottomRight());
     painter->setClipRect(rect);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, answer);
+    // The mark and the note stand apart from the strike line; only the
+    // answer itself is struck out.
+    QPoint at = look.textAt;
+    const auto draw = [&](const QString &text, bool struck) {
+        QFont font = option.font;
+        font.setStrikeOut(struck);
+        painter->setFont(font);
+        painter->drawText(QRect(at, rect.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        at.rx() += QFontMetrics(font).horizontalAdvance(text);
+    };
+    draw(look.mark, false);
+    draw(look.text, look.wrong);
+    draw(look.note, false);
     painter->restore();
 }
 

@@ -83,7 +83,8 @@ public:
     void BitBtn2Click();
     // Draws an Answer cell over its default drawing: the grid's background,
     // then the answer at a tenth of the cell's size from its top left, red
-    // and struck out when it differs from the row's Text.
+    // and struck out when it differs from the row's Text, with the mark and
+    // note of a wrong answer (LookOfAnswerCell) beside it.
     void StringGrid1DrawCell(QPainter *painter, int column, int row, const QRect &rect,
                              const QStyleOptionViewItem &option);
 

@@ -93,6 +93,8 @@ private Q_SLOTS:
     void menusHaveMnemonics();
     void mnemonicsDoNotClash_data();
     void mnemonicsDoNotClash();
+    void captionShownWhole_data();
+    void captionShownWhole();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -263,6 +265,26 @@ void TestAccessibility::mnemonicsDoNotClash()
         QVERIFY2(!seen.contains(key), qPrintable(seen.value(key) + QStringLiteral(" and ") + text));
         seen.insert(key, text);
     }
+}
+
+void TestAccessibility::captionShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *n : {"runner", "exercises", "report", "editor", "name prompt", "options", "about"})
+        QTest::newRow(n) << QString::fromLatin1(n);
+}
+
+// A dialog is wide enough for a window manager to show its caption whole:
+// a narrow one had "Do exercises" cut to "Do e…ses" in its title bar.
+void TestAccessibility::captionShownWhole()
+{
+    QFETCH(QString, name);
+    QWidget *w = window(name);
+    if (name == QLatin1String("runner"))
+        w->setWindowTitle(QStringLiteral("Introductory Test")); // the longest the launcher gives it
+    QVERIFY(!w->windowTitle().isEmpty());
+    QVERIFY2(w->width() >= Dialogs::CaptionWidth(w),
+             qPrintable(QStringLiteral("%1 wide, %2 needed").arg(w->width()).arg(Dialogs::CaptionWidth(w))));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -9,11 +9,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -50,7 +52,7 @@ QByteArray configIni(const QStringList &overrides)
     text += QStringLiteral("\r\n[Exam]\r\n");
     for (const QStringList &kv : exam)
         text += kv.join(QLatin1Char('=')) + QStringLiteral("\r\n");
-    return text.toLatin1();
+    return text.toUtf8();
 }
 
 // The program's windows over a prepared data directory, with the clock,
@@ -182,7 +184,9 @@ class TestTestRun : public QObject
 private Q_SLOTS:
     void launch_data();
     void launch();
-    void launch_silentOrDeclined();
+    void launch_declined();
+    void launch_withoutModule_data();
+    void launch_withoutModule();
     void introductory_scoredShownNotStored();
     void training_storedAndListed_data();
     void training_storedAndListed();
@@ -204,6 +208,12 @@ private Q_SLOTS:
     void screenReader_toldElementAndCounter_data();
     void screenReader_toldElementAndCounter();
     void saveFailure_keepsRunForRetry();
+    void recall_saysWhichElementIsAsked_data();
+    void recall_saysWhichElementIsAsked();
+    void longElement_shownWhole_data();
+    void longElement_shownWhole();
+    void focus_comesHome_data();
+    void focus_comesHome();
 };
 
 void TestTestRun::launch_data()
@@ -289,7 +299,7 @@ void TestTestRun::launch()
         QCOMPARE(s.report()->Cell(1, 0), QStringLiteral("42"));
 }
 
-void TestTestRun::launch_silentOrDeclined()
+void TestTestRun::launch_declined()
 {
     Session s;
     // The start prompt closed by its close box: nothing starts, no start is recorded.
@@ -299,14 +309,55 @@ void TestTestRun::launch_silentOrDeclined()
     QCOMPARE(s.run().StartTick, 0u);
     QVERIFY(!s.run().StartDateTime.isValid());
     QCOMPARE(s.user.asked.size(), 1);
-    // No Module chosen: the menu items do nothing at all.
-    s.dir.write(QStringLiteral("modules.ini"), QByteArray());
+}
+
+void TestTestRun::launch_withoutModule_data()
+{
+    QTest::addColumn<QByteArray>("library"); // modules.ini when the options load
+    QTest::addColumn<QByteArray>("after");   // and when the menu key is pressed
+    QTest::addColumn<QString>("message");
+    const QString none = QStringLiteral("There is no Module yet to draw the elements from. Add one under Modules in "
+                                        "the menu bar, then choose it under Options.");
+    QTest::newRow("empty library") << QByteArray() << QByteArray() << none;
+    QTest::newRow("library of blanks") << QByteArray("\r\n\r\n") << QByteArray("\r\n\r\n") << none;
+    QTest::newRow("Module deleted since")
+        << ModulesIni << QByteArray("[Other]\r\nData=x\r\n")
+        << QStringLiteral("The Module \"%1\" no longer exists. Choose another one under Options, or add it again "
+                          "under Modules in the menu bar.");
+    QTest::newRow("library gone since") << ModulesIni << QByteArray()
+                                        << QStringLiteral("The Module \"%1\" no longer exists. Choose another one "
+                                                          "under Options, or add it again under Modules in the menu bar.");
+    QTest::newRow("library unrecognisable")
+        << QByteArray("\x00\x01junk", 6) << QByteArray("\x00\x01junk", 6)
+        << QStringLiteral("The Module library could not be read (The file holds no sections this program can read; "
+                          "it was left as it was), so there is no Module to draw the elements from. See to it under "
+                          "Modules in the menu bar.");
+}
+
+// Training and Exam without a Module to draw from: a message says what is
+// missing and where to see to it; nothing starts.
+void TestTestRun::launch_withoutModule()
+{
+    QFETCH(QByteArray, library);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, message);
+    Session s;
+    s.dir.write(QStringLiteral("modules.ini"), library);
     s.forms.frm_options->LoadOptions();
+    if (after.isEmpty() && !library.isEmpty())
+        QFile::remove(s.dir.path(QStringLiteral("modules.ini")));
+    else
+        s.dir.write(QStringLiteral("modules.ini"), after);
     s.forms.frm_main->est21Click();
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.user.asked.size(), 1);
+    // The Module the options named for each, where the message names one.
+    const auto naming = [&message](const char *module) {
+        return message.contains(QLatin1String("%1")) ? message.arg(QLatin1String(module)) : message;
+    };
+    QCOMPARE(s.user.texts(), (QStringList{naming("Words"), naming("Digits")}));
+    QCOMPARE(s.user.asked.first().kind, Kind::Message);
     QVERIFY(s.user.opened.isEmpty());
-    QCOMPARE(s.run().TestMode, 3);
+    QCOMPARE(s.run().TestMode, 0);
 }
 
 void TestTestRun::introductory_scoredShownNotStored()
@@ -843,8 +894,7 @@ void TestTestRun::screenReader_toldElementAndCounter()
         QCOMPARE(told(t->Label2, QAccessible::Name), QStringLiteral("No Element shown"));
         QCOMPARE(told(t->Edit1, QAccessible::Name), QStringLiteral("Answer"));
         for (int n = 1; n <= 2; ++n) {
-            QCOMPARE(told(t->Edit1, QAccessible::Description),
-                     counter ? QStringLiteral("Answer %1 of 3").arg(n) : QString());
+            QCOMPARE(told(t->Edit1, QAccessible::Description), QStringLiteral("Answer %1 of 3").arg(n));
             QTest::keyClick(t->Edit1, Qt::Key_Return);
         }
         s.user.answers.push_back(Answer::Ok);
@@ -874,8 +924,18 @@ void TestTestRun::saveFailure_keepsRunForRetry()
         QVERIFY(t->isVisible());
         QCOMPARE(s.user.asked.last().kind, Kind::Error);
         QCOMPARE(t->CurrentNumber, 3);
+        // The runner says what happened and what "Next" does now.
+        const QString notice =
+            QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it.");
+        QVERIFY(t->SaveNotice->isVisible());
+        QCOMPARE(t->SaveNotice->text(), notice);
+        QVERIFY(t->rect().contains(t->SaveNotice->geometry()));
+        QVERIFY(!t->SaveNotice->geometry().intersects(t->BitBtn1->geometry()));
+        QCOMPARE(t->focusWidget(), t->BitBtn1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(t->BitBtn1)->text(QAccessible::Description), notice);
         t->BitBtn1Click(); // "Next" again finishes
         QVERIFY(!t->isVisible());
+        QVERIFY(t->SaveNotice->isHidden());
     });
     s.forms.frm_main->est21Click();
     if (skipped)
@@ -883,6 +943,186 @@ void TestTestRun::saveFailure_keepsRunForRetry()
     QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+}
+
+void TestTestRun::recall_saysWhichElementIsAsked_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<bool>("counterInPresentation");
+    QTest::newRow("introductory") << "est11" << QStringList{} << true;
+    QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0"} << true;
+    QTest::newRow("training, counter hidden") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0", "IfShowNum=0"}
+                                              << false;
+    QTest::newRow("exam") << "Exam1" << QStringList{"ENumOfEl=3"} << false;
+}
+
+// During the recall the user sees which Element is asked, in every mode.
+void TestTestRun::recall_saysWhichElementIsAsked()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(bool, counterInPresentation);
+    Session s(config);
+    QList<TestUser::Script> nested;
+    if (menu != QLatin1String("est21"))
+        nested << solveExercises();
+    QStringList seen;
+    s.script(
+        [&](Tfrm_test *t) {
+            QCOMPARE(t->Label1->isVisible(), counterInPresentation);
+            if (menu == QLatin1String("Exam1"))
+                s.presentExam(1000);
+            else
+                s.presentTimed();
+            QCOMPARE(t->Phase, 2);
+            const int count = t->ElementCount;
+            for (int n = 1; n <= count; ++n) {
+                QVERIFY(t->Label1->isVisible());
+                seen << t->Label1->text();
+                t->Edit1->setText(s.report()->Cell(1, n - 1));
+                t->BitBtn1Click();
+            }
+        },
+        nested);
+    if (menu == QLatin1String("est11"))
+        s.forms.frm_main->est11Click();
+    else if (menu == QLatin1String("est21"))
+        s.forms.frm_main->est21Click();
+    else
+        s.forms.frm_main->Exam1Click();
+    const int count = menu == QLatin1String("est11") ? 20 : 3;
+    QCOMPARE(seen.size(), count);
+    QCOMPARE(seen.first(), QStringLiteral("1 of %1").arg(count));
+    QCOMPARE(seen.last(), QStringLiteral("%1 of %1").arg(count));
+    QVERIFY(s.user.opened.contains(s.report())); // the run was finished
+}
+
+void TestTestRun::longElement_shownWhole_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::newRow("short") << "cat";
+    QTest::newRow("60, with blanks") << "The quick brown fox jumps over the lazy dog and then naps ok";
+    QTest::newRow("60, one word") << QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmützenabzeichenxy");
+    QTest::newRow("60 digits") << QStringLiteral("1234567890").repeated(6);
+}
+
+// An Element of up to 60 characters is shown whole, large and centred: the
+// runner widens, or the Element steps down in size; the report and the
+// store keep it whole. The next run starts at the designed width again.
+void TestTestRun::longElement_shownWhole()
+{
+    QFETCH(QString, element);
+    const bool fits = element.size() <= 3;
+    Session s({"TMName=Long", "TDiapFrom=" + element, "TDiapTo=" + element, "TNumOfEl=2", "Ifexec=0"});
+    s.dir.write(QStringLiteral("modules.ini"), "[Long]\r\nData=x," + element.toUtf8() + "\r\n\r\n");
+    s.forms.frm_options->LoadOptions();
+    s.forms.frm_main->SpeedButton1->click(); // list the Training results
+    s.script([&](Tfrm_test *t) {
+        for (int n = 1; n <= 2; ++n) {
+            const QLabel *shown = t->Label2;
+            QCOMPARE(shown->text(), element);
+            QVERIFY2(t->rect().contains(shown->geometry()),
+                     qPrintable(QStringLiteral("%1 in a window %2 wide").arg(shown->width()).arg(t->width())));
+            QVERIFY(shown->contentsRect().width() >= QFontMetrics(shown->font()).horizontalAdvance(element));
+            QVERIFY(qAbs(shown->geometry().center().x() - t->width() / 2) <= 2);
+            QVERIFY(shown->font().pixelSize() >= 12);
+            QCOMPARE(shown->font().pixelSize() == 40 && t->width() == 376, fits);
+            QVERIFY(t->width() <= t->screen()->availableGeometry().width());
+            // The buttons keep their places about the middle.
+            QCOMPARE(t->BitBtn1->x(), 120 + (t->width() - 376) / 2);
+            QCOMPARE(t->BitBtn2->x(), 144 + (t->width() - 376) / 2);
+            t->BitBtn1Click();
+        }
+        QCOMPARE(t->BitBtn1->x(), 72 + (t->width() - 376) / 2);
+        QCOMPARE(t->Edit1->x(), 72 + (t->width() - 376) / 2);
+        s.answerAll({{2, element + QLatin1Char(' ')}});
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.report()->Cell(1, 0), element);
+    QCOMPARE(s.report()->Cell(2, 1), element + QLatin1Char(' '));
+    const QString stored = QString::fromUtf8(s.dir.read(QStringLiteral("testres.ini")));
+    QVERIFY(stored.contains(QStringLiteral("Res=") + element + QLatin1Char(',') + element));
+    QCOMPARE(s.t()->size(), QSize(376, 215));
+    QCOMPARE(s.t()->BitBtn2->x(), 144);
+}
+
+void TestTestRun::focus_comesHome_data()
+{
+    QTest::addColumn<QString>("ending");
+    for (const char *ending : {"report closed", "stopped", "stopped in recall", "too slow", "too many mistakes",
+                               "exercises cancelled", "refused start", "start prompt closed", "options closed",
+                               "module editor closed", "About closed", "stored run reopened"})
+        QTest::newRow(ending) << QString::fromLatin1(ending);
+}
+
+// However a run ends and whichever dialog closes, the main window is the
+// active one again, so that the Test menu's keys work at once.
+void TestTestRun::focus_comesHome()
+{
+    QFETCH(QString, ending);
+    Session s({"TNumOfEl=2", "Ifexec=0", "ENumOfEl=" + QString::number(ending == "refused start" ? 1 : 2)});
+    s.dir.write(QStringLiteral("examres.ini"), "[run]\r\nTotal=2\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n");
+    Tfrm_main *main = s.forms.frm_main;
+    main->ReloadHistory();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    const auto stop = [&](Tfrm_test *t) {
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    };
+    if (ending == "report closed") {
+        s.script([&](Tfrm_test *) {
+            s.presentTimed();
+            s.answerAll();
+        });
+    } else if (ending == "stopped") {
+        s.script(stop);
+    } else if (ending == "stopped in recall") {
+        s.script([&](Tfrm_test *t) {
+            s.presentTimed();
+            stop(t);
+        });
+    } else if (ending == "too slow") {
+        s.script([&](Tfrm_test *) { s.tick(30000); });
+    } else if (ending == "too many mistakes") {
+        s.script(
+            [&](Tfrm_test *) {
+                s.presentExam(1000);
+                s.answerAll({{1, QStringLiteral("x")}});
+            },
+            {solveExercises()});
+    } else if (ending == "exercises cancelled") {
+        s.script([&](Tfrm_test *) { s.presentExam(1000); },
+                 {[&](QDialog *d) {
+                     s.user.answers.push_back(Answer::Ok);
+                     static_cast<Tfrm_exe *>(d)->BitBtn2->click();
+                 }});
+    } else if (ending == "start prompt closed") {
+        s.user.answers.push_back(Answer::Closed);
+    }
+    if (ending == "options closed")
+        main->Configurations1Click();
+    else if (ending == "module editor closed")
+        main->Modules1Click();
+    else if (ending == "About closed")
+        main->Help1Click();
+    else if (ending == "stored run reopened")
+        main->StringGrid1DblClick();
+    else if (ending == "too many mistakes" || ending == "exercises cancelled" || ending == "refused start")
+        main->Exam1Click();
+    else
+        main->est21Click();
+    QVERIFY(!s.user.opened.isEmpty() || ending == "refused start" || ending == "start prompt closed");
+    QVERIFY(!QApplication::activeModalWidget());
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(main));
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == main);
+    // Ctrl+T reaches the Training item: its start prompt comes up.
+    s.user.asked.clear();
+    s.user.answers = {Answer::Closed};
+    QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Press OK to start")});
 }
 
 QTEST_MAIN(TestTestRun)

@@ -85,6 +85,10 @@ private Q_SLOTS:
     void memoText_data();
     void memoText();
     void emptyLibrary();
+    void opening_startsAtModuleList_data();
+    void opening_startsAtModuleList();
+    void unrecognisableLibrary_saidAtOpening_data();
+    void unrecognisableLibrary_saidAtOpening();
     void refusedName_data();
     void refusedName();
     void addModule_keepsWhatEachModuleWasGiven();
@@ -158,29 +162,99 @@ void TestEditor::emptyLibrary()
     s.open([&] {
         QCOMPARE(s.w->ComboBox1->count(), 0);
         s.type(QStringLiteral("x")); // not editable
+        // Nothing to delete: "-" is disabled and asks nothing.
+        QVERIFY(!s.w->BitBtn2->isEnabled());
         s.click(s.w->BitBtn2);
-        QCOMPARE(s.user.asked.size(), 1);
-        QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::Confirm);
-        QCOMPARE(s.user.asked.at(0).text, QStringLiteral("Delete ?"));
+        QVERIFY(s.user.asked.isEmpty());
         QCOMPARE(s.w->Memo1->toPlainText(), QString());
+        // A Module added can be deleted; the last one deleted, "-" is off again.
+        s.nextName(QStringLiteral("Seas"));
+        s.click(s.w->BitBtn1);
+        QVERIFY(s.w->BitBtn2->isEnabled());
+        s.click(s.w->BitBtn2);
+        QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Seas?")});
+        QCOMPARE(s.w->ComboBox1->count(), 0);
+        QVERIFY(!s.w->BitBtn2->isEnabled());
         s.click(s.w->BitBtn6);
     });
     QVERIFY(!s.dir.exists(QStringLiteral("modules.ini")));
 }
 
+void TestEditor::opening_startsAtModuleList_data()
+{
+    QTest::addColumn<QByteArray>("library");
+    QTest::newRow("library") << Library;
+    QTest::newRow("empty library") << QByteArray();
+}
+
+// Each opening starts at the Module list, wherever the last one left the
+// focus; "-" is there only when a Module is.
+void TestEditor::opening_startsAtModuleList()
+{
+    QFETCH(QByteArray, library);
+    Session s(library);
+    for (QWidget *left : {static_cast<QWidget *>(s.w->Memo1), static_cast<QWidget *>(s.w->BitBtn7)}) {
+        s.open([&] {
+            QCOMPARE(s.w->focusWidget(), s.w->ComboBox1);
+            QCOMPARE(s.w->BitBtn2->isEnabled(), !library.isEmpty());
+            left->setFocus();
+            s.click(s.w->BitBtn6);
+        });
+    }
+    QVERIFY(s.user.asked.isEmpty());
+}
+
+void TestEditor::unrecognisableLibrary_saidAtOpening_data()
+{
+    QTest::addColumn<QByteArray>("library");
+    QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xff\xfe junk \x00", 11);
+    QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe[\x00A\x00]\x00\r\x00\n\x00", 12);
+    QTest::newRow("text without sections") << QByteArray("Paris\r\nRome\r\n");
+}
+
+// A library file that is not one of Modules: a message says so as the
+// editor opens, and OK leaves the file as it is.
+void TestEditor::unrecognisableLibrary_saidAtOpening()
+{
+    QFETCH(QByteArray, library);
+    Session s(library);
+    s.open([&] {
+        QCOMPARE(s.user.asked.size(), 1);
+        QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::Message);
+        QCOMPARE(s.user.asked.at(0).text,
+                 QStringLiteral("The Module library %1 is not a file this program can read: it holds no Modules. "
+                                "It is shown empty and left as it is; OK will not write over it.")
+                     .arg(QDir::toNativeSeparators(s.dir.path(QStringLiteral("modules.ini")))));
+        QCOMPARE(s.w->ComboBox1->count(), 0);
+        s.click(s.w->BitBtn7);
+        QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot create file \"")));
+        s.click(s.w->BitBtn6);
+    });
+    QCOMPARE(s.file(), library);
+    // A library of Modules opens without a word.
+    s.dir.write(QStringLiteral("modules.ini"), Library);
+    s.user.asked.clear();
+    s.open([&] { s.click(s.w->BitBtn6); });
+    QVERIFY(s.user.asked.isEmpty());
+}
+
 void TestEditor::refusedName_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("same") << "Capitals";
-    QTest::newRow("other letter case") << "cAPITALS";
-    QTest::newRow("blanks at the ends") << " Rivers ";
-    QTest::newRow("empty") << "";
-    QTest::newRow("only blanks") << "  ";
+    QTest::addColumn<QString>("message");
+    const QString exists = QStringLiteral("Name already exists !");
+    const QString empty = QStringLiteral("The name is empty. Type a name for the new Module.");
+    QTest::newRow("same") << "Capitals" << exists;
+    QTest::newRow("other letter case") << "cAPITALS" << exists;
+    QTest::newRow("blanks at the ends") << " Rivers " << exists;
+    QTest::newRow("empty") << "" << empty;
+    QTest::newRow("only blanks") << "  " << empty;
 }
 
 void TestEditor::refusedName()
 {
     QFETCH(QString, name);
+    QFETCH(QString, message);
     Session s;
     s.open([&] {
         s.type(QStringLiteral("Oslo")); // at the start of the first line
@@ -190,7 +264,7 @@ void TestEditor::refusedName()
         const QString memo = s.w->Memo1->toPlainText();
         s.nextName(name);
         s.click(s.w->BitBtn1);
-        QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Name already exists !")});
+        QCOMPARE(s.user.texts(), QStringList{message});
         QCOMPARE(s.items(), lines("Capitals|Rivers"));
         QCOMPARE(s.w->Memo1->toPlainText(), memo);
         QCOMPARE(s.w->ShownModuleIndex(), 0);

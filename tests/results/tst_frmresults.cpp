@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -220,14 +221,28 @@ void TestReportWindow::answerLook_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("selected");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("shown"); // mark, text and note as the cell shows them
     const QColor red(255, 0, 0), text(10, 20, 30), selectedText(200, 210, 220);
-    QTest::newRow("right") << "cat" << "cat" << false << text;
-    QTest::newRow("right, selected row") << "cat" << "cat" << true << selectedText;
-    QTest::newRow("letter case differs") << "cat" << "Cat" << false << red;
-    QTest::newRow("letter case differs, selected") << "cat" << "Cat" << true << red;
-    QTest::newRow("empty answer") << "cat" << "" << false << red;
-    QTest::newRow("trailing blank") << "cat" << "cat " << false << red;
-    QTest::newRow("row not reached") << "" << "" << false << text;
+    const QString cafe = QStringLiteral("caf\u00e9"), cafeDecomposed = QStringLiteral("cafe\u0301");
+    QTest::newRow("right") << "cat" << "cat" << false << text << "cat";
+    QTest::newRow("right, selected row") << "cat" << "cat" << true << selectedText << "cat";
+    QTest::newRow("right, blanks as the Element has them") << " a  b " << " a  b " << false << text << " a  b ";
+    QTest::newRow("letter case differs") << "cat" << "Cat" << false << red << "\u2717 Cat";
+    QTest::newRow("letter case differs, selected") << "cat" << "Cat" << true << red << "\u2717 Cat";
+    QTest::newRow("looks like a strike line") << "BEF15x" << "BEF15X" << false << red << "\u2717 BEF15X";
+    QTest::newRow("empty answer") << "cat" << "" << false << red << "\u2717 (no answer)";
+    QTest::newRow("trailing blank") << "cat" << "cat " << false << red << "\u2717 cat\u2423";
+    QTest::newRow("leading blanks") << "cat" << "  cat" << false << red << "\u2717 \u2423\u2423cat";
+    QTest::newRow("a blank inside") << "cat" << "c at" << false << red << "\u2717 c\u2423at";
+    QTest::newRow("two blanks for one") << "a b" << "a  b" << false << red << "\u2717 a\u2423\u2423b";
+    QTest::newRow("no-break space for a blank") << "a b" << "a\u00a0b" << false << red << "\u2717 a\u2423b";
+    QTest::newRow("only blanks") << "cat" << " " << false << red << "\u2717 \u2423";
+    QTest::newRow("another word, its single blank kept") << "a cat" << "a dog " << false << red
+                                                         << "\u2717 a dog\u2423";
+    QTest::newRow("another Unicode form") << cafe << cafeDecomposed << false << red
+                                          << "\u2717 " + cafeDecomposed + " (another Unicode form)";
+    QTest::newRow("looks like markup") << "x" << "<b>x</b> &amp;" << false << red << "\u2717 <b>x</b> &amp;";
+    QTest::newRow("row not reached") << "" << "" << false << text << "";
 }
 
 void TestReportWindow::answerLook()
@@ -236,6 +251,7 @@ void TestReportWindow::answerLook()
     QFETCH(QString, answer);
     QFETCH(bool, selected);
     QFETCH(QColor, colour);
+    QFETCH(QString, shown);
     QPalette palette;
     palette.setColor(QPalette::Text, QColor(10, 20, 30));
     palette.setColor(QPalette::HighlightedText, QColor(200, 210, 220));
@@ -243,6 +259,17 @@ void TestReportWindow::answerLook()
     QCOMPARE(look.wrong, colour == QColor(255, 0, 0));
     QCOMPARE(look.colour, colour);
     QCOMPARE(look.textAt, QPoint(266 + 13, 36 + 1));
+    QCOMPARE(look.mark + look.text + look.note, shown);
+    QCOMPARE(AnswerShownText(element, answer), shown);
+    // Every wrong answer carries the mark, whatever its colour and strike line.
+    QCOMPARE(look.mark, look.wrong ? QStringLiteral("\u2717 ") : QString());
+    // The tip over the cell shows it whole, as plain text.
+    Tfrm_results w;
+    playRun(w, {"x", element}, {"x", answer});
+    const QString tip = w.StringGrid1->model()->index(1, 2).data(Qt::ToolTipRole).toString();
+    QTextDocument document;
+    document.setHtml(tip);
+    QCOMPARE(document.toPlainText(), shown);
 }
 
 void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
@@ -272,7 +299,10 @@ void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
         QCOMPARE(wrong.dark, 0); // the default drawing is gone
         QVERIFY(background(w, 1).lightness() > 200);
         QCOMPARE(pixelsOf(w, 1, 1).red, 0);
-        QCOMPARE(pixelsOf(w, 2, 2).red + pixelsOf(w, 2, 2).dark, 0); // empty: nothing shows
+        // Empty: its mark shows, in red, and nothing struck out.
+        QVERIFY(pixelsOf(w, 2, 2).red > 0);
+        QCOMPARE(pixelsOf(w, 2, 2).dark, 0);
+        QVERIFY(pixelsOf(w, 2, 2).longestRed < 30);
         // The runner's writes show at once; a selected row keeps its red.
         w.SetCell(2, 3, "oooooooo");
         w.StringGrid1->selectRow(3);
@@ -294,6 +324,10 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
     QTest::newRow("right") << "cat" << "cat" << "cat" << "";
     QTest::newRow("letter case") << "cat" << "Cat" << "wrong: Cat" << "wrong answer";
     QTest::newRow("empty") << "cat" << "" << "wrong: no answer" << "wrong answer";
+    QTest::newRow("trailing blank") << "cat" << "cat " << "wrong: cat  (blanks differ)" << "wrong answer";
+    QTest::newRow("another Unicode form") << "caf\u00e9" << "cafe\u0301"
+                                          << "wrong: cafe\u0301 (another Unicode form)" << "wrong answer";
+    QTest::newRow("another word") << "cat" << "dog" << "wrong: dog" << "wrong answer";
 }
 
 void TestReportWindow::accessibleText_saysWhichAnswersAreWrong()
