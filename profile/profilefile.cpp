@@ -129,11 +129,9 @@ QString oneLine(const QString &text)
 
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-// The key under which direct access finds a name: the name case-folded,
-// except that the lone surrogates standing for bytes that are not UTF-8
-// stay as they are; folding would make them all one replacement character,
-// and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
-QString foldedName(const QString &name)
+} // namespace
+
+QString Profile::FoldedName(const QString &name)
 {
     const auto *s = reinterpret_cast<const char16_t *>(name.utf16());
     const qsizetype n = name.size();
@@ -155,6 +153,10 @@ QString foldedName(const QString &name)
     out += name.sliced(from).toCaseFolded();
     return out;
 }
+
+namespace {
+
+QString foldedName(const QString &name) { return Profile::FoldedName(name); }
 
 // ---------------------------------------------------------------- direct
 

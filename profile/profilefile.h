@@ -131,6 +131,12 @@ QString DirectValue(const QString &stored);
 // Counts the sections of a file's text the way in-memory access loads it.
 int CountSectionsInMemory(const QByteArray &data);
 
+// The key under which a name is found without regard to letter case: the
+// name case-folded, except that the lone surrogates standing for bytes that
+// are not UTF-8 stay as they are; folding would make them all one
+// replacement character, and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
+QString FoldedName(const QString &name);
+
 // Drops the parses that direct access keeps of files.
 void ClearDirectCache();
 

@@ -186,9 +186,9 @@ RunList scan(const QString &path)
             current = &list.runs.last();
             current->name = Profile::DecodeBytes(QByteArrayView(p + ns, ne - ns));
             const int index = int(list.runs.size()) - 1;
-            const auto it = firstByName.constFind(current->name.toCaseFolded());
+            const auto it = firstByName.constFind(Profile::FoldedName(current->name));
             if (it == firstByName.constEnd()) {
-                firstByName.insert(current->name.toCaseFolded(), index);
+                firstByName.insert(Profile::FoldedName(current->name), index);
                 firstOf.append(index);
             } else {
                 firstOf.append(it.value());
