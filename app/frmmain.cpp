@@ -256,7 +256,15 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
 }
 
-Tfrm_main::~Tfrm_main() = default;
+Tfrm_main::~Tfrm_main()
+{
+    // The grids outlive this part of the window while it is taken down, and
+    // hiding them there still moves their headers: the handlers that keep
+    // the headings in step must not run on a half-destroyed window.
+    StringGrid1->horizontalScrollBar()->disconnect(this);
+    StringGrid1->horizontalHeader()->disconnect(this);
+    StringGrid2->horizontalHeader()->disconnect(this);
+}
 
 void Tfrm_main::SetPeers(LazyForm<Tfrm_test> test, LazyForm<Tfrm_results> results, LazyForm<Tfrm_modules> modules,
                          Tfrm_options *options, LazyForm<Tfrm_help> help)
