@@ -138,6 +138,13 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
     return box;
 }
 
+QString PlainToolTip(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+}
+
 void ShowMessage(QWidget *parent, const QString &text)
 {
     const FocusComesBack focus(parent);

@@ -25,6 +25,11 @@ enum class Kind {
 
 enum class Answer { Ok, Cancel, Closed };
 
+// A tool tip that shows text as it is: tips are read as markup when they
+// look like it, so the text goes escaped into one that is markup by
+// design, blanks kept. Empty for an empty text (no tip).
+QString PlainToolTip(const QString &text);
+
 // Shows a plain message box with an "OK" button.
 void ShowMessage(QWidget *parent, const QString &text);
 // Asks in a confirmation box; true when the answer is "OK".

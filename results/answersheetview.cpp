@@ -1,5 +1,7 @@
 #include "results/answersheetview.h"
 
+#include "platform/dialogs.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
@@ -69,15 +71,12 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
             return AnswerAccessibleText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row));
         return m_sheet.Cell(column, row);
     case Qt::ToolTipRole: {
-        // The whole of a text that its column may be too narrow for. A tip
-        // that looks like markup would be taken for it: the text goes
-        // escaped into a tip that is markup by design, blanks kept.
-        const QString text = column == AnswerSheet::Answer
-                                 ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row))
-                                 : m_sheet.Cell(column, row);
-        if (text.isEmpty())
-            return {};
-        return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+        // The whole of a text that its column may be too narrow for.
+        const QString tip = Dialogs::PlainToolTip(
+            column == AnswerSheet::Answer
+                ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row))
+                : m_sheet.Cell(column, row));
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
     case Qt::AccessibleDescriptionRole:
         if (column == AnswerSheet::Answer && !IsRowRight(m_sheet, row))

@@ -310,7 +310,7 @@ void Tfrm_results::showStanding(const QString &path, const QString &section)
     for (const auto &[label, text] : {std::pair{LabelModule, ResultsStore::ModuleLine(standing)},
                                       std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
         label->setText(text);
-        label->setToolTip(text);
+        label->setToolTip(Dialogs::PlainToolTip(text)); // names a Module from the file
     }
 }
 
