@@ -561,6 +561,53 @@ int CountSectionsInMemory(const QByteArray &data)
     return count;
 }
 
+void ForEachIniLine(QByteArrayView view, const std::function<void(const IniLine &)> &visit)
+{
+    const QByteArray data = QByteArray::fromRawData(view.data(), view.size());
+    const char *p = data.constData();
+    forEachLine(data, [&](const LineSpan &line) {
+        qsizetype s = line.start;
+        qsizetype e = line.end;
+        trimSpan(p, s, e);
+        IniLine out;
+        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
+            qsizetype ns = s + 1;
+            qsizetype ne = e - 1;
+            trimSpan(p, ns, ne);
+            out.kind = IniLine::Kind::Header;
+            out.name = QByteArrayView(p + ns, ne - ns);
+        } else if (s < e && p[s] != ';') {
+            if (const void *eq = std::memchr(p + s, '=', size_t(e - s))) {
+                const qsizetype eqPos = static_cast<const char *>(eq) - p;
+                qsizetype ks = s;
+                qsizetype ke = eqPos;
+                trimSpan(p, ks, ke);
+                qsizetype vs = eqPos + 1;
+                qsizetype ve = e;
+                trimSpan(p, vs, ve);
+                out.kind = IniLine::Kind::Key;
+                out.name = QByteArrayView(p + ks, ke - ks);
+                out.value = QByteArrayView(p + vs, ve - vs);
+            }
+        }
+        visit(out);
+    }, bomLength(data));
+}
+
+QString DirectValueOf(QByteArrayView stored)
+{
+    const char *p = stored.data();
+    qsizetype vs = 0;
+    qsizetype ve = stored.size();
+    if (ve - vs >= 2 && (p[vs] == '"' || p[vs] == '\'') && p[ve - 1] == p[vs]) {
+        ++vs;
+        --ve;
+    }
+    // Decode no more than the limit can need (4 bytes a character).
+    const qsizetype maxBytes = qsizetype(ProfileFile::DirectValueLimit) * 4;
+    return cutToCodePoints(decode(p, vs, qMin(ve, vs + maxBytes)), ProfileFile::DirectValueLimit);
+}
+
 void ClearDirectCache() { directCache().clear(); }
 
 void SetMemoryFile(const QString &path, const QByteArray &content)
@@ -784,14 +831,7 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
     qsizetype ve = 0;
     if (findDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) < 0)
         return defaultText;
-    const char *p = parse->data.constData();
-    if (ve - vs >= 2 && (p[vs] == '"' || p[vs] == '\'') && p[ve - 1] == p[vs]) {
-        ++vs;
-        --ve;
-    }
-    // Decode no more than the limit can need (4 bytes a character).
-    const qsizetype maxBytes = qsizetype(DirectValueLimit) * 4;
-    return cutToCodePoints(decode(p, vs, qMin(ve, vs + maxBytes)), DirectValueLimit);
+    return Profile::DirectValueOf(QByteArrayView(parse->data.constData() + vs, ve - vs));
 }
 
 qint32 ProfileFile::ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const

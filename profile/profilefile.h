@@ -24,6 +24,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 namespace Profile {
@@ -136,6 +137,25 @@ int CountSectionsInMemory(const QByteArray &data);
 // are not UTF-8 stay as they are; folding would make them all one
 // replacement character, and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
 QString FoldedName(const QString &name);
+
+// One line of a file as the access kinds read it, its parts trimmed of
+// blanks and control characters: a section header (name), a "key=value"
+// line split at its first "=" (name, value), or any other line.
+struct IniLine
+{
+    enum class Kind { Other, Header, Key };
+    Kind kind = Kind::Other;
+    QByteArrayView name;
+    QByteArrayView value;
+};
+// Calls visit for each line of data (after a leading byte-order mark);
+// blank lines and comments come as Other.
+void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine &)> &visit);
+
+// The stored value bytes of a key as direct access returns them: one pair
+// of enclosing quotes removed, decoded, cut to DirectValueLimit characters
+// (decoding no more than the limit can need).
+QString DirectValueOf(QByteArrayView stored);
 
 // Drops the parses that direct access keeps of files.
 void ClearDirectCache();

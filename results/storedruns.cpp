@@ -19,16 +19,6 @@
 namespace ResultsStore {
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-
-void trimSpan(const char *p, qsizetype &start, qsizetype &end)
-{
-    while (start < end && isBlank(p[start]))
-        ++start;
-    while (end > start && isBlank(p[end - 1]))
-        --end;
-}
-
 // The keys read, and where each goes.
 struct Wanted
 {
@@ -71,32 +61,6 @@ int wantedIndex(const char *p, qsizetype start, qsizetype end)
             return i;
     }
     return -1;
-}
-
-// The first `limit` code points of a text.
-QString cutToCodePoints(const QString &text, int limit)
-{
-    qsizetype i = 0;
-    int count = 0;
-    const qsizetype n = text.size();
-    while (i < n && count < limit) {
-        i += (text.at(i).isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
-        ++count;
-    }
-    return i < n ? text.left(i) : text;
-}
-
-// A value as direct access returns it: one pair of enclosing quotes
-// removed, then cut at the limit (decoding no more than the limit needs).
-QString directValue(const char *p, qsizetype start, qsizetype end)
-{
-    if (end - start >= 2 && (p[start] == '"' || p[start] == '\'') && p[end - 1] == p[start]) {
-        ++start;
-        --end;
-    }
-    const qsizetype maxBytes = qsizetype(ProfileFile::DirectValueLimit) * 4;
-    const QString text = Profile::DecodeBytes(QByteArrayView(p + start, qMin(end, start + maxBytes) - start));
-    return cutToCodePoints(text, ProfileFile::DirectValueLimit);
 }
 
 // What tells one content of a file from another: a program's write
@@ -151,68 +115,38 @@ RunList scan(const QString &path)
         list.problem = file.errorString();
         return list;
     }
-    const char *p = copy.constData();
-    const qsizetype n = copy.size();
-    qsizetype i = QByteArrayView(p, n).startsWith(Profile::Utf8Bom) ? Profile::Utf8Bom.size() : 0;
     QVector<int> firstOf;                // per listed run: the run whose values it reads
     QHash<QString, int> firstByName;     // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first
     bool found[WantedCount] = {};
-    while (i < n) {
-        const qsizetype start = i;
-        const void *lf = std::memchr(p + i, '\n', size_t(n - i));
-        const qsizetype stop = lf ? static_cast<const char *>(lf) - p : n;
-        const void *cr = std::memchr(p + i, '\r', size_t(stop - i));
-        qsizetype end;
-        if (cr) {
-            end = static_cast<const char *>(cr) - p;
-            i = (end + 1 < n && p[end + 1] == '\n') ? end + 2 : end + 1;
-        } else {
-            end = stop;
-            i = lf ? stop + 1 : n;
-        }
-        qsizetype s = start;
-        qsizetype e = end;
-        trimSpan(p, s, e);
-        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(p, ns, ne);
+    Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
+        if (line.kind == Profile::IniLine::Kind::Header) {
             std::fill(std::begin(found), std::end(found), false);
             current = nullptr;
-            if (ns == ne)
-                continue; // a section without a name is read by no one
+            if (line.name.isEmpty())
+                return; // a section without a name is read by no one
             list.runs.append(RunSummary{});
             current = &list.runs.last();
-            current->name = Profile::DecodeBytes(QByteArrayView(p + ns, ne - ns));
+            current->name = Profile::DecodeBytes(line.name);
             const int index = int(list.runs.size()) - 1;
-            const auto it = firstByName.constFind(Profile::FoldedName(current->name));
+            const QString folded = Profile::FoldedName(current->name);
+            const auto it = firstByName.constFind(folded);
             if (it == firstByName.constEnd()) {
-                firstByName.insert(Profile::FoldedName(current->name), index);
+                firstByName.insert(folded, index);
                 firstOf.append(index);
             } else {
                 firstOf.append(it.value());
             }
-            continue;
+            return;
         }
-        if (!current || s == e || p[s] == ';')
-            continue;
-        const void *eq = std::memchr(p + s, '=', size_t(e - s));
-        if (!eq)
-            continue;
-        const qsizetype eqPos = static_cast<const char *>(eq) - p;
-        qsizetype ks = s;
-        qsizetype ke = eqPos;
-        trimSpan(p, ks, ke);
-        const int k = wantedIndex(p, ks, ke);
+        if (!current || line.kind != Profile::IniLine::Kind::Key)
+            return;
+        const int k = wantedIndex(line.name.data(), 0, line.name.size());
         if (k < 0 || found[k])
-            continue;
+            return;
         found[k] = true;
-        qsizetype vs = eqPos + 1;
-        qsizetype ve = e;
-        trimSpan(p, vs, ve);
-        (*current).*(wantedKeys[k].field) = directValue(p, vs, ve);
-    }
+        (*current).*(wantedKeys[k].field) = Profile::DirectValueOf(line.value);
+    });
     // A name given twice reads what its first section holds.
     for (int r = 0; r < list.runs.size(); ++r) {
         const int first = firstOf.at(r);
