@@ -1,6 +1,7 @@
 #include "library/moduleedit.h"
 
 #include "library/modules.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include "platform/platform.h"
@@ -127,12 +128,11 @@ QStringList FileLines(const QByteArray &content)
 
 QStringList ReadTextFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, fileReason(file, path)));
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    // A FIFO or a device chosen by mistake must not hang the window.
+    QByteArray content;
+    const QString reason = Profile::ReadWholeFile(path, &content);
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     return FileLines(content);
 }
 
