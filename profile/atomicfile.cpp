@@ -194,9 +194,9 @@ mode_t currentUmask()
     return mask;
 }
 
-// A new file in folder `dir` named after `target`, created for this
-// process alone (0600) so that nothing it holds is seen by others before
-// it gets its final mode.
+// A new file beside `target`, named after it, created for this user
+// alone (0600) so that nothing it holds is seen by others before it gets
+// its final mode.
 int createTemporary(const QByteArray &target, QByteArray *temp, int *error)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
