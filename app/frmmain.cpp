@@ -578,14 +578,14 @@ void Tfrm_main::BitBtn2Click()
             return;
         if (!Dialogs::Confirm(this, QStringLiteral("Delete All?")))
             return;
-        {
-            ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
-            for (int r = 0; r < StringGrid1->rowCount(); ++r) {
-                const QTableWidgetItem *item = StringGrid1->item(r, 0);
-                if (item && !item->text().isEmpty())
-                    file.DeleteSection(item->text());
-            }
+        // The listed runs go in one rewrite of the file.
+        QStringList names;
+        for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+            const QTableWidgetItem *item = StringGrid1->item(r, 0);
+            if (item && !item->text().isEmpty())
+                names.append(item->text());
         }
+        ProfileFile(ListedFile(), ProfileFile::Access::Direct).DeleteSections(names);
         SpeedButton1Click();
     });
 }

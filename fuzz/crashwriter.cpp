@@ -11,6 +11,7 @@
 // Koeff "1,00" or with "2,00", whichever kind of access made it.
 
 #include "platform/platform.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 #include "results/resultsstore.h"
 
@@ -90,16 +91,23 @@ int main(int argc, char **argv)
         if (names.isEmpty())
             return usage();
         const QString last = names.last();
-        const int run = int(names.size()) - 1;
+        // The last run's Koeff set again under the lock, as a save does:
+        // the whole file loaded, changed and written back.
+        const auto rewrite = [&](const QString &koeff) {
+            const Profile::FileLock lock(path);
+            ProfileFile file(path, ProfileFile::Access::InMemory);
+            file.WriteText(last, QStringLiteral("Koeff"), koeff);
+            file.WriteBack();
+        };
         if (mode == QLatin1String("save") && argc == 4) {
-            ResultsStore::Save(path, last, reportOf(QString::fromLocal8Bit(argv[3])), sheetOf(run));
+            rewrite(QString::fromLocal8Bit(argv[3]));
             return 0;
         }
         if (mode == QLatin1String("loop") && argc == 3) {
             for (unsigned i = 0;; ++i) {
                 const QString koeff = i % 2 ? QStringLiteral("1,00") : QStringLiteral("2,00");
                 if (i / 2 % 2)
-                    ResultsStore::Save(path, last, reportOf(koeff), sheetOf(run));
+                    rewrite(koeff);
                 else
                     ProfileFile(path, ProfileFile::Access::Direct).WriteText(last, QStringLiteral("Koeff"), koeff);
             }

@@ -5,6 +5,7 @@
 #include "library/frmname.h"
 #include "library/moduleedit.h"
 #include "library/modules.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include <QComboBox>
@@ -197,6 +198,7 @@ void Tfrm_modules::FormShow()
     Dialogs::Guard(this, [&] {
         m_copy = std::make_unique<ProfileFile>(Platform::DataFile(QLatin1String(Platform::ModulesFile)),
                                                ProfileFile::Access::InMemory);
+        m_base = ModuleEdit::LibraryOf(*m_copy);
         QStringList names;
         m_copy->ListSections(names);
         {
@@ -335,11 +337,22 @@ void Tfrm_modules::BitBtn5Click()
 void Tfrm_modules::BitBtn7Click()
 {
     // A failed write leaves the editor open with all its changes, so the
-    // user can try again or cancel.
+    // user can try again or cancel. Another copy's OK or a text editor may
+    // have changed the file meanwhile: the user's changes go onto it.
     Dialogs::Guard(this, [this] {
         commit();
-        if (m_copy)
-            m_copy->WriteBack();
+        if (m_copy) {
+            const Profile::FileLock lock(m_copy->path());
+            const auto keepMine = [this](const QString &name) {
+                return Dialogs::Confirm(
+                    this, QStringLiteral("The Module \"%1\" was also changed in the library file since this editor "
+                                         "opened. Keep your version? Cancel keeps the file's.")
+                              .arg(name));
+            };
+            if (!m_copy->Recognisable()
+                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, ModuleEdit::LibraryOf(*m_copy), keepMine))
+                m_copy->WriteBack();
+        }
         accept();
     });
 }
@@ -350,6 +363,7 @@ void Tfrm_modules::FormClose()
 {
     Memo1->clear();
     m_copy.reset();
+    m_base.clear();
     m_shownModuleIndex = -1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/moduleedit.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -81,6 +83,9 @@ private:
 
     Tfrm_name *m_namePrompt = nullptr;
     std::unique_ptr<ProfileFile> m_copy;
+    // The Modules as the file held them when the editor opened: OK applies
+    // only what changed since onto the file as it is then.
+    ModuleEdit::LibraryText m_base;
     int m_shownModuleIndex = -1;
     bool m_pickHandled = false;
 };

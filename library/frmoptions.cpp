@@ -420,9 +420,10 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     // loading does not refill the range lists behind LoadSettings' back.
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    // A failed write leaves the dialog open with what was typed.
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        BitBtn1Click();
-        accept();
+        if (BitBtn1Click())
+            accept();
     });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -454,9 +455,14 @@ void Tfrm_options::ComboBox4Change()
     Dialogs::Guard(this, [this] { FillRangeLists(Page::Exam); });
 }
 
-void Tfrm_options::BitBtn1Click()
+bool Tfrm_options::BitBtn1Click()
 {
-    Dialogs::Guard(this, [this] { Settings::Write(Settings::ConfigPath(), CurrentRecord()); });
+    bool written = false;
+    Dialogs::Guard(this, [&] {
+        Settings::Write(Settings::ConfigPath(), CurrentRecord());
+        written = true;
+    });
+    return written;
 }
 
 void Tfrm_options::LoadOptions()

@@ -108,8 +108,9 @@ public:
     void ComboBox1Change();
     void ComboBox4Change();
     // OK: all twelve keys into config.ini; a failed write is shown by the
-    // error report. The button then closes the dialog with OK regardless.
-    void BitBtn1Click();
+    // error report. True when written: only then does the button close
+    // the dialog, so a failure keeps what was typed.
+    bool BitBtn1Click();
 
     // ---- controls under their form names
     QTabWidget *PageControl1 = nullptr;

@@ -1,5 +1,7 @@
 #include "library/moduleedit.h"
 
+#include "library/modules.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include "platform/platform.h"
@@ -8,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <memory>
 
 namespace ModuleEdit {
 namespace {
@@ -124,12 +128,11 @@ QStringList FileLines(const QByteArray &content)
 
 QStringList ReadTextFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, fileReason(file, path)));
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    // A FIFO or a device chosen by mistake must not hang the window.
+    QByteArray content;
+    const QString reason = Profile::ReadWholeFile(path, &content);
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     return FileLines(content);
 }
 
@@ -166,6 +169,82 @@ QString SaveFilePath(const QString &chosen)
     if (chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
         return chosen;
     return chosen + QLatin1String(".txt");
+}
+
+} // namespace ModuleEdit
+
+namespace ModuleEdit {
+namespace {
+
+const ModuleText *findModule(const LibraryText &library, const QString &name)
+{
+    const QString folded = Profile::FoldedName(name);
+    for (const ModuleText &m : library) {
+        if (Profile::FoldedName(m.name) == folded)
+            return &m;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+LibraryText LibraryOf(const ProfileFile &file)
+{
+    QStringList names;
+    file.ListSections(names);
+    LibraryText out;
+    out.reserve(names.size());
+    for (const QString &name : std::as_const(names))
+        out.append(ModuleText{name, file.ReadText(name, QLatin1String(Modules::DataKey), QString())});
+    return out;
+}
+
+bool MergeOntoCurrent(const QString &path, const LibraryText &base, const LibraryText &mine,
+                      const std::function<bool(const QString &)> &keepMine)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    std::unique_ptr<ProfileFile> current;
+    try {
+        current = std::make_unique<ProfileFile>(path, ProfileFile::Access::InMemory);
+    } catch (const AppError &) {
+        return false; // the write of the user's copy says why
+    }
+    if (!current->Recognisable())
+        return false;
+    const LibraryText now = LibraryOf(*current);
+    if (now == base)
+        return false;
+    const QString dataKey = QLatin1String(Modules::DataKey);
+    bool changed = false;
+    // Deleted in this editor: gone from the file too, unless changed there.
+    for (const ModuleText &b : base) {
+        if (findModule(mine, b.name))
+            continue;
+        const ModuleText *c = findModule(now, b.name);
+        if (c && (c->data == b.data || keepMine(c->name))) {
+            current->DeleteSection(c->name);
+            changed = true;
+        }
+    }
+    // Added or changed in this editor.
+    for (const ModuleText &m : mine) {
+        const ModuleText *b = findModule(base, m.name);
+        if (b && b->data == m.data)
+            continue; // not changed here: the file's stays
+        const ModuleText *c = findModule(now, m.name);
+        if (c && c->data == m.data)
+            continue;
+        const bool untouchedThere = b ? (c && c->data == b->data) : !c;
+        if (untouchedThere || keepMine(m.name)) {
+            current->WriteText(c ? c->name : m.name, dataKey, m.data);
+            changed = true;
+        }
+    }
+    // Nothing of this editor's to apply: the file stays byte for byte.
+    if (changed)
+        current->WriteBack();
+    return true;
 }
 
 } // namespace ModuleEdit

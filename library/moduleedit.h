@@ -6,6 +6,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+class ProfileFile;
 
 namespace ModuleEdit {
 
@@ -47,6 +52,31 @@ QStringList ReadTextFile(const QString &path);
 // Writes lines as UTF-8, joined by CR LF, replacing an existing file.
 // Raises "Cannot create file "%s". %s" when it cannot be written.
 void WriteTextFile(const QString &path, const QStringList &lines);
+
+// A library as the editor sees it: each Module's name and Data value, in
+// file order.
+struct ModuleText
+{
+    QString name;
+    QString data;
+    bool operator==(const ModuleText &) const = default;
+};
+using LibraryText = QVector<ModuleText>;
+LibraryText LibraryOf(const ProfileFile &file);
+
+// The editor's OK when modules.ini may have changed since the editor
+// loaded `base` from it (another copy's OK, a text editor): the file is
+// read again and, when it is no longer `base`, what the user changed from
+// `base` to `mine` (Modules added, changed, deleted; a Module's name
+// matched without regard to letter case) is applied to the file as it
+// is now, keeping everyone else's Modules and changes, and the file is
+// written back (not at all when nothing is left to apply). Where the file's Module also changed (or went, or came
+// with other Elements), keepMine(name) decides: true keeps the user's.
+// Returns false, writing nothing, when the file is still `base`, missing
+// or can't be read: then the user's copy is what to write. Call it under
+// Profile::FileLock.
+bool MergeOntoCurrent(const QString &path, const LibraryText &base, const LibraryText &mine,
+                      const std::function<bool(const QString &)> &keepMine);
 
 // The path "Save..." writes to: the chosen name with ".txt" appended unless
 // it already ends in ".txt" in any letter case.

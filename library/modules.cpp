@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include <QFile>
@@ -135,6 +136,7 @@ QString FreeName(const QString &base, const QStringList &taken)
 
 void AddModule(const QString &path, const QString &name, const QStringList &elements, const QString &replaced)
 {
+    const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::InMemory);
     if (!file.Recognisable()) {
         throw AppError(QStringLiteral("The Module library \"%1\" holds nothing this program recognises as "

@@ -97,8 +97,8 @@ QStringList AllModuleNames(const QString &path);
 // letter case, as the file finds them.
 QString FreeName(const QString &base, const QStringList &taken);
 
-// Adds a Module at the end of the library with in-memory access: the file
-// is loaded, the Module `replaced` erased when one is named, the new
+// Adds a Module at the end of the library with in-memory access: under
+// Profile::FileLock the file is loaded, the Module `replaced` erased when one is named, the new
 // section's Data written (JoinElements of the Elements) and the file
 // written back. A library that can't be read or holds nothing this program
 // recognises as Modules, and a name already taken, raise AppError; the

@@ -1,6 +1,7 @@
 #include "library/settings.h"
 
 #include "platform/platform.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include <algorithm>
@@ -85,6 +86,9 @@ Record Read(const QString &path)
 
 void Write(const QString &path, const Record &record)
 {
+    // One hold of the lock for all the keys: another copy's OK comes
+    // before or after this one, never between its keys.
+    const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::Direct);
     const Page &t = record.training;
     file.WriteText(TestSection, TNumOfElKey, t.NumOfEl);

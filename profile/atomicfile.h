@@ -9,11 +9,20 @@ namespace Profile {
 
 // Writes content to a new file beside path and renames it into place;
 // the file and then its directory are synced, so the new content
-// survives a power cut. An existing file keeps its permissions. Files
-// left behind by an earlier write of the same file that was killed
-// before its rename are removed first. Returns an empty text on success,
-// else the system's reason ("No space left on device", "Read-only file
-// system", ...), with the file as it was and no temporary file left.
+// survives a power cut. A symbolic link is followed, every level, and its
+// target replaced in the target's own folder; the link stays. An existing
+// file keeps its mode, owner and group; the new file is private (0600)
+// until it gets them just before the rename. A file with more than one
+// name (hard links), or one whose owner this user can't give a new file,
+// is written in place instead, with its complete old content kept beside
+// it ("<file>.tenacio-previous") until the new one is synced; a write
+// killed in between is put right by the next write. Files left behind by
+// an earlier write of the same file that was killed before its rename
+// are removed first. A file without any write permission bit is refused
+// (ReadOnlyReason), for root too, and so is anything but a regular file
+// (NotRegularReason). Returns an empty text on success, else the
+// system's reason ("No space left on device", "Read-only file system",
+// ...), with the file as it was and no temporary file left.
 QString ReplaceFile(const QString &path, QByteArrayView content);
 
 // Creates path with content only if no file of that name exists: written
@@ -21,6 +30,15 @@ QString ReplaceFile(const QString &path, QByteArrayView content);
 // so the file appears whole or not at all. Returns an empty text on
 // success, else the system's reason ("File exists" when it is there).
 QString CreateFile(const QString &path, QByteArrayView content);
+
+// Puts back the old content of a file whose write in place was killed
+// before it ended (see ReplaceFile); nothing when there is none.
+void RecoverInterruptedWrite(const QString &path);
+
+// The reasons for refusing a file: "The file is read-only." and "The file
+// is not a regular file."
+const QString &ReadOnlyReason();
+const QString &NotRegularReason();
 
 // Whether a file name is one that ReplaceFile makes for a temporary copy
 // of the file called base.

@@ -3,11 +3,13 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/bytetext.h"
+#include "profile/fileaccess.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,10 +74,22 @@ QString decode(const char *p, qsizetype start, qsizetype end)
 qsizetype bomLength(QByteArrayView data) { return data.startsWith(Profile::Utf8Bom) ? Profile::Utf8Bom.size() : 0; }
 
 // A file that starts with a UTF-16 byte-order mark is not text this
-// program can read or write, whatever its bytes happen to look like.
+// program can read or write, whatever its bytes happen to look like; nor
+// is UTF-16 without the mark, whose NUL bytes would otherwise pass as
+// blanks around sections: a NUL beside a bracket or a line break near the
+// start tells it (a NUL inside a value of a UTF-8 file does not).
 bool startsAsUtf16(QByteArrayView data)
 {
-    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
+        return true;
+    const QByteArrayView head = data.first(qMin<qsizetype>(data.size(), 4096));
+    for (const char c : {'[', '\n', '\r'}) {
+        const char pair[2] = {c, '\0'};
+        const char swapped[2] = {'\0', c};
+        if (head.contains(QByteArrayView(pair, 2)) || head.contains(QByteArrayView(swapped, 2)))
+            return true;
+    }
+    return false;
 }
 
 // Tells, line by line, whether a file is one this program can make sense
@@ -180,12 +194,16 @@ public:
         m_complete = path.isEmpty();
         if (m_complete)
             return;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            fail(file.errorString());
+        QString reason;
+        const int fd = Profile::OpenForReading(path, &reason);
+        if (fd < 0) {
+            fail(reason);
             return;
         }
-        data.reserve(file.size() + 1);
+        struct stat st;
+        if (::fstat(fd, &st) == 0)
+            data.reserve(qsizetype(st.st_size) + 1);
+        ::close(fd);
     }
 
     // The parse of bytes held in memory, complete at once.
@@ -260,8 +278,14 @@ private:
         // is open only while a step reads it.
         const qint64 chunk = qMax<qint64>(qint64(256) << 10, data.size() / 2);
         const qsizetype had = data.size();
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly) || (had > 0 && !file.seek(had))) {
+        QString reason;
+        const int fd = Profile::OpenForReading(m_path, &reason);
+        if (fd < 0) {
+            fail(reason);
+            return;
+        }
+        QFile file;
+        if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || (had > 0 && !file.seek(had))) {
             fail(file.errorString());
             return;
         }
@@ -427,7 +451,10 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
     const auto it = cache.find(key);
     if (it != cache.end() && it->second.stamp == stamp && stamp.exists)
         return it->second.parse;
-    auto parse = std::make_shared<DirectParse>(stamp.exists ? path : QString());
+    // Anything but a regular file in its place is read as unreadable.
+    struct stat st;
+    const bool present = stamp.exists || ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    auto parse = std::make_shared<DirectParse>(present ? path : QString());
     if (stamp.exists && !parse->unreadable())
         cache[key] = CacheEntry{stamp, parse};
     else
@@ -708,14 +735,9 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         const QFileInfo info(path);
         if (!info.exists())
             return;
-        QFile file(path);
-        if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-            const QString reason = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
+        const QString reason = Profile::ReadWholeFile(path, &data);
+        if (!reason.isEmpty())
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
-        }
-        data = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     }
     Profile::Copy copy = Profile::LoadCopy(data);
     m_sections = std::move(copy.sections);
@@ -862,6 +884,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
         return;
     }
 
+    const Profile::FileLock lock(m_path);
     const auto parse = directParse(m_path);
     parse->readAll();
     checkWritable(m_path, *parse);
@@ -938,6 +961,7 @@ void ProfileFile::DeleteSection(const QString &section)
             m_sections.removeAt(s);
         return;
     }
+    const Profile::FileLock lock(m_path);
     const auto parse = directParse(m_path);
     const int s = parse->find(section);
     if (s < 0)
@@ -956,6 +980,50 @@ void ProfileFile::DeleteSection(const QString &section)
     writeDirect(m_path, out);
 }
 
+void ProfileFile::DeleteSections(const QStringList &names)
+{
+    if (m_access == Access::InMemory) {
+        for (const QString &name : names)
+            DeleteSection(name);
+        return;
+    }
+    const Profile::FileLock lock(m_path);
+    const auto parse = directParse(m_path);
+    parse->readAll();
+    // Each name takes the first section of that name still standing, as
+    // DeleteSection does one call after another.
+    QHash<QString, int> wanted;
+    for (const QString &name : names)
+        ++wanted[foldedName(name)];
+    QVector<bool> gone(parse->sections.size(), false);
+    bool any = false;
+    for (int i = 0; i < parse->sections.size(); ++i) {
+        const auto it = wanted.find(foldedName(parse->sections.at(i).name));
+        if (it != wanted.end() && it.value() > 0) {
+            --it.value();
+            gone[i] = true;
+            any = true;
+        }
+    }
+    if (!any)
+        return;
+    checkWritable(m_path, *parse);
+    const QByteArray &data = parse->data;
+    QByteArray out;
+    out.reserve(data.size());
+    qsizetype kept = 0; // bytes up to here are copied or dropped
+    for (int i = 0; i < parse->sections.size(); ++i) {
+        if (!gone.at(i))
+            continue;
+        const DirectSection &sec = parse->sections.at(i);
+        const qsizetype end = sec.endLine < parse->lines.size() ? parse->lines.at(sec.endLine).start : data.size();
+        out.append(data.constData() + kept, sec.headerStart - kept);
+        kept = end;
+    }
+    out.append(data.constData() + kept, data.size() - kept);
+    writeDirect(m_path, out);
+}
+
 void ProfileFile::WriteBack()
 {
     if (m_access == Access::Direct)
@@ -966,6 +1034,8 @@ void ProfileFile::WriteBack()
     if (writeMemoryFile(m_path, out))
         return;
     const QString reason = Profile::ReplaceFile(m_path, out);
+    if (reason == Profile::ReadOnlyReason())
+        failWrite(m_path, reason);
     if (!reason.isEmpty())
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, reason));
     directCache().erase(m_path.toStdString());

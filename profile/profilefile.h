@@ -11,8 +11,12 @@
 // it. Section and key names match without regard to letter case.
 //
 // Every write goes to a new file that is renamed into place, so the file
-// on disk is always its old or its new content. Failures raise AppError
-// with the system's reason.
+// on disk is always its old or its new content (see Profile::ReplaceFile
+// for links, owners and hard links). Failures raise AppError with the
+// system's reason; a file without any write permission bit raises
+// "Unable to write to <path>. The file is read-only." for either access.
+// A direct write holds Profile::FileLock from its read to its write; an
+// in-memory read-modify-write takes that lock itself, before it loads.
 //
 // A UTF-8 byte-order mark at the start of a file is read past and kept.
 // Bytes that are not UTF-8 come back as lone surrogates and are written
@@ -82,6 +86,10 @@ public:
     void WriteText(const QString &section, const QString &key, const QString &value);
     void WriteNumber(const QString &section, const QString &key, qint32 value);
     void DeleteSection(const QString &section);
+    // Deletes the sections of all those names in one write (direct access
+    // replaces the file once): each name takes the first section of that
+    // name still there, as one DeleteSection after another would.
+    void DeleteSections(const QStringList &sections);
     // In-memory: replaces the file with the copy; raises
     // "Cannot create file "%s". %s" and keeps the copy on failure.
     void WriteBack();

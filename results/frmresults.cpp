@@ -282,8 +282,8 @@ void Tfrm_results::SaveResult(const RunState &run)
     const QString path = ResultsStore::FileFor(run.TestMode);
     if (path.isEmpty())
         return;
-    const QString section = ResultsStore::SectionName(run.StartDateTime, QLocale());
-    ResultsStore::Save(path, section, Report(), Sheet(), run.Module);
+    const QString section =
+        ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet(), run.Module);
     showStanding(path, section);
 }
 

@@ -1,6 +1,7 @@
 #include "results/resultsstore.h"
 
 #include "platform/platform.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
 #include <QVector>
@@ -189,10 +190,14 @@ int PartCount(QStringView text)
     return int(std::min<qsizetype>(parts, std::numeric_limits<int>::max()));
 }
 
-void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet,
-          const RunModule &module)
+QString Save(const QString &path, const QString &start, const RunReport &report, const AnswerSheet &sheet,
+             const RunModule &module)
 {
+    const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::InMemory);
+    QString section = start;
+    for (int n = 2; file.HasSection(section); ++n)
+        section = start + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
     file.WriteText(section, QStringLiteral("Total"), report.Total);
     file.WriteText(section, QStringLiteral("Errors"), report.Errors);
     file.WriteText(section, QStringLiteral("Time"), report.Time);
@@ -207,6 +212,7 @@ void Save(const QString &path, const QString &section, const RunReport &report, 
         file.WriteText(section, ToKey, module.to);
     }
     file.WriteBack();
+    return section;
 }
 
 StoredRun Read(const QString &path, const QString &section)

@@ -48,14 +48,17 @@ inline constexpr QLatin1String ModuleKey{"Module"};
 inline constexpr QLatin1String FromKey{"From"};
 inline constexpr QLatin1String ToKey{"To"};
 
-// Writes a run into a results file: the whole file is loaded, the run's
-// seven keys are set in its section (added after the last one when new,
-// in place when the name is already there), then Module, From and To
-// when the run's Module has a name, and the file is rewritten. Raises
+// Writes a run into a results file: under Profile::FileLock the whole
+// file is loaded, the run's seven keys are set in a new section after the
+// last one, then Module, From and To when the run's Module has a name,
+// and the file is rewritten. The section is named `start`; when a section
+// of that name is already there (two copies started in the same second,
+// the hour repeated when summer time ends), "start (2)", "start (3)", ...
+// so that no stored run is overwritten. Returns the name used. Raises
 // AppError when the file can't be read or written; the file then keeps
 // its previous content.
-void Save(const QString &path, const QString &section, const RunReport &report, const AnswerSheet &sheet,
-          const RunModule &module = {});
+QString Save(const QString &path, const QString &start, const RunReport &report, const AnswerSheet &sheet,
+             const RunModule &module = {});
 
 // A stored run as the reopen reads it back. Nothing is written.
 struct StoredRun

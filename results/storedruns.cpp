@@ -1,6 +1,7 @@
 #include "results/storedruns.h"
 
 #include "profile/bytetext.h"
+#include "profile/fileaccess.h"
 #include "results/numbertext.h"
 #include "results/scoring.h"
 #include "profile/profilefile.h"
@@ -103,18 +104,12 @@ RunList scan(const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         return list;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        list.problem = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
-        return list;
-    }
     // Read whole, then one pass over its bytes. (Not mapped: a file that
     // another program shortens meanwhile would bring the program down.)
-    const QByteArray copy = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        list.problem = file.errorString();
+    QByteArray copy;
+    list.problem = Profile::ReadWholeFile(path, &copy);
+    if (!list.problem.isEmpty())
         return list;
-    }
     QVector<int> firstOf;                // per listed run: the run whose values it reads
     QHash<QString, int> firstByName;     // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first

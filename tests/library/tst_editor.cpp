@@ -101,6 +101,8 @@ private Q_SLOTS:
     void unreadableLibrary_closesEditor();
     void ok_keepsForeignBytesAndMark_data();
     void ok_keepsForeignBytesAndMark();
+    void ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data();
+    void ok_afterAnotherWriter_appliesOnlyThisEditorsChanges();
     void load();
     void save_data();
     void save();
@@ -465,6 +467,73 @@ void TestEditor::ok_keepsForeignBytesAndMark()
     });
     QVERIFY(s.user.asked.isEmpty());
     QCOMPARE(s.file(), expected);
+}
+
+void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data()
+{
+    // While the editor is open another copy's OK (or a text editor)
+    // rewrites modules.ini; this editor's OK keeps that and adds its own.
+    QTest::addColumn<QString>("edit");     // what the user does in this editor
+    QTest::addColumn<QByteArray>("other"); // what the file holds at OK
+    QTest::addColumn<int>("keepMine");     // answer to "Keep your version?": 1 OK, 0 Cancel, -1 not asked
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray capitals = "[Capitals]\r\nData=Paris,Rome\r\n\r\n";
+    const QByteArray rivers = "[Rivers]\r\nData=Nile\r\n\r\n";
+    const QByteArray seas = "[Seas]\r\nData=Black\r\n\r\n";
+    const QByteArray mineCapitals = "[Capitals]\r\nData=Paris,Rome,Oslo\r\n\r\n";
+    const QByteArray theirCapitals = "[Capitals]\r\nData=Paris,Bern\r\n\r\n";
+    QTest::newRow("nothing changed here") << "none" << "; by hand\r\n" + Library + seas << -1
+                                          << "; by hand\r\n" + Library + seas;
+    QTest::newRow("a Module added on each side") << "add" << Library + seas << -1
+                                                 << Library + seas + "[Lakes]\r\nData=Baikal\r\n\r\n";
+    QTest::newRow("different Modules changed") << "change" << capitals + "[Rivers]\r\nData=Nile,Volga\r\n\r\n" << -1
+                                               << mineCapitals + "[Rivers]\r\nData=Nile,Volga\r\n\r\n";
+    QTest::newRow("deleted here, added there") << "delete" << Library + seas << -1 << capitals + seas;
+    QTest::newRow("deleted here, changed there, kept") << "delete" << capitals + "[Rivers]\r\nData=Nile,Volga\r\n\r\n" << 0
+                                                       << capitals + "[Rivers]\r\nData=Nile,Volga\r\n\r\n";
+    QTest::newRow("same Module on both sides, mine kept") << "change" << theirCapitals + rivers << 1 << mineCapitals + rivers;
+    QTest::newRow("same Module on both sides, the file's kept") << "change" << theirCapitals + rivers << 0
+                                                                << theirCapitals + rivers;
+    QTest::newRow("changed here, deleted there, mine kept") << "change" << rivers << 1 << rivers + mineCapitals;
+}
+
+void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges()
+{
+    QFETCH(QString, edit);
+    QFETCH(QByteArray, other);
+    QFETCH(int, keepMine);
+    QFETCH(QByteArray, expected);
+    Session s;
+    if (edit == QLatin1String("delete"))
+        s.user.answers.push_back(Dialogs::Answer::Ok); // "Delete Rivers?"
+    if (keepMine >= 0)
+        s.user.answers.push_back(keepMine ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
+    s.open([&] {
+        if (edit == QLatin1String("add")) {
+            s.nextName(QStringLiteral("Lakes"));
+            s.click(s.w->BitBtn1);
+            s.type(QStringLiteral("Baikal"));
+        } else if (edit == QLatin1String("change")) {
+            s.w->Memo1->moveCursor(QTextCursor::End);
+            s.key(Qt::Key_Return);
+            s.type(QStringLiteral("Oslo"));
+        } else if (edit == QLatin1String("delete")) {
+            s.w->ComboBox1->setCurrentIndex(1);
+            s.w->Combobox1OnChange();
+            s.click(s.w->BitBtn2);
+        }
+        s.dir.write(QStringLiteral("modules.ini"), other);
+        s.click(s.w->BitBtn7);
+        QVERIFY(!s.w->isVisible());
+    });
+    QCOMPARE(s.file(), expected);
+    const qsizetype asked = (edit == QLatin1String("delete") ? 1 : 0) + (keepMine >= 0 ? 1 : 0);
+    QCOMPARE(s.user.asked.size(), asked);
+    if (keepMine >= 0)
+        QCOMPARE(s.user.asked.last().text, QStringLiteral("The Module \"%1\" was also changed in the library file "
+                                                          "since this editor opened. Keep your version? Cancel keeps "
+                                                          "the file's.")
+                                               .arg(edit == QLatin1String("delete") ? "Rivers" : "Capitals"));
 }
 
 void TestEditor::unreadableLibrary_closesEditor()

@@ -70,7 +70,7 @@ private Q_SLOTS:
     void timerField_refusesASixthTypedCharacter();
     void ok_writesAllTwelveKeysInOrder();
     void ok_existingFile_keepsOtherLines();
-    void ok_writeFailure_reportedAndClosed();
+    void ok_writeFailure_reportedAndKeptOpen();
     void cancel_keepsEditsUntilNextOpening();
     void badInput_loadsAndChangesNoFile();
     void unusableLibrary_saidAndChoicesKept_data();
@@ -460,16 +460,26 @@ void TestOptions::ok_existingFile_keepsOtherLines()
                           QString()}));
 }
 
-void TestOptions::ok_writeFailure_reportedAndClosed()
+void TestOptions::ok_writeFailure_reportedAndKeptOpen()
 {
+    // The dialog stays open with what was typed, so OK can be tried again.
     TestDataDir dir;
     TestUser user;
     Tfrm_options d;
     ReadOnlyDir readOnly(dir.dir());
     if (!readOnly.ok())
         QSKIP("the directory can't be made read-only here");
-    user.scripts.push_back([](QDialog *dialog) { QTest::mouseClick(options(dialog)->BitBtn1, Qt::LeftButton); });
-    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
+    bool open = false;
+    QString typed;
+    user.scripts.push_back([&](QDialog *dialog) {
+        options(dialog)->Edit1->setText(lit("17"));
+        QTest::mouseClick(options(dialog)->BitBtn1, Qt::LeftButton);
+        open = dialog->isVisible();
+        typed = options(dialog)->Edit1->text();
+    });
+    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
+    QVERIFY(open);
+    QCOMPARE(typed, lit("17"));
     QCOMPARE(user.asked.size(), 1);
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
     QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + readOnly.reason());

@@ -5,6 +5,9 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using Access = ProfileFile::Access;
 
 class TestProfileFile : public QObject
@@ -43,6 +46,9 @@ private Q_SLOTS:
     void failedWrites_data();
     void failedWrites();
     void inMemoryOpen_ofDirectory_fails();
+    void fileKinds_data();
+    void fileKinds();
+    void hardLink_interruptedWrite_putBackByNextWrite();
     void badInput_noCrash_data();
     void badInput_noCrash();
     void bothKinds_readBackTheSame();
@@ -549,6 +555,187 @@ void TestProfileFile::inMemoryOpen_ofDirectory_fails()
     // Direct reads of it never fail, and a delete in it reports the path.
     ProfileFile direct(path, Access::Direct);
     QCOMPARE(direct.ReadText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("d")), QStringLiteral("d"));
+}
+
+void TestProfileFile::fileKinds_data()
+{
+    // What stands at the path the program writes (data/x.ini), and the
+    // reason a write must give; empty: it succeeds.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString notRegular = QStringLiteral("The file is not a regular file.");
+    const QString unrecognised = QStringLiteral("The file holds no sections this program can read; it was left as it was");
+    for (const char *writer : {"direct write", "direct delete", "in-memory write-back"}) {
+        const auto row = [&](const char *kind, const QString &reason) {
+            QTest::addRow("%s, %s", kind, writer) << QString::fromLatin1(kind) << reason;
+        };
+        row("plain", {});
+        row("symlink", {});
+        row("symlink to a symlink", {});
+        row("relative symlink", {});
+        row("dangling symlink", {});
+        row("dangling symlink into a missing folder", QStringLiteral("No such file or directory"));
+        row("hard link", {});
+        row("group-shared, other owner", {});
+        row("read-only", QStringLiteral("The file is read-only."));
+        row("fifo", notRegular);
+        row("oversize", QStringLiteral("The file holds 629145600 bytes (600.0 MiB); data files of up to 512 MiB are read."));
+        row("utf-16 without its mark", unrecognised);
+    }
+}
+
+void TestProfileFile::fileKinds()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString writer = QString::fromLatin1(QTest::currentDataTag()).section(QStringLiteral(", "), -1);
+    const bool root = ::geteuid() == 0;
+    if (kind == QLatin1String("group-shared, other owner") && !root)
+        QSKIP("giving a file another owner needs root");
+    TestDataDir dir;
+    QDir(dir.dir()).mkdir(QStringLiteral("data"));
+    QDir(dir.dir()).mkdir(QStringLiteral("sync"));
+    const QString path = dir.path(QStringLiteral("data/x.ini"));
+    // The file the write must reach, wherever the path leads.
+    QString target = path;
+    const QByteArray before = kind.startsWith(QLatin1String("utf-16"))
+        ? QByteArray::fromHex("5b0041005d000d000a006b003d0031000d000a00")
+        : QByteArray("; mine\r\n[A]\r\nk = 1\r\n");
+    const auto place = [&](const QString &file) {
+        dir.write(file, before);
+        target = dir.path(file);
+        if (root)
+            QCOMPARE(::chown(QFile::encodeName(target).constData(), 1234, 5678), 0);
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), kind == QLatin1String("read-only") ? 0444 : 0640), 0);
+    };
+    const auto link = [&](const QString &to, const QString &at) {
+        QCOMPARE(::symlink(QFile::encodeName(to).constData(), QFile::encodeName(dir.path(at)).constData()), 0);
+    };
+    if (kind == QLatin1String("symlink")) {
+        place(QStringLiteral("sync/x.ini"));
+        link(target, QStringLiteral("data/x.ini"));
+    } else if (kind == QLatin1String("symlink to a symlink")) {
+        place(QStringLiteral("sync/x.ini"));
+        link(target, QStringLiteral("sync/middle.ini"));
+        link(dir.path(QStringLiteral("sync/middle.ini")), QStringLiteral("data/x.ini"));
+    } else if (kind == QLatin1String("relative symlink")) {
+        place(QStringLiteral("sync/x.ini"));
+        link(QStringLiteral("../sync/x.ini"), QStringLiteral("data/x.ini"));
+    } else if (kind.startsWith(QLatin1String("dangling"))) {
+        target = dir.path(kind.endsWith(QLatin1String("folder")) ? QStringLiteral("gone/x.ini")
+                                                                 : QStringLiteral("sync/x.ini"));
+        link(target, QStringLiteral("data/x.ini"));
+    } else if (kind == QLatin1String("hard link")) {
+        place(QStringLiteral("data/x.ini"));
+        QCOMPARE(::link(QFile::encodeName(target).constData(), QFile::encodeName(dir.path(QStringLiteral("sync/x.ini"))).constData()), 0);
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else if (kind == QLatin1String("oversize")) {
+        place(QStringLiteral("data/x.ini"));
+        QVERIFY(QFile::resize(target, qint64(600) << 20)); // sparse: no room taken
+    } else {
+        place(QStringLiteral("data/x.ini"));
+        if (kind.startsWith(QLatin1String("group-shared")))
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0660), 0);
+    }
+    const QByteArray linkText = QFileInfo(path).isSymLink() ? QFile::encodeName(QFileInfo(path).symLinkTarget()) : QByteArray();
+    struct stat old = {};
+    const bool existed = ::lstat(QFile::encodeName(target).constData(), &old) == 0;
+    const QByteArray oldBytes = kind == QLatin1String("fifo") || kind == QLatin1String("oversize") ? QByteArray() : dir.read(QFileInfo(target).fileName().prepend(QFileInfo(target).dir().dirName() + QLatin1Char('/')));
+
+    QString message;
+    try {
+        if (writer == QLatin1String("direct write")) {
+            ProfileFile(path, Access::Direct).WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+        } else if (writer == QLatin1String("direct delete")) {
+            // A file that can't be read has no section to delete.
+            ProfileFile file(path, Access::Direct);
+            file.DeleteSections({QStringLiteral("A")});
+            file.WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+        } else {
+            ProfileFile file(path, Access::InMemory);
+            file.WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+            file.WriteBack();
+        }
+    } catch (const AppError &e) {
+        message = e.text();
+    }
+    if (reason.isEmpty()) {
+        QCOMPARE(message, QString());
+    } else {
+        const bool opening = writer.startsWith(QLatin1String("in-memory")) && (kind == QLatin1String("fifo") || kind == QLatin1String("oversize"));
+        const bool created = writer.startsWith(QLatin1String("in-memory")) && kind != QLatin1String("read-only");
+        const QString expected = opening ? QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason)
+                                 : created ? QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason)
+                                           : QStringLiteral("Unable to write to %1. %2").arg(path, reason);
+        QCOMPARE(message, expected);
+    }
+
+    // The link stays the link it was.
+    if (!linkText.isEmpty()) {
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFile::encodeName(QFileInfo(path).symLinkTarget()), linkText);
+    }
+    struct stat now = {};
+    const bool exists = ::lstat(QFile::encodeName(target).constData(), &now) == 0;
+    if (!reason.isEmpty()) {
+        QCOMPARE(exists, existed);
+        if (exists) {
+            QCOMPARE(now.st_size, old.st_size);
+            QCOMPARE(now.st_mode, old.st_mode);
+            QCOMPARE(now.st_nlink, old.st_nlink);
+            if (!oldBytes.isEmpty()) {
+                QFile f(target);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                QCOMPARE(f.readAll(), oldBytes);
+            }
+        }
+    } else {
+        QVERIFY(exists);
+        QVERIFY(S_ISREG(now.st_mode));
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        if (writer.startsWith(QLatin1String("in-memory")))
+            QCOMPARE(bytes, QByteArray(existed ? "[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n\r\n" : "[B]\r\nk=2\r\n\r\n"));
+        else if (!existed)
+            QCOMPARE(bytes, QByteArray("[B]\r\nk=2\r\n"));
+        else if (writer == QLatin1String("direct write"))
+            QCOMPARE(bytes, before + "\r\n[B]\r\nk=2\r\n");
+        else
+            QCOMPARE(bytes, QByteArray("; mine\r\n\r\n[B]\r\nk=2\r\n"));
+        if (existed) {
+            QCOMPARE(now.st_mode, old.st_mode);
+            QCOMPARE(now.st_uid, old.st_uid);
+            QCOMPARE(now.st_gid, old.st_gid);
+            QCOMPARE(now.st_nlink, old.st_nlink);
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            QCOMPARE(now.st_mode & 0777, 0666 & ~mask);
+        }
+        if (kind == QLatin1String("hard link"))
+            QCOMPARE(dir.read(QStringLiteral("sync/x.ini")), bytes);
+    }
+    // Nothing is left beside the file.
+    const QStringList beside = QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : beside)
+        QVERIFY2(!name.contains(QLatin1String(".tenacio-")), qPrintable(name));
+}
+
+void TestProfileFile::hardLink_interruptedWrite_putBackByNextWrite()
+{
+    // A write in place killed halfway leaves the file cut short and its
+    // complete old content beside it; the next write starts from that.
+    TestDataDir dir;
+    const QByteArray old("[A]\r\nk=1\r\n\r\n[C]\r\nk=3\r\n");
+    dir.write(QStringLiteral("x.ini"), old.left(9));
+    dir.write(QStringLiteral("x.ini.tenacio-previous"), old);
+    QCOMPARE(::link(QFile::encodeName(dir.path(QStringLiteral("x.ini"))).constData(),
+                    QFile::encodeName(dir.path(QStringLiteral("y.ini"))).constData()), 0);
+    ProfileFile(dir.path(QStringLiteral("x.ini")), Access::Direct).WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+    QCOMPARE(dir.read(QStringLiteral("y.ini")), old + "\r\n[B]\r\nk=2\r\n");
+    QVERIFY(!dir.exists(QStringLiteral("x.ini.tenacio-previous")));
 }
 
 void TestProfileFile::badInput_noCrash_data()

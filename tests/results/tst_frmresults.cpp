@@ -78,7 +78,7 @@ private Q_SLOTS:
     void computeReport_scoresOrLeavesUnscoredRuns();
     void saveResult_exampleGoesToTheModesFile_data();
     void saveResult_exampleGoesToTheModesFile();
-    void saveResult_twiceInOneSecondKeepsOneSection();
+    void saveResult_twiceInOneSecondKeepsBoth();
     void answerLook_data();
     void answerLook();
     void drawing_wrongAnswersRedAndStruckOut();
@@ -197,7 +197,7 @@ void TestReportWindow::saveResult_exampleGoesToTheModesFile()
         QCOMPARE(dir.read(name), name == file ? old + example : old);
 }
 
-void TestReportWindow::saveResult_twiceInOneSecondKeepsOneSection()
+void TestReportWindow::saveResult_twiceInOneSecondKeepsBoth()
 {
     TestDataDir dir;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -210,7 +210,11 @@ void TestReportWindow::saveResult_twiceInOneSecondKeepsOneSection()
     run.StartDateTime = run.StartDateTime.addMSecs(800);
     w.ComputeReport(run, 0);
     w.SaveResult(run);
-    QCOMPARE(dir.read("testres.ini"), QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=0\r\n"
+    // The second run gets a name of its own; the first stays.
+    QCOMPARE(dir.read("testres.ini"), QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=1\r\n"
+                                                 "Time=0:0:10  Average time for each number: 5 sec.\r\nMark=2\r\n"
+                                                 "Koeff=0,27\r\nRes=a,b\r\nAnsw=a,x\r\n\r\n"
+                                                 "[06.12.2026 09:00:00 (2)]\r\nTotal=2\r\nErrors=0\r\n"
                                                  "Time=0:0:10  Average time for each number: 5 sec.\r\nMark=2\r\n"
                                                  "Koeff=0,47\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n"));
 }

@@ -1,8 +1,10 @@
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 #include "results/resultsstore.h"
 #include "results/storedruns.h"
 #include "tests/testsupport.h"
 
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -43,7 +45,9 @@ private Q_SLOTS:
     void sectionName_underFixedLocales_data();
     void sectionName_underFixedLocales();
     void save_appendsAfterTenSectionsAndNormalisesThem();
-    void save_sameNameUpdatesInPlaceAndKeepsOtherKeys();
+    void save_sameNameGetsANameOfItsOwn();
+    void save_whileASecondCopyHoldsTheFile_keepsBothRuns();
+    void save_whenASecondCopyHoldsTheFileLong_failsAndChangesNothing();
     void read_storedLists_data();
     void read_storedLists();
     void save_moduleKeysAfterTheSeven_data();
@@ -121,19 +125,101 @@ void TestResultsStore::save_appendsAfterTenSectionsAndNormalisesThem()
     QCOMPARE(dir.read("examres.ini"), expected);
 }
 
-void TestResultsStore::save_sameNameUpdatesInPlaceAndKeepsOtherKeys()
+void TestResultsStore::save_sameNameGetsANameOfItsOwn()
 {
+    // Two copies started in the same second, or the hour repeated when
+    // summer time ends: the stored run stays, the new one is listed apart.
     TestDataDir dir;
-    dir.write("testres.ini", "[Before]\r\nTotal=1\r\n\r\n[run]\r\nTotal=9\r\nNote=keep\r\n\r\n[After]\r\nTotal=3\r\n");
-    ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}));
+    const QByteArray before = "[Before]\r\nTotal=1\r\n\r\n[run]\r\nTotal=9\r\nNote=keep\r\n\r\n[After]\r\nTotal=3\r\n";
+    dir.write("testres.ini", before);
+    QCOMPARE(ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"),
+                                sheetOf({"a", "b"}, {"a", "x"})),
+             QString("run (2)"));
     // Again with the name in other letter case; a sheet longer than Total.
-    ResultsStore::Save(dir.path("testres.ini"), "RUN", report("2", "0", "7", "3-"), sheetOf({"c", "d", "e"}, {"c", "d"}));
-    const QByteArray expected = section("Before", {"Total=1"})
-                                + section("run", {"Total=2", "Note=keep", "Errors=0",
-                                                  "Time=0:1:5  Average time for each number: 3,25 sec.", "Mark=3-",
-                                                  "Koeff=7", "Res=c,d", "Answ=c,d"})
-                                + section("After", {"Total=3"});
+    QCOMPARE(ResultsStore::Save(dir.path("testres.ini"), "RUN", report("2", "0", "7", "3-"),
+                                sheetOf({"c", "d", "e"}, {"c", "d"})),
+             QString("RUN (3)"));
+    const QByteArray time = "Time=0:1:5  Average time for each number: 3,25 sec.";
+    const QByteArray expected = section("Before", {"Total=1"}) + section("run", {"Total=9", "Note=keep"})
+                                + section("After", {"Total=3"})
+                                + section("run (2)", {"Total=2", "Errors=1", time, "Mark=2", "Koeff=3,6", "Res=a,b", "Answ=a,x"})
+                                + section("RUN (3)", {"Total=2", "Errors=0", time, "Mark=3-", "Koeff=7", "Res=c,d", "Answ=c,d"});
     QCOMPARE(dir.read("testres.ini"), expected);
+    QCOMPARE(ResultsStore::Read(dir.path("testres.ini"), "RUN (3)").report.Koeff, QString("7"));
+}
+
+namespace {
+
+// Starts the second copy on a results file and waits until it holds the
+// lock with the file loaded.
+bool startSecondCopy(QProcess &copy, const QString &path, const QString &section)
+{
+    copy.start(QStringLiteral(TENACIO_SECOND_COPY), {path, section});
+    return copy.waitForReadyRead(20000) && copy.readLine() == "holding\n";
+}
+
+void letSecondCopyWrite(QProcess &copy)
+{
+    copy.write("go\n");
+    copy.closeWriteChannel();
+    copy.waitForFinished(20000);
+}
+
+} // namespace
+
+void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
+{
+    // Two copies save at once: the second has loaded the file and is about
+    // to write it back. This save waits for it and reads what it wrote.
+    TestDataDir dir;
+    const QString path = dir.path("testres.ini");
+    dir.write("testres.ini", section("first", {"Total=1"}));
+    QProcess copy;
+    QVERIFY(startSecondCopy(copy, path, "other copy's run"));
+    int waits = 0;
+    Profile::SetLockWait([&] {
+        if (waits++ == 0)
+            letSecondCopyWrite(copy);
+    });
+    ResultsStore::Save(path, "this copy's run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}));
+    Profile::SetLockWait({});
+    if (waits == 0)
+        letSecondCopyWrite(copy);
+    QCOMPARE(copy.exitCode(), 0);
+    QStringList names;
+    ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names);
+    QCOMPARE(names, (QStringList{"first", "other copy's run", "this copy's run"}));
+}
+
+void TestResultsStore::save_whenASecondCopyHoldsTheFileLong_failsAndChangesNothing()
+{
+    // The wait is bounded: the window is never frozen for good.
+    TestDataDir dir;
+    const QString path = dir.path("testres.ini");
+    const QByteArray before = section("first", {"Total=1"});
+    dir.write("testres.ini", before);
+    QProcess copy;
+    QVERIFY(startSecondCopy(copy, path, "other copy's run"));
+    FakeTicks ticks;
+    int waits = 0;
+    Profile::SetLockWait([&] {
+        ++waits;
+        ticks.advance(1000);
+    });
+    QString message;
+    try {
+        ResultsStore::Save(path, "this copy's run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}));
+    } catch (const AppError &e) {
+        message = e.text();
+    }
+    Profile::SetLockWait({});
+    QCOMPARE(waits, 5);
+    QCOMPARE(message, "Unable to write to " + path
+                          + ". Another copy of Tenacio is writing to its folder; nothing was changed. "
+                            "Try again in a moment.");
+    QCOMPARE(dir.read("testres.ini"), before);
+    letSecondCopyWrite(copy);
+    QCOMPARE(dir.read("testres.ini"), before + section("other copy's run", {"Total=1"}));
 }
 
 void TestResultsStore::read_storedLists_data()
