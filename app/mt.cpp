@@ -24,10 +24,13 @@
 namespace {
 
 // The starter library installed with the program, which an administrator
-// may replace.
+// may replace; none for a program that is not installed system-wide.
 QString installedStarter()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" TENACIO_INSTALLED_STARTER));
+    const QString relative = QStringLiteral(TENACIO_INSTALLED_STARTER);
+    if (relative.isEmpty())
+        return QString();
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
 }
 
 QString usage()
@@ -50,8 +53,7 @@ QString usage()
                "  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program\n"
                "  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which\n"
                "  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.\n"
-               "Starter library for a new user: %2\n"
-               "  when it can be read, else the copy the program carries.\n"
+               "%2"
                "\n"
                "Environment:\n"
                "  XDG_DATA_HOME    the user's data directory (see the data folder)\n"
@@ -63,7 +65,12 @@ QString usage()
                "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
                "\n"
                "Exit status: 0, or 2 when no graphical display can be used.\n")
-        .arg(QDir::toNativeSeparators(dataDir), installedStarter());
+        .arg(QDir::toNativeSeparators(dataDir),
+             installedStarter().isEmpty()
+                 ? QString()
+                 : QStringLiteral("Starter library for a new user: %1\n"
+                                  "  when it holds Modules, else the copy the program carries.\n")
+                       .arg(installedStarter()));
 }
 
 // --help and --version, answered without a display. -1 when the
