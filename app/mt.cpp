@@ -1,6 +1,7 @@
-// The program entry: chooses the data folder, gives a new user the starter
-// library, creates the eight windows and runs the event loop, which shows
-// the main window maximized.
+// The program entry: answers --help and --version without a window;
+// otherwise chooses the data folder, gives a new user the starter library,
+// creates the eight windows and runs the event loop, which shows the main
+// window maximized.
 
 #include "platform/dialogs.h"
 #include "app/displaycheck.h"
@@ -14,11 +15,85 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace {
+
+// The starter library installed with the program, which an administrator
+// may replace; none for a program that is not installed system-wide.
+QString installedStarter()
+{
+    const QString relative = QStringLiteral(TENACIO_INSTALLED_STARTER);
+    if (relative.isEmpty())
+        return QString();
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
+}
+
+QString usage()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString dataDir = Platform::ChooseDataDir(exeDir, Platform::MayKeepDataIn(exeDir),
+                                                    qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    return QStringLiteral(
+               "Usage: tenacio [--help | --version]\n"
+               "\n"
+               "Tenacio is a desktop trainer for memorising lists. It shows the Elements\n"
+               "of a Module one at a time, sets a few quick sums, has you type the\n"
+               "Elements back in order, scores the run and keeps Training and Exam\n"
+               "results in a history. With any other arguments it opens its window.\n"
+               "\n"
+               "  --help     show this text and exit\n"
+               "  --version  show the version and exit\n"
+               "\n"
+               "Data folder: %1\n"
+               "  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program\n"
+               "  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which\n"
+               "  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.\n"
+               "%2"
+               "\n"
+               "Environment:\n"
+               "  XDG_DATA_HOME    the user's data directory (see the data folder)\n"
+               "  HOME             the user's home directory\n"
+               "  DISPLAY          the X display to open\n"
+               "  WAYLAND_DISPLAY  the Wayland display, used when no X display can be\n"
+               "                   reached and Qt's Wayland plugin is installed\n"
+               "  XDG_RUNTIME_DIR  the folder of a Wayland display given by name\n"
+               "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
+               "\n"
+               "Exit status: 0, or 2 when no graphical display can be used.\n")
+        .arg(QDir::toNativeSeparators(dataDir),
+             installedStarter().isEmpty()
+                 ? QString()
+                 : QStringLiteral("Starter library for a new user: %1\n"
+                                  "  when it holds Modules, else the copy the program carries.\n")
+                       .arg(installedStarter()));
+}
+
+// --help and --version, answered without a display. -1 when the
+// arguments ask for neither: the program then opens its window.
+int answerCommandLine(int argc, char *argv[])
+{
+    bool help = false;
+    bool version = false;
+    for (int i = 1; i < argc; ++i) {
+        help = help || std::strcmp(argv[i], "--help") == 0;
+        version = version || std::strcmp(argv[i], "--version") == 0;
+    }
+    if (!help && !version)
+        return -1;
+    const QCoreApplication core(argc, argv);
+    const QByteArray text = help ? usage().toLocal8Bit() : QByteArrayLiteral("tenacio " TENACIO_VERSION "\n");
+    // A full disk or a closed pipe is a failure, not an answer.
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "tenacio: can't write to the standard output: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
 
 // The last line of defence: no exception crosses the event loop.
 class Application : public QApplication
@@ -42,6 +117,9 @@ public:
 
 int main(int argc, char *argv[])
 {
+    const int answered = answerCommandLine(argc, argv);
+    if (answered >= 0)
+        return answered;
     const QString noDisplay = DisplayCheck::Problem();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr,
@@ -61,7 +139,7 @@ int main(int argc, char *argv[])
                                                  qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (!problem.isEmpty())
         Dialogs::ShowError(nullptr, problem);
-    Modules::PlaceStarterLibrary(Modules::LibraryPath());
+    Modules::PlaceStarterLibrary(Modules::LibraryPath(), installedStarter());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();

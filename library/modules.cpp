@@ -88,17 +88,29 @@ QStringList ElementList::toStringList() const
 
 QString LibraryPath() { return Platform::DataFile(QLatin1String(Platform::ModulesFile)); }
 
-bool PlaceStarterLibrary(const QString &path)
+bool PlaceStarterLibrary(const QString &path, const QString &installed)
 {
     if (QFileInfo::exists(path))
         return false;
-    initStarterResource();
-    QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
-    if (!starter.open(QIODevice::ReadOnly))
-        return false;
+    QByteArray content;
+    bool found = false;
+    if (!installed.isEmpty() && QFileInfo(installed).isFile() && LibraryProblem(installed).isEmpty()) {
+        QFile file(installed);
+        if (file.open(QIODevice::ReadOnly)) {
+            content = file.readAll();
+            found = file.error() == QFileDevice::NoError;
+        }
+    }
+    if (!found) {
+        initStarterResource();
+        QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
+        if (!starter.open(QIODevice::ReadOnly))
+            return false;
+        content = starter.readAll();
+    }
     // Created whole or not at all, and never over a library that appeared
     // meanwhile.
-    return Profile::CreateFile(path, starter.readAll()).isEmpty();
+    return Profile::CreateFile(path, content).isEmpty();
 }
 
 QStringList ListModuleNames(const QString &path)

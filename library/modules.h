@@ -63,13 +63,16 @@ QString JoinElements(const QStringList &lines);
 // The full path of the library file in the data directory.
 QString LibraryPath();
 
-// Gives a new user the starter library (two-digit numbers, three-digit
-// numbers, common words) that the program carries: writes it as path when
-// no file of that name exists. A library that exists is never touched,
-// even one emptied of every Module, which is an existing file; so the
-// starter library comes back only when the file itself is deleted. The
-// file appears whole or not at all. True when it was placed.
-bool PlaceStarterLibrary(const QString &path);
+// Gives a new user the starter library: writes it as path when no file of
+// that name exists. A library that exists is never touched, even one
+// emptied of every Module, which is an existing file; so the starter
+// library comes back only when the file itself is deleted. The file
+// appears whole or not at all. True when it was placed.
+// The starter library is the file `installed` (the one installed with the
+// program, which an administrator may replace) byte for byte, when it can
+// be read and holds Modules or nothing; else the copy the program carries
+// (two-digit numbers, three-digit numbers, common words).
+bool PlaceStarterLibrary(const QString &path, const QString &installed = QString());
 
 // The Module names in file order, read with direct access: only the names
 // that fit in its 16,384-byte buffer come back (the last may be cut short);

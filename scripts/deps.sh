@@ -18,5 +18,6 @@ tenacio_install() {
 TENACIO_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin)
 TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth appstream desktop-file-utils)
-# scripts/package: dpkg-shlibdeps (dpkg-dev) and file for the dependencies, and the validators.
-TENACIO_PACKAGE_PACKAGES=(dpkg-dev file appstream desktop-file-utils)
+# scripts/package: dpkg-buildpackage (dpkg-dev) with debhelper, lintian, and the
+# validators, which the tests at build time use too.
+TENACIO_PACKAGE_PACKAGES=(dpkg-dev debhelper lintian appstream desktop-file-utils)

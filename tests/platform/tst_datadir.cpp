@@ -54,6 +54,8 @@ private Q_SLOTS:
     void starterLibrary_data();
     void starterLibrary();
     void starterLibrary_notBackAfterEveryModuleIsDeleted();
+    void starterLibrary_installedCopy_data();
+    void starterLibrary_installedCopy();
     void about_showsFolderInUse();
 };
 
@@ -219,6 +221,46 @@ void TestDataFolder::starterLibrary_notBackAfterEveryModuleIsDeleted()
     QVERIFY(QFile::remove(path));
     QVERIFY(Modules::PlaceStarterLibrary(path));
     QCOMPARE(Modules::ListModuleNames(path), StarterNames);
+}
+
+// The installed starter library, which an administrator may replace, is
+// given as it is; one that is missing or holds no Modules gives way to the
+// copy the program carries.
+void TestDataFolder::starterLibrary_installedCopy_data()
+{
+    QTest::addColumn<QString>("installed"); // "file", "folder" or "missing"
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("carriedCopy");
+    const QByteArray own("\xEF\xBB\xBF[Capitals]\r\nData=Paris,Rome\r\n\r\n[St\xE4""dte]\nData=Wien,Bern\n");
+    QTest::newRow("an administrator's library, byte for byte") << "file" << own << false;
+    QTest::newRow("an empty file: no starter Modules") << "file" << QByteArray() << false;
+    QTest::newRow("missing") << "missing" << QByteArray() << true;
+    QTest::newRow("a folder of that name") << "folder" << QByteArray() << true;
+    QTest::newRow("text without a section") << "file" << QByteArray("Paris,Rome\n") << true;
+    QTest::newRow("a program, not a library") << "file" << QByteArray("\x7F" "ELF\x02\x01\x01\x00", 8) << true;
+    QTest::newRow("UTF-16, as a Windows editor saves it")
+        << "file" << QByteArray("\xFF\xFE[\x00x\x00]\x00\r\x00\n\x00", 12) << true;
+}
+
+void TestDataFolder::starterLibrary_installedCopy()
+{
+    QFETCH(QString, installed);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, carriedCopy);
+    TestDataDir dir;
+    QTemporaryDir share;
+    const QString copy = share.filePath(QStringLiteral("starter-modules.ini"));
+    if (installed == QLatin1String("file"))
+        QVERIFY(writeFile(copy, content));
+    else if (installed == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(copy));
+
+    QVERIFY(Modules::PlaceStarterLibrary(Modules::LibraryPath(), copy));
+
+    if (carriedCopy)
+        QCOMPARE(Modules::ListModuleNames(Modules::LibraryPath()), StarterNames);
+    else
+        QCOMPARE(dir.read(QStringLiteral("modules.ini")), content);
 }
 
 // The About dialog names the folder in use, as plain text that can be
