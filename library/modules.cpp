@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // Outside any namespace, as the resource's initialiser requires.
 static void initStarterResource() { Q_INIT_RESOURCE(starter); }
 
@@ -133,6 +135,30 @@ QString FreeName(const QString &base, const QStringList &taken)
     return name;
 }
 
+namespace {
+
+bool blank(QChar c) { return c.unicode() <= 0x20; }
+
+} // namespace
+
+bool ExactData(QStringList &elements, QString *data)
+{
+    for (const QString &e : elements) {
+        if (e.contains(QLatin1Char(',')) || e.contains(QLatin1Char('\n')) || e.contains(QLatin1Char('\r')))
+            return false;
+    }
+    const auto first = std::find_if(elements.cbegin(), elements.cend(),
+                                    [](const QString &e) { return e.isEmpty() || !blank(e.front()); });
+    if (!elements.isEmpty() && first == elements.cend())
+        return false;
+    if (first != elements.cbegin())
+        elements.move(first - elements.cbegin(), 0);
+    *data = elements.join(QLatin1Char(','));
+    if (!elements.isEmpty() && (elements.last().isEmpty() || blank(elements.last().back())))
+        *data += QLatin1Char(',');
+    return true;
+}
+
 void AddModule(const QString &path, const QString &name, const QStringList &elements, const QString &replaced)
 {
     ProfileFile file(path, ProfileFile::Access::InMemory);
@@ -145,7 +171,11 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
         file.DeleteSection(replaced);
     if (file.HasSection(name))
         throw AppError(QStringLiteral("The Module library already holds a Module named \"%1\".").arg(name));
-    file.WriteText(name, DataKey, JoinElements(elements));
+    QStringList kept = elements;
+    QString data;
+    if (!ExactData(kept, &data))
+        throw AppError(QStringLiteral("The Module library can't keep these Elements as they are; no Module was made."));
+    file.WriteText(name, DataKey, data);
     file.WriteBack();
 }
 

@@ -355,6 +355,12 @@ void Tfrm_results::BitBtn2Click()
             Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
         if (plan.elements.isEmpty())
             return;
+        if (!plan.keepable) {
+            Dialogs::ShowMessage(this, QStringLiteral("Every element answered wrongly begins with a blank, which the "
+                                                      "Module library loses at the start of a Module. No Module was "
+                                                      "made."));
+            return;
+        }
         QString name = plan.name;
         QString replaced;
         if (!plan.replaceable.isEmpty()
