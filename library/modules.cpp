@@ -167,14 +167,15 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
                                       "Modules; it was left as it was.")
                            .arg(path));
     }
-    if (!replaced.isEmpty())
-        file.DeleteSection(replaced);
-    if (file.HasSection(name))
+    const bool inPlace = !replaced.isEmpty() && file.HasSection(replaced);
+    if (file.HasSection(name) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
         throw AppError(QStringLiteral("The Module library already holds a Module named \"%1\".").arg(name));
     QStringList kept = elements;
     QString data;
     if (!ExactData(kept, &data))
         throw AppError(QStringLiteral("The Module library can't keep these Elements as they are; no Module was made."));
+    if (inPlace)
+        file.RenewSection(replaced, name);
     file.WriteText(name, DataKey, data);
     file.WriteBack();
 }

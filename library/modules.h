@@ -107,10 +107,11 @@ QString FreeName(const QString &base, const QStringList &taken);
 // an Element holds "," or a line break; `elements` is then left as it was.
 bool ExactData(QStringList &elements, QString *data);
 
-// Adds a Module at the end of the library with in-memory access: the file
-// is loaded, the Module `replaced` erased when one is named, the new
-// section's Data written (ExactData of the Elements, which must allow it)
-// and the file written back. A library that can't be read or holds nothing this program
+// Adds a Module to the library with in-memory access: the file is loaded,
+// the new section's Data written (ExactData of the Elements, which must
+// allow it) and the file written back. A Module `replaced`, when one is
+// named, gives up its place to the new one; otherwise the new one goes at
+// the end. A library that can't be read or holds nothing this program
 // recognises as Modules, and a name already taken, raise AppError; the
 // file is then left as it was, and so it is when writing it fails.
 void AddModule(const QString &path, const QString &name, const QStringList &elements,

@@ -21,9 +21,11 @@ enum class Kind {
     Confirm,      // "Confirm", question icon, "OK" and "Cancel"
     StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
     Error,        // the general error report
+    ReplaceOrAdd, // question icon, "Replace", "Add another" and "Cancel"
 };
 
-enum class Answer { Ok, Cancel, Closed };
+// Other: the second way of ReplaceOrAdd, "Add another".
+enum class Answer { Ok, Cancel, Closed, Other };
 
 // A tool tip that shows text as it is: tips are read as markup when they
 // look like it, so the text goes escaped into one that is markup by
@@ -36,6 +38,10 @@ void ShowMessage(QWidget *parent, const QString &text);
 bool Confirm(QWidget *parent, const QString &text);
 // "Press OK to start": OK (also by Enter or Esc) or Closed (the close box).
 Answer AskToStart(QWidget *parent, const QString &text);
+// Whether to replace something, add another beside it, or do neither:
+// Ok ("Replace"), Other ("Add another") or Cancel ("Cancel", Esc and the
+// close box).
+Answer AskReplaceOrAdd(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
 

@@ -956,6 +956,13 @@ void ProfileFile::DeleteSection(const QString &section)
     writeDirect(m_path, out);
 }
 
+void ProfileFile::RenewSection(const QString &section, const QString &newName)
+{
+    const int s = findSection(section);
+    if (m_access == Access::InMemory && s >= 0)
+        m_sections[s] = Section{oneLine(newName), {}};
+}
+
 void ProfileFile::WriteBack()
 {
     if (m_access == Access::Direct)

@@ -82,6 +82,9 @@ public:
     void WriteText(const QString &section, const QString &key, const QString &value);
     void WriteNumber(const QString &section, const QString &key, qint32 value);
     void DeleteSection(const QString &section);
+    // In-memory: the section becomes an empty one named newName in the
+    // same place; nothing happens when there is no such section.
+    void RenewSection(const QString &section, const QString &newName);
     // In-memory: replaces the file with the copy; raises
     // "Cannot create file "%s". %s" and keeps the copy on failure.
     void WriteBack();

@@ -363,12 +363,17 @@ void Tfrm_results::BitBtn2Click()
         }
         QString name = plan.name;
         QString replaced;
-        if (!plan.replaceable.isEmpty()
-            && Dialogs::Confirm(this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? "
-                                                     "Cancel keeps it and adds another Module.")
-                                          .arg(plan.replaceable))) {
-            replaced = plan.replaceable;
-            name = plan.nameIfReplaced;
+        if (!plan.replaceable.isEmpty()) {
+            const Dialogs::Answer answer = Dialogs::AskReplaceOrAdd(
+                this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another "
+                                     "Module beside it?")
+                          .arg(plan.replaceable));
+            if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
+                return;
+            if (answer == Dialogs::Answer::Ok) {
+                replaced = plan.replaceable;
+                name = plan.nameIfReplaced;
+            }
         }
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);

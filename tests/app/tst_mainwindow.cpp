@@ -561,19 +561,26 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
         QCOMPARE(report->LabelComparison->text(), QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
         QVERIFY(report->BitBtn2->isEnabled());
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
-        QTest::mouseClick(report->BitBtn2, Qt::LeftButton); // again: the first may go
+        // Again: Esc and the close box abandon, changing nothing; then Replace.
+        const QByteArray once = m_dir->read(QStringLiteral("modules.ini"));
+        for (const Dialogs::Answer abandon : {Dialogs::Answer::Cancel, Dialogs::Answer::Closed}) {
+            m_user->answers = {abandon};
+            QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
+            QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), once);
+        }
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
     });
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
     const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
     const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
-    QCOMPARE(m_user->texts(),
-             (QStringList{made + training,
-                          QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? Cancel keeps it and "
-                                         "adds another Module.")
-                              .arg(name),
-                          made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    const QString question =
+        QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another Module beside it?")
+            .arg(name);
+    QCOMPARE(m_user->texts(), (QStringList{made + training, question, question, question,
+                                           made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::ReplaceOrAdd);
     // Wrong were dog and cat (twice, once in other letter case): once each, in order.
     QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
     // Training: that Module, its whole range; the Exam page as it was.

@@ -101,9 +101,12 @@ void TestMistakes::addModule_data()
     QTest::newRow("appended, the rest kept, mark kept")
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n") << ""
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n\r\n") + added << "";
-    QTest::newRow("the replaced Module goes")
-        << QByteArray("[Old]\r\nData=x\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
-        << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added << "";
+    QTest::newRow("the replaced Module's place is taken, its other lines go")
+        << QByteArray("[Old]\r\nData=x\r\nNote=y\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
+        << added + QByteArray("[Words]\r\nData=cat\r\n\r\n") << "";
+    QTest::newRow("replaced by its own name in other letter case")
+        << QByteArray("[Words]\r\nData=cat\r\n\r\n[NEW]\r\nData=x\r\n\r\n[Z]\r\nData=z\r\n\r\n") << "new"
+        << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added + "[Z]\r\nData=z\r\n\r\n" << "";
     QTest::newRow("a name already taken") << QByteArray("[NEW]\r\nData=x\r\n") << "" << QByteArray()
                                           << "The Module library already holds a Module named \"New\".";
     QTest::newRow("a file of no Modules") << QByteArray("\x00\x01 binary", 9) << "" << QByteArray()
