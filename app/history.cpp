@@ -192,7 +192,16 @@ namespace {
 // before it, so that opening the file runs nothing.
 QString csvField(const QString &stored)
 {
+    // A byte of the file that is not UTF-8 (a lone surrogate here) becomes
+    // U+FFFD, the replacement character the screen shows for it, where
+    // UTF-8 encoding would make it a plain "?".
     QString text = stored;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
     if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch())
         text.prepend(QLatin1Char('\''));

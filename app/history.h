@@ -71,7 +71,8 @@ QVector<double> MovingAverage(const QVector<Bar> &bars, int window = AverageWind
 bool TimeSeconds(const QString &time, qint64 *seconds);
 
 // The runs as CSV (RFC 4180: fields with a comma, a quote or a line break
-// quoted, quotes doubled; CR LF line ends), UTF-8, after a header row:
+// quoted, quotes doubled; CR LF line ends), UTF-8 (a byte of the results
+// file that is not UTF-8 as U+FFFD), after a header row:
 // DateTime, Module, From, To, Total, Errors, Right, Time (seconds), Koeff,
 // Mark. Numbers have "." as the decimal point; a number that is missing
 // or does not parse leaves its field empty, except Total and Errors,

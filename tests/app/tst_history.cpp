@@ -259,6 +259,10 @@ void TestHistory::csv_quotingAndNumbers_data()
     QTest::newRow("texts a spreadsheet would run as formulas")
         << QStringList{"run", "1", "0", time, "5", "9", "=HYPERLINK(\"x\")", "-5", "@sum"}
         << "run,\"'=HYPERLINK(\"\"x\"\")\",-5,'@sum,1,0,1,65,9,5";
+    // The lone surrogate stands for the byte E9 of the file.
+    QTest::newRow("a byte that is not UTF-8 as U+FFFD, a pair kept")
+        << QStringList{"run", "1", "0", time, "5", "9", QStringLiteral("Caf") + QChar(0xDCE9), "\U0001F600", "x"}
+        << QString::fromUtf8("run,Caf\uFFFD,\U0001F600,x,1,0,1,65,9,5");
 }
 
 void TestHistory::csv_quotingAndNumbers()
