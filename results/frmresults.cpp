@@ -399,7 +399,7 @@ void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, c
         return;
     const AnswerCellLook look =
         LookOfAnswerCell(Cell(AnswerSheet::Text, row), Cell(column, row), rect, option.state & QStyle::State_Selected,
-                         option.state & QStyle::State_Active, option.palette);
+                         option.state & QStyle::State_Active, option.palette, Sheet().BlanksLost(row));
 
     // The background the grid chose for the cell (the base colour, and the
     // highlight of a selected row) over the default text.
