@@ -434,7 +434,9 @@ void Tfrm_main::SpeedButton1Click()
             listing = m_shownModule.isEmpty() ? History::Read(path) : History::ReadModule(runs.runs, m_shownModule);
         }
         setHistoryRows(listing.rows);
-        showWhatIsListed(listing.rows.size() == 1 && listing.rows.first().name.isEmpty());
+        const bool empty = listing.rows.size() == 1 && listing.rows.first().name.isEmpty();
+        showWhatIsListed(empty);
+        BitBtn3->setEnabled(!empty);
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
         fillChart(listing.bars, listing.axisMaximum);
@@ -536,9 +538,12 @@ void Tfrm_main::ComboBox1Change()
 void Tfrm_main::BitBtn3Click()
 {
     Dialogs::Guard(this, [this] {
-        const QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"));
+        QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"),
+                                               History::ExportFileName(SpeedButton1->isChecked(), m_shownModule));
         if (target.isEmpty())
             return;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += QStringLiteral(".csv");
         if (QFileInfo::exists(target)
             && !Dialogs::Confirm(this, QStringLiteral("Replace ") + target + QLatin1Char('?')))
             return;

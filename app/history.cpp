@@ -236,7 +236,10 @@ QString pointDecimal(const QString &text)
 
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
 {
-    QString out = QStringLiteral("DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
+    // A byte-order mark first: without it Excel reads a CSV file in the
+    // system's legacy code page, while LibreOffice reads it as UTF-8 either
+    // way once UTF-8 (or the system's UTF-8) is the import's character set.
+    QString out = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
     for (const ResultsStore::RunSummary &run : runs) {
         const bool known = !run.module.isEmpty();
         const qint64 total = storedNumber(run.total);
@@ -256,6 +259,18 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
         out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out.toUtf8();
+}
+
+QString ExportFileName(bool training, const QString &module)
+{
+    QString name = training ? QStringLiteral("Training results") : QStringLiteral("Exam results");
+    if (!module.isEmpty())
+        name += QStringLiteral(" \u2013 ") + module;
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    return name + QStringLiteral(".csv");
 }
 
 void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)

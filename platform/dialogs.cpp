@@ -217,12 +217,12 @@ QString OpenFileName(QWidget *parent, const QString &filter)
     return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), qtFilter(filter));
 }
 
-QString SaveFileName(QWidget *parent, const QString &filter)
+QString SaveFileName(QWidget *parent, const QString &filter, const QString &suggested)
 {
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->fileName(true, filter);
-    return QFileDialog::getSaveFileName(parent, QString(), QDir::currentPath(), qtFilter(filter), nullptr,
+        return g_handler->saveFileName(filter, suggested);
+    return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(suggested), qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -51,7 +51,8 @@ void ShowError(QWidget *parent, const QString &text);
 std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QString &text, QWidget *parent);
 
 QString OpenFileName(QWidget *parent, const QString &filter);
-QString SaveFileName(QWidget *parent, const QString &filter);
+// `suggested`: a file name the dialog offers, in the current directory.
+QString SaveFileName(QWidget *parent, const QString &filter, const QString &suggested = QString());
 
 // The least width at which a window manager shows the caption of `window`
 // whole in its title bar, beside the icon and the buttons it puts there.
@@ -76,6 +77,12 @@ public:
     virtual ~Handler() = default;
     virtual Answer ask(Kind kind, const QString &title, const QString &text) = 0;
     virtual QString fileName(bool save, const QString &filter) = 0;
+    // A save dialog that suggests a name; by default as fileName.
+    virtual QString saveFileName(const QString &filter, const QString &suggested)
+    {
+        Q_UNUSED(suggested);
+        return fileName(true, filter);
+    }
     virtual int execModal(QDialog *dialog) = 0;
 };
 void SetHandler(Handler *handler); // nullptr: the real boxes

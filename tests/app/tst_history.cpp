@@ -272,7 +272,7 @@ void TestHistory::csv_quotingAndNumbers()
     const ResultsStore::RunSummary summary{run.at(0), run.at(1), run.at(2), run.at(3), run.at(4),
                                            run.at(5), run.at(6), run.at(7), run.at(8)};
     const QByteArray csv = History::Csv({summary, summary});
-    const QByteArray header = "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
+    const QByteArray header = "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
     QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
 }
 

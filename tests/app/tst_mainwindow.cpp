@@ -507,6 +507,7 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     const QString target = m_dir->path(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
     QTest::mouseClick(w->BitBtn3, Qt::LeftButton);
+    QCOMPARE(m_user->suggestedNames, QStringList{QStringLiteral("Exam results \u2013 Capitals.csv")});
     const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
     QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
     QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-\r");
@@ -525,6 +526,10 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     w->BitBtn3Click();
     QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
              runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-\r");
+    // A name typed without an extension gets ".csv".
+    m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
+    w->BitBtn3Click();
+    QVERIFY(m_dir->read(QStringLiteral("typed.csv")).startsWith("\xEF\xBB\xBF" "DateTime,"));
 
     // A file that can't be made: the system's reason.
     m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
@@ -634,6 +639,7 @@ void TestMainWindow::history_saysWhatIsListedAndHowToBegin()
     QCOMPARE(w->Label2->textFormat(), Qt::PlainText);
     QCOMPARE(w->Label3->textFormat(), Qt::PlainText);
     QCOMPARE(w->Label3->isVisible(), !howToBegin.isEmpty());
+    QCOMPARE(w->BitBtn3->isEnabled(), howToBegin.isEmpty()); // nothing to export
     if (howToBegin.isEmpty())
         return;
     QVERIFY2(w->Label3->text().contains(howToBegin), qPrintable(w->Label3->text()));
