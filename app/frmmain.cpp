@@ -13,6 +13,7 @@
 #include "library/frmoptions.h"
 #include "profile/profilefile.h"
 #include "results/frmresults.h"
+#include "results/scoring.h"
 
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -350,6 +351,7 @@ void Tfrm_main::FormShow()
 {
     StringGrid2->setHorizontalHeaderLabels(
         {QStringLiteral("DateTime"), QStringLiteral("Result"), QStringLiteral("Mark")});
+    StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
     for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
         grid->setColumnWidth(0, 140);
         grid->setColumnWidth(1, 70);
@@ -459,8 +461,9 @@ void Tfrm_main::showWhatIsListed(bool empty)
     Label2->setText(training ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
     Label3->setText(training ? QStringLiteral("No Training results yet.\n\nTo make the first entry, choose "
                                               "Test \u203A Training (Ctrl+T).")
-                             : QStringLiteral("No Exam results yet.\n\nTo make the first entry, choose "
-                                              "Test \u203A Exam (Ctrl+E)."));
+                             : QStringLiteral("No Exam results yet.\n\nStart with a Training: choose "
+                                              "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
+                                              "Test \u203A Exam (Ctrl+E) puts a first entry here."));
     Label3->setVisible(empty);
     placeEmptyNote();
 }

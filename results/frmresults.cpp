@@ -168,14 +168,14 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     LabelKoeff->setText(QString());
     LabelMark->setText(QString());
     // The key to the marks, a little smaller than the values it explains.
-    LabelKey = new QLabel(Scoring::MarkKey(), this);
+    LabelKey = new QLabel(Scoring::KoeffKey(2) + QLatin1Char('\n') + Scoring::MarkKey(), this);
     LabelKey->setTextFormat(Qt::PlainText);
     QFont keyFont = LabelKey->font();
     keyFont.setPointSizeF(keyFont.pointSizeF() * 0.9);
     LabelKey->setFont(keyFont);
-    LabelKey->setToolTip(Scoring::MarkKeyInWords());
-    LabelKey->setAccessibleName(QStringLiteral("Key to the marks"));
-    LabelKey->setAccessibleDescription(Scoring::MarkKeyInWords());
+    LabelKey->setToolTip(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
+    LabelKey->setAccessibleName(QStringLiteral("Key to Koeff and the marks"));
+    LabelKey->setAccessibleDescription(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
     LabelModule = new ElidedLabel(this);
     LabelComparison = new ElidedLabel(this);
     LabelKey->setObjectName(QStringLiteral("LabelKey"));
@@ -270,6 +270,7 @@ void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
     if (!result)
         return;
     const RunReport &r = result->report;
+    LabelKey->setText(Scoring::KoeffKey(run.TestMode) + QLatin1Char('\n') + Scoring::MarkKey());
     SetReportLabels(r.Total, r.Right, r.Errors, r.Time);
     Edit1->setText(r.Koeff);
     Edit2->setText(r.Mark);
