@@ -152,7 +152,9 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
     SpeedButton1->setAccessibleName(QStringLiteral("Switch between Exam and Training results"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    // Toggled, not clicked: the keyboard and a screen reader's Toggle action
+    // flip it without a click, and the list must follow them too.
+    connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
 
     buildChart();
 
@@ -448,10 +450,13 @@ void Tfrm_main::SpeedButton1Click()
 void Tfrm_main::ReloadHistory()
 {
     // The toggle is down while Training results are listed.
-    if (m_run.TestMode == Run::TrainingMode)
-        SpeedButton1->setChecked(true);
-    else if (m_run.TestMode == Run::ExamMode)
-        SpeedButton1->setChecked(false);
+    {
+        const QSignalBlocker once(SpeedButton1); // loaded below, once
+        if (m_run.TestMode == Run::TrainingMode)
+            SpeedButton1->setChecked(true);
+        else if (m_run.TestMode == Run::ExamMode)
+            SpeedButton1->setChecked(false);
+    }
     SpeedButton1Click();
 }
 
@@ -465,6 +470,8 @@ void Tfrm_main::showWhatIsListed(bool empty)
                                               "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
                                               "Test \u203A Exam (Ctrl+E) puts a first entry here."));
     Label3->setVisible(empty);
+    // The note is painted over the list, where a screen reader does not look.
+    StringGrid1->setAccessibleDescription(empty ? Label3->text() : QString());
     placeEmptyNote();
 }
 

@@ -312,6 +312,7 @@ void Tfrm_results::showStanding(const QString &path, const QString &section)
                                       std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
         label->setText(text);
         label->setToolTip(Dialogs::PlainToolTip(text)); // names a Module from the file
+        label->setAccessibleDescription(text);          // else the tip's markup would be read
     }
 }
 
