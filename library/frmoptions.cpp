@@ -485,6 +485,9 @@ bool Tfrm_options::TrainOn(const QString &moduleName)
     }
     ComboBox1->setCurrentIndex(int(names.indexOf(moduleName)));
     FillRangeLists(Page::Training);
+    // Drawn at random with replacement, as many as it holds are each asked
+    // once on average.
+    Edit1->setText(QString::number(std::clamp(int(ComboBox2->count()), Settings::NumOfElMin, Settings::NumOfElMax)));
     Settings::Write(Settings::ConfigPath(), CurrentRecord());
     return true;
 }

@@ -552,7 +552,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(1, 22, 37)));
     const QByteArray library = "[Words]\r\nData=cat,dog,sun\r\n\r\n[Digits]\r\nData=1,2,3\r\n\r\n";
     m_dir->write(QStringLiteral("modules.ini"), library);
-    m_dir->write(QStringLiteral("config.ini"), "[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
+    m_dir->write(QStringLiteral("config.ini"),
+                 "[Test]\r\nTNumOfEl=35\r\n[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
     m_dir->write(QStringLiteral("examres.ini"),
                  "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
                  "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
@@ -596,7 +597,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     QCOMPARE(options->ModuleName(Tfrm_options::Page::Exam), QStringLiteral("Digits"));
     QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
     const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
-    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
+    // As many draws as it holds, within the count's least, 20.
+    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"), QStringLiteral("TNumOfEl=20"),
                                 QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"), QStringLiteral("EDiapTo=3")})
         QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
