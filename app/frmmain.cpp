@@ -36,9 +36,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -71,6 +74,13 @@ public:
     void showPopup() override
     {
         m_update();
+        // Names wider than the choice (a drill's, whose time tells it from
+        // the others) are shown whole in the list that drops down.
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = qMax(widest, view()->fontMetrics().horizontalAdvance(itemText(i)));
+        view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24
+                                + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
         QComboBox::showPopup();
     }
 
@@ -403,6 +413,14 @@ double Tfrm_main::AxisMaximum() const { return m_axisY->max(); }
 
 void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
 {
+    // The DateTime column widens to a name that it would cut (a long date
+    // or time format); its heading takes the list's column with it.
+    int widest = 0;
+    for (const History::Row &row : rows)
+        widest = qMax(widest, StringGrid1->fontMetrics().horizontalAdvance(row.name));
+    const int needed = widest + 2 * StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (StringGrid2->columnWidth(0) < needed)
+        StringGrid2->setColumnWidth(0, needed);
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
@@ -507,8 +525,13 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     }
     // The axes first: every range change lays out all bars present.
     m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
-    m_axisY->setRange(0, axisMaximum);
-    const double step = History::AxisStep(axisMaximum);
+    // A negative Koeff (a slow run) hangs its bar below the zero line.
+    double lowest = 0;
+    for (const History::Bar &bar : bars)
+        lowest = qMin(lowest, bar.value);
+    const double top = lowest < 0 ? qMax(axisMaximum, 0.0) : axisMaximum;
+    const double step = History::AxisStep(qMax(top, -lowest));
+    m_axisY->setRange(lowest < 0 ? -std::ceil(-lowest / step) * step : 0.0, top);
     m_axisY->setTickInterval(step);
     m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
     Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));

@@ -26,6 +26,12 @@ void BarColour(int row, int *red, int *green, int *blue)
 
 QString BarLabel(const QString &name)
 {
+    // A run's name is its date, a blank and its time with seconds; the
+    // date may be longer than ten characters ("11 Dec 2026").
+    static const QRegularExpression time(QStringLiteral("^(\\S.*?)\\s+\\S*\\d[:.]\\d\\d[:.]\\d\\d(\\s.*)?$"));
+    const QRegularExpressionMatch date = time.match(name);
+    if (date.hasMatch() && date.capturedLength(1) <= 16)
+        return date.captured(1);
     // A character beyond the Basic Multilingual Plane is two units: never split.
     qsizetype units = 0;
     for (int count = 0; count < 10 && units < name.size(); ++count) {

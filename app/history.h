@@ -97,7 +97,8 @@ void ReverseHistoryRows(QVector<Row> &rows);
 // The bar colour of a row: by row number modulo 6.
 void BarColour(int row, int *red, int *green, int *blue);
 
-// The chart label of a run: the first 10 characters of its name.
+// The chart label of a run: the date of its name, the part before its
+// time (up to 16 characters); else the first 10 characters of the name.
 QString BarLabel(const QString &name);
 
 } // namespace History

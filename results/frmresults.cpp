@@ -233,15 +233,28 @@ Tfrm_results::Tfrm_results(QWidget *parent)
                                   + 2 * StringGrid1->frameWidth());
     setTabOrder(StringGrid1, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
+    // The least size; a user may enlarge it to see more of a long run.
     const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
-    setFixedSize(size);
+    setMinimumSize(size);
+    resize(size);
+    fitColumns();
+}
 
+void Tfrm_results::fitColumns()
+{
     // Three equal columns, as wide as the window leaves them.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int columnWidth = qMax(ColumnWidth, (size.width() - frame - scrollBar) / AnswerSheet::Columns);
+    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheet::Columns);
     fixColumns(StringGrid2->horizontalHeader(), AnswerSheet::Columns, columnWidth);
     fixColumns(StringGrid1->horizontalHeader(), AnswerSheet::Columns, columnWidth);
+}
+
+void Tfrm_results::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (StringGrid1)
+        fitColumns();
 }
 
 Tfrm_results::~Tfrm_results() = default;

@@ -145,6 +145,9 @@ void TestHistory::shortName_isWholeLabel()
 {
     QCOMPARE(History::BarLabel(QStringLiteral("short")), QStringLiteral("short"));
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.2026 20:54:09")), QStringLiteral("06.12.2026"));
+    // The date whole, however long, and the time left out, whatever its form.
+    QCOMPARE(History::BarLabel(QStringLiteral("11 Dec 2026 14:05:33")), QStringLiteral("11 Dec 2026"));
+    QCOMPARE(History::BarLabel(QStringLiteral("12/16/2026 8:05:03 PM")), QStringLiteral("12/16/2026"));
     // A character beyond the Basic Multilingual Plane is one of the ten, never split.
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.202\U0001F600 20:54")), QStringLiteral("06.12.202\U0001F600"));
 }

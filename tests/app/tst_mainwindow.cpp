@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QtCharts/QValueAxis>
 #include <QToolButton>
 #include "app/historychart.h"
 #include <QtCharts/QBarSet>
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void layout_atDesignSize();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
+    void chart_negativeKoeffAndLongNamesShownWhole();
     void delete_asksAndErasesOne();
     void delete_cancelledOrNothingListed_changesNothing();
     void deleteAll_erasesOnlyTheListed100();
@@ -272,6 +274,21 @@ void TestMainWindow::toggle_switchesFilesAndCaption()
     QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
     QCOMPARE(w->StringGrid1->rowCount(), 2);
     QCOMPARE(cell(w, 0, 0), runName(1));
+}
+
+void TestMainWindow::chart_negativeKoeffAndLongNamesShownWhole()
+{
+    const QString name = QStringLiteral("11 Dec 2026 14:05:33 Pacific Standard");
+    m_dir->write(QStringLiteral("examres.ini"), "[" + name.toUtf8() + "]\r\nKoeff=-3,5\r\n\r\n[a]\r\nKoeff=6\r\n");
+    start();
+    // The slow run's bar hangs below zero, inside the axis.
+    const auto *axis = qobject_cast<QValueAxis *>(w->Chart1->chart()->axes(Qt::Vertical).first());
+    QVERIFY(axis->min() <= -3.5);
+    QCOMPARE(chartValues(w), (QList<qreal>{-3.5, 6}));
+    QCOMPARE(w->Bars().first().label, QStringLiteral("11 Dec 2026"));
+    // The DateTime column shows the long name whole, under its heading.
+    QVERIFY(w->StringGrid1->columnWidth(0) > w->StringGrid1->fontMetrics().horizontalAdvance(name));
+    QCOMPARE(w->StringGrid1->columnWidth(0), w->StringGrid2->columnWidth(0));
 }
 
 void TestMainWindow::chart_barsValuesLabelsColours()
