@@ -13,6 +13,7 @@
 #include "library/frmoptions.h"
 #include "profile/profilefile.h"
 #include "results/frmresults.h"
+#include "results/scoring.h"
 
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -35,9 +36,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -70,6 +74,13 @@ public:
     void showPopup() override
     {
         m_update();
+        // Names wider than the choice (a drill's, whose time tells it from
+        // the others) are shown whole in the list that drops down.
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = qMax(widest, view()->fontMetrics().horizontalAdvance(itemText(i)));
+        view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24
+                                + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
         QComboBox::showPopup();
     }
 
@@ -151,7 +162,9 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
     SpeedButton1->setAccessibleName(QStringLiteral("Switch between Exam and Training results"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    // Toggled, not clicked: the keyboard and a screen reader's Toggle action
+    // flip it without a click, and the list must follow them too.
+    connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
 
     buildChart();
 
@@ -350,6 +363,7 @@ void Tfrm_main::FormShow()
 {
     StringGrid2->setHorizontalHeaderLabels(
         {QStringLiteral("DateTime"), QStringLiteral("Result"), QStringLiteral("Mark")});
+    StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
     for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
         grid->setColumnWidth(0, 140);
         grid->setColumnWidth(1, 70);
@@ -399,6 +413,14 @@ double Tfrm_main::AxisMaximum() const { return m_axisY->max(); }
 
 void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
 {
+    // The DateTime column widens to a name that it would cut (a long date
+    // or time format); its heading takes the list's column with it.
+    int widest = 0;
+    for (const History::Row &row : rows)
+        widest = qMax(widest, StringGrid1->fontMetrics().horizontalAdvance(row.name));
+    const int needed = widest + 2 * StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (StringGrid2->columnWidth(0) < needed)
+        StringGrid2->setColumnWidth(0, needed);
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
@@ -434,7 +456,9 @@ void Tfrm_main::SpeedButton1Click()
             listing = m_shownModule.isEmpty() ? History::Read(path) : History::ReadModule(runs.runs, m_shownModule);
         }
         setHistoryRows(listing.rows);
-        showWhatIsListed(listing.rows.size() == 1 && listing.rows.first().name.isEmpty());
+        const bool empty = listing.rows.size() == 1 && listing.rows.first().name.isEmpty();
+        showWhatIsListed(empty);
+        BitBtn3->setEnabled(!empty);
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
         fillChart(listing.bars, listing.axisMaximum);
@@ -444,10 +468,13 @@ void Tfrm_main::SpeedButton1Click()
 void Tfrm_main::ReloadHistory()
 {
     // The toggle is down while Training results are listed.
-    if (m_run.TestMode == Run::TrainingMode)
-        SpeedButton1->setChecked(true);
-    else if (m_run.TestMode == Run::ExamMode)
-        SpeedButton1->setChecked(false);
+    {
+        const QSignalBlocker once(SpeedButton1); // loaded below, once
+        if (m_run.TestMode == Run::TrainingMode)
+            SpeedButton1->setChecked(true);
+        else if (m_run.TestMode == Run::ExamMode)
+            SpeedButton1->setChecked(false);
+    }
     SpeedButton1Click();
 }
 
@@ -457,9 +484,12 @@ void Tfrm_main::showWhatIsListed(bool empty)
     Label2->setText(training ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
     Label3->setText(training ? QStringLiteral("No Training results yet.\n\nTo make the first entry, choose "
                                               "Test \u203A Training (Ctrl+T).")
-                             : QStringLiteral("No Exam results yet.\n\nTo make the first entry, choose "
-                                              "Test \u203A Exam (Ctrl+E)."));
+                             : QStringLiteral("No Exam results yet.\n\nStart with a Training: choose "
+                                              "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
+                                              "Test \u203A Exam (Ctrl+E) puts a first entry here."));
     Label3->setVisible(empty);
+    // The note is painted over the list, where a screen reader does not look.
+    StringGrid1->setAccessibleDescription(empty ? Label3->text() : QString());
     placeEmptyNote();
 }
 
@@ -495,8 +525,13 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     }
     // The axes first: every range change lays out all bars present.
     m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
-    m_axisY->setRange(0, axisMaximum);
-    const double step = History::AxisStep(axisMaximum);
+    // A negative Koeff (a slow run) hangs its bar below the zero line.
+    double lowest = 0;
+    for (const History::Bar &bar : bars)
+        lowest = qMin(lowest, bar.value);
+    const double top = lowest < 0 ? qMax(axisMaximum, 0.0) : axisMaximum;
+    const double step = History::AxisStep(qMax(top, -lowest));
+    m_axisY->setRange(lowest < 0 ? -std::ceil(-lowest / step) * step : 0.0, top);
     m_axisY->setTickInterval(step);
     m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
     Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
@@ -536,9 +571,12 @@ void Tfrm_main::ComboBox1Change()
 void Tfrm_main::BitBtn3Click()
 {
     Dialogs::Guard(this, [this] {
-        const QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"));
+        QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"),
+                                               History::ExportFileName(SpeedButton1->isChecked(), m_shownModule));
         if (target.isEmpty())
             return;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += QStringLiteral(".csv");
         if (QFileInfo::exists(target)
             && !Dialogs::Confirm(this, QStringLiteral("Replace ") + target + QLatin1Char('?')))
             return;

@@ -26,6 +26,12 @@ void BarColour(int row, int *red, int *green, int *blue)
 
 QString BarLabel(const QString &name)
 {
+    // A run's name is its date, a blank and its time with seconds; the
+    // date may be longer than ten characters ("11 Dec 2026").
+    static const QRegularExpression time(QStringLiteral("^(\\S.*?)\\s+\\S*\\d[:.]\\d\\d[:.]\\d\\d(\\s.*)?$"));
+    const QRegularExpressionMatch date = time.match(name);
+    if (date.hasMatch() && date.capturedLength(1) <= 16)
+        return date.captured(1);
     // A character beyond the Basic Multilingual Plane is two units: never split.
     qsizetype units = 0;
     for (int count = 0; count < 10 && units < name.size(); ++count) {
@@ -192,7 +198,16 @@ namespace {
 // before it, so that opening the file runs nothing.
 QString csvField(const QString &stored)
 {
+    // A byte of the file that is not UTF-8 (a lone surrogate here) becomes
+    // U+FFFD, the replacement character the screen shows for it, where
+    // UTF-8 encoding would make it a plain "?".
     QString text = stored;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
     if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch())
         text.prepend(QLatin1Char('\''));
@@ -227,7 +242,10 @@ QString pointDecimal(const QString &text)
 
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
 {
-    QString out = QStringLiteral("DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
+    // A byte-order mark first: without it Excel reads a CSV file in the
+    // system's legacy code page, while LibreOffice reads it as UTF-8 either
+    // way once UTF-8 (or the system's UTF-8) is the import's character set.
+    QString out = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
     for (const ResultsStore::RunSummary &run : runs) {
         const bool known = !run.module.isEmpty();
         const qint64 total = storedNumber(run.total);
@@ -247,6 +265,18 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
         out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out.toUtf8();
+}
+
+QString ExportFileName(bool training, const QString &module)
+{
+    QString name = training ? QStringLiteral("Training results") : QStringLiteral("Exam results");
+    if (!module.isEmpty())
+        name += QStringLiteral(" \u2013 ") + module;
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    return name + QStringLiteral(".csv");
 }
 
 void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)

@@ -71,13 +71,20 @@ QVector<double> MovingAverage(const QVector<Bar> &bars, int window = AverageWind
 bool TimeSeconds(const QString &time, qint64 *seconds);
 
 // The runs as CSV (RFC 4180: fields with a comma, a quote or a line break
-// quoted, quotes doubled; CR LF line ends), UTF-8, after a header row:
+// quoted, quotes doubled; CR LF line ends), UTF-8 with a byte-order mark
+// (a byte of the results file that is not UTF-8 as U+FFFD), after a header
+// row:
 // DateTime, Module, From, To, Total, Errors, Right, Time (seconds), Koeff,
 // Mark. Numbers have "." as the decimal point; a number that is missing
 // or does not parse leaves its field empty, except Total and Errors,
 // which read as 0 when missing as they do everywhere. A run stored
 // without its Module has "—" for Module, From and To.
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs);
+
+// The file name Export suggests: "Training results – Capitals.csv", or
+// without the Module for all of them; a character that a file name can't
+// hold on some systems ("/", "\\", ":", ...) as "_".
+QString ExportFileName(bool training, const QString &module);
 
 // Writes the CSV of the runs to a file, whole or not at all (a temporary
 // file renamed into place). Raises AppError "Cannot create file "%s". %s"
@@ -90,7 +97,8 @@ void ReverseHistoryRows(QVector<Row> &rows);
 // The bar colour of a row: by row number modulo 6.
 void BarColour(int row, int *red, int *green, int *blue);
 
-// The chart label of a run: the first 10 characters of its name.
+// The chart label of a run: the date of its name, the part before its
+// time (up to 16 characters); else the first 10 characters of the name.
 QString BarLabel(const QString &name);
 
 } // namespace History

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,14 +53,18 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     ComboBox1->setMinimumContentsLength(12);
     ComboBox1->setAccessibleName(QStringLiteral("Module name"));
     Label1->setBuddy(ComboBox1);
-    BitBtn1 = new QPushButton(QStringLiteral("&+"), this);
+    // The signs alone: underlined, "+" and "-" would read as "±" and "=".
+    // Alt and the sign press them all the same.
+    BitBtn1 = new QPushButton(QStringLiteral("+"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAccessibleName(QStringLiteral("Add Module"));
-    BitBtn1->setToolTip(QStringLiteral("Add Module"));
-    BitBtn2 = new QPushButton(QStringLiteral("&-"), this);
+    BitBtn1->setToolTip(QStringLiteral("Add Module (Alt++)"));
+    BitBtn1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Plus));
+    BitBtn2 = new QPushButton(QStringLiteral("\u2212"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAccessibleName(QStringLiteral("Delete Module"));
-    BitBtn2->setToolTip(QStringLiteral("Delete Module"));
+    BitBtn2->setToolTip(QStringLiteral("Delete Module (Alt+-)"));
+    BitBtn2->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Minus));
     // Square buttons as high as the Module list.
     const int side = qMax(25, ComboBox1->sizeHint().height());
     for (QPushButton *b : {BitBtn1, BitBtn2})

@@ -90,6 +90,9 @@ public:
     }
 };
 
+// The characters a Module list shows at least.
+constexpr int ModuleNameLength = 29;
+
 // A drop-down list without typing over a model that may hold a million
 // items: its size and its popup never measure every item.
 QComboBox *makeList(QWidget *parent, QAbstractItemModel *model, const QString &name, QStyle *style)
@@ -278,6 +281,9 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     Edit1 = makeEdit(TabSheet1, QStringLiteral("Edit1"));
     UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
     ComboBox1 = makeList(TabSheet1, m_modulesModel, QStringLiteral("ComboBox1"), listStyle);
+    // Module lists wide enough for the name of a drill of mistakes, whose
+    // time tells it from the others: "Mistakes 08.12.2026 01:22 (2)".
+    ComboBox1->setMinimumContentsLength(ModuleNameLength);
     ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox2"), listStyle);
     ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox3"), listStyle);
     Edit3 = makeEdit(TabSheet1, QStringLiteral("Edit3"));
@@ -308,6 +314,7 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     Edit2 = makeEdit(TabSheet2, QStringLiteral("Edit2"));
     UpDown2 = new UpDown(Edit2, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet2);
     ComboBox4 = makeList(TabSheet2, m_modulesModel, QStringLiteral("ComboBox4"), listStyle);
+    ComboBox4->setMinimumContentsLength(ModuleNameLength);
     ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox5"), listStyle);
     ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox6"), listStyle);
 
@@ -491,6 +498,9 @@ bool Tfrm_options::TrainOn(const QString &moduleName)
     }
     ComboBox1->setCurrentIndex(int(names.indexOf(moduleName)));
     FillRangeLists(Page::Training);
+    // Drawn at random with replacement, as many as it holds are each asked
+    // once on average.
+    Edit1->setText(QString::number(std::clamp(int(ComboBox2->count()), Settings::NumOfElMin, Settings::NumOfElMax)));
     Settings::Write(Settings::ConfigPath(), CurrentRecord());
     return true;
 }

@@ -76,9 +76,10 @@ public:
     void LoadOptions();
 
     // Makes a library Module the Training Module with its whole range, as
-    // picking it and pressing OK would: the Module lists are read afresh
-    // (the Exam page keeps its Module and range), the other values stay as
-    // they are in force, and all twelve keys go into config.ini. False, with
+    // picking it and pressing OK would, and the Training count its number
+    // of Elements (within the count's bounds): the Module lists are read
+    // afresh (the Exam page keeps its Module and range), the other values
+    // stay as they are in force, and all twelve keys go into config.ini. False, with
     // nothing changed, when the lists can't offer that Module. Raises
     // AppError when the library can't be read or config.ini written.
     bool TrainOn(const QString &moduleName);

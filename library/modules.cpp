@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // Outside any namespace, as the resource's initialiser requires.
 static void initStarterResource() { Q_INIT_RESOURCE(starter); }
 
@@ -146,6 +148,30 @@ QString FreeName(const QString &base, const QStringList &taken)
     return name;
 }
 
+namespace {
+
+bool blank(QChar c) { return c.unicode() <= 0x20; }
+
+} // namespace
+
+bool ExactData(QStringList &elements, QString *data)
+{
+    for (const QString &e : elements) {
+        if (e.contains(QLatin1Char(',')) || e.contains(QLatin1Char('\n')) || e.contains(QLatin1Char('\r')))
+            return false;
+    }
+    const auto first = std::find_if(elements.cbegin(), elements.cend(),
+                                    [](const QString &e) { return e.isEmpty() || !blank(e.front()); });
+    if (!elements.isEmpty() && first == elements.cend())
+        return false;
+    if (first != elements.cbegin())
+        elements.move(first - elements.cbegin(), 0);
+    *data = elements.join(QLatin1Char(','));
+    if (!elements.isEmpty() && (elements.last().isEmpty() || blank(elements.last().back())))
+        *data += QLatin1Char(',');
+    return true;
+}
+
 void AddModule(const QString &path, const QString &name, const QStringList &elements, const QString &replaced)
 {
     const Profile::FileLock lock(path);
@@ -155,11 +181,16 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
                                       "Modules; it was left as it was.")
                            .arg(path));
     }
-    if (!replaced.isEmpty())
-        file.DeleteSection(replaced);
-    if (file.HasSection(name))
+    const bool inPlace = !replaced.isEmpty() && file.HasSection(replaced);
+    if (file.HasSection(name) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
         throw AppError(QStringLiteral("The Module library already holds a Module named \"%1\".").arg(name));
-    file.WriteText(name, DataKey, JoinElements(elements));
+    QStringList kept = elements;
+    QString data;
+    if (!ExactData(kept, &data))
+        throw AppError(QStringLiteral("The Module library can't keep these Elements as they are; no Module was made."));
+    if (inPlace)
+        file.RenewSection(replaced, name);
+    file.WriteText(name, DataKey, data);
     file.WriteBack();
 }
 

@@ -100,10 +100,22 @@ QStringList AllModuleNames(const QString &path);
 // letter case, as the file finds them.
 QString FreeName(const QString &base, const QStringList &taken);
 
-// Adds a Module at the end of the library with in-memory access: under
-// Profile::FileLock the file is loaded, the Module `replaced` erased when one is named, the new
-// section's Data written (JoinElements of the Elements) and the file
-// written back. A library that can't be read or holds nothing this program
+// A Data value that reads back as exactly `elements`, empty ones
+// included: joined by "," with one more "," at the end when the last
+// Element is empty or ends in a blank, which the file's trimming would
+// otherwise take. Trimming also takes blanks from the start of the first
+// Element, which no "," can keep: `elements` is put in an order whose first
+// Element is empty or begins with no blank (the one found first goes to the
+// front, the rest keep their order). False when there is no such order, or
+// an Element holds "," or a line break; `elements` is then left as it was.
+bool ExactData(QStringList &elements, QString *data);
+
+// Adds a Module to the library with in-memory access: under
+// Profile::FileLock the file is loaded, the new section's Data written
+// (ExactData of the Elements, which must allow it) and the file written
+// back. A Module `replaced`, when one is
+// named, gives up its place to the new one; otherwise the new one goes at
+// the end. A library that can't be read or holds nothing this program
 // recognises as Modules, and a name already taken, raise AppError; the
 // file is then left as it was, and so it is when writing it fails.
 void AddModule(const QString &path, const QString &name, const QStringList &elements,

@@ -130,6 +130,14 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
     case Kind::Error:
         box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, QString(), QMessageBox::Ok, parent);
         break;
+    case Kind::ReplaceOrAdd: {
+        box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(), QMessageBox::NoButton, parent);
+        box->setDefaultButton(box->addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole));
+        box->addButton(QStringLiteral("&Add another"), QMessageBox::AcceptRole);
+        // Esc and the close box press Cancel.
+        box->setEscapeButton(box->addButton(QMessageBox::Cancel));
+        break;
+    }
     }
     // The format first: a text that looks like markup would otherwise be
     // taken for it.
@@ -177,6 +185,20 @@ Answer AskToStart(QWidget *parent, const QString &text)
     return static_cast<StartBox *>(box.get())->closedByFrame ? Answer::Closed : Answer::Ok;
 }
 
+Answer AskReplaceOrAdd(QWidget *parent, const QString &text)
+{
+    const QString title = QStringLiteral("Confirm");
+    const FocusComesBack focus(parent);
+    if (g_handler)
+        return g_handler->ask(Kind::ReplaceOrAdd, title, text);
+    const std::unique_ptr<QMessageBox> box = MakeBox(Kind::ReplaceOrAdd, title, text, parent);
+    box->exec();
+    const QAbstractButton *clicked = box->clickedButton();
+    if (!clicked || clicked == box->escapeButton())
+        return Answer::Cancel;
+    return clicked == box->defaultButton() ? Answer::Ok : Answer::Other;
+}
+
 void ShowError(QWidget *parent, const QString &text)
 {
     const FocusComesBack focus(parent);
@@ -195,12 +217,12 @@ QString OpenFileName(QWidget *parent, const QString &filter)
     return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), qtFilter(filter));
 }
 
-QString SaveFileName(QWidget *parent, const QString &filter)
+QString SaveFileName(QWidget *parent, const QString &filter, const QString &suggested)
 {
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->fileName(true, filter);
-    return QFileDialog::getSaveFileName(parent, QString(), QDir::currentPath(), qtFilter(filter), nullptr,
+        return g_handler->saveFileName(filter, suggested);
+    return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(suggested), qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -21,9 +21,11 @@ enum class Kind {
     Confirm,      // "Confirm", question icon, "OK" and "Cancel"
     StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
     Error,        // the general error report
+    ReplaceOrAdd, // question icon, "Replace", "Add another" and "Cancel"
 };
 
-enum class Answer { Ok, Cancel, Closed };
+// Other: the second way of ReplaceOrAdd, "Add another".
+enum class Answer { Ok, Cancel, Closed, Other };
 
 // A tool tip that shows text as it is: tips are read as markup when they
 // look like it, so the text goes escaped into one that is markup by
@@ -36,6 +38,10 @@ void ShowMessage(QWidget *parent, const QString &text);
 bool Confirm(QWidget *parent, const QString &text);
 // "Press OK to start": OK (also by Enter or Esc) or Closed (the close box).
 Answer AskToStart(QWidget *parent, const QString &text);
+// Whether to replace something, add another beside it, or do neither:
+// Ok ("Replace"), Other ("Add another") or Cancel ("Cancel", Esc and the
+// close box).
+Answer AskReplaceOrAdd(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
 
@@ -45,7 +51,8 @@ void ShowError(QWidget *parent, const QString &text);
 std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QString &text, QWidget *parent);
 
 QString OpenFileName(QWidget *parent, const QString &filter);
-QString SaveFileName(QWidget *parent, const QString &filter);
+// `suggested`: a file name the dialog offers, in the current directory.
+QString SaveFileName(QWidget *parent, const QString &filter, const QString &suggested = QString());
 
 // The least width at which a window manager shows the caption of `window`
 // whole in its title bar, beside the icon and the buttons it puts there.
@@ -70,6 +77,12 @@ public:
     virtual ~Handler() = default;
     virtual Answer ask(Kind kind, const QString &title, const QString &text) = 0;
     virtual QString fileName(bool save, const QString &filter) = 0;
+    // A save dialog that suggests a name; by default as fileName.
+    virtual QString saveFileName(const QString &filter, const QString &suggested)
+    {
+        Q_UNUSED(suggested);
+        return fileName(true, filter);
+    }
     virtual int execModal(QDialog *dialog) = 0;
 };
 void SetHandler(Handler *handler); // nullptr: the real boxes

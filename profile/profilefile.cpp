@@ -1024,6 +1024,13 @@ void ProfileFile::DeleteSections(const QStringList &names)
     writeDirect(m_path, out);
 }
 
+void ProfileFile::RenewSection(const QString &section, const QString &newName)
+{
+    const int s = findSection(section);
+    if (m_access == Access::InMemory && s >= 0)
+        m_sections[s] = Section{oneLine(newName), {}};
+}
+
 void ProfileFile::WriteBack()
 {
     if (m_access == Access::Direct)

@@ -90,6 +90,9 @@ public:
     // replaces the file once): each name takes the first section of that
     // name still there, as one DeleteSection after another would.
     void DeleteSections(const QStringList &sections);
+    // In-memory: the section becomes an empty one named newName in the
+    // same place; nothing happens when there is no such section.
+    void RenewSection(const QString &section, const QString &newName);
     // In-memory: replaces the file with the copy; raises
     // "Cannot create file "%s". %s" and keeps the copy on failure.
     void WriteBack();

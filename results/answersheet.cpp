@@ -20,14 +20,25 @@ void AnswerSheet::SetCell(int column, int row, const QString &text)
 
 void AnswerSheet::Clear()
 {
-    for (Row &row : m_rows)
+    for (Row &row : m_rows) {
         for (QString &cell : row.cells)
             cell.clear();
+        row.blanksLost = false;
+    }
 }
+
+void AnswerSheet::SetBlanksLost(int row)
+{
+    if (row >= 0 && row < m_rows.size())
+        m_rows[row].blanksLost = true;
+}
+
+bool AnswerSheet::BlanksLost(int row) const { return row >= 0 && row < m_rows.size() && m_rows.at(row).blanksLost; }
 
 bool IsAnswerRight(const QString &element, const QString &answer) { return element == answer; }
 
 bool IsRowRight(const AnswerSheet &sheet, int row)
 {
-    return IsAnswerRight(sheet.Cell(AnswerSheet::Text, row), sheet.Cell(AnswerSheet::Answer, row));
+    return !sheet.BlanksLost(row)
+           && IsAnswerRight(sheet.Cell(AnswerSheet::Text, row), sheet.Cell(AnswerSheet::Answer, row));
 }

@@ -22,10 +22,16 @@ public:
     // Empties every cell, keeping the size.
     void Clear();
 
+    // A row of a stored run whose answer was wrong, though its cells agree:
+    // the results file lost, in trimming, the blanks that told them apart.
+    void SetBlanksLost(int row);
+    bool BlanksLost(int row) const;
+
 private:
     struct Row
     {
         QString cells[Columns];
+        bool blanksLost = false;
     };
     QVector<Row> m_rows;
 };
@@ -34,7 +40,8 @@ private:
 // when it equals its Element text exactly (letter case and blanks count).
 bool IsAnswerRight(const QString &element, const QString &answer);
 
-// Whether row `row` of the sheet holds a right answer.
+// Whether row `row` of the sheet holds a right answer (never a row whose
+// blanks were lost).
 bool IsRowRight(const AnswerSheet &sheet, int row);
 
 // The report values of one run, held as the texts the report shows and

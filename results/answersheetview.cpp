@@ -68,13 +68,15 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
         return m_sheet.Cell(column, row);
     case Qt::AccessibleTextRole:
         if (column == AnswerSheet::Answer)
-            return AnswerAccessibleText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row));
+            return AnswerAccessibleText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row),
+                                        m_sheet.BlanksLost(row));
         return m_sheet.Cell(column, row);
     case Qt::ToolTipRole: {
         // The whole of a text that its column may be too narrow for.
         const QString tip = Dialogs::PlainToolTip(
             column == AnswerSheet::Answer
-                ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row))
+                ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row),
+                                  m_sheet.BlanksLost(row))
                 : m_sheet.Cell(column, row));
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
@@ -93,6 +95,8 @@ Qt::ItemFlags AnswerSheetModel::flags(const QModelIndex &index) const
 }
 
 namespace {
+
+const QString BlanksLostNote = QStringLiteral(" (blanks lost in the file)");
 
 // Why a wrong answer looks like its Element, if it does.
 struct LookAlike
@@ -138,9 +142,12 @@ QString visibleBlanks(const QString &answer, bool every)
 
 } // namespace
 
-QString AnswerAccessibleText(const QString &element, const QString &answer)
+QString AnswerAccessibleText(const QString &element, const QString &answer, bool blanksLost)
 {
-    if (IsAnswerRight(element, answer))
+    const bool right = IsAnswerRight(element, answer);
+    if (right && blanksLost)
+        return QStringLiteral("wrong: ") + answer + BlanksLostNote;
+    if (right)
         return answer;
     if (answer.isEmpty())
         return QStringLiteral("wrong: no answer");
@@ -152,10 +159,10 @@ QString AnswerAccessibleText(const QString &element, const QString &answer)
 }
 
 AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
-                                bool active, const QPalette &palette)
+                                bool active, const QPalette &palette, bool blanksLost)
 {
     AnswerCellLook look;
-    look.wrong = !IsAnswerRight(element, answer);
+    look.wrong = blanksLost || !IsAnswerRight(element, answer);
     look.textAt = QPoint(cell.left() + cell.width() / 10, cell.top() + cell.height() / 10);
     look.text = answer;
     if (look.wrong) {
@@ -163,7 +170,9 @@ AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, c
         look.mark = QStringLiteral("\u2717 ");
         const LookAlike why = lookAlike(element, answer);
         look.text = visibleBlanks(answer, why.blanks);
-        if (answer.isEmpty())
+        if (IsAnswerRight(element, answer))
+            look.note = BlanksLostNote;
+        else if (answer.isEmpty())
             look.note = QStringLiteral("(no answer)");
         else if (why.unicode)
             look.note = QStringLiteral(" (another Unicode form)");
@@ -174,9 +183,9 @@ AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, c
     return look;
 }
 
-QString AnswerShownText(const QString &element, const QString &answer)
+QString AnswerShownText(const QString &element, const QString &answer, bool blanksLost)
 {
-    const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(), false, true, QPalette());
+    const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(), false, true, QPalette(), blanksLost);
     return look.mark + look.text + look.note;
 }
 

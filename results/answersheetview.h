@@ -45,7 +45,7 @@ private:
 // What a screen reader announces for an Answer cell: the answer, with
 // "wrong: " before it when it differs from its Element, and why when the
 // two look alike: "wrong: cat  (blanks differ)".
-QString AnswerAccessibleText(const QString &element, const QString &answer);
+QString AnswerAccessibleText(const QString &element, const QString &answer, bool blanksLost = false);
 
 // How an Answer cell's text is drawn: at a tenth of the cell's width and
 // height from its top left; a wrong answer red and struck out, a right
@@ -66,11 +66,13 @@ struct AnswerCellLook
     QString text; // the answer as drawn; struck out when wrong
     QString note; // drawn after the text, not struck out
 };
+// `blanksLost`: the row is wrong though element and answer agree (see
+// AnswerSheet::BlanksLost); a note says why.
 AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
-                                bool active, const QPalette &palette);
+                                bool active, const QPalette &palette, bool blanksLost = false);
 
 // The whole of what an Answer cell shows: mark, text and note.
-QString AnswerShownText(const QString &element, const QString &answer);
+QString AnswerShownText(const QString &element, const QString &answer, bool blanksLost = false);
 
 // Draws every cell the default way, then hands Answer cells to `drawCell`
 // (column, row, rectangle) to be drawn over.

@@ -168,14 +168,14 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     LabelKoeff->setText(QString());
     LabelMark->setText(QString());
     // The key to the marks, a little smaller than the values it explains.
-    LabelKey = new QLabel(Scoring::MarkKey(), this);
+    LabelKey = new QLabel(Scoring::KoeffKey(2) + QLatin1Char('\n') + Scoring::MarkKey(), this);
     LabelKey->setTextFormat(Qt::PlainText);
     QFont keyFont = LabelKey->font();
     keyFont.setPointSizeF(keyFont.pointSizeF() * 0.9);
     LabelKey->setFont(keyFont);
-    LabelKey->setToolTip(Scoring::MarkKeyInWords());
-    LabelKey->setAccessibleName(QStringLiteral("Key to the marks"));
-    LabelKey->setAccessibleDescription(Scoring::MarkKeyInWords());
+    LabelKey->setToolTip(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
+    LabelKey->setAccessibleName(QStringLiteral("Key to Koeff and the marks"));
+    LabelKey->setAccessibleDescription(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
     LabelModule = new ElidedLabel(this);
     LabelComparison = new ElidedLabel(this);
     LabelKey->setObjectName(QStringLiteral("LabelKey"));
@@ -233,15 +233,28 @@ Tfrm_results::Tfrm_results(QWidget *parent)
                                   + 2 * StringGrid1->frameWidth());
     setTabOrder(StringGrid1, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
+    // The least size; a user may enlarge it to see more of a long run.
     const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
-    setFixedSize(size);
+    setMinimumSize(size);
+    resize(size);
+    fitColumns();
+}
 
+void Tfrm_results::fitColumns()
+{
     // Three equal columns, as wide as the window leaves them.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int columnWidth = qMax(ColumnWidth, (size.width() - frame - scrollBar) / AnswerSheet::Columns);
+    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheet::Columns);
     fixColumns(StringGrid2->horizontalHeader(), AnswerSheet::Columns, columnWidth);
     fixColumns(StringGrid1->horizontalHeader(), AnswerSheet::Columns, columnWidth);
+}
+
+void Tfrm_results::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (StringGrid1)
+        fitColumns();
 }
 
 Tfrm_results::~Tfrm_results() = default;
@@ -270,6 +283,7 @@ void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
     if (!result)
         return;
     const RunReport &r = result->report;
+    LabelKey->setText(Scoring::KoeffKey(run.TestMode) + QLatin1Char('\n') + Scoring::MarkKey());
     SetReportLabels(r.Total, r.Right, r.Errors, r.Time);
     Edit1->setText(r.Koeff);
     Edit2->setText(r.Mark);
@@ -311,6 +325,7 @@ void Tfrm_results::showStanding(const QString &path, const QString &section)
                                       std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
         label->setText(text);
         label->setToolTip(Dialogs::PlainToolTip(text)); // names a Module from the file
+        label->setAccessibleDescription(text);          // else the tip's markup would be read
     }
 }
 
@@ -355,14 +370,25 @@ void Tfrm_results::BitBtn2Click()
             Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
         if (plan.elements.isEmpty())
             return;
+        if (!plan.keepable) {
+            Dialogs::ShowMessage(this, QStringLiteral("Every element answered wrongly begins with a blank, which the "
+                                                      "Module library loses at the start of a Module. No Module was "
+                                                      "made."));
+            return;
+        }
         QString name = plan.name;
         QString replaced;
-        if (!plan.replaceable.isEmpty()
-            && Dialogs::Confirm(this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? "
-                                                     "Cancel keeps it and adds another Module.")
-                                          .arg(plan.replaceable))) {
-            replaced = plan.replaceable;
-            name = plan.nameIfReplaced;
+        if (!plan.replaceable.isEmpty()) {
+            const Dialogs::Answer answer = Dialogs::AskReplaceOrAdd(
+                this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another "
+                                     "Module beside it?")
+                          .arg(plan.replaceable));
+            if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
+                return;
+            if (answer == Dialogs::Answer::Ok) {
+                replaced = plan.replaceable;
+                name = plan.nameIfReplaced;
+            }
         }
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);
@@ -388,7 +414,7 @@ void Tfrm_results::StringGrid1DrawCell(QPainter *painter, int column, int row, c
         return;
     const AnswerCellLook look =
         LookOfAnswerCell(Cell(AnswerSheet::Text, row), Cell(column, row), rect, option.state & QStyle::State_Selected,
-                         option.state & QStyle::State_Active, option.palette);
+                         option.state & QStyle::State_Active, option.palette, Sheet().BlanksLost(row));
 
     // The background the grid chose for the cell (the base colour, and the
     // highlight of a selected row) over the default text.

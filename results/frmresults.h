@@ -90,6 +90,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void fitColumns();
 
 private:
     void showScore(const QString &koeff, const QString &mark);

@@ -29,7 +29,7 @@ QStringList WrongElements(const AnswerSheet &sheet)
     QSet<QString> seen;
     for (int r = 0; r < sheet.RowCount(); ++r) {
         const QString text = sheet.Cell(AnswerSheet::Text, r);
-        if (text.isEmpty() || IsRowRight(sheet, r) || seen.contains(text))
+        if (IsRowRight(sheet, r) || seen.contains(text))
             continue;
         seen.insert(text);
         out.append(text);
@@ -59,6 +59,8 @@ Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTi
         plan.elements.append(plan.elements.first());
         plan.repeated = true;
     }
+    QString data;
+    plan.keepable = Modules::ExactData(plan.elements, &data);
     const QString base = Name(now, locale);
     plan.name = Modules::FreeName(base, library);
     for (auto it = library.crbegin(); it != library.crend(); ++it) {

@@ -11,8 +11,8 @@
 
 namespace Mistakes {
 
-// The Elements answered wrongly, in the run's order, each text once. An
-// empty Element text is left out: a Module holds none.
+// The Elements answered wrongly, in the run's order, each text once; an
+// empty Element too, which a Module can hold.
 QStringList WrongElements(const AnswerSheet &sheet);
 
 // "Mistakes " and the moment in the locale's short date (four-digit year)
@@ -24,8 +24,9 @@ bool IsName(const QString &name, const QLocale &locale);
 
 struct Plan
 {
-    QStringList elements;  // the Module's Elements: at least two
+    QStringList elements;  // the Module's Elements: at least two, in the order stored
     bool repeated = false; // a single wrong Element, given twice
+    bool keepable = true;  // false: the library can't keep them as they are (Modules::ExactData)
     QString name;          // a free name beside the library's Modules
     QString replaceable;   // the library's last Module of mistakes; empty: none
     QString nameIfReplaced; // the free name once `replaceable` is gone

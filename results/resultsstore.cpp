@@ -81,6 +81,29 @@ bool hasField(const QVector<Piece> &pieces, QChar field)
     return std::any_of(pieces.cbegin(), pieces.cend(), [field](const Piece &p) { return p.field == field; });
 }
 
+// The file trims each value it reads: blanks at the start of the first
+// Element and answer, and at the end of the last, are gone. A right answer
+// that differed from its Element only there now agrees with it, so the
+// sheet has fewer wrong rows than the run's mistake count says. When the
+// rows at those ends that now agree are exactly the missing ones, they
+// were the wrong ones, and are marked so.
+void markLostBlanks(AnswerSheet &sheet, qint32 errors)
+{
+    const int rows = sheet.RowCount();
+    int wrong = 0;
+    for (int r = 0; r < rows; ++r)
+        wrong += !IsRowRight(sheet, r);
+    QVector<int> ends;
+    for (const int r : {0, rows - 1}) {
+        if ((ends.isEmpty() || ends.first() != r) && IsRowRight(sheet, r))
+            ends.append(r);
+    }
+    if (qint64(errors) - wrong != ends.size())
+        return;
+    for (const int r : ends)
+        sheet.SetBlanksLost(r);
+}
+
 } // namespace
 
 QString FullYearDateFormat(const QString &shortDateFormat)
@@ -229,6 +252,8 @@ StoredRun Read(const QString &path, const QString &section)
     run.sheet.SetRowCount(std::min(total, reach));
     SplitIntoColumn(run.sheet, AnswerSheet::Text, res);
     SplitIntoColumn(run.sheet, AnswerSheet::Answer, answ);
+    if (total == run.sheet.RowCount())
+        markLostBlanks(run.sheet, errors);
     run.report.Total = QString::number(total);
     run.report.Errors = QString::number(errors);
     run.report.Right = QString::number(qint64(total) - qint64(errors));

@@ -48,6 +48,19 @@ double Koeff(int testMode, int total, int right, double seconds)
     return (double(total) - seconds / 6.0 + double(right)) / 5.0;
 }
 
+QString KoeffKey(int testMode)
+{
+    return testMode == 1 ? QStringLiteral("Koeff = right \u00F7 5")
+                         : QStringLiteral("Koeff = (Elements + right \u2212 seconds \u00F7 6) \u00F7 5");
+}
+
+QString KoeffInWords()
+{
+    return QStringLiteral("Koeff, the score of a run: the Elements asked plus the right answers, less one for every "
+                          "six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is "
+                          "better. The Introductory Test's Koeff is its right answers divided by 5.");
+}
+
 namespace {
 
 // Lower edges of the bands in hundredths, highest first; a value below an

@@ -44,6 +44,13 @@ QString TimeText(quint32 ms, int total);
 // (Total - Seconds / 6 + Right) / 5. Not yet rounded.
 double Koeff(int testMode, int total, int right, double seconds);
 
+// What Koeff is, as the report's key shows it: "Koeff = (Elements + right
+// − seconds ÷ 6) ÷ 5", or "Koeff = right ÷ 5" for the Introductory Test
+// (mode 1).
+QString KoeffKey(int testMode);
+// The same in words, for a tool tip or a screen reader.
+QString KoeffInWords();
+
 // The mark of a Koeff, judged in whole hundredths. A Koeff between two
 // bands of the table gets the mark of the band below; 57 and more is
 // "Master" only when 10 x errors < total.

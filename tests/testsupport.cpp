@@ -171,6 +171,12 @@ QString TestUser::fileName(bool, const QString &)
     return name;
 }
 
+QString TestUser::saveFileName(const QString &filter, const QString &suggested)
+{
+    suggestedNames.append(suggested);
+    return fileName(true, filter);
+}
+
 int TestUser::execModal(QDialog *dialog)
 {
     opened.append(dialog);

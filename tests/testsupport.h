@@ -116,6 +116,7 @@ public:
 
     Dialogs::Answer ask(Dialogs::Kind kind, const QString &title, const QString &text) override;
     QString fileName(bool save, const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &suggested) override;
     int execModal(QDialog *dialog) override;
 
     // Answers for questions, taken in order; Ok when the queue is empty.
@@ -123,6 +124,7 @@ public:
     // Run when a box is asked, before it is answered (e.g. to check state).
     std::function<void(const Asked &)> onAsk;
     std::deque<QString> fileNames; // empty text when the queue is empty
+    QStringList suggestedNames;    // what each save dialog suggested
     QList<Asked> asked;
 
     // What a modal window does while it is "open": the script gets the

@@ -145,6 +145,9 @@ void TestHistory::shortName_isWholeLabel()
 {
     QCOMPARE(History::BarLabel(QStringLiteral("short")), QStringLiteral("short"));
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.2026 20:54:09")), QStringLiteral("06.12.2026"));
+    // The date whole, however long, and the time left out, whatever its form.
+    QCOMPARE(History::BarLabel(QStringLiteral("11 Dec 2026 14:05:33")), QStringLiteral("11 Dec 2026"));
+    QCOMPARE(History::BarLabel(QStringLiteral("12/16/2026 8:05:03 PM")), QStringLiteral("12/16/2026"));
     // A character beyond the Basic Multilingual Plane is one of the ten, never split.
     QCOMPARE(History::BarLabel(QStringLiteral("06.12.202\U0001F600 20:54")), QStringLiteral("06.12.202\U0001F600"));
 }
@@ -259,6 +262,10 @@ void TestHistory::csv_quotingAndNumbers_data()
     QTest::newRow("texts a spreadsheet would run as formulas")
         << QStringList{"run", "1", "0", time, "5", "9", "=HYPERLINK(\"x\")", "-5", "@sum"}
         << "run,\"'=HYPERLINK(\"\"x\"\")\",-5,'@sum,1,0,1,65,9,5";
+    // The lone surrogate stands for the byte E9 of the file.
+    QTest::newRow("a byte that is not UTF-8 as U+FFFD, a pair kept")
+        << QStringList{"run", "1", "0", time, "5", "9", QStringLiteral("Caf") + QChar(0xDCE9), "\U0001F600", "x"}
+        << QString::fromUtf8("run,Caf\uFFFD,\U0001F600,x,1,0,1,65,9,5");
 }
 
 void TestHistory::csv_quotingAndNumbers()
@@ -268,7 +275,7 @@ void TestHistory::csv_quotingAndNumbers()
     const ResultsStore::RunSummary summary{run.at(0), run.at(1), run.at(2), run.at(3), run.at(4),
                                            run.at(5), run.at(6), run.at(7), run.at(8)};
     const QByteArray csv = History::Csv({summary, summary});
-    const QByteArray header = "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
+    const QByteArray header = "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
     QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
 }
 

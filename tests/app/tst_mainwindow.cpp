@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QtCharts/QValueAxis>
 #include <QToolButton>
 #include "app/historychart.h"
 #include <QtCharts/QBarSet>
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void layout_atDesignSize();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
+    void chart_negativeKoeffAndLongNamesShownWhole();
     void delete_asksAndErasesOne();
     void delete_cancelledOrNothingListed_changesNothing();
     void deleteAll_erasesOnlyTheListed100();
@@ -272,6 +274,21 @@ void TestMainWindow::toggle_switchesFilesAndCaption()
     QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
     QCOMPARE(w->StringGrid1->rowCount(), 2);
     QCOMPARE(cell(w, 0, 0), runName(1));
+}
+
+void TestMainWindow::chart_negativeKoeffAndLongNamesShownWhole()
+{
+    const QString name = QStringLiteral("11 Dec 2026 14:05:33 Pacific Standard");
+    m_dir->write(QStringLiteral("examres.ini"), "[" + name.toUtf8() + "]\r\nKoeff=-3,5\r\n\r\n[a]\r\nKoeff=6\r\n");
+    start();
+    // The slow run's bar hangs below zero, inside the axis.
+    const auto *axis = qobject_cast<QValueAxis *>(w->Chart1->chart()->axes(Qt::Vertical).first());
+    QVERIFY(axis->min() <= -3.5);
+    QCOMPARE(chartValues(w), (QList<qreal>{-3.5, 6}));
+    QCOMPARE(w->Bars().first().label, QStringLiteral("11 Dec 2026"));
+    // The DateTime column shows the long name whole, under its heading.
+    QVERIFY(w->StringGrid1->columnWidth(0) > w->StringGrid1->fontMetrics().horizontalAdvance(name));
+    QCOMPARE(w->StringGrid1->columnWidth(0), w->StringGrid2->columnWidth(0));
 }
 
 void TestMainWindow::chart_barsValuesLabelsColours()
@@ -507,6 +524,7 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     const QString target = m_dir->path(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
     QTest::mouseClick(w->BitBtn3, Qt::LeftButton);
+    QCOMPARE(m_user->suggestedNames, QStringList{QStringLiteral("Exam results \u2013 Capitals.csv")});
     const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
     QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
     QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-\r");
@@ -525,6 +543,10 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     w->BitBtn3Click();
     QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
              runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-\r");
+    // A name typed without an extension gets ".csv".
+    m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
+    w->BitBtn3Click();
+    QVERIFY(m_dir->read(QStringLiteral("typed.csv")).startsWith("\xEF\xBB\xBF" "DateTime,"));
 
     // A file that can't be made: the system's reason.
     m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
@@ -547,7 +569,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(1, 22, 37)));
     const QByteArray library = "[Words]\r\nData=cat,dog,sun\r\n\r\n[Digits]\r\nData=1,2,3\r\n\r\n";
     m_dir->write(QStringLiteral("modules.ini"), library);
-    m_dir->write(QStringLiteral("config.ini"), "[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
+    m_dir->write(QStringLiteral("config.ini"),
+                 "[Test]\r\nTNumOfEl=35\r\n[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
     m_dir->write(QStringLiteral("examres.ini"),
                  "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
                  "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
@@ -561,19 +584,26 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
         QCOMPARE(report->LabelComparison->text(), QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
         QVERIFY(report->BitBtn2->isEnabled());
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
-        QTest::mouseClick(report->BitBtn2, Qt::LeftButton); // again: the first may go
+        // Again: Esc and the close box abandon, changing nothing; then Replace.
+        const QByteArray once = m_dir->read(QStringLiteral("modules.ini"));
+        for (const Dialogs::Answer abandon : {Dialogs::Answer::Cancel, Dialogs::Answer::Closed}) {
+            m_user->answers = {abandon};
+            QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
+            QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), once);
+        }
+        QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
     });
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
     const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
     const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
-    QCOMPARE(m_user->texts(),
-             (QStringList{made + training,
-                          QStringLiteral("Replace the Module \"%1\" with the mistakes of this run? Cancel keeps it and "
-                                         "adds another Module.")
-                              .arg(name),
-                          made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    const QString question =
+        QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another Module beside it?")
+            .arg(name);
+    QCOMPARE(m_user->texts(), (QStringList{made + training, question, question, question,
+                                           made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::ReplaceOrAdd);
     // Wrong were dog and cat (twice, once in other letter case): once each, in order.
     QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
     // Training: that Module, its whole range; the Exam page as it was.
@@ -584,7 +614,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     QCOMPARE(options->ModuleName(Tfrm_options::Page::Exam), QStringLiteral("Digits"));
     QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
     const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
-    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
+    // As many draws as it holds, within the count's least, 20.
+    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"), QStringLiteral("TNumOfEl=20"),
                                 QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"), QStringLiteral("EDiapTo=3")})
         QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
@@ -599,9 +630,9 @@ void TestMainWindow::history_saysWhatIsListedAndHowToBegin_data()
     QTest::addColumn<bool>("training");
     QTest::addColumn<QString>("words");
     QTest::addColumn<QString>("howToBegin"); // empty: the list has runs, no note
-    const QString exam = QStringLiteral("Test \u203A Exam (Ctrl+E)");
     const QString training = QStringLiteral("Test \u203A Training (Ctrl+T)");
-    QTest::newRow("no exams") << 0 << 3 << false << QStringLiteral("Exam results") << exam;
+    // Whatever is listed, a newcomer is sent to a Training first.
+    QTest::newRow("no exams") << 0 << 3 << false << QStringLiteral("Exam results") << training;
     QTest::newRow("no training") << 3 << 0 << true << QStringLiteral("Training results") << training;
     QTest::newRow("exams stored") << 2 << 0 << false << QStringLiteral("Exam results") << QString();
     QTest::newRow("training stored") << 0 << 2 << true << QStringLiteral("Training results") << QString();
@@ -627,6 +658,7 @@ void TestMainWindow::history_saysWhatIsListedAndHowToBegin()
     QCOMPARE(w->Label2->textFormat(), Qt::PlainText);
     QCOMPARE(w->Label3->textFormat(), Qt::PlainText);
     QCOMPARE(w->Label3->isVisible(), !howToBegin.isEmpty());
+    QCOMPARE(w->BitBtn3->isEnabled(), howToBegin.isEmpty()); // nothing to export
     if (howToBegin.isEmpty())
         return;
     QVERIFY2(w->Label3->text().contains(howToBegin), qPrintable(w->Label3->text()));

@@ -98,7 +98,7 @@ void TestReportWindow::window_controlsAndShowing()
     Tfrm_results w(&owner);
     QCOMPARE(w.windowTitle(), QString("Report"));
     QCOMPARE(w.size(), QSize(417, 376));
-    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.minimumSize(), QSize(417, 376));
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
     for (int c = 0; c < 3; ++c)
@@ -117,6 +117,14 @@ void TestReportWindow::window_controlsAndShowing()
     user.scripts.push_back([&](QDialog *) { QTest::mouseClick(w.BitBtn1, Qt::LeftButton); });
     QCOMPARE(Dialogs::ExecModal(&w), int(QDialog::Accepted));
     QVERIFY(user.scripts.empty());
+    // Enlarged, the columns share the room and stay under their headings.
+    w.show();
+    w.resize(717, 600);
+    QCoreApplication::processEvents();
+    for (int c = 0; c < 3; ++c) {
+        QVERIFY(w.StringGrid1->columnWidth(c) > 200);
+        QCOMPARE(w.StringGrid1->columnWidth(c), w.StringGrid2->columnWidth(c));
+    }
 }
 
 void TestReportWindow::sheet_sizeKeepsOnlyRowsBelowIt()

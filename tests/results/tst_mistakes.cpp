@@ -33,6 +33,8 @@ private Q_SLOTS:
     void plan();
     void addModule_data();
     void addModule();
+    void addModule_readsBackAsMade_data();
+    void addModule_readsBackAsMade();
 };
 
 void TestMistakes::plan_data()
@@ -54,8 +56,11 @@ void TestMistakes::plan_data()
                                                      << QStringList{"b", "b"} << true << base << "" << "";
     QTest::newRow("nothing wrong") << QStringList{"a=a", "b=b"} << QStringList{"Numbers"} << QStringList{} << false
                                    << "" << "" << "";
-    QTest::newRow("an empty Element is left out") << QStringList{"=x", "a=b", "c=d"} << QStringList{}
-                                                  << QStringList{"a", "c"} << false << base << "" << "";
+    QTest::newRow("an empty Element is kept") << QStringList{"=x", "a=b", "c=d"} << QStringList{}
+                                              << QStringList{"", "a", "c"} << false << base << "" << "";
+    QTest::newRow("a first Element that trimming would change goes behind")
+        << QStringList{" beta=beta", "gamma =gamma", "x=y"} << QStringList{} << QStringList{"gamma ", " beta", "x"}
+        << false << base << "" << "";
     QTest::newRow("name taken in other letter case; the last made offered")
         << QStringList{"a=x", "b=y"}
         << QStringList{"MISTAKES 08.12.2026 01:22", "Mistakes 01.12.2026 10:00", "Mistakes in French", "Numbers"}
@@ -96,9 +101,12 @@ void TestMistakes::addModule_data()
     QTest::newRow("appended, the rest kept, mark kept")
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n") << ""
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n\r\n") + added << "";
-    QTest::newRow("the replaced Module goes")
-        << QByteArray("[Old]\r\nData=x\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
-        << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added << "";
+    QTest::newRow("the replaced Module's place is taken, its other lines go")
+        << QByteArray("[Old]\r\nData=x\r\nNote=y\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
+        << added + QByteArray("[Words]\r\nData=cat\r\n\r\n") << "";
+    QTest::newRow("replaced by its own name in other letter case")
+        << QByteArray("[Words]\r\nData=cat\r\n\r\n[NEW]\r\nData=x\r\n\r\n[Z]\r\nData=z\r\n\r\n") << "new"
+        << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added + "[Z]\r\nData=z\r\n\r\n" << "";
     QTest::newRow("a name already taken") << QByteArray("[NEW]\r\nData=x\r\n") << "" << QByteArray()
                                           << "The Module library already holds a Module named \"New\".";
     QTest::newRow("a file of no Modules") << QByteArray("\x00\x01 binary", 9) << "" << QByteArray()
@@ -122,6 +130,49 @@ void TestMistakes::addModule()
     }
     QVERIFY2(error.isEmpty() ? raised.isEmpty() : raised.contains(error), qPrintable(raised));
     QCOMPARE(dir.read("modules.ini"), after.isNull() ? before : after);
+}
+
+void TestMistakes::addModule_readsBackAsMade_data()
+{
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QStringList>("stored"); // empty: refused
+    QTest::newRow("plain") << QStringList{"a", "b"} << QStringList{"a", "b"};
+    QTest::newRow("an empty one inside") << QStringList{"a", "", "b"} << QStringList{"a", "", "b"};
+    QTest::newRow("an empty one last") << QStringList{"a", ""} << QStringList{"a", ""};
+    QTest::newRow("only empty ones") << QStringList{"", ""} << QStringList{"", ""};
+    QTest::newRow("blanks at the end") << QStringList{"a", "b \t"} << QStringList{"a", "b \t"};
+    QTest::newRow("blanks at the start go behind") << QStringList{" beta", "\tb", "c "}
+                                                   << QStringList{"c ", " beta", "\tb"};
+    QTest::newRow("an empty one keeps the next one's blanks") << QStringList{" a", ""} << QStringList{"", " a"};
+    QTest::newRow("every one begins with a blank") << QStringList{" beta", " beta"} << QStringList{};
+    QTest::newRow("a separator inside") << QStringList{"a,b", "c"} << QStringList{};
+}
+
+void TestMistakes::addModule_readsBackAsMade()
+{
+    QFETCH(QStringList, elements);
+    QFETCH(QStringList, stored);
+    TestDataDir dir;
+    const QByteArray before = "[Words]\r\nData=cat\r\n\r\n";
+    dir.write("modules.ini", before);
+    QStringList arranged = elements;
+    QString data;
+    QCOMPARE(Modules::ExactData(arranged, &data), !stored.isEmpty());
+    QString raised;
+    try {
+        Modules::AddModule(Modules::LibraryPath(), "New", elements);
+    } catch (const AppError &e) {
+        raised = e.text();
+    }
+    if (stored.isEmpty()) {
+        QCOMPARE(arranged, elements);
+        QVERIFY(!raised.isEmpty());
+        QCOMPARE(dir.read("modules.ini"), before);
+        return;
+    }
+    QVERIFY2(raised.isEmpty(), qPrintable(raised));
+    QCOMPARE(arranged, stored);
+    QCOMPARE(Modules::ReadModule(Modules::LibraryPath(), "New").Elements.toStringList(), stored);
 }
 
 QTEST_GUILESS_MAIN(TestMistakes)

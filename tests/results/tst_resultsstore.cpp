@@ -246,6 +246,18 @@ void TestResultsStore::read_storedLists_data()
     QTest::newRow("hand-edited huge Total capped at the lists")
         << QByteArray("Total=2000000000\r\nErrors=1\r\nRes=a,b\r\nAnsw=a,c") << QStringList{"1|a|a", "2|b|c"}
         << QStringList{"2000000000", "1999999999", "1", ""};
+    // " beta" answered "beta" and "c" answered "c ": the file kept neither blank.
+    QTest::newRow("a wrong first row the file's trimming hid")
+        << QByteArray("Total=4\r\nErrors=3\r\nRes= beta,x,y,z\r\nAnsw=beta,q,y,w")
+        << QStringList{"1|beta|beta!", "2|x|q", "3|y|y", "4|z|w"} << QStringList{"4", "1", "3", ""};
+    QTest::newRow("a wrong last row the file's trimming hid")
+        << QByteArray("Total=3\r\nErrors=2\r\nRes=a,b,c\r\nAnsw=x,b,c ")
+        << QStringList{"1|a|x", "2|b|b", "3|c|c!"} << QStringList{"3", "1", "2", ""};
+    QTest::newRow("both ends") << QByteArray("Total=3\r\nErrors=3\r\nRes=a,b,c\r\nAnsw=a,x,c")
+                               << QStringList{"1|a|a!", "2|b|x", "3|c|c!"} << QStringList{"3", "0", "3", ""};
+    QTest::newRow("either end could be the one: neither marked")
+        << QByteArray("Total=3\r\nErrors=2\r\nRes=a,b,c\r\nAnsw=a,x,c") << QStringList{"1|a|a", "2|b|x", "3|c|c"}
+        << QStringList{"3", "1", "2", ""};
     QTest::newRow("section missing") << QByteArray("") << QStringList{"||"} << QStringList{"0", "0", "0", ""};
     QTest::newRow("file missing") << QByteArray() << QStringList{"||"} << QStringList{"0", "0", "0", ""};
 }
@@ -263,7 +275,8 @@ void TestResultsStore::read_storedLists()
     const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("examres.ini"), "run");
     QStringList cells;
     for (int r = 0; r < run.sheet.RowCount(); ++r)
-        cells << run.sheet.Cell(0, r) + '|' + run.sheet.Cell(1, r) + '|' + run.sheet.Cell(2, r);
+        cells << run.sheet.Cell(0, r) + '|' + run.sheet.Cell(1, r) + '|' + run.sheet.Cell(2, r)
+                     + (run.sheet.BlanksLost(r) ? "!" : "");
     QCOMPARE(cells, rows);
     QCOMPARE((QStringList{run.report.Total, run.report.Right, run.report.Errors, run.report.Time}), values);
     // Reading writes nothing.
