@@ -43,7 +43,11 @@ constexpr int LeadInMs = 5;
 constexpr int PieceMs = 10;
 constexpr int BufferMs = 30;
 // How long after its expected end a clip may still be playing.
-constexpr int WatchdogSlackMs = 1200;
+constexpr int WatchdogSlackMs = 800;
+// How often an idle player asks whether the sound server is still there.
+constexpr int IdleCheckMs = 250;
+// The silence a new player starts with.
+constexpr int WarmUpMs = 50;
 // How long a speaker that goes away waits for its player thread.
 constexpr int JoinLimitMs = 150;
 // The shortest clip that can hold a spoken word.
@@ -217,7 +221,6 @@ public:
         m_watchdog.setSingleShot(true);
         connect(&m_watchdog, &QTimer::timeout, this,
                 [this] { fail(QStringLiteral("the sound server stopped playing")); });
-        m_player = std::thread(&EspeakSpeaker::play, m_state, synth.sampleRate());
         setRate(0);
     }
 
@@ -281,6 +284,8 @@ public:
         if (m_renderer.joinable())
             m_renderer.join();
         m_cancelRender = false;
+        m_rendered = false;
+        startPlayer();
         m_renderer = std::thread([this, unique, total = int(texts.size())] {
             const int skipped = total - int(unique.size());
             for (int i = 0; i < unique.size() && !m_cancelRender; ++i) {
@@ -294,8 +299,8 @@ public:
                 }, Qt::QueuedConnection);
             }
             QMetaObject::invokeMethod(this, [this] {
-                if (!m_failed)
-                    Q_EMIT prepared();
+                m_rendered = true;
+                readyToSay();
             }, Qt::QueuedConnection);
         });
     }
@@ -311,6 +316,7 @@ public:
             if (!rendered(text, clip))
                 return;
         }
+        startPlayer();
         m_saying = true;
         {
             std::lock_guard lock(m_state->lock);
@@ -341,6 +347,29 @@ public:
     }
 
 private:
+    // The player starts with the first prepare() or say(): a new stream's
+    // first sound can come late (a sink that was idle takes its time), so
+    // it plays a moment of silence while the texts are rendered.
+    void startPlayer()
+    {
+        if (!m_player.joinable() && m_problem.isEmpty())
+            m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
+    }
+
+    // Ready once the texts are rendered and the player has warmed up (or
+    // there is no sound server: rendering alone can be asked for).
+    void readyToSay()
+    {
+        if (!m_failed && m_rendered && (m_warm || !m_player.joinable()))
+            Q_EMIT prepared();
+    }
+
+    void warmedUp()
+    {
+        m_warm = true;
+        readyToSay();
+    }
+
     // Keeps a rendered clip; fails when it holds no speech.
     bool rendered(const QString &text, const ClipPtr &clip)
     {
@@ -382,9 +411,43 @@ private:
         std::unique_lock lock(state->lock);
         const auto report = [&state](auto news) { post(*state, news); };
         bool broken = false;
+        {
+            // A moment of silence, heard to its end.
+            const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
+            int error = 0;
+            lock.unlock();
+            const bool warm = pa_simple_write(state->stream, silence.data(), silence.size() * sizeof(qint16), &error) >= 0
+                              && pa_simple_drain(state->stream, &error) >= 0;
+            lock.lock();
+            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+            if (warm) {
+                report([speaker] { speaker->warmedUp(); });
+            } else {
+                broken = true;
+                const QString why = QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+                report([speaker, why] { speaker->fail(why); });
+            }
+        }
         while (!state->quit) {
             if (!state->clip) {
-                state->wake.wait(lock);
+                // Between clips the server is asked now and then whether
+                // it is still there, so that its loss ends the run at once,
+                // not at the next Element.
+                if (!state->wake.wait_for(lock, std::chrono::milliseconds(IdleCheckMs),
+                                          [&state] { return state->clip || state->quit; })
+                    && !broken) {
+                    int error = 0;
+                    lock.unlock();
+                    const bool there = pa_simple_get_latency(state->stream, &error) != pa_usec_t(-1);
+                    lock.lock();
+                    if (!there) {
+                        broken = true;
+                        const QString why =
+                            QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+                        auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+                        report([speaker, why] { speaker->fail(why); });
+                    }
+                }
                 continue;
             }
             const ClipPtr clip = std::move(state->clip);
@@ -450,6 +513,8 @@ private:
     quint64 m_generation = 0;
     bool m_saying = false;
     bool m_failed = false;
+    bool m_rendered = false; // prepare() has rendered its texts
+    bool m_warm = false;     // the player has played its first silence
 };
 
 } // namespace

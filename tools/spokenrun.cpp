@@ -11,7 +11,8 @@
 //
 // Without --elements the Module holds the numbers 0 to 9999. With
 // --stop-server-after the sound server is killed that long after the
-// first Element (pulseaudio --kill), to see the run end with its message.
+// first Element (pulseaudio --kill), to see the run end with its message;
+// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
 // Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null sink.
 
 #include "app/forms.h"
@@ -134,6 +135,8 @@ int main(int argc, char **argv)
     const QString timer = option(args, QStringLiteral("--timer"), QStringLiteral("2000"));
     const QString voice = option(args, QStringLiteral("--voice"));
     const int stopAfter = option(args, QStringLiteral("--stop-server-after"), QStringLiteral("-1")).toInt();
+    // The process id of a server to freeze (SIGSTOP) instead of killing it.
+    const QString freeze = option(args, QStringLiteral("--freeze"));
     const QString wav = option(args, QStringLiteral("--wav"));
 
     TestDataDir dir;
@@ -150,6 +153,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "can't record the sound server: %s\n", qPrintable(recorder.problem));
         return 2;
     }
+    // The monitor's first moments come late: recorded from a second on.
+    while (nowUs() < 1000000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     Forms forms = CreateForms();
     forms.frm_main->FormShow();
     Tfrm_test *t = forms.frm_test;
@@ -157,23 +163,32 @@ int main(int argc, char **argv)
     // When each Element appeared: the runner shows the Element display anew
     // for each.
     QList<qint64> shownUs;
+    qint64 hiddenUs = 0;
     struct Watch : QObject
     {
         std::function<void()> shown;
-        bool eventFilter(QObject *, QEvent *e) override
+        std::function<void()> hidden;
+        QObject *runner = nullptr;
+        bool eventFilter(QObject *o, QEvent *e) override
         {
-            if (e->type() == QEvent::Show)
+            if (o == runner && e->type() == QEvent::Hide)
+                hidden();
+            else if (o != runner && e->type() == QEvent::Show)
                 shown();
             return false;
         }
     } watch;
+    watch.hidden = [&] { hiddenUs = nowUs(); };
     watch.shown = [&] {
         if (t->Phase == 1 && !t->PresentationDone && t->CurrentNumber > shownUs.size())
             shownUs << nowUs();
     };
+    watch.runner = t;
     t->Label2->installEventFilter(&watch);
 
     qint64 startedUs = 0;
+    qint64 killedUs = 0;
+    t->installEventFilter(&watch);
     user.scripts.push_back([&](QDialog *) {
         startedUs = nowUs();
         bool killed = false;
@@ -183,8 +198,13 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             if (stopAfter >= 0 && !killed && !shownUs.isEmpty() && nowUs() - shownUs.first() > stopAfter * 1000) {
                 killed = true;
-                std::printf("killing the sound server at %.3f s\n", double(nowUs() - shownUs.first()) / 1e6);
-                QProcess::execute(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+                killedUs = nowUs();
+                std::printf("%s the sound server at %.3f s\n", freeze.isEmpty() ? "killing" : "freezing",
+                            double(nowUs() - shownUs.first()) / 1e6);
+                if (freeze.isEmpty())
+                    QProcess::execute(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+                else
+                    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), freeze});
             }
         }
         if (!t->isVisible())
@@ -200,7 +220,10 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     recorder.stop = true;
-    recorder.thread.join();
+    if (freeze.isEmpty() || stopAfter < 0)
+        recorder.thread.join();
+    else
+        recorder.thread.detach(); // blocked in the frozen server
 
     std::printf("rendering and start: %.3f s from \"Press OK to start\" to the runner\n",
                 double(startedUs - askedUs) / 1e6);
@@ -221,6 +244,8 @@ int main(int argc, char **argv)
         std::printf("onset over %zu of %lld Elements: median %.1f ms, worst %.1f ms\n", sorted.size(),
                     qint64(shownUs.size()), double(sorted[sorted.size() / 2]) / 1000, double(sorted.back()) / 1000);
     }
+    if (killedUs)
+        std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);
     for (const QString &text : user.texts())
         std::printf("told: %s\n", qPrintable(text));
     const QByteArray stored = dir.read(QStringLiteral("testres.ini"));
