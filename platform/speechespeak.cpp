@@ -229,8 +229,12 @@ public:
         m_cancelRender = true;
         if (m_renderer.joinable())
             m_renderer.join();
-        if (!m_player.joinable())
+        if (!m_player.joinable()) {
+            // Never played: the stream is still the speaker's own.
+            if (m_state->stream)
+                pa_simple_free(m_state->stream);
             return;
+        }
         std::unique_lock lock(m_state->lock);
         m_state->target = nullptr;
         m_state->quit = true;
