@@ -153,6 +153,7 @@ void Tfrm_test::hideEvent(QHideEvent *event)
     Timer1->stop();
     m_voice.reset();
     m_heldSince.reset();
+    m_ahead.clear();
     setRunnerWidth(ClientWidth);
     QDialog::hideEvent(event);
 }
@@ -322,6 +323,14 @@ void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElemen
         Qt::QueuedConnection);
 }
 
+QStringList Tfrm_test::DrawAhead()
+{
+    m_ahead.clear();
+    for (qint32 i = 0; i < ElementCount; ++i)
+        m_ahead << DrawElement();
+    return m_ahead;
+}
+
 void Tfrm_test::keepHeldOut()
 {
     const quint32 now = Platform::TickCount();
@@ -443,12 +452,12 @@ void Tfrm_test::ShowTimedElement()
 {
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
     setElementColour(0, 0, 0);
-    const QString element = DrawElement();
+    const QString element = m_ahead.isEmpty() ? DrawElement() : m_ahead.takeFirst();
     WriteElement(element);
     ShowElement(m_hideElements ? Run::CounterText(CurrentNumber, ElementCount) : element);
     if (m_voice) {
-        m_said = element;
-        m_voice->say(element);
+        m_said = Speech::SpokenText(element, m_options && m_options->ReadDigits());
+        m_voice->say(m_said);
     }
 }
 

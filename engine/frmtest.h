@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QRgb>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -86,6 +87,9 @@ public:
     // Time measure the presentation, not the voice. With hideElements the
     // Element display shows the counter instead of the Element.
     void SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElements);
+    // Draws the run's ElementCount Elements now, for the voice to render
+    // before the run starts; the presentation shows them in this order.
+    QStringList DrawAhead();
 
     // How far the controls stand right of their designed places: half of
     // what a long Element has widened the runner by.
@@ -152,6 +156,7 @@ private:
     bool m_asking = false;
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
+    QStringList m_ahead;                 // Elements drawn ahead, still to be shown
     QString m_said;                      // the Element the voice was last given
     std::optional<quint32> m_heldSince;  // the Element's time is up, the voice speaks on
 };

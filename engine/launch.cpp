@@ -10,8 +10,12 @@
 #include "profile/profilefile.h"
 #include "results/runstate.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
+
+#include <optional>
 
 namespace Launch {
 namespace {
@@ -84,6 +88,39 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
     return missing.isEmpty();
 }
 
+// Has the voice render the texts before the run starts, with a progress
+// window (and its Cancel) when that takes more than a moment. Empty when
+// every text is ready; else why not, or nullopt when the user cancelled.
+std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const QStringList &texts)
+{
+    bool done = false;
+    std::optional<QString> problem = QString();
+    QEventLoop wait;
+    QProgressDialog progress(QStringLiteral("Preparing the voice..."), QStringLiteral("Cancel"), 0,
+                             int(texts.size()), owner);
+    progress.setWindowTitle(QStringLiteral("Trening"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const auto finish = [&](std::optional<QString> outcome) {
+        if (done)
+            return;
+        done = true;
+        problem = std::move(outcome);
+        wait.quit();
+    };
+    QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&](int n, int) { progress.setValue(n); });
+    QObject::connect(&voice, &Speech::Speaker::prepared, &progress, [&] { finish(QString()); });
+    QObject::connect(&voice, &Speech::Speaker::failed, &progress, [&](const QString &why) { finish(why); });
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
+    voice.prepare(texts);
+    if (!done)
+        wait.exec();
+    QObject::disconnect(&voice, nullptr, &progress, nullptr);
+    return problem;
+}
+
 } // namespace
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -144,6 +181,22 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             }
             voice->setVoice(options->VoiceName());
             voice->setRate(options->SpeechRate() / 10.0);
+            // Every Element is drawn and rendered before the first is shown,
+            // so that each is heard as it appears. The run starts after.
+            test->ElementCount = parameters.elementCount;
+            QStringList texts;
+            for (const QString &element : test->DrawAhead())
+                texts << Speech::SpokenText(element, options->ReadDigits());
+            const std::optional<QString> unspoken = renderAhead(owner, *voice, texts);
+            if (!unspoken)
+                return;
+            if (!unspoken->isEmpty()) {
+                Dialogs::ShowMessage(owner, QStringLiteral("Test is not completed. The Elements could not be spoken: ")
+                                                + *unspoken);
+                return;
+            }
+            run.StartDateTime = Platform::Now();
+            run.StartTick = Platform::TickCount();
         }
         test->TicksPerElement = parameters.ticksPerElement;
         test->ElementCount = parameters.elementCount;

@@ -294,11 +294,12 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     CheckBox3 = makeCheckBox(QStringLiteral("&Show serial number"), TabSheet1, QStringLiteral("CheckBox3"));
     CheckBox4 = makeCheckBox(QStringLiteral("S&peak Elements"), TabSheet1, QStringLiteral("CheckBox4"));
     CheckBox5 = makeCheckBox(QStringLiteral("&Hide Elements while speaking"), TabSheet1, QStringLiteral("CheckBox5"));
+    CheckBox6 = makeCheckBox(QStringLiteral("Read num&bers digit by digit"), TabSheet1, QStringLiteral("CheckBox6"));
     ComboBox7 = new QComboBox(TabSheet1);
     ComboBox7->setObjectName(QStringLiteral("ComboBox7"));
     ComboBox7->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox7->setMinimumContentsLength(6);
-    ComboBox7->setAccessibleName(QStringLiteral("Voice"));
+    ComboBox7->setAccessibleName(QStringLiteral("Language"));
     ComboBox8 = new QComboBox(TabSheet1);
     ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
     for (const Rate &rate : Rates)
@@ -367,9 +368,10 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             switches->addWidget(CheckBox2, 1, 0);
             switches->addWidget(CheckBox4, 2, 0);
             switches->addWidget(CheckBox5, 2, 1);
+            switches->addWidget(CheckBox6, 3, 0);
             column->addLayout(switches);
             auto *voice = new QHBoxLayout;
-            QLabel *voiceLabel = makeLabel(QStringLiteral("&Voice"), ComboBox7);
+            QLabel *voiceLabel = makeLabel(QStringLiteral("&Language"), ComboBox7);
             QLabel *rateLabel = makeLabel(QStringLiteral("R&ate"), ComboBox8);
             voice->addWidget(voiceLabel);
             voice->addWidget(ComboBox7, 1);
@@ -377,7 +379,7 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             voice->addWidget(ComboBox8);
             column->addLayout(voice);
             column->addWidget(LabelSpeech);
-            m_speechControls = {CheckBox4, CheckBox5, voiceLabel, ComboBox7, rateLabel, ComboBox8};
+            m_speechControls = {CheckBox4, CheckBox5, CheckBox6, voiceLabel, ComboBox7, rateLabel, ComboBox8};
         }
         column->addStretch(1);
     }
@@ -407,8 +409,8 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
     QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,     CheckBox1,
-                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5, ComboBox7, ComboBox8, Edit2,
-                        ComboBox4,    ComboBox5, ComboBox6, BitBtn1,   BitBtn2};
+                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5, CheckBox6, ComboBox7, ComboBox8,
+                        Edit2,        ComboBox4, ComboBox5, ComboBox6, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -572,17 +574,21 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
         return qAbs(a.tenths - speech.TSpeechRate) < qAbs(b.tenths - speech.TSpeechRate);
     });
     ComboBox8->setCurrentIndex(int(nearest - std::begin(Rates)));
-    // Never ticked where nothing can be spoken; the file keeps its value.
-    CheckBox4->setChecked(speech.IfSpeak && m_speechProblem.isEmpty());
+    // Ticked as stored also where nothing can be spoken: the page says why,
+    // and the box can then be turned off (not on).
+    CheckBox4->setChecked(speech.IfSpeak);
     CheckBox5->setChecked(speech.IfHideEl);
+    CheckBox6->setChecked(speech.IfDigits);
     updateSpeechControls();
 }
 
 void Tfrm_options::updateSpeechControls()
 {
     const bool usable = Speech::Built() && m_speechProblem.isEmpty();
-    CheckBox4->setEnabled(usable);
+    CheckBox4->setEnabled(usable || (Speech::Built() && CheckBox4->isChecked()));
     const bool on = usable && CheckBox4->isChecked();
+    // A spoken run may go down to a second an Element.
+    UpDown3->SetMin(on ? Settings::SpokenTimerMin : Settings::TimerMin);
     for (QWidget *w : std::as_const(m_speechControls))
         if (w != CheckBox4)
             w->setEnabled(on);
@@ -596,14 +602,23 @@ void Tfrm_options::updateSpeechControls()
 
 std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
 {
-    // Where nothing can be spoken the page has nothing to say about speech.
-    if (!Speech::Built() || !m_speechProblem.isEmpty())
+    // Where nothing can be spoken the page has nothing to say about speech,
+    // but that a stored "Speak Elements" was turned off.
+    if (!Speech::Built())
         return std::nullopt;
+    if (!m_speechProblem.isEmpty()) {
+        if (!m_loaded.speech || !m_loaded.speech->IfSpeak || CheckBox4->isChecked())
+            return std::nullopt;
+        Settings::Speech off = *m_loaded.speech;
+        off.IfSpeak = false;
+        return off;
+    }
     Settings::Speech speech;
     speech.IfSpeak = SpeakElements();
     speech.IfHideEl = CheckBox5->isChecked();
     speech.TVoice = VoiceName();
     speech.TSpeechRate = SpeechRate();
+    speech.IfDigits = CheckBox6->isChecked();
     return speech;
 }
 
@@ -690,6 +705,8 @@ bool Tfrm_options::UnlimitedTime() const { return CheckBox2->isChecked(); }
 bool Tfrm_options::ShowSerialNumber() const { return CheckBox3->isChecked(); }
 
 bool Tfrm_options::SpeakElements() const { return Speech::Built() && CheckBox4->isChecked(); }
+
+bool Tfrm_options::ReadDigits() const { return SpeakElements() && CheckBox6->isChecked(); }
 
 bool Tfrm_options::HideElements() const { return SpeakElements() && CheckBox5->isChecked(); }
 

@@ -32,6 +32,7 @@ public:
     int Min() const { return m_min; }
     int Max() const { return m_max; }
     int Position() const { return m_position; }
+    void SetMin(int min) { m_min = min; }
 
     // What one press of the up (+1) or down (-1) button does.
     void Step(int step);
@@ -101,6 +102,7 @@ public:
     bool HideElements() const;                     // CheckBox5, with CheckBox4
     QString VoiceName() const;                     // ComboBox7; empty: the engine's own
     int SpeechRate() const;                        // ComboBox8, in tenths: -10 to 10
+    bool ReadDigits() const;                       // CheckBox6, with CheckBox4
 
     // ---- handlers
     // Runs LoadOptions; a failure is shown by the error report.
@@ -123,7 +125,8 @@ public:
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
     // Speech (Training): absent from a build without it.
     QCheckBox *CheckBox4 = nullptr, *CheckBox5 = nullptr;
-    QComboBox *ComboBox7 = nullptr; // voice
+    QCheckBox *CheckBox6 = nullptr; // "Read numbers digit by digit"
+    QComboBox *ComboBox7 = nullptr; // voice: one for each language
     QComboBox *ComboBox8 = nullptr; // rate
     // Says why nothing can be spoken; shown only then.
     QLabel *LabelSpeech = nullptr;

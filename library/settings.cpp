@@ -50,6 +50,7 @@ Speech readSpeech(const ProfileFile &file)
     speech.IfHideEl = readFlag(file, IfHideElKey, speech.IfHideEl);
     speech.TVoice = file.ReadText(TestSection, TVoiceKey, speech.TVoice);
     speech.TSpeechRate = file.ReadNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
+    speech.IfDigits = readFlag(file, IfDigitsKey, speech.IfDigits);
     return speech;
 }
 
@@ -64,6 +65,8 @@ void writeSpeech(ProfileFile &file, const Speech &speech)
     file.WriteNumber(TestSection, IfHideElKey, speech.IfHideEl ? 1 : 0);
     file.WriteText(TestSection, TVoiceKey, speech.TVoice);
     file.WriteNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
+    if (speech.IfDigits || file.ReadText(TestSection, IfDigitsKey, missing()) != missing())
+        file.WriteNumber(TestSection, IfDigitsKey, speech.IfDigits ? 1 : 0);
 }
 
 } // namespace

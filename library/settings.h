@@ -29,6 +29,7 @@ inline constexpr QLatin1String IfSpeakKey{"IfSpeak"};
 inline constexpr QLatin1String IfHideElKey{"IfHideEl"};
 inline constexpr QLatin1String TVoiceKey{"TVoice"};
 inline constexpr QLatin1String TSpeechRateKey{"TSpeechRate"};
+inline constexpr QLatin1String IfDigitsKey{"IfDigits"};
 inline constexpr QLatin1String ENumOfElKey{"ENumOfEl"};
 inline constexpr QLatin1String EMNameKey{"EMName"};
 inline constexpr QLatin1String EDiapFromKey{"EDiapFrom"};
@@ -40,6 +41,8 @@ inline constexpr int NumOfElMin = 20;
 inline constexpr int NumOfElMax = 1000;
 inline constexpr int TimerMin = 5000;
 inline constexpr int TimerMax = 20000;
+// A spoken Training may go down to a second an Element (a digit).
+inline constexpr int SpokenTimerMin = 1000;
 inline constexpr int TimerTypedLength = 5;
 
 // The bounds of a range as stored: the texts of the From and To Elements.
@@ -66,6 +69,7 @@ struct Speech
     bool IfHideEl = false; // "Hide Elements while speaking"
     QString TVoice;        // a voice of the engine by name; empty: its default
     int TSpeechRate = 0;   // tenths of the engine's scale, -10 to 10; 0 normal
+    bool IfDigits = false; // "Read numbers digit by digit"
     bool operator==(const Speech &) const = default;
 };
 
@@ -98,6 +102,7 @@ Record Read(const QString &path);
 // IfHideEl, TVoice and TSpeechRate follow IfShowNum when the record has
 // them and either one differs from its default or the file holds one
 // already: a file of someone who never turned speech on stays as it was.
+// IfDigits follows them when it is on or the file holds it already.
 // Nothing is validated; a
 // missing bound is written empty; flags as "1" or "0". A missing file or
 // section is created and every other line is left as it was. Raises

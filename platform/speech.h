@@ -1,9 +1,11 @@
 #pragma once
 
-// The seam to text-to-speech. A Speaker says one text at a time and tells
-// when it has said it to its end, or that it can't speak any more. The
-// program uses Qt's speech engine where the build has it; tests install a
-// fake that speaks for a set time on the tick count.
+// The seam to text-to-speech. A Speaker renders the texts of a run ahead,
+// says one text at a time and tells when it has said it to its end, or that
+// it can't speak any more. The program synthesises with eSpeak NG in its own
+// process and plays each clip through the sound server (PulseAudio or
+// PipeWire's PulseAudio service); tests install a fake that speaks for a set
+// time on the tick count.
 
 #include <QObject>
 #include <QString>
@@ -26,12 +28,23 @@ public:
     // Why nothing can be said, in the engine's words ("No audio device
     // available"); empty while the speaker can speak.
     virtual QString problem() const = 0;
-    // The names of the engine's voices, in its order.
+    // The names of the engine's voices, one for each language it speaks,
+    // sorted for people.
     virtual QStringList voices() const = 0;
-    // A voice by name; an empty or unknown name keeps the engine's own.
+    // A voice by name; an empty name lets the texts choose the language
+    // (DefaultLanguage). A name the engine does not have fails at prepare().
     virtual void setVoice(const QString &name) = 0;
     // -1 slowest, 0 the engine's normal rate, 1 fastest.
     virtual void setRate(double rate) = 0;
+    // Renders the texts ahead, away from the caller's thread: progress()
+    // along the way, then prepared(), or failed() when one can't be
+    // rendered. say() of a prepared text starts at once.
+    // Rendering needs no sound server: where problem() names one, the
+    // texts are rendered all the same, only not said.
+    virtual void prepare(const QStringList &texts);
+    // How long the rendered clip of a text sounds, in milliseconds; -1 for
+    // a text not rendered.
+    virtual qint64 clipMs(const QString &text) const;
     // Starts saying a text. Nothing is said for a text of blanks.
     virtual void say(const QString &text) = 0;
     // Stops at once; finished() does not follow.
@@ -44,7 +57,22 @@ Q_SIGNALS:
     void finished();
     // The engine can't speak any more (it lost its audio device, say).
     void failed(const QString &reason);
+    // prepare(): `done` of `total` texts are rendered.
+    void progress(int done, int total);
+    // prepare(): every text is rendered.
+    void prepared();
 };
+
+// The text the voice is given for an Element: with digitByDigit a number
+// (digits, maybe with a sign, separators or blanks) is read one digit after
+// the other ("1671" -> "1 6 7 1"); other texts stay as they are.
+QString SpokenText(const QString &element, bool digitByDigit);
+
+// The language a voice that was left to its default speaks for these
+// texts: the one their letters are written in where that says it
+// (Cyrillic: Russian, Greek, Hebrew, Arabic, ...), else English, the
+// program's own language. Never the locale's: that can be anything.
+QString DefaultLanguage(const QStringList &texts);
 
 // Whether this build can speak at all; without it the program offers no
 // speech.

@@ -15,8 +15,12 @@ tenacio_install() {
     fi
 }
 
-TENACIO_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-    qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin)
+# Speech: eSpeak NG renders in the program (libespeak-ng-dev brings espeak-ng-data, its
+# voices), libpulse-simple plays through the sound server.
+TENACIO_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    libespeak-ng-dev espeak-ng-data libpulse-dev)
+# A sound server with a null sink for measuring the spoken run (tools/spokenrun.cpp).
+TENACIO_SOUND_PACKAGES=(pulseaudio pulseaudio-utils sox)
 TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth appstream desktop-file-utils)
 # scripts/package: dpkg-buildpackage (dpkg-dev) with debhelper, lintian, and the
 # validators, which the tests at build time use too.

@@ -60,6 +60,17 @@ void FakeSpeaker::setVoice(const QString &name) { m_engine->voice = name; }
 
 void FakeSpeaker::setRate(double rate) { m_engine->rate = rate; }
 
+void FakeSpeaker::prepare(const QStringList &texts)
+{
+    m_engine->rendered << texts;
+    if (m_engine->renderProblem.isEmpty()) {
+        Speaker::prepare(texts);
+        return;
+    }
+    m_problem = m_engine->renderProblem;
+    Q_EMIT failed(m_problem);
+}
+
 void FakeSpeaker::say(const QString &text)
 {
     m_engine->said << text;

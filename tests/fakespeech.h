@@ -24,9 +24,11 @@ public:
     QString problem; // their problem(): nothing can be spoken
     QStringList voices{QStringLiteral("alto"), QStringLiteral("bass")};
     quint32 speakingMs = 0; // time a text takes; 0: until finish()
+    QString renderProblem;  // prepare() fails with it (a voice missing, a text it can't render)
 
     // ---- what they did
     int made = 0;
+    QStringList rendered; // the texts given to prepare()
     QStringList said;
     QString voice;        // the last voice set
     double rate = 0;      // the last rate set
@@ -50,6 +52,7 @@ public:
     QStringList voices() const override { return m_voices; }
     void setVoice(const QString &name) override;
     void setRate(double rate) override;
+    void prepare(const QStringList &texts) override;
     void say(const QString &text) override;
     void stop() override;
     bool speaking() const override { return m_speaking; }

@@ -41,10 +41,10 @@ struct Session
     quint32 timerPhase = 0; // when the runner's one-second timer last fired
     QList<quint32> shownAt; // when each Element appeared
 
-    explicit Session(const QStringList &test)
+    explicit Session(const QStringList &test, const QByteArray &elements = "cat,dog,sun,moon")
     {
         dir.write(QStringLiteral("config.ini"), configIni(test));
-        dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=cat,dog,sun,moon\r\n\r\n");
+        dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=" + elements + "\r\n\r\n");
         forms = CreateForms();
         forms.frm_main->FormShow();
     }
@@ -128,6 +128,9 @@ private Q_SLOTS:
     void hidden_counterInsteadOfElement();
     void noVoice_runNotStarted_data();
     void noVoice_runNotStarted();
+    void notRendered_runNotStarted_data();
+    void notRendered_runNotStarted();
+    void digitByDigit_aSecondEach();
     void voiceLost_data();
     void voiceLost();
     void introductoryAndExam_neverSpoken_data();
@@ -312,6 +315,52 @@ void TestSpokenRun::noVoice_runNotStarted()
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
+}
+
+void TestSpokenRun::notRendered_runNotStarted_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("voice missing") << "the voice \"bass\" is not installed";
+    QTest::newRow("no sound for a text") << "the voice gave no sound for \"dog\"";
+}
+
+void TestSpokenRun::notRendered_runNotStarted()
+{
+    QFETCH(QString, problem);
+    Session s({"TNumOfEl=3", "TVoice=bass"});
+    s.speech.renderProblem = problem;
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.texts(),
+             (QStringList{QStringLiteral("Press OK to start"),
+                          QStringLiteral("Test is not completed. The Elements could not be spoken: ") + problem}));
+    QCOMPARE(s.speech.rendered.size(), 3);
+    QVERIFY(s.user.opened.isEmpty());
+    QVERIFY(s.speech.said.isEmpty());
+    QVERIFY(!s.speech.speaker);
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+}
+
+void TestSpokenRun::digitByDigit_aSecondEach()
+{
+    // The Elements are drawn and rendered before the run starts, read one
+    // digit a word, and shown in the order they were rendered.
+    Session s({"TNumOfEl=5", "TimerMSec=1000", "IfDigits=1"}, "1671,7406,90,word");
+    s.speech.speakingMs = 900;
+    quint32 renderedBy = 0;
+    s.script([&](Tfrm_test *t) {
+        renderedBy = quint32(s.speech.rendered.size());
+        QCOMPARE(t->TicksPerElement, 1);
+        s.present();
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(renderedBy, 5u);
+    QStringList spoken;
+    for (int n = 1; n <= 5; ++n)
+        spoken << Speech::SpokenText(s.element(n), true);
+    QCOMPARE(s.speech.rendered, spoken);
+    QCOMPARE(s.speech.said, spoken);
+    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.stored()));
 }
 
 void TestSpokenRun::voiceLost_data()

@@ -92,12 +92,13 @@ void TestOptions::form_captionSizeAndTexts()
             labels << shown(label->text());
     labels.sort();
     QCOMPARE(labels,
-             (QStringList{lit("Module"), lit("Number of elements"), lit("Range  from"), lit("Rate"),
-                          lit("Timer (MilliSec)"), lit("Voice"), lit("to")}));
+             (QStringList{lit("Language"), lit("Module"), lit("Number of elements"), lit("Range  from"), lit("Rate"),
+                          lit("Timer (MilliSec)"), lit("to")}));
     QCOMPARE((QStringList{shown(d.CheckBox1->text()), shown(d.CheckBox2->text()), shown(d.CheckBox3->text()),
-                          shown(d.CheckBox4->text()), shown(d.CheckBox5->text())}),
+                          shown(d.CheckBox4->text()), shown(d.CheckBox5->text()), shown(d.CheckBox6->text())}),
              (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number"),
-                          lit("Speak Elements"), lit("Hide Elements while speaking")}));
+                          lit("Speak Elements"), lit("Hide Elements while speaking"),
+                          lit("Read numbers digit by digit")}));
     QVERIFY(d.BitBtn1->isDefault());
     QCOMPARE((QStringList{shown(d.BitBtn1->text()), shown(d.BitBtn2->text())}),
              (QStringList{lit("OK"), lit("Cancel")}));
@@ -116,7 +117,8 @@ void TestOptions::keyboard_mnemonics_data()
     QTest::newRow("serial number") << lit("s") << lit("CheckBox3*");
     QTest::newRow("speak") << lit("p") << lit("CheckBox4*");
     QTest::newRow("hide while speaking") << lit("h") << lit("CheckBox5*");
-    QTest::newRow("voice") << lit("v") << lit("ComboBox7");
+    QTest::newRow("digit by digit") << lit("b") << lit("CheckBox6*");
+    QTest::newRow("language") << lit("l") << lit("ComboBox7");
     QTest::newRow("rate") << lit("a") << lit("ComboBox8");
     QTest::newRow("exam number") << lit("en") << lit("Edit2");
     QTest::newRow("exam module") << lit("em") << lit("ComboBox4");
@@ -131,7 +133,7 @@ void TestOptions::keyboard_mnemonics()
     QFETCH(QString, letters);
     QFETCH(QString, reached);
     TestDataDir dir;
-    if (!Speech::Built() && reached.contains(QRegularExpression(lit("CheckBox[45]|ComboBox[78]"))))
+    if (!Speech::Built() && reached.contains(QRegularExpression(lit("CheckBox[456]|ComboBox[78]"))))
         QSKIP("built without speech");
     // Speech on, so that all of its controls take their letters.
     FakeSpeech speech;

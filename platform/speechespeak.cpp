@@ -1,0 +1,530 @@
+// The Speaker over eSpeak NG and the sound server.
+//
+// eSpeak NG renders each text to a clip in this process, before the run
+// needs it; a player thread writes the clip to the sound server through
+// libpulse-simple (PulseAudio, or PipeWire's PulseAudio service). The
+// library keeps one global state, so every call into it holds one lock.
+// The player writes a clip in short pieces, so that "Next" cuts it short at
+// once, and says when the clip has been heard to its end. A watchdog on the
+// GUI side ends the speech when a clip's end does not come: a sound server
+// that stops answering leaves the player blocked, never the window.
+
+#include "platform/speech.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QTimer>
+
+#include <espeak-ng/speak_lib.h>
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace Speech {
+namespace {
+
+using Clip = std::vector<qint16>;
+using ClipPtr = std::shared_ptr<const Clip>;
+
+// Sound above this level (of 32767) counts as heard; the clip's lead-in
+// below it is cut but for a few milliseconds.
+constexpr int SilenceLevel = 300;
+constexpr int LeadInMs = 5;
+// The piece the player writes at a time, and the server's buffer ahead of
+// the sound heard: short, so that a clip starts as soon as its Element.
+constexpr int PieceMs = 10;
+constexpr int BufferMs = 30;
+// How long after its expected end a clip may still be playing.
+constexpr int WatchdogSlackMs = 800;
+// How often an idle player asks whether the sound server is still there.
+constexpr int IdleCheckMs = 250;
+// The silence a new player starts with.
+constexpr int WarmUpMs = 50;
+// How long a speaker that goes away waits for its player thread.
+constexpr int JoinLimitMs = 150;
+// The shortest clip that can hold a spoken word.
+constexpr int ShortestClipMs = 40;
+
+// eSpeak NG for the whole process: started once, one caller at a time.
+class Synth
+{
+public:
+    static Synth &instance()
+    {
+        static Synth synth;
+        return synth;
+    }
+
+    QString problem() const { return m_problem; }
+    int sampleRate() const { return m_rate; }
+
+    struct Voice
+    {
+        QString name;
+        QString identifier;
+        QString language;
+    };
+    const QList<Voice> &voices() const { return m_voices; }
+
+    // Chooses the voice by name, or by language when the name is empty.
+    // Empty on success, else why not.
+    QString select(const QString &name, const QString &language)
+    {
+        std::lock_guard lock(m_lock);
+        if (!m_problem.isEmpty())
+            return m_problem;
+        if (!name.isEmpty()) {
+            for (const Voice &voice : std::as_const(m_voices))
+                if (voice.name == name
+                    && espeak_SetVoiceByName(voice.identifier.toUtf8().constData()) == EE_OK)
+                    return QString();
+            return QStringLiteral("the voice \"%1\" is not installed").arg(name);
+        }
+        const QByteArray code = language.toUtf8();
+        espeak_VOICE spec{};
+        spec.languages = code.constData();
+        if (espeak_SetVoiceByProperties(&spec) != EE_OK)
+            return QStringLiteral("no voice for the language \"%1\" is installed").arg(language);
+        return QString();
+    }
+
+    void setRate(int wordsPerMinute)
+    {
+        std::lock_guard lock(m_lock);
+        if (m_problem.isEmpty())
+            espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
+    }
+
+    // The text's clip, without its silent lead-in; empty when nothing could
+    // be rendered.
+    Clip render(const QString &text)
+    {
+        std::lock_guard lock(m_lock);
+        Clip clip;
+        if (!m_problem.isEmpty())
+            return clip;
+        const QByteArray utf8 = text.toUtf8();
+        if (espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                         &clip)
+            != EE_OK)
+            return {};
+        const auto heard = std::find_if(clip.begin(), clip.end(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+        if (heard == clip.end())
+            return {};
+        const auto leadIn = std::min<std::ptrdiff_t>(heard - clip.begin(), m_rate * LeadInMs / 1000);
+        clip.erase(clip.begin(), heard - leadIn);
+        return clip;
+    }
+
+private:
+    Synth()
+    {
+        m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (m_rate <= 0) {
+            m_problem = QStringLiteral("the eSpeak NG voices could not be loaded");
+            return;
+        }
+        espeak_SetSynthCallback(&Synth::collect);
+        for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            const QString identifier = QString::fromUtf8((*v)->identifier);
+            // MBROLA voices need a program of their own.
+            if (identifier.startsWith(QLatin1String("mb/")))
+                continue;
+            // The first of the pairs of a priority byte and a language.
+            const char *languages = (*v)->languages;
+            const QString language = languages && *languages ? QString::fromUtf8(languages + 1) : QString();
+            m_voices.append(Voice{QString::fromUtf8((*v)->name), identifier, language});
+        }
+        std::sort(m_voices.begin(), m_voices.end(), [](const Voice &a, const Voice &b) {
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+        if (m_voices.isEmpty())
+            m_problem = QStringLiteral("no eSpeak NG voice is installed");
+    }
+
+    static int collect(short *wav, int samples, espeak_EVENT *events)
+    {
+        if (wav && samples > 0 && events && events->user_data) {
+            auto *clip = static_cast<Clip *>(events->user_data);
+            clip->insert(clip->end(), wav, wav + samples);
+        }
+        return 0;
+    }
+
+    std::mutex m_lock;
+    int m_rate = 0;
+    QString m_problem;
+    QList<Voice> m_voices;
+};
+
+// What the player thread and its speaker share. The speaker may go while
+// the thread is blocked in the sound server: whatever the thread touches
+// lives here, and it tells the speaker only through `target`, under the
+// lock.
+struct PlayerState
+{
+    std::mutex lock;
+    std::condition_variable wake;
+    QObject *target = nullptr; // receives the thread's news; null once the speaker is gone
+    ClipPtr clip;              // to play next
+    quint64 generation = 0;    // of the last say() or stop()
+    bool quit = false;
+    bool done = false; // the thread has ended
+    pa_simple *stream = nullptr;
+};
+
+// Runs `news` on the speaker's thread. Called under the lock, so that the
+// speaker is not destroyed meanwhile; news posted to a speaker that goes
+// before it arrives is dropped with it.
+void post(PlayerState &state, const std::function<void()> &news)
+{
+    if (state.target)
+        QMetaObject::invokeMethod(state.target, news, Qt::QueuedConnection);
+}
+
+class EspeakSpeaker final : public Speaker
+{
+public:
+    EspeakSpeaker()
+        : m_state(std::make_shared<PlayerState>())
+    {
+        Synth &synth = Synth::instance();
+        m_problem = synth.problem();
+        if (!m_problem.isEmpty())
+            return;
+        pa_sample_spec spec{};
+        spec.format = PA_SAMPLE_S16LE;
+        spec.rate = uint32_t(synth.sampleRate());
+        spec.channels = 1;
+        pa_buffer_attr buffer{};
+        buffer.maxlength = uint32_t(-1);
+        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &spec));
+        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &spec));
+        buffer.minreq = uint32_t(-1);
+        buffer.fragsize = uint32_t(-1);
+        int error = 0;
+        m_state->stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &spec, nullptr,
+                                        &buffer, &error);
+        if (!m_state->stream) {
+            m_problem = QStringLiteral("the sound server can't be reached (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+            return;
+        }
+        m_state->target = this;
+        m_watchdog.setSingleShot(true);
+        connect(&m_watchdog, &QTimer::timeout, this,
+                [this] { fail(QStringLiteral("the sound server stopped playing")); });
+        setRate(0);
+    }
+
+    ~EspeakSpeaker() override
+    {
+        m_cancelRender = true;
+        if (m_renderer.joinable())
+            m_renderer.join();
+        if (!m_player.joinable()) {
+            // Never played: the stream is still the speaker's own.
+            if (m_state->stream)
+                pa_simple_free(m_state->stream);
+            return;
+        }
+        std::unique_lock lock(m_state->lock);
+        m_state->target = nullptr;
+        m_state->quit = true;
+        m_state->wake.notify_all();
+        // A thread blocked in a sound server that stopped answering is let
+        // go with what it holds, not waited for.
+        if (m_state->wake.wait_for(lock, std::chrono::milliseconds(JoinLimitMs), [this] { return m_state->done; })) {
+            lock.unlock();
+            m_player.join();
+        } else {
+            lock.unlock();
+            m_player.detach();
+        }
+    }
+
+    QString problem() const override { return m_problem; }
+
+    QStringList voices() const override
+    {
+        QStringList names;
+        for (const Synth::Voice &voice : Synth::instance().voices())
+            names << voice.name;
+        return names;
+    }
+
+    void setVoice(const QString &name) override { m_voice = name; }
+
+    void setRate(double rate) override
+    {
+        // eSpeak NG's normal 175 words a minute; from 80 to 390.
+        const double r = qBound(-1.0, rate, 1.0);
+        m_wordsPerMinute = int(r < 0 ? 175 + r * 95 : 175 + r * 215);
+    }
+
+    void prepare(const QStringList &texts) override
+    {
+        if (m_failed || !Synth::instance().problem().isEmpty()) {
+            fail(m_problem);
+            return;
+        }
+        const QString chosen = Synth::instance().select(m_voice, DefaultLanguage(texts));
+        if (!chosen.isEmpty()) {
+            fail(chosen);
+            return;
+        }
+        Synth::instance().setRate(m_wordsPerMinute);
+        QStringList unique;
+        for (const QString &text : texts)
+            if (!text.trimmed().isEmpty() && !m_clips.contains(text) && !unique.contains(text))
+                unique << text;
+        if (m_renderer.joinable())
+            m_renderer.join();
+        m_cancelRender = false;
+        m_rendered = false;
+        startPlayer();
+        m_renderer = std::thread([this, unique, total = int(texts.size())] {
+            const int skipped = total - int(unique.size());
+            for (int i = 0; i < unique.size() && !m_cancelRender; ++i) {
+                auto clip = std::make_shared<const Clip>(Synth::instance().render(unique.at(i)));
+                const QString text = unique.at(i);
+                // The speaker waits for this thread before it goes.
+                QMetaObject::invokeMethod(this, [this, text, clip, done = skipped + i + 1, total] {
+                    if (!rendered(text, clip))
+                        return;
+                    Q_EMIT progress(done, total);
+                }, Qt::QueuedConnection);
+            }
+            QMetaObject::invokeMethod(this, [this] {
+                m_rendered = true;
+                readyToSay();
+            }, Qt::QueuedConnection);
+        });
+    }
+
+    void say(const QString &text) override
+    {
+        if (text.trimmed().isEmpty() || !m_problem.isEmpty())
+            return;
+        ClipPtr clip = m_clips.value(text);
+        if (!clip) {
+            // Not rendered ahead: rendered now, a short wait.
+            clip = std::make_shared<const Clip>(Synth::instance().render(text));
+            if (!rendered(text, clip))
+                return;
+        }
+        startPlayer();
+        m_saying = true;
+        {
+            std::lock_guard lock(m_state->lock);
+            m_state->clip = clip;
+            m_generation = ++m_state->generation;
+            m_state->wake.notify_all();
+        }
+        const qint64 clipMs = qint64(clip->size()) * 1000 / Synth::instance().sampleRate();
+        m_watchdog.start(int(clipMs) + BufferMs + WatchdogSlackMs);
+    }
+
+    void stop() override
+    {
+        m_saying = false;
+        m_watchdog.stop();
+        std::lock_guard lock(m_state->lock);
+        m_state->clip.reset();
+        m_generation = ++m_state->generation;
+        m_state->wake.notify_all();
+    }
+
+    bool speaking() const override { return m_saying; }
+
+    qint64 clipMs(const QString &text) const override
+    {
+        const ClipPtr clip = m_clips.value(text);
+        return clip ? qint64(clip->size()) * 1000 / Synth::instance().sampleRate() : -1;
+    }
+
+private:
+    // The player starts with the first prepare() or say(): a new stream's
+    // first sound can come late (a sink that was idle takes its time), so
+    // it plays a moment of silence while the texts are rendered.
+    void startPlayer()
+    {
+        if (!m_player.joinable() && m_problem.isEmpty())
+            m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
+    }
+
+    // Ready once the texts are rendered and the player has warmed up (or
+    // there is no sound server: rendering alone can be asked for).
+    void readyToSay()
+    {
+        if (!m_failed && m_rendered && (m_warm || !m_player.joinable()))
+            Q_EMIT prepared();
+    }
+
+    void warmedUp()
+    {
+        m_warm = true;
+        readyToSay();
+    }
+
+    // Keeps a rendered clip; fails when it holds no speech.
+    bool rendered(const QString &text, const ClipPtr &clip)
+    {
+        if (m_failed)
+            return false;
+        if (qint64(clip->size()) * 1000 < qint64(ShortestClipMs) * Synth::instance().sampleRate()) {
+            fail(QStringLiteral("the voice gave no sound for \"%1\"").arg(text));
+            return false;
+        }
+        m_clips.insert(text, clip);
+        return true;
+    }
+
+    void fail(const QString &reason)
+    {
+        if (m_failed)
+            return;
+        m_failed = true;
+        m_saying = false;
+        m_watchdog.stop();
+        m_problem = reason;
+        m_cancelRender = true;
+        QTimer::singleShot(0, this, [this] { Q_EMIT failed(m_problem); });
+    }
+
+    void heard(quint64 generation)
+    {
+        if (generation != m_generation || !m_saying)
+            return;
+        m_saying = false;
+        m_watchdog.stop();
+        Q_EMIT finished();
+    }
+
+    // The player thread.
+    static void play(std::shared_ptr<PlayerState> state, int sampleRate)
+    {
+        const size_t piece = size_t(sampleRate) * PieceMs / 1000;
+        std::unique_lock lock(state->lock);
+        const auto report = [&state](auto news) { post(*state, news); };
+        bool broken = false;
+        {
+            // A moment of silence, heard to its end.
+            const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
+            int error = 0;
+            lock.unlock();
+            const bool warm = pa_simple_write(state->stream, silence.data(), silence.size() * sizeof(qint16), &error) >= 0
+                              && pa_simple_drain(state->stream, &error) >= 0;
+            lock.lock();
+            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+            if (warm) {
+                report([speaker] { speaker->warmedUp(); });
+            } else {
+                broken = true;
+                const QString why = QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+                report([speaker, why] { speaker->fail(why); });
+            }
+        }
+        while (!state->quit) {
+            if (!state->clip) {
+                // Between clips the server is asked now and then whether
+                // it is still there, so that its loss ends the run at once,
+                // not at the next Element.
+                if (!state->wake.wait_for(lock, std::chrono::milliseconds(IdleCheckMs),
+                                          [&state] { return state->clip || state->quit; })
+                    && !broken) {
+                    int error = 0;
+                    lock.unlock();
+                    const bool there = pa_simple_get_latency(state->stream, &error) != pa_usec_t(-1);
+                    lock.lock();
+                    if (!there) {
+                        broken = true;
+                        const QString why =
+                            QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+                        auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+                        report([speaker, why] { speaker->fail(why); });
+                    }
+                }
+                continue;
+            }
+            const ClipPtr clip = std::move(state->clip);
+            state->clip.reset();
+            const quint64 generation = state->generation;
+            if (broken)
+                continue;
+            size_t at = 0;
+            int error = 0;
+            bool cut = false;
+            while (at < clip->size()) {
+                if (state->quit || state->generation != generation) {
+                    cut = true;
+                    break;
+                }
+                const size_t n = std::min(piece, clip->size() - at);
+                lock.unlock();
+                const int written = pa_simple_write(state->stream, clip->data() + at, n * sizeof(qint16), &error);
+                lock.lock();
+                if (written < 0)
+                    break;
+                at += n;
+            }
+            if (cut) {
+                lock.unlock();
+                pa_simple_flush(state->stream, &error);
+                lock.lock();
+                continue;
+            }
+            if (at == clip->size()) {
+                lock.unlock();
+                const int drained = pa_simple_drain(state->stream, &error);
+                lock.lock();
+                if (drained >= 0) {
+                    auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+                    report([speaker, generation] { speaker->heard(generation); });
+                    continue;
+                }
+            }
+            broken = true;
+            const QString why = QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+            report([speaker, why] { speaker->fail(why); });
+        }
+        lock.unlock();
+        if (state->stream)
+            pa_simple_free(state->stream);
+        lock.lock();
+        state->stream = nullptr;
+        state->done = true;
+        state->wake.notify_all();
+    }
+
+    std::shared_ptr<PlayerState> m_state;
+    std::thread m_player;
+    std::thread m_renderer;
+    std::atomic<bool> m_cancelRender{false};
+    QHash<QString, ClipPtr> m_clips;
+    QString m_problem;
+    QString m_voice;
+    int m_wordsPerMinute = 175;
+    QTimer m_watchdog;
+    quint64 m_generation = 0;
+    bool m_saying = false;
+    bool m_failed = false;
+    bool m_rendered = false; // prepare() has rendered its texts
+    bool m_warm = false;     // the player has played its first silence
+};
+
+} // namespace
+
+std::unique_ptr<Speaker> CreateEspeakSpeaker() { return std::make_unique<EspeakSpeaker>(); }
+
+QStringList EspeakEngines() { return {QStringLiteral("espeak-ng")}; }
+
+} // namespace Speech

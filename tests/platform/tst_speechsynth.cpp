@@ -1,0 +1,161 @@
+// The real voice: every number from 0 to 9999 and every Element of the
+// starter library renders to a clip of speech, in the languages a listener
+// trains in. Needs no sound server; skipped in a build without speech.
+
+#include "platform/speech.h"
+#include "library/modules.h"
+#include "tests/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QTest>
+
+namespace {
+
+QString lit(const char *text) { return QString::fromUtf8(text); }
+
+// Renders the texts with the voice; empty when all went well, else why
+// not. Gives up when a minute passes without a text rendered.
+QString render(Speech::Speaker &speaker, const QStringList &texts)
+{
+    QString outcome = lit("no text rendered for a minute");
+    bool done = false;
+    QEventLoop loop;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(60000);
+    QObject::connect(&idle, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&speaker, &Speech::Speaker::progress, &idle, qOverload<>(&QTimer::start));
+    QObject::connect(&speaker, &Speech::Speaker::prepared, &loop, [&] {
+        outcome.clear();
+        done = true;
+        loop.quit();
+    });
+    QObject::connect(&speaker, &Speech::Speaker::failed, &loop, [&](const QString &why) {
+        outcome = why;
+        done = true;
+        loop.quit();
+    });
+    idle.start();
+    speaker.prepare(texts);
+    if (!done)
+        loop.exec();
+    return outcome;
+}
+
+} // namespace
+
+class TestSpeechSynth : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void spokenTextAndLanguage_data();
+    void spokenTextAndLanguage();
+    void everyElement_rendersToSpeech_data();
+    void everyElement_rendersToSpeech();
+    void missingVoice_saysWhich();
+};
+
+void TestSpeechSynth::spokenTextAndLanguage_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("digitByDigit");
+    QTest::addColumn<QString>("language"); // of a voice left to its default
+    QTest::newRow("number") << lit("1671") << lit("1 6 7 1") << lit("en");
+    QTest::newRow("one digit") << lit("7") << lit("7") << lit("en");
+    QTest::newRow("blanks and separators") << lit(" 12 345,6 ") << lit("1 2 3 4 5 6") << lit("en");
+    QTest::newRow("negative") << lit("-40") << lit("- 4 0") << lit("en");
+    QTest::newRow("a word stays") << lit("planet") << lit("planet") << lit("en");
+    QTest::newRow("digits in a word stay") << lit("B52") << lit("B52") << lit("en");
+    QTest::newRow("accented Latin: the program's language") << lit("Bäume") << lit("Bäume") << lit("en");
+    QTest::newRow("Cyrillic") << lit("дом 12") << lit("дом 12") << lit("ru");
+    QTest::newRow("Greek") << lit("σπίτι") << lit("σπίτι") << lit("el");
+}
+
+void TestSpeechSynth::spokenTextAndLanguage()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, digitByDigit);
+    QFETCH(QString, language);
+    QCOMPARE(Speech::SpokenText(element, false), element);
+    QCOMPARE(Speech::SpokenText(element, true), digitByDigit);
+    // One text in another script among numbers decides for the run.
+    QCOMPARE(Speech::DefaultLanguage({lit("12"), element, lit("34")}), language);
+}
+
+void TestSpeechSynth::everyElement_rendersToSpeech_data()
+{
+    QTest::addColumn<QString>("voice"); // empty: chosen by the texts
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("digitByDigit");
+
+    QStringList numbers;
+    for (int n = 0; n <= 9999; ++n)
+        numbers << QString::number(n);
+    QTest::newRow("0-9999") << QString() << numbers << false;
+    QTest::newRow("0-9999, digit by digit") << QString() << numbers.mid(9000) << true;
+
+    TestDataDir dir;
+    const QString library = Modules::LibraryPath();
+    QVERIFY(Modules::PlaceStarterLibrary(library));
+    QStringList starter;
+    for (const QString &name : Modules::ListModuleNames(library)) {
+        const Modules::ElementList elements = Modules::ReadModule(library, name).Elements;
+        for (qsizetype i = 0; i < elements.size(); ++i)
+            starter << elements.text(i);
+    }
+    QVERIFY(starter.size() > 100);
+    QTest::newRow("starter library") << QString() << starter << false;
+    QTest::newRow("German") << lit("German") << numbers.mid(0, 200) + QStringList{lit("Haus"), lit("Bäume")} << false;
+    QTest::newRow("Russian, by its letters")
+        << QString() << numbers.mid(1600, 200) + QStringList{lit("дом"), lit("дерево"), lit("планета")} << false;
+}
+
+void TestSpeechSynth::everyElement_rendersToSpeech()
+{
+    QFETCH(QString, voice);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, digitByDigit);
+    if (!Speech::Built())
+        QSKIP("built without speech");
+    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    QVERIFY(speaker);
+    if (!voice.isEmpty() && !speaker->voices().contains(voice))
+        QSKIP("the voice is not installed");
+    speaker->setVoice(voice);
+    QStringList spoken;
+    for (const QString &text : std::as_const(texts))
+        spoken << Speech::SpokenText(text, digitByDigit);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(render(*speaker, spoken), QString());
+    const qint64 took = clock.elapsed();
+    // Speech of a sane length: at least a short syllable, at most about a
+    // second a letter or digit (and a little to begin with).
+    QStringList wrong;
+    qint64 longest = 0;
+    for (const QString &text : std::as_const(spoken)) {
+        const qint64 ms = speaker->clipMs(text);
+        longest = qMax(longest, ms);
+        if (ms < 100 || ms > 500 + 1000 * text.size())
+            wrong << QStringLiteral("%1: %2 ms").arg(text).arg(ms);
+    }
+    qInfo("%lld texts rendered in %lld ms; the longest sounds %lld ms", qint64(spoken.size()), took, longest);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 20).join(lit("; "))));
+}
+
+void TestSpeechSynth::missingVoice_saysWhich()
+{
+    if (!Speech::Built())
+        QSKIP("built without speech");
+    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    QVERIFY(speaker);
+    speaker->setVoice(lit("Klingon of Qo'noS"));
+    QCOMPARE(render(*speaker, {lit("12")}), lit("the voice \"Klingon of Qo'noS\" is not installed"));
+    QCOMPARE(speaker->clipMs(lit("12")), -1);
+}
+
+QTEST_MAIN(TestSpeechSynth)
+#include "tst_speechsynth.moc"

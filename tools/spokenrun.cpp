@@ -1,0 +1,261 @@
+// A spoken Training with the real voice and the real sound server, measured
+// from what the server played: the program runs a Training as a user
+// would (the questions answered, every Element recalled right), while a
+// recorder takes the sound of the server's default sink from its monitor.
+// For each Element it tells when the Element appeared and when its sound
+// began, and at the end the onset's median and worst, the stored Time and
+// what the user was told.
+//
+//   tenacio_spokenrun [--elements a,b,c] [--count N] [--timer MS] [--digits]
+//                     [--voice NAME] [--stop-server-after MS] [--wav FILE]
+//
+// Without --elements the Module holds the numbers 0 to 9999. With
+// --stop-server-after the sound server is killed that long after the
+// first Element (pulseaudio --kill), to see the run end with its message;
+// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
+// Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null sink.
+
+#include "app/forms.h"
+#include "app/frmmain.h"
+#include "engine/frmtest.h"
+#include "results/frmresults.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int Rate = 22050;
+constexpr int Piece = Rate / 200; // 5 ms
+constexpr int Loud = 300;
+
+QElapsedTimer g_clock;
+qint64 nowUs() { return g_clock.nsecsElapsed() / 1000; }
+
+// Records the default sink's monitor; each sample gets the time it was
+// played at: the time a piece is read, less the piece and what the server
+// still held.
+struct Recorder
+{
+    std::atomic<bool> stop{false};
+    std::mutex lock;
+    std::vector<qint16> samples;
+    std::vector<qint64> pieceEndUs; // per piece
+    std::thread thread;
+    QString problem;
+
+    bool start()
+    {
+        pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
+        pa_buffer_attr attr{};
+        attr.maxlength = uint32_t(-1);
+        attr.fragsize = Piece * 2;
+        int error = 0;
+        pa_simple *in = pa_simple_new(nullptr, "tenacio_spokenrun", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
+                                      "measure", &spec, nullptr, &attr, &error);
+        if (!in) {
+            problem = QString::fromUtf8(pa_strerror(error));
+            return false;
+        }
+        thread = std::thread([this, in] {
+            std::vector<qint16> piece(Piece);
+            int error = 0;
+            while (!stop) {
+                if (pa_simple_read(in, piece.data(), piece.size() * 2, &error) < 0)
+                    break;
+                const qint64 at = nowUs();
+                const pa_usec_t held = pa_simple_get_latency(in, &error);
+                std::lock_guard guard(lock);
+                samples.insert(samples.end(), piece.begin(), piece.end());
+                pieceEndUs.push_back(at - qint64(held));
+            }
+            pa_simple_free(in);
+        });
+        return true;
+    }
+
+    // The time the first loud sample at or after `fromUs` and before
+    // `toUs` was played; -1 for none.
+    qint64 onset(qint64 fromUs, qint64 toUs)
+    {
+        std::lock_guard guard(lock);
+        for (size_t p = 0; p < pieceEndUs.size(); ++p) {
+            const qint64 startUs = pieceEndUs[p] - qint64(Piece) * 1000000 / Rate;
+            if (pieceEndUs[p] < fromUs)
+                continue;
+            if (startUs > toUs)
+                break;
+            for (int i = 0; i < Piece; ++i) {
+                const qint64 t = startUs + qint64(i) * 1000000 / Rate;
+                if (t >= fromUs && t < toUs && std::abs(int(samples[p * Piece + size_t(i)])) > Loud)
+                    return t;
+            }
+        }
+        return -1;
+    }
+};
+
+QString option(const QStringList &args, const QString &name, const QString &fallback = QString())
+{
+    const int i = int(args.indexOf(name));
+    return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    g_clock.start();
+    const QStringList args = app.arguments();
+    QString elements = option(args, QStringLiteral("--elements"));
+    if (elements.isEmpty()) {
+        QStringList numbers;
+        for (int n = 0; n <= 9999; ++n)
+            numbers << QString::number(n);
+        elements = numbers.join(QLatin1Char(','));
+    }
+    const int count = option(args, QStringLiteral("--count"), QStringLiteral("20")).toInt();
+    const QString timer = option(args, QStringLiteral("--timer"), QStringLiteral("2000"));
+    const QString voice = option(args, QStringLiteral("--voice"));
+    const int stopAfter = option(args, QStringLiteral("--stop-server-after"), QStringLiteral("-1")).toInt();
+    // The process id of a server to freeze (SIGSTOP) instead of killing it.
+    const QString freeze = option(args, QStringLiteral("--freeze"));
+    const QString wav = option(args, QStringLiteral("--wav"));
+
+    TestDataDir dir;
+    TestUser user;
+    QByteArray config = "[Test]\r\nTNumOfEl=" + QByteArray::number(count) + "\r\nTimerMSec=" + timer.toUtf8()
+                        + "\r\nTMName=M\r\nIfexec=0\r\nIfShowNum=1\r\nIfSpeak=1\r\nTVoice=" + voice.toUtf8() + "\r\n";
+    if (args.contains(QStringLiteral("--digits")))
+        config += "IfDigits=1\r\n";
+    dir.write(QStringLiteral("config.ini"), config + "\r\n[Exam]\r\nEMName=M\r\n");
+    dir.write(QStringLiteral("modules.ini"), "[M]\r\nData=" + elements.toUtf8() + "\r\n\r\n");
+
+    Recorder recorder;
+    if (!recorder.start()) {
+        std::fprintf(stderr, "can't record the sound server: %s\n", qPrintable(recorder.problem));
+        return 2;
+    }
+    // The monitor's first moments come late: recorded from a second on.
+    while (nowUs() < 1000000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    Forms forms = CreateForms();
+    forms.frm_main->FormShow();
+    Tfrm_test *t = forms.frm_test;
+
+    // When each Element appeared: the runner shows the Element display anew
+    // for each.
+    QList<qint64> shownUs;
+    qint64 hiddenUs = 0;
+    struct Watch : QObject
+    {
+        std::function<void()> shown;
+        std::function<void()> hidden;
+        QObject *runner = nullptr;
+        bool eventFilter(QObject *o, QEvent *e) override
+        {
+            if (o == runner && e->type() == QEvent::Hide)
+                hidden();
+            else if (o != runner && e->type() == QEvent::Show)
+                shown();
+            return false;
+        }
+    } watch;
+    watch.hidden = [&] { hiddenUs = nowUs(); };
+    watch.shown = [&] {
+        if (t->Phase == 1 && !t->PresentationDone && t->CurrentNumber > shownUs.size())
+            shownUs << nowUs();
+    };
+    watch.runner = t;
+    t->Label2->installEventFilter(&watch);
+
+    qint64 startedUs = 0;
+    qint64 killedUs = 0;
+    t->installEventFilter(&watch);
+    user.scripts.push_back([&](QDialog *) {
+        startedUs = nowUs();
+        bool killed = false;
+        QElapsedTimer limit;
+        limit.start();
+        while (t->isVisible() && t->Phase == 1 && limit.elapsed() < 600000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (stopAfter >= 0 && !killed && !shownUs.isEmpty() && nowUs() - shownUs.first() > stopAfter * 1000) {
+                killed = true;
+                killedUs = nowUs();
+                std::printf("%s the sound server at %.3f s\n", freeze.isEmpty() ? "killing" : "freezing",
+                            double(nowUs() - shownUs.first()) / 1e6);
+                if (freeze.isEmpty())
+                    QProcess::execute(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+                else
+                    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), freeze});
+            }
+        }
+        if (!t->isVisible())
+            return;
+        for (int n = 1; n <= t->ElementCount && t->isVisible(); ++n) {
+            t->Edit1->setText(forms.frm_results->Cell(1, n - 1));
+            t->BitBtn1Click();
+        }
+    });
+    const qint64 askedUs = nowUs();
+    forms.frm_main->est21Click();
+    const qint64 endedUs = nowUs();
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    recorder.stop = true;
+    if (freeze.isEmpty() || stopAfter < 0)
+        recorder.thread.join();
+    else
+        recorder.thread.detach(); // blocked in the frozen server
+
+    std::printf("rendering and start: %.3f s from \"Press OK to start\" to the runner\n",
+                double(startedUs - askedUs) / 1e6);
+    std::vector<qint64> onsets;
+    for (int i = 0; i < shownUs.size(); ++i) {
+        const qint64 to = i + 1 < shownUs.size() ? shownUs.at(i + 1) : endedUs;
+        const qint64 heard = recorder.onset(shownUs.at(i), to);
+        const QString element = forms.frm_results->Cell(1, i);
+        std::printf("%3d %-12s shown %8.3f s  sound %s\n", i + 1, qPrintable(element), double(shownUs.at(i)) / 1e6,
+                    heard < 0 ? "none"
+                              : qPrintable(QStringLiteral("+%1 ms").arg(double(heard - shownUs.at(i)) / 1000, 0, 'f', 1)));
+        if (heard >= 0)
+            onsets.push_back(heard - shownUs.at(i));
+    }
+    if (!onsets.empty()) {
+        std::vector<qint64> sorted = onsets;
+        std::sort(sorted.begin(), sorted.end());
+        std::printf("onset over %zu of %lld Elements: median %.1f ms, worst %.1f ms\n", sorted.size(),
+                    qint64(shownUs.size()), double(sorted[sorted.size() / 2]) / 1000, double(sorted.back()) / 1000);
+    }
+    if (killedUs)
+        std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);
+    for (const QString &text : user.texts())
+        std::printf("told: %s\n", qPrintable(text));
+    const QByteArray stored = dir.read(QStringLiteral("testres.ini"));
+    std::printf("stored: %s\n", stored.isEmpty() ? "nothing" : stored.trimmed().constData());
+    if (!wav.isEmpty()) {
+        QFile out(wav);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(reinterpret_cast<const char *>(recorder.samples.data()), qint64(recorder.samples.size()) * 2);
+        std::printf("recording (raw s16le mono %d Hz): %s\n", Rate, qPrintable(wav));
+    }
+    DestroyForms(forms);
+    return 0;
+}
