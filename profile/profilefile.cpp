@@ -621,6 +621,8 @@ QByteArray MemoryFile(const QString &path)
     return memory ? memory->content : QByteArray();
 }
 
+bool IsMemoryFile(const QString &path) { return memoryFile(path) != nullptr; }
+
 void RemoveMemoryFiles() { memoryFiles().clear(); }
 
 Copy LoadCopy(QByteArrayView data)

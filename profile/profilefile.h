@@ -167,6 +167,8 @@ void ClearDirectCache();
 void SetMemoryFile(const QString &path, const QByteArray &content);
 // The bytes held for path, as the last write left them.
 QByteArray MemoryFile(const QString &path);
+// Whether path is one of the files held in memory.
+bool IsMemoryFile(const QString &path);
 void RemoveMemoryFiles();
 
 } // namespace Profile

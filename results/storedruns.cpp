@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <sys/stat.h>
 
@@ -91,30 +92,61 @@ struct Kept
     RunList list;
 };
 
-Kept &kept()
+// The lists of the last two files read: the history toggles between the
+// Training and the Exam file, and each keeps its list while it is unchanged.
+constexpr int KeptFiles = 2;
+
+Kept (&kept())[KeptFiles]
 {
-    static Kept k;
+    static Kept k[KeptFiles];
     return k;
 }
+
+// The short values repeat from run to run (Module, From, To, Total, Mark):
+// one string of each text is shared by all runs that hold it, so the list
+// of a long history costs little more than its names and times.
+class SharedTexts
+{
+public:
+    QString get(const QString &text)
+    {
+        if (text.size() > 64)
+            return text;
+        const auto it = m_texts.constFind(text);
+        if (it != m_texts.constEnd())
+            return *it;
+        m_texts.insert(text);
+        return text;
+    }
+
+private:
+    QSet<QString> m_texts;
+};
 
 RunList scan(const QString &path)
 {
     RunList list;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return list;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        list.problem = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
-        return list;
+    QByteArray copy;
+    if (Profile::IsMemoryFile(path)) {
+        copy = Profile::MemoryFile(path);
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return list;
+        QFile file(path);
+        if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+            list.problem = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
+            return list;
+        }
+        // Read whole, then one pass over its bytes. (Not mapped: a file that
+        // another program shortens meanwhile would bring the program down.)
+        copy = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            list.problem = file.errorString();
+            return list;
+        }
     }
-    // Read whole, then one pass over its bytes. (Not mapped: a file that
-    // another program shortens meanwhile would bring the program down.)
-    const QByteArray copy = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        list.problem = file.errorString();
-        return list;
-    }
+    SharedTexts shared;
     QVector<int> firstOf;                // per listed run: the run whose values it reads
     QHash<QString, int> firstByName;     // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first
@@ -145,7 +177,8 @@ RunList scan(const QString &path)
         if (k < 0 || found[k])
             return;
         found[k] = true;
-        (*current).*(wantedKeys[k].field) = Profile::DirectValueOf(line.value);
+        const QString value = Profile::DirectValueOf(line.value);
+        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::time ? value : shared.get(value);
     });
     // A name given twice reads what its first section holds.
     for (int r = 0; r < list.runs.size(); ++r) {
@@ -165,19 +198,31 @@ RunList scan(const QString &path)
 RunList ListRuns(const QString &path)
 {
     const std::optional<Stamp> stamp = stampOf(path);
-    Kept &k = kept();
-    if (stamp && k.path == path && k.stamp == *stamp)
-        return k.list;
+    Kept *files = kept();
+    for (int i = 0; i < KeptFiles; ++i) {
+        if (stamp && files[i].path == path && files[i].stamp == *stamp) {
+            std::rotate(files, files + i, files + i + 1); // the latest first
+            return files[0].list;
+        }
+    }
+    for (int i = 0; i < KeptFiles; ++i) {
+        if (files[i].path == path)
+            files[i] = Kept{};
+    }
     RunList list = scan(path);
     // Kept only when the file was there before and after, unchanged.
-    if (stamp && list.problem.isEmpty() && stampOf(path) == stamp)
-        k = Kept{path, *stamp, list};
-    else
-        k = Kept{};
+    if (stamp && list.problem.isEmpty() && stampOf(path) == stamp) {
+        std::move_backward(files, files + KeptFiles - 1, files + KeptFiles);
+        files[0] = Kept{path, *stamp, list};
+    }
     return list;
 }
 
-void ForgetRuns() { kept() = Kept{}; }
+void ForgetRuns()
+{
+    for (Kept &k : kept())
+        k = Kept{};
+}
 
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
 {

@@ -38,9 +38,10 @@ struct RunList
 // section name given twice reads the values of its first section (as every
 // read by name does). Sections without a name are left out, as the history
 // leaves them out. A missing file lists nothing and is no problem.
-// The list of a file is kept while the file on disk stays the same (size,
-// times and inode), so the reopen of a run reads no more than the history
-// reload before it did.
+// The lists of the last two files read are kept while each file on disk
+// stays the same (size, times and inode), so the reopen of a run and a
+// toggle between the Training and the Exam history read no more than the
+// history reload before them did.
 RunList ListRuns(const QString &path);
 
 // Drops the list kept of a file.
