@@ -377,10 +377,13 @@ FileStamp stampOf(const QString &path)
     return stamp;
 }
 
+// The parse of a file is found here while someone holds it: a whole
+// file's bytes are not kept after the ProfileFile objects that read them
+// are gone.
 struct CacheEntry
 {
     FileStamp stamp;
-    std::shared_ptr<DirectParse> parse;
+    std::weak_ptr<DirectParse> parse;
 };
 
 std::unordered_map<std::string, CacheEntry> &directCache()
@@ -425,13 +428,23 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
     auto &cache = directCache();
     const std::string key = path.toStdString();
     const auto it = cache.find(key);
-    if (it != cache.end() && it->second.stamp == stamp && stamp.exists)
-        return it->second.parse;
+    if (it != cache.end() && it->second.stamp == stamp && stamp.exists) {
+        if (auto held = it->second.parse.lock())
+            return held;
+    }
     auto parse = std::make_shared<DirectParse>(stamp.exists ? path : QString());
     if (stamp.exists && !parse->unreadable())
         cache[key] = CacheEntry{stamp, parse};
     else
         cache.erase(key);
+    return parse;
+}
+
+// The parse of a file for a ProfileFile, which holds it from then on.
+std::shared_ptr<DirectParse> heldParse(const QString &path, std::shared_ptr<void> &held)
+{
+    auto parse = directParse(path);
+    held = parse;
     return parse;
 }
 
@@ -627,32 +640,52 @@ void RemoveMemoryFiles() { memoryFiles().clear(); }
 
 Copy LoadCopy(QByteArrayView data)
 {
+    QVector<QByteArrayView> bodies;
+    Copy copy = LoadSections(data, &bodies);
+    for (qsizetype i = 0; i < copy.sections.size(); ++i)
+        DecodeSectionLines(bodies.at(i), copy.sections[i].lines);
+    return copy;
+}
+
+Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
+{
     Copy copy;
     copy.bom = bomLength(data) > 0;
     const char *p = data.data();
-    CopySection *current = nullptr;
     Recognition recognition;
+    bodies->clear();
     forEachLine(data, [&](const LineSpan &line) {
         qsizetype s = line.start;
         qsizetype e = line.end;
         trimSpan(p, s, e);
         const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
         recognition.line(p, s, e, header);
+        if (!header)
+            return;
+        qsizetype ns = s + 1;
+        qsizetype ne = e - 1;
+        trimSpan(p, ns, ne);
+        if (!bodies->isEmpty())
+            bodies->last() = QByteArrayView(bodies->last().data(), p + line.start - bodies->last().data());
+        copy.sections.append(CopySection{decode(p, ns, ne), {}});
+        bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
+    }, bomLength(data));
+    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
+    return copy;
+}
+
+void DecodeSectionLines(QByteArrayView body, QVector<QString> &lines)
+{
+    const char *p = body.data();
+    forEachLine(body, [&](const LineSpan &line) {
+        qsizetype s = line.start;
+        qsizetype e = line.end;
+        trimSpan(p, s, e);
         if (s == e || p[s] == ';')
-            return;
-        if (header) {
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(p, ns, ne);
-            copy.sections.append(CopySection{decode(p, ns, ne), {}});
-            current = &copy.sections.last();
-            return;
-        }
-        if (!current)
             return;
         const void *eq = std::memchr(p + s, '=', size_t(e - s));
         if (!eq) {
-            current->lines.append(decode(p, s, e));
+            lines.append(decode(p, s, e));
             return;
         }
         const qsizetype eqPos = static_cast<const char *>(eq) - p;
@@ -662,31 +695,73 @@ Copy LoadCopy(QByteArrayView data)
         qsizetype vs = eqPos + 1;
         qsizetype ve = e;
         trimSpan(p, vs, ve);
-        current->lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
-    }, bomLength(data));
-    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
-    return copy;
+        lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
+    });
 }
 
-QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom)
+namespace {
+
+// The lines of an undecoded section as SaveCopy writes them, straight
+// from its bytes: decoding keeps every byte, so this is what SaveCopy
+// makes of the decoded lines.
+void appendSavedBody(QByteArray &out, QByteArrayView body)
 {
+    const char *p = body.data();
+    forEachLine(body, [&](const LineSpan &line) {
+        qsizetype s = line.start;
+        qsizetype e = line.end;
+        trimSpan(p, s, e);
+        if (s == e || p[s] == ';')
+            return;
+        const void *eq = std::memchr(p + s, '=', size_t(e - s));
+        if (eq) {
+            const qsizetype eqPos = static_cast<const char *>(eq) - p;
+            qsizetype ks = s;
+            qsizetype ke = eqPos;
+            trimSpan(p, ks, ke);
+            qsizetype vs = eqPos + 1;
+            qsizetype ve = e;
+            trimSpan(p, vs, ve);
+            out.append(p + ks, ke - ks);
+            out.append('=');
+            out.append(p + vs, ve - vs);
+        } else {
+            out.append(p + s, e - s);
+        }
+        out.append("\r\n");
+    });
+}
+
+} // namespace
+
+QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom) { return SaveCopy(sections, {}, bom); }
+
+QByteArray SaveCopy(const QVector<CopySection> &sections, const QVector<QByteArrayView> &undecoded, bool bom)
+{
+    const auto bodyOf = [&](qsizetype i) { return i < undecoded.size() ? undecoded.at(i) : QByteArrayView(); };
     QByteArray out;
     qsizetype size = 0;
-    for (const CopySection &s : sections) {
-        size += s.name.size() + 6;
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        const CopySection &s = sections.at(i);
+        size += s.name.size() + 6 + bodyOf(i).size();
         for (const QString &line : s.lines)
             size += line.size() + 2;
     }
     out.reserve(size + size / 8 + Utf8Bom.size());
     if (bom)
         out.append(Utf8Bom);
-    for (const CopySection &s : sections) {
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        const CopySection &s = sections.at(i);
         out.append('[');
         AppendEncoded(out, s.name);
         out.append("]\r\n");
-        for (const QString &line : s.lines) {
-            AppendEncoded(out, line);
-            out.append("\r\n");
+        if (!bodyOf(i).isNull()) {
+            appendSavedBody(out, bodyOf(i));
+        } else {
+            for (const QString &line : s.lines) {
+                AppendEncoded(out, line);
+                out.append("\r\n");
+            }
         }
         out.append("\r\n");
     }
@@ -719,13 +794,28 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         if (file.error() != QFileDevice::NoError)
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     }
-    Profile::Copy copy = Profile::LoadCopy(data);
+    m_bytes = data;
+    data.clear();
+    Profile::Copy copy = Profile::LoadSections(m_bytes, &m_undecoded);
     m_sections = std::move(copy.sections);
     m_bom = copy.bom;
     m_recognisable = copy.recognisable;
+    if (m_sections.isEmpty())
+        m_bytes.clear();
 }
 
 ProfileFile::~ProfileFile() = default;
+
+ProfileFile::Section &ProfileFile::decoded(int i) const
+{
+    Section &section = m_sections[i];
+    QByteArrayView &body = m_undecoded[i];
+    if (!body.isNull()) {
+        Profile::DecodeSectionLines(body, section.lines);
+        body = QByteArrayView();
+    }
+    return section;
+}
 
 int ProfileFile::findSection(const QString &name) const
 {
@@ -751,13 +841,13 @@ bool ProfileFile::Recognisable() const
 {
     if (m_access == Access::InMemory)
         return m_recognisable;
-    return directParse(m_path)->recognisable();
+    return heldParse(m_path, m_heldParse)->recognisable();
 }
 
 QString ProfileFile::ReadProblem() const
 {
     if (m_access == Access::Direct) {
-        const auto parse = directParse(m_path);
+        const auto parse = heldParse(m_path, m_heldParse);
         if (parse->unreadable())
             return parse->readError();
     }
@@ -768,7 +858,7 @@ bool ProfileFile::HasSection(const QString &section) const
 {
     if (m_access == Access::InMemory)
         return findSection(section) >= 0;
-    return directParse(m_path)->find(section) >= 0;
+    return heldParse(m_path, m_heldParse)->find(section) >= 0;
 }
 
 void ProfileFile::ListSections(QStringList &list, int maxCount) const
@@ -781,7 +871,7 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
             list.append(m_sections.at(i).name);
         return;
     }
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
     for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
@@ -819,13 +909,14 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
         const int s = findSection(section);
         if (s < 0)
             return defaultText;
-        const int k = findKey(m_sections.at(s), key);
+        const Section &sec = decoded(s);
+        const int k = findKey(sec, key);
         if (k < 0)
             return defaultText;
-        const QString &line = m_sections.at(s).lines.at(k);
+        const QString &line = sec.lines.at(k);
         return line.mid(line.indexOf(QLatin1Char('=')) + 1);
     }
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return defaultText;
@@ -851,9 +942,10 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
         int s = findSection(section);
         if (s < 0) {
             m_sections.append(Section{section, {}});
+            m_undecoded.append(QByteArrayView());
             s = int(m_sections.size()) - 1;
         }
-        Section &sec = m_sections[s];
+        Section &sec = decoded(s);
         const int k = findKey(sec, key);
         if (k >= 0) {
             const QString &old = sec.lines.at(k);
@@ -864,7 +956,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
         return;
     }
 
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     parse->readAll();
     checkWritable(m_path, *parse);
     const QByteArray &data = parse->data;
@@ -936,11 +1028,13 @@ void ProfileFile::DeleteSection(const QString &section)
 {
     if (m_access == Access::InMemory) {
         const int s = findSection(section);
-        if (s >= 0)
+        if (s >= 0) {
             m_sections.removeAt(s);
+            m_undecoded.removeAt(s);
+        }
         return;
     }
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return;
@@ -964,7 +1058,7 @@ void ProfileFile::WriteBack()
         return; // every direct write is already in the file
     if (!m_recognisable)
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
-    const QByteArray out = Profile::SaveCopy(m_sections, m_bom);
+    const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
     if (writeMemoryFile(m_path, out))
         return;
     const QString reason = Profile::ReplaceFile(m_path, out);
@@ -973,4 +1067,9 @@ void ProfileFile::WriteBack()
     directCache().erase(m_path.toStdString());
 }
 
-void ProfileFile::DiscardCopy() { m_sections.clear(); }
+void ProfileFile::DiscardCopy()
+{
+    m_sections.clear();
+    m_undecoded.clear();
+    m_bytes.clear();
+}
