@@ -153,12 +153,20 @@ RunList scan(const QString &path)
     bool found[WantedCount] = {};
     Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
         if (line.kind == Profile::IniLine::Kind::Header) {
+            // The "[" of the header: before the name and the blanks in front of it.
+            const char *bracket = line.name.data() - 1;
+            while (*bracket != '[')
+                --bracket;
+            const qint64 at = bracket - copy.constData();
+            if (current)
+                current->length = at - current->offset;
             std::fill(std::begin(found), std::end(found), false);
             current = nullptr;
             if (line.name.isEmpty())
                 return; // a section without a name is read by no one
             list.runs.append(RunSummary{});
             current = &list.runs.last();
+            current->offset = at;
             current->name = Profile::DecodeBytes(line.name);
             const int index = int(list.runs.size()) - 1;
             const QString folded = Profile::FoldedName(current->name);
@@ -180,6 +188,8 @@ RunList scan(const QString &path)
         const QString value = Profile::DirectValueOf(line.value);
         (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::time ? value : shared.get(value);
     });
+    if (current)
+        current->length = copy.size() - current->offset;
     // A name given twice reads what its first section holds.
     for (int r = 0; r < list.runs.size(); ++r) {
         const int first = firstOf.at(r);
@@ -216,6 +226,31 @@ RunList ListRuns(const QString &path)
         files[0] = Kept{path, *stamp, list};
     }
     return list;
+}
+
+QByteArray KeptSectionBytes(const QString &path, const QString &section)
+{
+    const std::optional<Stamp> stamp = stampOf(path);
+    if (!stamp || Profile::IsMemoryFile(path))
+        return QByteArray();
+    for (const Kept &k : kept()) {
+        if (k.path != path || !(k.stamp == *stamp))
+            continue;
+        for (const RunSummary &run : k.list.runs) {
+            if (run.name.compare(section, Qt::CaseInsensitive) != 0)
+                continue;
+            QFile file(path);
+            if (run.offset < 0 || !file.open(QIODevice::ReadOnly) || !file.seek(run.offset))
+                return QByteArray();
+            QByteArray bytes = file.read(run.length);
+            // Good only when the file is still the one listed.
+            if (bytes.size() != run.length || !(stampOf(path) == stamp))
+                return QByteArray();
+            return bytes;
+        }
+        return QByteArray();
+    }
+    return QByteArray();
 }
 
 void ForgetRuns()
