@@ -351,6 +351,7 @@ void Tfrm_modules::FormClose()
     Memo1->clear();
     m_copy.reset();
     m_shownModuleIndex = -1;
+    Platform::ReleaseFreeMemory();
 }
 
 void Tfrm_modules::showEvent(QShowEvent *event)
