@@ -526,6 +526,176 @@ void writeDirect(const QString &path, const QByteArray &content)
 
 } // namespace
 
+// Appends a name to a direct name list if it fits in the room left; the
+// last name that fits in part keeps the whole characters that fit. False
+// when the list is full.
+bool appendCapped(QStringList &list, const QString &name, qsizetype &room)
+{
+    const QByteArray bytes = Profile::EncodeText(name);
+    if (bytes.size() + 1 <= room) {
+        list.append(name);
+        room -= bytes.size() + 1;
+        return true;
+    }
+    // A character is counted by its own bytes: a byte that is not UTF-8 is
+    // one, even where it looks like the middle of another.
+    qsizetype used = 0;
+    qsizetype units = 0;
+    while (units < name.size()) {
+        const bool pair =
+            name.at(units).isHighSurrogate() && units + 1 < name.size() && name.at(units + 1).isLowSurrogate();
+        const qsizetype width = pair ? 2 : 1;
+        const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
+        if (used + more > room - 1)
+            break;
+        used += more;
+        units += width;
+    }
+    if (units > 0)
+        list.append(name.left(units));
+    return false;
+}
+
+// One pass over a file through a fixed buffer, finding its header lines as
+// LoadSections does. Only a line that begins with "[" is held whole (it may
+// be a header); every other line is stepped over.
+class Indexer
+{
+public:
+    explicit Indexer(Profile::SectionIndex &index)
+        : m_index(index)
+    {
+    }
+
+    void feed(const char *p, qsizetype n, qint64 at)
+    {
+        qsizetype i = 0;
+        if (m_first) {
+            // A buffer holds the first three bytes unless the file is shorter.
+            m_first = false;
+            m_start = QByteArray(p, qMin<qsizetype>(n, 3));
+            if (QByteArrayView(m_start) == Profile::Utf8Bom)
+                i = 3;
+        }
+        while (i < n) {
+            if (m_afterCr) {
+                m_afterCr = false;
+                if (p[i] == '\n') {
+                    ++i;
+                    m_lineStart = at + i;
+                    continue;
+                }
+            }
+            if (!m_lineOpen) {
+                m_lineOpen = true;
+                m_lineStart = at + i;
+                if (m_bodyOpen) {
+                    m_index.sections.last().bodyStart = m_lineStart;
+                    m_bodyOpen = false;
+                }
+            }
+            // To the end of this line, or of the buffer.
+            const void *lf = std::memchr(p + i, '\n', size_t(n - i));
+            const qsizetype stop = lf ? static_cast<const char *>(lf) - p : n;
+            const void *cr = std::memchr(p + i, '\r', size_t(stop - i));
+            const qsizetype end = cr ? static_cast<const char *>(cr) - p : stop;
+            take(p + i, end - i);
+            if (end == n)
+                return; // the line goes on in the next buffer
+            endLine();
+            m_afterCr = p[end] == '\r';
+            i = end + 1;
+        }
+    }
+
+    void finish(qint64 size)
+    {
+        if (m_lineOpen)
+            endLine();
+        if (m_bodyOpen)
+            m_index.sections.last().bodyStart = size;
+        if (!m_index.sections.isEmpty())
+            m_index.sections.last().bodyEnd = size;
+        const bool utf16 = m_start.startsWith("\xFF\xFE") || m_start.startsWith("\xFE\xFF");
+        m_index.recognisable = !utf16 && (m_sections || !m_strayText);
+    }
+
+private:
+    // Bytes of the open line.
+    void take(const char *p, qsizetype n)
+    {
+        qsizetype k = 0;
+        if (!m_seen) {
+            while (k < n && isBlank(p[k]))
+                ++k;
+            if (k == n)
+                return;
+            m_seen = true;
+            m_firstChar = p[k];
+        }
+        if (m_firstChar == '[')
+            m_head.append(p + k, n - k);
+    }
+
+    void endLine()
+    {
+        const bool header = m_seen && m_firstChar == '[' && headerBytes();
+        if (header) {
+            m_sections = true;
+            if (!m_index.sections.isEmpty())
+                m_index.sections.last().bodyEnd = m_lineStart;
+            qsizetype s = 0;
+            qsizetype e = m_head.size();
+            trimSpan(m_head.constData(), s, e);
+            qsizetype ns = s + 1;
+            qsizetype ne = e - 1;
+            trimSpan(m_head.constData(), ns, ne);
+            m_index.sections.append(Profile::IndexedSection{decode(m_head.constData(), ns, ne), 0, 0});
+            m_bodyOpen = true;
+        } else if (!m_sections && m_seen && m_firstChar != ';') {
+            m_strayText = true;
+        }
+        m_lineOpen = false;
+        m_seen = false;
+        m_head.clear();
+    }
+
+    // A "[" line is a header when its last character that is not blank is
+    // "]" and it holds two characters or more.
+    bool headerBytes() const
+    {
+        qsizetype s = 0;
+        qsizetype e = m_head.size();
+        trimSpan(m_head.constData(), s, e);
+        return e - s >= 2 && m_head.at(e - 1) == ']';
+    }
+
+    Profile::SectionIndex &m_index;
+    QByteArray m_start; // the first bytes of the file
+    bool m_first = true;
+    bool m_afterCr = false;
+    bool m_lineOpen = false;
+    bool m_bodyOpen = false;
+    qint64 m_lineStart = 0;
+    bool m_seen = false; // the open line has a character that is not blank
+    char m_firstChar = 0;
+    QByteArray m_head; // the bytes of an open line that begins with "["
+    bool m_sections = false;
+    bool m_strayText = false;
+};
+
+struct IndexEntry
+{
+    FileStamp stamp;
+    std::shared_ptr<const Profile::SectionIndex> index;
+};
+
+std::unordered_map<std::string, IndexEntry> &indexCache()
+{
+    static std::unordered_map<std::string, IndexEntry> cache;
+    return cache;
+}
+
 // ---------------------------------------------------------------- helpers
 
 namespace Profile {
@@ -621,7 +791,93 @@ QString DirectValueOf(QByteArrayView stored)
     return cutToCodePoints(decode(p, vs, qMin(ve, vs + maxBytes)), ProfileFile::DirectValueLimit);
 }
 
-void ClearDirectCache() { directCache().clear(); }
+void ClearDirectCache()
+{
+    directCache().clear();
+    indexCache().clear();
+}
+
+std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
+{
+    const FileStamp stamp = stampOf(path);
+    auto &cache = indexCache();
+    const std::string key = path.toStdString();
+    const auto it = cache.find(key);
+    if (stamp.exists && it != cache.end() && it->second.stamp == stamp)
+        return it->second.index;
+    auto index = std::make_shared<SectionIndex>();
+    cache.erase(key);
+    const bool memory = IsMemoryFile(path);
+    if (!stamp.exists && !memory)
+        return index;
+    index->exists = true;
+    Indexer indexer(*index);
+    qint64 size = 0;
+    if (memory) {
+        const QByteArray bytes = MemoryFile(path);
+        indexer.feed(bytes.constData(), bytes.size(), 0);
+        size = bytes.size();
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            index->problem = file.errorString();
+            return index;
+        }
+        QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = file.read(buffer.data(), buffer.size());
+            if (got < 0) {
+                index->problem = file.errorString();
+                index->sections.clear();
+                return index;
+            }
+            if (got == 0)
+                break;
+            indexer.feed(buffer.constData(), got, size);
+            size += got;
+        }
+    }
+    indexer.finish(size);
+    index->size = stamp.size;
+    index->modifiedNs = stamp.mtimeNs;
+    index->changedNs = stamp.ctimeNs;
+    index->inode = stamp.inode;
+    // Kept only when the file was the same before and after the pass.
+    if (!memory && stampOf(path) == stamp && size == stamp.size)
+        cache[key] = IndexEntry{stamp, index};
+    return index;
+}
+
+QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end)
+{
+    if (IsMemoryFile(path))
+        return MemoryFile(path).mid(start, end - start);
+    const auto unchanged = [&] {
+        const FileStamp now = stampOf(path);
+        return now.exists && now.size == index.size && now.mtimeNs == index.modifiedNs
+               && now.ctimeNs == index.changedNs && now.inode == index.inode;
+    };
+    if (!unchanged())
+        return QByteArray();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(start))
+        return QByteArray();
+    QByteArray bytes = file.read(end - start);
+    if (bytes.size() != end - start || !unchanged())
+        return QByteArray();
+    return bytes;
+}
+
+QStringList DirectSectionNames(const QStringList &names)
+{
+    QStringList list;
+    qsizetype room = ProfileFile::DirectSectionNamesLimit - 1;
+    for (const QString &name : names) {
+        if (!appendCapped(list, name, room))
+            break;
+    }
+    return list;
+}
 
 void SetMemoryFile(const QString &path, const QByteArray &content)
 {
@@ -875,31 +1131,8 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
     for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
-        const QByteArray bytes = Profile::EncodeText(parse->sections.at(i).name);
-        if (bytes.size() + 1 <= room) {
-            list.append(parse->sections.at(i).name);
-            room -= bytes.size() + 1;
-            continue;
-        }
-        // The last name that fits in part keeps the whole characters that
-        // fit. A character is counted by its own bytes: a byte that is not
-        // UTF-8 is one, even where it looks like the middle of another.
-        const QString &name = parse->sections.at(i).name;
-        qsizetype used = 0;
-        qsizetype units = 0;
-        while (units < name.size()) {
-            const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size()
-                              && name.at(units + 1).isLowSurrogate();
-            const qsizetype width = pair ? 2 : 1;
-            const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
-            if (used + more > room - 1)
-                break;
-            used += more;
-            units += width;
-        }
-        if (units > 0)
-            list.append(name.left(units));
-        break;
+        if (!appendCapped(list, parse->sections.at(i).name, room))
+            break;
     }
 }
 

@@ -178,6 +178,34 @@ void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine 
 // (decoding no more than the limit can need).
 QString DirectValueOf(QByteArrayView stored);
 
+// Where the sections of a file lie, as in-memory access would load them:
+// each name and the bytes of its lines (from after its header line to the
+// next header). Made in one pass through a small buffer, and kept while
+// the file is unchanged: the names and places only, never the bytes.
+struct IndexedSection
+{
+    QString name;
+    qint64 bodyStart = 0;
+    qint64 bodyEnd = 0;
+};
+struct SectionIndex
+{
+    bool exists = false;
+    QString problem;          // the system's reason when it exists but can't be read
+    bool recognisable = true; // as ProfileFile::Recognisable says
+    QVector<IndexedSection> sections;
+    // What the file was when indexed: size, times, inode.
+    qint64 size = 0, modifiedNs = 0, changedNs = 0;
+    quint64 inode = 0;
+};
+std::shared_ptr<const SectionIndex> IndexSections(const QString &path);
+// The bytes [start, end) of an indexed file; a null array when the file is
+// no longer the one indexed or can't be read.
+QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end);
+// The section names that direct ListSections gives of these names: those
+// that fit in DirectSectionNamesLimit bytes, the last perhaps cut short.
+QStringList DirectSectionNames(const QStringList &names);
+
 // Drops the parses that direct access keeps of files. (A parse lives only
 // while a ProfileFile that read it does; this forgets even those.)
 void ClearDirectCache();
