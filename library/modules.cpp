@@ -114,6 +114,14 @@ QStringList indexedNames(const Profile::SectionIndex &index)
     return names;
 }
 
+// Whether the index stands for the file: read without a problem, or no
+// file there at all. (A directory, say, is left to the full read, which
+// says why it can't be read.)
+bool readable(const Profile::SectionIndex &index, const QString &path)
+{
+    return index.problem.isEmpty() && (index.exists || !QFileInfo::exists(path));
+}
+
 } // namespace
 
 QStringList ListModuleNames(const QString &path)
@@ -132,9 +140,7 @@ Module ReadModule(const QString &path, const QString &name)
     // The Module's own lines, where the index of the file places them; the
     // whole file only when that can't be done.
     const auto index = Profile::IndexSections(path);
-    if (!index->exists)
-        return Module{name, ElementList()};
-    if (index->problem.isEmpty()) {
+    if (readable(*index, path)) {
         const auto section = std::find_if(index->sections.cbegin(), index->sections.cend(),
                                           [&](const Profile::IndexedSection &s) {
                                               return s.name.compare(name, Qt::CaseInsensitive) == 0;
@@ -161,7 +167,7 @@ Module ReadModule(const QString &path, const QString &name)
 QStringList AllModuleNames(const QString &path)
 {
     const auto index = Profile::IndexSections(path);
-    if (index->problem.isEmpty())
+    if (readable(*index, path))
         return indexedNames(*index);
     QStringList names;
     ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names); // says why it can't be read
