@@ -441,9 +441,8 @@ void Tfrm_main::SpeedButton1Click()
     Dialogs::Guard(this, [this] {
         SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exam&s") : QStringLiteral("Test&s"));
         const QString path = ListedFile();
-        // A Module shown needs a pass over the whole file, which gives the
-        // choices too; all Modules need only the first runs, and the
-        // choices wait until they are wanted.
+        // A Module shown needs its choices, to see that it still has runs;
+        // with all Modules the choices wait until they are wanted.
         History::Listing listing;
         if (m_shownModule.isEmpty()) {
             setModuleChoices({});
@@ -453,7 +452,7 @@ void Tfrm_main::SpeedButton1Click()
             const ResultsStore::RunList runs = ResultsStore::ListRuns(path);
             setModuleChoices(History::ModuleNames(runs.runs)); // the choice goes when its runs have gone
             m_choicesStale = false;
-            listing = m_shownModule.isEmpty() ? History::Read(path) : History::ReadModule(runs.runs, m_shownModule);
+            listing = History::ReadModule(runs.runs, m_shownModule, m_shownModule.isEmpty());
         }
         setHistoryRows(listing.rows);
         const bool empty = listing.rows.size() == 1 && listing.rows.first().name.isEmpty();
@@ -475,6 +474,12 @@ void Tfrm_main::ReloadHistory()
         else if (m_run.TestMode == Run::ExamMode)
             SpeedButton1->setChecked(false);
     }
+    // The run just stored is always in sight: a list narrowed to another
+    // Module turns to the run's (to all Modules when it has none, or when
+    // its runs are not found under that name).
+    const bool stored = m_run.TestMode == Run::TrainingMode || m_run.TestMode == Run::ExamMode;
+    if (stored && !m_shownModule.isEmpty() && m_shownModule != m_run.Module.name)
+        m_shownModule = m_run.Module.name;
     SpeedButton1Click();
 }
 

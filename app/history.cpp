@@ -81,44 +81,19 @@ Listing listingOf(QVector<Row> rows)
 
 } // namespace
 
-Listing Read(const QString &path)
+Listing Read(const QString &path) { return ReadModule(ResultsStore::ListRuns(path).runs, QString(), true); }
+
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module, bool allModules)
 {
-    const ProfileFile file(path, ProfileFile::Access::Direct);
-    // Only the first names are listed: ask for no more of a large file
-    // than that, and for more only when empty names took places.
-    QStringList names;
+    // The newest runs are at the end of the file.
     QVector<Row> rows;
     rows.reserve(MaxRows);
-    for (int wanted = MaxRows;; wanted *= 2) {
-        file.ListSections(names, wanted);
-        rows.clear();
-        // An empty name cannot hold a cell of the list: the next name takes
-        // the same first empty cell.
-        for (const QString &name : std::as_const(names)) {
-            if (rows.size() == MaxRows)
-                break;
-            if (!name.isEmpty())
-                rows.append(Row{name, {}, {}});
-        }
-        if (rows.size() == MaxRows || names.size() < wanted)
-            break;
-    }
-    for (Row &row : rows) {
-        row.koeff = file.ReadText(row.name, QStringLiteral("Koeff"), QString());
-        row.mark = file.ReadText(row.name, QStringLiteral("Mark"), QString());
-    }
-    return listingOf(std::move(rows));
-}
-
-Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module)
-{
-    QVector<Row> rows;
-    for (const ResultsStore::RunSummary &run : runs) {
-        if (rows.size() == MaxRows)
-            break;
-        if (run.module == module && !run.name.isEmpty())
+    for (qsizetype i = runs.size() - 1; i >= 0 && rows.size() < MaxRows; --i) {
+        const ResultsStore::RunSummary &run = runs.at(i);
+        if ((allModules || run.module == module) && !run.name.isEmpty())
             rows.append(Row{run.name, run.koeff, run.mark});
     }
+    ReverseHistoryRows(rows); // file order
     return listingOf(std::move(rows));
 }
 

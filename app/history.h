@@ -37,13 +37,15 @@ struct Listing
     QVector<Bar> bars;       // oldest listed run first
 };
 
-// Lists the first MaxRows sections of a results file (direct access),
-// reversed so that the newest listed run is row 0, with their bars.
+// Lists the last MaxRows runs of a results file (the newest, as runs are
+// added at its end), the newest on row 0, with their bars. A run reads its
+// values as direct access reads them (see ResultsStore::ListRuns).
 Listing Read(const QString &path);
 
-// The same for the runs of one Module (exactly that name): the first
-// MaxRows of them in file order, reversed, with their bars.
-Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module);
+// The same for the runs of one Module (exactly that name): the last
+// MaxRows of them, the newest on row 0, with their bars; with allModules
+// the last MaxRows runs whatever their Module.
+Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString &module, bool allModules = false);
 
 // The Module names runs were stored with, each once, in alphabetical order
 // without regard to letter case. Runs stored without a Module add none.

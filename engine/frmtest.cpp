@@ -124,6 +124,10 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TimerInterval);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    m_unpaintedStart = new QTimer(this);
+    m_unpaintedStart->setSingleShot(true);
+    m_unpaintedStart->setInterval(TimerInterval / 2);
+    connect(m_unpaintedStart, &QTimer::timeout, this, [this] { startPace(); });
     announceElement();
 }
 
@@ -151,6 +155,8 @@ void Tfrm_test::hideEvent(QHideEvent *event)
     // A hidden runner is idle, however it was hidden, and the next run
     // starts at the designed width.
     Timer1->stop();
+    m_paceWaitsForPaint = false;
+    m_unpaintedStart->stop();
     m_voice.reset();
     m_heldSince.reset();
     m_ahead.clear();
@@ -209,9 +215,26 @@ bool Tfrm_test::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void Tfrm_test::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    if (m_paceWaitsForPaint)
+        startPace();
+}
+
+void Tfrm_test::startPace()
+{
+    m_paceWaitsForPaint = false;
+    m_unpaintedStart->stop();
+    Timer1->start();
+}
+
 void Tfrm_test::FormShow()
 {
-    Timer1->start();
+    // The showing comes before the first paint: the pace waits for it.
+    Timer1->stop();
+    m_paceWaitsForPaint = true;
+    m_unpaintedStart->start();
     m_asking = false;
     m_heldSince.reset();
     MistakeCount = 0;

@@ -115,6 +115,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // The first paint of a run starts its pace: the first Element then
+    // stands its whole time on screen, however long the showing took.
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -154,6 +157,9 @@ private:
     Tfrm_results *m_results = nullptr;
     Tfrm_options *m_options = nullptr;
     bool m_asking = false;
+    void startPace();
+    bool m_paceWaitsForPaint = false; // shown, the first Element not yet painted
+    QTimer *m_unpaintedStart = nullptr; // starts the pace of a window that is never painted
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
     QStringList m_ahead;                 // Elements drawn ahead, still to be shown

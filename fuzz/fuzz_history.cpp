@@ -1,5 +1,5 @@
 // The history list and chart from whatever a results file holds: at most
-// 100 rows, the first names of the file newest on top, one empty row when
+// 100 rows, the last names of the file newest on top, one empty row when
 // there is none; Koeff and Mark as direct access reads them; the axis
 // maximum from the largest Koeff that parses; one bar per such row, oldest
 // first, labelled with the name's first 10 characters, coloured by row.
@@ -9,6 +9,7 @@
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -27,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const History::Listing listing = History::Read(path);
         const ProfileFile direct(path, ProfileFile::Access::Direct);
         QStringList names;
-        direct.ListSections(names);
+        ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names); // every name
         names.removeAll(QString()); // an empty name takes no row
-        names = names.mid(0, History::MaxRows);
+        names = names.mid(std::max<qsizetype>(0, names.size() - History::MaxRows));
 
         const qsizetype rows = listing.rows.size();
         FUZZ_CHECK(rows >= 1 && rows <= History::MaxRows);

@@ -370,6 +370,7 @@ void Tfrm_modules::FormClose()
     m_copy.reset();
     m_base.clear();
     m_shownModuleIndex = -1;
+    Platform::ReleaseFreeMemory();
 }
 
 void Tfrm_modules::showEvent(QShowEvent *event)

@@ -115,11 +115,32 @@ bool PlaceStarterLibrary(const QString &path, const QString &installed)
     return Profile::CreateFile(path, content).isEmpty();
 }
 
-QStringList ListModuleNames(const QString &path)
+namespace {
+
+// The names of an index, or none of a file that can't be read.
+QStringList indexedNames(const Profile::SectionIndex &index)
 {
     QStringList names;
-    ProfileFile(path, ProfileFile::Access::Direct).ListSections(names);
+    names.reserve(index.sections.size());
+    for (const Profile::IndexedSection &section : index.sections)
+        names.append(section.name);
     return names;
+}
+
+// Whether the index stands for the file: read without a problem, or no
+// file there at all. (A directory, say, is left to the full read, which
+// says why it can't be read.)
+bool readable(const Profile::SectionIndex &index, const QString &path)
+{
+    return index.problem.isEmpty() && (index.exists || !QFileInfo::exists(path));
+}
+
+} // namespace
+
+QStringList ListModuleNames(const QString &path)
+{
+    // The names of the kept index: a large Module is not read again.
+    return Profile::DirectSectionNames(indexedNames(*Profile::IndexSections(path)));
 }
 
 QString LibraryProblem(const QString &path)
@@ -129,14 +150,40 @@ QString LibraryProblem(const QString &path)
 
 Module ReadModule(const QString &path, const QString &name)
 {
+    // The Module's own lines, where the index of the file places them; the
+    // whole file only when that can't be done.
+    const auto index = Profile::IndexSections(path);
+    if (readable(*index, path)) {
+        const auto section = std::find_if(index->sections.cbegin(), index->sections.cend(),
+                                          [&](const Profile::IndexedSection &s) {
+                                              return s.name.compare(name, Qt::CaseInsensitive) == 0;
+                                          });
+        if (section == index->sections.cend())
+            return Module{name, ElementList()};
+        const QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
+        if (!body.isNull()) {
+            QVector<QString> lines;
+            Profile::DecodeSectionLines(body, lines);
+            for (const QString &line : std::as_const(lines)) {
+                const qsizetype eq = line.indexOf(QLatin1Char('='));
+                if (eq >= 0 && QStringView(line).left(eq).compare(DataKey, Qt::CaseInsensitive) == 0)
+                    return Module{name, ElementList(line.mid(eq + 1))};
+            }
+            return Module{name, ElementList()};
+        }
+        // The file changed since it was indexed: read it whole.
+    }
     const ProfileFile file(path, ProfileFile::Access::InMemory);
     return Module{name, ElementList(file.ReadText(name, DataKey, QString()))};
 }
 
 QStringList AllModuleNames(const QString &path)
 {
+    const auto index = Profile::IndexSections(path);
+    if (readable(*index, path))
+        return indexedNames(*index);
     QStringList names;
-    ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names);
+    ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names); // says why it can't be read
     return names;
 }
 

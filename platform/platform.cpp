@@ -11,6 +11,7 @@
 #include <limits>
 #include <random>
 
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +22,14 @@ AppError::AppError(const QString &text)
 }
 
 namespace Platform {
+
+void ReleaseFreeMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 namespace {
 
 std::function<quint32()> &tickSource()

@@ -31,6 +31,12 @@ namespace Platform {
 quint32 TickCount();
 void SetTickSource(std::function<quint32()> source); // empty: the real clock
 
+// Gives the memory freed by the allocator back to the system. Memory that
+// many small blocks held stays with the process after they are freed (the
+// allocator keeps it for later) until this is asked; a window that held a
+// large file asks it when it closes.
+void ReleaseFreeMemory();
+
 // The program's random generator.
 class RandomSource
 {

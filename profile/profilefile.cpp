@@ -401,10 +401,13 @@ FileStamp stampOf(const QString &path)
     return stamp;
 }
 
+// The parse of a file is found here while someone holds it: a whole
+// file's bytes are not kept after the ProfileFile objects that read them
+// are gone.
 struct CacheEntry
 {
     FileStamp stamp;
-    std::shared_ptr<DirectParse> parse;
+    std::weak_ptr<DirectParse> parse;
 };
 
 std::unordered_map<std::string, CacheEntry> &directCache()
@@ -449,8 +452,10 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
     auto &cache = directCache();
     const std::string key = path.toStdString();
     const auto it = cache.find(key);
-    if (it != cache.end() && it->second.stamp == stamp && stamp.exists)
-        return it->second.parse;
+    if (it != cache.end() && it->second.stamp == stamp && stamp.exists) {
+        if (auto held = it->second.parse.lock())
+            return held;
+    }
     // Anything but a regular file in its place is read as unreadable.
     struct stat st;
     const bool present = stamp.exists || ::stat(QFile::encodeName(path).constData(), &st) == 0;
@@ -459,6 +464,14 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
         cache[key] = CacheEntry{stamp, parse};
     else
         cache.erase(key);
+    return parse;
+}
+
+// The parse of a file for a ProfileFile, which holds it from then on.
+std::shared_ptr<DirectParse> heldParse(const QString &path, std::shared_ptr<void> &held)
+{
+    auto parse = directParse(path);
+    held = parse;
     return parse;
 }
 
@@ -539,6 +552,176 @@ void writeDirect(const QString &path, const QByteArray &content)
 }
 
 } // namespace
+
+// Appends a name to a direct name list if it fits in the room left; the
+// last name that fits in part keeps the whole characters that fit. False
+// when the list is full.
+bool appendCapped(QStringList &list, const QString &name, qsizetype &room)
+{
+    const QByteArray bytes = Profile::EncodeText(name);
+    if (bytes.size() + 1 <= room) {
+        list.append(name);
+        room -= bytes.size() + 1;
+        return true;
+    }
+    // A character is counted by its own bytes: a byte that is not UTF-8 is
+    // one, even where it looks like the middle of another.
+    qsizetype used = 0;
+    qsizetype units = 0;
+    while (units < name.size()) {
+        const bool pair =
+            name.at(units).isHighSurrogate() && units + 1 < name.size() && name.at(units + 1).isLowSurrogate();
+        const qsizetype width = pair ? 2 : 1;
+        const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
+        if (used + more > room - 1)
+            break;
+        used += more;
+        units += width;
+    }
+    if (units > 0)
+        list.append(name.left(units));
+    return false;
+}
+
+// One pass over a file through a fixed buffer, finding its header lines as
+// LoadSections does. Only a line that begins with "[" is held whole (it may
+// be a header); every other line is stepped over.
+class Indexer
+{
+public:
+    explicit Indexer(Profile::SectionIndex &index)
+        : m_index(index)
+    {
+    }
+
+    void feed(const char *p, qsizetype n, qint64 at)
+    {
+        qsizetype i = 0;
+        if (m_first) {
+            // A buffer holds the first three bytes unless the file is shorter.
+            m_first = false;
+            m_start = QByteArray(p, qMin<qsizetype>(n, 3));
+            if (QByteArrayView(m_start) == Profile::Utf8Bom)
+                i = 3;
+        }
+        while (i < n) {
+            if (m_afterCr) {
+                m_afterCr = false;
+                if (p[i] == '\n') {
+                    ++i;
+                    m_lineStart = at + i;
+                    continue;
+                }
+            }
+            if (!m_lineOpen) {
+                m_lineOpen = true;
+                m_lineStart = at + i;
+                if (m_bodyOpen) {
+                    m_index.sections.last().bodyStart = m_lineStart;
+                    m_bodyOpen = false;
+                }
+            }
+            // To the end of this line, or of the buffer.
+            const void *lf = std::memchr(p + i, '\n', size_t(n - i));
+            const qsizetype stop = lf ? static_cast<const char *>(lf) - p : n;
+            const void *cr = std::memchr(p + i, '\r', size_t(stop - i));
+            const qsizetype end = cr ? static_cast<const char *>(cr) - p : stop;
+            take(p + i, end - i);
+            if (end == n)
+                return; // the line goes on in the next buffer
+            endLine();
+            m_afterCr = p[end] == '\r';
+            i = end + 1;
+        }
+    }
+
+    void finish(qint64 size)
+    {
+        if (m_lineOpen)
+            endLine();
+        if (m_bodyOpen)
+            m_index.sections.last().bodyStart = size;
+        if (!m_index.sections.isEmpty())
+            m_index.sections.last().bodyEnd = size;
+        const bool utf16 = m_start.startsWith("\xFF\xFE") || m_start.startsWith("\xFE\xFF");
+        m_index.recognisable = !utf16 && (m_sections || !m_strayText);
+    }
+
+private:
+    // Bytes of the open line.
+    void take(const char *p, qsizetype n)
+    {
+        qsizetype k = 0;
+        if (!m_seen) {
+            while (k < n && isBlank(p[k]))
+                ++k;
+            if (k == n)
+                return;
+            m_seen = true;
+            m_firstChar = p[k];
+        }
+        if (m_firstChar == '[')
+            m_head.append(p + k, n - k);
+    }
+
+    void endLine()
+    {
+        const bool header = m_seen && m_firstChar == '[' && headerBytes();
+        if (header) {
+            m_sections = true;
+            if (!m_index.sections.isEmpty())
+                m_index.sections.last().bodyEnd = m_lineStart;
+            qsizetype s = 0;
+            qsizetype e = m_head.size();
+            trimSpan(m_head.constData(), s, e);
+            qsizetype ns = s + 1;
+            qsizetype ne = e - 1;
+            trimSpan(m_head.constData(), ns, ne);
+            m_index.sections.append(Profile::IndexedSection{decode(m_head.constData(), ns, ne), 0, 0});
+            m_bodyOpen = true;
+        } else if (!m_sections && m_seen && m_firstChar != ';') {
+            m_strayText = true;
+        }
+        m_lineOpen = false;
+        m_seen = false;
+        m_head.clear();
+    }
+
+    // A "[" line is a header when its last character that is not blank is
+    // "]" and it holds two characters or more.
+    bool headerBytes() const
+    {
+        qsizetype s = 0;
+        qsizetype e = m_head.size();
+        trimSpan(m_head.constData(), s, e);
+        return e - s >= 2 && m_head.at(e - 1) == ']';
+    }
+
+    Profile::SectionIndex &m_index;
+    QByteArray m_start; // the first bytes of the file
+    bool m_first = true;
+    bool m_afterCr = false;
+    bool m_lineOpen = false;
+    bool m_bodyOpen = false;
+    qint64 m_lineStart = 0;
+    bool m_seen = false; // the open line has a character that is not blank
+    char m_firstChar = 0;
+    QByteArray m_head; // the bytes of an open line that begins with "["
+    bool m_sections = false;
+    bool m_strayText = false;
+};
+
+struct IndexEntry
+{
+    FileStamp stamp;
+    std::shared_ptr<const Profile::SectionIndex> index;
+};
+
+std::unordered_map<std::string, IndexEntry> &indexCache()
+{
+    static std::unordered_map<std::string, IndexEntry> cache;
+    return cache;
+}
 
 // ---------------------------------------------------------------- helpers
 
@@ -635,7 +818,97 @@ QString DirectValueOf(QByteArrayView stored)
     return cutToCodePoints(decode(p, vs, qMin(ve, vs + maxBytes)), ProfileFile::DirectValueLimit);
 }
 
-void ClearDirectCache() { directCache().clear(); }
+void ClearDirectCache()
+{
+    directCache().clear();
+    indexCache().clear();
+}
+
+std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
+{
+    const FileStamp stamp = stampOf(path);
+    auto &cache = indexCache();
+    const std::string key = path.toStdString();
+    const auto it = cache.find(key);
+    if (stamp.exists && it != cache.end() && it->second.stamp == stamp)
+        return it->second.index;
+    auto index = std::make_shared<SectionIndex>();
+    cache.erase(key);
+    const bool memory = IsMemoryFile(path);
+    if (!stamp.exists && !memory)
+        return index;
+    index->exists = true;
+    Indexer indexer(*index);
+    qint64 size = 0;
+    if (memory) {
+        const QByteArray bytes = MemoryFile(path);
+        indexer.feed(bytes.constData(), bytes.size(), 0);
+        size = bytes.size();
+    } else {
+        QString reason;
+        const int fd = Profile::OpenForReading(path, &reason);
+        QFile file;
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            index->problem = fd < 0 ? reason : file.errorString();
+            return index;
+        }
+        QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = file.read(buffer.data(), buffer.size());
+            if (got < 0) {
+                index->problem = file.errorString();
+                index->sections.clear();
+                return index;
+            }
+            if (got == 0)
+                break;
+            indexer.feed(buffer.constData(), got, size);
+            size += got;
+        }
+    }
+    indexer.finish(size);
+    index->size = stamp.size;
+    index->modifiedNs = stamp.mtimeNs;
+    index->changedNs = stamp.ctimeNs;
+    index->inode = stamp.inode;
+    // Kept only when the file was the same before and after the pass.
+    if (!memory && stampOf(path) == stamp && size == stamp.size)
+        cache[key] = IndexEntry{stamp, index};
+    return index;
+}
+
+QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end)
+{
+    if (IsMemoryFile(path))
+        return MemoryFile(path).mid(start, end - start);
+    const auto unchanged = [&] {
+        const FileStamp now = stampOf(path);
+        return now.exists && now.size == index.size && now.mtimeNs == index.modifiedNs
+               && now.ctimeNs == index.changedNs && now.inode == index.inode;
+    };
+    if (!unchanged())
+        return QByteArray();
+    QString reason;
+    const int fd = Profile::OpenForReading(path, &reason);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !file.seek(start))
+        return QByteArray();
+    QByteArray bytes = file.read(end - start);
+    if (bytes.size() != end - start || !unchanged())
+        return QByteArray();
+    return bytes;
+}
+
+QStringList DirectSectionNames(const QStringList &names)
+{
+    QStringList list;
+    qsizetype room = ProfileFile::DirectSectionNamesLimit - 1;
+    for (const QString &name : names) {
+        if (!appendCapped(list, name, room))
+            break;
+    }
+    return list;
+}
 
 void SetMemoryFile(const QString &path, const QByteArray &content)
 {
@@ -648,36 +921,58 @@ QByteArray MemoryFile(const QString &path)
     return memory ? memory->content : QByteArray();
 }
 
+bool IsMemoryFile(const QString &path) { return memoryFile(path) != nullptr; }
+
 void RemoveMemoryFiles() { memoryFiles().clear(); }
 
 Copy LoadCopy(QByteArrayView data)
 {
+    QVector<QByteArrayView> bodies;
+    Copy copy = LoadSections(data, &bodies);
+    for (qsizetype i = 0; i < copy.sections.size(); ++i)
+        DecodeSectionLines(bodies.at(i), copy.sections[i].lines);
+    return copy;
+}
+
+Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
+{
     Copy copy;
     copy.bom = bomLength(data) > 0;
     const char *p = data.data();
-    CopySection *current = nullptr;
     Recognition recognition;
+    bodies->clear();
     forEachLine(data, [&](const LineSpan &line) {
         qsizetype s = line.start;
         qsizetype e = line.end;
         trimSpan(p, s, e);
         const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
         recognition.line(p, s, e, header);
+        if (!header)
+            return;
+        qsizetype ns = s + 1;
+        qsizetype ne = e - 1;
+        trimSpan(p, ns, ne);
+        if (!bodies->isEmpty())
+            bodies->last() = QByteArrayView(bodies->last().data(), p + line.start - bodies->last().data());
+        copy.sections.append(CopySection{decode(p, ns, ne), {}});
+        bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
+    }, bomLength(data));
+    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
+    return copy;
+}
+
+void DecodeSectionLines(QByteArrayView body, QVector<QString> &lines)
+{
+    const char *p = body.data();
+    forEachLine(body, [&](const LineSpan &line) {
+        qsizetype s = line.start;
+        qsizetype e = line.end;
+        trimSpan(p, s, e);
         if (s == e || p[s] == ';')
-            return;
-        if (header) {
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(p, ns, ne);
-            copy.sections.append(CopySection{decode(p, ns, ne), {}});
-            current = &copy.sections.last();
-            return;
-        }
-        if (!current)
             return;
         const void *eq = std::memchr(p + s, '=', size_t(e - s));
         if (!eq) {
-            current->lines.append(decode(p, s, e));
+            lines.append(decode(p, s, e));
             return;
         }
         const qsizetype eqPos = static_cast<const char *>(eq) - p;
@@ -687,31 +982,73 @@ Copy LoadCopy(QByteArrayView data)
         qsizetype vs = eqPos + 1;
         qsizetype ve = e;
         trimSpan(p, vs, ve);
-        current->lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
-    }, bomLength(data));
-    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
-    return copy;
+        lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
+    });
 }
 
-QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom)
+namespace {
+
+// The lines of an undecoded section as SaveCopy writes them, straight
+// from its bytes: decoding keeps every byte, so this is what SaveCopy
+// makes of the decoded lines.
+void appendSavedBody(QByteArray &out, QByteArrayView body)
 {
+    const char *p = body.data();
+    forEachLine(body, [&](const LineSpan &line) {
+        qsizetype s = line.start;
+        qsizetype e = line.end;
+        trimSpan(p, s, e);
+        if (s == e || p[s] == ';')
+            return;
+        const void *eq = std::memchr(p + s, '=', size_t(e - s));
+        if (eq) {
+            const qsizetype eqPos = static_cast<const char *>(eq) - p;
+            qsizetype ks = s;
+            qsizetype ke = eqPos;
+            trimSpan(p, ks, ke);
+            qsizetype vs = eqPos + 1;
+            qsizetype ve = e;
+            trimSpan(p, vs, ve);
+            out.append(p + ks, ke - ks);
+            out.append('=');
+            out.append(p + vs, ve - vs);
+        } else {
+            out.append(p + s, e - s);
+        }
+        out.append("\r\n");
+    });
+}
+
+} // namespace
+
+QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom) { return SaveCopy(sections, {}, bom); }
+
+QByteArray SaveCopy(const QVector<CopySection> &sections, const QVector<QByteArrayView> &undecoded, bool bom)
+{
+    const auto bodyOf = [&](qsizetype i) { return i < undecoded.size() ? undecoded.at(i) : QByteArrayView(); };
     QByteArray out;
     qsizetype size = 0;
-    for (const CopySection &s : sections) {
-        size += s.name.size() + 6;
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        const CopySection &s = sections.at(i);
+        size += s.name.size() + 6 + bodyOf(i).size();
         for (const QString &line : s.lines)
             size += line.size() + 2;
     }
     out.reserve(size + size / 8 + Utf8Bom.size());
     if (bom)
         out.append(Utf8Bom);
-    for (const CopySection &s : sections) {
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        const CopySection &s = sections.at(i);
         out.append('[');
         AppendEncoded(out, s.name);
         out.append("]\r\n");
-        for (const QString &line : s.lines) {
-            AppendEncoded(out, line);
-            out.append("\r\n");
+        if (!bodyOf(i).isNull()) {
+            appendSavedBody(out, bodyOf(i));
+        } else {
+            for (const QString &line : s.lines) {
+                AppendEncoded(out, line);
+                out.append("\r\n");
+            }
         }
         out.append("\r\n");
     }
@@ -739,13 +1076,28 @@ ProfileFile::ProfileFile(const QString &path, Access access)
         if (!reason.isEmpty())
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     }
-    Profile::Copy copy = Profile::LoadCopy(data);
+    m_bytes = data;
+    data.clear();
+    Profile::Copy copy = Profile::LoadSections(m_bytes, &m_undecoded);
     m_sections = std::move(copy.sections);
     m_bom = copy.bom;
     m_recognisable = copy.recognisable;
+    if (m_sections.isEmpty())
+        m_bytes.clear();
 }
 
 ProfileFile::~ProfileFile() = default;
+
+ProfileFile::Section &ProfileFile::decoded(int i) const
+{
+    Section &section = m_sections[i];
+    QByteArrayView &body = m_undecoded[i];
+    if (!body.isNull()) {
+        Profile::DecodeSectionLines(body, section.lines);
+        body = QByteArrayView();
+    }
+    return section;
+}
 
 int ProfileFile::findSection(const QString &name) const
 {
@@ -771,13 +1123,13 @@ bool ProfileFile::Recognisable() const
 {
     if (m_access == Access::InMemory)
         return m_recognisable;
-    return directParse(m_path)->recognisable();
+    return heldParse(m_path, m_heldParse)->recognisable();
 }
 
 QString ProfileFile::ReadProblem() const
 {
     if (m_access == Access::Direct) {
-        const auto parse = directParse(m_path);
+        const auto parse = heldParse(m_path, m_heldParse);
         if (parse->unreadable())
             return parse->readError();
     }
@@ -788,7 +1140,7 @@ bool ProfileFile::HasSection(const QString &section) const
 {
     if (m_access == Access::InMemory)
         return findSection(section) >= 0;
-    return directParse(m_path)->find(section) >= 0;
+    return heldParse(m_path, m_heldParse)->find(section) >= 0;
 }
 
 void ProfileFile::ListSections(QStringList &list, int maxCount) const
@@ -801,35 +1153,12 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
             list.append(m_sections.at(i).name);
         return;
     }
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
     for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
-        const QByteArray bytes = Profile::EncodeText(parse->sections.at(i).name);
-        if (bytes.size() + 1 <= room) {
-            list.append(parse->sections.at(i).name);
-            room -= bytes.size() + 1;
-            continue;
-        }
-        // The last name that fits in part keeps the whole characters that
-        // fit. A character is counted by its own bytes: a byte that is not
-        // UTF-8 is one, even where it looks like the middle of another.
-        const QString &name = parse->sections.at(i).name;
-        qsizetype used = 0;
-        qsizetype units = 0;
-        while (units < name.size()) {
-            const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size()
-                              && name.at(units + 1).isLowSurrogate();
-            const qsizetype width = pair ? 2 : 1;
-            const qsizetype more = Profile::EncodeText(QStringView(name).sliced(units, width)).size();
-            if (used + more > room - 1)
-                break;
-            used += more;
-            units += width;
-        }
-        if (units > 0)
-            list.append(name.left(units));
-        break;
+        if (!appendCapped(list, parse->sections.at(i).name, room))
+            break;
     }
 }
 
@@ -839,13 +1168,14 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
         const int s = findSection(section);
         if (s < 0)
             return defaultText;
-        const int k = findKey(m_sections.at(s), key);
+        const Section &sec = decoded(s);
+        const int k = findKey(sec, key);
         if (k < 0)
             return defaultText;
-        const QString &line = m_sections.at(s).lines.at(k);
+        const QString &line = sec.lines.at(k);
         return line.mid(line.indexOf(QLatin1Char('=')) + 1);
     }
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return defaultText;
@@ -871,9 +1201,10 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
         int s = findSection(section);
         if (s < 0) {
             m_sections.append(Section{section, {}});
+            m_undecoded.append(QByteArrayView());
             s = int(m_sections.size()) - 1;
         }
-        Section &sec = m_sections[s];
+        Section &sec = decoded(s);
         const int k = findKey(sec, key);
         if (k >= 0) {
             const QString &old = sec.lines.at(k);
@@ -885,7 +1216,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
     }
 
     const Profile::FileLock lock(m_path);
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     parse->readAll();
     checkWritable(m_path, *parse);
     const QByteArray &data = parse->data;
@@ -957,12 +1288,14 @@ void ProfileFile::DeleteSection(const QString &section)
 {
     if (m_access == Access::InMemory) {
         const int s = findSection(section);
-        if (s >= 0)
+        if (s >= 0) {
             m_sections.removeAt(s);
+            m_undecoded.removeAt(s);
+        }
         return;
     }
     const Profile::FileLock lock(m_path);
-    const auto parse = directParse(m_path);
+    const auto parse = heldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return;
@@ -1027,8 +1360,10 @@ void ProfileFile::DeleteSections(const QStringList &names)
 void ProfileFile::RenewSection(const QString &section, const QString &newName)
 {
     const int s = findSection(section);
-    if (m_access == Access::InMemory && s >= 0)
+    if (m_access == Access::InMemory && s >= 0) {
         m_sections[s] = Section{oneLine(newName), {}};
+        m_undecoded[s] = QByteArrayView();
+    }
 }
 
 void ProfileFile::WriteBack()
@@ -1037,7 +1372,7 @@ void ProfileFile::WriteBack()
         return; // every direct write is already in the file
     if (!m_recognisable)
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
-    const QByteArray out = Profile::SaveCopy(m_sections, m_bom);
+    const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
     if (writeMemoryFile(m_path, out))
         return;
     const QString reason = Profile::ReplaceFile(m_path, out);
@@ -1048,4 +1383,9 @@ void ProfileFile::WriteBack()
     directCache().erase(m_path.toStdString());
 }
 
-void ProfileFile::DiscardCopy() { m_sections.clear(); }
+void ProfileFile::DiscardCopy()
+{
+    m_sections.clear();
+    m_undecoded.clear();
+    m_bytes.clear();
+}

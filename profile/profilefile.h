@@ -53,6 +53,15 @@ struct Copy
 // reachable on their own so that a copy can be checked without a file.
 Copy LoadCopy(QByteArrayView data);
 QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom);
+// The same where a section's lines are still the bytes LoadSections found
+// (a non-null view at its index in undecoded).
+QByteArray SaveCopy(const QVector<CopySection> &sections, const QVector<QByteArrayView> &undecoded, bool bom);
+
+// LoadCopy in two steps: the sections with their names only, and for each
+// the bytes of its lines (views into data); then the lines of one section
+// from those bytes, as LoadCopy would have them.
+Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies);
+void DecodeSectionLines(QByteArrayView body, QVector<QString> &lines);
 
 } // namespace Profile
 
@@ -118,10 +127,22 @@ private:
 
     int findSection(const QString &name) const;
     static int findKey(const Section &section, const QString &key);
+    // Section i with its lines decoded: a copy decodes a section's lines
+    // only when they are first read or written, so that reading the names
+    // and one section of a large file decodes nothing else.
+    Section &decoded(int i) const;
 
     QString m_path;
     Access m_access;
-    QVector<Section> m_sections; // in-memory copy
+    mutable QVector<Section> m_sections; // in-memory copy
+    // Per section of the copy: its lines' bytes in m_bytes while they are
+    // not decoded, else empty.
+    mutable QVector<QByteArrayView> m_undecoded;
+    QByteArray m_bytes; // the loaded file, while a section is not decoded
+    // Direct: the parse of the file this object last read, kept while it
+    // lives so that its reads share one parse; once the last holder is
+    // gone, the file's bytes go with it.
+    mutable std::shared_ptr<void> m_heldParse;
     bool m_bom = false;          // the loaded file began with a byte-order mark, kept by WriteBack
     bool m_recognisable = true;
 };
@@ -168,7 +189,36 @@ void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine 
 // (decoding no more than the limit can need).
 QString DirectValueOf(QByteArrayView stored);
 
-// Drops the parses that direct access keeps of files.
+// Where the sections of a file lie, as in-memory access would load them:
+// each name and the bytes of its lines (from after its header line to the
+// next header). Made in one pass through a small buffer, and kept while
+// the file is unchanged: the names and places only, never the bytes.
+struct IndexedSection
+{
+    QString name;
+    qint64 bodyStart = 0;
+    qint64 bodyEnd = 0;
+};
+struct SectionIndex
+{
+    bool exists = false;
+    QString problem;          // the system's reason when it exists but can't be read
+    bool recognisable = true; // as ProfileFile::Recognisable says
+    QVector<IndexedSection> sections;
+    // What the file was when indexed: size, times, inode.
+    qint64 size = 0, modifiedNs = 0, changedNs = 0;
+    quint64 inode = 0;
+};
+std::shared_ptr<const SectionIndex> IndexSections(const QString &path);
+// The bytes [start, end) of an indexed file; a null array when the file is
+// no longer the one indexed or can't be read.
+QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end);
+// The section names that direct ListSections gives of these names: those
+// that fit in DirectSectionNamesLimit bytes, the last perhaps cut short.
+QStringList DirectSectionNames(const QStringList &names);
+
+// Drops the parses that direct access keeps of files. (A parse lives only
+// while a ProfileFile that read it does; this forgets even those.)
 void ClearDirectCache();
 
 // Files held in memory instead of on disk, so that the fuzzers can feed
@@ -178,6 +228,8 @@ void ClearDirectCache();
 void SetMemoryFile(const QString &path, const QByteArray &content);
 // The bytes held for path, as the last write left them.
 QByteArray MemoryFile(const QString &path);
+// Whether path is one of the files held in memory.
+bool IsMemoryFile(const QString &path);
 void RemoveMemoryFiles();
 
 } // namespace Profile

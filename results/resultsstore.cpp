@@ -3,11 +3,13 @@
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
+#include "results/storedruns.h"
 
 #include <QVector>
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace ResultsStore {
 namespace {
@@ -240,12 +242,34 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
 
 StoredRun Read(const QString &path, const QString &section)
 {
-    const ProfileFile file(path, ProfileFile::Access::InMemory);
+    // The history has just listed the file: its section is read where the
+    // list found it, not in a load of every run.
+    const QByteArray kept = KeptSectionBytes(path, section);
+    const Profile::Copy copy = kept.isNull() ? Profile::Copy() : Profile::LoadCopy(kept);
+    std::optional<ProfileFile> file;
+    if (kept.isNull())
+        file.emplace(path, ProfileFile::Access::InMemory);
+    const auto text = [&](const QString &key) -> QString {
+        if (file)
+            return file->ReadText(section, key, QString());
+        if (copy.sections.isEmpty())
+            return QString();
+        for (const QString &line : copy.sections.first().lines) {
+            const qsizetype eq = line.indexOf(QLatin1Char('='));
+            if (eq >= 0 && QStringView(line).left(eq).compare(key, Qt::CaseInsensitive) == 0)
+                return line.mid(eq + 1);
+        }
+        return QString();
+    };
+    const auto number = [&](const QString &key) {
+        qint32 value = 0;
+        return Profile::ParseNumber(text(key), &value) ? value : 0;
+    };
     StoredRun run;
-    const QString res = file.ReadText(section, QStringLiteral("Res"), QString());
-    const QString answ = file.ReadText(section, QStringLiteral("Answ"), QString());
-    const qint32 total = file.ReadNumber(section, QStringLiteral("Total"), 0);
-    const qint32 errors = file.ReadNumber(section, QStringLiteral("Errors"), 0);
+    const QString res = text(QStringLiteral("Res"));
+    const QString answ = text(QStringLiteral("Answ"));
+    const qint32 total = number(QStringLiteral("Total"));
+    const qint32 errors = number(QStringLiteral("Errors"));
     // Rows that neither list reaches would stay empty; a Total far beyond
     // them (a hand-edited file) is not allowed to size the sheet.
     const int reach = std::max(PartCount(res), PartCount(answ));
@@ -257,9 +281,9 @@ StoredRun Read(const QString &path, const QString &section)
     run.report.Total = QString::number(total);
     run.report.Errors = QString::number(errors);
     run.report.Right = QString::number(qint64(total) - qint64(errors));
-    run.report.Time = file.ReadText(section, QStringLiteral("Time"), QString());
-    run.report.Koeff = file.ReadText(section, QStringLiteral("Koeff"), QString());
-    run.report.Mark = file.ReadText(section, QStringLiteral("Mark"), QString());
+    run.report.Time = text(QStringLiteral("Time"));
+    run.report.Koeff = text(QStringLiteral("Koeff"));
+    run.report.Mark = text(QStringLiteral("Mark"));
     return run;
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <sys/stat.h>
 
@@ -92,36 +93,74 @@ struct Kept
     RunList list;
 };
 
-Kept &kept()
+// The lists of the last two files read: the history toggles between the
+// Training and the Exam file, and each keeps its list while it is unchanged.
+constexpr int KeptFiles = 2;
+
+Kept (&kept())[KeptFiles]
 {
-    static Kept k;
+    static Kept k[KeptFiles];
     return k;
 }
+
+// The short values repeat from run to run (Module, From, To, Total, Mark):
+// one string of each text is shared by all runs that hold it, so the list
+// of a long history costs little more than its names and times.
+class SharedTexts
+{
+public:
+    QString get(const QString &text)
+    {
+        if (text.size() > 64)
+            return text;
+        const auto it = m_texts.constFind(text);
+        if (it != m_texts.constEnd())
+            return *it;
+        m_texts.insert(text);
+        return text;
+    }
+
+private:
+    QSet<QString> m_texts;
+};
 
 RunList scan(const QString &path)
 {
     RunList list;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return list;
-    // Read whole, then one pass over its bytes. (Not mapped: a file that
-    // another program shortens meanwhile would bring the program down.)
     QByteArray copy;
-    list.problem = Profile::ReadWholeFile(path, &copy);
-    if (!list.problem.isEmpty())
-        return list;
+    if (Profile::IsMemoryFile(path)) {
+        copy = Profile::MemoryFile(path);
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return list;
+        // Read whole, then one pass over its bytes. (Not mapped: a file that
+        // another program shortens meanwhile would bring the program down.)
+        list.problem = Profile::ReadWholeFile(path, &copy);
+        if (!list.problem.isEmpty())
+            return list;
+    }
+    SharedTexts shared;
     QVector<int> firstOf;                // per listed run: the run whose values it reads
     QHash<QString, int> firstByName;     // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first
     bool found[WantedCount] = {};
     Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
         if (line.kind == Profile::IniLine::Kind::Header) {
+            // The "[" of the header: before the name and the blanks in front of it.
+            const char *bracket = line.name.data() - 1;
+            while (*bracket != '[')
+                --bracket;
+            const qint64 at = bracket - copy.constData();
+            if (current)
+                current->length = at - current->offset;
             std::fill(std::begin(found), std::end(found), false);
             current = nullptr;
             if (line.name.isEmpty())
                 return; // a section without a name is read by no one
             list.runs.append(RunSummary{});
             current = &list.runs.last();
+            current->offset = at;
             current->name = Profile::DecodeBytes(line.name);
             const int index = int(list.runs.size()) - 1;
             const QString folded = Profile::FoldedName(current->name);
@@ -140,8 +179,11 @@ RunList scan(const QString &path)
         if (k < 0 || found[k])
             return;
         found[k] = true;
-        (*current).*(wantedKeys[k].field) = Profile::DirectValueOf(line.value);
+        const QString value = Profile::DirectValueOf(line.value);
+        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::time ? value : shared.get(value);
     });
+    if (current)
+        current->length = copy.size() - current->offset;
     // A name given twice reads what its first section holds.
     for (int r = 0; r < list.runs.size(); ++r) {
         const int first = firstOf.at(r);
@@ -160,19 +202,58 @@ RunList scan(const QString &path)
 RunList ListRuns(const QString &path)
 {
     const std::optional<Stamp> stamp = stampOf(path);
-    Kept &k = kept();
-    if (stamp && k.path == path && k.stamp == *stamp)
-        return k.list;
+    Kept *files = kept();
+    for (int i = 0; i < KeptFiles; ++i) {
+        if (stamp && files[i].path == path && files[i].stamp == *stamp) {
+            std::rotate(files, files + i, files + i + 1); // the latest first
+            return files[0].list;
+        }
+    }
+    for (int i = 0; i < KeptFiles; ++i) {
+        if (files[i].path == path)
+            files[i] = Kept{};
+    }
     RunList list = scan(path);
     // Kept only when the file was there before and after, unchanged.
-    if (stamp && list.problem.isEmpty() && stampOf(path) == stamp)
-        k = Kept{path, *stamp, list};
-    else
-        k = Kept{};
+    if (stamp && list.problem.isEmpty() && stampOf(path) == stamp) {
+        std::move_backward(files, files + KeptFiles - 1, files + KeptFiles);
+        files[0] = Kept{path, *stamp, list};
+    }
     return list;
 }
 
-void ForgetRuns() { kept() = Kept{}; }
+QByteArray KeptSectionBytes(const QString &path, const QString &section)
+{
+    const std::optional<Stamp> stamp = stampOf(path);
+    if (!stamp || Profile::IsMemoryFile(path))
+        return QByteArray();
+    for (const Kept &k : kept()) {
+        if (k.path != path || !(k.stamp == *stamp))
+            continue;
+        for (const RunSummary &run : k.list.runs) {
+            if (run.name.compare(section, Qt::CaseInsensitive) != 0)
+                continue;
+            QString reason;
+            const int fd = run.offset < 0 ? -1 : Profile::OpenForReading(path, &reason);
+            QFile file;
+            if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !file.seek(run.offset))
+                return QByteArray();
+            QByteArray bytes = file.read(run.length);
+            // Good only when the file is still the one listed.
+            if (bytes.size() != run.length || !(stampOf(path) == stamp))
+                return QByteArray();
+            return bytes;
+        }
+        return QByteArray();
+    }
+    return QByteArray();
+}
+
+void ForgetRuns()
+{
+    for (Kept &k : kept())
+        k = Kept{};
+}
 
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
 {

@@ -23,6 +23,8 @@ struct RunSummary
     QString module; // empty for a run stored without its Module
     QString from;
     QString to;
+    qint64 offset = -1; // where its section's bytes start in the file ("[" of its header)
+    qint64 length = 0;  // and how many there are, to the next header
 };
 
 struct RunList
@@ -38,13 +40,20 @@ struct RunList
 // section name given twice reads the values of its first section (as every
 // read by name does). Sections without a name are left out, as the history
 // leaves them out. A missing file lists nothing and is no problem.
-// The list of a file is kept while the file on disk stays the same (size,
-// times and inode), so the reopen of a run reads no more than the history
-// reload before it did.
+// The lists of the last two files read are kept while each file on disk
+// stays the same (size, times and inode), so the reopen of a run and a
+// toggle between the Training and the Exam history read no more than the
+// history reload before them did.
 RunList ListRuns(const QString &path);
 
 // Drops the list kept of a file.
 void ForgetRuns();
+
+// The bytes of the first section of that name (letter case aside), from
+// the header to the next one, read at the place a kept list of the file
+// gives when the file is still as it was listed; a null array when there
+// is no such list or section, and the caller reads the file as usual.
+QByteArray KeptSectionBytes(const QString &path, const QString &section);
 
 // How a stored run stands among the runs of its Module: the run is found
 // by name as every reader finds it (its first section, letter case aside),

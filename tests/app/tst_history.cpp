@@ -94,10 +94,10 @@ void TestHistory::rowsNewestFirst_capAt100()
     dir.write(QStringLiteral("examres.ini"), resultsFile(runs));
     const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), listed);
-    // The first `listed` sections of the file, the last of them on top.
+    // The last `listed` sections of the file (the newest), the last on top.
     for (int r = 0; r < listed; ++r) {
-        QCOMPARE(l.rows.at(r).name, runName(listed - 1 - r));
-        QCOMPARE(l.rows.at(r).koeff, QString::number(listed - 1 - r));
+        QCOMPARE(l.rows.at(r).name, runName(stored - 1 - r));
+        QCOMPARE(l.rows.at(r).koeff, QString::number(stored - 1 - r));
         QCOMPARE(l.rows.at(r).mark, QStringLiteral("3"));
     }
 }
@@ -155,18 +155,18 @@ void TestHistory::shortName_isWholeLabel()
 void TestHistory::emptyNames_takeNoRow()
 {
     TestDataDir dir;
-    // 150 empty names among the first runs: the list still shows 100 runs.
+    // 150 empty names among the last runs: the list still shows 100 runs.
     QByteArray file;
     for (int i = 0; i < 150; ++i)
         file += "[]\r\nKoeff=1\r\n";
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < 120; ++i)
         runs.append({runName(i), QString::number(i)});
-    dir.write(QStringLiteral("examres.ini"), file + resultsFile(runs));
+    dir.write(QStringLiteral("examres.ini"), resultsFile(runs) + file);
     const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 100);
-    QCOMPARE(l.rows.first().name, runName(99));
-    QCOMPARE(l.rows.last().name, runName(0));
+    QCOMPARE(l.rows.first().name, runName(119));
+    QCOMPARE(l.rows.last().name, runName(20));
 }
 
 void TestHistory::readModule_narrowsToItsRuns_data()
@@ -177,10 +177,10 @@ void TestHistory::readModule_narrowsToItsRuns_data()
     QTest::newRow("A") << 7 << "A" << QList<int>{6, 3, 0};
     QTest::newRow("B") << 7 << "B" << QList<int>{4, 1};
     QTest::newRow("exactly that name") << 7 << "a" << QList<int>{};
-    QList<int> first100;
-    for (int i = 297; i >= 0; i -= 3)
-        first100 << i;
-    QTest::newRow("the first 100 of 150") << 450 << "A" << first100;
+    QList<int> last100;
+    for (int i = 447; i >= 150; i -= 3)
+        last100 << i;
+    QTest::newRow("the last 100 of 150") << 450 << "A" << last100;
 }
 
 void TestHistory::readModule_narrowsToItsRuns()

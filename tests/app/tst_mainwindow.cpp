@@ -100,6 +100,7 @@ private Q_SLOTS:
     void history_saysWhatIsListedAndHowToBegin();
     void reload_afterRun_listsTheFileSavedTo_data();
     void reload_afterRun_listsTheFileSavedTo();
+    void reload_afterRun_newestOnTopInSight();
     void chart_axisRoundStepsWithDecimalComma_data();
     void chart_axisRoundStepsWithDecimalComma();
     void chart_runLabelsNeverOverlap_data();
@@ -381,12 +382,12 @@ void TestMainWindow::deleteAll_erasesOnlyTheListed100()
     start();
     QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
     QCOMPARE(w->StringGrid1->rowCount(), 100);
-    QCOMPARE(cell(w, 0, 0), runName(99));
+    QCOMPARE(cell(w, 0, 0), runName(100));
     QTest::mouseClick(w->BitBtn2, Qt::LeftButton);
     QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Delete All?")});
-    // The 101st run was shown nowhere; it is all that is left now.
+    // The oldest run was not listed; it is all that is left now.
     QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QCOMPARE(cell(w, 0, 0), runName(100));
+    QCOMPARE(cell(w, 0, 0), runName(0));
     const QByteArray left = m_dir->read(QStringLiteral("testres.ini"));
     QCOMPARE(left.count('['), 1);
 }
@@ -701,6 +702,40 @@ void TestMainWindow::reload_afterRun_listsTheFileSavedTo()
     QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')),
              listedAfter ? QStringLiteral("Exams") : QStringLiteral("Tests"));
     QCOMPARE(w->Label2->text(), listedAfter ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
+}
+
+void TestMainWindow::reload_afterRun_newestOnTopInSight()
+{
+    // 132 runs on Capitals, the list narrowed to it; then a run on Words is
+    // stored at the end of the file, as a finished run is.
+    QByteArray file;
+    for (int i = 0; i < 132; ++i)
+        file += "[" + runName(i).toUtf8() + "]\r\nKoeff=1,5\r\nMark=3\r\nModule=Capitals\r\n\r\n";
+    m_dir->write(QStringLiteral("testres.ini"), file);
+    start();
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(cell(w, 0, 0), runName(131));
+    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
+    m_dir->write(QStringLiteral("testres.ini"),
+                 file + "[" + runName(132).toUtf8() + "]\r\nKoeff=7,5\r\nMark=5\r\nModule=Words\r\n\r\n");
+    w->runState().Module = RunModule{QStringLiteral("Words"), QStringLiteral("a"), QStringLiteral("z")};
+    w->TestMode() = 2;
+    w->ReloadHistory();
+    // The filter follows the run: its Module's list, with the run on top.
+    QCOMPARE(w->ShownModule(), QStringLiteral("Words"));
+    QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("Words"));
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("7,5"));
+    QCOMPARE(chartValues(w), QList<qreal>{7.5});
+    // All Modules: the newest 100 of the 133, the run just stored on top.
+    QTest::keyClick(w->ComboBox1, Qt::Key_Home);
+    QVERIFY(w->ShownModule().isEmpty());
+    QCOMPARE(w->StringGrid1->rowCount(), 100);
+    QCOMPARE(cell(w, 0, 0), runName(132));
+    QCOMPARE(cell(w, 99, 0), runName(33));
+    QCOMPARE(chartValues(w).size(), 100);
+    QCOMPARE(chartValues(w).last(), 7.5);
 }
 
 void TestMainWindow::chart_axisRoundStepsWithDecimalComma_data()

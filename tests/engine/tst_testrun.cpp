@@ -192,6 +192,7 @@ private Q_SLOTS:
     void training_storedAndListed();
     void training_unlimitedTimeAndOneElementRange();
     void training_tooSlow();
+    void firstElement_paceStartsAtItsPaint();
     void exam_passes();
     void exam_lastElementNextTwice();
     void exam_tooManyMistakes();
@@ -473,6 +474,54 @@ void TestTestRun::training_storedAndListed()
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 1)->text(), QStringLiteral("3,4"));
     QCOMPARE(s.run().TestMode, 0);
+}
+
+// Notes what the runner holds when it is first painted.
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(Tfrm_test *runner)
+        : m_runner(runner)
+    {
+        runner->installEventFilter(this);
+    }
+    bool seen = false;
+    bool paceRunning = false;
+    QString element;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_runner && event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            paceRunning = m_runner->Timer1->isActive();
+            element = m_runner->Label2->text();
+        }
+        return false;
+    }
+
+private:
+    Tfrm_test *m_runner;
+};
+
+void TestTestRun::firstElement_paceStartsAtItsPaint()
+{
+    // The showing comes before the paint: the first Element's second runs
+    // from the paint that puts it on screen.
+    Session s({"TNumOfEl=2"});
+    FirstPaint paint(s.t());
+    s.script(
+        [&](Tfrm_test *t) {
+            QVERIFY(paint.seen);
+            QVERIFY(!paint.paceRunning);
+            QCOMPARE(paint.element, s.report()->Cell(1, 0));
+            QVERIFY(t->Timer1->isActive());
+            s.presentTimed();
+            s.answerAll();
+        },
+        {solveExercises()});
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.shown.size(), 2);
 }
 
 void TestTestRun::training_unlimitedTimeAndOneElementRange()

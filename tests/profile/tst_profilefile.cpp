@@ -15,6 +15,8 @@ class TestProfileFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void index_findsWhatALoadFinds_data();
+    void index_findsWhatALoadFinds();
     void missingFile_readsDefaults_data();
     void missingFile_readsDefaults();
     void readNumber_data();
@@ -868,6 +870,41 @@ void TestProfileFile::directRead_acrossReadChunks()
     f.WriteText(QStringLiteral("B"), QStringLiteral("new"), QStringLiteral("4"));
     file.replace("k=2\r\n", "k=2\r\nnew=4\r\n");
     QCOMPARE(dir.read(QStringLiteral("c.ini")), file);
+}
+
+void TestProfileFile::index_findsWhatALoadFinds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("byte-order mark, comments, blanks")
+        << QByteArray("\xEF\xBB\xBF; c\r\n  [ A ] \r\nk = v\r\n\r\n[B]\r\n[]\r\nx=1");
+    QTest::newRow("CR and LF line ends") << QByteArray("[a]\rk=1\r[b]\nk=2\n\n[c]");
+    QTest::newRow("not a header") << QByteArray("[a\r\n  [b]x\r\n]\r\n[c]\r\nData=[d]\r\n");
+    QTest::newRow("stray text") << QByteArray("text\r\n[a]\r\n");
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE[\0a\0]\0");
+    QTest::newRow("bytes that are not UTF-8") << QByteArray("[Gr\xF6\xDF" "e]\r\nData=\xE9\r\n");
+    // Lines across the reader's 1 MiB buffers: a CR LF split between two.
+    QByteArray big = "[big]\r\nData=" + QByteArray((1 << 20) - 13, 'x') + "\r\n[after]\r\n";
+    QTest::newRow("CR LF split across buffers") << big;
+    QTest::newRow("header split across buffers") << "[big]\r\nData=" + QByteArray((1 << 20) - 16, 'x') + "\r\n [ after ]\r\nk=v";
+}
+
+void TestProfileFile::index_findsWhatALoadFinds()
+{
+    QFETCH(QByteArray, bytes);
+    TestDataDir dir;
+    dir.write(QStringLiteral("modules.ini"), bytes);
+    QVector<QByteArrayView> bodies;
+    const Profile::Copy copy = Profile::LoadSections(bytes, &bodies);
+    const QString path = dir.path(QStringLiteral("modules.ini"));
+    const auto index = Profile::IndexSections(path);
+    QVERIFY(index->exists);
+    QCOMPARE(index->recognisable, copy.recognisable);
+    QCOMPARE(index->sections.size(), copy.sections.size());
+    for (qsizetype i = 0; i < copy.sections.size(); ++i) {
+        const Profile::IndexedSection &s = index->sections.at(i);
+        QCOMPARE(s.name, copy.sections.at(i).name);
+        QCOMPARE(Profile::ReadIndexedBytes(path, *index, s.bodyStart, s.bodyEnd), bodies.at(i).toByteArray());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -258,6 +258,10 @@ void TestResultsStore::read_storedLists_data()
     QTest::newRow("either end could be the one: neither marked")
         << QByteArray("Total=3\r\nErrors=2\r\nRes=a,b,c\r\nAnsw=a,x,c") << QStringList{"1|a|a", "2|b|x", "3|c|c"}
         << QStringList{"3", "1", "2", ""};
+    QTest::newRow("sections after it, one of the same name") << QByteArray("Total=2\r\nRes=a,b\r  [ after ]\rTotal=9\r\n"
+                                                                         "Res=x,y,z\r\n\t[RUN]\r\nTotal=3\r\nRes=p,q,r")
+                                                              << QStringList{"1|a|", "2|b|"}
+                                                              << QStringList{"2", "2", "0", ""};
     QTest::newRow("section missing") << QByteArray("") << QStringList{"||"} << QStringList{"0", "0", "0", ""};
     QTest::newRow("file missing") << QByteArray() << QStringList{"||"} << QStringList{"0", "0", "0", ""};
 }
@@ -272,13 +276,19 @@ void TestResultsStore::read_storedLists()
                              + (keys.isEmpty() ? QByteArray() : "[run]\r\n" + keys + "\r\n");
     if (!keys.isNull())
         dir.write("examres.ini", bytes);
-    const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("examres.ini"), "run");
-    QStringList cells;
-    for (int r = 0; r < run.sheet.RowCount(); ++r)
-        cells << run.sheet.Cell(0, r) + '|' + run.sheet.Cell(1, r) + '|' + run.sheet.Cell(2, r)
-                     + (run.sheet.BlanksLost(r) ? "!" : "");
-    QCOMPARE(cells, rows);
-    QCOMPARE((QStringList{run.report.Total, run.report.Right, run.report.Errors, run.report.Time}), values);
+    // Read afresh, and where the history's list of the file found the run.
+    for (const bool listed : {false, true}) {
+        ResultsStore::ForgetRuns();
+        if (listed)
+            ResultsStore::ListRuns(dir.path("examres.ini"));
+        const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("examres.ini"), "run");
+        QStringList cells;
+        for (int r = 0; r < run.sheet.RowCount(); ++r)
+            cells << run.sheet.Cell(0, r) + '|' + run.sheet.Cell(1, r) + '|' + run.sheet.Cell(2, r)
+                         + (run.sheet.BlanksLost(r) ? "!" : "");
+        QCOMPARE(cells, rows);
+        QCOMPARE((QStringList{run.report.Total, run.report.Right, run.report.Errors, run.report.Time}), values);
+    }
     // Reading writes nothing.
     QCOMPARE(dir.read("examres.ini"), keys.isNull() ? QByteArray() : bytes);
     QCOMPARE(dir.exists("examres.ini"), !keys.isNull());
