@@ -49,33 +49,27 @@ const std::vector<std::pair<int, int>> &anchorOffsets()
 class Aligner
 {
 public:
+    // Texts are compared by their hash first: no table of them is built.
     Aligner(const QStringList &elements, const QStringList &answers)
+        : m_elements(elements)
+        , m_answers(answers)
     {
-        QHash<QString, int> ids;
-        const auto idOf = [&ids](const QString &text) {
-            const auto it = ids.constFind(text);
-            if (it != ids.constEnd())
-                return it.value();
-            const int id = int(ids.size());
-            ids.insert(text, id);
-            return id;
-        };
-        m_e.reserve(elements.size());
+        m_eh.reserve(size_t(elements.size()));
         for (const QString &text : elements)
-            m_e.push_back(idOf(text));
-        m_a.reserve(answers.size());
+            m_eh.push_back(qHash(text));
+        m_ah.reserve(size_t(answers.size()));
         for (const QString &text : answers)
-            m_a.push_back(idOf(text));
+            m_ah.push_back(qHash(text));
     }
 
     void Run()
     {
-        const int n = int(m_e.size());
-        const int m = int(m_a.size());
+        const int n = int(m_elements.size());
+        const int m = int(m_answers.size());
         int i = 0;
         int j = 0;
         while (i < n && j < m) {
-            if (m_e[i] == m_a[j]) {
+            if (same(i, j)) {
                 m_steps.push_back({Op::Match, i++, j++});
                 ++m_inOrder;
                 continue;
@@ -94,9 +88,9 @@ public:
             }
             // Nothing near enough: place by place, then look again.
             for (int k = 0; k < Band / 2 && i < n && j < m; ++k, ++i, ++j) {
-                const bool same = m_e[i] == m_a[j];
-                m_steps.push_back({same ? Op::Match : Op::Wrong, i, j});
-                m_inOrder += same ? 1 : 0;
+                const bool match = same(i, j);
+                m_steps.push_back({match ? Op::Match : Op::Wrong, i, j});
+                m_inOrder += match ? 1 : 0;
             }
         }
         for (; i < n; ++i)
@@ -111,16 +105,16 @@ public:
 private:
     std::optional<std::pair<int, int>> findAnchor(int i, int j) const
     {
-        const int n = int(m_e.size());
-        const int m = int(m_a.size());
+        const int n = int(m_elements.size());
+        const int m = int(m_answers.size());
         for (const auto &[di, dj] : anchorOffsets()) {
             const int x = i + di;
             const int y = j + dj;
-            if (x >= n || y >= m || m_e[x] != m_a[y])
+            if (x >= n || y >= m || !same(x, y))
                 continue;
             const int run = std::min({AnchorRun, n - x, m - y});
             int k = 1;
-            while (k < run && m_e[x + k] == m_a[y + k])
+            while (k < run && same(x + k, y + k))
                 ++k;
             if (k == run)
                 return std::make_pair(di, dj);
@@ -145,10 +139,10 @@ private:
         std::vector<Cell> d(size_t(p + 1) * size_t(w));
         std::vector<int> lcs(size_t(p + 1) * size_t(w), 0);
         const auto at = [w](int x, int y) { return size_t(x) * size_t(w) + size_t(y); };
-        const auto e = [&](int x) { return m_e[i0 + x - 1]; };
-        const auto a = [&](int y) { return m_a[j0 + y - 1]; };
+        // Element x of the stretch (from 1) is answer y of it.
+        const auto eq = [&](int x, int y) { return same(i0 + x - 1, j0 + y - 1); };
         const auto swapAt = [&](int x, int y) {
-            return x >= 2 && y >= 2 && e(x) != e(x - 1) && e(x) == a(y - 1) && e(x - 1) == a(y);
+            return x >= 2 && y >= 2 && !sameElements(i0 + x - 1, i0 + x - 2) && eq(x, y - 1) && eq(x - 1, y);
         };
         for (int x = 0; x <= p; ++x) {
             for (int y = 0; y <= q; ++y) {
@@ -156,10 +150,10 @@ private:
                     d[at(x, y)] = {x + y, 0};
                     continue;
                 }
-                const bool same = e(x) == a(y);
-                lcs[at(x, y)] = same ? lcs[at(x - 1, y - 1)] + 1 : std::max(lcs[at(x - 1, y)], lcs[at(x, y - 1)]);
+                const bool match = eq(x, y);
+                lcs[at(x, y)] = match ? lcs[at(x - 1, y - 1)] + 1 : std::max(lcs[at(x - 1, y)], lcs[at(x, y - 1)]);
                 const Cell diag = d[at(x - 1, y - 1)];
-                Cell best = same ? diag : Cell{diag.steps + 1, diag.others + 1};
+                Cell best = match ? diag : Cell{diag.steps + 1, diag.others + 1};
                 if (swapAt(x, y)) {
                     const Cell c = d[at(x - 2, y - 2)];
                     best = std::min(best, Cell{c.steps + 1, c.others});
@@ -178,7 +172,7 @@ private:
         int y = q;
         while (x > 0 || y > 0) {
             const Cell here = d[at(x, y)];
-            if (x > 0 && y > 0 && e(x) == a(y) && d[at(x - 1, y - 1)] == here) {
+            if (x > 0 && y > 0 && eq(x, y) && d[at(x - 1, y - 1)] == here) {
                 back.push_back({Op::Match, i0 + x - 1, j0 + y - 1});
                 --x, --y;
             } else if (swapAt(x, y) && (Cell{d[at(x - 2, y - 2)].steps + 1, d[at(x - 2, y - 2)].others} == here)) {
@@ -198,8 +192,18 @@ private:
         m_steps.insert(m_steps.end(), back.rbegin(), back.rend());
     }
 
-    std::vector<int> m_e;
-    std::vector<int> m_a;
+    // Element x and answer y are the same text.
+    bool same(int x, int y) const { return m_eh[size_t(x)] == m_ah[size_t(y)] && m_elements.at(x) == m_answers.at(y); }
+    // Elements x and y are the same text.
+    bool sameElements(int x, int y) const
+    {
+        return m_eh[size_t(x)] == m_eh[size_t(y)] && m_elements.at(x) == m_elements.at(y);
+    }
+
+    const QStringList &m_elements;
+    const QStringList &m_answers;
+    std::vector<size_t> m_eh;
+    std::vector<size_t> m_ah;
     std::vector<Step> m_steps;
     int m_inOrder = 0;
 };
