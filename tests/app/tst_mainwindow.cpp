@@ -566,7 +566,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
-    const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
+    const QString made =
+        QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly. Taken: 2 wrong.").arg(name);
     const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
     QCOMPARE(m_user->texts(),
              (QStringList{made + training,
