@@ -12,7 +12,10 @@
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
 #include "profile/profilefile.h"
+#include "library/settings.h"
 #include "results/frmresults.h"
+#include "results/sportscoring.h"
+#include "results/storedsheets.h"
 
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -547,7 +550,10 @@ void Tfrm_main::BitBtn3Click()
         if (!list.problem.isEmpty())
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, list.problem));
         const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
-        History::ExportCsv(target, runs);
+        const ResultsStore::StoredSheets sheets(path);
+        History::ExportCsv(
+            target, runs, [&sheets](const QString &section) { return sheets.Sheet(section); },
+            SportScoring::Read(Settings::ConfigPath()));
         StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
     });
 }

@@ -209,6 +209,18 @@ void Save(const QString &path, const QString &section, const RunReport &report, 
     file.WriteBack();
 }
 
+AnswerSheet SheetOf(QStringView res, QStringView answ, qint32 total)
+{
+    AnswerSheet sheet;
+    // Rows that neither list reaches would stay empty; a Total far beyond
+    // them (a hand-edited file) is not allowed to size the sheet.
+    const int reach = std::max(PartCount(res), PartCount(answ));
+    sheet.SetRowCount(std::min(total, reach));
+    SplitIntoColumn(sheet, AnswerSheet::Text, res);
+    SplitIntoColumn(sheet, AnswerSheet::Answer, answ);
+    return sheet;
+}
+
 StoredRun Read(const QString &path, const QString &section)
 {
     const ProfileFile file(path, ProfileFile::Access::InMemory);
@@ -217,12 +229,7 @@ StoredRun Read(const QString &path, const QString &section)
     const QString answ = file.ReadText(section, QStringLiteral("Answ"), QString());
     const qint32 total = file.ReadNumber(section, QStringLiteral("Total"), 0);
     const qint32 errors = file.ReadNumber(section, QStringLiteral("Errors"), 0);
-    // Rows that neither list reaches would stay empty; a Total far beyond
-    // them (a hand-edited file) is not allowed to size the sheet.
-    const int reach = std::max(PartCount(res), PartCount(answ));
-    run.sheet.SetRowCount(std::min(total, reach));
-    SplitIntoColumn(run.sheet, AnswerSheet::Text, res);
-    SplitIntoColumn(run.sheet, AnswerSheet::Answer, answ);
+    run.sheet = SheetOf(res, answ, total);
     run.report.Total = QString::number(total);
     run.report.Errors = QString::number(errors);
     run.report.Right = QString::number(qint64(total) - qint64(errors));

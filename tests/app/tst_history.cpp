@@ -1,4 +1,5 @@
 #include "app/history.h"
+#include "results/storedsheets.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void movingAverage_lastFive();
     void csv_quotingAndNumbers_data();
     void csv_quotingAndNumbers();
+    void csv_analysisOfEachStoredRun_data();
+    void csv_analysisOfEachStoredRun();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -270,6 +273,40 @@ void TestHistory::csv_quotingAndNumbers()
     const QByteArray csv = History::Csv({summary, summary});
     const QByteArray header = "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
     QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
+}
+
+void TestHistory::csv_analysisOfEachStoredRun_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("Koeff and mark") << 0 << "Score (Koeff and mark)" << "1.5";
+    QTest::newRow("rows of 2") << 1 << "Score (Rows of 2)" << "2";
+    QTest::newRow("until the first mistake") << 2 << "Score (Until the first mistake)" << "1";
+    QTest::newRow("right answers") << 3 << "Score (Right answers)" << "2";
+}
+
+void TestHistory::csv_analysisOfEachStoredRun()
+{
+    QFETCH(int, rule);
+    QFETCH(QString, heading);
+    QFETCH(QString, score);
+    TestDataDir dir;
+    // b left out, d and e swapped; a later section of the same name, in
+    // other letter case, is read by no one.
+    dir.write("examres.ini", "[Run]\r\nTotal=6\r\nKoeff=1,5\r\nRes=a,b,c,d,e,f\r\nAnsw=a,c,e,d,f,\r\n\r\n"
+                             "[run]\r\nTotal=2\r\nRes=x,y\r\nAnsw=x,y\r\n");
+    const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    ResultsStore::RunSummary run;
+    run.name = "RUN";
+    run.total = "6";
+    run.koeff = "1,5";
+    const QByteArray csv = History::Csv(
+        {run}, [&](const QString &section) { return sheets.Sheet(section); }, {SportScoring::Rule(rule), 2});
+    const QList<QByteArray> lines = csv.split('\n');
+    QCOMPARE(lines.at(0), "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,Swapped,Wrong,"
+                          "Blank,RightInOrder," + heading.toUtf8() + "\r");
+    QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
 }
 
 QTEST_GUILESS_MAIN(TestHistory)
