@@ -281,6 +281,30 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
     return out.toUtf8();
 }
 
+QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets)
+{
+    QVector<int> right;
+    QVector<int> reached;
+    for (const AnswerSheet &sheet : sheets) {
+        const bool empty = sheet.RowCount() == 1 && sheet.Cell(AnswerSheet::Text, 0).isEmpty()
+                           && sheet.Cell(AnswerSheet::Answer, 0).isEmpty();
+        if (empty)
+            continue;
+        if (reached.size() < sheet.RowCount()) {
+            reached.resize(sheet.RowCount());
+            right.resize(sheet.RowCount());
+        }
+        for (int r = 0; r < sheet.RowCount(); ++r) {
+            ++reached[r];
+            right[r] += IsRowRight(sheet, r) ? 1 : 0;
+        }
+    }
+    QVector<double> shares(reached.size());
+    for (int r = 0; r < reached.size(); ++r)
+        shares[r] = double(right.at(r)) / double(reached.at(r));
+    return shares;
+}
+
 void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
                const SportScoring::Choice &choice)
 {

@@ -96,6 +96,11 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
 void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
                const SportScoring::Choice &choice = {});
 
+// The share of right answers (0 to 1) at each position 1 ... N over the
+// sheets, N the longest of them; a position counts the sheets that reach
+// it, and a sheet's single empty row (a run stored without lists) none.
+QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets);
+
 // Swaps row i with row (count - 1 - i) for the first half of the rows.
 void ReverseHistoryRows(QVector<Row> &rows);
 

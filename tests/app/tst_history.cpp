@@ -40,6 +40,8 @@ private Q_SLOTS:
     void csv_quotingAndNumbers();
     void csv_analysisOfEachStoredRun_data();
     void csv_analysisOfEachStoredRun();
+    void rightByPosition_data();
+    void rightByPosition();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -307,6 +309,40 @@ void TestHistory::csv_analysisOfEachStoredRun()
     QCOMPARE(lines.at(0), "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,Swapped,Wrong,"
                           "Blank,RightInOrder," + heading.toUtf8() + "\r");
     QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
+}
+
+void TestHistory::rightByPosition_data()
+{
+    // Per run "text=answer" pairs apart by ","; "" a run stored without lists.
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QList<double>>("shares");
+    QTest::newRow("none") << QStringList{} << QList<double>{};
+    QTest::newRow("one run") << QStringList{"a=a,b=x,c=c"} << QList<double>{1, 0, 1};
+    QTest::newRow("a blank answer is not right") << QStringList{"a=a,b=", "a=x,b=b"} << QList<double>{0.5, 0.5};
+    QTest::newRow("a shorter run counts where it reaches")
+        << QStringList{"a=a,b=b,c=x", "a=x", "a=a,b=b,c=c,d=d"} << QList<double>{2.0 / 3, 1, 0.5, 1};
+    QTest::newRow("a run without lists counts nowhere") << QStringList{"", "a=x"} << QList<double>{0};
+}
+
+void TestHistory::rightByPosition()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QList<double>, shares);
+    QVector<AnswerSheet> sheets;
+    for (const QString &run : runs) {
+        AnswerSheet sheet;
+        const QStringList rows = run.isEmpty() ? QStringList{} : run.split(',');
+        sheet.SetRowCount(int(rows.size()));
+        for (int r = 0; r < rows.size(); ++r) {
+            sheet.SetCell(AnswerSheet::Text, r, rows.at(r).section('=', 0, 0));
+            sheet.SetCell(AnswerSheet::Answer, r, rows.at(r).section('=', 1));
+        }
+        sheets.append(sheet);
+    }
+    const QVector<double> got = History::RightByPosition(sheets);
+    QCOMPARE(got.size(), shares.size());
+    for (int i = 0; i < got.size(); ++i)
+        QVERIFY2(qAbs(got.at(i) - shares.at(i)) < 1e-9, qPrintable(QString::number(i)));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)
