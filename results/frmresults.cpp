@@ -218,13 +218,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
 
     // Above the grid: what went wrong, in plain text (Elements come from a file).
     LabelSummary = new QLabel(this);
-    LabelInOrder = new QLabel(this);
+    LabelInOrder = new ElidedLabel(this);
     LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
     LabelInOrder->setObjectName(QStringLiteral("LabelInOrder"));
-    for (QLabel *label : {LabelSummary, LabelInOrder}) {
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-    }
+    LabelSummary->setTextFormat(Qt::PlainText);
+    LabelSummary->setWordWrap(true);
 
     ComboScoring = new QComboBox(this);
     ComboScoring->setObjectName(QStringLiteral("ComboScoring"));
@@ -283,9 +281,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     setTabOrder(SpinRowLength, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
     // Two lines for the summary, which wraps; room for every column.
-    LabelSummary->setMinimumHeight(2 * LabelSummary->fontMetrics().lineSpacing() + 2);
+    LabelSummary->setFixedHeight(2 * LabelSummary->fontMetrics().lineSpacing() + 2);
     const int gridWidth = AnswerSheetModel::ColumnCount * ColumnWidth + 2 * StringGrid1->frameWidth()
                           + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    // The key's two lines are never squeezed by the lines added above.
+    LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     const QSize size = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
     setFixedSize(size);
 

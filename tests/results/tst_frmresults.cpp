@@ -101,7 +101,7 @@ void TestReportWindow::window_controlsAndShowing()
     Tfrm_results w(&owner);
     QCOMPARE(w.windowTitle(), QString("Report"));
     // Four columns of at least 133 and the lines on the run: wider and taller than 417 x 376.
-    QCOMPARE(w.size(), QSize(548, 398));
+    QCOMPARE(w.size(), QSize(548, 408));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
