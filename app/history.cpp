@@ -237,13 +237,14 @@ QString scoreHeading(const SportScoring::Choice &choice)
 }
 
 // What the analysis of a run's sheet adds to its line.
-QStringList analysisFields(const ResultsStore::RunSummary &run, const AnswerSheet &sheet,
+QStringList analysisFields(const ResultsStore::RunSummary &run, const std::pair<QStringList, QStringList> &lists,
                            const SportScoring::Choice &choice)
 {
-    const Analysis::Result a = Analysis::Analyse(sheet);
-    const QString score = choice.rule == SportScoring::Rule::KoeffAndMark
-                              ? pointDecimal(run.koeff)
-                              : QString::number(SportScoring::Score(SportScoring::RightByPosition(sheet), choice));
+    const Analysis::Result a = Analysis::Analyse(lists.first, lists.second);
+    const QString score =
+        choice.rule == SportScoring::Rule::KoeffAndMark
+            ? pointDecimal(run.koeff)
+            : QString::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
     return {QString::number(a.omitted), QString::number(a.inserted), QString::number(a.swapped),
             QString::number(a.wrong),   QString::number(a.blank),    QString::number(a.rightInOrder),
             score};

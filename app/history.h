@@ -13,6 +13,7 @@
 #include <QVector>
 
 #include <functional>
+#include <utility>
 
 namespace History {
 
@@ -86,7 +87,8 @@ bool TimeSeconds(const QString &time, qint64 *seconds);
 // analysis of the sheet finds: Omitted, Inserted, Swapped (pairs), Wrong,
 // Blank, RightInOrder, and the run's score under `choice`, headed "Score
 // (Rows of 10)" and the like; under Koeff and mark that is the Koeff.
-using SheetOf = std::function<AnswerSheet(const QString &section)>;
+// The Elements and answers of a run's sheet, by the run's name.
+using SheetOf = std::function<std::pair<QStringList, QStringList>(const QString &section)>;
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
                const SportScoring::Choice &choice = {});
 

@@ -12,7 +12,7 @@
 namespace Analysis {
 namespace {
 
-// Consecutive matches that make an anchor, fewer only where a side ends.
+// Consecutive matches that make an anchor.
 constexpr int AnchorRun = 4;
 
 enum class Op { Match, Wrong, Omit, Insert, Swap };
@@ -74,17 +74,18 @@ public:
                 ++m_inOrder;
                 continue;
             }
-            if (n - i <= Band && m - j <= Band) {
-                alignExactly(i, j, n, m);
-                i = n;
-                j = m;
-                break;
-            }
             if (const auto anchor = findAnchor(i, j)) {
                 alignExactly(i, j, i + anchor->first, j + anchor->second);
                 i += anchor->first;
                 j += anchor->second;
                 continue;
+            }
+            // Near the end no whole anchor fits: the rest is short, aligned exactly.
+            if (n - i <= Band && m - j <= Band) {
+                alignExactly(i, j, n, m);
+                i = n;
+                j = m;
+                break;
             }
             // Nothing near enough: place by place, then look again.
             for (int k = 0; k < Band / 2 && i < n && j < m; ++k, ++i, ++j) {
@@ -110,13 +111,12 @@ private:
         for (const auto &[di, dj] : anchorOffsets()) {
             const int x = i + di;
             const int y = j + dj;
-            if (x >= n || y >= m || !same(x, y))
+            if (x + AnchorRun > n || y + AnchorRun > m || !same(x, y))
                 continue;
-            const int run = std::min({AnchorRun, n - x, m - y});
             int k = 1;
-            while (k < run && same(x + k, y + k))
+            while (k < AnchorRun && same(x + k, y + k))
                 ++k;
-            if (k == run)
+            if (k == AnchorRun)
                 return std::make_pair(di, dj);
         }
         return std::nullopt;

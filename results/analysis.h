@@ -12,10 +12,11 @@
 // answers; what still ties is settled in a fixed order (match, swap,
 // omission, insertion, wrong), the same every time.
 //
-// Long runs are aligned in a band: exact matches are taken as anchors, and
-// a stretch between two anchors is aligned exactly when both of its sides
-// are at most Band long. Where no anchor is found that near, the answers
-// are judged place by place until one is. So a run of n Elements costs
+// Long runs are aligned in a band: exact matches (four in a row) are taken
+// as anchors, and a stretch between two anchors is aligned exactly when
+// both of its sides are at most Band long; so is the end of a run, where
+// no anchor fits. Where no anchor is found that near, the answers are
+// judged place by place until one is. So a run of n Elements costs
 // about n x Band steps at worst, however little of it matches.
 
 #include "results/answersheet.h"

@@ -18,6 +18,14 @@ QVector<bool> RightByPosition(const AnswerSheet &sheet)
     return right;
 }
 
+QVector<bool> RightByPosition(const QStringList &elements, const QStringList &answers)
+{
+    QVector<bool> right(elements.size());
+    for (int r = 0; r < elements.size(); ++r)
+        right[r] = r < answers.size() && IsAnswerRight(elements.at(r), answers.at(r));
+    return right;
+}
+
 QVector<RowScore> Rows(const QVector<bool> &right, int rowLength)
 {
     QVector<RowScore> rows;

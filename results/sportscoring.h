@@ -36,6 +36,9 @@ QStringList RuleNames();
 
 // Whether each row's answer is right (IsRowRight).
 QVector<bool> RightByPosition(const AnswerSheet &sheet);
+// The same of Elements and answers side by side (answers missing at the
+// end are not right).
+QVector<bool> RightByPosition(const QStringList &elements, const QStringList &answers);
 
 // One row of the Rows rule: Elements [first, first + length).
 struct RowScore

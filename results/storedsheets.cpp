@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace ResultsStore {
 namespace {
 
@@ -42,6 +44,39 @@ StoredSheets::StoredSheets(const QString &path)
         if (!m_first.contains(folded))
             m_first.insert(folded, s);
     }
+}
+
+StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
+{
+    Lists lists;
+    const auto it = m_first.constFind(Profile::FoldedName(section));
+    if (it == m_first.constEnd()) {
+        lists.elements.append(QString());
+        lists.answers.append(QString());
+        return lists;
+    }
+    const Profile::CopySection &found = m_copy.sections.at(it.value());
+    qint32 total = 0;
+    const auto totalText = valueOf(found, QLatin1String("Total"));
+    if (!totalText || !Profile::ParseNumber(totalText->toString(), &total))
+        total = 0;
+    const QStringView res = valueOf(found, QLatin1String("Res")).value_or(QStringView());
+    const QStringView answ = valueOf(found, QLatin1String("Answ")).value_or(QStringView());
+    // As many rows as SheetOf makes, each part of a list in its row.
+    const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
+    const auto split = [rows](QStringView text, QStringList &out) {
+        out.reserve(rows);
+        for (const QStringView part : text.tokenize(QLatin1Char(','))) {
+            if (out.size() == rows)
+                break;
+            out.append(part.toString());
+        }
+        while (out.size() < rows)
+            out.append(QString());
+    };
+    split(res, lists.elements);
+    split(answ, lists.answers);
+    return lists;
 }
 
 AnswerSheet StoredSheets::Sheet(const QString &section) const

@@ -299,12 +299,26 @@ void TestHistory::csv_analysisOfEachStoredRun()
     dir.write("examres.ini", "[Run]\r\nTotal=6\r\nKoeff=1,5\r\nRes=a,b,c,d,e,f\r\nAnsw=a,c,e,d,f,\r\n\r\n"
                              "[run]\r\nTotal=2\r\nRes=x,y\r\nAnsw=x,y\r\n");
     const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    // The lists are the columns of the sheet the reopen shows.
+    const AnswerSheet sheet = sheets.Sheet("RUN");
+    const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf("RUN");
+    QCOMPARE(lists.elements.size(), sheet.RowCount());
+    QCOMPARE(lists.answers.size(), sheet.RowCount());
+    for (int r = 0; r < sheet.RowCount(); ++r) {
+        QCOMPARE(lists.elements.at(r), sheet.Cell(AnswerSheet::Text, r));
+        QCOMPARE(lists.answers.at(r), sheet.Cell(AnswerSheet::Answer, r));
+    }
     ResultsStore::RunSummary run;
     run.name = "RUN";
     run.total = "6";
     run.koeff = "1,5";
     const QByteArray csv = History::Csv(
-        {run}, [&](const QString &section) { return sheets.Sheet(section); }, {SportScoring::Rule(rule), 2});
+        {run},
+        [&](const QString &section) {
+            const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
+            return std::make_pair(lists.elements, lists.answers);
+        },
+        {SportScoring::Rule(rule), 2});
     const QList<QByteArray> lines = csv.split('\n');
     QCOMPARE(lines.at(0), "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,Swapped,Wrong,"
                           "Blank,RightInOrder," + heading.toUtf8() + "\r");

@@ -70,6 +70,9 @@ void TestAnalysis::analyse_data()
         << words("a b c") << words("a c _") << "1 omitted at 2; 1 after it right but one place late" << 2 << "b";
     QTest::newRow("a tie is a swap, not two wrong") << words("a b") << words("b a") << "1 swapped (1–2)" << 1
                                                     << "a b";
+    QTest::newRow("omitted, then a swap, the last row left empty")
+        << words("10 20 30 40 50 60") << words("10 20 40 60 50 _")
+        << "1 omitted at 3; 1 after it right but one place late; 1 swapped (5–6)" << 4 << "30 50 60";
     QTest::newRow("nothing matches") << words("a b c") << words("x y z") << "3 wrong" << 0 << "a b c";
     QTest::newRow("letter case and blanks count") << words("Cat dog") << QStringList{"cat", "dog "} << "2 wrong"
                                                   << 0 << "Cat dog";
