@@ -66,6 +66,7 @@ public:
     {
         const int n = int(m_elements.size());
         const int m = int(m_answers.size());
+        m_steps.reserve(size_t(std::max(n, m)) + 16);
         int i = 0;
         int j = 0;
         while (i < n && j < m) {
