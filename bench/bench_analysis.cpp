@@ -116,7 +116,7 @@ BENCHMARK(BM_AnalyseNothingMatches10k)->Unit(benchmark::kMillisecond)->MinTime(1
 BENCHMARK(BM_AnalyseNothingMatches100k)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // Hashing is the floor; the bounds leave room for the alignment's own
-// work (about 7, 13 and 23 times the floor on the machine it was written
+// work (about 2, 3 and 21 times the floor on the machine it was written
 // on), and the run where nothing matches stays within the band's cost,
 // which grows with the run's length.
 int main(int argc, char **argv)
