@@ -12,8 +12,11 @@
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
 #include "profile/profilefile.h"
+#include "library/settings.h"
 #include "results/frmresults.h"
 #include "results/scoring.h"
+#include "results/sportscoring.h"
+#include "results/storedsheets.h"
 
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -252,15 +255,34 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     BitBtn3 = new QPushButton(QStringLiteral("&Export..."), m_filterBar);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setAccessibleDescription(QStringLiteral("Saves the runs of the Module shown as a CSV file"));
-    rows->addWidget(Label2);
+    ByPosition = new QToolButton(m_filterBar);
+    ByPosition->setObjectName(QStringLiteral("ByPosition"));
+    ByPosition->setText(QStringLiteral("By &position"));
+    ByPosition->setCheckable(true);
+    ByPosition->setEnabled(false);
+    ByPosition->setFocusPolicy(Qt::StrongFocus);
+    ByPosition->setAccessibleName(QStringLiteral("Right by position"));
+    ByPosition->setAccessibleDescription(
+        QStringLiteral("The chart shows the share of right answers at each position of the Module shown, "
+                       "instead of the Koeff of each run"));
+    ByPosition->setToolTip(QStringLiteral("Right by position: the share of right answers at each position"));
+    // The toggle stands over the Export button, where the words on what is
+    // listed leave room: the Module choice keeps the row's width.
+    auto *heading = new QHBoxLayout();
+    heading->setSpacing(4);
+    heading->addWidget(Label2, 1);
+    heading->addWidget(ByPosition);
+    rows->addLayout(heading);
     rows->addLayout(filter);
     filter->addWidget(Label1);
     filter->addWidget(ComboBox1, 1);
     filter->addWidget(BitBtn3);
+    connect(ByPosition, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 
-    setTabOrder(ComboBox1, BitBtn3);
+    setTabOrder(ComboBox1, ByPosition);
+    setTabOrder(ByPosition, BitBtn3);
     setTabOrder(BitBtn3, StringGrid1);
     setTabOrder(StringGrid1, SpeedButton1);
     setTabOrder(SpeedButton1, BitBtn1);
@@ -460,7 +482,14 @@ void Tfrm_main::SpeedButton1Click()
         BitBtn3->setEnabled(!empty);
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
-        fillChart(listing.bars, listing.axisMaximum);
+        ByPosition->setEnabled(!m_shownModule.isEmpty());
+        if (ByPosition->isEnabled() && ByPosition->isChecked())
+            fillPositionChart(path, listing.rows);
+        else
+            fillChart(listing.bars, listing.axisMaximum);
+        Chart1->setAccessibleName(ByPosition->isEnabled() && ByPosition->isChecked()
+                                      ? QStringLiteral("Chart of right answers by position, in percent")
+                                      : QStringLiteral("Chart of the listed results"));
     });
 }
 
@@ -544,6 +573,21 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     Chart1->setAverages(History::MovingAverage(bars));
 }
 
+void Tfrm_main::fillPositionChart(const QString &path, const QVector<History::Row> &rows)
+{
+    const ResultsStore::StoredSheets stored(path);
+    QVector<AnswerSheet> sheets;
+    for (const History::Row &row : rows)
+        if (!row.name.isEmpty())
+            sheets.append(stored.Sheet(row.name));
+    const QVector<double> shares = History::RightByPosition(sheets);
+    QVector<History::Bar> bars;
+    for (int p = 0; p < shares.size(); ++p)
+        bars.append(History::Bar{100.0 * shares.at(p), QString::number(p + 1), 0, 255, 0});
+    fillChart(bars, 100);
+    Chart1->setAverages({});
+}
+
 void Tfrm_main::setModuleChoices(const QStringList &names)
 {
     // The choice stays while its Module has runs in the listed file.
@@ -590,7 +634,14 @@ void Tfrm_main::BitBtn3Click()
         if (!list.problem.isEmpty())
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, list.problem));
         const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
-        History::ExportCsv(target, runs);
+        const ResultsStore::StoredSheets sheets(path);
+        History::ExportCsv(
+            target, runs,
+            [&sheets](const QString &section) {
+                ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
+                return std::make_pair(std::move(lists.elements), std::move(lists.answers));
+            },
+            SportScoring::Read(Settings::ConfigPath()));
         StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
     });
 }

@@ -102,6 +102,10 @@ public:
     // Over the list while nothing is stored: how to make the first entry.
     QLabel *Label3 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    // Beside the Module choice: the chart shows the share of right answers
+    // at each position over the listed runs of the Module shown, instead
+    // of the Koeff of each run. Enabled while one Module is shown.
+    QToolButton *ByPosition = nullptr;
     QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr,
@@ -115,6 +119,7 @@ protected:
 private:
     void buildChart();
     void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
+    void fillPositionChart(const QString &path, const QVector<History::Row> &rows);
     void setHistoryRows(const QVector<History::Row> &rows);
     void setModuleChoices(const QStringList &names);
     void showWhatIsListed(bool empty);

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/profilefile.h"
+#include "results/analysis.h"
 #include "results/numbertext.h"
 
 #include <QRegularExpression>
@@ -215,28 +216,60 @@ QString pointDecimal(const QString &text)
 
 } // namespace
 
-QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs)
+namespace {
+
+QString scoreHeading(const SportScoring::Choice &choice)
+{
+    QString rule = SportScoring::RuleNames().value(int(choice.rule));
+    if (choice.rule == SportScoring::Rule::Rows)
+        rule = QStringLiteral("Rows of ") + QString::number(choice.rowLength);
+    return QStringLiteral("Score (") + rule + QLatin1Char(')');
+}
+
+// What the analysis of a run's sheet adds to its line.
+QStringList analysisFields(const ResultsStore::RunSummary &run, const std::pair<QStringList, QStringList> &lists,
+                           const SportScoring::Choice &choice)
+{
+    const Analysis::Result a = Analysis::Analyse(lists.first, lists.second);
+    const QString score =
+        choice.rule == SportScoring::Rule::KoeffAndMark
+            ? pointDecimal(run.koeff)
+            : QString::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
+    return {QString::number(a.omitted), QString::number(a.inserted), QString::number(a.swapped),
+            QString::number(a.wrong),   QString::number(a.blank),    QString::number(a.rightInOrder),
+            score};
+}
+
+} // namespace
+
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
+               const SportScoring::Choice &choice)
 {
     // A byte-order mark first: without it Excel reads a CSV file in the
     // system's legacy code page, while LibreOffice reads it as UTF-8 either
     // way once UTF-8 (or the system's UTF-8) is the import's character set.
-    QString out = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n");
+    QString out = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark");
+    if (sheetOf)
+        out += QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
+    out += QStringLiteral("\r\n");
     for (const ResultsStore::RunSummary &run : runs) {
         const bool known = !run.module.isEmpty();
         const qint64 total = storedNumber(run.total);
         const qint64 errors = storedNumber(run.errors);
         qint64 seconds = 0;
         const QString time = TimeSeconds(run.time, &seconds) ? QString::number(seconds) : QString();
-        const QStringList fields{csvField(run.name),
-                                 csvField(known ? run.module : ResultsStore::Missing),
-                                 csvField(known ? run.from : ResultsStore::Missing),
-                                 csvField(known ? run.to : ResultsStore::Missing),
-                                 QString::number(total),
-                                 QString::number(errors),
-                                 QString::number(total - errors),
-                                 time,
-                                 pointDecimal(run.koeff),
-                                 csvField(run.mark)};
+        QStringList fields{csvField(run.name),
+                           csvField(known ? run.module : ResultsStore::Missing),
+                           csvField(known ? run.from : ResultsStore::Missing),
+                           csvField(known ? run.to : ResultsStore::Missing),
+                           QString::number(total),
+                           QString::number(errors),
+                           QString::number(total - errors),
+                           time,
+                           pointDecimal(run.koeff),
+                           csvField(run.mark)};
+        if (sheetOf)
+            fields += analysisFields(run, sheetOf(run.name), choice);
         out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out.toUtf8();
@@ -254,9 +287,34 @@ QString ExportFileName(bool training, const QString &module)
     return name + QStringLiteral(".csv");
 }
 
-void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs)
+QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets)
 {
-    const QString reason = Profile::ReplaceFile(path, Csv(runs));
+    QVector<int> right;
+    QVector<int> reached;
+    for (const AnswerSheet &sheet : sheets) {
+        const bool empty = sheet.RowCount() == 1 && sheet.Cell(AnswerSheet::Text, 0).isEmpty()
+                           && sheet.Cell(AnswerSheet::Answer, 0).isEmpty();
+        if (empty)
+            continue;
+        if (reached.size() < sheet.RowCount()) {
+            reached.resize(sheet.RowCount());
+            right.resize(sheet.RowCount());
+        }
+        for (int r = 0; r < sheet.RowCount(); ++r) {
+            ++reached[r];
+            right[r] += IsRowRight(sheet, r) ? 1 : 0;
+        }
+    }
+    QVector<double> shares(reached.size());
+    for (int r = 0; r < reached.size(); ++r)
+        shares[r] = double(right.at(r)) / double(reached.at(r));
+    return shares;
+}
+
+void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
+               const SportScoring::Choice &choice)
+{
+    const QString reason = Profile::ReplaceFile(path, Csv(runs, sheetOf, choice));
     if (!reason.isEmpty())
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
 }

@@ -3,12 +3,17 @@
 // Reading the results history: what the main window lists and charts,
 // narrowed to one Module or not, and its export.
 
+#include "results/answersheet.h"
+#include "results/sportscoring.h"
 #include "results/storedruns.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <functional>
+#include <utility>
 
 namespace History {
 
@@ -81,7 +86,15 @@ bool TimeSeconds(const QString &time, qint64 *seconds);
 // or does not parse leaves its field empty, except Total and Errors,
 // which read as 0 when missing as they do everywhere. A run stored
 // without its Module has "—" for Module, From and To.
-QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs);
+//
+// Given the sheet of each run (by its name), each line also has what the
+// analysis of the sheet finds: Omitted, Inserted, Swapped (pairs), Wrong,
+// Blank, RightInOrder, and the run's score under `choice`, headed "Score
+// (Rows of 10)" and the like; under Koeff and mark that is the Koeff.
+// The Elements and answers of a run's sheet, by the run's name.
+using SheetOf = std::function<std::pair<QStringList, QStringList>(const QString &section)>;
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
+               const SportScoring::Choice &choice = {});
 
 // The file name Export suggests: "Training results – Capitals.csv", or
 // without the Module for all of them; a character that a file name can't
@@ -91,7 +104,13 @@ QString ExportFileName(bool training, const QString &module);
 // Writes the CSV of the runs to a file, whole or not at all (a temporary
 // file renamed into place). Raises AppError "Cannot create file "%s". %s"
 // with the system's reason.
-void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs);
+void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
+               const SportScoring::Choice &choice = {});
+
+// The share of right answers (0 to 1) at each position 1 ... N over the
+// sheets, N the longest of them; a position counts the sheets that reach
+// it, and a sheet's single empty row (a run stored without lists) none.
+QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets);
 
 // Swaps row i with row (count - 1 - i) for the first half of the rows.
 void ReverseHistoryRows(QVector<Row> &rows);

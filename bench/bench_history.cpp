@@ -222,8 +222,10 @@ int main(int argc, char **argv)
     ok = reporter.ratio("reload with one Module shown / one full parse", "BM_ReloadOneModule/min_time:1.000",
                         "BM_Parse/min_time:1.000", 2.0) &&
          ok;
-    ok = reporter.ratio("export all 3000 runs / one full parse", "BM_ExportAll/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 2.0) &&
+    // The export analyses every run too: 3 million Elements aligned with
+    // their answers, each run from one load of the file.
+    ok = reporter.ratio("export all 3000 runs, analysed / one full parse", "BM_ExportAll/min_time:1.000",
+                        "BM_Parse/min_time:1.000", 15.0) &&
          ok;
     ok = reporter.ratio("start-up with the file / bare window with a chart", "BM_StartTenacio/iterations:15",
                         "BM_StartBareWindow/iterations:15", 1.5) &&

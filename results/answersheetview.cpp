@@ -13,6 +13,20 @@ AnswerSheetModel::AnswerSheetModel(QObject *parent)
 
 AnswerSheetModel::~AnswerSheetModel() = default;
 
+const Analysis::Result &AnswerSheetModel::analysis() const
+{
+    if (!m_analysis)
+        m_analysis = Analysis::Analyse(m_sheet);
+    return *m_analysis;
+}
+
+// Any change can move the alignment of every row.
+void AnswerSheetModel::changed()
+{
+    m_analysis.reset();
+    emit dataChanged(index(0, KindColumn), index(m_sheet.RowCount() - 1, KindColumn));
+}
+
 void AnswerSheetModel::setRowCount(int rows)
 {
     const int before = m_sheet.RowCount();
@@ -26,6 +40,7 @@ void AnswerSheetModel::setRowCount(int rows)
         m_sheet.SetRowCount(after);
         endRemoveRows();
     }
+    changed();
 }
 
 void AnswerSheetModel::setCell(int column, int row, const QString &text)
@@ -35,18 +50,21 @@ void AnswerSheetModel::setCell(int column, int row, const QString &text)
     m_sheet.SetCell(column, row, text);
     // A changed Text changes how its Answer is drawn.
     emit dataChanged(index(row, column), index(row, AnswerSheet::Columns - 1));
+    changed();
 }
 
 void AnswerSheetModel::clear()
 {
     m_sheet.Clear();
     emit dataChanged(index(0, 0), index(m_sheet.RowCount() - 1, AnswerSheet::Columns - 1));
+    changed();
 }
 
 void AnswerSheetModel::replace(AnswerSheet sheet)
 {
     beginResetModel();
     m_sheet = std::move(sheet);
+    m_analysis.reset();
     endResetModel();
 }
 
@@ -54,7 +72,7 @@ int AnswerSheetModel::rowCount(const QModelIndex &parent) const { return parent.
 
 int AnswerSheetModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : AnswerSheet::Columns;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
@@ -63,6 +81,12 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
         return {};
     const int row = index.row();
     const int column = index.column();
+    if (column == KindColumn) {
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
+            return {};
+        const QString text = Analysis::RowText(analysis(), row);
+        return role == Qt::ToolTipRole ? QVariant(Dialogs::PlainToolTip(text)) : QVariant(text);
+    }
     switch (role) {
     case Qt::DisplayRole:
         return m_sheet.Cell(column, row);

@@ -3,6 +3,7 @@
 // The AnswerSheet as the report window shows it: a table model over the
 // sheet, the look of an Answer cell, and the delegate that draws it.
 
+#include "results/analysis.h"
 #include "results/answersheet.h"
 
 #include <QAbstractTableModel>
@@ -11,11 +12,15 @@
 #include <QStyledItemDelegate>
 
 #include <functional>
+#include <optional>
 
 class QPalette;
 
 // Holds the sheet of the report window. Every change goes through here so
-// that a view follows the cells the runner writes during a run.
+// that a view follows the cells the runner writes during a run. Beside the
+// sheet's three columns a fourth says what kind of mistake each row holds
+// (Analysis::RowText); the analysis is made again after a change, when it
+// is next asked for.
 class AnswerSheetModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -25,7 +30,11 @@ public:
     explicit AnswerSheetModel(QObject *parent = nullptr);
     ~AnswerSheetModel() override;
 
+    static constexpr int KindColumn = AnswerSheet::Columns;
+    static constexpr int ColumnCount = AnswerSheet::Columns + 1;
+
     const AnswerSheet &sheet() const { return m_sheet; }
+    const Analysis::Result &analysis() const;
     void setRowCount(int rows);
     void setCell(int column, int row, const QString &text);
     void clear();
@@ -39,7 +48,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    void changed();
+
     AnswerSheet m_sheet;
+    mutable std::optional<Analysis::Result> m_analysis;
 };
 
 // What a screen reader announces for an Answer cell: the answer, with

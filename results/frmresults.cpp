@@ -2,16 +2,20 @@
 
 #include "library/frmoptions.h"
 #include "library/modules.h"
+#include "library/settings.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "results/answersheetview.h"
 #include "results/mistakes.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
+#include "results/sportscoring.h"
 #include "results/storedruns.h"
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -104,7 +108,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Report"));
 
-    StringGrid2 = new QTableWidget(0, AnswerSheet::Columns, this);
+    StringGrid2 = new QTableWidget(0, AnswerSheetModel::ColumnCount, this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setAccessibleName(QStringLiteral("Column headings"));
     StringGrid2->verticalHeader()->hide();
@@ -122,7 +126,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(QStringLiteral("Answer sheet"));
-    StringGrid1->setAccessibleDescription(QStringLiteral("Number, Text and Answer of each element"));
+    StringGrid1->setAccessibleDescription(QStringLiteral("Number, Text, Answer and kind of mistake of each element"));
     StringGrid1->setModel(m_model);
     StringGrid1->setPalette(sheetPalette(StringGrid1->palette()));
     StringGrid1->horizontalHeader()->hide();
@@ -212,18 +216,59 @@ Tfrm_results::Tfrm_results(QWidget *parent)
         QStringLiteral("Makes a Module of the elements answered wrongly and sets Training to it"));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
+    // Above the grid: what went wrong, in plain text (Elements come from a file).
+    LabelSummary = new QLabel(this);
+    LabelInOrder = new ElidedLabel(this);
+    LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
+    LabelInOrder->setObjectName(QStringLiteral("LabelInOrder"));
+    LabelSummary->setTextFormat(Qt::PlainText);
+    LabelSummary->setWordWrap(true);
+
+    ComboScoring = new QComboBox(this);
+    ComboScoring->setObjectName(QStringLiteral("ComboScoring"));
+    ComboScoring->addItems(SportScoring::RuleNames());
+    ComboScoring->setAccessibleName(QStringLiteral("Scoring"));
+    auto *scoringCaption = new QLabel(QStringLiteral("&Scoring: "), this);
+    scoringCaption->setBuddy(ComboScoring);
+    SpinRowLength = new QSpinBox(this);
+    SpinRowLength->setObjectName(QStringLiteral("SpinRowLength"));
+    SpinRowLength->setRange(SportScoring::RowLengthMin, SportScoring::RowLengthMax);
+    SpinRowLength->setValue(SportScoring::RowLengthDefault);
+    SpinRowLength->setAccessibleName(QStringLiteral("Elements in a row"));
+    auto *rowCaption = new QLabel(QStringLiteral(" &Row of: "), this);
+    rowCaption->setBuddy(SpinRowLength);
+    LabelScore = new ElidedLabel(this);
+    LabelScore->setObjectName(QStringLiteral("LabelScore"));
+    auto *scoring = new QHBoxLayout;
+    scoring->setContentsMargins(0, 4, 0, 0);
+    scoring->addWidget(scoringCaption);
+    scoring->addWidget(ComboScoring);
+    scoring->addWidget(rowCaption);
+    scoring->addWidget(SpinRowLength);
+    scoring->addStretch(1);
+    values->addLayout(scoring, 7, 0, 1, 2);
+    values->addWidget(LabelScore, 8, 0, 1, 2);
+    connect(ComboScoring, &QComboBox::currentIndexChanged, this, [this] { scoringChanged(); });
+    connect(SpinRowLength, &QSpinBox::valueChanged, this, [this] { scoringChanged(); });
+
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 4, 0, 0);
     buttons->addWidget(BitBtn2);
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
-    values->addLayout(buttons, 7, 0, 1, 2);
+    values->addLayout(buttons, 9, 0, 1, 2);
 
     // The grids over the whole width, the values below; the form's size is
     // the least the window takes.
     auto *form = new QVBoxLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
     form->setSpacing(0);
+    auto *summary = new QVBoxLayout;
+    summary->setContentsMargins(8, 4, 8, 4);
+    summary->setSpacing(0);
+    summary->addWidget(LabelSummary);
+    summary->addWidget(LabelInOrder);
+    form->addLayout(summary);
     form->addWidget(StringGrid2);
     form->addWidget(StringGrid1, 1);
     form->addLayout(values);
@@ -231,10 +276,18 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
                                   + 2 * StringGrid1->frameWidth());
-    setTabOrder(StringGrid1, BitBtn2);
+    setTabOrder(StringGrid1, ComboScoring);
+    setTabOrder(ComboScoring, SpinRowLength);
+    setTabOrder(SpinRowLength, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
+    // Two lines for the summary, which wraps; room for every column.
+    LabelSummary->setFixedHeight(2 * LabelSummary->fontMetrics().lineSpacing() + 2);
+    const int gridWidth = AnswerSheetModel::ColumnCount * ColumnWidth + 2 * StringGrid1->frameWidth()
+                          + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    // The key's two lines are never squeezed by the lines added above.
+    LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     // The least size; a user may enlarge it to see more of a long run.
-    const QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
+    const QSize size = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
     setMinimumSize(size);
     resize(size);
     fitColumns();
@@ -242,12 +295,12 @@ Tfrm_results::Tfrm_results(QWidget *parent)
 
 void Tfrm_results::fitColumns()
 {
-    // Three equal columns, as wide as the window leaves them.
+    // Equal columns, as wide as the window leaves them.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheet::Columns);
-    fixColumns(StringGrid2->horizontalHeader(), AnswerSheet::Columns, columnWidth);
-    fixColumns(StringGrid1->horizontalHeader(), AnswerSheet::Columns, columnWidth);
+    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheetModel::ColumnCount);
+    fixColumns(StringGrid2->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
+    fixColumns(StringGrid1->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
 }
 
 void Tfrm_results::resizeEvent(QResizeEvent *event)
@@ -273,6 +326,7 @@ void Tfrm_results::ResetReport(int elementCount)
     SetReportLabels(zero, zero, zero, zero);
     showScore(KoeffText(), MarkText());
     showStanding(QString(), QString());
+    showAnalysis();
 }
 
 void Tfrm_results::ClearAnswerSheet() { m_model->clear(); }
@@ -289,6 +343,7 @@ void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
     Edit2->setText(r.Mark);
     showScore(r.Koeff, r.Mark);
     showStanding(QString(), QString());
+    showAnalysis();
 }
 
 void Tfrm_results::SaveResult(const RunState &run)
@@ -308,6 +363,40 @@ void Tfrm_results::Reopen(const QString &path, const QString &section)
     SetReportLabels(run.report.Total, run.report.Right, run.report.Errors, run.report.Time);
     showScore(run.report.Koeff, run.report.Mark);
     showStanding(path, section);
+    showAnalysis();
+}
+
+void Tfrm_results::showAnalysis()
+{
+    const Analysis::Result &analysis = m_model->analysis();
+    LabelSummary->setText(Analysis::Summary(analysis));
+    LabelInOrder->setText(Analysis::RightInOrderText(analysis));
+    const SportScoring::Choice choice{SportScoring::Rule(qMax(0, ComboScoring->currentIndex())), SpinRowLength->value()};
+    SpinRowLength->setEnabled(choice.rule == SportScoring::Rule::Rows);
+    const QString line = SportScoring::ScoreLine(SportScoring::RightByPosition(Sheet()), choice);
+    LabelScore->setText(line);
+    LabelScore->setToolTip(Dialogs::PlainToolTip(line));
+    LabelScore->setAccessibleName(line);
+}
+
+void Tfrm_results::loadScoring()
+{
+    const SportScoring::Choice choice = SportScoring::Read(Settings::ConfigPath());
+    m_loadingScoring = true;
+    ComboScoring->setCurrentIndex(int(choice.rule));
+    SpinRowLength->setValue(choice.rowLength);
+    m_loadingScoring = false;
+}
+
+void Tfrm_results::scoringChanged()
+{
+    showAnalysis();
+    if (m_loadingScoring)
+        return;
+    Dialogs::Guard(this, [this] {
+        SportScoring::Write(Settings::ConfigPath(),
+                            SportScoring::Choice{SportScoring::Rule(ComboScoring->currentIndex()), SpinRowLength->value()});
+    });
 }
 
 void Tfrm_results::showScore(const QString &koeff, const QString &mark)
@@ -353,7 +442,9 @@ RunReport Tfrm_results::Report() const
 void Tfrm_results::FormShow()
 {
     StringGrid2->setHorizontalHeaderLabels(
-        {QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer")});
+        {QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer"), QStringLiteral("Kind")});
+    loadScoring();
+    showAnalysis();
     BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
 }
 
@@ -399,6 +490,7 @@ void Tfrm_results::BitBtn2Click()
                            : QStringLiteral("The Module \"%1\" holds the %2 elements answered wrongly.")
                                  .arg(name)
                                  .arg(plan.elements.size());
+        text += QStringLiteral(" Taken: ") + Mistakes::KindsTaken(Sheet()) + QLatin1Char('.');
         if (!replaced.isEmpty())
             text += QStringLiteral(" It replaces \"%1\".").arg(replaced);
         text += training ? QStringLiteral(" Training now uses it: Ctrl+T drills them.")

@@ -5,7 +5,9 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -75,10 +77,19 @@ public:
     QLabel *LabelModule = nullptr, *LabelComparison = nullptr;
     // "Drill mistakes": enabled when the sheet holds wrong answers.
     QPushButton *BitBtn2 = nullptr;
+    // Above the grid: the kinds of mistake and where they are, and how
+    // many answers are right in order (Analysis::Summary, RightInOrderText).
+    QLabel *LabelSummary = nullptr, *LabelInOrder = nullptr;
+    // The "Scoring" choice (kept in config.ini), the row length of the
+    // Rows rule, and the run's score under the rule chosen.
+    QComboBox *ComboScoring = nullptr;
+    QSpinBox *SpinRowLength = nullptr;
+    QLabel *LabelScore = nullptr;
 
     void FormShow();
     void BitBtn1Click();
-    // Makes a Module of the Elements answered wrongly, adds it to the
+    // Makes a Module of the Elements the analysis names as mistakes
+    // (omitted, wrong, blank, both of a swapped pair), adds it to the
     // library and has the options train on it.
     void BitBtn2Click();
     // Draws an Answer cell over its default drawing: the grid's background,
@@ -96,7 +107,13 @@ protected:
 private:
     void showScore(const QString &koeff, const QString &mark);
     void showStanding(const QString &path, const QString &section);
+    // The summary, the right in order and the score, from the sheet as it is.
+    void showAnalysis();
+    // The Scoring choice as config.ini holds it, into the controls.
+    void loadScoring();
+    void scoringChanged();
 
     AnswerSheetModel *m_model = nullptr;
     Tfrm_options *m_options = nullptr;
+    bool m_loadingScoring = false;
 };

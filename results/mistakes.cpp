@@ -1,6 +1,7 @@
 #include "results/mistakes.h"
 
 #include "library/modules.h"
+#include "results/analysis.h"
 #include "results/resultsstore.h"
 
 #include <QRegularExpression>
@@ -23,18 +24,62 @@ QString momentFormat(const QLocale &locale)
 
 } // namespace
 
+namespace {
+
+// The Elements taken (row indices) and their kinds.
+QVector<int> taken(const AnswerSheet &sheet, const Analysis::Result &analysis)
+{
+    QVector<int> out;
+    QSet<QString> seen;
+    for (int r : Analysis::MissedElements(analysis)) {
+        const QString text = sheet.Cell(AnswerSheet::Text, r);
+        if (seen.contains(text))
+            continue;
+        seen.insert(text);
+        out.append(r);
+    }
+    return out;
+}
+
+} // namespace
+
 QStringList WrongElements(const AnswerSheet &sheet)
 {
     QStringList out;
-    QSet<QString> seen;
-    for (int r = 0; r < sheet.RowCount(); ++r) {
-        const QString text = sheet.Cell(AnswerSheet::Text, r);
-        if (IsRowRight(sheet, r) || seen.contains(text))
-            continue;
-        seen.insert(text);
-        out.append(text);
-    }
+    for (int r : taken(sheet, Analysis::Analyse(sheet)))
+        out.append(sheet.Cell(AnswerSheet::Text, r));
     return out;
+}
+
+QString KindsTaken(const AnswerSheet &sheet)
+{
+    const Analysis::Result analysis = Analysis::Analyse(sheet);
+    int counts[4] = {};
+    for (int r : taken(sheet, analysis)) {
+        switch (analysis.kinds.at(r)) {
+        case Analysis::Kind::Omitted:
+            ++counts[0];
+            break;
+        case Analysis::Kind::Wrong:
+            ++counts[1];
+            break;
+        case Analysis::Kind::Blank:
+            ++counts[2];
+            break;
+        case Analysis::Kind::Swapped:
+            ++counts[3];
+            break;
+        case Analysis::Kind::Right:
+        case Analysis::Kind::Shifted:
+            break;
+        }
+    }
+    static const char *const names[] = {"omitted", "wrong", "blank", "swapped"};
+    QStringList parts;
+    for (int k = 0; k < 4; ++k)
+        if (counts[k] > 0)
+            parts.append(QString::number(counts[k]) + QLatin1Char(' ') + QLatin1String(names[k]));
+    return parts.join(QStringLiteral(", "));
 }
 
 QString Name(const QDateTime &now, const QLocale &locale) { return prefix() + locale.toString(now, momentFormat(locale)); }

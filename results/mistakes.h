@@ -11,9 +11,15 @@
 
 namespace Mistakes {
 
-// The Elements answered wrongly, in the run's order, each text once; an
-// empty Element too, which a Module can hold.
+// The Elements the analysis of the run names as mistakes (omitted, wrong,
+// blank, both of a swapped pair; not those right but in another row), in
+// the run's order, each text once; an empty Element too, which a Module
+// can hold.
 QStringList WrongElements(const AnswerSheet &sheet);
+
+// How many of WrongElements each kind gave, for the drill's message:
+// "1 omitted, 2 wrong, 1 blank, 2 swapped" (kinds that gave none left out).
+QString KindsTaken(const AnswerSheet &sheet);
 
 // "Mistakes " and the moment in the locale's short date (four-digit year)
 // and short time, e.g. "Mistakes 08.12.2026 01:22".

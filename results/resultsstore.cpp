@@ -240,6 +240,18 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
     return section;
 }
 
+AnswerSheet SheetOf(QStringView res, QStringView answ, qint32 total)
+{
+    AnswerSheet sheet;
+    // Rows that neither list reaches would stay empty; a Total far beyond
+    // them (a hand-edited file) is not allowed to size the sheet.
+    const int reach = std::max(PartCount(res), PartCount(answ));
+    sheet.SetRowCount(std::min(total, reach));
+    SplitIntoColumn(sheet, AnswerSheet::Text, res);
+    SplitIntoColumn(sheet, AnswerSheet::Answer, answ);
+    return sheet;
+}
+
 StoredRun Read(const QString &path, const QString &section)
 {
     // The history has just listed the file: its section is read where the
@@ -270,12 +282,7 @@ StoredRun Read(const QString &path, const QString &section)
     const QString answ = text(QStringLiteral("Answ"));
     const qint32 total = number(QStringLiteral("Total"));
     const qint32 errors = number(QStringLiteral("Errors"));
-    // Rows that neither list reaches would stay empty; a Total far beyond
-    // them (a hand-edited file) is not allowed to size the sheet.
-    const int reach = std::max(PartCount(res), PartCount(answ));
-    run.sheet.SetRowCount(std::min(total, reach));
-    SplitIntoColumn(run.sheet, AnswerSheet::Text, res);
-    SplitIntoColumn(run.sheet, AnswerSheet::Answer, answ);
+    run.sheet = SheetOf(res, answ, total);
     if (total == run.sheet.RowCount())
         markLostBlanks(run.sheet, errors);
     run.report.Total = QString::number(total);

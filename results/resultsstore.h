@@ -73,4 +73,7 @@ struct StoredRun
 // Missing keys read as 0 and the empty text.
 StoredRun Read(const QString &path, const QString &section);
 
+// The sheet Read makes of a run's stored "Res", "Answ" and "Total".
+AnswerSheet SheetOf(QStringView res, QStringView answ, qint32 total);
+
 } // namespace ResultsStore

@@ -62,6 +62,15 @@ QByteArray history(int runs, int seed)
             res << QByteArray::number(n);
             answ << QByteArray::number(k == 3 + i % 5 || k == 12 ? 10 + (n + 1) % 90 : n);
         }
+        // The newest Exam of two-digit numbers: Element 7 left out, 11 and 12 given in reverse
+        // order, one answer wrong, the last row left empty.
+        if (seed == 1 && i == runs - 2) {
+            answ = res;
+            answ.removeAt(6);
+            answ.swapItemsAt(9, 10);
+            answ[15] = "42";
+            answ << QByteArray();
+        }
         out += "Res=" + res.join(',') + "\r\nAnsw=" + answ.join(',') + "\r\n";
         if (i >= 2)
             out += "Module=" + QByteArray(modules[i % 3]) + "\r\nFrom=10\r\nTo=99\r\n";
@@ -106,13 +115,21 @@ int main(int argc, char **argv)
     main->StringGrid1->setCurrentCell(0, 0);
     save(main, "main");
 
-    // A stored run reopened: its score, its Module and how it compares.
+    // The same Module, right by position over its runs.
+    main->ByPosition->setChecked(true);
+    save(main, "main-positions");
+    main->ByPosition->setChecked(false);
+
+    // A stored run reopened: its score, its Module and how it compares; an
+    // omission and a swap told apart, scored by rows of ten.
+    dir.write(QStringLiteral("config.ini"), "[Report]\r\nScoring=1\r\n");
     user.scripts.push_back([](QDialog *d) {
         auto *r = static_cast<Tfrm_results *>(d);
-        r->StringGrid1->selectRow(1);
+        r->StringGrid1->selectRow(6);
         save(d, "report-stored");
     });
     main->StringGrid1DblClick();
+    dir.write(QStringLiteral("config.ini"), QByteArray());
 
     // A newcomer's first screen, the Exam list still empty: it says to
     // begin with a Training.

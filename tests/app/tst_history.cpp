@@ -1,4 +1,5 @@
 #include "app/history.h"
+#include "results/storedsheets.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
@@ -37,6 +38,10 @@ private Q_SLOTS:
     void movingAverage_lastFive();
     void csv_quotingAndNumbers_data();
     void csv_quotingAndNumbers();
+    void csv_analysisOfEachStoredRun_data();
+    void csv_analysisOfEachStoredRun();
+    void rightByPosition_data();
+    void rightByPosition();
 };
 
 void TestHistory::missingFile_oneEmptyRow()
@@ -277,6 +282,88 @@ void TestHistory::csv_quotingAndNumbers()
     const QByteArray csv = History::Csv({summary, summary});
     const QByteArray header = "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
     QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
+}
+
+void TestHistory::csv_analysisOfEachStoredRun_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("Koeff and mark") << 0 << "Score (Koeff and mark)" << "1.5";
+    QTest::newRow("rows of 2") << 1 << "Score (Rows of 2)" << "2";
+    QTest::newRow("until the first mistake") << 2 << "Score (Until the first mistake)" << "1";
+    QTest::newRow("right answers") << 3 << "Score (Right answers)" << "2";
+}
+
+void TestHistory::csv_analysisOfEachStoredRun()
+{
+    QFETCH(int, rule);
+    QFETCH(QString, heading);
+    QFETCH(QString, score);
+    TestDataDir dir;
+    // b left out, d and e swapped; a later section of the same name, in
+    // other letter case, is read by no one.
+    dir.write("examres.ini", "[Run]\r\nTotal=6\r\nKoeff=1,5\r\nRes=a,b,c,d,e,f\r\nAnsw=a,c,e,d,f,\r\n\r\n"
+                             "[run]\r\nTotal=2\r\nRes=x,y\r\nAnsw=x,y\r\n");
+    const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    // The lists are the columns of the sheet the reopen shows.
+    const AnswerSheet sheet = sheets.Sheet("RUN");
+    const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf("RUN");
+    QCOMPARE(lists.elements.size(), sheet.RowCount());
+    QCOMPARE(lists.answers.size(), sheet.RowCount());
+    for (int r = 0; r < sheet.RowCount(); ++r) {
+        QCOMPARE(lists.elements.at(r), sheet.Cell(AnswerSheet::Text, r));
+        QCOMPARE(lists.answers.at(r), sheet.Cell(AnswerSheet::Answer, r));
+    }
+    ResultsStore::RunSummary run;
+    run.name = "RUN";
+    run.total = "6";
+    run.koeff = "1,5";
+    const QByteArray csv = History::Csv(
+        {run},
+        [&](const QString &section) {
+            const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
+            return std::make_pair(lists.elements, lists.answers);
+        },
+        {SportScoring::Rule(rule), 2});
+    const QList<QByteArray> lines = csv.split('\n');
+    QCOMPARE(lines.at(0), "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,Swapped,Wrong,"
+                          "Blank,RightInOrder," + heading.toUtf8() + "\r");
+    QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
+}
+
+void TestHistory::rightByPosition_data()
+{
+    // Per run "text=answer" pairs apart by ","; "" a run stored without lists.
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QList<double>>("shares");
+    QTest::newRow("none") << QStringList{} << QList<double>{};
+    QTest::newRow("one run") << QStringList{"a=a,b=x,c=c"} << QList<double>{1, 0, 1};
+    QTest::newRow("a blank answer is not right") << QStringList{"a=a,b=", "a=x,b=b"} << QList<double>{0.5, 0.5};
+    QTest::newRow("a shorter run counts where it reaches")
+        << QStringList{"a=a,b=b,c=x", "a=x", "a=a,b=b,c=c,d=d"} << QList<double>{2.0 / 3, 1, 0.5, 1};
+    QTest::newRow("a run without lists counts nowhere") << QStringList{"", "a=x"} << QList<double>{0};
+}
+
+void TestHistory::rightByPosition()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QList<double>, shares);
+    QVector<AnswerSheet> sheets;
+    for (const QString &run : runs) {
+        AnswerSheet sheet;
+        const QStringList rows = run.isEmpty() ? QStringList{} : run.split(',');
+        sheet.SetRowCount(int(rows.size()));
+        for (int r = 0; r < rows.size(); ++r) {
+            sheet.SetCell(AnswerSheet::Text, r, rows.at(r).section('=', 0, 0));
+            sheet.SetCell(AnswerSheet::Answer, r, rows.at(r).section('=', 1));
+        }
+        sheets.append(sheet);
+    }
+    const QVector<double> got = History::RightByPosition(sheets);
+    QCOMPARE(got.size(), shares.size());
+    for (int i = 0; i < got.size(); ++i)
+        QVERIFY2(qAbs(got.at(i) - shares.at(i)) < 1e-9, qPrintable(QString::number(i)));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

@@ -521,6 +521,18 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     QCOMPARE(w->AxisMaximum(), 9.0);
     QCOMPARE(w->Chart1->averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
 
+    // Right by position: the one position of Capitals, right in every run;
+    // and back to the Koeffs. The toggle is reached from the keyboard.
+    QVERIFY(w->ByPosition->isEnabled());
+    QCOMPARE(w->ByPosition->focusPolicy(), Qt::StrongFocus);
+    w->ByPosition->setFocus();
+    QTest::keyClick(w->ByPosition, Qt::Key_Space);
+    QVERIFY(w->ByPosition->isChecked());
+    QCOMPARE(chartValues(w), (QList<qreal>{100}));
+    QVERIFY(w->Chart1->averages().isEmpty());
+    QTest::keyClick(w->ByPosition, Qt::Key_Space);
+    QCOMPARE(chartValues(w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
+
     // Export: the shown Module's runs, oldest first.
     const QString target = m_dir->path(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
@@ -528,7 +540,8 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     QCOMPARE(m_user->suggestedNames, QStringList{QStringLiteral("Exam results \u2013 Capitals.csv")});
     const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
     QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
-    QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-\r");
+    // With what the analysis of each run finds: its one Element right.
+    QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-,0,0,0,0,0,1,1.5\r");
     QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("6 runs exported to ") + target);
 
     // The other Module, and again to the same file: asked first; Cancel keeps it.
@@ -543,7 +556,7 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     m_user->fileNames = {target};
     w->BitBtn3Click();
     QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
-             runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-\r");
+             runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-,0,0,0,0,0,1,2.5\r");
     // A name typed without an extension gets ".csv".
     m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
     w->BitBtn3Click();
@@ -597,7 +610,8 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     w->StringGrid1->setCurrentCell(0, 0);
     w->StringGrid1DblClick();
     const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
-    const QString made = QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly.").arg(name);
+    const QString made =
+        QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly. Taken: 2 wrong.").arg(name);
     const QString training = QStringLiteral(" Training now uses it: Ctrl+T drills them.");
     const QString question =
         QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another Module beside it?")

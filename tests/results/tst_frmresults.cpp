@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void reopen_fillsSheetAndLabels();
     void finishedRun_showsScoreAndStanding_data();
     void finishedRun_showsScoreAndStanding();
+    void analysis_kindsSummaryAndScoringKept();
 };
 
 void TestReportWindow::window_controlsAndShowing()
@@ -97,17 +100,18 @@ void TestReportWindow::window_controlsAndShowing()
     owner.show();
     Tfrm_results w(&owner);
     QCOMPARE(w.windowTitle(), QString("Report"));
-    QCOMPARE(w.size(), QSize(417, 376));
-    QCOMPARE(w.minimumSize(), QSize(417, 376));
+    // Four columns of at least 133 and the lines on the run: wider and taller than 417 x 376.
+    QCOMPARE(w.size(), QSize(548, 408));
+    QCOMPARE(w.minimumSize(), QSize(548, 408));
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
-    for (int c = 0; c < 3; ++c)
+    for (int c = 0; c < 4; ++c)
         QCOMPARE(w.StringGrid1->columnWidth(c) + w.StringGrid2->columnWidth(c), 266);
     user.scripts.push_back([&](QDialog *) {
         QStringList headers;
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 4; ++c)
             headers << w.StringGrid2->horizontalHeaderItem(c)->text();
-        QCOMPARE(headers, (QStringList{"Number", "Text", "Answer"}));
+        QCOMPARE(headers, (QStringList{"Number", "Text", "Answer", "Kind"}));
         QVERIFY(!w.Edit1->isVisible() && !w.Edit2->isVisible() && w.Label6->isVisible());
         const QPoint offset = w.frameGeometry().center() - owner.frameGeometry().center();
         QVERIFY(offset.manhattanLength() <= 2);
@@ -412,6 +416,49 @@ void TestReportWindow::finishedRun_showsScoreAndStanding()
     // The next run starts from the held score and says nothing of a Module.
     w.ResetReport(20);
     QCOMPARE((QStringList{w.LabelKoeff->text(), w.LabelModule->text()}), (QStringList{shown.at(0), ""}));
+}
+
+void TestReportWindow::analysis_kindsSummaryAndScoringKept()
+{
+    TestUser user;
+    TestDataDir dir;
+    dir.write("config.ini", "[Test]\r\nTNumOfEl=20\r\n");
+    // The example with 7 left out and 11 and 12 given in reverse order.
+    QStringList answers = ExampleRes;
+    answers.removeAt(6);
+    answers.swapItemsAt(9, 10);
+    answers.append(QString());
+    {
+        Tfrm_results w;
+        playRun(w, ExampleRes, answers);
+        w.ComputeReport(RunState{3, ExampleStart, 0, 65000}, 14);
+        w.FormShow();
+        QCOMPARE(w.LabelSummary->text(), QString("1 omitted at 7; 11 after it right but one place late; 1 swapped (11–12)"));
+        QCOMPARE(w.LabelInOrder->text(), QString("Right in order: 18 of 20"));
+        QCOMPARE(w.LabelSummary->textFormat(), Qt::PlainText);
+        QCOMPARE(w.LabelInOrder->textFormat(), Qt::PlainText);
+        const QAbstractItemModel *model = w.StringGrid1->model();
+        QCOMPARE(model->index(6, 3).data().toString(), QString("omitted; right but one place late"));
+        QCOMPARE(model->index(10, 3).data().toString(), QString("swapped (11–12)"));
+        QCOMPARE(model->index(19, 3).data().toString(), QString("no answer"));
+        QCOMPARE(w.ComboScoring->currentText(), QString("Koeff and mark"));
+        QCOMPARE(w.LabelScore->text(), QString());
+        QVERIFY(!w.SpinRowLength->isEnabled());
+        // Rows of 10: 6 mistakes by position in the first row, 10 in the second.
+        w.ComboScoring->setCurrentIndex(1);
+        QCOMPARE(w.LabelScore->text(), QString("Rows of 10: 0 of 20; lost 10 in row 1 (1–10), 10 in row 2 (11–20)"));
+        w.SpinRowLength->setValue(5);
+        QCOMPARE(w.LabelScore->text().left(19), QString("Rows of 5: 5 of 20;"));
+        // A change of the sheet is seen by the next look at the kinds.
+        w.SetCell(2, 6, ExampleRes.at(6));
+        QCOMPARE(model->index(6, 3).data().toString(), QString("right"));
+    }
+    QCOMPARE(dir.read("config.ini"), QByteArray("[Test]\r\nTNumOfEl=20\r\n\r\n[Report]\r\nScoring=1\r\nScoringRowLength=5\r\n"));
+    Tfrm_results again;
+    again.FormShow();
+    QCOMPARE(again.ComboScoring->currentText(), QString("Rows"));
+    QCOMPARE(again.SpinRowLength->value(), 5);
+    QVERIFY(user.asked.isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)

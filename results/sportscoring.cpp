@@ -1,0 +1,127 @@
+#include "results/sportscoring.h"
+
+#include "profile/profilefile.h"
+
+namespace SportScoring {
+
+QStringList RuleNames()
+{
+    return {QStringLiteral("Koeff and mark"), QStringLiteral("Rows"), QStringLiteral("Until the first mistake"),
+            QStringLiteral("Right answers")};
+}
+
+QVector<bool> RightByPosition(const AnswerSheet &sheet)
+{
+    QVector<bool> right(sheet.RowCount());
+    for (int r = 0; r < sheet.RowCount(); ++r)
+        right[r] = IsRowRight(sheet, r);
+    return right;
+}
+
+QVector<bool> RightByPosition(const QStringList &elements, const QStringList &answers)
+{
+    QVector<bool> right(elements.size());
+    for (int r = 0; r < elements.size(); ++r)
+        right[r] = r < answers.size() && IsAnswerRight(elements.at(r), answers.at(r));
+    return right;
+}
+
+QVector<RowScore> Rows(const QVector<bool> &right, int rowLength)
+{
+    QVector<RowScore> rows;
+    const int n = int(right.size());
+    const int step = qBound(RowLengthMin, rowLength, RowLengthMax);
+    for (int first = 0; first < n; first += step) {
+        RowScore row;
+        row.first = first;
+        row.length = qMin(step, n - first);
+        for (int k = first; k < first + row.length; ++k)
+            row.mistakes += right.at(k) ? 0 : 1;
+        row.score = row.mistakes == 0 ? row.length : row.mistakes == 1 ? (row.length + 1) / 2 : 0;
+        rows.append(row);
+    }
+    return rows;
+}
+
+int Score(const QVector<bool> &right, const Choice &choice)
+{
+    int score = 0;
+    switch (choice.rule) {
+    case Rule::KoeffAndMark:
+        return 0;
+    case Rule::Rows:
+        for (const RowScore &row : Rows(right, choice.rowLength))
+            score += row.score;
+        return score;
+    case Rule::UntilFirstMistake:
+        while (score < right.size() && right.at(score))
+            ++score;
+        return score;
+    case Rule::RightAnswers:
+        for (bool r : right)
+            score += r ? 1 : 0;
+        return score;
+    }
+    return 0;
+}
+
+QString ScoreLine(const QVector<bool> &right, const Choice &choice)
+{
+    if (choice.rule == Rule::KoeffAndMark)
+        return QString();
+    const QString of = QString::number(Score(right, choice)) + QStringLiteral(" of ") + QString::number(right.size());
+    switch (choice.rule) {
+    case Rule::KoeffAndMark:
+        break;
+    case Rule::Rows: {
+        QStringList lost;
+        constexpr int shown = 8;
+        int losing = 0;
+        for (const RowScore &row : Rows(right, choice.rowLength)) {
+            if (row.Lost() == 0)
+                continue;
+            if (++losing > shown)
+                continue;
+            lost.append(QString::number(row.Lost()) + QStringLiteral(" in row ")
+                        + QString::number(row.first / qBound(RowLengthMin, choice.rowLength, RowLengthMax) + 1)
+                        + QStringLiteral(" (") + QString::number(row.first + 1) + QStringLiteral("–")
+                        + QString::number(row.first + row.length) + QLatin1Char(')'));
+        }
+        if (losing > shown)
+            lost.append(QStringLiteral("…"));
+        return QStringLiteral("Rows of ") + QString::number(qBound(RowLengthMin, choice.rowLength, RowLengthMax))
+               + QStringLiteral(": ") + of
+               + (lost.isEmpty() ? QString() : QStringLiteral("; lost ") + lost.join(QStringLiteral(", ")));
+    }
+    case Rule::UntilFirstMistake:
+        return QStringLiteral("Until the first mistake: ") + of;
+    case Rule::RightAnswers:
+        return QStringLiteral("Right answers: ") + of;
+    }
+    return QString();
+}
+
+Choice Read(const QString &path)
+{
+    const ProfileFile file(path, ProfileFile::Access::Direct);
+    Choice choice;
+    const qint32 rule = file.ReadNumber(Section, RuleKey, qint32(choice.rule));
+    if (rule >= qint32(Rule::KoeffAndMark) && rule <= qint32(Rule::RightAnswers))
+        choice.rule = Rule(rule);
+    const qint32 length = file.ReadNumber(Section, RowLengthKey, choice.rowLength);
+    if (length >= RowLengthMin && length <= RowLengthMax)
+        choice.rowLength = length;
+    return choice;
+}
+
+void Write(const QString &path, const Choice &choice)
+{
+    const Choice held = Read(path);
+    ProfileFile file(path, ProfileFile::Access::Direct);
+    if (choice.rule != held.rule)
+        file.WriteNumber(Section, RuleKey, qint32(choice.rule));
+    if (choice.rowLength != held.rowLength)
+        file.WriteNumber(Section, RowLengthKey, choice.rowLength);
+}
+
+} // namespace SportScoring
