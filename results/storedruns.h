@@ -72,6 +72,11 @@ struct Standing
 };
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section);
 
+// The same of a run of a file, through ListRuns: while the file stays as
+// it was listed, the run and its Module's runs are looked up in what the
+// list keeps, not gone through.
+Standing StandingIn(const QString &path, const QString &section);
+
 // The report's lines on a stored run: "Module: Capitals, Paris to Oslo"
 // ("Module: —" for a run stored without it), and how its Koeff compares
 // with the previous and the best run on that Module.
