@@ -27,6 +27,13 @@ struct RunSummary
     qint64 length = 0;  // and how many there are, to the next header
 };
 
+} // namespace ResultsStore
+
+// Moved as bytes when the list grows: a long history is listed in one go.
+Q_DECLARE_TYPEINFO(ResultsStore::RunSummary, Q_RELOCATABLE_TYPE);
+
+namespace ResultsStore {
+
 struct RunList
 {
     QVector<RunSummary> runs; // file order
