@@ -409,7 +409,7 @@ void Tfrm_results::showStanding(const QString &path, const QString &section)
 {
     ResultsStore::Standing standing;
     if (!path.isEmpty())
-        standing = ResultsStore::StandingOf(ResultsStore::ListRuns(path).runs, section);
+        standing = ResultsStore::StandingIn(path, section);
     for (const auto &[label, text] : {std::pair{LabelModule, ResultsStore::ModuleLine(standing)},
                                       std::pair{LabelComparison, ResultsStore::ComparisonLine(standing)}}) {
         label->setText(text);

@@ -86,11 +86,47 @@ std::optional<Stamp> stampOf(const QString &path)
                  qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec, quint64(st.st_ino)};
 }
 
+// The scored runs of one Module in file order, and its two best, so that
+// a run's standing is found without going through every run.
+struct ModuleRuns
+{
+    QVector<qsizetype> at; // ascending
+    QVector<double> koeff;
+    qsizetype bestAt = -1;
+    double best = 0;
+    qsizetype secondAt = -1; // the best of the others
+    double second = 0;
+
+    void add(qsizetype i, double k)
+    {
+        at.append(i);
+        koeff.append(k);
+        if (bestAt < 0 || k > best) {
+            secondAt = bestAt;
+            second = best;
+            bestAt = i;
+            best = k;
+        } else if (secondAt < 0 || k > second) {
+            secondAt = i;
+            second = k;
+        }
+    }
+};
+
+// What finds a run of a kept list: its first section by folded name, and
+// the scored runs of each Module.
+struct Index
+{
+    QHash<QString, qsizetype> firstByName;
+    QHash<QString, ModuleRuns> modules;
+};
+
 struct Kept
 {
     QString path;
     Stamp stamp;
     RunList list;
+    Index index;
 };
 
 // The lists of the last two files read: the history toggles between the
@@ -124,7 +160,7 @@ private:
     QSet<QString> m_texts;
 };
 
-RunList scan(const QString &path)
+RunList scan(const QString &path, Index *index)
 {
     RunList list;
     QByteArray copy;
@@ -141,8 +177,8 @@ RunList scan(const QString &path)
             return list;
     }
     SharedTexts shared;
-    QVector<int> firstOf;                // per listed run: the run whose values it reads
-    QHash<QString, int> firstByName;     // case-folded name -> first listed run
+    QVector<qsizetype> firstOf;          // per listed run: the run whose values it reads
+    QHash<QString, qsizetype> &firstByName = index->firstByName; // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first
     bool found[WantedCount] = {};
     Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
@@ -162,12 +198,12 @@ RunList scan(const QString &path)
             current = &list.runs.last();
             current->offset = at;
             current->name = Profile::DecodeBytes(line.name);
-            const int index = int(list.runs.size()) - 1;
+            const qsizetype listed = list.runs.size() - 1;
             const QString folded = Profile::FoldedName(current->name);
             const auto it = firstByName.constFind(folded);
             if (it == firstByName.constEnd()) {
-                firstByName.insert(folded, index);
-                firstOf.append(index);
+                firstByName.insert(folded, listed);
+                firstOf.append(listed);
             } else {
                 firstOf.append(it.value());
             }
@@ -185,14 +221,18 @@ RunList scan(const QString &path)
     if (current)
         current->length = copy.size() - current->offset;
     // A name given twice reads what its first section holds.
-    for (int r = 0; r < list.runs.size(); ++r) {
-        const int first = firstOf.at(r);
-        if (first == r)
-            continue;
-        RunSummary &run = list.runs[r];
-        const QString name = run.name;
-        run = list.runs.at(first);
-        run.name = name;
+    for (qsizetype r = 0; r < list.runs.size(); ++r) {
+        const qsizetype first = firstOf.at(r);
+        if (first != r) {
+            RunSummary &run = list.runs[r];
+            const QString name = run.name;
+            run = list.runs.at(first);
+            run.name = name;
+        }
+        const RunSummary &run = list.runs.at(r);
+        double k = 0;
+        if (!run.module.isEmpty() && NumberText::ToDouble(run.koeff, &k))
+            index->modules[run.module].add(r, k);
     }
     return list;
 }
@@ -213,40 +253,58 @@ RunList ListRuns(const QString &path)
         if (files[i].path == path)
             files[i] = Kept{};
     }
-    RunList list = scan(path);
+    Index index;
+    RunList list = scan(path, &index);
     // Kept only when the file was there before and after, unchanged.
     if (stamp && list.problem.isEmpty() && stampOf(path) == stamp) {
         std::move_backward(files, files + KeptFiles - 1, files + KeptFiles);
-        files[0] = Kept{path, *stamp, list};
+        files[0] = Kept{path, *stamp, list, std::move(index)};
     }
     return list;
 }
+
+namespace {
+
+// The kept list of a file still as it was listed, or null.
+const Kept *keptOf(const QString &path, const std::optional<Stamp> &stamp)
+{
+    if (!stamp)
+        return nullptr;
+    for (const Kept &k : kept()) {
+        if (k.path == path && k.stamp == *stamp)
+            return &k;
+    }
+    return nullptr;
+}
+
+// The run read under `section` in a kept list, or -1.
+qsizetype runAt(const Kept &k, const QString &section)
+{
+    return k.index.firstByName.value(Profile::FoldedName(section), -1);
+}
+
+} // namespace
 
 QByteArray KeptSectionBytes(const QString &path, const QString &section)
 {
     const std::optional<Stamp> stamp = stampOf(path);
     if (!stamp || Profile::IsMemoryFile(path))
         return QByteArray();
-    for (const Kept &k : kept()) {
-        if (k.path != path || !(k.stamp == *stamp))
-            continue;
-        for (const RunSummary &run : k.list.runs) {
-            if (run.name.compare(section, Qt::CaseInsensitive) != 0)
-                continue;
-            QString reason;
-            const int fd = run.offset < 0 ? -1 : Profile::OpenForReading(path, &reason);
-            QFile file;
-            if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !file.seek(run.offset))
-                return QByteArray();
-            QByteArray bytes = file.read(run.length);
-            // Good only when the file is still the one listed.
-            if (bytes.size() != run.length || !(stampOf(path) == stamp))
-                return QByteArray();
-            return bytes;
-        }
+    const Kept *k = keptOf(path, stamp);
+    const qsizetype at = k ? runAt(*k, section) : -1;
+    if (at < 0)
         return QByteArray();
-    }
-    return QByteArray();
+    const RunSummary &run = k->list.runs.at(at);
+    QString reason;
+    const int fd = run.offset < 0 ? -1 : Profile::OpenForReading(path, &reason);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !file.seek(run.offset))
+        return QByteArray();
+    QByteArray bytes = file.read(run.length);
+    // Good only when the file is still the one listed.
+    if (bytes.size() != run.length || !(stampOf(path) == stamp))
+        return QByteArray();
+    return bytes;
 }
 
 void ForgetRuns()
@@ -282,6 +340,39 @@ Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
             standing.hasBest = true;
             standing.best = k;
         }
+    }
+    return standing;
+}
+
+Standing StandingIn(const QString &path, const QString &section)
+{
+    const RunList list = ListRuns(path);
+    const Kept *k = keptOf(path, stampOf(path));
+    if (!k || k->list.runs.constData() != list.runs.constData())
+        return StandingOf(list.runs, section);
+    Standing standing;
+    const qsizetype at = runAt(*k, section);
+    if (at < 0)
+        return standing;
+    standing.found = true;
+    standing.run = list.runs.at(at);
+    standing.scored = NumberText::ToDouble(standing.run.koeff, &standing.koeff);
+    if (standing.run.module.isEmpty())
+        return standing;
+    const auto it = k->index.modules.constFind(standing.run.module);
+    if (it == k->index.modules.constEnd())
+        return standing;
+    const ModuleRuns &m = *it;
+    const qsizetype before = std::lower_bound(m.at.cbegin(), m.at.cend(), at) - m.at.cbegin();
+    if (before > 0) {
+        standing.hasPrevious = true;
+        standing.previous = m.koeff.at(before - 1);
+    }
+    // The best of the others: the second best when the run is the best.
+    const bool self = m.bestAt == at;
+    if (!self || m.secondAt >= 0) {
+        standing.hasBest = true;
+        standing.best = self ? m.second : m.best;
     }
     return standing;
 }

@@ -27,6 +27,13 @@ struct RunSummary
     qint64 length = 0;  // and how many there are, to the next header
 };
 
+} // namespace ResultsStore
+
+// Moved as bytes when the list grows: a long history is listed in one go.
+Q_DECLARE_TYPEINFO(ResultsStore::RunSummary, Q_RELOCATABLE_TYPE);
+
+namespace ResultsStore {
+
 struct RunList
 {
     QVector<RunSummary> runs; // file order
@@ -71,6 +78,11 @@ struct Standing
     double best = 0;
 };
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section);
+
+// The same of a run of a file, through ListRuns: while the file stays as
+// it was listed, the run and its Module's runs are looked up in what the
+// list keeps, not gone through.
+Standing StandingIn(const QString &path, const QString &section);
 
 // The report's lines on a stored run: "Module: Capitals, Paris to Oslo"
 // ("Module: —" for a run stored without it), and how its Koeff compares

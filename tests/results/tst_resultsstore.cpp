@@ -391,6 +391,9 @@ void TestResultsStore::standing_againstTheModulesRuns_data()
                                              << "Stored without its Module: no runs to compare with.";
     QTest::newRow("Koeff not a number") << runs << "r4" << "Module: A, f to t" << "";
     QTest::newRow("not in the file") << runs << "r9" << "" << "";
+    QTest::newRow("below the best, after it")
+        << QStringList{"r1|A|3", "r2|A|9", "r3|A|4", "r4|A|8"} << "r4" << "Module: A, f to t"
+        << "Previous run 4 (+4); best on this Module 9 (-1).";
 }
 
 void TestResultsStore::standing_againstTheModulesRuns()
@@ -400,6 +403,7 @@ void TestResultsStore::standing_againstTheModulesRuns()
     QFETCH(QString, moduleLine);
     QFETCH(QString, comparison);
     QVector<ResultsStore::RunSummary> list;
+    QByteArray bytes;
     for (const QString &r : runs) {
         const QStringList f = r.split('|');
         ResultsStore::RunSummary run;
@@ -409,10 +413,19 @@ void TestResultsStore::standing_againstTheModulesRuns()
         run.from = run.module.isEmpty() ? QString() : QStringLiteral("f");
         run.to = run.module.isEmpty() ? QString() : QStringLiteral("t");
         list << run;
+        bytes += "[" + run.name.toUtf8() + "]\r\nKoeff=" + run.koeff.toUtf8() + "\r\n";
+        if (!run.module.isEmpty())
+            bytes += "Module=" + run.module.toUtf8() + "\r\nFrom=f\r\nTo=t\r\n";
     }
     const ResultsStore::Standing standing = ResultsStore::StandingOf(list, section);
     QCOMPARE(ResultsStore::ModuleLine(standing), moduleLine);
     QCOMPARE(ResultsStore::ComparisonLine(standing), comparison);
+    // The same run of a file, through what its list keeps.
+    TestDataDir dir;
+    dir.write("examres.ini", bytes);
+    const ResultsStore::Standing stored = ResultsStore::StandingIn(dir.path("examres.ini"), section);
+    QCOMPARE(ResultsStore::ModuleLine(stored), moduleLine);
+    QCOMPARE(ResultsStore::ComparisonLine(stored), comparison);
 }
 
 QTEST_GUILESS_MAIN(TestResultsStore)
