@@ -26,6 +26,8 @@ void Speaker::prepare(const QStringList &texts)
     Q_EMIT prepared();
 }
 
+void Speaker::warmUp() {}
+
 qint64 Speaker::clipMs(const QString &) const { return -1; }
 
 QString SpokenText(const QString &element, bool digitByDigit)

@@ -42,6 +42,9 @@ public:
     // Rendering needs no sound server: where problem() names one, the
     // texts are rendered all the same, only not said.
     virtual void prepare(const QStringList &texts);
+    // Opens the way to the sound server ahead of the first prepare() or
+    // say(): a new stream's first sound can come late.
+    virtual void warmUp();
     // How long the rendered clip of a text sounds, in milliseconds; -1 for
     // a text not rendered.
     virtual qint64 clipMs(const QString &text) const;

@@ -365,6 +365,8 @@ public:
         });
     }
 
+    void warmUp() override { startPlayer(); }
+
     void say(const QString &text) override
     {
         if (text.trimmed().isEmpty() || !m_problem.isEmpty())
@@ -409,9 +411,9 @@ public:
     }
 
 private:
-    // The player starts with the first prepare() or say(): a new stream's
-    // first sound can come late (a sink that was idle takes its time), so
-    // it plays a moment of silence while the texts are rendered.
+    // The player starts with warmUp(), the first prepare() or say(): a new
+    // stream's first sound can come late (a sink that was idle takes its
+    // time), so it plays a moment of silence while the texts are rendered.
     void startPlayer()
     {
         if (!m_player.joinable() && m_problem.isEmpty())
