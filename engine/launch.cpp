@@ -148,13 +148,17 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         return;
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
-        if (Dialogs::AskToStart(owner, QStringLiteral("Press OK to start")) != Dialogs::Answer::Ok)
-            return;
         RunState &run = host.runState();
-        // A spoken Training gets its voice before the start is taken: making
-        // an engine takes a moment. Introductory Test and Exam are never spoken.
+        // A spoken Training gets its voice before the start is asked for:
+        // the sound server's first sound comes late (up to seconds on an
+        // idle sink), so the voice warms up while the user reads the
+        // question. Introductory Test and Exam are never spoken.
         const bool spoken = run.TestMode == Run::TrainingMode && options && options->SpeakElements();
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
+        if (voice && voice->problem().isEmpty())
+            voice->warmUp();
+        if (Dialogs::AskToStart(owner, QStringLiteral("Press OK to start")) != Dialogs::Answer::Ok)
+            return;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
         run.StartTick = Platform::TickCount();

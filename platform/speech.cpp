@@ -4,7 +4,7 @@ namespace Speech {
 
 #ifdef TENACIO_SPEECH
 // speechespeak.cpp
-std::unique_ptr<Speaker> CreateEspeakSpeaker();
+std::unique_ptr<Speaker> CreateEspeakSpeaker(SinkOpener open, int watchMs);
 QStringList EspeakEngines();
 #endif
 
@@ -25,6 +25,8 @@ void Speaker::prepare(const QStringList &texts)
     Q_EMIT progress(int(texts.size()), int(texts.size()));
     Q_EMIT prepared();
 }
+
+void Speaker::warmUp() {}
 
 qint64 Speaker::clipMs(const QString &) const { return -1; }
 
@@ -100,8 +102,19 @@ std::unique_ptr<Speaker> Create()
     if (factory())
         return factory()();
 #ifdef TENACIO_SPEECH
-    return CreateEspeakSpeaker();
+    return CreateEspeakSpeaker({}, 100);
 #else
+    return nullptr;
+#endif
+}
+
+std::unique_ptr<Speaker> CreateEspeak(SinkOpener open, int watchMs)
+{
+#ifdef TENACIO_SPEECH
+    return CreateEspeakSpeaker(std::move(open), watchMs);
+#else
+    Q_UNUSED(open);
+    Q_UNUSED(watchMs);
     return nullptr;
 #endif
 }

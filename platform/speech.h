@@ -42,6 +42,9 @@ public:
     // Rendering needs no sound server: where problem() names one, the
     // texts are rendered all the same, only not said.
     virtual void prepare(const QStringList &texts);
+    // Opens the way to the sound server ahead of the first prepare() or
+    // say(): a new stream's first sound can come late.
+    virtual void warmUp();
     // How long the rendered clip of a text sounds, in milliseconds; -1 for
     // a text not rendered.
     virtual qint64 clipMs(const QString &text) const;
@@ -77,6 +80,33 @@ QString DefaultLanguage(const QStringList &texts);
 // Whether this build can speak at all; without it the program offers no
 // speech.
 bool Built();
+
+// Where a speaker's sound goes: a playback stream of the sound server, or
+// a fake in tests. Each call returns an empty text when it succeeded, else
+// why not. They are called from the player thread and may block there
+// while the server plays; write() and drain() block until the server has
+// taken or played the sound.
+class SoundSink
+{
+public:
+    virtual ~SoundSink() = default;
+    // Samples of signed 16-bit mono sound.
+    virtual QString write(const qint16 *samples, size_t count) = 0;
+    // Until everything written has been heard.
+    virtual QString drain() = 0;
+    // Drops what was written and not yet heard.
+    virtual QString flush() = 0;
+    // Whether the server is still there.
+    virtual QString check() = 0;
+};
+// Opens a sink for sound at this sample rate; nullptr with `why` set when
+// it can't.
+using SinkOpener = std::function<std::unique_ptr<SoundSink>(int sampleRate, QString &why)>;
+
+// The eSpeak NG speaker, its sound going to the sink `open` gives (the
+// sound server's when empty). Its watchdog looks at the tick count every
+// `watchMs` while a clip plays. nullptr in a build without speech.
+std::unique_ptr<Speaker> CreateEspeak(SinkOpener open = {}, int watchMs = 100);
 
 // A speaker of the system's default engine; its problem() says when it
 // can't speak. nullptr when the build has no speech and no factory is set.

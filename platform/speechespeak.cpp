@@ -6,10 +6,14 @@
 // library keeps one global state, so every call into it holds one lock.
 // The player writes a clip in short pieces, so that "Next" cuts it short at
 // once, and says when the clip has been heard to its end. A watchdog on the
-// GUI side ends the speech when a clip's end does not come: a sound server
-// that stops answering leaves the player blocked, never the window.
+// GUI side ends the speech when a clip's end does not come in time on the
+// tick count: a sound server that stops answering leaves the player
+// blocked, never the window. The player's calls to the server go through a
+// SoundSink, which tests replace.
 
 #include "platform/speech.h"
+
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -52,6 +56,68 @@ constexpr int WarmUpMs = 50;
 constexpr int JoinLimitMs = 150;
 // The shortest clip that can hold a spoken word.
 constexpr int ShortestClipMs = 40;
+
+// A playback stream of the sound server through libpulse-simple.
+class PulseSink final : public SoundSink
+{
+public:
+    static std::unique_ptr<SoundSink> open(int sampleRate, QString &why)
+    {
+        pa_sample_spec spec{};
+        spec.format = PA_SAMPLE_S16LE;
+        spec.rate = uint32_t(sampleRate);
+        spec.channels = 1;
+        pa_buffer_attr buffer{};
+        buffer.maxlength = uint32_t(-1);
+        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &spec));
+        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &spec));
+        buffer.minreq = uint32_t(-1);
+        buffer.fragsize = uint32_t(-1);
+        int error = 0;
+        pa_simple *stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &spec, nullptr,
+                                          &buffer, &error);
+        if (!stream) {
+            why = QStringLiteral("the sound server can't be reached (%1)").arg(reason(error));
+            return nullptr;
+        }
+        return std::unique_ptr<SoundSink>(new PulseSink(stream));
+    }
+
+    ~PulseSink() override { pa_simple_free(m_stream); }
+    PulseSink(const PulseSink &) = delete;
+    PulseSink &operator=(const PulseSink &) = delete;
+
+    QString write(const qint16 *samples, size_t count) override
+    {
+        int error = 0;
+        return pa_simple_write(m_stream, samples, count * sizeof(qint16), &error) < 0 ? failed(error) : QString();
+    }
+    QString drain() override
+    {
+        int error = 0;
+        return pa_simple_drain(m_stream, &error) < 0 ? failed(error) : QString();
+    }
+    QString flush() override
+    {
+        int error = 0;
+        return pa_simple_flush(m_stream, &error) < 0 ? failed(error) : QString();
+    }
+    QString check() override
+    {
+        int error = 0;
+        return pa_simple_get_latency(m_stream, &error) == pa_usec_t(-1) ? failed(error) : QString();
+    }
+
+private:
+    explicit PulseSink(pa_simple *stream)
+        : m_stream(stream)
+    {
+    }
+    static QString reason(int error) { return QString::fromUtf8(pa_strerror(error)); }
+    static QString failed(int error) { return QStringLiteral("the sound server failed (%1)").arg(reason(error)); }
+
+    pa_simple *m_stream;
+};
 
 // eSpeak NG for the whole process: started once, one caller at a time.
 class Synth
@@ -178,7 +244,7 @@ struct PlayerState
     quint64 generation = 0;    // of the last say() or stop()
     bool quit = false;
     bool done = false; // the thread has ended
-    pa_simple *stream = nullptr;
+    std::unique_ptr<SoundSink> sink;
 };
 
 // Runs `news` on the speaker's thread. Called under the lock, so that the
@@ -193,34 +259,25 @@ void post(PlayerState &state, const std::function<void()> &news)
 class EspeakSpeaker final : public Speaker
 {
 public:
-    EspeakSpeaker()
+    EspeakSpeaker(const SinkOpener &open, int watchMs)
         : m_state(std::make_shared<PlayerState>())
     {
         Synth &synth = Synth::instance();
         m_problem = synth.problem();
         if (!m_problem.isEmpty())
             return;
-        pa_sample_spec spec{};
-        spec.format = PA_SAMPLE_S16LE;
-        spec.rate = uint32_t(synth.sampleRate());
-        spec.channels = 1;
-        pa_buffer_attr buffer{};
-        buffer.maxlength = uint32_t(-1);
-        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &spec));
-        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &spec));
-        buffer.minreq = uint32_t(-1);
-        buffer.fragsize = uint32_t(-1);
-        int error = 0;
-        m_state->stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &spec, nullptr,
-                                        &buffer, &error);
-        if (!m_state->stream) {
-            m_problem = QStringLiteral("the sound server can't be reached (%1)").arg(QString::fromUtf8(pa_strerror(error)));
+        m_state->sink = open ? open(synth.sampleRate(), m_problem) : PulseSink::open(synth.sampleRate(), m_problem);
+        if (!m_state->sink) {
+            if (m_problem.isEmpty())
+                m_problem = QStringLiteral("the sound server can't be reached");
             return;
         }
         m_state->target = this;
-        m_watchdog.setSingleShot(true);
-        connect(&m_watchdog, &QTimer::timeout, this,
-                [this] { fail(QStringLiteral("the sound server stopped playing")); });
+        m_watchdog.setInterval(watchMs);
+        connect(&m_watchdog, &QTimer::timeout, this, [this] {
+            if (Platform::TickCount() - m_saidAt > m_dueMs)
+                fail(QStringLiteral("the sound server stopped playing"));
+        });
         setRate(0);
     }
 
@@ -230,9 +287,8 @@ public:
         if (m_renderer.joinable())
             m_renderer.join();
         if (!m_player.joinable()) {
-            // Never played: the stream is still the speaker's own.
-            if (m_state->stream)
-                pa_simple_free(m_state->stream);
+            // Never played: the sink is still the speaker's own.
+            m_state->sink.reset();
             return;
         }
         std::unique_lock lock(m_state->lock);
@@ -309,6 +365,8 @@ public:
         });
     }
 
+    void warmUp() override { startPlayer(); }
+
     void say(const QString &text) override
     {
         if (text.trimmed().isEmpty() || !m_problem.isEmpty())
@@ -329,7 +387,9 @@ public:
             m_state->wake.notify_all();
         }
         const qint64 clipMs = qint64(clip->size()) * 1000 / Synth::instance().sampleRate();
-        m_watchdog.start(int(clipMs) + BufferMs + WatchdogSlackMs);
+        m_saidAt = Platform::TickCount();
+        m_dueMs = quint32(clipMs + BufferMs + WatchdogSlackMs);
+        m_watchdog.start();
     }
 
     void stop() override
@@ -351,9 +411,9 @@ public:
     }
 
 private:
-    // The player starts with the first prepare() or say(): a new stream's
-    // first sound can come late (a sink that was idle takes its time), so
-    // it plays a moment of silence while the texts are rendered.
+    // The player starts with warmUp(), the first prepare() or say(): a new
+    // stream's first sound can come late (a sink that was idle takes its
+    // time), so it plays a moment of silence while the texts are rendered.
     void startPlayer()
     {
         if (!m_player.joinable() && m_problem.isEmpty())
@@ -412,24 +472,28 @@ private:
     static void play(std::shared_ptr<PlayerState> state, int sampleRate)
     {
         const size_t piece = size_t(sampleRate) * PieceMs / 1000;
+        SoundSink &sink = *state->sink;
         std::unique_lock lock(state->lock);
-        const auto report = [&state](auto news) { post(*state, news); };
+        // Tells the speaker, if it is still there, that the sound server failed.
+        const auto broke = [&state](const QString &why) {
+            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+            post(*state, [speaker, why] { speaker->fail(why); });
+        };
         bool broken = false;
         {
             // A moment of silence, heard to its end.
             const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
-            int error = 0;
             lock.unlock();
-            const bool warm = pa_simple_write(state->stream, silence.data(), silence.size() * sizeof(qint16), &error) >= 0
-                              && pa_simple_drain(state->stream, &error) >= 0;
+            QString why = sink.write(silence.data(), silence.size());
+            if (why.isEmpty())
+                why = sink.drain();
             lock.lock();
             auto *speaker = static_cast<EspeakSpeaker *>(state->target);
-            if (warm) {
-                report([speaker] { speaker->warmedUp(); });
+            if (why.isEmpty()) {
+                post(*state, [speaker] { speaker->warmedUp(); });
             } else {
                 broken = true;
-                const QString why = QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
-                report([speaker, why] { speaker->fail(why); });
+                broke(why);
             }
         }
         while (!state->quit) {
@@ -440,16 +504,12 @@ private:
                 if (!state->wake.wait_for(lock, std::chrono::milliseconds(IdleCheckMs),
                                           [&state] { return state->clip || state->quit; })
                     && !broken) {
-                    int error = 0;
                     lock.unlock();
-                    const bool there = pa_simple_get_latency(state->stream, &error) != pa_usec_t(-1);
+                    const QString why = sink.check();
                     lock.lock();
-                    if (!there) {
+                    if (!why.isEmpty()) {
                         broken = true;
-                        const QString why =
-                            QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
-                        auto *speaker = static_cast<EspeakSpeaker *>(state->target);
-                        report([speaker, why] { speaker->fail(why); });
+                        broke(why);
                     }
                 }
                 continue;
@@ -460,7 +520,7 @@ private:
             if (broken)
                 continue;
             size_t at = 0;
-            int error = 0;
+            QString why;
             bool cut = false;
             while (at < clip->size()) {
                 if (state->quit || state->generation != generation) {
@@ -469,38 +529,34 @@ private:
                 }
                 const size_t n = std::min(piece, clip->size() - at);
                 lock.unlock();
-                const int written = pa_simple_write(state->stream, clip->data() + at, n * sizeof(qint16), &error);
+                why = sink.write(clip->data() + at, n);
                 lock.lock();
-                if (written < 0)
+                if (!why.isEmpty())
                     break;
                 at += n;
             }
             if (cut) {
                 lock.unlock();
-                pa_simple_flush(state->stream, &error);
+                sink.flush();
                 lock.lock();
                 continue;
             }
             if (at == clip->size()) {
                 lock.unlock();
-                const int drained = pa_simple_drain(state->stream, &error);
+                why = sink.drain();
                 lock.lock();
-                if (drained >= 0) {
+                if (why.isEmpty()) {
                     auto *speaker = static_cast<EspeakSpeaker *>(state->target);
-                    report([speaker, generation] { speaker->heard(generation); });
+                    post(*state, [speaker, generation] { speaker->heard(generation); });
                     continue;
                 }
             }
             broken = true;
-            const QString why = QStringLiteral("the sound server failed (%1)").arg(QString::fromUtf8(pa_strerror(error)));
-            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
-            report([speaker, why] { speaker->fail(why); });
+            broke(why);
         }
         lock.unlock();
-        if (state->stream)
-            pa_simple_free(state->stream);
+        state->sink.reset();
         lock.lock();
-        state->stream = nullptr;
         state->done = true;
         state->wake.notify_all();
     }
@@ -514,6 +570,8 @@ private:
     QString m_voice;
     int m_wordsPerMinute = 175;
     QTimer m_watchdog;
+    quint32 m_saidAt = 0; // tick of the last say()
+    quint32 m_dueMs = 0;  // by when after it the clip must have been heard
     quint64 m_generation = 0;
     bool m_saying = false;
     bool m_failed = false;
@@ -523,7 +581,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<Speaker> CreateEspeakSpeaker() { return std::make_unique<EspeakSpeaker>(); }
+std::unique_ptr<Speaker> CreateEspeakSpeaker(SinkOpener open, int watchMs)
+{
+    return std::make_unique<EspeakSpeaker>(open, watchMs);
+}
 
 QStringList EspeakEngines() { return {QStringLiteral("espeak-ng")}; }
 

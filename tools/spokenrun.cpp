@@ -8,16 +8,19 @@
 //
 //   tenacio_spokenrun [--elements a,b,c] [--count N] [--timer MS] [--digits]
 //                     [--voice NAME] [--stop-server-after MS] [--wav FILE]
+//                     [--think MS]
 //
 // Without --elements the Module holds the numbers 0 to 9999. With
 // --stop-server-after the sound server is killed that long after the
 // first Element (pulseaudio --kill), to see the run end with its message;
 // with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
-// Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null sink.
+// --think is the time the user takes to answer "Press OK to start" (0: at
+// once). Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null sink.
 
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "engine/frmtest.h"
+#include "platform/speech.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 
@@ -138,6 +141,7 @@ int main(int argc, char **argv)
     // The process id of a server to freeze (SIGSTOP) instead of killing it.
     const QString freeze = option(args, QStringLiteral("--freeze"));
     const QString wav = option(args, QStringLiteral("--wav"));
+    const int think = option(args, QStringLiteral("--think"), QStringLiteral("0")).toInt();
 
     TestDataDir dir;
     TestUser user;
@@ -186,6 +190,20 @@ int main(int argc, char **argv)
     watch.runner = t;
     t->Label2->installEventFilter(&watch);
 
+    // When the voice was made, and when it had the last Element rendered:
+    // the start is counted from there to the first Element.
+    qint64 madeUs = 0;
+    qint64 renderedUs = 0;
+    Speech::SetFactory([&] {
+        std::unique_ptr<Speech::Speaker> voice = Speech::CreateEspeak();
+        madeUs = nowUs();
+        if (voice)
+            QObject::connect(voice.get(), &Speech::Speaker::progress, [&](int done, int total) {
+                if (done == total)
+                    renderedUs = nowUs();
+            });
+        return voice;
+    });
     qint64 startedUs = 0;
     qint64 killedUs = 0;
     t->installEventFilter(&watch);
@@ -214,7 +232,16 @@ int main(int argc, char **argv)
             t->BitBtn1Click();
         }
     });
-    const qint64 askedUs = nowUs();
+    qint64 askedUs = nowUs();
+    user.onAsk = [&](const TestUser::Asked &asked) {
+        if (asked.text != QLatin1String("Press OK to start"))
+            return;
+        QElapsedTimer reading;
+        reading.start();
+        while (reading.elapsed() < think)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        askedUs = nowUs();
+    };
     forms.frm_main->est21Click();
     const qint64 endedUs = nowUs();
     QCoreApplication::processEvents();
@@ -225,8 +252,13 @@ int main(int argc, char **argv)
     else
         recorder.thread.detach(); // blocked in the frozen server
 
-    std::printf("rendering and start: %.3f s from \"Press OK to start\" to the runner\n",
+    std::printf("rendering and start: %.3f s from \"Press OK to start\" answered to the runner\n",
                 double(startedUs - askedUs) / 1e6);
+    if (renderedUs > 0 && !shownUs.isEmpty())
+        std::printf("voice made %.3f s before the answer, rendered %.3f s after it; start: %.3f s from the end of "
+                    "rendering to the first Element\n",
+                    double(askedUs - madeUs) / 1e6, double(renderedUs - askedUs) / 1e6,
+                    double(shownUs.first() - renderedUs) / 1e6);
     std::vector<qint64> onsets;
     for (int i = 0; i < shownUs.size(); ++i) {
         const qint64 to = i + 1 < shownUs.size() ? shownUs.at(i + 1) : endedUs;

@@ -11,10 +11,15 @@
 #include "tests/testsupport.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <condition_variable>
+#include <mutex>
 
 using Dialogs::Answer;
 
@@ -112,6 +117,87 @@ struct Session
     QString stored() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
 };
 
+// The sound server as the real speaker's player sees it: takes the sound
+// at once and keeps each clip heard, or from clip `faultAt` on fails the
+// way `fault` says. Shared with the player thread.
+struct SinkScript
+{
+    enum Fault { None, WriteFails, DrainFails, NeverEnds };
+    Fault fault = None;
+    int faultAt = 0; // the first clip of speech that fails, from 1
+    QString reason;  // what the failing call says
+    int sampleRate = 1;
+
+    std::mutex lock;
+    std::condition_variable wake;
+    std::vector<qint16> pending;            // written since the last drain
+    std::vector<std::vector<qint16>> heard; // the clips of speech, in order
+    bool stuck = false;                     // a drain that never ends has begun
+    bool released = false;                  // ... and may end now
+
+    bool silent() const
+    {
+        return std::all_of(pending.begin(), pending.end(), [](qint16 sample) { return sample == 0; });
+    }
+    bool failing(Fault at) const { return fault == at && int(heard.size()) + 1 >= faultAt; }
+    bool isStuck()
+    {
+        std::lock_guard guard(lock);
+        return stuck;
+    }
+    void release()
+    {
+        std::lock_guard guard(lock);
+        released = true;
+        wake.notify_all();
+    }
+};
+
+class FakeSink final : public Speech::SoundSink
+{
+public:
+    explicit FakeSink(std::shared_ptr<SinkScript> script)
+        : m_script(std::move(script))
+    {
+    }
+    QString write(const qint16 *samples, size_t count) override
+    {
+        SinkScript &s = *m_script;
+        std::lock_guard guard(s.lock);
+        s.pending.insert(s.pending.end(), samples, samples + count);
+        return !s.silent() && s.failing(SinkScript::WriteFails) ? s.reason : QString();
+    }
+    QString drain() override
+    {
+        SinkScript &s = *m_script;
+        std::unique_lock guard(s.lock);
+        if (s.silent()) {
+            s.pending.clear();
+            return QString();
+        }
+        if (s.failing(SinkScript::DrainFails))
+            return s.reason;
+        if (s.failing(SinkScript::NeverEnds)) {
+            s.stuck = true;
+            s.wake.wait(guard, [&s] { return s.released; });
+            return s.reason;
+        }
+        s.heard.push_back(std::move(s.pending));
+        s.pending.clear();
+        return QString();
+    }
+    QString flush() override
+    {
+        std::lock_guard guard(m_script->lock);
+        m_script->pending.clear();
+        return QString();
+    }
+    QString check() override { return QString(); }
+
+private:
+    std::shared_ptr<SinkScript> m_script;
+};
+
 } // namespace
 
 class TestSpokenRun : public QObject
@@ -135,6 +221,8 @@ private Q_SLOTS:
     void voiceLost();
     void introductoryAndExam_neverSpoken_data();
     void introductoryAndExam_neverSpoken();
+    void realSpeaker_fakeSink_data();
+    void realSpeaker_fakeSink();
 };
 
 void TestSpokenRun::init()
@@ -423,6 +511,99 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
     QCOMPARE(onScreen, s.element(1)); // shown, not hidden
     QCOMPARE(s.speech.made, 0);
 }
+
+void TestSpokenRun::realSpeaker_fakeSink_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("reason"); // what the run ends with; empty: it ends as normal
+    QTest::newRow("each clip played in order") << "" << int(SinkScript::None) << "";
+    QTest::newRow("clip lost: a write fails") << "" << int(SinkScript::WriteFails)
+                                              << "the sound server failed (Connection terminated)";
+    QTest::newRow("device lost at a clip's end") << "" << int(SinkScript::DrainFails)
+                                                 << "the sound server failed (No such entity)";
+    QTest::newRow("a clip's end never comes") << "" << int(SinkScript::NeverEnds)
+                                              << "the sound server stopped playing";
+    QTest::newRow("voice missing") << "nobody" << int(SinkScript::None)
+                                   << "the voice \"nobody\" is not installed";
+}
+
+void TestSpokenRun::realSpeaker_fakeSink()
+{
+    // The program's own speaker, eSpeak NG and its player thread, with the
+    // sound server replaced: a fault of the server ends the run with its
+    // reason, in time on the tick count, and nothing is stored.
+    if (!Speech::Built())
+        QSKIP("built without speech");
+    QFETCH(QString, voice);
+    QFETCH(int, fault);
+    QFETCH(QString, reason);
+    Session s({"TNumOfEl=3", "TimerMSec=1000", "TVoice=" + voice});
+    auto sink = std::make_shared<SinkScript>();
+    sink->fault = SinkScript::Fault(fault);
+    sink->faultAt = 2;
+    sink->reason = reason;
+    QPointer<Speech::Speaker> speaker;
+    Speech::SetFactory([&] {
+        auto made = Speech::CreateEspeak(
+            [sink](int sampleRate, QString &) {
+                sink->sampleRate = sampleRate;
+                return std::make_unique<FakeSink>(sink);
+            },
+            0);
+        speaker = made.get();
+        return made;
+    });
+    QList<qint64> expectedMs;
+    quint32 stuckAt = 0;
+    s.script([&](Tfrm_test *t) {
+        // The player is a real thread: its news is waited for, never longer
+        // than a bounded while; the run's clock moves only by hand.
+        QElapsedTimer guard;
+        guard.start();
+        while (t->isVisible() && s.presenting() && guard.elapsed() < 10000) {
+            QCoreApplication::processEvents();
+            if (!speaker || !speaker->problem().isEmpty())
+                continue; // failed: the runner hears of it next
+            if (!speaker->speaking())
+                s.timerTick(1000);
+            else if (sink->isStuck() && stuckAt == 0)
+                stuckAt = s.ticks.now;
+            else if (stuckAt != 0 && s.ticks.now - stuckAt < 5000)
+                s.ticks.advance(10);
+        }
+        if (!t->isVisible())
+            return;
+        for (int n = 1; n <= t->ElementCount; ++n)
+            expectedMs << speaker->clipMs(Speech::SpokenText(s.element(n), false));
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    sink->release();
+    if (reason.isEmpty()) {
+        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+        QList<qint64> heardMs;
+        for (const std::vector<qint16> &clip : sink->heard)
+            heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
+        QCOMPARE(heardMs, expectedMs);
+        return;
+    }
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!speaker);
+    if (!voice.isEmpty()) {
+        QVERIFY(s.user.opened.isEmpty());
+        return;
+    }
+    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(int(sink->heard.size()), 1);
+    if (fault == SinkScript::NeverEnds) {
+        QVERIFY(stuckAt != 0);
+        QVERIFY2(s.ticks.now - stuckAt <= 2000, qPrintable(QString::number(s.ticks.now - stuckAt)));
+    }
+}
+
 
 QTEST_MAIN(TestSpokenRun)
 #include "tst_spokenrun.moc"
