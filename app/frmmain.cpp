@@ -264,7 +264,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     ByPosition->setAccessibleName(tr("Right by position"));
     ByPosition->setAccessibleDescription(
         tr("The chart shows the share of right answers at each position of the Module shown, "
-                       "instead of the Koeff of each run"));
+           "instead of the Koeff of each run"));
     ByPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
     // The toggle stands over the Export button, where the words on what is
     // listed leave room: the Module choice keeps the row's width.
@@ -383,8 +383,7 @@ bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 
 void Tfrm_main::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels(
-        {tr("DateTime"), tr("Result"), tr("Mark")});
+    StringGrid2->setHorizontalHeaderLabels({tr("DateTime"), tr("Result"), tr("Mark")});
     StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
     for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
         grid->setColumnWidth(0, 140);
@@ -517,10 +516,10 @@ void Tfrm_main::showWhatIsListed(bool empty)
     const bool training = SpeedButton1->isChecked();
     Label2->setText(training ? tr("Training results") : tr("Exam results"));
     Label3->setText(training ? tr("No Training results yet.\n\nTo make the first entry, choose "
-                                              "Test \u203A Training (Ctrl+T).")
+                                  "Test \u203A Training (Ctrl+T).")
                              : tr("No Exam results yet.\n\nStart with a Training: choose "
-                                              "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
-                                              "Test \u203A Exam (Ctrl+E) puts a first entry here."));
+                                  "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
+                                  "Test \u203A Exam (Ctrl+E) puts a first entry here."));
     Label3->setVisible(empty);
     // The note is painted over the list, where a screen reader does not look.
     StringGrid1->setAccessibleDescription(empty ? Label3->text() : QString());
@@ -626,8 +625,7 @@ void Tfrm_main::BitBtn3Click()
             return;
         if (QFileInfo(target).suffix().isEmpty())
             target += QStringLiteral(".csv");
-        if (QFileInfo::exists(target)
-            && !Dialogs::Confirm(this, tr("Replace ") + target + QLatin1Char('?')))
+        if (QFileInfo::exists(target) && !Dialogs::Confirm(this, tr("Replace %1?").arg(target)))
             return;
         const QString path = ListedFile();
         const ResultsStore::RunList list = ResultsStore::ListRuns(path);
@@ -654,7 +652,7 @@ void Tfrm_main::BitBtn1Click()
         const QString name = item ? item->text() : QString();
         if (name.isEmpty())
             return;
-        if (!Dialogs::Confirm(this, tr("Delete ") + name + QLatin1Char('?')))
+        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
         {
             ProfileFile file(ListedFile(), ProfileFile::Access::Direct);

@@ -163,7 +163,7 @@ void Tfrm_exe::setBoxColour(int i, const QColor &colour)
     // without colour.
     const bool solved = colour == RightColour;
     m_marks[i - 1]->setVisible(solved);
-    const QString state = solved ? QStringLiteral("solved") : QStringLiteral("not solved yet");
+    const QString state = solved ? tr("solved") : tr("not solved yet");
     if (box->accessibleDescription() != state) {
         box->setAccessibleDescription(state);
         if (QAccessible::isActive()) {

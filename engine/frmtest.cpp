@@ -109,8 +109,8 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
     // Where the Element stood: said when the result could not be saved.
-    SaveNotice = new QLabel(
-        tr("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
+    SaveNotice =
+        new QLabel(tr("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
     SaveNotice->setTextFormat(Qt::PlainText);
     SaveNotice->setAlignment(Qt::AlignCenter);
     SaveNotice->setWordWrap(true);
@@ -380,7 +380,7 @@ void Tfrm_test::voiceFailed(const QString &reason)
     // the voice is no longer needed.
     if (Phase != 1 || PresentationDone || m_asking)
         return;
-    EndRun(tr("Test is not completed. The Elements could not be spoken: ") + reason);
+    EndRun(tr("Test is not completed. The Elements could not be spoken: %1").arg(reason));
 }
 
 QString Tfrm_test::DrawElement() const
@@ -443,12 +443,11 @@ void Tfrm_test::announceElement()
     const QString element = Label2->text();
     QString name = tr("No Element shown");
     if (!element.isEmpty() && counterShown())
-        name = tr("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(": ")
-               + element;
+        name = tr("Element %1: %2").arg(Run::CounterText(CurrentNumber, ElementCount), element);
     else if (!element.isEmpty())
-        name = tr("Element: ") + element;
+        name = tr("Element: %1").arg(element);
     if (m_hideElements && !element.isEmpty())
-        name = tr("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(", spoken");
+        name = tr("Element %1, spoken").arg(Run::CounterText(CurrentNumber, ElementCount));
     Label2->setAccessibleName(name);
     notifyAccessibility(Label2, QAccessible::NameChanged);
     // "Next" has the focus while the Elements are shown: it tells which one.
@@ -458,7 +457,7 @@ void Tfrm_test::announceElement()
 
 void Tfrm_test::announceAnswer()
 {
-    Edit1->setAccessibleDescription(counterShown() ? tr("Answer ") + Label1->text() : QString());
+    Edit1->setAccessibleDescription(counterShown() ? tr("Answer %1").arg(Label1->text()) : QString());
     notifyAccessibility(Edit1, QAccessible::DescriptionChanged);
 }
 
@@ -609,7 +608,7 @@ void Tfrm_test::Finish()
         SaveNotice->hide();
         BitBtn1->setAccessibleDescription(QString());
     }
-    Dialogs::ShowMessage(this, tr("Your result is ") + m_results->KoeffText());
+    Dialogs::ShowMessage(this, tr("Your result is %1").arg(m_results->KoeffText()));
     ExecAbove(m_results);
     m_host->ReloadHistory();
     RunStatus = Run::StatusEnded;

@@ -70,16 +70,22 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
         const QString path = Modules::LibraryPath();
         const QString problem = Modules::LibraryProblem(path);
         if (!problem.isEmpty())
-            missing = QCoreApplication::translate("Launch", "The Module library could not be read (%1), so there is no Module to draw "
-                                     "the elements from. See to it under Modules in the menu bar.")
-                          .arg(problem);
+            missing =
+                QCoreApplication::translate("Launch",
+                                            "The Module library could not be read (%1), so there is no Module to draw "
+                                            "the elements from. See to it under Modules in the menu bar.")
+                    .arg(problem);
         else if (name.isEmpty())
-            missing = QCoreApplication::translate("Launch", "There is no Module yet to draw the elements from. Add one under Modules in "
-                                     "the menu bar, then choose it under Options.");
+            missing = QCoreApplication::translate(
+                "Launch",
+                "There is no Module yet to draw the elements from. Add one under Modules in "
+                "the menu bar, then choose it under Options.");
         else if (!ProfileFile(path, ProfileFile::Access::Direct).HasSection(name))
-            missing = QCoreApplication::translate("Launch", "The Module \"%1\" no longer exists. Choose another one under Options, or "
-                                     "add it again under Modules in the menu bar.")
-                          .arg(name);
+            missing =
+                QCoreApplication::translate("Launch",
+                                            "The Module \"%1\" no longer exists. Choose another one under Options, or "
+                                            "add it again under Modules in the menu bar.")
+                    .arg(name);
         checked = true;
     });
     if (!checked)
@@ -97,8 +103,8 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
     bool done = false;
     std::optional<QString> problem = QString();
     QEventLoop wait;
-    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."), QCoreApplication::translate("Launch", "Cancel"), 0,
-                             int(texts.size()), owner);
+    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."),
+                             QCoreApplication::translate("Launch", "Cancel"), 0, int(texts.size()), owner);
     progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
@@ -149,7 +155,8 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         return;
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
-        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start")) != Dialogs::Answer::Ok)
+        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start")) !=
+            Dialogs::Answer::Ok)
             return;
         RunState &run = host.runState();
         // A spoken Training gets its voice before the start is taken: making
@@ -173,11 +180,15 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         }
         if (spoken) {
             // Never a spoken run without a voice.
-            const QString problem = voice ? voice->problem() : QCoreApplication::translate("Launch", "No speech engine is installed");
+            const QString problem =
+                voice ? voice->problem() : QCoreApplication::translate("Launch", "No speech engine is installed");
             if (!problem.isEmpty()) {
-                Dialogs::ShowMessage(owner, QCoreApplication::translate("Launch", "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
-                                                           "off in the options to train without the voice.")
-                                                .arg(problem));
+                Dialogs::ShowMessage(
+                    owner,
+                    QCoreApplication::translate("Launch",
+                                                "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
+                                                "off in the options to train without the voice.")
+                        .arg(problem));
                 return;
             }
             voice->setVoice(options->VoiceName());
@@ -192,8 +203,10 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             if (!unspoken)
                 return;
             if (!unspoken->isEmpty()) {
-                Dialogs::ShowMessage(owner, QCoreApplication::translate("Launch", "Test is not completed. The Elements could not be spoken: ")
-                                                + *unspoken);
+                Dialogs::ShowMessage(
+                    owner,
+                    QCoreApplication::translate("Launch", "Test is not completed. The Elements could not be spoken: %1")
+                        .arg(*unspoken));
                 return;
             }
             run.StartDateTime = Platform::Now();

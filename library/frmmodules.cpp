@@ -222,10 +222,11 @@ void Tfrm_modules::FormShow()
         const QString path = m_copy->path();
         QTimer::singleShot(0, this, [this, path] {
             if (isVisible())
-                Dialogs::ShowMessage(this, tr("The Module library %1 is not a file this program can "
-                                                          "read: it holds no Modules. It is shown empty and left "
-                                                          "as it is; OK will not write over it.")
-                                               .arg(QDir::toNativeSeparators(path)));
+                Dialogs::ShowMessage(this,
+                                     tr("The Module library %1 is not a file this program can "
+                                        "read: it holds no Modules. It is shown empty and left "
+                                        "as it is; OK will not write over it.")
+                                         .arg(QDir::toNativeSeparators(path)));
         });
     }
     if (!opened) {
@@ -299,7 +300,7 @@ void Tfrm_modules::BitBtn2Click()
     Dialogs::Guard(this, [this] {
         const int index = ComboBox1->currentIndex();
         const QString name = index >= 0 ? ComboBox1->itemText(index) : QString();
-        if (!Dialogs::Confirm(this, tr("Delete ") + name + QLatin1Char('?')))
+        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
         if (index < 0 || !m_copy)
             return;
@@ -349,10 +350,10 @@ void Tfrm_modules::BitBtn7Click()
         if (m_copy) {
             const Profile::FileLock lock(m_copy->path());
             const auto keepMine = [this](const QString &name) {
-                return Dialogs::Confirm(
-                    this, tr("The Module \"%1\" was also changed in the library file since this editor "
-                                         "opened. Keep your version? Cancel keeps the file's.")
-                              .arg(name));
+                return Dialogs::Confirm(this,
+                                        tr("The Module \"%1\" was also changed in the library file since this editor "
+                                           "opened. Keep your version? Cancel keeps the file's.")
+                                            .arg(name));
             };
             if (!m_copy->Recognisable()
                 || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, ModuleEdit::LibraryOf(*m_copy), keepMine))

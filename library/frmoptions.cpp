@@ -343,7 +343,7 @@ Tfrm_options::Tfrm_options(QWidget *parent)
         auto *range = new QHBoxLayout;
         range->addWidget(makeLabel(tr("&Range  from"), c.from));
         range->addWidget(c.from, 1);
-        range->addWidget(makeLabel(QStringLiteral("to"), c.to));
+        range->addWidget(makeLabel(tr("to"), c.to));
         range->addWidget(c.to, 1);
         grid->addLayout(range, 2, 0, 1, 2);
         // Screen readers name the fields as their labels do; the range
@@ -515,7 +515,7 @@ void Tfrm_options::LoadModuleList()
     const QString problem = Modules::LibraryProblem(path);
     m_libraryUnreadable = !problem.isEmpty();
     LabelLibrary->setText(m_libraryUnreadable ? tr("The Module library could not be read (%1). The Module "
-                                                               "and range choices stored in the options are kept.")
+                                                   "and range choices stored in the options are kept.")
                                                     .arg(problem)
                                               : QString());
     if (LabelLibrary->isVisibleTo(this) != m_libraryUnreadable) {

@@ -2,10 +2,10 @@
 
 #include "platform/platform.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -133,7 +133,8 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
         break;
     case Kind::ReplaceOrAdd: {
         box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(), QMessageBox::NoButton, parent);
-        box->setDefaultButton(box->addButton(QCoreApplication::translate("Dialogs", "&Replace"), QMessageBox::AcceptRole));
+        box->setDefaultButton(
+            box->addButton(QCoreApplication::translate("Dialogs", "&Replace"), QMessageBox::AcceptRole));
         box->addButton(QCoreApplication::translate("Dialogs", "&Add another"), QMessageBox::AcceptRole);
         // Esc and the close box press Cancel.
         box->setEscapeButton(box->addButton(QMessageBox::Cancel));

@@ -1372,7 +1372,8 @@ void ProfileFile::WriteBack()
     if (m_access == Access::Direct)
         return; // every direct write is already in the file
     if (!m_recognisable)
-        throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
+        throw AppError(
+            QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
     const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
     if (writeMemoryFile(m_path, out))
         return;

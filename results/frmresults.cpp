@@ -212,8 +212,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
     BitBtn2->setMinimumSize(75, 25);
-    BitBtn2->setAccessibleDescription(
-        tr("Makes a Module of the elements answered wrongly and sets Training to it"));
+    BitBtn2->setAccessibleDescription(tr("Makes a Module of the elements answered wrongly and sets Training to it"));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
     // Above the grid: what went wrong, in plain text (Elements come from a file).
@@ -441,8 +440,7 @@ RunReport Tfrm_results::Report() const
 
 void Tfrm_results::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels(
-        {tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
+    StringGrid2->setHorizontalHeaderLabels({tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
     loadScoring();
     showAnalysis();
     BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
@@ -462,18 +460,20 @@ void Tfrm_results::BitBtn2Click()
         if (plan.elements.isEmpty())
             return;
         if (!plan.keepable) {
-            Dialogs::ShowMessage(this, tr("Every element answered wrongly begins with a blank, which the "
-                                                      "Module library loses at the start of a Module. No Module was "
-                                                      "made."));
+            Dialogs::ShowMessage(this,
+                                 tr("Every element answered wrongly begins with a blank, which the "
+                                    "Module library loses at the start of a Module. No Module was "
+                                    "made."));
             return;
         }
         QString name = plan.name;
         QString replaced;
         if (!plan.replaceable.isEmpty()) {
-            const Dialogs::Answer answer = Dialogs::AskReplaceOrAdd(
-                this, tr("Replace the Module \"%1\" with the mistakes of this run, or add another "
-                                     "Module beside it?")
-                          .arg(plan.replaceable));
+            const Dialogs::Answer answer =
+                Dialogs::AskReplaceOrAdd(this,
+                                         tr("Replace the Module \"%1\" with the mistakes of this run, or add another "
+                                            "Module beside it?")
+                                             .arg(plan.replaceable));
             if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
                 return;
             if (answer == Dialogs::Answer::Ok) {
@@ -484,12 +484,10 @@ void Tfrm_results::BitBtn2Click()
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);
         QString text = plan.repeated
-                           ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
-                                            "a Module to train on needs two elements.")
-                                 .arg(name)
-                           : tr("The Module \"%1\" holds the %2 elements answered wrongly.")
-                                 .arg(name)
-                                 .arg(plan.elements.size());
+            ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
+                 "a Module to train on needs two elements.")
+                  .arg(name)
+            : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size());
         text += QStringLiteral(" Taken: ") + Mistakes::KindsTaken(Sheet()) + QLatin1Char('.');
         if (!replaced.isEmpty())
             text += QStringLiteral(" It replaces \"%1\".").arg(replaced);
