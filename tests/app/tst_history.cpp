@@ -327,8 +327,8 @@ void TestHistory::csv_analysisOfEachStoredRun()
         },
         {SportScoring::Rule(rule), 2});
     const QList<QByteArray> lines = csv.split('\n');
-    QCOMPARE(lines.at(0), "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,Swapped,Wrong,"
-                          "Blank,RightInOrder," + heading.toUtf8() + "\r");
+    QCOMPARE(lines.at(0), "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,"
+                          "Swapped,Wrong,Blank,RightInOrder," + heading.toUtf8() + "\r");
     QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
 }
 

@@ -100,9 +100,10 @@ void TestReportWindow::window_controlsAndShowing()
     owner.show();
     Tfrm_results w(&owner);
     QCOMPARE(w.windowTitle(), QString("Report"));
-    // Four columns of at least 133 and the lines on the run: wider and taller than 417 x 376.
-    QCOMPARE(w.size(), QSize(548, 408));
-    QCOMPARE(w.minimumSize(), QSize(548, 408));
+    // Four columns of at least 133, the lines on the run and the key's three
+    // lines: wider and taller than 417 x 376.
+    QCOMPARE(w.size(), QSize(548, 421));
+    QCOMPARE(w.minimumSize(), QSize(548, 421));
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
     for (int c = 0; c < 4; ++c)
@@ -123,9 +124,9 @@ void TestReportWindow::window_controlsAndShowing()
     QVERIFY(user.scripts.empty());
     // Enlarged, the columns share the room and stay under their headings.
     w.show();
-    w.resize(717, 600);
+    w.resize(948, 600);
     QCoreApplication::processEvents();
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 4; ++c) {
         QVERIFY(w.StringGrid1->columnWidth(c) > 200);
         QCOMPARE(w.StringGrid1->columnWidth(c), w.StringGrid2->columnWidth(c));
     }
