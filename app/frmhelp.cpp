@@ -11,17 +11,17 @@
 Tfrm_help::Tfrm_help(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("About"));
-    Label1 = new QLabel(QStringLiteral("Help is available here - ") + AppInfo::WebAddress, this);
+    setWindowTitle(tr("About"));
+    Label1 = new QLabel(tr("Help is available here - %1").arg(AppInfo::WebAddress), this);
     // The address can be selected and copied with the keyboard too.
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Where this session keeps its files, as a path to copy: plain text, so
     // a folder name that looks like markup shows as it is.
     Label2 = new QLabel(this);
     Label2->setTextFormat(Qt::PlainText);
-    Label2->setText(QStringLiteral("Your data is kept in ") + QDir::toNativeSeparators(Platform::DataDir()));
+    Label2->setText(tr("Your data is kept in %1").arg(QDir::toNativeSeparators(Platform::DataDir())));
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumSize(93, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

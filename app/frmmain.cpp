@@ -61,7 +61,7 @@ QTableWidget *makeGrid(QWidget *parent, int rowHeight)
     return grid;
 }
 
-const QString AllModules = QStringLiteral("All Modules");
+const char *const AllModules = QT_TRANSLATE_NOOP("Tfrm_main", "All Modules");
 
 // The Module choice: its list is brought up to date before anyone looks
 // at it or moves through it, by mouse, wheel or keyboard.
@@ -133,13 +133,13 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     setObjectName(QStringLiteral("frm_main"));
 
     auto *bar = menuBar();
-    Configurations1 = bar->addAction(QStringLiteral("&Options"));
-    Modules1 = bar->addAction(QStringLiteral("&Modules"));
-    est1 = bar->addMenu(QStringLiteral("&Test"));
-    est11 = est1->addAction(QStringLiteral("&Introductory Test"));
-    est21 = est1->addAction(QStringLiteral("T&raining"));
-    Exam1 = est1->addAction(QStringLiteral("&Exam"));
-    Help1 = bar->addAction(QStringLiteral("&Help"));
+    Configurations1 = bar->addAction(tr("&Options"));
+    Modules1 = bar->addAction(tr("&Modules"));
+    est1 = bar->addMenu(tr("&Test"));
+    est11 = est1->addAction(tr("&Introductory Test"));
+    est21 = est1->addAction(tr("T&raining"));
+    Exam1 = est1->addAction(tr("&Exam"));
+    Help1 = bar->addAction(tr("&Help"));
     est11->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     est21->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     Exam1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -160,11 +160,11 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     Bevel1->setGeometry(0, 4, 427, 399);
 
     SpeedButton1 = new QToolButton(m_client);
-    SpeedButton1->setText(QStringLiteral("Test&s"));
+    SpeedButton1->setText(tr("Test&s"));
     SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
-    SpeedButton1->setAccessibleName(QStringLiteral("Switch between Exam and Training results"));
+    SpeedButton1->setAccessibleName(tr("Switch between Exam and Training results"));
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
     // flip it without a click, and the list must follow them too.
     connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
@@ -184,9 +184,9 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid1->setGeometry(428, 19 + FilterHeight, 285, 342 - FilterHeight);
     StringGrid1->setRowCount(1);
     StringGrid1->installEventFilter(this);
-    StringGrid1->setAccessibleName(QStringLiteral("Results history"));
+    StringGrid1->setAccessibleName(tr("Results history"));
     StringGrid1->setAccessibleDescription(
-        QStringLiteral("Stored runs, newest first. Enter reopens the selected run, Delete erases it."));
+        tr("Stored runs, newest first. Enter reopens the selected run, Delete erases it."));
     // Drawn over the empty list; clicks go through to the list.
     Label3 = new QLabel(StringGrid1->viewport());
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -199,10 +199,10 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
 
-    BitBtn1 = new QPushButton(QStringLiteral("&Delete"), m_client);
+    BitBtn1 = new QPushButton(tr("&Delete"), m_client);
     BitBtn1->setGeometry(526, 372, 90, 22);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    BitBtn2 = new QPushButton(QStringLiteral("Delete &All"), m_client);
+    BitBtn2 = new QPushButton(tr("Delete &All"), m_client);
     BitBtn2->setGeometry(620, 372, 90, 22);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
@@ -213,7 +213,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StringGrid2->setFocusPolicy(Qt::NoFocus);
     StringGrid2->horizontalHeader()->setSectionsClickable(false);
     StringGrid2->setGeometry(428, FilterHeight, 285, 22);
-    StringGrid2->setAccessibleName(QStringLiteral("Headings of the results history"));
+    StringGrid2->setAccessibleName(tr("Headings of the results history"));
     // The headings are a grid of their own over the list: a column the
     // user widens or narrows by its heading takes the list's column with
     // it, and the headings scroll sideways with the list.
@@ -231,7 +231,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, alignHeadings);
     connect(StringGrid1->horizontalScrollBar(), &QScrollBar::rangeChanged, this, alignHeadings);
     connect(StringGrid2->horizontalHeader(), &QHeaderView::geometriesChanged, this, alignHeadings);
-    StatusBar1->setAccessibleName(QStringLiteral("Status"));
+    StatusBar1->setAccessibleName(tr("Status"));
 
     m_filterBar = new QWidget(m_client);
     m_filterBar->setGeometry(428, 0, 285, FilterHeight);
@@ -242,30 +242,30 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     filter->setSpacing(4);
     ComboBox1 = new ModuleChoice([this] { ComboBox1DropDown(); }, m_filterBar);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setAccessibleName(QStringLiteral("Module shown"));
-    ComboBox1->setAccessibleDescription(QStringLiteral("The history lists and charts the runs of this Module"));
+    ComboBox1->setAccessibleName(tr("Module shown"));
+    ComboBox1->setAccessibleDescription(tr("The history lists and charts the runs of this Module"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(8);
-    ComboBox1->addItem(AllModules);
+    ComboBox1->addItem(tr(AllModules));
     Label2 = new QLabel(m_filterBar);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
-    Label1 = new QLabel(QStringLiteral("Mod&ule:"), m_filterBar);
+    Label1 = new QLabel(tr("Mod&ule:"), m_filterBar);
     Label1->setBuddy(ComboBox1);
-    BitBtn3 = new QPushButton(QStringLiteral("&Export..."), m_filterBar);
+    BitBtn3 = new QPushButton(tr("&Export..."), m_filterBar);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setAccessibleDescription(QStringLiteral("Saves the runs of the Module shown as a CSV file"));
+    BitBtn3->setAccessibleDescription(tr("Saves the runs of the Module shown as a CSV file"));
     ByPosition = new QToolButton(m_filterBar);
     ByPosition->setObjectName(QStringLiteral("ByPosition"));
-    ByPosition->setText(QStringLiteral("By &position"));
+    ByPosition->setText(tr("By &position"));
     ByPosition->setCheckable(true);
     ByPosition->setEnabled(false);
     ByPosition->setFocusPolicy(Qt::StrongFocus);
-    ByPosition->setAccessibleName(QStringLiteral("Right by position"));
+    ByPosition->setAccessibleName(tr("Right by position"));
     ByPosition->setAccessibleDescription(
-        QStringLiteral("The chart shows the share of right answers at each position of the Module shown, "
-                       "instead of the Koeff of each run"));
-    ByPosition->setToolTip(QStringLiteral("Right by position: the share of right answers at each position"));
+        tr("The chart shows the share of right answers at each position of the Module shown, "
+           "instead of the Koeff of each run"));
+    ByPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
     // The toggle stands over the Export button, where the words on what is
     // listed leave room: the Module choice keeps the row's width.
     auto *heading = new QHBoxLayout();
@@ -345,7 +345,7 @@ void Tfrm_main::buildChart()
     Chart1->setFrameShape(QFrame::NoFrame);
     Chart1->setGeometry(0, -18, 426, 420);
     Chart1->setFocusPolicy(Qt::NoFocus);
-    Chart1->setAccessibleName(QStringLiteral("Chart of the listed results"));
+    Chart1->setAccessibleName(tr("Chart of the listed results"));
 }
 
 void Tfrm_main::showEvent(QShowEvent *event)
@@ -383,8 +383,7 @@ bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 
 void Tfrm_main::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels(
-        {QStringLiteral("DateTime"), QStringLiteral("Result"), QStringLiteral("Mark")});
+    StringGrid2->setHorizontalHeaderLabels({tr("DateTime"), tr("Result"), tr("Mark")});
     StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
     for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
         grid->setColumnWidth(0, 140);
@@ -461,7 +460,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
 void Tfrm_main::SpeedButton1Click()
 {
     Dialogs::Guard(this, [this] {
-        SpeedButton1->setText(SpeedButton1->isChecked() ? QStringLiteral("Exam&s") : QStringLiteral("Test&s"));
+        SpeedButton1->setText(SpeedButton1->isChecked() ? tr("Exam&s") : tr("Test&s"));
         const QString path = ListedFile();
         // A Module shown needs its choices, to see that it still has runs;
         // with all Modules the choices wait until they are wanted.
@@ -488,8 +487,8 @@ void Tfrm_main::SpeedButton1Click()
         else
             fillChart(listing.bars, listing.axisMaximum);
         Chart1->setAccessibleName(ByPosition->isEnabled() && ByPosition->isChecked()
-                                      ? QStringLiteral("Chart of right answers by position, in percent")
-                                      : QStringLiteral("Chart of the listed results"));
+                                      ? tr("Chart of right answers by position, in percent")
+                                      : tr("Chart of the listed results"));
     });
 }
 
@@ -515,12 +514,12 @@ void Tfrm_main::ReloadHistory()
 void Tfrm_main::showWhatIsListed(bool empty)
 {
     const bool training = SpeedButton1->isChecked();
-    Label2->setText(training ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
-    Label3->setText(training ? QStringLiteral("No Training results yet.\n\nTo make the first entry, choose "
-                                              "Test \u203A Training (Ctrl+T).")
-                             : QStringLiteral("No Exam results yet.\n\nStart with a Training: choose "
-                                              "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
-                                              "Test \u203A Exam (Ctrl+E) puts a first entry here."));
+    Label2->setText(training ? tr("Training results") : tr("Exam results"));
+    Label3->setText(training ? tr("No Training results yet.\n\nTo make the first entry, choose "
+                                  "Test \u203A Training (Ctrl+T).")
+                             : tr("No Exam results yet.\n\nStart with a Training: choose "
+                                  "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
+                                  "Test \u203A Exam (Ctrl+E) puts a first entry here."));
     Label3->setVisible(empty);
     // The note is painted over the list, where a screen reader does not look.
     StringGrid1->setAccessibleDescription(empty ? Label3->text() : QString());
@@ -595,7 +594,7 @@ void Tfrm_main::setModuleChoices(const QStringList &names)
         m_shownModule.clear();
     const QSignalBlocker blocker(ComboBox1);
     ComboBox1->clear();
-    ComboBox1->addItem(AllModules);
+    ComboBox1->addItem(tr(AllModules));
     for (const QString &name : names)
         ComboBox1->addItem(name, name);
     ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
@@ -620,19 +619,18 @@ void Tfrm_main::ComboBox1Change()
 void Tfrm_main::BitBtn3Click()
 {
     Dialogs::Guard(this, [this] {
-        QString target = Dialogs::SaveFileName(this, QStringLiteral("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"),
+        QString target = Dialogs::SaveFileName(this, tr("CSV file (*.csv)|*.csv|Any File (*.*)|*.*"),
                                                History::ExportFileName(SpeedButton1->isChecked(), m_shownModule));
         if (target.isEmpty())
             return;
         if (QFileInfo(target).suffix().isEmpty())
             target += QStringLiteral(".csv");
-        if (QFileInfo::exists(target)
-            && !Dialogs::Confirm(this, QStringLiteral("Replace ") + target + QLatin1Char('?')))
+        if (QFileInfo::exists(target) && !Dialogs::Confirm(this, tr("Replace %1?").arg(target)))
             return;
         const QString path = ListedFile();
         const ResultsStore::RunList list = ResultsStore::ListRuns(path);
         if (!list.problem.isEmpty())
-            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, list.problem));
+            throw AppError(tr("Cannot open file \"%1\". %2").arg(path, list.problem));
         const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
         const ResultsStore::StoredSheets sheets(path);
         History::ExportCsv(
@@ -654,7 +652,7 @@ void Tfrm_main::BitBtn1Click()
         const QString name = item ? item->text() : QString();
         if (name.isEmpty())
             return;
-        if (!Dialogs::Confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
+        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
         {
             ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
@@ -670,7 +668,7 @@ void Tfrm_main::BitBtn2Click()
         const QTableWidgetItem *first = StringGrid1->item(0, 0);
         if (!first || first->text().isEmpty())
             return;
-        if (!Dialogs::Confirm(this, QStringLiteral("Delete All?")))
+        if (!Dialogs::Confirm(this, tr("Delete All?")))
             return;
         // The listed runs go in one rewrite of the file.
         QStringList names;

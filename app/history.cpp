@@ -6,6 +6,7 @@
 #include "results/analysis.h"
 #include "results/numbertext.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -316,7 +317,7 @@ void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &run
 {
     const QString reason = Profile::ReplaceFile(path, Csv(runs, sheetOf, choice));
     if (!reason.isEmpty())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
 }
 
 } // namespace History

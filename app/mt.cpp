@@ -14,6 +14,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
@@ -95,6 +98,31 @@ int answerCommandLine(int argc, char *argv[])
     return 0;
 }
 
+// The program's texts in the first of the user's languages (LANGUAGE,
+// LC_MESSAGES, LANG) that it carries, with Qt's own texts for the standard
+// buttons; English when an English one comes first or none fits.
+void installTranslations(QCoreApplication &app)
+{
+    const QStringList languages = QLocale::system().uiLanguages();
+    for (QString language : languages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+            return;
+        auto *own = new QTranslator(&app);
+        if (!own->load(QStringLiteral("tenacio_") + language, QStringLiteral(":/i18n"))) {
+            delete own;
+            continue;
+        }
+        QCoreApplication::installTranslator(own);
+        auto *qt = new QTranslator(&app);
+        if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+        return;
+    }
+}
+
 // The last line of defence: no exception crosses the event loop.
 class Application : public QApplication
 {
@@ -107,7 +135,7 @@ public:
         } catch (const std::exception &e) {
             Dialogs::ShowError(activeWindow(), QString::fromUtf8(e.what()));
         } catch (...) {
-            Dialogs::ShowError(activeWindow(), QStringLiteral("Unknown error"));
+            Dialogs::ShowError(activeWindow(), QCoreApplication::translate("Dialogs", "Unknown error"));
         }
         return false;
     }
@@ -133,6 +161,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tenacio"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tenacio"));
     QApplication::setWindowIcon(ProgramIcon());
+    installTranslations(app);
     // Beside the program when its directory can be written, else in the
     // user's data directory; chosen once, for the whole session.
     const QString problem = Platform::UseDataDir(QCoreApplication::applicationDirPath(),

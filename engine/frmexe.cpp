@@ -48,7 +48,7 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frm_exe"));
-    setWindowTitle(QStringLiteral("Do exercises"));
+    setWindowTitle(tr("Do exercises"));
     setFixedSize(ClientWidth, ClientHeight);
 
     auto *validator = new ExerciseValidator(this);
@@ -60,7 +60,7 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
         edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         edit->setValidator(validator);
         edit->setText(QStringLiteral("???"));
-        edit->setAccessibleName(QStringLiteral("Sum %1").arg(i + 1));
+        edit->setAccessibleName(tr("Sum %1").arg(i + 1));
         // Red and green keep their contrast on a light box whatever the palette.
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, BoxBackground);
@@ -81,10 +81,10 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
         setBoxColour(i + 1, WrongColour);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { EditChange(i + 1); });
     }
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2 = new QPushButton(tr("&Cancel"), this);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
     for (int i = 0; i < SumCount; ++i) {
         auto *label = new QLabel(QStringLiteral("Label%1").arg(i + 1), this);
@@ -163,7 +163,7 @@ void Tfrm_exe::setBoxColour(int i, const QColor &colour)
     // without colour.
     const bool solved = colour == RightColour;
     m_marks[i - 1]->setVisible(solved);
-    const QString state = solved ? QStringLiteral("solved") : QStringLiteral("not solved yet");
+    const QString state = solved ? tr("solved") : tr("not solved yet");
     if (box->accessibleDescription() != state) {
         box->setAccessibleDescription(state);
         if (QAccessible::isActive()) {
@@ -191,7 +191,7 @@ void Tfrm_exe::FormShow()
         const Exercises::Sum sum = Exercises::DrawSum();
         expectedSum(i) = sum.result();
         SumLabel(i)->setText(sum.label());
-        AnswerBox(i)->setAccessibleName(QStringLiteral("Sum %1: ").arg(i) + sum.label());
+        AnswerBox(i)->setAccessibleName(tr("Sum %1: ").arg(i) + sum.label());
     }
     ExercisesDone = false;
     Edit1->setFocus();
@@ -255,9 +255,9 @@ void Tfrm_exe::BitBtn1Click()
 bool Tfrm_exe::FormCloseQuery(int result)
 {
     if (result != ResultOk)
-        return Dialogs::Confirm(this, QStringLiteral("Stop test?"));
+        return Dialogs::Confirm(this, tr("Stop test?"));
     if (!ExercisesDone) {
-        Dialogs::ShowMessage(this, QStringLiteral("You need to finish exercises!"));
+        Dialogs::ShowMessage(this, tr("You need to finish exercises!"));
         return false;
     }
     return true;

@@ -63,7 +63,7 @@ Tfrm_test::Tfrm_test(QWidget *parent)
                           | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frm_test"));
-    setWindowTitle(QStringLiteral("Test"));
+    setWindowTitle(tr("Test"));
     setFixedSize(ClientWidth, ClientHeight);
 
     // The Element stands on a light background of its own, so that its
@@ -89,17 +89,17 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Edit1->setGeometry(72, ElementTop, 240, 43);
     Edit1->setValidator(new AnswerValidator(Edit1));
     Edit1->setText(QStringLiteral("???"));
-    Edit1->setAccessibleName(QStringLiteral("Answer"));
+    Edit1->setAccessibleName(tr("Answer"));
     Edit1->installEventFilter(this);
     Edit1->hide();
 
     // Enter on a focused "Next" presses it; Enter in the answer box is
     // handled by Edit1KeyPress, so no button is the dialog's default.
-    BitBtn1 = new QPushButton(QStringLiteral("&Next"), this);
+    BitBtn1 = new QPushButton(tr("&Next"), this);
     BitBtn1->setGeometry(120, 119, 132, 24);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2 = new QPushButton(tr("&Cancel"), this);
     BitBtn2->setAutoDefault(false);
     BitBtn2->setGeometry(144, 150, 88, 24);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
@@ -109,8 +109,8 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
     // Where the Element stood: said when the result could not be saved.
-    SaveNotice = new QLabel(
-        QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
+    SaveNotice =
+        new QLabel(tr("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
     SaveNotice->setTextFormat(Qt::PlainText);
     SaveNotice->setAlignment(Qt::AlignCenter);
     SaveNotice->setWordWrap(true);
@@ -308,7 +308,7 @@ bool Tfrm_test::CheckTooSlow()
     return true;
 }
 
-void Tfrm_test::EndForSlowness() { EndRun(QStringLiteral("Test is not completed. You are memorizing too slow!")); }
+void Tfrm_test::EndForSlowness() { EndRun(tr("Test is not completed. You are memorizing too slow!")); }
 
 void Tfrm_test::EndRun(const QString &message)
 {
@@ -380,7 +380,7 @@ void Tfrm_test::voiceFailed(const QString &reason)
     // the voice is no longer needed.
     if (Phase != 1 || PresentationDone || m_asking)
         return;
-    EndRun(QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
+    EndRun(tr("Test is not completed. The Elements could not be spoken: %1").arg(reason));
 }
 
 QString Tfrm_test::DrawElement() const
@@ -441,14 +441,13 @@ void Tfrm_test::setElementText(const QString &text)
 void Tfrm_test::announceElement()
 {
     const QString element = Label2->text();
-    QString name = QStringLiteral("No Element shown");
+    QString name = tr("No Element shown");
     if (!element.isEmpty() && counterShown())
-        name = QStringLiteral("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(": ")
-               + element;
+        name = tr("Element %1: %2").arg(Run::CounterText(CurrentNumber, ElementCount), element);
     else if (!element.isEmpty())
-        name = QStringLiteral("Element: ") + element;
+        name = tr("Element: %1").arg(element);
     if (m_hideElements && !element.isEmpty())
-        name = QStringLiteral("Element ") + Run::CounterText(CurrentNumber, ElementCount) + QStringLiteral(", spoken");
+        name = tr("Element %1, spoken").arg(Run::CounterText(CurrentNumber, ElementCount));
     Label2->setAccessibleName(name);
     notifyAccessibility(Label2, QAccessible::NameChanged);
     // "Next" has the focus while the Elements are shown: it tells which one.
@@ -458,7 +457,7 @@ void Tfrm_test::announceElement()
 
 void Tfrm_test::announceAnswer()
 {
-    Edit1->setAccessibleDescription(counterShown() ? QStringLiteral("Answer ") + Label1->text() : QString());
+    Edit1->setAccessibleDescription(counterShown() ? tr("Answer %1").arg(Label1->text()) : QString());
     notifyAccessibility(Edit1, QAccessible::DescriptionChanged);
 }
 
@@ -579,7 +578,7 @@ void Tfrm_test::NextAnswer()
     if (!MayContinue()) {
         CloseWithoutAsking = true;
         closeRun();
-        m_host->ShowMainMessage(QStringLiteral("Test is not completed. Too many mistakes!"));
+        m_host->ShowMainMessage(tr("Test is not completed. Too many mistakes!"));
         return;
     }
     Edit1->setText(QStringLiteral("???"));
@@ -609,7 +608,7 @@ void Tfrm_test::Finish()
         SaveNotice->hide();
         BitBtn1->setAccessibleDescription(QString());
     }
-    Dialogs::ShowMessage(this, QStringLiteral("Your result is ") + m_results->KoeffText());
+    Dialogs::ShowMessage(this, tr("Your result is %1").arg(m_results->KoeffText()));
     ExecAbove(m_results);
     m_host->ReloadHistory();
     RunStatus = Run::StatusEnded;
@@ -651,7 +650,7 @@ bool Tfrm_test::FormCloseQuery()
         if (m_host && Phase == 1 && !PresentationDone)
             m_host->runState().StartTick += Platform::TickCount() - askedAt;
     });
-    const bool stop = Dialogs::Confirm(this, QStringLiteral("Stop test?"));
+    const bool stop = Dialogs::Confirm(this, tr("Stop test?"));
     if (stop)
         Timer1->stop();
     else if (m_voice && presenting) {

@@ -10,6 +10,7 @@
 #include "profile/profilefile.h"
 #include "results/runstate.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,16 +70,22 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
         const QString path = Modules::LibraryPath();
         const QString problem = Modules::LibraryProblem(path);
         if (!problem.isEmpty())
-            missing = QStringLiteral("The Module library could not be read (%1), so there is no Module to draw "
-                                     "the elements from. See to it under Modules in the menu bar.")
-                          .arg(problem);
+            missing =
+                QCoreApplication::translate("Launch",
+                                            "The Module library could not be read (%1), so there is no Module to draw "
+                                            "the elements from. See to it under Modules in the menu bar.")
+                    .arg(problem);
         else if (name.isEmpty())
-            missing = QStringLiteral("There is no Module yet to draw the elements from. Add one under Modules in "
-                                     "the menu bar, then choose it under Options.");
+            missing = QCoreApplication::translate(
+                "Launch",
+                "There is no Module yet to draw the elements from. Add one under Modules in "
+                "the menu bar, then choose it under Options.");
         else if (!ProfileFile(path, ProfileFile::Access::Direct).HasSection(name))
-            missing = QStringLiteral("The Module \"%1\" no longer exists. Choose another one under Options, or "
-                                     "add it again under Modules in the menu bar.")
-                          .arg(name);
+            missing =
+                QCoreApplication::translate("Launch",
+                                            "The Module \"%1\" no longer exists. Choose another one under Options, or "
+                                            "add it again under Modules in the menu bar.")
+                    .arg(name);
         checked = true;
     });
     if (!checked)
@@ -96,9 +103,9 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
     bool done = false;
     std::optional<QString> problem = QString();
     QEventLoop wait;
-    QProgressDialog progress(QStringLiteral("Preparing the voice..."), QStringLiteral("Cancel"), 0,
-                             int(texts.size()), owner);
-    progress.setWindowTitle(QStringLiteral("Trening"));
+    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."),
+                             QCoreApplication::translate("Launch", "Cancel"), 0, int(texts.size()), owner);
+    progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     progress.setAutoClose(false);
@@ -125,21 +132,21 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    launchMode(host, test, options, Run::IntroductoryMode, QStringLiteral("Introductory Test"));
+    launchMode(host, test, options, Run::IntroductoryMode, QCoreApplication::translate("Launch", "Introductory Test"));
 }
 
 void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
     if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Training))
         return;
-    launchMode(host, test, options, Run::TrainingMode, QStringLiteral("Trening"));
+    launchMode(host, test, options, Run::TrainingMode, QCoreApplication::translate("Launch", "Trening"));
 }
 
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
     if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Exam))
         return;
-    launchMode(host, test, options, Run::ExamMode, QStringLiteral("Exam"));
+    launchMode(host, test, options, Run::ExamMode, QCoreApplication::translate("Launch", "Exam"));
 }
 
 void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -157,7 +164,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (voice && voice->problem().isEmpty())
             voice->warmUp();
-        if (Dialogs::AskToStart(owner, QStringLiteral("Press OK to start")) != Dialogs::Answer::Ok)
+        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start")) != Dialogs::Answer::Ok)
             return;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
@@ -176,11 +183,15 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         }
         if (spoken) {
             // Never a spoken run without a voice.
-            const QString problem = voice ? voice->problem() : QStringLiteral("No speech engine is installed");
+            const QString problem =
+                voice ? voice->problem() : QCoreApplication::translate("Launch", "No speech engine is installed");
             if (!problem.isEmpty()) {
-                Dialogs::ShowMessage(owner, QStringLiteral("The Elements can't be spoken: %1. Turn \"Speak Elements\" "
-                                                           "off in the options to train without the voice.")
-                                                .arg(problem));
+                Dialogs::ShowMessage(
+                    owner,
+                    QCoreApplication::translate("Launch",
+                                                "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
+                                                "off in the options to train without the voice.")
+                        .arg(problem));
                 return;
             }
             voice->setVoice(options->VoiceName());
@@ -195,8 +206,10 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             if (!unspoken)
                 return;
             if (!unspoken->isEmpty()) {
-                Dialogs::ShowMessage(owner, QStringLiteral("Test is not completed. The Elements could not be spoken: ")
-                                                + *unspoken);
+                Dialogs::ShowMessage(
+                    owner,
+                    QCoreApplication::translate("Launch", "Test is not completed. The Elements could not be spoken: %1")
+                        .arg(*unspoken));
                 return;
             }
             run.StartDateTime = Platform::Now();

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "results/scoring.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -41,12 +42,12 @@ Parameters ParametersFor(qint32 testMode, const LaunchValues &values)
 QString Refusal(qint32 testMode, const Parameters &parameters, const LaunchValues &values)
 {
     if (parameters.elementCount < MinimumElementCount || parameters.elementCount > MaximumElementCount)
-        return QStringLiteral("The number of elements must lie between %1 and %2.")
+        return QCoreApplication::translate("RunRules", "The number of elements must lie between %1 and %2.")
             .arg(MinimumElementCount)
             .arg(MaximumElementCount);
     if ((testMode == TrainingMode || testMode == ExamMode)
         && !SpanOf(values.rangeFrom, values.rangeTo, values.elementTotal))
-        return QStringLiteral("The Module has no range of elements to draw from.");
+        return QCoreApplication::translate("RunRules", "The Module has no range of elements to draw from.");
     return QString();
 }
 

@@ -41,9 +41,9 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_modules"));
-    setWindowTitle(QStringLiteral("Modules"));
+    setWindowTitle(tr("Modules"));
 
-    Label1 = new QLabel(QStringLiteral("&Module name"), this);
+    Label1 = new QLabel(tr("&Module name"), this);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(false);
@@ -51,19 +51,19 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     // very long one, cost no measuring whenever the editor is laid out.
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(12);
-    ComboBox1->setAccessibleName(QStringLiteral("Module name"));
+    ComboBox1->setAccessibleName(tr("Module name"));
     Label1->setBuddy(ComboBox1);
     // The signs alone: underlined, "+" and "-" would read as "±" and "=".
     // Alt and the sign press them all the same.
     BitBtn1 = new QPushButton(QStringLiteral("+"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAccessibleName(QStringLiteral("Add Module"));
-    BitBtn1->setToolTip(QStringLiteral("Add Module (Alt++)"));
+    BitBtn1->setAccessibleName(tr("Add Module"));
+    BitBtn1->setToolTip(tr("Add Module (Alt++)"));
     BitBtn1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Plus));
     BitBtn2 = new QPushButton(QStringLiteral("\u2212"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAccessibleName(QStringLiteral("Delete Module"));
-    BitBtn2->setToolTip(QStringLiteral("Delete Module (Alt+-)"));
+    BitBtn2->setAccessibleName(tr("Delete Module"));
+    BitBtn2->setToolTip(tr("Delete Module (Alt+-)"));
     BitBtn2->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Minus));
     // Square buttons as high as the Module list.
     const int side = qMax(25, ComboBox1->sizeHint().height());
@@ -72,8 +72,8 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Elements"));
-    Memo1->setAccessibleDescription(QStringLiteral("The Elements of the Module, one per line"));
+    Memo1->setAccessibleName(tr("Elements"));
+    Memo1->setAccessibleDescription(tr("The Elements of the Module, one per line"));
     // Long lines wrap at the memo's edge, anywhere in the line. Wrapping at
     // word boundaries takes time that grows with the square of a line
     // without any: a list of 800,000 characters pasted or loaded as one
@@ -86,9 +86,9 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     // Tab leaves the memo, so that the keyboard reaches the buttons below.
     Memo1->setTabChangesFocus(true);
 
-    BitBtn4 = new QPushButton(QStringLiteral("&Load..."), this);
+    BitBtn4 = new QPushButton(tr("&Load..."), this);
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn5 = new QPushButton(QStringLiteral("&Save..."), this);
+    BitBtn5 = new QPushButton(tr("&Save..."), this);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
     for (QPushButton *b : {BitBtn4, BitBtn5})
         b->setMinimumWidth(90);
@@ -97,10 +97,10 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    BitBtn7 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn7 = new QPushButton(tr("&OK"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setDefault(true);
-    BitBtn6 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn6 = new QPushButton(tr("&Cancel"), this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
     for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
         b->setAutoDefault(false);
@@ -222,10 +222,11 @@ void Tfrm_modules::FormShow()
         const QString path = m_copy->path();
         QTimer::singleShot(0, this, [this, path] {
             if (isVisible())
-                Dialogs::ShowMessage(this, QStringLiteral("The Module library %1 is not a file this program can "
-                                                          "read: it holds no Modules. It is shown empty and left "
-                                                          "as it is; OK will not write over it.")
-                                               .arg(QDir::toNativeSeparators(path)));
+                Dialogs::ShowMessage(this,
+                                     tr("The Module library %1 is not a file this program can "
+                                        "read: it holds no Modules. It is shown empty and left "
+                                        "as it is; OK will not write over it.")
+                                         .arg(QDir::toNativeSeparators(path)));
         });
     }
     if (!opened) {
@@ -252,11 +253,11 @@ bool Tfrm_modules::CheckModuleName(const QString &name)
     for (int i = 0; i < ComboBox1->count(); ++i)
         names.append(ComboBox1->itemText(i));
     if (ModuleEdit::NameBlank(name)) {
-        Dialogs::ShowMessage(this, QStringLiteral("The name is empty. Type a name for the new Module."));
+        Dialogs::ShowMessage(this, tr("The name is empty. Type a name for the new Module."));
         return false;
     }
     if (ModuleEdit::NameRefused(names, name)) {
-        Dialogs::ShowMessage(this, QStringLiteral("Name already exists !"));
+        Dialogs::ShowMessage(this, tr("Name already exists !"));
         return false;
     }
     return true;
@@ -299,7 +300,7 @@ void Tfrm_modules::BitBtn2Click()
     Dialogs::Guard(this, [this] {
         const int index = ComboBox1->currentIndex();
         const QString name = index >= 0 ? ComboBox1->itemText(index) : QString();
-        if (!Dialogs::Confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
+        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
         if (index < 0 || !m_copy)
             return;
@@ -349,10 +350,10 @@ void Tfrm_modules::BitBtn7Click()
         if (m_copy) {
             const Profile::FileLock lock(m_copy->path());
             const auto keepMine = [this](const QString &name) {
-                return Dialogs::Confirm(
-                    this, QStringLiteral("The Module \"%1\" was also changed in the library file since this editor "
-                                         "opened. Keep your version? Cancel keeps the file's.")
-                              .arg(name));
+                return Dialogs::Confirm(this,
+                                        tr("The Module \"%1\" was also changed in the library file since this editor "
+                                           "opened. Keep your version? Cancel keeps the file's.")
+                                            .arg(name));
             };
             if (!m_copy->Recognisable()
                 || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, ModuleEdit::LibraryOf(*m_copy), keepMine))

@@ -13,19 +13,19 @@ Tfrm_name::Tfrm_name(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_name"));
-    setWindowTitle(QStringLiteral("Name"));
+    setWindowTitle(tr("Name"));
 
-    Label1 = new QLabel(QStringLiteral("&Module name"), this);
+    Label1 = new QLabel(tr("&Module name"), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(std::numeric_limits<int>::max());
-    Edit1->setAccessibleName(QStringLiteral("Module name"));
+    Edit1->setAccessibleName(tr("Module name"));
     Label1->setBuddy(Edit1);
 
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2 = new QPushButton(tr("&Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
 

@@ -204,7 +204,7 @@ UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
-    SetAccessibleNames(QStringLiteral("Number"));
+    SetAccessibleNames(tr("Number"));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     connect(UpButton, &QToolButton::clicked, this, [this] { Step(1); });
     connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
@@ -258,7 +258,7 @@ Tfrm_options::Tfrm_options(QWidget *parent)
                   | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_options"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
 
     m_modulesModel = new QStringListModel(this);
     m_training.elementsModel = new ElementListModel(this);
@@ -269,13 +269,13 @@ Tfrm_options::Tfrm_options(QWidget *parent)
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setAccessibleName(QStringLiteral("Option pages"));
+    PageControl1->setAccessibleName(tr("Option pages"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("&Training"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("&Exam"));
+    PageControl1->addTab(TabSheet1, tr("&Training"));
+    PageControl1->addTab(TabSheet2, tr("&Exam"));
 
     // Training
     Edit1 = makeEdit(TabSheet1, QStringLiteral("Edit1"));
@@ -289,22 +289,22 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     Edit3 = makeEdit(TabSheet1, QStringLiteral("Edit3"));
     UpDown3 = new UpDown(Edit3, Settings::TimerMin, Settings::TimerMax, 6000, TabSheet1);
     Edit3->setValidator(new TypedLengthLimit(Edit3, Settings::TimerTypedLength));
-    CheckBox1 = makeCheckBox(QStringLiteral("&Do exercises"), TabSheet1, QStringLiteral("CheckBox1"));
-    CheckBox2 = makeCheckBox(QStringLiteral("&Unlimited time"), TabSheet1, QStringLiteral("CheckBox2"));
-    CheckBox3 = makeCheckBox(QStringLiteral("&Show serial number"), TabSheet1, QStringLiteral("CheckBox3"));
-    CheckBox4 = makeCheckBox(QStringLiteral("S&peak Elements"), TabSheet1, QStringLiteral("CheckBox4"));
-    CheckBox5 = makeCheckBox(QStringLiteral("&Hide Elements while speaking"), TabSheet1, QStringLiteral("CheckBox5"));
-    CheckBox6 = makeCheckBox(QStringLiteral("Read num&bers digit by digit"), TabSheet1, QStringLiteral("CheckBox6"));
+    CheckBox1 = makeCheckBox(tr("&Do exercises"), TabSheet1, QStringLiteral("CheckBox1"));
+    CheckBox2 = makeCheckBox(tr("&Unlimited time"), TabSheet1, QStringLiteral("CheckBox2"));
+    CheckBox3 = makeCheckBox(tr("&Show serial number"), TabSheet1, QStringLiteral("CheckBox3"));
+    CheckBox4 = makeCheckBox(tr("S&peak Elements"), TabSheet1, QStringLiteral("CheckBox4"));
+    CheckBox5 = makeCheckBox(tr("&Hide Elements while speaking"), TabSheet1, QStringLiteral("CheckBox5"));
+    CheckBox6 = makeCheckBox(tr("Read num&bers digit by digit"), TabSheet1, QStringLiteral("CheckBox6"));
     ComboBox7 = new QComboBox(TabSheet1);
     ComboBox7->setObjectName(QStringLiteral("ComboBox7"));
     ComboBox7->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox7->setMinimumContentsLength(6);
-    ComboBox7->setAccessibleName(QStringLiteral("Language"));
+    ComboBox7->setAccessibleName(tr("Language"));
     ComboBox8 = new QComboBox(TabSheet1);
     ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
     for (const Rate &rate : Rates)
         ComboBox8->addItem(QString::fromLatin1(rate.name), rate.tenths);
-    ComboBox8->setAccessibleName(QStringLiteral("Speech rate"));
+    ComboBox8->setAccessibleName(tr("Speech rate"));
     LabelSpeech = new QLabel(TabSheet1);
     LabelSpeech->setObjectName(QStringLiteral("LabelSpeech"));
     LabelSpeech->setTextFormat(Qt::PlainText);
@@ -335,33 +335,33 @@ Tfrm_options::Tfrm_options(QWidget *parent)
         QWidget *sheet = page == Page::Training ? TabSheet1 : TabSheet2;
         UpDown *numberSpin = page == Page::Training ? UpDown1 : UpDown2;
         auto *grid = new QGridLayout;
-        grid->addWidget(makeLabel(QStringLiteral("&Number of elements"), c.number), 0, 0);
+        grid->addWidget(makeLabel(tr("&Number of elements"), c.number), 0, 0);
         grid->addLayout(numberField(c.number, numberSpin), 0, 1);
-        grid->addWidget(makeLabel(QStringLiteral("&Module"), c.module), 1, 0);
+        grid->addWidget(makeLabel(tr("&Module"), c.module), 1, 0);
         grid->addWidget(c.module, 1, 1);
         grid->setColumnStretch(1, 1);
         auto *range = new QHBoxLayout;
-        range->addWidget(makeLabel(QStringLiteral("&Range  from"), c.from));
+        range->addWidget(makeLabel(tr("&Range  from"), c.from));
         range->addWidget(c.from, 1);
-        range->addWidget(makeLabel(QStringLiteral("to"), c.to));
+        range->addWidget(makeLabel(tr("to"), c.to));
         range->addWidget(c.to, 1);
         grid->addLayout(range, 2, 0, 1, 2);
         // Screen readers name the fields as their labels do; the range
         // lists say which end of the range they are.
-        c.number->setAccessibleName(QStringLiteral("Number of elements"));
-        c.module->setAccessibleName(QStringLiteral("Module"));
-        c.from->setAccessibleName(QStringLiteral("Range from"));
-        c.to->setAccessibleName(QStringLiteral("Range to"));
-        numberSpin->SetAccessibleNames(QStringLiteral("Number of elements"));
+        c.number->setAccessibleName(tr("Number of elements"));
+        c.module->setAccessibleName(tr("Module"));
+        c.from->setAccessibleName(tr("Range from"));
+        c.to->setAccessibleName(tr("Range to"));
+        numberSpin->SetAccessibleNames(tr("Number of elements"));
 
         auto *column = new QVBoxLayout(sheet);
         column->setContentsMargins(8, 8, 8, 8);
         column->addLayout(grid);
         if (page == Page::Training) {
-            grid->addWidget(makeLabel(QStringLiteral("T&imer (MilliSec)"), Edit3), 3, 0);
+            grid->addWidget(makeLabel(tr("T&imer (MilliSec)"), Edit3), 3, 0);
             grid->addLayout(numberField(Edit3, UpDown3), 3, 1);
-            Edit3->setAccessibleName(QStringLiteral("Timer (MilliSec)"));
-            UpDown3->SetAccessibleNames(QStringLiteral("Timer"));
+            Edit3->setAccessibleName(tr("Timer (MilliSec)"));
+            UpDown3->SetAccessibleNames(tr("Timer"));
             auto *switches = new QGridLayout;
             switches->addWidget(CheckBox1, 0, 0);
             switches->addWidget(CheckBox3, 0, 1);
@@ -371,8 +371,8 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             switches->addWidget(CheckBox6, 3, 0);
             column->addLayout(switches);
             auto *voice = new QHBoxLayout;
-            QLabel *voiceLabel = makeLabel(QStringLiteral("&Language"), ComboBox7);
-            QLabel *rateLabel = makeLabel(QStringLiteral("R&ate"), ComboBox8);
+            QLabel *voiceLabel = makeLabel(tr("&Language"), ComboBox7);
+            QLabel *rateLabel = makeLabel(tr("R&ate"), ComboBox8);
             voice->addWidget(voiceLabel);
             voice->addWidget(ComboBox7, 1);
             voice->addWidget(rateLabel);
@@ -384,10 +384,10 @@ Tfrm_options::Tfrm_options(QWidget *parent)
         column->addStretch(1);
     }
 
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    BitBtn2 = new QPushButton(tr("&Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
 
     auto *buttons = new QHBoxLayout;
@@ -514,8 +514,8 @@ void Tfrm_options::LoadModuleList()
     const QString path = Modules::LibraryPath();
     const QString problem = Modules::LibraryProblem(path);
     m_libraryUnreadable = !problem.isEmpty();
-    LabelLibrary->setText(m_libraryUnreadable ? QStringLiteral("The Module library could not be read (%1). The Module "
-                                                               "and range choices stored in the options are kept.")
+    LabelLibrary->setText(m_libraryUnreadable ? tr("The Module library could not be read (%1). The Module "
+                                                   "and range choices stored in the options are kept.")
                                                     .arg(problem)
                                               : QString());
     if (LabelLibrary->isVisibleTo(this) != m_libraryUnreadable) {
@@ -555,7 +555,7 @@ void Tfrm_options::ProbeSpeech()
         return;
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     m_speechProbed = true;
-    m_speechProblem = speaker ? speaker->problem() : QStringLiteral("No speech engine is installed");
+    m_speechProblem = speaker ? speaker->problem() : tr("No speech engine is installed");
     m_voices = speaker ? speaker->voices() : QStringList();
 }
 
@@ -564,7 +564,7 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
     // "System default" first, then the engine's voices. Before the engine
     // has been asked, the stored voice stands for itself.
     ComboBox7->clear();
-    ComboBox7->addItem(QStringLiteral("System default"));
+    ComboBox7->addItem(tr("System default"));
     ComboBox7->addItems(m_voices);
     if (!m_speechProbed && !speech.TVoice.isEmpty())
         ComboBox7->addItem(speech.TVoice);
@@ -592,7 +592,7 @@ void Tfrm_options::updateSpeechControls()
     for (QWidget *w : std::as_const(m_speechControls))
         if (w != CheckBox4)
             w->setEnabled(on);
-    LabelSpeech->setText(usable ? QString() : QStringLiteral("Speech is not available: %1.").arg(m_speechProblem));
+    LabelSpeech->setText(usable ? QString() : tr("Speech is not available: %1.").arg(m_speechProblem));
     const bool said = Speech::Built() && !usable;
     if (LabelSpeech->isVisibleTo(this) != said) {
         LabelSpeech->setVisible(said);

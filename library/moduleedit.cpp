@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -54,7 +55,7 @@ QString decodeTextFile(QByteArrayView bytes)
 QString fileReason(const QFileDevice &file, const QString &path)
 {
     if (QFileInfo(path).isDir())
-        return QStringLiteral("Is a directory");
+        return QCoreApplication::translate("Files", "Is a directory");
     return file.errorString();
 }
 
@@ -132,7 +133,7 @@ QStringList ReadTextFile(const QString &path)
     QByteArray content;
     const QString reason = Profile::ReadWholeFile(path, &content);
     if (!reason.isEmpty())
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
     return FileLines(content);
 }
 
@@ -154,7 +155,7 @@ void WriteTextFile(const QString &path, const QStringList &lines)
     file.setDirectWriteFallback(true);
     const auto fail = [&](const QString &reason) {
         file.cancelWriting();
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
     };
     if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
         fail(fileReason(file, path));

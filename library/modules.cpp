@@ -5,6 +5,7 @@
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -224,17 +225,20 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
     const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::InMemory);
     if (!file.Recognisable()) {
-        throw AppError(QStringLiteral("The Module library \"%1\" holds nothing this program recognises as "
-                                      "Modules; it was left as it was.")
+        throw AppError(QCoreApplication::translate("Modules",
+                                                   "The Module library \"%1\" holds nothing this program recognises as "
+                                                   "Modules; it was left as it was.")
                            .arg(path));
     }
     const bool inPlace = !replaced.isEmpty() && file.HasSection(replaced);
     if (file.HasSection(name) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
-        throw AppError(QStringLiteral("The Module library already holds a Module named \"%1\".").arg(name));
+        throw AppError(QCoreApplication::translate("Modules", "The Module library already holds a Module named \"%1\".")
+                           .arg(name));
     QStringList kept = elements;
     QString data;
     if (!ExactData(kept, &data))
-        throw AppError(QStringLiteral("The Module library can't keep these Elements as they are; no Module was made."));
+        throw AppError(QCoreApplication::translate(
+            "Modules", "The Module library can't keep these Elements as they are; no Module was made."));
     if (inPlace)
         file.RenewSection(replaced, name);
     file.WriteText(name, DataKey, data);

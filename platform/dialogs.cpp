@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -132,8 +133,9 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
         break;
     case Kind::ReplaceOrAdd: {
         box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(), QMessageBox::NoButton, parent);
-        box->setDefaultButton(box->addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole));
-        box->addButton(QStringLiteral("&Add another"), QMessageBox::AcceptRole);
+        box->setDefaultButton(
+            box->addButton(QCoreApplication::translate("Dialogs", "&Replace"), QMessageBox::AcceptRole));
+        box->addButton(QCoreApplication::translate("Dialogs", "&Add another"), QMessageBox::AcceptRole);
         // Esc and the close box press Cancel.
         box->setEscapeButton(box->addButton(QMessageBox::Cancel));
         break;
@@ -165,7 +167,7 @@ void ShowMessage(QWidget *parent, const QString &text)
 
 bool Confirm(QWidget *parent, const QString &text)
 {
-    const QString title = QStringLiteral("Confirm");
+    const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->ask(Kind::Confirm, title, text) == Answer::Ok;
@@ -174,7 +176,7 @@ bool Confirm(QWidget *parent, const QString &text)
 
 Answer AskToStart(QWidget *parent, const QString &text)
 {
-    const QString title = QStringLiteral("Confirm");
+    const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->ask(Kind::StartPrompt, title, text);
@@ -187,7 +189,7 @@ Answer AskToStart(QWidget *parent, const QString &text)
 
 Answer AskReplaceOrAdd(QWidget *parent, const QString &text)
 {
-    const QString title = QStringLiteral("Confirm");
+    const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->ask(Kind::ReplaceOrAdd, title, text);
@@ -254,7 +256,7 @@ void Guard(QWidget *parent, const std::function<void()> &body)
     } catch (const std::exception &e) {
         ShowError(parent, QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowError(parent, QStringLiteral("Unknown error"));
+        ShowError(parent, QCoreApplication::translate("Dialogs", "Unknown error"));
     }
 }
 

@@ -161,7 +161,8 @@ QString UseDataDir(const QString &exeDir, const QString &xdgDataHome, const QStr
     const QString reason = makeFolder(dir);
     if (reason.isEmpty())
         return QString();
-    return QStringLiteral("Cannot create the data folder %1. %2").arg(QDir::toNativeSeparators(dir), reason);
+    return QCoreApplication::translate("Files", "Cannot create the data folder %1. %2")
+        .arg(QDir::toNativeSeparators(dir), reason);
 }
 
 bool TryStrToInt(const QString &text, qint32 *value)

@@ -1,5 +1,6 @@
 #include "profile/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -374,13 +375,13 @@ QString placeFile(const QString &path, QByteArrayView content, Placing placing)
 
 const QString &NotRegularReason()
 {
-    static const QString reason = QStringLiteral("The file is not a regular file.");
+    static const QString reason = QCoreApplication::translate("Files", "The file is not a regular file.");
     return reason;
 }
 
 const QString &ReadOnlyReason()
 {
-    static const QString reason = QStringLiteral("The file is read-only.");
+    static const QString reason = QCoreApplication::translate("Files", "The file is read-only.");
     return reason;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -22,7 +23,8 @@ QString reasonOf(int error) { return QString::fromLocal8Bit(std::strerror(error)
 
 QString sizeReason(qint64 size)
 {
-    return QStringLiteral("The file holds %1 bytes (%2 MiB); data files of up to %3 MiB are read.")
+    return QCoreApplication::translate("Files",
+                                       "The file holds %1 bytes (%2 MiB); data files of up to %3 MiB are read.")
         .arg(size)
         .arg(double(size) / (1 << 20), 0, 'f', 1)
         .arg(MaxDataFileSize >> 20);
@@ -146,9 +148,11 @@ FileLock::FileLock(const QString &path)
             }
             if (Platform::TickCount() - start >= LockWaitMs) {
                 ::close(fd);
-                throw AppError(QStringLiteral("Unable to write to %1. Another copy of Tenacio is writing to its "
-                                              "folder; nothing was changed. Try again in a moment.")
-                                   .arg(path));
+                throw AppError(
+                    QCoreApplication::translate("Files",
+                                                "Unable to write to %1. Another copy of Tenacio is writing to its "
+                                                "folder; nothing was changed. Try again in a moment.")
+                        .arg(path));
             }
             if (lockWait())
                 lockWait()();

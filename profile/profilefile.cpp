@@ -5,6 +5,7 @@
 #include "profile/bytetext.h"
 #include "profile/fileaccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -262,7 +263,7 @@ public:
 private:
     void fail(const QString &reason)
     {
-        m_readError = reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+        m_readError = reason.isEmpty() ? QCoreApplication::translate("Files", "Unknown error") : reason;
         data.clear();
         lines.clear();
         sections.clear();
@@ -511,13 +512,13 @@ int findDirectKey(const DirectParse &parse, const DirectSection &section, const 
 const QString &unrecognisedReason()
 {
     static const QString reason =
-        QStringLiteral("The file holds no sections this program can read; it was left as it was");
+        QCoreApplication::translate("Files", "The file holds no sections this program can read; it was left as it was");
     return reason;
 }
 
 [[noreturn]] void failWrite(const QString &path, const QString &reason)
 {
-    throw AppError(QStringLiteral("Unable to write to %1. %2").arg(path, reason));
+    throw AppError(QCoreApplication::translate("Files", "Unable to write to %1. %2").arg(path, reason));
 }
 
 // A direct write rewrites the whole file from its parse: a file that
@@ -1074,7 +1075,7 @@ ProfileFile::ProfileFile(const QString &path, Access access)
             return;
         const QString reason = Profile::ReadWholeFile(path, &data);
         if (!reason.isEmpty())
-            throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+            throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
     }
     m_bytes = data;
     data.clear();
@@ -1371,7 +1372,8 @@ void ProfileFile::WriteBack()
     if (m_access == Access::Direct)
         return; // every direct write is already in the file
     if (!m_recognisable)
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
+        throw AppError(
+            QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
     const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
     if (writeMemoryFile(m_path, out))
         return;
@@ -1379,7 +1381,7 @@ void ProfileFile::WriteBack()
     if (reason == Profile::ReadOnlyReason())
         failWrite(m_path, reason);
     if (!reason.isEmpty())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, reason));
     directCache().erase(m_path.toStdString());
 }
 

@@ -106,11 +106,11 @@ const QString LongestTime = QStringLiteral("23:59:59  Average time for each numb
 Tfrm_results::Tfrm_results(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Report"));
+    setWindowTitle(tr("Report"));
 
     StringGrid2 = new QTableWidget(0, AnswerSheetModel::ColumnCount, this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-    StringGrid2->setAccessibleName(QStringLiteral("Column headings"));
+    StringGrid2->setAccessibleName(tr("Column headings"));
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -125,8 +125,8 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     m_model = new AnswerSheetModel(this);
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Answer sheet"));
-    StringGrid1->setAccessibleDescription(QStringLiteral("Number, Text, Answer and kind of mistake of each element"));
+    StringGrid1->setAccessibleName(tr("Answer sheet"));
+    StringGrid1->setAccessibleDescription(tr("Number, Text, Answer and kind of mistake of each element"));
     StringGrid1->setModel(m_model);
     StringGrid1->setPalette(sheetPalette(StringGrid1->palette()));
     StringGrid1->horizontalHeader()->hide();
@@ -152,10 +152,10 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     values->setContentsMargins(8, 8, 8, 8);
     values->setSpacing(0);
     values->setColumnStretch(0, 1);
-    Label1 = new QLabel(QStringLiteral("Number of elements: "), this);
-    Label2 = new QLabel(QStringLiteral("Total time: "), this);
-    Label3 = new QLabel(QStringLiteral("Correct answers: "), this);
-    Label4 = new QLabel(QStringLiteral("Mistakes: "), this);
+    Label1 = new QLabel(tr("Number of elements: "), this);
+    Label2 = new QLabel(tr("Total time: "), this);
+    Label3 = new QLabel(tr("Correct answers: "), this);
+    Label4 = new QLabel(tr("Mistakes: "), this);
     Label6 = valueAfter(this, Label1, values, 0, 2);
     Label9 = valueAfter(this, Label2, values, 1, 2);
     Label7 = valueAfter(this, Label3, values, 2, 1);
@@ -165,8 +165,8 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
-    LabelKoeff = valueAfter(this, new QLabel(QStringLiteral("Koeff: "), this), values, 2, 1, 1);
-    LabelMark = valueAfter(this, new QLabel(QStringLiteral("Mark: "), this), values, 3, 1, 1);
+    LabelKoeff = valueAfter(this, new QLabel(tr("Koeff: "), this), values, 2, 1, 1);
+    LabelMark = valueAfter(this, new QLabel(tr("Mark: "), this), values, 3, 1, 1);
     LabelKoeff->setObjectName(QStringLiteral("LabelKoeff"));
     LabelMark->setObjectName(QStringLiteral("LabelMark"));
     LabelKoeff->setText(QString());
@@ -178,7 +178,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     keyFont.setPointSizeF(keyFont.pointSizeF() * 0.9);
     LabelKey->setFont(keyFont);
     LabelKey->setToolTip(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
-    LabelKey->setAccessibleName(QStringLiteral("Key to Koeff and the marks"));
+    LabelKey->setAccessibleName(tr("Key to Koeff and the marks"));
     LabelKey->setAccessibleDescription(Scoring::KoeffInWords() + QLatin1Char(' ') + Scoring::MarkKeyInWords());
     LabelModule = new ElidedLabel(this);
     LabelComparison = new ElidedLabel(this);
@@ -196,24 +196,23 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     // Koeff and Mark are held, never shown.
     Edit1 = new QLineEdit(this);
     Edit2 = new QLineEdit(this);
-    Edit1->setAccessibleName(QStringLiteral("Koeff"));
-    Edit2->setAccessibleName(QStringLiteral("Mark"));
+    Edit1->setAccessibleName(tr("Koeff"));
+    Edit2->setAccessibleName(tr("Mark"));
     Edit1->setVisible(false);
     Edit2->setVisible(false);
 
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
+    BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     BitBtn1->setAutoDefault(true);
     BitBtn1->setMinimumSize(75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    BitBtn2 = new QPushButton(QStringLiteral("&Drill mistakes"), this);
+    BitBtn2 = new QPushButton(tr("&Drill mistakes"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
     BitBtn2->setMinimumSize(75, 25);
-    BitBtn2->setAccessibleDescription(
-        QStringLiteral("Makes a Module of the elements answered wrongly and sets Training to it"));
+    BitBtn2->setAccessibleDescription(tr("Makes a Module of the elements answered wrongly and sets Training to it"));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
     // Above the grid: what went wrong, in plain text (Elements come from a file).
@@ -227,14 +226,14 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     ComboScoring = new QComboBox(this);
     ComboScoring->setObjectName(QStringLiteral("ComboScoring"));
     ComboScoring->addItems(SportScoring::RuleNames());
-    ComboScoring->setAccessibleName(QStringLiteral("Scoring"));
-    auto *scoringCaption = new QLabel(QStringLiteral("&Scoring: "), this);
+    ComboScoring->setAccessibleName(tr("Scoring"));
+    auto *scoringCaption = new QLabel(tr("&Scoring: "), this);
     scoringCaption->setBuddy(ComboScoring);
     SpinRowLength = new QSpinBox(this);
     SpinRowLength->setObjectName(QStringLiteral("SpinRowLength"));
     SpinRowLength->setRange(SportScoring::RowLengthMin, SportScoring::RowLengthMax);
     SpinRowLength->setValue(SportScoring::RowLengthDefault);
-    SpinRowLength->setAccessibleName(QStringLiteral("Elements in a row"));
+    SpinRowLength->setAccessibleName(tr("Elements in a row"));
     auto *rowCaption = new QLabel(QStringLiteral(" &Row of: "), this);
     rowCaption->setBuddy(SpinRowLength);
     LabelScore = new ElidedLabel(this);
@@ -441,8 +440,7 @@ RunReport Tfrm_results::Report() const
 
 void Tfrm_results::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels(
-        {QStringLiteral("Number"), QStringLiteral("Text"), QStringLiteral("Answer"), QStringLiteral("Kind")});
+    StringGrid2->setHorizontalHeaderLabels({tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
     loadScoring();
     showAnalysis();
     BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
@@ -456,24 +454,26 @@ void Tfrm_results::BitBtn2Click()
         const QString path = Modules::LibraryPath();
         const QString problem = Modules::LibraryProblem(path);
         if (!problem.isEmpty())
-            throw AppError(QStringLiteral("The Module library could not be read (%1). No Module was made.").arg(problem));
+            throw AppError(tr("The Module library could not be read (%1). No Module was made.").arg(problem));
         const Mistakes::Plan plan =
             Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
         if (plan.elements.isEmpty())
             return;
         if (!plan.keepable) {
-            Dialogs::ShowMessage(this, QStringLiteral("Every element answered wrongly begins with a blank, which the "
-                                                      "Module library loses at the start of a Module. No Module was "
-                                                      "made."));
+            Dialogs::ShowMessage(this,
+                                 tr("Every element answered wrongly begins with a blank, which the "
+                                    "Module library loses at the start of a Module. No Module was "
+                                    "made."));
             return;
         }
         QString name = plan.name;
         QString replaced;
         if (!plan.replaceable.isEmpty()) {
-            const Dialogs::Answer answer = Dialogs::AskReplaceOrAdd(
-                this, QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another "
-                                     "Module beside it?")
-                          .arg(plan.replaceable));
+            const Dialogs::Answer answer =
+                Dialogs::AskReplaceOrAdd(this,
+                                         tr("Replace the Module \"%1\" with the mistakes of this run, or add another "
+                                            "Module beside it?")
+                                             .arg(plan.replaceable));
             if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
                 return;
             if (answer == Dialogs::Answer::Ok) {
@@ -484,12 +484,10 @@ void Tfrm_results::BitBtn2Click()
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);
         QString text = plan.repeated
-                           ? QStringLiteral("The Module \"%1\" holds the one element answered wrongly, twice: "
-                                            "a Module to train on needs two elements.")
-                                 .arg(name)
-                           : QStringLiteral("The Module \"%1\" holds the %2 elements answered wrongly.")
-                                 .arg(name)
-                                 .arg(plan.elements.size());
+            ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
+                 "a Module to train on needs two elements.")
+                  .arg(name)
+            : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size());
         text += QStringLiteral(" Taken: ") + Mistakes::KindsTaken(Sheet()) + QLatin1Char('.');
         if (!replaced.isEmpty())
             text += QStringLiteral(" It replaces \"%1\".").arg(replaced);

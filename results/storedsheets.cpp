@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "results/resultsstore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,12 +33,14 @@ StoredSheets::StoredSheets(const QString &path)
         return;
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? QStringLiteral("Is a directory") : file.errorString();
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        const QString reason =
+            info.isDir() ? QCoreApplication::translate("Files", "Is a directory") : file.errorString();
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw AppError(
+            QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, file.errorString()));
     m_copy = Profile::LoadCopy(data);
     for (int s = 0; s < m_copy.sections.size(); ++s) {
         const QString folded = Profile::FoldedName(m_copy.sections.at(s).name);

@@ -17,7 +17,7 @@ tenacio_install() {
 
 # Speech: eSpeak NG renders in the program (libespeak-ng-dev brings espeak-ng-data, its
 # voices), libpulse-simple plays through the sound server.
-TENACIO_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+TENACIO_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev libgl-dev
     libespeak-ng-dev espeak-ng-data libpulse-dev)
 # A sound server with a null sink for measuring the spoken run (tools/spokenrun.cpp).
 TENACIO_SOUND_PACKAGES=(pulseaudio pulseaudio-utils sox)

@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -85,11 +86,20 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     g_out = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("docs/screenshots");
+    // The windows in another language: its compiled translation.
+    QTranslator translator;
+    if (argc > 3) {
+        if (!translator.load(QString::fromLocal8Bit(argv[3]))) {
+            std::fprintf(stderr, "can't load the translation %s\n", argv[3]);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+    }
     QDir().mkpath(g_out);
     TestDataDir dir;
     QFile starter(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/starter-modules.ini"));
     if (!starter.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "usage: screenshots STARTER-MODULES.INI [OUTPUT-DIR]\n");
+        std::fprintf(stderr, "usage: screenshots STARTER-MODULES.INI [OUTPUT-DIR [TRANSLATION.qm]]\n");
         return 2;
     }
     // The starter library, and a Module of long Elements for the runner.

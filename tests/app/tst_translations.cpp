@@ -1,0 +1,156 @@
+// The shipped translations against the texts the program shows: every text
+// that lupdate finds in the sources has a finished entry in each shipped
+// language, with the same placeholders and the same number of mnemonics.
+// A text wrapped in tr() but never translated, or a translation that drops
+// a %1 or an &, fails here rather than on a user's screen.
+
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete" or empty
+};
+
+// Context and source text -> entry.
+using Catalogue = QMap<QPair<QString, QString>, Entry>;
+
+Catalogue readTs(const QString &path, QString *error)
+{
+    Catalogue out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + QStringLiteral(": ") + file.errorString();
+        return out;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            Entry e;
+            e.type = xml.attributes().value(QLatin1String("type")).toString();
+            e.translation = xml.readElementText();
+            out.insert({context, source}, e);
+        }
+    }
+    if (xml.hasError())
+        *error = path + QStringLiteral(": ") + xml.errorString();
+    return out;
+}
+
+// The placeholders, in order of their numbers: "%2 … %1" and "%1 … %2"
+// both give {%1, %2}, as a translation may reorder them.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("%(\\d+)"));
+    QStringList out;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        out << it.next().captured(0);
+    out.sort();
+    return out;
+}
+
+// An & that underlines the next letter; && is an ampersand shown.
+int mnemonics(const QString &text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) == QLatin1Char('&'))
+            ++i;
+        else
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checks_data();
+    void checks();
+    void countsMnemonicsAndPlaceholders_data();
+    void countsMnemonicsAndPlaceholders();
+};
+
+void TestTranslations::checks_data()
+{
+    QTest::addColumn<QString>("shipped");
+    for (const QString &path : QStringLiteral(TENACIO_TS_FILES).split(QLatin1Char('|')))
+        QTest::newRow(qPrintable(path.section(QLatin1Char('/'), -1))) << path;
+}
+
+void TestTranslations::checks()
+{
+    QFETCH(QString, shipped);
+    QString error;
+    const Catalogue current = readTs(QStringLiteral(TENACIO_SOURCE_TEXTS), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const Catalogue translated = readTs(shipped, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(current.size() > 100); // lupdate found the program's texts
+
+    QStringList faults;
+    for (auto it = current.cbegin(); it != current.cend(); ++it) {
+        const QString where = it.key().first + QStringLiteral(" \"") + it.key().second + QLatin1Char('"');
+        const auto found = translated.constFind(it.key());
+        if (found == translated.cend()) {
+            faults << where + QStringLiteral(": no entry");
+            continue;
+        }
+        if (!found->type.isEmpty() || found->translation.isEmpty()) {
+            faults << where + QStringLiteral(": not finished");
+            continue;
+        }
+        if (placeholders(found->translation) != placeholders(it.key().second))
+            faults << where + QStringLiteral(": placeholders differ in \"") + found->translation + QLatin1Char('"');
+        if (mnemonics(found->translation) != mnemonics(it.key().second))
+            faults << where + QStringLiteral(": mnemonics differ in \"") + found->translation + QLatin1Char('"');
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::countsMnemonicsAndPlaceholders_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("mnemonics");
+    QTest::addColumn<QStringList>("placeholders");
+    QTest::newRow("none") << QStringLiteral("Report") << 0 << QStringList();
+    QTest::newRow("mnemonic") << QStringLiteral("Delete &All") << 1 << QStringList();
+    QTest::newRow("ampersand shown") << QStringLiteral("Tom && Jerry") << 0 << QStringList();
+    QTest::newRow("both") << QStringLiteral("A&&B &Cut") << 1 << QStringList();
+    QTest::newRow("trailing") << QStringLiteral("Cut&") << 0 << QStringList();
+    QTest::newRow("reordered") << QStringLiteral("%2 of %1") << 0 << QStringList{QStringLiteral("%1"), QStringLiteral("%2")};
+    QTest::newRow("two digits") << QStringLiteral("%10 and %1") << 0 << QStringList{QStringLiteral("%1"), QStringLiteral("%10")};
+}
+
+void TestTranslations::countsMnemonicsAndPlaceholders()
+{
+    QFETCH(QString, text);
+    QFETCH(int, mnemonics);
+    QFETCH(QStringList, placeholders);
+    QCOMPARE(::mnemonics(text), mnemonics);
+    QCOMPARE(::placeholders(text), placeholders);
+}
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"

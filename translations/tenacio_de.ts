@@ -1,0 +1,788 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Add another</source>
+        <translation>&amp;Weiteres anlegen</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1. %2</source>
+        <translation>Der Datenordner %1 kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The file is not a regular file.</source>
+        <translation>Die Datei ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes (%2 MiB); data files of up to %3 MiB are read.</source>
+        <translation>Die Datei ist %1 Byte groß (%2 MiB); gelesen werden Datendateien bis %3 MiB.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
+        <translation>In %1 kann nicht geschrieben werden. Ein anderes Tenacio-Fenster schreibt gerade in diesen Ordner; nichts wurde geändert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The file holds no sections this program can read; it was left as it was</source>
+        <translation>Die Datei enthält keine Abschnitte, die dieses Programm lesen kann; sie wurde nicht verändert</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1. %2</source>
+        <translation>In %1 kann nicht geschrieben werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>The Module library could not be read (%1), so there is no Module to draw the elements from. See to it under Modules in the menu bar.</source>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1), daher gibt es kein Modul, aus dem die Elemente gezogen werden können. Prüfen Sie sie unter „Module“ in der Menüleiste.</translation>
+    </message>
+    <message>
+        <source>There is no Module yet to draw the elements from. Add one under Modules in the menu bar, then choose it under Options.</source>
+        <translation>Es gibt noch kein Modul, aus dem die Elemente gezogen werden können. Legen Sie eines unter „Module“ in der Menüleiste an und wählen Sie es dann unter „Optionen“.</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; no longer exists. Choose another one under Options, or add it again under Modules in the menu bar.</source>
+        <translation>Das Modul „%1“ gibt es nicht mehr. Wählen Sie unter „Optionen“ ein anderes oder legen Sie es unter „Module“ in der Menüleiste neu an.</translation>
+    </message>
+    <message>
+        <source>Preparing the voice...</source>
+        <translation>Die Stimme wird vorbereitet …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Trening</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Introductory Test</source>
+        <translation>Einführungstest</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Press OK to start</source>
+        <translation>Zum Beginnen auf „OK“ drücken</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed</source>
+        <translation>Es ist keine Sprachausgabe installiert</translation>
+    </message>
+    <message>
+        <source>The Elements can&apos;t be spoken: %1. Turn &quot;Speak Elements&quot; off in the options to train without the voice.</source>
+        <translation>Die Elemente können nicht gesprochen werden: %1. Schalten Sie „Elemente sprechen“ in den Optionen aus, um ohne Stimme zu trainieren.</translation>
+    </message>
+    <message>
+        <source>Test is not completed. The Elements could not be spoken: %1</source>
+        <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
+        <translation>Die Modulbibliothek „%1“ enthält nichts, was dieses Programm als Module erkennt; sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The Module library already holds a Module named &quot;%1&quot;.</source>
+        <translation>Die Modulbibliothek enthält bereits ein Modul namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
+        <translation>Die Modulbibliothek kann diese Elemente nicht unverändert speichern; es wurde kein Modul angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>RunRules</name>
+    <message>
+        <source>The number of elements must lie between %1 and %2.</source>
+        <translation>Die Anzahl der Elemente muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The Module has no range of elements to draw from.</source>
+        <translation>Das Modul hat keinen Bereich, aus dem Elemente gezogen werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_exe</name>
+    <message>
+        <source>Do exercises</source>
+        <translation>Rechenaufgaben</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sum %1: </source>
+        <translation>Aufgabe %1: </translation>
+    </message>
+    <message>
+        <source>Stop test?</source>
+        <translation>Test abbrechen?</translation>
+    </message>
+    <message>
+        <source>You need to finish exercises!</source>
+        <translation>Lösen Sie zuerst alle Rechenaufgaben!</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>not solved yet</source>
+        <translation>noch nicht gelöst</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_help</name>
+    <message>
+        <source>About</source>
+        <translation>Über Tenacio</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Help is available here - %1</source>
+        <translation>Hilfe gibt es hier: %1</translation>
+    </message>
+    <message>
+        <source>Your data is kept in %1</source>
+        <translation>Ihre Daten liegen in %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_main</name>
+    <message>
+        <source>All Modules</source>
+        <translation>Alle Module</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Modules</source>
+        <translation>&amp;Module</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>&amp;Introductory Test</source>
+        <translation>&amp;Einführungstest</translation>
+    </message>
+    <message>
+        <source>T&amp;raining</source>
+        <translation>T&amp;raining</translation>
+    </message>
+    <message>
+        <source>&amp;Exam</source>
+        <translation>&amp;Prüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Test&amp;s</source>
+        <translation>Test&amp;s</translation>
+    </message>
+    <message>
+        <source>Switch between Exam and Training results</source>
+        <translation>Zwischen Prüfungs- und Trainingsergebnissen wechseln</translation>
+    </message>
+    <message>
+        <source>Results history</source>
+        <translation>Ergebnisverlauf</translation>
+    </message>
+    <message>
+        <source>Stored runs, newest first. Enter reopens the selected run, Delete erases it.</source>
+        <translation>Gespeicherte Durchgänge, die neuesten zuerst. Eingabe öffnet den gewählten Durchgang wieder, Entf löscht ihn.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All</source>
+        <translation>&amp;Alle löschen</translation>
+    </message>
+    <message>
+        <source>Headings of the results history</source>
+        <translation>Spaltenköpfe des Ergebnisverlaufs</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Module shown</source>
+        <translation>Angezeigtes Modul</translation>
+    </message>
+    <message>
+        <source>The history lists and charts the runs of this Module</source>
+        <translation>Der Verlauf listet die Durchgänge dieses Moduls auf und zeigt sie im Diagramm</translation>
+    </message>
+    <message>
+        <source>Mod&amp;ule:</source>
+        <translation>Mod&amp;ul:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren …</translation>
+    </message>
+    <message>
+        <source>Saves the runs of the Module shown as a CSV file</source>
+        <translation>Speichert die Durchgänge des angezeigten Moduls als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>By &amp;position</source>
+        <translation>Nach &amp;Position</translation>
+    </message>
+    <message>
+        <source>Right by position</source>
+        <translation>Richtig nach Position</translation>
+    </message>
+    <message>
+        <source>The chart shows the share of right answers at each position of the Module shown, instead of the Koeff of each run</source>
+        <translation>Das Diagramm zeigt statt des Koeff jedes Durchgangs den Anteil richtiger Antworten an jeder Position des angezeigten Moduls</translation>
+    </message>
+    <message>
+        <source>Right by position: the share of right answers at each position</source>
+        <translation>Richtig nach Position: der Anteil richtiger Antworten an jeder Position</translation>
+    </message>
+    <message>
+        <source>Chart of the listed results</source>
+        <translation>Diagramm der aufgelisteten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Exam&amp;s</source>
+        <translation>Prü&amp;fungen</translation>
+    </message>
+    <message>
+        <source>Chart of right answers by position, in percent</source>
+        <translation>Diagramm der richtigen Antworten nach Position, in Prozent</translation>
+    </message>
+    <message>
+        <source>Training results</source>
+        <translation>Trainingsergebnisse</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Prüfungsergebnisse</translation>
+    </message>
+    <message>
+        <source>No Training results yet.
+
+To make the first entry, choose Test › Training (Ctrl+T).</source>
+        <translation>Noch keine Trainingsergebnisse.
+
+Für den ersten Eintrag wählen Sie Test › Training (Strg+T).</translation>
+    </message>
+    <message>
+        <source>No Exam results yet.
+
+Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learnt, Test › Exam (Ctrl+E) puts a first entry here.</source>
+        <translation>Noch keine Prüfungsergebnisse.
+
+Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald ein Modul gelernt ist, bringt Test › Prüfung (Strg+E) hier den ersten Eintrag.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Any File (*.*)|*.*</source>
+        <translation>CSV-Datei (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Delete All?</source>
+        <translation>Alle löschen?</translation>
+    </message>
+    <message>
+        <source>Replace %1?</source>
+        <translation>%1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_modules</name>
+    <message>
+        <source>Modules</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>&amp;Module name</source>
+        <translation>&amp;Modulname</translation>
+    </message>
+    <message>
+        <source>Module name</source>
+        <translation>Modulname</translation>
+    </message>
+    <message>
+        <source>Add Module</source>
+        <translation>Modul hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Module (Alt++)</source>
+        <translation>Modul hinzufügen (Alt++)</translation>
+    </message>
+    <message>
+        <source>Delete Module</source>
+        <translation>Modul löschen</translation>
+    </message>
+    <message>
+        <source>Delete Module (Alt+-)</source>
+        <translation>Modul löschen (Alt+-)</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>The Elements of the Module, one per line</source>
+        <translation>Die Elemente des Moduls, eines pro Zeile</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Laden …</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The Module library %1 is not a file this program can read: it holds no Modules. It is shown empty and left as it is; OK will not write over it.</source>
+        <translation>Die Modulbibliothek %1 ist keine Datei, die dieses Programm lesen kann: Sie enthält keine Module. Sie wird leer angezeigt und bleibt, wie sie ist; „OK“ überschreibt sie nicht.</translation>
+    </message>
+    <message>
+        <source>The name is empty. Type a name for the new Module.</source>
+        <translation>Der Name ist leer. Geben Sie einen Namen für das neue Modul ein.</translation>
+    </message>
+    <message>
+        <source>Name already exists !</source>
+        <translation>Diesen Namen gibt es schon!</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; was also changed in the library file since this editor opened. Keep your version? Cancel keeps the file&apos;s.</source>
+        <translation>Das Modul „%1“ wurde auch in der Bibliotheksdatei geändert, seit dieser Editor geöffnet wurde. Ihre Fassung behalten? „Abbrechen“ behält die aus der Datei.</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_name</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Module name</source>
+        <translation>&amp;Modulname</translation>
+    </message>
+    <message>
+        <source>Module name</source>
+        <translation>Modulname</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_options</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Optionsseiten</translation>
+    </message>
+    <message>
+        <source>&amp;Training</source>
+        <translation>&amp;Training</translation>
+    </message>
+    <message>
+        <source>&amp;Exam</source>
+        <translation>&amp;Prüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Do exercises</source>
+        <translation>&amp;Rechenaufgaben lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Unlimited time</source>
+        <translation>&amp;Unbegrenzte Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Show serial number</source>
+        <translation>&amp;Laufende Nummer zeigen</translation>
+    </message>
+    <message>
+        <source>S&amp;peak Elements</source>
+        <translation>Elemente spr&amp;echen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Elements while speaking</source>
+        <translation>Elemente beim Sprechen &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>Read num&amp;bers digit by digit</source>
+        <translation>&amp;Zahlen Ziffer für Ziffer lesen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Speech rate</source>
+        <translation>Sprechtempo</translation>
+    </message>
+    <message>
+        <source>&amp;Number of elements</source>
+        <translation>A&amp;nzahl der Elemente</translation>
+    </message>
+    <message>
+        <source>&amp;Module</source>
+        <translation>&amp;Modul</translation>
+    </message>
+    <message>
+        <source>&amp;Range  from</source>
+        <translation>&amp;Bereich  von</translation>
+    </message>
+    <message>
+        <source>Number of elements</source>
+        <translation>Anzahl der Elemente</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Range from</source>
+        <translation>Bereich von</translation>
+    </message>
+    <message>
+        <source>Range to</source>
+        <translation>Bereich bis</translation>
+    </message>
+    <message>
+        <source>T&amp;imer (MilliSec)</source>
+        <translation>T&amp;imer (Millisek.)</translation>
+    </message>
+    <message>
+        <source>Timer (MilliSec)</source>
+        <translation>Timer (Millisekunden)</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>R&amp;ate</source>
+        <translation>Geschwin&amp;digkeit</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The Module library could not be read (%1). The Module and range choices stored in the options are kept.</source>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1). Die in den Optionen gespeicherte Wahl von Modul und Bereich bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed</source>
+        <translation>Es ist keine Sprachausgabe installiert</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemvorgabe</translation>
+    </message>
+    <message>
+        <source>Speech is not available: %1.</source>
+        <translation>Die Sprachausgabe ist nicht verfügbar: %1.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_results</name>
+    <message>
+        <source>Report</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Column headings</source>
+        <translation>Spaltenköpfe</translation>
+    </message>
+    <message>
+        <source>Answer sheet</source>
+        <translation>Antwortbogen</translation>
+    </message>
+    <message>
+        <source>Number, Text, Answer and kind of mistake of each element</source>
+        <translation>Nummer, Text, Antwort und Fehlerart jedes Elements</translation>
+    </message>
+    <message>
+        <source>Number of elements: </source>
+        <translation>Anzahl der Elemente: </translation>
+    </message>
+    <message>
+        <source>Total time: </source>
+        <translation>Gesamtzeit: </translation>
+    </message>
+    <message>
+        <source>Correct answers: </source>
+        <translation>Richtige Antworten: </translation>
+    </message>
+    <message>
+        <source>Mistakes: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>Koeff: </source>
+        <translation>Koeff: </translation>
+    </message>
+    <message>
+        <source>Mark: </source>
+        <translation>Note: </translation>
+    </message>
+    <message>
+        <source>Key to Koeff and the marks</source>
+        <translation>Erläuterung zu Koeff und Noten</translation>
+    </message>
+    <message>
+        <source>Koeff</source>
+        <translation>Koeff</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Drill mistakes</source>
+        <translation>&amp;Fehler üben</translation>
+    </message>
+    <message>
+        <source>Makes a Module of the elements answered wrongly and sets Training to it</source>
+        <translation>Legt aus den falsch beantworteten Elementen ein Modul an und stellt das Training darauf ein</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring: </source>
+        <translation>&amp;Wertung: </translation>
+    </message>
+    <message>
+        <source>Elements in a row</source>
+        <translation>Elemente pro Reihe</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>The Module library could not be read (%1). No Module was made.</source>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1). Es wurde kein Modul angelegt.</translation>
+    </message>
+    <message>
+        <source>Every element answered wrongly begins with a blank, which the Module library loses at the start of a Module. No Module was made.</source>
+        <translation>Jedes falsch beantwortete Element beginnt mit einem Leerzeichen, das die Modulbibliothek am Anfang eines Moduls verliert. Es wurde kein Modul angelegt.</translation>
+    </message>
+    <message>
+        <source>Replace the Module &quot;%1&quot; with the mistakes of this run, or add another Module beside it?</source>
+        <translation>Das Modul „%1“ durch die Fehler dieses Durchgangs ersetzen oder ein weiteres Modul daneben anlegen?</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; holds the one element answered wrongly, twice: a Module to train on needs two elements.</source>
+        <translation>Das Modul „%1“ enthält das eine falsch beantwortete Element zweimal: Ein Modul zum Trainieren braucht zwei Elemente.</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; holds the %2 elements answered wrongly.</source>
+        <translation>Das Modul „%1“ enthält die %2 falsch beantworteten Elemente.</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_test</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The result could not be saved.
+Next tries again; Cancel ends the run without it.</source>
+        <translation>Das Ergebnis konnte nicht gespeichert werden.
+„Weiter“ versucht es erneut; „Abbrechen“ beendet den Durchgang ohne es.</translation>
+    </message>
+    <message>
+        <source>Test is not completed. You are memorizing too slow!</source>
+        <translation>Der Test ist nicht abgeschlossen. Sie prägen sich die Elemente zu langsam ein!</translation>
+    </message>
+    <message>
+        <source>No Element shown</source>
+        <translation>Kein Element angezeigt</translation>
+    </message>
+    <message>
+        <source>Test is not completed. Too many mistakes!</source>
+        <translation>Der Test ist nicht abgeschlossen. Zu viele Fehler!</translation>
+    </message>
+    <message>
+        <source>Stop test?</source>
+        <translation>Test abbrechen?</translation>
+    </message>
+    <message>
+        <source>Test is not completed. The Elements could not be spoken: %1</source>
+        <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
+    </message>
+    <message>
+        <source>Element %1: %2</source>
+        <translation>Element %1: %2</translation>
+    </message>
+    <message>
+        <source>Element: %1</source>
+        <translation>Element: %1</translation>
+    </message>
+    <message>
+        <source>Element %1, spoken</source>
+        <translation>Element %1, gesprochen</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>Your result is %1</source>
+        <translation>Ihr Ergebnis: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+</context>
+</TS>
