@@ -164,7 +164,8 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (voice && voice->problem().isEmpty())
             voice->warmUp();
-        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start")) != Dialogs::Answer::Ok)
+        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start"))
+            != Dialogs::Answer::Ok)
             return;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
