@@ -1,5 +1,7 @@
 #include "fuzz/reference.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -38,7 +40,16 @@ File Load(QByteArrayView data)
     File file;
     const QByteArrayView bom("\xEF\xBB\xBF", 3);
     file.bom = data.startsWith(bom);
-    const bool utf16 = data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+    // UTF-16 by its mark, or without one by a NUL beside "[", CR or LF in
+    // the first 4 KiB (where UTF-16 puts the other half of those characters).
+    bool utf16 = data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+    const qsizetype head = std::min<qsizetype>(data.size(), 4096);
+    for (qsizetype i = 0; i + 1 < head && !utf16; ++i) {
+        const char a = data[i];
+        const char b = data[i + 1];
+        const auto marker = [](char c) { return c == '[' || c == '\r' || c == '\n'; };
+        utf16 = (a == '\0' && marker(b)) || (b == '\0' && marker(a));
+    }
     QByteArrayView rest = file.bom ? data.sliced(3) : data;
     QList<QByteArrayView> lines;
     while (!rest.isEmpty()) {
