@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(written == Reference::Save(expected));
     const Profile::Copy again = Profile::LoadCopy(written);
     FUZZ_CHECK(sameCopy(again, copy));
-    FUZZ_CHECK(again.recognisable);
+    // What could be read is written so that it can be read again.
+    FUZZ_CHECK(again.recognisable || !copy.recognisable);
     FUZZ_CHECK(Profile::SaveCopy(again.sections, again.bom) == written);
 
     // The same through a ProfileFile: opening loads that copy, WriteBack
