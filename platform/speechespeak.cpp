@@ -63,18 +63,18 @@ class PulseSink final : public SoundSink
 public:
     static std::unique_ptr<SoundSink> open(int sampleRate, QString &why)
     {
-        pa_sample_spec spec{};
-        spec.format = PA_SAMPLE_S16LE;
-        spec.rate = uint32_t(sampleRate);
-        spec.channels = 1;
+        pa_sample_spec format{};
+        format.format = PA_SAMPLE_S16LE;
+        format.rate = uint32_t(sampleRate);
+        format.channels = 1;
         pa_buffer_attr buffer{};
         buffer.maxlength = uint32_t(-1);
-        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &spec));
-        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &spec));
+        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &format));
+        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &format));
         buffer.minreq = uint32_t(-1);
         buffer.fragsize = uint32_t(-1);
         int error = 0;
-        pa_simple *stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &spec, nullptr,
+        pa_simple *stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &format, nullptr,
                                           &buffer, &error);
         if (!stream) {
             why = QStringLiteral("the sound server can't be reached (%1)").arg(reason(error));
@@ -155,9 +155,9 @@ public:
             return QStringLiteral("the voice \"%1\" is not installed").arg(name);
         }
         const QByteArray code = language.toUtf8();
-        espeak_VOICE spec{};
-        spec.languages = code.constData();
-        if (espeak_SetVoiceByProperties(&spec) != EE_OK)
+        espeak_VOICE wanted{};
+        wanted.languages = code.constData();
+        if (espeak_SetVoiceByProperties(&wanted) != EE_OK)
             return QStringLiteral("no voice for the language \"%1\" is installed").arg(language);
         return QString();
     }

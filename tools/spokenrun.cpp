@@ -65,13 +65,13 @@ struct Recorder
 
     bool start()
     {
-        pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
+        pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         attr.fragsize = Piece * 2;
         int error = 0;
         pa_simple *in = pa_simple_new(nullptr, "tenacio_spokenrun", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                      "measure", &spec, nullptr, &attr, &error);
+                                      "measure", &format, nullptr, &attr, &error);
         if (!in) {
             problem = QString::fromUtf8(pa_strerror(error));
             return false;
