@@ -11,7 +11,7 @@
 #include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
-#include "profile/profilefile.h"
+#include "results/resultsstore.h"
 #include "library/settings.h"
 #include "results/frmresults.h"
 #include "results/scoring.h"
@@ -654,10 +654,7 @@ void Tfrm_main::BitBtn1Click()
             return;
         if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
-        {
-            ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
-            file.DeleteSection(name);
-        }
+        ResultsStore::Delete(ListedFile(), name);
         SpeedButton1Click();
     });
 }
@@ -677,7 +674,7 @@ void Tfrm_main::BitBtn2Click()
             if (item && !item->text().isEmpty())
                 names.append(item->text());
         }
-        ProfileFile(ListedFile(), ProfileFile::Access::Direct).DeleteSections(names);
+        ResultsStore::Delete(ListedFile(), names);
         SpeedButton1Click();
     });
 }

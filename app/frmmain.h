@@ -2,7 +2,7 @@
 
 #include "app/history.h"
 #include "app/lazyform.h"
-#include "results/runstate.h"
+#include "engine/runhost.h"
 
 #include <QMainWindow>
 

@@ -5,6 +5,7 @@
 #include "profile/profilefile.h"
 #include "results/analysis.h"
 #include "results/numbertext.h"
+#include "results/resultsstore.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -196,13 +197,6 @@ QString csvField(const QString &stored)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// A stored whole number as the readers take it (0 when missing or not one).
-qint64 storedNumber(const QString &text)
-{
-    qint32 value = 0;
-    return Profile::ParseNumber(text, &value) ? value : 0;
-}
-
 // A stored decimal number with "," as "." for a spreadsheet; empty when
 // it does not parse.
 QString pointDecimal(const QString &text)
@@ -255,8 +249,8 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
     out += QStringLiteral("\r\n");
     for (const ResultsStore::RunSummary &run : runs) {
         const bool known = !run.module.isEmpty();
-        const qint64 total = storedNumber(run.total);
-        const qint64 errors = storedNumber(run.errors);
+        const qint64 total = ResultsStore::StoredCount(run.total);
+        const qint64 errors = ResultsStore::StoredCount(run.errors);
         qint64 seconds = 0;
         const QString time = TimeSeconds(run.time, &seconds) ? QString::number(seconds) : QString();
         QStringList fields{csvField(run.name),

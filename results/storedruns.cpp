@@ -3,6 +3,7 @@
 #include "profile/bytetext.h"
 #include "profile/fileaccess.h"
 #include "results/numbertext.h"
+#include "results/resultsstore.h"
 #include "results/scoring.h"
 #include "profile/profilefile.h"
 
@@ -28,10 +29,9 @@ struct Wanted
     QString RunSummary::*field;
 };
 const Wanted wantedKeys[] = {
-    {QLatin1String("Total"), &RunSummary::total},   {QLatin1String("Errors"), &RunSummary::errors},
-    {QLatin1String("Time"), &RunSummary::time},     {QLatin1String("Mark"), &RunSummary::mark},
-    {QLatin1String("Koeff"), &RunSummary::koeff},   {QLatin1String("Module"), &RunSummary::module},
-    {QLatin1String("From"), &RunSummary::from},     {QLatin1String("To"), &RunSummary::to},
+    {TotalKey, &RunSummary::total}, {ErrorsKey, &RunSummary::errors}, {TimeKey, &RunSummary::time},
+    {MarkKey, &RunSummary::mark},   {KoeffKey, &RunSummary::koeff},   {ModuleKey, &RunSummary::module},
+    {FromKey, &RunSummary::from},   {ToKey, &RunSummary::to},
 };
 constexpr int WantedCount = int(std::size(wantedKeys));
 
