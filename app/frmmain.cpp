@@ -482,7 +482,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
-        const QString cells[3] = {row.name, row.koeff, row.mark};
+        const QString cells[3] = {row.name, row.Koeff, row.Mark};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = StringGrid1->item(r, c);
             if (!item) {

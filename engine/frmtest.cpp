@@ -534,10 +534,10 @@ void Tfrm_test::StartRecall()
 
 void Tfrm_test::BitBtn1Click()
 {
-    Dialogs::Guard(this, [this] { next(); });
+    Dialogs::Guard(this, [this] { advance(); });
 }
 
-void Tfrm_test::next()
+void Tfrm_test::advance()
 {
     if (Phase == 1) {
         if (m_voice) {

@@ -500,7 +500,7 @@ void Tfrm_options::LoadSettings()
     const PageControls &t = m_training;
     t.from->setCurrentIndex(Settings::FromIndex(t.elements, record.training.range.from));
     t.to->setCurrentIndex(Settings::ToIndex(t.elements, record.training.range.to));
-    CheckBox1->setChecked(record.Ifexec);
+    CheckBox1->setChecked(record.DoExercises);
     CheckBox2->setChecked(record.IfNoTimeLimit);
     CheckBox3->setChecked(record.IfShowNum);
     LoadSpeech(record.speech.value_or(Settings::Speech()));
@@ -605,9 +605,9 @@ void Tfrm_options::FillRangeLists(Page page)
     c.to->setCurrentIndex(int(c.elements.size()) - 1);
 }
 
-Settings::Page Tfrm_options::CurrentPage(Page page) const
+Settings::PageValues Tfrm_options::CurrentPageValues(Page page) const
 {
-    Settings::Page out;
+    Settings::PageValues out;
     out.NumOfEl = NumberOfElementsText(page);
     out.ModuleName = ModuleName(page);
     const int from = RangeFrom(page);
@@ -620,13 +620,13 @@ Settings::Page Tfrm_options::CurrentPage(Page page) const
 Settings::Record Tfrm_options::CurrentRecord() const
 {
     Settings::Record record;
-    record.training = CurrentPage(Page::Training);
+    record.training = CurrentPageValues(Page::Training);
     record.TimerMSec = TimerText();
-    record.Ifexec = DoExercises();
+    record.DoExercises = DoExercises();
     record.IfNoTimeLimit = UnlimitedTime();
     record.IfShowNum = ShowSerialNumber();
     record.speech = CurrentSpeech();
-    record.exam = CurrentPage(Page::Exam);
+    record.exam = CurrentPageValues(Page::Exam);
     if (m_libraryUnreadable) {
         record.training.ModuleName = m_loaded.training.ModuleName;
         record.training.range = m_loaded.training.range;

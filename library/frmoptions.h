@@ -131,7 +131,7 @@ private:
     void FillRangeLists(Page page);
     void SelectModule(Page page, const QString &storedName);
     Settings::Record CurrentRecord() const;
-    Settings::Page CurrentPage(Page page) const;
+    Settings::PageValues CurrentPageValues(Page page) const;
 
     PageControls &controls(Page page) { return page == Page::Training ? m_training : m_exam; }
     const PageControls &controls(Page page) const { return page == Page::Training ? m_training : m_exam; }
