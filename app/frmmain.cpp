@@ -11,7 +11,7 @@
 #include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
-#include "profile/profilefile.h"
+#include "results/resultsstore.h"
 #include "library/settings.h"
 #include "results/frmresults.h"
 #include "results/scoring.h"
@@ -132,6 +132,36 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     setWindowIcon(ProgramIcon());
     setObjectName(QStringLiteral("frm_main"));
 
+    buildMenu();
+
+    // The client area keeps the form's pixel positions; FormResize moves
+    // the controls that follow the window's edges.
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+
+    Bevel1 = new QFrame(m_client);
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Bevel1->setGeometry(0, 4, 427, 399);
+
+    buildHistoryToggle();
+    buildChart();
+
+    StatusBar1 = new QStatusBar(m_client);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 404, 715, 22);
+    StatusBar1->setAccessibleName(tr("Status"));
+
+    buildHistoryList();
+    buildDeleteButtons();
+    buildHeadings();
+    buildFilterBar();
+    orderTabs();
+
+    resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
+}
+
+void Tfrm_main::buildMenu()
+{
     auto *bar = menuBar();
     Configurations1 = bar->addAction(tr("&Options"));
     Modules1 = bar->addAction(tr("&Modules"));
@@ -149,16 +179,11 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     connect(est21, &QAction::triggered, this, [this] { est21Click(); });
     connect(Exam1, &QAction::triggered, this, [this] { Exam1Click(); });
     connect(Help1, &QAction::triggered, this, [this] { Help1Click(); });
+}
 
-    // The client area keeps the form's pixel positions; FormResize moves
-    // the controls that follow the window's edges.
-    m_client = new QWidget(this);
-    setCentralWidget(m_client);
-
-    Bevel1 = new QFrame(m_client);
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Bevel1->setGeometry(0, 4, 427, 399);
-
+// The switch between the Training and the Exam history.
+void Tfrm_main::buildHistoryToggle()
+{
     SpeedButton1 = new QToolButton(m_client);
     SpeedButton1->setText(tr("Test&s"));
     SpeedButton1->setCheckable(true);
@@ -168,13 +193,10 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
     // flip it without a click, and the list must follow them too.
     connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
+}
 
-    buildChart();
-
-    StatusBar1 = new QStatusBar(m_client);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, 404, 715, 22);
-
+void Tfrm_main::buildHistoryList()
+{
     StringGrid1 = makeGrid(m_client, 18);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->horizontalHeader()->hide();
@@ -198,14 +220,20 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     Label3->hide();
     StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
+}
 
+void Tfrm_main::buildDeleteButtons()
+{
     BitBtn1 = new QPushButton(tr("&Delete"), m_client);
     BitBtn1->setGeometry(526, 372, 90, 22);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     BitBtn2 = new QPushButton(tr("Delete &All"), m_client);
     BitBtn2->setGeometry(620, 372, 90, 22);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+}
 
+void Tfrm_main::buildHeadings()
+{
     StringGrid2 = makeGrid(m_client, 17);
     StringGrid2->setRowCount(0);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -231,8 +259,11 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, alignHeadings);
     connect(StringGrid1->horizontalScrollBar(), &QScrollBar::rangeChanged, this, alignHeadings);
     connect(StringGrid2->horizontalHeader(), &QHeaderView::geometriesChanged, this, alignHeadings);
-    StatusBar1->setAccessibleName(tr("Status"));
+}
 
+// Above the list: the Module choice, Export and the Right by position toggle.
+void Tfrm_main::buildFilterBar()
+{
     m_filterBar = new QWidget(m_client);
     m_filterBar->setGeometry(428, 0, 285, FilterHeight);
     auto *rows = new QVBoxLayout(m_filterBar);
@@ -255,17 +286,7 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     BitBtn3 = new QPushButton(tr("&Export..."), m_filterBar);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setAccessibleDescription(tr("Saves the runs of the Module shown as a CSV file"));
-    ByPosition = new QToolButton(m_filterBar);
-    ByPosition->setObjectName(QStringLiteral("ByPosition"));
-    ByPosition->setText(tr("By &position"));
-    ByPosition->setCheckable(true);
-    ByPosition->setEnabled(false);
-    ByPosition->setFocusPolicy(Qt::StrongFocus);
-    ByPosition->setAccessibleName(tr("Right by position"));
-    ByPosition->setAccessibleDescription(
-        tr("The chart shows the share of right answers at each position of the Module shown, "
-           "instead of the Koeff of each run"));
-    ByPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
+    buildByPosition();
     // The toggle stands over the Export button, where the words on what is
     // listed leave room: the Module choice keeps the row's width.
     auto *heading = new QHBoxLayout();
@@ -277,18 +298,34 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     filter->addWidget(Label1);
     filter->addWidget(ComboBox1, 1);
     filter->addWidget(BitBtn3);
-    connect(ByPosition, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
 
+void Tfrm_main::buildByPosition()
+{
+    ByPosition = new QToolButton(m_filterBar);
+    ByPosition->setObjectName(QStringLiteral("ByPosition"));
+    ByPosition->setText(tr("By &position"));
+    ByPosition->setCheckable(true);
+    ByPosition->setEnabled(false);
+    ByPosition->setFocusPolicy(Qt::StrongFocus);
+    ByPosition->setAccessibleName(tr("Right by position"));
+    ByPosition->setAccessibleDescription(
+        tr("The chart shows the share of right answers at each position of the Module shown, "
+           "instead of the Koeff of each run"));
+    ByPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
+    connect(ByPosition, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
+}
+
+void Tfrm_main::orderTabs()
+{
     setTabOrder(ComboBox1, ByPosition);
     setTabOrder(ByPosition, BitBtn3);
     setTabOrder(BitBtn3, StringGrid1);
     setTabOrder(StringGrid1, SpeedButton1);
     setTabOrder(SpeedButton1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
-
-    resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
 }
 
 Tfrm_main::~Tfrm_main()
@@ -445,7 +482,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
-        const QString cells[3] = {row.name, row.koeff, row.mark};
+        const QString cells[3] = {row.name, row.Koeff, row.Mark};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = StringGrid1->item(r, c);
             if (!item) {
@@ -654,10 +691,7 @@ void Tfrm_main::BitBtn1Click()
             return;
         if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
             return;
-        {
-            ProfileFile file(ListedFile(), ProfileFile::Access::Direct);
-            file.DeleteSection(name);
-        }
+        ResultsStore::Delete(ListedFile(), name);
         SpeedButton1Click();
     });
 }
@@ -677,7 +711,7 @@ void Tfrm_main::BitBtn2Click()
             if (item && !item->text().isEmpty())
                 names.append(item->text());
         }
-        ProfileFile(ListedFile(), ProfileFile::Access::Direct).DeleteSections(names);
+        ResultsStore::Delete(ListedFile(), names);
         SpeedButton1Click();
     });
 }

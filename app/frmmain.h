@@ -2,7 +2,7 @@
 
 #include "app/history.h"
 #include "app/lazyform.h"
-#include "results/runstate.h"
+#include "engine/runhost.h"
 
 #include <QMainWindow>
 
@@ -117,7 +117,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's parts, in the order it runs them.
+    void buildMenu();
+    void buildHistoryToggle();
     void buildChart();
+    void buildHistoryList();
+    void buildDeleteButtons();
+    void buildHeadings();
+    void buildFilterBar();
+    void buildByPosition();
+    void orderTabs();
+
     void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
     void fillPositionChart(const QString &path, const QVector<History::Row> &rows);
     void setHistoryRows(const QVector<History::Row> &rows);

@@ -5,6 +5,7 @@
 #include "profile/profilefile.h"
 #include "results/analysis.h"
 #include "results/numbertext.h"
+#include "results/resultsstore.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -59,7 +60,7 @@ Listing listingOf(QVector<Row> rows)
     Listing listing;
     for (const Row &row : std::as_const(rows)) {
         double k = 0;
-        if (NumberText::ToDouble(row.koeff, &k) && k > listing.maxKoeff)
+        if (NumberText::ToDouble(row.Koeff, &k) && k > listing.maxKoeff)
             listing.maxKoeff = k;
     }
     ReverseHistoryRows(rows);
@@ -71,7 +72,7 @@ Listing listingOf(QVector<Row> rows)
         if (row.name.isEmpty())
             continue;
         double k = 0;
-        if (!NumberText::ToDouble(row.koeff, &k))
+        if (!NumberText::ToDouble(row.Koeff, &k))
             continue;
         Bar bar{k, BarLabel(row.name), 0, 0, 0};
         BarColour(r, &bar.red, &bar.green, &bar.blue);
@@ -92,8 +93,8 @@ Listing ReadModule(const QVector<ResultsStore::RunSummary> &runs, const QString 
     rows.reserve(MaxRows);
     for (qsizetype i = runs.size() - 1; i >= 0 && rows.size() < MaxRows; --i) {
         const ResultsStore::RunSummary &run = runs.at(i);
-        if ((allModules || run.module == module) && !run.name.isEmpty())
-            rows.append(Row{run.name, run.koeff, run.mark});
+        if ((allModules || run.Module == module) && !run.name.isEmpty())
+            rows.append(Row{run.name, run.Koeff, run.Mark});
     }
     ReverseHistoryRows(rows); // file order
     return listingOf(std::move(rows));
@@ -104,9 +105,9 @@ QStringList ModuleNames(const QVector<ResultsStore::RunSummary> &runs)
     QStringList names;
     QSet<QString> seen;
     for (const ResultsStore::RunSummary &run : runs) {
-        if (!run.module.isEmpty() && !seen.contains(run.module)) {
-            seen.insert(run.module);
-            names.append(run.module);
+        if (!run.Module.isEmpty() && !seen.contains(run.Module)) {
+            seen.insert(run.Module);
+            names.append(run.Module);
         }
     }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
@@ -122,7 +123,7 @@ QVector<ResultsStore::RunSummary> RunsOf(const QVector<ResultsStore::RunSummary>
         return runs;
     QVector<ResultsStore::RunSummary> out;
     for (const ResultsStore::RunSummary &run : runs) {
-        if (run.module == module)
+        if (run.Module == module)
             out.append(run);
     }
     return out;
@@ -196,13 +197,6 @@ QString csvField(const QString &stored)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// A stored whole number as the readers take it (0 when missing or not one).
-qint64 storedNumber(const QString &text)
-{
-    qint32 value = 0;
-    return Profile::ParseNumber(text, &value) ? value : 0;
-}
-
 // A stored decimal number with "," as "." for a spreadsheet; empty when
 // it does not parse.
 QString pointDecimal(const QString &text)
@@ -234,7 +228,7 @@ QStringList analysisFields(const ResultsStore::RunSummary &run, const std::pair<
     const Analysis::Result a = Analysis::Analyse(lists.first, lists.second);
     const QString score =
         choice.rule == SportScoring::Rule::KoeffAndMark
-            ? pointDecimal(run.koeff)
+            ? pointDecimal(run.Koeff)
             : QString::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
     return {QString::number(a.omitted), QString::number(a.inserted), QString::number(a.swapped),
             QString::number(a.wrong),   QString::number(a.blank),    QString::number(a.rightInOrder),
@@ -254,21 +248,21 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
         out += QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
     out += QStringLiteral("\r\n");
     for (const ResultsStore::RunSummary &run : runs) {
-        const bool known = !run.module.isEmpty();
-        const qint64 total = storedNumber(run.total);
-        const qint64 errors = storedNumber(run.errors);
+        const bool known = !run.Module.isEmpty();
+        const qint64 total = ResultsStore::StoredCount(run.Total);
+        const qint64 errors = ResultsStore::StoredCount(run.Errors);
         qint64 seconds = 0;
-        const QString time = TimeSeconds(run.time, &seconds) ? QString::number(seconds) : QString();
+        const QString time = TimeSeconds(run.Time, &seconds) ? QString::number(seconds) : QString();
         QStringList fields{csvField(run.name),
-                           csvField(known ? run.module : ResultsStore::Missing),
-                           csvField(known ? run.from : ResultsStore::Missing),
-                           csvField(known ? run.to : ResultsStore::Missing),
+                           csvField(known ? run.Module : ResultsStore::Missing),
+                           csvField(known ? run.From : ResultsStore::Missing),
+                           csvField(known ? run.To : ResultsStore::Missing),
                            QString::number(total),
                            QString::number(errors),
                            QString::number(total - errors),
                            time,
-                           pointDecimal(run.koeff),
-                           csvField(run.mark)};
+                           pointDecimal(run.Koeff),
+                           csvField(run.Mark)};
         if (sheetOf)
             fields += analysisFields(run, sheetOf(run.name), choice);
         out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");

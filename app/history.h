@@ -23,8 +23,8 @@ constexpr int MaxRows = 100;
 struct Row
 {
     QString name;  // section name: the run's start
-    QString koeff; // stored "Koeff", as stored
-    QString mark;  // stored "Mark", as stored
+    QString Koeff; // stored "Koeff", as stored
+    QString Mark;  // stored "Mark", as stored
 };
 
 struct Bar

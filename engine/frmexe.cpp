@@ -1,6 +1,7 @@
 #include "engine/frmexe.h"
 
 #include "platform/dialogs.h"
+#include "platform/okcancel.h"
 #include "platform/platform.h"
 #include "engine/exerciserules.h"
 #include "engine/selectingedit.h"
@@ -81,10 +82,10 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
         setBoxColour(i + 1, WrongColour);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { EditChange(i + 1); });
     }
-    BitBtn1 = new QPushButton(tr("&OK"), this);
-    BitBtn1->setDefault(true);
+    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"));
+    BitBtn1 = pair.ok;
+    BitBtn2 = pair.cancel;
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    BitBtn2 = new QPushButton(tr("&Cancel"), this);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { reject(); });
     for (int i = 0; i < SumCount; ++i) {
         auto *label = new QLabel(QStringLiteral("Label%1").arg(i + 1), this);

@@ -4,12 +4,12 @@
 #include "platform/platform.h"
 #include "platform/speech.h"
 #include "engine/frmexe.h"
+#include "engine/runhost.h"
 #include "engine/runrules.h"
 #include "engine/selectingedit.h"
 #include "library/frmoptions.h"
 #include "results/answersheet.h"
 #include "results/frmresults.h"
-#include "results/runstate.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -412,8 +412,8 @@ void Tfrm_test::WriteElement(const QString &text)
 {
     if (!m_results)
         return;
-    m_results->SetCell(0, CurrentNumber - 1, QString::number(CurrentNumber));
-    m_results->SetCell(1, CurrentNumber - 1, text);
+    m_results->SetCell(AnswerSheet::Number, CurrentNumber - 1, QString::number(CurrentNumber));
+    m_results->SetCell(AnswerSheet::Text, CurrentNumber - 1, text);
 }
 
 void Tfrm_test::ShowElement(const QString &text)
@@ -534,10 +534,10 @@ void Tfrm_test::StartRecall()
 
 void Tfrm_test::BitBtn1Click()
 {
-    Dialogs::Guard(this, [this] { next(); });
+    Dialogs::Guard(this, [this] { advance(); });
 }
 
-void Tfrm_test::next()
+void Tfrm_test::advance()
 {
     if (Phase == 1) {
         if (m_voice) {
@@ -572,8 +572,8 @@ void Tfrm_test::NextAnswer()
         Finish();
         return;
     }
-    m_results->SetCell(2, n - 1, Edit1->text());
-    if (!IsAnswerRight(m_results->Cell(1, n - 1), m_results->Cell(2, n - 1)))
+    m_results->SetCell(AnswerSheet::Answer, n - 1, Edit1->text());
+    if (!IsAnswerRight(m_results->Cell(AnswerSheet::Text, n - 1), m_results->Cell(AnswerSheet::Answer, n - 1)))
         ++MistakeCount;
     if (!MayContinue()) {
         CloseWithoutAsking = true;

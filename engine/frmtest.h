@@ -123,7 +123,7 @@ protected:
 private:
     qint32 testMode() const;
     void tick();
-    void next();
+    void advance(); // the body of BitBtn1Click
     bool CheckTooSlow();
     void EndForSlowness();
     void EndRun(const QString &message);

@@ -4,11 +4,10 @@
 #include "platform/platform.h"
 #include "platform/speech.h"
 #include "engine/frmtest.h"
+#include "engine/runhost.h"
 #include "engine/runrules.h"
 #include "library/frmoptions.h"
 #include "library/modules.h"
-#include "profile/profilefile.h"
-#include "results/runstate.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -80,7 +79,7 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
                 "Launch",
                 "There is no Module yet to draw the elements from. Add one under Modules in "
                 "the menu bar, then choose it under Options.");
-        else if (!ProfileFile(path, ProfileFile::Access::Direct).HasSection(name))
+        else if (!Modules::HasModule(path, name))
             missing =
                 QCoreApplication::translate("Launch",
                                             "The Module \"%1\" no longer exists. Choose another one under Options, or "

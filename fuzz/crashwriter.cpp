@@ -75,13 +75,13 @@ int main(int argc, char **argv)
                 const QString section = runName(run);
                 const RunReport report = reportOf(QStringLiteral("1,00"));
                 const AnswerSheet sheet = sheetOf(run);
-                file.WriteText(section, QStringLiteral("Total"), report.Total);
-                file.WriteText(section, QStringLiteral("Errors"), report.Errors);
-                file.WriteText(section, QStringLiteral("Time"), report.Time);
-                file.WriteText(section, QStringLiteral("Mark"), report.Mark);
-                file.WriteText(section, QStringLiteral("Koeff"), report.Koeff);
-                file.WriteText(section, QStringLiteral("Res"), ResultsStore::JoinColumn(sheet, AnswerSheet::Text, Elements));
-                file.WriteText(section, QStringLiteral("Answ"), ResultsStore::JoinColumn(sheet, AnswerSheet::Answer, Elements));
+                file.WriteText(section, ResultsStore::TotalKey, report.Total);
+                file.WriteText(section, ResultsStore::ErrorsKey, report.Errors);
+                file.WriteText(section, ResultsStore::TimeKey, report.Time);
+                file.WriteText(section, ResultsStore::MarkKey, report.Mark);
+                file.WriteText(section, ResultsStore::KoeffKey, report.Koeff);
+                file.WriteText(section, ResultsStore::ResKey, ResultsStore::JoinColumn(sheet, AnswerSheet::Text, Elements));
+                file.WriteText(section, ResultsStore::AnswKey, ResultsStore::JoinColumn(sheet, AnswerSheet::Answer, Elements));
             }
             file.WriteBack();
             return 0;
@@ -96,7 +96,7 @@ int main(int argc, char **argv)
         const auto rewrite = [&](const QString &koeff) {
             const Profile::FileLock lock(path);
             ProfileFile file(path, ProfileFile::Access::InMemory);
-            file.WriteText(last, QStringLiteral("Koeff"), koeff);
+            file.WriteText(last, ResultsStore::KoeffKey, koeff);
             file.WriteBack();
         };
         if (mode == QLatin1String("save") && argc == 4) {
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
                 if (i / 2 % 2)
                     rewrite(koeff);
                 else
-                    ProfileFile(path, ProfileFile::Access::Direct).WriteText(last, QStringLiteral("Koeff"), koeff);
+                    ProfileFile(path, ProfileFile::Access::Direct).WriteText(last, ResultsStore::KoeffKey, koeff);
             }
         }
     } catch (const AppError &error) {

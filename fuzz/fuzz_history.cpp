@@ -41,15 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(row.name == names[r]);
             // Koeff and Mark of the first and last two (all would double the time).
             if (r < 2 || r >= names.size() - 2) {
-                FUZZ_CHECK(row.koeff == direct.ReadText(names[r], QStringLiteral("Koeff"), QString()));
-                FUZZ_CHECK(row.mark == direct.ReadText(names[r], QStringLiteral("Mark"), QString()));
+                FUZZ_CHECK(row.Koeff == direct.ReadText(names[r], QStringLiteral("Koeff"), QString()));
+                FUZZ_CHECK(row.Mark == direct.ReadText(names[r], QStringLiteral("Mark"), QString()));
             }
             double k = 0;
-            if (NumberText::ToDouble(row.koeff, &k))
+            if (NumberText::ToDouble(row.Koeff, &k))
                 maxKoeff = std::max(maxKoeff, k);
         }
         if (names.isEmpty())
-            FUZZ_CHECK(listing.rows[0].name.isEmpty() && listing.rows[0].koeff.isEmpty() && listing.rows[0].mark.isEmpty());
+            FUZZ_CHECK(listing.rows[0].name.isEmpty() && listing.rows[0].Koeff.isEmpty() && listing.rows[0].Mark.isEmpty());
         FUZZ_CHECK(listing.maxKoeff == maxKoeff);
         FUZZ_CHECK(listing.axisMaximum == (maxKoeff != 0 ? maxKoeff + 0.5 : 1.0));
         FUZZ_CHECK(std::isfinite(listing.axisMaximum) && listing.axisMaximum > 0);
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (qsizetype r = rows - 1; r >= 0; --r) {
             const History::Row &row = listing.rows[r];
             double k = 0;
-            if (row.name.isEmpty() || !NumberText::ToDouble(row.koeff, &k))
+            if (row.name.isEmpty() || !NumberText::ToDouble(row.Koeff, &k))
                 continue;
             FUZZ_CHECK(bar < listing.bars.size());
             const History::Bar &b = listing.bars[bar++];

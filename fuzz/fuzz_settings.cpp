@@ -35,7 +35,7 @@ struct Stored
     }
 };
 
-void checkPage(const Settings::Page &page, const Stored &stored, QLatin1String section, QLatin1String numKey,
+void checkPage(const Settings::PageValues &page, const Stored &stored, QLatin1String section, QLatin1String numKey,
                QLatin1String nameKey, QLatin1String fromKey, QLatin1String toKey)
 {
     FUZZ_CHECK(page.NumOfEl == stored.text(section, numKey).value_or(QStringLiteral("20")));
@@ -46,7 +46,7 @@ void checkPage(const Settings::Page &page, const Stored &stored, QLatin1String s
         FUZZ_CHECK(!value->contains(u'\n') && !value->contains(u'\r'));
 }
 
-void checkChoices(const Settings::Page &page, const QStringList &names, const ProfileFile &memory)
+void checkChoices(const Settings::PageValues &page, const QStringList &names, const ProfileFile &memory)
 {
     const int module = Settings::ModuleIndex(names, page.ModuleName);
     const qsizetype exact = page.ModuleName.isEmpty() ? -1 : names.indexOf(page.ModuleName);
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkPage(record.training, stored, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
         checkPage(record.exam, stored, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
         FUZZ_CHECK(record.TimerMSec == stored.text(TestSection, TimerMSecKey).value_or(QStringLiteral("6000")));
-        FUZZ_CHECK(record.Ifexec == stored.flag(IfexecKey, true));
+        FUZZ_CHECK(record.DoExercises == stored.flag(IfexecKey, true));
         FUZZ_CHECK(record.IfNoTimeLimit == stored.flag(IfNoTimeLimitKey, false));
         FUZZ_CHECK(record.IfShowNum == stored.flag(IfShowNumKey, true));
 

@@ -1,6 +1,7 @@
 #include "library/frmmodules.h"
 
 #include "platform/dialogs.h"
+#include "platform/okcancel.h"
 #include "platform/platform.h"
 #include "library/frmname.h"
 #include "library/moduleedit.h"
@@ -43,6 +44,42 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     setObjectName(QStringLiteral("frm_modules"));
     setWindowTitle(tr("Modules"));
 
+    QHBoxLayout *top = buildModuleRow();
+    buildMemo();
+    QHBoxLayout *files = buildFileButtons();
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+
+    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn7"),
+                                                         QStringLiteral("BitBtn6"));
+    BitBtn7 = pair.ok;
+    BitBtn6 = pair.cancel;
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
+        b->setAutoDefault(false);
+
+    auto *form = new QVBoxLayout(this);
+    form->addLayout(top);
+    form->addWidget(Memo1, 1);
+    form->addLayout(files);
+    form->addWidget(Bevel1);
+    form->addLayout(Dialogs::OkCancelRow(pair));
+
+    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn7, BitBtn6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // The editor keeps its designed size unless the system font needs more.
+    ensurePolished();
+    setFixedSize(sizeHint().expandedTo(QSize(353, 296)));
+
+    connectHandlers();
+}
+
+// The Module list with "+" and "-" beside it.
+QHBoxLayout *Tfrm_modules::buildModuleRow()
+{
     Label1 = new QLabel(tr("&Module name"), this);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -70,6 +107,16 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     for (QPushButton *b : {BitBtn1, BitBtn2})
         b->setFixedSize(side, side);
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(ComboBox1, 1);
+    top->addWidget(BitBtn1);
+    top->addWidget(BitBtn2);
+    return top;
+}
+
+void Tfrm_modules::buildMemo()
+{
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(tr("Elements"));
@@ -85,7 +132,11 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     Memo1->setReadOnly(true);
     // Tab leaves the memo, so that the keyboard reaches the buttons below.
     Memo1->setTabChangesFocus(true);
+}
 
+// "Load..." and "Save..." at the left of their row.
+QHBoxLayout *Tfrm_modules::buildFileButtons()
+{
     BitBtn4 = new QPushButton(tr("&Load..."), this);
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
     BitBtn5 = new QPushButton(tr("&Save..."), this);
@@ -93,46 +144,15 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     for (QPushButton *b : {BitBtn4, BitBtn5})
         b->setMinimumWidth(90);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameShape(QFrame::HLine);
-    Bevel1->setFrameShadow(QFrame::Sunken);
-
-    BitBtn7 = new QPushButton(tr("&OK"), this);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
-    BitBtn7->setDefault(true);
-    BitBtn6 = new QPushButton(tr("&Cancel"), this);
-    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
-        b->setAutoDefault(false);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(Label1);
-    top->addWidget(ComboBox1, 1);
-    top->addWidget(BitBtn1);
-    top->addWidget(BitBtn2);
     auto *files = new QHBoxLayout;
     files->addWidget(BitBtn4);
     files->addWidget(BitBtn5);
     files->addStretch(1);
-    auto *closing = new QHBoxLayout;
-    closing->addStretch(1);
-    closing->addWidget(BitBtn7);
-    closing->addWidget(BitBtn6);
-    auto *form = new QVBoxLayout(this);
-    form->addLayout(top);
-    form->addWidget(Memo1, 1);
-    form->addLayout(files);
-    form->addWidget(Bevel1);
-    form->addLayout(closing);
+    return files;
+}
 
-    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn7, BitBtn6};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    // The editor keeps its designed size unless the system font needs more.
-    ensurePolished();
-    setFixedSize(sizeHint().expandedTo(QSize(353, 296)));
-
+void Tfrm_modules::connectHandlers()
+{
     // A pick changes the index and then reports the selection; a pick of
     // the entry already selected only reports the selection. Either way
     // the handler runs once.

@@ -9,6 +9,7 @@
 class ProfileFile;
 class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -76,6 +77,12 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // The constructor's parts.
+    QHBoxLayout *buildModuleRow();
+    void buildMemo();
+    QHBoxLayout *buildFileButtons();
+    void connectHandlers();
+
     void commit();
     void showModule(int index);
     void setMemoLines(const QStringList &lines);

@@ -1,5 +1,7 @@
 #include "library/frmname.h"
 
+#include "platform/okcancel.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,17 +24,14 @@ Tfrm_name::Tfrm_name(QWidget *parent)
     Edit1->setAccessibleName(tr("Module name"));
     Label1->setBuddy(Edit1);
 
-    BitBtn1 = new QPushButton(tr("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(tr("&Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"),
+                                                         QStringLiteral("BitBtn2"));
+    BitBtn1 = pair.ok;
+    BitBtn2 = pair.cancel;
     BitBtn2->setAutoDefault(false);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    // The pair in the middle of its row.
+    QHBoxLayout *buttons = Dialogs::OkCancelRow(pair);
     buttons->addStretch(1);
     auto *form = new QVBoxLayout(this);
     form->addWidget(Label1);

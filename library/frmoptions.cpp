@@ -1,15 +1,16 @@
 #include "library/frmoptions.h"
 
 #include "platform/dialogs.h"
+#include "platform/okcancel.h"
 #include "platform/speech.h"
 #include "library/modules.h"
+#include "library/updown.h"
 
 #include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,7 +20,6 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -187,69 +187,6 @@ private:
     Modules::ElementList m_elements;
 };
 
-// ---------------------------------------------------------------- UpDown
-
-UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent)
-    : QWidget(parent)
-    , m_buddy(buddy)
-    , m_min(min)
-    , m_max(max)
-    , m_position(position)
-{
-    UpButton = new QToolButton(this);
-    UpButton->setArrowType(Qt::UpArrow);
-    DownButton = new QToolButton(this);
-    DownButton->setArrowType(Qt::DownArrow);
-    for (QToolButton *button : {UpButton, DownButton}) {
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    SetAccessibleNames(tr("Number"));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    connect(UpButton, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
-    m_buddy->installEventFilter(this);
-    m_buddy->setText(QString::number(m_position));
-}
-
-UpDown::~UpDown() = default;
-
-void UpDown::SetAccessibleNames(const QString &field)
-{
-    UpButton->setAccessibleName(field + QStringLiteral(" up"));
-    DownButton->setAccessibleName(field + QStringLiteral(" down"));
-}
-
-QSize UpDown::sizeHint() const { return {16, m_buddy->sizeHint().height()}; }
-
-void UpDown::Step(int step)
-{
-    m_position = Settings::SpinStep(m_buddy->text(), m_position, step, m_min, m_max);
-    m_buddy->setText(QString::number(m_position));
-}
-
-bool UpDown::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-                Step(key->key() == Qt::Key_Up ? 1 : -1);
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void UpDown::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    const int half = height() / 2;
-    UpButton->setGeometry(0, 0, width(), half);
-    DownButton->setGeometry(0, half, width(), height() - half);
-}
-
 // ---------------------------------------------------------------- Tfrm_options
 
 Tfrm_options::Tfrm_options(QWidget *parent)
@@ -267,6 +204,39 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     auto *listStyle = new DropDownStyle;
     listStyle->setParent(this);
 
+    buildTabs();
+    buildTrainingControls(listStyle);
+    buildExamControls(listStyle);
+    layOutPage(Page::Training);
+    layOutPage(Page::Exam);
+    layOutForm();
+    orderTabs();
+
+    // A build without speech offers none.
+    if (!Speech::Built())
+        for (QWidget *w : std::as_const(m_speechControls))
+            w->hide();
+    updateSpeechControls();
+    connect(CheckBox4, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
+
+    // The dialog keeps its designed size unless the system font needs more.
+    ensurePolished();
+    fitSize();
+
+    // "activated" comes from the user only, so a selection made while
+    // loading does not refill the range lists behind LoadSettings' back.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    // A failed write leaves the dialog open with what was typed.
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        if (BitBtn1Click())
+            accept();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tfrm_options::buildTabs()
+{
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setAccessibleName(tr("Option pages"));
@@ -276,8 +246,10 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     PageControl1->addTab(TabSheet1, tr("&Training"));
     PageControl1->addTab(TabSheet2, tr("&Exam"));
+}
 
-    // Training
+void Tfrm_options::buildTrainingControls(QStyle *listStyle)
+{
     Edit1 = makeEdit(TabSheet1, QStringLiteral("Edit1"));
     UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
     ComboBox1 = makeList(TabSheet1, m_modulesModel, QStringLiteral("ComboBox1"), listStyle);
@@ -311,7 +283,14 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     LabelSpeech->setWordWrap(true);
     LabelSpeech->setVisible(false);
 
-    // Exam
+    m_training.number = Edit1;
+    m_training.module = ComboBox1;
+    m_training.from = ComboBox2;
+    m_training.to = ComboBox3;
+}
+
+void Tfrm_options::buildExamControls(QStyle *listStyle)
+{
     Edit2 = makeEdit(TabSheet2, QStringLiteral("Edit2"));
     UpDown2 = new UpDown(Edit2, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet2);
     ComboBox4 = makeList(TabSheet2, m_modulesModel, QStringLiteral("ComboBox4"), listStyle);
@@ -319,81 +298,84 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox5"), listStyle);
     ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox6"), listStyle);
 
-    m_training.number = Edit1;
-    m_training.module = ComboBox1;
-    m_training.from = ComboBox2;
-    m_training.to = ComboBox3;
     m_exam.number = Edit2;
     m_exam.module = ComboBox4;
     m_exam.from = ComboBox5;
     m_exam.to = ComboBox6;
+}
 
-    // Both pages lay out their common fields alike: the labels, then the
-    // fields; the range row holds both lists with "to" between them.
-    for (Page page : {Page::Training, Page::Exam}) {
-        PageControls &c = controls(page);
-        QWidget *sheet = page == Page::Training ? TabSheet1 : TabSheet2;
-        UpDown *numberSpin = page == Page::Training ? UpDown1 : UpDown2;
-        auto *grid = new QGridLayout;
-        grid->addWidget(makeLabel(tr("&Number of elements"), c.number), 0, 0);
-        grid->addLayout(numberField(c.number, numberSpin), 0, 1);
-        grid->addWidget(makeLabel(tr("&Module"), c.module), 1, 0);
-        grid->addWidget(c.module, 1, 1);
-        grid->setColumnStretch(1, 1);
-        auto *range = new QHBoxLayout;
-        range->addWidget(makeLabel(tr("&Range  from"), c.from));
-        range->addWidget(c.from, 1);
-        range->addWidget(makeLabel(tr("to"), c.to));
-        range->addWidget(c.to, 1);
-        grid->addLayout(range, 2, 0, 1, 2);
-        // Screen readers name the fields as their labels do; the range
-        // lists say which end of the range they are.
-        c.number->setAccessibleName(tr("Number of elements"));
-        c.module->setAccessibleName(tr("Module"));
-        c.from->setAccessibleName(tr("Range from"));
-        c.to->setAccessibleName(tr("Range to"));
-        numberSpin->SetAccessibleNames(tr("Number of elements"));
+// Both pages lay out their common fields alike: the labels, then the
+// fields; the range row holds both lists with "to" between them.
+void Tfrm_options::layOutPage(Page page)
+{
+    PageControls &c = controls(page);
+    QWidget *sheet = page == Page::Training ? TabSheet1 : TabSheet2;
+    UpDown *numberSpin = page == Page::Training ? UpDown1 : UpDown2;
+    auto *grid = new QGridLayout;
+    grid->addWidget(makeLabel(tr("&Number of elements"), c.number), 0, 0);
+    grid->addLayout(numberField(c.number, numberSpin), 0, 1);
+    grid->addWidget(makeLabel(tr("&Module"), c.module), 1, 0);
+    grid->addWidget(c.module, 1, 1);
+    grid->setColumnStretch(1, 1);
+    auto *range = new QHBoxLayout;
+    range->addWidget(makeLabel(tr("&Range  from"), c.from));
+    range->addWidget(c.from, 1);
+    range->addWidget(makeLabel(tr("to"), c.to));
+    range->addWidget(c.to, 1);
+    grid->addLayout(range, 2, 0, 1, 2);
+    // Screen readers name the fields as their labels do; the range
+    // lists say which end of the range they are.
+    c.number->setAccessibleName(tr("Number of elements"));
+    c.module->setAccessibleName(tr("Module"));
+    c.from->setAccessibleName(tr("Range from"));
+    c.to->setAccessibleName(tr("Range to"));
+    numberSpin->SetAccessibleNames(tr("Number of elements"));
 
-        auto *column = new QVBoxLayout(sheet);
-        column->setContentsMargins(8, 8, 8, 8);
-        column->addLayout(grid);
-        if (page == Page::Training) {
-            grid->addWidget(makeLabel(tr("T&imer (MilliSec)"), Edit3), 3, 0);
-            grid->addLayout(numberField(Edit3, UpDown3), 3, 1);
-            Edit3->setAccessibleName(tr("Timer (MilliSec)"));
-            UpDown3->SetAccessibleNames(tr("Timer"));
-            auto *switches = new QGridLayout;
-            switches->addWidget(CheckBox1, 0, 0);
-            switches->addWidget(CheckBox3, 0, 1);
-            switches->addWidget(CheckBox2, 1, 0);
-            switches->addWidget(CheckBox4, 2, 0);
-            switches->addWidget(CheckBox5, 2, 1);
-            switches->addWidget(CheckBox6, 3, 0);
-            column->addLayout(switches);
-            auto *voice = new QHBoxLayout;
-            QLabel *voiceLabel = makeLabel(tr("&Language"), ComboBox7);
-            QLabel *rateLabel = makeLabel(tr("R&ate"), ComboBox8);
-            voice->addWidget(voiceLabel);
-            voice->addWidget(ComboBox7, 1);
-            voice->addWidget(rateLabel);
-            voice->addWidget(ComboBox8);
-            column->addLayout(voice);
-            column->addWidget(LabelSpeech);
-            m_speechControls = {CheckBox4, CheckBox5, CheckBox6, voiceLabel, ComboBox7, rateLabel, ComboBox8};
-        }
-        column->addStretch(1);
-    }
+    auto *column = new QVBoxLayout(sheet);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->addLayout(grid);
+    if (page == Page::Training)
+        layOutTrainingExtras(grid, column);
+    column->addStretch(1);
+}
 
-    BitBtn1 = new QPushButton(tr("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(tr("&Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+// The Training page's own rows below the common ones: the timer, the
+// switches and the voice.
+void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
+{
+    grid->addWidget(makeLabel(tr("T&imer (MilliSec)"), Edit3), 3, 0);
+    grid->addLayout(numberField(Edit3, UpDown3), 3, 1);
+    Edit3->setAccessibleName(tr("Timer (MilliSec)"));
+    UpDown3->SetAccessibleNames(tr("Timer"));
+    auto *switches = new QGridLayout;
+    switches->addWidget(CheckBox1, 0, 0);
+    switches->addWidget(CheckBox3, 0, 1);
+    switches->addWidget(CheckBox2, 1, 0);
+    switches->addWidget(CheckBox4, 2, 0);
+    switches->addWidget(CheckBox5, 2, 1);
+    switches->addWidget(CheckBox6, 3, 0);
+    column->addLayout(switches);
+    auto *voice = new QHBoxLayout;
+    QLabel *voiceLabel = makeLabel(tr("&Language"), ComboBox7);
+    QLabel *rateLabel = makeLabel(tr("R&ate"), ComboBox8);
+    voice->addWidget(voiceLabel);
+    voice->addWidget(ComboBox7, 1);
+    voice->addWidget(rateLabel);
+    voice->addWidget(ComboBox8);
+    column->addLayout(voice);
+    column->addWidget(LabelSpeech);
+    m_speechControls = {CheckBox4, CheckBox5, CheckBox6, voiceLabel, ComboBox7, rateLabel, ComboBox8};
+}
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+// OK and Cancel below the pages, the word on an unreadable library above them.
+void Tfrm_options::layOutForm()
+{
+    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"),
+                                                         QStringLiteral("BitBtn2"));
+    BitBtn1 = pair.ok;
+    BitBtn2 = pair.cancel;
+
+    QHBoxLayout *buttons = Dialogs::OkCancelRow(pair);
     LabelLibrary = new QLabel(this);
     LabelLibrary->setObjectName(QStringLiteral("LabelLibrary"));
     LabelLibrary->setTextFormat(Qt::PlainText);
@@ -405,7 +387,10 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     form->addWidget(LabelLibrary);
     form->addWidget(PageControl1, 1);
     form->addLayout(buttons);
+}
 
+void Tfrm_options::orderTabs()
+{
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
     QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,     CheckBox1,
@@ -413,28 +398,6 @@ Tfrm_options::Tfrm_options(QWidget *parent)
                         Edit2,        ComboBox4, ComboBox5, ComboBox6, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-
-    // A build without speech offers none.
-    if (!Speech::Built())
-        for (QWidget *w : std::as_const(m_speechControls))
-            w->hide();
-    updateSpeechControls();
-    connect(CheckBox4, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
-
-    // The dialog keeps its designed size unless the system font needs more.
-    ensurePolished();
-    fitSize();
-
-    // "activated" comes from the user only, so a selection made while
-    // loading does not refill the range lists behind LoadSettings' back.
-    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
-    // A failed write leaves the dialog open with what was typed.
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        if (BitBtn1Click())
-            accept();
-    });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 Tfrm_options::~Tfrm_options() = default;
@@ -537,7 +500,7 @@ void Tfrm_options::LoadSettings()
     const PageControls &t = m_training;
     t.from->setCurrentIndex(Settings::FromIndex(t.elements, record.training.range.from));
     t.to->setCurrentIndex(Settings::ToIndex(t.elements, record.training.range.to));
-    CheckBox1->setChecked(record.Ifexec);
+    CheckBox1->setChecked(record.DoExercises);
     CheckBox2->setChecked(record.IfNoTimeLimit);
     CheckBox3->setChecked(record.IfShowNum);
     LoadSpeech(record.speech.value_or(Settings::Speech()));
@@ -642,9 +605,9 @@ void Tfrm_options::FillRangeLists(Page page)
     c.to->setCurrentIndex(int(c.elements.size()) - 1);
 }
 
-Settings::Page Tfrm_options::CurrentPage(Page page) const
+Settings::PageValues Tfrm_options::CurrentPageValues(Page page) const
 {
-    Settings::Page out;
+    Settings::PageValues out;
     out.NumOfEl = NumberOfElementsText(page);
     out.ModuleName = ModuleName(page);
     const int from = RangeFrom(page);
@@ -657,13 +620,13 @@ Settings::Page Tfrm_options::CurrentPage(Page page) const
 Settings::Record Tfrm_options::CurrentRecord() const
 {
     Settings::Record record;
-    record.training = CurrentPage(Page::Training);
+    record.training = CurrentPageValues(Page::Training);
     record.TimerMSec = TimerText();
-    record.Ifexec = DoExercises();
+    record.DoExercises = DoExercises();
     record.IfNoTimeLimit = UnlimitedTime();
     record.IfShowNum = ShowSerialNumber();
     record.speech = CurrentSpeech();
-    record.exam = CurrentPage(Page::Exam);
+    record.exam = CurrentPageValues(Page::Exam);
     if (m_libraryUnreadable) {
         record.training.ModuleName = m_loaded.training.ModuleName;
         record.training.range = m_loaded.training.range;

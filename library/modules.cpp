@@ -144,6 +144,11 @@ QStringList ListModuleNames(const QString &path)
     return Profile::DirectSectionNames(indexedNames(*Profile::IndexSections(path)));
 }
 
+bool HasModule(const QString &path, const QString &name)
+{
+    return ProfileFile(path, ProfileFile::Access::Direct).HasSection(name);
+}
+
 QString LibraryProblem(const QString &path)
 {
     return ProfileFile(path, ProfileFile::Access::Direct).ReadProblem();

@@ -79,6 +79,11 @@ bool PlaceStarterLibrary(const QString &path, const QString &installed = QString
 // a missing file gives none.
 QStringList ListModuleNames(const QString &path);
 
+// Whether the library holds a Module of that name (letter case aside),
+// read with direct access: every Module counts, also those beyond the
+// names ListModuleNames gives. A missing file holds none.
+bool HasModule(const QString &path, const QString &name);
+
 // Why the library file can't be used: the system's reason when it exists
 // but can't be read, a word on its content when it holds nothing this
 // program recognises as Modules; empty when it can be used (or is missing).

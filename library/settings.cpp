@@ -25,10 +25,10 @@ std::optional<QString> readBound(const ProfileFile &file, QLatin1String section,
     return value;
 }
 
-Page readPage(const ProfileFile &file, QLatin1String section, QLatin1String numKey, QLatin1String nameKey,
-              QLatin1String fromKey, QLatin1String toKey)
+PageValues readPage(const ProfileFile &file, QLatin1String section, QLatin1String numKey, QLatin1String nameKey,
+                    QLatin1String fromKey, QLatin1String toKey)
 {
-    Page page;
+    PageValues page;
     page.NumOfEl = file.ReadText(section, numKey, page.NumOfEl);
     page.ModuleName = file.ReadText(section, nameKey, QString());
     page.range.from = readBound(file, section, fromKey);
@@ -79,7 +79,7 @@ Record Read(const QString &path)
     Record record;
     record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
     record.TimerMSec = file.ReadText(TestSection, TimerMSecKey, record.TimerMSec);
-    record.Ifexec = readFlag(file, IfexecKey, record.Ifexec);
+    record.DoExercises = readFlag(file, IfexecKey, record.DoExercises);
     record.IfNoTimeLimit = readFlag(file, IfNoTimeLimitKey, record.IfNoTimeLimit);
     record.IfShowNum = readFlag(file, IfShowNumKey, record.IfShowNum);
     record.speech = readSpeech(file);
@@ -93,18 +93,18 @@ void Write(const QString &path, const Record &record)
     // before or after this one, never between its keys.
     const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::Direct);
-    const Page &t = record.training;
+    const PageValues &t = record.training;
     file.WriteText(TestSection, TNumOfElKey, t.NumOfEl);
     file.WriteText(TestSection, TimerMSecKey, record.TimerMSec);
     file.WriteText(TestSection, TMNameKey, t.ModuleName);
     file.WriteText(TestSection, TDiapFromKey, t.range.from.value_or(QString()));
     file.WriteText(TestSection, TDiapToKey, t.range.to.value_or(QString()));
-    file.WriteNumber(TestSection, IfexecKey, record.Ifexec ? 1 : 0);
+    file.WriteNumber(TestSection, IfexecKey, record.DoExercises ? 1 : 0);
     file.WriteNumber(TestSection, IfNoTimeLimitKey, record.IfNoTimeLimit ? 1 : 0);
     file.WriteNumber(TestSection, IfShowNumKey, record.IfShowNum ? 1 : 0);
     if (record.speech)
         writeSpeech(file, *record.speech);
-    const Page &e = record.exam;
+    const PageValues &e = record.exam;
     file.WriteText(ExamSection, ENumOfElKey, e.NumOfEl);
     file.WriteText(ExamSection, EMNameKey, e.ModuleName);
     file.WriteText(ExamSection, EDiapFromKey, e.range.from.value_or(QString()));

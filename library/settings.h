@@ -54,8 +54,8 @@ struct StoredRange
     std::optional<QString> to;
 };
 
-// One page of the options: Training ("Test") or Exam.
-struct Page
+// The values of one page of the options: Training ("Test") or Exam.
+struct PageValues
 {
     QString NumOfEl = QStringLiteral("20");
     QString ModuleName; // empty: none
@@ -77,15 +77,15 @@ struct Speech
 // numeric ones are converted only when a run starts.
 struct Record
 {
-    Page training;
+    PageValues training;
     QString TimerMSec = QStringLiteral("6000");
-    bool Ifexec = true;
+    bool DoExercises = true; // stored as Ifexec
     bool IfNoTimeLimit = false;
     bool IfShowNum = true;
     // None: the speech keys are left as the file holds them (a build or a
     // system that can't speak writes none of them).
     std::optional<Speech> speech = Speech();
-    Page exam;
+    PageValues exam;
 };
 
 // Reads config.ini with direct access; missing keys give their defaults.

@@ -108,6 +108,44 @@ Tfrm_results::Tfrm_results(QWidget *parent)
 {
     setWindowTitle(tr("Report"));
 
+    buildHeadings();
+    buildSheet();
+    // The values below the grids, OK at the bottom right beside the last two.
+    QGridLayout *values = buildValues();
+
+    // Koeff and Mark are held, never shown.
+    Edit1 = new QLineEdit(this);
+    Edit2 = new QLineEdit(this);
+    Edit1->setAccessibleName(tr("Koeff"));
+    Edit2->setAccessibleName(tr("Mark"));
+    Edit1->setVisible(false);
+    Edit2->setVisible(false);
+
+    QHBoxLayout *buttonRow = buildButtons();
+
+    // Above the grid: what went wrong, in plain text (Elements come from a file).
+    LabelSummary = new QLabel(this);
+    LabelInOrder = new ElidedLabel(this);
+    LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
+    LabelInOrder->setObjectName(QStringLiteral("LabelInOrder"));
+    LabelSummary->setTextFormat(Qt::PlainText);
+    LabelSummary->setWordWrap(true);
+
+    values->addLayout(buildScoringRow(), 7, 0, 1, 2);
+    values->addWidget(LabelScore, 8, 0, 1, 2);
+    values->addLayout(buttonRow, 9, 0, 1, 2);
+    layOutForm(values);
+
+    setTabOrder(StringGrid1, ComboScoring);
+    setTabOrder(ComboScoring, SpinRowLength);
+    setTabOrder(SpinRowLength, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
+    setInitialSize();
+}
+
+// The grid of the column headings, over the sheet.
+void Tfrm_results::buildHeadings()
+{
     StringGrid2 = new QTableWidget(0, AnswerSheetModel::ColumnCount, this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setAccessibleName(tr("Column headings"));
@@ -121,7 +159,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     const int headerHeight = qMax(20, StringGrid2->horizontalHeader()->fontMetrics().height() + 6);
     StringGrid2->horizontalHeader()->setFixedHeight(headerHeight);
     StringGrid2->setFixedHeight(headerHeight + 2);
+}
 
+// The answer sheet: Number, Text, Answer and the kind of mistake.
+void Tfrm_results::buildSheet()
+{
     m_model = new AnswerSheetModel(this);
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -146,8 +188,11 @@ Tfrm_results::Tfrm_results(QWidget *parent)
             StringGrid1DrawCell(painter, column, row, rect, option);
         },
         StringGrid1));
+}
 
-    // The values below the grids, OK at the bottom right beside the last two.
+// The run's values, each after its caption, and the key to the marks.
+QGridLayout *Tfrm_results::buildValues()
+{
     auto *values = new QGridLayout;
     values->setContentsMargins(8, 8, 8, 8);
     values->setSpacing(0);
@@ -192,15 +237,12 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     for (QLabel *label : {Label1, Label2, Label3, Label4, Label6, Label7, Label8, Label9, LabelKoeff, LabelMark,
                           LabelKey, LabelModule, LabelComparison})
         label->setMinimumHeight(18);
+    return values;
+}
 
-    // Koeff and Mark are held, never shown.
-    Edit1 = new QLineEdit(this);
-    Edit2 = new QLineEdit(this);
-    Edit1->setAccessibleName(tr("Koeff"));
-    Edit2->setAccessibleName(tr("Mark"));
-    Edit1->setVisible(false);
-    Edit2->setVisible(false);
-
+// OK, and the drill of the mistakes, at the ends of their row.
+QHBoxLayout *Tfrm_results::buildButtons()
+{
     BitBtn1 = new QPushButton(tr("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
@@ -215,14 +257,17 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     BitBtn2->setAccessibleDescription(tr("Makes a Module of the elements answered wrongly and sets Training to it"));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
-    // Above the grid: what went wrong, in plain text (Elements come from a file).
-    LabelSummary = new QLabel(this);
-    LabelInOrder = new ElidedLabel(this);
-    LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
-    LabelInOrder->setObjectName(QStringLiteral("LabelInOrder"));
-    LabelSummary->setTextFormat(Qt::PlainText);
-    LabelSummary->setWordWrap(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 4, 0, 0);
+    buttons->addWidget(BitBtn2);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    return buttons;
+}
 
+// The scoring rule with its row length; LabelScore says the score.
+QHBoxLayout *Tfrm_results::buildScoringRow()
+{
     ComboScoring = new QComboBox(this);
     ComboScoring->setObjectName(QStringLiteral("ComboScoring"));
     ComboScoring->addItems(SportScoring::RuleNames());
@@ -245,18 +290,13 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     scoring->addWidget(rowCaption);
     scoring->addWidget(SpinRowLength);
     scoring->addStretch(1);
-    values->addLayout(scoring, 7, 0, 1, 2);
-    values->addWidget(LabelScore, 8, 0, 1, 2);
     connect(ComboScoring, &QComboBox::currentIndexChanged, this, [this] { scoringChanged(); });
     connect(SpinRowLength, &QSpinBox::valueChanged, this, [this] { scoringChanged(); });
+    return scoring;
+}
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, 4, 0, 0);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    values->addLayout(buttons, 9, 0, 1, 2);
-
+void Tfrm_results::layOutForm(QGridLayout *values)
+{
     // The grids over the whole width, the values below; the form's size is
     // the least the window takes.
     auto *form = new QVBoxLayout(this);
@@ -275,10 +315,10 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
                                   + 2 * StringGrid1->frameWidth());
-    setTabOrder(StringGrid1, ComboScoring);
-    setTabOrder(ComboScoring, SpinRowLength);
-    setTabOrder(SpinRowLength, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn1);
+}
+
+void Tfrm_results::setInitialSize()
+{
     // Two lines for the summary, which wraps; room for every column.
     LabelSummary->setFixedHeight(2 * LabelSummary->fontMetrics().lineSpacing() + 2);
     const int gridWidth = AnswerSheetModel::ColumnCount * ColumnWidth + 2 * StringGrid1->frameWidth()

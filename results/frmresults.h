@@ -6,6 +6,8 @@
 #include <QDialog>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QSpinBox;
 class QLineEdit;
@@ -105,6 +107,15 @@ protected:
     void fitColumns();
 
 private:
+    // The constructor's parts, in the order it runs them.
+    void buildHeadings();
+    void buildSheet();
+    QGridLayout *buildValues();
+    QHBoxLayout *buildButtons();
+    QHBoxLayout *buildScoringRow();
+    void layOutForm(QGridLayout *values);
+    void setInitialSize();
+
     void showScore(const QString &koeff, const QString &mark);
     void showStanding(const QString &path, const QString &section);
     // The summary, the right in order and the score, from the sheet as it is.

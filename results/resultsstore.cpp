@@ -209,6 +209,12 @@ void SplitIntoColumn(AnswerSheet &sheet, int column, QStringView text)
     }
 }
 
+qint32 StoredCount(const QString &text)
+{
+    qint32 value = 0;
+    return Profile::ParseNumber(text, &value) ? value : 0;
+}
+
 int PartCount(QStringView text)
 {
     const qsizetype parts = text.count(QLatin1Char(',')) + 1;
@@ -223,14 +229,14 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
     QString section = start;
     for (int n = 2; file.HasSection(section); ++n)
         section = start + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
-    file.WriteText(section, QStringLiteral("Total"), report.Total);
-    file.WriteText(section, QStringLiteral("Errors"), report.Errors);
-    file.WriteText(section, QStringLiteral("Time"), report.Time);
-    file.WriteText(section, QStringLiteral("Mark"), report.Mark);
-    file.WriteText(section, QStringLiteral("Koeff"), report.Koeff);
-    const int rows = std::max(0, file.ReadNumber(section, QStringLiteral("Total"), 0));
-    file.WriteText(section, QStringLiteral("Res"), JoinColumn(sheet, AnswerSheet::Text, rows));
-    file.WriteText(section, QStringLiteral("Answ"), JoinColumn(sheet, AnswerSheet::Answer, rows));
+    file.WriteText(section, TotalKey, report.Total);
+    file.WriteText(section, ErrorsKey, report.Errors);
+    file.WriteText(section, TimeKey, report.Time);
+    file.WriteText(section, MarkKey, report.Mark);
+    file.WriteText(section, KoeffKey, report.Koeff);
+    const int rows = std::max(0, file.ReadNumber(section, TotalKey, 0));
+    file.WriteText(section, ResKey, JoinColumn(sheet, AnswerSheet::Text, rows));
+    file.WriteText(section, AnswKey, JoinColumn(sheet, AnswerSheet::Answer, rows));
     if (!module.name.isEmpty()) {
         file.WriteText(section, ModuleKey, module.name);
         file.WriteText(section, FromKey, module.from);
@@ -238,6 +244,16 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
     }
     file.WriteBack();
     return section;
+}
+
+void Delete(const QString &path, const QString &section)
+{
+    ProfileFile(path, ProfileFile::Access::Direct).DeleteSection(section);
+}
+
+void Delete(const QString &path, const QStringList &sections)
+{
+    ProfileFile(path, ProfileFile::Access::Direct).DeleteSections(sections);
 }
 
 AnswerSheet SheetOf(QStringView res, QStringView answ, qint32 total)
@@ -273,24 +289,20 @@ StoredRun Read(const QString &path, const QString &section)
         }
         return QString();
     };
-    const auto number = [&](const QString &key) {
-        qint32 value = 0;
-        return Profile::ParseNumber(text(key), &value) ? value : 0;
-    };
     StoredRun run;
-    const QString res = text(QStringLiteral("Res"));
-    const QString answ = text(QStringLiteral("Answ"));
-    const qint32 total = number(QStringLiteral("Total"));
-    const qint32 errors = number(QStringLiteral("Errors"));
+    const QString res = text(ResKey);
+    const QString answ = text(AnswKey);
+    const qint32 total = StoredCount(text(TotalKey));
+    const qint32 errors = StoredCount(text(ErrorsKey));
     run.sheet = SheetOf(res, answ, total);
     if (total == run.sheet.RowCount())
         markLostBlanks(run.sheet, errors);
     run.report.Total = QString::number(total);
     run.report.Errors = QString::number(errors);
     run.report.Right = QString::number(qint64(total) - qint64(errors));
-    run.report.Time = text(QStringLiteral("Time"));
-    run.report.Koeff = text(QStringLiteral("Koeff"));
-    run.report.Mark = text(QStringLiteral("Mark"));
+    run.report.Time = text(TimeKey);
+    run.report.Koeff = text(KoeffKey);
+    run.report.Mark = text(MarkKey);
     return run;
 }
 

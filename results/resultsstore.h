@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace ResultsStore {
@@ -44,9 +45,21 @@ void SplitIntoColumn(AnswerSheet &sheet, int column, QStringView text);
 // How many parts a stored list text splits into ("a,b," has three).
 int PartCount(QStringView text);
 
+// The keys of a stored run, in the order Save writes them.
+inline constexpr QLatin1String TotalKey{"Total"};
+inline constexpr QLatin1String ErrorsKey{"Errors"};
+inline constexpr QLatin1String TimeKey{"Time"};
+inline constexpr QLatin1String MarkKey{"Mark"};
+inline constexpr QLatin1String KoeffKey{"Koeff"};
+inline constexpr QLatin1String ResKey{"Res"};
+inline constexpr QLatin1String AnswKey{"Answ"};
 inline constexpr QLatin1String ModuleKey{"Module"};
 inline constexpr QLatin1String FromKey{"From"};
 inline constexpr QLatin1String ToKey{"To"};
+
+// A stored Total or Errors as every reader takes it: 0 when the key is
+// missing or its text is not a whole number.
+qint32 StoredCount(const QString &text);
 
 // Writes a run into a results file: under Profile::FileLock the whole
 // file is loaded, the run's seven keys are set in a new section after the
@@ -59,6 +72,16 @@ inline constexpr QLatin1String ToKey{"To"};
 // its previous content.
 QString Save(const QString &path, const QString &start, const RunReport &report, const AnswerSheet &sheet,
              const RunModule &module = {});
+
+// Deletes the stored run of that name from a results file, with direct
+// access: the first section of that name, letter case aside, and nothing
+// when there is none. Raises AppError when the file can't be rewritten;
+// it then keeps every run.
+void Delete(const QString &path, const QString &section);
+// Deletes the runs of all those names in one rewrite of the file, each
+// name taking the first section of that name still there, as one Delete
+// after another would.
+void Delete(const QString &path, const QStringList &sections);
 
 // A stored run as the reopen reads it back. Nothing is written.
 struct StoredRun

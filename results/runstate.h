@@ -24,15 +24,3 @@ struct RunState
     quint32 EndTick = 0;     // tick count at the end of the presentation phase
     RunModule Module{};      // set by the launcher at the confirmed start
 };
-
-// What the runner needs of the main window.
-class RunHost
-{
-public:
-    virtual ~RunHost() = default;
-    virtual RunState &runState() = 0;
-    // Focuses the main window and shows a plain message; returns when closed.
-    virtual void ShowMainMessage(const QString &text) = 0;
-    // The history reload after a finished run.
-    virtual void ReloadHistory() = 0;
-};

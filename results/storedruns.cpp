@@ -3,6 +3,7 @@
 #include "profile/bytetext.h"
 #include "profile/fileaccess.h"
 #include "results/numbertext.h"
+#include "results/resultsstore.h"
 #include "results/scoring.h"
 #include "profile/profilefile.h"
 
@@ -28,10 +29,9 @@ struct Wanted
     QString RunSummary::*field;
 };
 const Wanted wantedKeys[] = {
-    {QLatin1String("Total"), &RunSummary::total},   {QLatin1String("Errors"), &RunSummary::errors},
-    {QLatin1String("Time"), &RunSummary::time},     {QLatin1String("Mark"), &RunSummary::mark},
-    {QLatin1String("Koeff"), &RunSummary::koeff},   {QLatin1String("Module"), &RunSummary::module},
-    {QLatin1String("From"), &RunSummary::from},     {QLatin1String("To"), &RunSummary::to},
+    {TotalKey, &RunSummary::Total}, {ErrorsKey, &RunSummary::Errors}, {TimeKey, &RunSummary::Time},
+    {MarkKey, &RunSummary::Mark},   {KoeffKey, &RunSummary::Koeff},   {ModuleKey, &RunSummary::Module},
+    {FromKey, &RunSummary::From},   {ToKey, &RunSummary::To},
 };
 constexpr int WantedCount = int(std::size(wantedKeys));
 
@@ -216,7 +216,7 @@ RunList scan(const QString &path, Index *index)
             return;
         found[k] = true;
         const QString value = Profile::DirectValueOf(line.value);
-        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::time ? value : shared.get(value);
+        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::Time ? value : shared.get(value);
     });
     if (current)
         current->length = copy.size() - current->offset;
@@ -231,8 +231,8 @@ RunList scan(const QString &path, Index *index)
         }
         const RunSummary &run = list.runs.at(r);
         double k = 0;
-        if (!run.module.isEmpty() && NumberText::ToDouble(run.koeff, &k))
-            index->modules[run.module].add(r, k);
+        if (!run.Module.isEmpty() && NumberText::ToDouble(run.Koeff, &k))
+            index->modules[run.Module].add(r, k);
     }
     return list;
 }
@@ -325,12 +325,12 @@ Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
         return standing;
     standing.found = true;
     standing.run = runs.at(at);
-    standing.scored = NumberText::ToDouble(standing.run.koeff, &standing.koeff);
-    if (standing.run.module.isEmpty())
+    standing.scored = NumberText::ToDouble(standing.run.Koeff, &standing.koeff);
+    if (standing.run.Module.isEmpty())
         return standing;
     for (qsizetype i = 0; i < runs.size(); ++i) {
         double k = 0;
-        if (i == at || runs.at(i).module != standing.run.module || !NumberText::ToDouble(runs.at(i).koeff, &k))
+        if (i == at || runs.at(i).Module != standing.run.Module || !NumberText::ToDouble(runs.at(i).Koeff, &k))
             continue;
         if (i < at) {
             standing.hasPrevious = true;
@@ -356,10 +356,10 @@ Standing StandingIn(const QString &path, const QString &section)
         return standing;
     standing.found = true;
     standing.run = list.runs.at(at);
-    standing.scored = NumberText::ToDouble(standing.run.koeff, &standing.koeff);
-    if (standing.run.module.isEmpty())
+    standing.scored = NumberText::ToDouble(standing.run.Koeff, &standing.koeff);
+    if (standing.run.Module.isEmpty())
         return standing;
-    const auto it = k->index.modules.constFind(standing.run.module);
+    const auto it = k->index.modules.constFind(standing.run.Module);
     if (it == k->index.modules.constEnd())
         return standing;
     const ModuleRuns &m = *it;
@@ -395,16 +395,16 @@ QString ModuleLine(const Standing &standing)
     if (!standing.found)
         return QString();
     const RunSummary &run = standing.run;
-    if (run.module.isEmpty())
+    if (run.Module.isEmpty())
         return QStringLiteral("Module: ") + Missing;
-    return QStringLiteral("Module: ") + run.module + QStringLiteral(", ") + run.from + QStringLiteral(" to ") + run.to;
+    return QStringLiteral("Module: ") + run.Module + QStringLiteral(", ") + run.From + QStringLiteral(" to ") + run.To;
 }
 
 QString ComparisonLine(const Standing &standing)
 {
     if (!standing.found || !standing.scored)
         return QString();
-    if (standing.run.module.isEmpty())
+    if (standing.run.Module.isEmpty())
         return QStringLiteral("Stored without its Module: no runs to compare with.");
     if (!standing.hasBest)
         return QStringLiteral("The only run on this Module.");

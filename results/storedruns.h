@@ -12,17 +12,18 @@
 
 namespace ResultsStore {
 
+// A stored value is named as its key, as in RunReport.
 struct RunSummary
 {
     QString name;   // the section name: the run's start
-    QString total;  // the stored texts, empty when the key is missing
-    QString errors;
-    QString time;
-    QString mark;
-    QString koeff;
-    QString module; // empty for a run stored without its Module
-    QString from;
-    QString to;
+    QString Total;  // the stored texts, empty when the key is missing
+    QString Errors;
+    QString Time;
+    QString Mark;
+    QString Koeff;
+    QString Module; // empty for a run stored without its Module
+    QString From;
+    QString To;
     qint64 offset = -1; // where its section's bytes start in the file ("[" of its header)
     qint64 length = 0;  // and how many there are, to the next header
 };

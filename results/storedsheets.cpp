@@ -59,12 +59,9 @@ StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
         return lists;
     }
     const Profile::CopySection &found = m_copy.sections.at(it.value());
-    qint32 total = 0;
-    const auto totalText = valueOf(found, QLatin1String("Total"));
-    if (!totalText || !Profile::ParseNumber(totalText->toString(), &total))
-        total = 0;
-    const QStringView res = valueOf(found, QLatin1String("Res")).value_or(QStringView());
-    const QStringView answ = valueOf(found, QLatin1String("Answ")).value_or(QStringView());
+    const qint32 total = StoredCount(valueOf(found, TotalKey).value_or(QStringView()).toString());
+    const QStringView res = valueOf(found, ResKey).value_or(QStringView());
+    const QStringView answ = valueOf(found, AnswKey).value_or(QStringView());
     // As many rows as SheetOf makes, each part of a list in its row.
     const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
     const auto split = [rows](QStringView text, QStringList &out) {
@@ -88,12 +85,9 @@ AnswerSheet StoredSheets::Sheet(const QString &section) const
     if (it == m_first.constEnd())
         return AnswerSheet();
     const Profile::CopySection &found = m_copy.sections.at(it.value());
-    qint32 total = 0;
-    const auto totalText = valueOf(found, QLatin1String("Total"));
-    if (!totalText || !Profile::ParseNumber(totalText->toString(), &total))
-        total = 0;
-    return SheetOf(valueOf(found, QLatin1String("Res")).value_or(QStringView()),
-                   valueOf(found, QLatin1String("Answ")).value_or(QStringView()), total);
+    const qint32 total = StoredCount(valueOf(found, TotalKey).value_or(QStringView()).toString());
+    return SheetOf(valueOf(found, ResKey).value_or(QStringView()), valueOf(found, AnswKey).value_or(QStringView()),
+                   total);
 }
 
 } // namespace ResultsStore

@@ -49,7 +49,7 @@ void TestHistory::missingFile_oneEmptyRow()
     TestDataDir dir;
     const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 1);
-    QVERIFY(l.rows.first().name.isEmpty() && l.rows.first().koeff.isEmpty() && l.rows.first().mark.isEmpty());
+    QVERIFY(l.rows.first().name.isEmpty() && l.rows.first().Koeff.isEmpty() && l.rows.first().Mark.isEmpty());
     QVERIFY(l.bars.isEmpty());
     QCOMPARE(l.axisMaximum, 1.0);
 }
@@ -102,8 +102,8 @@ void TestHistory::rowsNewestFirst_capAt100()
     // The last `listed` sections of the file (the newest), the last on top.
     for (int r = 0; r < listed; ++r) {
         QCOMPARE(l.rows.at(r).name, runName(stored - 1 - r));
-        QCOMPARE(l.rows.at(r).koeff, QString::number(stored - 1 - r));
-        QCOMPARE(l.rows.at(r).mark, QStringLiteral("3"));
+        QCOMPARE(l.rows.at(r).Koeff, QString::number(stored - 1 - r));
+        QCOMPARE(l.rows.at(r).Mark, QStringLiteral("3"));
     }
 }
 
@@ -119,7 +119,7 @@ void TestHistory::bars_skipUnparsedKoeff_colourByRow()
     dir.write(QStringLiteral("examres.ini"), resultsFile(runs));
     const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 7);
-    QCOMPARE(l.rows.at(4).koeff, QStringLiteral("abc")); // listed as stored
+    QCOMPARE(l.rows.at(4).Koeff, QStringLiteral("abc")); // listed as stored
     // Bars oldest first (row 6 leftmost), the unparsed one left out.
     const QList<double> values{1, 2, 4, 5.5, 6, 7};
     const QList<int> rows{6, 5, 3, 2, 1, 0};
@@ -197,9 +197,9 @@ void TestHistory::readModule_narrowsToItsRuns()
     for (int i = 0; i < runs; ++i) {
         ResultsStore::RunSummary run;
         run.name = runName(i);
-        run.koeff = QString::number(i) + QStringLiteral(",5");
-        run.mark = QStringLiteral("3");
-        run.module = i % 3 == 0 ? QStringLiteral("A") : i % 3 == 1 ? QStringLiteral("B") : QString();
+        run.Koeff = QString::number(i) + QStringLiteral(",5");
+        run.Mark = QStringLiteral("3");
+        run.Module = i % 3 == 0 ? QStringLiteral("A") : i % 3 == 1 ? QStringLiteral("B") : QString();
         all << run;
     }
     QCOMPARE(History::ModuleNames(all), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
@@ -317,8 +317,8 @@ void TestHistory::csv_analysisOfEachStoredRun()
     }
     ResultsStore::RunSummary run;
     run.name = "RUN";
-    run.total = "6";
-    run.koeff = "1,5";
+    run.Total = "6";
+    run.Koeff = "1,5";
     const QByteArray csv = History::Csv(
         {run},
         [&](const QString &section) {

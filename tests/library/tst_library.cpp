@@ -132,7 +132,7 @@ void TestLibrary::readSettings_flags()
     if (!file.isEmpty())
         dir.write(lit("config.ini"), file);
     const Settings::Record r = Settings::Read(Settings::ConfigPath());
-    QCOMPARE((QList<bool>{r.Ifexec, r.IfNoTimeLimit, r.IfShowNum}), flags);
+    QCOMPARE((QList<bool>{r.DoExercises, r.IfNoTimeLimit, r.IfShowNum}), flags);
 }
 
 QTEST_GUILESS_MAIN(TestLibrary)

@@ -1,6 +1,7 @@
 #include "library/frmmodules.h"
 #include "library/frmname.h"
 #include "library/frmoptions.h"
+#include "library/updown.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
 

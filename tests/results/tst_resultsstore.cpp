@@ -362,7 +362,7 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
         listed << run.name;
     QCOMPARE(listed, names);
     for (const ResultsStore::RunSummary &run : list.runs) {
-        const QStringList got{run.total, run.errors, run.time, run.mark, run.koeff, run.module, run.from, run.to};
+        const QStringList got{run.Total, run.Errors, run.Time, run.Mark, run.Koeff, run.Module, run.From, run.To};
         QStringList want;
         for (const char *key : {"Total", "Errors", "Time", "Mark", "Koeff", "Module", "From", "To"})
             want << file.ReadText(run.name, QString::fromLatin1(key), QString());
@@ -408,14 +408,14 @@ void TestResultsStore::standing_againstTheModulesRuns()
         const QStringList f = r.split('|');
         ResultsStore::RunSummary run;
         run.name = f.at(0);
-        run.module = f.at(1);
-        run.koeff = f.at(2);
-        run.from = run.module.isEmpty() ? QString() : QStringLiteral("f");
-        run.to = run.module.isEmpty() ? QString() : QStringLiteral("t");
+        run.Module = f.at(1);
+        run.Koeff = f.at(2);
+        run.From = run.Module.isEmpty() ? QString() : QStringLiteral("f");
+        run.To = run.Module.isEmpty() ? QString() : QStringLiteral("t");
         list << run;
-        bytes += "[" + run.name.toUtf8() + "]\r\nKoeff=" + run.koeff.toUtf8() + "\r\n";
-        if (!run.module.isEmpty())
-            bytes += "Module=" + run.module.toUtf8() + "\r\nFrom=f\r\nTo=t\r\n";
+        bytes += "[" + run.name.toUtf8() + "]\r\nKoeff=" + run.Koeff.toUtf8() + "\r\n";
+        if (!run.Module.isEmpty())
+            bytes += "Module=" + run.Module.toUtf8() + "\r\nFrom=f\r\nTo=t\r\n";
     }
     const ResultsStore::Standing standing = ResultsStore::StandingOf(list, section);
     QCOMPARE(ResultsStore::ModuleLine(standing), moduleLine);
