@@ -105,7 +105,8 @@ using SinkOpener = std::function<std::unique_ptr<SoundSink>(int sampleRate, QStr
 
 // The eSpeak NG speaker, its sound going to the sink `open` gives (the
 // sound server's when empty). Its watchdog looks at the tick count every
-// `watchMs` while a clip plays. nullptr in a build without speech.
+// `watchMs`: while a clip plays, for the clip's end; between clips, to have
+// the sink checked now and then. nullptr in a build without speech.
 std::unique_ptr<Speaker> CreateEspeak(SinkOpener open = {}, int watchMs = 100);
 
 // A speaker of the system's default engine; its problem() says when it

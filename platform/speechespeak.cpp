@@ -8,8 +8,9 @@
 // once, and says when the clip has been heard to its end. A watchdog on the
 // GUI side ends the speech when a clip's end does not come in time on the
 // tick count: a sound server that stops answering leaves the player
-// blocked, never the window. The player's calls to the server go through a
-// SoundSink, which tests replace.
+// blocked, never the window. Between clips the same watchdog has the player
+// ask the server now and then whether it is still there. The player's calls
+// to the server go through a SoundSink, which tests replace.
 
 #include "platform/speech.h"
 
@@ -48,7 +49,8 @@ constexpr int PieceMs = 10;
 constexpr int BufferMs = 30;
 // How long after its expected end a clip may still be playing.
 constexpr int WatchdogSlackMs = 800;
-// How often an idle player asks whether the sound server is still there.
+// How often, on the tick count, an idle player asks whether the sound
+// server is still there.
 constexpr int IdleCheckMs = 250;
 // The silence a new player starts with.
 constexpr int WarmUpMs = 50;
@@ -242,6 +244,7 @@ struct PlayerState
     QObject *target = nullptr; // receives the thread's news; null once the speaker is gone
     ClipPtr clip;              // to play next
     quint64 generation = 0;    // of the last say() or stop()
+    bool checkDue = false;     // the speaker asks whether the server is still there
     bool quit = false;
     bool done = false; // the thread has ended
     std::unique_ptr<SoundSink> sink;
@@ -274,10 +277,7 @@ public:
         }
         m_state->target = this;
         m_watchdog.setInterval(watchMs);
-        connect(&m_watchdog, &QTimer::timeout, this, [this] {
-            if (Platform::TickCount() - m_saidAt > m_dueMs)
-                fail(QStringLiteral("the sound server stopped playing"));
-        });
+        connect(&m_watchdog, &QTimer::timeout, this, &EspeakSpeaker::watch);
         setRate(0);
     }
 
@@ -389,13 +389,11 @@ public:
         const qint64 clipMs = qint64(clip->size()) * 1000 / Synth::instance().sampleRate();
         m_saidAt = Platform::TickCount();
         m_dueMs = quint32(clipMs + BufferMs + WatchdogSlackMs);
-        m_watchdog.start();
     }
 
     void stop() override
     {
         m_saying = false;
-        m_watchdog.stop();
         std::lock_guard lock(m_state->lock);
         m_state->clip.reset();
         m_generation = ++m_state->generation;
@@ -416,8 +414,31 @@ private:
     // time), so it plays a moment of silence while the texts are rendered.
     void startPlayer()
     {
-        if (!m_player.joinable() && m_problem.isEmpty())
-            m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
+        if (m_player.joinable() || !m_problem.isEmpty())
+            return;
+        m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
+        m_checkedAt = Platform::TickCount();
+        m_watchdog.start();
+    }
+
+    // While a clip plays, its end must come in time; between clips the
+    // player asks the server every IdleCheckMs whether it is still there,
+    // so that its loss ends the run at once, not at the next Element. Both
+    // go by the tick count.
+    void watch()
+    {
+        const quint32 now = Platform::TickCount();
+        if (m_saying) {
+            if (now - m_saidAt > m_dueMs)
+                fail(QStringLiteral("the sound server stopped playing"));
+            return;
+        }
+        if (now - m_checkedAt < quint32(IdleCheckMs))
+            return;
+        m_checkedAt = now;
+        std::lock_guard lock(m_state->lock);
+        m_state->checkDue = true;
+        m_state->wake.notify_all();
     }
 
     // Ready once the texts are rendered and the player has warmed up (or
@@ -464,7 +485,7 @@ private:
         if (generation != m_generation || !m_saying)
             return;
         m_saying = false;
-        m_watchdog.stop();
+        m_checkedAt = Platform::TickCount();
         Q_EMIT finished();
     }
 
@@ -498,12 +519,13 @@ private:
         }
         while (!state->quit) {
             if (!state->clip) {
-                // Between clips the server is asked now and then whether
-                // it is still there, so that its loss ends the run at once,
-                // not at the next Element.
-                if (!state->wake.wait_for(lock, std::chrono::milliseconds(IdleCheckMs),
-                                          [&state] { return state->clip || state->quit; })
-                    && !broken) {
+                // Between clips: waits for the next, and asks the server
+                // whether it is still there when the speaker says so.
+                state->wake.wait(lock, [&state] { return state->clip || state->quit || state->checkDue; });
+                if (!state->clip && !state->quit && state->checkDue) {
+                    state->checkDue = false;
+                    if (broken)
+                        continue;
                     lock.unlock();
                     const QString why = sink.check();
                     lock.lock();
@@ -570,8 +592,9 @@ private:
     QString m_voice;
     int m_wordsPerMinute = 175;
     QTimer m_watchdog;
-    quint32 m_saidAt = 0; // tick of the last say()
-    quint32 m_dueMs = 0;  // by when after it the clip must have been heard
+    quint32 m_saidAt = 0;    // tick of the last say()
+    quint32 m_checkedAt = 0; // tick the idle player last asked the server
+    quint32 m_dueMs = 0;     // by when after it the clip must have been heard
     quint64 m_generation = 0;
     bool m_saying = false;
     bool m_failed = false;

@@ -119,10 +119,11 @@ struct Session
 
 // The sound server as the real speaker's player sees it: takes the sound
 // at once and keeps each clip heard, or from clip `faultAt` on fails the
-// way `fault` says. Shared with the player thread.
+// way `fault` says (GoneWhileIdle: when asked after the clip before it).
+// Shared with the player thread.
 struct SinkScript
 {
-    enum Fault { None, WriteFails, DrainFails, NeverEnds };
+    enum Fault { None, WriteFails, DrainFails, NeverEnds, GoneWhileIdle };
     Fault fault = None;
     int faultAt = 0; // the first clip of speech that fails, from 1
     QString reason;  // what the failing call says
@@ -134,6 +135,7 @@ struct SinkScript
     std::vector<std::vector<qint16>> heard; // the clips of speech, in order
     bool stuck = false;                     // a drain that never ends has begun
     bool released = false;                  // ... and may end now
+    int checks = 0;                         // times asked whether the server is there
 
     bool silent() const
     {
@@ -144,6 +146,11 @@ struct SinkScript
     {
         std::lock_guard guard(lock);
         return stuck;
+    }
+    int checked()
+    {
+        std::lock_guard guard(lock);
+        return checks;
     }
     void release()
     {
@@ -192,7 +199,13 @@ public:
         m_script->pending.clear();
         return QString();
     }
-    QString check() override { return QString(); }
+    QString check() override
+    {
+        SinkScript &s = *m_script;
+        std::lock_guard guard(s.lock);
+        ++s.checks;
+        return s.failing(SinkScript::GoneWhileIdle) ? s.reason : QString();
+    }
 
 private:
     std::shared_ptr<SinkScript> m_script;
@@ -524,6 +537,8 @@ void TestSpokenRun::realSpeaker_fakeSink_data()
                                                  << "the sound server failed (No such entity)";
     QTest::newRow("a clip's end never comes") << "" << int(SinkScript::NeverEnds)
                                               << "the sound server stopped playing";
+    QTest::newRow("server lost between clips") << "" << int(SinkScript::GoneWhileIdle)
+                                               << "the sound server failed (Connection terminated)";
     QTest::newRow("voice missing") << "nobody" << int(SinkScript::None)
                                    << "the voice \"nobody\" is not installed";
 }
@@ -565,9 +580,21 @@ void TestSpokenRun::realSpeaker_fakeSink()
             QCoreApplication::processEvents();
             if (!speaker || !speaker->problem().isEmpty())
                 continue; // failed: the runner hears of it next
-            if (!speaker->speaking())
-                s.timerTick(1000);
-            else if (sink->isStuck() && stuckAt == 0)
+            if (!speaker->speaking()) {
+                // Between clips the player asks the server whether it is
+                // still there, a quarter of a second after the last.
+                const int asked = sink->checked();
+                s.ticks.advance(300);
+                QElapsedTimer answer;
+                answer.start();
+                while (sink->checked() == asked && answer.elapsed() < 5000)
+                    QCoreApplication::processEvents();
+                while (fault == SinkScript::GoneWhileIdle && speaker && speaker->problem().isEmpty()
+                       && answer.elapsed() < 5000)
+                    QCoreApplication::processEvents();
+                if (speaker && speaker->problem().isEmpty())
+                    s.timerTick(700);
+            } else if (sink->isStuck() && stuckAt == 0)
                 stuckAt = s.ticks.now;
             else if (stuckAt != 0 && s.ticks.now - stuckAt < 5000)
                 s.ticks.advance(10);
@@ -602,6 +629,8 @@ void TestSpokenRun::realSpeaker_fakeSink()
         QVERIFY(stuckAt != 0);
         QVERIFY2(s.ticks.now - stuckAt <= 2000, qPrintable(QString::number(s.ticks.now - stuckAt)));
     }
+    if (fault == SinkScript::GoneWhileIdle)
+        QCOMPARE(s.shownAt.size(), 1); // ended before the next Element was due
 }
 
 
