@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <unordered_map>
@@ -79,11 +80,13 @@ qsizetype bomLength(QByteArrayView data) { return data.startsWith(Profile::Utf8B
 // is UTF-16 without the mark, whose NUL bytes would otherwise pass as
 // blanks around sections: a NUL beside a bracket or a line break near the
 // start tells it (a NUL inside a value of a UTF-8 file does not).
+constexpr qsizetype Utf16Window = 4096;
+
 bool startsAsUtf16(QByteArrayView data)
 {
     if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
         return true;
-    const QByteArrayView head = data.first(qMin<qsizetype>(data.size(), 4096));
+    const QByteArrayView head = data.first(qMin<qsizetype>(data.size(), Utf16Window));
     for (const char c : {'[', '\n', '\r'}) {
         const char pair[2] = {c, '\0'};
         const char swapped[2] = {'\0', c};
@@ -377,30 +380,8 @@ private:
     bool m_eolSeen = false;
 };
 
-struct FileStamp
-{
-    bool exists = false;
-    qint64 size = 0;
-    qint64 mtimeNs = 0;
-    qint64 ctimeNs = 0;
-    quint64 inode = 0;
-    bool operator==(const FileStamp &) const = default;
-};
-
-FileStamp stampOf(const QString &path)
-{
-    FileStamp stamp;
-    struct stat st;
-    const QByteArray native = QFile::encodeName(path);
-    if (::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return stamp;
-    stamp.exists = true;
-    stamp.size = qint64(st.st_size);
-    stamp.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.ctimeNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    stamp.inode = quint64(st.st_ino);
-    return stamp;
-}
+using Profile::FileStamp;
+using Profile::StampOf;
 
 // The parse of a file is found here while someone holds it: a whole
 // file's bytes are not kept after the ProfileFile objects that read them
@@ -449,7 +430,7 @@ std::shared_ptr<DirectParse> directParse(const QString &path)
             memory->parse = std::make_shared<DirectParse>(memory->content);
         return memory->parse;
     }
-    const FileStamp stamp = stampOf(path);
+    const FileStamp stamp = StampOf(path);
     auto &cache = directCache();
     const std::string key = path.toStdString();
     const auto it = cache.find(key);
@@ -599,11 +580,12 @@ public:
     {
         qsizetype i = 0;
         if (m_first) {
-            // A buffer holds the first three bytes unless the file is shorter.
+            // A buffer holds the first bytes that tell UTF-16, unless the
+            // file is shorter.
             m_first = false;
-            m_start = QByteArray(p, qMin<qsizetype>(n, 3));
-            if (QByteArrayView(m_start) == Profile::Utf8Bom)
-                i = 3;
+            m_start = QByteArray(p, qMin<qsizetype>(n, Utf16Window));
+            if (m_start.startsWith(Profile::Utf8Bom))
+                i = Profile::Utf8Bom.size();
         }
         while (i < n) {
             if (m_afterCr) {
@@ -644,8 +626,7 @@ public:
             m_index.sections.last().bodyStart = size;
         if (!m_index.sections.isEmpty())
             m_index.sections.last().bodyEnd = size;
-        const bool utf16 = m_start.startsWith("\xFF\xFE") || m_start.startsWith("\xFE\xFF");
-        m_index.recognisable = !utf16 && (m_sections || !m_strayText);
+        m_index.recognisable = !startsAsUtf16(m_start) && (m_sections || !m_strayText);
     }
 
 private:
@@ -827,7 +808,7 @@ void ClearDirectCache()
 
 std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
 {
-    const FileStamp stamp = stampOf(path);
+    const FileStamp stamp = StampOf(path);
     auto &cache = indexCache();
     const std::string key = path.toStdString();
     const auto it = cache.find(key);
@@ -868,12 +849,9 @@ std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
         }
     }
     indexer.finish(size);
-    index->size = stamp.size;
-    index->modifiedNs = stamp.mtimeNs;
-    index->changedNs = stamp.ctimeNs;
-    index->inode = stamp.inode;
+    index->stamp = stamp;
     // Kept only when the file was the same before and after the pass.
-    if (!memory && stampOf(path) == stamp && size == stamp.size)
+    if (!memory && StampOf(path) == stamp && size == stamp.size)
         cache[key] = IndexEntry{stamp, index};
     return index;
 }
@@ -883,9 +861,8 @@ QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint
     if (IsMemoryFile(path))
         return MemoryFile(path).mid(start, end - start);
     const auto unchanged = [&] {
-        const FileStamp now = stampOf(path);
-        return now.exists && now.size == index.size && now.mtimeNs == index.modifiedNs
-               && now.ctimeNs == index.changedNs && now.inode == index.inode;
+        const FileStamp now = StampOf(path);
+        return now.exists && now == index.stamp;
     };
     if (!unchanged())
         return QByteArray();
@@ -898,6 +875,131 @@ QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint
     if (bytes.size() != end - start || !unchanged())
         return QByteArray();
     return bytes;
+}
+
+namespace {
+
+// The bytes that put a section after the last line of a file of `size`
+// bytes, read through `read` (at, length); see AppendSection.
+QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, qint64)> &read,
+                           const QString &section, const QStringList &lines)
+{
+    constexpr qint64 step = 4096;
+    const qint64 bom = size >= Utf8Bom.size() && read(0, Utf8Bom.size()) == Utf8Bom ? Utf8Bom.size() : 0;
+    QByteArray eol = QByteArrayLiteral("\r\n");
+    for (qint64 at = bom; at < size; at += step) {
+        // A byte more, for a CR LF across two steps.
+        const QByteArray chunk = read(at, step + 1);
+        const qsizetype n = chunk.size();
+        const qsizetype i = std::find_if(chunk.cbegin(), chunk.cbegin() + qMin<qsizetype>(n, step),
+                                         [](char c) { return c == '\r' || c == '\n'; })
+            - chunk.cbegin();
+        if (i < qMin<qsizetype>(n, step)) {
+            eol = chunk.at(i) == '\n' ? QByteArrayLiteral("\n")
+                : i + 1 < n && chunk.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
+                                                      : QByteArrayLiteral("\r");
+            break;
+        }
+    }
+    QByteArray out;
+    if (size > bom) {
+        // The end of the last line, before the line break that ends the file.
+        const qint64 from = qMax(bom, size - 2);
+        const QByteArray end = read(from, size - from);
+        qint64 lastEnd = size;
+        if (end.endsWith("\r\n"))
+            lastEnd -= 2;
+        else if (end.endsWith('\n') || end.endsWith('\r'))
+            lastEnd -= 1;
+        else
+            out += eol;
+        // Back over the last line's blanks to a line break or to something.
+        bool holds = false;
+        bool told = false;
+        for (qint64 stop = lastEnd; stop > bom && !told;) {
+            const qint64 start = qMax(bom, stop - step);
+            const QByteArray chunk = read(start, stop - start);
+            for (qsizetype i = chunk.size(); i-- > 0 && !told;) {
+                const char c = chunk.at(i);
+                told = c == '\r' || c == '\n' || !isBlank(c);
+                holds = told && !isBlank(c);
+            }
+            stop = start;
+        }
+        if (holds)
+            out += eol;
+    }
+    out += '[' + EncodeText(oneLine(section)) + ']' + eol;
+    for (const QString &line : lines)
+        out += EncodeText(oneLine(line)) + eol;
+    return out + eol;
+}
+
+[[noreturn]] void failOpen(const QString &path, const QString &reason)
+{
+    throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
+}
+
+[[noreturn]] void failCreate(const QString &path, const QString &reason)
+{
+    if (reason == ReadOnlyReason())
+        failWrite(path, reason);
+    throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
+}
+
+} // namespace
+
+void AppendSection(const QString &path, const QString &section, const QStringList &lines)
+{
+    const FileLock lock(path);
+    for (int attempt = 1;; ++attempt) {
+        const auto index = IndexSections(path);
+        if (!index->problem.isEmpty())
+            failOpen(path, index->problem);
+        if (!index->recognisable)
+            failCreate(path, unrecognisedReason());
+        if (MemoryEntry *memory = memoryFile(path)) {
+            const QByteArray old = memory->content;
+            const auto read = [&old](qint64 at, qint64 n) { return old.mid(at, n); };
+            writeMemoryFile(path, old + appendedSection(old.size(), read, section, lines));
+            return;
+        }
+        QString reason;
+        if (!index->exists) {
+            // Nothing there, or something that is not a file: it says why.
+            struct stat st;
+            if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+                const int fd = OpenForReading(path, &reason);
+                if (fd < 0)
+                    failOpen(path, reason);
+                ::close(fd);
+                if (attempt < 3)
+                    continue; // a file came meanwhile
+                failCreate(path, ChangedReason());
+            }
+            reason = ReplaceFile(path, appendedSection(0, {}, section, lines));
+        } else {
+            const int fd = OpenForReading(path, &reason);
+            if (fd < 0)
+                failOpen(path, reason);
+            const auto read = [fd](qint64 at, qint64 n) {
+                QByteArray bytes(n, Qt::Uninitialized);
+                const ssize_t got = ::pread(fd, bytes.data(), size_t(n), off_t(at));
+                bytes.resize(got < 0 ? 0 : got);
+                return bytes;
+            };
+            const QByteArray added = appendedSection(index->stamp.size, read, section, lines);
+            ::close(fd);
+            reason = ReplaceFileAppending(path, index->stamp, added);
+        }
+        directCache().erase(path.toStdString());
+        // A file changed between its index and the write is indexed again.
+        if (reason == ChangedReason() && attempt < 3)
+            continue;
+        if (!reason.isEmpty())
+            failCreate(path, reason);
+        return;
+    }
 }
 
 QStringList DirectSectionNames(const QStringList &names)

@@ -22,6 +22,8 @@
 // Bytes that are not UTF-8 come back as lone surrogates and are written
 // back as the same bytes (see profile/bytetext.h).
 
+#include "profile/filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -205,9 +207,7 @@ struct SectionIndex
     QString problem;          // the system's reason when it exists but can't be read
     bool recognisable = true; // as ProfileFile::Recognisable says
     QVector<IndexedSection> sections;
-    // What the file was when indexed: size, times, inode.
-    qint64 size = 0, modifiedNs = 0, changedNs = 0;
-    quint64 inode = 0;
+    FileStamp stamp; // what the file was when indexed
 };
 std::shared_ptr<const SectionIndex> IndexSections(const QString &path);
 // The bytes [start, end) of an indexed file; a null array when the file is
@@ -216,6 +216,16 @@ QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint
 // The section names that direct ListSections gives of these names: those
 // that fit in DirectSectionNamesLimit bytes, the last perhaps cut short.
 QStringList DirectSectionNames(const QStringList &names);
+
+// Adds a section with these lines ("key=value") after everything a file
+// holds, without reading the rest of it: the file's bytes stay as they are
+// (see Profile::ReplaceFileAppending), followed by a line break where its
+// last line has none, an empty line after a last line that holds
+// something, the section and an empty line, each line ended as the file's
+// first line is (CR LF in a new file). A missing file is made. Takes the
+// FileLock. Raises AppError as in-memory access would opening and writing
+// the file back, and refuses a file that is not Recognisable.
+void AppendSection(const QString &path, const QString &section, const QStringList &lines);
 
 // Drops the parses that direct access keeps of files. (A parse lives only
 // while a ProfileFile that read it does; this forgets even those.)
