@@ -4,6 +4,7 @@
 #include "profile/atomicfile.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
+#include "profile/sectionindex.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,9 +4,12 @@
 // ends, which line is a section header, and how a "key=value" line splits.
 // Every reader of the files goes by these.
 
+#include "profile/bytetext.h"
+
 #include <QByteArrayView>
 
 #include <cstring>
+#include <functional>
 
 namespace Profile {
 
@@ -115,5 +118,43 @@ inline IniLine ParseIniLine(const char *p, const LineSpan &line)
 {
     return ParseIniLine(QByteArrayView(p + line.start, line.end - line.start));
 }
+
+// Calls visit for each line of data (after a leading byte-order mark).
+void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine &)> &visit);
+
+// Length of the UTF-8 byte-order mark at the start of data, if any.
+inline qsizetype BomLength(QByteArrayView data) { return data.startsWith(Utf8Bom) ? Utf8Bom.size() : 0; }
+
+// The bytes at the start of a file that StartsAsUtf16 looks at.
+inline constexpr qsizetype Utf16Window = 4096;
+
+// A file that starts with a UTF-16 byte-order mark is not text this
+// program can read or write, whatever its bytes happen to look like; nor
+// is UTF-16 without the mark, whose NUL bytes would otherwise pass as
+// blanks around sections: a NUL beside a bracket or a line break near the
+// start tells it (a NUL inside a value of a UTF-8 file does not).
+bool StartsAsUtf16(QByteArrayView data);
+
+// Tells, line by line, whether a file is one this program can make sense
+// of: a file of sections, or one holding nothing but blanks and comments.
+// Anything else (binary junk, a text without a single section) would be
+// lost by a rewrite.
+class Recognition
+{
+public:
+    void line(IniLine::Kind kind)
+    {
+        if (kind == IniLine::Kind::Header)
+            m_sections = true;
+        else if (!m_sections && kind != IniLine::Kind::Blank)
+            m_strayText = true;
+    }
+    bool sections() const { return m_sections; }
+    bool recognisable(bool utf16) const { return !utf16 && (m_sections || !m_strayText); }
+
+private:
+    bool m_sections = false;
+    bool m_strayText = false;
+};
 
 } // namespace Profile

@@ -1,4 +1,5 @@
 #include "profile/profilefile.h"
+#include "profile/sectionindex.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
