@@ -26,14 +26,10 @@ constexpr int TempRandomLength = 6;
 // The complete old content of a file being written in place.
 constexpr QLatin1String PreviousSuffix{".tenacio-previous"};
 
-// Stands for "the file is no longer the one stamped" where an error
-// number is kept.
-constexpr int FileChanged = -1;
+// The error for "the file is no longer the one stamped": try again.
+constexpr int FileChanged = EAGAIN;
 
-QString reasonOf(int error)
-{
-    return error == FileChanged ? Profile::ChangedReason() : QString::fromLocal8Bit(std::strerror(error));
-}
+QString reasonOf(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 bool isRandomChar(QChar c)
 {
@@ -471,8 +467,7 @@ void RecoverInterruptedWrite(const QString &path)
 
 const QString &ChangedReason()
 {
-    static const QString reason =
-        QCoreApplication::translate("Files", "The file was changed by another program while it was being written.");
+    static const QString reason = reasonOf(FileChanged);
     return reason;
 }
 

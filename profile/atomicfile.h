@@ -46,7 +46,8 @@ QString CreateFile(const QString &path, QByteArrayView content);
 void RecoverInterruptedWrite(const QString &path);
 
 // The reasons for refusing a file: "The file is read-only." and "The file
-// is not a regular file."; and for not appending to a file that changed.
+// is not a regular file."; and for not appending to a file that changed
+// meanwhile, the system's "Resource temporarily unavailable" (EAGAIN).
 const QString &ReadOnlyReason();
 const QString &NotRegularReason();
 const QString &ChangedReason();
