@@ -6,6 +6,7 @@
 
 #include "app/history.h"
 #include "fuzz/reference.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/numbertext.h"
 

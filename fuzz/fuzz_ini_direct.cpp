@@ -14,6 +14,7 @@
 #include "fuzz/reference.h"
 #include "platform/platform.h"
 #include "profile/bytetext.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 
 #include <algorithm>

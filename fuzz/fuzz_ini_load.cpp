@@ -5,6 +5,7 @@
 #include "fuzz/reference.h"
 #include "platform/platform.h"
 #include "profile/bytetext.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 
 namespace {

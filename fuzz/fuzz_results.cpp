@@ -7,6 +7,7 @@
 // reopened (each reopen reads the whole file), and one that is not there.
 
 #include "fuzz/reference.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/resultsstore.h"
 

@@ -9,6 +9,7 @@
 #include "fuzz/reference.h"
 #include "library/modules.h"
 #include "library/settings.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 
 #include <algorithm>

@@ -4,12 +4,14 @@
 #include "profile/atomicfile.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
+#include "profile/sectionindex.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 
 // Outside any namespace, as the resource's initialiser requires.
 static void initStarterResource() { Q_INIT_RESOURCE(starter); }
@@ -228,15 +230,26 @@ bool ExactData(QStringList &elements, QString *data)
 void AddModule(const QString &path, const QString &name, const QStringList &elements, const QString &replaced)
 {
     const Profile::FileLock lock(path);
-    ProfileFile file(path, ProfileFile::Access::InMemory);
-    if (!file.Recognisable()) {
+    // A Module added beside the others needs only the names: the library's
+    // bytes stay as they are, however large it is. One that takes another's
+    // place rewrites the library from a copy.
+    const auto index = Profile::IndexSections(path);
+    std::unique_ptr<ProfileFile> file;
+    QStringList names;
+    if (readable(*index, path)) {
+        names = indexedNames(*index);
+    } else {
+        file = std::make_unique<ProfileFile>(path, ProfileFile::Access::InMemory); // says why it can't be read
+        file->ListSections(names);
+    }
+    if (!(file ? file->Recognisable() : index->recognisable)) {
         throw AppError(QCoreApplication::translate("Modules",
                                                    "The Module library \"%1\" holds nothing this program recognises as "
                                                    "Modules; it was left as it was.")
                            .arg(path));
     }
-    const bool inPlace = !replaced.isEmpty() && file.HasSection(replaced);
-    if (file.HasSection(name) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
+    const bool inPlace = !replaced.isEmpty() && names.contains(replaced, Qt::CaseInsensitive);
+    if (names.contains(name, Qt::CaseInsensitive) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
         throw AppError(QCoreApplication::translate("Modules", "The Module library already holds a Module named \"%1\".")
                            .arg(name));
     QStringList kept = elements;
@@ -244,10 +257,16 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
     if (!ExactData(kept, &data))
         throw AppError(QCoreApplication::translate(
             "Modules", "The Module library can't keep these Elements as they are; no Module was made."));
+    if (!inPlace && !file) {
+        Profile::AppendSection(path, name, {DataKey + QLatin1Char('=') + data});
+        return;
+    }
+    if (!file)
+        file = std::make_unique<ProfileFile>(path, ProfileFile::Access::InMemory);
     if (inPlace)
-        file.RenewSection(replaced, name);
-    file.WriteText(name, DataKey, data);
-    file.WriteBack();
+        file->RenewSection(replaced, name);
+    file->WriteText(name, DataKey, data);
+    file->WriteBack();
 }
 
 } // namespace Modules

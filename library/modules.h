@@ -115,12 +115,12 @@ QString FreeName(const QString &base, const QStringList &taken);
 // an Element holds "," or a line break; `elements` is then left as it was.
 bool ExactData(QStringList &elements, QString *data);
 
-// Adds a Module to the library with in-memory access: under
-// Profile::FileLock the file is loaded, the new section's Data written
-// (ExactData of the Elements, which must allow it) and the file written
-// back. A Module `replaced`, when one is
-// named, gives up its place to the new one; otherwise the new one goes at
-// the end. A library that can't be read or holds nothing this program
+// Adds a Module to the library under Profile::FileLock, its Data the
+// ExactData of the Elements (which must allow it). A Module `replaced`,
+// when one is named, gives up its place to the new one, and the library is
+// loaded and written back with in-memory access; otherwise the new one
+// goes at the end with Profile::AppendSection, and the rest of the file
+// stays byte for byte as it was, never read whole. A library that can't be read or holds nothing this program
 // recognises as Modules, and a name already taken, raise AppError; the
 // file is then left as it was, and so it is when writing it fails.
 void AddModule(const QString &path, const QString &name, const QStringList &elements,

@@ -1,5 +1,7 @@
 #include "profile/atomicfile.h"
 
+#include "profile/filestamp.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,9 @@ constexpr QLatin1String TempInfix{".tenacio-"};
 constexpr int TempRandomLength = 6;
 // The complete old content of a file being written in place.
 constexpr QLatin1String PreviousSuffix{".tenacio-previous"};
+
+// The error for "the file is no longer the one stamped": try again.
+constexpr int FileChanged = EAGAIN;
 
 QString reasonOf(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -80,6 +85,41 @@ bool writeAll(int fd, QByteArrayView content, int *error)
     return true;
 }
 
+// Copies the first `length` bytes of `from` to `to` at its file position,
+// inside the kernel: a file system that can shares the blocks (btrfs,
+// XFS), others copy them without their passing through the program; a
+// read and write loop where the kernel can do neither.
+bool copyBytes(int from, int to, qint64 length, int *error)
+{
+    loff_t offset = 0;
+    bool inKernel = true;
+    while (offset < length) {
+        ssize_t n = 0;
+        if (inKernel) {
+            n = ::copy_file_range(from, &offset, to, nullptr, size_t(length - offset), 0);
+            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                inKernel = false;
+                continue;
+            }
+        } else {
+            char buffer[65536];
+            n = ::pread(from, buffer, size_t(qMin<qint64>(qint64(sizeof buffer), length - offset)), off_t(offset));
+            if (n > 0) {
+                if (!writeAll(to, QByteArrayView(buffer, n), error))
+                    return false;
+                offset += n;
+            }
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *error = n == 0 ? FileChanged : errno; // n == 0: the file got shorter
+            return false;
+        }
+    }
+    return true;
+}
+
 void syncDirectory(const QByteArray &dir)
 {
     const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -109,6 +149,14 @@ bool IsTemporaryName(QStringView name, QStringView base)
 namespace {
 
 enum class Placing { Replace, CreateOnly };
+
+// What a new content is: the first `kept` bytes of the file it replaces,
+// then `added`.
+struct Content
+{
+    qint64 kept = 0;
+    QByteArrayView added;
+};
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -153,39 +201,39 @@ QByteArray resolveLinks(const QByteArray &path, int *error)
     return {};
 }
 
-bool readAllFrom(int fd, QByteArray *out, int *error)
+// Writes content over an open file, whose first content.kept bytes stay
+// where they are, and cuts it there; then syncs it.
+bool overwrite(int fd, const Content &content, int *error)
 {
-    out->clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = errno;
-            return false;
-        }
-        if (n == 0)
-            return true;
-        out->append(buffer, n);
-    }
-}
-
-// Writes content over an open file from its start and cuts it there,
-// then syncs it.
-bool overwrite(int fd, QByteArrayView content, int *error)
-{
-    if (::lseek(fd, 0, SEEK_SET) != 0) {
+    if (::lseek(fd, off_t(content.kept), SEEK_SET) != off_t(content.kept)) {
         *error = errno;
         return false;
     }
-    if (!writeAll(fd, content, error))
+    if (!writeAll(fd, content.added, error))
         return false;
-    if (::ftruncate(fd, off_t(content.size())) != 0 || ::fsync(fd) != 0) {
+    if (::ftruncate(fd, off_t(content.kept + content.added.size())) != 0 || ::fsync(fd) != 0) {
         *error = errno;
         return false;
     }
     return true;
+}
+
+// Writes the whole content of the file `saved` over an open file, cut
+// there and synced.
+bool putBack(const QByteArray &saved, int fd, int *error)
+{
+    const int in = ::open(saved.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (in < 0) {
+        *error = errno;
+        return false;
+    }
+    struct stat st;
+    bool ok = ::fstat(in, &st) == 0 && ::lseek(fd, 0, SEEK_SET) == 0;
+    if (!ok)
+        *error = errno;
+    ok = ok && copyBytes(in, fd, qint64(st.st_size), error);
+    ::close(in);
+    return ok && overwrite(fd, Content{qint64(st.st_size), {}}, error);
 }
 
 mode_t currentUmask()
@@ -215,15 +263,16 @@ int createTemporary(const QByteArray &target, QByteArray *temp, int *error)
 }
 
 // Writes content to a temporary file, synced, with the given mode, owner
-// and group, and renames it to `as` (replacing it or not).
-bool placeWhole(const QByteArray &target, const QByteArray &as, QByteArrayView content, mode_t mode,
+// and group, and renames it to `as` (replacing it or not). The kept bytes
+// come from the open file `old`.
+bool placeWhole(const QByteArray &target, const QByteArray &as, const Content &content, int old, mode_t mode,
                 const struct stat *owner, Placing placing, int *error)
 {
     QByteArray temp;
     const int fd = createTemporary(target, &temp, error);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, content, error);
+    bool ok = copyBytes(old, fd, content.kept, error) && writeAll(fd, content.added, error);
     if (ok && owner && (owner->st_uid != ::geteuid() || owner->st_gid != ::getegid())
         && ::fchown(fd, owner->st_uid, owner->st_gid) != 0) {
         *error = errno;
@@ -267,19 +316,11 @@ void recover(const QByteArray &target)
     struct stat st;
     if (::lstat(previous.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
-    const int in = ::open(previous.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (in < 0)
-        return;
-    QByteArray old;
     int error = 0;
-    const bool read = readAllFrom(in, &old, &error);
-    ::close(in);
-    if (!read)
-        return;
     const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
         struct stat now;
-        const bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && overwrite(fd, old, &error);
+        const bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && putBack(previous, fd, &error);
         ::close(fd);
         if (!ok)
             return; // kept for the next write
@@ -293,34 +334,45 @@ void recover(const QByteArray &target)
 // A file with more than one name (hard links) is written where it is, so
 // that every name sees the new content: its complete old content is kept
 // beside it first, synced, and goes only once the new content is synced.
-// A kill in between leaves that copy for the next write to put back.
-bool writeInPlace(const QByteArray &target, QByteArrayView content, int *error)
+// A kill in between leaves that copy for the next write to put back. The
+// kept bytes of the content stay where they are: the file must still be
+// the one `old` describes.
+bool writeInPlace(const QByteArray &target, const Content &content, const struct stat &old, int *error)
 {
     const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         *error = errno;
         return false;
     }
-    QByteArray old;
-    bool ok = readAllFrom(fd, &old, error);
-    if (ok)
-        ok = placeWhole(target, previousOf(target), old, 0600, nullptr, Placing::Replace, error);
-    if (!ok) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        *error = errno;
+        ::close(fd);
+        return false;
+    }
+    if (content.kept > 0 && (st.st_ino != old.st_ino || st.st_size != old.st_size)) {
+        *error = FileChanged;
+        ::close(fd);
+        return false;
+    }
+    const qint64 oldSize = qint64(st.st_size);
+    const qint64 newSize = content.kept + content.added.size();
+    if (!placeWhole(target, previousOf(target), Content{oldSize, {}}, fd, 0600, nullptr, Placing::Replace, error)) {
         ::close(fd);
         return false;
     }
     // Room first, so that a full disk fails before the content is touched.
-    if (content.size() > old.size() && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(content.size())) != 0
-        && errno != EOPNOTSUPP && errno != ENOSYS) {
+    if (newSize > oldSize && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(newSize)) != 0 && errno != EOPNOTSUPP
+        && errno != ENOSYS) {
         *error = errno;
         ::close(fd);
         ::unlink(previousOf(target).constData());
         return false;
     }
-    ok = overwrite(fd, content, error);
+    bool ok = overwrite(fd, content, error);
     if (!ok) {
         int ignored = 0;
-        if (!overwrite(fd, old, &ignored)) {
+        if (!putBack(previousOf(target), fd, &ignored)) {
             ::close(fd);
             return false; // the copy beside it stays for the next write
         }
@@ -331,7 +383,11 @@ bool writeInPlace(const QByteArray &target, QByteArrayView content, int *error)
     return ok;
 }
 
-QString placeFile(const QString &path, QByteArrayView content, Placing placing)
+// Places content at path; with `expected`, only while the file is still
+// the one it stamps (else FileChanged), and the content's kept bytes are
+// that file's.
+QString placeFile(const QString &path, const Content &content, Placing placing,
+                  const Profile::FileStamp *expected = nullptr)
 {
     int error = 0;
     const QByteArray target = resolveLinks(QFile::encodeName(path), &error);
@@ -356,18 +412,34 @@ QString placeFile(const QString &path, QByteArrayView content, Placing placing)
     removeLeftovers(dir, QFile::decodeName(nameOf(target)));
     recover(target);
 
+    // The file whose first bytes the content keeps, still the one stamped.
+    int kept = -1;
+    if (expected) {
+        if (!exists || ::stat(target.constData(), &old) != 0 || Profile::StampOf(old) != *expected)
+            return reasonOf(FileChanged);
+        kept = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+        struct stat st;
+        if (kept < 0 || ::fstat(kept, &st) != 0 || st.st_ino != old.st_ino || st.st_size != old.st_size) {
+            if (kept >= 0)
+                ::close(kept);
+            return reasonOf(FileChanged);
+        }
+    }
+
     bool ok = false;
     if (exists && old.st_nlink > 1) {
-        ok = writeInPlace(target, content, &error);
+        ok = writeInPlace(target, content, old, &error);
     } else if (exists) {
-        ok = placeWhole(target, target, content, old.st_mode & 07777, &old, placing, &error);
+        ok = placeWhole(target, target, content, kept, old.st_mode & 07777, &old, placing, &error);
         // Only root may give a file away: a file of another owner or group
         // that this user may write is written where it is, keeping both.
         if (!ok && error == EPERM)
-            ok = writeInPlace(target, content, &error);
+            ok = writeInPlace(target, content, old, &error);
     } else {
-        ok = placeWhole(target, target, content, 0666 & ~currentUmask(), nullptr, placing, &error);
+        ok = placeWhole(target, target, content, kept, 0666 & ~currentUmask(), nullptr, placing, &error);
     }
+    if (kept >= 0)
+        ::close(kept);
     return ok ? QString() : reasonOf(error);
 }
 
@@ -393,11 +465,25 @@ void RecoverInterruptedWrite(const QString &path)
         recover(target);
 }
 
-QString ReplaceFile(const QString &path, QByteArrayView content) { return placeFile(path, content, Placing::Replace); }
+const QString &ChangedReason()
+{
+    static const QString reason = reasonOf(FileChanged);
+    return reason;
+}
+
+QString ReplaceFile(const QString &path, QByteArrayView content)
+{
+    return placeFile(path, Content{0, content}, Placing::Replace);
+}
+
+QString ReplaceFileAppending(const QString &path, const FileStamp &expected, QByteArrayView added)
+{
+    return placeFile(path, Content{expected.size, added}, Placing::Replace, &expected);
+}
 
 QString CreateFile(const QString &path, QByteArrayView content)
 {
-    return placeFile(path, content, Placing::CreateOnly);
+    return placeFile(path, Content{0, content}, Placing::CreateOnly);
 }
 
 } // namespace Profile

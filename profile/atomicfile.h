@@ -7,6 +7,8 @@
 
 namespace Profile {
 
+struct FileStamp;
+
 // Writes content to a new file beside path and renames it into place;
 // the file and then its directory are synced, so the new content
 // survives a power cut. A symbolic link is followed, every level, and its
@@ -25,6 +27,14 @@ namespace Profile {
 // ...), with the file as it was and no temporary file left.
 QString ReplaceFile(const QString &path, QByteArrayView content);
 
+// ReplaceFile with the file's own bytes and `added` after them, where
+// `expected` stamps the file as it is (its size is what stays): the old
+// bytes are copied by the kernel and never pass through the program, and
+// a file written in place (hard links) gets only the added bytes written.
+// Returns ChangedReason, having written nothing, when the file is no
+// longer the one stamped.
+QString ReplaceFileAppending(const QString &path, const FileStamp &expected, QByteArrayView added);
+
 // Creates path with content only if no file of that name exists: written
 // and synced under a temporary name first, then renamed without replacing,
 // so the file appears whole or not at all. Returns an empty text on
@@ -36,9 +46,11 @@ QString CreateFile(const QString &path, QByteArrayView content);
 void RecoverInterruptedWrite(const QString &path);
 
 // The reasons for refusing a file: "The file is read-only." and "The file
-// is not a regular file."
+// is not a regular file."; and for not appending to a file that changed
+// meanwhile, the system's "Resource temporarily unavailable" (EAGAIN).
 const QString &ReadOnlyReason();
 const QString &NotRegularReason();
+const QString &ChangedReason();
 
 // Whether a file name is one that ReplaceFile makes for a temporary copy
 // of the file called base.

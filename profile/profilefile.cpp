@@ -3,117 +3,37 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/bytetext.h"
+#include "profile/directparse.h"
 #include "profile/fileaccess.h"
+#include "profile/iniline.h"
+#include "profile/memoryfiles.h"
+#include "profile/sectionindex.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
-#include <mutex>
-#include <unordered_map>
+#include <algorithm>
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-
-// One line of a file: [start, end) without its line break; next is where
-// the following line starts.
-struct LineSpan
-{
-    qsizetype start;
-    qsizetype end;
-    qsizetype next;
-};
-
-// Calls f(span) for each line; lines end at CR, LF or CR LF.
-template<typename F>
-void forEachLine(QByteArrayView data, F &&f, qsizetype from = 0)
-{
-    const char *p = data.constData();
-    const qsizetype n = data.size();
-    qsizetype i = from;
-    while (i < n) {
-        const qsizetype start = i;
-        const void *lf = std::memchr(p + i, '\n', size_t(n - i));
-        qsizetype stop = lf ? static_cast<const char *>(lf) - p : n;
-        // A CR alone also ends a line.
-        const void *cr = std::memchr(p + i, '\r', size_t(stop - i));
-        qsizetype end;
-        qsizetype next;
-        if (cr) {
-            end = static_cast<const char *>(cr) - p;
-            next = (end + 1 < n && p[end + 1] == '\n') ? end + 2 : end + 1;
-        } else {
-            end = stop;
-            next = lf ? stop + 1 : n;
-        }
-        f(LineSpan{start, end, next});
-        i = next;
-    }
-}
-
-void trimSpan(const char *p, qsizetype &start, qsizetype &end)
-{
-    while (start < end && isBlank(p[start]))
-        ++start;
-    while (end > start && isBlank(p[end - 1]))
-        --end;
-}
-
-QString decode(const char *p, qsizetype start, qsizetype end)
-{
-    return Profile::DecodeBytes(QByteArrayView(p + start, end - start));
-}
-
-// Length of the UTF-8 byte-order mark at the start of data, if any.
-qsizetype bomLength(QByteArrayView data) { return data.startsWith(Profile::Utf8Bom) ? Profile::Utf8Bom.size() : 0; }
-
-// A file that starts with a UTF-16 byte-order mark is not text this
-// program can read or write, whatever its bytes happen to look like; nor
-// is UTF-16 without the mark, whose NUL bytes would otherwise pass as
-// blanks around sections: a NUL beside a bracket or a line break near the
-// start tells it (a NUL inside a value of a UTF-8 file does not).
-bool startsAsUtf16(QByteArrayView data)
-{
-    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
-        return true;
-    const QByteArrayView head = data.first(qMin<qsizetype>(data.size(), 4096));
-    for (const char c : {'[', '\n', '\r'}) {
-        const char pair[2] = {c, '\0'};
-        const char swapped[2] = {'\0', c};
-        if (head.contains(QByteArrayView(pair, 2)) || head.contains(QByteArrayView(swapped, 2)))
-            return true;
-    }
-    return false;
-}
-
-// Tells, line by line, whether a file is one this program can make sense
-// of: a file of sections, or one holding nothing but blanks and comments.
-// Anything else (binary junk, a text without a single section) would be
-// lost by a rewrite.
-class Recognition
-{
-public:
-    void line(const char *p, qsizetype s, qsizetype e, bool header)
-    {
-        if (header)
-            m_sections = true;
-        else if (!m_sections && s < e && p[s] != ';')
-            m_strayText = true;
-    }
-    bool sections() const { return m_sections; }
-    bool recognisable(bool utf16) const { return !utf16 && (m_sections || !m_strayText); }
-
-private:
-    bool m_sections = false;
-    bool m_strayText = false;
-};
+using Profile::DirectParse;
+using Profile::DirectSection;
+using Profile::FindDirectKey;
+using Profile::FindMemoryFile;
+using Profile::ForgetParse;
+using Profile::HeldParse;
+using Profile::IniLine;
+using Profile::IsBlank;
+using Profile::LineSpan;
+using Profile::MemoryEntry;
+using Profile::ParseIniLine;
+using Profile::ParseOf;
+using Profile::WriteMemoryFile;
 
 // Keeps the first `limit` code points of a text.
 QString cutToCodePoints(const QString &text, int limit)
@@ -144,371 +64,6 @@ QString oneLine(const QString &text)
 
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-} // namespace
-
-QString Profile::FoldedName(const QString &name)
-{
-    const auto *s = reinterpret_cast<const char16_t *>(name.utf16());
-    const qsizetype n = name.size();
-    QString out;
-    qsizetype from = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (!QChar::isSurrogate(s[i]))
-            continue;
-        if (QChar::isHighSurrogate(s[i]) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
-            ++i;
-            continue;
-        }
-        out += name.sliced(from, i - from).toCaseFolded();
-        out += QChar(s[i]);
-        from = i + 1;
-    }
-    if (from == 0)
-        return name.toCaseFolded();
-    out += name.sliced(from).toCaseFolded();
-    return out;
-}
-
-namespace {
-
-QString foldedName(const QString &name) { return Profile::FoldedName(name); }
-
-// ---------------------------------------------------------------- direct
-
-struct DirectSection
-{
-    QString name;
-    qsizetype headerStart; // byte offset of the header line
-    int firstLine;         // index of the first line after the header
-    int endLine;           // one past the section's last line
-};
-
-// The parse of a file for direct access. It reads and indexes the file
-// only as far as a caller needs: a reload that lists the first runs of a
-// large results file never reads its tail.
-class DirectParse
-{
-public:
-    explicit DirectParse(const QString &path)
-        : m_path(path)
-    {
-        m_complete = path.isEmpty();
-        if (m_complete)
-            return;
-        QString reason;
-        const int fd = Profile::OpenForReading(path, &reason);
-        if (fd < 0) {
-            fail(reason);
-            return;
-        }
-        struct stat st;
-        if (::fstat(fd, &st) == 0)
-            data.reserve(qsizetype(st.st_size) + 1);
-        ::close(fd);
-    }
-
-    // The parse of bytes held in memory, complete at once.
-    explicit DirectParse(const QByteArray &bytes)
-        : data(bytes)
-    {
-        m_scanned = bomLength(data);
-        scan(true);
-    }
-
-    QByteArray data;
-    QVector<LineSpan> lines;
-    QVector<DirectSection> sections;
-    QByteArray eol = QByteArrayLiteral("\r\n");
-
-    bool complete() const { return m_complete; }
-    // The file exists but could not be read; it then parses empty.
-    bool unreadable() const { return !m_readError.isEmpty(); }
-    const QString &readError() const { return m_readError; }
-
-    bool recognisable()
-    {
-        while (!m_complete && !m_recognition.sections())
-            scanMore();
-        return m_recognition.recognisable(startsAsUtf16(data));
-    }
-
-    // Index of the first section of that name, with its extent known; -1.
-    int find(const QString &name)
-    {
-        const QString folded = foldedName(name);
-        for (;;) {
-            const auto it = m_firstByName.constFind(folded);
-            if (it != m_firstByName.constEnd() && (it.value() + 1 < sections.size() || m_complete))
-                return it.value();
-            if (m_complete)
-                return -1;
-            scanMore();
-        }
-    }
-
-    // Whether section i exists, reading on as needed; its extent is then known.
-    bool has(int i)
-    {
-        while (!m_complete && i + 1 >= sections.size())
-            scanMore();
-        return i < sections.size();
-    }
-
-    void readAll()
-    {
-        while (!m_complete)
-            scanMore();
-    }
-
-private:
-    void fail(const QString &reason)
-    {
-        m_readError = reason.isEmpty() ? QCoreApplication::translate("Files", "Unknown error") : reason;
-        data.clear();
-        lines.clear();
-        sections.clear();
-        m_firstByName.clear();
-        m_complete = true;
-    }
-
-    void scanMore()
-    {
-        // Small steps at first, so that a caller who needs only the head
-        // of a large file reads little more than that; then half again
-        // of what is held, so that a whole file takes few reads. The file
-        // is open only while a step reads it.
-        const qint64 chunk = qMax<qint64>(qint64(256) << 10, data.size() / 2);
-        const qsizetype had = data.size();
-        QString reason;
-        const int fd = Profile::OpenForReading(m_path, &reason);
-        if (fd < 0) {
-            fail(reason);
-            return;
-        }
-        QFile file;
-        if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || (had > 0 && !file.seek(had))) {
-            fail(file.errorString());
-            return;
-        }
-        data.resize(had + chunk); // within the reserve unless the file grew
-        const qint64 got = file.read(data.data() + had, chunk);
-        if (got < 0) {
-            fail(file.errorString());
-            return;
-        }
-        data.resize(had + got);
-        const bool atEnd = got == 0 || file.atEnd();
-        file.close();
-        if (had == 0)
-            m_scanned = bomLength(data);
-        scan(atEnd);
-    }
-
-    // Indexes the lines held past m_scanned; a line that may go on past
-    // the end of what is held waits unless the file ends there.
-    void scan(bool atEnd)
-    {
-        const char *p = data.constData();
-        const qsizetype n = data.size();
-        while (m_scanned < n) {
-            const qsizetype start = m_scanned;
-            const void *lf = std::memchr(p + start, '\n', size_t(n - start));
-            const qsizetype lfPos = lf ? static_cast<const char *>(lf) - p : n;
-            const void *cr = std::memchr(p + start, '\r', size_t(lfPos - start));
-            const qsizetype i = cr ? static_cast<const char *>(cr) - p : lfPos;
-            qsizetype next;
-            if (i >= n) {
-                if (!atEnd)
-                    break; // the line may go on in the next chunk
-                next = n;
-            } else if (p[i] == '\r') {
-                if (i + 1 >= n && !atEnd)
-                    break; // a CR LF may be split between chunks
-                next = (i + 1 < n && p[i + 1] == '\n') ? i + 2 : i + 1;
-            } else {
-                next = i + 1;
-            }
-            addLine(LineSpan{start, i, next});
-            m_scanned = next;
-        }
-        if (atEnd) {
-            if (!sections.isEmpty())
-                sections.last().endLine = int(lines.size());
-            m_complete = true;
-        }
-    }
-
-    void addLine(const LineSpan &line)
-    {
-        const char *p = data.constData();
-        if (!m_eolSeen && line.next > line.end) {
-            eol = QByteArray(p + line.end, line.next - line.end);
-            m_eolSeen = true;
-        }
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        const int index = int(lines.size());
-        lines.append(line);
-        const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
-        m_recognition.line(p, s, e, header);
-        if (header) {
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(p, ns, ne);
-            if (!sections.isEmpty())
-                sections.last().endLine = index;
-            sections.append(DirectSection{decode(p, ns, ne), line.start, index + 1, index + 1});
-            // A name given twice is found at its first section.
-            const QString folded = foldedName(sections.last().name);
-            if (!m_firstByName.contains(folded))
-                m_firstByName.insert(folded, int(sections.size()) - 1);
-        } else if (!sections.isEmpty()) {
-            sections.last().endLine = index + 1;
-        }
-    }
-
-    QString m_path;
-    QString m_readError;
-    Recognition m_recognition;
-    QHash<QString, int> m_firstByName; // case-folded name -> first section
-    qsizetype m_scanned = 0;
-    bool m_complete = false;
-    bool m_eolSeen = false;
-};
-
-struct FileStamp
-{
-    bool exists = false;
-    qint64 size = 0;
-    qint64 mtimeNs = 0;
-    qint64 ctimeNs = 0;
-    quint64 inode = 0;
-    bool operator==(const FileStamp &) const = default;
-};
-
-FileStamp stampOf(const QString &path)
-{
-    FileStamp stamp;
-    struct stat st;
-    const QByteArray native = QFile::encodeName(path);
-    if (::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return stamp;
-    stamp.exists = true;
-    stamp.size = qint64(st.st_size);
-    stamp.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.ctimeNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    stamp.inode = quint64(st.st_ino);
-    return stamp;
-}
-
-// The parse of a file is found here while someone holds it: a whole
-// file's bytes are not kept after the ProfileFile objects that read them
-// are gone.
-struct CacheEntry
-{
-    FileStamp stamp;
-    std::weak_ptr<DirectParse> parse;
-};
-
-std::unordered_map<std::string, CacheEntry> &directCache()
-{
-    static std::unordered_map<std::string, CacheEntry> cache;
-    return cache;
-}
-
-struct MemoryEntry
-{
-    QByteArray content;
-    std::shared_ptr<DirectParse> parse; // made on first use
-};
-
-QHash<QString, MemoryEntry> &memoryFiles()
-{
-    static QHash<QString, MemoryEntry> files;
-    return files;
-}
-
-MemoryEntry *memoryFile(const QString &path)
-{
-    auto &files = memoryFiles();
-    if (files.isEmpty())
-        return nullptr;
-    const auto it = files.find(path);
-    return it == files.end() ? nullptr : &it.value();
-}
-
-// The parse of a file as it is now; a missing or unreadable file parses
-// empty. The parse is kept while the file's size, times and inode stay
-// the same, so a history reload reads a large file once, and any change
-// on disk is seen by the next call.
-std::shared_ptr<DirectParse> directParse(const QString &path)
-{
-    if (MemoryEntry *memory = memoryFile(path)) {
-        if (!memory->parse)
-            memory->parse = std::make_shared<DirectParse>(memory->content);
-        return memory->parse;
-    }
-    const FileStamp stamp = stampOf(path);
-    auto &cache = directCache();
-    const std::string key = path.toStdString();
-    const auto it = cache.find(key);
-    if (it != cache.end() && it->second.stamp == stamp && stamp.exists) {
-        if (auto held = it->second.parse.lock())
-            return held;
-    }
-    // Anything but a regular file in its place is read as unreadable.
-    struct stat st;
-    const bool present = stamp.exists || ::stat(QFile::encodeName(path).constData(), &st) == 0;
-    auto parse = std::make_shared<DirectParse>(present ? path : QString());
-    if (stamp.exists && !parse->unreadable())
-        cache[key] = CacheEntry{stamp, parse};
-    else
-        cache.erase(key);
-    return parse;
-}
-
-// The parse of a file for a ProfileFile, which holds it from then on.
-std::shared_ptr<DirectParse> heldParse(const QString &path, std::shared_ptr<void> &held)
-{
-    auto parse = directParse(path);
-    held = parse;
-    return parse;
-}
-
-// Finds the line of a key in a section of a direct parse: -1 when absent.
-int findDirectKey(const DirectParse &parse, const DirectSection &section, const QString &key,
-                  qsizetype *valueStart, qsizetype *valueEnd)
-{
-    const char *p = parse.data.constData();
-    for (int i = section.firstLine; i < section.endLine; ++i) {
-        const LineSpan &line = parse.lines.at(i);
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        if (s == e || p[s] == ';')
-            continue;
-        const void *eq = std::memchr(p + s, '=', size_t(e - s));
-        if (!eq)
-            continue;
-        const qsizetype eqPos = static_cast<const char *>(eq) - p;
-        qsizetype ks = s;
-        qsizetype ke = eqPos;
-        trimSpan(p, ks, ke);
-        if (!sameName(decode(p, ks, ke), key))
-            continue;
-        qsizetype vs = eqPos + 1;
-        qsizetype ve = e;
-        trimSpan(p, vs, ve);
-        if (valueStart)
-            *valueStart = vs;
-        if (valueEnd)
-            *valueEnd = ve;
-        return i;
-    }
-    return -1;
-}
-
 const QString &unrecognisedReason()
 {
     static const QString reason =
@@ -532,27 +87,15 @@ void checkWritable(const QString &path, DirectParse &parse)
         failWrite(path, unrecognisedReason());
 }
 
-// Replaces what a memory file holds; false when path is not one.
-bool writeMemoryFile(const QString &path, const QByteArray &content)
-{
-    MemoryEntry *memory = memoryFile(path);
-    if (!memory)
-        return false;
-    *memory = MemoryEntry{content, nullptr};
-    return true;
-}
-
 void writeDirect(const QString &path, const QByteArray &content)
 {
-    if (writeMemoryFile(path, content))
+    if (WriteMemoryFile(path, content))
         return;
-    directCache().erase(path.toStdString());
+    ForgetParse(path);
     const QString reason = Profile::ReplaceFile(path, content);
     if (!reason.isEmpty())
         failWrite(path, reason);
 }
-
-} // namespace
 
 // Appends a name to a direct name list if it fits in the room left; the
 // last name that fits in part keeps the whole characters that fit. False
@@ -584,145 +127,7 @@ bool appendCapped(QStringList &list, const QString &name, qsizetype &room)
     return false;
 }
 
-// One pass over a file through a fixed buffer, finding its header lines as
-// LoadSections does. Only a line that begins with "[" is held whole (it may
-// be a header); every other line is stepped over.
-class Indexer
-{
-public:
-    explicit Indexer(Profile::SectionIndex &index)
-        : m_index(index)
-    {
-    }
-
-    void feed(const char *p, qsizetype n, qint64 at)
-    {
-        qsizetype i = 0;
-        if (m_first) {
-            // A buffer holds the first three bytes unless the file is shorter.
-            m_first = false;
-            m_start = QByteArray(p, qMin<qsizetype>(n, 3));
-            if (QByteArrayView(m_start) == Profile::Utf8Bom)
-                i = 3;
-        }
-        while (i < n) {
-            if (m_afterCr) {
-                m_afterCr = false;
-                if (p[i] == '\n') {
-                    ++i;
-                    m_lineStart = at + i;
-                    continue;
-                }
-            }
-            if (!m_lineOpen) {
-                m_lineOpen = true;
-                m_lineStart = at + i;
-                if (m_bodyOpen) {
-                    m_index.sections.last().bodyStart = m_lineStart;
-                    m_bodyOpen = false;
-                }
-            }
-            // To the end of this line, or of the buffer.
-            const void *lf = std::memchr(p + i, '\n', size_t(n - i));
-            const qsizetype stop = lf ? static_cast<const char *>(lf) - p : n;
-            const void *cr = std::memchr(p + i, '\r', size_t(stop - i));
-            const qsizetype end = cr ? static_cast<const char *>(cr) - p : stop;
-            take(p + i, end - i);
-            if (end == n)
-                return; // the line goes on in the next buffer
-            endLine();
-            m_afterCr = p[end] == '\r';
-            i = end + 1;
-        }
-    }
-
-    void finish(qint64 size)
-    {
-        if (m_lineOpen)
-            endLine();
-        if (m_bodyOpen)
-            m_index.sections.last().bodyStart = size;
-        if (!m_index.sections.isEmpty())
-            m_index.sections.last().bodyEnd = size;
-        const bool utf16 = m_start.startsWith("\xFF\xFE") || m_start.startsWith("\xFE\xFF");
-        m_index.recognisable = !utf16 && (m_sections || !m_strayText);
-    }
-
-private:
-    // Bytes of the open line.
-    void take(const char *p, qsizetype n)
-    {
-        qsizetype k = 0;
-        if (!m_seen) {
-            while (k < n && isBlank(p[k]))
-                ++k;
-            if (k == n)
-                return;
-            m_seen = true;
-            m_firstChar = p[k];
-        }
-        if (m_firstChar == '[')
-            m_head.append(p + k, n - k);
-    }
-
-    void endLine()
-    {
-        const bool header = m_seen && m_firstChar == '[' && headerBytes();
-        if (header) {
-            m_sections = true;
-            if (!m_index.sections.isEmpty())
-                m_index.sections.last().bodyEnd = m_lineStart;
-            qsizetype s = 0;
-            qsizetype e = m_head.size();
-            trimSpan(m_head.constData(), s, e);
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(m_head.constData(), ns, ne);
-            m_index.sections.append(Profile::IndexedSection{decode(m_head.constData(), ns, ne), 0, 0});
-            m_bodyOpen = true;
-        } else if (!m_sections && m_seen && m_firstChar != ';') {
-            m_strayText = true;
-        }
-        m_lineOpen = false;
-        m_seen = false;
-        m_head.clear();
-    }
-
-    // A "[" line is a header when its last character that is not blank is
-    // "]" and it holds two characters or more.
-    bool headerBytes() const
-    {
-        qsizetype s = 0;
-        qsizetype e = m_head.size();
-        trimSpan(m_head.constData(), s, e);
-        return e - s >= 2 && m_head.at(e - 1) == ']';
-    }
-
-    Profile::SectionIndex &m_index;
-    QByteArray m_start; // the first bytes of the file
-    bool m_first = true;
-    bool m_afterCr = false;
-    bool m_lineOpen = false;
-    bool m_bodyOpen = false;
-    qint64 m_lineStart = 0;
-    bool m_seen = false; // the open line has a character that is not blank
-    char m_firstChar = 0;
-    QByteArray m_head; // the bytes of an open line that begins with "["
-    bool m_sections = false;
-    bool m_strayText = false;
-};
-
-struct IndexEntry
-{
-    FileStamp stamp;
-    std::shared_ptr<const Profile::SectionIndex> index;
-};
-
-std::unordered_map<std::string, IndexEntry> &indexCache()
-{
-    static std::unordered_map<std::string, IndexEntry> cache;
-    return cache;
-}
+} // namespace
 
 // ---------------------------------------------------------------- helpers
 
@@ -758,53 +163,6 @@ QString DirectValue(const QString &stored)
     return cutToCodePoints(v, ProfileFile::DirectValueLimit);
 }
 
-int CountSectionsInMemory(const QByteArray &data)
-{
-    int count = 0;
-    const char *p = data.constData();
-    forEachLine(data, [&](const LineSpan &line) {
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']')
-            ++count;
-    }, bomLength(data));
-    return count;
-}
-
-void ForEachIniLine(QByteArrayView view, const std::function<void(const IniLine &)> &visit)
-{
-    const QByteArray data = QByteArray::fromRawData(view.data(), view.size());
-    const char *p = data.constData();
-    forEachLine(data, [&](const LineSpan &line) {
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        IniLine out;
-        if (e - s >= 2 && p[s] == '[' && p[e - 1] == ']') {
-            qsizetype ns = s + 1;
-            qsizetype ne = e - 1;
-            trimSpan(p, ns, ne);
-            out.kind = IniLine::Kind::Header;
-            out.name = QByteArrayView(p + ns, ne - ns);
-        } else if (s < e && p[s] != ';') {
-            if (const void *eq = std::memchr(p + s, '=', size_t(e - s))) {
-                const qsizetype eqPos = static_cast<const char *>(eq) - p;
-                qsizetype ks = s;
-                qsizetype ke = eqPos;
-                trimSpan(p, ks, ke);
-                qsizetype vs = eqPos + 1;
-                qsizetype ve = e;
-                trimSpan(p, vs, ve);
-                out.kind = IniLine::Kind::Key;
-                out.name = QByteArrayView(p + ks, ke - ks);
-                out.value = QByteArrayView(p + vs, ve - vs);
-            }
-        }
-        visit(out);
-    }, bomLength(data));
-}
-
 QString DirectValueOf(QByteArrayView stored)
 {
     const char *p = stored.data();
@@ -816,88 +174,139 @@ QString DirectValueOf(QByteArrayView stored)
     }
     // Decode no more than the limit can need (4 bytes a character).
     const qsizetype maxBytes = qsizetype(ProfileFile::DirectValueLimit) * 4;
-    return cutToCodePoints(decode(p, vs, qMin(ve, vs + maxBytes)), ProfileFile::DirectValueLimit);
+    return cutToCodePoints(DecodeBytes(QByteArrayView(p + vs, qMin(ve, vs + maxBytes) - vs)),
+                           ProfileFile::DirectValueLimit);
 }
 
 void ClearDirectCache()
 {
-    directCache().clear();
-    indexCache().clear();
+    ForgetParses();
+    ForgetSectionIndexes();
 }
 
-std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
+namespace {
+
+// The bytes that put a section after the last line of a file of `size`
+// bytes, read through `read` (at, length); see AppendSection.
+QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, qint64)> &read,
+                           const QString &section, const QStringList &lines)
 {
-    const FileStamp stamp = stampOf(path);
-    auto &cache = indexCache();
-    const std::string key = path.toStdString();
-    const auto it = cache.find(key);
-    if (stamp.exists && it != cache.end() && it->second.stamp == stamp)
-        return it->second.index;
-    auto index = std::make_shared<SectionIndex>();
-    cache.erase(key);
-    const bool memory = IsMemoryFile(path);
-    if (!stamp.exists && !memory)
-        return index;
-    index->exists = true;
-    Indexer indexer(*index);
-    qint64 size = 0;
-    if (memory) {
-        const QByteArray bytes = MemoryFile(path);
-        indexer.feed(bytes.constData(), bytes.size(), 0);
-        size = bytes.size();
-    } else {
-        QString reason;
-        const int fd = Profile::OpenForReading(path, &reason);
-        QFile file;
-        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            index->problem = fd < 0 ? reason : file.errorString();
-            return index;
-        }
-        QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = file.read(buffer.data(), buffer.size());
-            if (got < 0) {
-                index->problem = file.errorString();
-                index->sections.clear();
-                return index;
-            }
-            if (got == 0)
-                break;
-            indexer.feed(buffer.constData(), got, size);
-            size += got;
+    constexpr qint64 step = 4096;
+    const qint64 bom = size >= Utf8Bom.size() && read(0, Utf8Bom.size()) == Utf8Bom ? Utf8Bom.size() : 0;
+    QByteArray eol = QByteArrayLiteral("\r\n");
+    for (qint64 at = bom; at < size; at += step) {
+        // A byte more, for a CR LF across two steps.
+        const QByteArray chunk = read(at, step + 1);
+        const qsizetype n = chunk.size();
+        const qsizetype i = std::find_if(chunk.cbegin(), chunk.cbegin() + qMin<qsizetype>(n, step),
+                                         [](char c) { return c == '\r' || c == '\n'; })
+            - chunk.cbegin();
+        if (i < qMin<qsizetype>(n, step)) {
+            eol = chunk.at(i) == '\n' ? QByteArrayLiteral("\n")
+                : i + 1 < n && chunk.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
+                                                      : QByteArrayLiteral("\r");
+            break;
         }
     }
-    indexer.finish(size);
-    index->size = stamp.size;
-    index->modifiedNs = stamp.mtimeNs;
-    index->changedNs = stamp.ctimeNs;
-    index->inode = stamp.inode;
-    // Kept only when the file was the same before and after the pass.
-    if (!memory && stampOf(path) == stamp && size == stamp.size)
-        cache[key] = IndexEntry{stamp, index};
-    return index;
+    QByteArray out;
+    if (size > bom) {
+        // The end of the last line, before the line break that ends the file.
+        const qint64 from = qMax(bom, size - 2);
+        const QByteArray end = read(from, size - from);
+        qint64 lastEnd = size;
+        if (end.endsWith("\r\n"))
+            lastEnd -= 2;
+        else if (end.endsWith('\n') || end.endsWith('\r'))
+            lastEnd -= 1;
+        else
+            out += eol;
+        // Back over the last line's blanks to a line break or to something.
+        bool holds = false;
+        bool told = false;
+        for (qint64 stop = lastEnd; stop > bom && !told;) {
+            const qint64 start = qMax(bom, stop - step);
+            const QByteArray chunk = read(start, stop - start);
+            for (qsizetype i = chunk.size(); i-- > 0 && !told;) {
+                const char c = chunk.at(i);
+                told = c == '\r' || c == '\n' || !IsBlank(c);
+                holds = told && !IsBlank(c);
+            }
+            stop = start;
+        }
+        if (holds)
+            out += eol;
+    }
+    out += '[' + EncodeText(oneLine(section)) + ']' + eol;
+    for (const QString &line : lines)
+        out += EncodeText(oneLine(line)) + eol;
+    return out + eol;
 }
 
-QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end)
+[[noreturn]] void failOpen(const QString &path, const QString &reason)
 {
-    if (IsMemoryFile(path))
-        return MemoryFile(path).mid(start, end - start);
-    const auto unchanged = [&] {
-        const FileStamp now = stampOf(path);
-        return now.exists && now.size == index.size && now.mtimeNs == index.modifiedNs
-               && now.ctimeNs == index.changedNs && now.inode == index.inode;
-    };
-    if (!unchanged())
-        return QByteArray();
-    QString reason;
-    const int fd = Profile::OpenForReading(path, &reason);
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !file.seek(start))
-        return QByteArray();
-    QByteArray bytes = file.read(end - start);
-    if (bytes.size() != end - start || !unchanged())
-        return QByteArray();
-    return bytes;
+    throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
+}
+
+[[noreturn]] void failCreate(const QString &path, const QString &reason)
+{
+    if (reason == ReadOnlyReason())
+        failWrite(path, reason);
+    throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
+}
+
+} // namespace
+
+void AppendSection(const QString &path, const QString &section, const QStringList &lines)
+{
+    const FileLock lock(path);
+    for (int attempt = 1;; ++attempt) {
+        const auto index = IndexSections(path);
+        if (!index->problem.isEmpty())
+            failOpen(path, index->problem);
+        if (!index->recognisable)
+            failCreate(path, unrecognisedReason());
+        if (MemoryEntry *memory = FindMemoryFile(path)) {
+            const QByteArray old = memory->content;
+            const auto read = [&old](qint64 at, qint64 n) { return old.mid(at, n); };
+            WriteMemoryFile(path, old + appendedSection(old.size(), read, section, lines));
+            return;
+        }
+        QString reason;
+        if (!index->exists) {
+            // Nothing there, or something that is not a file: it says why.
+            struct stat st;
+            if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+                const int fd = OpenForReading(path, &reason);
+                if (fd < 0)
+                    failOpen(path, reason);
+                ::close(fd);
+                if (attempt < 3)
+                    continue; // a file came meanwhile
+                failCreate(path, ChangedReason());
+            }
+            reason = ReplaceFile(path, appendedSection(0, {}, section, lines));
+        } else {
+            const int fd = OpenForReading(path, &reason);
+            if (fd < 0)
+                failOpen(path, reason);
+            const auto read = [fd](qint64 at, qint64 n) {
+                QByteArray bytes(n, Qt::Uninitialized);
+                const ssize_t got = ::pread(fd, bytes.data(), size_t(n), off_t(at));
+                bytes.resize(got < 0 ? 0 : got);
+                return bytes;
+            };
+            const QByteArray added = appendedSection(index->stamp.size, read, section, lines);
+            ::close(fd);
+            reason = ReplaceFileAppending(path, index->stamp, added);
+        }
+        ForgetParse(path);
+        // A file changed between its index and the write is indexed again.
+        if (reason == ChangedReason() && attempt < 3)
+            continue;
+        if (!reason.isEmpty())
+            failCreate(path, reason);
+        return;
+    }
 }
 
 QStringList DirectSectionNames(const QStringList &names)
@@ -911,151 +320,6 @@ QStringList DirectSectionNames(const QStringList &names)
     return list;
 }
 
-void SetMemoryFile(const QString &path, const QByteArray &content)
-{
-    memoryFiles().insert(path, MemoryEntry{content, nullptr});
-}
-
-QByteArray MemoryFile(const QString &path)
-{
-    const MemoryEntry *memory = memoryFile(path);
-    return memory ? memory->content : QByteArray();
-}
-
-bool IsMemoryFile(const QString &path) { return memoryFile(path) != nullptr; }
-
-void RemoveMemoryFiles() { memoryFiles().clear(); }
-
-Copy LoadCopy(QByteArrayView data)
-{
-    QVector<QByteArrayView> bodies;
-    Copy copy = LoadSections(data, &bodies);
-    for (qsizetype i = 0; i < copy.sections.size(); ++i)
-        DecodeSectionLines(bodies.at(i), copy.sections[i].lines);
-    return copy;
-}
-
-Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
-{
-    Copy copy;
-    copy.bom = bomLength(data) > 0;
-    const char *p = data.data();
-    Recognition recognition;
-    bodies->clear();
-    forEachLine(data, [&](const LineSpan &line) {
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        const bool header = e - s >= 2 && p[s] == '[' && p[e - 1] == ']';
-        recognition.line(p, s, e, header);
-        if (!header)
-            return;
-        qsizetype ns = s + 1;
-        qsizetype ne = e - 1;
-        trimSpan(p, ns, ne);
-        if (!bodies->isEmpty())
-            bodies->last() = QByteArrayView(bodies->last().data(), p + line.start - bodies->last().data());
-        copy.sections.append(CopySection{decode(p, ns, ne), {}});
-        bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
-    }, bomLength(data));
-    copy.recognisable = recognition.recognisable(startsAsUtf16(data));
-    return copy;
-}
-
-void DecodeSectionLines(QByteArrayView body, QVector<QString> &lines)
-{
-    const char *p = body.data();
-    forEachLine(body, [&](const LineSpan &line) {
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        if (s == e || p[s] == ';')
-            return;
-        const void *eq = std::memchr(p + s, '=', size_t(e - s));
-        if (!eq) {
-            lines.append(decode(p, s, e));
-            return;
-        }
-        const qsizetype eqPos = static_cast<const char *>(eq) - p;
-        qsizetype ks = s;
-        qsizetype ke = eqPos;
-        trimSpan(p, ks, ke);
-        qsizetype vs = eqPos + 1;
-        qsizetype ve = e;
-        trimSpan(p, vs, ve);
-        lines.append(decode(p, ks, ke) + QLatin1Char('=') + decode(p, vs, ve));
-    });
-}
-
-namespace {
-
-// The lines of an undecoded section as SaveCopy writes them, straight
-// from its bytes: decoding keeps every byte, so this is what SaveCopy
-// makes of the decoded lines.
-void appendSavedBody(QByteArray &out, QByteArrayView body)
-{
-    const char *p = body.data();
-    forEachLine(body, [&](const LineSpan &line) {
-        qsizetype s = line.start;
-        qsizetype e = line.end;
-        trimSpan(p, s, e);
-        if (s == e || p[s] == ';')
-            return;
-        const void *eq = std::memchr(p + s, '=', size_t(e - s));
-        if (eq) {
-            const qsizetype eqPos = static_cast<const char *>(eq) - p;
-            qsizetype ks = s;
-            qsizetype ke = eqPos;
-            trimSpan(p, ks, ke);
-            qsizetype vs = eqPos + 1;
-            qsizetype ve = e;
-            trimSpan(p, vs, ve);
-            out.append(p + ks, ke - ks);
-            out.append('=');
-            out.append(p + vs, ve - vs);
-        } else {
-            out.append(p + s, e - s);
-        }
-        out.append("\r\n");
-    });
-}
-
-} // namespace
-
-QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom) { return SaveCopy(sections, {}, bom); }
-
-QByteArray SaveCopy(const QVector<CopySection> &sections, const QVector<QByteArrayView> &undecoded, bool bom)
-{
-    const auto bodyOf = [&](qsizetype i) { return i < undecoded.size() ? undecoded.at(i) : QByteArrayView(); };
-    QByteArray out;
-    qsizetype size = 0;
-    for (qsizetype i = 0; i < sections.size(); ++i) {
-        const CopySection &s = sections.at(i);
-        size += s.name.size() + 6 + bodyOf(i).size();
-        for (const QString &line : s.lines)
-            size += line.size() + 2;
-    }
-    out.reserve(size + size / 8 + Utf8Bom.size());
-    if (bom)
-        out.append(Utf8Bom);
-    for (qsizetype i = 0; i < sections.size(); ++i) {
-        const CopySection &s = sections.at(i);
-        out.append('[');
-        AppendEncoded(out, s.name);
-        out.append("]\r\n");
-        if (!bodyOf(i).isNull()) {
-            appendSavedBody(out, bodyOf(i));
-        } else {
-            for (const QString &line : s.lines) {
-                AppendEncoded(out, line);
-                out.append("\r\n");
-            }
-        }
-        out.append("\r\n");
-    }
-    return out;
-}
-
 } // namespace Profile
 
 // ---------------------------------------------------------------- ProfileFile
@@ -1067,7 +331,7 @@ ProfileFile::ProfileFile(const QString &path, Access access)
     if (m_access == Access::Direct)
         return;
     QByteArray data;
-    if (const MemoryEntry *memory = memoryFile(path)) {
+    if (const MemoryEntry *memory = FindMemoryFile(path)) {
         data = memory->content;
     } else {
         const QFileInfo info(path);
@@ -1124,13 +388,13 @@ bool ProfileFile::Recognisable() const
 {
     if (m_access == Access::InMemory)
         return m_recognisable;
-    return heldParse(m_path, m_heldParse)->recognisable();
+    return HeldParse(m_path, m_heldParse)->recognisable();
 }
 
 QString ProfileFile::ReadProblem() const
 {
     if (m_access == Access::Direct) {
-        const auto parse = heldParse(m_path, m_heldParse);
+        const auto parse = HeldParse(m_path, m_heldParse);
         if (parse->unreadable())
             return parse->readError();
     }
@@ -1141,7 +405,7 @@ bool ProfileFile::HasSection(const QString &section) const
 {
     if (m_access == Access::InMemory)
         return findSection(section) >= 0;
-    return heldParse(m_path, m_heldParse)->find(section) >= 0;
+    return HeldParse(m_path, m_heldParse)->find(section) >= 0;
 }
 
 void ProfileFile::ListSections(QStringList &list, int maxCount) const
@@ -1154,7 +418,7 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
             list.append(m_sections.at(i).name);
         return;
     }
-    const auto parse = heldParse(m_path, m_heldParse);
+    const auto parse = HeldParse(m_path, m_heldParse);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
     for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
@@ -1176,13 +440,13 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
         const QString &line = sec.lines.at(k);
         return line.mid(line.indexOf(QLatin1Char('=')) + 1);
     }
-    const auto parse = heldParse(m_path, m_heldParse);
+    const auto parse = HeldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return defaultText;
     qsizetype vs = 0;
     qsizetype ve = 0;
-    if (findDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) < 0)
+    if (FindDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) < 0)
         return defaultText;
     return Profile::DirectValueOf(QByteArrayView(parse->data.constData() + vs, ve - vs));
 }
@@ -1193,91 +457,103 @@ qint32 ProfileFile::ReadNumber(const QString &section, const QString &key, qint3
     return Profile::ParseNumber(ReadText(section, key, QString()), &value) ? value : defaultValue;
 }
 
+namespace {
+
+// The file with the value of a key line replaced: the line's key and
+// spacing up to the value are kept.
+QByteArray withValueReplaced(const DirectParse &parse, int k, const QByteArray &value)
+{
+    const QByteArray &data = parse.data;
+    const LineSpan &line = parse.lines.at(k);
+    const qsizetype valuePos = line.start + ParseIniLine(data.constData(), line).equals + 1;
+    QByteArray out;
+    out.reserve(data.size() + value.size());
+    out.append(data.constData(), valuePos);
+    out.append(value);
+    out.append(data.constData() + line.end, data.size() - line.end);
+    return out;
+}
+
+// The file with a line added after the last line of a section that holds
+// something (its header, if none).
+QByteArray withLineAdded(const DirectParse &parse, const DirectSection &section, const QByteArray &added)
+{
+    const QByteArray &data = parse.data;
+    int last = section.firstLine - 1;
+    for (int i = section.firstLine; i < section.endLine; ++i) {
+        if (!ParseIniLine(data.constData(), parse.lines.at(i)).text.isEmpty())
+            last = i;
+    }
+    const LineSpan &after = parse.lines.at(last);
+    QByteArray out;
+    out.reserve(data.size() + added.size() + 2 * parse.eol.size());
+    out.append(data.constData(), after.next);
+    if (after.next == after.end) // the file ends without a line break
+        out.append(parse.eol);
+    out.append(added + parse.eol);
+    out.append(data.constData() + after.next, data.size() - after.next);
+    return out;
+}
+
+// The file with a section of one line added at its end, after an empty line.
+QByteArray withSectionAdded(const DirectParse &parse, const QByteArray &section, const QByteArray &added)
+{
+    QByteArray out = parse.data;
+    if (!out.isEmpty()) {
+        if (!out.endsWith('\n') && !out.endsWith('\r'))
+            out.append(parse.eol);
+        if (!parse.lines.isEmpty() && !ParseIniLine(parse.data.constData(), parse.lines.last()).text.isEmpty())
+            out.append(parse.eol);
+    }
+    return out + '[' + section + ']' + parse.eol + added + parse.eol;
+}
+
+// What a direct write of a key makes of the file.
+QByteArray directlyWritten(DirectParse &parse, const QString &section, const QString &key, const QString &value)
+{
+    const QByteArray valueBytes = Profile::EncodeText(value);
+    const QByteArray line = Profile::EncodeText(key) + '=' + valueBytes;
+    const int s = parse.find(section);
+    if (s < 0)
+        return withSectionAdded(parse, Profile::EncodeText(section), line);
+    const int k = FindDirectKey(parse, parse.sections.at(s), key, nullptr, nullptr);
+    return k >= 0 ? withValueReplaced(parse, k, valueBytes) : withLineAdded(parse, parse.sections.at(s), line);
+}
+
+} // namespace
+
 void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, const QString &valueText)
 {
     const QString section = oneLine(sectionName);
     const QString key = oneLine(keyName);
     const QString value = oneLine(valueText);
     if (m_access == Access::InMemory) {
-        int s = findSection(section);
-        if (s < 0) {
-            m_sections.append(Section{section, {}});
-            m_undecoded.append(QByteArrayView());
-            s = int(m_sections.size()) - 1;
-        }
-        Section &sec = decoded(s);
-        const int k = findKey(sec, key);
-        if (k >= 0) {
-            const QString &old = sec.lines.at(k);
-            sec.lines[k] = old.left(old.indexOf(QLatin1Char('=')) + 1) + value;
-        } else {
-            sec.lines.append(key + QLatin1Char('=') + value);
-        }
+        writeToCopy(section, key, value);
         return;
     }
-
     const Profile::FileLock lock(m_path);
-    const auto parse = heldParse(m_path, m_heldParse);
+    const auto parse = HeldParse(m_path, m_heldParse);
     parse->readAll();
     checkWritable(m_path, *parse);
-    const QByteArray &data = parse->data;
-    const char *p = data.constData();
-    const QByteArray &eol = parse->eol;
-    const QByteArray keyBytes = Profile::EncodeText(key);
-    const QByteArray valueBytes = Profile::EncodeText(value);
-    QByteArray out;
-    const int s = parse->find(section);
-    if (s >= 0) {
-        const DirectSection &sec = parse->sections.at(s);
-        qsizetype vs = 0;
-        qsizetype ve = 0;
-        const int k = findDirectKey(*parse, sec, key, &vs, &ve);
-        if (k >= 0) {
-            // Keep the line's key and spacing up to the value; replace the value.
-            const LineSpan &line = parse->lines.at(k);
-            const void *eq = std::memchr(p + line.start, '=', size_t(line.end - line.start));
-            const qsizetype valuePos = static_cast<const char *>(eq) - p + 1;
-            out.reserve(data.size() + valueBytes.size());
-            out.append(p, valuePos);
-            out.append(valueBytes);
-            out.append(p + line.end, data.size() - line.end);
-        } else {
-            // After the section's last line that holds something.
-            int last = sec.firstLine - 1; // the header
-            for (int i = sec.firstLine; i < sec.endLine; ++i) {
-                const LineSpan &line = parse->lines.at(i);
-                qsizetype ls = line.start;
-                qsizetype le = line.end;
-                trimSpan(p, ls, le);
-                if (ls < le)
-                    last = i;
-            }
-            const LineSpan &after = parse->lines.at(last);
-            out.append(p, after.next);
-            if (after.next == after.end) // the file ends without a line break
-                out.append(eol);
-            out.append(keyBytes + '=' + valueBytes + eol);
-            out.append(p + after.next, data.size() - after.next);
-        }
-    } else {
-        out = data;
-        if (!out.isEmpty()) {
-            if (!out.endsWith('\n') && !out.endsWith('\r'))
-                out.append(eol);
-            // One empty line between the last section and the new one.
-            if (!parse->lines.isEmpty()) {
-                const LineSpan &lastLine = parse->lines.last();
-                qsizetype ls = lastLine.start;
-                qsizetype le = lastLine.end;
-                trimSpan(p, ls, le);
-                if (ls < le)
-                    out.append(eol);
-            }
-        }
-        out.append('[' + Profile::EncodeText(section) + ']' + eol);
-        out.append(keyBytes + '=' + valueBytes + eol);
+    writeDirect(m_path, directlyWritten(*parse, section, key, value));
+}
+
+void ProfileFile::writeToCopy(const QString &section, const QString &key, const QString &value)
+{
+    int s = findSection(section);
+    if (s < 0) {
+        m_sections.append(Section{section, {}});
+        m_undecoded.append(QByteArrayView());
+        s = int(m_sections.size()) - 1;
     }
-    writeDirect(m_path, out);
+    Section &sec = decoded(s);
+    const int k = findKey(sec, key);
+    if (k >= 0) {
+        const QString &old = sec.lines.at(k);
+        sec.lines[k] = old.left(old.indexOf(QLatin1Char('=')) + 1) + value;
+    } else {
+        sec.lines.append(key + QLatin1Char('=') + value);
+    }
 }
 
 void ProfileFile::WriteNumber(const QString &section, const QString &key, qint32 value)
@@ -1296,7 +572,7 @@ void ProfileFile::DeleteSection(const QString &section)
         return;
     }
     const Profile::FileLock lock(m_path);
-    const auto parse = heldParse(m_path, m_heldParse);
+    const auto parse = HeldParse(m_path, m_heldParse);
     const int s = parse->find(section);
     if (s < 0)
         return;
@@ -1322,17 +598,17 @@ void ProfileFile::DeleteSections(const QStringList &names)
         return;
     }
     const Profile::FileLock lock(m_path);
-    const auto parse = directParse(m_path);
+    const auto parse = ParseOf(m_path);
     parse->readAll();
     // Each name takes the first section of that name still standing, as
     // DeleteSection does one call after another.
     QHash<QString, int> wanted;
     for (const QString &name : names)
-        ++wanted[foldedName(name)];
+        ++wanted[Profile::FoldedName(name)];
     QVector<bool> gone(parse->sections.size(), false);
     bool any = false;
     for (int i = 0; i < parse->sections.size(); ++i) {
-        const auto it = wanted.find(foldedName(parse->sections.at(i).name));
+        const auto it = wanted.find(Profile::FoldedName(parse->sections.at(i).name));
         if (it != wanted.end() && it.value() > 0) {
             --it.value();
             gone[i] = true;
@@ -1375,14 +651,14 @@ void ProfileFile::WriteBack()
         throw AppError(
             QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
     const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
-    if (writeMemoryFile(m_path, out))
+    if (WriteMemoryFile(m_path, out))
         return;
     const QString reason = Profile::ReplaceFile(m_path, out);
     if (reason == Profile::ReadOnlyReason())
         failWrite(m_path, reason);
     if (!reason.isEmpty())
         throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, reason));
-    directCache().erase(m_path.toStdString());
+    Profile::ForgetParse(m_path);
 }
 
 void ProfileFile::DiscardCopy()

@@ -22,48 +22,16 @@
 // Bytes that are not UTF-8 come back as lone surrogates and are written
 // back as the same bytes (see profile/bytetext.h).
 
+#include "profile/inicopy.h"
+#include "profile/sectiontable.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
 #include <memory>
-
-namespace Profile {
-
-// One section of an in-memory copy.
-struct CopySection
-{
-    QString name;
-    QVector<QString> lines; // "key=value" lines, trimmed, and other lines
-};
-
-// What in-memory access holds of a file.
-struct Copy
-{
-    QVector<CopySection> sections;
-    bool bom = false;         // the bytes began with a UTF-8 byte-order mark
-    bool recognisable = true; // as ProfileFile::Recognisable says
-};
-
-// The bytes of a file as in-memory access loads them, and the bytes that
-// WriteBack makes of a copy. Opening and WriteBack use these; they are
-// reachable on their own so that a copy can be checked without a file.
-Copy LoadCopy(QByteArrayView data);
-QByteArray SaveCopy(const QVector<CopySection> &sections, bool bom);
-// The same where a section's lines are still the bytes LoadSections found
-// (a non-null view at its index in undecoded).
-QByteArray SaveCopy(const QVector<CopySection> &sections, const QVector<QByteArrayView> &undecoded, bool bom);
-
-// LoadCopy in two steps: the sections with their names only, and for each
-// the bytes of its lines (views into data); then the lines of one section
-// from those bytes, as LoadCopy would have them.
-Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies);
-void DecodeSectionLines(QByteArrayView body, QVector<QString> &lines);
-
-} // namespace Profile
 
 class ProfileFile
 {
@@ -126,6 +94,7 @@ private:
     using Section = Profile::CopySection;
 
     int findSection(const QString &name) const;
+    void writeToCopy(const QString &section, const QString &key, const QString &value);
     static int findKey(const Section &section, const QString &key);
     // Section i with its lines decoded: a copy decodes a section's lines
     // only when they are first read or written, so that reading the names
@@ -161,75 +130,27 @@ QStringView Trimmed(QStringView text);
 // one pair of enclosing quotes removed, cut to DirectValueLimit characters.
 QString DirectValue(const QString &stored);
 
-// Counts the sections of a file's text the way in-memory access loads it.
-int CountSectionsInMemory(const QByteArray &data);
-
-// The key under which a name is found without regard to letter case: the
-// name case-folded, except that the lone surrogates standing for bytes that
-// are not UTF-8 stay as they are; folding would make them all one
-// replacement character, and "Gr\xF6\xDFe" the same name as "Gr\xFC\xDFe".
-QString FoldedName(const QString &name);
-
-// One line of a file as the access kinds read it, its parts trimmed of
-// blanks and control characters: a section header (name), a "key=value"
-// line split at its first "=" (name, value), or any other line.
-struct IniLine
-{
-    enum class Kind { Other, Header, Key };
-    Kind kind = Kind::Other;
-    QByteArrayView name;
-    QByteArrayView value;
-};
-// Calls visit for each line of data (after a leading byte-order mark);
-// blank lines and comments come as Other.
-void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine &)> &visit);
-
 // The stored value bytes of a key as direct access returns them: one pair
 // of enclosing quotes removed, decoded, cut to DirectValueLimit characters
 // (decoding no more than the limit can need).
 QString DirectValueOf(QByteArrayView stored);
 
-// Where the sections of a file lie, as in-memory access would load them:
-// each name and the bytes of its lines (from after its header line to the
-// next header). Made in one pass through a small buffer, and kept while
-// the file is unchanged: the names and places only, never the bytes.
-struct IndexedSection
-{
-    QString name;
-    qint64 bodyStart = 0;
-    qint64 bodyEnd = 0;
-};
-struct SectionIndex
-{
-    bool exists = false;
-    QString problem;          // the system's reason when it exists but can't be read
-    bool recognisable = true; // as ProfileFile::Recognisable says
-    QVector<IndexedSection> sections;
-    // What the file was when indexed: size, times, inode.
-    qint64 size = 0, modifiedNs = 0, changedNs = 0;
-    quint64 inode = 0;
-};
-std::shared_ptr<const SectionIndex> IndexSections(const QString &path);
-// The bytes [start, end) of an indexed file; a null array when the file is
-// no longer the one indexed or can't be read.
-QByteArray ReadIndexedBytes(const QString &path, const SectionIndex &index, qint64 start, qint64 end);
 // The section names that direct ListSections gives of these names: those
 // that fit in DirectSectionNamesLimit bytes, the last perhaps cut short.
 QStringList DirectSectionNames(const QStringList &names);
 
+// Adds a section with these lines ("key=value") after everything a file
+// holds, without reading the rest of it: the file's bytes stay as they are
+// (see Profile::ReplaceFileAppending), followed by a line break where its
+// last line has none, an empty line after a last line that holds
+// something, the section and an empty line, each line ended as the file's
+// first line is (CR LF in a new file). A missing file is made. Takes the
+// FileLock. Raises AppError as in-memory access would opening and writing
+// the file back, and refuses a file that is not Recognisable.
+void AppendSection(const QString &path, const QString &section, const QStringList &lines);
+
 // Drops the parses that direct access keeps of files. (A parse lives only
 // while a ProfileFile that read it does; this forgets even those.)
 void ClearDirectCache();
-
-// Files held in memory instead of on disk, so that the fuzzers can feed
-// the readers bytes without a file: every ProfileFile on such a path, of
-// either kind, reads and writes the bytes held here and never touches
-// the file system. The program itself holds none.
-void SetMemoryFile(const QString &path, const QByteArray &content);
-// The bytes held for path, as the last write left them.
-QByteArray MemoryFile(const QString &path);
-// Whether path is one of the files held in memory.
-bool IsMemoryFile(const QString &path);
-void RemoveMemoryFiles();
 
 } // namespace Profile

@@ -2,9 +2,12 @@
 
 #include "profile/bytetext.h"
 #include "profile/fileaccess.h"
+#include "profile/filestamp.h"
+#include "profile/iniline.h"
 #include "results/numbertext.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 
 #include <QFile>
@@ -65,26 +68,8 @@ int wantedIndex(const char *p, qsizetype start, qsizetype end)
     return -1;
 }
 
-// What tells one content of a file from another: a program's write
-// renames a new file into place (a new inode), an edit in place changes
-// the size or the times.
-struct Stamp
-{
-    qint64 size = 0;
-    qint64 modified = 0;
-    qint64 changed = 0;
-    quint64 inode = 0;
-    bool operator==(const Stamp &) const = default;
-};
-
-std::optional<Stamp> stampOf(const QString &path)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return Stamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                 qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec, quint64(st.st_ino)};
-}
+using Profile::FileStamp;
+using Profile::StampOf;
 
 // The scored runs of one Module in file order, and its two best, so that
 // a run's standing is found without going through every run.
@@ -117,14 +102,14 @@ struct ModuleRuns
 // the scored runs of each Module.
 struct Index
 {
-    QHash<QString, qsizetype> firstByName;
+    Profile::FirstSections firstByName;
     QHash<QString, ModuleRuns> modules;
 };
 
 struct Kept
 {
     QString path;
-    Stamp stamp;
+    FileStamp stamp;
     RunList list;
     Index index;
 };
@@ -178,16 +163,11 @@ RunList scan(const QString &path, Index *index)
     }
     SharedTexts shared;
     QVector<qsizetype> firstOf;          // per listed run: the run whose values it reads
-    QHash<QString, qsizetype> &firstByName = index->firstByName; // case-folded name -> first listed run
     RunSummary *current = nullptr;       // the section being read; null before the first
     bool found[WantedCount] = {};
     Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
         if (line.kind == Profile::IniLine::Kind::Header) {
-            // The "[" of the header: before the name and the blanks in front of it.
-            const char *bracket = line.name.data() - 1;
-            while (*bracket != '[')
-                --bracket;
-            const qint64 at = bracket - copy.constData();
+            const qint64 at = line.text.data() - copy.constData(); // the header's "["
             if (current)
                 current->length = at - current->offset;
             std::fill(std::begin(found), std::end(found), false);
@@ -198,15 +178,7 @@ RunList scan(const QString &path, Index *index)
             current = &list.runs.last();
             current->offset = at;
             current->name = Profile::DecodeBytes(line.name);
-            const qsizetype listed = list.runs.size() - 1;
-            const QString folded = Profile::FoldedName(current->name);
-            const auto it = firstByName.constFind(folded);
-            if (it == firstByName.constEnd()) {
-                firstByName.insert(folded, listed);
-                firstOf.append(listed);
-            } else {
-                firstOf.append(it.value());
-            }
+            firstOf.append(index->firstByName.add(current->name, list.runs.size() - 1));
             return;
         }
         if (!current || line.kind != Profile::IniLine::Kind::Key)
@@ -241,10 +213,10 @@ RunList scan(const QString &path, Index *index)
 
 RunList ListRuns(const QString &path)
 {
-    const std::optional<Stamp> stamp = stampOf(path);
+    const FileStamp stamp = StampOf(path);
     Kept *files = kept();
     for (int i = 0; i < KeptFiles; ++i) {
-        if (stamp && files[i].path == path && files[i].stamp == *stamp) {
+        if (stamp.exists && files[i].path == path && files[i].stamp == stamp) {
             std::rotate(files, files + i, files + i + 1); // the latest first
             return files[0].list;
         }
@@ -256,9 +228,9 @@ RunList ListRuns(const QString &path)
     Index index;
     RunList list = scan(path, &index);
     // Kept only when the file was there before and after, unchanged.
-    if (stamp && list.problem.isEmpty() && stampOf(path) == stamp) {
+    if (stamp.exists && list.problem.isEmpty() && StampOf(path) == stamp) {
         std::move_backward(files, files + KeptFiles - 1, files + KeptFiles);
-        files[0] = Kept{path, *stamp, list, std::move(index)};
+        files[0] = Kept{path, stamp, list, std::move(index)};
     }
     return list;
 }
@@ -266,12 +238,12 @@ RunList ListRuns(const QString &path)
 namespace {
 
 // The kept list of a file still as it was listed, or null.
-const Kept *keptOf(const QString &path, const std::optional<Stamp> &stamp)
+const Kept *keptOf(const QString &path, const FileStamp &stamp)
 {
-    if (!stamp)
+    if (!stamp.exists)
         return nullptr;
     for (const Kept &k : kept()) {
-        if (k.path == path && k.stamp == *stamp)
+        if (k.path == path && k.stamp == stamp)
             return &k;
     }
     return nullptr;
@@ -280,15 +252,15 @@ const Kept *keptOf(const QString &path, const std::optional<Stamp> &stamp)
 // The run read under `section` in a kept list, or -1.
 qsizetype runAt(const Kept &k, const QString &section)
 {
-    return k.index.firstByName.value(Profile::FoldedName(section), -1);
+    return k.index.firstByName.find(section);
 }
 
 } // namespace
 
 QByteArray KeptSectionBytes(const QString &path, const QString &section)
 {
-    const std::optional<Stamp> stamp = stampOf(path);
-    if (!stamp || Profile::IsMemoryFile(path))
+    const FileStamp stamp = StampOf(path);
+    if (!stamp.exists || Profile::IsMemoryFile(path))
         return QByteArray();
     const Kept *k = keptOf(path, stamp);
     const qsizetype at = k ? runAt(*k, section) : -1;
@@ -302,7 +274,7 @@ QByteArray KeptSectionBytes(const QString &path, const QString &section)
         return QByteArray();
     QByteArray bytes = file.read(run.length);
     // Good only when the file is still the one listed.
-    if (bytes.size() != run.length || !(stampOf(path) == stamp))
+    if (bytes.size() != run.length || StampOf(path) != stamp)
         return QByteArray();
     return bytes;
 }
@@ -347,7 +319,7 @@ Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
 Standing StandingIn(const QString &path, const QString &section)
 {
     const RunList list = ListRuns(path);
-    const Kept *k = keptOf(path, stampOf(path));
+    const Kept *k = keptOf(path, StampOf(path));
     if (!k || k->list.runs.constData() != list.runs.constData())
         return StandingOf(list.runs, section);
     Standing standing;

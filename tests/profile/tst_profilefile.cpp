@@ -1,4 +1,5 @@
 #include "profile/profilefile.h"
+#include "profile/sectionindex.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
@@ -567,7 +568,7 @@ void TestProfileFile::fileKinds_data()
     QTest::addColumn<QString>("reason");
     const QString notRegular = QStringLiteral("The file is not a regular file.");
     const QString unrecognised = QStringLiteral("The file holds no sections this program can read; it was left as it was");
-    for (const char *writer : {"direct write", "direct delete", "in-memory write-back"}) {
+    for (const char *writer : {"direct write", "direct delete", "in-memory write-back", "section appended"}) {
         const auto row = [&](const char *kind, const QString &reason) {
             QTest::addRow("%s, %s", kind, writer) << QString::fromLatin1(kind) << reason;
         };
@@ -654,6 +655,8 @@ void TestProfileFile::fileKinds()
             ProfileFile file(path, Access::Direct);
             file.DeleteSections({QStringLiteral("A")});
             file.WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+        } else if (writer == QLatin1String("section appended")) {
+            Profile::AppendSection(path, QStringLiteral("B"), {QStringLiteral("k=2")});
         } else {
             ProfileFile file(path, Access::InMemory);
             file.WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
@@ -665,8 +668,9 @@ void TestProfileFile::fileKinds()
     if (reason.isEmpty()) {
         QCOMPARE(message, QString());
     } else {
-        const bool opening = writer.startsWith(QLatin1String("in-memory")) && (kind == QLatin1String("fifo") || kind == QLatin1String("oversize"));
-        const bool created = writer.startsWith(QLatin1String("in-memory")) && kind != QLatin1String("read-only");
+        const bool whole = writer.startsWith(QLatin1String("in-memory")) || writer == QLatin1String("section appended");
+        const bool opening = whole && (kind == QLatin1String("fifo") || kind == QLatin1String("oversize"));
+        const bool created = whole && kind != QLatin1String("read-only");
         const QString expected = opening ? QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason)
                                  : created ? QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason)
                                            : QStringLiteral("Unable to write to %1. %2").arg(path, reason);
@@ -700,6 +704,8 @@ void TestProfileFile::fileKinds()
         const QByteArray bytes = f.readAll();
         if (writer.startsWith(QLatin1String("in-memory")))
             QCOMPARE(bytes, QByteArray(existed ? "[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n\r\n" : "[B]\r\nk=2\r\n\r\n"));
+        else if (writer == QLatin1String("section appended"))
+            QCOMPARE(bytes, (existed ? before + "\r\n" : QByteArray()) + "[B]\r\nk=2\r\n\r\n");
         else if (!existed)
             QCOMPARE(bytes, QByteArray("[B]\r\nk=2\r\n"));
         else if (writer == QLatin1String("direct write"))
@@ -881,6 +887,7 @@ void TestProfileFile::index_findsWhatALoadFinds_data()
     QTest::newRow("not a header") << QByteArray("[a\r\n  [b]x\r\n]\r\n[c]\r\nData=[d]\r\n");
     QTest::newRow("stray text") << QByteArray("text\r\n[a]\r\n");
     QTest::newRow("UTF-16") << QByteArray("\xFF\xFE[\0a\0]\0");
+    QTest::newRow("UTF-16 without its mark") << QByteArray::fromHex("5b0041005d000d000a006b003d0031000d000a00");
     QTest::newRow("bytes that are not UTF-8") << QByteArray("[Gr\xF6\xDF" "e]\r\nData=\xE9\r\n");
     // Lines across the reader's 1 MiB buffers: a CR LF split between two.
     QByteArray big = "[big]\r\nData=" + QByteArray((1 << 20) - 13, 'x') + "\r\n[after]\r\n";

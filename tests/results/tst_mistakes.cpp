@@ -101,6 +101,11 @@ void TestMistakes::addModule_data()
     QTest::newRow("appended, the rest kept, mark kept")
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n") << ""
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n\r\n") + added << "";
+    QTest::newRow("a library without a final line break")
+        << QByteArray("[Words]\r\nData=cat") << "" << QByteArray("[Words]\r\nData=cat\r\n\r\n") + added << "";
+    QTest::newRow("LF line breaks and a comment kept, an empty line ending it")
+        << QByteArray("; mine\n[Words]\nData=cat\n\n") << ""
+        << QByteArray("; mine\n[Words]\nData=cat\n\n[New]\nData=a,b\n\n") << "";
     QTest::newRow("the replaced Module's place is taken, its other lines go")
         << QByteArray("[Old]\r\nData=x\r\nNote=y\r\n\r\n[Words]\r\nData=cat\r\n\r\n") << "Old"
         << added + QByteArray("[Words]\r\nData=cat\r\n\r\n") << "";
