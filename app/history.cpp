@@ -160,6 +160,27 @@ QVector<double> MovingAverage(const QVector<Bar> &bars, int window)
 
 bool TimeSeconds(const QString &time, qint64 *seconds)
 {
+    // Read by hand, the pattern below being the rule: three numbers of one
+    // to nine digits joined by ":", then the end or a blank.
+    const char16_t *p = reinterpret_cast<const char16_t *>(time.constData());
+    const qsizetype n = time.size();
+    qsizetype i = 0;
+    qint64 parts[3] = {};
+    bool read = true;
+    for (int k = 0; k < 3 && read; ++k) {
+        const qsizetype start = i;
+        while (i < n && i - start < 10 && p[i] >= u'0' && p[i] <= u'9')
+            parts[k] = parts[k] * 10 + (p[i++] - u'0');
+        read = i > start && i - start <= 9 && (k == 2 || (i < n && p[i++] == u':'));
+    }
+    if (!read)
+        return false;
+    if (i == n || p[i] == u' ' || (p[i] >= u'\t' && p[i] <= u'\r')) {
+        *seconds = parts[0] * 3600 + parts[1] * 60 + parts[2];
+        return true;
+    }
+    if (p[i] < 0x80)
+        return false;
     static const QRegularExpression hms(QStringLiteral("^([0-9]{1,9}):([0-9]{1,9}):([0-9]{1,9})(?:\\s|$)"));
     const QRegularExpressionMatch m = hms.match(time);
     if (!m.hasMatch())
@@ -221,18 +242,40 @@ QString scoreHeading(const SportScoring::Choice &choice)
     return QStringLiteral("Score (") + rule + QLatin1Char(')');
 }
 
-// What the analysis of a run's sheet adds to its line.
-QStringList analysisFields(const ResultsStore::RunSummary &run, const std::pair<QStringList, QStringList> &lists,
-                           const SportScoring::Choice &choice)
+// Appends a stored text as one CSV field, encoded. A text of plain ASCII
+// that needs neither quotes nor the formula guard (most of them: dates,
+// numbers, names) goes straight in; any other takes csvField's way.
+void appendField(QByteArray &out, const QString &stored)
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(stored.constData());
+    const qsizetype n = stored.size();
+    bool plain = n == 0 || !(p[0] == u'=' || p[0] == u'+' || p[0] == u'-' || p[0] == u'@');
+    for (qsizetype i = 0; plain && i < n; ++i)
+        plain = p[i] >= 0x20 && p[i] < 0x7F && p[i] != u',' && p[i] != u'"';
+    if (!plain) {
+        out += csvField(stored).toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + n);
+    char *to = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i)
+        to[i] = char(p[i]);
+}
+
+// What the analysis of a run's sheet adds to its line, after a ",".
+void appendAnalysis(QByteArray &out, const QString &koeff, const std::pair<QStringList, QStringList> &lists,
+                    const SportScoring::Choice &choice)
 {
     const Analysis::Result a = Analysis::Analyse(lists.first, lists.second);
-    const QString score =
-        choice.rule == SportScoring::Rule::KoeffAndMark
-            ? pointDecimal(run.Koeff)
-            : QString::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
-    return {QString::number(a.omitted), QString::number(a.inserted), QString::number(a.swapped),
-            QString::number(a.wrong),   QString::number(a.blank),    QString::number(a.rightInOrder),
-            score};
+    for (const int count : {a.omitted, a.inserted, a.swapped, a.wrong, a.blank, a.rightInOrder}) {
+        out += QByteArray::number(count);
+        out += ',';
+    }
+    if (choice.rule == SportScoring::Rule::KoeffAndMark)
+        out += koeff.toUtf8();
+    else
+        out += QByteArray::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
 }
 
 } // namespace
@@ -243,31 +286,48 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
     // A byte-order mark first: without it Excel reads a CSV file in the
     // system's legacy code page, while LibreOffice reads it as UTF-8 either
     // way once UTF-8 (or the system's UTF-8) is the import's character set.
-    QString out = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark");
+    QString header = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark");
     if (sheetOf)
-        out += QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
-    out += QStringLiteral("\r\n");
+        header += QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
+    header += QStringLiteral("\r\n");
+    // The bytes are made as UTF-8 at once, line by line, into one buffer
+    // sized for the runs: a long history is no text of twice its size
+    // first, and no list of fields a line.
+    QByteArray out = header.toUtf8();
+    out.reserve(out.size() + runs.size() * (sheetOf ? 110 : 80));
     for (const ResultsStore::RunSummary &run : runs) {
         const bool known = !run.Module.isEmpty();
         const qint64 total = ResultsStore::StoredCount(run.Total);
         const qint64 errors = ResultsStore::StoredCount(run.Errors);
         qint64 seconds = 0;
-        const QString time = TimeSeconds(run.Time, &seconds) ? QString::number(seconds) : QString();
-        QStringList fields{csvField(run.name),
-                           csvField(known ? run.Module : ResultsStore::Missing),
-                           csvField(known ? run.From : ResultsStore::Missing),
-                           csvField(known ? run.To : ResultsStore::Missing),
-                           QString::number(total),
-                           QString::number(errors),
-                           QString::number(total - errors),
-                           time,
-                           pointDecimal(run.Koeff),
-                           csvField(run.Mark)};
-        if (sheetOf)
-            fields += analysisFields(run, sheetOf(run.name), choice);
-        out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        const QString koeff = pointDecimal(run.Koeff);
+        appendField(out, run.name);
+        out += ',';
+        appendField(out, known ? run.Module : ResultsStore::Missing);
+        out += ',';
+        appendField(out, known ? run.From : ResultsStore::Missing);
+        out += ',';
+        appendField(out, known ? run.To : ResultsStore::Missing);
+        out += ',';
+        out += QByteArray::number(total);
+        out += ',';
+        out += QByteArray::number(errors);
+        out += ',';
+        out += QByteArray::number(total - errors);
+        out += ',';
+        if (TimeSeconds(run.Time, &seconds))
+            out += QByteArray::number(seconds);
+        out += ',';
+        out += koeff.toUtf8();
+        out += ',';
+        appendField(out, run.Mark);
+        if (sheetOf) {
+            out += ',';
+            appendAnalysis(out, koeff, sheetOf(run.name), choice);
+        }
+        out += "\r\n";
     }
-    return out.toUtf8();
+    return out;
 }
 
 QString ExportFileName(bool training, const QString &module)

@@ -206,7 +206,9 @@ void Tfrm_modules::showModule(int index)
     QString data;
     if (m_copy && index >= 0)
         data = m_copy->ReadText(ComboBox1->itemText(index), dataKey(), QString());
-    setMemoLines(Modules::SplitElements(data));
+    // The value becomes the memo's text in place: a Module of millions of
+    // Elements is never a list of millions of strings.
+    Memo1->setPlainText(ModuleEdit::MemoTextOfData(std::move(data)));
 }
 
 void Tfrm_modules::FormShow()

@@ -118,6 +118,26 @@ QString MemoText(const QStringList &lines, qsizetype maxParagraphs)
     return text;
 }
 
+QString MemoTextOfData(QString data, qsizetype maxParagraphs)
+{
+    // A final "," adds no Element.
+    if (data.endsWith(QLatin1Char(',')))
+        data.chop(1);
+    const qsizetype n = data.count(QLatin1Char(',')) + 1;
+    const qsizetype perParagraph = n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
+    // Each "," between two Elements becomes the break between their lines.
+    char16_t *p = reinterpret_cast<char16_t *>(data.data());
+    const qsizetype size = data.size();
+    qsizetype element = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (p[i] != u',')
+            continue;
+        ++element;
+        p[i] = element % perParagraph == 0 ? u'\n' : char16_t(QChar::LineSeparator);
+    }
+    return data;
+}
+
 QStringList FileLines(const QByteArray &content)
 {
     QStringList lines = TextLines(decodeTextFile(content));

@@ -38,6 +38,11 @@ QStringList TextLines(QStringView text);
 // show and edit as lines of their own.
 QString MemoText(const QStringList &lines, qsizetype maxParagraphs = 20000);
 
+// The memo text of a Module's Data value: MemoText of its Elements
+// (Modules::SplitElements), made from the value in one pass, without a
+// string per Element.
+QString MemoTextOfData(QString data, qsizetype maxParagraphs = 20000);
+
 // The lines of a text file's content, decoded by what it looks like: with
 // a UTF-16 byte-order mark as UTF-16; with a UTF-8 mark, or when it is
 // valid UTF-8, as UTF-8; otherwise as Windows-1252, the code page of word

@@ -109,7 +109,13 @@ private:
     {
         const int n = int(m_elements.size());
         const int m = int(m_answers.size());
+        // The offsets come nearest first: past the farthest at which an
+        // anchor still fits on either side, none fits. Near the end of a
+        // short run that is all of them.
+        const int farthest = std::max(n - i, m - j) - AnchorRun;
         for (const auto &[di, dj] : anchorOffsets()) {
+            if (std::max(di, dj) > farthest)
+                break;
             const int x = i + di;
             const int y = j + dj;
             if (x + AnchorRun > n || y + AnchorRun > m || !same(x, y))

@@ -1,6 +1,7 @@
 #include "results/storedsheets.h"
 
 #include "platform/platform.h"
+#include "profile/bytetext.h"
 #include "results/resultsstore.h"
 
 #include <QCoreApplication>
@@ -14,9 +15,9 @@ namespace {
 
 // A key's value as in-memory reads give it: what follows the first "="
 // of the first line whose name matches, letter case aside.
-std::optional<QStringView> valueOf(const Profile::CopySection &section, QLatin1String key)
+std::optional<QStringView> valueOf(const QVector<QString> &lines, QLatin1String key)
 {
-    for (const QString &line : section.lines) {
+    for (const QString &line : lines) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq >= 0 && QStringView(line).left(eq).compare(key, Qt::CaseInsensitive) == 0)
             return QStringView(line).mid(eq + 1);
@@ -37,16 +38,69 @@ StoredSheets::StoredSheets(const QString &path)
             info.isDir() ? QCoreApplication::translate("Files", "Is a directory") : file.errorString();
         throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
     }
-    const QByteArray data = file.readAll();
+    m_bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw AppError(
             QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    m_copy = Profile::LoadCopy(data);
+    // The names now, a run's lines when it is asked for: the runs of a
+    // long history are not all held decoded at once.
+    m_copy = Profile::LoadSections(m_bytes, &m_bodies);
+    m_first.reserve(m_copy.sections.size());
     for (int s = 0; s < m_copy.sections.size(); ++s) {
         const QString folded = Profile::FoldedName(m_copy.sections.at(s).name);
         if (!m_first.contains(folded))
             m_first.insert(folded, s);
     }
+}
+
+namespace {
+
+// Whether a key's stored name is `key`, as valueOf compares it: a name of
+// ASCII bytes is compared as ASCII, any other decoded (a long s folds to
+// "s", for one).
+bool nameIs(QByteArrayView name, QLatin1String key)
+{
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Profile::DecodeBytes(name).compare(key, Qt::CaseInsensitive) == 0;
+    }
+    return name.size() == key.size() && qstrnicmp(name.data(), name.size(), key.data(), key.size()) == 0;
+}
+
+} // namespace
+
+StoredSheets::Keys StoredSheets::keysOf(int section) const
+{
+    Keys keys;
+    const QByteArrayView body = m_bodies.at(section);
+    if (body.startsWith(Profile::Utf8Bom)) {
+        // Line by line reading would pass over these bytes: the section's
+        // lines decoded, as they are read everywhere else.
+        QVector<QString> lines;
+        Profile::DecodeSectionLines(body, lines);
+        const auto take = [&lines](QLatin1String key, std::optional<QString> &to) {
+            if (const auto value = valueOf(lines, key))
+                to = value->toString();
+        };
+        take(TotalKey, keys.total);
+        take(ResKey, keys.res);
+        take(AnswKey, keys.answ);
+        return keys;
+    }
+    // Only the three keys are decoded; each counts where it first stands.
+    Profile::ForEachIniLine(body, [&keys](const Profile::IniLine &line) {
+        if (line.kind != Profile::IniLine::Kind::Key)
+            return;
+        for (auto [key, to] : {std::pair{TotalKey, &keys.total},
+                               std::pair{ResKey, &keys.res},
+                               std::pair{AnswKey, &keys.answ}}) {
+            if (!*to && nameIs(line.name, key)) {
+                *to = Profile::DecodeBytes(line.value);
+                return;
+            }
+        }
+    });
+    return keys;
 }
 
 StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
@@ -58,10 +112,10 @@ StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
         lists.answers.append(QString());
         return lists;
     }
-    const Profile::CopySection &found = m_copy.sections.at(it.value());
-    const qint32 total = StoredCount(valueOf(found, TotalKey).value_or(QStringView()).toString());
-    const QStringView res = valueOf(found, ResKey).value_or(QStringView());
-    const QStringView answ = valueOf(found, AnswKey).value_or(QStringView());
+    const Keys found = keysOf(it.value());
+    const qint32 total = found.total ? StoredCount(*found.total) : 0;
+    const QStringView res = found.res ? QStringView(*found.res) : QStringView();
+    const QStringView answ = found.answ ? QStringView(*found.answ) : QStringView();
     // As many rows as SheetOf makes, each part of a list in its row.
     const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
     const auto split = [rows](QStringView text, QStringList &out) {
@@ -84,10 +138,10 @@ AnswerSheet StoredSheets::Sheet(const QString &section) const
     const auto it = m_first.constFind(Profile::FoldedName(section));
     if (it == m_first.constEnd())
         return AnswerSheet();
-    const Profile::CopySection &found = m_copy.sections.at(it.value());
-    const qint32 total = StoredCount(valueOf(found, TotalKey).value_or(QStringView()).toString());
-    return SheetOf(valueOf(found, ResKey).value_or(QStringView()), valueOf(found, AnswKey).value_or(QStringView()),
-                   total);
+    const Keys found = keysOf(it.value());
+    const qint32 total = found.total ? StoredCount(*found.total) : 0;
+    return SheetOf(found.res ? QStringView(*found.res) : QStringView(),
+                   found.answ ? QStringView(*found.answ) : QStringView(), total);
 }
 
 } // namespace ResultsStore

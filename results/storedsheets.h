@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace ResultsStore {
 
 class StoredSheets
@@ -36,7 +38,18 @@ public:
     Lists ListsOf(const QString &section) const;
 
 private:
-    Profile::Copy m_copy;
+    // The values of a run's keys that make its sheet; none when missing.
+    struct Keys
+    {
+        std::optional<QString> total;
+        std::optional<QString> res;
+        std::optional<QString> answ;
+    };
+    Keys keysOf(int section) const;
+
+    QByteArray m_bytes;
+    Profile::Copy m_copy; // the section names; their lines are in m_bodies
+    QVector<QByteArrayView> m_bodies;
     QHash<QString, int> m_first; // folded name -> its first section
 };
 

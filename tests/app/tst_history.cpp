@@ -40,6 +40,8 @@ private Q_SLOTS:
     void csv_quotingAndNumbers();
     void csv_analysisOfEachStoredRun_data();
     void csv_analysisOfEachStoredRun();
+    void storedSheets_keysReadAsInMemory_data();
+    void storedSheets_keysReadAsInMemory();
     void rightByPosition_data();
     void rightByPosition();
 };
@@ -262,6 +264,13 @@ void TestHistory::csv_quotingAndNumbers_data()
                                              << QString::fromUtf8("run,\u2014,\u2014,\u2014,20,3,17,65,12.5,4");
     QTest::newRow("numbers that do not parse stay empty; counts read as 0")
         << QStringList{"run", "", "many", "soon", "", "7.25", "M", "", ""} << "run,M,,,0,0,0,,,";
+    QTest::newRow("a Time of ten-digit seconds is none") << QStringList{"run", "1", "0", "1:2:1234567890", "5", "9", "M", "1", "9"}
+                                                         << "run,M,1,9,1,0,1,,9,5";
+    QTest::newRow("a Time with a letter after its seconds is none")
+        << QStringList{"run", "1", "0", "1:2:3s", "5", "9", "M", "1", "9"} << "run,M,1,9,1,0,1,,9,5";
+    QTest::newRow("a Time followed by a tab; nine-digit hours")
+        << QStringList{"run", "1", "0", "999999999:0:7\tx", "5", "9", "M", "1", "9"}
+        << "run,M,1,9,1,0,1,3599999996407,9,5";
     QTest::newRow("hexadecimal Total, blanks around Koeff") << QStringList{"run", "$14", "0x2", time, "3", " 1,5e1 ", "M", "1", "9"}
                                                             << "run,M,1,9,20,2,18,65,1.5e1,3";
     QTest::newRow("texts a spreadsheet would run as formulas")
@@ -330,6 +339,51 @@ void TestHistory::csv_analysisOfEachStoredRun()
     QCOMPARE(lines.at(0), "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,"
                           "Swapped,Wrong,Blank,RightInOrder," + heading.toUtf8() + "\r");
     QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
+}
+
+void TestHistory::storedSheets_keysReadAsInMemory_data()
+{
+    // The lines of run RUN; its Elements and answers as in-memory reads
+    // find its keys Total, Res and Answ.
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("keys in any letter case, blanks around")
+        << QByteArray("  total = 2\r\n res =a, b \r\nANSW=\ta,x\r\n") << QStringList{"a", " b"} << QStringList{"a", "x"};
+    QTest::newRow("a key given twice counts where it first stands; comments and lines without = passed over")
+        << QByteArray("Total=2\r\n;Res=z,z\r\nRes\r\nRes=a,b\r\nRes=c,d\r\nAnsw=a,b\r\nAnsw=x,x\r\n")
+        << QStringList{"a", "b"} << QStringList{"a", "b"};
+    QTest::newRow("CR alone or LF alone ends a line") << QByteArray("Total=2\rRes=a,b\nAnsw=a,c\r") << QStringList{"a", "b"}
+                                                     << QStringList{"a", "c"};
+    QTest::newRow("a name that is more than the key") << QByteArray("Total=2\r\nRes2=x,y\r\nResult=x,y\r\nRes=a,b\r\nAnsw=a,b\r\n")
+                                                     << QStringList{"a", "b"} << QStringList{"a", "b"};
+    // U+017F folds to "s", as letter case is compared.
+    QTest::newRow("a name with a long s") << QByteArray("Total=2\r\nRe\xC5\xBF=a,b\r\nAnsw=a,b\r\n") << QStringList{"a", "b"}
+                                         << QStringList{"a", "b"};
+    QTest::newRow("a byte that is not UTF-8, in a value and in a name")
+        << QByteArray("Total=2\r\nRe\xE9=x,y\r\nRes=Caf\xE9,b\r\nAnsw=a,b\r\n")
+        << QStringList{QStringLiteral("Caf") + QChar(0xDCE9), "b"} << QStringList{"a", "b"};
+    QTest::newRow("a byte-order mark before the first key") << QByteArray("\xEF\xBB\xBFRes=x,y\r\nTotal=2\r\nAnsw=a,b\r\n")
+                                                           << QStringList{"", ""} << QStringList{"a", "b"};
+}
+
+void TestHistory::storedSheets_keysReadAsInMemory()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, elements);
+    QFETCH(QStringList, answers);
+    TestDataDir dir;
+    dir.write("examres.ini", "[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
+    const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf("run");
+    QCOMPARE(lists.elements, elements);
+    QCOMPARE(lists.answers, answers);
+    const AnswerSheet sheet = sheets.Sheet("run");
+    QCOMPARE(sheet.RowCount(), elements.size());
+    for (int r = 0; r < sheet.RowCount(); ++r) {
+        QCOMPARE(sheet.Cell(AnswerSheet::Text, r), elements.at(r));
+        QCOMPARE(sheet.Cell(AnswerSheet::Answer, r), answers.at(r));
+    }
 }
 
 void TestHistory::rightByPosition_data()

@@ -3,6 +3,7 @@
 #include "library/frmmodules.h"
 #include "library/frmname.h"
 #include "library/moduleedit.h"
+#include "library/modules.h"
 #include "tests/testsupport.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -84,6 +85,8 @@ private Q_SLOTS:
     void fileLines();
     void memoText_data();
     void memoText();
+    void memoTextOfData_data();
+    void memoTextOfData();
     void emptyLibrary();
     void opening_startsAtModuleList_data();
     void opening_startsAtModuleList();
@@ -156,6 +159,26 @@ void TestEditor::memoText()
     QCOMPARE(memo.document()->blockCount(), paragraphs);
     QCOMPARE(ModuleEdit::TextLines(memo.document()->toRawText()), lines);
     QCOMPARE(memo.toPlainText().split(QLatin1Char('\n')).size(), qMax<qsizetype>(1, lines.size()));
+}
+
+void TestEditor::memoTextOfData_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<int>("maxParagraphs");
+    QTest::newRow("a paragraph an Element") << "a,b,c" << 3;
+    QTest::newRow("shared paragraphs, the last one short") << "a,b,c,d,e,f,g" << 3;
+    QTest::newRow("empty Elements kept, a final comma adds none") << ",a,,b,," << 2;
+    QTest::newRow("a comma alone") << "," << 2;
+    QTest::newRow("nothing") << "" << 2;
+}
+
+// The memo text of a Data value is the one its Elements make.
+void TestEditor::memoTextOfData()
+{
+    QFETCH(QString, data);
+    QFETCH(int, maxParagraphs);
+    QCOMPARE(ModuleEdit::MemoTextOfData(data, maxParagraphs),
+             ModuleEdit::MemoText(Modules::SplitElements(data), maxParagraphs));
 }
 
 void TestEditor::emptyLibrary()
