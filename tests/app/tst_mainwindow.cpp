@@ -6,6 +6,7 @@
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QComboBox>
 #include <QGraphicsScene>

@@ -1,6 +1,7 @@
 #include "engine/exerciserules.h"
 #include "engine/frmexe.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>

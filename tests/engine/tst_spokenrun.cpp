@@ -9,6 +9,7 @@
 #include "results/frmresults.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>

@@ -6,6 +6,7 @@
 #include "results/frmresults.h"
 #include "results/resultsstore.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "library/frmname.h"
 #include "library/moduleedit.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>

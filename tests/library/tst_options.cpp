@@ -3,6 +3,7 @@
 #include "library/frmoptions.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QApplication>
 #include <QCheckBox>

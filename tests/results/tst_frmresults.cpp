@@ -1,6 +1,7 @@
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>
