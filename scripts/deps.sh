@@ -21,7 +21,9 @@ TENACIO_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-charts
     libespeak-ng-dev espeak-ng-data libpulse-dev)
 # A sound server with a null sink for measuring the spoken run (tools/spokenrun.cpp).
 TENACIO_SOUND_PACKAGES=(pulseaudio pulseaudio-utils sox)
-TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth appstream desktop-file-utils)
+# clang-format-14: the format check of the test command (scripts/format), pinned
+# to the version whose output .clang-format was written for.
+TENACIO_TEST_PACKAGES=(libbenchmark-dev clang libclang-rt-14-dev clang-format-14 xvfb xauth appstream desktop-file-utils)
 # scripts/package: dpkg-buildpackage (dpkg-dev) with debhelper, lintian, and the
 # validators, which the tests at build time use too.
 TENACIO_PACKAGE_PACKAGES=(dpkg-dev debhelper lintian appstream desktop-file-utils)

@@ -11,6 +11,7 @@
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QApplication>
 #include <QComboBox>

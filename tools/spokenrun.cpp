@@ -30,6 +30,7 @@
 #include "platform/speech.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

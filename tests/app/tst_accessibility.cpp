@@ -13,6 +13,7 @@
 #include "results/frmresults.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAbstractButton>
 #include <QAccessibleActionInterface>

@@ -60,10 +60,12 @@ void TestHistory::axisMaximum_data()
 {
     QTest::addColumn<QStringList>("koeffs");
     QTest::addColumn<double>("axis");
+    // clang-format off
     QTest::newRow("0,5 and 7,25") << QStringList{QStringLiteral("0,5"), QStringLiteral("7,25")} << 7.75;
     QTest::newRow("all zero") << QStringList{QStringLiteral("0"), QStringLiteral("0")} << 1.0;
     QTest::newRow("all negative") << QStringList{QStringLiteral("-3,5"), QStringLiteral("-26")} << 1.0;
     QTest::newRow("unparsed ignored") << QStringList{QStringLiteral("7.25"), QStringLiteral("abc"), QString(), QStringLiteral("2")} << 2.5;
+    // clang-format on
 }
 
 void TestHistory::axisMaximum()
@@ -255,6 +257,7 @@ void TestHistory::csv_quotingAndNumbers_data()
     QTest::addColumn<QStringList>("run");
     QTest::addColumn<QString>("line");
     const QString time = QStringLiteral("0:1:5  Average time for each number: 3,25 sec.");
+    // clang-format off
     QTest::newRow("plain") << QStringList{"06.12.2026 20:54:09", "20", "1", time, "3-", "5,63", "Capitals", "Paris", "Oslo"}
                            << "06.12.2026 20:54:09,Capitals,Paris,Oslo,20,1,19,65,5.63,3-";
     QTest::newRow("comma, quote, line break quoted")
@@ -280,6 +283,7 @@ void TestHistory::csv_quotingAndNumbers_data()
     QTest::newRow("a byte that is not UTF-8 as U+FFFD, a pair kept")
         << QStringList{"run", "1", "0", time, "5", "9", QStringLiteral("Caf") + QChar(0xDCE9), "\U0001F600", "x"}
         << QString::fromUtf8("run,Caf\uFFFD,\U0001F600,x,1,0,1,65,9,5");
+    // clang-format on
 }
 
 void TestHistory::csv_quotingAndNumbers()
@@ -298,10 +302,12 @@ void TestHistory::csv_analysisOfEachStoredRun_data()
     QTest::addColumn<int>("rule");
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("score");
+    // clang-format off
     QTest::newRow("Koeff and mark") << 0 << "Score (Koeff and mark)" << "1.5";
     QTest::newRow("rows of 2") << 1 << "Score (Rows of 2)" << "2";
     QTest::newRow("until the first mistake") << 2 << "Score (Until the first mistake)" << "1";
     QTest::newRow("right answers") << 3 << "Score (Right answers)" << "2";
+    // clang-format on
 }
 
 void TestHistory::csv_analysisOfEachStoredRun()

@@ -6,6 +6,7 @@
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QComboBox>
 #include <QGraphicsScene>
@@ -756,11 +757,13 @@ void TestMainWindow::chart_axisRoundStepsWithDecimalComma_data()
 {
     QTest::addColumn<QByteArray>("koeffs");
     QTest::addColumn<QStringList>("axisLabels");
+    // clang-format off
     QTest::newRow("largest 0,5") << QByteArray("0,25 0,5")
                                  << QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"};
     QTest::newRow("largest 7,25") << QByteArray("7,25 3") << QStringList{"0", "2", "4", "6"};
     QTest::newRow("largest 2") << QByteArray("2 1,5") << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0", "2,5"};
     QTest::newRow("largest 40") << QByteArray("40 12,5") << QStringList{"0", "10", "20", "30", "40"};
+    // clang-format on
 }
 
 void TestMainWindow::chart_axisRoundStepsWithDecimalComma()

@@ -134,6 +134,7 @@ void TestTranslations::countsMnemonicsAndPlaceholders_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("mnemonics");
     QTest::addColumn<QStringList>("placeholders");
+    // clang-format off
     QTest::newRow("none") << QStringLiteral("Report") << 0 << QStringList();
     QTest::newRow("mnemonic") << QStringLiteral("Delete &All") << 1 << QStringList();
     QTest::newRow("ampersand shown") << QStringLiteral("Tom && Jerry") << 0 << QStringList();
@@ -141,6 +142,7 @@ void TestTranslations::countsMnemonicsAndPlaceholders_data()
     QTest::newRow("trailing") << QStringLiteral("Cut&") << 0 << QStringList();
     QTest::newRow("reordered") << QStringLiteral("%2 of %1") << 0 << QStringList{QStringLiteral("%1"), QStringLiteral("%2")};
     QTest::newRow("two digits") << QStringLiteral("%10 and %1") << 0 << QStringList{QStringLiteral("%1"), QStringLiteral("%10")};
+    // clang-format on
 }
 
 void TestTranslations::countsMnemonicsAndPlaceholders()

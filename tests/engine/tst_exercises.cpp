@@ -1,6 +1,7 @@
 #include "engine/exerciserules.h"
 #include "engine/frmexe.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -115,6 +116,7 @@ void TestExercises::typing_colourAndFocus_data()
     QTest::addColumn<QStringList>("steps");      // keys typed; "<bs>" Backspace; "<clear>" all deleted
     QTest::addColumn<QStringList>("colours");    // "red" or "green" after each step
     QTest::addColumn<QList<int>>("focus");       // focused box after each step
+    // clang-format off
     QTest::newRow("5 then 7") << QStringList{"5", "7"} << QStringList{"red", "green"} << QList<int>{1, 2};
     QTest::newRow("leading zero") << QStringList{"057"} << QStringList{"green"} << QList<int>{2};
     QTest::newRow("? after right") << QStringList{"57", "?"} << QStringList{"green", "green"}
@@ -130,6 +132,7 @@ void TestExercises::typing_colourAndFocus_data()
     QTest::newRow("question marks only") << QStringList{"??"} << QStringList{"red"} << QList<int>{1};
     QTest::newRow("? among digits") << QStringList{"57", "<bs>", "?7"} << QStringList{"green", "red", "red"}
                                     << QList<int>{2, 2, 2};
+    // clang-format on
 }
 
 void TestExercises::typing_colourAndFocus()
@@ -273,10 +276,12 @@ void TestExercises::closing_asksStopTest_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("confirm");
     for (const char *how : {"Cancel", "Esc", "close box"}) {
+        // clang-format off
         QTest::newRow(qPrintable(QStringLiteral("%1, OK").arg(QLatin1String(how)))) << QString::fromLatin1(how)
                                                                                     << true;
         QTest::newRow(qPrintable(QStringLiteral("%1, Cancel").arg(QLatin1String(how))))
             << QString::fromLatin1(how) << false;
+        // clang-format on
     }
 }
 

@@ -9,6 +9,7 @@
 #include "results/frmresults.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -250,6 +251,7 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt_data()
     QTest::addColumn<quint32>("speakingMs");
     QTest::addColumn<quint32>("standsMs"); // how long each Element is on screen
     QTest::addColumn<QString>("timeText"); // the stored Time: the pace's, never the voice's
+    // clang-format off
     QTest::newRow("voice within the pace") << QStringList{"TNumOfEl=20", "TimerMSec=5000"} << 2000u << 5000u
                                            << "0:1:40";
     QTest::newRow("voice over the pace") << QStringList{"TNumOfEl=20", "TimerMSec=5000"} << 6500u << 6500u
@@ -261,6 +263,7 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt_data()
     QTest::newRow("voice, rate and hidden counter") << QStringList{"TNumOfEl=3", "TimerMSec=6000", "TVoice=bass",
                                                                    "TSpeechRate=3", "IfShowNum=0"}
                                                     << 6200u << 6200u << "0:0:18";
+    // clang-format on
 }
 
 void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
@@ -530,6 +533,7 @@ void TestSpokenRun::realSpeaker_fakeSink_data()
     QTest::addColumn<QString>("voice");
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("reason"); // what the run ends with; empty: it ends as normal
+    // clang-format off
     QTest::newRow("each clip played in order") << "" << int(SinkScript::None) << "";
     QTest::newRow("clip lost: a write fails") << "" << int(SinkScript::WriteFails)
                                               << "the sound server failed (Connection terminated)";
@@ -541,6 +545,7 @@ void TestSpokenRun::realSpeaker_fakeSink_data()
                                                << "the sound server failed (Connection terminated)";
     QTest::newRow("voice missing") << "nobody" << int(SinkScript::None)
                                    << "the voice \"nobody\" is not installed";
+    // clang-format on
 }
 
 void TestSpokenRun::realSpeaker_fakeSink()

@@ -6,6 +6,7 @@
 #include "results/frmresults.h"
 #include "results/resultsstore.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -227,6 +228,7 @@ void TestTestRun::launch_data()
     QTest::addColumn<bool>("counter");
     QTest::addColumn<QString>("message"); // the box after "Press OK to start"
     const QString none;
+    // clang-format off
     QTest::newRow("introductory ignores options") << "est11" << QStringList{"TNumOfEl=x", "IfShowNum=0"}
                                                   << "Introductory Test" << 20 << 6 << true << none;
     QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=25", "TimerMSec=6051"} << "Trening" << 25 << 7
@@ -246,6 +248,7 @@ void TestTestRun::launch_data()
                                     << "The number of elements must lie between 2 and 100000.";
     QTest::newRow("module without elements") << "est21" << QStringList{"TMName=Empty"} << none << 0 << 0 << true
                                              << "The Module has no range of elements to draw from.";
+    // clang-format on
 }
 
 void TestTestRun::launch()
@@ -319,6 +322,7 @@ void TestTestRun::launch_withoutModule_data()
     QTest::addColumn<QString>("message");
     const QString none = QStringLiteral("There is no Module yet to draw the elements from. Add one under Modules in "
                                         "the menu bar, then choose it under Options.");
+    // clang-format off
     QTest::newRow("empty library") << QByteArray() << QByteArray() << none;
     QTest::newRow("library of blanks") << QByteArray("\r\n\r\n") << QByteArray("\r\n\r\n") << none;
     QTest::newRow("Module deleted since")
@@ -333,6 +337,7 @@ void TestTestRun::launch_withoutModule_data()
         << QStringLiteral("The Module library could not be read (The file holds no sections this program can read; "
                           "it was left as it was), so there is no Module to draw the elements from. See to it under "
                           "Modules in the menu bar.");
+    // clang-format on
 }
 
 // Training and Exam without a Module to draw from: a message says what is
@@ -715,10 +720,12 @@ void TestTestRun::stop_data()
     QTest::addColumn<QString>("when");
     QTest::addColumn<bool>("confirm");
     for (const char *when : {"presentation", "recall"}) {
+        // clang-format off
         QTest::newRow(qPrintable(QStringLiteral("%1, stopped").arg(QLatin1String(when)))) << QString::fromLatin1(when)
                                                                                         << true;
         QTest::newRow(qPrintable(QStringLiteral("%1, refused").arg(QLatin1String(when))))
             << QString::fromLatin1(when) << false;
+        // clang-format on
     }
 }
 
@@ -999,11 +1006,13 @@ void TestTestRun::recall_saysWhichElementIsAsked_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("config");
     QTest::addColumn<bool>("counterInPresentation");
+    // clang-format off
     QTest::newRow("introductory") << "est11" << QStringList{} << true;
     QTest::newRow("training") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0"} << true;
     QTest::newRow("training, counter hidden") << "est21" << QStringList{"TNumOfEl=3", "Ifexec=0", "IfShowNum=0"}
                                               << false;
     QTest::newRow("exam") << "Exam1" << QStringList{"ENumOfEl=3"} << false;
+    // clang-format on
 }
 
 // During the recall the user sees which Element is asked, in every mode.

@@ -5,6 +5,7 @@
 #include "library/moduleedit.h"
 #include "library/modules.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>
@@ -117,6 +118,7 @@ void TestEditor::fileLines_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("expected");
+    // clang-format off
     QTest::newRow("LF") << QByteArray("a\nb\n") << lines("a|b");
     QTest::newRow("CR LF, no final break") << QByteArray("a\r\nb") << lines("a|b");
     QTest::newRow("CR alone") << QByteArray("a\rb\r") << lines("a|b");
@@ -128,6 +130,7 @@ void TestEditor::fileLines_data()
     QTest::newRow("UTF-16LE with its mark") << QByteArray::fromHex("fffe6100e9000d000a00620000d800dc") << QStringList{QStringLiteral("aé"), QStringLiteral("b\U00010000")};
     QTest::newRow("UTF-16BE with its mark") << QByteArray::fromHex("feff006100e9000a0062") << lines("aé|b");
     QTest::newRow("empty") << QByteArray() << QStringList();
+    // clang-format on
 }
 
 void TestEditor::fileLines()
@@ -356,11 +359,13 @@ void TestEditor::commit_data()
     QTest::addColumn<QString>("memo");
     QTest::addColumn<QStringList>("shownAgain");
     QTest::addColumn<QByteArray>("written");
+    // clang-format off
     QTest::newRow("all lines deleted") << QByteArray("Paris,Rome") << QString() << lines("Paris|Rome") << QByteArray("Paris,Rome");
     QTest::newRow("only empty lines") << QByteArray("Paris") << QStringLiteral("\n\n") << lines("Paris") << QByteArray("Paris");
     QTest::newRow("a line with a comma") << QByteArray("a") << QStringLiteral("a\nb,c") << lines("a|b|c") << QByteArray("a,b,c");
     QTest::newRow("empty Elements of a hand-edited file") << QByteArray("a,,b,") << QStringLiteral("a\n\nb") << lines("a|b") << QByteArray("a,b");
     QTest::newRow("a long line") << QByteArray("x") << QString(300, QLatin1Char('w')) << QStringList{QString(300, QLatin1Char('w'))} << QByteArray(300, 'w');
+    // clang-format on
 }
 
 // The memo is committed when another Module is picked, and by OK.
@@ -465,11 +470,13 @@ void TestEditor::ok_keepsForeignBytesAndMark_data()
     // Every Module is shown (and so committed); one gets an Element more.
     QTest::addColumn<QByteArray>("library");
     QTest::addColumn<QByteArray>("expected");
+    // clang-format off
     QTest::newRow("Latin-1 and Windows-1251 bytes")
         << QByteArray("[Gr\xF6\xDF" "e]\r\nData=kl\xE4in,gro\xDF\r\n\r\n[\xD7\xE8\xF1\xEB\xE0]\r\nData=\xEE\xE4\xE8\xED\r\n\r\n")
         << QByteArray("[Gr\xF6\xDF" "e]\r\nData=kl\xE4in,gro\xDF,new\r\n\r\n[\xD7\xE8\xF1\xEB\xE0]\r\nData=\xEE\xE4\xE8\xED\r\n\r\n");
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b\r\n\r\n[Second]\r\nData=c\r\n\r\n")
                                      << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b,new\r\n\r\n[Second]\r\nData=c\r\n\r\n");
+    // clang-format on
 }
 
 void TestEditor::ok_keepsForeignBytesAndMark()
@@ -505,6 +512,7 @@ void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data()
     const QByteArray seas = "[Seas]\r\nData=Black\r\n\r\n";
     const QByteArray mineCapitals = "[Capitals]\r\nData=Paris,Rome,Oslo\r\n\r\n";
     const QByteArray theirCapitals = "[Capitals]\r\nData=Paris,Bern\r\n\r\n";
+    // clang-format off
     QTest::newRow("nothing changed here") << "none" << "; by hand\r\n" + Library + seas << -1
                                           << "; by hand\r\n" + Library + seas;
     QTest::newRow("a Module added on each side") << "add" << Library + seas << -1
@@ -518,6 +526,7 @@ void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data()
     QTest::newRow("same Module on both sides, the file's kept") << "change" << theirCapitals + rivers << 0
                                                                 << theirCapitals + rivers;
     QTest::newRow("changed here, deleted there, mine kept") << "change" << rivers << 1 << rivers + mineCapitals;
+    // clang-format on
 }
 
 void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges()
@@ -596,10 +605,12 @@ void TestEditor::save_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
+    // clang-format off
     QTest::newRow("no extension") << "list" << "list.txt";
     QTest::newRow("with .txt") << "list.txt" << "list.txt";
     QTest::newRow("with .TXT") << "List.TXT" << "List.TXT";
     QTest::newRow("other extension") << "list.csv" << "list.csv.txt";
+    // clang-format on
 }
 
 void TestEditor::save()

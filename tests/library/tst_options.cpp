@@ -4,6 +4,7 @@
 #include "library/updown.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QApplication>
 #include <QCheckBox>

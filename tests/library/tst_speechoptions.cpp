@@ -4,6 +4,7 @@
 #include "library/frmoptions.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QCheckBox>
 #include <QComboBox>

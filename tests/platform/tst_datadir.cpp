@@ -72,12 +72,14 @@ void TestDataFolder::choose_data()
     QTest::addColumn<QString>("expected");
     const QString beside = QStringLiteral("/opt/tenacio/");
     const QString home = QStringLiteral("/home/ann/.local/share/tenacio/");
+    // clang-format off
     QTest::newRow("writable, XDG unset") << true << QString() << beside;
     QTest::newRow("writable, XDG set: stays beside") << true << QStringLiteral("/srv/xdg") << beside;
     QTest::newRow("read-only, XDG set") << false << QStringLiteral("/srv/xdg") << QStringLiteral("/srv/xdg/tenacio/");
     QTest::newRow("read-only, XDG with a final /") << false << QStringLiteral("/srv/xdg/") << QStringLiteral("/srv/xdg/tenacio/");
     QTest::newRow("read-only, XDG unset") << false << QString() << home;
     QTest::newRow("read-only, XDG relative: ignored") << false << QStringLiteral("xdg") << home;
+    // clang-format on
 }
 
 void TestDataFolder::choose()
@@ -232,6 +234,7 @@ void TestDataFolder::starterLibrary_installedCopy_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("carriedCopy");
     const QByteArray own("\xEF\xBB\xBF[Capitals]\r\nData=Paris,Rome\r\n\r\n[St\xE4""dte]\nData=Wien,Bern\n");
+    // clang-format off
     QTest::newRow("an administrator's library, byte for byte") << "file" << own << false;
     QTest::newRow("an empty file: no starter Modules") << "file" << QByteArray() << false;
     QTest::newRow("missing") << "missing" << QByteArray() << true;
@@ -240,6 +243,7 @@ void TestDataFolder::starterLibrary_installedCopy_data()
     QTest::newRow("a program, not a library") << "file" << QByteArray("\x7F" "ELF\x02\x01\x01\x00", 8) << true;
     QTest::newRow("UTF-16, as a Windows editor saves it")
         << "file" << QByteArray("\xFF\xFE[\x00x\x00]\x00\r\x00\n\x00", 12) << true;
+    // clang-format on
 }
 
 void TestDataFolder::starterLibrary_installedCopy()

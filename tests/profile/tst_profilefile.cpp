@@ -309,12 +309,14 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites_data()
     // A Latin-1 name and a Windows-1251 value next to the one that changes.
     QTest::addColumn<int>("access");
     QTest::addColumn<QByteArray>("expected");
+    // clang-format off
     QTest::newRow("direct") << int(Access::Direct)
                             << QByteArray("[Gr\xF6\xDF" "e]\r\nData=\xD7\xE8\xF1\xEB\xE0,\xF1x\r\n\r\n"
                                           "[Num]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n");
     QTest::newRow("in-memory") << int(Access::InMemory)
                                << QByteArray("[Gr\xF6\xDF" "e]\r\nData=\xD7\xE8\xF1\xEB\xE0,\xF1x\r\n\r\n"
                                              "[Num]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n\r\n");
+    // clang-format on
 }
 
 void TestProfileFile::bytesNotUtf8_surviveRewrites()
@@ -471,11 +473,13 @@ void TestProfileFile::failedWrites_data()
     // The system's own reason follows the path.
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("reason");
+    // clang-format off
     QTest::newRow("directory in the file's place") << QStringLiteral("dir") << QStringLiteral("Is a directory");
     QTest::newRow("missing parent directory") << QStringLiteral("missing") << QStringLiteral("No such file or directory");
     QTest::newRow("parent is a regular file") << QStringLiteral("fileparent") << QStringLiteral("Not a directory");
     QTest::newRow("full disk") << QStringLiteral("full") << QStringLiteral("No space left on device");
     QTest::newRow("read-only mount") << QStringLiteral("ro") << QStringLiteral("Read-only file system");
+    // clang-format on
 }
 
 void TestProfileFile::failedWrites()
@@ -752,6 +756,7 @@ void TestProfileFile::badInput_noCrash_data()
     // one the program can make sense of: writes refuse and leave it whole.
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("recognised");
+    // clang-format off
     QTest::newRow("binary") << QByteArray::fromHex("00ff5b5d3d0d0aff00fe5b413d5d") << false;
     QTest::newRow("utf-16 with its mark") << QByteArray::fromHex("fffe5b0053005d000d000a004b003d0031000d000a00") << false;
     QTest::newRow("one long line") << QByteArray(300000, 'q') << false;
@@ -764,6 +769,7 @@ void TestProfileFile::badInput_noCrash_data()
     QTest::newRow("key twice") << QByteArray("[S]\nK=1\nk=2\n") << true;
     QTest::newRow("empty name") << QByteArray("[]\n=1\n[S]\nK=1\n") << true;
     QTest::newRow("invalid utf-8") << QByteArray("[S]\nK=\xc3\x28\xa0\xa1\n") << true;
+    // clang-format on
 }
 
 void TestProfileFile::badInput_noCrash()
@@ -881,6 +887,7 @@ void TestProfileFile::directRead_acrossReadChunks()
 void TestProfileFile::index_findsWhatALoadFinds_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    // clang-format off
     QTest::newRow("byte-order mark, comments, blanks")
         << QByteArray("\xEF\xBB\xBF; c\r\n  [ A ] \r\nk = v\r\n\r\n[B]\r\n[]\r\nx=1");
     QTest::newRow("CR and LF line ends") << QByteArray("[a]\rk=1\r[b]\nk=2\n\n[c]");
@@ -893,6 +900,7 @@ void TestProfileFile::index_findsWhatALoadFinds_data()
     QByteArray big = "[big]\r\nData=" + QByteArray((1 << 20) - 13, 'x') + "\r\n[after]\r\n";
     QTest::newRow("CR LF split across buffers") << big;
     QTest::newRow("header split across buffers") << "[big]\r\nData=" + QByteArray((1 << 20) - 16, 'x') + "\r\n [ after ]\r\nk=v";
+    // clang-format on
 }
 
 void TestProfileFile::index_findsWhatALoadFinds()

@@ -52,6 +52,7 @@ void TestAnalysis::analyse_data()
     QTest::addColumn<int>("inOrder");
     QTest::addColumn<QString>("missed");
 
+    // clang-format off
     QTest::newRow("perfect") << words("a b c d") << words("a b c d") << "No mistakes" << 4 << "";
     QTest::newRow("one omitted, the rest one place late")
         << words("a b c d e f") << words("a b d e f _") << "1 omitted at 3; 3 after it right but one place late" << 5
@@ -118,6 +119,7 @@ void TestAnalysis::analyse_data()
     QTest::newRow("a long run where nothing matches")
         << numbered(1000) << none << "1000 wrong" << 0 << elementsOf(numbered(1000), [] {
                QVector<int> v;
+    // clang-format on
                for (int k = 0; k < 1000; ++k)
                    v.append(k);
                return v;
@@ -144,6 +146,7 @@ void TestAnalysis::rows_data()
     QTest::addColumn<QStringList>("elements");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("rows");
+    // clang-format off
     QTest::newRow("omitted") << words("a b c d") << words("a c d _")
                              << QStringList{"right", "omitted; right but one place late", "right but one place late",
                                             "no answer"};
@@ -153,6 +156,7 @@ void TestAnalysis::rows_data()
     QTest::newRow("swapped, wrong, blank")
         << words("a b c d") << words("b a x _")
         << QStringList{"swapped (1–2)", "swapped (1–2)", "wrong", "blank"};
+    // clang-format on
 }
 
 void TestAnalysis::rows()

@@ -1,6 +1,7 @@
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
+#include "tests/testuser.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -241,6 +242,7 @@ void TestReportWindow::answerLook_data()
     QTest::addColumn<QString>("shown"); // mark, text and note as the cell shows them
     const QColor red(255, 0, 0), text(10, 20, 30), selectedText(200, 210, 220);
     const QString cafe = QStringLiteral("caf\u00e9"), cafeDecomposed = QStringLiteral("cafe\u0301");
+    // clang-format off
     QTest::newRow("right") << "cat" << "cat" << false << text << "cat";
     QTest::newRow("right, selected row") << "cat" << "cat" << true << selectedText << "cat";
     QTest::newRow("right, blanks as the Element has them") << " a  b " << " a  b " << false << text << " a  b ";
@@ -260,6 +262,7 @@ void TestReportWindow::answerLook_data()
                                           << "\u2717 " + cafeDecomposed + " (another Unicode form)";
     QTest::newRow("looks like markup") << "x" << "<b>x</b> &amp;" << false << red << "\u2717 <b>x</b> &amp;";
     QTest::newRow("row not reached") << "" << "" << false << text << "";
+    // clang-format on
 }
 
 void TestReportWindow::answerLook()
@@ -338,6 +341,7 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
+    // clang-format off
     QTest::newRow("right") << "cat" << "cat" << "cat" << "";
     QTest::newRow("letter case") << "cat" << "Cat" << "wrong: Cat" << "wrong answer";
     QTest::newRow("empty") << "cat" << "" << "wrong: no answer" << "wrong answer";
@@ -345,6 +349,7 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
     QTest::newRow("another Unicode form") << "caf\u00e9" << "cafe\u0301"
                                           << "wrong: cafe\u0301 (another Unicode form)" << "wrong answer";
     QTest::newRow("another word") << "cat" << "dog" << "wrong: dog" << "wrong answer";
+    // clang-format on
 }
 
 void TestReportWindow::accessibleText_saysWhichAnswersAreWrong()
@@ -387,6 +392,7 @@ void TestReportWindow::finishedRun_showsScoreAndStanding_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("module");
     QTest::addColumn<QStringList>("shown"); // Koeff, Mark, Module line, comparison
+    // clang-format off
     QTest::newRow("introductory: the score, nothing stored to compare")
         << 1 << "" << QStringList{"3,8", "3-", "", ""};
     QTest::newRow("exam on a Module run before") << 3 << "Numbers"
@@ -394,6 +400,7 @@ void TestReportWindow::finishedRun_showsScoreAndStanding_data()
                                                                 "Previous run 7,5 (-1,87); best on this Module 7,5 (-1,87)."};
     QTest::newRow("training on a new Module") << 2 << "Other"
                                               << QStringList{"5,63", "3-", "Module: Other, 42 to 12", "The only run on this Module."};
+    // clang-format on
 }
 
 void TestReportWindow::finishedRun_showsScoreAndStanding()

@@ -47,6 +47,7 @@ void TestMistakes::plan_data()
     QTest::addColumn<QString>("replaceable");
     QTest::addColumn<QString>("nameIfReplaced");
     const QString base = "Mistakes 08.12.2026 01:22";
+    // clang-format off
     QTest::newRow("run's order, each once, letter case and blanks count")
         << QStringList{"7=7", "cat=Cat", "12=12", "7=8", "dog=dog ", "cat=cat", "cat=", "5=5"} << QStringList{"Numbers"}
         << QStringList{"cat", "7", "dog"} << false << base << "" << "";
@@ -71,6 +72,7 @@ void TestMistakes::plan_data()
     QTest::newRow("names that only look alike are never offered")
         << QStringList{"a=x", "b=y"} << QStringList{"Mistakes in French", "Mistakes 99.99.2026 01:22", "mistakes 01.12.2026 10:00"}
         << QStringList{"a", "b"} << false << base << "" << "";
+    // clang-format on
 }
 
 void TestMistakes::plan()
@@ -97,6 +99,7 @@ void TestMistakes::addModule_data()
     QTest::addColumn<QByteArray>("after");  // null: refused, the file as it was
     QTest::addColumn<QString>("error");
     const QByteArray added = "[New]\r\nData=a,b\r\n\r\n";
+    // clang-format off
     QTest::newRow("no library yet") << QByteArray() << "" << added << "";
     QTest::newRow("appended, the rest kept, mark kept")
         << QByteArray("\xEF\xBB\xBF[Words]\r\nData=cat,dog\r\nNote=x\r\n") << ""
@@ -116,6 +119,7 @@ void TestMistakes::addModule_data()
                                           << "The Module library already holds a Module named \"New\".";
     QTest::newRow("a file of no Modules") << QByteArray("\x00\x01 binary", 9) << "" << QByteArray()
                                           << "holds nothing this program recognises as Modules";
+    // clang-format on
 }
 
 void TestMistakes::addModule()
@@ -141,6 +145,7 @@ void TestMistakes::addModule_readsBackAsMade_data()
 {
     QTest::addColumn<QStringList>("elements");
     QTest::addColumn<QStringList>("stored"); // empty: refused
+    // clang-format off
     QTest::newRow("plain") << QStringList{"a", "b"} << QStringList{"a", "b"};
     QTest::newRow("an empty one inside") << QStringList{"a", "", "b"} << QStringList{"a", "", "b"};
     QTest::newRow("an empty one last") << QStringList{"a", ""} << QStringList{"a", ""};
@@ -151,6 +156,7 @@ void TestMistakes::addModule_readsBackAsMade_data()
     QTest::newRow("an empty one keeps the next one's blanks") << QStringList{" a", ""} << QStringList{"", " a"};
     QTest::newRow("every one begins with a blank") << QStringList{" beta", " beta"} << QStringList{};
     QTest::newRow("a separator inside") << QStringList{"a,b", "c"} << QStringList{};
+    // clang-format on
 }
 
 void TestMistakes::addModule_readsBackAsMade()

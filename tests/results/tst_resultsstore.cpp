@@ -63,6 +63,7 @@ void TestResultsStore::formats_data()
     QTest::addColumn<bool>("date");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("two-digit year") << true << "dd.MM.yy" << "dd.MM.yyyy";
     QTest::newRow("year first") << true << "yy. M. d." << "yyyy. M. d.";
     QTest::newRow("quoted y kept") << true << "d.MM.yy 'y''y'." << "d.MM.yyyy 'y''y'.";
@@ -74,6 +75,7 @@ void TestResultsStore::formats_data()
     QTest::newRow("zone inside") << false << "AP t h:mm:ss" << "AP h:mm:ss";
     QTest::newRow("quoted t kept") << false << "H:mm:ss 't'. t" << "H:mm:ss 't'.";
     QTest::newRow("seconds added") << false << "HH:mm t" << "HH:mm:ss";
+    // clang-format on
 }
 
 void TestResultsStore::formats()
@@ -227,6 +229,7 @@ void TestResultsStore::read_storedLists_data()
     QTest::addColumn<QByteArray>("keys"); // null: no file at all
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("values"); // Total, Right, Errors, Time
+    // clang-format off
     QTest::newRow("empty part between commas") << QByteArray("Total=4\r\nErrors=1\r\nTime=0:0:9\r\nRes=a,b,,c\r\nAnsw=a,x,,c")
                                                << QStringList{"1|a|a", "2|b|x", "3||", "4|c|c"}
                                                << QStringList{"4", "3", "1", "0:0:9"};
@@ -264,6 +267,7 @@ void TestResultsStore::read_storedLists_data()
                                                               << QStringList{"2", "2", "0", ""};
     QTest::newRow("section missing") << QByteArray("") << QStringList{"||"} << QStringList{"0", "0", "0", ""};
     QTest::newRow("file missing") << QByteArray() << QStringList{"||"} << QStringList{"0", "0", "0", ""};
+    // clang-format on
 }
 
 void TestResultsStore::read_storedLists()
@@ -298,11 +302,13 @@ void TestResultsStore::save_moduleKeysAfterTheSeven_data()
 {
     QTest::addColumn<QStringList>("module"); // name, from, to
     QTest::addColumn<QByteArray>("tail");
+    // clang-format off
     QTest::newRow("Module and range") << QStringList{"Capitals", "Paris", "Oslo"}
                                       << QByteArray("Module=Capitals\r\nFrom=Paris\r\nTo=Oslo\r\n");
     QTest::newRow("empty bounds are written") << QStringList{"Empty", "", ""}
                                               << QByteArray("Module=Empty\r\nFrom=\r\nTo=\r\n");
     QTest::newRow("no Module: the seven alone") << QStringList{"", "", ""} << QByteArray();
+    // clang-format on
 }
 
 void TestResultsStore::save_moduleKeysAfterTheSeven()
@@ -326,6 +332,7 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray longValue(3000, 'm');
+    // clang-format off
     QTest::newRow("seven keys, then three") << QByteArray("[a]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average\r\nMark=3-\r\n"
                                                           "Koeff=5,63\r\nRes=1,2\r\nAnsw=1,3\r\nModule=M\r\nFrom=1\r\nTo=9\r\n\r\n"
                                                           "[b]\r\nTotal=3\r\nKoeff=1\r\n");
@@ -343,6 +350,7 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
     QTest::newRow("sections without a name, keys before the first section")
         << QByteArray("Module=stray\r\n[]\r\nModule=none\r\n[a]\r\nTotal=1\r\n");
     QTest::newRow("no sections") << QByteArray("just text\r\n");
+    // clang-format on
 }
 
 void TestResultsStore::listRuns_readsWhatDirectAccessReads()
@@ -377,6 +385,7 @@ void TestResultsStore::standing_againstTheModulesRuns_data()
     QTest::addColumn<QString>("moduleLine");
     QTest::addColumn<QString>("comparison");
     const QStringList runs{"r1|A|5", "r2|B|9", "r3|A|7,25", "r4|A|abc", "r5||8", "r6|A|6,5", "r7|a|20"};
+    // clang-format off
     QTest::newRow("first on its Module") << runs << "r1" << "Module: A, f to t" << "No earlier run; best on this Module 7,25 (-2,25).";
     QTest::newRow("better than all before") << QStringList{"r1|A|5", "r2|B|9", "r3|A|7,25"} << "r3"
                                             << "Module: A, f to t" << "Previous run 5 (+2,25); best run on this Module so far.";
@@ -394,6 +403,7 @@ void TestResultsStore::standing_againstTheModulesRuns_data()
     QTest::newRow("below the best, after it")
         << QStringList{"r1|A|3", "r2|A|9", "r3|A|4", "r4|A|8"} << "r4" << "Module: A, f to t"
         << "Previous run 4 (+4); best on this Module 9 (-1).";
+    // clang-format on
 }
 
 void TestResultsStore::standing_againstTheModulesRuns()

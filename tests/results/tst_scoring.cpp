@@ -52,6 +52,7 @@ void TestScoring::score_workedRuns_data()
     QTest::addColumn<double>("seconds");
     QTest::addColumn<QString>("koeff");
     QTest::addColumn<QString>("mark");
+    // clang-format off
     QTest::newRow("exam 65 s") << 3 << 20 << 1 << 5000u << 65000u << "0:1:5" << "3,25" << 65.0 << "5,63" << "3-";
     QTest::newRow("training scores alike") << 2 << 20 << 1 << 5000u << 65000u << "0:1:5" << "3,25" << 65.0 << "5,63" << "3-";
     QTest::newRow("across a tick wrap") << 3 << 20 << 1 << 0xFFFFF000u << 65000u << "0:1:5" << "3,25" << 65.0 << "5,63" << "3-";
@@ -63,6 +64,7 @@ void TestScoring::score_workedRuns_data()
     QTest::newRow("introductory, none") << 1 << 20 << 0 << 0u << 120000u << "0:2:0" << "6" << 120.0 << "4" << "3-";
     QTest::newRow("master, 19 of 200") << 3 << 200 << 19 << 0u << 486000u << "0:8:6" << "2,43" << 486.0 << "60" << "Master";
     QTest::newRow("no master, 20 of 200") << 3 << 200 << 20 << 0u << 480000u << "0:8:0" << "2,4" << 480.0 << "60" << "5";
+    // clang-format on
 }
 
 void TestScoring::score_workedRuns()

@@ -47,6 +47,7 @@ void TestSportScoring::rules_data()
     QTest::addColumn<int>("rightAnswers");
     QTest::addColumn<QString>("rowsLine");
     // A row all right scores its length.
+    // clang-format off
     QTest::newRow("perfect") << repeated("r", 20) << 10 << 20 << 20 << 20 << "Rows of 10: 20 of 20";
     // One mistake: half the row, rounded up.
     QTest::newRow("one error") << "rrrxrrrrrr" << 10 << 5 << 3 << 9 << "Rows of 10: 5 of 10; lost 5 in row 1 (1–10)";
@@ -67,6 +68,7 @@ void TestSportScoring::rules_data()
     QTest::newRow("rows of one") << "rxr" << 1 << 3 << 1 << 2 << "Rows of 1: 3 of 3";
     QTest::newRow("empty run") << repeated("_", 20) << 10 << 0 << 0 << 0
                                << "Rows of 10: 0 of 20; lost 10 in row 1 (1–10), 10 in row 2 (11–20)";
+    // clang-format on
 }
 
 void TestSportScoring::rules()

@@ -1,0 +1,60 @@
+#include "tests/testuser.h"
+
+#include <QCoreApplication>
+
+TestUser::TestUser() { Dialogs::SetHandler(this); }
+TestUser::~TestUser() { Dialogs::SetHandler(nullptr); }
+
+Dialogs::Answer TestUser::ask(Dialogs::Kind kind, const QString &title, const QString &text)
+{
+    const Asked a{kind, title, text};
+    asked.append(a);
+    if (onAsk)
+        onAsk(a);
+    if (answers.empty())
+        return Dialogs::Answer::Ok;
+    const Dialogs::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString TestUser::fileName(bool, const QString &)
+{
+    if (fileNames.empty())
+        return QString();
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString TestUser::saveFileName(const QString &filter, const QString &suggested)
+{
+    suggestedNames.append(suggested);
+    return fileName(true, filter);
+}
+
+int TestUser::execModal(QDialog *dialog)
+{
+    opened.append(dialog);
+    Script script;
+    if (!scripts.empty()) {
+        script = std::move(scripts.front());
+        scripts.pop_front();
+    }
+    dialog->setResult(0);
+    dialog->show();
+    QCoreApplication::processEvents();
+    if (script)
+        script(dialog);
+    if (dialog->isVisible())
+        dialog->hide();
+    return dialog->result();
+}
+
+QStringList TestUser::texts() const
+{
+    QStringList out;
+    for (const Asked &a : asked)
+        out << a.text;
+    return out;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The stand-in user for tests of windows: it answers every box and modal
+// window through the Dialogs seam.
+
+#include "platform/dialogs.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Answers every box and modal window.
+class TestUser : public Dialogs::Handler
+{
+public:
+    struct Asked
+    {
+        Dialogs::Kind kind;
+        QString title;
+        QString text;
+    };
+
+    TestUser();
+    ~TestUser() override;
+
+    Dialogs::Answer ask(Dialogs::Kind kind, const QString &title, const QString &text) override;
+    QString fileName(bool save, const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &suggested) override;
+    int execModal(QDialog *dialog) override;
+
+    // Answers for questions, taken in order; Ok when the queue is empty.
+    std::deque<Dialogs::Answer> answers;
+    // Run when a box is asked, before it is answered (e.g. to check state).
+    std::function<void(const Asked &)> onAsk;
+    std::deque<QString> fileNames; // empty text when the queue is empty
+    QStringList suggestedNames;    // what each save dialog suggested
+    QList<Asked> asked;
+
+    // What a modal window does while it is "open": the script gets the
+    // shown window; the window's result is what it was closed with (or
+    // what the script returns when it does not close the window).
+    // Without a script the window is shown and closed with Rejected.
+    using Script = std::function<void(QDialog *)>;
+    std::deque<Script> scripts;
+    QList<QDialog *> opened;
+
+    QStringList texts() const;
+};
