@@ -10,6 +10,7 @@
 
 #include "fuzz/reference.h"
 #include "profile/bytetext.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/storedruns.h"
 
@@ -27,10 +28,10 @@ struct Key
     QString ResultsStore::RunSummary::*field;
 };
 const Key Keys[] = {
-    {"Total", &ResultsStore::RunSummary::total}, {"Errors", &ResultsStore::RunSummary::errors},
-    {"Time", &ResultsStore::RunSummary::time},   {"Mark", &ResultsStore::RunSummary::mark},
-    {"Koeff", &ResultsStore::RunSummary::koeff}, {"Module", &ResultsStore::RunSummary::module},
-    {"From", &ResultsStore::RunSummary::from},   {"To", &ResultsStore::RunSummary::to},
+    {"Total", &ResultsStore::RunSummary::Total}, {"Errors", &ResultsStore::RunSummary::Errors},
+    {"Time", &ResultsStore::RunSummary::Time},   {"Mark", &ResultsStore::RunSummary::Mark},
+    {"Koeff", &ResultsStore::RunSummary::Koeff}, {"Module", &ResultsStore::RunSummary::Module},
+    {"From", &ResultsStore::RunSummary::From},   {"To", &ResultsStore::RunSummary::To},
 };
 
 void checkValues(const ProfileFile &direct, const ResultsStore::RunSummary &run)
