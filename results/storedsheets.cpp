@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 #include "profile/bytetext.h"
+#include "profile/inicopy.h"
+#include "profile/iniline.h"
 #include "results/resultsstore.h"
 
 #include <QCoreApplication>
