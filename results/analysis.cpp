@@ -332,8 +332,8 @@ QString Summary(const Result &r)
 
     QStringList parts;
     if (!omitted.isEmpty())
-        parts.append(
-            QCoreApplication::translate("Analysis", "%n omitted at %1", nullptr, int(omitted.size())).arg(positions(omitted)));
+        parts.append(QCoreApplication::translate("Analysis", "%n omitted at %1", nullptr, int(omitted.size()))
+                         .arg(positions(omitted)));
     const bool afterIt = r.omitted + r.inserted == 1;
     for (auto it = shifts.begin(); it != shifts.end(); ++it)
         if (it->first < 0)

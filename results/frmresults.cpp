@@ -493,7 +493,8 @@ void Tfrm_results::BitBtn2Click()
         text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet()));
         if (!replaced.isEmpty())
             text += tr("It replaces \"%1\".").arg(replaced);
-        text += training ? tr("Training now uses it: Ctrl+T drills them.") : tr("Choose it for Training in the options.");
+        text += training ? tr("Training now uses it: Ctrl+T drills them.")
+                         : tr("Choose it for Training in the options.");
         Dialogs::ShowMessage(this, text.join(QLatin1Char(' ')));
     });
 }
