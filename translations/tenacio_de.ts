@@ -353,6 +353,13 @@
     </message>
 </context>
 <context>
+    <name>Run</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RunRules</name>
     <message>
         <source>The number of elements must lie between %1 and %2.</source>
@@ -1094,6 +1101,14 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Number</source>
         <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 erhöhen</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 verringern</translation>
     </message>
 </context>
 <context>

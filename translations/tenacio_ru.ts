@@ -366,6 +366,13 @@
     </message>
 </context>
 <context>
+    <name>Run</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+</context>
+<context>
     <name>RunRules</name>
     <message>
         <source>The number of elements must lie between %1 and %2.</source>
@@ -1107,6 +1114,14 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Number</source>
         <translation>Число</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1: увеличить</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1: уменьшить</translation>
     </message>
 </context>
 <context>
