@@ -1114,6 +1114,14 @@ Next tries again; Cancel ends the run without it.</source>
 <context>
     <name>Usage</name>
     <message>
+        <source>Starter library for a new user: %1
+  when it holds Modules, else the copy the program carries.
+</source>
+        <translation>Startbibliothek für neue Benutzer: %1
+  wenn sie Module enthält, sonst die Kopie, die das Programm mitbringt.
+</translation>
+    </message>
+    <message>
         <source>Usage: tenacio [--help | --version]
 
 Tenacio is a desktop trainer for memorising lists. It shows the Elements
@@ -1137,6 +1145,8 @@ Environment:
                    reached and Qt&apos;s Wayland plugin is installed
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   the language of the texts: German, Russian or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
@@ -1164,16 +1174,10 @@ Umgebung:
                    erreichbar und Qts Wayland-Plugin installiert ist
   XDG_RUNTIME_DIR  der Ordner einer mit Namen angegebenen Wayland-Anzeige
   QT_QPA_PLATFORM  Qts Plattform; wenn gesetzt, wird sie so verwendet
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   die Sprache der Texte: Deutsch, Russisch oder Englisch
 
 Exit-Status: 0, oder 2, wenn keine grafische Anzeige verwendet werden kann.
-</translation>
-    </message>
-    <message>
-        <source>Starter library for a new user: %1
-  when it holds Modules, else the copy the program carries.
-</source>
-        <translation>Startbibliothek für neue Benutzer: %1
-  wenn sie Module enthält, sonst die Kopie, die das Programm mitbringt.
 </translation>
     </message>
 </context>

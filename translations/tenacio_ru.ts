@@ -1127,6 +1127,14 @@ Next tries again; Cancel ends the run without it.</source>
 <context>
     <name>Usage</name>
     <message>
+        <source>Starter library for a new user: %1
+  when it holds Modules, else the copy the program carries.
+</source>
+        <translation>Начальная библиотека для нового пользователя: %1
+  если в ней есть модули, иначе копия, встроенная в программу.
+</translation>
+    </message>
+    <message>
         <source>Usage: tenacio [--help | --version]
 
 Tenacio is a desktop trainer for memorising lists. It shows the Elements
@@ -1150,6 +1158,8 @@ Environment:
                    reached and Qt&apos;s Wayland plugin is installed
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   the language of the texts: German, Russian or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
@@ -1177,16 +1187,10 @@ Tenacio — настольный тренажёр для запоминания 
                    недоступен и установлен модуль Wayland для Qt
   XDG_RUNTIME_DIR  папка дисплея Wayland, заданного по имени
   QT_QPA_PLATFORM  платформа Qt; если задана, используется как есть
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   язык текстов: немецкий, русский или английский
 
 Код выхода: 0 или 2, если графический дисплей использовать нельзя.
-</translation>
-    </message>
-    <message>
-        <source>Starter library for a new user: %1
-  when it holds Modules, else the copy the program carries.
-</source>
-        <translation>Начальная библиотека для нового пользователя: %1
-  если в ней есть модули, иначе копия, встроенная в программу.
 </translation>
     </message>
 </context>
