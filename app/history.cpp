@@ -236,7 +236,8 @@ namespace {
 
 QString scoreHeading(const SportScoring::Choice &choice)
 {
-    QString rule = SportScoring::RuleNames().value(int(choice.rule));
+    // In English, as every heading of the file is.
+    QString rule = SportScoring::EnglishRuleNames().value(int(choice.rule));
     if (choice.rule == SportScoring::Rule::Rows)
         rule = QStringLiteral("Rows of ") + QString::number(choice.rowLength);
     return QStringLiteral("Score (") + rule + QLatin1Char(')');

@@ -41,7 +41,7 @@ QString usage()
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QString dataDir = Platform::ChooseDataDir(exeDir, Platform::MayKeepDataIn(exeDir),
                                                     qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
-    return QStringLiteral(
+    return QCoreApplication::translate("Usage",
                "Usage: tenacio [--help | --version]\n"
                "\n"
                "Tenacio is a desktop trainer for memorising lists. It shows the Elements\n"
@@ -66,15 +66,20 @@ QString usage()
                "                   reached and Qt's Wayland plugin is installed\n"
                "  XDG_RUNTIME_DIR  the folder of a Wayland display given by name\n"
                "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
+               "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+               "                   the language of the texts: German, Russian or English\n"
                "\n"
                "Exit status: 0, or 2 when no graphical display can be used.\n")
         .arg(QDir::toNativeSeparators(dataDir),
              installedStarter().isEmpty()
                  ? QString()
-                 : QStringLiteral("Starter library for a new user: %1\n"
-                                  "  when it holds Modules, else the copy the program carries.\n")
+                 : QCoreApplication::translate("Usage",
+                                               "Starter library for a new user: %1\n"
+                                               "  when it holds Modules, else the copy the program carries.\n")
                        .arg(installedStarter()));
 }
+
+void installTranslations(QCoreApplication &app);
 
 // --help and --version, answered without a display. -1 when the
 // arguments ask for neither: the program then opens its window.
@@ -88,7 +93,8 @@ int answerCommandLine(int argc, char *argv[])
     }
     if (!help && !version)
         return -1;
-    const QCoreApplication core(argc, argv);
+    QCoreApplication core(argc, argv);
+    installTranslations(core); // the usage in the user's language
     const QByteArray text = help ? usage().toLocal8Bit() : QByteArrayLiteral("tenacio " TENACIO_VERSION "\n");
     // A full disk or a closed pipe is a failure, not an answer.
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) || std::fflush(stdout) != 0) {

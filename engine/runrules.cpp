@@ -64,7 +64,7 @@ QString DrawIntroductoryElement() { return QString::number(Platform::Random(99) 
 
 QString CounterText(qint32 number, qint32 count)
 {
-    return QString::number(number) + QStringLiteral(" of ") + QString::number(count);
+    return QCoreApplication::translate("Run", "%1 of %2").arg(QString::number(number), QString::number(count));
 }
 
 int CentredLeft(int windowWidth, int labelWidth)

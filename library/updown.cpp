@@ -33,8 +33,8 @@ UpDown::~UpDown() = default;
 
 void UpDown::SetAccessibleNames(const QString &field)
 {
-    UpButton->setAccessibleName(field + QStringLiteral(" up"));
-    DownButton->setAccessibleName(field + QStringLiteral(" down"));
+    UpButton->setAccessibleName(tr("%1 up").arg(field));
+    DownButton->setAccessibleName(tr("%1 down").arg(field));
 }
 
 QSize UpDown::sizeHint() const { return {16, m_buddy->sizeHint().height()}; }

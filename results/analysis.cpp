@@ -1,5 +1,6 @@
 #include "results/analysis.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -231,10 +232,22 @@ QString pairText(const Swap &s)
     return QString::number(s.first + 1) + QStringLiteral("–") + QString::number(s.second + 1);
 }
 
+// "one place late", "3 places early".
 QString placesText(int places, bool late)
 {
-    return (places == 1 ? QStringLiteral("one place") : QString::number(places) + QStringLiteral(" places"))
-           + (late ? QStringLiteral(" late") : QStringLiteral(" early"));
+    if (places == 1)
+        return late ? QCoreApplication::translate("Analysis", "one place late")
+                    : QCoreApplication::translate("Analysis", "one place early");
+    return late ? QCoreApplication::translate("Analysis", "%n places late", nullptr, places)
+                : QCoreApplication::translate("Analysis", "%n places early", nullptr, places);
+}
+
+// "3 right but 2 places late", "1 after it right but one place early".
+QString shiftedText(int count, bool afterIt, const QString &places)
+{
+    return (afterIt ? QCoreApplication::translate("Analysis", "%n after it right but %1", nullptr, count)
+                    : QCoreApplication::translate("Analysis", "%n right but %1", nullptr, count))
+        .arg(places);
 }
 
 } // namespace
@@ -325,38 +338,38 @@ QString Summary(const Result &r)
 
     QStringList parts;
     if (!omitted.isEmpty())
-        parts.append(QString::number(omitted.size()) + QStringLiteral(" omitted at ") + positions(omitted));
-    const QString after = r.omitted + r.inserted == 1 ? QStringLiteral(" after it") : QString();
+        parts.append(QCoreApplication::translate("Analysis", "%n omitted at %1", nullptr, int(omitted.size()))
+                         .arg(positions(omitted)));
+    const bool afterIt = r.omitted + r.inserted == 1;
     for (auto it = shifts.begin(); it != shifts.end(); ++it)
         if (it->first < 0)
-            parts.append(QString::number(it->second) + after + QStringLiteral(" right but ")
-                         + placesText(-it->first, true));
+            parts.append(shiftedText(it->second, afterIt, placesText(-it->first, true)));
     if (r.inserted > 0)
-        parts.append(QString::number(r.inserted) + QStringLiteral(" inserted at ") + positions(inserted));
+        parts.append(
+            QCoreApplication::translate("Analysis", "%n inserted at %1", nullptr, r.inserted).arg(positions(inserted)));
     for (auto it = shifts.begin(); it != shifts.end(); ++it)
         if (it->first > 0)
-            parts.append(QString::number(it->second) + after + QStringLiteral(" right but ")
-                         + placesText(it->first, false));
+            parts.append(shiftedText(it->second, afterIt, placesText(it->first, false)));
     if (r.wrong > 0)
-        parts.append(QString::number(r.wrong) + QStringLiteral(" wrong"));
+        parts.append(QCoreApplication::translate("Analysis", "%n wrong", nullptr, r.wrong));
     if (r.blank > 0)
-        parts.append(QString::number(r.blank) + QStringLiteral(" blank"));
+        parts.append(QCoreApplication::translate("Analysis", "%n blank", nullptr, r.blank));
     if (r.swapped > 0) {
         QStringList pairs;
         for (int k = 0; k < r.swaps.size() && k < 5; ++k)
             pairs.append(pairText(r.swaps.at(k)));
         if (r.swaps.size() > 5)
             pairs.append(QStringLiteral("…"));
-        parts.append(QString::number(r.swapped) + QStringLiteral(" swapped (") + pairs.join(QStringLiteral(", "))
-                     + QLatin1Char(')'));
+        parts.append(QCoreApplication::translate("Analysis", "%n swapped (%1)", nullptr, r.swapped)
+                         .arg(pairs.join(QStringLiteral(", "))));
     }
-    return parts.isEmpty() ? QStringLiteral("No mistakes") : parts.join(QStringLiteral("; "));
+    return parts.isEmpty() ? QCoreApplication::translate("Analysis", "No mistakes") : parts.join(QStringLiteral("; "));
 }
 
 QString RightInOrderText(const Result &r)
 {
-    return QStringLiteral("Right in order: ") + QString::number(r.rightInOrder) + QStringLiteral(" of ")
-           + QString::number(r.kinds.size());
+    return QCoreApplication::translate("Analysis", "Right in order: %1 of %2")
+        .arg(QString::number(r.rightInOrder), QString::number(r.kinds.size()));
 }
 
 QString RowText(const Result &r, int row)
@@ -369,16 +382,16 @@ QString RowText(const Result &r, int row)
     const auto fate = [&](int e) -> QString {
         for (const Swap &s : r.swaps)
             if (s.first == e || s.second == e)
-                return QStringLiteral("swapped (") + pairText(s) + QLatin1Char(')');
+                return QCoreApplication::translate("Analysis", "swapped (%1)").arg(pairText(s));
         switch (r.kinds.at(e)) {
         case Kind::Right:
-            return QStringLiteral("right");
+            return QCoreApplication::translate("Analysis", "right");
         case Kind::Omitted:
-            return QStringLiteral("omitted");
+            return QCoreApplication::translate("Analysis", "omitted");
         case Kind::Wrong:
-            return QStringLiteral("wrong");
+            return QCoreApplication::translate("Analysis", "wrong");
         case Kind::Blank:
-            return QStringLiteral("blank");
+            return QCoreApplication::translate("Analysis", "blank");
         case Kind::Shifted:
         case Kind::Swapped:
             break;
@@ -390,9 +403,10 @@ QString RowText(const Result &r, int row)
     if (row >= 0 && row < r.elementOf.size()) {
         const int e = r.elementOf.at(row);
         if (e < 0)
-            add(r.answerEmpty.at(row) ? QStringLiteral("no answer") : QStringLiteral("inserted"));
+            add(r.answerEmpty.at(row) ? QCoreApplication::translate("Analysis", "no answer")
+                                      : QCoreApplication::translate("Analysis", "inserted"));
         else if (r.kinds.at(e) == Kind::Shifted)
-            add(QStringLiteral("right but ") + placesText(std::abs(e - row), e > row));
+            add(QCoreApplication::translate("Analysis", "right but %1").arg(placesText(std::abs(e - row), e > row)));
         else if (e != row)
             add(fate(e));
     }

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
@@ -106,7 +107,7 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     }
     case Qt::AccessibleDescriptionRole:
         if (column == AnswerSheet::Answer && !IsRowRight(m_sheet, row))
-            return QStringLiteral("wrong answer");
+            return QCoreApplication::translate("AnswerSheet", "wrong answer");
         return {};
     default:
         return {};
@@ -120,7 +121,9 @@ Qt::ItemFlags AnswerSheetModel::flags(const QModelIndex &index) const
 
 namespace {
 
-const QString BlanksLostNote = QStringLiteral(" (blanks lost in the file)");
+QString blanksLostNote() { return QCoreApplication::translate("AnswerSheet", " (blanks lost in the file)"); }
+
+QString unicodeNote() { return QCoreApplication::translate("AnswerSheet", " (another Unicode form)"); }
 
 // Why a wrong answer looks like its Element, if it does.
 struct LookAlike
@@ -170,16 +173,15 @@ QString AnswerAccessibleText(const QString &element, const QString &answer, bool
 {
     const bool right = IsAnswerRight(element, answer);
     if (right && blanksLost)
-        return QStringLiteral("wrong: ") + answer + BlanksLostNote;
+        return QCoreApplication::translate("AnswerSheet", "wrong: %1 (blanks lost in the file)").arg(answer);
     if (right)
         return answer;
     if (answer.isEmpty())
-        return QStringLiteral("wrong: no answer");
+        return QCoreApplication::translate("AnswerSheet", "wrong: no answer");
     const LookAlike why = lookAlike(element, answer);
-    const QString because = why.unicode  ? QStringLiteral(" (another Unicode form)")
-                            : why.blanks ? QStringLiteral(" (blanks differ)")
-                                         : QString();
-    return QStringLiteral("wrong: ") + answer + because;
+    return why.unicode  ? QCoreApplication::translate("AnswerSheet", "wrong: %1 (another Unicode form)").arg(answer)
+           : why.blanks ? QCoreApplication::translate("AnswerSheet", "wrong: %1 (blanks differ)").arg(answer)
+                        : QCoreApplication::translate("AnswerSheet", "wrong: %1").arg(answer);
 }
 
 AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, const QRect &cell, bool selected,
@@ -195,11 +197,11 @@ AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, c
         const LookAlike why = lookAlike(element, answer);
         look.text = visibleBlanks(answer, why.blanks);
         if (IsAnswerRight(element, answer))
-            look.note = BlanksLostNote;
+            look.note = blanksLostNote();
         else if (answer.isEmpty())
-            look.note = QStringLiteral("(no answer)");
+            look.note = QCoreApplication::translate("AnswerSheet", "(no answer)");
         else if (why.unicode)
-            look.note = QStringLiteral(" (another Unicode form)");
+            look.note = unicodeNote();
     } else {
         const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
         look.colour = palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);

@@ -279,7 +279,7 @@ QHBoxLayout *Tfrm_results::buildScoringRow()
     SpinRowLength->setRange(SportScoring::RowLengthMin, SportScoring::RowLengthMax);
     SpinRowLength->setValue(SportScoring::RowLengthDefault);
     SpinRowLength->setAccessibleName(tr("Elements in a row"));
-    auto *rowCaption = new QLabel(QStringLiteral(" &Row of: "), this);
+    auto *rowCaption = new QLabel(tr(" &Row of: "), this);
     rowCaption->setBuddy(SpinRowLength);
     LabelScore = new ElidedLabel(this);
     LabelScore->setObjectName(QStringLiteral("LabelScore"));
@@ -523,17 +523,19 @@ void Tfrm_results::BitBtn2Click()
         }
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);
-        QString text = plan.repeated
-            ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
-                 "a Module to train on needs two elements.")
-                  .arg(name)
-            : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size());
-        text += QStringLiteral(" Taken: ") + Mistakes::KindsTaken(Sheet()) + QLatin1Char('.');
+        QStringList text{plan.repeated
+                             ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
+                                  "a Module to train on needs two elements.")
+                                   .arg(name)
+                             : tr("The Module \"%1\" holds the %2 elements answered wrongly.")
+                                   .arg(name)
+                                   .arg(plan.elements.size())};
+        text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet()));
         if (!replaced.isEmpty())
-            text += QStringLiteral(" It replaces \"%1\".").arg(replaced);
-        text += training ? QStringLiteral(" Training now uses it: Ctrl+T drills them.")
-                         : QStringLiteral(" Choose it for Training in the options.");
-        Dialogs::ShowMessage(this, text);
+            text += tr("It replaces \"%1\".").arg(replaced);
+        text += training ? tr("Training now uses it: Ctrl+T drills them.")
+                         : tr("Choose it for Training in the options.");
+        Dialogs::ShowMessage(this, text.join(QLatin1Char(' ')));
     });
 }
 

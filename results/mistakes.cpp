@@ -4,6 +4,7 @@
 #include "results/analysis.h"
 #include "results/resultsstore.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -74,11 +75,14 @@ QString KindsTaken(const AnswerSheet &sheet)
             break;
         }
     }
-    static const char *const names[] = {"omitted", "wrong", "blank", "swapped"};
+    static const char *const names[] = {QT_TRANSLATE_N_NOOP("Mistakes", "%n omitted"),
+                                        QT_TRANSLATE_N_NOOP("Mistakes", "%n wrong"),
+                                        QT_TRANSLATE_N_NOOP("Mistakes", "%n blank"),
+                                        QT_TRANSLATE_N_NOOP("Mistakes", "%n swapped")};
     QStringList parts;
     for (int k = 0; k < 4; ++k)
         if (counts[k] > 0)
-            parts.append(QString::number(counts[k]) + QLatin1Char(' ') + QLatin1String(names[k]));
+            parts.append(QCoreApplication::translate("Mistakes", names[k], nullptr, counts[k]));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -2,6 +2,7 @@
 
 #include "results/numbertext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -50,15 +51,17 @@ double Koeff(int testMode, int total, int right, double seconds)
 
 QString KoeffKey(int testMode)
 {
-    return testMode == 1 ? QStringLiteral("Koeff = right \u00F7 5")
-                         : QStringLiteral("Koeff = (Elements + right \u2212 seconds \u00F7 6) \u00F7 5");
+    return testMode == 1 ? QCoreApplication::translate("Scoring", "Koeff = right ÷ 5")
+                         : QCoreApplication::translate("Scoring", "Koeff = (Elements + right − seconds ÷ 6) ÷ 5");
 }
 
 QString KoeffInWords()
 {
-    return QStringLiteral("Koeff, the score of a run: the Elements asked plus the right answers, less one for every "
-                          "six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is "
-                          "better. The Introductory Test's Koeff is its right answers divided by 5.");
+    return QCoreApplication::translate("Scoring",
+                                       "Koeff, the score of a run: the Elements asked plus the right answers, less "
+                                       "one for every six seconds, divided by 5; so six seconds cost as much as a "
+                                       "wrong answer. Higher is better. The Introductory Test's Koeff is its right "
+                                       "answers divided by 5.");
 }
 
 namespace {
@@ -106,22 +109,23 @@ QString MarkKey()
     QStringList parts{all.first().mark + QStringLiteral(" <") + koeffText(all.at(1).fromHundredths)};
     for (qsizetype i = 1; i < all.size(); ++i)
         parts.append(all.at(i).mark + QStringLiteral(" \u2265") + koeffText(all.at(i).fromHundredths));
-    parts.last() += QStringLiteral(" (<1 in 10 wrong)");
+    parts.last() = QCoreApplication::translate("Scoring", "%1 (<1 in 10 wrong)").arg(parts.last());
     const qsizetype half = (parts.size() + 1) / 2;
     const QString dot = QStringLiteral(" \u00B7 ");
-    return QStringLiteral("Marks: ") + parts.mid(0, half).join(dot) + QLatin1Char('\n') + parts.mid(half).join(dot);
+    return QCoreApplication::translate("Scoring", "Marks: %1\n%2")
+        .arg(parts.mid(0, half).join(dot), parts.mid(half).join(dot));
 }
 
 QString MarkKeyInWords()
 {
     const QVector<MarkBand> all = MarkBands();
-    QString out = QStringLiteral("A Koeff below ") + koeffText(all.at(1).fromHundredths) +
-                  QStringLiteral(" gives the mark ") + all.first().mark;
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        out += QStringLiteral("; from ") + koeffText(all.at(i).fromHundredths) + QStringLiteral(", ") +
-               all.at(i).mark;
-    }
-    return out + QStringLiteral(" when fewer than one answer in ten is wrong, else 5.");
+    QStringList from;
+    for (qsizetype i = 1; i < all.size(); ++i)
+        from.append(QCoreApplication::translate("Scoring", "from %1, %2")
+                        .arg(koeffText(all.at(i).fromHundredths), all.at(i).mark));
+    return QCoreApplication::translate("Scoring", "A Koeff below %1 gives the mark %2; %3 when fewer than one answer "
+                                                  "in ten is wrong, else 5.")
+        .arg(koeffText(all.at(1).fromHundredths), all.first().mark, from.join(QStringLiteral("; ")));
 }
 
 std::optional<Result> Score(const AnswerSheet &sheet, int testMode, quint32 startTick, quint32 endTick,

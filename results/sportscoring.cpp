@@ -2,12 +2,34 @@
 
 #include "profile/profilefile.h"
 
+#include <QCoreApplication>
+
 namespace SportScoring {
+namespace {
+
+constexpr const char *ruleNames[] = {
+    QT_TRANSLATE_NOOP("SportScoring", "Koeff and mark"),
+    QT_TRANSLATE_NOOP("SportScoring", "Rows"),
+    QT_TRANSLATE_NOOP("SportScoring", "Until the first mistake"),
+    QT_TRANSLATE_NOOP("SportScoring", "Right answers"),
+};
+
+} // namespace
 
 QStringList RuleNames()
 {
-    return {QStringLiteral("Koeff and mark"), QStringLiteral("Rows"), QStringLiteral("Until the first mistake"),
-            QStringLiteral("Right answers")};
+    QStringList out;
+    for (const char *name : ruleNames)
+        out.append(QCoreApplication::translate("SportScoring", name));
+    return out;
+}
+
+QStringList EnglishRuleNames()
+{
+    QStringList out;
+    for (const char *name : ruleNames)
+        out.append(QLatin1String(name));
+    return out;
 }
 
 QVector<bool> RightByPosition(const AnswerSheet &sheet)
@@ -69,11 +91,13 @@ QString ScoreLine(const QVector<bool> &right, const Choice &choice)
 {
     if (choice.rule == Rule::KoeffAndMark)
         return QString();
-    const QString of = QString::number(Score(right, choice)) + QStringLiteral(" of ") + QString::number(right.size());
+    const QString score = QString::number(Score(right, choice));
+    const QString count = QString::number(right.size());
     switch (choice.rule) {
     case Rule::KoeffAndMark:
         break;
     case Rule::Rows: {
+        const int length = qBound(RowLengthMin, choice.rowLength, RowLengthMax);
         QStringList lost;
         constexpr int shown = 8;
         int losing = 0;
@@ -82,21 +106,22 @@ QString ScoreLine(const QVector<bool> &right, const Choice &choice)
                 continue;
             if (++losing > shown)
                 continue;
-            lost.append(QString::number(row.Lost()) + QStringLiteral(" in row ")
-                        + QString::number(row.first / qBound(RowLengthMin, choice.rowLength, RowLengthMax) + 1)
-                        + QStringLiteral(" (") + QString::number(row.first + 1) + QStringLiteral("–")
-                        + QString::number(row.first + row.length) + QLatin1Char(')'));
+            lost.append(QCoreApplication::translate("SportScoring", "%1 in row %2 (%3–%4)")
+                            .arg(QString::number(row.Lost()), QString::number(row.first / length + 1),
+                                 QString::number(row.first + 1), QString::number(row.first + row.length)));
         }
         if (losing > shown)
             lost.append(QStringLiteral("…"));
-        return QStringLiteral("Rows of ") + QString::number(qBound(RowLengthMin, choice.rowLength, RowLengthMax))
-               + QStringLiteral(": ") + of
-               + (lost.isEmpty() ? QString() : QStringLiteral("; lost ") + lost.join(QStringLiteral(", ")));
+        if (lost.isEmpty())
+            return QCoreApplication::translate("SportScoring", "Rows of %1: %2 of %3")
+                .arg(QString::number(length), score, count);
+        return QCoreApplication::translate("SportScoring", "Rows of %1: %2 of %3; lost %4")
+            .arg(QString::number(length), score, count, lost.join(QStringLiteral(", ")));
     }
     case Rule::UntilFirstMistake:
-        return QStringLiteral("Until the first mistake: ") + of;
+        return QCoreApplication::translate("SportScoring", "Until the first mistake: %1 of %2").arg(score, count);
     case Rule::RightAnswers:
-        return QStringLiteral("Right answers: ") + of;
+        return QCoreApplication::translate("SportScoring", "Right answers: %1 of %2").arg(score, count);
     }
     return QString();
 }

@@ -31,8 +31,11 @@ struct Choice
     bool operator==(const Choice &) const = default;
 };
 
-// The names the choice is offered under, in the order of Rule.
+// The names the choice is offered under, in the order of Rule, in the
+// user's language; and in English, as the exported CSV file's heading
+// gives them.
 QStringList RuleNames();
+QStringList EnglishRuleNames();
 
 // Whether each row's answer is right (IsRowRight).
 QVector<bool> RightByPosition(const AnswerSheet &sheet);

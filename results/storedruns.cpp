@@ -10,6 +10,7 @@
 #include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -368,8 +369,8 @@ QString ModuleLine(const Standing &standing)
         return QString();
     const RunSummary &run = standing.run;
     if (run.Module.isEmpty())
-        return QStringLiteral("Module: ") + Missing;
-    return QStringLiteral("Module: ") + run.Module + QStringLiteral(", ") + run.From + QStringLiteral(" to ") + run.To;
+        return QCoreApplication::translate("ResultsStore", "Module: %1").arg(Missing);
+    return QCoreApplication::translate("ResultsStore", "Module: %1, %2 to %3").arg(run.Module, run.From, run.To);
 }
 
 QString ComparisonLine(const Standing &standing)
@@ -377,20 +378,23 @@ QString ComparisonLine(const Standing &standing)
     if (!standing.found || !standing.scored)
         return QString();
     if (standing.run.Module.isEmpty())
-        return QStringLiteral("Stored without its Module: no runs to compare with.");
+        return QCoreApplication::translate("ResultsStore", "Stored without its Module: no runs to compare with.");
     if (!standing.hasBest)
-        return QStringLiteral("The only run on this Module.");
-    QString out;
-    if (standing.hasPrevious) {
-        out = QStringLiteral("Previous run ") + NumberText::FromDouble(standing.previous) + QStringLiteral(" (") +
-              change(standing.previous, standing.koeff) + QStringLiteral("); ");
-    } else {
-        out = QStringLiteral("No earlier run; ");
+        return QCoreApplication::translate("ResultsStore", "The only run on this Module.");
+    const bool best = standing.koeff >= standing.best;
+    const QString bestKoeff = NumberText::FromDouble(standing.best);
+    const QString fromBest = change(standing.best, standing.koeff);
+    if (!standing.hasPrevious) {
+        return best ? QCoreApplication::translate("ResultsStore", "No earlier run; best run on this Module so far.")
+                    : QCoreApplication::translate("ResultsStore", "No earlier run; best on this Module %1 (%2).")
+                          .arg(bestKoeff, fromBest);
     }
-    if (standing.koeff >= standing.best)
-        return out + QStringLiteral("best run on this Module so far.");
-    return out + QStringLiteral("best on this Module ") + NumberText::FromDouble(standing.best) + QStringLiteral(" (") +
-           change(standing.best, standing.koeff) + QStringLiteral(").");
+    const QString previous = NumberText::FromDouble(standing.previous);
+    const QString fromPrevious = change(standing.previous, standing.koeff);
+    return best ? QCoreApplication::translate("ResultsStore", "Previous run %1 (%2); best run on this Module so far.")
+                      .arg(previous, fromPrevious)
+                : QCoreApplication::translate("ResultsStore", "Previous run %1 (%2); best on this Module %3 (%4).")
+                      .arg(previous, fromPrevious, bestKoeff, fromBest);
 }
 
 } // namespace ResultsStore

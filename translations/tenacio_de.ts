@@ -2,6 +2,159 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>one place late</source>
+        <translation>eine Stelle zu spät</translation>
+    </message>
+    <message>
+        <source>one place early</source>
+        <translation>eine Stelle zu früh</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places late</source>
+        <translation>
+            <numerusform>%n Stelle zu spät</numerusform>
+            <numerusform>%n Stellen zu spät</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places early</source>
+        <translation>
+            <numerusform>%n Stelle zu früh</numerusform>
+            <numerusform>%n Stellen zu früh</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n after it right but %1</source>
+        <translation>
+            <numerusform>%n danach richtig, aber %1</numerusform>
+            <numerusform>%n danach richtig, aber %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but %1</source>
+        <translation>
+            <numerusform>%n richtig, aber %1</numerusform>
+            <numerusform>%n richtig, aber %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n omitted at %1</source>
+        <translation>
+            <numerusform>%n ausgelassen an Stelle %1</numerusform>
+            <numerusform>%n ausgelassen an den Stellen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n inserted at %1</source>
+        <translation>
+            <numerusform>%n eingefügt an Stelle %1</numerusform>
+            <numerusform>%n eingefügt an den Stellen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank</source>
+        <translation>
+            <numerusform>%n leer</numerusform>
+            <numerusform>%n leer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n swapped (%1)</source>
+        <translation>
+            <numerusform>%n Paar vertauscht (%1)</numerusform>
+            <numerusform>%n Paare vertauscht (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <translation>Keine Fehler</translation>
+    </message>
+    <message>
+        <source>Right in order: %1 of %2</source>
+        <translation>In richtiger Reihenfolge: %1 von %2</translation>
+    </message>
+    <message>
+        <source>swapped (%1)</source>
+        <translation>vertauscht (%1)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>omitted</source>
+        <translation>ausgelassen</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>inserted</source>
+        <translation>eingefügt</translation>
+    </message>
+    <message>
+        <source>right but %1</source>
+        <translation>richtig, aber %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerSheet</name>
+    <message>
+        <source>wrong answer</source>
+        <translation>falsche Antwort</translation>
+    </message>
+    <message>
+        <source> (blanks lost in the file)</source>
+        <translation> (Leerzeichen in der Datei verloren)</translation>
+    </message>
+    <message>
+        <source> (another Unicode form)</source>
+        <translation> (andere Unicode-Form)</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (blanks lost in the file)</source>
+        <translation>falsch: %1 (Leerzeichen in der Datei verloren)</translation>
+    </message>
+    <message>
+        <source>wrong: no answer</source>
+        <translation>falsch: keine Antwort</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (another Unicode form)</source>
+        <translation>falsch: %1 (andere Unicode-Form)</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (blanks differ)</source>
+        <translation>falsch: %1 (Leerzeichen weichen ab)</translation>
+    </message>
+    <message>
+        <source>wrong: %1</source>
+        <translation>falsch: %1</translation>
+    </message>
+    <message>
+        <source>(no answer)</source>
+        <translation>(keine Antwort)</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Unknown error</source>
@@ -119,6 +272,37 @@
     </message>
 </context>
 <context>
+    <name>Mistakes</name>
+    <message numerus="yes">
+        <source>%n omitted</source>
+        <translation>
+            <numerusform>%n ausgelassen</numerusform>
+            <numerusform>%n ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank</source>
+        <translation>
+            <numerusform>%n leer</numerusform>
+            <numerusform>%n leer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n swapped</source>
+        <translation>
+            <numerusform>%n vertauscht</numerusform>
+            <numerusform>%n vertauscht</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Modules</name>
     <message>
         <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
@@ -134,6 +318,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsStore</name>
+    <message>
+        <source>Module: %1</source>
+        <translation>Modul: %1</translation>
+    </message>
+    <message>
+        <source>Module: %1, %2 to %3</source>
+        <translation>Modul: %1, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Stored without its Module: no runs to compare with.</source>
+        <translation>Ohne sein Modul gespeichert: keine Durchgänge zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>The only run on this Module.</source>
+        <translation>Der einzige Durchgang mit diesem Modul.</translation>
+    </message>
+    <message>
+        <source>No earlier run; best run on this Module so far.</source>
+        <translation>Kein früherer Durchgang; bisher bester Durchgang mit diesem Modul.</translation>
+    </message>
+    <message>
+        <source>No earlier run; best on this Module %1 (%2).</source>
+        <translation>Kein früherer Durchgang; Bestwert mit diesem Modul %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Previous run %1 (%2); best run on this Module so far.</source>
+        <translation>Voriger Durchgang %1 (%2); bisher bester Durchgang mit diesem Modul.</translation>
+    </message>
+    <message>
+        <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
+        <translation>Voriger Durchgang %1 (%2); Bestwert mit diesem Modul %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>Run</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RunRules</name>
     <message>
         <source>The number of elements must lie between %1 and %2.</source>
@@ -142,6 +368,78 @@
     <message>
         <source>The Module has no range of elements to draw from.</source>
         <translation>Das Modul hat keinen Bereich, aus dem Elemente gezogen werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Koeff = right ÷ 5</source>
+        <translation>Koeff = richtig ÷ 5</translation>
+    </message>
+    <message>
+        <source>Koeff = (Elements + right − seconds ÷ 6) ÷ 5</source>
+        <translation>Koeff = (Elemente + richtig − Sekunden ÷ 6) ÷ 5</translation>
+    </message>
+    <message>
+        <source>Koeff, the score of a run: the Elements asked plus the right answers, less one for every six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is better. The Introductory Test&apos;s Koeff is its right answers divided by 5.</source>
+        <translation>Koeff, die Wertung eines Durchgangs: die abgefragten Elemente plus die richtigen Antworten, abzüglich eins für je sechs Sekunden, geteilt durch 5; sechs Sekunden kosten also so viel wie eine falsche Antwort. Höher ist besser. Beim Einführungstest ist der Koeff die Zahl der richtigen Antworten geteilt durch 5.</translation>
+    </message>
+    <message>
+        <source>%1 (&lt;1 in 10 wrong)</source>
+        <translation>%1 (&lt;1 von 10 falsch)</translation>
+    </message>
+    <message>
+        <source>Marks: %1
+%2</source>
+        <translation>Noten: %1
+%2</translation>
+    </message>
+    <message>
+        <source>from %1, %2</source>
+        <translation>ab %1: %2</translation>
+    </message>
+    <message>
+        <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
+        <translation>Ein Koeff unter %1 ergibt die Note %2; %3, wenn weniger als eine von zehn Antworten falsch ist, sonst 5.</translation>
+    </message>
+</context>
+<context>
+    <name>SportScoring</name>
+    <message>
+        <source>Koeff and mark</source>
+        <translation>Koeff und Note</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Until the first mistake</source>
+        <translation>Bis zum ersten Fehler</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>%1 in row %2 (%3–%4)</source>
+        <translation>%1 in Reihe %2 (%3–%4)</translation>
+    </message>
+    <message>
+        <source>Rows of %1: %2 of %3</source>
+        <translation>Reihen zu %1: %2 von %3</translation>
+    </message>
+    <message>
+        <source>Rows of %1: %2 of %3; lost %4</source>
+        <translation>Reihen zu %1: %2 von %3; verloren %4</translation>
+    </message>
+    <message>
+        <source>Until the first mistake: %1 of %2</source>
+        <translation>Bis zum ersten Fehler: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Richtige Antworten: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1010,26 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
         <source>The Module &quot;%1&quot; holds the %2 elements answered wrongly.</source>
         <translation>Das Modul „%1“ enthält die %2 falsch beantworteten Elemente.</translation>
     </message>
+    <message>
+        <source> &amp;Row of: </source>
+        <translation> &amp;Reihen zu: </translation>
+    </message>
+    <message>
+        <source>Taken: %1.</source>
+        <translation>Übernommen: %1.</translation>
+    </message>
+    <message>
+        <source>It replaces &quot;%1&quot;.</source>
+        <translation>Es ersetzt „%1“.</translation>
+    </message>
+    <message>
+        <source>Training now uses it: Ctrl+T drills them.</source>
+        <translation>Das Training verwendet es jetzt: Strg+T übt sie.</translation>
+    </message>
+    <message>
+        <source>Choose it for Training in the options.</source>
+        <translation>Wählen Sie es in den Optionen für das Training.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_test</name>
@@ -783,6 +1101,84 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Number</source>
         <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 erhöhen</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 verringern</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Starter library for a new user: %1
+  when it holds Modules, else the copy the program carries.
+</source>
+        <translation>Startbibliothek für neue Benutzer: %1
+  wenn sie Module enthält, sonst die Kopie, die das Programm mitbringt.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tenacio [--help | --version]
+
+Tenacio is a desktop trainer for memorising lists. It shows the Elements
+of a Module one at a time, sets a few quick sums, has you type the
+Elements back in order, scores the run and keeps Training and Exam
+results in a history. With any other arguments it opens its window.
+
+  --help     show this text and exit
+  --version  show the version and exit
+
+Data folder: %1
+  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program
+  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which
+  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.
+%2
+Environment:
+  XDG_DATA_HOME    the user&apos;s data directory (see the data folder)
+  HOME             the user&apos;s home directory
+  DISPLAY          the X display to open
+  WAYLAND_DISPLAY  the Wayland display, used when no X display can be
+                   reached and Qt&apos;s Wayland plugin is installed
+  XDG_RUNTIME_DIR  the folder of a Wayland display given by name
+  QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   the language of the texts: German, Russian or English
+
+Exit status: 0, or 2 when no graphical display can be used.
+</source>
+        <translation>Aufruf: tenacio [--help | --version]
+
+Tenacio ist ein Trainer zum Einprägen von Listen. Es zeigt die Elemente
+eines Moduls nacheinander, stellt ein paar schnelle Rechenaufgaben, lässt
+Sie die Elemente der Reihe nach eintippen, wertet den Durchgang aus und
+führt die Ergebnisse von Training und Prüfung in einem Verlauf. Mit
+anderen Argumenten öffnet es sein Fenster.
+
+  --help     diesen Text zeigen und beenden
+  --version  die Version zeigen und beenden
+
+Datenordner: %1
+  (config.ini, modules.ini, testres.ini, examres.ini). Neben dem Programm,
+  wenn sein Verzeichnis beschreibbar ist, sonst $XDG_DATA_HOME/tenacio/,
+  also ~/.local/share/tenacio/, wenn XDG_DATA_HOME nicht gesetzt ist.
+%2
+Umgebung:
+  XDG_DATA_HOME    das Datenverzeichnis des Benutzers (siehe Datenordner)
+  HOME             das Home-Verzeichnis des Benutzers
+  DISPLAY          die zu öffnende X-Anzeige
+  WAYLAND_DISPLAY  die Wayland-Anzeige, verwendet, wenn keine X-Anzeige
+                   erreichbar und Qts Wayland-Plugin installiert ist
+  XDG_RUNTIME_DIR  der Ordner einer mit Namen angegebenen Wayland-Anzeige
+  QT_QPA_PLATFORM  Qts Plattform; wenn gesetzt, wird sie so verwendet
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   die Sprache der Texte: Deutsch, Russisch oder Englisch
+
+Exit-Status: 0, oder 2, wenn keine grafische Anzeige verwendet werden kann.
+</translation>
     </message>
 </context>
 </TS>

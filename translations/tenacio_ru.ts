@@ -2,6 +2,168 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>one place late</source>
+        <translation>на одно место позже</translation>
+    </message>
+    <message>
+        <source>one place early</source>
+        <translation>на одно место раньше</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places late</source>
+        <translation>
+            <numerusform>на %n место позже</numerusform>
+            <numerusform>на %n места позже</numerusform>
+            <numerusform>на %n мест позже</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places early</source>
+        <translation>
+            <numerusform>на %n место раньше</numerusform>
+            <numerusform>на %n места раньше</numerusform>
+            <numerusform>на %n мест раньше</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n after it right but %1</source>
+        <translation>
+            <numerusform>%n ответ после этого верен, но %1</numerusform>
+            <numerusform>%n ответа после этого верны, но %1</numerusform>
+            <numerusform>%n ответов после этого верны, но %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but %1</source>
+        <translation>
+            <numerusform>%n ответ верен, но %1</numerusform>
+            <numerusform>%n ответа верны, но %1</numerusform>
+            <numerusform>%n ответов верны, но %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n omitted at %1</source>
+        <translation>
+            <numerusform>%n пропуск: %1</numerusform>
+            <numerusform>%n пропуска: %1</numerusform>
+            <numerusform>%n пропусков: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n inserted at %1</source>
+        <translation>
+            <numerusform>%n вставка: %1</numerusform>
+            <numerusform>%n вставки: %1</numerusform>
+            <numerusform>%n вставок: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n неверный ответ</numerusform>
+            <numerusform>%n неверных ответа</numerusform>
+            <numerusform>%n неверных ответов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank</source>
+        <translation>
+            <numerusform>%n пустой ответ</numerusform>
+            <numerusform>%n пустых ответа</numerusform>
+            <numerusform>%n пустых ответов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n swapped (%1)</source>
+        <translation>
+            <numerusform>%n перестановка (%1)</numerusform>
+            <numerusform>%n перестановки (%1)</numerusform>
+            <numerusform>%n перестановок (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <translation>Ошибок нет</translation>
+    </message>
+    <message>
+        <source>Right in order: %1 of %2</source>
+        <translation>Верно по порядку: %1 из %2</translation>
+    </message>
+    <message>
+        <source>swapped (%1)</source>
+        <translation>переставлен (%1)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>верно</translation>
+    </message>
+    <message>
+        <source>omitted</source>
+        <translation>пропущен</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>неверно</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>inserted</source>
+        <translation>вставлен</translation>
+    </message>
+    <message>
+        <source>right but %1</source>
+        <translation>верно, но %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerSheet</name>
+    <message>
+        <source>wrong answer</source>
+        <translation>неверный ответ</translation>
+    </message>
+    <message>
+        <source> (blanks lost in the file)</source>
+        <translation> (пробелы потеряны в файле)</translation>
+    </message>
+    <message>
+        <source> (another Unicode form)</source>
+        <translation> (другая форма Unicode)</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (blanks lost in the file)</source>
+        <translation>неверно: %1 (пробелы потеряны в файле)</translation>
+    </message>
+    <message>
+        <source>wrong: no answer</source>
+        <translation>неверно: нет ответа</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (another Unicode form)</source>
+        <translation>неверно: %1 (другая форма Unicode)</translation>
+    </message>
+    <message>
+        <source>wrong: %1 (blanks differ)</source>
+        <translation>неверно: %1 (пробелы отличаются)</translation>
+    </message>
+    <message>
+        <source>wrong: %1</source>
+        <translation>неверно: %1</translation>
+    </message>
+    <message>
+        <source>(no answer)</source>
+        <translation>(нет ответа)</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Unknown error</source>
@@ -119,6 +281,41 @@
     </message>
 </context>
 <context>
+    <name>Mistakes</name>
+    <message numerus="yes">
+        <source>%n omitted</source>
+        <translation>
+            <numerusform>%n пропущенный</numerusform>
+            <numerusform>%n пропущенных</numerusform>
+            <numerusform>%n пропущенных</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n неверный</numerusform>
+            <numerusform>%n неверных</numerusform>
+            <numerusform>%n неверных</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank</source>
+        <translation>
+            <numerusform>%n пустой</numerusform>
+            <numerusform>%n пустых</numerusform>
+            <numerusform>%n пустых</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n swapped</source>
+        <translation>
+            <numerusform>%n переставленный</numerusform>
+            <numerusform>%n переставленных</numerusform>
+            <numerusform>%n переставленных</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Modules</name>
     <message>
         <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
@@ -134,6 +331,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsStore</name>
+    <message>
+        <source>Module: %1</source>
+        <translation>Модуль: %1</translation>
+    </message>
+    <message>
+        <source>Module: %1, %2 to %3</source>
+        <translation>Модуль: %1, с %2 по %3</translation>
+    </message>
+    <message>
+        <source>Stored without its Module: no runs to compare with.</source>
+        <translation>Сохранено без модуля: сравнивать не с чем.</translation>
+    </message>
+    <message>
+        <source>The only run on this Module.</source>
+        <translation>Единственная попытка по этому модулю.</translation>
+    </message>
+    <message>
+        <source>No earlier run; best run on this Module so far.</source>
+        <translation>Более ранних попыток нет; лучшая попытка по этому модулю на сегодня.</translation>
+    </message>
+    <message>
+        <source>No earlier run; best on this Module %1 (%2).</source>
+        <translation>Более ранних попыток нет; лучшая по этому модулю %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Previous run %1 (%2); best run on this Module so far.</source>
+        <translation>Предыдущая попытка %1 (%2); лучшая попытка по этому модулю на сегодня.</translation>
+    </message>
+    <message>
+        <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
+        <translation>Предыдущая попытка %1 (%2); лучшая по этому модулю %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>Run</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+</context>
+<context>
     <name>RunRules</name>
     <message>
         <source>The number of elements must lie between %1 and %2.</source>
@@ -142,6 +381,78 @@
     <message>
         <source>The Module has no range of elements to draw from.</source>
         <translation>В модуле нет диапазона, из которого можно взять элементы.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Koeff = right ÷ 5</source>
+        <translation>Koeff = верные ÷ 5</translation>
+    </message>
+    <message>
+        <source>Koeff = (Elements + right − seconds ÷ 6) ÷ 5</source>
+        <translation>Koeff = (элементы + верные − секунды ÷ 6) ÷ 5</translation>
+    </message>
+    <message>
+        <source>Koeff, the score of a run: the Elements asked plus the right answers, less one for every six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is better. The Introductory Test&apos;s Koeff is its right answers divided by 5.</source>
+        <translation>Koeff — оценка попытки: число заданных элементов плюс число верных ответов, минус один за каждые шесть секунд, делённое на 5; так шесть секунд стоят столько же, сколько неверный ответ. Чем выше, тем лучше. Koeff вводного теста — число верных ответов, делённое на 5.</translation>
+    </message>
+    <message>
+        <source>%1 (&lt;1 in 10 wrong)</source>
+        <translation>%1 (&lt;1 из 10 неверно)</translation>
+    </message>
+    <message>
+        <source>Marks: %1
+%2</source>
+        <translation>Оценки: %1
+%2</translation>
+    </message>
+    <message>
+        <source>from %1, %2</source>
+        <translation>от %1: %2</translation>
+    </message>
+    <message>
+        <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
+        <translation>Koeff ниже %1 даёт оценку %2; %3, если неверно меньше одного ответа из десяти, иначе 5.</translation>
+    </message>
+</context>
+<context>
+    <name>SportScoring</name>
+    <message>
+        <source>Koeff and mark</source>
+        <translation>Koeff и оценка</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Ряды</translation>
+    </message>
+    <message>
+        <source>Until the first mistake</source>
+        <translation>До первой ошибки</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Верные ответы</translation>
+    </message>
+    <message>
+        <source>%1 in row %2 (%3–%4)</source>
+        <translation>%1 в ряду %2 (%3–%4)</translation>
+    </message>
+    <message>
+        <source>Rows of %1: %2 of %3</source>
+        <translation>Ряды по %1: %2 из %3</translation>
+    </message>
+    <message>
+        <source>Rows of %1: %2 of %3; lost %4</source>
+        <translation>Ряды по %1: %2 из %3; потеряно %4</translation>
+    </message>
+    <message>
+        <source>Until the first mistake: %1 of %2</source>
+        <translation>До первой ошибки: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Верные ответы: %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1023,26 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
         <source>The Module &quot;%1&quot; holds the %2 elements answered wrongly.</source>
         <translation>Модуль «%1» содержит элементы с неверными ответами: %2.</translation>
     </message>
+    <message>
+        <source> &amp;Row of: </source>
+        <translation> &amp;Ряды по: </translation>
+    </message>
+    <message>
+        <source>Taken: %1.</source>
+        <translation>Взяты элементы: %1.</translation>
+    </message>
+    <message>
+        <source>It replaces &quot;%1&quot;.</source>
+        <translation>Он заменяет модуль «%1».</translation>
+    </message>
+    <message>
+        <source>Training now uses it: Ctrl+T drills them.</source>
+        <translation>Теперь он выбран для тренировки: Ctrl+T запускает проработку.</translation>
+    </message>
+    <message>
+        <source>Choose it for Training in the options.</source>
+        <translation>Выберите его для тренировки в настройках.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_test</name>
@@ -783,6 +1114,84 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Number</source>
         <translation>Число</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1: увеличить</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1: уменьшить</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Starter library for a new user: %1
+  when it holds Modules, else the copy the program carries.
+</source>
+        <translation>Начальная библиотека для нового пользователя: %1
+  если в ней есть модули, иначе копия, встроенная в программу.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tenacio [--help | --version]
+
+Tenacio is a desktop trainer for memorising lists. It shows the Elements
+of a Module one at a time, sets a few quick sums, has you type the
+Elements back in order, scores the run and keeps Training and Exam
+results in a history. With any other arguments it opens its window.
+
+  --help     show this text and exit
+  --version  show the version and exit
+
+Data folder: %1
+  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program
+  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which
+  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.
+%2
+Environment:
+  XDG_DATA_HOME    the user&apos;s data directory (see the data folder)
+  HOME             the user&apos;s home directory
+  DISPLAY          the X display to open
+  WAYLAND_DISPLAY  the Wayland display, used when no X display can be
+                   reached and Qt&apos;s Wayland plugin is installed
+  XDG_RUNTIME_DIR  the folder of a Wayland display given by name
+  QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   the language of the texts: German, Russian or English
+
+Exit status: 0, or 2 when no graphical display can be used.
+</source>
+        <translation>Использование: tenacio [--help | --version]
+
+Tenacio — настольный тренажёр для запоминания списков. Он показывает
+элементы модуля по одному, даёт несколько быстрых примеров на счёт,
+просит ввести элементы по порядку, оценивает попытку и хранит
+результаты тренировок и экзаменов в истории. С любыми другими
+аргументами он открывает своё окно.
+
+  --help     показать этот текст и выйти
+  --version  показать версию и выйти
+
+Папка данных: %1
+  (config.ini, modules.ini, testres.ini, examres.ini). Рядом с программой,
+  если в её каталог можно писать, иначе $XDG_DATA_HOME/tenacio/, то есть
+  ~/.local/share/tenacio/, если XDG_DATA_HOME не задана.
+%2
+Переменные окружения:
+  XDG_DATA_HOME    каталог данных пользователя (см. папку данных)
+  HOME             домашний каталог пользователя
+  DISPLAY          дисплей X, который нужно открыть
+  WAYLAND_DISPLAY  дисплей Wayland; используется, если дисплей X
+                   недоступен и установлен модуль Wayland для Qt
+  XDG_RUNTIME_DIR  папка дисплея Wayland, заданного по имени
+  QT_QPA_PLATFORM  платформа Qt; если задана, используется как есть
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   язык текстов: немецкий, русский или английский
+
+Код выхода: 0 или 2, если графический дисплей использовать нельзя.
+</translation>
     </message>
 </context>
 </TS>

@@ -10,12 +10,15 @@ failed=0
 out="$(mktemp)"
 err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT
-# run <label> <expected exit status> <stdout file> <arguments...>
+# run <label> <expected exit status> <stdout file> <arguments...>, in the
+# language $language (English unless set).
+language=en
 run() {
     label="$1" expected="$2" to="$3"
     shift 3
     cases=$((cases + 1))
-    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@" >"$to" 2>"$err"
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES \
+        LANGUAGE="$language" LANG=C.UTF-8 "$program" "$@" >"$to" 2>"$err"
     code=$?
     [ "$code" -eq "$expected" ] || fail "exit $code, not $expected; stderr: $(cat "$err")"
 }
@@ -33,6 +36,14 @@ for word in --version XDG_DATA_HOME DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; do
     grep -q -- "$word" "$out" || fail "says nothing of $word"
 done
 [ ! -s "$err" ] || fail "on stderr: $(cat "$err")"
+
+# The usage in the user's language: the translations are loaded before
+# the answer, and the data folder still fills its placeholder.
+language=de
+run "--help in German" 0 "$out" --help
+head -n 1 "$out" | grep -q '^Aufruf: tenacio' || fail "not in German: $(head -n 1 "$out")"
+grep -qF "Datenordner: $folder" "$out" || fail "not the data folder $folder: $(grep 'Datenordner' "$out")"
+language=en
 
 run "another argument" 2 "$out" --helpx
 grep -q '^Tenacio needs a graphical display' "$err" || fail "did not go on to the display check: $(cat "$err")"

@@ -14,7 +14,8 @@
 namespace {
 
 struct Entry {
-    QString translation;
+    // One text, or one per plural form for a text with a count (%n).
+    QStringList forms;
     QString type; // "unfinished", "vanished", "obsolete" or empty
 };
 
@@ -43,7 +44,19 @@ Catalogue readTs(const QString &path, QString *error)
         } else if (xml.name() == QLatin1String("translation")) {
             Entry e;
             e.type = xml.attributes().value(QLatin1String("type")).toString();
-            e.translation = xml.readElementText();
+            // Plain text, or <numerusform> elements, one per plural form.
+            QString text;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    e.forms << xml.readElementText();
+                else if (xml.isEndElement() && xml.name() == QLatin1String("translation"))
+                    break;
+            }
+            if (e.forms.isEmpty())
+                e.forms << text;
             out.insert({context, source}, e);
         }
     }
@@ -117,14 +130,20 @@ void TestTranslations::checks()
             faults << where + QStringLiteral(": no entry");
             continue;
         }
-        if (!found->type.isEmpty() || found->translation.isEmpty()) {
+        if (!found->type.isEmpty() || found->forms.contains(QString())) {
             faults << where + QStringLiteral(": not finished");
             continue;
         }
-        if (placeholders(found->translation) != placeholders(it.key().second))
-            faults << where + QStringLiteral(": placeholders differ in \"") + found->translation + QLatin1Char('"');
-        if (mnemonics(found->translation) != mnemonics(it.key().second))
-            faults << where + QStringLiteral(": mnemonics differ in \"") + found->translation + QLatin1Char('"');
+        // Every plural form shows the count: the form for one serves 21 too.
+        const bool counted = it.key().second.contains(QLatin1String("%n"));
+        for (const QString &translation : found->forms) {
+            if (placeholders(translation) != placeholders(it.key().second))
+                faults << where + QStringLiteral(": placeholders differ in \"") + translation + QLatin1Char('"');
+            if (counted && !translation.contains(QLatin1String("%n")))
+                faults << where + QStringLiteral(": no %n in \"") + translation + QLatin1Char('"');
+            if (mnemonics(translation) != mnemonics(it.key().second))
+                faults << where + QStringLiteral(": mnemonics differ in \"") + translation + QLatin1Char('"');
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
