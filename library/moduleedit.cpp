@@ -41,12 +41,14 @@ QString fromWindows1252(QByteArrayView bytes)
 
 QString decodeTextFile(QByteArrayView bytes)
 {
+    // The mark is taken off here; a U+FEFF after it is text, and the
+    // decoder must not take it for a second mark.
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringConverter::Utf16LE)(bytes.sliced(2));
+        return QStringDecoder(QStringConverter::Utf16LE, QStringConverter::Flag::ConvertInitialBom)(bytes.sliced(2));
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringConverter::Utf16BE)(bytes.sliced(2));
+        return QStringDecoder(QStringConverter::Utf16BE, QStringConverter::Flag::ConvertInitialBom)(bytes.sliced(2));
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.sliced(3));
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(bytes.sliced(3));
     if (bytes.isValidUtf8())
         return QString::fromUtf8(bytes);
     return fromWindows1252(bytes);
@@ -169,6 +171,10 @@ void WriteTextFile(const QString &path, const QStringList &lines)
             content.append("\r\n");
         content.append(lines.at(i).toUtf8());
     }
+    // A first line that starts with U+FEFF would read back as a mark and
+    // lose it: a mark of our own goes before it.
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.prepend("\xEF\xBB\xBF");
     QSaveFile file(path);
     // A file in a directory where no temporary file can be made is still
     // written in place.
