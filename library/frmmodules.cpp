@@ -378,7 +378,7 @@ void Tfrm_modules::BitBtn7Click()
                                             .arg(name));
             };
             if (!m_copy->Recognisable()
-                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, ModuleEdit::LibraryOf(*m_copy), keepMine))
+                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, *m_copy, keepMine))
                 m_copy->WriteBack();
         }
         accept();
