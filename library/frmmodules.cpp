@@ -165,6 +165,7 @@ void Tfrm_modules::connectHandlers()
             return;
         Dialogs::Guard(this, [this] { Combobox1OnChange(); });
     });
+    connect(Memo1->document(), &QTextDocument::contentsChanged, this, [this] { m_memoChanged = true; });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
@@ -193,7 +194,7 @@ void Tfrm_modules::selectQuietly(int index)
 
 void Tfrm_modules::commit()
 {
-    if (!m_copy || m_shownModuleIndex < 0 || m_shownModuleIndex >= ComboBox1->count())
+    if (!m_copy || !m_memoChanged || m_shownModuleIndex < 0 || m_shownModuleIndex >= ComboBox1->count())
         return;
     const QString data = Modules::JoinElements(MemoLines());
     // Deleting every line keeps what the Module had.
@@ -209,6 +210,7 @@ void Tfrm_modules::showModule(int index)
     // The value becomes the memo's text in place: a Module of millions of
     // Elements is never a list of millions of strings.
     Memo1->setPlainText(ModuleEdit::MemoTextOfData(std::move(data)));
+    m_memoChanged = false;
 }
 
 void Tfrm_modules::FormShow()
@@ -378,7 +380,7 @@ void Tfrm_modules::BitBtn7Click()
                                             .arg(name));
             };
             if (!m_copy->Recognisable()
-                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, ModuleEdit::LibraryOf(*m_copy), keepMine))
+                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, *m_copy, keepMine))
                 m_copy->WriteBack();
         }
         accept();

@@ -94,5 +94,9 @@ private:
     // only what changed since onto the file as it is then.
     ModuleEdit::LibraryText m_base;
     int m_shownModuleIndex = -1;
+    // Whether the memo's text changed since a Module was shown in it: one
+    // only shown is not committed, so that its value stays byte for byte
+    // (a final ",", say) and a big one is not split into lines for nothing.
+    bool m_memoChanged = false;
     bool m_pickHandled = false;
 };

@@ -222,11 +222,11 @@ LibraryText LibraryOf(const ProfileFile &file)
     LibraryText out;
     out.reserve(names.size());
     for (const QString &name : std::as_const(names))
-        out.append(ModuleText{name, file.ReadText(name, QLatin1String(Modules::DataKey), QString())});
+        out.append(ModuleText{name, file.ValueDigest(name, QLatin1String(Modules::DataKey))});
     return out;
 }
 
-bool MergeOntoCurrent(const QString &path, const LibraryText &base, const LibraryText &mine,
+bool MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &myCopy,
                       const std::function<bool(const QString &)> &keepMine)
 {
     if (!QFileInfo::exists(path))
@@ -242,6 +242,7 @@ bool MergeOntoCurrent(const QString &path, const LibraryText &base, const Librar
     const LibraryText now = LibraryOf(*current);
     if (now == base)
         return false;
+    const LibraryText mine = LibraryOf(myCopy);
     const QString dataKey = QLatin1String(Modules::DataKey);
     bool changed = false;
     // Deleted in this editor: gone from the file too, unless changed there.
@@ -249,7 +250,7 @@ bool MergeOntoCurrent(const QString &path, const LibraryText &base, const Librar
         if (findModule(mine, b.name))
             continue;
         const ModuleText *c = findModule(now, b.name);
-        if (c && (c->data == b.data || keepMine(c->name))) {
+        if (c && (c->digest == b.digest || keepMine(c->name))) {
             current->DeleteSection(c->name);
             changed = true;
         }
@@ -257,14 +258,14 @@ bool MergeOntoCurrent(const QString &path, const LibraryText &base, const Librar
     // Added or changed in this editor.
     for (const ModuleText &m : mine) {
         const ModuleText *b = findModule(base, m.name);
-        if (b && b->data == m.data)
+        if (b && b->digest == m.digest)
             continue; // not changed here: the file's stays
         const ModuleText *c = findModule(now, m.name);
-        if (c && c->data == m.data)
+        if (c && c->digest == m.digest)
             continue;
-        const bool untouchedThere = b ? (c && c->data == b->data) : !c;
+        const bool untouchedThere = b ? (c && c->digest == b->digest) : !c;
         if (untouchedThere || keepMine(m.name)) {
-            current->WriteText(c ? c->name : m.name, dataKey, m.data);
+            current->WriteText(c ? c->name : m.name, dataKey, myCopy.ReadText(m.name, dataKey, QString()));
             changed = true;
         }
     }

@@ -58,12 +58,14 @@ QStringList ReadTextFile(const QString &path);
 // Raises "Cannot create file "%s". %s" when it cannot be written.
 void WriteTextFile(const QString &path, const QStringList &lines);
 
-// A library as the editor sees it: each Module's name and Data value, in
-// file order.
+// A library as the editor compares it: each Module's name and a digest of
+// its Data value (ProfileFile::ValueDigest), in file order. Made without
+// decoding the Modules, so that a library of 90 MB costs no more than
+// reading it.
 struct ModuleText
 {
     QString name;
-    QString data;
+    QByteArray digest;
     bool operator==(const ModuleText &) const = default;
 };
 using LibraryText = QVector<ModuleText>;
@@ -72,7 +74,7 @@ LibraryText LibraryOf(const ProfileFile &file);
 // The editor's OK when modules.ini may have changed since the editor
 // loaded `base` from it (another copy's OK, a text editor): the file is
 // read again and, when it is no longer `base`, what the user changed from
-// `base` to `mine` (Modules added, changed, deleted; a Module's name
+// `base` in the copy `mine` (Modules added, changed, deleted; a Module's name
 // matched without regard to letter case) is applied to the file as it
 // is now, keeping everyone else's Modules and changes, and the file is
 // written back (not at all when nothing is left to apply). Where the file's Module also changed (or went, or came
@@ -80,7 +82,7 @@ LibraryText LibraryOf(const ProfileFile &file);
 // Returns false, writing nothing, when the file is still `base`, missing
 // or can't be read: then the user's copy is what to write. Call it under
 // Profile::FileLock.
-bool MergeOntoCurrent(const QString &path, const LibraryText &base, const LibraryText &mine,
+bool MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &mine,
                       const std::function<bool(const QString &)> &keepMine);
 
 // The path "Save..." writes to: the chosen name with ".txt" appended unless

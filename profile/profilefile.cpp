@@ -10,6 +10,7 @@
 #include "profile/sectionindex.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -364,6 +365,28 @@ ProfileFile::Section &ProfileFile::decoded(int i) const
     return section;
 }
 
+bool ProfileFile::undecodedValue(int i, const QString &key, QByteArrayView *value, bool *found) const
+{
+    const QByteArrayView body = m_undecoded.at(i);
+    if (body.isNull())
+        return false;
+    // The first "key=value" line of that key, as findKey finds it among
+    // the decoded lines.
+    *value = QByteArrayView();
+    *found = false;
+    Profile::ForEachLine(body, [&](const Profile::LineSpan &span) {
+        if (*found)
+            return;
+        const Profile::IniLine line = Profile::ParseIniLine(body.data(), span);
+        if (line.kind == Profile::IniLine::Kind::Key
+            && Profile::DecodeBytes(line.name).compare(key, Qt::CaseInsensitive) == 0) {
+            *value = line.value;
+            *found = true;
+        }
+    });
+    return true;
+}
+
 int ProfileFile::findSection(const QString &name) const
 {
     for (int i = 0; i < m_sections.size(); ++i) {
@@ -433,6 +456,13 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
         const int s = findSection(section);
         if (s < 0)
             return defaultText;
+        // A value read from a section not yet decoded is all that is
+        // decoded of it: the editor shows a Module of 90 MB without
+        // holding its text twice.
+        QByteArrayView value;
+        bool found = false;
+        if (undecodedValue(s, key, &value, &found))
+            return found ? Profile::DecodeBytes(value) : defaultText;
         const Section &sec = decoded(s);
         const int k = findKey(sec, key);
         if (k < 0)
@@ -449,6 +479,34 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
     if (FindDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) < 0)
         return defaultText;
     return Profile::DirectValueOf(QByteArrayView(parse->data.constData() + vs, ve - vs));
+}
+
+QByteArray ProfileFile::ValueDigest(const QString &section, const QString &key) const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (m_access == Access::InMemory) {
+        const int s = findSection(section);
+        QByteArrayView value;
+        bool found = false;
+        if (s >= 0 && undecodedValue(s, key, &value, &found)) {
+            hash.addData(value);
+        } else if (s >= 0) {
+            const Section &sec = m_sections.at(s);
+            const int k = findKey(sec, key);
+            if (k >= 0) {
+                const QString &line = sec.lines.at(k);
+                hash.addData(Profile::EncodeText(QStringView(line).sliced(line.indexOf(QLatin1Char('=')) + 1)));
+            }
+        }
+        return hash.result();
+    }
+    const auto parse = HeldParse(m_path, m_heldParse);
+    const int s = parse->find(section);
+    qsizetype vs = 0;
+    qsizetype ve = 0;
+    if (s >= 0 && FindDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) >= 0)
+        hash.addData(QByteArrayView(parse->data.constData() + vs, ve - vs));
+    return hash.result();
 }
 
 qint32 ProfileFile::ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const

@@ -59,6 +59,10 @@ public:
     void ListSections(QStringList &list, int maxCount = -1) const;
     QString ReadText(const QString &section, const QString &key, const QString &defaultText) const;
     qint32 ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const;
+    // A digest of a value's bytes as the file keeps them, an absent value
+    // counting as empty: two values are the same text exactly when their
+    // digests are equal, and a copy tells it without decoding the value.
+    QByteArray ValueDigest(const QString &section, const QString &key) const;
     // Direct: raises "Unable to write to %s".
     void WriteText(const QString &section, const QString &key, const QString &value);
     void WriteNumber(const QString &section, const QString &key, qint32 value);
@@ -100,6 +104,9 @@ private:
     // only when they are first read or written, so that reading the names
     // and one section of a large file decodes nothing else.
     Section &decoded(int i) const;
+    // Whether section i's lines are still bytes; then *value is the bytes
+    // of the key's value and *found whether the key is there.
+    bool undecodedValue(int i, const QString &key, QByteArrayView *value, bool *found) const;
 
     QString m_path;
     Access m_access;

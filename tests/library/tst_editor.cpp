@@ -476,6 +476,9 @@ void TestEditor::ok_keepsForeignBytesAndMark_data()
         << QByteArray("[Gr\xF6\xDF" "e]\r\nData=kl\xE4in,gro\xDF,new\r\n\r\n[\xD7\xE8\xF1\xEB\xE0]\r\nData=\xEE\xE4\xE8\xED\r\n\r\n");
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b\r\n\r\n[Second]\r\nData=c\r\n\r\n")
                                      << QByteArray("\xEF\xBB\xBF[First]\r\nData=a,b,new\r\n\r\n[Second]\r\nData=c\r\n\r\n");
+    // Shown but not changed, the value is not made again from its lines.
+    QTest::newRow("final comma") << QByteArray("[First]\r\nData=a,b\r\n\r\n[Second]\r\nData=c,\r\n\r\n")
+                                 << QByteArray("[First]\r\nData=a,b,new\r\n\r\n[Second]\r\nData=c,\r\n\r\n");
     // clang-format on
 }
 

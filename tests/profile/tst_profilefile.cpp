@@ -38,6 +38,8 @@ private Q_SLOTS:
     void bytesNotUtf8_surviveRewrites_data();
     void bytesNotUtf8_surviveRewrites();
     void bytesNotUtf8_tellNamesApart_data();
+    void valueDigest_onlyTheValueBytesCount_data();
+    void valueDigest_onlyTheValueBytesCount();
     void bytesNotUtf8_tellNamesApart();
     void byteOrderMarkInsideFile_isText_data();
     void byteOrderMarkInsideFile_isText();
@@ -359,6 +361,45 @@ void TestProfileFile::bytesNotUtf8_tellNamesApart()
     QCOMPARE(f.ReadNumber(names.at(0), QStringLiteral("k"), 0), 1);
     QCOMPARE(f.ReadNumber(names.at(1), QStringLiteral("k"), 0), 2);
     QVERIFY(!f.HasSection(names.at(1).toUpper()));
+}
+
+void TestProfileFile::valueDigest_onlyTheValueBytesCount_data()
+{
+    // The lines of section [M], and the bytes of the one value they hold.
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("plain") << QByteArray("Data=1,2,3\r\n") << QByteArray("1,2,3");
+    QTest::newRow("not UTF-8") << QByteArray("Data=\xD7\xE8,\xF1\r\n") << QByteArray("\xD7\xE8,\xF1");
+    QTest::newRow("blanks trimmed") << QByteArray("  Data =  a,b \r\n") << QByteArray("a,b");
+    QTest::newRow("key in another case") << QByteArray("k=1\r\nDATA=x\r\n") << QByteArray("x");
+    QTest::newRow("first of two") << QByteArray("Data=1\r\nData=2\r\n") << QByteArray("1");
+    QTest::newRow("empty") << QByteArray("Data=\r\n") << QByteArray();
+    QTest::newRow("absent") << QByteArray("k=1\r\n") << QByteArray();
+}
+
+void TestProfileFile::valueDigest_onlyTheValueBytesCount()
+{
+    // The editor tells what changed by these digests: a section read as
+    // bytes, one decoded by a write and a direct read must agree, and
+    // agree with a file holding nothing but that value.
+    QFETCH(QByteArray, lines);
+    QFETCH(QByteArray, value);
+    TestDataDir dir;
+    dir.write(QStringLiteral("d.ini"), "[A]\r\nData=0\r\n[M]\r\n" + lines);
+    dir.write(QStringLiteral("plain.ini"), "[M]\r\nData=" + value + "\r\n");
+    const QString m = QStringLiteral("M");
+    const QString key = QStringLiteral("data");
+    const QByteArray expected = ProfileFile(dir.path(QStringLiteral("plain.ini")), Access::InMemory).ValueDigest(m, key);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::InMemory).ValueDigest(m, key), expected);
+    QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::Direct).ValueDigest(m, key), expected);
+    ProfileFile decoded(dir.path(QStringLiteral("d.ini")), Access::InMemory);
+    decoded.WriteText(m, QStringLiteral("Other"), QStringLiteral("x"));
+    QCOMPARE(decoded.ValueDigest(m, key), expected);
+    // Another value, even one byte, is told apart.
+    QVERIFY(decoded.ValueDigest(QStringLiteral("A"), key) != expected);
+    decoded.WriteText(m, QStringLiteral("Data"), decoded.ReadText(m, key, {}) + QLatin1Char('\xF1'));
+    QVERIFY(decoded.ValueDigest(m, key) != expected);
 }
 
 void TestProfileFile::byteOrderMarkInsideFile_isText_data()
