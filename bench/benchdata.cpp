@@ -77,6 +77,8 @@ void UseMemory(Memory memory)
     malloc_trim(0);
 }
 
+void GiveBackFreedPages() { malloc_trim(0); }
+
 void UseOffscreenUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

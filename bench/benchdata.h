@@ -28,6 +28,9 @@ QByteArray ModulesFile(int elements);
 // pays only for its own work.
 enum class Memory { Cold, Warm };
 void UseMemory(Memory memory);
+// Gives every freed page back to the system: the next buffer is faulted in
+// afresh wherever the heap places it.
+void GiveBackFreedPages();
 
 // Benchmarks run without a display unless a platform is chosen.
 void UseOffscreenUnlessSet();
