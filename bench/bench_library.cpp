@@ -34,8 +34,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -85,26 +83,19 @@ void makeDataDir(const QString &dir, bool big)
     BenchData::WriteFile(dir + QStringLiteral("/testres.ini"), results);
 }
 
-double childCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + 1e-6 * double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
-}
-
 // The CPU time of one start-up of the program, as manual time.
 void startUp(benchmark::State &state, bool big)
 {
     const QString &dir = big ? g_bigDir : g_starterDir;
     for (auto _ : state) {
-        const double before = childCpuSeconds();
+        const double before = BenchData::ChildCpuSeconds();
         QProcess child;
         child.start(g_self, {QStringLiteral("--child"), dir});
         if (!child.waitForFinished(120000) || child.exitCode() != 0) {
             state.SkipWithError("the child did not start up with 100 bars");
             return;
         }
-        state.SetIterationTime(childCpuSeconds() - before);
+        state.SetIterationTime(BenchData::ChildCpuSeconds() - before);
         const QList<QByteArray> mb = child.readAllStandardOutput().trimmed().split(' ');
         if (mb.size() == 2) {
             g_rssMb[big] = mb.at(0).toDouble();
@@ -168,34 +159,6 @@ void BM_ReadWriteFloor(benchmark::State &state)
 }
 
 // The child: the program's start-up to the first paint of its main window.
-class FirstPaint : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !painted) {
-            painted = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
-double statusMb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(int(std::strlen(key))).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return -1;
-}
-
 int childMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -203,7 +166,7 @@ int childMain(int argc, char **argv)
     QApplication::setWindowIcon(ProgramIcon());
     Modules::PlaceStarterLibrary(Modules::LibraryPath());
     Forms forms = CreateForms();
-    FirstPaint paint;
+    BenchData::FirstPaint paint;
     forms.frm_main->installEventFilter(&paint);
     forms.frm_main->showMaximized();
     const int code = app.exec();
@@ -211,7 +174,7 @@ int childMain(int argc, char **argv)
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     const bool listed = paint.painted && forms.frm_main->Bars().size() == 100;
-    std::printf("%.1f %.1f\n", statusMb("VmRSS:"), statusMb("VmHWM:"));
+    std::printf("%.1f %.1f\n", BenchData::StatusMb("VmRSS:"), BenchData::StatusMb("VmHWM:"));
     DestroyForms(forms);
     return listed ? code : 3;
 }

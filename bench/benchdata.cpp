@@ -1,9 +1,16 @@
 #include "bench/benchdata.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <QTimer>
 
 #include <cstdlib>
+#include <cstring>
+
+#include <malloc.h>
+#include <sys/resource.h>
 
 namespace BenchData {
 
@@ -58,6 +65,20 @@ QByteArray ModulesFile(int elements)
     return "[Small]\r\nData=1,2,3\r\n\r\n[Big]\r\nData=" + data + "\r\n\r\n";
 }
 
+void UseMemory(Memory memory)
+{
+    // Blocks above the mapping threshold are mapped on their own and
+    // unmapped when freed; the heap gives back what lies above the trim
+    // threshold. 32 MB is the highest mapping threshold glibc takes.
+    const int threshold = memory == Memory::Cold ? 128 * 1024 : 32 * 1024 * 1024;
+    if (mallopt(M_MMAP_THRESHOLD, threshold) != 1
+        || mallopt(M_TRIM_THRESHOLD, memory == Memory::Cold ? 128 * 1024 : 1024 * 1024 * 1024) != 1)
+        std::abort();
+    malloc_trim(0);
+}
+
+void GiveBackFreedPages() { malloc_trim(0); }
+
 void UseOffscreenUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -69,6 +90,35 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         std::abort();
+}
+
+double ChildCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + 1e-6 * double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+}
+
+double StatusMb(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(std::strlen(key))).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return -1;
+}
+
+bool FirstPaint::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !painted) {
+        painted = true;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    return false;
 }
 
 } // namespace BenchData
