@@ -90,8 +90,12 @@ void DirectParse::scanMore()
     // of a large file reads little more than that; then half again
     // of what is held, so that a whole file takes few reads. The file
     // is open only while a step reads it.
-    const qint64 chunk = qMax<qint64>(qint64(256) << 10, data.size() / 2);
+    // A step stops at the end of what was reserved for the file's size:
+    // growing past it would copy everything read so far.
     const qsizetype had = data.size();
+    const qint64 step = qMax<qint64>(qint64(256) << 10, had / 2);
+    const qsizetype room = data.capacity() - had;
+    const qint64 chunk = room > 0 ? qMin<qint64>(step, room) : step;
     QString reason;
     const int fd = OpenForReading(m_path, &reason);
     if (fd < 0) {
@@ -103,7 +107,7 @@ void DirectParse::scanMore()
         fail(file.errorString());
         return;
     }
-    data.resize(had + chunk); // within the reserve unless the file grew
+    data.resize(had + chunk);
     const qint64 got = file.read(data.data() + had, chunk);
     if (got < 0) {
         fail(file.errorString());
