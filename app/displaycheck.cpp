@@ -87,7 +87,8 @@ QString Problem()
     if (!x.isEmpty())
         return QStringLiteral("The display DISPLAY=%1 can't be reached.").arg(QString::fromLocal8Bit(x));
     if (!wayland.isEmpty())
-        return QStringLiteral("The Wayland display WAYLAND_DISPLAY=%1 can't be reached.").arg(QString::fromLocal8Bit(wayland));
+        return QStringLiteral("The Wayland display WAYLAND_DISPLAY=%1 can't be reached.")
+            .arg(QString::fromLocal8Bit(wayland));
     return QStringLiteral("No graphical display was found (DISPLAY is not set).");
 }
 

@@ -1,19 +1,19 @@
 #include "app/frmmain.h"
 
 #include "app/appinfo.h"
-#include "platform/dialogs.h"
 #include "app/frmhelp.h"
 #include "app/historychart.h"
-#include "platform/platform.h"
 #include "app/programicon.h"
-#include "engine/launch.h"
 #include "engine/frmtest.h"
+#include "engine/launch.h"
 #include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
-#include "results/resultsstore.h"
 #include "library/settings.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "results/frmresults.h"
+#include "results/resultsstore.h"
 #include "results/scoring.h"
 #include "results/sportscoring.h"
 #include "results/storedsheets.h"
@@ -29,7 +29,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -39,10 +38,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -245,11 +245,10 @@ void Tfrm_main::buildHeadings()
     // The headings are a grid of their own over the list: a column the
     // user widens or narrows by its heading takes the list's column with
     // it, and the headings scroll sideways with the list.
-    connect(StringGrid2->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) {
-                if (StringGrid1->columnWidth(column) != width)
-                    StringGrid1->setColumnWidth(column, width);
-            });
+    connect(StringGrid2->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (StringGrid1->columnWidth(column) != width)
+            StringGrid1->setColumnWidth(column, width);
+    });
     // The headings' grid is wider inside than the list beside its scroll
     // bar, so its own scrolling cannot follow; its header is put where the
     // list's is.
@@ -463,8 +462,8 @@ void Tfrm_main::ShowMainMessage(const QString &text)
 
 QString Tfrm_main::ListedFile() const
 {
-    return Platform::DataFile(QLatin1String(SpeedButton1->isChecked() ? Platform::TrainingResultsFile
-                                                                       : Platform::ExamResultsFile));
+    return Platform::DataFile(
+        QLatin1String(SpeedButton1->isChecked() ? Platform::TrainingResultsFile : Platform::ExamResultsFile));
 }
 
 double Tfrm_main::AxisMaximum() const { return m_axisY->max(); }

@@ -108,8 +108,8 @@ public:
     QToolButton *ByPosition = nullptr;
     QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
-    QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr,
-            *Exam1 = nullptr, *Help1 = nullptr;
+    QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr, *Exam1 = nullptr,
+            *Help1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -38,7 +38,8 @@ QString BarLabel(const QString &name)
     // A character beyond the Basic Multilingual Plane is two units: never split.
     qsizetype units = 0;
     for (int count = 0; count < 10 && units < name.size(); ++count) {
-        const bool pair = name.at(units).isHighSurrogate() && units + 1 < name.size() && name.at(units + 1).isLowSurrogate();
+        const bool pair =
+            name.at(units).isHighSurrogate() && units + 1 < name.size() && name.at(units + 1).isLowSurrogate();
         units += pair ? 2 : 1;
     }
     return name.left(units);
@@ -139,10 +140,7 @@ double AxisStep(double maximum)
     return power * (m <= 1 ? 1 : m <= 2 ? 2 : m <= 5 ? 5 : 10);
 }
 
-int AxisDecimals(double step)
-{
-    return step >= 1 ? 0 : int(std::ceil(-std::log10(step) - 1e-9));
-}
+int AxisDecimals(double step) { return step >= 1 ? 0 : int(std::ceil(-std::log10(step) - 1e-9)); }
 
 QVector<double> MovingAverage(const QVector<Bar> &bars, int window)
 {
@@ -276,7 +274,8 @@ void appendAnalysis(QByteArray &out, const QString &koeff, const std::pair<QStri
     if (choice.rule == SportScoring::Rule::KoeffAndMark)
         out += koeff.toUtf8();
     else
-        out += QByteArray::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
+        out +=
+            QByteArray::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
 }
 
 } // namespace
@@ -289,7 +288,8 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
     // way once UTF-8 (or the system's UTF-8) is the import's character set.
     QString header = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark");
     if (sheetOf)
-        header += QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
+        header +=
+            QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
     header += QStringLiteral("\r\n");
     // The bytes are made as UTF-8 at once, line by line, into one buffer
     // sized for the runs: a long history is no text of twice its size

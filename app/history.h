@@ -36,10 +36,10 @@ struct Bar
 
 struct Listing
 {
-    QVector<Row> rows;       // newest first; one empty row when nothing is stored
-    double maxKoeff = 0;     // largest Koeff that parses
-    double axisMaximum = 1;  // maxKoeff + 0.5, or 1 when maxKoeff is 0
-    QVector<Bar> bars;       // oldest listed run first
+    QVector<Row> rows;      // newest first; one empty row when nothing is stored
+    double maxKoeff = 0;    // largest Koeff that parses
+    double axisMaximum = 1; // maxKoeff + 0.5, or 1 when maxKoeff is 0
+    QVector<Bar> bars;      // oldest listed run first
 };
 
 // Lists the last MaxRows runs of a results file (the newest, as runs are

@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 
-#include <cmath>
 #include <QPainter>
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QAbstractSeries>
+#include <cmath>
 
 HistoryChartView::HistoryChartView(QChart *chart, QWidget *parent)
     : QChartView(chart, parent)

@@ -3,12 +3,12 @@
 // creates the eight windows and runs the event loop, which shows the main
 // window maximized.
 
-#include "platform/dialogs.h"
 #include "app/displaycheck.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
 #include "library/modules.h"
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -42,40 +42,39 @@ QString usage()
     const QString dataDir = Platform::ChooseDataDir(exeDir, Platform::MayKeepDataIn(exeDir),
                                                     qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     return QCoreApplication::translate("Usage",
-               "Usage: tenacio [--help | --version]\n"
-               "\n"
-               "Tenacio is a desktop trainer for memorising lists. It shows the Elements\n"
-               "of a Module one at a time, sets a few quick sums, has you type the\n"
-               "Elements back in order, scores the run and keeps Training and Exam\n"
-               "results in a history. With any other arguments it opens its window.\n"
-               "\n"
-               "  --help     show this text and exit\n"
-               "  --version  show the version and exit\n"
-               "\n"
-               "Data folder: %1\n"
-               "  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program\n"
-               "  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which\n"
-               "  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.\n"
-               "%2"
-               "\n"
-               "Environment:\n"
-               "  XDG_DATA_HOME    the user's data directory (see the data folder)\n"
-               "  HOME             the user's home directory\n"
-               "  DISPLAY          the X display to open\n"
-               "  WAYLAND_DISPLAY  the Wayland display, used when no X display can be\n"
-               "                   reached and Qt's Wayland plugin is installed\n"
-               "  XDG_RUNTIME_DIR  the folder of a Wayland display given by name\n"
-               "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
-               "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
-               "                   the language of the texts: German, Russian or English\n"
-               "\n"
-               "Exit status: 0, or 2 when no graphical display can be used.\n")
+                                       "Usage: tenacio [--help | --version]\n"
+                                       "\n"
+                                       "Tenacio is a desktop trainer for memorising lists. It shows the Elements\n"
+                                       "of a Module one at a time, sets a few quick sums, has you type the\n"
+                                       "Elements back in order, scores the run and keeps Training and Exam\n"
+                                       "results in a history. With any other arguments it opens its window.\n"
+                                       "\n"
+                                       "  --help     show this text and exit\n"
+                                       "  --version  show the version and exit\n"
+                                       "\n"
+                                       "Data folder: %1\n"
+                                       "  (config.ini, modules.ini, testres.ini, examres.ini). Beside the program\n"
+                                       "  when its directory can be written, else $XDG_DATA_HOME/tenacio/, which\n"
+                                       "  is ~/.local/share/tenacio/ when XDG_DATA_HOME is not set.\n"
+                                       "%2"
+                                       "\n"
+                                       "Environment:\n"
+                                       "  XDG_DATA_HOME    the user's data directory (see the data folder)\n"
+                                       "  HOME             the user's home directory\n"
+                                       "  DISPLAY          the X display to open\n"
+                                       "  WAYLAND_DISPLAY  the Wayland display, used when no X display can be\n"
+                                       "                   reached and Qt's Wayland plugin is installed\n"
+                                       "  XDG_RUNTIME_DIR  the folder of a Wayland display given by name\n"
+                                       "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
+                                       "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+                                       "                   the language of the texts: German, Russian or English\n"
+                                       "\n"
+                                       "Exit status: 0, or 2 when no graphical display can be used.\n")
         .arg(QDir::toNativeSeparators(dataDir),
              installedStarter().isEmpty()
                  ? QString()
-                 : QCoreApplication::translate("Usage",
-                                               "Starter library for a new user: %1\n"
-                                               "  when it holds Modules, else the copy the program carries.\n")
+                 : QCoreApplication::translate("Usage", "Starter library for a new user: %1\n"
+                                                        "  when it holds Modules, else the copy the program carries.\n")
                        .arg(installedStarter()));
 }
 
@@ -97,7 +96,8 @@ int answerCommandLine(int argc, char *argv[])
     installTranslations(core); // the usage in the user's language
     const QByteArray text = help ? usage().toLocal8Bit() : QByteArrayLiteral("tenacio " TENACIO_VERSION "\n");
     // A full disk or a closed pipe is a failure, not an answer.
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size())
+        || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "tenacio: can't write to the standard output: %s\n", std::strerror(errno));
         return 1;
     }

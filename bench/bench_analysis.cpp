@@ -92,10 +92,26 @@ void hashOnce(benchmark::State &state, const Run &run)
     }
 }
 
-const Run &words() { static const Run run = withMistakes(100000, false); return run; }
-const Run &digits() { static const Run run = withMistakes(100000, true); return run; }
-const Run &none10k() { static const Run run = nothingMatches(10000); return run; }
-const Run &none100k() { static const Run run = nothingMatches(100000); return run; }
+const Run &words()
+{
+    static const Run run = withMistakes(100000, false);
+    return run;
+}
+const Run &digits()
+{
+    static const Run run = withMistakes(100000, true);
+    return run;
+}
+const Run &none10k()
+{
+    static const Run run = nothingMatches(10000);
+    return run;
+}
+const Run &none100k()
+{
+    static const Run run = nothingMatches(100000);
+    return run;
+}
 
 void BM_HashWords(benchmark::State &state) { hashOnce(state, words()); }
 void BM_AnalyseWords(benchmark::State &state) { analyse(state, words()); }
@@ -130,13 +146,13 @@ int main(int argc, char **argv)
     bool ok = reporter.ratio("analyse 1e5, 1 % mistakes / hash its texts", "BM_AnalyseWords/min_time:1.000",
                              "BM_HashWords/min_time:1.000", 15.0);
     ok = reporter.ratio("analyse 1e5 two-digit numbers, 1 % mistakes / hash", "BM_AnalyseDigits/min_time:1.000",
-                        "BM_HashDigits/min_time:1.000", 25.0) &&
-         ok;
+                        "BM_HashDigits/min_time:1.000", 25.0)
+         && ok;
     ok = reporter.ratio("analyse 1e5, nothing matches / hash its texts", "BM_AnalyseNothingMatches100k/min_time:1.000",
-                        "BM_HashNothingMatches/min_time:1.000", 50.0) &&
-         ok;
+                        "BM_HashNothingMatches/min_time:1.000", 50.0)
+         && ok;
     ok = reporter.ratio("nothing matches: 1e5 / 1e4 (linear: 10)", "BM_AnalyseNothingMatches100k/min_time:1.000",
-                        "BM_AnalyseNothingMatches10k/min_time:1.000", 15.0) &&
-         ok;
+                        "BM_AnalyseNothingMatches10k/min_time:1.000", 15.0)
+         && ok;
     return ok ? 0 : 1;
 }

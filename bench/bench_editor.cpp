@@ -20,12 +20,12 @@
 // "Load...", and one key is typed. That must stay under a second, and within
 // a small factor of the same Elements loaded one per line.
 
-#include "platform/dialogs.h"
-#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
 #include "library/frmmodules.h"
 #include "library/modules.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 
 #include <QApplication>
@@ -68,10 +68,7 @@ void openBig()
     QCoreApplication::processEvents();
 }
 
-bool showsBig(int elements)
-{
-    return g_editor->ShownModuleIndex() == 1 && g_editor->MemoLines().size() == elements;
-}
+bool showsBig(int elements) { return g_editor->ShownModuleIndex() == 1 && g_editor->MemoLines().size() == elements; }
 
 void BM_Open(benchmark::State &state)
 {
@@ -298,8 +295,8 @@ int main(int argc, char **argv)
         ok = ok && fast;
     }
     const std::string longLine = "BM_LongLine/real_time";
-    ok = reporter.ratio("Long line: one line / one Element a line", longLine, "BM_Baseline_Lines/real_time", 15.0)
-         && ok;
+    ok =
+        reporter.ratio("Long line: one line / one Element a line", longLine, "BM_Baseline_Lines/real_time", 15.0) && ok;
     const double seconds = reporter.seconds(longLine);
     const bool fast = seconds >= 0 && seconds < 1.0;
     std::printf("BM_LongLine, load and one key: %.3f ms (bound 1000 ms) %s\n", seconds * 1e3, fast ? "ok" : "EXCEEDED");
@@ -312,8 +309,8 @@ int main(int argc, char **argv)
     std::printf("  its peak memory / the file: %.1f MB / %.1f MB = %.2f (bound 6) %s\n", g_hugePeak / 1e6,
                 g_hugeFile / 1e6, peak, peak >= 0 && peak <= 6 ? "ok" : "EXCEEDED");
     const double kept = g_hugeBefore > 0 ? g_hugeAfter / g_hugeBefore : -1;
-    std::printf("  memory after closing / before opening: %.1f MB / %.1f MB = %.2f (bound 1.3) %s\n",
-                g_hugeAfter / 1e6, g_hugeBefore / 1e6, kept, kept >= 0 && kept <= 1.3 ? "ok" : "EXCEEDED");
+    std::printf("  memory after closing / before opening: %.1f MB / %.1f MB = %.2f (bound 1.3) %s\n", g_hugeAfter / 1e6,
+                g_hugeBefore / 1e6, kept, kept >= 0 && kept <= 1.3 ? "ok" : "EXCEEDED");
     ok = ok && hugeFast && peak >= 0 && peak <= 6 && kept >= 0 && kept <= 1.3;
     Dialogs::SetHandler(nullptr);
     return ok ? 0 : 1;

@@ -10,12 +10,12 @@
 
 #include "app/forms.h"
 #include "app/frmmain.h"
-#include "platform/platform.h"
 #include "app/programicon.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
-#include "platform/dialogs.h"
 #include "library/modules.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "profile/directparse.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
@@ -23,9 +23,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMainWindow>
 #include <QProcess>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -284,25 +284,26 @@ int main(int argc, char **argv)
     bool ok = reporter.ratio("one full parse / read + count lines", "BM_Parse/min_time:1.000",
                              "BM_ReadCountLines/min_time:1.000", 2.0);
     ok = reporter.ratio("one reload (list and chart) / one full parse", "BM_Reload/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 2.0) &&
-         ok;
+                        "BM_Parse/min_time:1.000", 2.0)
+         && ok;
     ok = reporter.ratio("reload of the other file / one full parse", "BM_ReloadToggle/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 2.0) &&
-         ok;
+                        "BM_Parse/min_time:1.000", 2.0)
+         && ok;
     ok = reporter.ratio("narrow to one Module / one full parse", "BM_NarrowToModule/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 2.0) &&
-         ok;
+                        "BM_Parse/min_time:1.000", 2.0)
+         && ok;
     ok = reporter.ratio("reload with one Module shown / one full parse", "BM_ReloadOneModule/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 2.0) &&
-         ok;
+                        "BM_Parse/min_time:1.000", 2.0)
+         && ok;
     // The export analyses every run too: 3 million Elements aligned with
     // their answers, each run from one load of the file.
     ok = reporter.ratio("export all 3000 runs, analysed / one full parse", "BM_ExportAll/min_time:1.000",
-                        "BM_Parse/min_time:1.000", 15.0) &&
-         ok;
-    ok = reporter.ratio("start-up CPU with the file / bare window, 100 bars", "BM_StartTenacio/iterations:15/manual_time",
-                        "BM_StartBareWindow/iterations:15/manual_time", 1.5) &&
-         ok;
+                        "BM_Parse/min_time:1.000", 15.0)
+         && ok;
+    ok =
+        reporter.ratio("start-up CPU with the file / bare window, 100 bars",
+                       "BM_StartTenacio/iterations:15/manual_time", "BM_StartBareWindow/iterations:15/manual_time", 1.5)
+        && ok;
     DestroyForms(forms);
     return ok ? 0 : 1;
 }

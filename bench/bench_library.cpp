@@ -209,11 +209,11 @@ int main(int argc, char **argv)
     bool ok = reporter.ratio("start-up CPU, big library / starter library", "BM_StartUpBig/iterations:5/manual_time",
                              "BM_StartUpStarter/iterations:5/manual_time", 2.0);
     ok = reporter.ratio("options open, big library / starter library", "BM_OptionsBig/iterations:5",
-                        "BM_OptionsStarter/iterations:5", 1e9) &&
-         ok;
+                        "BM_OptionsStarter/iterations:5", 1e9)
+         && ok;
     ok = reporter.ratio("Drill mistakes, big library / read and write it once", "BM_DrillMistakesBig/iterations:3",
-                        "BM_ReadWriteFloor/iterations:3", 1e9) &&
-         ok;
+                        "BM_ReadWriteFloor/iterations:3", 1e9)
+         && ok;
     const auto bound = [&ok](const char *label, double value, double limit, const char *unit) {
         const bool held = value >= 0 && value <= limit;
         std::printf("%-58s %10.1f %s (bound %.1f %s) %s\n", label, value, unit, limit, unit, held ? "ok" : "EXCEEDED");

@@ -148,14 +148,14 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("reopen: 100,000 runs / 100 runs", "BM_Reopen/100000/repeats:3",
-                             "BM_Reopen/100/repeats:3", 5.0);
+    bool ok =
+        reporter.ratio("reopen: 100,000 runs / 100 runs", "BM_Reopen/100000/repeats:3", "BM_Reopen/100/repeats:3", 5.0);
     ok = reporter.ratio("export: 10,000 runs / 1,000 runs", "BM_Export/10000/repeats:3", "BM_Export/1000/repeats:3",
-                        11.5) &&
-         ok;
-    ok = reporter.ratio("export: 100,000 runs / 10,000 runs", "BM_Export/100000/repeats:3",
-                        "BM_Export/10000/repeats:3", 11.5) &&
-         ok;
+                        11.5)
+         && ok;
+    ok = reporter.ratio("export: 100,000 runs / 10,000 runs", "BM_Export/100000/repeats:3", "BM_Export/10000/repeats:3",
+                        11.5)
+         && ok;
     const auto bound = [&ok, &reporter](const char *label, const std::string &name, double limitMs) {
         const double ms = reporter.seconds(name) * 1e3;
         const bool held = ms >= 0 && ms <= limitMs;

@@ -9,9 +9,9 @@
 // Opening the From list is measured too: its popup must not grow with the
 // Module.
 
-#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
+#include "platform/platform.h"
 
 #include "library/frmoptions.h"
 #include "library/modules.h"
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     // The popup shows a few rows whatever the size: a hundred times the
     // Elements may not cost ten times the time.
     ok = reporter.ratio("open the From list: 1,000,000 / 10,000 Elements", name(1000000, "BM_OpenFromList"),
-                        name(10000, "BM_OpenFromList"), 10.0) &&
-         ok;
+                        name(10000, "BM_OpenFromList"), 10.0)
+         && ok;
     return ok && fast ? 0 : 1;
 }

@@ -2,9 +2,9 @@
 // runs of 1,000 Elements (about 18 MB), against the least any save must
 // do: one in-memory parse of that file and one rewrite of it.
 
-#include "platform/platform.h"
 #include "bench/benchdata.h"
 #include "bench/ratios.h"
+#include "platform/platform.h"
 #include "profile/profilefile.h"
 #include "results/frmresults.h"
 
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     // returns the freed parse to the system and the next parse faults its
     // pages in again; the repeated bare parse never does. Hence 2, not 1.
     ok = reporter.ratio("reopen a run of 1000 / parse the file", "BM_Reopen/min_time:2.000",
-                        "BM_ParseOnly/min_time:2.000", 2.0) &&
-         ok;
+                        "BM_ParseOnly/min_time:2.000", 2.0)
+         && ok;
     return ok ? 0 : 1;
 }

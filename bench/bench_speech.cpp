@@ -4,8 +4,8 @@
 // waits for this, behind a progress window, so it must stay short: at most
 // 5 s for 100 Elements on this machine. Needs no sound server.
 
-#include "platform/speech.h"
 #include "bench/ratios.h"
+#include "platform/speech.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -18,8 +18,8 @@ namespace {
 
 QStringList run(bool words)
 {
-    static const char *const Words[] = {"house", "tree", "planet", "river", "window", "garden", "candle", "mirror",
-                                        "bottle", "engine"};
+    static const char *const Words[] = {"house",  "tree",   "planet", "river",  "window",
+                                        "garden", "candle", "mirror", "bottle", "engine"};
     QStringList texts;
     for (int i = 0; i < 100; ++i)
         texts << (words ? QString::fromLatin1(Words[i % 10]) + QString::number(i / 10)

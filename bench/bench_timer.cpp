@@ -131,8 +131,7 @@ Outcome fakeClockRun(Tfrm_test *runner, quint32 &now)
     }
     runner->Timer1->setInterval(Tfrm_test::TimerInterval);
     std::printf("fake clock: %d ticks, %lld Elements shown, %lld shades, %d paints of the Element\n", ticks,
-                static_cast<long long>(seen.elements.size()), static_cast<long long>(seen.shades.size()),
-                seen.paints);
+                static_cast<long long>(seen.elements.size()), static_cast<long long>(seen.shades.size()), seen.paints);
     std::printf("  a tick handled and painted: mean %.3f ms CPU, worst %.3f ms CPU (%.3f ms wall); bound %.0f ms "
                 "CPU: %s\n",
                 totalCpu / std::max(ticks, 1), worstCpu, worstWall, WorstTickCpuBoundMs,

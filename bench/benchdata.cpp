@@ -1,7 +1,7 @@
 #include "bench/benchdata.h"
 
-#include <QDateTime>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>

@@ -1,10 +1,10 @@
 #include "engine/frmexe.h"
 
+#include "engine/exerciserules.h"
+#include "engine/selectingedit.h"
 #include "platform/dialogs.h"
 #include "platform/okcancel.h"
 #include "platform/platform.h"
-#include "engine/exerciserules.h"
-#include "engine/selectingedit.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
@@ -34,8 +34,9 @@ int buttonWidth(const QPushButton *button, int minimum)
 {
     const QStyle *style = button->style();
     const int text = button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&')));
-    const int frame = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
-                           + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    const int frame = 2
+                      * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                         + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
     return qMax(minimum, text + frame);
 }
 
@@ -45,8 +46,8 @@ const QColor Tfrm_exe::WrongColour = QColor(255, 0, 0);
 const QColor Tfrm_exe::RightColour = QColor(0, 128, 0);
 
 Tfrm_exe::Tfrm_exe(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frm_exe"));
     setWindowTitle(tr("Do exercises"));
@@ -95,11 +96,10 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
 
     // The sums in a column with their boxes beside them, the buttons below;
     // the form's sizes are the least the window takes.
-    const int sumWidth = Label1->fontMetrics().horizontalAdvance(Exercises::Sum{Exercises::TermMaximum,
-                                                                                Exercises::TermMaximum}
-                                                                     .label());
-    const int boxWidth = qMax(89, Edit1->fontMetrics().horizontalAdvance(QStringLiteral("0000"))
-                                      + Edit1->textMargins().right() + 8);
+    const int sumWidth =
+        Label1->fontMetrics().horizontalAdvance(Exercises::Sum{Exercises::TermMaximum, Exercises::TermMaximum}.label());
+    const int boxWidth =
+        qMax(89, Edit1->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + Edit1->textMargins().right() + 8);
     auto *sums = new QGridLayout;
     sums->setHorizontalSpacing(1);
     sums->setVerticalSpacing(2);

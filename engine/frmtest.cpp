@@ -1,13 +1,13 @@
 #include "engine/frmtest.h"
 
-#include "platform/dialogs.h"
-#include "platform/platform.h"
-#include "platform/speech.h"
 #include "engine/frmexe.h"
 #include "engine/runhost.h"
 #include "engine/runrules.h"
 #include "engine/selectingedit.h"
 #include "library/frmoptions.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "platform/speech.h"
 #include "results/answersheet.h"
 #include "results/frmresults.h"
 
@@ -175,8 +175,8 @@ void Tfrm_test::setRunnerWidth(int newWidth)
     setFixedSize(newWidth, ClientHeight);
     // The buttons and the answer box keep their places about the centre.
     const int shift = ControlOffset() - before;
-    for (QWidget *control : {static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2),
-                             static_cast<QWidget *>(Edit1)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2), static_cast<QWidget *>(Edit1)})
         control->move(control->x() + shift, control->y());
     Bevel1->resize(newWidth - 16, Bevel1->height());
     if (isVisible()) {

@@ -47,14 +47,14 @@ public:
     void SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options);
 
     // ---- the run's fields
-    qint32 TicksPerElement = 0;   // ticks an Element stands in a timed presentation
-    qint32 ElementCount = 0;      // N
-    qint32 RunStatus = 0;         // 777 launched; 2 ended by itself; else the exercises' result
-    qint32 Phase = 0;             // 1 presentation, 2 recall; 0 before the first run
-    qint32 CurrentNumber = 0;     // Element on screen, or whose answer is awaited
-    qint32 TickInElement = 0;     // ticks since the current Element appeared
-    bool PresentationDone = false; // from then on a tick does nothing
-    qint32 MistakeCount = 0;      // answers that differ from their Element
+    qint32 TicksPerElement = 0;      // ticks an Element stands in a timed presentation
+    qint32 ElementCount = 0;         // N
+    qint32 RunStatus = 0;            // 777 launched; 2 ended by itself; else the exercises' result
+    qint32 Phase = 0;                // 1 presentation, 2 recall; 0 before the first run
+    qint32 CurrentNumber = 0;        // Element on screen, or whose answer is awaited
+    qint32 TickInElement = 0;        // ticks since the current Element appeared
+    bool PresentationDone = false;   // from then on a tick does nothing
+    qint32 MistakeCount = 0;         // answers that differ from their Element
     bool CloseWithoutAsking = false; // the runner ended the run itself
 
     // ---- handlers
@@ -103,12 +103,12 @@ public:
     int ExecAbove(QDialog *dialog);
 
     // ---- controls under their form names
-    QLabel *Label2 = nullptr;      // the Element display
-    QLineEdit *Edit1 = nullptr;    // the answer box
+    QLabel *Label2 = nullptr;       // the Element display
+    QLineEdit *Edit1 = nullptr;     // the answer box
     QPushButton *BitBtn1 = nullptr; // "Next"
     QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
-    QLabel *Label1 = nullptr;      // the counter, "3 of 20"
-    QLabel *SaveNotice = nullptr;  // shown while a failed save waits for "Next"
+    QLabel *Label1 = nullptr;       // the counter, "3 of 20"
+    QLabel *SaveNotice = nullptr;   // shown while a failed save waits for "Next"
     QFrame *Bevel1 = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -158,11 +158,11 @@ private:
     Tfrm_options *m_options = nullptr;
     bool m_asking = false;
     void startPace();
-    bool m_paceWaitsForPaint = false; // shown, the first Element not yet painted
+    bool m_paceWaitsForPaint = false;   // shown, the first Element not yet painted
     QTimer *m_unpaintedStart = nullptr; // starts the pace of a window that is never painted
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
-    QStringList m_ahead;                 // Elements drawn ahead, still to be shown
-    QString m_said;                      // the Element the voice was last given
-    std::optional<quint32> m_heldSince;  // the Element's time is up, the voice speaks on
+    QStringList m_ahead;                // Elements drawn ahead, still to be shown
+    QString m_said;                     // the Element the voice was last given
+    std::optional<quint32> m_heldSince; // the Element's time is up, the voice speaks on
 };

@@ -1,13 +1,13 @@
 #include "engine/launch.h"
 
-#include "platform/dialogs.h"
-#include "platform/platform.h"
-#include "platform/speech.h"
 #include "engine/frmtest.h"
 #include "engine/runhost.h"
 #include "engine/runrules.h"
 #include "library/frmoptions.h"
 #include "library/modules.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "platform/speech.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -34,8 +34,7 @@ Run::LaunchValues launchValues(qint32 mode, const Tfrm_options *options)
     Run::LaunchValues values;
     if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
         return values;
-    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training
-                                                               : Tfrm_options::Page::Exam;
+    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training : Tfrm_options::Page::Exam;
     values.numberText = options->NumberOfElementsText(page);
     values.timerText = options->TimerText();
     values.unlimitedTime = options->UnlimitedTime();
@@ -51,8 +50,7 @@ RunModule runModule(qint32 mode, const Tfrm_options *options)
 {
     if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
         return {};
-    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training
-                                                               : Tfrm_options::Page::Exam;
+    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training : Tfrm_options::Page::Exam;
     return RunModule{options->ModuleName(page), options->ElementAt(page, options->RangeFrom(page)),
                      options->ElementAt(page, options->RangeTo(page))};
 }
@@ -76,9 +74,8 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
                     .arg(problem);
         else if (name.isEmpty())
             missing = QCoreApplication::translate(
-                "Launch",
-                "There is no Module yet to draw the elements from. Add one under Modules in "
-                "the menu bar, then choose it under Options.");
+                "Launch", "There is no Module yet to draw the elements from. Add one under Modules in "
+                          "the menu bar, then choose it under Options.");
         else if (!Modules::HasModule(path, name))
             missing =
                 QCoreApplication::translate("Launch",
@@ -186,12 +183,10 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             const QString problem =
                 voice ? voice->problem() : QCoreApplication::translate("Launch", "No speech engine is installed");
             if (!problem.isEmpty()) {
-                Dialogs::ShowMessage(
-                    owner,
-                    QCoreApplication::translate("Launch",
-                                                "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
-                                                "off in the options to train without the voice.")
-                        .arg(problem));
+                Dialogs::ShowMessage(owner, QCoreApplication::translate(
+                                                "Launch", "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
+                                                          "off in the options to train without the voice.")
+                                                .arg(problem));
                 return;
             }
             voice->setVoice(options->VoiceName());
@@ -206,10 +201,9 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             if (!unspoken)
                 return;
             if (!unspoken->isEmpty()) {
-                Dialogs::ShowMessage(
-                    owner,
-                    QCoreApplication::translate("Launch", "Test is not completed. The Elements could not be spoken: %1")
-                        .arg(*unspoken));
+                Dialogs::ShowMessage(owner, QCoreApplication::translate(
+                                                "Launch", "Test is not completed. The Elements could not be spoken: %1")
+                                                .arg(*unspoken));
                 return;
             }
             run.StartDateTime = Platform::Now();

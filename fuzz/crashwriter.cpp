@@ -49,8 +49,12 @@ AnswerSheet sheetOf(int run)
 
 RunReport reportOf(const QString &koeff)
 {
-    return RunReport{QString::number(Elements), QStringLiteral("88"), QStringLiteral("12"),
-                     QStringLiteral("0:5:40  Average time for each number: 3,4 sec."), koeff, QStringLiteral("4")};
+    return RunReport{QString::number(Elements),
+                     QStringLiteral("88"),
+                     QStringLiteral("12"),
+                     QStringLiteral("0:5:40  Average time for each number: 3,4 sec."),
+                     koeff,
+                     QStringLiteral("4")};
 }
 
 int usage()
@@ -80,8 +84,10 @@ int main(int argc, char **argv)
                 file.WriteText(section, ResultsStore::TimeKey, report.Time);
                 file.WriteText(section, ResultsStore::MarkKey, report.Mark);
                 file.WriteText(section, ResultsStore::KoeffKey, report.Koeff);
-                file.WriteText(section, ResultsStore::ResKey, ResultsStore::JoinColumn(sheet, AnswerSheet::Text, Elements));
-                file.WriteText(section, ResultsStore::AnswKey, ResultsStore::JoinColumn(sheet, AnswerSheet::Answer, Elements));
+                file.WriteText(section, ResultsStore::ResKey,
+                               ResultsStore::JoinColumn(sheet, AnswerSheet::Text, Elements));
+                file.WriteText(section, ResultsStore::AnswKey,
+                               ResultsStore::JoinColumn(sheet, AnswerSheet::Answer, Elements));
             }
             file.WriteBack();
             return 0;

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const ProfileFile direct(path, ProfileFile::Access::Direct);
         QStringList names;
         ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names); // every name
-        names.removeAll(QString()); // an empty name takes no row
+        names.removeAll(QString());                                           // an empty name takes no row
         names = names.mid(std::max<qsizetype>(0, names.size() - History::MaxRows));
 
         const qsizetype rows = listing.rows.size();
@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 maxKoeff = std::max(maxKoeff, k);
         }
         if (names.isEmpty())
-            FUZZ_CHECK(listing.rows[0].name.isEmpty() && listing.rows[0].Koeff.isEmpty() && listing.rows[0].Mark.isEmpty());
+            FUZZ_CHECK(listing.rows[0].name.isEmpty() && listing.rows[0].Koeff.isEmpty()
+                       && listing.rows[0].Mark.isEmpty());
         FUZZ_CHECK(listing.maxKoeff == maxKoeff);
         FUZZ_CHECK(listing.axisMaximum == (maxKoeff != 0 ? maxKoeff + 0.5 : 1.0));
         FUZZ_CHECK(std::isfinite(listing.axisMaximum) && listing.axisMaximum > 0);

@@ -90,7 +90,8 @@ void checkValue(const ProfileFile &direct, const Profile::Copy &copy, const QStr
         FUZZ_CHECK(Profile::Trimmed(stored) == Reference::Trimmed(stored));
     }
     if (number)
-        FUZZ_CHECK(direct.ReadNumber(section, key, -77) == Reference::Number(answer == Unset ? QString() : answer).value_or(-77));
+        FUZZ_CHECK(direct.ReadNumber(section, key, -77)
+                   == Reference::Number(answer == Unset ? QString() : answer).value_or(-77));
 }
 
 } // namespace
@@ -103,9 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     // A copy that ends its last line and has no byte-order mark: the
     // repeated file has its sections that many times over.
-    const bool repeated = bytes.size() >= 128 && checksum(bytes) % 64 == 0
-                          && bytes.count('\n') + bytes.count('\r') <= 2 && (bytes.endsWith('\n') || bytes.endsWith('\r'))
-                          && !bytes.startsWith("\xEF\xBB\xBF");
+    const bool repeated = bytes.size() >= 128 && checksum(bytes) % 64 == 0 && bytes.count('\n') + bytes.count('\r') <= 2
+                          && (bytes.endsWith('\n') || bytes.endsWith('\r')) && !bytes.startsWith("\xEF\xBB\xBF");
     Profile::Copy copy = Profile::LoadCopy(bytes);
     if (repeated) {
         const qsizetype times = ProfileFile::DirectSectionNamesLimit / bytes.size() + 2;
@@ -159,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!repeated && data[0] % 8 == 0) {
             bool refused = false;
             try {
-                ProfileFile(path, ProfileFile::Access::Direct).WriteText(QStringLiteral("Fuzz"), QStringLiteral("Key"), QStringLiteral("1"));
+                ProfileFile(path, ProfileFile::Access::Direct)
+                    .WriteText(QStringLiteral("Fuzz"), QStringLiteral("Key"), QStringLiteral("1"));
             } catch (const AppError &) {
                 refused = true;
             }

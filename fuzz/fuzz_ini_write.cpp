@@ -296,8 +296,8 @@ void run(Reference::Input &input, int count)
                 break;
             }
             const Profile::Copy expected = step.op == CopyWrite ? afterWrite(copy, section, key, written)
-                                           : discard                ? Profile::Copy()
-                                                                    : afterDelete(copy, section);
+                                           : discard            ? Profile::Copy()
+                                                                : afterDelete(copy, section);
             FUZZ_CHECK(after == Profile::SaveCopy(expected.sections, copy.bom));
             if (step.op == CopyWrite) {
                 FUZZ_CHECK(sameCopy(Profile::LoadCopy(after), afterWrite(copy, section, key, value)));
@@ -351,8 +351,8 @@ void run(Reference::Input &input, int count)
             // directory gone: reads give the defaults, writes fail with the
             // system's reason and leave nothing behind.
             const QString unset = QStringLiteral("unset");
-            const QString place = step.extra % 3 == 2 ? QFileInfo(filePath()).absolutePath() + QStringLiteral("/gone/f.ini")
-                                                      : filePath();
+            const QString place =
+                step.extra % 3 == 2 ? QFileInfo(filePath()).absolutePath() + QStringLiteral("/gone/f.ini") : filePath();
             QFile::remove(filePath());
             if (step.extra % 3 == 0)
                 FUZZ_CHECK(QDir().mkdir(filePath()));
@@ -368,11 +368,13 @@ void run(Reference::Input &input, int count)
                 memory.WriteText(step.section, step.key, step.value);
                 memory.WriteBack();
                 FUZZ_CHECK(step.extra % 3 == 1); // only a missing file is made
-                FUZZ_CHECK(readFile() == Profile::SaveCopy({Profile::CopySection{section, {key + u'=' + written}}}, false));
+                FUZZ_CHECK(readFile()
+                           == Profile::SaveCopy({Profile::CopySection{section, {key + u'=' + written}}}, false));
             } catch (const AppError &error) {
                 opened = false;
                 FUZZ_CHECK(step.extra % 3 != 1);
-                FUZZ_CHECK(error.text().contains(step.extra % 3 ? QStringLiteral("No such file") : QStringLiteral("directory")));
+                FUZZ_CHECK(error.text().contains(step.extra % 3 ? QStringLiteral("No such file")
+                                                                : QStringLiteral("directory")));
             }
             FUZZ_CHECK(opened == (step.extra % 3 == 1));
             if (!opened) {

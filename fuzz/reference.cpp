@@ -199,8 +199,9 @@ std::optional<qint32> Number(QStringView text)
         return qint32(quint32(magnitude));
     }
     if (negative)
-        return magnitude <= static_cast<unsigned long long>(-least) ? std::optional<qint32>(qint32(-(long long)magnitude))
-                                                                   : std::nullopt;
+        return magnitude <= static_cast<unsigned long long>(-least)
+                   ? std::optional<qint32>(qint32(-(long long)magnitude))
+                   : std::nullopt;
     return magnitude <= static_cast<unsigned long long>(most) ? std::optional<qint32>(qint32(magnitude)) : std::nullopt;
 }
 

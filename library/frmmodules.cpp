@@ -1,11 +1,11 @@
 #include "library/frmmodules.h"
 
-#include "platform/dialogs.h"
-#include "platform/okcancel.h"
-#include "platform/platform.h"
 #include "library/frmname.h"
 #include "library/moduleedit.h"
 #include "library/modules.h"
+#include "platform/dialogs.h"
+#include "platform/okcancel.h"
+#include "platform/platform.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
@@ -52,8 +52,8 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn7"),
-                                                         QStringLiteral("BitBtn6"));
+    const Dialogs::OkCancel pair =
+        Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn7"), QStringLiteral("BitBtn6"));
     BitBtn7 = pair.ok;
     BitBtn6 = pair.cancel;
     for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
@@ -246,11 +246,10 @@ void Tfrm_modules::FormShow()
         const QString path = m_copy->path();
         QTimer::singleShot(0, this, [this, path] {
             if (isVisible())
-                Dialogs::ShowMessage(this,
-                                     tr("The Module library %1 is not a file this program can "
-                                        "read: it holds no Modules. It is shown empty and left "
-                                        "as it is; OK will not write over it.")
-                                         .arg(QDir::toNativeSeparators(path)));
+                Dialogs::ShowMessage(this, tr("The Module library %1 is not a file this program can "
+                                              "read: it holds no Modules. It is shown empty and left "
+                                              "as it is; OK will not write over it.")
+                                               .arg(QDir::toNativeSeparators(path)));
         });
     }
     if (!opened) {
@@ -379,8 +378,7 @@ void Tfrm_modules::BitBtn7Click()
                                            "opened. Keep your version? Cancel keeps the file's.")
                                             .arg(name));
             };
-            if (!m_copy->Recognisable()
-                || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, *m_copy, keepMine))
+            if (!m_copy->Recognisable() || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, *m_copy, keepMine))
                 m_copy->WriteBack();
         }
         accept();

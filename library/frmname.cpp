@@ -24,8 +24,8 @@ Tfrm_name::Tfrm_name(QWidget *parent)
     Edit1->setAccessibleName(tr("Module name"));
     Label1->setBuddy(Edit1);
 
-    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"),
-                                                         QStringLiteral("BitBtn2"));
+    const Dialogs::OkCancel pair =
+        Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"), QStringLiteral("BitBtn2"));
     BitBtn1 = pair.ok;
     BitBtn2 = pair.cancel;
     BitBtn2->setAutoDefault(false);

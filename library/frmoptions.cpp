@@ -1,10 +1,10 @@
 #include "library/frmoptions.h"
 
+#include "library/modules.h"
+#include "library/updown.h"
 #include "platform/dialogs.h"
 #include "platform/okcancel.h"
 #include "platform/speech.h"
-#include "library/modules.h"
-#include "library/updown.h"
 
 #include <QAbstractListModel>
 #include <QCheckBox>
@@ -190,9 +190,8 @@ private:
 // ---------------------------------------------------------------- Tfrm_options
 
 Tfrm_options::Tfrm_options(QWidget *parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                  | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_options"));
     setWindowTitle(tr("Options"));
@@ -370,8 +369,8 @@ void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
 // OK and Cancel below the pages, the word on an unreadable library above them.
 void Tfrm_options::layOutForm()
 {
-    const Dialogs::OkCancel pair = Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"),
-                                                         QStringLiteral("BitBtn2"));
+    const Dialogs::OkCancel pair =
+        Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn1"), QStringLiteral("BitBtn2"));
     BitBtn1 = pair.ok;
     BitBtn2 = pair.cancel;
 

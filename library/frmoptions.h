@@ -60,11 +60,11 @@ public:
     bool ShowSerialNumber() const;                 // CheckBox3
     // How a Training is spoken. Speech is off when this build or system
     // can't speak.
-    bool SpeakElements() const;                    // CheckBox4
-    bool HideElements() const;                     // CheckBox5, with CheckBox4
-    QString VoiceName() const;                     // ComboBox7; empty: the engine's own
-    int SpeechRate() const;                        // ComboBox8, in tenths: -10 to 10
-    bool ReadDigits() const;                       // CheckBox6, with CheckBox4
+    bool SpeakElements() const; // CheckBox4
+    bool HideElements() const;  // CheckBox5, with CheckBox4
+    QString VoiceName() const;  // ComboBox7; empty: the engine's own
+    int SpeechRate() const;     // ComboBox8, in tenths: -10 to 10
+    bool ReadDigits() const;    // CheckBox6, with CheckBox4
 
     // ---- handlers
     // Runs LoadOptions; a failure is shown by the error report.
@@ -145,7 +145,7 @@ private:
     bool m_libraryUnreadable = false;
     Settings::Record m_loaded; // as config.ini held it at the last load
     bool m_speechProbed = false;
-    QString m_speechProblem;   // why the engine can't speak; empty: it can (or not asked yet)
-    QStringList m_voices;      // the engine's voices, when asked
+    QString m_speechProblem;           // why the engine can't speak; empty: it can (or not asked yet)
+    QStringList m_voices;              // the engine's voices, when asked
     QList<QWidget *> m_speechControls; // all speech controls and their labels
 };

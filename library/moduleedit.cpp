@@ -17,19 +17,16 @@
 namespace ModuleEdit {
 namespace {
 
-bool isBreak(char16_t c)
-{
-    return c == u'\n' || c == u'\r' || c == u'\u2029' || c == u'\u2028';
-}
+bool isBreak(char16_t c) { return c == u'\n' || c == u'\r' || c == u'\u2029' || c == u'\u2028'; }
 
 // Windows-1252 differs from Latin-1 in 0x80..0x9F only; its five unused
 // places keep the control character of the same number.
 QString fromWindows1252(QByteArrayView bytes)
 {
-    static constexpr char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static constexpr char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -106,7 +103,8 @@ QStringList TextLines(QStringView text)
 QString MemoText(const QStringList &lines, qsizetype maxParagraphs)
 {
     const qsizetype n = lines.size();
-    const qsizetype perParagraph = n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
+    const qsizetype perParagraph =
+        n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
     qsizetype size = n;
     for (const QString &line : lines)
         size += line.size();
@@ -126,7 +124,8 @@ QString MemoTextOfData(QString data, qsizetype maxParagraphs)
     if (data.endsWith(QLatin1Char(',')))
         data.chop(1);
     const qsizetype n = data.count(QLatin1Char(',')) + 1;
-    const qsizetype perParagraph = n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
+    const qsizetype perParagraph =
+        n <= maxParagraphs || maxParagraphs < 1 ? 1 : (n + maxParagraphs - 1) / maxParagraphs;
     // Each "," between two Elements becomes the break between their lines.
     char16_t *p = reinterpret_cast<char16_t *>(data.data());
     const qsizetype size = data.size();

@@ -151,10 +151,7 @@ bool HasModule(const QString &path, const QString &name)
     return ProfileFile(path, ProfileFile::Access::Direct).HasSection(name);
 }
 
-QString LibraryProblem(const QString &path)
-{
-    return ProfileFile(path, ProfileFile::Access::Direct).ReadProblem();
-}
+QString LibraryProblem(const QString &path) { return ProfileFile(path, ProfileFile::Access::Direct).ReadProblem(); }
 
 Module ReadModule(const QString &path, const QString &name)
 {
@@ -162,10 +159,10 @@ Module ReadModule(const QString &path, const QString &name)
     // whole file only when that can't be done.
     const auto index = Profile::IndexSections(path);
     if (readable(*index, path)) {
-        const auto section = std::find_if(index->sections.cbegin(), index->sections.cend(),
-                                          [&](const Profile::IndexedSection &s) {
-                                              return s.name.compare(name, Qt::CaseInsensitive) == 0;
-                                          });
+        const auto section =
+            std::find_if(index->sections.cbegin(), index->sections.cend(), [&](const Profile::IndexedSection &s) {
+                return s.name.compare(name, Qt::CaseInsensitive) == 0;
+            });
         if (section == index->sections.cend())
             return Module{name, ElementList()};
         const QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
@@ -249,7 +246,8 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
                            .arg(path));
     }
     const bool inPlace = !replaced.isEmpty() && names.contains(replaced, Qt::CaseInsensitive);
-    if (names.contains(name, Qt::CaseInsensitive) && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
+    if (names.contains(name, Qt::CaseInsensitive)
+        && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))
         throw AppError(QCoreApplication::translate("Modules", "The Module library already holds a Module named \"%1\".")
                            .arg(name));
     QStringList kept = elements;

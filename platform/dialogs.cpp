@@ -224,8 +224,8 @@ QString SaveFileName(QWidget *parent, const QString &filter, const QString &sugg
     const FocusComesBack focus(parent);
     if (g_handler)
         return g_handler->saveFileName(filter, suggested);
-    return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(suggested), qtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(suggested), qtFilter(filter),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 int CaptionWidth(const QWidget *window)

@@ -103,8 +103,7 @@ void SetDataDir(const QString &dir) { g_dataDir = dir; }
 
 QString DataFile(const QString &name) { return DataDir() + name; }
 
-QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome,
-                      const QString &home)
+QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome, const QString &home)
 {
     QString dir;
     if (exeDirWritable) {
@@ -137,7 +136,7 @@ namespace {
 QString makeFolder(const QString &dir)
 {
     const QString clean = QDir::cleanPath(dir);
-    for (qsizetype slash = clean.indexOf(QLatin1Char('/'), 1); ; slash = clean.indexOf(QLatin1Char('/'), slash + 1)) {
+    for (qsizetype slash = clean.indexOf(QLatin1Char('/'), 1);; slash = clean.indexOf(QLatin1Char('/'), slash + 1)) {
         const QString path = slash < 0 ? clean : clean.left(slash);
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
             return QString::fromLocal8Bit(std::strerror(errno));

@@ -42,8 +42,8 @@ class RandomSource
 {
 public:
     virtual ~RandomSource() = default;
-    virtual void reseed() = 0;       // reseed from the clock
-    virtual int next(int n) = 0;     // uniform whole number from 0 to n - 1 (0 when n < 1)
+    virtual void reseed() = 0;   // reseed from the clock
+    virtual int next(int n) = 0; // uniform whole number from 0 to n - 1 (0 when n < 1)
 };
 void Randomize();
 int Random(int n);
@@ -63,8 +63,7 @@ QString DataFile(const QString &name);
 // may keep them there (a build tree, a per-user install, a portable copy);
 // otherwise "tenacio" in the user's data directory: xdgDataHome when it is
 // an absolute path, else home/.local/share. The result ends with "/".
-QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome,
-                      const QString &home);
+QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome, const QString &home);
 
 // Whether the program may keep its data files in dir: the user can make
 // files there, and it is not one of the system's own directories (/usr),

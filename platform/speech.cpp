@@ -26,7 +26,7 @@ void Speaker::prepare(const QStringList &texts)
     Q_EMIT prepared();
 }
 
-void Speaker::warmUp() {}
+void Speaker::warmUp() { }
 
 qint64 Speaker::clipMs(const QString &) const { return -1; }
 

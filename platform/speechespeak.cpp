@@ -151,8 +151,7 @@ public:
             return m_problem;
         if (!name.isEmpty()) {
             for (const Voice &voice : std::as_const(m_voices))
-                if (voice.name == name
-                    && espeak_SetVoiceByName(voice.identifier.toUtf8().constData()) == EE_OK)
+                if (voice.name == name && espeak_SetVoiceByName(voice.identifier.toUtf8().constData()) == EE_OK)
                     return QString();
             return QStringLiteral("the voice \"%1\" is not installed").arg(name);
         }
@@ -184,7 +183,8 @@ public:
                          &clip)
             != EE_OK)
             return {};
-        const auto heard = std::find_if(clip.begin(), clip.end(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+        const auto heard =
+            std::find_if(clip.begin(), clip.end(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
         if (heard == clip.end())
             return {};
         const auto leadIn = std::min<std::ptrdiff_t>(heard - clip.begin(), m_rate * LeadInMs / 1000);
@@ -352,16 +352,22 @@ public:
                 auto clip = std::make_shared<const Clip>(Synth::instance().render(unique.at(i)));
                 const QString text = unique.at(i);
                 // The speaker waits for this thread before it goes.
-                QMetaObject::invokeMethod(this, [this, text, clip, done = skipped + i + 1, total] {
-                    if (!rendered(text, clip))
-                        return;
-                    Q_EMIT progress(done, total);
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, text, clip, done = skipped + i + 1, total] {
+                        if (!rendered(text, clip))
+                            return;
+                        Q_EMIT progress(done, total);
+                    },
+                    Qt::QueuedConnection);
             }
-            QMetaObject::invokeMethod(this, [this] {
-                m_rendered = true;
-                readyToSay();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_rendered = true;
+                    readyToSay();
+                },
+                Qt::QueuedConnection);
         });
     }
 

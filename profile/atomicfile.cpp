@@ -13,8 +13,8 @@
 #include <cstring>
 
 #include <dirent.h>
-#include <linux/falloc.h>
 #include <fcntl.h>
+#include <linux/falloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -291,8 +291,8 @@ bool placeWhole(const QByteArray &target, const QByteArray &as, const Content &c
     }
     if (ok) {
         const int renamed = placing == Placing::Replace
-            ? ::rename(temp.constData(), as.constData())
-            : ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, as.constData(), RENAME_NOREPLACE);
+                                ? ::rename(temp.constData(), as.constData())
+                                : ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, as.constData(), RENAME_NOREPLACE);
         if (renamed != 0) {
             *error = errno;
             ok = false;

@@ -214,8 +214,8 @@ std::shared_ptr<DirectParse> HeldParse(const QString &path, std::shared_ptr<void
 }
 
 // Finds the line of a key in a section of a direct parse: -1 when absent.
-int FindDirectKey(const DirectParse &parse, const DirectSection &section, const QString &key,
-                  qsizetype *valueStart, qsizetype *valueEnd)
+int FindDirectKey(const DirectParse &parse, const DirectSection &section, const QString &key, qsizetype *valueStart,
+                  qsizetype *valueEnd)
 {
     const char *p = parse.data.constData();
     for (int i = section.firstLine; i < section.endLine; ++i) {

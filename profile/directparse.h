@@ -83,8 +83,8 @@ std::shared_ptr<DirectParse> ParseOf(const QString &path);
 std::shared_ptr<DirectParse> HeldParse(const QString &path, std::shared_ptr<void> &held);
 
 // Finds the line of a key in a section of a direct parse: -1 when absent.
-int FindDirectKey(const DirectParse &parse, const DirectSection &section, const QString &key,
-                  qsizetype *valueStart, qsizetype *valueEnd);
+int FindDirectKey(const DirectParse &parse, const DirectSection &section, const QString &key, qsizetype *valueStart,
+                  qsizetype *valueEnd);
 
 // Forgets the parse kept of path, or of every file.
 void ForgetParse(const QString &path);

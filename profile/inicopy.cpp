@@ -28,16 +28,19 @@ Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
     const char *p = data.data();
     Recognition recognition;
     bodies->clear();
-    ForEachLine(data, [&](const LineSpan &line) {
-        const IniLine parsed = ParseIniLine(p, line);
-        recognition.line(parsed.kind);
-        if (parsed.kind != IniLine::Kind::Header)
-            return;
-        if (!bodies->isEmpty())
-            bodies->last() = QByteArrayView(bodies->last().data(), p + line.start - bodies->last().data());
-        copy.sections.append(CopySection{DecodeBytes(parsed.name), {}});
-        bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
-    }, BomLength(data));
+    ForEachLine(
+        data,
+        [&](const LineSpan &line) {
+            const IniLine parsed = ParseIniLine(p, line);
+            recognition.line(parsed.kind);
+            if (parsed.kind != IniLine::Kind::Header)
+                return;
+            if (!bodies->isEmpty())
+                bodies->last() = QByteArrayView(bodies->last().data(), p + line.start - bodies->last().data());
+            copy.sections.append(CopySection{DecodeBytes(parsed.name), {}});
+            bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
+        },
+        BomLength(data));
     copy.recognisable = recognition.recognisable(StartsAsUtf16(data));
     return copy;
 }

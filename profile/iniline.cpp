@@ -18,7 +18,8 @@ bool StartsAsUtf16(QByteArrayView data)
 
 void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine &)> &visit)
 {
-    ForEachLine(data, [&](const LineSpan &line) { visit(ParseIniLine(data.data(), line)); }, BomLength(data));
+    ForEachLine(
+        data, [&](const LineSpan &line) { visit(ParseIniLine(data.data(), line)); }, BomLength(data));
 }
 
 } // namespace Profile

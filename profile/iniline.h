@@ -57,7 +57,7 @@ inline bool NextLine(const char *p, qsizetype n, qsizetype from, bool atEnd, Lin
 }
 
 // Calls f(span) for each line of data from `from` on.
-template<typename F>
+template <typename F>
 void ForEachLine(QByteArrayView data, F &&f, qsizetype from = 0)
 {
     LineSpan line;
@@ -74,9 +74,9 @@ struct IniLine
 {
     enum class Kind { Blank, Other, Header, Key };
     Kind kind = Kind::Blank;
-    QByteArrayView text;  // the whole line, trimmed
-    QByteArrayView name;  // of a header or key
-    QByteArrayView value; // of a key
+    QByteArrayView text;   // the whole line, trimmed
+    QByteArrayView name;   // of a header or key
+    QByteArrayView value;  // of a key
     qsizetype equals = -1; // where the "=" of a key stands in the line
 };
 

@@ -189,8 +189,8 @@ namespace {
 
 // The bytes that put a section after the last line of a file of `size`
 // bytes, read through `read` (at, length); see AppendSection.
-QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, qint64)> &read,
-                           const QString &section, const QStringList &lines)
+QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, qint64)> &read, const QString &section,
+                           const QStringList &lines)
 {
     constexpr qint64 step = 4096;
     const qint64 bom = size >= Utf8Bom.size() && read(0, Utf8Bom.size()) == Utf8Bom ? Utf8Bom.size() : 0;
@@ -201,11 +201,11 @@ QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, q
         const qsizetype n = chunk.size();
         const qsizetype i = std::find_if(chunk.cbegin(), chunk.cbegin() + qMin<qsizetype>(n, step),
                                          [](char c) { return c == '\r' || c == '\n'; })
-            - chunk.cbegin();
+                            - chunk.cbegin();
         if (i < qMin<qsizetype>(n, step)) {
-            eol = chunk.at(i) == '\n' ? QByteArrayLiteral("\n")
-                : i + 1 < n && chunk.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
-                                                      : QByteArrayLiteral("\r");
+            eol = chunk.at(i) == '\n'                    ? QByteArrayLiteral("\n")
+                  : i + 1 < n && chunk.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
+                                                         : QByteArrayLiteral("\r");
             break;
         }
     }

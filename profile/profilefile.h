@@ -119,7 +119,7 @@ private:
     // lives so that its reads share one parse; once the last holder is
     // gone, the file's bytes go with it.
     mutable std::shared_ptr<void> m_heldParse;
-    bool m_bom = false;          // the loaded file began with a byte-order mark, kept by WriteBack
+    bool m_bom = false; // the loaded file began with a byte-order mark, kept by WriteBack
     bool m_recognisable = true;
 };
 

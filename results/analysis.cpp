@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <tuple>
-#include <map>
 #include <utility>
 
 namespace Analysis {

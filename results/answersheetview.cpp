@@ -71,10 +71,7 @@ void AnswerSheetModel::replace(AnswerSheet sheet)
 
 int AnswerSheetModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_sheet.RowCount(); }
 
-int AnswerSheetModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
+int AnswerSheetModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
 {
@@ -99,10 +96,9 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole: {
         // The whole of a text that its column may be too narrow for.
         const QString tip = Dialogs::PlainToolTip(
-            column == AnswerSheet::Answer
-                ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row), m_sheet.Cell(column, row),
-                                  m_sheet.BlanksLost(row))
-                : m_sheet.Cell(column, row));
+            column == AnswerSheet::Answer ? AnswerShownText(m_sheet.Cell(AnswerSheet::Text, row),
+                                                            m_sheet.Cell(column, row), m_sheet.BlanksLost(row))
+                                          : m_sheet.Cell(column, row));
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
     case Qt::AccessibleDescriptionRole:

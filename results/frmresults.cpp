@@ -15,13 +15,13 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QSpinBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -390,8 +390,8 @@ void Tfrm_results::SaveResult(const RunState &run)
     const QString path = ResultsStore::FileFor(run.TestMode);
     if (path.isEmpty())
         return;
-    const QString section =
-        ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(), Sheet(), run.Module);
+    const QString section = ResultsStore::Save(path, ResultsStore::SectionName(run.StartDateTime, QLocale()), Report(),
+                                               Sheet(), run.Module);
     showStanding(path, section);
 }
 
@@ -410,7 +410,8 @@ void Tfrm_results::showAnalysis()
     const Analysis::Result &analysis = m_model->analysis();
     LabelSummary->setText(Analysis::Summary(analysis));
     LabelInOrder->setText(Analysis::RightInOrderText(analysis));
-    const SportScoring::Choice choice{SportScoring::Rule(qMax(0, ComboScoring->currentIndex())), SpinRowLength->value()};
+    const SportScoring::Choice choice{SportScoring::Rule(qMax(0, ComboScoring->currentIndex())),
+                                      SpinRowLength->value()};
     SpinRowLength->setEnabled(choice.rule == SportScoring::Rule::Rows);
     const QString line = SportScoring::ScoreLine(SportScoring::RightByPosition(Sheet()), choice);
     LabelScore->setText(line);
@@ -434,7 +435,8 @@ void Tfrm_results::scoringChanged()
         return;
     Dialogs::Guard(this, [this] {
         SportScoring::Write(Settings::ConfigPath(),
-                            SportScoring::Choice{SportScoring::Rule(ComboScoring->currentIndex()), SpinRowLength->value()});
+                            SportScoring::Choice{SportScoring::Rule(ComboScoring->currentIndex()),
+                                                 SpinRowLength->value()});
     });
 }
 
@@ -500,10 +502,9 @@ void Tfrm_results::BitBtn2Click()
         if (plan.elements.isEmpty())
             return;
         if (!plan.keepable) {
-            Dialogs::ShowMessage(this,
-                                 tr("Every element answered wrongly begins with a blank, which the "
-                                    "Module library loses at the start of a Module. No Module was "
-                                    "made."));
+            Dialogs::ShowMessage(this, tr("Every element answered wrongly begins with a blank, which the "
+                                          "Module library loses at the start of a Module. No Module was "
+                                          "made."));
             return;
         }
         QString name = plan.name;
@@ -523,18 +524,17 @@ void Tfrm_results::BitBtn2Click()
         }
         Modules::AddModule(path, name, plan.elements, replaced);
         const bool training = m_options && m_options->TrainOn(name);
-        QStringList text{plan.repeated
-                             ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
-                                  "a Module to train on needs two elements.")
-                                   .arg(name)
-                             : tr("The Module \"%1\" holds the %2 elements answered wrongly.")
-                                   .arg(name)
-                                   .arg(plan.elements.size())};
+        QStringList text{
+            plan.repeated
+                ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
+                     "a Module to train on needs two elements.")
+                      .arg(name)
+                : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size())};
         text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet()));
         if (!replaced.isEmpty())
             text += tr("It replaces \"%1\".").arg(replaced);
-        text += training ? tr("Training now uses it: Ctrl+T drills them.")
-                         : tr("Choose it for Training in the options.");
+        text +=
+            training ? tr("Training now uses it: Ctrl+T drills them.") : tr("Choose it for Training in the options.");
         Dialogs::ShowMessage(this, text.join(QLatin1Char(' ')));
     });
 }

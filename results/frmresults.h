@@ -56,12 +56,12 @@ public:
     void Reopen(const QString &path, const QString &section);
 
     // Report values as shown (Label6..Label9) and held (Edit1, Edit2).
-    QString TotalText() const;   // Label6
-    QString RightText() const;   // Label7
-    QString ErrorsText() const;  // Label8
-    QString TimeText() const;    // Label9
-    QString KoeffText() const;   // Edit1
-    QString MarkText() const;    // Edit2
+    QString TotalText() const;  // Label6
+    QString RightText() const;  // Label7
+    QString ErrorsText() const; // Label8
+    QString TimeText() const;   // Label9
+    QString KoeffText() const;  // Edit1
+    QString MarkText() const;   // Edit2
     void SetReportLabels(const QString &total, const QString &right, const QString &errors, const QString &time);
     // All six values as the window holds them.
     RunReport Report() const;

@@ -86,7 +86,10 @@ QString KindsTaken(const AnswerSheet &sheet)
     return parts.join(QStringLiteral(", "));
 }
 
-QString Name(const QDateTime &now, const QLocale &locale) { return prefix() + locale.toString(now, momentFormat(locale)); }
+QString Name(const QDateTime &now, const QLocale &locale)
+{
+    return prefix() + locale.toString(now, momentFormat(locale));
+}
 
 bool IsName(const QString &name, const QLocale &locale)
 {

@@ -30,11 +30,11 @@ bool IsName(const QString &name, const QLocale &locale);
 
 struct Plan
 {
-    QStringList elements;  // the Module's Elements: at least two, in the order stored
-    bool repeated = false; // a single wrong Element, given twice
-    bool keepable = true;  // false: the library can't keep them as they are (Modules::ExactData)
-    QString name;          // a free name beside the library's Modules
-    QString replaceable;   // the library's last Module of mistakes; empty: none
+    QStringList elements;   // the Module's Elements: at least two, in the order stored
+    bool repeated = false;  // a single wrong Element, given twice
+    bool keepable = true;   // false: the library can't keep them as they are (Modules::ExactData)
+    QString name;           // a free name beside the library's Modules
+    QString replaceable;    // the library's last Module of mistakes; empty: none
     QString nameIfReplaced; // the free name once `replaceable` is gone
 };
 

@@ -46,7 +46,8 @@ QVector<Piece> splitFormat(const QString &format)
             }
             pieces.append(Piece{format.mid(i, j - i), QChar(), true});
             i = j;
-        } else if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))) {
+        } else if ((c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                   || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))) {
             qsizetype j = i + 1;
             while (j < n && format.at(j) == c)
                 ++j;
@@ -122,8 +123,8 @@ QString ZonelessTimeFormat(const QString &longTimeFormat)
 {
     QVector<Piece> pieces = splitFormat(longTimeFormat);
     for (;;) {
-        const auto it = std::find_if(pieces.cbegin(), pieces.cend(),
-                                     [](const Piece &p) { return p.field == QLatin1Char('t'); });
+        const auto it =
+            std::find_if(pieces.cbegin(), pieces.cend(), [](const Piece &p) { return p.field == QLatin1Char('t'); });
         if (it == pieces.cend())
             break;
         qsizetype first = it - pieces.cbegin();
@@ -142,8 +143,8 @@ QString ZonelessTimeFormat(const QString &longTimeFormat)
     }
     // Names must differ from one second to the next.
     if (!hasField(pieces, QLatin1Char('s'))) {
-        const auto minute = std::find_if(pieces.crbegin(), pieces.crend(),
-                                         [](const Piece &p) { return p.field == QLatin1Char('m'); });
+        const auto minute =
+            std::find_if(pieces.crbegin(), pieces.crend(), [](const Piece &p) { return p.field == QLatin1Char('m'); });
         if (minute != pieces.crend()) {
             const qsizetype at = pieces.crend() - minute;
             pieces.insert(at, Piece{QStringLiteral("ss"), QLatin1Char('s'), false});

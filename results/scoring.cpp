@@ -37,9 +37,9 @@ QString TimeText(quint32 ms, int total)
 {
     const TimeSplit t = SplitTime(ms);
     const double average = RoundToFraction(double(t.Sum()) / double(total), 100);
-    return QString::number(t.H) + QLatin1Char(':') + QString::number(t.M) + QLatin1Char(':')
-           + QString::number(t.S) + QLatin1String("  Average time for each number: ")
-           + NumberText::FromDouble(average) + QLatin1String(" sec.");
+    return QString::number(t.H) + QLatin1Char(':') + QString::number(t.M) + QLatin1Char(':') + QString::number(t.S)
+           + QLatin1String("  Average time for each number: ") + NumberText::FromDouble(average)
+           + QLatin1String(" sec.");
 }
 
 double Koeff(int testMode, int total, int right, double seconds)

@@ -4,11 +4,11 @@
 #include "profile/fileaccess.h"
 #include "profile/filestamp.h"
 #include "profile/iniline.h"
+#include "profile/memoryfiles.h"
+#include "profile/profilefile.h"
 #include "results/numbertext.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
-#include "profile/memoryfiles.h"
-#include "profile/profilefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -163,8 +163,8 @@ RunList scan(const QString &path, Index *index)
             return list;
     }
     SharedTexts shared;
-    QVector<qsizetype> firstOf;          // per listed run: the run whose values it reads
-    RunSummary *current = nullptr;       // the section being read; null before the first
+    QVector<qsizetype> firstOf;    // per listed run: the run whose values it reads
+    RunSummary *current = nullptr; // the section being read; null before the first
     bool found[WantedCount] = {};
     Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
         if (line.kind == Profile::IniLine::Kind::Header) {
@@ -251,10 +251,7 @@ const Kept *keptOf(const QString &path, const FileStamp &stamp)
 }
 
 // The run read under `section` in a kept list, or -1.
-qsizetype runAt(const Kept &k, const QString &section)
-{
-    return k.index.firstByName.find(section);
-}
+qsizetype runAt(const Kept &k, const QString &section) { return k.index.firstByName.find(section); }
 
 } // namespace
 

@@ -15,8 +15,8 @@ namespace ResultsStore {
 // A stored value is named as its key, as in RunReport.
 struct RunSummary
 {
-    QString name;   // the section name: the run's start
-    QString Total;  // the stored texts, empty when the key is missing
+    QString name;  // the section name: the run's start
+    QString Total; // the stored texts, empty when the key is missing
     QString Errors;
     QString Time;
     QString Mark;
@@ -75,7 +75,7 @@ struct Standing
     double koeff = 0;
     bool hasPrevious = false; // an earlier run on the Module, the last of them
     double previous = 0;
-    bool hasBest = false;     // another run on the Module, the best of them
+    bool hasBest = false; // another run on the Module, the best of them
     double best = 0;
 };
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section);

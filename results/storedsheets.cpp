@@ -93,9 +93,8 @@ StoredSheets::Keys StoredSheets::keysOf(int section) const
     Profile::ForEachIniLine(body, [&keys](const Profile::IniLine &line) {
         if (line.kind != Profile::IniLine::Kind::Key)
             return;
-        for (auto [key, to] : {std::pair{TotalKey, &keys.total},
-                               std::pair{ResKey, &keys.res},
-                               std::pair{AnswKey, &keys.answ}}) {
+        for (auto [key, to] :
+             {std::pair{TotalKey, &keys.total}, std::pair{ResKey, &keys.res}, std::pair{AnswKey, &keys.answ}}) {
             if (!*to && nameIs(line.name, key)) {
                 *to = Profile::DecodeBytes(line.value);
                 return;

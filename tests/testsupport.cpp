@@ -78,9 +78,9 @@ ReadOnlyDir::ReadOnlyDir(const QString &dir)
 TmpfsMount::TmpfsMount(const QString &dir, const QString &options)
     : m_dir(dir)
 {
-    m_mounted = runQuietly(QStringLiteral("mount"),
-                           {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
-                            QStringLiteral("tmpfs"), dir}) == 0;
+    m_mounted = runQuietly(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                     QStringLiteral("-o"), options, QStringLiteral("tmpfs"), dir})
+                == 0;
 }
 
 TmpfsMount::~TmpfsMount()
@@ -91,7 +91,8 @@ TmpfsMount::~TmpfsMount()
 
 bool TmpfsMount::remount(const QString &options)
 {
-    return runQuietly(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,") + options, m_dir}) == 0;
+    return runQuietly(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,") + options, m_dir})
+           == 0;
 }
 
 QString ReadOnlyDir::reason() const

@@ -124,9 +124,10 @@ struct Check
         const QString xFocus = xdotool({QStringLiteral("getwindowfocus")});
         const QWidget *active = QApplication::activeWindow();
         const bool ok = active == main && xFocus == QString::number(main->winId());
-        *why = QStringLiteral("active %1, X focus %2 (main %3)")
-                   .arg(active ? active->objectName() + QLatin1Char('/') + active->windowTitle() : QStringLiteral("none"),
-                        xFocus, QString::number(main->winId()));
+        *why =
+            QStringLiteral("active %1, X focus %2 (main %3)")
+                .arg(active ? active->objectName() + QLatin1Char('/') + active->windowTitle() : QStringLiteral("none"),
+                     xFocus, QString::number(main->winId()));
         return ok;
     }
 
@@ -157,8 +158,7 @@ struct Check
         if (!ok)
             ++g_failures;
         std::printf("%-4s %-28s focus %-3s Ctrl+T %-3s prompt closed: focus %-3s  [%s]\n", ok ? "ok" : "FAIL", ending,
-                    focused ? "yes" : "no", prompted ? "yes" : "no", focusedAfter ? "yes" : "no",
-                    qPrintable(why));
+                    focused ? "yes" : "no", prompted ? "yes" : "no", focusedAfter ? "yes" : "no", qPrintable(why));
         std::fflush(stdout);
     }
 };
@@ -172,9 +172,8 @@ bool play(const char *name, const std::function<void()> &start, std::deque<Step>
     const bool done = waitFor([] { return g_plan.empty() && !QApplication::activeModalWidget(); }, 20000);
     if (!done) {
         std::printf("FAIL %-28s did not end (%d steps left, in front: %s)\n", name, int(g_plan.size()),
-                    QApplication::activeModalWidget()
-                        ? qPrintable(QApplication::activeModalWidget()->windowTitle())
-                        : "nothing");
+                    QApplication::activeModalWidget() ? qPrintable(QApplication::activeModalWidget()->windowTitle())
+                                                      : "nothing");
         ++g_failures;
         g_plan.clear();
     }

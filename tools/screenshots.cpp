@@ -55,7 +55,11 @@ QByteArray history(int runs, int seed)
         const int koeff = i == 6 && seed == 1 ? -3 : 8 + (i * 7 + seed * 3) % 23;
         out += "[" + at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")).toUtf8() + "]\r\n";
         out += "Total=20\r\nErrors=2\r\nTime=0:2:1  Average time for each number: 6,05 sec.\r\n";
-        out += "Mark=" + QByteArray(koeff > 19 ? "4-" : koeff > 0 ? "3" : "2") + "\r\nKoeff=" + QByteArray::number(koeff) + ",4\r\n";
+        out += "Mark="
+               + QByteArray(koeff > 19  ? "4-"
+                            : koeff > 0 ? "3"
+                                        : "2")
+               + "\r\nKoeff=" + QByteArray::number(koeff) + ",4\r\n";
         // Twenty two-digit numbers, two of them answered wrongly.
         QByteArrayList res;
         QByteArrayList answ;
@@ -104,8 +108,7 @@ int main(int argc, char **argv)
         return 2;
     }
     // The starter library, and a Module of long Elements for the runner.
-    dir.write(QStringLiteral("modules.ini"),
-              starter.readAll() + "\r\n[Proverbs]\r\nData=" + LongElement + "\r\n\r\n");
+    dir.write(QStringLiteral("modules.ini"), starter.readAll() + "\r\n[Proverbs]\r\nData=" + LongElement + "\r\n\r\n");
 
     dir.write(QStringLiteral("examres.ini"), history(14, 1));
     dir.write(QStringLiteral("testres.ini"), history(9, 2));
@@ -208,8 +211,9 @@ int main(int argc, char **argv)
     // A Training run of a long Element: the runner widens for it. The
     // options take it up only now, so that their picture is the usual one.
     dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=6000\r\nTMName=Proverbs\r\n"
-                                            "TDiapFrom=" + LongElement + "\r\nTDiapTo=" + LongElement +
-                                            "\r\nIfexec=0\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n\r\n");
+                                            "TDiapFrom="
+                                                + LongElement + "\r\nTDiapTo=" + LongElement
+                                                + "\r\nIfexec=0\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n\r\n");
     forms.frm_options->LoadOptions();
     user.scripts.push_back([&](QDialog *) {
         save(runner, "runner-long");

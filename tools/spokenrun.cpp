@@ -78,8 +78,8 @@ struct Recorder
         attr.maxlength = uint32_t(-1);
         attr.fragsize = Piece * 2;
         int error = 0;
-        pa_simple *in = pa_simple_new(nullptr, "tenacio_spokenrun", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                      "measure", &format, nullptr, &attr, &error);
+        pa_simple *in = pa_simple_new(nullptr, "tenacio_spokenrun", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "measure",
+                                      &format, nullptr, &attr, &error);
         if (!in) {
             problem = QString::fromUtf8(pa_strerror(error));
             return false;
@@ -276,9 +276,10 @@ int main(int argc, char **argv)
         const qint64 heard = recorder.onset(shownUs.at(i), to);
         const QString element = forms.frm_results->Cell(1, i);
         std::printf("%3d %-12s shown %8.3f s  sound %s\n", i + 1, qPrintable(element), double(shownUs.at(i)) / 1e6,
-                    !record     ? "not recorded"
-                    : heard < 0 ? "none"
-                                : qPrintable(QStringLiteral("+%1 ms").arg(double(heard - shownUs.at(i)) / 1000, 0, 'f', 1)));
+                    !record ? "not recorded"
+                    : heard < 0
+                        ? "none"
+                        : qPrintable(QStringLiteral("+%1 ms").arg(double(heard - shownUs.at(i)) / 1000, 0, 'f', 1)));
         if (heard >= 0)
             onsets.push_back(heard - shownUs.at(i));
     }

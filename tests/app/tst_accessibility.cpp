@@ -16,10 +16,10 @@
 #include "tests/testuser.h"
 
 #include <QAbstractButton>
-#include <QAccessibleActionInterface>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -31,8 +31,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <algorithm>
@@ -46,16 +46,16 @@ bool isControl(const QWidget *w)
     if (w->objectName().startsWith(QLatin1String("qt_")))
         return false; // Qt's own helpers, such as the menu bar's overflow button
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p) ||
-            qobject_cast<const QAbstractItemView *>(p) || qobject_cast<const QTabBar *>(p))
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p)
+            || qobject_cast<const QAbstractItemView *>(p) || qobject_cast<const QTabBar *>(p))
             return false;
     }
     if (w->inherits("QScrollBar") || w->inherits("QHeaderView") || w->inherits("QTabBar"))
         return false;
-    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
-           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
-           qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
-           qobject_cast<const QTabWidget *>(w);
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w)
+           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+           || qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QPlainTextEdit *>(w)
+           || qobject_cast<const QTabWidget *>(w);
 }
 
 QList<QWidget *> controlsOf(QWidget *window)
@@ -148,7 +148,7 @@ void TestAccessibility::cleanup()
 
 QWidget *TestAccessibility::window(const QString &name) const
 {
-    const QList<QWidget *> windows{m_forms.frm_main, m_forms.frm_test, m_forms.frm_exe,     m_forms.frm_results,
+    const QList<QWidget *> windows{m_forms.frm_main,    m_forms.frm_test, m_forms.frm_exe,     m_forms.frm_results,
                                    m_forms.frm_modules, m_forms.frm_name, m_forms.frm_options, m_forms.frm_help};
     const QStringList names{QStringLiteral("main"),    QStringLiteral("runner"), QStringLiteral("exercises"),
                             QStringLiteral("report"),  QStringLiteral("editor"), QStringLiteral("name prompt"),
@@ -213,8 +213,8 @@ void TestAccessibility::tabOrderFollowsVisualOrder()
         QWidget *start = d->nextInFocusChain();
         QWidget *w = start;
         do {
-            if (w->isVisibleTo(d) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == d &&
-                isControl(w) && !chain.contains(w))
+            if (w->isVisibleTo(d) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == d
+                && isControl(w) && !chain.contains(w))
                 chain << w;
             w = w->nextInFocusChain();
         } while (w && w != start);

@@ -15,7 +15,12 @@ QByteArray resultsFile(const QList<QPair<QString, QString>> &runs)
     return out;
 }
 
-QString runName(int i) { return QStringLiteral("01.02.2026 10:%1:%2").arg(i / 60, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')); }
+QString runName(int i)
+{
+    return QStringLiteral("01.02.2026 10:%1:%2")
+        .arg(i / 60, 2, 10, QLatin1Char('0'))
+        .arg(i % 60, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -115,7 +120,7 @@ void TestHistory::bars_skipUnparsedKoeff_colourByRow()
 {
     TestDataDir dir;
     // File order = oldest first; rows are reversed, so row 0 is "g".
-    const QStringList koeffs{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("abc"), QStringLiteral("4"),
+    const QStringList koeffs{QStringLiteral("1"),   QStringLiteral("2"), QStringLiteral("abc"), QStringLiteral("4"),
                              QStringLiteral("5,5"), QStringLiteral("6"), QStringLiteral("7")};
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < koeffs.size(); ++i)
@@ -180,7 +185,7 @@ void TestHistory::emptyNames_takeNoRow()
 
 void TestHistory::readModule_narrowsToItsRuns_data()
 {
-    QTest::addColumn<int>("runs");      // run i has Module "A" when i % 3 == 0, "B" when 1, none when 2
+    QTest::addColumn<int>("runs"); // run i has Module "A" when i % 3 == 0, "B" when 1, none when 2
     QTest::addColumn<QString>("module");
     QTest::addColumn<QList<int>>("rows"); // the runs listed, top row first
     QTest::newRow("A") << 7 << "A" << QList<int>{6, 3, 0};
@@ -293,7 +298,8 @@ void TestHistory::csv_quotingAndNumbers()
     const ResultsStore::RunSummary summary{run.at(0), run.at(1), run.at(2), run.at(3), run.at(4),
                                            run.at(5), run.at(6), run.at(7), run.at(8)};
     const QByteArray csv = History::Csv({summary, summary});
-    const QByteArray header = "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
+    const QByteArray header = "\xEF\xBB\xBF"
+                              "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark\r\n";
     QCOMPARE(csv, header + line.toUtf8() + "\r\n" + line.toUtf8() + "\r\n");
 }
 
@@ -334,16 +340,17 @@ void TestHistory::csv_analysisOfEachStoredRun()
     run.name = "RUN";
     run.Total = "6";
     run.Koeff = "1,5";
-    const QByteArray csv = History::Csv(
-        {run},
-        [&](const QString &section) {
-            const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
-            return std::make_pair(lists.elements, lists.answers);
-        },
-        {SportScoring::Rule(rule), 2});
+    const QByteArray csv = History::Csv({run},
+                                        [&](const QString &section) {
+                                            const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
+                                            return std::make_pair(lists.elements, lists.answers);
+                                        },
+                                        {SportScoring::Rule(rule), 2});
     const QList<QByteArray> lines = csv.split('\n');
-    QCOMPARE(lines.at(0), "\xEF\xBB\xBF" "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,"
-                          "Swapped,Wrong,Blank,RightInOrder," + heading.toUtf8() + "\r");
+    QCOMPARE(lines.at(0), "\xEF\xBB\xBF"
+                          "DateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark,Omitted,Inserted,"
+                          "Swapped,Wrong,Blank,RightInOrder,"
+                              + heading.toUtf8() + "\r");
     QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
 }
 
@@ -355,22 +362,24 @@ void TestHistory::storedSheets_keysReadAsInMemory_data()
     QTest::addColumn<QStringList>("elements");
     QTest::addColumn<QStringList>("answers");
     QTest::newRow("keys in any letter case, blanks around")
-        << QByteArray("  total = 2\r\n res =a, b \r\nANSW=\ta,x\r\n") << QStringList{"a", " b"} << QStringList{"a", "x"};
+        << QByteArray("  total = 2\r\n res =a, b \r\nANSW=\ta,x\r\n") << QStringList{"a", " b"}
+        << QStringList{"a", "x"};
     QTest::newRow("a key given twice counts where it first stands; comments and lines without = passed over")
         << QByteArray("Total=2\r\n;Res=z,z\r\nRes\r\nRes=a,b\r\nRes=c,d\r\nAnsw=a,b\r\nAnsw=x,x\r\n")
         << QStringList{"a", "b"} << QStringList{"a", "b"};
-    QTest::newRow("CR alone or LF alone ends a line") << QByteArray("Total=2\rRes=a,b\nAnsw=a,c\r") << QStringList{"a", "b"}
-                                                     << QStringList{"a", "c"};
-    QTest::newRow("a name that is more than the key") << QByteArray("Total=2\r\nRes2=x,y\r\nResult=x,y\r\nRes=a,b\r\nAnsw=a,b\r\n")
-                                                     << QStringList{"a", "b"} << QStringList{"a", "b"};
+    QTest::newRow("CR alone or LF alone ends a line")
+        << QByteArray("Total=2\rRes=a,b\nAnsw=a,c\r") << QStringList{"a", "b"} << QStringList{"a", "c"};
+    QTest::newRow("a name that is more than the key")
+        << QByteArray("Total=2\r\nRes2=x,y\r\nResult=x,y\r\nRes=a,b\r\nAnsw=a,b\r\n") << QStringList{"a", "b"}
+        << QStringList{"a", "b"};
     // U+017F folds to "s", as letter case is compared.
-    QTest::newRow("a name with a long s") << QByteArray("Total=2\r\nRe\xC5\xBF=a,b\r\nAnsw=a,b\r\n") << QStringList{"a", "b"}
-                                         << QStringList{"a", "b"};
+    QTest::newRow("a name with a long s")
+        << QByteArray("Total=2\r\nRe\xC5\xBF=a,b\r\nAnsw=a,b\r\n") << QStringList{"a", "b"} << QStringList{"a", "b"};
     QTest::newRow("a byte that is not UTF-8, in a value and in a name")
         << QByteArray("Total=2\r\nRe\xE9=x,y\r\nRes=Caf\xE9,b\r\nAnsw=a,b\r\n")
         << QStringList{QStringLiteral("Caf") + QChar(0xDCE9), "b"} << QStringList{"a", "b"};
-    QTest::newRow("a byte-order mark before the first key") << QByteArray("\xEF\xBB\xBFRes=x,y\r\nTotal=2\r\nAnsw=a,b\r\n")
-                                                           << QStringList{"", ""} << QStringList{"a", "b"};
+    QTest::newRow("a byte-order mark before the first key")
+        << QByteArray("\xEF\xBB\xBFRes=x,y\r\nTotal=2\r\nAnsw=a,b\r\n") << QStringList{"", ""} << QStringList{"a", "b"};
 }
 
 void TestHistory::storedSheets_keysReadAsInMemory()

@@ -1,32 +1,32 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
-#include "platform/platform.h"
 #include "app/programicon.h"
 #include "engine/frmtest.h"
 #include "library/frmoptions.h"
+#include "platform/platform.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
+#include "app/historychart.h"
 #include <QComboBox>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScopeGuard>
-#include <QSet>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QSet>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
-#include <QtCharts/QValueAxis>
 #include <QToolButton>
-#include "app/historychart.h"
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
 #include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
 
 #include <memory>
 
@@ -44,8 +44,8 @@ QByteArray results(int count, int from = 0, const QString &koeffPrefix = QString
 {
     QByteArray out;
     for (int i = from; i < from + count; ++i)
-        out += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nMark=3-\r\nKoeff=" +
-               (koeffPrefix + QString::number(i % 9)).toUtf8() + ",5\r\n\r\n";
+        out += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nMark=3-\r\nKoeff="
+               + (koeffPrefix + QString::number(i % 9)).toUtf8() + ",5\r\n\r\n";
     return out;
 }
 
@@ -166,7 +166,8 @@ void TestMainWindow::startUp_listsExamResults()
     QStringList items;
     for (QAction *a : w->est1->actions())
         items << a->text().remove(QLatin1Char('&'));
-    QCOMPARE(items, (QStringList{QStringLiteral("Introductory Test"), QStringLiteral("Training"), QStringLiteral("Exam")}));
+    QCOMPARE(items,
+             (QStringList{QStringLiteral("Introductory Test"), QStringLiteral("Training"), QStringLiteral("Exam")}));
     QCOMPARE(w->BitBtn1->text().remove(QLatin1Char('&')), QStringLiteral("Delete"));
     QCOMPARE(w->BitBtn2->text().remove(QLatin1Char('&')), QStringLiteral("Delete All"));
     // Each Test item has its own shortcut, distinct from the others.
@@ -297,7 +298,7 @@ void TestMainWindow::chart_barsValuesLabelsColours()
 {
     QByteArray file;
     const QStringList koeffs{QStringLiteral("0,5"), QStringLiteral("abc"), QStringLiteral("7,25"), QString(),
-                             QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2")};
+                             QStringLiteral("3"),   QStringLiteral("1"),   QStringLiteral("2")};
     for (int i = 0; i < koeffs.size(); ++i)
         file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + koeffs.at(i).toUtf8() + "\r\nMark=2\r\n\r\n";
     file += "[short]\r\nKoeff=4\r\n\r\n";
@@ -363,8 +364,8 @@ void TestMainWindow::delete_cancelledOrNothingListed_changesNothing()
     m_user->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Cancel};
     w->BitBtn1Click();
     w->BitBtn2Click();
-    QCOMPARE(m_user->texts(), (QStringList{QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'),
-                                           QStringLiteral("Delete All?")}));
+    QCOMPARE(m_user->texts(),
+             (QStringList{QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'), QStringLiteral("Delete All?")}));
     QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
     // The Training results are empty: nothing listed, nothing asked.
     QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
@@ -405,9 +406,9 @@ void TestMainWindow::delete_refusedWrite_reportsAndKeepsList()
     w->BitBtn2Click();
     QCOMPARE(m_user->asked.size(), 2);
     QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::Error);
-    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Unable to write to ") +
-                                           Platform::DataFile(QStringLiteral("examres.ini")) + QStringLiteral(". ") +
-                                           readOnly.reason());
+    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Unable to write to ")
+                                           + Platform::DataFile(QStringLiteral("examres.ini")) + QStringLiteral(". ")
+                                           + readOnly.reason());
     QCOMPARE(w->StringGrid1->rowCount(), 3);
     QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
 }
@@ -494,8 +495,10 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     const QStringList modules{"", "Capitals", quoted, "Capitals", "", "Capitals", "Capitals", "Capitals", "Capitals"};
     QByteArray file;
     for (int i = 0; i < modules.size(); ++i) {
-        file += "[" + runName(i).toUtf8() + "]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
-                "Mark=3-\r\nKoeff=" + QByteArray::number(i) + ",5\r\nRes=1\r\nAnsw=1\r\n";
+        file += "[" + runName(i).toUtf8()
+                + "]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
+                  "Mark=3-\r\nKoeff="
+                + QByteArray::number(i) + ",5\r\nRes=1\r\nAnsw=1\r\n";
         if (!modules.at(i).isEmpty())
             file += "Module=" + modules.at(i).toUtf8() + "\r\nFrom=a\r\nTo=z\r\n";
         file += "\r\n";
@@ -561,14 +564,16 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     // A name typed without an extension gets ".csv".
     m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
     w->BitBtn3Click();
-    QVERIFY(m_dir->read(QStringLiteral("typed.csv")).startsWith("\xEF\xBB\xBF" "DateTime,"));
+    QVERIFY(m_dir->read(QStringLiteral("typed.csv"))
+                .startsWith("\xEF\xBB\xBF"
+                            "DateTime,"));
 
     // A file that can't be made: the system's reason.
     m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
     w->BitBtn3Click();
     QCOMPARE(m_user->asked.last().kind, Dialogs::Kind::Error);
-    QVERIFY2(m_user->asked.last().text.startsWith(QStringLiteral("Cannot create file \"") +
-                                                   m_dir->path(QStringLiteral("missing/out.csv")) + "\". "),
+    QVERIFY2(m_user->asked.last().text.startsWith(QStringLiteral("Cannot create file \"")
+                                                  + m_dir->path(QStringLiteral("missing/out.csv")) + "\". "),
              qPrintable(m_user->asked.last().text));
 
     // The Training results hold neither Module: all of them again.
@@ -586,17 +591,19 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     m_dir->write(QStringLiteral("modules.ini"), library);
     m_dir->write(QStringLiteral("config.ini"),
                  "[Test]\r\nTNumOfEl=35\r\n[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
-    m_dir->write(QStringLiteral("examres.ini"),
-                 "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
-                 "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
-                 "Koeff=1,2\r\nRes=cat,dog,sun,cat\r\nAnsw=cat,x,sun,Cat\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
+    m_dir->write(
+        QStringLiteral("examres.ini"),
+        "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
+        "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
+        "Koeff=1,2\r\nRes=cat,dog,sun,cat\r\nAnsw=cat,x,sun,Cat\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
     start();
     Tfrm_results *report = m_forms.frm_results;
     m_user->scripts.push_back([&](QDialog *) {
         QCOMPARE(report->LabelKoeff->text(), QStringLiteral("1,2"));
         QCOMPARE(report->LabelMark->text(), QStringLiteral("2"));
         QCOMPARE(report->LabelModule->text(), QStringLiteral("Module: Words, cat to sun"));
-        QCOMPARE(report->LabelComparison->text(), QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
+        QCOMPARE(report->LabelComparison->text(),
+                 QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
         QVERIFY(report->BitBtn2->isEnabled());
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
         // Again: Esc and the close box abandon, changing nothing; then Replace.
@@ -631,8 +638,10 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
     const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
     // As many draws as it holds, within the count's least, 20.
-    for (const QString &line : QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"), QStringLiteral("TNumOfEl=20"),
-                                QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"), QStringLiteral("EDiapTo=3")})
+    for (const QString &line :
+         QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
+                     QStringLiteral("TNumOfEl=20"), QStringLiteral("EMName=Digits"), QStringLiteral("EDiapFrom=2"),
+                     QStringLiteral("EDiapTo=3")})
         QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
 
@@ -826,8 +835,7 @@ void TestMainWindow::chart_runLabelsNeverOverlap()
         const QRectF &rect = placed.at(i).rect;
         QVERIFY(rect.top() >= plot.bottom());
         QVERIFY(w->Chart1->viewport()->rect().contains(rect.toAlignedRect().adjusted(1, 0, -1, -1)));
-        const qreal barX =
-            w->Chart1->chart()->mapToPosition(QPointF(placed.at(i).bar, 0), w->Series1).x();
+        const qreal barX = w->Chart1->chart()->mapToPosition(QPointF(placed.at(i).bar, 0), w->Series1).x();
         QVERIFY(qAbs(rect.center().x() - barX) < 1);
         for (int j = i + 1; j < placed.size(); ++j)
             QVERIFY2(!rect.intersects(placed.at(j).rect),
@@ -877,8 +885,12 @@ void TestMainWindow::report_centredOnMainWindowEveryShowing()
         w->StringGrid1DblClick();
         QVERIFY2((centre - w->frameGeometry().center()).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("at %1,%2: report centre %3,%4, window centre %5,%6")
-                                .arg(place.x()).arg(place.y()).arg(centre.x()).arg(centre.y())
-                                .arg(w->frameGeometry().center().x()).arg(w->frameGeometry().center().y())));
+                                .arg(place.x())
+                                .arg(place.y())
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(w->frameGeometry().center().x())
+                                .arg(w->frameGeometry().center().y())));
     }
     QCOMPARE(m_user->opened.size(), places.size());
     QVERIFY(!report->isVisible());

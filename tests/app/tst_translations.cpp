@@ -13,7 +13,8 @@
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     // One text, or one per plural form for a text with a count (%n).
     QStringList forms;
     QString type; // "unfinished", "vanished", "obsolete" or empty

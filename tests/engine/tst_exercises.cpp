@@ -113,9 +113,9 @@ void TestExercises::typing_colourAndFocus_data()
 {
     // Box 1's sum is 57 (27 + 30); each step types keys into box 1 (its
     // "???" selected) and expects its colour and the focused box.
-    QTest::addColumn<QStringList>("steps");      // keys typed; "<bs>" Backspace; "<clear>" all deleted
-    QTest::addColumn<QStringList>("colours");    // "red" or "green" after each step
-    QTest::addColumn<QList<int>>("focus");       // focused box after each step
+    QTest::addColumn<QStringList>("steps");   // keys typed; "<bs>" Backspace; "<clear>" all deleted
+    QTest::addColumn<QStringList>("colours"); // "red" or "green" after each step
+    QTest::addColumn<QList<int>>("focus");    // focused box after each step
     // clang-format off
     QTest::newRow("5 then 7") << QStringList{"5", "7"} << QStringList{"red", "green"} << QList<int>{1, 2};
     QTest::newRow("leading zero") << QStringList{"057"} << QStringList{"green"} << QList<int>{2};
@@ -161,8 +161,8 @@ void TestExercises::typing_colourAndFocus()
                     d.Edit1->selectAll();
                 QTest::keyClicks(d.Edit1, steps.at(i));
             }
-            const QColor expected = colours.at(i) == QLatin1String("green") ? Tfrm_exe::RightColour
-                                                                             : Tfrm_exe::WrongColour;
+            const QColor expected =
+                colours.at(i) == QLatin1String("green") ? Tfrm_exe::RightColour : Tfrm_exe::WrongColour;
             QCOMPARE(d.BoxColour(1), expected);
             QCOMPARE(d.focusWidget(), d.AnswerBox(focus.at(i)));
             // The box also tells its state without colour: a check mark and

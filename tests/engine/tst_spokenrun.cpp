@@ -621,7 +621,8 @@ void TestSpokenRun::realSpeaker_fakeSink()
         QCOMPARE(heardMs, expectedMs);
         return;
     }
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
+    QCOMPARE(s.user.texts().last(),
+             QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     QVERIFY(!speaker);
     if (!voice.isEmpty()) {
@@ -637,7 +638,6 @@ void TestSpokenRun::realSpeaker_fakeSink()
     if (fault == SinkScript::GoneWhileIdle)
         QCOMPARE(s.shownAt.size(), 1); // ended before the next Element was due
 }
-
 
 QTEST_MAIN(TestSpokenRun)
 #include "tst_spokenrun.moc"

@@ -36,9 +36,8 @@ const QByteArray ModulesIni = "[Digits]\r\nData=a,b,C,d,e\r\n\r\n"
 // config.ini with its defaults for these tests, overridden by "Key=Value".
 QByteArray configIni(const QStringList &overrides)
 {
-    QList<QStringList> test = {{"TNumOfEl", "20"},  {"TimerMSec", "6000"}, {"TMName", "Words"},
-                               {"TDiapFrom", "cat"}, {"TDiapTo", "moon"},   {"Ifexec", "1"},
-                               {"IfNoTimeLimit", "0"}, {"IfShowNum", "1"}};
+    QList<QStringList> test = {{"TNumOfEl", "20"},  {"TimerMSec", "6000"}, {"TMName", "Words"},    {"TDiapFrom", "cat"},
+                               {"TDiapTo", "moon"}, {"Ifexec", "1"},       {"IfNoTimeLimit", "0"}, {"IfShowNum", "1"}};
     QList<QStringList> exam = {{"ENumOfEl", "20"}, {"EMName", "Digits"}, {"EDiapFrom", "a"}, {"EDiapTo", "e"}};
     for (const QString &o : overrides) {
         const QString key = o.section(QLatin1Char('='), 0, 0);
@@ -171,9 +170,9 @@ TestUser::Script solveExercises()
 QString section(const QString &name, const QString &head, const QStringList &res, const QStringList &answ,
                 const QString &tail = QString())
 {
-    return QLatin1Char('[') + name + QStringLiteral("]\r\n") + head + QStringLiteral("Res=") + res.join(QLatin1Char(','))
-           + QStringLiteral("\r\nAnsw=") + answ.join(QLatin1Char(',')) + QStringLiteral("\r\n") + tail
-           + QStringLiteral("\r\n");
+    return QLatin1Char('[') + name + QStringLiteral("]\r\n") + head + QStringLiteral("Res=")
+           + res.join(QLatin1Char(',')) + QStringLiteral("\r\nAnsw=") + answ.join(QLatin1Char(','))
+           + QStringLiteral("\r\n") + tail + QStringLiteral("\r\n");
 }
 
 } // namespace
@@ -1151,8 +1150,7 @@ void TestTestRun::focus_comesHome()
             },
             {solveExercises()});
     } else if (ending == "exercises cancelled") {
-        s.script([&](Tfrm_test *) { s.presentExam(1000); },
-                 {[&](QDialog *d) {
+        s.script([&](Tfrm_test *) { s.presentExam(1000); }, {[&](QDialog *d) {
                      s.user.answers.push_back(Answer::Ok);
                      static_cast<Tfrm_exe *>(d)->BitBtn2->click();
                  }});

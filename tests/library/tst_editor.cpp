@@ -70,8 +70,8 @@ struct Session
     }
     bool lastErrorStartsWith(const QString &text) const
     {
-        return !user.asked.isEmpty() && user.asked.last().kind == Dialogs::Kind::Error &&
-               user.asked.last().text.startsWith(text);
+        return !user.asked.isEmpty() && user.asked.last().kind == Dialogs::Kind::Error
+               && user.asked.last().text.startsWith(text);
     }
 };
 
@@ -380,7 +380,7 @@ void TestEditor::commit()
         s.w->Memo1->setPlainText(memo);
         const QTextBlock first = s.w->Memo1->document()->firstBlock();
         s.w->Memo1->document()->documentLayout()->blockBoundingRect(first); // lays the block out
-        if (memo.size() > 100) // wraps on screen, still one line
+        if (memo.size() > 100)                                              // wraps on screen, still one line
             QVERIFY(first.layout()->lineCount() > 1);
         QTest::keyClick(s.w->ComboBox1, Qt::Key_Down);
         QCOMPARE(s.w->MemoLines(), QStringList{QStringLiteral("o")});
@@ -659,7 +659,8 @@ void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
         QCOMPARE(s.w->MemoLines(), lines("Azov"));
         s.click(s.w->BitBtn7);
     });
-    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1() + "]\r\nData=\r\n\r\n[Black Sea]\r\nData=Azov\r\n\r\n");
+    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1()
+                           + "]\r\nData=\r\n\r\n[Black Sea]\r\nData=Azov\r\n\r\n");
 }
 
 void TestEditor::keyboard_reachesEveryControl()

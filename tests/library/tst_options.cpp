@@ -93,14 +93,12 @@ void TestOptions::form_captionSizeAndTexts()
         if (label != d.LabelSpeech)
             labels << shown(label->text());
     labels.sort();
-    QCOMPARE(labels,
-             (QStringList{lit("Language"), lit("Module"), lit("Number of elements"), lit("Range  from"), lit("Rate"),
-                          lit("Timer (MilliSec)"), lit("to")}));
+    QCOMPARE(labels, (QStringList{lit("Language"), lit("Module"), lit("Number of elements"), lit("Range  from"),
+                                  lit("Rate"), lit("Timer (MilliSec)"), lit("to")}));
     QCOMPARE((QStringList{shown(d.CheckBox1->text()), shown(d.CheckBox2->text()), shown(d.CheckBox3->text()),
                           shown(d.CheckBox4->text()), shown(d.CheckBox5->text()), shown(d.CheckBox6->text())}),
-             (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number"),
-                          lit("Speak Elements"), lit("Hide Elements while speaking"),
-                          lit("Read numbers digit by digit")}));
+             (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number"), lit("Speak Elements"),
+                          lit("Hide Elements while speaking"), lit("Read numbers digit by digit")}));
     QVERIFY(d.BitBtn1->isDefault());
     QCOMPARE((QStringList{shown(d.BitBtn1->text()), shown(d.BitBtn2->text())}),
              (QStringList{lit("OK"), lit("Cancel")}));
@@ -197,14 +195,14 @@ void TestOptions::libraryDialogs_largerFont_textsWholeAndApart()
     // The controls and labels, without the parts Qt builds inside them.
     QList<QWidget *> items;
     for (QWidget *w : d->findChildren<QWidget *>()) {
-        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) ||
-                                 qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
-                                 qobject_cast<QPlainTextEdit *>(w) || qobject_cast<UpDown *>(w)))
+        if (!w->isVisible()
+            || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
+                 || qobject_cast<QComboBox *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<UpDown *>(w)))
             continue;
         bool inner = false;
         for (QWidget *p = w->parentWidget(); p != d.get(); p = p->parentWidget())
-            inner = inner || qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractScrollArea *>(p) ||
-                    qobject_cast<UpDown *>(p) || qobject_cast<QTabBar *>(p);
+            inner = inner || qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractScrollArea *>(p)
+                    || qobject_cast<UpDown *>(p) || qobject_cast<QTabBar *>(p);
         if (!inner)
             items << w;
     }
@@ -299,9 +297,8 @@ void TestOptions::loadSettings_selection()
 void TestOptions::loadSettings_fieldsUnchecked()
 {
     TestDataDir dir;
-    dir.write(lit("config.ini"),
-              "[Test]\nTNumOfEl=abc\nTimerMSec=1234567\nIfexec=0\nIfNoTimeLimit=1\nIfShowNum=0\n"
-              "[Exam]\nENumOfEl=-7\n");
+    dir.write(lit("config.ini"), "[Test]\nTNumOfEl=abc\nTimerMSec=1234567\nIfexec=0\nIfNoTimeLimit=1\nIfShowNum=0\n"
+                                 "[Exam]\nENumOfEl=-7\n");
     Tfrm_options d;
     d.CheckBox1->setChecked(true);
     d.CheckBox3->setChecked(true);
@@ -439,29 +436,28 @@ void TestOptions::ok_existingFile_keepsOtherLines()
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
-    QCOMPARE(fileLines(dir.read(lit("config.ini"))),
-             (QStringList{lit("; kept comment"),
-                          lit("[Test]"),
-                          lit("TMName=Beta"),
-                          lit("Other=1"),
-                          lit("TNumOfEl=20"),
-                          lit("TimerMSec=6000"),
-                          lit("TDiapFrom=x"),
-                          lit("TDiapTo=y"),
-                          lit("Ifexec=1"),
-                          lit("IfNoTimeLimit=0"),
-                          lit("IfShowNum=1"),
-                          QString(),
-                          lit("[Mine]"),
-                          lit("; another"),
-                          lit("k=v"),
-                          QString(),
-                          lit("[Exam]"),
-                          lit("ENumOfEl=20"),
-                          lit("EMName=Alpha"),
-                          lit("EDiapFrom=a"),
-                          lit("EDiapTo=c"),
-                          QString()}));
+    QCOMPARE(fileLines(dir.read(lit("config.ini"))), (QStringList{lit("; kept comment"),
+                                                                  lit("[Test]"),
+                                                                  lit("TMName=Beta"),
+                                                                  lit("Other=1"),
+                                                                  lit("TNumOfEl=20"),
+                                                                  lit("TimerMSec=6000"),
+                                                                  lit("TDiapFrom=x"),
+                                                                  lit("TDiapTo=y"),
+                                                                  lit("Ifexec=1"),
+                                                                  lit("IfNoTimeLimit=0"),
+                                                                  lit("IfShowNum=1"),
+                                                                  QString(),
+                                                                  lit("[Mine]"),
+                                                                  lit("; another"),
+                                                                  lit("k=v"),
+                                                                  QString(),
+                                                                  lit("[Exam]"),
+                                                                  lit("ENumOfEl=20"),
+                                                                  lit("EMName=Alpha"),
+                                                                  lit("EDiapFrom=a"),
+                                                                  lit("EDiapTo=c"),
+                                                                  QString()}));
 }
 
 void TestOptions::ok_writeFailure_reportedAndKeptOpen()
@@ -486,7 +482,8 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
     QCOMPARE(typed, lit("17"));
     QCOMPARE(user.asked.size(), 1);
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
-    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + readOnly.reason());
+    QCOMPARE(user.asked.at(0).text,
+             lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + readOnly.reason());
 }
 
 void TestOptions::cancel_keepsEditsUntilNextOpening()
@@ -528,8 +525,8 @@ void TestOptions::badInput_loadsAndChangesNoFile()
     for (int i = 0; i < 20000; ++i)
         modules += "[M" + QByteArray::number(i) + "]\r\nData=" + QByteArray::number(i) + ",,x\r\n";
     const QByteArray config = "[Test]\nTNumOfEl=\"12\"\nTimerMSec=" + QByteArray(3000, '9')
-        + "\nTMName=Big\nTDiapFrom=elem999\nTDiapTo=elem001\n[Exam]\nEMName=Blob\nEDiapFrom=" + QByteArray(3000, 'z')
-        + "\n";
+                              + "\nTMName=Big\nTDiapFrom=elem999\nTDiapTo=elem001\n[Exam]\nEMName=Blob\nEDiapFrom="
+                              + QByteArray(3000, 'z') + "\n";
     dir.write(lit("modules.ini"), modules);
     dir.write(lit("config.ini"), config);
     Tfrm_options d;

@@ -186,14 +186,14 @@ void TestSpeechOptions::realEngine_reportsVoices()
         problem = speaker->problem();
     }
     qInfo("engines: %s; voices: %s; %s", qPrintable(Speech::Engines().join(lit(", "))),
-          qPrintable(voices.join(lit(", "))), problem.isEmpty() ? "can speak" : qPrintable(lit("can't speak: ") + problem));
+          qPrintable(voices.join(lit(", "))),
+          problem.isEmpty() ? "can speak" : qPrintable(lit("can't speak: ") + problem));
     QVERIFY(!voices.isEmpty());
     QVERIFY(!voices.contains(QString()));
     // Sorted for people, one of each name.
     QStringList sorted = voices;
-    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
     QCOMPARE(voices, sorted);
     QCOMPARE(QSet<QString>(voices.begin(), voices.end()).size(), voices.size());
     // The page offers them after "System default"; it says why it can't

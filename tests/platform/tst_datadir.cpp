@@ -18,7 +18,8 @@ namespace {
 
 int modeOf(const QString &path)
 {
-    struct stat st{};
+    struct stat st
+    { };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return int(st.st_mode & 07777);
@@ -134,8 +135,8 @@ void TestDataFolder::useDataDir()
     const QString folder = (xdgSet ? xdg : home + QStringLiteral("/.local/share")) + QStringLiteral("/tenacio");
     if (before == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                  | QFile::ReadGroup | QFile::ExeGroup));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                  | QFile::ExeGroup));
         QVERIFY(writeFile(folder + QStringLiteral("/testres.ini"), "[run]\r\nKoeff=1\r\n"));
     } else if (before == QLatin1String("file")) {
         QVERIFY(QDir().mkpath(xdg));
@@ -233,7 +234,8 @@ void TestDataFolder::starterLibrary_installedCopy_data()
     QTest::addColumn<QString>("installed"); // "file", "folder" or "missing"
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("carriedCopy");
-    const QByteArray own("\xEF\xBB\xBF[Capitals]\r\nData=Paris,Rome\r\n\r\n[St\xE4""dte]\nData=Wien,Bern\n");
+    const QByteArray own("\xEF\xBB\xBF[Capitals]\r\nData=Paris,Rome\r\n\r\n[St\xE4"
+                         "dte]\nData=Wien,Bern\n");
     // clang-format off
     QTest::newRow("an administrator's library, byte for byte") << "file" << own << false;
     QTest::newRow("an empty file: no starter Modules") << "file" << QByteArray() << false;

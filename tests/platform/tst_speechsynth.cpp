@@ -2,14 +2,14 @@
 // starter library renders to a clip of speech, in the languages a listener
 // trains in. Needs no sound server; skipped in a build without speech.
 
-#include "platform/speech.h"
 #include "library/modules.h"
+#include "platform/speech.h"
 #include "tests/testsupport.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 

@@ -159,8 +159,8 @@ void TestProfileFile::longValue_cutNeverSplitsACharacter()
 {
     TestDataDir dir;
     // 2046 ASCII letters, then characters of 2, 3 and 4 UTF-8 bytes.
-    const QString value = QString(2046, QLatin1Char('a')) + QStringLiteral("é€") + QString::fromUcs4(U"\U0001F600") +
-                          QStringLiteral("z");
+    const QString value =
+        QString(2046, QLatin1Char('a')) + QStringLiteral("é€") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("z");
     dir.write(QStringLiteral("u.ini"), "[S]\r\nK=" + value.toUtf8() + "\r\n");
     ProfileFile direct(dir.path(QStringLiteral("u.ini")), Access::Direct);
     const QString got = direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {});
@@ -235,7 +235,8 @@ void TestProfileFile::directWrite_changesOnlyItsLine()
     dir.write(QStringLiteral("d.ini"), before);
     ProfileFile f(dir.path(QStringLiteral("d.ini")), Access::Direct);
     f.WriteText(QStringLiteral("test"), QStringLiteral("TNUMOFEL"), QStringLiteral("35"));
-    QCOMPARE(dir.read(QStringLiteral("d.ini")), QByteArray("; keep me\n[Test]\n  TNumOfEl =35\n\n[Exam]\r\nENumOfEl=20\r\n"));
+    QCOMPARE(dir.read(QStringLiteral("d.ini")),
+             QByteArray("; keep me\n[Test]\n  TNumOfEl =35\n\n[Exam]\r\nENumOfEl=20\r\n"));
     QCOMPARE(f.ReadText(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), {}), QStringLiteral("35"));
 }
 
@@ -326,7 +327,8 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites()
     QFETCH(int, access);
     QFETCH(QByteArray, expected);
     TestDataDir dir;
-    dir.write(QStringLiteral("enc.ini"), "[Gr\xF6\xDF" "e]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n\r\n"
+    dir.write(QStringLiteral("enc.ini"), "[Gr\xF6\xDF"
+                                         "e]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n\r\n"
                                          "[Gone]\r\nData=1\r\n\r\n[Num]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n");
     ProfileFile f(dir.path(QStringLiteral("enc.ini")), Access(access));
     QStringList names;
@@ -353,7 +355,9 @@ void TestProfileFile::bytesNotUtf8_tellNamesApart()
     // Latin-1 "Größe" and "Grüße": the same but for bytes that are not UTF-8.
     QFETCH(int, access);
     TestDataDir dir;
-    dir.write(QStringLiteral("n.ini"), "[Gr\xF6\xDF" "e]\r\nk=1\r\n[Gr\xFC\xDF" "e]\r\nk=2\r\n");
+    dir.write(QStringLiteral("n.ini"), "[Gr\xF6\xDF"
+                                       "e]\r\nk=1\r\n[Gr\xFC\xDF"
+                                       "e]\r\nk=2\r\n");
     ProfileFile f(dir.path(QStringLiteral("n.ini")), Access(access));
     QStringList names;
     f.ListSections(names);
@@ -389,7 +393,8 @@ void TestProfileFile::valueDigest_onlyTheValueBytesCount()
     dir.write(QStringLiteral("plain.ini"), "[M]\r\nData=" + value + "\r\n");
     const QString m = QStringLiteral("M");
     const QString key = QStringLiteral("data");
-    const QByteArray expected = ProfileFile(dir.path(QStringLiteral("plain.ini")), Access::InMemory).ValueDigest(m, key);
+    const QByteArray expected =
+        ProfileFile(dir.path(QStringLiteral("plain.ini")), Access::InMemory).ValueDigest(m, key);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::InMemory).ValueDigest(m, key), expected);
     QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::Direct).ValueDigest(m, key), expected);
@@ -612,7 +617,8 @@ void TestProfileFile::fileKinds_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     const QString notRegular = QStringLiteral("The file is not a regular file.");
-    const QString unrecognised = QStringLiteral("The file holds no sections this program can read; it was left as it was");
+    const QString unrecognised =
+        QStringLiteral("The file holds no sections this program can read; it was left as it was");
     for (const char *writer : {"direct write", "direct delete", "in-memory write-back", "section appended"}) {
         const auto row = [&](const char *kind, const QString &reason) {
             QTest::addRow("%s, %s", kind, writer) << QString::fromLatin1(kind) << reason;
@@ -627,7 +633,8 @@ void TestProfileFile::fileKinds_data()
         row("group-shared, other owner", {});
         row("read-only", QStringLiteral("The file is read-only."));
         row("fifo", notRegular);
-        row("oversize", QStringLiteral("The file holds 629145600 bytes (600.0 MiB); data files of up to 512 MiB are read."));
+        row("oversize",
+            QStringLiteral("The file holds 629145600 bytes (600.0 MiB); data files of up to 512 MiB are read."));
         row("utf-16 without its mark", unrecognised);
     }
 }
@@ -647,8 +654,8 @@ void TestProfileFile::fileKinds()
     // The file the write must reach, wherever the path leads.
     QString target = path;
     const QByteArray before = kind.startsWith(QLatin1String("utf-16"))
-        ? QByteArray::fromHex("5b0041005d000d000a006b003d0031000d000a00")
-        : QByteArray("; mine\r\n[A]\r\nk = 1\r\n");
+                                  ? QByteArray::fromHex("5b0041005d000d000a006b003d0031000d000a00")
+                                  : QByteArray("; mine\r\n[A]\r\nk = 1\r\n");
     const auto place = [&](const QString &file) {
         dir.write(file, before);
         target = dir.path(file);
@@ -675,7 +682,9 @@ void TestProfileFile::fileKinds()
         link(target, QStringLiteral("data/x.ini"));
     } else if (kind == QLatin1String("hard link")) {
         place(QStringLiteral("data/x.ini"));
-        QCOMPARE(::link(QFile::encodeName(target).constData(), QFile::encodeName(dir.path(QStringLiteral("sync/x.ini"))).constData()), 0);
+        QCOMPARE(::link(QFile::encodeName(target).constData(),
+                        QFile::encodeName(dir.path(QStringLiteral("sync/x.ini"))).constData()),
+                 0);
     } else if (kind == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
     } else if (kind == QLatin1String("oversize")) {
@@ -686,10 +695,14 @@ void TestProfileFile::fileKinds()
         if (kind.startsWith(QLatin1String("group-shared")))
             QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0660), 0);
     }
-    const QByteArray linkText = QFileInfo(path).isSymLink() ? QFile::encodeName(QFileInfo(path).symLinkTarget()) : QByteArray();
+    const QByteArray linkText =
+        QFileInfo(path).isSymLink() ? QFile::encodeName(QFileInfo(path).symLinkTarget()) : QByteArray();
     struct stat old = {};
     const bool existed = ::lstat(QFile::encodeName(target).constData(), &old) == 0;
-    const QByteArray oldBytes = kind == QLatin1String("fifo") || kind == QLatin1String("oversize") ? QByteArray() : dir.read(QFileInfo(target).fileName().prepend(QFileInfo(target).dir().dirName() + QLatin1Char('/')));
+    const QByteArray oldBytes =
+        kind == QLatin1String("fifo") || kind == QLatin1String("oversize")
+            ? QByteArray()
+            : dir.read(QFileInfo(target).fileName().prepend(QFileInfo(target).dir().dirName() + QLatin1Char('/')));
 
     QString message;
     try {
@@ -716,7 +729,7 @@ void TestProfileFile::fileKinds()
         const bool whole = writer.startsWith(QLatin1String("in-memory")) || writer == QLatin1String("section appended");
         const bool opening = whole && (kind == QLatin1String("fifo") || kind == QLatin1String("oversize"));
         const bool created = whole && kind != QLatin1String("read-only");
-        const QString expected = opening ? QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason)
+        const QString expected = opening   ? QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason)
                                  : created ? QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason)
                                            : QStringLiteral("Unable to write to %1. %2").arg(path, reason);
         QCOMPARE(message, expected);
@@ -771,7 +784,8 @@ void TestProfileFile::fileKinds()
             QCOMPARE(dir.read(QStringLiteral("sync/x.ini")), bytes);
     }
     // Nothing is left beside the file.
-    const QStringList beside = QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList beside = QDir(QFileInfo(target).absolutePath())
+                                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : beside)
         QVERIFY2(!name.contains(QLatin1String(".tenacio-")), qPrintable(name));
 }
@@ -785,8 +799,10 @@ void TestProfileFile::hardLink_interruptedWrite_putBackByNextWrite()
     dir.write(QStringLiteral("x.ini"), old.left(9));
     dir.write(QStringLiteral("x.ini.tenacio-previous"), old);
     QCOMPARE(::link(QFile::encodeName(dir.path(QStringLiteral("x.ini"))).constData(),
-                    QFile::encodeName(dir.path(QStringLiteral("y.ini"))).constData()), 0);
-    ProfileFile(dir.path(QStringLiteral("x.ini")), Access::Direct).WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
+                    QFile::encodeName(dir.path(QStringLiteral("y.ini"))).constData()),
+             0);
+    ProfileFile(dir.path(QStringLiteral("x.ini")), Access::Direct)
+        .WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
     QCOMPARE(dir.read(QStringLiteral("y.ini")), old + "\r\n[B]\r\nk=2\r\n");
     QVERIFY(!dir.exists(QStringLiteral("x.ini.tenacio-previous")));
 }
@@ -827,9 +843,10 @@ void TestProfileFile::badInput_noCrash()
         for (const QString &n : std::as_const(names))
             f.ReadText(n, QStringLiteral("K"), QString());
         const QString k = f.ReadText(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d"));
-        if (QTest::currentDataTag() == QLatin1String("section twice") ||
-            QTest::currentDataTag() == QLatin1String("key twice") || QTest::currentDataTag() == QLatin1String("cr only") ||
-            QTest::currentDataTag() == QLatin1String("empty name"))
+        if (QTest::currentDataTag() == QLatin1String("section twice")
+            || QTest::currentDataTag() == QLatin1String("key twice")
+            || QTest::currentDataTag() == QLatin1String("cr only")
+            || QTest::currentDataTag() == QLatin1String("empty name"))
             QCOMPARE(k, QStringLiteral("1")); // the first one counts
         try {
             f.WriteText(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("new"));
@@ -841,7 +858,8 @@ void TestProfileFile::badInput_noCrash()
                      QStringLiteral("new"));
         } catch (const AppError &e) {
             QVERIFY2(!recognised, qPrintable(e.text()));
-            QVERIFY(e.text().endsWith(QStringLiteral("The file holds no sections this program can read; it was left as it was")));
+            QVERIFY(e.text().endsWith(
+                QStringLiteral("The file holds no sections this program can read; it was left as it was")));
             QCOMPARE(dir.read(QStringLiteral("b.ini")), bytes);
         }
         dir.write(QStringLiteral("b.ini"), bytes);

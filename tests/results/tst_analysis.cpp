@@ -119,7 +119,7 @@ void TestAnalysis::analyse_data()
     QTest::newRow("a long run where nothing matches")
         << numbered(1000) << none << "1000 wrong" << 0 << elementsOf(numbered(1000), [] {
                QVector<int> v;
-    // clang-format on
+               // clang-format on
                for (int k = 0; k < 1000; ++k)
                    v.append(k);
                return v;

@@ -6,12 +6,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -441,7 +441,8 @@ void TestReportWindow::analysis_kindsSummaryAndScoringKept()
         playRun(w, ExampleRes, answers);
         w.ComputeReport(RunState{3, ExampleStart, 0, 65000}, 14);
         w.FormShow();
-        QCOMPARE(w.LabelSummary->text(), QString("1 omitted at 7; 11 after it right but one place late; 1 swapped (11–12)"));
+        QCOMPARE(w.LabelSummary->text(),
+                 QString("1 omitted at 7; 11 after it right but one place late; 1 swapped (11–12)"));
         QCOMPARE(w.LabelInOrder->text(), QString("Right in order: 18 of 20"));
         QCOMPARE(w.LabelSummary->textFormat(), Qt::PlainText);
         QCOMPARE(w.LabelInOrder->textFormat(), Qt::PlainText);
@@ -461,7 +462,8 @@ void TestReportWindow::analysis_kindsSummaryAndScoringKept()
         w.SetCell(2, 6, ExampleRes.at(6));
         QCOMPARE(model->index(6, 3).data().toString(), QString("right"));
     }
-    QCOMPARE(dir.read("config.ini"), QByteArray("[Test]\r\nTNumOfEl=20\r\n\r\n[Report]\r\nScoring=1\r\nScoringRowLength=5\r\n"));
+    QCOMPARE(dir.read("config.ini"),
+             QByteArray("[Test]\r\nTNumOfEl=20\r\n\r\n[Report]\r\nScoring=1\r\nScoringRowLength=5\r\n"));
     Tfrm_results again;
     again.FormShow();
     QCOMPARE(again.ComboScoring->currentText(), QString("Rows"));

@@ -96,7 +96,7 @@ void TestMistakes::addModule_data()
 {
     QTest::addColumn<QByteArray>("before"); // null: no file
     QTest::addColumn<QString>("replaced");
-    QTest::addColumn<QByteArray>("after");  // null: refused, the file as it was
+    QTest::addColumn<QByteArray>("after"); // null: refused, the file as it was
     QTest::addColumn<QString>("error");
     const QByteArray added = "[New]\r\nData=a,b\r\n\r\n";
     // clang-format off

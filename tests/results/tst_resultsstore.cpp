@@ -122,8 +122,9 @@ void TestResultsStore::save_appendsAfterTenSectionsAndNormalisesThem()
     dir.write("examres.ini", old);
     ResultsStore::Save(dir.path("examres.ini"), "06.12.2026 20:54:09", report("2", "1", "5,63", "3-"),
                        sheetOf({"42", "20"}, {"42", "21,"}));
-    expected += section("06.12.2026 20:54:09", {"Total=2", "Errors=1", "Time=0:1:5  Average time for each number: 3,25 sec.",
-                                                "Mark=3-", "Koeff=5,63", "Res=42,20", "Answ=42,21,"});
+    expected +=
+        section("06.12.2026 20:54:09", {"Total=2", "Errors=1", "Time=0:1:5  Average time for each number: 3,25 sec.",
+                                        "Mark=3-", "Koeff=5,63", "Res=42,20", "Answ=42,21,"});
     QCOMPARE(dir.read("examres.ini"), expected);
 }
 
@@ -142,10 +143,10 @@ void TestResultsStore::save_sameNameGetsANameOfItsOwn()
                                 sheetOf({"c", "d", "e"}, {"c", "d"})),
              QString("RUN (3)"));
     const QByteArray time = "Time=0:1:5  Average time for each number: 3,25 sec.";
-    const QByteArray expected = section("Before", {"Total=1"}) + section("run", {"Total=9", "Note=keep"})
-                                + section("After", {"Total=3"})
-                                + section("run (2)", {"Total=2", "Errors=1", time, "Mark=2", "Koeff=3,6", "Res=a,b", "Answ=a,x"})
-                                + section("RUN (3)", {"Total=2", "Errors=0", time, "Mark=3-", "Koeff=7", "Res=c,d", "Answ=c,d"});
+    const QByteArray expected =
+        section("Before", {"Total=1"}) + section("run", {"Total=9", "Note=keep"}) + section("After", {"Total=3"})
+        + section("run (2)", {"Total=2", "Errors=1", time, "Mark=2", "Koeff=3,6", "Res=a,b", "Answ=a,x"})
+        + section("RUN (3)", {"Total=2", "Errors=0", time, "Mark=3-", "Koeff=7", "Res=c,d", "Answ=c,d"});
     QCOMPARE(dir.read("testres.ini"), expected);
     QCOMPARE(ResultsStore::Read(dir.path("testres.ini"), "RUN (3)").report.Koeff, QString("7"));
 }
@@ -276,8 +277,8 @@ void TestResultsStore::read_storedLists()
     QFETCH(QStringList, rows);
     QFETCH(QStringList, values);
     TestDataDir dir;
-    const QByteArray bytes = "; kept\r\n[other]\r\nTotal=1\r\nRes=z\r\n"
-                             + (keys.isEmpty() ? QByteArray() : "[run]\r\n" + keys + "\r\n");
+    const QByteArray bytes =
+        "; kept\r\n[other]\r\nTotal=1\r\nRes=z\r\n" + (keys.isEmpty() ? QByteArray() : "[run]\r\n" + keys + "\r\n");
     if (!keys.isNull())
         dir.write("examres.ini", bytes);
     // Read afresh, and where the history's list of the file found the run.

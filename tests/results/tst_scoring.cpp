@@ -86,7 +86,8 @@ void TestScoring::score_workedRuns()
     const auto result = Scoring::Score(sheet, mode, start, start + ms, mistakes);
     QVERIFY(result.has_value());
     const QStringList counts{result->report.Total, result->report.Right, result->report.Errors};
-    QCOMPARE(counts, (QStringList{QString::number(total), QString::number(total - mistakes), QString::number(mistakes)}));
+    QCOMPARE(counts,
+             (QStringList{QString::number(total), QString::number(total - mistakes), QString::number(mistakes)}));
     QCOMPARE(result->report.Time, hms + "  Average time for each number: " + average + " sec.");
     QVERIFY2(result->seconds == seconds, qPrintable(QString::number(result->seconds, 'g', 17)));
     QCOMPARE(result->report.Koeff, koeff);
@@ -100,10 +101,10 @@ void TestScoring::markFor_bandEdgesAndGaps_data()
     QTest::addColumn<QString>("mark");
     // Both ends of every band out of 20 Elements, and values between bands.
     const std::pair<double, const char *> edges[] = {
-        {-26, "2"},    {3.6, "2"},    {3.65, "2"},   {3.7, "3-"},  {11.3, "3-"}, {11.35, "3-"},
-        {11.4, "3"},   {18.8, "3"},   {18.89, "3"},  {18.9, "4-"}, {28.4, "4-"}, {28.45, "4-"},
-        {28.5, "4"},   {37.8, "4"},   {37.81, "4"},  {37.9, "5-"}, {47.4, "5-"}, {47.49, "5-"},
-        {47.5, "5"},   {56.9, "5"},   {56.95, "5"},  {57, "Master"},
+        {-26, "2"},  {3.6, "2"},  {3.65, "2"},  {3.7, "3-"},    {11.3, "3-"}, {11.35, "3-"},
+        {11.4, "3"}, {18.8, "3"}, {18.89, "3"}, {18.9, "4-"},   {28.4, "4-"}, {28.45, "4-"},
+        {28.5, "4"}, {37.8, "4"}, {37.81, "4"}, {37.9, "5-"},   {47.4, "5-"}, {47.49, "5-"},
+        {47.5, "5"}, {56.9, "5"}, {56.95, "5"}, {57, "Master"},
     };
     for (const auto &[koeff, mark] : edges)
         QTest::newRow(qPrintable(QString::number(koeff))) << koeff << 0 << QString::fromLatin1(mark);
@@ -133,9 +134,10 @@ void TestScoring::markKey_saysWhatMarkForGives()
         QCOMPARE(Scoring::MarkFor(edge, 20, 0), bands.at(i).mark);
         QCOMPARE(Scoring::MarkFor(edge - 0.01, 20, 0), bands.at(i - 1).mark);
     }
-    QCOMPARE(Scoring::MarkKey(), QString::fromUtf8("Marks: 2 <3,7 \u00B7 3- \u22653,7 \u00B7 3 \u226511,4 \u00B7 4- \u226518,9\n"
-                                                  "4 \u226528,5 \u00B7 5- \u226537,9 \u00B7 5 \u226547,5 \u00B7 "
-                                                  "Master \u226557 (<1 in 10 wrong)"));
+    QCOMPARE(Scoring::MarkKey(),
+             QString::fromUtf8("Marks: 2 <3,7 \u00B7 3- \u22653,7 \u00B7 3 \u226511,4 \u00B7 4- \u226518,9\n"
+                               "4 \u226528,5 \u00B7 5- \u226537,9 \u00B7 5 \u226547,5 \u00B7 "
+                               "Master \u226557 (<1 in 10 wrong)"));
     QVERIFY(Scoring::MarkKeyInWords().startsWith(QStringLiteral("A Koeff below 3,7 gives the mark 2; from 3,7, 3-;")));
 }
 

@@ -18,7 +18,9 @@ AnswerSheet sheetOf(const QString &rows)
         sheet.SetCell(AnswerSheet::Text, r, element);
         const QChar c = rows.at(r);
         sheet.SetCell(AnswerSheet::Answer, r,
-                      c == QLatin1Char('r') ? element : c == QLatin1Char('x') ? QStringLiteral("other") : QString());
+                      c == QLatin1Char('r')   ? element
+                      : c == QLatin1Char('x') ? QStringLiteral("other")
+                                              : QString());
     }
     return sheet;
 }
