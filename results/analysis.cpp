@@ -51,15 +51,15 @@ class Aligner
 {
 public:
     // Texts are compared by their hash first: no table of them is built.
-    Aligner(const QStringList &elements, const QStringList &answers)
+    Aligner(Texts elements, Texts answers)
         : m_elements(elements)
         , m_answers(answers)
     {
         m_eh.reserve(size_t(elements.size()));
-        for (const QString &text : elements)
+        for (const QStringView text : elements)
             m_eh.push_back(qHash(text));
         m_ah.reserve(size_t(answers.size()));
-        for (const QString &text : answers)
+        for (const QStringView text : answers)
             m_ah.push_back(qHash(text));
     }
 
@@ -201,15 +201,18 @@ private:
     }
 
     // Element x and answer y are the same text.
-    bool same(int x, int y) const { return m_eh[size_t(x)] == m_ah[size_t(y)] && m_elements.at(x) == m_answers.at(y); }
+    bool same(int x, int y) const
+    {
+        return m_eh[size_t(x)] == m_ah[size_t(y)] && m_elements[size_t(x)] == m_answers[size_t(y)];
+    }
     // Elements x and y are the same text.
     bool sameElements(int x, int y) const
     {
-        return m_eh[size_t(x)] == m_eh[size_t(y)] && m_elements.at(x) == m_elements.at(y);
+        return m_eh[size_t(x)] == m_eh[size_t(y)] && m_elements[size_t(x)] == m_elements[size_t(y)];
     }
 
-    const QStringList &m_elements;
-    const QStringList &m_answers;
+    Texts m_elements;
+    Texts m_answers;
     std::vector<size_t> m_eh;
     std::vector<size_t> m_ah;
     std::vector<Step> m_steps;
@@ -252,17 +255,17 @@ QString shiftedText(int count, bool afterIt, const QString &places)
 
 } // namespace
 
-Result Analyse(const QStringList &elements, const QStringList &answers)
+Result Analyse(Texts elements, Texts answers)
 {
     Aligner aligner(elements, answers);
     aligner.Run();
 
     Result r;
-    r.kinds.fill(Kind::Omitted, elements.size());
-    r.answerOf.fill(-1, elements.size());
-    r.elementOf.fill(-1, answers.size());
-    r.answerEmpty.reserve(answers.size());
-    for (const QString &answer : answers)
+    r.kinds.fill(Kind::Omitted, qsizetype(elements.size()));
+    r.answerOf.fill(-1, qsizetype(elements.size()));
+    r.elementOf.fill(-1, qsizetype(answers.size()));
+    r.answerEmpty.reserve(qsizetype(answers.size()));
+    for (const QStringView answer : answers)
         r.answerEmpty.append(answer.isEmpty());
     r.rightInOrder = aligner.InOrder();
     for (const Step &s : aligner.Steps()) {
@@ -279,7 +282,7 @@ Result Analyse(const QStringList &elements, const QStringList &answers)
             }
             break;
         case Op::Wrong: {
-            const bool empty = answers.at(s.answer).isEmpty();
+            const bool empty = answers[size_t(s.answer)].isEmpty();
             r.answerOf[s.element] = s.answer;
             r.elementOf[s.answer] = s.element;
             r.kinds[s.element] = empty ? Kind::Blank : Kind::Wrong;
@@ -290,7 +293,7 @@ Result Analyse(const QStringList &elements, const QStringList &answers)
             ++r.omitted;
             break;
         case Op::Insert:
-            r.inserted += answers.at(s.answer).isEmpty() ? 0 : 1;
+            r.inserted += answers[size_t(s.answer)].isEmpty() ? 0 : 1;
             break;
         case Op::Swap:
             r.kinds[s.element] = Kind::Swapped;
@@ -307,8 +310,16 @@ Result Analyse(const QStringList &elements, const QStringList &answers)
     return r;
 }
 
+Result Analyse(const QStringList &elements, const QStringList &answers)
+{
+    const std::vector<QStringView> e(elements.cbegin(), elements.cend());
+    const std::vector<QStringView> a(answers.cbegin(), answers.cend());
+    return Analyse(e, a);
+}
+
 Result Analyse(const AnswerSheet &sheet)
 {
+    // Cell gives copies: they are kept here while the views look at them.
     QStringList elements;
     QStringList answers;
     elements.reserve(sheet.RowCount());

@@ -25,6 +25,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <span>
+
 namespace Analysis {
 
 inline constexpr int Band = 96;
@@ -71,7 +73,11 @@ struct Result
     int Mistakes() const { return omitted + inserted + 2 * swapped + wrong + blank; }
 };
 
+// Texts side by side, viewed where they are kept.
+using Texts = std::span<const QStringView>;
+
 // Aligns `answers` with `elements`.
+Result Analyse(Texts elements, Texts answers);
 Result Analyse(const QStringList &elements, const QStringList &answers);
 // The sheet's Text column against its Answer column.
 Result Analyse(const AnswerSheet &sheet);

@@ -35,7 +35,7 @@ void AnswerSheet::SetBlanksLost(int row)
 
 bool AnswerSheet::BlanksLost(int row) const { return row >= 0 && row < m_rows.size() && m_rows.at(row).blanksLost; }
 
-bool IsAnswerRight(const QString &element, const QString &answer) { return element == answer; }
+bool IsAnswerRight(QStringView element, QStringView answer) { return element == answer; }
 
 bool IsRowRight(const AnswerSheet &sheet, int row)
 {

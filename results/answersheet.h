@@ -38,7 +38,7 @@ private:
 
 // The correctness rule, the one place that decides it: an answer is right
 // when it equals its Element text exactly (letter case and blanks count).
-bool IsAnswerRight(const QString &element, const QString &answer);
+bool IsAnswerRight(QStringView element, QStringView answer);
 
 // Whether row `row` of the sheet holds a right answer (never a row whose
 // blanks were lost).

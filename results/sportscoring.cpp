@@ -40,11 +40,11 @@ QVector<bool> RightByPosition(const AnswerSheet &sheet)
     return right;
 }
 
-QVector<bool> RightByPosition(const QStringList &elements, const QStringList &answers)
+QVector<bool> RightByPosition(std::span<const QStringView> elements, std::span<const QStringView> answers)
 {
-    QVector<bool> right(elements.size());
-    for (int r = 0; r < elements.size(); ++r)
-        right[r] = r < answers.size() && IsAnswerRight(elements.at(r), answers.at(r));
+    QVector<bool> right(qsizetype(elements.size()));
+    for (size_t r = 0; r < elements.size(); ++r)
+        right[qsizetype(r)] = r < answers.size() && IsAnswerRight(elements[r], answers[r]);
     return right;
 }
 

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <span>
+
 namespace SportScoring {
 
 enum class Rule {
@@ -41,7 +43,7 @@ QStringList EnglishRuleNames();
 QVector<bool> RightByPosition(const AnswerSheet &sheet);
 // The same of Elements and answers side by side (answers missing at the
 // end are not right).
-QVector<bool> RightByPosition(const QStringList &elements, const QStringList &answers);
+QVector<bool> RightByPosition(std::span<const QStringView> elements, std::span<const QStringView> answers);
 
 // One row of the Rows rule: Elements [first, first + length).
 struct RowScore
