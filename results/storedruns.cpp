@@ -17,11 +17,15 @@
 #include <QSet>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 namespace ResultsStore {
 namespace {
@@ -275,6 +279,106 @@ QByteArray KeptSectionBytes(const QString &path, const QString &section)
     if (bytes.size() != run.length || StampOf(path) != stamp)
         return QByteArray();
     return bytes;
+}
+
+namespace {
+
+// Reads a file forward, keeping a window of its bytes in one buffer that
+// is reused as the window moves on.
+class ForwardReader
+{
+public:
+    explicit ForwardReader(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~ForwardReader() { ::close(m_fd); }
+    ForwardReader(const ForwardReader &) = delete;
+    ForwardReader &operator=(const ForwardReader &) = delete;
+
+    // The bytes [offset, offset + length), offset never before that of the
+    // previous call; a null view when the file ends before them.
+    QByteArrayView bytes(qint64 offset, qint64 length)
+    {
+        const qint64 end = offset + length;
+        if (end > m_start + m_held && !fill(offset, end))
+            return QByteArrayView();
+        return QByteArrayView(m_buffer.constData() + (offset - m_start), qsizetype(length));
+    }
+
+private:
+    static constexpr qint64 Piece = 256 * 1024;
+
+    bool fill(qint64 offset, qint64 end)
+    {
+        // What is still ahead moves to the front, the rest is read after it.
+        const qint64 keep = std::max<qint64>(0, m_start + m_held - offset);
+        if (keep > 0)
+            std::memmove(m_buffer.data(), m_buffer.constData() + (offset - m_start), size_t(keep));
+        m_start = offset;
+        m_held = keep;
+        m_buffer.resize(qsizetype(std::max(end - offset, Piece)));
+        while (m_held < end - m_start) {
+            const ssize_t n =
+                ::pread(m_fd, m_buffer.data() + m_held, size_t(m_buffer.size() - m_held), off_t(m_start + m_held));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            m_held += n;
+        }
+        return true;
+    }
+
+    int m_fd;
+    QByteArray m_buffer;
+    qint64 m_start = 0; // where the buffer's first byte stands in the file
+    qint64 m_held = 0;  // how many bytes of it are the file's
+};
+
+} // namespace
+
+bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
+                        const std::function<void(qsizetype, QByteArrayView)> &take)
+{
+    const FileStamp stamp = StampOf(path);
+    if (!stamp.exists || Profile::IsMemoryFile(path))
+        return false;
+    const Kept *k = keptOf(path, stamp);
+    if (!k)
+        return false;
+    struct Place
+    {
+        qint64 offset;
+        qint64 length;
+        qsizetype run;
+    };
+    std::vector<Place> places;
+    places.reserve(size_t(runs.size()));
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        const qsizetype at = runAt(*k, runs.at(i).name);
+        if (at < 0) {
+            take(i, QByteArrayView());
+            continue;
+        }
+        const RunSummary &run = k->list.runs.at(at);
+        if (run.offset < 0)
+            return false;
+        places.push_back({run.offset, run.length, i});
+    }
+    std::stable_sort(places.begin(), places.end(), [](const Place &a, const Place &b) { return a.offset < b.offset; });
+    QString reason;
+    const int fd = Profile::OpenForReading(path, &reason);
+    if (fd < 0)
+        return false;
+    ForwardReader reader(fd);
+    for (const Place &place : places) {
+        const QByteArrayView bytes = reader.bytes(place.offset, place.length);
+        if (bytes.isNull())
+            return false;
+        take(place.run, bytes);
+    }
+    return StampOf(path) == stamp;
 }
 
 void ForgetRuns()

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace ResultsStore {
 
 // A stored value is named as its key, as in RunReport.
@@ -62,6 +64,16 @@ void ForgetRuns();
 // gives when the file is still as it was listed; a null array when there
 // is no such list or section, and the caller reads the file as usual.
 QByteArray KeptSectionBytes(const QString &path, const QString &section);
+
+// Calls take(i, bytes) with the bytes of the section run i of `runs` is
+// read from (as KeptSectionBytes gives them; a null view for a name the
+// file does not hold), reading the file once in file order through a
+// buffer of a few hundred kilobytes. Only while a kept list describes the
+// file as it is: false when none does, or when the file changed while it
+// was read (take then has been called for some runs), and the caller
+// reads the file as usual.
+bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
+                        const std::function<void(qsizetype, QByteArrayView)> &take);
 
 // How a stored run stands among the runs of its Module: the run is found
 // by name as every reader finds it (its first section, letter case aside),

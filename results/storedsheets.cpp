@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace ResultsStore {
 namespace {
@@ -69,12 +71,17 @@ bool nameIs(QByteArrayView name, QLatin1String key)
     return name.size() == key.size() && qstrnicmp(name.data(), name.size(), key.data(), key.size()) == 0;
 }
 
-} // namespace
+// The values of a run's keys that make its sheet; none when missing.
+struct Keys
+{
+    std::optional<QString> total;
+    std::optional<QString> res;
+    std::optional<QString> answ;
+};
 
-StoredSheets::Keys StoredSheets::keysOf(int section) const
+Keys keysOf(QByteArrayView body)
 {
     Keys keys;
-    const QByteArrayView body = m_bodies.at(section);
     if (body.startsWith(Profile::Utf8Bom)) {
         // Line by line reading would pass over these bytes: the section's
         // lines decoded, as they are read everywhere else.
@@ -104,33 +111,68 @@ StoredSheets::Keys StoredSheets::keysOf(int section) const
     return keys;
 }
 
+// Splits a run's lists into the rows of its sheet, as SheetOf makes them,
+// into views of the keys' texts; the lists are kept for the next run.
+class ColumnSplitter
+{
+public:
+    // A run the file does not hold: one empty row.
+    SheetColumns none()
+    {
+        m_elements.assign(1, QStringView());
+        m_answers.assign(1, QStringView());
+        return {m_elements, m_answers};
+    }
+
+    SheetColumns split(const Keys &found)
+    {
+        const qint32 total = found.total ? StoredCount(*found.total) : 0;
+        const QStringView res = found.res ? QStringView(*found.res) : QStringView();
+        const QStringView answ = found.answ ? QStringView(*found.answ) : QStringView();
+        // As many rows as SheetOf makes, each part of a list in its row.
+        const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
+        splitInto(res, rows, m_elements);
+        splitInto(answ, rows, m_answers);
+        return {m_elements, m_answers};
+    }
+
+private:
+    static void splitInto(QStringView text, int rows, std::vector<QStringView> &out)
+    {
+        out.clear();
+        for (const QStringView part : text.tokenize(QLatin1Char(','))) {
+            if (int(out.size()) == rows)
+                break;
+            out.push_back(part);
+        }
+        out.resize(size_t(rows));
+    }
+
+    std::vector<QStringView> m_elements;
+    std::vector<QStringView> m_answers;
+};
+
+// The lines of a section after its header line, from the section's bytes.
+QByteArrayView bodyOf(QByteArrayView section)
+{
+    Profile::LineSpan header;
+    Profile::NextLine(section.data(), section.size(), 0, true, &header);
+    return section.sliced(std::min(header.next, section.size()));
+}
+
+} // namespace
+
 StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
 {
-    Lists lists;
     const auto it = m_first.constFind(Profile::FoldedName(section));
-    if (it == m_first.constEnd()) {
-        lists.elements.append(QString());
-        lists.answers.append(QString());
-        return lists;
-    }
-    const Keys found = keysOf(it.value());
-    const qint32 total = found.total ? StoredCount(*found.total) : 0;
-    const QStringView res = found.res ? QStringView(*found.res) : QStringView();
-    const QStringView answ = found.answ ? QStringView(*found.answ) : QStringView();
-    // As many rows as SheetOf makes, each part of a list in its row.
-    const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
-    const auto split = [rows](QStringView text, QStringList &out) {
-        out.reserve(rows);
-        for (const QStringView part : text.tokenize(QLatin1Char(','))) {
-            if (out.size() == rows)
-                break;
-            out.append(part.toString());
-        }
-        while (out.size() < rows)
-            out.append(QString());
-    };
-    split(res, lists.elements);
-    split(answ, lists.answers);
+    ColumnSplitter splitter;
+    const Keys found = it == m_first.constEnd() ? Keys() : keysOf(m_bodies.at(it.value()));
+    const SheetColumns columns = it == m_first.constEnd() ? splitter.none() : splitter.split(found);
+    Lists lists;
+    for (const QStringView text : columns.elements)
+        lists.elements.append(text.toString());
+    for (const QStringView text : columns.answers)
+        lists.answers.append(text.toString());
     return lists;
 }
 
@@ -139,10 +181,26 @@ AnswerSheet StoredSheets::Sheet(const QString &section) const
     const auto it = m_first.constFind(Profile::FoldedName(section));
     if (it == m_first.constEnd())
         return AnswerSheet();
-    const Keys found = keysOf(it.value());
+    const Keys found = keysOf(m_bodies.at(it.value()));
     const qint32 total = found.total ? StoredCount(*found.total) : 0;
     return SheetOf(found.res ? QStringView(*found.res) : QStringView(),
                    found.answ ? QStringView(*found.answ) : QStringView(), total);
+}
+
+void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
+                  const std::function<void(qsizetype, const SheetColumns &)> &take)
+{
+    ColumnSplitter splitter;
+    const bool read = ForEachKeptSection(path, runs, [&](qsizetype i, QByteArrayView section) {
+        take(i, section.isNull() ? splitter.none() : splitter.split(keysOf(bodyOf(section))));
+    });
+    if (read)
+        return;
+    const StoredSheets sheets(path);
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        const auto it = sheets.m_first.constFind(Profile::FoldedName(runs.at(i).name));
+        take(i, it == sheets.m_first.constEnd() ? splitter.none() : splitter.split(keysOf(sheets.m_bodies.at(*it))));
+    }
 }
 
 } // namespace ResultsStore

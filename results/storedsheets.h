@@ -6,12 +6,14 @@
 
 #include "profile/profilefile.h"
 #include "results/answersheet.h"
+#include "results/storedruns.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <functional>
+#include <span>
 
 namespace ResultsStore {
 
@@ -38,19 +40,31 @@ public:
     Lists ListsOf(const QString &section) const;
 
 private:
-    // The values of a run's keys that make its sheet; none when missing.
-    struct Keys
-    {
-        std::optional<QString> total;
-        std::optional<QString> res;
-        std::optional<QString> answ;
-    };
-    Keys keysOf(int section) const;
+    friend void ForEachSheet(const QString &, const QVector<RunSummary> &,
+                             const std::function<void(qsizetype, const struct SheetColumns &)> &);
 
     QByteArray m_bytes;
     Profile::Copy m_copy; // the section names; their lines are in m_bodies
     QVector<QByteArrayView> m_bodies;
     QHash<QString, int> m_first; // folded name -> its first section
 };
+
+// The Text and Answer columns of a run's sheet as ListsOf gives them,
+// viewed in texts that live until the call they are given to returns.
+struct SheetColumns
+{
+    std::span<const QStringView> elements;
+    std::span<const QStringView> answers;
+};
+
+// Calls take(i, columns) for each of `runs`, runs that ListRuns listed of
+// the file, with the columns of run i's sheet. While that list is kept and
+// the file is as it was listed, only the runs' sections are read, in file
+// order through a small buffer, and only their three keys decoded; else
+// the file is loaded as StoredSheets loads it. A run may be given twice
+// (the file changed while it was read): the last call counts. Raises what
+// StoredSheets raises.
+void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
+                  const std::function<void(qsizetype, const SheetColumns &)> &take);
 
 } // namespace ResultsStore
