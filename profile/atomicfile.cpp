@@ -156,7 +156,28 @@ struct Content
 {
     qint64 kept = 0;
     QByteArrayView added;
+    const Profile::ContentPieces *pieces = nullptr; // made while written, instead of added
 };
+
+// Writes what content adds at the file's position; *written is its size.
+bool writeAdded(int fd, const Content &content, qint64 *written, int *error)
+{
+    if (!content.pieces) {
+        *written = content.added.size();
+        return writeAll(fd, content.added, error);
+    }
+    *written = 0;
+    *error = 0;
+    const bool ok = (*content.pieces)([&](QByteArrayView piece) {
+        if (!writeAll(fd, piece, error))
+            return false;
+        *written += piece.size();
+        return true;
+    });
+    if (!ok && *error == 0)
+        *error = EIO; // the maker of the pieces gave up without a reason of the system's
+    return ok;
+}
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -209,9 +230,10 @@ bool overwrite(int fd, const Content &content, int *error)
         *error = errno;
         return false;
     }
-    if (!writeAll(fd, content.added, error))
+    qint64 written = 0;
+    if (!writeAdded(fd, content, &written, error))
         return false;
-    if (::ftruncate(fd, off_t(content.kept + content.added.size())) != 0 || ::fsync(fd) != 0) {
+    if (::ftruncate(fd, off_t(content.kept + written)) != 0 || ::fsync(fd) != 0) {
         *error = errno;
         return false;
     }
@@ -272,7 +294,8 @@ bool placeWhole(const QByteArray &target, const QByteArray &as, const Content &c
     const int fd = createTemporary(target, &temp, error);
     if (fd < 0)
         return false;
-    bool ok = copyBytes(old, fd, content.kept, error) && writeAll(fd, content.added, error);
+    qint64 written = 0;
+    bool ok = copyBytes(old, fd, content.kept, error) && writeAdded(fd, content, &written, error);
     if (ok && owner && (owner->st_uid != ::geteuid() || owner->st_gid != ::getegid())
         && ::fchown(fd, owner->st_uid, owner->st_gid) != 0) {
         *error = errno;
@@ -474,6 +497,11 @@ const QString &ChangedReason()
 QString ReplaceFile(const QString &path, QByteArrayView content)
 {
     return placeFile(path, Content{0, content}, Placing::Replace);
+}
+
+QString ReplaceFileWith(const QString &path, const ContentPieces &pieces)
+{
+    return placeFile(path, Content{0, {}, &pieces}, Placing::Replace);
 }
 
 QString ReplaceFileAppending(const QString &path, const FileStamp &expected, QByteArrayView added)

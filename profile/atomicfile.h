@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 namespace Profile {
 
 struct FileStamp;
@@ -26,6 +28,17 @@ struct FileStamp;
 // system's reason ("No space left on device", "Read-only file system",
 // ...), with the file as it was and no temporary file left.
 QString ReplaceFile(const QString &path, QByteArrayView content);
+
+// Content made while it is written: called with a function that writes
+// one piece and says whether it could; returns whether every piece went
+// (false as soon as one did not). It may be called a second time, for a
+// second way of placing the file, and must not throw.
+using PieceWriter = std::function<bool(QByteArrayView piece)>;
+using ContentPieces = std::function<bool(const PieceWriter &write)>;
+
+// ReplaceFile with content made piece by piece, so that a large file is
+// never held whole.
+QString ReplaceFileWith(const QString &path, const ContentPieces &pieces);
 
 // ReplaceFile with the file's own bytes and `added` after them, where
 // `expected` stamps the file as it is (its size is what stays): the old
