@@ -668,14 +668,7 @@ void Tfrm_main::BitBtn3Click()
         if (!list.problem.isEmpty())
             throw AppError(tr("Cannot open file \"%1\". %2").arg(path, list.problem));
         const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
-        const ResultsStore::StoredSheets sheets(path);
-        History::ExportCsv(
-            target, runs,
-            [&sheets](const QString &section) {
-                ResultsStore::StoredSheets::Lists lists = sheets.ListsOf(section);
-                return std::make_pair(std::move(lists.elements), std::move(lists.answers));
-            },
-            SportScoring::Read(Settings::ConfigPath()));
+        History::ExportCsv(target, path, runs, SportScoring::Read(Settings::ConfigPath()));
         StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
     });
 }

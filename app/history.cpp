@@ -6,6 +6,7 @@
 #include "results/analysis.h"
 #include "results/numbertext.h"
 #include "results/resultsstore.h"
+#include "results/storedsheets.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace History {
 
@@ -263,10 +265,8 @@ void appendField(QByteArray &out, const QString &stored)
 }
 
 // What the analysis of a run's sheet adds to its line, after a ",".
-void appendAnalysis(QByteArray &out, const QString &koeff, const std::pair<QStringList, QStringList> &lists,
-                    const SportScoring::Choice &choice)
+void appendAnalysis(QByteArray &out, const QString &koeff, const RunAnalysis &a, const SportScoring::Choice &choice)
 {
-    const Analysis::Result a = Analysis::Analyse(lists.first, lists.second);
     for (const int count : {a.omitted, a.inserted, a.swapped, a.wrong, a.blank, a.rightInOrder}) {
         out += QByteArray::number(count);
         out += ',';
@@ -274,59 +274,85 @@ void appendAnalysis(QByteArray &out, const QString &koeff, const std::pair<QStri
     if (choice.rule == SportScoring::Rule::KoeffAndMark)
         out += koeff.toUtf8();
     else
-        out +=
-            QByteArray::number(SportScoring::Score(SportScoring::RightByPosition(lists.first, lists.second), choice));
+        out += QByteArray::number(a.score);
 }
 
-} // namespace
-
-QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
-               const SportScoring::Choice &choice)
+QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice)
 {
     // A byte-order mark first: without it Excel reads a CSV file in the
     // system's legacy code page, while LibreOffice reads it as UTF-8 either
     // way once UTF-8 (or the system's UTF-8) is the import's character set.
     QString header = QStringLiteral("\uFEFFDateTime,Module,From,To,Total,Errors,Right,Time,Koeff,Mark");
-    if (sheetOf)
+    if (analysed)
         header +=
             QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
     header += QStringLiteral("\r\n");
-    // The bytes are made as UTF-8 at once, line by line, into one buffer
-    // sized for the runs: a long history is no text of twice its size
-    // first, and no list of fields a line.
-    QByteArray out = header.toUtf8();
+    return header.toUtf8();
+}
+
+// One run's line, made as UTF-8 at once: no list of fields, no text of
+// twice its size first.
+void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunAnalysis *analysis,
+                const SportScoring::Choice &choice)
+{
+    const bool known = !run.Module.isEmpty();
+    const qint64 total = ResultsStore::StoredCount(run.Total);
+    const qint64 errors = ResultsStore::StoredCount(run.Errors);
+    qint64 seconds = 0;
+    const QString koeff = pointDecimal(run.Koeff);
+    appendField(out, run.name);
+    out += ',';
+    appendField(out, known ? run.Module : ResultsStore::Missing);
+    out += ',';
+    appendField(out, known ? run.From : ResultsStore::Missing);
+    out += ',';
+    appendField(out, known ? run.To : ResultsStore::Missing);
+    out += ',';
+    out += QByteArray::number(total);
+    out += ',';
+    out += QByteArray::number(errors);
+    out += ',';
+    out += QByteArray::number(total - errors);
+    out += ',';
+    if (TimeSeconds(run.Time, &seconds))
+        out += QByteArray::number(seconds);
+    out += ',';
+    out += koeff.toUtf8();
+    out += ',';
+    appendField(out, run.Mark);
+    if (analysis) {
+        out += ',';
+        appendAnalysis(out, koeff, *analysis, choice);
+    }
+    out += "\r\n";
+}
+
+} // namespace
+
+RunAnalysis AnalyseRun(const ResultsStore::SheetColumns &sheet, const SportScoring::Choice &choice)
+{
+    const Analysis::Result a = Analysis::Analyse(sheet.elements, sheet.answers);
+    RunAnalysis out{a.omitted, a.inserted, a.swapped, a.wrong, a.blank, a.rightInOrder, 0};
+    if (choice.rule != SportScoring::Rule::KoeffAndMark)
+        out.score = SportScoring::Score(SportScoring::RightByPosition(sheet.elements, sheet.answers), choice);
+    return out;
+}
+
+QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
+               const SportScoring::Choice &choice)
+{
+    QByteArray out = csvHeader(bool(sheetOf), choice);
     out.reserve(out.size() + runs.size() * (sheetOf ? 110 : 80));
     for (const ResultsStore::RunSummary &run : runs) {
-        const bool known = !run.Module.isEmpty();
-        const qint64 total = ResultsStore::StoredCount(run.Total);
-        const qint64 errors = ResultsStore::StoredCount(run.Errors);
-        qint64 seconds = 0;
-        const QString koeff = pointDecimal(run.Koeff);
-        appendField(out, run.name);
-        out += ',';
-        appendField(out, known ? run.Module : ResultsStore::Missing);
-        out += ',';
-        appendField(out, known ? run.From : ResultsStore::Missing);
-        out += ',';
-        appendField(out, known ? run.To : ResultsStore::Missing);
-        out += ',';
-        out += QByteArray::number(total);
-        out += ',';
-        out += QByteArray::number(errors);
-        out += ',';
-        out += QByteArray::number(total - errors);
-        out += ',';
-        if (TimeSeconds(run.Time, &seconds))
-            out += QByteArray::number(seconds);
-        out += ',';
-        out += koeff.toUtf8();
-        out += ',';
-        appendField(out, run.Mark);
-        if (sheetOf) {
-            out += ',';
-            appendAnalysis(out, koeff, sheetOf(run.name), choice);
+        if (!sheetOf) {
+            appendLine(out, run, nullptr, choice);
+            continue;
         }
-        out += "\r\n";
+        const auto [elements, answers] = sheetOf(run.name);
+        const std::vector<QStringView> e(elements.cbegin(), elements.cend());
+        const std::vector<QStringView> a(answers.cbegin(), answers.cend());
+        const RunAnalysis analysis = AnalyseRun({e, a}, choice);
+        appendLine(out, run, &analysis, choice);
     }
     return out;
 }
@@ -367,10 +393,29 @@ QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets)
     return shares;
 }
 
-void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
+void ExportCsv(const QString &path, const QString &source, const QVector<ResultsStore::RunSummary> &runs,
                const SportScoring::Choice &choice)
 {
-    const QString reason = Profile::ReplaceFile(path, Csv(runs, sheetOf, choice));
+    // Each run analysed first (a few numbers a run), then the lines made
+    // and written a piece at a time.
+    QVector<RunAnalysis> analysed(runs.size());
+    ResultsStore::ForEachSheet(source, runs, [&](qsizetype i, const ResultsStore::SheetColumns &sheet) {
+        analysed[i] = AnalyseRun(sheet, choice);
+    });
+    const QString reason = Profile::ReplaceFileWith(path, [&](const Profile::PieceWriter &write) {
+        constexpr qsizetype Piece = 256 * 1024;
+        QByteArray out = csvHeader(true, choice);
+        out.reserve(Piece + 4096);
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            appendLine(out, runs.at(i), &analysed.at(i), choice);
+            if (out.size() >= Piece) {
+                if (!write(out))
+                    return false;
+                out.resize(0);
+            }
+        }
+        return write(out);
+    });
     if (!reason.isEmpty())
         throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
 }

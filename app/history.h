@@ -6,6 +6,7 @@
 #include "results/answersheet.h"
 #include "results/sportscoring.h"
 #include "results/storedruns.h"
+#include "results/storedsheets.h"
 
 #include <QByteArray>
 #include <QString>
@@ -92,6 +93,8 @@ bool TimeSeconds(const QString &time, qint64 *seconds);
 // Blank, RightInOrder, and the run's score under `choice`, headed "Score
 // (Rows of 10)" and the like; under Koeff and mark that is the Koeff.
 // The Elements and answers of a run's sheet, by the run's name.
+// (Csv holds every line at once; the Export button writes them as they
+// are made, see ExportCsv.)
 using SheetOf = std::function<std::pair<QStringList, QStringList>(const QString &section)>;
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
                const SportScoring::Choice &choice = {});
@@ -101,10 +104,26 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
 // hold on some systems ("/", "\\", ":", ...) as "_".
 QString ExportFileName(bool training, const QString &module);
 
-// Writes the CSV of the runs to a file, whole or not at all (a temporary
-// file renamed into place). Raises AppError "Cannot create file "%s". %s"
-// with the system's reason.
-void ExportCsv(const QString &path, const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf = {},
+// What the analysis of a run's sheet adds to its CSV line.
+struct RunAnalysis
+{
+    int omitted = 0;
+    int inserted = 0;
+    int swapped = 0;
+    int wrong = 0;
+    int blank = 0;
+    int rightInOrder = 0;
+    qint64 score = 0; // under any rule but Koeff and mark
+};
+RunAnalysis AnalyseRun(const ResultsStore::SheetColumns &sheet, const SportScoring::Choice &choice);
+
+// Writes the CSV of the runs, runs of the results file `source` as its
+// list gives them, each analysed, to a file, whole or not at all (a
+// temporary file renamed into place). The lines go to the file as they
+// are made: the CSV of a long history is never held whole. Raises AppError
+// "Cannot create file "%s". %s" with the system's reason, and what reading
+// the results file raises.
+void ExportCsv(const QString &path, const QString &source, const QVector<ResultsStore::RunSummary> &runs,
                const SportScoring::Choice &choice = {});
 
 // The share of right answers (0 to 1) at each position 1 ... N over the

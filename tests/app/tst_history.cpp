@@ -380,6 +380,11 @@ void TestHistory::storedSheets_keysReadAsInMemory_data()
         << QStringList{QStringLiteral("Caf") + QChar(0xDCE9), "b"} << QStringList{"a", "b"};
     QTest::newRow("a byte-order mark before the first key")
         << QByteArray("\xEF\xBB\xBFRes=x,y\r\nTotal=2\r\nAnsw=a,b\r\n") << QStringList{"", ""} << QStringList{"a", "b"};
+    // Longer than the buffer the export reads the file through.
+    const QByteArray longText(300000, 'a');
+    QTest::newRow("a run longer than a piece read")
+        << QByteArray("Total=2\r\nRes=" + longText + ",b\r\nAnsw=a,b\r\n  ")
+        << QStringList{QString::fromLatin1(longText), "b"} << QStringList{"a", "b"};
 }
 
 void TestHistory::storedSheets_keysReadAsInMemory()
@@ -399,6 +404,36 @@ void TestHistory::storedSheets_keysReadAsInMemory()
         QCOMPARE(sheet.Cell(AnswerSheet::Text, r), elements.at(r));
         QCOMPARE(sheet.Cell(AnswerSheet::Answer, r), answers.at(r));
     }
+
+    // The export reads each listed run where the list found it: the same
+    // columns for every run; and, once the file has changed since it was
+    // listed, the same from a load of the file as it is now.
+    const QString path = dir.path("examres.ini");
+    const QVector<ResultsStore::RunSummary> runs = ResultsStore::ListRuns(path).runs;
+    QCOMPARE(runs.size(), 3);
+    QVERIFY(ResultsStore::ForEachKeptSection(path, runs, [](qsizetype, QByteArrayView) {}));
+    const auto exported = [&] {
+        QList<QStringList> columns(runs.size() * 2);
+        ResultsStore::ForEachSheet(path, runs, [&](qsizetype i, const ResultsStore::SheetColumns &sheet) {
+            for (const QStringView text : sheet.elements)
+                columns[i * 2].append(text.toString());
+            for (const QStringView text : sheet.answers)
+                columns[i * 2 + 1].append(text.toString());
+        });
+        return columns;
+    };
+    const auto loaded = [&] {
+        const ResultsStore::StoredSheets now(path);
+        QList<QStringList> columns;
+        for (const ResultsStore::RunSummary &run : runs)
+            columns << now.ListsOf(run.name).elements << now.ListsOf(run.name).answers;
+        return columns;
+    };
+    QCOMPARE(exported(), loaded());
+    dir.write("examres.ini", "[Next]\r\nRes=first\r\n[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
+    QVERIFY(!ResultsStore::ForEachKeptSection(path, runs, [](qsizetype, QByteArrayView) {}));
+    QCOMPARE(exported(), loaded());
+    QCOMPARE(exported().at(4), QStringList{"first"});
 }
 
 void TestHistory::rightByPosition_data()

@@ -30,6 +30,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 QString runName(int i)
@@ -561,12 +563,19 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     w->BitBtn3Click();
     QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
              runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-,0,0,0,0,0,1,2.5\r");
-    // A name typed without an extension gets ".csv".
+    // A name typed without an extension gets ".csv". A file there with a
+    // second name is written where it is, its longer old content cut away.
+    m_dir->write(QStringLiteral("typed.csv"), QByteArray(1 << 20, 'x'));
+    QCOMPARE(::link(QFile::encodeName(m_dir->path(QStringLiteral("typed.csv"))).constData(),
+                    QFile::encodeName(m_dir->path(QStringLiteral("second.csv"))).constData()),
+             0);
     m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
     w->BitBtn3Click();
-    QVERIFY(m_dir->read(QStringLiteral("typed.csv"))
-                .startsWith("\xEF\xBB\xBF"
-                            "DateTime,"));
+    const QByteArray typed = m_dir->read(QStringLiteral("typed.csv"));
+    QVERIFY(typed.startsWith("\xEF\xBB\xBF"
+                             "DateTime,"));
+    QVERIFY(!typed.contains('x'));
+    QCOMPARE(m_dir->read(QStringLiteral("second.csv")), typed);
 
     // A file that can't be made: the system's reason.
     m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
