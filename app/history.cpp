@@ -13,7 +13,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace History {
@@ -220,13 +222,13 @@ QString csvField(const QString &stored)
 
 // A stored decimal number with "," as "." for a spreadsheet; empty when
 // it does not parse.
-QString pointDecimal(const QString &text)
+QByteArray pointDecimal(const QString &text)
 {
     double value = 0;
     if (!NumberText::ToDouble(text, &value))
-        return QString();
-    QString out = Profile::Trimmed(text).toString();
-    out.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QByteArray();
+    QByteArray out = Profile::Trimmed(text).toUtf8();
+    out.replace(',', '.');
     return out;
 }
 
@@ -264,17 +266,25 @@ void appendField(QByteArray &out, const QString &stored)
         to[i] = char(p[i]);
 }
 
+// A whole number's digits, without a string of its own.
+void appendNumber(QByteArray &out, qint64 value)
+{
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    out.append(digits, end - digits);
+}
+
 // What the analysis of a run's sheet adds to its line, after a ",".
-void appendAnalysis(QByteArray &out, const QString &koeff, const RunAnalysis &a, const SportScoring::Choice &choice)
+void appendAnalysis(QByteArray &out, const QByteArray &koeff, const RunAnalysis &a, const SportScoring::Choice &choice)
 {
     for (const int count : {a.omitted, a.inserted, a.swapped, a.wrong, a.blank, a.rightInOrder}) {
-        out += QByteArray::number(count);
+        appendNumber(out, count);
         out += ',';
     }
     if (choice.rule == SportScoring::Rule::KoeffAndMark)
-        out += koeff.toUtf8();
+        out += koeff;
     else
-        out += QByteArray::number(a.score);
+        appendNumber(out, a.score);
 }
 
 QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice)
@@ -299,7 +309,7 @@ void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunA
     const qint64 total = ResultsStore::StoredCount(run.Total);
     const qint64 errors = ResultsStore::StoredCount(run.Errors);
     qint64 seconds = 0;
-    const QString koeff = pointDecimal(run.Koeff);
+    const QByteArray koeff = pointDecimal(run.Koeff);
     appendField(out, run.name);
     out += ',';
     appendField(out, known ? run.Module : ResultsStore::Missing);
@@ -308,16 +318,16 @@ void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunA
     out += ',';
     appendField(out, known ? run.To : ResultsStore::Missing);
     out += ',';
-    out += QByteArray::number(total);
+    appendNumber(out, total);
     out += ',';
-    out += QByteArray::number(errors);
+    appendNumber(out, errors);
     out += ',';
-    out += QByteArray::number(total - errors);
+    appendNumber(out, total - errors);
     out += ',';
     if (TimeSeconds(run.Time, &seconds))
-        out += QByteArray::number(seconds);
+        appendNumber(out, seconds);
     out += ',';
-    out += koeff.toUtf8();
+    out += koeff;
     out += ',';
     appendField(out, run.Mark);
     if (analysis) {

@@ -1,6 +1,9 @@
 #include "results/numbertext.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -17,13 +20,14 @@ QString FromDouble(double value)
 
 bool ToDouble(const QString &text, double *value)
 {
-    const QString t = text.trimmed();
+    const QStringView t = QStringView(text).trimmed();
     if (t.isEmpty() || t.contains(QLatin1Char('.')))
         return false;
-    QString c = t;
-    c.replace(QLatin1Char(','), QLatin1Char('.'));
+    // The "," made a ".", in place for a number of usual length.
+    QVarLengthArray<char16_t, 64> c(t.size());
+    std::replace_copy(t.utf16(), t.utf16() + t.size(), c.data(), u',', u'.');
     bool ok = false;
-    const double v = QLocale::c().toDouble(c, &ok);
+    const double v = QLocale::c().toDouble(QStringView(c.constData(), c.size()), &ok);
     if (!ok || !std::isfinite(v))
         return false;
     if (value)

@@ -355,8 +355,12 @@ bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
     };
     std::vector<Place> places;
     places.reserve(size_t(runs.size()));
+    // The kept list itself already says where each run is read (a name
+    // given twice, at its first section); runs of another list are looked
+    // up in it by name.
+    const bool kept = runs.constData() == k->list.runs.constData();
     for (qsizetype i = 0; i < runs.size(); ++i) {
-        const qsizetype at = runAt(*k, runs.at(i).name);
+        const qsizetype at = kept ? i : runAt(*k, runs.at(i).name);
         if (at < 0) {
             take(i, QByteArrayView());
             continue;
@@ -366,7 +370,9 @@ bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
             return false;
         places.push_back({run.offset, run.length, i});
     }
-    std::stable_sort(places.begin(), places.end(), [](const Place &a, const Place &b) { return a.offset < b.offset; });
+    const auto byOffset = [](const Place &a, const Place &b) { return a.offset < b.offset; };
+    if (!std::is_sorted(places.begin(), places.end(), byOffset))
+        std::stable_sort(places.begin(), places.end(), byOffset);
     QString reason;
     const int fd = Profile::OpenForReading(path, &reason);
     if (fd < 0)
