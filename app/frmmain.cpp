@@ -610,11 +610,23 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
 
 void Tfrm_main::fillPositionChart(const QString &path, const QVector<History::Row> &rows)
 {
-    const ResultsStore::StoredSheets stored(path);
-    QVector<AnswerSheet> sheets;
-    for (const History::Row &row : rows)
-        if (!row.name.isEmpty())
-            sheets.append(stored.Sheet(row.name));
+    // The shown runs' own sections are read, where the list found them.
+    QVector<ResultsStore::RunSummary> runs;
+    for (const History::Row &row : rows) {
+        if (!row.name.isEmpty()) {
+            runs.append(ResultsStore::RunSummary{});
+            runs.last().name = row.name;
+        }
+    }
+    QVector<AnswerSheet> sheets(runs.size());
+    ResultsStore::ForEachSheet(path, runs, [&sheets](qsizetype i, const ResultsStore::SheetColumns &columns) {
+        AnswerSheet &sheet = sheets[i];
+        sheet.SetRowCount(int(columns.elements.size()));
+        for (size_t r = 0; r < columns.elements.size(); ++r) {
+            sheet.SetCell(AnswerSheet::Text, int(r), columns.elements[r].toString());
+            sheet.SetCell(AnswerSheet::Answer, int(r), columns.answers[r].toString());
+        }
+    });
     const QVector<double> shares = History::RightByPosition(sheets);
     QVector<History::Bar> bars;
     for (int p = 0; p < shares.size(); ++p)
