@@ -7,9 +7,12 @@
 //
 // The input is a results file. The values are compared for the first two
 // runs and the last two (all would take the time of as many direct reads).
+// The lines a file is listed from are also read in small pieces, as a
+// file is read, and compared with those of the input held whole.
 
 #include "fuzz/reference.h"
 #include "profile/bytetext.h"
+#include "profile/iniline.h"
 #include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/storedruns.h"
@@ -17,6 +20,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -52,6 +56,52 @@ void checkBytes(const QByteArray &bytes, const ResultsStore::RunSummary &run)
     const Reference::File file = Reference::Load(own);
     FUZZ_CHECK(file.sections.size() == 1);
     FUZZ_CHECK(Profile::DecodeBytes(file.sections.front().name) == run.name);
+}
+
+// The lines of the bytes read in pieces (small ones here, of a size and
+// in reads of sizes that vary with the input) against the bytes held
+// whole: the same lines, each at the same place.
+struct SeenLine
+{
+    Profile::IniLine::Kind kind;
+    QByteArray text;
+    QByteArray name;
+    QByteArray value;
+    qsizetype equals;
+    qint64 at;
+    bool operator==(const SeenLine &) const = default;
+};
+
+SeenLine seen(const Profile::IniLine &line, qint64 at)
+{
+    return SeenLine{line.kind, line.text.toByteArray(), line.name.toByteArray(), line.value.toByteArray(), line.equals,
+                    at};
+}
+
+void checkPieces(const QByteArray &bytes)
+{
+    QVector<SeenLine> whole;
+    Profile::ForEachIniLine(bytes, [&](const Profile::IniLine &line) {
+        whole.append(seen(line, line.text.data() - bytes.constData()));
+    });
+    quint32 state = quint32(qHash(bytes, 0));
+    const auto next = [&](quint32 range) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % range;
+    };
+    const qsizetype piece = 3 + next(14);
+    qint64 given = 0;
+    const Profile::ReadBytes read = [&](char *to, qint64 room) -> qint64 {
+        const qint64 n = std::min<qint64>({room, bytes.size() - given, qint64(1 + next(9))});
+        std::memcpy(to, bytes.constData() + given, size_t(n));
+        given += n;
+        return n;
+    };
+    QVector<SeenLine> pieces;
+    const qint64 size = Profile::ForEachIniLineRead(
+        read, [&](const Profile::IniLine &line, qint64 at) { pieces.append(seen(line, at)); }, piece);
+    FUZZ_CHECK(size == bytes.size());
+    FUZZ_CHECK(pieces == whole);
 }
 
 } // namespace
@@ -99,5 +149,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(end == bytes.size());
     }
     Profile::RemoveMemoryFiles();
+    checkPieces(bytes);
     return 0;
 }

@@ -122,6 +122,37 @@ QString ReadWholeFile(const QString &path, QByteArray *content)
     return reason;
 }
 
+QString ForEachIniLineOfFile(const QString &path, const std::function<void(const IniLine &, qint64 at)> &visit,
+                             qint64 *size, qsizetype piece)
+{
+    QString reason;
+    const int fd = OpenForReading(path, &reason);
+    if (fd < 0)
+        return reason;
+    qint64 total = 0;
+    const auto read = [&](char *to, qint64 room) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(fd, to, size_t(room));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                reason = reasonOf(errno);
+                return -1;
+            }
+            // A file that grows past the bound while it is read.
+            if (total + n > MaxDataFileSize) {
+                reason = sizeReason(total + n);
+                return -1;
+            }
+            total += n;
+            return n;
+        }
+    };
+    *size = ForEachIniLineRead(read, visit, piece);
+    ::close(fd);
+    return reason;
+}
+
 FileLock::FileLock(const QString &path)
 {
     const QByteArray folder = folderOf(path);

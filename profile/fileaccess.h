@@ -3,6 +3,8 @@
 // Reading the data files safely, and keeping two copies of the program
 // from writing them at once.
 
+#include "profile/iniline.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,6 +27,12 @@ int OpenForReading(const QString &path, QString *reason);
 // The whole content of a file opened as OpenForReading does. Returns an
 // empty text on success, else the reason.
 QString ReadWholeFile(const QString &path, QByteArray *content);
+
+// ForEachIniLineRead over a file opened as OpenForReading does, so that a
+// large file is never held whole. Returns an empty text on success, with
+// *size the bytes read, else the reason as ReadWholeFile gives it.
+QString ForEachIniLineOfFile(const QString &path, const std::function<void(const IniLine &, qint64 at)> &visit,
+                             qint64 *size, qsizetype piece = IniPiece);
 
 // An exclusive advisory lock (flock) on the folder that holds `path`,
 // held while the object lives, around every read-modify-write of a data

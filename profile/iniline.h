@@ -122,6 +122,24 @@ inline IniLine ParseIniLine(const char *p, const LineSpan &line)
 // Calls visit for each line of data (after a leading byte-order mark).
 void ForEachIniLine(QByteArrayView data, const std::function<void(const IniLine &)> &visit);
 
+// The next bytes of a file, read in order: puts up to `room` bytes at `to`
+// and returns how many it put there, 0 at the end, -1 when a read failed.
+using ReadBytes = std::function<qint64(char *to, qint64 room)>;
+
+// The buffer ForEachIniLineRead reads into by default: small enough to
+// stay in the cache and to cost few fresh pages, large enough for few reads.
+inline constexpr qsizetype IniPiece = qsizetype(256) << 10;
+
+// ForEachIniLine over the bytes read() gives, without holding them all:
+// they pass through one buffer of `piece` bytes, reused from piece to
+// piece, which grows only to hold a line longer than itself. A line break
+// may fall between two pieces (a CR at the end of one, its LF at the start
+// of the next). visit also gets where line.text starts among all the
+// bytes (the mark included). Returns how many bytes were read, or -1 when
+// a read failed (visit may have seen lines before it).
+qint64 ForEachIniLineRead(const ReadBytes &read, const std::function<void(const IniLine &, qint64 at)> &visit,
+                          qsizetype piece = IniPiece);
+
 // Length of the UTF-8 byte-order mark at the start of data, if any.
 inline qsizetype BomLength(QByteArrayView data) { return data.startsWith(Utf8Bom) ? Utf8Bom.size() : 0; }
 

@@ -153,26 +153,13 @@ private:
 RunList scan(const QString &path, Index *index)
 {
     RunList list;
-    QByteArray copy;
-    if (Profile::IsMemoryFile(path)) {
-        copy = Profile::MemoryFile(path);
-    } else {
-        const QFileInfo info(path);
-        if (!info.exists())
-            return list;
-        // Read whole, then one pass over its bytes. (Not mapped: a file that
-        // another program shortens meanwhile would bring the program down.)
-        list.problem = Profile::ReadWholeFile(path, &copy);
-        if (!list.problem.isEmpty())
-            return list;
-    }
     SharedTexts shared;
     QVector<qsizetype> firstOf;    // per listed run: the run whose values it reads
     RunSummary *current = nullptr; // the section being read; null before the first
     bool found[WantedCount] = {};
-    Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
+    // at: where the line's text starts in the file, the "[" of a header.
+    const auto visit = [&](const Profile::IniLine &line, qint64 at) {
         if (line.kind == Profile::IniLine::Kind::Header) {
-            const qint64 at = line.text.data() - copy.constData(); // the header's "["
             if (current)
                 current->length = at - current->offset;
             std::fill(std::begin(found), std::end(found), false);
@@ -194,9 +181,30 @@ RunList scan(const QString &path, Index *index)
         found[k] = true;
         const QString value = Profile::DirectValueOf(line.value);
         (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::Time ? value : shared.get(value);
-    });
+    };
+    qint64 size = 0;
+    if (Profile::IsMemoryFile(path)) {
+        const QByteArray copy = Profile::MemoryFile(path);
+        Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) {
+            visit(line, line.text.data() - copy.constData());
+        });
+        size = copy.size();
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return list;
+        // One pass through a small buffer: the file is never held whole, so
+        // a long history costs no fresh memory for its bytes. (Not mapped: a
+        // file that another program shortens meanwhile would bring the
+        // program down.)
+        list.problem = Profile::ForEachIniLineOfFile(path, visit, &size);
+        if (!list.problem.isEmpty()) {
+            list.runs.clear();
+            return list;
+        }
+    }
     if (current)
-        current->length = copy.size() - current->offset;
+        current->length = size - current->offset;
     // A name given twice reads what its first section holds.
     for (qsizetype r = 0; r < list.runs.size(); ++r) {
         const qsizetype first = firstOf.at(r);

@@ -1,4 +1,5 @@
 #include "profile/fileaccess.h"
+#include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/resultsstore.h"
 #include "results/storedruns.h"
@@ -352,6 +353,21 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
         << QByteArray("Module=stray\r\n[]\r\nModule=none\r\n[a]\r\nTotal=1\r\n");
     QTest::newRow("no sections") << QByteArray("just text\r\n");
     // clang-format on
+    // A file is read in pieces of Profile::IniPiece bytes: a line across
+    // two of them, a line longer than one, sections far past the first.
+    for (const int shift : {-4, -3, -2, -1, 0, 1}) {
+        // The "[" of b's header at the end of the first piece plus shift.
+        const QByteArray head = "[a]\r\nModule=A\r\nRes=";
+        QTest::addRow("header at the end of a piece %+d", shift)
+            << head + QByteArray(Profile::IniPiece + shift - head.size() - 2, 'x') + "\r\n[b]\r\nModule=B\rKoeff=2";
+    }
+    QTest::newRow("a line longer than a piece")
+        << "[a]\nRes=" + QByteArray(Profile::IniPiece * 5 / 2, 'y') + "\n[b]\nModule=B\n[c]\r\nModule=C";
+    QByteArray many = "\xEF\xBB\xBF";
+    for (int i = 0; many.size() < 3 * Profile::IniPiece; ++i)
+        many += "[run " + QByteArray::number(i) + "]\r\nModule=M" + QByteArray::number(i % 7) + "\r\nKoeff="
+                + QByteArray::number(i) + (i % 3 ? "\r\n" : "\n") + "Res=" + QByteArray(i % 1000, 'r') + "\r\n";
+    QTest::newRow("sections in many pieces") << many;
 }
 
 void TestResultsStore::listRuns_readsWhatDirectAccessReads()
@@ -376,6 +392,16 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
         for (const char *key : {"Total", "Errors", "Time", "Mark", "Koeff", "Module", "From", "To"})
             want << file.ReadText(run.name, QString::fromLatin1(key), QString());
         QCOMPARE(got, want);
+    }
+    // Where each run's bytes lie, as when the same bytes are held whole.
+    const QString memory = QStringLiteral("memory:/examres.ini");
+    Profile::SetMemoryFile(memory, bytes);
+    const ResultsStore::RunList whole = ResultsStore::ListRuns(memory);
+    Profile::RemoveMemoryFiles();
+    QCOMPARE(list.runs.size(), whole.runs.size());
+    for (qsizetype r = 0; r < list.runs.size(); ++r) {
+        QCOMPARE(list.runs.at(r).offset, whole.runs.at(r).offset);
+        QCOMPARE(list.runs.at(r).length, whole.runs.at(r).length);
     }
 }
 
