@@ -8,7 +8,9 @@
 // The input is a results file. The values are compared for the first two
 // runs and the last two (all would take the time of as many direct reads).
 // The lines a file is listed from are also read in small pieces, as a
-// file is read, and compared with those of the input held whole.
+// file is read, and compared with those of the input held whole. And, as
+// the export reads them, the sheet of each run read at the place the list
+// of a real file gives against the sheet a load of the whole file finds.
 
 #include "fuzz/reference.h"
 #include "profile/bytetext.h"
@@ -16,8 +18,11 @@
 #include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/storedruns.h"
+#include "results/storedsheets.h"
 
+#include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstring>
@@ -104,6 +109,33 @@ void checkPieces(const QByteArray &bytes)
     FUZZ_CHECK(pieces == whole);
 }
 
+void checkSheets(const QByteArray &bytes)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/examres.ini");
+    {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    }
+    ResultsStore::ForgetRuns();
+    const QVector<ResultsStore::RunSummary> runs = ResultsStore::ListRuns(path).runs;
+    FUZZ_CHECK(ResultsStore::ForEachKeptSection(path, runs, [](qsizetype, QByteArrayView) {}));
+    const ResultsStore::StoredSheets loaded(path);
+    QVector<int> given(runs.size());
+    ResultsStore::ForEachSheet(path, runs, [&](qsizetype i, const ResultsStore::SheetColumns &sheet) {
+        FUZZ_CHECK(i >= 0 && i < runs.size() && ++given[i] == 1); // the file stays as listed: once each
+        const ResultsStore::StoredSheets::Lists lists = loaded.ListsOf(runs.at(i).name);
+        FUZZ_CHECK(lists.elements.size() == qsizetype(sheet.elements.size()));
+        FUZZ_CHECK(lists.answers.size() == qsizetype(sheet.answers.size()));
+        for (qsizetype r = 0; r < lists.elements.size(); ++r) {
+            FUZZ_CHECK(lists.elements[r] == sheet.elements[size_t(r)]);
+            FUZZ_CHECK(lists.answers[r] == sheet.answers[size_t(r)]);
+        }
+    });
+    FUZZ_CHECK(!given.contains(0));
+    ResultsStore::ForgetRuns();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -150,5 +182,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     Profile::RemoveMemoryFiles();
     checkPieces(bytes);
+    checkSheets(bytes);
     return 0;
 }
