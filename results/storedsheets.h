@@ -17,6 +17,8 @@
 
 namespace ResultsStore {
 
+struct SheetColumns;
+
 class StoredSheets
 {
 public:
@@ -41,7 +43,7 @@ public:
 
 private:
     friend void ForEachSheet(const QString &, const QVector<RunSummary> &,
-                             const std::function<void(qsizetype, const struct SheetColumns &)> &);
+                             const std::function<void(qsizetype, const SheetColumns &)> &);
 
     QByteArray m_bytes;
     Profile::Copy m_copy; // the section names; their lines are in m_bodies
