@@ -366,7 +366,7 @@ bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
     // The kept list itself already says where each run is read (a name
     // given twice, at its first section); runs of another list are looked
     // up in it by name.
-    const bool kept = runs.constData() == k->list.runs.constData();
+    const bool kept = runs.constData() == k->list.runs.constData() && runs.size() == k->list.runs.size();
     for (qsizetype i = 0; i < runs.size(); ++i) {
         const qsizetype at = kept ? i : runAt(*k, runs.at(i).name);
         if (at < 0) {
