@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/fileaccess.h"
+#include "profile/iniline.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 // Outside any namespace, as the resource's initialiser requires.
@@ -41,8 +43,29 @@ QString JoinElements(const QStringList &lines)
     return result;
 }
 
-ElementList::ElementList(const QString &data)
-    : m_data(data)
+namespace {
+
+// The places of the Elements of text[0, n), which holds `commas` commas,
+// as ElementList keeps them; their count is places->size() - 1.
+template <typename Place>
+void findPlaces(const char16_t *text, qsizetype n, qsizetype commas, QList<Place> *places)
+{
+    // Filled by appending into the room reserved: no pass clears it first.
+    places->reserve(commas + 2);
+    places->append(0);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == u',')
+            places->append(Place(i + 1));
+    }
+    // The text after the last "," is an Element only when it is not empty.
+    if (places->last() < Place(n))
+        places->append(Place(n + 1));
+}
+
+} // namespace
+
+ElementList::ElementList(QString data)
+    : m_data(std::move(data))
 {
     const qsizetype n = m_data.size();
     if (n == 0)
@@ -51,32 +74,27 @@ ElementList::ElementList(const QString &data)
     qsizetype commas = 0;
     for (qsizetype i = 0; i < n; ++i)
         commas += text[i] == u',';
-    m_starts.resize(commas + 2);
-    qsizetype *starts = m_starts.data();
-    qsizetype count = 0;
-    starts[count++] = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == u',')
-            starts[count++] = i + 1;
+    if (n < qsizetype(std::numeric_limits<quint32>::max())) {
+        findPlaces(text, n, commas, &m_starts);
+        m_size = m_starts.size() - 1;
+    } else {
+        findPlaces(text, n, commas, &m_wide);
+        m_size = m_wide.size() - 1;
     }
-    // The text after the last "," is an Element only when it is not empty.
-    if (starts[count - 1] < n)
-        starts[count++] = n + 1;
-    m_starts.resize(count);
 }
 
 QStringView ElementList::at(qsizetype i) const
 {
     Q_ASSERT(i >= 0 && i < size());
-    const qsizetype start = m_starts.at(i);
-    return QStringView(m_data).mid(start, m_starts.at(i + 1) - 1 - start);
+    const qsizetype from = start(i);
+    return QStringView(m_data).mid(from, start(i + 1) - 1 - from);
 }
 
 qsizetype ElementList::indexOf(QStringView element) const
 {
     const qsizetype n = size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (m_starts.at(i + 1) - 1 - m_starts.at(i) == element.size() && at(i) == element)
+        if (start(i + 1) - 1 - start(i) == element.size() && at(i) == element)
             return i;
     }
     return -1;
@@ -165,16 +183,25 @@ Module ReadModule(const QString &path, const QString &name)
             });
         if (section == index->sections.cend())
             return Module{name, ElementList()};
-        const QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
+        QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
         if (!body.isNull()) {
-            QVector<QString> lines;
-            Profile::DecodeSectionLines(body, lines);
-            for (const QString &line : std::as_const(lines)) {
-                const qsizetype eq = line.indexOf(QLatin1Char('='));
-                if (eq >= 0 && QStringView(line).left(eq).compare(DataKey, Qt::CaseInsensitive) == 0)
-                    return Module{name, ElementList(line.mid(eq + 1))};
-            }
-            return Module{name, ElementList()};
+            // Only the Data value is decoded, straight into the text the
+            // list keeps: the section's other lines and a copy of the whole
+            // line are not made.
+            QString data;
+            bool found = false;
+            Profile::ForEachLine(body, [&](const Profile::LineSpan &span) {
+                if (found)
+                    return;
+                const Profile::IniLine line = Profile::ParseIniLine(body.constData(), span);
+                if (line.kind == Profile::IniLine::Kind::Key
+                    && Profile::DecodeBytes(line.name).compare(DataKey, Qt::CaseInsensitive) == 0) {
+                    data = Profile::DecodeBytes(line.value);
+                    found = true;
+                }
+            });
+            body = QByteArray(); // given back before the places are found
+            return Module{name, ElementList(std::move(data))};
         }
         // The file changed since it was indexed: read it whole.
     }

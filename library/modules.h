@@ -16,13 +16,14 @@ using Element = QString;
 // The Elements of one Data value, split as SplitElements splits it but
 // without a string apiece: the value is kept whole with the place of each
 // Element, so a Module of a million Elements costs one pass over its text.
+// Copies share the text and the places.
 class ElementList
 {
 public:
     ElementList() = default;
-    explicit ElementList(const QString &data);
+    explicit ElementList(QString data);
 
-    qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
+    qsizetype size() const { return m_size; }
     bool isEmpty() const { return size() == 0; }
 
     // Element i (0 <= i < size()); the view lives as long as the list.
@@ -35,10 +36,16 @@ public:
     QStringList toStringList() const;
 
 private:
+    qsizetype start(qsizetype i) const { return m_wide.isEmpty() ? qsizetype(m_starts.at(i)) : m_wide.at(i); }
+
     QString m_data;
-    // Element i is [m_starts[i], m_starts[i + 1] - 1): each start is one past
-    // a ",", and the last entry stands one past the end of the last Element.
-    QList<qsizetype> m_starts;
+    qsizetype m_size = 0;
+    // Element i is [start(i), start(i + 1) - 1): each start is one past a
+    // ",", and the last entry stands one past the end of the last Element.
+    // Four bytes a place keep the places of a big Module a third of its
+    // text; only a text too long for them has its places in m_wide.
+    QList<quint32> m_starts;
+    QList<qsizetype> m_wide;
 };
 
 // A Module: its name is its section name, unique without regard to letter

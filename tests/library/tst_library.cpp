@@ -84,6 +84,9 @@ void TestLibrary::readModule_data()
     QTest::newRow("no file") << QByteArray() << lit("Capitals") << QStringList{};
     QTest::newRow("blanks at the ends lost")
         << QByteArray("[M]\nData=  a, b ,c=d  \n") << lit("M") << QStringList{lit("a"), lit(" b "), lit("c=d")};
+    QTest::newRow("the first Data key in any letter case, other lines passed over")
+        << QByteArray("[M]\r\n; Data=x\r\nDatabase=y\r\nData\r\nx=Data=z\r\n DATA = a,b\r\ndata=c\r\n") << lit("M")
+        << QStringList{lit("a"), lit("b")};
     QTest::newRow("quotes kept") << QByteArray("[M]\nData=\"a,b\"\n") << lit("M")
                                  << QStringList{lit("\"a"), lit("b\"")};
     QByteArray data;
