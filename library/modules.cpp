@@ -12,7 +12,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <limits>
 #include <memory>
 
 // Outside any namespace, as the resource's initialiser requires.
@@ -43,27 +42,6 @@ QString JoinElements(const QStringList &lines)
     return result;
 }
 
-namespace {
-
-// The places of the Elements of text[0, n), which holds `commas` commas,
-// as ElementList keeps them; their count is places->size() - 1.
-template <typename Place>
-void findPlaces(const char16_t *text, qsizetype n, qsizetype commas, QList<Place> *places)
-{
-    // Filled by appending into the room reserved: no pass clears it first.
-    places->reserve(commas + 2);
-    places->append(0);
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == u',')
-            places->append(Place(i + 1));
-    }
-    // The text after the last "," is an Element only when it is not empty.
-    if (places->last() < Place(n))
-        places->append(Place(n + 1));
-}
-
-} // namespace
-
 ElementList::ElementList(QString data)
     : m_data(std::move(data))
 {
@@ -71,31 +49,40 @@ ElementList::ElementList(QString data)
     if (n == 0)
         return;
     const char16_t *text = reinterpret_cast<const char16_t *>(m_data.constData());
+    m_marks.append(0);
     qsizetype commas = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        commas += text[i] == u',';
-    if (n < qsizetype(std::numeric_limits<quint32>::max())) {
-        findPlaces(text, n, commas, &m_starts);
-        m_size = m_starts.size() - 1;
-    } else {
-        findPlaces(text, n, commas, &m_wide);
-        m_size = m_wide.size() - 1;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == u',' && ++commas % MarkStep == 0)
+            m_marks.append(i + 1);
     }
+    // The text after the last "," is an Element only when it is not empty
+    // (a mark there is never used).
+    m_size = text[n - 1] == u',' ? commas : commas + 1;
+}
+
+qsizetype ElementList::endOf(qsizetype start) const
+{
+    const qsizetype comma = m_data.indexOf(QLatin1Char(','), start);
+    return comma >= 0 ? comma : m_data.size();
 }
 
 QStringView ElementList::at(qsizetype i) const
 {
     Q_ASSERT(i >= 0 && i < size());
-    const qsizetype from = start(i);
-    return QStringView(m_data).mid(from, start(i + 1) - 1 - from);
+    qsizetype start = m_marks.at(i / MarkStep);
+    for (qsizetype k = i % MarkStep; k > 0; --k)
+        start = endOf(start) + 1;
+    return QStringView(m_data).mid(start, endOf(start) - start);
 }
 
 qsizetype ElementList::indexOf(QStringView element) const
 {
-    const qsizetype n = size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (start(i + 1) - 1 - start(i) == element.size() && at(i) == element)
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        const qsizetype end = endOf(start);
+        if (QStringView(m_data).mid(start, end - start) == element)
             return i;
+        start = end + 1;
     }
     return -1;
 }
@@ -104,8 +91,12 @@ QStringList ElementList::toStringList() const
 {
     QStringList out;
     out.reserve(size());
-    for (qsizetype i = 0; i < size(); ++i)
-        out.append(text(i));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        const qsizetype end = endOf(start);
+        out.append(m_data.mid(start, end - start));
+        start = end + 1;
+    }
     return out;
 }
 

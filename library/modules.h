@@ -14,9 +14,11 @@ namespace Modules {
 using Element = QString;
 
 // The Elements of one Data value, split as SplitElements splits it but
-// without a string apiece: the value is kept whole with the place of each
-// Element, so a Module of a million Elements costs one pass over its text.
-// Copies share the text and the places.
+// without a string apiece: the value is kept whole with the place of every
+// MarkStep-th Element, so a Module of a million Elements costs one pass
+// over its text and little memory beside it. An Element is found from the
+// mark before it, past at most MarkStep - 1 others. Copies share the text
+// and the marks.
 class ElementList
 {
 public:
@@ -35,17 +37,17 @@ public:
 
     QStringList toStringList() const;
 
+    static constexpr qsizetype MarkStep = 32;
+
 private:
-    qsizetype start(qsizetype i) const { return m_wide.isEmpty() ? qsizetype(m_starts.at(i)) : m_wide.at(i); }
+    // Where the Element that starts at `start` ends: at the next "," or
+    // the end of the text.
+    qsizetype endOf(qsizetype start) const;
 
     QString m_data;
     qsizetype m_size = 0;
-    // Element i is [start(i), start(i + 1) - 1): each start is one past a
-    // ",", and the last entry stands one past the end of the last Element.
-    // Four bytes a place keep the places of a big Module a third of its
-    // text; only a text too long for them has its places in m_wide.
-    QList<quint32> m_starts;
-    QList<qsizetype> m_wide;
+    // m_marks[k] is where Element k * MarkStep starts: one past a ",", or 0.
+    QList<qsizetype> m_marks;
 };
 
 // A Module: its name is its section name, unique without regard to letter
