@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/fileaccess.h"
+#include "profile/iniline.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
 
@@ -41,43 +42,47 @@ QString JoinElements(const QStringList &lines)
     return result;
 }
 
-ElementList::ElementList(const QString &data)
-    : m_data(data)
+ElementList::ElementList(QString data)
+    : m_data(std::move(data))
 {
     const qsizetype n = m_data.size();
     if (n == 0)
         return;
     const char16_t *text = reinterpret_cast<const char16_t *>(m_data.constData());
+    m_marks.append(0);
     qsizetype commas = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        commas += text[i] == u',';
-    m_starts.resize(commas + 2);
-    qsizetype *starts = m_starts.data();
-    qsizetype count = 0;
-    starts[count++] = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == u',')
-            starts[count++] = i + 1;
+        if (text[i] == u',' && ++commas % MarkStep == 0)
+            m_marks.append(i + 1);
     }
-    // The text after the last "," is an Element only when it is not empty.
-    if (starts[count - 1] < n)
-        starts[count++] = n + 1;
-    m_starts.resize(count);
+    // The text after the last "," is an Element only when it is not empty
+    // (a mark there is never used).
+    m_size = text[n - 1] == u',' ? commas : commas + 1;
+}
+
+qsizetype ElementList::endOf(qsizetype start) const
+{
+    const qsizetype comma = m_data.indexOf(QLatin1Char(','), start);
+    return comma >= 0 ? comma : m_data.size();
 }
 
 QStringView ElementList::at(qsizetype i) const
 {
     Q_ASSERT(i >= 0 && i < size());
-    const qsizetype start = m_starts.at(i);
-    return QStringView(m_data).mid(start, m_starts.at(i + 1) - 1 - start);
+    qsizetype start = m_marks.at(i / MarkStep);
+    for (qsizetype k = i % MarkStep; k > 0; --k)
+        start = endOf(start) + 1;
+    return QStringView(m_data).mid(start, endOf(start) - start);
 }
 
 qsizetype ElementList::indexOf(QStringView element) const
 {
-    const qsizetype n = size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (m_starts.at(i + 1) - 1 - m_starts.at(i) == element.size() && at(i) == element)
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        const qsizetype end = endOf(start);
+        if (QStringView(m_data).mid(start, end - start) == element)
             return i;
+        start = end + 1;
     }
     return -1;
 }
@@ -86,8 +91,12 @@ QStringList ElementList::toStringList() const
 {
     QStringList out;
     out.reserve(size());
-    for (qsizetype i = 0; i < size(); ++i)
-        out.append(text(i));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        const qsizetype end = endOf(start);
+        out.append(m_data.mid(start, end - start));
+        start = end + 1;
+    }
     return out;
 }
 
@@ -165,16 +174,25 @@ Module ReadModule(const QString &path, const QString &name)
             });
         if (section == index->sections.cend())
             return Module{name, ElementList()};
-        const QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
+        QByteArray body = Profile::ReadIndexedBytes(path, *index, section->bodyStart, section->bodyEnd);
         if (!body.isNull()) {
-            QVector<QString> lines;
-            Profile::DecodeSectionLines(body, lines);
-            for (const QString &line : std::as_const(lines)) {
-                const qsizetype eq = line.indexOf(QLatin1Char('='));
-                if (eq >= 0 && QStringView(line).left(eq).compare(DataKey, Qt::CaseInsensitive) == 0)
-                    return Module{name, ElementList(line.mid(eq + 1))};
-            }
-            return Module{name, ElementList()};
+            // Only the Data value is decoded, straight into the text the
+            // list keeps: the section's other lines and a copy of the whole
+            // line are not made.
+            QString data;
+            bool found = false;
+            Profile::ForEachLine(body, [&](const Profile::LineSpan &span) {
+                if (found)
+                    return;
+                const Profile::IniLine line = Profile::ParseIniLine(body.constData(), span);
+                if (line.kind == Profile::IniLine::Kind::Key
+                    && Profile::DecodeBytes(line.name).compare(DataKey, Qt::CaseInsensitive) == 0) {
+                    data = Profile::DecodeBytes(line.value);
+                    found = true;
+                }
+            });
+            body = QByteArray(); // given back before the places are found
+            return Module{name, ElementList(std::move(data))};
         }
         // The file changed since it was indexed: read it whole.
     }

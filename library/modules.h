@@ -14,15 +14,18 @@ namespace Modules {
 using Element = QString;
 
 // The Elements of one Data value, split as SplitElements splits it but
-// without a string apiece: the value is kept whole with the place of each
-// Element, so a Module of a million Elements costs one pass over its text.
+// without a string apiece: the value is kept whole with the place of every
+// MarkStep-th Element, so a Module of a million Elements costs one pass
+// over its text and little memory beside it. An Element is found from the
+// mark before it, past at most MarkStep - 1 others. Copies share the text
+// and the marks.
 class ElementList
 {
 public:
     ElementList() = default;
-    explicit ElementList(const QString &data);
+    explicit ElementList(QString data);
 
-    qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
+    qsizetype size() const { return m_size; }
     bool isEmpty() const { return size() == 0; }
 
     // Element i (0 <= i < size()); the view lives as long as the list.
@@ -34,11 +37,17 @@ public:
 
     QStringList toStringList() const;
 
+    static constexpr qsizetype MarkStep = 32;
+
 private:
+    // Where the Element that starts at `start` ends: at the next "," or
+    // the end of the text.
+    qsizetype endOf(qsizetype start) const;
+
     QString m_data;
-    // Element i is [m_starts[i], m_starts[i + 1] - 1): each start is one past
-    // a ",", and the last entry stands one past the end of the last Element.
-    QList<qsizetype> m_starts;
+    qsizetype m_size = 0;
+    // m_marks[k] is where Element k * MarkStep starts: one past a ",", or 0.
+    QList<qsizetype> m_marks;
 };
 
 // A Module: its name is its section name, unique without regard to letter

@@ -35,6 +35,14 @@ void TestLibrary::splitElements_data()
     QTest::newRow("only a comma") << lit(",") << QStringList{QString()};
     QTest::newRow("nothing") << QString() << QStringList{};
     QTest::newRow("blanks kept") << lit(" a , b") << QStringList{lit(" a "), lit(" b")};
+    // Past the marks the list keeps every so many Elements, and a final
+    // "," where the next mark would stand.
+    for (const qsizetype count : {Modules::ElementList::MarkStep * 3 + 5, Modules::ElementList::MarkStep * 2}) {
+        QStringList many;
+        for (qsizetype i = 0; i < count; ++i)
+            many << (i % 7 == 3 ? QString() : QString::number(i));
+        QTest::addRow("%lld Elements, a final comma", qlonglong(count)) << many.join(QLatin1Char(',')) + u',' << many;
+    }
 }
 
 void TestLibrary::splitElements()
@@ -45,8 +53,11 @@ void TestLibrary::splitElements()
     // The options dialog's list splits the same way and finds first twins.
     const Modules::ElementList list(data);
     QCOMPARE(list.toStringList(), elements);
-    for (qsizetype i = 0; i < elements.size(); ++i)
+    QCOMPARE(list.size(), elements.size());
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        QCOMPARE(list.at(i), elements.at(i));
         QCOMPARE(list.indexOf(elements.at(i)), elements.indexOf(elements.at(i)));
+    }
     QCOMPARE(list.indexOf(lit("b ")), -1);
     // Joining drops the empty Elements and gives the rest back.
     QStringList nonEmpty = elements;
@@ -84,6 +95,9 @@ void TestLibrary::readModule_data()
     QTest::newRow("no file") << QByteArray() << lit("Capitals") << QStringList{};
     QTest::newRow("blanks at the ends lost")
         << QByteArray("[M]\nData=  a, b ,c=d  \n") << lit("M") << QStringList{lit("a"), lit(" b "), lit("c=d")};
+    QTest::newRow("the first Data key in any letter case, other lines passed over")
+        << QByteArray("[M]\r\n; Data=x\r\nDatabase=y\r\nData\r\nx=Data=z\r\n DATA = a,b\r\ndata=c\r\n") << lit("M")
+        << QStringList{lit("a"), lit("b")};
     QTest::newRow("quotes kept") << QByteArray("[M]\nData=\"a,b\"\n") << lit("M")
                                  << QStringList{lit("\"a"), lit("b\"")};
     QByteArray data;
