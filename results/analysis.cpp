@@ -47,19 +47,22 @@ const std::vector<std::pair<int, int>> &anchorOffsets()
     return offsets;
 }
 
+// Aligns two lists of texts where they are (a QStringList, or views of
+// texts held elsewhere): no list is copied.
+template <typename List>
 class Aligner
 {
 public:
     // Texts are compared by their hash first: no table of them is built.
-    Aligner(Texts elements, Texts answers)
+    Aligner(const List &elements, const List &answers)
         : m_elements(elements)
         , m_answers(answers)
     {
         m_eh.reserve(size_t(elements.size()));
-        for (const QStringView text : elements)
+        for (const auto &text : elements)
             m_eh.push_back(qHash(text));
         m_ah.reserve(size_t(answers.size()));
-        for (const QStringView text : answers)
+        for (const auto &text : answers)
             m_ah.push_back(qHash(text));
     }
 
@@ -211,8 +214,8 @@ private:
         return m_eh[size_t(x)] == m_eh[size_t(y)] && m_elements[size_t(x)] == m_elements[size_t(y)];
     }
 
-    Texts m_elements;
-    Texts m_answers;
+    const List &m_elements;
+    const List &m_answers;
     std::vector<size_t> m_eh;
     std::vector<size_t> m_ah;
     std::vector<Step> m_steps;
@@ -253,11 +256,10 @@ QString shiftedText(int count, bool afterIt, const QString &places)
         .arg(places);
 }
 
-} // namespace
-
-Result Analyse(Texts elements, Texts answers)
+template <typename List>
+Result analyse(const List &elements, const List &answers)
 {
-    Aligner aligner(elements, answers);
+    Aligner<List> aligner(elements, answers);
     aligner.Run();
 
     Result r;
@@ -265,7 +267,7 @@ Result Analyse(Texts elements, Texts answers)
     r.answerOf.fill(-1, qsizetype(elements.size()));
     r.elementOf.fill(-1, qsizetype(answers.size()));
     r.answerEmpty.reserve(qsizetype(answers.size()));
-    for (const QStringView answer : answers)
+    for (const auto &answer : answers)
         r.answerEmpty.append(answer.isEmpty());
     r.rightInOrder = aligner.InOrder();
     for (const Step &s : aligner.Steps()) {
@@ -310,12 +312,11 @@ Result Analyse(Texts elements, Texts answers)
     return r;
 }
 
-Result Analyse(const QStringList &elements, const QStringList &answers)
-{
-    const std::vector<QStringView> e(elements.cbegin(), elements.cend());
-    const std::vector<QStringView> a(answers.cbegin(), answers.cend());
-    return Analyse(e, a);
-}
+} // namespace
+
+Result Analyse(Texts elements, Texts answers) { return analyse(elements, answers); }
+
+Result Analyse(const QStringList &elements, const QStringList &answers) { return analyse(elements, answers); }
 
 Result Analyse(const AnswerSheet &sheet)
 {
