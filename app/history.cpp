@@ -348,23 +348,49 @@ RunAnalysis AnalyseRun(const ResultsStore::SheetColumns &sheet, const SportScori
     return out;
 }
 
+namespace {
+
+// The CSV of the runs, each line with its run's analysis when `analysed`
+// is given (one a run), handed to `write` a piece of about 256 KB at a
+// time; false as soon as a piece could not be written.
+bool writeCsv(const QVector<ResultsStore::RunSummary> &runs, const QVector<RunAnalysis> *analysed,
+              const SportScoring::Choice &choice, const Profile::PieceWriter &write)
+{
+    constexpr qsizetype Piece = 256 * 1024;
+    QByteArray out = csvHeader(analysed != nullptr, choice);
+    out.reserve(Piece + 4096);
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        appendLine(out, runs.at(i), analysed ? &analysed->at(i) : nullptr, choice);
+        if (out.size() >= Piece) {
+            if (!write(out))
+                return false;
+            out.resize(0);
+        }
+    }
+    return write(out);
+}
+
+} // namespace
+
 QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &sheetOf,
                const SportScoring::Choice &choice)
 {
-    QByteArray out = csvHeader(bool(sheetOf), choice);
-    out.reserve(out.size() + runs.size() * (sheetOf ? 110 : 80));
-    for (const ResultsStore::RunSummary &run : runs) {
-        if (!sheetOf) {
-            appendLine(out, run, nullptr, choice);
-            continue;
+    QVector<RunAnalysis> analysed;
+    if (sheetOf) {
+        analysed.reserve(runs.size());
+        for (const ResultsStore::RunSummary &run : runs) {
+            const auto [elements, answers] = sheetOf(run.name);
+            const std::vector<QStringView> e(elements.cbegin(), elements.cend());
+            const std::vector<QStringView> a(answers.cbegin(), answers.cend());
+            analysed.append(AnalyseRun({e, a}, choice));
         }
-        const auto [elements, answers] = sheetOf(run.name);
-        const std::vector<QStringView> e(elements.cbegin(), elements.cend());
-        const std::vector<QStringView> a(answers.cbegin(), answers.cend());
-        const RunAnalysis analysis = AnalyseRun({e, a}, choice);
-        appendLine(out, run, &analysis, choice);
     }
-    return out;
+    QByteArray csv;
+    writeCsv(runs, sheetOf ? &analysed : nullptr, choice, [&csv](QByteArrayView piece) {
+        csv += piece;
+        return true;
+    });
+    return csv;
 }
 
 QString ExportFileName(bool training, const QString &module)
@@ -413,18 +439,7 @@ void ExportCsv(const QString &path, const QString &source, const QVector<Results
         analysed[i] = AnalyseRun(sheet, choice);
     });
     const QString reason = Profile::ReplaceFileWith(path, [&](const Profile::PieceWriter &write) {
-        constexpr qsizetype Piece = 256 * 1024;
-        QByteArray out = csvHeader(true, choice);
-        out.reserve(Piece + 4096);
-        for (qsizetype i = 0; i < runs.size(); ++i) {
-            appendLine(out, runs.at(i), &analysed.at(i), choice);
-            if (out.size() >= Piece) {
-                if (!write(out))
-                    return false;
-                out.resize(0);
-            }
-        }
-        return write(out);
+        return writeCsv(runs, &analysed, choice, write);
     });
     if (!reason.isEmpty())
         throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
