@@ -23,9 +23,9 @@ Forms CreateForms()
         return results;
     });
     f.frm_help = LazyForm<Tfrm_help>([main] { return new Tfrm_help(main); });
-    f.frm_test = LazyForm<Tfrm_test>([main, exe = f.frm_exe, results = f.frm_results, options = f.frm_options] {
+    f.frm_test = LazyForm<Tfrm_test>([main, exe = f.frm_exe, results = f.frm_results] {
         auto *test = new Tfrm_test(main);
-        test->SetPeers(main, exe, results, options);
+        test->SetPeers(main, exe, results);
         return test;
     });
     f.frm_modules = LazyForm<Tfrm_modules>([main, name = f.frm_name] {

@@ -4,7 +4,6 @@
 #include "engine/runhost.h"
 #include "engine/runrules.h"
 #include "engine/selectingedit.h"
-#include "library/frmoptions.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/speech.h"
@@ -133,12 +132,11 @@ Tfrm_test::Tfrm_test(QWidget *parent)
 
 Tfrm_test::~Tfrm_test() = default;
 
-void Tfrm_test::SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options)
+void Tfrm_test::SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results)
 {
     m_host = host;
     m_exe = exe;
     m_results = results;
-    m_options = options;
 }
 
 qint32 Tfrm_test::testMode() const { return m_host ? m_host->runState().TestMode : 0; }
@@ -385,14 +383,12 @@ void Tfrm_test::voiceFailed(const QString &reason)
 
 QString Tfrm_test::DrawElement() const
 {
-    const auto drawFrom = [this](Tfrm_options::Page page) -> QString {
-        if (!m_options)
-            return QString();
+    const auto drawFrom = [this]() -> QString {
         const std::optional<Run::DrawSpan> span =
-            Run::SpanOf(m_options->RangeFrom(page), m_options->RangeTo(page), m_options->ElementTotal(page));
+            Run::SpanOf(m_run.rangeFrom, m_run.rangeTo, int(m_run.elements.size()));
         if (!span) // the launcher refuses such a run
             return QString();
-        return m_options->ElementAt(page, Run::DrawIndex(*span));
+        return m_run.elements.text(Run::DrawIndex(*span));
     };
     switch (testMode()) {
     case Run::IntroductoryMode:
@@ -400,9 +396,9 @@ QString Tfrm_test::DrawElement() const
         return Run::DrawIntroductoryElement();
     case Run::TrainingMode:
         Platform::Randomize();
-        return drawFrom(Tfrm_options::Page::Training);
+        return drawFrom();
     case Run::ExamMode:
-        return drawFrom(Tfrm_options::Page::Exam);
+        return drawFrom();
     default:
         return QString();
     }
@@ -478,7 +474,7 @@ void Tfrm_test::ShowTimedElement()
     WriteElement(element);
     ShowElement(m_hideElements ? Run::CounterText(CurrentNumber, ElementCount) : element);
     if (m_voice) {
-        m_said = Speech::SpokenText(element, m_options && m_options->ReadDigits());
+        m_said = Speech::SpokenText(element, m_run.speech.IfSpeak && m_run.speech.IfDigits);
         m_voice->say(m_said);
     }
 }
@@ -498,7 +494,7 @@ void Tfrm_test::EndPresentation()
     Label1->clear();
     setElementText(QString());
     PresentationDone = true;
-    if (testMode() == Run::TrainingMode && !(m_options && m_options->DoExercises()))
+    if (testMode() == Run::TrainingMode && !m_run.DoExercises)
         StartRecall();
     else
         RunExercises();

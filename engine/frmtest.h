@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/settings.h"
+
 #include <QDialog>
 #include <QRgb>
 #include <QStringList>
@@ -14,7 +16,6 @@ class QPushButton;
 class QTimer;
 class RunHost;
 class Tfrm_exe;
-class Tfrm_options;
 class Tfrm_results;
 namespace Speech {
 class Speaker;
@@ -44,7 +45,10 @@ public:
     explicit Tfrm_test(QWidget *parent = nullptr);
     ~Tfrm_test() override;
 
-    void SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options);
+    void SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results);
+    // The Settings in force for the next run, set by the launcher: the
+    // Elements it draws from, its range and its switches.
+    void SetRunOptions(const Settings::RunOptions &options) { m_run = options; }
 
     // ---- the run's fields
     qint32 TicksPerElement = 0;      // ticks an Element stands in a timed presentation
@@ -155,7 +159,7 @@ private:
     RunHost *m_host = nullptr;
     Tfrm_exe *m_exe = nullptr;
     Tfrm_results *m_results = nullptr;
-    Tfrm_options *m_options = nullptr;
+    Settings::RunOptions m_run;
     bool m_asking = false;
     void startPace();
     bool m_paceWaitsForPaint = false;   // shown, the first Element not yet painted

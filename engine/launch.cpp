@@ -5,6 +5,7 @@
 #include "engine/runrules.h"
 #include "library/frmoptions.h"
 #include "library/modules.h"
+#include "library/settings.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/speech.h"
@@ -29,38 +30,42 @@ void launchMode(RunHost &host, Tfrm_test *test, Tfrm_options *options, qint32 mo
     StartTestRun(host, test, options);
 }
 
-Run::LaunchValues launchValues(qint32 mode, const Tfrm_options *options)
+Run::LaunchValues launchValues(const Settings::RunOptions &run)
 {
     Run::LaunchValues values;
-    if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
-        return values;
-    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training : Tfrm_options::Page::Exam;
-    values.numberText = options->NumberOfElementsText(page);
-    values.timerText = options->TimerText();
-    values.unlimitedTime = options->UnlimitedTime();
-    values.showSerialNumber = options->ShowSerialNumber();
-    values.elementTotal = options->ElementTotal(page);
-    values.rangeFrom = options->RangeFrom(page);
-    values.rangeTo = options->RangeTo(page);
+    values.numberText = run.page.NumOfEl;
+    values.timerText = run.TimerMSec;
+    values.unlimitedTime = run.IfNoTimeLimit;
+    values.showSerialNumber = run.IfShowNum;
+    values.elementTotal = int(run.elements.size());
+    values.rangeFrom = run.rangeFrom;
+    values.rangeTo = run.rangeTo;
     return values;
 }
 
 // The Module and range bounds a Training or Exam runs on, for its stored result.
-RunModule runModule(qint32 mode, const Tfrm_options *options)
+RunModule runModule(const Settings::RunOptions &run)
+{
+    const auto element = [&run](int i) { return i >= 0 && i < run.elements.size() ? run.elements.text(i) : QString(); };
+    return RunModule{run.page.ModuleName, element(run.rangeFrom), element(run.rangeTo)};
+}
+
+// The Settings in force for a run of the current mode; none for the
+// Introductory Test.
+Settings::RunOptions runOptions(qint32 mode, const Tfrm_options *options)
 {
     if (!options || (mode != Run::TrainingMode && mode != Run::ExamMode))
         return {};
-    const Tfrm_options::Page page = mode == Run::TrainingMode ? Tfrm_options::Page::Training : Tfrm_options::Page::Exam;
-    return RunModule{options->ModuleName(page), options->ElementAt(page, options->RangeFrom(page)),
-                     options->ElementAt(page, options->RangeTo(page))};
+    return options->InForce(mode == Run::TrainingMode ? Tfrm_options::Page::Training : Tfrm_options::Page::Exam);
 }
 
 // Whether the options name a Module for the page that the library still
 // holds. When not, says what is missing and where to see to it, instead of
-// leaving the menu key without an answer.
-bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page page)
+// leaving the menu key without an answer. When they hold a value they
+// could not have set, says once what is used instead.
+bool HasModule(QWidget *owner, Tfrm_options *options, Tfrm_options::Page page)
 {
-    const QString name = options ? options->ModuleName(page) : QString();
+    const QString name = options ? options->InForce(page).page.ModuleName : QString();
     QString missing;
     bool checked = false;
     Dialogs::Guard(owner, [&] {
@@ -86,9 +91,14 @@ bool HasModule(QWidget *owner, const Tfrm_options *options, Tfrm_options::Page p
     });
     if (!checked)
         return false;
-    if (!missing.isEmpty())
+    if (!missing.isEmpty()) {
         Dialogs::ShowMessage(owner, missing);
-    return missing.isEmpty();
+        return false;
+    }
+    const QStringList notices = options->TakeNotices(page);
+    if (!notices.isEmpty())
+        Dialogs::ShowMessage(owner, notices.join(QLatin1Char(' ')));
+    return true;
 }
 
 // Has the voice render the texts before the run starts, with a progress
@@ -152,11 +162,12 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
         RunState &run = host.runState();
+        const Settings::RunOptions in = runOptions(run.TestMode, options);
         // A spoken Training gets its voice before the start is asked for:
         // the sound server's first sound comes late (up to seconds on an
         // idle sink), so the voice warms up while the user reads the
         // question. Introductory Test and Exam are never spoken.
-        const bool spoken = run.TestMode == Run::TrainingMode && options && options->SpeakElements();
+        const bool spoken = run.TestMode == Run::TrainingMode && in.speech.IfSpeak;
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (voice && voice->problem().isEmpty())
             voice->warmUp();
@@ -166,12 +177,13 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();
         run.StartTick = Platform::TickCount();
-        run.Module = runModule(run.TestMode, options);
+        run.Module = runModule(in);
+        test->SetRunOptions(in);
         test->Label1->setVisible(true);
         test->PresentationDone = false;
 
         const qint32 mode = run.TestMode;
-        const Run::LaunchValues values = launchValues(mode, options);
+        const Run::LaunchValues values = launchValues(in);
         const Run::Parameters parameters = Run::ParametersFor(mode, values);
         const QString refusal = Run::Refusal(mode, parameters, values);
         if (!refusal.isEmpty()) {
@@ -189,14 +201,14 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
                                                 .arg(problem));
                 return;
             }
-            voice->setVoice(options->VoiceName());
-            voice->setRate(options->SpeechRate() / 10.0);
+            voice->setVoice(in.speech.TVoice);
+            voice->setRate(in.speech.TSpeechRate / 10.0);
             // Every Element is drawn and rendered before the first is shown,
             // so that each is heard as it appears. The run starts after.
             test->ElementCount = parameters.elementCount;
             QStringList texts;
             for (const QString &element : test->DrawAhead())
-                texts << Speech::SpokenText(element, options->ReadDigits());
+                texts << Speech::SpokenText(element, in.speech.IfDigits);
             const std::optional<QString> unspoken = renderAhead(owner, *voice, texts);
             if (!unspoken)
                 return;
@@ -215,7 +227,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 
         test->Edit1->hide();
         test->Label2->show();
-        test->SetVoice(std::move(voice), spoken && options->HideElements());
+        test->SetVoice(std::move(voice), spoken && in.speech.IfHideEl);
         Dialogs::ExecModal(test);
     });
 }

@@ -11,9 +11,11 @@ namespace Launch {
 
 // est11Click: TestMode 1, caption "Introductory Test".
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options);
-// est21Click: TestMode 2, "Trening". When the options name no Training
-// Module, or one the library no longer holds, a message says so and points
-// to the Modules menu; nothing starts.
+// est21Click: TestMode 2, "Trening", with the Settings in force
+// (Tfrm_options::InForce). When the options name no Training Module, or one
+// the library no longer holds, a message says so and points to the Modules
+// menu; nothing starts. When they hold a value they could not have set, a
+// message says once what is used instead.
 void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options);
 // Exam1Click: the same for the Exam Module; TestMode 3, "Exam".
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options);

@@ -433,40 +433,122 @@ bool Tfrm_options::BitBtn1Click()
         Settings::Write(Settings::ConfigPath(), CurrentRecord());
         written = true;
     });
+    if (written) {
+        // What was found in the file has been replaced by what is shown.
+        m_training.notice.clear();
+        m_exam.notice.clear();
+        putInForce();
+    }
     return written;
+}
+
+void Tfrm_options::reject()
+{
+    showInForce();
+    QDialog::reject();
 }
 
 void Tfrm_options::LoadOptions()
 {
     LoadModuleList();
     LoadSettings();
+    putInForce();
 }
 
 bool Tfrm_options::TrainOn(const QString &moduleName)
 {
-    const QStringList names = Modules::ListModuleNames(Modules::LibraryPath());
-    if (!names.contains(moduleName))
+    const QString path = Modules::LibraryPath();
+    if (!Modules::LibraryProblem(path).isEmpty() || !Modules::ListModuleNames(path).contains(moduleName))
         return false;
-    const QString examModule = ModuleName(Page::Exam);
-    const int examFrom = RangeFrom(Page::Exam);
-    const int examTo = RangeTo(Page::Exam);
-    LoadModuleList();
-    if (m_libraryUnreadable)
-        return false;
-    if (names.contains(examModule)) {
-        ComboBox4->setCurrentIndex(int(names.indexOf(examModule)));
-        ComboBox5->setCurrentIndex(examFrom);
-        ComboBox6->setCurrentIndex(examTo);
-    } else {
-        SelectModule(Page::Exam, examModule);
-    }
-    ComboBox1->setCurrentIndex(int(names.indexOf(moduleName)));
-    FillRangeLists(Page::Training);
+    const Modules::ElementList elements = Modules::ReadModule(path, moduleName).Elements;
+    Settings::PageValues training;
     // Drawn at random with replacement, as many as it holds are each asked
     // once on average.
-    Edit1->setText(QString::number(std::clamp(int(ComboBox2->count()), Settings::NumOfElMin, Settings::NumOfElMax)));
-    Settings::Write(Settings::ConfigPath(), CurrentRecord());
+    training.NumOfEl = QString::number(std::clamp(int(elements.size()), Settings::NumOfElMin, Settings::NumOfElMax));
+    training.ModuleName = moduleName;
+    if (!elements.isEmpty()) {
+        training.range.from = elements.text(0);
+        training.range.to = elements.text(elements.size() - 1);
+    }
+    Settings::WriteTraining(Settings::ConfigPath(), training);
+    LoadOptions();
     return true;
+}
+
+Settings::RunOptions Tfrm_options::InForce(Page page) const
+{
+    const PageInForce &p = controls(page).inForce;
+    Settings::RunOptions run;
+    run.page.NumOfEl = p.number;
+    run.page.ModuleName = p.module;
+    run.elements = p.elements;
+    run.rangeFrom = p.from;
+    run.rangeTo = p.to;
+    if (p.from >= 0)
+        run.page.range.from = p.elements.text(p.from);
+    if (p.to >= 0)
+        run.page.range.to = p.elements.text(p.to);
+    if (!p.notice.isEmpty())
+        run.notices << p.notice;
+    if (page == Page::Exam)
+        return run;
+    run.DoExercises = m_exercisesInForce;
+    run.IfNoTimeLimit = m_unlimitedInForce;
+    run.IfShowNum = m_serialNumberInForce;
+    run.speech = m_speechInForce;
+    run.speech.IfSpeak = Speech::Built() && m_speechInForce.IfSpeak;
+    QString notice;
+    run.TimerMSec = Settings::UsableTimer(m_timerInForce, run.speech.IfSpeak, &notice);
+    // Without a time limit the timer is not used.
+    if (!notice.isEmpty() && !run.IfNoTimeLimit)
+        run.notices << notice;
+    return run;
+}
+
+QStringList Tfrm_options::TakeNotices(Page page)
+{
+    QStringList untold;
+    for (const QString &notice : InForce(page).notices) {
+        if (!m_told.contains(notice)) {
+            m_told << notice;
+            untold << notice;
+        }
+    }
+    return untold;
+}
+
+void Tfrm_options::putInForce()
+{
+    for (Page page : {Page::Training, Page::Exam}) {
+        PageControls &c = controls(page);
+        c.inForce =
+            PageInForce{c.number->text(), ModuleName(page), c.elements, RangeFrom(page), RangeTo(page), c.notice};
+    }
+    m_timerInForce = Edit3->text();
+    m_exercisesInForce = CheckBox1->isChecked();
+    m_unlimitedInForce = CheckBox2->isChecked();
+    m_serialNumberInForce = CheckBox3->isChecked();
+    m_speechInForce = Settings::Speech{CheckBox4->isChecked(), CheckBox5->isChecked(), VoiceName(), SpeechRate(),
+                                       CheckBox6->isChecked()};
+}
+
+void Tfrm_options::showInForce()
+{
+    for (Page page : {Page::Training, Page::Exam}) {
+        PageControls &c = controls(page);
+        c.number->setText(c.inForce.number);
+        const QStringList names = m_modulesModel->stringList();
+        c.module->setCurrentIndex(c.inForce.module.isEmpty() ? -1 : int(names.indexOf(c.inForce.module)));
+        c.elements = c.inForce.elements;
+        c.elementsModel->setElements(c.elements);
+        c.from->setCurrentIndex(c.inForce.from);
+        c.to->setCurrentIndex(c.inForce.to);
+    }
+    Edit3->setText(m_timerInForce);
+    CheckBox1->setChecked(m_exercisesInForce);
+    CheckBox2->setChecked(m_unlimitedInForce);
+    CheckBox3->setChecked(m_serialNumberInForce);
+    LoadSpeech(m_speechInForce);
 }
 
 void Tfrm_options::fitSize() { setFixedSize(sizeHint().expandedTo(QSize(314, 239))); }
@@ -587,7 +669,15 @@ std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
 void Tfrm_options::SelectModule(Page page, const QString &storedName)
 {
     PageControls &c = controls(page);
-    c.module->setCurrentIndex(Settings::ModuleIndex(m_modulesModel->stringList(), storedName));
+    const QStringList names = m_modulesModel->stringList();
+    c.module->setCurrentIndex(Settings::ModuleIndex(names, storedName));
+    c.notice.clear();
+    if (!storedName.isEmpty() && !names.isEmpty() && !names.contains(storedName))
+        c.notice = (page == Page::Training ? tr("The Training Module stored in config.ini, \"%1\", is not in the "
+                                                "library; \"%2\" is used instead.")
+                                           : tr("The Exam Module stored in config.ini, \"%1\", is not in the "
+                                                "library; \"%2\" is used instead."))
+                       .arg(storedName, ModuleName(page));
     // Without a Module the range lists hold no Elements either.
     FillRangeLists(page);
 }

@@ -19,9 +19,10 @@ class QVBoxLayout;
 class QWidget;
 class UpDown;
 
-// The options dialog. Its controls are the Settings in force: the launcher
-// and the runner read them through the published values below, at the
-// start of a run and at every draw, never config.ini.
+// The options dialog. The Settings in force are what it last loaded or
+// saved: the launcher takes them as one value (InForce) at the start of a
+// run. What is typed in the dialog counts only once OK has written it;
+// Cancel puts the controls back as they were.
 class Tfrm_options : public QDialog
 {
     Q_OBJECT
@@ -38,16 +39,23 @@ public:
     // can't be read.
     void LoadOptions();
 
-    // Makes a library Module the Training Module with its whole range, as
-    // picking it and pressing OK would, and the Training count its number
-    // of Elements (within the count's bounds): the Module lists are read
-    // afresh (the Exam page keeps its Module and range), the other values
-    // stay as they are in force, and all twelve keys go into config.ini. False, with
-    // nothing changed, when the lists can't offer that Module. Raises
-    // AppError when the library can't be read or config.ini written.
+    // Makes a library Module the Training Module with its whole range and
+    // the Training count its number of Elements (within the count's
+    // bounds): those four keys go into config.ini as it is then, every
+    // other key keeping what it holds, and the options are loaded afresh.
+    // False, with nothing changed, when the lists can't offer that Module.
+    // Raises AppError when the library can't be read or config.ini written
+    // (and then leaves the file and the Settings in force as they were).
     bool TrainOn(const QString &moduleName);
 
-    // ---- published values (read-only view of the Settings in force)
+    // The Settings in force for a run of a page.
+    Settings::RunOptions InForce(Page page) const;
+    // What the last load found in config.ini that the options could not
+    // have set, and what is used instead, for a run of a page: each
+    // sentence once, the first time it is asked for.
+    QStringList TakeNotices(Page page);
+
+    // ---- published values: what the controls show
     QString NumberOfElementsText(Page page) const; // Edit1 / Edit2 text
     QString TimerText() const;                     // Edit3 text (Training)
     QString ModuleName(Page page) const;           // ComboBox1 / ComboBox4 text; empty: none
@@ -76,6 +84,9 @@ public:
     // error report. True when written: only then does the button close
     // the dialog, so a failure keeps what was typed.
     bool BitBtn1Click();
+    // Cancel, Escape and the close box: the controls go back to the
+    // Settings in force.
+    void reject() override;
 
     // ---- controls under their form names
     QTabWidget *PageControl1 = nullptr;
@@ -100,6 +111,17 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // What a page's controls held when they were last put in force.
+    struct PageInForce
+    {
+        QString number;
+        QString module; // empty: none
+        Modules::ElementList elements;
+        int from = -1;
+        int to = -1;
+        QString notice; // the stored Module was not found; empty: none
+    };
+
     // The controls of one page.
     struct PageControls
     {
@@ -109,6 +131,8 @@ private:
         QComboBox *to = nullptr;
         ElementListModel *elementsModel = nullptr; // shared by from and to
         Modules::ElementList elements;             // what the model holds
+        QString notice;                            // what the last load found of the stored Module
+        PageInForce inForce;
     };
 
     // The constructor's parts, in the order it runs them.
@@ -130,6 +154,9 @@ private:
     void LoadSettings();
     void FillRangeLists(Page page);
     void SelectModule(Page page, const QString &storedName);
+    // The controls become the Settings in force, or go back to them.
+    void putInForce();
+    void showInForce();
     Settings::Record CurrentRecord() const;
     Settings::PageValues CurrentPageValues(Page page) const;
 
@@ -144,6 +171,11 @@ private:
     // lists it shows.
     bool m_libraryUnreadable = false;
     Settings::Record m_loaded; // as config.ini held it at the last load
+    // The Training's own Settings in force; the pages keep theirs.
+    QString m_timerInForce;
+    bool m_exercisesInForce = true, m_unlimitedInForce = false, m_serialNumberInForce = true;
+    Settings::Speech m_speechInForce; // as the controls showed it
+    QStringList m_told;               // notices already given
     bool m_speechProbed = false;
     QString m_speechProblem;           // why the engine can't speak; empty: it can (or not asked yet)
     QStringList m_voices;              // the engine's voices, when asked

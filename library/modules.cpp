@@ -152,7 +152,7 @@ bool readable(const Profile::SectionIndex &index, const QString &path)
 QStringList ListModuleNames(const QString &path)
 {
     // The names of the kept index: a large Module is not read again.
-    return Profile::DirectSectionNames(indexedNames(*Profile::IndexSections(path)));
+    return indexedNames(*Profile::IndexSections(path));
 }
 
 bool HasModule(const QString &path, const QString &name)

@@ -83,14 +83,11 @@ QString LibraryPath();
 // (two-digit numbers, three-digit numbers, common words).
 bool PlaceStarterLibrary(const QString &path, const QString &installed = QString());
 
-// The Module names in file order, read with direct access: only the names
-// that fit in its 16,384-byte buffer come back (the last may be cut short);
-// a missing file gives none.
+// Every Module name in file order; a missing file gives none.
 QStringList ListModuleNames(const QString &path);
 
 // Whether the library holds a Module of that name (letter case aside),
-// read with direct access: every Module counts, also those beyond the
-// names ListModuleNames gives. A missing file holds none.
+// read with direct access. A missing file holds none.
 bool HasModule(const QString &path, const QString &name);
 
 // Why the library file can't be used: the system's reason when it exists

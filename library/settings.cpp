@@ -4,6 +4,8 @@
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Settings {
@@ -54,19 +56,20 @@ Speech readSpeech(const ProfileFile &file)
     return speech;
 }
 
-void writeSpeech(ProfileFile &file, const Speech &speech)
+void addSpeech(QList<ProfileFile::Entry> &entries, const ProfileFile &file, const Speech &speech)
 {
     bool stored = false;
     for (QLatin1String key : SpeechKeys)
         stored = stored || file.ReadText(TestSection, key, missing()) != missing();
     if (!stored && speech == Speech())
         return;
-    file.WriteNumber(TestSection, IfSpeakKey, speech.IfSpeak ? 1 : 0);
-    file.WriteNumber(TestSection, IfHideElKey, speech.IfHideEl ? 1 : 0);
-    file.WriteText(TestSection, TVoiceKey, speech.TVoice);
-    file.WriteNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    entries += {{TestSection, IfSpeakKey, flag(speech.IfSpeak)},
+                {TestSection, IfHideElKey, flag(speech.IfHideEl)},
+                {TestSection, TVoiceKey, speech.TVoice},
+                {TestSection, TSpeechRateKey, QString::number(speech.TSpeechRate)}};
     if (speech.IfDigits || file.ReadText(TestSection, IfDigitsKey, missing()) != missing())
-        file.WriteNumber(TestSection, IfDigitsKey, speech.IfDigits ? 1 : 0);
+        entries += {TestSection, IfDigitsKey, flag(speech.IfDigits)};
 }
 
 } // namespace
@@ -89,26 +92,54 @@ Record Read(const QString &path)
 
 void Write(const QString &path, const Record &record)
 {
-    // One hold of the lock for all the keys: another copy's OK comes
-    // before or after this one, never between its keys.
+    // One hold of the lock and one write for all the keys: another copy's
+    // OK comes before or after this one, never between its keys.
     const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::Direct);
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     const PageValues &t = record.training;
-    file.WriteText(TestSection, TNumOfElKey, t.NumOfEl);
-    file.WriteText(TestSection, TimerMSecKey, record.TimerMSec);
-    file.WriteText(TestSection, TMNameKey, t.ModuleName);
-    file.WriteText(TestSection, TDiapFromKey, t.range.from.value_or(QString()));
-    file.WriteText(TestSection, TDiapToKey, t.range.to.value_or(QString()));
-    file.WriteNumber(TestSection, IfexecKey, record.DoExercises ? 1 : 0);
-    file.WriteNumber(TestSection, IfNoTimeLimitKey, record.IfNoTimeLimit ? 1 : 0);
-    file.WriteNumber(TestSection, IfShowNumKey, record.IfShowNum ? 1 : 0);
+    QList<ProfileFile::Entry> entries{{TestSection, TNumOfElKey, t.NumOfEl},
+                                      {TestSection, TimerMSecKey, record.TimerMSec},
+                                      {TestSection, TMNameKey, t.ModuleName},
+                                      {TestSection, TDiapFromKey, t.range.from.value_or(QString())},
+                                      {TestSection, TDiapToKey, t.range.to.value_or(QString())},
+                                      {TestSection, IfexecKey, flag(record.DoExercises)},
+                                      {TestSection, IfNoTimeLimitKey, flag(record.IfNoTimeLimit)},
+                                      {TestSection, IfShowNumKey, flag(record.IfShowNum)}};
     if (record.speech)
-        writeSpeech(file, *record.speech);
+        addSpeech(entries, file, *record.speech);
     const PageValues &e = record.exam;
-    file.WriteText(ExamSection, ENumOfElKey, e.NumOfEl);
-    file.WriteText(ExamSection, EMNameKey, e.ModuleName);
-    file.WriteText(ExamSection, EDiapFromKey, e.range.from.value_or(QString()));
-    file.WriteText(ExamSection, EDiapToKey, e.range.to.value_or(QString()));
+    entries += {{ExamSection, ENumOfElKey, e.NumOfEl},
+                {ExamSection, EMNameKey, e.ModuleName},
+                {ExamSection, EDiapFromKey, e.range.from.value_or(QString())},
+                {ExamSection, EDiapToKey, e.range.to.value_or(QString())}};
+    file.WriteTexts(entries);
+}
+
+void WriteTraining(const QString &path, const PageValues &training)
+{
+    ProfileFile file(path, ProfileFile::Access::Direct);
+    file.WriteTexts({{TestSection, TNumOfElKey, training.NumOfEl},
+                     {TestSection, TMNameKey, training.ModuleName},
+                     {TestSection, TDiapFromKey, training.range.from.value_or(QString())},
+                     {TestSection, TDiapToKey, training.range.to.value_or(QString())}});
+}
+
+QString UsableTimer(const QString &stored, bool spoken, QString *notice)
+{
+    qint32 ms = 0;
+    if (!Platform::TryStrToInt(stored, &ms))
+        return stored;
+    const int used = std::clamp(ms, spoken ? SpokenTimerMin : TimerMin, TimerMax);
+    if (used == ms)
+        return stored;
+    if (notice)
+        *notice =
+            QCoreApplication::translate("Settings", "The Timer (MilliSec) stored in config.ini, %1, is beyond what "
+                                                    "the options can set; %2 is used instead.")
+                .arg(ms)
+                .arg(used);
+    return QString::number(used);
 }
 
 int ModuleIndex(const QStringList &names, const QString &stored)

@@ -2,8 +2,9 @@
 
 // The Settings: the parameters of Training (section "Test") and Exam
 // (section "Exam") kept in config.ini, and the rules that map them to and
-// from the options dialog's controls. The dialog's controls are the
-// Settings in force; this file only knows the file side and the matching.
+// from the options dialog's controls. The Settings in force are what the
+// dialog last loaded or saved (RunOptions), never what is typed in it
+// before OK; this file only knows the file side and the matching.
 
 #include "library/modules.h"
 
@@ -96,19 +97,50 @@ struct Record
 // engine's voice and its normal rate.
 Record Read(const QString &path);
 
-// Writes all twelve keys with direct access, each at once, in the order
-// TNumOfEl, TimerMSec, TMName, TDiapFrom, TDiapTo, Ifexec, IfNoTimeLimit,
-// IfShowNum, ENumOfEl, EMName, EDiapFrom, EDiapTo. The speech keys IfSpeak,
-// IfHideEl, TVoice and TSpeechRate follow IfShowNum when the record has
-// them and either one differs from its default or the file holds one
-// already: a file of someone who never turned speech on stays as it was.
-// IfDigits follows them when it is on or the file holds it already.
-// Nothing is validated; a
-// missing bound is written empty; flags as "1" or "0". A missing file or
-// section is created and every other line is left as it was. Raises
-// "Unable to write to %s" at the first key that can't be written; the keys
-// before it stay written.
+// Writes all twelve keys in one direct write, in the order TNumOfEl,
+// TimerMSec, TMName, TDiapFrom, TDiapTo, Ifexec, IfNoTimeLimit, IfShowNum,
+// ENumOfEl, EMName, EDiapFrom, EDiapTo. The speech keys IfSpeak, IfHideEl,
+// TVoice and TSpeechRate follow IfShowNum when the record has them and
+// either one differs from its default or the file holds one already: a
+// file of someone who never turned speech on stays as it was. IfDigits
+// follows them when it is on or the file holds it already. Nothing is
+// validated; a missing bound is written empty; flags as "1" or "0". A
+// missing file or section is created and every other line is left as it
+// was. Raises "Unable to write to %s" when the file can't be written, and
+// then leaves it as it was.
 void Write(const QString &path, const Record &record);
+
+// Writes the Training's count, Module and range (TNumOfEl, TMName,
+// TDiapFrom, TDiapTo) in one direct write onto the file as it is then:
+// every other key keeps what it holds, whoever wrote it. Raises as Write.
+void WriteTraining(const QString &path, const PageValues &training);
+
+// The Settings in force for a Training or an Exam, as the launcher and the
+// runner take them: the page's values as stored, the Elements of its
+// Module as the options last loaded them with the range's positions among
+// them, and the Training's timer and switches.
+struct RunOptions
+{
+    PageValues page;               // ModuleName: the Module in use; empty: none
+    Modules::ElementList elements; // of that Module
+    int rangeFrom = -1;            // positions in elements; -1: none
+    int rangeTo = -1;
+    QString TimerMSec = QStringLiteral("6000"); // as UsableTimer gives it
+    bool DoExercises = true;
+    bool IfNoTimeLimit = false;
+    bool IfShowNum = true;
+    Speech speech; // IfSpeak is off where nothing can be spoken
+    // What config.ini holds that the options could not have set, and what
+    // is used instead: a sentence each.
+    QStringList notices;
+};
+
+// The timer a Training runs with: the stored text when it is a whole
+// number the spin buttons could set (TimerMin, or SpokenTimerMin when
+// spoken, to TimerMax); a whole number beyond them is brought within them,
+// and `notice` then says what was found and what is used. A text that is
+// not a whole number is kept for the launcher to refuse.
+QString UsableTimer(const QString &stored, bool spoken, QString *notice);
 
 // The full path of the settings file in the data directory.
 QString ConfigPath();

@@ -310,17 +310,6 @@ void AppendSection(const QString &path, const QString &section, const QStringLis
     }
 }
 
-QStringList DirectSectionNames(const QStringList &names)
-{
-    QStringList list;
-    qsizetype room = ProfileFile::DirectSectionNamesLimit - 1;
-    for (const QString &name : names) {
-        if (!appendCapped(list, name, room))
-            break;
-    }
-    return list;
-}
-
 } // namespace Profile
 
 // ---------------------------------------------------------------- ProfileFile
@@ -594,6 +583,27 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
     parse->readAll();
     checkWritable(m_path, *parse);
     writeDirect(m_path, directlyWritten(*parse, section, key, value));
+}
+
+void ProfileFile::WriteTexts(const QList<Entry> &entries)
+{
+    if (entries.isEmpty())
+        return;
+    if (m_access == Access::InMemory) {
+        for (const Entry &entry : entries)
+            writeToCopy(oneLine(entry.section), oneLine(entry.key), oneLine(entry.value));
+        return;
+    }
+    const Profile::FileLock lock(m_path);
+    const auto parse = HeldParse(m_path, m_heldParse);
+    parse->readAll();
+    checkWritable(m_path, *parse);
+    QByteArray out = parse->data;
+    for (const Entry &entry : entries) {
+        DirectParse written(out);
+        out = directlyWritten(written, oneLine(entry.section), oneLine(entry.key), oneLine(entry.value));
+    }
+    writeDirect(m_path, out);
 }
 
 void ProfileFile::writeToCopy(const QString &section, const QString &key, const QString &value)

@@ -38,6 +38,14 @@ class ProfileFile
 public:
     enum class Access { Direct, InMemory };
 
+    // One value to write, for WriteTexts.
+    struct Entry
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+
     // Longest value that direct access returns, in characters.
     static constexpr int DirectValueLimit = 2047;
     // Bytes of section names that direct ListSections returns, each name
@@ -66,6 +74,10 @@ public:
     // Direct: raises "Unable to write to %s".
     void WriteText(const QString &section, const QString &key, const QString &value);
     void WriteNumber(const QString &section, const QString &key, qint32 value);
+    // Writes the values in order, as WriteText one after another would,
+    // but direct access replaces the file once: all of them or, when
+    // that write fails, none.
+    void WriteTexts(const QList<Entry> &entries);
     void DeleteSection(const QString &section);
     // Deletes the sections of all those names in one write (direct access
     // replaces the file once): each name takes the first section of that
@@ -141,10 +153,6 @@ QString DirectValue(const QString &stored);
 // of enclosing quotes removed, decoded, cut to DirectValueLimit characters
 // (decoding no more than the limit can need).
 QString DirectValueOf(QByteArrayView stored);
-
-// The section names that direct ListSections gives of these names: those
-// that fit in DirectSectionNamesLimit bytes, the last perhaps cut short.
-QStringList DirectSectionNames(const QStringList &names);
 
 // Adds a section with these lines ("key=value") after everything a file
 // holds, without reading the rest of it: the file's bytes stay as they are

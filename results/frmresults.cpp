@@ -523,7 +523,14 @@ void Tfrm_results::BitBtn2Click()
             }
         }
         Modules::AddModule(path, name, plan.elements, replaced);
-        const bool training = m_options && m_options->TrainOn(name);
+        // The Module is made: a failure to set the options is said with it.
+        bool training = false;
+        QString unset;
+        try {
+            training = m_options && m_options->TrainOn(name);
+        } catch (const AppError &error) {
+            unset = error.text();
+        }
         QStringList text{
             plan.repeated
                 ? tr("The Module \"%1\" holds the one element answered wrongly, twice: "
@@ -533,6 +540,11 @@ void Tfrm_results::BitBtn2Click()
         text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet()));
         if (!replaced.isEmpty())
             text += tr("It replaces \"%1\".").arg(replaced);
+        if (!unset.isEmpty()) {
+            text += tr("It was added to the library, but the options could not be set to train on it: %1").arg(unset);
+            Dialogs::ShowError(this, text.join(QLatin1Char(' ')));
+            return;
+        }
         text +=
             training ? tr("Training now uses it: Ctrl+T drills them.") : tr("Choose it for Training in the options.");
         Dialogs::ShowMessage(this, text.join(QLatin1Char(' ')));

@@ -1,8 +1,10 @@
 // A second copy of the program in the middle of saving a run: it takes the
 // lock and loads the results file, says "holding", and once a line comes
 // on its input adds its run to what it loaded and writes the file back.
+// Given a key and a value, it sets that key of the section instead (a
+// second copy's OK in its options).
 //
-//   tenacio_secondcopy FILE SECTION
+//   tenacio_secondcopy FILE SECTION [KEY VALUE]
 
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
@@ -12,7 +14,7 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 3)
+    if (argc != 3 && argc != 5)
         return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
     try {
@@ -23,7 +25,9 @@ int main(int argc, char **argv)
         char line[16];
         if (!std::fgets(line, sizeof line, stdin))
             return 3;
-        file.WriteText(QString::fromLocal8Bit(argv[2]), QStringLiteral("Total"), QStringLiteral("1"));
+        const QString key = argc == 5 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("Total");
+        const QString value = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral("1");
+        file.WriteText(QString::fromLocal8Bit(argv[2]), key, value);
         file.WriteBack();
     } catch (const AppError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.text()));

@@ -404,6 +404,13 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
+        <translation>Der in config.ini gespeicherte Timer (Millisekunden), %1, liegt außerhalb dessen, was die Optionen einstellen können; stattdessen wird %2 verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>SportScoring</name>
     <message>
         <source>Koeff and mark</source>
@@ -895,6 +902,14 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
         <source>to</source>
         <translation>bis</translation>
     </message>
+    <message>
+        <source>The Training Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
+        <translation>Das in config.ini gespeicherte Modul für das Training, &quot;%1&quot;, ist nicht in der Bibliothek; stattdessen wird &quot;%2&quot; verwendet.</translation>
+    </message>
+    <message>
+        <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
+        <translation>Das in config.ini gespeicherte Modul für die Prüfung, &quot;%1&quot;, ist nicht in der Bibliothek; stattdessen wird &quot;%2&quot; verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1029,6 +1044,10 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>Choose it for Training in the options.</source>
         <translation>Wählen Sie es in den Optionen für das Training.</translation>
+    </message>
+    <message>
+        <source>It was added to the library, but the options could not be set to train on it: %1</source>
+        <translation>Es wurde der Bibliothek hinzugefügt, aber die Optionen konnten nicht auf ein Training damit eingestellt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,13 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
+        <translation>Таймер (миллисекунды), сохранённый в config.ini, %1, выходит за пределы того, что можно задать в настройках; вместо него используется %2.</translation>
+    </message>
+</context>
+<context>
     <name>SportScoring</name>
     <message>
         <source>Koeff and mark</source>
@@ -908,6 +915,14 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
         <source>to</source>
         <translation>до</translation>
     </message>
+    <message>
+        <source>The Training Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
+        <translation>Модуля для тренировки, сохранённого в config.ini, «%1», нет в библиотеке; вместо него используется «%2».</translation>
+    </message>
+    <message>
+        <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
+        <translation>Модуля для экзамена, сохранённого в config.ini, «%1», нет в библиотеке; вместо него используется «%2».</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1042,6 +1057,10 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>Choose it for Training in the options.</source>
         <translation>Выберите его для тренировки в настройках.</translation>
+    </message>
+    <message>
+        <source>It was added to the library, but the options could not be set to train on it: %1</source>
+        <translation>Он добавлен в библиотеку, но настройки не удалось переключить на тренировку по нему: %1</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,9 @@ private Q_SLOTS:
     void launch_data();
     void launch();
     void launch_declined();
+    void launch_afterCancelledOptions_runsTheStoredValues();
+    void launch_valuesTheOptionsCannotSet_data();
+    void launch_valuesTheOptionsCannotSet();
     void launch_withoutModule_data();
     void launch_withoutModule();
     void introductory_scoredShownNotStored();
@@ -312,6 +315,94 @@ void TestTestRun::launch_declined()
     QCOMPARE(s.run().StartTick, 0u);
     QVERIFY(!s.run().StartDateTime.isValid());
     QCOMPARE(s.user.asked.size(), 1);
+}
+
+void TestTestRun::launch_afterCancelledOptions_runsTheStoredValues()
+{
+    // Counts and a pace typed into the options, then cancelled.
+    Session s({"TNumOfEl=20", "ENumOfEl=30"});
+    s.user.scripts.push_back([](QDialog *dialog) {
+        auto *options = static_cast<Tfrm_options *>(dialog);
+        options->Edit1->setText(QStringLiteral("25"));
+        options->Edit3->setText(QStringLiteral("9000"));
+        options->Edit2->setText(QStringLiteral("40"));
+        QTest::keyClick(options, Qt::Key_Escape);
+    });
+    s.forms.frm_main->Configurations1Click();
+    for (const bool exam : {false, true}) {
+        s.user.scripts.push_back([&](QDialog *) {
+            QCOMPARE(s.t()->ElementCount, exam ? 30 : 20);
+            QCOMPARE(s.t()->TicksPerElement, 6);
+            if (!exam)
+                QCOMPARE(s.t()->Label1->text(), QStringLiteral("1 of 20"));
+            s.user.answers.push_back(Answer::Ok);
+            s.t()->reject();
+        });
+        if (exam)
+            s.forms.frm_main->Exam1Click();
+        else
+            s.forms.frm_main->est21Click();
+        QVERIFY(s.user.opened.contains(s.t()));
+        QCOMPARE(s.report()->RowCount(), exam ? 30 : 20);
+    }
+}
+
+void TestTestRun::launch_valuesTheOptionsCannotSet_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<int>("ticksPerElement");
+    QTest::addColumn<QString>("drawnFrom"); // the Elements of the Module in use
+    QTest::addColumn<QString>("notice");    // said before the first start only; empty: nothing
+    const QString words = QStringLiteral("cat,dog,sun,moon");
+    const QString digits = QStringLiteral("a,b,C,d,e");
+    const QString pace = QStringLiteral(
+        "The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.");
+    const QString module = QStringLiteral(
+        "The %1 Module stored in config.ini, \"Gone\", is not in the library; \"Digits\" is used instead.");
+    // clang-format off
+    QTest::newRow("pace 0") << "est21" << QStringList{"TimerMSec=0"} << 5 << words << pace.arg("0", "5000");
+    QTest::newRow("pace negative") << "est21" << QStringList{"TimerMSec=-6000"} << 5 << words << pace.arg("-6000", "5000");
+    QTest::newRow("pace of 10^9 ms") << "est21" << QStringList{"TimerMSec=1000000000"} << 20 << words
+                                     << pace.arg("1000000000", "20000");
+    QTest::newRow("pace 0, no time limit") << "est21" << QStringList{"TimerMSec=0", "IfNoTimeLimit=1"} << 20 << words
+                                           << QString();
+    QTest::newRow("pace at the spin's top") << "est21" << QStringList{"TimerMSec=20000"} << 20 << words << QString();
+    QTest::newRow("training Module gone") << "est21" << QStringList{"TMName=Gone"} << 6 << digits
+                                          << module.arg("Training");
+    QTest::newRow("exam Module gone") << "Exam1" << QStringList{"EMName=Gone"} << 6 << digits << module.arg("Exam");
+    // clang-format on
+}
+
+// A value in config.ini that the options could not have set is not run
+// with: what is used instead is said before the first start, once.
+void TestTestRun::launch_valuesTheOptionsCannotSet()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, config);
+    QFETCH(int, ticksPerElement);
+    QFETCH(QString, drawnFrom);
+    QFETCH(QString, notice);
+    Session s(config);
+    for (int launch = 0; launch < 2; ++launch) {
+        s.user.scripts.push_back([&](QDialog *) {
+            QCOMPARE(s.t()->TicksPerElement, ticksPerElement);
+            s.user.answers.push_back(Answer::Ok);
+            s.t()->reject();
+        });
+        const qsizetype before = s.user.asked.size();
+        if (menu == QLatin1String("est21"))
+            s.forms.frm_main->est21Click();
+        else
+            s.forms.frm_main->Exam1Click();
+        QStringList said{QStringLiteral("Press OK to start")};
+        if (launch == 0 && !notice.isEmpty())
+            said.prepend(notice);
+        QCOMPARE(s.user.texts().mid(before, said.size()), said);
+        QCOMPARE(s.user.asked.size(), before + said.size() + 1); // and "Stop test?"
+        QVERIFY2(drawnFrom.split(QLatin1Char(',')).contains(s.report()->Cell(1, 0)),
+                 qPrintable(s.report()->Cell(1, 0)));
+    }
 }
 
 void TestTestRun::launch_withoutModule_data()
@@ -554,21 +645,8 @@ void TestTestRun::training_unlimitedTimeAndOneElementRange()
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
     QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
 
-    // Without "Unlimited time" the same timer leaves the Element up.
-    s.dir.write(QStringLiteral("config.ini"), configIni({"TimerMSec=40", "TNumOfEl=2"}));
-    s.forms.frm_options->LoadOptions();
-    s.script([&](Tfrm_test *t) {
-        QCOMPARE(t->TicksPerElement, 0);
-        for (int k = 0; k < 30; ++k)
-            s.tick(100);
-        QCOMPARE(t->CurrentNumber, 1);
-        t->BitBtn1Click();
-        QCOMPARE(t->CurrentNumber, 2);
-        s.user.answers.push_back(Answer::Ok);
-        t->close();
-    });
-    s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Stop test?"));
+    // Without "Unlimited time" the same timer is not run with: see
+    // launch_valuesTheOptionsCannotSet.
 }
 
 void TestTestRun::training_tooSlow()

@@ -19,7 +19,14 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <QScopeGuard>
+
+#include <csignal>
+#include <cstring>
 #include <memory>
+#include <optional>
+
+#include <sys/resource.h>
 
 using Page = Tfrm_options::Page;
 
@@ -72,8 +79,9 @@ private Q_SLOTS:
     void timerField_refusesASixthTypedCharacter();
     void ok_writesAllTwelveKeysInOrder();
     void ok_existingFile_keepsOtherLines();
+    void ok_writeFailure_reportedAndKeptOpen_data();
     void ok_writeFailure_reportedAndKeptOpen();
-    void cancel_keepsEditsUntilNextOpening();
+    void cancel_putsBackTheSettingsInForce();
     void badInput_loadsAndChangesNoFile();
     void unusableLibrary_saidAndChoicesKept_data();
     void unusableLibrary_saidAndChoicesKept();
@@ -460,20 +468,53 @@ void TestOptions::ok_existingFile_keepsOtherLines()
                                                                   QString()}));
 }
 
+void TestOptions::ok_writeFailure_reportedAndKeptOpen_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("read-only folder") << lit("read-only folder");
+    // The first keys would fit, the later ones not.
+    QTest::newRow("file size limit reached midway") << lit("size limit");
+}
+
 void TestOptions::ok_writeFailure_reportedAndKeptOpen()
 {
-    // The dialog stays open with what was typed, so OK can be tried again.
+    // The dialog stays open with what was typed, so OK can be tried again;
+    // the file is as it was, not one key of it written.
+    QFETCH(QString, failure);
     TestDataDir dir;
     TestUser user;
+    const QByteArray config = "; " + QByteArray(3900, 'c') + "\r\n[Test]\r\nTNumOfEl=20\r\n";
+    dir.write(lit("config.ini"), config);
     Tfrm_options d;
-    ReadOnlyDir readOnly(dir.dir());
-    if (!readOnly.ok())
-        QSKIP("the directory can't be made read-only here");
+    std::optional<ReadOnlyDir> readOnly;
+    QString reason;
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto restore = qScopeGuard([&] {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, SIG_DFL);
+    });
+    if (failure == lit("read-only folder")) {
+        readOnly.emplace(dir.dir());
+        if (!readOnly->ok())
+            QSKIP("the directory can't be made read-only here");
+        reason = readOnly->reason();
+    } else {
+        ::signal(SIGXFSZ, SIG_IGN);
+        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
     bool open = false;
     QString typed;
     user.scripts.push_back([&](QDialog *dialog) {
         options(dialog)->Edit1->setText(lit("17"));
+        if (!readOnly) {
+            // Room for the file with a few more keys, not for all twelve.
+            rlimit limit = saved;
+            limit.rlim_cur = rlim_t(config.size() + 60);
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        }
         QTest::mouseClick(options(dialog)->BitBtn1, Qt::LeftButton);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
         open = dialog->isVisible();
         typed = options(dialog)->Edit1->text();
     });
@@ -482,36 +523,50 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
     QCOMPARE(typed, lit("17"));
     QCOMPARE(user.asked.size(), 1);
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
-    QCOMPARE(user.asked.at(0).text,
-             lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + readOnly.reason());
+    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + reason);
+    QCOMPARE(dir.read(lit("config.ini")), config);
 }
 
-void TestOptions::cancel_keepsEditsUntilNextOpening()
+void TestOptions::cancel_putsBackTheSettingsInForce()
 {
+    // What was typed and cancelled is neither shown nor run; the next
+    // opening shows the file as it is then.
     TestDataDir dir;
     TestUser user;
     dir.write(lit("modules.ini"), Library);
     const QByteArray config = "[Test]\nTNumOfEl=30\n";
     dir.write(lit("config.ini"), config);
     Tfrm_options d;
-    user.scripts.push_back([](QDialog *dialog) {
-        Tfrm_options *d = options(dialog);
-        d->Edit1->setText(lit("55"));
-        d->CheckBox1->setChecked(false);
-        QTest::keyClick(d->ComboBox1, Qt::Key_Down);
-        d->ComboBox2->setCurrentIndex(1);
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
-    QCOMPARE(dir.read(lit("config.ini")), config);
-    QCOMPARE(d.NumberOfElementsText(Page::Training), lit("55"));
-    QVERIFY(!d.DoExercises());
-    QCOMPARE(range(d, Page::Training), lit("Beta 2 1..1"));
-    user.scripts.push_back([](QDialog *dialog) { options(dialog)->BitBtn2->click(); });
-    QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
-    QCOMPARE(d.NumberOfElementsText(Page::Training), lit("30"));
-    QVERIFY(d.DoExercises());
-    QCOMPARE(range(d, Page::Training), lit("Alpha 3 0..2"));
+    d.LoadOptions();
+    for (const char *close : {"escape", "cancel", "close box"}) {
+        user.scripts.push_back([close](QDialog *dialog) {
+            Tfrm_options *d = options(dialog);
+            d->Edit1->setText(lit("55"));
+            d->Edit3->setText(lit("9000"));
+            d->CheckBox1->setChecked(false);
+            QTest::keyClick(d->ComboBox1, Qt::Key_Down);
+            d->ComboBox2->setCurrentIndex(1);
+            d->Edit2->setText(lit("25"));
+            if (close == QByteArray("escape"))
+                QTest::keyClick(d, Qt::Key_Escape);
+            else if (close == QByteArray("cancel"))
+                QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+            else
+                d->close();
+        });
+        QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
+        QCOMPARE(dir.read(lit("config.ini")), config);
+        QCOMPARE((QStringList{d.NumberOfElementsText(Page::Training), d.TimerText(),
+                              d.NumberOfElementsText(Page::Exam)}),
+                 (QStringList{lit("30"), lit("6000"), lit("20")}));
+        QVERIFY(d.DoExercises());
+        QCOMPARE(range(d, Page::Training), lit("Alpha 3 0..2"));
+        const Settings::RunOptions training = d.InForce(Page::Training);
+        QCOMPARE((QStringList{training.page.NumOfEl, training.TimerMSec, training.page.ModuleName,
+                              d.InForce(Page::Exam).page.NumOfEl}),
+                 (QStringList{lit("30"), lit("6000"), lit("Alpha"), lit("20")}));
+        QCOMPARE(QString::number(training.rangeFrom) + QString::number(training.rangeTo), lit("02"));
+    }
 }
 
 void TestOptions::badInput_loadsAndChangesNoFile()
@@ -536,15 +591,15 @@ void TestOptions::badInput_loadsAndChangesNoFile()
     });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
     QVERIFY(user.asked.isEmpty());
-    QVERIFY(d.ComboBox1->count() > 1000 && d.ComboBox1->count() < 20002); // what fits the names' buffer
+    QCOMPARE(d.ComboBox1->count(), 20002); // every Module, however long the names
     QCOMPARE(d.NumberOfElementsText(Page::Training), lit("12"));
     QCOMPARE(d.TimerText(), QString(2047, QLatin1Char('9')));
     QCOMPARE(range(d, Page::Training), lit("Big 1250000 999..1"));
     QCOMPARE(range(d, Page::Exam), lit("Blob 1 0..0")); // the stored bound came back cut and no longer matches
     QCOMPARE(d.ElementAt(Page::Exam, 0).size(), 10000000);
-    d.ComboBox1->setCurrentIndex(d.ComboBox1->findText(lit("M7")));
+    d.ComboBox1->setCurrentIndex(d.ComboBox1->findText(lit("M19999")));
     d.ComboBox1Change();
-    QCOMPARE(range(d, Page::Training), lit("M7 3 0..2"));
+    QCOMPARE(range(d, Page::Training), lit("M19999 3 0..2"));
     QCOMPARE(d.ElementAt(Page::Training, 1), QString());
     QCOMPARE(dir.read(lit("modules.ini")), modules);
     QCOMPARE(dir.read(lit("config.ini")), config);

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void directWrite_changesOnlyItsLine();
     void directWrite_newKeyAndNewSection();
     void directWrite_createsFile();
+    void directWriteTexts_sameBytesAsOneWriteAfterAnother_data();
+    void directWriteTexts_sameBytesAsOneWriteAfterAnother();
     void directDeleteSection_removesOnlyThatSection();
     void byteOrderMark_readPastAndKept_data();
     void byteOrderMark_readPastAndKept();
@@ -305,6 +307,41 @@ void TestProfileFile::byteOrderMark_readPastAndKept()
     f.DeleteSection(QStringLiteral("B"));
     f.WriteBack();
     QCOMPARE(dir.read(QStringLiteral("bom.ini")), expected);
+}
+
+void TestProfileFile::directWriteTexts_sameBytesAsOneWriteAfterAnother_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    // clang-format off
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("line breaks LF, no break at the end") << QByteArray("; note\n[Test]\nTNumOfEl=20\nOther = x");
+    QTest::newRow("byte-order mark, CR LF") << QByteArray("\xEF\xBB\xBF[test]\r\nTIMERMSEC=6000\r\n\r\n[Mine]\r\nk=v\r\n");
+    QTest::newRow("bytes not UTF-8, a key twice") << QByteArray("[Test]\r\nTNumOfEl=\xD7\xE8\r\nTNumOfEl=2\r\n[Exam]\r\n");
+    // clang-format on
+}
+
+// Several keys in one direct write make the bytes that writing them one
+// after another makes.
+void TestProfileFile::directWriteTexts_sameBytesAsOneWriteAfterAnother()
+{
+    QFETCH(QByteArray, before);
+    const QList<ProfileFile::Entry> entries{{"Test", "TNumOfEl", "25"},
+                                            {"Test", "TimerMSec", "5000"},
+                                            {"Exam", "ENumOfEl", "30"},
+                                            {"New", "line", "a\r\nb"},
+                                            {"test", "tnumofel", "26"}};
+    TestDataDir dir;
+    const QString one = dir.path(QStringLiteral("one.ini"));
+    const QString each = dir.path(QStringLiteral("each.ini"));
+    if (!before.isEmpty()) {
+        dir.write(QStringLiteral("one.ini"), before);
+        dir.write(QStringLiteral("each.ini"), before);
+    }
+    ProfileFile(one, Access::Direct).WriteTexts(entries);
+    ProfileFile eachFile(each, Access::Direct);
+    for (const ProfileFile::Entry &entry : entries)
+        eachFile.WriteText(entry.section, entry.key, entry.value);
+    QCOMPARE(dir.read(QStringLiteral("one.ini")), dir.read(QStringLiteral("each.ini")));
 }
 
 void TestProfileFile::bytesNotUtf8_surviveRewrites_data()

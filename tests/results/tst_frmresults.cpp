@@ -1,3 +1,6 @@
+#include "library/frmoptions.h"
+#include "library/modules.h"
+#include "profile/fileaccess.h"
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
@@ -9,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -91,6 +95,8 @@ private Q_SLOTS:
     void finishedRun_showsScoreAndStanding_data();
     void finishedRun_showsScoreAndStanding();
     void analysis_kindsSummaryAndScoringKept();
+    void drillMistakes_setsOnlyTheTrainingKeys_data();
+    void drillMistakes_setsOnlyTheTrainingKeys();
 };
 
 void TestReportWindow::window_controlsAndShowing()
@@ -469,6 +475,95 @@ void TestReportWindow::analysis_kindsSummaryAndScoringKept()
     QCOMPARE(again.ComboScoring->currentText(), QString("Rows"));
     QCOMPARE(again.SpinRowLength->value(), 5);
     QVERIFY(user.asked.isEmpty());
+}
+
+void TestReportWindow::drillMistakes_setsOnlyTheTrainingKeys_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // what happens to config.ini after the options loaded it
+    QTest::addColumn<QStringList>("kept");  // lines config.ini holds afterwards
+    QTest::addColumn<QString>("unset");     // the end of the message when the options could not be set
+    // clang-format off
+    QTest::newRow("another copy's Exam count, written while the drill waits")
+        << "second copy" << QStringList{"TimerMSec=7000", "ENumOfEl=40", "EMName=Words"} << QString();
+    QTest::newRow("a sync tool's pace")
+        << "sync tool" << QStringList{"TimerMSec=9000", "ENumOfEl=20", "EMName=Words"} << QString();
+    QTest::newRow("config.ini read-only")
+        << "read-only" << QStringList{"TimerMSec=7000", "ENumOfEl=20"}
+        << "It was added to the library, but the options could not be set to train on it: Unable to write to %1. "
+           "The file is read-only.";
+    // clang-format on
+}
+
+// A drill of the mistakes sets the Training's count, Module and range on
+// config.ini as it is then, and nothing else; when it can't, it says that
+// the Module was made all the same.
+void TestReportWindow::drillMistakes_setsOnlyTheTrainingKeys()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QStringList, kept);
+    QFETCH(QString, unset);
+    TestDataDir dir;
+    TestUser user;
+    const QString config = dir.path("config.ini");
+    const QByteArray before =
+        "[Test]\r\nTNumOfEl=35\r\nTimerMSec=7000\r\n\r\n[Exam]\r\nENumOfEl=20\r\nEMName=Words\r\n";
+    dir.write("modules.ini", "[Words]\r\nData=cat,dog,sun\r\n\r\n");
+    dir.write("config.ini", before);
+    Tfrm_options options;
+    options.LoadOptions();
+    Tfrm_results w;
+    w.SetOptions(&options);
+    playRun(w, {"cat", "dog", "sun"}, {"cat", "x", "y"});
+
+    QProcess copy;
+    const auto restore = qScopeGuard([] { Profile::SetLockWait({}); });
+    if (meanwhile == "second copy") {
+        // It holds the folder's lock with the file loaded; it writes once
+        // the drill has had to wait for it.
+        copy.start(QStringLiteral(TENACIO_SECOND_COPY), {config, "Exam", "ENumOfEl", "40"});
+        QVERIFY(copy.waitForReadyRead(20000) && copy.readLine() == "holding\n");
+        Profile::SetLockWait([&] {
+            if (copy.state() == QProcess::Running && copy.isWritable()) {
+                copy.write("go\n");
+                copy.closeWriteChannel();
+                copy.waitForFinished(20000);
+            }
+        });
+    } else if (meanwhile == "sync tool") {
+        dir.write("config.ini", QByteArray(before).replace("7000", "9000"));
+    } else {
+        QVERIFY(QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    }
+    const QByteArray onDisk = dir.read("config.ini");
+    w.BitBtn2Click();
+    if (meanwhile == "second copy") {
+        QCOMPARE(copy.state(), QProcess::NotRunning);
+        QCOMPARE(copy.exitCode(), 0);
+    }
+
+    const QString name = Modules::ListModuleNames(dir.path("modules.ini")).last();
+    QVERIFY(name.startsWith("Mistakes "));
+    QCOMPARE(user.asked.size(), 1);
+    const QString made = QString("The Module \"%1\" holds the 2 elements answered wrongly. Taken: 2 wrong. ").arg(name);
+    const QString lines = QString::fromUtf8(dir.read("config.ini"));
+    for (const QString &line : kept)
+        QVERIFY2(lines.contains(line + "\r\n"), qPrintable(line));
+    if (!unset.isEmpty()) {
+        QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
+        QCOMPARE(user.asked.at(0).text, made + unset.arg(config));
+        QCOMPARE(dir.read("config.ini"), onDisk);
+        QCOMPARE(options.InForce(Tfrm_options::Page::Training).page.ModuleName, QString("Words"));
+        return;
+    }
+    QCOMPARE(user.asked.at(0).text, made + "Training now uses it: Ctrl+T drills them.");
+    // Only the Training's four keys were set; the rest is as the file held it.
+    for (const QString &line : QStringList{"TNumOfEl=20", "TMName=" + name, "TDiapFrom=dog", "TDiapTo=sun"})
+        QVERIFY2(lines.contains(line + "\r\n"), qPrintable(line));
+    QVERIFY2(!lines.contains("Ifexec") && !lines.contains("EDiapFrom"), qPrintable(lines));
+    // The options in force are the file's.
+    const Settings::RunOptions exam = options.InForce(Tfrm_options::Page::Exam);
+    QCOMPARE(exam.page.NumOfEl, kept.at(1).section('=', 1));
+    QCOMPARE(options.InForce(Tfrm_options::Page::Training).page.ModuleName, name);
 }
 
 QTEST_MAIN(TestReportWindow)
