@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/runrules.h"
+
 #include <QDialog>
 #include <QRgb>
 #include <QStringList>
@@ -48,6 +50,8 @@ public:
 
     // ---- the run's fields
     qint32 TicksPerElement = 0;      // ticks an Element stands in a timed presentation
+    qint32 TickPeriodMs = Run::TickPeriodMs;       // Timer1's period for the run
+    Settings::Draw Draw = Settings::Draw::AtRandom; // how the run draws from its range
     qint32 ElementCount = 0;         // N
     qint32 RunStatus = 0;            // 777 launched; 2 ended by itself; else the exercises' result
     qint32 Phase = 0;                // 1 presentation, 2 recall; 0 before the first run
@@ -138,7 +142,7 @@ private:
     bool MayContinue() const;
     void NextAnswer();
     void Finish();
-    QString DrawElement() const;
+    QString DrawElement();
     void ShowElement(const QString &text);
     void fitElement(const QString &text);
     void setRunnerWidth(int newWidth);
@@ -163,6 +167,7 @@ private:
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
     QStringList m_ahead;                // Elements drawn ahead, still to be shown
+    std::optional<Run::Drawing> m_drawing; // the run's draws from its range, from its first draw on
     QString m_said;                     // the Element the voice was last given
     std::optional<quint32> m_heldSince; // the Element's time is up, the voice speaks on
 };

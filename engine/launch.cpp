@@ -169,6 +169,10 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         run.Module = runModule(run.TestMode, options);
         test->Label1->setVisible(true);
         test->PresentationDone = false;
+        test->Draw = Settings::Draw::AtRandom;
+        if (options && (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode))
+            test->Draw = options->DrawOf(run.TestMode == Run::TrainingMode ? Tfrm_options::Page::Training
+                                                                           : Tfrm_options::Page::Exam);
 
         const qint32 mode = run.TestMode;
         const Run::LaunchValues values = launchValues(mode, options);
@@ -210,6 +214,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             run.StartTick = Platform::TickCount();
         }
         test->TicksPerElement = parameters.ticksPerElement;
+        test->TickPeriodMs = parameters.tickPeriodMs;
         test->ElementCount = parameters.elementCount;
         test->Label1->setVisible(parameters.counterVisible);
 

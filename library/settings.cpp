@@ -26,14 +26,22 @@ std::optional<QString> readBound(const ProfileFile &file, QLatin1String section,
 }
 
 PageValues readPage(const ProfileFile &file, QLatin1String section, QLatin1String numKey, QLatin1String nameKey,
-                    QLatin1String fromKey, QLatin1String toKey)
+                    QLatin1String fromKey, QLatin1String toKey, QLatin1String drawKey)
 {
     PageValues page;
     page.NumOfEl = file.ReadText(section, numKey, page.NumOfEl);
     page.ModuleName = file.ReadText(section, nameKey, QString());
     page.range.from = readBound(file, section, fromKey);
     page.range.to = readBound(file, section, toKey);
+    page.draw = DrawFromNumber(file.ReadNumber(section, drawKey, int(Draw::AtRandom)));
     return page;
+}
+
+// A file of someone who never chose another draw stays as it was.
+void writeDraw(ProfileFile &file, QLatin1String section, QLatin1String key, Draw draw)
+{
+    if (draw != Draw::AtRandom || file.ReadText(section, key, missing()) != missing())
+        file.WriteNumber(section, key, int(draw));
 }
 
 bool readFlag(const ProfileFile &file, QLatin1String key, bool defaultOn)
@@ -77,13 +85,13 @@ Record Read(const QString &path)
 {
     const ProfileFile file(path, ProfileFile::Access::Direct);
     Record record;
-    record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
+    record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey, TDrawKey);
     record.TimerMSec = file.ReadText(TestSection, TimerMSecKey, record.TimerMSec);
     record.DoExercises = readFlag(file, IfexecKey, record.DoExercises);
     record.IfNoTimeLimit = readFlag(file, IfNoTimeLimitKey, record.IfNoTimeLimit);
     record.IfShowNum = readFlag(file, IfShowNumKey, record.IfShowNum);
     record.speech = readSpeech(file);
-    record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
+    record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey, EDrawKey);
     return record;
 }
 
@@ -104,12 +112,33 @@ void Write(const QString &path, const Record &record)
     file.WriteNumber(TestSection, IfShowNumKey, record.IfShowNum ? 1 : 0);
     if (record.speech)
         writeSpeech(file, *record.speech);
+    writeDraw(file, TestSection, TDrawKey, t.draw);
     const PageValues &e = record.exam;
     file.WriteText(ExamSection, ENumOfElKey, e.NumOfEl);
     file.WriteText(ExamSection, EMNameKey, e.ModuleName);
     file.WriteText(ExamSection, EDiapFromKey, e.range.from.value_or(QString()));
     file.WriteText(ExamSection, EDiapToKey, e.range.to.value_or(QString()));
+    writeDraw(file, ExamSection, EDrawKey, e.draw);
 }
+
+Draw DrawFromNumber(int number)
+{
+    switch (number) {
+    case int(Draw::Shuffled):
+        return Draw::Shuffled;
+    case int(Draw::InOrder):
+        return Draw::InOrder;
+    default:
+        return Draw::AtRandom;
+    }
+}
+
+Bounds TrainingBounds(bool spoken)
+{
+    return Bounds{NumOfElMin, TrainingNumOfElMax, spoken ? TrainingSpokenTimerMin : TrainingTimerMin, TimerMax};
+}
+
+Bounds ExamBounds() { return Bounds{}; }
 
 int ModuleIndex(const QStringList &names, const QString &stored)
 {
