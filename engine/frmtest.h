@@ -49,17 +49,17 @@ public:
     void SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results, Tfrm_options *options);
 
     // ---- the run's fields
-    qint32 TicksPerElement = 0;      // ticks an Element stands in a timed presentation
-    qint32 TickPeriodMs = Run::TickPeriodMs;       // Timer1's period for the run
+    qint32 TicksPerElement = 0;                     // ticks an Element stands in a timed presentation
+    qint32 TickPeriodMs = Run::TickPeriodMs;        // Timer1's period for the run
     Settings::Draw Draw = Settings::Draw::AtRandom; // how the run draws from its range
-    qint32 ElementCount = 0;         // N
-    qint32 RunStatus = 0;            // 777 launched; 2 ended by itself; else the exercises' result
-    qint32 Phase = 0;                // 1 presentation, 2 recall; 0 before the first run
-    qint32 CurrentNumber = 0;        // Element on screen, or whose answer is awaited
-    qint32 TickInElement = 0;        // ticks since the current Element appeared
-    bool PresentationDone = false;   // from then on a tick does nothing
-    qint32 MistakeCount = 0;         // answers that differ from their Element
-    bool CloseWithoutAsking = false; // the runner ended the run itself
+    qint32 ElementCount = 0;                        // N
+    qint32 RunStatus = 0;                           // 777 launched; 2 ended by itself; else the exercises' result
+    qint32 Phase = 0;                               // 1 presentation, 2 recall; 0 before the first run
+    qint32 CurrentNumber = 0;                       // Element on screen, or whose answer is awaited
+    qint32 TickInElement = 0;                       // ticks since the current Element appeared
+    bool PresentationDone = false;                  // from then on a tick does nothing
+    qint32 MistakeCount = 0;                        // answers that differ from their Element
+    bool CloseWithoutAsking = false;                // the runner ended the run itself
 
     // ---- handlers
     void FormShow();
@@ -166,8 +166,8 @@ private:
     QTimer *m_unpaintedStart = nullptr; // starts the pace of a window that is never painted
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
-    QStringList m_ahead;                // Elements drawn ahead, still to be shown
+    QStringList m_ahead;                   // Elements drawn ahead, still to be shown
     std::optional<Run::Drawing> m_drawing; // the run's draws from its range, from its first draw on
-    QString m_said;                     // the Element the voice was last given
-    std::optional<quint32> m_heldSince; // the Element's time is up, the voice speaks on
+    QString m_said;                        // the Element the voice was last given
+    std::optional<quint32> m_heldSince;    // the Element's time is up, the voice speaks on
 };

@@ -414,10 +414,9 @@ void Tfrm_options::orderTabs()
 {
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
-    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, ComboBox9,  Edit3,
-                        CheckBox1,    CheckBox3, CheckBox2, CheckBox4, CheckBox5, CheckBox6,  ComboBox7,
-                        ComboBox8,    Edit2,     ComboBox4, ComboBox5, ComboBox6, ComboBox10, BitBtn1,
-                        BitBtn2};
+    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2,  ComboBox3, ComboBox9, Edit3,     CheckBox1,
+                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5,  CheckBox6, ComboBox7, ComboBox8, Edit2,
+                        ComboBox4,    ComboBox5, ComboBox6, ComboBox10, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
