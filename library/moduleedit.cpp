@@ -242,25 +242,25 @@ QString PatternName(Pattern pattern)
     const char *name = "";
     switch (pattern) {
     case Pattern::Digits:
-        name = QT_TRANSLATE_NOOP("Pattern", "Digits 0\u20139");
+        name = QT_TRANSLATE_NOOP("Pattern", "Digits 0–9");
         break;
     case Pattern::Pairs:
-        name = QT_TRANSLATE_NOOP("Pattern", "Pairs 00\u201399");
+        name = QT_TRANSLATE_NOOP("Pattern", "Pairs 00–99");
         break;
     case Pattern::Triples:
-        name = QT_TRANSLATE_NOOP("Pattern", "Triples 000\u2013999");
+        name = QT_TRANSLATE_NOOP("Pattern", "Triples 000–999");
         break;
     case Pattern::Binary:
-        name = QT_TRANSLATE_NOOP("Pattern", "Binary groups of 3 (000\u2013111)");
+        name = QT_TRANSLATE_NOOP("Pattern", "Binary groups of 3 (000–111)");
         break;
     case Pattern::Cards:
-        name = QT_TRANSLATE_NOOP("Pattern", "Cards (A\u2660\u2013K\u2663)");
+        name = QT_TRANSLATE_NOOP("Pattern", "Cards (A♠–K♣)");
         break;
     case Pattern::CardsAscii:
-        name = QT_TRANSLATE_NOOP("Pattern", "Cards (AS\u2013KC)");
+        name = QT_TRANSLATE_NOOP("Pattern", "Cards (AS–KC)");
         break;
     case Pattern::Years:
-        name = QT_TRANSLATE_NOOP("Pattern", "Years 1000\u20132099");
+        name = QT_TRANSLATE_NOOP("Pattern", "Years 1000–2099");
         break;
     }
     return QCoreApplication::translate("Pattern", name);

@@ -2,6 +2,7 @@
 // back, and offered only where an engine can speak.
 
 #include "library/frmoptions.h"
+#include "library/updown.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
