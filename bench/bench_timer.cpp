@@ -27,13 +27,16 @@
 
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "app/history.h"
 #include "bench/benchdata.h"
 #include "engine/frmtest.h"
+#include "library/frmoptions.h"
 #include "library/modules.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "results/frmresults.h"
 #include "results/resultsstore.h"
+#include "results/storedruns.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,6 +44,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QSet>
 #include <QTemporaryDir>
@@ -353,7 +357,19 @@ int main(int argc, char **argv)
             ResultsStore::Read(Platform::DataFile(QStringLiteral("testres.ini")),
                                ResultsStore::SectionName(forms.frm_main->runState().StartDateTime, QLocale()));
         runs[i].stored = stored.sheet.RowCount();
-        const bool whole = athleteMs == quint32(counts[i]) * 500u && runs[i].stored == counts[i];
+        // The history's CSV of that run, analysed.
+        const QString testres = Platform::DataFile(QStringLiteral("testres.ini"));
+        const QString csvPath = dir.filePath(QStringLiteral("runs.csv"));
+        const double csvStart = threadCpuMs();
+        History::ExportCsv(csvPath, testres, ResultsStore::ListRuns(testres).runs);
+        const double csvMs = threadCpuMs() - csvStart;
+        QFile csv(csvPath);
+        const QByteArray csvText = csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+        const bool csvWhole =
+            csvText.contains(QByteArray(QByteArray::number(counts[i]) + ",0," + QByteArray::number(counts[i])));
+        std::printf("  the CSV of the run, analysed: %.0f ms CPU, Total, Errors and Right %s\n", csvMs,
+                    csvWhole ? "ok" : "WRONG");
+        const bool whole = athleteMs == quint32(counts[i]) * 500u && runs[i].stored == counts[i] && csvWhole;
         std::printf("athletes' pace: %d Elements of 500 ms: %d ticks in %u ms on the fake clock, %d Elements stored: "
                     "%s\n  ticks %.0f ms CPU (%.3f ms a tick), answers %.0f ms CPU (%.3f ms an answer)\n",
                     counts[i], runs[i].ticks, athleteMs, runs[i].stored, whole ? "ok" : "WRONG", runs[i].tickCpuMs,

@@ -484,8 +484,8 @@ bool Tfrm_options::TrainOn(const QString &moduleName)
     }
     ComboBox1->setCurrentIndex(int(names.indexOf(moduleName)));
     FillRangeLists(Page::Training);
-    // Drawn at random with replacement, as many as it holds are each asked
-    // once on average.
+    // As many as it holds: drawn at random, each is asked once on average;
+    // shuffled, each exactly once.
     Edit1->setText(QString::number(
         std::clamp(int(ComboBox2->count()), Settings::NumOfElMin, Settings::TrainingBounds(false).numOfElMax)));
     Settings::Write(Settings::ConfigPath(), CurrentRecord());
