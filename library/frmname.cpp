@@ -87,9 +87,6 @@ void Tfrm_name::AskPattern(const QStringList &patterns, const QStringList &names
     Label2->setVisible(asked);
     ComboBox1->setVisible(asked);
     setWindowTitle(asked ? tr("New from a pattern") : tr("Name"));
-    setFixedSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    setMinimumSize(0, 0);
-    adjustSize();
     setFixedSize(sizeHint().expandedTo(QSize(255, 105)));
 }
 
