@@ -56,7 +56,7 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
         Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn7"), QStringLiteral("BitBtn6"));
     BitBtn7 = pair.ok;
     BitBtn6 = pair.cancel;
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn8, BitBtn6})
         b->setAutoDefault(false);
 
     auto *form = new QVBoxLayout(this);
@@ -66,7 +66,7 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     form->addWidget(Bevel1);
     form->addLayout(Dialogs::OkCancelRow(pair));
 
-    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn7, BitBtn6};
+    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn8, BitBtn7, BitBtn6};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
