@@ -14,21 +14,37 @@
 //   more, counted from the runner's first paint, where the pace starts. A
 //   coarse timer of the same period runs beside it as the baseline.
 //
+// - At the athletes' pace and length, on the fake clock: a Training of
+//   10,000 Elements of 0.5 s (drawn shuffled), each tick handled and the
+//   runner painted, then all 10,000 answers typed, scored, stored and
+//   listed; measured against the same run at the old largest count of
+//   1,000 Elements. The run must last exactly 10,000 x 500 ms on that clock,
+//   with every Element stored, and a tick of the long run may cost at most
+//   1.5 times a tick of the short one (the pace does not slow with the
+//   length); an answer likewise.
+//
 // Usage: bench_timer [--fake-clock]
 
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "app/history.h"
 #include "bench/benchdata.h"
 #include "engine/frmtest.h"
+#include "library/frmoptions.h"
 #include "library/modules.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "results/frmresults.h"
+#include "results/resultsstore.h"
+#include "results/storedruns.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QSet>
 #include <QTemporaryDir>
@@ -231,6 +247,41 @@ Outcome wallClockRun(Tfrm_test *runner)
     return outcome;
 }
 
+constexpr double AthleteRatioBound = 1.5;
+
+struct AthleteRun
+{
+    int ticks = 0;
+    double tickCpuMs = 0;   // all ticks, handled and painted
+    double answerCpuMs = 0; // all answers, the last one with the score, the save and the history
+    int stored = 0;         // Elements of the stored run
+};
+
+// A Training of `count` Elements of 0.5 s: presented tick by tick on the
+// fake clock, painted, then answered.
+AthleteRun athleteRun(Tfrm_test *runner, Tfrm_results *report, quint32 &now)
+{
+    AthleteRun out;
+    runner->show();
+    QCoreApplication::processEvents();
+    runner->Timer1->setInterval(24 * 3600 * 1000);
+    const double cpu = threadCpuMs();
+    while (runner->Phase == 1 && !runner->PresentationDone && runner->isVisible()) {
+        now += quint32(runner->TickPeriodMs);
+        runner->Timer1Timer();
+        benchmark::DoNotOptimize(runner->grab().cacheKey());
+        ++out.ticks;
+    }
+    out.tickCpuMs = threadCpuMs() - cpu;
+    const double answering = threadCpuMs();
+    for (int n = 1; runner->Phase == 2 && runner->isVisible() && n <= runner->ElementCount; ++n) {
+        runner->Edit1->setText(report->Cell(1, n - 1));
+        runner->BitBtn1Click();
+    }
+    out.answerCpuMs = threadCpuMs() - answering;
+    return out;
+}
+
 // Answers the start prompt and "Stop test?" with OK; runs the scenario
 // while the runner is shown, then stops the run.
 class User : public Dialogs::Handler
@@ -282,6 +333,57 @@ int main(int argc, char **argv)
                 runMs == quint32(Ticks) * Tfrm_test::TimerInterval ? "ok" : "WRONG");
     bool ok = user.outcome.ran && user.outcome.ok && runMs == quint32(Ticks) * Tfrm_test::TimerInterval;
     Platform::SetTickSource({});
+
+    // The athletes' pace and length against the old largest count.
+    AthleteRun runs[2];
+    const int counts[2] = {1000, 10000};
+    for (int i = 0; i < 2; ++i) {
+        BenchData::WriteFile(Platform::DataFile(QStringLiteral("config.ini")),
+                             QStringLiteral("[Test]\r\nTNumOfEl=%1\r\nTimerMSec=500\r\nTMName=Three-digit numbers\r\n"
+                                            "Ifexec=0\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\nTDraw=1\r\n\r\n")
+                                 .arg(counts[i])
+                                 .toUtf8());
+        forms.frm_options->LoadOptions();
+        QFile::remove(Platform::DataFile(QStringLiteral("testres.ini")));
+        Platform::SetTickSource([&now] { return now; });
+        user.scenario = [&, i](Tfrm_test *runner) {
+            runs[i] = athleteRun(runner, forms.frm_results, now);
+            return Outcome{true, true};
+        };
+        forms.frm_main->est21Click();
+        Platform::SetTickSource({});
+        const quint32 athleteMs = forms.frm_main->runState().EndTick - forms.frm_main->runState().StartTick;
+        const ResultsStore::StoredRun stored =
+            ResultsStore::Read(Platform::DataFile(QStringLiteral("testres.ini")),
+                               ResultsStore::SectionName(forms.frm_main->runState().StartDateTime, QLocale()));
+        runs[i].stored = stored.sheet.RowCount();
+        // The history's CSV of that run, analysed.
+        const QString testres = Platform::DataFile(QStringLiteral("testres.ini"));
+        const QString csvPath = dir.filePath(QStringLiteral("runs.csv"));
+        const double csvStart = threadCpuMs();
+        History::ExportCsv(csvPath, testres, ResultsStore::ListRuns(testres).runs);
+        const double csvMs = threadCpuMs() - csvStart;
+        QFile csv(csvPath);
+        const QByteArray csvText = csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+        const bool csvWhole =
+            csvText.contains(QByteArray(QByteArray::number(counts[i]) + ",0," + QByteArray::number(counts[i])));
+        std::printf("  the CSV of the run, analysed: %.0f ms CPU, Total, Errors and Right %s\n", csvMs,
+                    csvWhole ? "ok" : "WRONG");
+        const bool whole = athleteMs == quint32(counts[i]) * 500u && runs[i].stored == counts[i] && csvWhole;
+        std::printf("athletes' pace: %d Elements of 500 ms: %d ticks in %u ms on the fake clock, %d Elements stored: "
+                    "%s\n  ticks %.0f ms CPU (%.3f ms a tick), answers %.0f ms CPU (%.3f ms an answer)\n",
+                    counts[i], runs[i].ticks, athleteMs, runs[i].stored, whole ? "ok" : "WRONG", runs[i].tickCpuMs,
+                    runs[i].tickCpuMs / std::max(runs[i].ticks, 1), runs[i].answerCpuMs,
+                    runs[i].answerCpuMs / counts[i]);
+        ok = ok && whole;
+    }
+    const double tickRatio =
+        (runs[1].tickCpuMs / std::max(runs[1].ticks, 1)) / (runs[0].tickCpuMs / std::max(runs[0].ticks, 1));
+    const double answerRatio = (runs[1].answerCpuMs / counts[1]) / (runs[0].answerCpuMs / counts[0]);
+    std::printf("  a tick of 10,000 / of 1,000: %.2f; an answer: %.2f; bound %.1f: %s\n", tickRatio, answerRatio,
+                AthleteRatioBound,
+                tickRatio <= AthleteRatioBound && answerRatio <= AthleteRatioBound ? "ok" : "EXCEEDED");
+    ok = ok && tickRatio <= AthleteRatioBound && answerRatio <= AthleteRatioBound;
 
     if (!fakeOnly) {
         user.outcome = {};

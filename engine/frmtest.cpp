@@ -233,8 +233,11 @@ void Tfrm_test::FormShow()
     Timer1->stop();
     m_paceWaitsForPaint = true;
     m_unpaintedStart->start();
+    Timer1->setInterval(TickPeriodMs > 0 ? TickPeriodMs : Run::TickPeriodMs);
     m_asking = false;
     m_heldSince.reset();
+    if (m_ahead.isEmpty())
+        m_drawing.reset();
     MistakeCount = 0;
     CurrentNumber = 0;
     TickInElement = TicksPerElement;
@@ -347,6 +350,7 @@ void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElemen
 QStringList Tfrm_test::DrawAhead()
 {
     m_ahead.clear();
+    m_drawing.reset();
     for (qint32 i = 0; i < ElementCount; ++i)
         m_ahead << DrawElement();
     return m_ahead;
@@ -381,14 +385,16 @@ void Tfrm_test::voiceFailed(const QString &reason)
     EndRun(tr("Test is not completed. The Elements could not be spoken: %1").arg(reason));
 }
 
-QString Tfrm_test::DrawElement() const
+QString Tfrm_test::DrawElement()
 {
     const auto drawFrom = [this]() -> QString {
         const std::optional<Run::DrawSpan> span =
             Run::SpanOf(m_run.rangeFrom, m_run.rangeTo, int(m_run.elements.size()));
         if (!span) // the launcher refuses such a run
             return QString();
-        return m_run.elements.text(Run::DrawIndex(*span));
+        if (!m_drawing)
+            m_drawing.emplace(Draw, *span);
+        return m_run.elements.text(m_drawing->Next());
     };
     switch (testMode()) {
     case Run::IntroductoryMode:

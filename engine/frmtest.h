@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/runrules.h"
 #include "library/settings.h"
 
 #include <QDialog>
@@ -51,15 +52,17 @@ public:
     void SetRunOptions(const Settings::RunOptions &options) { m_run = options; }
 
     // ---- the run's fields
-    qint32 TicksPerElement = 0;      // ticks an Element stands in a timed presentation
-    qint32 ElementCount = 0;         // N
-    qint32 RunStatus = 0;            // 777 launched; 2 ended by itself; else the exercises' result
-    qint32 Phase = 0;                // 1 presentation, 2 recall; 0 before the first run
-    qint32 CurrentNumber = 0;        // Element on screen, or whose answer is awaited
-    qint32 TickInElement = 0;        // ticks since the current Element appeared
-    bool PresentationDone = false;   // from then on a tick does nothing
-    qint32 MistakeCount = 0;         // answers that differ from their Element
-    bool CloseWithoutAsking = false; // the runner ended the run itself
+    qint32 TicksPerElement = 0;                     // ticks an Element stands in a timed presentation
+    qint32 TickPeriodMs = Run::TickPeriodMs;        // Timer1's period for the run
+    Settings::Draw Draw = Settings::Draw::AtRandom; // how the run draws from its range
+    qint32 ElementCount = 0;                        // N
+    qint32 RunStatus = 0;                           // 777 launched; 2 ended by itself; else the exercises' result
+    qint32 Phase = 0;                               // 1 presentation, 2 recall; 0 before the first run
+    qint32 CurrentNumber = 0;                       // Element on screen, or whose answer is awaited
+    qint32 TickInElement = 0;                       // ticks since the current Element appeared
+    bool PresentationDone = false;                  // from then on a tick does nothing
+    qint32 MistakeCount = 0;                        // answers that differ from their Element
+    bool CloseWithoutAsking = false;                // the runner ended the run itself
 
     // ---- handlers
     void FormShow();
@@ -142,7 +145,7 @@ private:
     bool MayContinue() const;
     void NextAnswer();
     void Finish();
-    QString DrawElement() const;
+    QString DrawElement();
     void ShowElement(const QString &text);
     void fitElement(const QString &text);
     void setRunnerWidth(int newWidth);
@@ -166,7 +169,8 @@ private:
     QTimer *m_unpaintedStart = nullptr; // starts the pace of a window that is never painted
     std::unique_ptr<Speech::Speaker> m_voice;
     bool m_hideElements = false;
-    QStringList m_ahead;                // Elements drawn ahead, still to be shown
-    QString m_said;                     // the Element the voice was last given
-    std::optional<quint32> m_heldSince; // the Element's time is up, the voice speaks on
+    QStringList m_ahead;                   // Elements drawn ahead, still to be shown
+    std::optional<Run::Drawing> m_drawing; // the run's draws from its range, from its first draw on
+    QString m_said;                        // the Element the voice was last given
+    std::optional<quint32> m_heldSince;    // the Element's time is up, the voice speaks on
 };

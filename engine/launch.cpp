@@ -181,6 +181,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         test->SetRunOptions(in);
         test->Label1->setVisible(true);
         test->PresentationDone = false;
+        test->Draw = in.page.draw; // at random for the Introductory Test
 
         const qint32 mode = run.TestMode;
         const Run::LaunchValues values = launchValues(in);
@@ -222,6 +223,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             run.StartTick = Platform::TickCount();
         }
         test->TicksPerElement = parameters.ticksPerElement;
+        test->TickPeriodMs = parameters.tickPeriodMs;
         test->ElementCount = parameters.elementCount;
         test->Label1->setVisible(parameters.counterVisible);
 

@@ -15,17 +15,27 @@ qint32 TimerTicks(qint32 milliseconds)
     return qint32(std::ceil(RoundToFraction(seconds, 10)));
 }
 
+qint32 TickPeriod(qint32 testMode, qint32 milliseconds, bool unlimitedTime)
+{
+    if (testMode != TrainingMode || unlimitedTime || TimerTicks(milliseconds) != 1 || milliseconds >= TickPeriodMs)
+        return TickPeriodMs;
+    return milliseconds;
+}
+
 Parameters ParametersFor(qint32 testMode, const LaunchValues &values)
 {
     Parameters p;
     switch (testMode) {
-    case TrainingMode:
-        p.ticksPerElement = TimerTicks(Platform::StrToInt(values.timerText));
+    case TrainingMode: {
+        const qint32 milliseconds = Platform::StrToInt(values.timerText);
+        p.ticksPerElement = TimerTicks(milliseconds);
+        p.tickPeriodMs = TickPeriod(testMode, milliseconds, values.unlimitedTime);
         p.elementCount = Platform::StrToInt(values.numberText);
         p.counterVisible = values.showSerialNumber;
         if (values.unlimitedTime)
             p.ticksPerElement = UnlimitedTicksPerElement;
         break;
+    }
     case ExamMode:
         p.counterVisible = false;
         p.elementCount = Platform::StrToInt(values.numberText);
@@ -59,6 +69,42 @@ std::optional<DrawSpan> SpanOf(int from, int to, int total)
 }
 
 int DrawIndex(const DrawSpan &span) { return span.low + Platform::Random(span.size()); }
+
+Drawing::Drawing(Settings::Draw draw, const DrawSpan &span)
+    : m_draw(draw)
+    , m_span(span)
+{
+}
+
+int Drawing::Next()
+{
+    switch (m_draw) {
+    case Settings::Draw::Shuffled:
+        if (m_deck.empty())
+            shuffle();
+        {
+            const int position = m_deck.back();
+            m_deck.pop_back();
+            return position;
+        }
+    case Settings::Draw::InOrder:
+        return m_span.low + m_dealt++ % m_span.size();
+    case Settings::Draw::AtRandom:
+        break;
+    }
+    return DrawIndex(m_span);
+}
+
+void Drawing::shuffle()
+{
+    const int size = m_span.size();
+    m_deck.resize(std::size_t(size));
+    for (int i = 0; i < size; ++i)
+        m_deck[std::size_t(i)] = m_span.low + i;
+    // Fisher-Yates: each order of the deck equally likely.
+    for (int i = size - 1; i > 0; --i)
+        std::swap(m_deck[std::size_t(i)], m_deck[std::size_t(Platform::Random(i + 1))]);
+}
 
 QString DrawIntroductoryElement() { return QString::number(Platform::Random(99) + 1); }
 

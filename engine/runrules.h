@@ -4,9 +4,12 @@
 // of each mode, the Training timer rule, the draw span, the fade, the pace
 // checks and the Exam's mistake allowance.
 
+#include "library/settings.h"
+
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace Run {
 
@@ -30,6 +33,12 @@ constexpr qint32 MaximumElementCount = 100000;
 // below that. 6000 -> 6, 6050 -> 6, 6051 -> 7, 8050 -> 9, below 50 -> 0.
 qint32 TimerTicks(qint32 milliseconds);
 
+// The runner's timer period: a second, except for a Training faster than a
+// second an Element, whose timer then ticks once an Element, at its own
+// milliseconds: 500 ms stand 500 ms, not a rounded-up second.
+constexpr qint32 TickPeriodMs = 1000;
+qint32 TickPeriod(qint32 testMode, qint32 milliseconds, bool unlimitedTime);
+
 // What the launcher reads of the options for a run.
 struct LaunchValues
 {
@@ -47,6 +56,7 @@ struct Parameters
 {
     qint32 elementCount = 0;
     qint32 ticksPerElement = 0;
+    qint32 tickPeriodMs = TickPeriodMs;
     bool counterVisible = true;
 };
 
@@ -72,6 +82,27 @@ std::optional<DrawSpan> SpanOf(int from, int to, int total);
 // One draw from the program's generator: low + a uniform draw from 0 to
 // high - low.
 int DrawIndex(const DrawSpan &span);
+
+// The draws of one run from its span, one position at a time:
+// - at random: each a DrawIndex of its own, so an Element may come again;
+// - shuffled: a deck of every position of the span, shuffled with the
+//   program's generator and dealt; when it is used up (the count is larger
+//   than the span) it is shuffled again and dealt anew;
+// - in order: the span from its low end, one after the other, and again
+//   from the low end when it is used up.
+class Drawing
+{
+public:
+    Drawing(Settings::Draw draw, const DrawSpan &span);
+    int Next();
+
+private:
+    void shuffle();
+    Settings::Draw m_draw;
+    DrawSpan m_span;
+    std::vector<int> m_deck; // shuffled: the positions still to deal, last first
+    int m_dealt = 0;         // in order: the positions dealt so far
+};
 // An Introductory Element: 1 to 99 in plain decimal.
 QString DrawIntroductoryElement();
 

@@ -1,8 +1,9 @@
 // The Settings from any config.ini: each text is the stored value as
 // direct access returns it or its default when the key is missing, each
 // switch is on exactly when its value reads as 1 (or is missing and on by
-// default); the choices made from them stay within their lists and the
-// spin buttons within their ranges.
+// default), each draw is its stored number or at random; the choices made
+// from them stay within their lists and the spin buttons within their
+// ranges.
 //
 // The same bytes serve as the Module library for those choices.
 
@@ -45,6 +46,13 @@ void checkPage(const Settings::PageValues &page, const Stored &stored, QLatin1St
     FUZZ_CHECK(page.range.to == stored.text(section, toKey));
     for (const QString *value : {&page.NumOfEl, &page.ModuleName})
         FUZZ_CHECK(!value->contains(u'\n') && !value->contains(u'\r'));
+}
+
+// A draw is its stored number when that is 1 or 2, else at random.
+Settings::Draw drawOf(const Stored &stored, QLatin1String section, QLatin1String key)
+{
+    const auto number = Reference::Number(stored.text(section, key).value_or(QString())).value_or(0);
+    return number == 1 ? Settings::Draw::Shuffled : number == 2 ? Settings::Draw::InOrder : Settings::Draw::AtRandom;
 }
 
 void checkChoices(const Settings::PageValues &page, const QStringList &names, const ProfileFile &memory)
@@ -91,6 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(record.DoExercises == stored.flag(IfexecKey, true));
         FUZZ_CHECK(record.IfNoTimeLimit == stored.flag(IfNoTimeLimitKey, false));
         FUZZ_CHECK(record.IfShowNum == stored.flag(IfShowNumKey, true));
+        FUZZ_CHECK(record.training.draw == drawOf(stored, TestSection, TDrawKey));
+        FUZZ_CHECK(record.exam.draw == drawOf(stored, ExamSection, EDrawKey));
 
         const QStringList names = Modules::ListModuleNames(path);
         checkChoices(record.training, names, memory);

@@ -56,7 +56,7 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
         Dialogs::MakeOkCancel(this, tr("&OK"), tr("&Cancel"), QStringLiteral("BitBtn7"), QStringLiteral("BitBtn6"));
     BitBtn7 = pair.ok;
     BitBtn6 = pair.cancel;
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn6})
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn8, BitBtn6})
         b->setAutoDefault(false);
 
     auto *form = new QVBoxLayout(this);
@@ -66,7 +66,7 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     form->addWidget(Bevel1);
     form->addLayout(Dialogs::OkCancelRow(pair));
 
-    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn7, BitBtn6};
+    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn8, BitBtn7, BitBtn6};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -141,6 +141,8 @@ QHBoxLayout *Tfrm_modules::buildFileButtons()
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
     BitBtn5 = new QPushButton(tr("&Save..."), this);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn8 = new QPushButton(tr("New from a &pattern..."), this);
+    BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
     for (QPushButton *b : {BitBtn4, BitBtn5})
         b->setMinimumWidth(90);
 
@@ -148,6 +150,7 @@ QHBoxLayout *Tfrm_modules::buildFileButtons()
     files->addWidget(BitBtn4);
     files->addWidget(BitBtn5);
     files->addStretch(1);
+    files->addWidget(BitBtn8);
     return files;
 }
 
@@ -170,6 +173,7 @@ void Tfrm_modules::connectHandlers()
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
     connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+    connect(BitBtn8, &QPushButton::clicked, this, [this] { BitBtn8Click(); });
     connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
     connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
 }
@@ -286,35 +290,72 @@ bool Tfrm_modules::CheckModuleName(const QString &name)
     return true;
 }
 
+bool Tfrm_modules::askNewName(QString &name)
+{
+    const int previous = ComboBox1->currentIndex();
+    if (m_copy && m_namePrompt && Dialogs::ExecModal(m_namePrompt) == QDialog::Accepted) {
+        // The file keeps a name on one line.
+        name = m_namePrompt->Edit1->text();
+        name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!CheckModuleName(name))
+            return false;
+        // What the user typed or loaded stays with the Module it was
+        // shown for before the memo is emptied for the new one.
+        commit();
+        return true;
+    }
+    selectQuietly(previous);
+    if (previous >= 0)
+        Combobox1OnChange();
+    return false;
+}
+
+void Tfrm_modules::addModule(const QString &name, const QString &data)
+{
+    Memo1->clear();
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->addItem(name);
+    }
+    m_copy->WriteText(name, dataKey(), data);
+    BitBtn2->setEnabled(true);
+    selectQuietly(ComboBox1->count() - 1);
+    m_shownModuleIndex = ComboBox1->currentIndex();
+    if (!data.isEmpty())
+        showModule(m_shownModuleIndex);
+    Memo1->setReadOnly(false);
+    Memo1->setFocus(Qt::OtherFocusReason);
+}
+
 void Tfrm_modules::BitBtn1Click()
 {
     Dialogs::Guard(this, [this] {
-        const int previous = ComboBox1->currentIndex();
-        if (m_copy && m_namePrompt && Dialogs::ExecModal(m_namePrompt) == QDialog::Accepted) {
-            // The file keeps a name on one line.
-            QString name = m_namePrompt->Edit1->text();
-            name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-            if (!CheckModuleName(name))
-                return;
-            // What the user typed or loaded stays with the Module it was
-            // shown for before the memo is emptied for the new one.
-            commit();
-            Memo1->clear();
-            {
-                const QSignalBlocker blocker(ComboBox1);
-                ComboBox1->addItem(name);
-            }
-            m_copy->WriteText(name, dataKey(), QString());
-            BitBtn2->setEnabled(true);
-            selectQuietly(ComboBox1->count() - 1);
-            m_shownModuleIndex = ComboBox1->currentIndex();
-            Memo1->setReadOnly(false);
-            Memo1->setFocus(Qt::OtherFocusReason);
+        QString name;
+        if (askNewName(name))
+            addModule(name, QString());
+    });
+}
+
+void Tfrm_modules::BitBtn8Click()
+{
+    Dialogs::Guard(this, [this] {
+        if (!m_namePrompt)
             return;
+        QStringList patterns;
+        QStringList names;
+        for (ModuleEdit::Pattern pattern : ModuleEdit::Patterns) {
+            const QStringList elements = ModuleEdit::PatternElements(pattern);
+            patterns << tr("%1: %2 \u2026 %3 (%n elements)", nullptr, int(elements.size()))
+                            .arg(ModuleEdit::PatternName(pattern), elements.first(), elements.last());
+            names << ModuleEdit::PatternName(pattern);
         }
-        selectQuietly(previous);
-        if (previous >= 0)
-            Combobox1OnChange();
+        m_namePrompt->AskPattern(patterns, names);
+        QString name;
+        const bool named = askNewName(name);
+        const int picked = m_namePrompt->PatternIndex();
+        m_namePrompt->AskPattern({}, {});
+        if (named && picked >= 0 && picked < int(std::size(ModuleEdit::Patterns)))
+            addModule(name, Modules::JoinElements(ModuleEdit::PatternElements(ModuleEdit::Patterns[picked])));
     });
 }
 

@@ -48,6 +48,9 @@ public:
     void BitBtn2Click(); // "-"
     void BitBtn4Click(); // "Load..."
     void BitBtn5Click(); // "Save..."
+    // "New from a pattern...": asks for a pattern and a name; an accepted
+    // name adds a Module of the pattern's Elements, as "+" adds an empty one.
+    void BitBtn8Click();
     void BitBtn7Click(); // OK: commit, write modules.ini, close
     void BitBtn6Click(); // Cancel: close, modules.ini untouched
     // Empties the memo and releases the working copy; runs at every closing.
@@ -66,6 +69,7 @@ public:
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *BitBtn4 = nullptr, *BitBtn5 = nullptr;
+    QPushButton *BitBtn8 = nullptr; // "New from a pattern..."
     QFrame *Bevel1 = nullptr;
     QPushButton *BitBtn7 = nullptr, *BitBtn6 = nullptr;
 
@@ -84,6 +88,10 @@ private:
     void connectHandlers();
 
     void commit();
+    // Asks the name prompt for a name; an accepted one that may be used
+    // goes into `name`, what the user typed is committed first.
+    bool askNewName(QString &name);
+    void addModule(const QString &name, const QString &data);
     void showModule(int index);
     void setMemoLines(const QStringList &lines);
     void selectQuietly(int index);

@@ -250,7 +250,7 @@ void Tfrm_options::buildTabs()
 void Tfrm_options::buildTrainingControls(QStyle *listStyle)
 {
     Edit1 = makeEdit(TabSheet1, QStringLiteral("Edit1"));
-    UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::NumOfElMax, 20, TabSheet1);
+    UpDown1 = new UpDown(Edit1, Settings::NumOfElMin, Settings::TrainingBounds(false).numOfElMax, 20, TabSheet1);
     ComboBox1 = makeList(TabSheet1, m_modulesModel, QStringLiteral("ComboBox1"), listStyle);
     // Module lists wide enough for the name of a drill of mistakes, whose
     // time tells it from the others: "Mistakes 08.12.2026 01:22 (2)".
@@ -258,7 +258,7 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     ComboBox2 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox2"), listStyle);
     ComboBox3 = makeList(TabSheet1, m_training.elementsModel, QStringLiteral("ComboBox3"), listStyle);
     Edit3 = makeEdit(TabSheet1, QStringLiteral("Edit3"));
-    UpDown3 = new UpDown(Edit3, Settings::TimerMin, Settings::TimerMax, 6000, TabSheet1);
+    UpDown3 = new UpDown(Edit3, Settings::TrainingBounds(false).timerMin, Settings::TimerMax, 6000, TabSheet1);
     Edit3->setValidator(new TypedLengthLimit(Edit3, Settings::TimerTypedLength));
     CheckBox1 = makeCheckBox(tr("&Do exercises"), TabSheet1, QStringLiteral("CheckBox1"));
     CheckBox2 = makeCheckBox(tr("&Unlimited time"), TabSheet1, QStringLiteral("CheckBox2"));
@@ -286,6 +286,23 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     m_training.module = ComboBox1;
     m_training.from = ComboBox2;
     m_training.to = ComboBox3;
+    ComboBox9 = makeDrawList(TabSheet1, QStringLiteral("ComboBox9"));
+    m_training.draw = ComboBox9;
+}
+
+QComboBox *Tfrm_options::makeDrawList(QWidget *page, const QString &name)
+{
+    auto *list = new QComboBox(page);
+    list->setObjectName(name);
+    list->addItem(tr("At random"), int(Settings::Draw::AtRandom));
+    list->addItem(tr("Shuffled, no repeats"), int(Settings::Draw::Shuffled));
+    list->addItem(tr("In order"), int(Settings::Draw::InOrder));
+    list->setToolTip(tr("At random: each Element drawn on its own, so some come again and others not at all.\n"
+                        "Shuffled, no repeats: every Element of the range once, in a shuffled order; a larger "
+                        "number of elements deals the range again, shuffled anew.\n"
+                        "In order: the range as written, from its start; a larger number of elements goes on "
+                        "from the start again."));
+    return list;
 }
 
 void Tfrm_options::buildExamControls(QStyle *listStyle)
@@ -301,6 +318,8 @@ void Tfrm_options::buildExamControls(QStyle *listStyle)
     m_exam.module = ComboBox4;
     m_exam.from = ComboBox5;
     m_exam.to = ComboBox6;
+    ComboBox10 = makeDrawList(TabSheet2, QStringLiteral("ComboBox10"));
+    m_exam.draw = ComboBox10;
 }
 
 // Both pages lay out their common fields alike: the labels, then the
@@ -322,6 +341,9 @@ void Tfrm_options::layOutPage(Page page)
     range->addWidget(makeLabel(tr("to"), c.to));
     range->addWidget(c.to, 1);
     grid->addLayout(range, 2, 0, 1, 2);
+    grid->addWidget(makeLabel(tr("Dra&w"), c.draw), 3, 0);
+    grid->addWidget(c.draw, 3, 1, Qt::AlignLeft);
+    c.draw->setAccessibleName(tr("Draw"));
     // Screen readers name the fields as their labels do; the range
     // lists say which end of the range they are.
     c.number->setAccessibleName(tr("Number of elements"));
@@ -342,8 +364,8 @@ void Tfrm_options::layOutPage(Page page)
 // switches and the voice.
 void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
 {
-    grid->addWidget(makeLabel(tr("T&imer (MilliSec)"), Edit3), 3, 0);
-    grid->addLayout(numberField(Edit3, UpDown3), 3, 1);
+    grid->addWidget(makeLabel(tr("T&imer (MilliSec)"), Edit3), 4, 0);
+    grid->addLayout(numberField(Edit3, UpDown3), 4, 1);
     Edit3->setAccessibleName(tr("Timer (MilliSec)"));
     UpDown3->SetAccessibleNames(tr("Timer"));
     auto *switches = new QGridLayout;
@@ -392,9 +414,9 @@ void Tfrm_options::orderTabs()
 {
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
-    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2, ComboBox3, Edit3,     CheckBox1,
-                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5, CheckBox6, ComboBox7, ComboBox8,
-                        Edit2,        ComboBox4, ComboBox5, ComboBox6, BitBtn1,   BitBtn2};
+    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2,  ComboBox3, ComboBox9, Edit3,     CheckBox1,
+                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5,  CheckBox6, ComboBox7, ComboBox8, Edit2,
+                        ComboBox4,    ComboBox5, ComboBox6, ComboBox10, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -462,9 +484,10 @@ bool Tfrm_options::TrainOn(const QString &moduleName)
         return false;
     const Modules::ElementList elements = Modules::ReadModule(path, moduleName).Elements;
     Settings::PageValues training;
-    // Drawn at random with replacement, as many as it holds are each asked
-    // once on average.
-    training.NumOfEl = QString::number(std::clamp(int(elements.size()), Settings::NumOfElMin, Settings::NumOfElMax));
+    // As many as it holds: drawn at random, each is asked once on average;
+    // shuffled, each exactly once. The draw stays as chosen.
+    training.NumOfEl = QString::number(
+        std::clamp(int(elements.size()), Settings::NumOfElMin, Settings::TrainingBounds(false).numOfElMax));
     training.ModuleName = moduleName;
     if (!elements.isEmpty()) {
         training.range.from = elements.text(0);
@@ -488,6 +511,7 @@ Settings::RunOptions Tfrm_options::InForce(Page page) const
         run.page.range.from = p.elements.text(p.from);
     if (p.to >= 0)
         run.page.range.to = p.elements.text(p.to);
+    run.page.draw = p.draw;
     if (!p.notice.isEmpty())
         run.notices << p.notice;
     if (page == Page::Exam)
@@ -521,8 +545,8 @@ void Tfrm_options::putInForce()
 {
     for (Page page : {Page::Training, Page::Exam}) {
         PageControls &c = controls(page);
-        c.inForce =
-            PageInForce{c.number->text(), ModuleName(page), c.elements, RangeFrom(page), RangeTo(page), c.notice};
+        c.inForce = PageInForce{c.number->text(), ModuleName(page), c.elements,  RangeFrom(page),
+                                RangeTo(page),    c.notice,         DrawOf(page)};
     }
     m_timerInForce = Edit3->text();
     m_exercisesInForce = CheckBox1->isChecked();
@@ -543,6 +567,7 @@ void Tfrm_options::showInForce()
         c.elementsModel->setElements(c.elements);
         c.from->setCurrentIndex(c.inForce.from);
         c.to->setCurrentIndex(c.inForce.to);
+        selectDraw(page, c.inForce.draw);
     }
     Edit3->setText(m_timerInForce);
     CheckBox1->setChecked(m_exercisesInForce);
@@ -584,6 +609,7 @@ void Tfrm_options::LoadSettings()
     CheckBox1->setChecked(record.DoExercises);
     CheckBox2->setChecked(record.IfNoTimeLimit);
     CheckBox3->setChecked(record.IfShowNum);
+    selectDraw(Page::Training, record.training.draw);
     LoadSpeech(record.speech.value_or(Settings::Speech()));
 
     Edit2->setText(record.exam.NumOfEl);
@@ -591,6 +617,13 @@ void Tfrm_options::LoadSettings()
     const PageControls &e = m_exam;
     e.from->setCurrentIndex(Settings::FromIndex(e.elements, record.exam.range.from));
     e.to->setCurrentIndex(Settings::ToIndex(e.elements, record.exam.range.to));
+    selectDraw(Page::Exam, record.exam.draw);
+}
+
+void Tfrm_options::selectDraw(Page page, Settings::Draw draw)
+{
+    QComboBox *list = controls(page).draw;
+    list->setCurrentIndex(qMax(0, list->findData(int(draw))));
 }
 
 void Tfrm_options::ProbeSpeech()
@@ -631,8 +664,8 @@ void Tfrm_options::updateSpeechControls()
     const bool usable = Speech::Built() && m_speechProblem.isEmpty();
     CheckBox4->setEnabled(usable || (Speech::Built() && CheckBox4->isChecked()));
     const bool on = usable && CheckBox4->isChecked();
-    // A spoken run may go down to a second an Element.
-    UpDown3->SetMin(on ? Settings::SpokenTimerMin : Settings::TimerMin);
+    // A spoken run goes less fast than a silent one: the voice needs its time.
+    UpDown3->SetMin(Settings::TrainingBounds(on).timerMin);
     for (QWidget *w : std::as_const(m_speechControls))
         if (w != CheckBox4)
             w->setEnabled(on);
@@ -703,6 +736,7 @@ Settings::PageValues Tfrm_options::CurrentPageValues(Page page) const
     const int to = RangeTo(page);
     out.range.from = from >= 0 ? ElementAt(page, from) : QString();
     out.range.to = to >= 0 ? ElementAt(page, to) : QString();
+    out.draw = DrawOf(page);
     return out;
 }
 
@@ -765,3 +799,8 @@ bool Tfrm_options::HideElements() const { return SpeakElements() && CheckBox5->i
 QString Tfrm_options::VoiceName() const { return ComboBox7->currentIndex() > 0 ? ComboBox7->currentText() : QString(); }
 
 int Tfrm_options::SpeechRate() const { return ComboBox8->currentData().toInt(); }
+
+Settings::Draw Tfrm_options::DrawOf(Page page) const
+{
+    return Settings::DrawFromNumber(controls(page).draw->currentData().toInt());
+}

@@ -66,6 +66,7 @@ public:
     bool DoExercises() const;                      // CheckBox1
     bool UnlimitedTime() const;                    // CheckBox2
     bool ShowSerialNumber() const;                 // CheckBox3
+    Settings::Draw DrawOf(Page page) const;        // ComboBox9 / ComboBox10
     // How a Training is spoken. Speech is off when this build or system
     // can't speak.
     bool SpeakElements() const; // CheckBox4
@@ -101,6 +102,8 @@ public:
     QCheckBox *CheckBox6 = nullptr; // "Read numbers digit by digit"
     QComboBox *ComboBox7 = nullptr; // voice: one for each language
     QComboBox *ComboBox8 = nullptr; // rate
+    // How a run draws: Training, Exam.
+    QComboBox *ComboBox9 = nullptr, *ComboBox10 = nullptr;
     // Says why nothing can be spoken; shown only then.
     QLabel *LabelSpeech = nullptr;
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
@@ -120,6 +123,7 @@ private:
         int from = -1;
         int to = -1;
         QString notice; // the stored Module was not found; empty: none
+        Settings::Draw draw = Settings::Draw::AtRandom;
     };
 
     // The controls of one page.
@@ -129,6 +133,7 @@ private:
         QComboBox *module = nullptr;
         QComboBox *from = nullptr;
         QComboBox *to = nullptr;
+        QComboBox *draw = nullptr;
         ElementListModel *elementsModel = nullptr; // shared by from and to
         Modules::ElementList elements;             // what the model holds
         QString notice;                            // what the last load found of the stored Module
@@ -139,6 +144,8 @@ private:
     void buildTabs();
     void buildTrainingControls(QStyle *listStyle);
     void buildExamControls(QStyle *listStyle);
+    QComboBox *makeDrawList(QWidget *page, const QString &name);
+    void selectDraw(Page page, Settings::Draw draw);
     void layOutPage(Page page);
     void layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column);
     void layOutForm();

@@ -190,6 +190,82 @@ void WriteTextFile(const QString &path, const QStringList &lines)
         fail(file.errorString());
 }
 
+namespace {
+
+QStringList numbers(int first, int last, int width, int base = 10)
+{
+    QStringList out;
+    out.reserve(last - first + 1);
+    for (int n = first; n <= last; ++n)
+        out.append(QStringLiteral("%1").arg(n, width, base, QLatin1Char('0')));
+    return out;
+}
+
+QStringList deck(bool ascii)
+{
+    static const char *const ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    const QString suits = ascii ? QStringLiteral("SHDC") : QStringLiteral("\u2660\u2665\u2666\u2663");
+    QStringList out;
+    for (QChar suit : suits)
+        for (const char *rank : ranks) {
+            const QString name = ascii && rank[1] == '0' ? QStringLiteral("T") : QString::fromLatin1(rank);
+            out.append(name + suit);
+        }
+    return out;
+}
+
+} // namespace
+
+QStringList PatternElements(Pattern pattern)
+{
+    switch (pattern) {
+    case Pattern::Digits:
+        return numbers(0, 9, 1);
+    case Pattern::Pairs:
+        return numbers(0, 99, 2);
+    case Pattern::Triples:
+        return numbers(0, 999, 3);
+    case Pattern::Binary:
+        return numbers(0, 7, 3, 2);
+    case Pattern::Cards:
+        return deck(false);
+    case Pattern::CardsAscii:
+        return deck(true);
+    case Pattern::Years:
+        return numbers(1000, 2099, 4);
+    }
+    return {};
+}
+
+QString PatternName(Pattern pattern)
+{
+    const char *name = "";
+    switch (pattern) {
+    case Pattern::Digits:
+        name = QT_TRANSLATE_NOOP("Pattern", "Digits 0–9");
+        break;
+    case Pattern::Pairs:
+        name = QT_TRANSLATE_NOOP("Pattern", "Pairs 00–99");
+        break;
+    case Pattern::Triples:
+        name = QT_TRANSLATE_NOOP("Pattern", "Triples 000–999");
+        break;
+    case Pattern::Binary:
+        name = QT_TRANSLATE_NOOP("Pattern", "Binary groups of 3 (000–111)");
+        break;
+    case Pattern::Cards:
+        name = QT_TRANSLATE_NOOP("Pattern", "Cards (A♠–K♣)");
+        break;
+    case Pattern::CardsAscii:
+        name = QT_TRANSLATE_NOOP("Pattern", "Cards (AS–KC)");
+        break;
+    case Pattern::Years:
+        name = QT_TRANSLATE_NOOP("Pattern", "Years 1000–2099");
+        break;
+    }
+    return QCoreApplication::translate("Pattern", name);
+}
+
 QString SaveFilePath(const QString &chosen)
 {
     if (chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))

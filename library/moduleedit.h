@@ -85,6 +85,24 @@ LibraryText LibraryOf(const ProfileFile &file);
 bool MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &mine,
                       const std::function<bool(const QString &)> &keepMine);
 
+// The Modules "From a pattern..." makes: every Element of a kind that
+// athletes train on, in its natural order.
+enum class Pattern {
+    Digits,     // 0 to 9
+    Pairs,      // 00 to 99
+    Triples,    // 000 to 999
+    Binary,     // groups of three binary digits, 000 to 111
+    Cards,      // a deck of 52: A♠ ... K♠, A♥ ..., A♦ ..., A♣ ... K♣
+    CardsAscii, // the same deck by ASCII names: AS ... KS, AH ..., AD ..., AC ... KC (T for ten)
+    Years,      // 1000 to 2099
+};
+inline constexpr Pattern Patterns[] = {Pattern::Digits, Pattern::Pairs,      Pattern::Triples, Pattern::Binary,
+                                       Pattern::Cards,  Pattern::CardsAscii, Pattern::Years};
+
+// A pattern's Elements, and the name offered for its Module.
+QStringList PatternElements(Pattern pattern);
+QString PatternName(Pattern pattern);
+
 // The path "Save..." writes to: the chosen name with ".txt" appended unless
 // it already ends in ".txt" in any letter case.
 QString SaveFilePath(const QString &chosen);

@@ -28,14 +28,23 @@ std::optional<QString> readBound(const ProfileFile &file, QLatin1String section,
 }
 
 PageValues readPage(const ProfileFile &file, QLatin1String section, QLatin1String numKey, QLatin1String nameKey,
-                    QLatin1String fromKey, QLatin1String toKey)
+                    QLatin1String fromKey, QLatin1String toKey, QLatin1String drawKey)
 {
     PageValues page;
     page.NumOfEl = file.ReadText(section, numKey, page.NumOfEl);
     page.ModuleName = file.ReadText(section, nameKey, QString());
     page.range.from = readBound(file, section, fromKey);
     page.range.to = readBound(file, section, toKey);
+    page.draw = DrawFromNumber(file.ReadNumber(section, drawKey, int(Draw::AtRandom)));
     return page;
+}
+
+// A file of someone who never chose another draw stays as it was.
+void addDraw(QList<ProfileFile::Entry> &entries, const ProfileFile &file, QLatin1String section, QLatin1String key,
+             Draw draw)
+{
+    if (draw != Draw::AtRandom || file.ReadText(section, key, missing()) != missing())
+        entries += {section, key, QString::number(int(draw))};
 }
 
 bool readFlag(const ProfileFile &file, QLatin1String key, bool defaultOn)
@@ -80,13 +89,13 @@ Record Read(const QString &path)
 {
     const ProfileFile file(path, ProfileFile::Access::Direct);
     Record record;
-    record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
+    record.training = readPage(file, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey, TDrawKey);
     record.TimerMSec = file.ReadText(TestSection, TimerMSecKey, record.TimerMSec);
     record.DoExercises = readFlag(file, IfexecKey, record.DoExercises);
     record.IfNoTimeLimit = readFlag(file, IfNoTimeLimitKey, record.IfNoTimeLimit);
     record.IfShowNum = readFlag(file, IfShowNumKey, record.IfShowNum);
     record.speech = readSpeech(file);
-    record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
+    record.exam = readPage(file, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey, EDrawKey);
     return record;
 }
 
@@ -108,11 +117,13 @@ void Write(const QString &path, const Record &record)
                                       {TestSection, IfShowNumKey, flag(record.IfShowNum)}};
     if (record.speech)
         addSpeech(entries, file, *record.speech);
+    addDraw(entries, file, TestSection, TDrawKey, t.draw);
     const PageValues &e = record.exam;
     entries += {{ExamSection, ENumOfElKey, e.NumOfEl},
                 {ExamSection, EMNameKey, e.ModuleName},
                 {ExamSection, EDiapFromKey, e.range.from.value_or(QString())},
                 {ExamSection, EDiapToKey, e.range.to.value_or(QString())}};
+    addDraw(entries, file, ExamSection, EDrawKey, e.draw);
     file.WriteTexts(entries);
 }
 
@@ -130,7 +141,7 @@ QString UsableTimer(const QString &stored, bool spoken, QString *notice)
     qint32 ms = 0;
     if (!Platform::TryStrToInt(stored, &ms))
         return stored;
-    const int used = std::clamp(ms, spoken ? SpokenTimerMin : TimerMin, TimerMax);
+    const int used = std::clamp(ms, TrainingBounds(spoken).timerMin, TrainingBounds(spoken).timerMax);
     if (used == ms)
         return stored;
     if (notice)
@@ -141,6 +152,25 @@ QString UsableTimer(const QString &stored, bool spoken, QString *notice)
                 .arg(used);
     return QString::number(used);
 }
+
+Draw DrawFromNumber(int number)
+{
+    switch (number) {
+    case int(Draw::Shuffled):
+        return Draw::Shuffled;
+    case int(Draw::InOrder):
+        return Draw::InOrder;
+    default:
+        return Draw::AtRandom;
+    }
+}
+
+Bounds TrainingBounds(bool spoken)
+{
+    return Bounds{NumOfElMin, TrainingNumOfElMax, spoken ? TrainingSpokenTimerMin : TrainingTimerMin, TimerMax};
+}
+
+Bounds ExamBounds() { return Bounds{}; }
 
 int ModuleIndex(const QStringList &names, const QString &stored)
 {

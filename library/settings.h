@@ -35,6 +35,8 @@ inline constexpr QLatin1String ENumOfElKey{"ENumOfEl"};
 inline constexpr QLatin1String EMNameKey{"EMName"};
 inline constexpr QLatin1String EDiapFromKey{"EDiapFrom"};
 inline constexpr QLatin1String EDiapToKey{"EDiapTo"};
+inline constexpr QLatin1String TDrawKey{"TDraw"};
+inline constexpr QLatin1String EDrawKey{"EDraw"};
 
 // What the spin buttons and typing may produce; loading and saving never
 // check against them.
@@ -44,6 +46,11 @@ inline constexpr int TimerMin = 5000;
 inline constexpr int TimerMax = 20000;
 // A spoken Training may go down to a second an Element (a digit).
 inline constexpr int SpokenTimerMin = 1000;
+// A Training may go further, to the pace and length athletes train at; the
+// Exam keeps the bounds above.
+inline constexpr int TrainingNumOfElMax = 10000;
+inline constexpr int TrainingTimerMin = 500;
+inline constexpr int TrainingSpokenTimerMin = 800;
 inline constexpr int TimerTypedLength = 5;
 
 // The bounds of a range as stored: the texts of the From and To Elements.
@@ -55,12 +62,24 @@ struct StoredRange
     std::optional<QString> to;
 };
 
+// How a run draws its Elements from the range, stored as a number under
+// TDraw and EDraw. At random is what the program always did.
+enum class Draw {
+    AtRandom = 0, // each Element on its own, with replacement
+    Shuffled = 1, // a shuffled deck of the range, dealt again when used up
+    InOrder = 2,  // the range as written from its start, again from the start when used up
+};
+
+// The stored number of a draw; an unknown one reads as AtRandom.
+Draw DrawFromNumber(int number);
+
 // The values of one page of the options: Training ("Test") or Exam.
 struct PageValues
 {
     QString NumOfEl = QStringLiteral("20");
     QString ModuleName; // empty: none
     StoredRange range;
+    Draw draw = Draw::AtRandom;
 };
 
 // How a Training is spoken.
@@ -103,11 +122,13 @@ Record Read(const QString &path);
 // TVoice and TSpeechRate follow IfShowNum when the record has them and
 // either one differs from its default or the file holds one already: a
 // file of someone who never turned speech on stays as it was. IfDigits
-// follows them when it is on or the file holds it already. Nothing is
-// validated; a missing bound is written empty; flags as "1" or "0". A
-// missing file or section is created and every other line is left as it
-// was. Raises "Unable to write to %s" when the file can't be written, and
-// then leaves it as it was.
+// follows them when it is on or the file holds it already. TDraw follows
+// (IfDigits or) IfShowNum and EDraw follows EDiapTo, each when its draw is
+// not at random or the file holds it already. Nothing is validated; a
+// missing bound is written empty; flags as "1" or "0". A missing file or
+// section is created and every other line is left as it was. Raises
+// "Unable to write to %s" when the file can't be written, and then leaves
+// it as it was.
 void Write(const QString &path, const Record &record);
 
 // Writes the Training's count, Module and range (TNumOfEl, TMName,
@@ -136,8 +157,8 @@ struct RunOptions
 };
 
 // The timer a Training runs with: the stored text when it is a whole
-// number the spin buttons could set (TimerMin, or SpokenTimerMin when
-// spoken, to TimerMax); a whole number beyond them is brought within them,
+// number the spin buttons could set (TrainingBounds' timerMin, spoken or
+// not, to TimerMax); a whole number beyond them is brought within them,
 // and `notice` then says what was found and what is used. A text that is
 // not a whole number is kept for the launcher to refuse.
 QString UsableTimer(const QString &stored, bool spoken, QString *notice);
@@ -157,6 +178,18 @@ int FromIndex(const Modules::ElementList &elements, const std::optional<QString>
 // The To Element to select: the first Element exactly equal to the stored
 // bound, otherwise the last; -1 when there are no Elements.
 int ToIndex(const Modules::ElementList &elements, const std::optional<QString> &stored);
+
+// The bounds the spin buttons of a page offer: the Training's reach to the
+// athletes' pace and length, the Exam's stay at the beginner's.
+struct Bounds
+{
+    int numOfElMin = NumOfElMin;
+    int numOfElMax = NumOfElMax;
+    int timerMin = TimerMin; // Training only
+    int timerMax = TimerMax;
+};
+Bounds TrainingBounds(bool spoken);
+Bounds ExamBounds();
 
 // One press of a spin button: the field's number (its text as a decimal
 // integer, or `position` when the text is not one) moved by `step`, then

@@ -220,6 +220,36 @@ int main(int argc, char **argv)
         runner->reject(); // "Stop test?" is answered OK
     });
     main->est21Click();
+
+    // An "in order" Training of 30 Elements at half a second each: the
+    // pairs 00 to 29 as written, two answers wrong.
+    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=30\r\nTimerMSec=500\r\nTMName=Pairs 00\u201399\r\n"
+                                            "TDiapFrom=00\r\nTDiapTo=29\r\nIfexec=0\r\nIfNoTimeLimit=0\r\n"
+                                            "IfShowNum=1\r\nTDraw=2\r\n\r\n");
+    forms.frm_options->LoadOptions();
+    user.scripts.push_back([&](QDialog *) {
+        while (!runner->PresentationDone && runner->isVisible()) {
+            ticks.advance(quint32(runner->TickPeriodMs));
+            runner->Timer1Timer();
+        }
+        Tfrm_results *report = forms.frm_results;
+        for (int n = 1; n <= 30 && runner->isVisible(); ++n) {
+            QString answer = report->Cell(1, n - 1);
+            if (n == 12)
+                answer = QStringLiteral("21");
+            if (n == 21)
+                answer = QStringLiteral("12");
+            runner->Edit1->setText(answer);
+            QTest::keyClick(runner->Edit1, Qt::Key_Return);
+        }
+    });
+    user.scripts.push_back([](QDialog *d) {
+        auto *r = static_cast<Tfrm_results *>(d);
+        r->resize(r->width(), 760);
+        r->StringGrid1->selectRow(0);
+        save(d, "report-inorder30");
+    });
+    main->est21Click();
     DestroyForms(forms);
     return 0;
 }

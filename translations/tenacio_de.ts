@@ -318,6 +318,37 @@
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>Digits 0–9</source>
+        <translation>Ziffern 0–9</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Paare 00–99</translation>
+    </message>
+    <message>
+        <source>Triples 000–999</source>
+        <translation>Tripel 000–999</translation>
+    </message>
+    <message>
+        <source>Binary groups of 3 (000–111)</source>
+        <translation>Binärgruppen zu 3 (000–111)</translation>
+    </message>
+    <message>
+        <source>Cards (A♠–K♣)</source>
+        <translation>Karten (A♠–K♣)</translation>
+    </message>
+    <message>
+        <source>Cards (AS–KC)</source>
+        <translation>Karten (AS–KC)</translation>
+    </message>
+    <message>
+        <source>Years 1000–2099</source>
+        <translation>Jahre 1000–2099</translation>
+    </message>
+</context>
+<context>
     <name>ResultsStore</name>
     <message>
         <source>Module: %1</source>
@@ -752,6 +783,17 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
         <source>Delete %1?</source>
         <translation>%1 löschen?</translation>
     </message>
+    <message>
+        <source>New from a &amp;pattern...</source>
+        <translation>Neu aus M&amp;uster …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 … %3 (%n elements)</source>
+        <translation>
+            <numerusform>%1: %2 … %3 (%n Element)</numerusform>
+            <numerusform>%1: %2 … %3 (%n Elemente)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_name</name>
@@ -774,6 +816,18 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>M&amp;uster</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>New from a pattern</source>
+        <translation>Neu aus Muster</translation>
     </message>
 </context>
 <context>
@@ -909,6 +963,34 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
         <translation>Das in config.ini gespeicherte Modul für die Prüfung, &quot;%1&quot;, ist nicht in der Bibliothek; stattdessen wird &quot;%2&quot; verwendet.</translation>
+    </message>
+    <message>
+        <source>At random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Shuffled, no repeats</source>
+        <translation>Gemischt, ohne Wiederholung</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>Der Reihe nach</translation>
+    </message>
+    <message>
+        <source>At random: each Element drawn on its own, so some come again and others not at all.
+Shuffled, no repeats: every Element of the range once, in a shuffled order; a larger number of elements deals the range again, shuffled anew.
+In order: the range as written, from its start; a larger number of elements goes on from the start again.</source>
+        <translation>Zufällig: jedes Element für sich gezogen, daher kommen manche mehrfach und andere gar nicht.
+Gemischt, ohne Wiederholung: jedes Element des Bereichs einmal, in gemischter Reihenfolge; eine größere Anzahl der Elemente teilt den Bereich erneut aus, neu gemischt.
+Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; eine größere Anzahl der Elemente beginnt wieder von vorn.</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w</source>
+        <translation>Zie&amp;hung</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Ziehung</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,37 @@
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>Digits 0–9</source>
+        <translation>Цифры 0–9</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Пары 00–99</translation>
+    </message>
+    <message>
+        <source>Triples 000–999</source>
+        <translation>Тройки 000–999</translation>
+    </message>
+    <message>
+        <source>Binary groups of 3 (000–111)</source>
+        <translation>Двоичные группы по 3 (000–111)</translation>
+    </message>
+    <message>
+        <source>Cards (A♠–K♣)</source>
+        <translation>Карты (A♠–K♣)</translation>
+    </message>
+    <message>
+        <source>Cards (AS–KC)</source>
+        <translation>Карты (AS–KC)</translation>
+    </message>
+    <message>
+        <source>Years 1000–2099</source>
+        <translation>Годы 1000–2099</translation>
+    </message>
+</context>
+<context>
     <name>ResultsStore</name>
     <message>
         <source>Module: %1</source>
@@ -765,6 +796,18 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
         <source>Delete %1?</source>
         <translation>Удалить %1?</translation>
     </message>
+    <message>
+        <source>New from a &amp;pattern...</source>
+        <translation>Создать по &amp;шаблону…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 … %3 (%n elements)</source>
+        <translation>
+            <numerusform>%1: %2 … %3 (%n элемент)</numerusform>
+            <numerusform>%1: %2 … %3 (%n элемента)</numerusform>
+            <numerusform>%1: %2 … %3 (%n элементов)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_name</name>
@@ -787,6 +830,18 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>&amp;Cancel</source>
         <translation>О&amp;тмена</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Шаблон</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>New from a pattern</source>
+        <translation>Создать по шаблону</translation>
     </message>
 </context>
 <context>
@@ -922,6 +977,34 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
         <translation>Модуля для экзамена, сохранённого в config.ini, «%1», нет в библиотеке; вместо него используется «%2».</translation>
+    </message>
+    <message>
+        <source>At random</source>
+        <translation>Случайно</translation>
+    </message>
+    <message>
+        <source>Shuffled, no repeats</source>
+        <translation>Перемешать, без повторов</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>По порядку</translation>
+    </message>
+    <message>
+        <source>At random: each Element drawn on its own, so some come again and others not at all.
+Shuffled, no repeats: every Element of the range once, in a shuffled order; a larger number of elements deals the range again, shuffled anew.
+In order: the range as written, from its start; a larger number of elements goes on from the start again.</source>
+        <translation>Случайно: каждый элемент выбирается отдельно, поэтому одни повторяются, а другие не появляются вовсе.
+Перемешать, без повторов: каждый элемент диапазона по одному разу в перемешанном порядке; при большем количестве элементов диапазон раздаётся снова, заново перемешанный.
+По порядку: диапазон в записанном порядке с его начала; при большем количестве элементов — снова с начала.</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w</source>
+        <translation>&amp;Выборка</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Выборка</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 #include "engine/runrules.h"
 #include "tests/testsupport.h"
 
+#include <QMap>
+#include <QSet>
 #include <QTest>
 
 class TestRunRules : public QObject
@@ -17,6 +19,10 @@ private Q_SLOTS:
     void span();
     void draws_data();
     void draws();
+    void drawing_data();
+    void drawing();
+    void tickPeriod_data();
+    void tickPeriod();
     void fadeLevel_data();
     void fadeLevel();
     void tooSlow_data();
@@ -161,6 +167,117 @@ void TestRunRules::draws()
         drawn = Exercises::DrawSum().label();
     QCOMPARE(drawn, result);
     QCOMPARE(random.reseeds, 0); // reseeding is the caller's choice
+}
+
+void TestRunRules::drawing_data()
+{
+    // Many draws of a span of five from the test generator.
+    QTest::addColumn<int>("drawNumber");
+    QTest::addColumn<bool>("passWhole");   // every pass of five holds each position once
+    QTest::addColumn<bool>("inOrder");     // each pass is 2, 3, 4, 5, 6
+    QTest::addColumn<bool>("repeatsSeen"); // some pass holds a position twice
+    // clang-format off
+    QTest::newRow("at random: with replacement") << int(Settings::Draw::AtRandom) << false << false << true;
+    QTest::newRow("shuffled: each once a pass") << int(Settings::Draw::Shuffled) << true << false << false;
+    QTest::newRow("in order: the range, wrapping") << int(Settings::Draw::InOrder) << true << true << false;
+    // clang-format on
+}
+
+void TestRunRules::drawing()
+{
+    QFETCH(int, drawNumber);
+    const auto draw = Settings::Draw(drawNumber);
+    QFETCH(bool, passWhole);
+    QFETCH(bool, inOrder);
+    QFETCH(bool, repeatsSeen);
+    TestRandom random;
+    const Run::DrawSpan span{2, 6};
+    constexpr int Passes = 2000;
+    Run::Drawing drawing(draw, span);
+    QMap<int, int> counts;   // position: how often drawn
+    QMap<int, int> firsts;   // position: how often first of its pass
+    QSet<QList<int>> orders; // the passes as drawn
+    bool repeated = false;
+    bool whole = true;
+    bool ordered = true;
+    for (int pass = 0; pass < Passes; ++pass) {
+        QList<int> drawn;
+        for (int i = 0; i < span.size(); ++i) {
+            const int position = drawing.Next();
+            QVERIFY2(position >= span.low && position <= span.high, qPrintable(QString::number(position)));
+            drawn << position;
+            ++counts[position];
+        }
+        ++firsts[drawn.first()];
+        orders.insert(drawn);
+        const QSet<int> distinct(drawn.begin(), drawn.end());
+        repeated = repeated || distinct.size() < drawn.size();
+        whole = whole && distinct.size() == span.size();
+        ordered = ordered && drawn == QList<int>{2, 3, 4, 5, 6};
+    }
+    QCOMPARE(whole, passWhole);
+    QCOMPARE(ordered, inOrder);
+    QCOMPARE(repeated, repeatsSeen);
+    // Every position is drawn about as often as any other: exactly so
+    // where each pass is whole.
+    QCOMPARE(counts.size(), span.size());
+    for (int count : std::as_const(counts)) {
+        if (passWhole)
+            QCOMPARE(count, Passes);
+        else
+            QVERIFY2(qAbs(count - Passes) < Passes / 10, qPrintable(QString::number(count)));
+    }
+    // A shuffled deck starts anywhere and comes in many orders; in order
+    // always starts at the low end.
+    if (inOrder) {
+        QCOMPARE(firsts.keys(), QList<int>{span.low});
+        QCOMPARE(orders.size(), 1);
+    } else {
+        QCOMPARE(firsts.size(), span.size());
+        for (int count : std::as_const(firsts))
+            QVERIFY2(qAbs(count - Passes / span.size()) < Passes / span.size() / 4, qPrintable(QString::number(count)));
+        QVERIFY(orders.size() > 100);
+    }
+    // One Element in the range gives it every time.
+    Run::Drawing single(draw, Run::DrawSpan{4, 4});
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(single.Next(), 4);
+}
+
+void TestRunRules::tickPeriod_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("timer");
+    QTest::addColumn<bool>("unlimited");
+    QTest::addColumn<int>("period"); // ms of a tick
+    QTest::addColumn<int>("ticks");  // ticks an Element stands
+    // clang-format off
+    QTest::newRow("half a second stands half a second") << 2 << "500" << false << 500 << 1;
+    QTest::newRow("spoken 0.8 s")                       << 2 << "800" << false << 800 << 1;
+    QTest::newRow("just under a second")                << 2 << "999" << false << 999 << 1;
+    QTest::newRow("a second")                           << 2 << "1000" << false << 1000 << 1;
+    QTest::newRow("six seconds")                        << 2 << "6000" << false << 1000 << 6;
+    QTest::newRow("unlimited time keeps the second")    << 2 << "500" << true << 1000 << 20;
+    QTest::newRow("below 50 ms: until Next")            << 2 << "49" << false << 1000 << 0;
+    QTest::newRow("exam: its own pace")                 << 3 << "500" << false << 1000 << 6;
+    QTest::newRow("introductory: its own pace")         << 1 << "500" << false << 1000 << 6;
+    // clang-format on
+}
+
+void TestRunRules::tickPeriod()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, timer);
+    QFETCH(bool, unlimited);
+    QFETCH(int, period);
+    QFETCH(int, ticks);
+    Run::LaunchValues values;
+    values.numberText = QStringLiteral("20");
+    values.timerText = timer;
+    values.unlimitedTime = unlimited;
+    const Run::Parameters p = Run::ParametersFor(mode, values);
+    QCOMPARE(p.tickPeriodMs, period);
+    QCOMPARE(p.ticksPerElement, ticks);
 }
 
 void TestRunRules::fadeLevel_data()

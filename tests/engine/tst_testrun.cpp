@@ -41,10 +41,15 @@ QByteArray configIni(const QStringList &overrides)
     QList<QStringList> exam = {{"ENumOfEl", "20"}, {"EMName", "Digits"}, {"EDiapFrom", "a"}, {"EDiapTo", "e"}};
     for (const QString &o : overrides) {
         const QString key = o.section(QLatin1Char('='), 0, 0);
+        bool found = false;
         for (QList<QStringList> *keys : {&test, &exam})
             for (QStringList &kv : *keys)
-                if (kv.at(0) == key)
+                if (kv.at(0) == key) {
                     kv[1] = o.section(QLatin1Char('='), 1);
+                    found = true;
+                }
+        if (!found) // a key of its own: with the Training's, or the Exam's when it starts with E
+            (key.startsWith(QLatin1Char('E')) ? exam : test).append({key, o.section(QLatin1Char('='), 1)});
     }
     QString text = QStringLiteral("[Test]\r\n");
     for (const QStringList &kv : test)
@@ -65,7 +70,8 @@ struct Session
     FakeNow now{QDateTime(QDate(2026, 12, 6), QTime(20, 54, 9))};
     TestUser user;
     Forms forms;
-    QStringList shown; // the Elements as they appeared
+    QStringList shown;     // the Elements as they appeared
+    int timerInterval = 0; // Timer1's period as the run set it
 
     explicit Session(const QStringList &config = {})
     {
@@ -88,6 +94,7 @@ struct Session
         user.scripts.push_back([this, runner](QDialog *) {
             // The real timer keeps its setting but stays out of the way.
             QVERIFY(t()->Timer1->isActive());
+            timerInterval = t()->Timer1->interval();
             t()->Timer1->setInterval(24 * 3600 * 1000);
             shown = {t()->Label2->text()};
             runner(t());
@@ -195,6 +202,8 @@ private Q_SLOTS:
     void training_storedAndListed();
     void training_unlimitedTimeAndOneElementRange();
     void training_tooSlow();
+    void training_drawn_data();
+    void training_drawn();
     void firstElement_paceStartsAtItsPaint();
     void exam_passes();
     void exam_lastElementNextTwice();
@@ -647,6 +656,68 @@ void TestTestRun::training_unlimitedTimeAndOneElementRange()
 
     // Without "Unlimited time" the same timer is not run with: see
     // launch_valuesTheOptionsCannotSet.
+}
+
+void TestTestRun::training_drawn_data()
+{
+    // A Module of 30 Elements, e01 to e30.
+    QTest::addColumn<QStringList>("config");
+    QTest::addColumn<QString>("expected"); // the Elements shown, in order; "deck": each once, any order
+    QTest::addColumn<quint32>("runMs");
+    const auto elements = [](int from, int to) {
+        QStringList out;
+        for (int i = from; i <= to; ++i)
+            out << QStringLiteral("e%1").arg(i, 2, 10, QLatin1Char('0'));
+        return out.join(QLatin1Char(','));
+    };
+    // clang-format off
+    QTest::newRow("in order, 30 at 0.5 s") << QStringList{"TDraw=2", "TNumOfEl=30", "TimerMSec=500"}
+        << elements(1, 30) << 15000u;
+    QTest::newRow("in order, wrapping") << QStringList{"TDraw=2", "TNumOfEl=33", "TimerMSec=800"}
+        << elements(1, 30) + QStringLiteral(",e01,e02,e03") << 33 * 800u;
+    QTest::newRow("in order from the range's start") << QStringList{"TDraw=2", "TNumOfEl=7", "TDiapFrom=e05", "TDiapTo=e09"}
+        << elements(5, 9) + QStringLiteral(",e05,e06") << 42000u;
+    QTest::newRow("shuffled: each once") << QStringList{"TDraw=1", "TNumOfEl=30", "TimerMSec=500"}
+        << QStringLiteral("deck") << 15000u;
+    // clang-format on
+}
+
+void TestTestRun::training_drawn()
+{
+    QFETCH(QStringList, config);
+    QFETCH(QString, expected);
+    QFETCH(quint32, runMs);
+    Session s(QStringList{"Ifexec=0", "TMName=Thirty", "TDiapFrom=e01", "TDiapTo=e30"} + config);
+    QStringList thirty;
+    for (int i = 1; i <= 30; ++i)
+        thirty << QStringLiteral("e%1").arg(i, 2, 10, QLatin1Char('0'));
+    s.dir.write(QStringLiteral("modules.ini"), "[Thirty]\r\nData=" + thirty.join(QLatin1Char(',')).toUtf8() + "\r\n");
+    s.forms.frm_options->LoadOptions();
+    s.script([&](Tfrm_test *t) {
+        const quint32 period = quint32(t->TickPeriodMs);
+        while (t->Phase == 1 && !t->PresentationDone && t->isVisible()) {
+            s.tick(period);
+            s.noteShown();
+        }
+        QCOMPARE(s.run().EndTick - s.run().StartTick, runMs);
+        s.answerAll();
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.timerInterval,
+             int(runMs / quint32(s.shown.size())) >= 1000 ? 1000 : int(runMs / quint32(s.shown.size())));
+    if (expected == QLatin1String("deck")) {
+        QStringList sorted = s.shown;
+        sorted.sort();
+        QCOMPARE(sorted, thirty);
+        QVERIFY(s.shown != thirty);
+    } else {
+        QCOMPARE(s.shown.join(QLatin1Char(',')), expected);
+    }
+    // Stored, scored and listed as any run.
+    QVERIFY(s.stored("testres.ini")
+                .contains(QStringLiteral("Res=") + s.shown.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
+    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QCOMPARE(s.run().TestMode, 0);
 }
 
 void TestTestRun::training_tooSlow()

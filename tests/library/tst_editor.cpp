@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -97,6 +98,9 @@ private Q_SLOTS:
     void refusedName();
     void addModule_keepsWhatEachModuleWasGiven();
     void cancelledPrompt_commitsAndShowsAgain();
+    void patterns_data();
+    void patterns();
+    void fromPattern_addsModuleOfItsElements();
     void commit_data();
     void commit();
     void closingWithoutOk_writesNothing_data();
@@ -332,6 +336,86 @@ void TestEditor::addModule_keepsWhatEachModuleWasGiven()
     QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"
                                   "[Seas]\r\nData=Black, Red\r\n\r\n[Lakes]\r\nData=Titicaca,Ladoga\r\n\r\n"));
     QVERIFY(!s.w->HasWorkingCopy());
+}
+
+void TestEditor::patterns_data()
+{
+    QTest::addColumn<int>("patternNumber");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("last");
+    using P = ModuleEdit::Pattern;
+    // clang-format off
+    QTest::newRow("digits")  << int(P::Digits) << 10 << "0" << "1" << "9";
+    QTest::newRow("pairs")   << int(P::Pairs) << 100 << "00" << "01" << "99";
+    QTest::newRow("triples") << int(P::Triples) << 1000 << "000" << "001" << "999";
+    QTest::newRow("binary")  << int(P::Binary) << 8 << "000" << "001" << "111";
+    QTest::newRow("cards")   << int(P::Cards) << 52 << QString::fromUtf8("A\u2660") << QString::fromUtf8("2\u2660") << QString::fromUtf8("K\u2663");
+    QTest::newRow("cards by ASCII names") << int(P::CardsAscii) << 52 << "AS" << "2S" << "KC";
+    QTest::newRow("years")   << int(P::Years) << 1100 << "1000" << "1001" << "2099";
+    // clang-format on
+}
+
+void TestEditor::patterns()
+{
+    QFETCH(int, patternNumber);
+    const auto pattern = ModuleEdit::Pattern(patternNumber);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, last);
+    const QStringList elements = ModuleEdit::PatternElements(pattern);
+    QCOMPARE(elements.size(), count);
+    QCOMPARE(elements.first(), first);
+    QCOMPARE(elements.at(1), second);
+    QCOMPARE(elements.last(), last);
+    // Each Element once, and none the library file would split or lose.
+    QCOMPARE(QSet<QString>(elements.begin(), elements.end()).size(), count);
+    QCOMPARE(Modules::SplitElements(Modules::JoinElements(elements)), elements);
+    QVERIFY(!ModuleEdit::PatternName(pattern).isEmpty());
+}
+
+void TestEditor::fromPattern_addsModuleOfItsElements()
+{
+    Session s;
+    s.open([&] {
+        s.type(QStringLiteral("Oslo,"));
+        // The prompt offers the patterns, each with the name of its Module.
+        s.user.scripts.push_back([](QDialog *d) {
+            auto *prompt = static_cast<Tfrm_name *>(d);
+            QVERIFY(prompt->ComboBox1->isVisible());
+            QCOMPARE(prompt->ComboBox1->count(), int(std::size(ModuleEdit::Patterns)));
+            QCOMPARE(prompt->Edit1->text(), ModuleEdit::PatternName(ModuleEdit::Pattern::Digits));
+            prompt->ComboBox1->setCurrentIndex(1);
+            Q_EMIT prompt->ComboBox1->activated(1);
+            QCOMPARE(prompt->Edit1->text(), ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs));
+            QTest::keyClick(prompt->Edit1, Qt::Key_Return);
+        });
+        s.click(s.w->BitBtn8);
+        QCOMPARE(s.items().last(), ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs));
+        QCOMPARE(s.w->MemoLines().size(), 100);
+        // A name in use is refused and nothing is added.
+        s.user.scripts.push_back([](QDialog *d) {
+            auto *prompt = static_cast<Tfrm_name *>(d);
+            prompt->Edit1->setText(QStringLiteral("rivers"));
+            QTest::keyClick(prompt->Edit1, Qt::Key_Return);
+        });
+        s.click(s.w->BitBtn8);
+        QCOMPARE(s.items().size(), 3);
+        QCOMPARE(s.user.texts().last(), QStringLiteral("Name already exists !"));
+        // "+" asks for the name alone again.
+        s.user.scripts.push_back([](QDialog *d) {
+            QVERIFY(!static_cast<Tfrm_name *>(d)->ComboBox1->isVisible());
+            QCOMPARE(static_cast<Tfrm_name *>(d)->PatternIndex(), -1);
+        });
+        s.click(s.w->BitBtn1);
+        QTest::keyClick(s.w->ComboBox1, Qt::Key_Return);
+    });
+    const QByteArray pairs = Modules::JoinElements(ModuleEdit::PatternElements(ModuleEdit::Pattern::Pairs)).toUtf8();
+    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n[")
+                           + ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs).toUtf8() + "]\r\nData=" + pairs
+                           + "\r\n\r\n");
 }
 
 void TestEditor::cancelledPrompt_commitsAndShowsAgain()

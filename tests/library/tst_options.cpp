@@ -74,6 +74,8 @@ private Q_SLOTS:
     void loadSettings_selection();
     void loadSettings_fieldsUnchecked();
     void modulePick_resetsRangeOfItsPage();
+    void draw_storedAndReadBack_data();
+    void draw_storedAndReadBack();
     void spinButtons_data();
     void spinButtons();
     void timerField_refusesASixthTypedCharacter();
@@ -101,8 +103,8 @@ void TestOptions::form_captionSizeAndTexts()
         if (label != d.LabelSpeech)
             labels << shown(label->text());
     labels.sort();
-    QCOMPARE(labels, (QStringList{lit("Language"), lit("Module"), lit("Number of elements"), lit("Range  from"),
-                                  lit("Rate"), lit("Timer (MilliSec)"), lit("to")}));
+    QCOMPARE(labels, (QStringList{lit("Draw"), lit("Language"), lit("Module"), lit("Number of elements"),
+                                  lit("Range  from"), lit("Rate"), lit("Timer (MilliSec)"), lit("to")}));
     QCOMPARE((QStringList{shown(d.CheckBox1->text()), shown(d.CheckBox2->text()), shown(d.CheckBox3->text()),
                           shown(d.CheckBox4->text()), shown(d.CheckBox5->text()), shown(d.CheckBox6->text())}),
              (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number"), lit("Speak Elements"),
@@ -131,6 +133,8 @@ void TestOptions::keyboard_mnemonics_data()
     QTest::newRow("exam number") << lit("en") << lit("Edit2");
     QTest::newRow("exam module") << lit("em") << lit("ComboBox4");
     QTest::newRow("exam range") << lit("er") << lit("ComboBox5");
+    QTest::newRow("draw") << lit("w") << lit("ComboBox9");
+    QTest::newRow("exam draw") << lit("ew") << lit("ComboBox10");
     QTest::newRow("hidden page's switch") << lit("ned") << lit("Edit2");
     QTest::newRow("back to training") << lit("etn") << lit("Edit1");
 }
@@ -345,19 +349,66 @@ void TestOptions::modulePick_resetsRangeOfItsPage()
     }
 }
 
+void TestOptions::draw_storedAndReadBack_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("shown");   // the draw selected on each page: Training, Exam
+    QTest::addColumn<int>("examPick");    // the Exam draw picked before OK; -1: none
+    QTest::addColumn<QString>("written"); // the draw keys in config.ini after OK
+    // clang-format off
+    QTest::newRow("none stored: at random, none written") << QByteArray() << lit("0 0") << -1 << QString();
+    QTest::newRow("shuffled") << QByteArray("[Test]\nTDraw=1\n") << lit("1 0") << -1 << lit("TDraw=1");
+    QTest::newRow("in order on both") << QByteArray("[Test]\nTDraw=2\n[Exam]\nEDraw=2\n") << lit("2 2") << -1 << lit("TDraw=2 EDraw=2");
+    QTest::newRow("as an integer: 0x2") << QByteArray("[Test]\nTDraw=0x2\n") << lit("2 0") << -1 << lit("TDraw=2");
+    QTest::newRow("unknown number: at random") << QByteArray("[Test]\nTDraw=3\n") << lit("0 0") << -1 << lit("TDraw=0");
+    QTest::newRow("negative: at random") << QByteArray("[Exam]\nEDraw=-1\n") << lit("0 0") << -1 << lit("EDraw=0");
+    QTest::newRow("not a number: at random") << QByteArray("[Exam]\nEDraw=abc\n") << lit("0 0") << -1 << lit("EDraw=0");
+    QTest::newRow("picked in order: written") << QByteArray() << lit("0 0") << 2 << lit("EDraw=2");
+    QTest::newRow("picked at random again") << QByteArray("[Exam]\nEDraw=1\n") << lit("0 1") << 0 << lit("EDraw=0");
+    // clang-format on
+}
+
+void TestOptions::draw_storedAndReadBack()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, shown);
+    QFETCH(int, examPick);
+    QFETCH(QString, written);
+    TestDataDir dir;
+    TestUser user;
+    dir.write(lit("modules.ini"), Library);
+    if (!config.isEmpty())
+        dir.write(lit("config.ini"), config);
+    Tfrm_options d;
+    const auto draws = [&d] {
+        return QStringLiteral("%1 %2").arg(int(d.DrawOf(Page::Training))).arg(int(d.DrawOf(Page::Exam)));
+    };
+    d.LoadOptions();
+    QCOMPARE(draws(), shown);
+    if (examPick >= 0)
+        d.ComboBox10->setCurrentIndex(examPick);
+    QVERIFY(d.BitBtn1Click());
+    QStringList keys = fileLines(dir.read(lit("config.ini"))).filter(QRegularExpression(lit("^[TE]Draw=")));
+    QCOMPARE(keys.join(QLatin1Char(' ')), written);
+    const QString after = draws();
+    d.LoadOptions();
+    QCOMPARE(draws(), after);
+}
+
 void TestOptions::spinButtons_data()
 {
     QTest::addColumn<int>("field"); // 1, 2, 3: Edit1, Edit2, Edit3
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("presses"); // u, d: the buttons; U, D: arrow keys in the field
     QTest::addColumn<QString>("shown");
-    QTest::newRow("999 up up") << 1 << lit("999") << lit("uu") << lit("1000");
+    QTest::newRow("training past 1000") << 1 << lit("999") << lit("uu") << lit("1001");
+    QTest::newRow("training top 10000") << 1 << lit("9999") << lit("uU") << lit("10000");
     QTest::newRow("exam 999 up up") << 2 << lit("999") << lit("uU") << lit("1000");
     QTest::newRow("20 down") << 1 << lit("20") << lit("dD") << lit("20");
     QTest::newRow("not a number") << 1 << lit("abc") << lit("u") << lit("21");
     QTest::newRow("below the limits") << 2 << lit("5") << lit("U") << lit("20");
     QTest::newRow("timer top") << 3 << lit("19999") << lit("uu") << lit("20000");
-    QTest::newRow("timer bottom") << 3 << lit("5001") << lit("dd") << lit("5000");
+    QTest::newRow("timer bottom half a second") << 3 << lit("501") << lit("dd") << lit("500");
     QTest::newRow("timer no grouping") << 3 << lit("9999") << lit("u") << lit("10000");
 }
 

@@ -2,6 +2,7 @@
 // back, and offered only where an engine can speak.
 
 #include "library/frmoptions.h"
+#include "library/updown.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
@@ -109,6 +110,8 @@ void TestSpeechOptions::storedAndReadBack()
             else
                 QTest::keyClick(edit == QLatin1Char('v') ? d.ComboBox7 : d.ComboBox8, Qt::Key_Down);
         }
+        // A spoken Training goes down to 0.8 s an Element, a silent one to 0.5 s.
+        QCOMPARE(d.UpDown3->Min(), d.SpeakElements() ? 800 : 500);
         d.BitBtn1->click();
     });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));

@@ -38,7 +38,7 @@ QByteArray readFile(const QString &path)
 }
 
 const QStringList StarterNames{QStringLiteral("Two-digit numbers"), QStringLiteral("Three-digit numbers"),
-                               QStringLiteral("Common words")};
+                               QStringLiteral("Common words"), QStringLiteral("Pairs 00\u201399")};
 
 } // namespace
 
@@ -197,6 +197,11 @@ void TestDataFolder::starterLibrary()
     const Modules::Module twoDigits = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(0));
     QCOMPARE(twoDigits.Elements.size(), 90);
     QCOMPARE(twoDigits.Elements.text(0), QStringLiteral("10"));
+    // A two-digit system's 00 to 09 have a Module of their own.
+    const Modules::Module pairs = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(3));
+    QCOMPARE(pairs.Elements.size(), 100);
+    QCOMPARE(pairs.Elements.text(0), QStringLiteral("00"));
+    QCOMPARE(pairs.Elements.text(99), QStringLiteral("99"));
     // Nothing else is left behind in the folder.
     QCOMPARE(QDir(dir.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("modules.ini")});
 }
