@@ -2,18 +2,29 @@
 // lock and loads the results file, says "holding", and once a line comes
 // on its input adds its run to what it loaded and writes the file back.
 //
-//   tenacio_secondcopy FILE SECTION
+//   tenacio_secondcopy FILE SECTION [no-flock]
+//
+// With no-flock its folder can't be locked with flock, as on a network or
+// FUSE file system.
 
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char **argv)
 {
-    if (argc != 3)
+    if (argc != 3 && !(argc == 4 && std::strcmp(argv[3], "no-flock") == 0))
         return 2;
+    if (argc == 4) {
+        Profile::SetFolderLockCall([](int, int) {
+            errno = ENOLCK;
+            return -1;
+        });
+    }
     const QString path = QString::fromLocal8Bit(argv[1]);
     try {
         const Profile::FileLock lock(path);
