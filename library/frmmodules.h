@@ -84,6 +84,7 @@ private:
     void connectHandlers();
 
     void commit();
+    void writeLibrary();
     void showModule(int index);
     void setMemoLines(const QStringList &lines);
     void selectQuietly(int index);
