@@ -150,6 +150,9 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, 404, 715, 22);
     StatusBar1->setAccessibleName(tr("Status"));
+    // Notices that ask for no answer (where the data is kept, a folder that
+    // cannot be locked) stay in the status bar until something replaces them.
+    Platform::SetNoticeHandler([this](const QString &text) { StatusBar1->showMessage(text); });
 
     buildHistoryList();
     buildDeleteButtons();
@@ -329,6 +332,7 @@ void Tfrm_main::orderTabs()
 
 Tfrm_main::~Tfrm_main()
 {
+    Platform::SetNoticeHandler({});
     // The grids outlive this part of the window while it is taken down, and
     // hiding them there still moves their headers: the handlers that keep
     // the headings in step must not run on a half-destroyed window.

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHideEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -407,23 +408,57 @@ void Tfrm_modules::BitBtn5Click()
 void Tfrm_modules::BitBtn7Click()
 {
     // A failed write leaves the editor open with all its changes, so the
-    // user can try again or cancel. Another copy's OK or a text editor may
-    // have changed the file meanwhile: the user's changes go onto it.
+    // user can try again or cancel.
     Dialogs::Guard(this, [this] {
         commit();
-        if (m_copy) {
-            const Profile::FileLock lock(m_copy->path());
-            const auto keepMine = [this](const QString &name) {
-                return Dialogs::Confirm(this,
-                                        tr("The Module \"%1\" was also changed in the library file since this editor "
-                                           "opened. Keep your version? Cancel keeps the file's.")
-                                            .arg(name));
-            };
-            if (!m_copy->Recognisable() || !ModuleEdit::MergeOntoCurrent(m_copy->path(), m_base, *m_copy, keepMine))
-                m_copy->WriteBack();
-        }
+        if (m_copy)
+            writeLibrary();
         accept();
     });
+}
+
+void Tfrm_modules::writeLibrary()
+{
+    // Another copy's OK or a text editor may have changed the file
+    // meanwhile: the user's changes go onto it. A Module changed on both
+    // sides is asked about without holding the folder's lock, so that
+    // another copy's save is not kept waiting by the question; the answers
+    // are applied under the lock while the file's Module is still the one
+    // asked about, and asked again when it changed once more meanwhile.
+    const QString path = m_copy->path();
+    if (!m_copy->Recognisable()) {
+        const Profile::FileLock lock(path);
+        m_copy->WriteBack();
+        return;
+    }
+    QHash<QString, bool> answers; // by the Module's name and the file's Data of it
+    const auto keyOf = [](const QString &name, const QByteArray &theirs) -> QString {
+        return name.toCaseFolded() + QLatin1Char('\n') + QString::fromLatin1(theirs.toHex());
+    };
+    const ModuleEdit::KeepMine ask = [&](const QString &name, const QByteArray &theirs) -> std::optional<bool> {
+        const QString key = keyOf(name, theirs);
+        auto it = answers.constFind(key);
+        if (it == answers.cend()) {
+            it = answers.insert(key, Dialogs::Confirm(this, tr("The Module \"%1\" was also changed in the library "
+                                                               "file since this editor opened. Keep your version? "
+                                                               "Cancel keeps the file's.")
+                                                                .arg(name)));
+        }
+        return *it;
+    };
+    const ModuleEdit::KeepMine answered = [&](const QString &name, const QByteArray &theirs) -> std::optional<bool> {
+        const auto it = answers.constFind(keyOf(name, theirs));
+        return it == answers.cend() ? std::nullopt : std::optional<bool>(*it);
+    };
+    for (;;) {
+        ModuleEdit::MergeOntoCurrent(path, m_base, *m_copy, ask, false);
+        const Profile::FileLock lock(path);
+        const ModuleEdit::Merge merge = ModuleEdit::MergeOntoCurrent(path, m_base, *m_copy, answered);
+        if (merge == ModuleEdit::Merge::UseMine)
+            m_copy->WriteBack();
+        if (merge != ModuleEdit::Merge::Undecided)
+            return;
+    }
 }
 
 void Tfrm_modules::BitBtn6Click() { reject(); }

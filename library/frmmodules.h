@@ -92,6 +92,7 @@ private:
     // goes into `name`, what the user typed is committed first.
     bool askNewName(QString &name);
     void addModule(const QString &name, const QString &data);
+    void writeLibrary();
     void showModule(int index);
     void setMemoLines(const QStringList &lines);
     void selectQuietly(int index);

@@ -301,31 +301,37 @@ LibraryText LibraryOf(const ProfileFile &file)
     return out;
 }
 
-bool MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &myCopy,
-                      const std::function<bool(const QString &)> &keepMine)
+Merge MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &myCopy,
+                       const KeepMine &keepMine, bool apply)
 {
     if (!QFileInfo::exists(path))
-        return false;
+        return Merge::UseMine;
     std::unique_ptr<ProfileFile> current;
     try {
         current = std::make_unique<ProfileFile>(path, ProfileFile::Access::InMemory);
     } catch (const AppError &) {
-        return false; // the write of the user's copy says why
+        return Merge::UseMine; // the write of the user's copy says why
     }
     if (!current->Recognisable())
-        return false;
+        return Merge::UseMine;
     const LibraryText now = LibraryOf(*current);
     if (now == base)
-        return false;
+        return Merge::UseMine;
     const LibraryText mine = LibraryOf(myCopy);
     const QString dataKey = QLatin1String(Modules::DataKey);
     bool changed = false;
+    bool undecided = false;
+    const auto keep = [&](const QString &name, const ModuleText *theirs) {
+        const std::optional<bool> answer = keepMine(name, theirs ? theirs->digest : QByteArray());
+        undecided = undecided || !answer;
+        return answer.value_or(false);
+    };
     // Deleted in this editor: gone from the file too, unless changed there.
     for (const ModuleText &b : base) {
         if (findModule(mine, b.name))
             continue;
         const ModuleText *c = findModule(now, b.name);
-        if (c && (c->digest == b.digest || keepMine(c->name))) {
+        if (c && (c->digest == b.digest || keep(c->name, c))) {
             current->DeleteSection(c->name);
             changed = true;
         }
@@ -339,15 +345,17 @@ bool MergeOntoCurrent(const QString &path, const LibraryText &base, const Profil
         if (c && c->digest == m.digest)
             continue;
         const bool untouchedThere = b ? (c && c->digest == b->digest) : !c;
-        if (untouchedThere || keepMine(m.name)) {
+        if (untouchedThere || keep(m.name, c)) {
             current->WriteText(c ? c->name : m.name, dataKey, myCopy.ReadText(m.name, dataKey, QString()));
             changed = true;
         }
     }
+    if (undecided)
+        return Merge::Undecided;
     // Nothing of this editor's to apply: the file stays byte for byte.
-    if (changed)
+    if (changed && apply)
         current->WriteBack();
-    return true;
+    return Merge::Merged;
 }
 
 } // namespace ModuleEdit

@@ -9,6 +9,7 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 class ProfileFile;
 
@@ -77,13 +78,21 @@ LibraryText LibraryOf(const ProfileFile &file);
 // `base` in the copy `mine` (Modules added, changed, deleted; a Module's name
 // matched without regard to letter case) is applied to the file as it
 // is now, keeping everyone else's Modules and changes, and the file is
-// written back (not at all when nothing is left to apply). Where the file's Module also changed (or went, or came
-// with other Elements), keepMine(name) decides: true keeps the user's.
-// Returns false, writing nothing, when the file is still `base`, missing
-// or can't be read: then the user's copy is what to write. Call it under
-// Profile::FileLock.
-bool MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &mine,
-                      const std::function<bool(const QString &)> &keepMine);
+// written back (not at all when nothing is left to apply). Where the file's
+// Module also changed (or went, or came with other Elements), keepMine
+// decides, given the Module's name and the digest of the file's Data of it
+// (empty when the file no longer has it): true keeps the user's, nullopt
+// leaves it undecided.
+enum class Merge {
+    UseMine,   // the file is still `base`, missing or can't be read: the user's copy is what to write
+    Merged,    // applied (or nothing was left to apply)
+    Undecided, // keepMine left a Module undecided: nothing was written
+};
+using KeepMine = std::function<std::optional<bool>(const QString &name, const QByteArray &theirs)>;
+// With apply false nothing is ever written: keepMine is only asked what
+// it would be asked. Call it with apply under Profile::FileLock.
+Merge MergeOntoCurrent(const QString &path, const LibraryText &base, const ProfileFile &mine, const KeepMine &keepMine,
+                       bool apply = true);
 
 // The Modules "From a pattern..." makes: every Element of a kind that
 // athletes train on, in its natural order.

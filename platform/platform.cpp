@@ -5,11 +5,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <random>
+#include <utility>
 
 #include <malloc.h>
 #include <sys/stat.h>
@@ -68,7 +70,45 @@ RandomSource *g_random = nullptr;
 std::function<QDateTime()> g_now;
 QString g_dataDir;
 
+struct Notices
+{
+    std::function<void(const QString &)> handler;
+    QStringList said;
+    QStringList waiting;
+};
+
+Notices &notices()
+{
+    static Notices n;
+    return n;
+}
+
 } // namespace
+
+void Notice(const QString &text)
+{
+    Notices &n = notices();
+    if (n.said.contains(text) || n.waiting.contains(text))
+        return;
+    if (!n.handler) {
+        n.waiting.append(text);
+        return;
+    }
+    n.said.append(text);
+    n.handler(text);
+}
+
+void SetNoticeHandler(std::function<void(const QString &)> handler)
+{
+    Notices &n = notices();
+    n.handler = std::move(handler);
+    n.said.clear();
+    if (!n.handler)
+        return;
+    const QStringList waiting = std::exchange(n.waiting, {});
+    for (const QString &text : waiting)
+        Notice(text);
+}
 
 quint32 TickCount()
 {
@@ -157,6 +197,22 @@ QString UseDataDir(const QString &exeDir, const QString &xdgDataHome, const QStr
     SetDataDir(dir);
     if (beside)
         return QString();
+    // Data files beside the program that it can no longer write to (the
+    // folder became read-only): the user would otherwise see an empty
+    // history without knowing why.
+    const QByteArray exe = QFile::encodeName(exeDir);
+    if (::access(exe.constData(), W_OK | X_OK) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        for (const char *name : {ConfigFile, ModulesFile, TrainingResultsFile, ExamResultsFile}) {
+            if (QFileInfo(QDir(exeDir).filePath(QLatin1String(name))).isFile()) {
+                Notice(QCoreApplication::translate("Files", "Tenacio keeps its data in %1 now: the data folder %2 "
+                                                            "cannot be written (%3). The history, Modules and "
+                                                            "options kept there are not shown.")
+                           .arg(QDir::toNativeSeparators(dir), QDir::toNativeSeparators(QDir::cleanPath(exeDir)), why));
+                break;
+            }
+        }
+    }
     const QString reason = makeFolder(dir);
     if (reason.isEmpty())
         return QString();

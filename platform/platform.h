@@ -77,6 +77,14 @@ bool MayKeepDataIn(const QString &dir);
 // reports its own failure).
 QString UseDataDir(const QString &exeDir, const QString &xdgDataHome, const QString &home);
 
+// A notice for the user that asks for no answer (where the data is kept
+// now, a folder that cannot be locked, a recovery copy left as it is),
+// said once per text: the handler the main window sets shows it, and
+// notices given before there is one wait for it. Setting a handler
+// starts afresh, so each text is said once more.
+void Notice(const QString &text);
+void SetNoticeHandler(std::function<void(const QString &)> handler);
+
 inline const char *const ConfigFile = "config.ini";
 inline const char *const ModulesFile = "modules.ini";
 inline const char *const TrainingResultsFile = "testres.ini";

@@ -2,10 +2,13 @@
 
 #include "profile/filestamp.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -329,29 +332,95 @@ bool placeWhole(const QByteArray &target, const QByteArray &as, const Content &c
     return true;
 }
 
-QByteArray previousOf(const QByteArray &target) { return target + PreviousSuffix.data(); }
+// Which file a copy of old content belongs to: the file's device, inode
+// and birth time (where the file system keeps one), which a write in place
+// keeps and a file put there anew (by a sync tool, a restored backup, a
+// rename) does not. Empty when the file is not there.
+QByteArray identityOf(const QByteArray &target)
+{
+    struct statx st;
+    if (::statx(AT_FDCWD, target.constData(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
+        return {};
+    QByteArray id = QByteArray::number(st.stx_dev_major) + '.' + QByteArray::number(st.stx_dev_minor) + '-'
+                    + QByteArray::number(qulonglong(st.stx_ino));
+    if (st.stx_mask & STATX_BTIME)
+        id += '-' + QByteArray::number(qlonglong(st.stx_btime.tv_sec)) + '.' + QByteArray::number(st.stx_btime.tv_nsec);
+    return id;
+}
+
+// The copy of a file's old content is named after the file and its
+// identity: "<file>.tenacio-previous-<identity>".
+QByteArray previousOf(const QByteArray &target, const QByteArray &identity)
+{
+    return target + PreviousSuffix.data() + '-' + identity;
+}
+
+bool isPreviousName(const QByteArray &name, const QByteArray &base)
+{
+    const QByteArray plain = base + PreviousSuffix.data();
+    return name == plain || name.startsWith(QByteArray(plain + '-'));
+}
 
 // A write in place that was cut short leaves the complete old content
-// beside the file; it goes back into the file, and then away.
-void recover(const QByteArray &target)
+// beside the file; it goes back into the file, and then away. Only the
+// copy made for this very file is put back: one made for another file of
+// that name (brought by a sync tool or a restored backup) could undo runs
+// saved since. A copy without an identity, as older versions made them,
+// is never put back either: it looks the same whether it was left by a
+// write cut short or brought stale, as the file begins with its bytes in
+// both cases, and putting back a stale one loses what was saved since,
+// whereas leaving a right one loses nothing (the file's first bytes are
+// whole, and the copy stays). A copy left is said once. Returns the
+// system's reason when this file's copy could not be put back.
+QString recover(const QByteArray &target)
 {
-    const QByteArray previous = previousOf(target);
-    struct stat st;
-    if (::lstat(previous.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return;
-    int error = 0;
-    const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd >= 0) {
+    const QByteArray dir = folderOf(target);
+    const QByteArray base = nameOf(target);
+    QList<QByteArray> copies;
+    if (DIR *d = ::opendir(dir.constData())) {
+        while (const dirent *entry = ::readdir(d)) {
+            if (isPreviousName(entry->d_name, base))
+                copies.append(entry->d_name);
+        }
+        ::closedir(d);
+    }
+    if (copies.isEmpty())
+        return QString();
+    const QByteArray identity = identityOf(target);
+    const QByteArray mine = identity.isEmpty() ? QByteArray() : nameOf(previousOf(target, identity));
+    for (const QByteArray &name : copies) {
+        const QByteArray previous = dir + '/' + name;
+        struct stat st;
+        if (::lstat(previous.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (name != mine) {
+            const QString why = name == base + PreviousSuffix.data()
+                                    ? QCoreApplication::translate("Files", "it does not say which file it was made "
+                                                                           "for (an older version of Tenacio made it).")
+                                    : QCoreApplication::translate("Files", "it was made for another file of that "
+                                                                           "name, such as one a sync tool or a backup "
+                                                                           "brought.");
+            Platform::Notice(
+                QCoreApplication::translate("Files",
+                                            "The recovery copy %1 was not put back into %2 and is left as it is: %3")
+                    .arg(QFile::decodeName(previous), QFile::decodeName(target), why));
+            continue;
+        }
+        int error = 0;
+        const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return reasonOf(errno); // kept for the next write
         struct stat now;
         const bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && putBack(previous, fd, &error);
+        if (!ok && error == 0)
+            error = errno;
         ::close(fd);
         if (!ok)
-            return; // kept for the next write
-    } else if (errno != ENOENT) {
-        return;
+            return reasonOf(error); // kept for the next write
+        ::unlink(previous.constData());
+        syncDirectory(dir);
     }
-    ::unlink(previous.constData());
-    syncDirectory(folderOf(target));
+    return QString();
 }
 
 // A file with more than one name (hard links) is written where it is, so
@@ -380,7 +449,14 @@ bool writeInPlace(const QByteArray &target, const Content &content, const struct
     }
     const qint64 oldSize = qint64(st.st_size);
     const qint64 newSize = content.kept + content.added.size();
-    if (!placeWhole(target, previousOf(target), Content{oldSize, {}}, fd, 0600, nullptr, Placing::Replace, error)) {
+    const QByteArray identity = identityOf(target);
+    if (identity.isEmpty()) {
+        *error = errno;
+        ::close(fd);
+        return false;
+    }
+    const QByteArray previous = previousOf(target, identity);
+    if (!placeWhole(target, previous, Content{oldSize, {}}, fd, 0600, nullptr, Placing::Replace, error)) {
         ::close(fd);
         return false;
     }
@@ -389,19 +465,19 @@ bool writeInPlace(const QByteArray &target, const Content &content, const struct
         && errno != ENOSYS) {
         *error = errno;
         ::close(fd);
-        ::unlink(previousOf(target).constData());
+        ::unlink(previous.constData());
         return false;
     }
     bool ok = overwrite(fd, content, error);
     if (!ok) {
         int ignored = 0;
-        if (!putBack(previousOf(target), fd, &ignored)) {
+        if (!putBack(previous, fd, &ignored)) {
             ::close(fd);
             return false; // the copy beside it stays for the next write
         }
     }
     ::close(fd);
-    ::unlink(previousOf(target).constData());
+    ::unlink(previous.constData());
     syncDirectory(folderOf(target));
     return ok;
 }
@@ -433,7 +509,9 @@ QString placeFile(const QString &path, const Content &content, Placing placing,
             return reasonOf(errno);
     }
     removeLeftovers(dir, QFile::decodeName(nameOf(target)));
-    recover(target);
+    const QString notRecovered = recover(target);
+    if (!notRecovered.isEmpty())
+        return notRecovered;
 
     // The file whose first bytes the content keeps, still the one stamped.
     int kept = -1;
@@ -486,6 +564,14 @@ void RecoverInterruptedWrite(const QString &path)
     const QByteArray target = resolveLinks(QFile::encodeName(path), &error);
     if (!target.isEmpty())
         recover(target);
+}
+
+QString RecoveryCopyOf(const QString &path)
+{
+    int error = 0;
+    const QByteArray target = resolveLinks(QFile::encodeName(path), &error);
+    const QByteArray identity = target.isEmpty() ? QByteArray() : identityOf(target);
+    return identity.isEmpty() ? QString() : QFile::decodeName(previousOf(target, identity));
 }
 
 const QString &ChangedReason()

@@ -19,8 +19,9 @@ struct FileStamp;
 // until it gets them just before the rename. A file with more than one
 // name (hard links), or one whose owner this user can't give a new file,
 // is written in place instead, with its complete old content kept beside
-// it ("<file>.tenacio-previous") until the new one is synced; a write
-// killed in between is put right by the next write. Files left behind by
+// it (RecoveryCopyOf) until the new one is synced; a write killed in
+// between is put right by the next write, which fails with the system's
+// reason when it can't. Files left behind by
 // an earlier write of the same file that was killed before its rename
 // are removed first. A file without any write permission bit is refused
 // (ReadOnlyReason), for root too, and so is anything but a regular file
@@ -55,8 +56,17 @@ QString ReplaceFileAppending(const QString &path, const FileStamp &expected, QBy
 QString CreateFile(const QString &path, QByteArrayView content);
 
 // Puts back the old content of a file whose write in place was killed
-// before it ended (see ReplaceFile); nothing when there is none.
+// before it ended (see ReplaceFile); nothing when there is none. Only the
+// copy made for this very file goes back: it is named after the file's
+// identity (RecoveryCopyOf). Any other "<file>.tenacio-previous..." beside
+// it (a stale one a sync tool or a backup brought, one of an older version
+// without an identity) is left as it is, and said once (Platform::Notice).
 void RecoverInterruptedWrite(const QString &path);
+
+// The name the copy of path's old content has while path is written in
+// place: "<file>.tenacio-previous-<device>-<inode>-<birth time>". Empty
+// when the file is not there.
+QString RecoveryCopyOf(const QString &path);
 
 // The reasons for refusing a file: "The file is read-only." and "The file
 // is not a regular file."; and for not appending to a file that changed

@@ -4,12 +4,16 @@
 #include "profile/atomicfile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QHash>
+#include <QList>
 
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+
+#include <signal.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -34,6 +38,7 @@ struct HeldLock
 {
     int fd = -1;
     int count = 0;
+    QByteArray lockFile; // set when held by the lock file
 };
 
 std::mutex &lockMutex()
@@ -153,6 +158,92 @@ QString ForEachIniLineOfFile(const QString &path, const std::function<void(const
     return reason;
 }
 
+namespace {
+
+std::function<int(int, int)> &folderLockCall()
+{
+    static std::function<int(int, int)> call;
+    return call;
+}
+
+int lockFolder(int fd, int operation)
+{
+    return folderLockCall() ? folderLockCall()(fd, operation) : ::flock(fd, operation);
+}
+
+QByteArray hostName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return QByteArrayLiteral("?");
+    return QByteArray(name);
+}
+
+// The lock file's content: "<pid> <host>\n".
+QByteArray lockFileContent() { return QByteArray::number(qlonglong(::getpid())) + ' ' + hostName() + '\n'; }
+
+// Whether the lock file at `file` was left by a copy that is gone: one of
+// this host whose process is no longer there, or any older than
+// LockFileStaleSeconds (another host's processes can't be seen from here,
+// and a process id may have been given to another process since).
+bool lockFileIsStale(const QByteArray &file, const struct stat &st)
+{
+    const qint64 age = QDateTime::currentSecsSinceEpoch() - qint64(st.st_mtim.tv_sec);
+    if (age > LockFileStaleSeconds)
+        return true;
+    QByteArray content;
+    if (const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK); fd >= 0) {
+        char buffer[512];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            content = QByteArray(buffer, n);
+        ::close(fd);
+    }
+    const QList<QByteArray> fields = content.trimmed().split(' ');
+    bool isNumber = false;
+    const qlonglong pid = fields.value(0).toLongLong(&isNumber);
+    if (fields.size() == 2 && isNumber && pid > 0 && fields.at(1) == hostName())
+        return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+    return false;
+}
+
+// Takes the lock file of a folder where flock can't be had. Returns 1 when
+// taken, 0 when another copy holds it, -1 when it can't be made here (with
+// the system's reason in *error).
+int takeLockFile(const QByteArray &file, int *error)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd >= 0) {
+            const QByteArray content = lockFileContent();
+            const bool written = ::write(fd, content.constData(), size_t(content.size())) == content.size();
+            ::close(fd);
+            if (!written) {
+                *error = errno;
+                ::unlink(file.constData());
+                return -1;
+            }
+            return 1;
+        }
+        if (errno != EEXIST) {
+            *error = errno;
+            return -1;
+        }
+        struct stat st;
+        if (::lstat(file.constData(), &st) != 0)
+            continue; // gone meanwhile: try again
+        if (!lockFileIsStale(file, st))
+            return 0;
+        // Removed only while it is still the stale one that was read.
+        struct stat again;
+        if (::lstat(file.constData(), &again) == 0 && again.st_ino == st.st_ino && again.st_dev == st.st_dev)
+            ::unlink(file.constData());
+    }
+    return 0;
+}
+
+} // namespace
+
 FileLock::FileLock(const QString &path)
 {
     const QByteArray folder = folderOf(path);
@@ -167,15 +258,32 @@ FileLock::FileLock(const QString &path)
     }
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
+        const QByteArray lockFile = folder + '/' + LockFileName;
+        bool byFile = false; // flock can't be had here: the lock file instead
         const quint32 start = Platform::TickCount();
         for (;;) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-                break;
-            if (errno == EINTR)
-                continue;
-            if (errno != EWOULDBLOCK) {
-                ::close(fd); // no such locks here: unlocked
-                return;
+            if (!byFile) {
+                if (lockFolder(fd, LOCK_EX | LOCK_NB) == 0)
+                    break;
+                if (errno == EINTR)
+                    continue;
+                byFile = errno != EWOULDBLOCK;
+            }
+            if (byFile) {
+                int error = 0;
+                const int taken = takeLockFile(lockFile, &error);
+                if (taken > 0)
+                    break;
+                if (taken < 0) {
+                    ::close(fd);
+                    Platform::Notice(
+                        QCoreApplication::translate("Files",
+                                                    "The folder %1 cannot be locked (%2). Another copy of Tenacio "
+                                                    "writing to it at the same time could undo this one's changes.")
+                            .arg(QFile::decodeName(folder), reasonOf(error)));
+                    RecoverInterruptedWrite(path);
+                    return; // written unlocked
+                }
             }
             if (Platform::TickCount() - start >= LockWaitMs) {
                 ::close(fd);
@@ -191,7 +299,7 @@ FileLock::FileLock(const QString &path)
                 ::usleep(20000);
         }
         std::lock_guard guard(lockMutex());
-        heldLocks().insert(folder, HeldLock{fd, 1});
+        heldLocks().insert(folder, HeldLock{fd, 1, byFile ? lockFile : QByteArray()});
         m_folder = folder;
     }
     RecoverInterruptedWrite(path);
@@ -205,9 +313,13 @@ FileLock::~FileLock()
     auto it = heldLocks().find(m_folder);
     if (it == heldLocks().end() || --it->count > 0)
         return;
+    if (!it->lockFile.isEmpty())
+        ::unlink(it->lockFile.constData());
     ::close(it->fd); // lets the lock go
     heldLocks().erase(it);
 }
+
+void SetFolderLockCall(std::function<int(int fd, int operation)> call) { folderLockCall() = std::move(call); }
 
 void SetLockWait(std::function<void()> wait) { lockWait() = std::move(wait); }
 

@@ -43,8 +43,17 @@ QString ForEachIniLineOfFile(const QString &path, const std::function<void(const
 // LockWaitMs by the tick count; then AppError "Unable to write to
 // <path>. Another copy of Tenacio is writing to its folder; nothing was
 // changed. Try again in a moment." On a file system without such locks
-// the write goes ahead unlocked. A write in place killed before it ended
-// is put right once the lock is held (RecoverInterruptedWrite).
+// (a network or FUSE one) the lock is a file of its own beside the data,
+// LockFileName, made only if it is not there (O_EXCL) and holding the
+// holder's process id and host name; it is another copy's while that
+// copy runs. One left by a copy that is gone is taken over: of this host
+// when its process is no longer there, and any that is older than
+// LockFileStaleSeconds (another host's processes can't be seen, and a
+// process id may be given to another process; a write under the lock takes
+// a moment, and the margin covers clocks that differ between hosts). Where neither can be
+// had, the write goes ahead unlocked and Platform::Notice says so once.
+// A write in place killed before it ended is put right once the lock is
+// held (RecoverInterruptedWrite).
 class FileLock
 {
 public:
@@ -57,10 +66,18 @@ private:
     QByteArray m_folder; // empty: not locked
 };
 
+inline constexpr char LockFileName[] = ".tenacio-lock";
+inline constexpr qint64 LockFileStaleSeconds = 10 * 60;
+
 inline constexpr quint32 LockWaitMs = 5000;
 
 // What happens between two tries of a lock another copy holds: a pause of
 // 20 ms by default. Tests replace it; empty restores the default.
 void SetLockWait(std::function<void()> wait);
+
+// How the folder is locked: flock by default. Tests put in a function that
+// fails as a file system without such locks does (ENOLCK); empty restores
+// flock.
+void SetFolderLockCall(std::function<int(int fd, int operation)> call);
 
 } // namespace Profile

@@ -219,6 +219,26 @@
         <source>Unable to write to %1. %2</source>
         <translation>In %1 kann nicht geschrieben werden. %2</translation>
     </message>
+    <message>
+        <source>Tenacio keeps its data in %1 now: the data folder %2 cannot be written (%3). The history, Modules and options kept there are not shown.</source>
+        <translation>Tenacio legt seine Daten jetzt in %1 ab: In den Datenordner %2 kann nicht geschrieben werden (%3). Der Verlauf, die Module und die Optionen dort werden nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>it does not say which file it was made for (an older version of Tenacio made it).</source>
+        <translation>Sie gibt nicht an, für welche Datei sie angelegt wurde (eine ältere Version von Tenacio hat sie angelegt).</translation>
+    </message>
+    <message>
+        <source>it was made for another file of that name, such as one a sync tool or a backup brought.</source>
+        <translation>Sie wurde für eine andere Datei dieses Namens angelegt, etwa eine, die ein Synchronisationsprogramm oder eine Sicherung gebracht hat.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 was not put back into %2 and is left as it is: %3</source>
+        <translation>Die Wiederherstellungskopie %1 wurde nicht nach %2 zurückgeschrieben und bleibt unverändert liegen: %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
+        <translation>Der Ordner %1 kann nicht gesperrt werden (%2). Schreibt ein anderes Tenacio-Fenster gleichzeitig hinein, könnten die Änderungen dieses Fensters verloren gehen.</translation>
+    </message>
 </context>
 <context>
     <name>Launch</name>

@@ -228,6 +228,26 @@
         <source>Unable to write to %1. %2</source>
         <translation>Не удаётся записать в %1. %2</translation>
     </message>
+    <message>
+        <source>Tenacio keeps its data in %1 now: the data folder %2 cannot be written (%3). The history, Modules and options kept there are not shown.</source>
+        <translation>Теперь Tenacio хранит данные в %1: в папку данных %2 нельзя записывать (%3). История, модули и настройки, хранящиеся там, не показываются.</translation>
+    </message>
+    <message>
+        <source>it does not say which file it was made for (an older version of Tenacio made it).</source>
+        <translation>в ней не указано, для какого файла она создана (её создала более старая версия Tenacio).</translation>
+    </message>
+    <message>
+        <source>it was made for another file of that name, such as one a sync tool or a backup brought.</source>
+        <translation>она создана для другого файла с тем же именем, например принесённого программой синхронизации или из резервной копии.</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 was not put back into %2 and is left as it is: %3</source>
+        <translation>Копия для восстановления %1 не возвращена в %2 и оставлена как есть: %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
+        <translation>Папку %1 не удаётся заблокировать (%2). Если другая копия Tenacio будет одновременно писать в неё, изменения этой копии могут быть потеряны.</translation>
+    </message>
 </context>
 <context>
     <name>Launch</name>

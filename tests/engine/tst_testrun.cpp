@@ -370,8 +370,9 @@ void TestTestRun::launch_valuesTheOptionsCannotSet_data()
     const QString module = QStringLiteral(
         "The %1 Module stored in config.ini, \"Gone\", is not in the library; \"Digits\" is used instead.");
     // clang-format off
-    QTest::newRow("pace 0") << "est21" << QStringList{"TimerMSec=0"} << 5 << words << pace.arg("0", "5000");
-    QTest::newRow("pace negative") << "est21" << QStringList{"TimerMSec=-6000"} << 5 << words << pace.arg("-6000", "5000");
+    // A Training's least pace, 500 ms, ticks once an Element at its own period.
+    QTest::newRow("pace 0") << "est21" << QStringList{"TimerMSec=0"} << 1 << words << pace.arg("0", "500");
+    QTest::newRow("pace negative") << "est21" << QStringList{"TimerMSec=-6000"} << 1 << words << pace.arg("-6000", "500");
     QTest::newRow("pace of 10^9 ms") << "est21" << QStringList{"TimerMSec=1000000000"} << 20 << words
                                      << pace.arg("1000000000", "20000");
     QTest::newRow("pace 0, no time limit") << "est21" << QStringList{"TimerMSec=0", "IfNoTimeLimit=1"} << 20 << words

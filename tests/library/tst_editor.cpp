@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -111,6 +112,8 @@ private Q_SLOTS:
     void ok_keepsForeignBytesAndMark();
     void ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data();
     void ok_afterAnotherWriter_appliesOnlyThisEditorsChanges();
+    void ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs_data();
+    void ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs();
     void load();
     void save_data();
     void save();
@@ -653,6 +656,67 @@ void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges()
                                                           "since this editor opened. Keep your version? Cancel keeps "
                                                           "the file's.")
                                                .arg(edit == QLatin1String("delete") ? "Rivers" : "Capitals"));
+}
+
+void TestEditor::ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs_data()
+{
+    // The user changed Capitals, and so did another copy: OK asks "Keep
+    // your version?". While the question is open, something happens.
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QByteArray>("expected"); // every answer keeps the user's
+    const QByteArray mineCapitals = "[Capitals]\r\nData=Paris,Rome,Oslo\r\n\r\n";
+    const QByteArray rivers = "[Rivers]\r\nData=Nile\r\n\r\n";
+    // clang-format off
+    QTest::newRow("another copy saves a run") << "second copy" << 1 << mineCapitals + rivers;
+    QTest::newRow("another Module changed") << "Rivers" << 1 << mineCapitals + "[Rivers]\r\nData=Nile,Volga\r\n\r\n";
+    QTest::newRow("the same Module changed again: asked again") << "Capitals" << 2 << mineCapitals + rivers;
+    // clang-format on
+}
+
+void TestEditor::ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(int, asked);
+    QFETCH(QByteArray, expected);
+    Session s;
+    int secondCopyExit = -1;
+    s.user.onAsk = [&](const TestUser::Asked &) {
+        if (s.user.asked.size() != 1)
+            return;
+        if (meanwhile == QLatin1String("second copy")) {
+            // A real second copy of the program saves a run in the same
+            // folder; it must not wait for the question to be answered.
+            QProcess copy;
+            copy.start(QStringLiteral(TENACIO_SECOND_COPY), {s.dir.path(QStringLiteral("testres.ini")), "run"});
+            copy.write("go\n");
+            copy.closeWriteChannel();
+            QVERIFY(copy.waitForFinished(20000));
+            secondCopyExit = copy.exitCode();
+        } else if (meanwhile == QLatin1String("Rivers")) {
+            s.dir.write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Bern\r\n\r\n"
+                                                       "[Rivers]\r\nData=Nile,Volga\r\n\r\n");
+        } else {
+            s.dir.write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Lima\r\n\r\n"
+                                                       "[Rivers]\r\nData=Nile\r\n\r\n");
+        }
+    };
+    s.open([&] {
+        s.w->Memo1->moveCursor(QTextCursor::End);
+        s.key(Qt::Key_Return);
+        s.type(QStringLiteral("Oslo"));
+        s.dir.write(QStringLiteral("modules.ini"),
+                    "[Capitals]\r\nData=Paris,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
+        s.click(s.w->BitBtn7);
+        QVERIFY(!s.w->isVisible());
+    });
+    QCOMPARE(s.user.texts().filter(QStringLiteral("Keep your version?")).size(), asked);
+    QCOMPARE(s.user.asked.size(), asked);
+    QCOMPARE(s.file(), expected);
+    if (meanwhile == QLatin1String("second copy")) {
+        QCOMPARE(secondCopyExit, 0);
+        QCOMPARE(s.dir.read(QStringLiteral("testres.ini")), QByteArray("[run]\r\nTotal=1\r\n\r\n"));
+    }
 }
 
 void TestEditor::unreadableLibrary_closesEditor()

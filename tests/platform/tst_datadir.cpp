@@ -1,4 +1,6 @@
+#include "app/forms.h"
 #include "app/frmhelp.h"
+#include "app/frmmain.h"
 #include "library/modules.h"
 #include "platform/platform.h"
 #include "profile/profilefile.h"
@@ -7,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,12 +104,16 @@ void TestDataFolder::useDataDir_data()
     QTest::addColumn<bool>("xdgSet");
     QTest::addColumn<QString>("before"); // "" nothing, "folder" a folder of 0750 with a file, "file"
     QTest::addColumn<bool>("beside");
-    QTest::newRow("build tree: writable program folder") << "temp" << true << "" << true;
-    QTest::newRow("under /usr, XDG set, folder missing") << "/usr/bin" << true << "" << false;
-    QTest::newRow("under /usr, XDG unset, folder missing") << "/usr/bin" << false << "" << false;
-    QTest::newRow("under /usr, folder there: kept as it is") << "/usr/bin" << true << "folder" << false;
-    QTest::newRow("under /usr, a file in the folder's place") << "/usr/bin" << true << "file" << false;
-    QTest::newRow("read-only program folder") << "readonly" << true << "" << false;
+    QTest::addColumn<bool>("dataBeside"); // testres.ini in the program's folder before it became read-only
+    // clang-format off
+    QTest::newRow("build tree: writable program folder") << "temp" << true << "" << true << true;
+    QTest::newRow("under /usr, XDG set, folder missing") << "/usr/bin" << true << "" << false << false;
+    QTest::newRow("under /usr, XDG unset, folder missing") << "/usr/bin" << false << "" << false << false;
+    QTest::newRow("under /usr, folder there: kept as it is") << "/usr/bin" << true << "folder" << false << false;
+    QTest::newRow("under /usr, a file in the folder's place") << "/usr/bin" << true << "file" << false << false;
+    QTest::newRow("read-only program folder") << "readonly" << true << "" << false << false;
+    QTest::newRow("program folder with the data became read-only") << "readonly" << true << "" << false << true;
+    // clang-format on
 }
 
 void TestDataFolder::useDataDir()
@@ -115,6 +122,7 @@ void TestDataFolder::useDataDir()
     QFETCH(bool, xdgSet);
     QFETCH(QString, before);
     QFETCH(bool, beside);
+    QFETCH(bool, dataBeside);
 
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -125,6 +133,8 @@ void TestDataFolder::useDataDir()
     if (exe == QLatin1String("temp") || exe == QLatin1String("readonly")) {
         const QString dir = root.filePath(QStringLiteral("program"));
         QVERIFY(QDir().mkpath(dir));
+        if (dataBeside)
+            QVERIFY(writeFile(dir + QStringLiteral("/testres.ini"), "[run]\r\nKoeff=1\r\n"));
         if (exe == QLatin1String("readonly")) {
             readOnly = std::make_unique<ReadOnlyDir>(dir);
             if (!readOnly->ok())
@@ -143,7 +153,18 @@ void TestDataFolder::useDataDir()
         QVERIFY(writeFile(folder, "mine"));
     }
 
+    // The main window shows what the choice had to say.
+    Forms forms = CreateForms();
     const QString problem = Platform::UseDataDir(exe, xdgSet ? xdg : QString(), home);
+    const QString notice = forms.frm_main->StatusBar1->currentMessage();
+    DestroyForms(forms);
+    if (dataBeside && !beside) {
+        QCOMPARE(notice, "Tenacio keeps its data in " + folder + "/ now: the data folder " + exe
+                             + " cannot be written (" + readOnly->reason()
+                             + "). The history, Modules and options kept there are not shown.");
+    } else {
+        QCOMPARE(notice, QString());
+    }
 
     if (beside) {
         QVERIFY(problem.isEmpty());

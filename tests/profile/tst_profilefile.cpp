@@ -1,8 +1,15 @@
+#include "platform/platform.h"
+#include "profile/atomicfile.h"
+#include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
 #include "tests/testsupport.h"
 
+#include <QProcess>
+#include <QSysInfo>
 #include <QTest>
+
+#include <cerrno>
 
 #include <optional>
 
@@ -55,7 +62,10 @@ private Q_SLOTS:
     void inMemoryOpen_ofDirectory_fails();
     void fileKinds_data();
     void fileKinds();
-    void hardLink_interruptedWrite_putBackByNextWrite();
+    void recoveryCopy_putBackOnlyIntoItsOwnFile_data();
+    void recoveryCopy_putBackOnlyIntoItsOwnFile();
+    void folderLock_whereFlockFails_data();
+    void folderLock_whereFlockFails();
     void badInput_noCrash_data();
     void badInput_noCrash();
     void bothKinds_readBackTheSame();
@@ -827,21 +837,155 @@ void TestProfileFile::fileKinds()
         QVERIFY2(!name.contains(QLatin1String(".tenacio-")), qPrintable(name));
 }
 
-void TestProfileFile::hardLink_interruptedWrite_putBackByNextWrite()
+void TestProfileFile::recoveryCopy_putBackOnlyIntoItsOwnFile_data()
 {
-    // A write in place killed halfway leaves the file cut short and its
-    // complete old content beside it; the next write starts from that.
+    // A copy of old content lies beside results.ini at the next write.
+    QTest::addColumn<QString>("copy"); // "own": a write in place of this file was killed
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("copied");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("why"); // the notice's reason; empty: put back, no notice
+    QByteArray twoRuns;
+    QByteArray fiveRuns;
+    for (int run = 1; run <= 5; ++run) {
+        const QByteArray section =
+            "[run " + QByteArray::number(run) + "]\r\nTotal=" + QByteArray::number(run) + "\r\n\r\n";
+        fiveRuns += section;
+        if (run <= 2)
+            twoRuns += section;
+    }
+    const QByteArray added = "[B]\r\nk=2\r\n";
+    const QString other = QStringLiteral("it was made for another file of that name, such as one a sync tool or a "
+                                         "backup brought.");
+    const QString older = QStringLiteral("it does not say which file it was made for (an older version of Tenacio "
+                                         "made it).");
+    // clang-format off
+    QTest::newRow("own: put back, then written") << "own" << twoRuns.left(9) << twoRuns << twoRuns + added << QString();
+    QTest::newRow("another file's: left") << "results.ini.tenacio-previous-8.1-77-1700000000.5" << fiveRuns << twoRuns
+                                          << fiveRuns + added << other;
+    QTest::newRow("an older version's: left") << "results.ini.tenacio-previous" << fiveRuns << twoRuns
+                                              << fiveRuns + added << older;
+    // clang-format on
+}
+
+void TestProfileFile::recoveryCopy_putBackOnlyIntoItsOwnFile()
+{
+    QFETCH(QString, copy);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, copied);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, why);
     TestDataDir dir;
-    const QByteArray old("[A]\r\nk=1\r\n\r\n[C]\r\nk=3\r\n");
-    dir.write(QStringLiteral("x.ini"), old.left(9));
-    dir.write(QStringLiteral("x.ini.tenacio-previous"), old);
-    QCOMPARE(::link(QFile::encodeName(dir.path(QStringLiteral("x.ini"))).constData(),
+    QStringList notices;
+    Platform::SetNoticeHandler([&](const QString &text) { notices << text; });
+    const QString path = dir.path(QStringLiteral("results.ini"));
+    dir.write(QStringLiteral("results.ini"), file);
+    // Hard links make the write go in place, as the write that was killed did.
+    QCOMPARE(::link(QFile::encodeName(path).constData(),
                     QFile::encodeName(dir.path(QStringLiteral("y.ini"))).constData()),
              0);
-    ProfileFile(dir.path(QStringLiteral("x.ini")), Access::Direct)
-        .WriteText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("2"));
-    QCOMPARE(dir.read(QStringLiteral("y.ini")), old + "\r\n[B]\r\nk=2\r\n");
-    QVERIFY(!dir.exists(QStringLiteral("x.ini.tenacio-previous")));
+    const QString copyPath = copy == QLatin1String("own") ? Profile::RecoveryCopyOf(path) : dir.path(copy);
+    QVERIFY(!copyPath.isEmpty());
+    dir.write(QFileInfo(copyPath).fileName(), copied);
+    for (const char *key : {"k", "l"})
+        ProfileFile(path, Access::Direct).WriteText(QStringLiteral("B"), QLatin1String(key), QStringLiteral("2"));
+    Platform::SetNoticeHandler({});
+    QCOMPARE(dir.read(QStringLiteral("y.ini")), QByteArray(expected).replace("k=2\r\n", "k=2\r\nl=2\r\n"));
+    if (why.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(copyPath));
+        QCOMPARE(notices, QStringList());
+    } else {
+        QCOMPARE(dir.read(QFileInfo(copyPath).fileName()), copied);
+        // Said once, though each write saw it.
+        QCOMPARE(notices, QStringList{"The recovery copy " + copyPath + " was not put back into " + path
+                                      + " and is left as it is: " + why});
+    }
+}
+
+void TestProfileFile::folderLock_whereFlockFails_data()
+{
+    // On a network or FUSE file system flock fails: the lock is a file
+    // beside the data, which may be there already.
+    QTest::addColumn<QString>("holder"); // its pid and host; empty: none; "read-only": can't be made
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("taken");
+    const QString host = QSysInfo::machineHostName();
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    gone.waitForStarted();
+    const QString goneHolder = QString::number(gone.processId()) + QLatin1Char(' ') + host;
+    gone.waitForFinished();
+    // clang-format off
+    QTest::newRow("none") << QString() << 0 << true;
+    QTest::newRow("this host, its copy is gone") << goneHolder << 0 << true;
+    QTest::newRow("this host, its copy runs") << QString::number(::getppid()) + QLatin1Char(' ') + host << 60 << false;
+    QTest::newRow("this host, 11 minutes old: its id reused") << QString::number(::getppid()) + QLatin1Char(' ') + host << 660 << true;
+    QTest::newRow("another host, a minute old") << "42 elsewhere" << 60 << false;
+    QTest::newRow("another host, 11 minutes old") << "42 elsewhere" << 660 << true;
+    QTest::newRow("unreadable, a minute old") << "\x01" << 60 << false;
+    QTest::newRow("folder can't take one") << "read-only" << 0 << true;
+    // clang-format on
+}
+
+void TestProfileFile::folderLock_whereFlockFails()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, taken);
+    const QString host = QSysInfo::machineHostName();
+    TestDataDir dir;
+    const QString lockFile = dir.path(QLatin1String(Profile::LockFileName));
+    std::optional<ReadOnlyDir> readOnly;
+    if (holder == QLatin1String("read-only")) {
+        readOnly.emplace(dir.dir());
+        if (!readOnly->ok())
+            QSKIP("the folder can't be made read-only here");
+    } else if (!holder.isEmpty()) {
+        dir.write(QLatin1String(Profile::LockFileName), holder.toUtf8() + '\n');
+        const QDateTime at = QDateTime::currentDateTime().addSecs(-ageSeconds);
+        QFile f(lockFile);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(at, QFileDevice::FileModificationTime));
+    }
+    Profile::SetFolderLockCall([](int, int) {
+        errno = ENOLCK;
+        return -1;
+    });
+    FakeTicks ticks;
+    int waits = 0;
+    Profile::SetLockWait([&] {
+        ++waits;
+        ticks.advance(1000);
+    });
+    QStringList notices;
+    Platform::SetNoticeHandler([&](const QString &text) { notices << text; });
+    QString error;
+    QByteArray whileHeld;
+    try {
+        const Profile::FileLock lock(dir.path(QStringLiteral("x.ini")));
+        whileHeld = dir.read(QLatin1String(Profile::LockFileName));
+    } catch (const AppError &e) {
+        error = e.text();
+    }
+    Platform::SetNoticeHandler({});
+    Profile::SetLockWait({});
+    Profile::SetFolderLockCall({});
+    if (!taken) {
+        QCOMPARE(waits, 5);
+        QVERIFY(error.startsWith(QStringLiteral("Unable to write to ")));
+        QCOMPARE(dir.read(QLatin1String(Profile::LockFileName)), holder.toUtf8() + '\n');
+    } else if (readOnly) {
+        // Written unlocked, and said.
+        QCOMPARE(error, QString());
+        QCOMPARE(notices, QStringList{"The folder " + dir.dir() + " cannot be locked (" + readOnly->reason()
+                                      + "). Another copy of Tenacio writing to it at the same time could undo this "
+                                        "one's changes."});
+    } else {
+        QCOMPARE(error, QString());
+        QCOMPARE(waits, 0);
+        QCOMPARE(whileHeld, QByteArray::number(QCoreApplication::applicationPid()) + ' ' + host.toUtf8() + '\n');
+        QVERIFY(!QFileInfo::exists(lockFile)); // gone with the lock
+        QCOMPARE(notices, QStringList());
+    }
 }
 
 void TestProfileFile::badInput_noCrash_data()

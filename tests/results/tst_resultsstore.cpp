@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cerrno>
+
 namespace {
 
 RunReport report(const QString &total, const QString &errors, const QString &koeff, const QString &mark)
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void sectionName_underFixedLocales();
     void save_appendsAfterTenSectionsAndNormalisesThem();
     void save_sameNameGetsANameOfItsOwn();
+    void save_whileASecondCopyHoldsTheFile_keepsBothRuns_data();
     void save_whileASecondCopyHoldsTheFile_keepsBothRuns();
     void save_whenASecondCopyHoldsTheFileLong_failsAndChangesNothing();
     void read_storedLists_data();
@@ -156,9 +159,12 @@ namespace {
 
 // Starts the second copy on a results file and waits until it holds the
 // lock with the file loaded.
-bool startSecondCopy(QProcess &copy, const QString &path, const QString &section)
+bool startSecondCopy(QProcess &copy, const QString &path, const QString &section, bool flock = true)
 {
-    copy.start(QStringLiteral(TENACIO_SECOND_COPY), {path, section});
+    QStringList arguments{path, section};
+    if (!flock)
+        arguments << "no-flock";
+    copy.start(QStringLiteral(TENACIO_SECOND_COPY), arguments);
     return copy.waitForReadyRead(20000) && copy.readLine() == "holding\n";
 }
 
@@ -171,15 +177,31 @@ void letSecondCopyWrite(QProcess &copy)
 
 } // namespace
 
+void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns_data()
+{
+    QTest::addColumn<bool>("flock");
+    QTest::newRow("flock") << true;
+    // A network or FUSE file system: both copies lock with a file of their own.
+    QTest::newRow("no flock: the lock file") << false;
+}
+
 void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
 {
     // Two copies save at once: the second has loaded the file and is about
     // to write it back. This save waits for it and reads what it wrote.
+    QFETCH(bool, flock);
     TestDataDir dir;
     const QString path = dir.path("testres.ini");
     dir.write("testres.ini", section("first", {"Total=1"}));
+    if (!flock) {
+        Profile::SetFolderLockCall([](int, int) {
+            errno = ENOLCK;
+            return -1;
+        });
+    }
     QProcess copy;
-    QVERIFY(startSecondCopy(copy, path, "other copy's run"));
+    QVERIFY(startSecondCopy(copy, path, "other copy's run", flock));
+    QCOMPARE(dir.exists(Profile::LockFileName), !flock);
     int waits = 0;
     Profile::SetLockWait([&] {
         if (waits++ == 0)
@@ -187,9 +209,11 @@ void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
     });
     ResultsStore::Save(path, "this copy's run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}));
     Profile::SetLockWait({});
+    Profile::SetFolderLockCall({});
     if (waits == 0)
         letSecondCopyWrite(copy);
     QCOMPARE(copy.exitCode(), 0);
+    QVERIFY(!dir.exists(Profile::LockFileName));
     QStringList names;
     ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names);
     QCOMPARE(names, (QStringList{"first", "other copy's run", "this copy's run"}));
