@@ -43,27 +43,33 @@ bool mergeRuns(QWidget *parent, const QString &file, const QString &copy)
         return false;
     }
     const QString question =
-        QCoreApplication::translate("Conflicts", "A sync tool left a second version of %1 in the data folder: %2.\n\n"
-                      "It holds %n run(s) that the history does not show. Merge them into %1? "
-                      "The copy is then renamed %2.merged and kept.",
-                      nullptr, missing)
+        QCoreApplication::translate("Conflicts",
+                                    "A sync tool left a second version of %1 in the data folder: %2.\n\n"
+                                    "Runs in it that the history does not show: %n. Merge them into %1? "
+                                    "The copy is then renamed %2.merged and kept.",
+                                    nullptr, missing)
             .arg(fileName(file), fileName(copy));
     if (!Dialogs::AskToMerge(parent, question))
         return false;
     const ResultsStore::Merged merged = ResultsStore::MergeRuns(file, copy);
     const QString reason = Profile::SetAside(copy, &aside);
-    QString done = QCoreApplication::translate("Conflicts", "%n run(s) merged into %1", nullptr, merged.added + merged.renamed)
-                       .arg(fileName(file));
+    QString done =
+        QCoreApplication::translate("Conflicts", "Runs merged into %1: %n", nullptr, merged.added + merged.renamed)
+            .arg(fileName(file));
     if (merged.renamed > 0)
         done += QLatin1Char('\n')
-                + QCoreApplication::translate("Conflicts", "%n of them under a name with a number added: this computer has another run "
-                                "under that name.",
-                                nullptr, merged.renamed);
+                + QCoreApplication::translate(
+                    "Conflicts",
+                    "Of them under their name with a number added, as this computer has another run "
+                    "under that name: %n",
+                    nullptr, merged.renamed);
     if (merged.same > 0)
-        done += QLatin1Char('\n') + QCoreApplication::translate("Conflicts", "%n run(s) were already there.", nullptr, merged.same);
-    done += QLatin1Char('\n')
-            + (reason.isEmpty() ? QCoreApplication::translate("Conflicts", "The copy is kept as %1.").arg(fileName(aside))
-                                : QCoreApplication::translate("Conflicts", "Cannot rename \"%1\". %2").arg(copy, reason));
+        done += QLatin1Char('\n')
+                + QCoreApplication::translate("Conflicts", "Runs that were already there: %n", nullptr, merged.same);
+    done +=
+        QLatin1Char('\n')
+        + (reason.isEmpty() ? QCoreApplication::translate("Conflicts", "The copy is kept as %1.").arg(fileName(aside))
+                            : QCoreApplication::translate("Conflicts", "Cannot rename \"%1\". %2").arg(copy, reason));
     Dialogs::ShowMessage(parent, done);
     return true;
 }
@@ -79,8 +85,7 @@ bool chooseLines(QWidget *parent, const QString &file, const QString &copy)
         throw AppError(QCoreApplication::translate("Conflicts", "Cannot open file \"%1\". %2").arg(file, reason));
     const Profile::Copy theirs = Profile::LoadCopy(theirBytes);
     const bool modules = fileName(file) == QLatin1String(Platform::ModulesFile);
-    const QVector<Profile::Difference> differences =
-        Profile::Differences(Profile::LoadCopy(ourBytes), theirs, modules);
+    const QVector<Profile::Difference> differences = Profile::Differences(Profile::LoadCopy(ourBytes), theirs, modules);
     QString aside;
     if (differences.isEmpty()) {
         reason = Profile::SetAside(copy, &aside);
@@ -103,8 +108,8 @@ bool chooseLines(QWidget *parent, const QString &file, const QString &copy)
 
 } // namespace
 
-ConflictChoice::ConflictChoice(const QString &fileName, const QString &copyName, const QString &asideName,
-                               bool modules, const QVector<Profile::Difference> &differences, QWidget *parent)
+ConflictChoice::ConflictChoice(const QString &fileName, const QString &copyName, const QString &asideName, bool modules,
+                               const QVector<Profile::Difference> &differences, QWidget *parent)
     : QDialog(parent)
     , m_differences(differences)
 {
@@ -177,8 +182,7 @@ bool Offer(QWidget *parent, QSet<QString> *offered)
             const QString name = fileName(file);
             const bool results = name == QLatin1String(Platform::TrainingResultsFile)
                                  || name == QLatin1String(Platform::ExamResultsFile);
-            changed = (results ? mergeRuns(parent, file, copy) : chooseLines(parent, file, copy))
-                      || changed;
+            changed = (results ? mergeRuns(parent, file, copy) : chooseLines(parent, file, copy)) || changed;
         });
     }
     return changed;

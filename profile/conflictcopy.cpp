@@ -24,7 +24,8 @@ const QRegularExpression &conflictName(int which)
     static const QRegularExpression names[] = {
         QRegularExpression(QStringLiteral(R"(^(.+)\.sync-conflict-\d{8}-\d{6}-[A-Z0-9]{7}(\.[^.]+)?$)")),
         QRegularExpression(QStringLiteral(R"(^(.+) \(conflicted copy \d{4}-\d{2}-\d{2} \d{6}\)(\.[^.]+)?$)")),
-        QRegularExpression(QStringLiteral(R"(^(.+) \([^()/]+'s conflicted copy \d{4}-\d{2}-\d{2}(?: \(\d+\))?\)(\.[^.]+)?$)")),
+        QRegularExpression(
+            QStringLiteral(R"(^(.+) \([^()/]+'s conflicted copy \d{4}-\d{2}-\d{2}(?: \(\d+\))?\)(\.[^.]+)?$)")),
     };
     return names[which];
 }
@@ -99,8 +100,8 @@ QVector<Difference> Differences(const Copy &ours, const Copy &theirs, bool bySec
         const CopySection *t = findSection(theirs, o.name);
         if (bySection) {
             if (!t || sectionText(o) != sectionText(*t))
-                out.append(Difference{o.name, QString(), sectionText(o), t ? sectionText(*t) : QString(), true,
-                                      t != nullptr});
+                out.append(
+                    Difference{o.name, QString(), sectionText(o), t ? sectionText(*t) : QString(), true, t != nullptr});
             continue;
         }
         if (!t)
@@ -134,7 +135,8 @@ void TakeFromCopy(const QString &path, const Copy &theirs, const QVector<Differe
     const FileLock lock(path);
     // Single keys go in with direct access, which keeps every other byte;
     // whole sections in one rewrite of the file.
-    const bool bySection = std::any_of(chosen.cbegin(), chosen.cend(), [](const Difference &d) { return d.key.isEmpty(); });
+    const bool bySection =
+        std::any_of(chosen.cbegin(), chosen.cend(), [](const Difference &d) { return d.key.isEmpty(); });
     ProfileFile file(path, bySection ? ProfileFile::Access::InMemory : ProfileFile::Access::Direct);
     const auto writeLine = [&file](const QString &section, const QString &line) {
         const QString key = keyOf(line);

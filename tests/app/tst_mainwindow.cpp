@@ -457,7 +457,7 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
     QCOMPARE(m_user->asked.first().kind, Dialogs::Kind::Merge);
     QCOMPARE(m_user->asked.first().text,
              QStringLiteral("A sync tool left a second version of examres.ini in the data folder: %1.\n\n"
-                            "It holds 2 runs that the history does not show. Merge them into examres.ini? "
+                            "Runs in it that the history does not show: 2. Merge them into examres.ini? "
                             "The copy is then renamed %1.merged and kept.")
                  .arg(copyName));
     QCOMPARE(w->StringGrid1->rowCount(), rows);
@@ -470,10 +470,10 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
         QCOMPARE(m_user->asked.size(), 1);
         return;
     }
-    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("2 runs merged into examres.ini\n"
-                                                      "1 of them under a name with a number added: this computer "
-                                                      "has another run under that name.\n"
-                                                      "3 runs were already there.\nThe copy is kept as %1.merged.")
+    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Runs merged into examres.ini: 2\n"
+                                                      "Of them under their name with a number added, as this computer "
+                                                      "has another run under that name: 1\n"
+                                                      "Runs that were already there: 3\nThe copy is kept as %1.merged.")
                                            .arg(copyName));
     QCOMPARE(cell(w, 0, 0), runName(7));
     QCOMPARE(cell(w, 1, 0), runName(3) + QStringLiteral(" (2)"));
@@ -554,7 +554,7 @@ void TestMainWindow::runNames_rightToLeftTextKeptInOrder()
 {
     // A run named under an Arabic time format: its AM/PM mark would turn
     // the whole name around.
-    const QString name = QStringLiteral("08/12/2026 10:15:00 \u0645");
+    const QString name = QStringLiteral("\u0660\u0668/\u0661\u0662/\u0662\u0660\u0662\u0666 10:15:00 \u0645");
     m_dir->write(QStringLiteral("examres.ini"),
                  results(1) + "[" + name.toUtf8() + "]\r\nTotal=20\r\nErrors=0\r\nKoeff=5\r\n\r\n");
     start();
