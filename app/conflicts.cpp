@@ -79,10 +79,10 @@ bool chooseLines(QWidget *parent, const QString &file, const QString &copy)
     QByteArray ourBytes, theirBytes;
     QString reason = Profile::ReadWholeFile(copy, &theirBytes);
     if (!reason.isEmpty())
-        throw AppError(QCoreApplication::translate("Conflicts", "Cannot open file \"%1\". %2").arg(copy, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(copy, reason));
     reason = Profile::ReadWholeFile(file, &ourBytes);
     if (!reason.isEmpty() && QFileInfo::exists(file))
-        throw AppError(QCoreApplication::translate("Conflicts", "Cannot open file \"%1\". %2").arg(file, reason));
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(file, reason));
     const Profile::Copy theirs = Profile::LoadCopy(theirBytes);
     const bool modules = fileName(file) == QLatin1String(Platform::ModulesFile);
     const QVector<Profile::Difference> differences = Profile::Differences(Profile::LoadCopy(ourBytes), theirs, modules);
