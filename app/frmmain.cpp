@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/appinfo.h"
+#include "app/conflicts.h"
 #include "app/frmhelp.h"
 #include "app/historychart.h"
 #include "app/programicon.h"
@@ -12,6 +13,7 @@
 #include "library/settings.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "profile/profilefile.h"
 #include "results/frmresults.h"
 #include "results/resultsstore.h"
 #include "results/scoring.h"
@@ -25,8 +27,10 @@
 #include <QtCharts/QValueAxis>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,6 +45,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -159,6 +164,14 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     buildHeadings();
     buildFilterBar();
     orderTabs();
+
+    m_watcher = new QFileSystemWatcher(this);
+    m_settle = new QTimer(this);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMs);
+    connect(m_settle, &QTimer::timeout, this, [this] { DataChanged(); });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, qOverload<>(&QTimer::start));
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settle, qOverload<>(&QTimer::start));
 
     resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
 }
@@ -436,6 +449,9 @@ void Tfrm_main::FormShow()
             m_options->LoadOptions();
         FormResize();
     });
+    watchData();
+    // Once the window is up: a question asked from here would come before it.
+    QMetaObject::invokeMethod(this, &Tfrm_main::OfferConflicts, Qt::QueuedConnection);
     // The list has the focus at first, as the window opens on it.
     StringGrid1->setFocus();
 }
@@ -455,6 +471,78 @@ void Tfrm_main::FormResize()
     BitBtn2->move(W - 103, H - 108);
     Bevel1->resize(W - 296, H - 81);
     StatusBar1->setGeometry(0, m_client->height() - 22, m_client->width(), 22);
+}
+
+namespace {
+
+const char *const DataFiles[] = {Platform::TrainingResultsFile, Platform::ExamResultsFile, Platform::ModulesFile,
+                                 Platform::ConfigFile};
+
+} // namespace
+
+void Tfrm_main::watchData()
+{
+    // A file replaced by a rename is a new file that the watcher no longer
+    // follows: the paths are added again each time.
+    QStringList paths{Platform::DataDir()};
+    for (const char *name : DataFiles) {
+        const QString path = Platform::DataFile(QLatin1String(name));
+        if (!m_seen.contains(path))
+            m_seen.insert(path, Profile::StampOf(path));
+        if (QFileInfo::exists(path))
+            paths.append(path);
+    }
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    for (const QString &path : paths) {
+        if (!watched.contains(path))
+            m_watcher->addPath(path);
+    }
+}
+
+bool Tfrm_main::editingData() const
+{
+    const bool run = m_test.made() && m_test && m_test->isVisible();
+    const bool library = m_modules.made() && m_modules && m_modules->isVisible();
+    const bool options = m_options && m_options->isVisible();
+    return run || library || options || QApplication::activeModalWidget() != nullptr;
+}
+
+void Tfrm_main::OfferConflicts()
+{
+    if (editingData()) {
+        m_settle->start();
+        return;
+    }
+    if (Conflicts::Offer(this, &m_offered))
+        DataChanged();
+}
+
+void Tfrm_main::DataChanged()
+{
+    if (editingData()) {
+        m_settle->start();
+        return;
+    }
+    watchData();
+    bool history = false;
+    bool options = false;
+    for (const char *name : DataFiles) {
+        const QString path = Platform::DataFile(QLatin1String(name));
+        const Profile::FileStamp now = Profile::StampOf(path);
+        if (now == m_seen.value(path))
+            continue;
+        m_seen.insert(path, now);
+        if (path == ListedFile())
+            history = true;
+        else if (QLatin1String(name) == QLatin1String(Platform::ModulesFile)
+                 || QLatin1String(name) == QLatin1String(Platform::ConfigFile))
+            options = true;
+    }
+    if (history)
+        SpeedButton1Click();
+    if (options && m_options)
+        Dialogs::Guard(this, [this] { m_options->LoadOptions(); });
+    OfferConflicts();
 }
 
 void Tfrm_main::ShowMainMessage(const QString &text)
@@ -485,7 +573,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
-        const QString cells[3] = {row.name, row.Koeff, row.Mark};
+        const QString cells[3] = {Platform::LeftToRight(row.name), row.Koeff, row.Mark};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = StringGrid1->item(r, c);
             if (!item) {
@@ -494,6 +582,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
             }
             item->setText(cells[c]);
         }
+        StringGrid1->item(r, 0)->setData(Qt::UserRole, row.name);
     }
 }
 
@@ -502,6 +591,7 @@ void Tfrm_main::SpeedButton1Click()
     Dialogs::Guard(this, [this] {
         SpeedButton1->setText(SpeedButton1->isChecked() ? tr("Exam&s") : tr("Test&s"));
         const QString path = ListedFile();
+        m_seen.insert(path, Profile::StampOf(path));
         // A Module shown needs its choices, to see that it still has runs;
         // with all Modules the choices wait until they are wanted.
         History::Listing listing;
@@ -585,7 +675,7 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     QStringList labels;
     labels.reserve(bars.size());
     for (const History::Bar &bar : bars) {
-        labels.append(bar.label);
+        labels.append(Platform::LeftToRight(bar.label));
         const int slot = colourSlot(bar.red, bar.green, bar.blue);
         for (int s = 0; s < ColourCount; ++s)
             values[s].append(s == slot ? bar.value : 0.0);
@@ -648,7 +738,7 @@ void Tfrm_main::setModuleChoices(const QStringList &names)
     ComboBox1->clear();
     ComboBox1->addItem(tr(AllModules));
     for (const QString &name : names)
-        ComboBox1->addItem(name, name);
+        ComboBox1->addItem(Platform::LeftToRight(name), name);
     ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
 }
 
@@ -692,12 +782,10 @@ void Tfrm_main::BitBtn3Click()
 void Tfrm_main::BitBtn1Click()
 {
     Dialogs::Guard(this, [this] {
-        const int row = StringGrid1->currentRow();
-        const QTableWidgetItem *item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
-        const QString name = item ? item->text() : QString();
+        const QString name = runNameAt(StringGrid1->currentRow());
         if (name.isEmpty())
             return;
-        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(name)))
+        if (!Dialogs::Confirm(this, tr("Delete %1?").arg(Platform::LeftToRight(name))))
             return;
         ResultsStore::Delete(ListedFile(), name);
         SpeedButton1Click();
@@ -707,17 +795,15 @@ void Tfrm_main::BitBtn1Click()
 void Tfrm_main::BitBtn2Click()
 {
     Dialogs::Guard(this, [this] {
-        const QTableWidgetItem *first = StringGrid1->item(0, 0);
-        if (!first || first->text().isEmpty())
+        if (runNameAt(0).isEmpty())
             return;
         if (!Dialogs::Confirm(this, tr("Delete All?")))
             return;
         // The listed runs go in one rewrite of the file.
         QStringList names;
         for (int r = 0; r < StringGrid1->rowCount(); ++r) {
-            const QTableWidgetItem *item = StringGrid1->item(r, 0);
-            if (item && !item->text().isEmpty())
-                names.append(item->text());
+            if (!runNameAt(r).isEmpty())
+                names.append(runNameAt(r));
         }
         ResultsStore::Delete(ListedFile(), names);
         SpeedButton1Click();
@@ -731,14 +817,26 @@ void Tfrm_main::StringGrid1DblClick()
     Dialogs::Guard(this, [this] {
         m_results->ClearAnswerSheet();
         m_results->SetRowCount(1);
-        const int row = StringGrid1->currentRow();
-        const QTableWidgetItem *item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
-        const QString name = item ? item->text() : QString();
+        const QString name = runNameAt(StringGrid1->currentRow());
         if (name.isEmpty())
             return;
-        m_results->Reopen(ListedFile(), name);
+        // A sync tool or another copy may have taken it out since it was listed.
+        const QString path = ListedFile();
+        if (!ProfileFile(path, ProfileFile::Access::InMemory).HasSection(name)) {
+            Dialogs::ShowMessage(this, tr("The run %1 is no longer in %2. The list now shows what the file holds.")
+                                           .arg(Platform::LeftToRight(name), QFileInfo(path).fileName()));
+            SpeedButton1Click();
+            return;
+        }
+        m_results->Reopen(path, name);
         Dialogs::ExecModal(m_results);
     });
+}
+
+QString Tfrm_main::runNameAt(int row) const
+{
+    const QTableWidgetItem *item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void Tfrm_main::Configurations1Click()

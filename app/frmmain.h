@@ -4,16 +4,22 @@
 #include "app/lazyform.h"
 #include "engine/runhost.h"
 
+#include "profile/filestamp.h"
+
+#include <QHash>
 #include <QMainWindow>
+#include <QSet>
 
 class QAction;
 class QComboBox;
+class QFileSystemWatcher;
 class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTableWidget;
+class QTimer;
 class QToolButton;
 class Tfrm_help;
 class Tfrm_modules;
@@ -76,6 +82,18 @@ public:
     void Exam1Click();
     void StartTestRun();
 
+    // ---- the data folder changed from outside (another copy, a sync tool,
+    // an editor): the watcher's signals settle for SettleMs, then this
+    // reloads what shows a changed file (the history, the options and
+    // their Module lists) and offers the conflict copies that appeared.
+    // While a run or a window of ours that edits the data is open, it
+    // waits and looks again once it has closed.
+    static constexpr int SettleMs = 300;
+    void DataChanged();
+    QFileSystemWatcher *Watcher() const { return m_watcher; }
+    // Offers the conflict copies in the data folder (see Conflicts::Offer).
+    void OfferConflicts();
+
     // The listed file: examres.ini when the toggle is up, testres.ini when down.
     QString ListedFile() const;
     // The Module the history is narrowed to; empty for all of them.
@@ -134,6 +152,10 @@ private:
     void setModuleChoices(const QStringList &names);
     void showWhatIsListed(bool empty);
     void placeEmptyNote();
+    void watchData();
+    bool editingData() const;
+    // The run name shown in row r of the list (the section's own name).
+    QString runNameAt(int row) const;
 
     RunState m_run;
     QWidget *m_client = nullptr;
@@ -154,4 +176,10 @@ private:
     LazyForm<Tfrm_modules> m_modules;
     Tfrm_options *m_options = nullptr;
     LazyForm<Tfrm_help> m_help;
+
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_settle = nullptr;
+    // The stamp of each data file when what shows it was last read.
+    QHash<QString, Profile::FileStamp> m_seen;
+    QSet<QString> m_offered; // conflict copies offered in this session
 };

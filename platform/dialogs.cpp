@@ -140,6 +140,12 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
         box->setEscapeButton(box->addButton(QMessageBox::Cancel));
         break;
     }
+    case Kind::Merge:
+        box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(), QMessageBox::NoButton, parent);
+        box->setDefaultButton(
+            box->addButton(QCoreApplication::translate("Dialogs", "&Merge"), QMessageBox::AcceptRole));
+        box->setEscapeButton(box->addButton(QCoreApplication::translate("Dialogs", "&Later"), QMessageBox::RejectRole));
+        break;
     }
     // The format first: a text that looks like markup would otherwise be
     // taken for it.
@@ -199,6 +205,17 @@ Answer AskReplaceOrAdd(QWidget *parent, const QString &text)
     if (!clicked || clicked == box->escapeButton())
         return Answer::Cancel;
     return clicked == box->defaultButton() ? Answer::Ok : Answer::Other;
+}
+
+bool AskToMerge(QWidget *parent, const QString &text)
+{
+    const QString title = QCoreApplication::translate("Dialogs", "Merge");
+    const FocusComesBack focus(parent);
+    if (g_handler)
+        return g_handler->ask(Kind::Merge, title, text) == Answer::Ok;
+    const std::unique_ptr<QMessageBox> box = MakeBox(Kind::Merge, title, text, parent);
+    box->exec();
+    return box->clickedButton() && box->clickedButton() == box->defaultButton();
 }
 
 void ShowError(QWidget *parent, const QString &text)

@@ -22,6 +22,7 @@ enum class Kind {
     StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
     Error,        // the general error report
     ReplaceOrAdd, // question icon, "Replace", "Add another" and "Cancel"
+    Merge,        // question icon, "Merge" (the default) and "Later"
 };
 
 // Other: the second way of ReplaceOrAdd, "Add another".
@@ -42,6 +43,9 @@ Answer AskToStart(QWidget *parent, const QString &text);
 // Ok ("Replace"), Other ("Add another") or Cancel ("Cancel", Esc and the
 // close box).
 Answer AskReplaceOrAdd(QWidget *parent, const QString &text);
+// Whether to merge something now: Ok ("Merge", the default) or Cancel
+// ("Later", Esc and the close box).
+bool AskToMerge(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
 

@@ -143,6 +143,24 @@ void SetDataDir(const QString &dir) { g_dataDir = dir; }
 
 QString DataFile(const QString &name) { return DataDir() + name; }
 
+QString LeftToRight(const QString &text)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return QChar(0x2066) + text + QChar(0x2069);
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 QString ChooseDataDir(const QString &exeDir, bool exeDirWritable, const QString &xdgDataHome, const QString &home)
 {
     QString dir;

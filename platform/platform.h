@@ -53,6 +53,13 @@ void SetRandomSource(RandomSource *source); // nullptr: the real generator
 QDateTime Now();
 void SetNowSource(std::function<QDateTime()> source);
 
+// A text that must read left to right wherever it is shown (a run's name:
+// a date and a time) set apart from the text around it: with a
+// right-to-left character in it (an Arabic AM/PM, Arabic digits) it comes
+// back between the isolate marks U+2066 and U+2069, which keep its order
+// and that of its surroundings; any other text as it is.
+QString LeftToRight(const QString &text);
+
 // The directory of the data files, with its trailing separator: the one
 // UseDataDir chose at start-up, else the executable's directory.
 QString DataDir();

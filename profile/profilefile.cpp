@@ -189,8 +189,8 @@ namespace {
 
 // The bytes that put a section after the last line of a file of `size`
 // bytes, read through `read` (at, length); see AppendSection.
-QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, qint64)> &read, const QString &section,
-                           const QStringList &lines)
+QByteArray appendedSections(qint64 size, const std::function<QByteArray(qint64, qint64)> &read,
+                            const QVector<CopySection> &sections)
 {
     constexpr qint64 step = 4096;
     const qint64 bom = size >= Utf8Bom.size() && read(0, Utf8Bom.size()) == Utf8Bom ? Utf8Bom.size() : 0;
@@ -237,10 +237,13 @@ QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, q
         if (holds)
             out += eol;
     }
-    out += '[' + EncodeText(oneLine(section)) + ']' + eol;
-    for (const QString &line : lines)
-        out += EncodeText(oneLine(line)) + eol;
-    return out + eol;
+    for (const CopySection &section : sections) {
+        out += '[' + EncodeText(oneLine(section.name)) + ']' + eol;
+        for (const QString &line : section.lines)
+            out += EncodeText(oneLine(line)) + eol;
+        out += eol;
+    }
+    return out;
 }
 
 [[noreturn]] void failOpen(const QString &path, const QString &reason)
@@ -259,6 +262,11 @@ QByteArray appendedSection(qint64 size, const std::function<QByteArray(qint64, q
 
 void AppendSection(const QString &path, const QString &section, const QStringList &lines)
 {
+    AppendSections(path, {CopySection{section, QVector<QString>(lines.cbegin(), lines.cend())}});
+}
+
+void AppendSections(const QString &path, const QVector<CopySection> &sections)
+{
     const FileLock lock(path);
     for (int attempt = 1;; ++attempt) {
         const auto index = IndexSections(path);
@@ -269,7 +277,7 @@ void AppendSection(const QString &path, const QString &section, const QStringLis
         if (MemoryEntry *memory = FindMemoryFile(path)) {
             const QByteArray old = memory->content;
             const auto read = [&old](qint64 at, qint64 n) { return old.mid(at, n); };
-            WriteMemoryFile(path, old + appendedSection(old.size(), read, section, lines));
+            WriteMemoryFile(path, old + appendedSections(old.size(), read, sections));
             return;
         }
         QString reason;
@@ -285,7 +293,7 @@ void AppendSection(const QString &path, const QString &section, const QStringLis
                     continue; // a file came meanwhile
                 failCreate(path, ChangedReason());
             }
-            reason = ReplaceFile(path, appendedSection(0, {}, section, lines));
+            reason = ReplaceFile(path, appendedSections(0, {}, sections));
         } else {
             const int fd = OpenForReading(path, &reason);
             if (fd < 0)
@@ -296,7 +304,7 @@ void AppendSection(const QString &path, const QString &section, const QStringLis
                 bytes.resize(got < 0 ? 0 : got);
                 return bytes;
             };
-            const QByteArray added = appendedSection(index->stamp.size, read, section, lines);
+            const QByteArray added = appendedSections(index->stamp.size, read, sections);
             ::close(fd);
             reason = ReplaceFileAppending(path, index->stamp, added);
         }

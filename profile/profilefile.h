@@ -163,6 +163,8 @@ QString DirectValueOf(QByteArrayView stored);
 // FileLock. Raises AppError as in-memory access would opening and writing
 // the file back, and refuses a file that is not Recognisable.
 void AppendSection(const QString &path, const QString &section, const QStringList &lines);
+// The same for several sections in one write, in their order.
+void AppendSections(const QString &path, const QVector<CopySection> &sections);
 
 // Drops the parses that direct access keeps of files. (A parse lives only
 // while a ProfileFile that read it does; this forgets even those.)

@@ -2,9 +2,12 @@
 
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
+#include "profile/inicopy.h"
 #include "profile/profilefile.h"
 #include "results/storedruns.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QVector>
 
 #include <algorithm>
@@ -227,9 +230,7 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
 {
     const Profile::FileLock lock(path);
     ProfileFile file(path, ProfileFile::Access::InMemory);
-    QString section = start;
-    for (int n = 2; file.HasSection(section); ++n)
-        section = start + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    const QString section = FreeSectionName(start, [&file](const QString &name) { return file.HasSection(name); });
     file.WriteText(section, TotalKey, report.Total);
     file.WriteText(section, ErrorsKey, report.Errors);
     file.WriteText(section, TimeKey, report.Time);
@@ -245,6 +246,58 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
     }
     file.WriteBack();
     return section;
+}
+
+QString FreeSectionName(const QString &start, const std::function<bool(const QString &)> &taken)
+{
+    QString section = start;
+    for (int n = 2; taken(section); ++n)
+        section = start + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    return section;
+}
+
+Merged MergeRuns(const QString &path, const QString &copyPath, bool write)
+{
+    QByteArray bytes;
+    const QString reason = Profile::ReadWholeFile(copyPath, &bytes);
+    if (!reason.isEmpty())
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(copyPath, reason));
+    const Profile::Copy theirs = Profile::LoadCopy(bytes);
+    if (!theirs.recognisable)
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                           .arg(copyPath, ProfileFile(copyPath, ProfileFile::Access::InMemory).ReadProblem()));
+    const Profile::FileLock lock(path);
+    QByteArray ourBytes;
+    const QString ourReason = Profile::ReadWholeFile(path, &ourBytes);
+    if (!ourReason.isEmpty() && QFileInfo::exists(path))
+        throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, ourReason));
+    const Profile::Copy ours = Profile::LoadCopy(ourBytes);
+    const auto named = [](const QVector<Profile::CopySection> &sections, const QString &name) {
+        return std::find_if(sections.cbegin(), sections.cend(), [&name](const Profile::CopySection &s) {
+            return s.name.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    // The runs go after the file's last line, every byte of it kept.
+    QVector<Profile::CopySection> added;
+    Merged merged;
+    for (const Profile::CopySection &run : theirs.sections) {
+        const auto same =
+            std::find_if(ours.sections.cbegin(), ours.sections.cend(), [&run](const Profile::CopySection &s) {
+                return s.name.compare(run.name, Qt::CaseInsensitive) == 0 && s.lines == run.lines;
+            });
+        if (same != ours.sections.cend()) {
+            ++merged.same;
+            continue;
+        }
+        const QString name = FreeSectionName(run.name, [&](const QString &n) {
+            return named(ours.sections, n) != ours.sections.cend() || named(added, n) != added.cend();
+        });
+        ++(name == run.name ? merged.added : merged.renamed);
+        added.append(Profile::CopySection{name, run.lines});
+    }
+    if (write && !added.isEmpty())
+        Profile::AppendSections(path, added);
+    return merged;
 }
 
 void Delete(const QString &path, const QString &section)

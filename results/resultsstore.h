@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 namespace ResultsStore {
 
 // The section name of a run started at `start`: the locale's short date
@@ -72,6 +74,28 @@ qint32 StoredCount(const QString &text);
 // its previous content.
 QString Save(const QString &path, const QString &start, const RunReport &report, const AnswerSheet &sheet,
              const RunModule &module = {});
+
+// The name Save gives a run named `start` beside the sections `taken`
+// tells of: `start` while it is free, else "start (2)", "start (3)", ...
+QString FreeSectionName(const QString &start, const std::function<bool(const QString &)> &taken);
+
+// What MergeRuns did.
+struct Merged
+{
+    int added = 0;   // runs taken in under their own name
+    int same = 0;    // runs the file already held, line for line
+    int renamed = 0; // other runs under a name the file has, taken in as "name (2)", ...
+};
+
+// Takes the runs of a sync tool's conflict copy into a results file, in
+// one rewrite under the FileLock: each run of the copy that the file does
+// not hold is added after the file's runs, under the name FreeSectionName
+// gives it; a run the file holds line for line is left out. The file's
+// own runs and bytes stay as they were. Raises AppError when either file
+// can't be read or the file can't be written (it is then as it was), and
+// "Cannot open file "%1". %2" when the copy is not a results file.
+// With write false nothing is written: the counts say what a merge would do.
+Merged MergeRuns(const QString &path, const QString &copyPath, bool write = true);
 
 // Deletes the stored run of that name from a results file, with direct
 // access: the first section of that name, letter case aside, and nothing

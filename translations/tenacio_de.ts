@@ -155,6 +155,94 @@
     </message>
 </context>
 <context>
+    <name>ConflictChoice</name>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>A sync tool left a second version of %1 in the data folder: %2.
+
+Check what to take from it; the rest stays as it is on this computer. The copy is then renamed %3 and kept.</source>
+        <translation>Ein Synchronisierungsprogramm hat eine zweite Fassung von %1 im Datenordner hinterlassen: %2.
+
+Haken Sie an, was daraus übernommen werden soll; alles andere bleibt, wie es auf diesem Computer ist. Die Kopie wird danach in %3 umbenannt und aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>On this computer</source>
+        <translation>Auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>In the copy</source>
+        <translation>In der Kopie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>Conflicts</name>
+    <message>
+        <source>Cannot rename &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht umbenannt werden. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A sync tool left a second version of %1 in the data folder: %2.
+
+Runs in it that the history does not show: %n. Merge them into %1? The copy is then renamed %2.merged and kept.</source>
+        <translation>
+            <numerusform>Ein Synchronisierungsprogramm hat eine zweite Fassung von %1 im Datenordner hinterlassen: %2.
+
+Sie enthält %n Durchgang, den der Verlauf nicht zeigt. In %1 zusammenführen? Die Kopie wird danach in %2.merged umbenannt und aufbewahrt.</numerusform>
+            <numerusform>Ein Synchronisierungsprogramm hat eine zweite Fassung von %1 im Datenordner hinterlassen: %2.
+
+Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen? Die Kopie wird danach in %2.merged umbenannt und aufbewahrt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs merged into %1: %n</source>
+        <translation>
+            <numerusform>%n Durchgang in %1 übernommen</numerusform>
+            <numerusform>%n Durchgänge in %1 übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Of them under their name with a number added, as this computer has another run under that name: %n</source>
+        <translation>
+            <numerusform>%n davon unter seinem Namen mit angehängter Nummer, da dieser Computer einen anderen Durchgang unter diesem Namen hat</numerusform>
+            <numerusform>%n davon unter ihrem Namen mit angehängter Nummer, da dieser Computer einen anderen Durchgang unter diesem Namen hat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs that were already there: %n</source>
+        <translation>
+            <numerusform>%n Durchgang war schon vorhanden</numerusform>
+            <numerusform>%n Durchgänge waren schon vorhanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The copy is kept as %1.</source>
+        <translation>Die Kopie wird als %1 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Unknown error</source>
@@ -171,6 +259,18 @@
     <message>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
     </message>
 </context>
 <context>
@@ -727,6 +827,10 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>Delete %1?</source>
         <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
+        <translation>Der Durchgang %1 ist nicht mehr in %2. Die Liste zeigt jetzt, was die Datei enthält.</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,100 @@
     </message>
 </context>
 <context>
+    <name>ConflictChoice</name>
+    <message>
+        <source>Merge</source>
+        <translation>Объединение</translation>
+    </message>
+    <message>
+        <source>A sync tool left a second version of %1 in the data folder: %2.
+
+Check what to take from it; the rest stays as it is on this computer. The copy is then renamed %3 and kept.</source>
+        <translation>Программа синхронизации оставила в папке данных вторую версию %1: %2.
+
+Отметьте, что взять из неё; остальное останется таким, как на этом компьютере. Затем копия будет переименована в %3 и сохранена.</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>On this computer</source>
+        <translation>На этом компьютере</translation>
+    </message>
+    <message>
+        <source>In the copy</source>
+        <translation>В копии</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Объединить</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Позже</translation>
+    </message>
+</context>
+<context>
+    <name>Conflicts</name>
+    <message>
+        <source>Cannot rename &quot;%1&quot;. %2</source>
+        <translation>Не удаётся переименовать «%1». %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A sync tool left a second version of %1 in the data folder: %2.
+
+Runs in it that the history does not show: %n. Merge them into %1? The copy is then renamed %2.merged and kept.</source>
+        <translation>
+            <numerusform>Программа синхронизации оставила в папке данных вторую версию %1: %2.
+
+В ней %n попытка, которой нет в истории. Объединить с %1? Затем копия будет переименована в %2.merged и сохранена.</numerusform>
+            <numerusform>Программа синхронизации оставила в папке данных вторую версию %1: %2.
+
+В ней %n попытки, которых нет в истории. Объединить с %1? Затем копия будет переименована в %2.merged и сохранена.</numerusform>
+            <numerusform>Программа синхронизации оставила в папке данных вторую версию %1: %2.
+
+В ней %n попыток, которых нет в истории. Объединить с %1? Затем копия будет переименована в %2.merged и сохранена.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs merged into %1: %n</source>
+        <translation>
+            <numerusform>В %1 добавлена %n попытка</numerusform>
+            <numerusform>В %1 добавлены %n попытки</numerusform>
+            <numerusform>В %1 добавлено %n попыток</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Of them under their name with a number added, as this computer has another run under that name: %n</source>
+        <translation>
+            <numerusform>Из них %n — под своим именем с добавленным номером, так как на этом компьютере есть другая попытка с таким именем</numerusform>
+            <numerusform>Из них %n — под своим именем с добавленным номером, так как на этом компьютере есть другие попытки с таким именем</numerusform>
+            <numerusform>Из них %n — под своим именем с добавленным номером, так как на этом компьютере есть другие попытки с таким именем</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs that were already there: %n</source>
+        <translation>
+            <numerusform>%n попытка уже была в файле</numerusform>
+            <numerusform>%n попытки уже были в файле</numerusform>
+            <numerusform>%n попыток уже было в файле</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The copy is kept as %1.</source>
+        <translation>Копия сохранена как %1.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Unknown error</source>
@@ -180,6 +274,18 @@
     <message>
         <source>Confirm</source>
         <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Объединить</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Позже</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Объединение</translation>
     </message>
 </context>
 <context>
@@ -740,6 +846,10 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>Delete %1?</source>
         <translation>Удалить %1?</translation>
+    </message>
+    <message>
+        <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
+        <translation>Попытки %1 больше нет в %2. Теперь список показывает то, что есть в файле.</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "app/conflicts.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
@@ -10,19 +11,23 @@
 
 #include "app/historychart.h"
 #include <QComboBox>
+#include <QFileSystemWatcher>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
 #include <QtCharts/QStackedBarSeries>
@@ -94,6 +99,12 @@ private Q_SLOTS:
     void deleteAll_erasesOnlyTheListed100();
     void delete_refusedWrite_reportsAndKeepsList();
     void reload_seesHandEdit();
+    void conflictCopy_offeredAtStart_mergedByRun_data();
+    void conflictCopy_offeredAtStart_mergedByRun();
+    void conflictCopy_ofTheOptions_takesWhatIsChecked();
+    void changesFromOutside_aSecondCopysRunIsListed();
+    void reopen_runGoneFromTheFile_saysSoAndRelists();
+    void runNames_rightToLeftTextKeptInOrder();
     void showMainMessage_waitsForTheBox();
     void reopen_fillsReportAndShowsIt();
     void reopen_byEnterKey_andNothingListed();
@@ -413,6 +424,147 @@ void TestMainWindow::delete_refusedWrite_reportsAndKeepsList()
                                            + readOnly.reason());
     QCOMPARE(w->StringGrid1->rowCount(), 3);
     QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
+}
+
+void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun_data()
+{
+    QTest::addColumn<QString>("copyName");
+    QTest::addColumn<bool>("merge");
+    QTest::addColumn<int>("rows");
+    // clang-format off
+    QTest::newRow("one tool's, merged") << "examres.sync-conflict-20261208-101500-ABCDEFG.ini" << true << 6;
+    QTest::newRow("another's, merged") << "examres (conflicted copy 2026-12-08 101500).ini" << true << 6;
+    QTest::newRow("a third's, merged") << "examres (Anna's conflicted copy 2026-12-08).ini" << true << 6;
+    QTest::newRow("left for later") << "examres.sync-conflict-20261208-101500-ABCDEFG.ini" << false << 4;
+    // clang-format on
+}
+
+void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
+{
+    QFETCH(QString, copyName);
+    QFETCH(bool, merge);
+    QFETCH(int, rows);
+    // Both machines have runs 0 to 2; this one added run 3, the other two
+    // runs of its own, one of them under the name of run 3.
+    m_dir->write(QStringLiteral("examres.ini"), results(4));
+    const QByteArray copy = results(3) + results(1, 3, QStringLiteral("1")) + results(1, 7);
+    m_dir->write(copyName, copy);
+    if (!merge)
+        m_user->answers.push_back(Dialogs::Answer::Cancel);
+    start();
+    QCoreApplication::processEvents();
+    QCOMPARE(m_user->asked.size(), merge ? 2 : 1);
+    QCOMPARE(m_user->asked.first().kind, Dialogs::Kind::Merge);
+    QCOMPARE(m_user->asked.first().text,
+             QStringLiteral("A sync tool left a second version of examres.ini in the data folder: %1.\n\n"
+                            "Runs in it that the history does not show: 2. Merge them into examres.ini? "
+                            "The copy is then renamed %1.merged and kept.")
+                 .arg(copyName));
+    QCOMPARE(w->StringGrid1->rowCount(), rows);
+    QCOMPARE(m_dir->exists(copyName), !merge);
+    QCOMPARE(m_dir->exists(copyName + QStringLiteral(".merged")), merge);
+    if (!merge) {
+        // Not asked again while this copy runs, whatever changes.
+        m_dir->write(QStringLiteral("examres.ini"), results(4) + "[new]\r\nKoeff=9\r\n");
+        w->DataChanged();
+        QCOMPARE(m_user->asked.size(), 1);
+        return;
+    }
+    QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Runs merged into examres.ini: 2\n"
+                                                      "Of them under their name with a number added, as this computer "
+                                                      "has another run under that name: 1\n"
+                                                      "Runs that were already there: 3\nThe copy is kept as %1.merged.")
+                                           .arg(copyName));
+    QCOMPARE(cell(w, 0, 0), runName(7));
+    QCOMPARE(cell(w, 1, 0), runName(3) + QStringLiteral(" (2)"));
+    QCOMPARE(m_dir->read(copyName + QStringLiteral(".merged")), copy);
+}
+
+void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked()
+{
+    m_dir->write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\n");
+    const QString copyName = QStringLiteral("config (Anna's conflicted copy 2026-12-08).ini");
+    m_dir->write(copyName, "[Test]\r\nTNumOfEl=25\r\nTimerMSec=7000\r\n");
+    QStringList shown;
+    m_user->scripts.push_back([&shown](QDialog *dialog) {
+        auto *choice = qobject_cast<ConflictChoice *>(dialog);
+        QVERIFY(choice);
+        for (int i = 0; i < choice->List->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *row = choice->List->topLevelItem(i);
+            shown << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
+        }
+        QVERIFY(choice->MergeButton->isDefault());
+        choice->List->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        choice->MergeButton->click();
+    });
+    start();
+    QCoreApplication::processEvents();
+    QCOMPARE(shown, (QStringList{QStringLiteral("Test \u203A TNumOfEl|20|25"),
+                                 QStringLiteral("Test \u203A TimerMSec|6000|7000")}));
+    QCOMPARE(m_dir->read(QStringLiteral("config.ini")), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=7000\r\n");
+    QVERIFY(m_dir->exists(copyName + QStringLiteral(".merged")));
+    QVERIFY(!m_dir->exists(copyName));
+}
+
+void TestMainWindow::changesFromOutside_aSecondCopysRunIsListed()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    start();
+    QCOMPARE(w->StringGrid1->rowCount(), 3);
+    QSignalSpy fileSignals(w->Watcher(), &QFileSystemWatcher::fileChanged);
+    QSignalSpy folderSignals(w->Watcher(), &QFileSystemWatcher::directoryChanged);
+    // Another copy of the program writes a run while the options are open.
+    w->Configurations1Click(); // the options open and close at once under TestUser
+    Tfrm_options *options = m_forms.frm_options;
+    options->show();
+    QProcess copy;
+    copy.start(QStringLiteral(TENACIO_SECOND_COPY), {m_dir->path(QStringLiteral("examres.ini")), "other copy"});
+    QVERIFY(copy.waitForReadyRead(20000));
+    copy.write("go\n");
+    copy.closeWriteChannel();
+    QVERIFY(copy.waitForFinished(20000));
+    QCOMPARE(copy.exitCode(), 0);
+    // The watcher hears of it from the system (the file was renamed over).
+    QVERIFY(folderSignals.count() + fileSignals.count() > 0 || folderSignals.wait(5000));
+    w->DataChanged();
+    QCOMPARE(w->StringGrid1->rowCount(), 3); // not under the open options
+    options->hide();
+    w->DataChanged();
+    QCOMPARE(w->StringGrid1->rowCount(), 4);
+    QCOMPARE(cell(w, 0, 0), QStringLiteral("other copy"));
+    // The new file is followed as the old one was.
+    QVERIFY(w->Watcher()->files().contains(m_dir->path(QStringLiteral("examres.ini"))));
+}
+
+void TestMainWindow::reopen_runGoneFromTheFile_saysSoAndRelists()
+{
+    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    start();
+    w->StringGrid1->setCurrentCell(0, 0); // run 2, the newest
+    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    w->StringGrid1DblClick();
+    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("The run %1 is no longer in examres.ini. The list now "
+                                                         "shows what the file holds.")
+                                              .arg(runName(2))});
+    QVERIFY(m_user->opened.isEmpty());
+    QCOMPARE(w->StringGrid1->rowCount(), 2);
+}
+
+void TestMainWindow::runNames_rightToLeftTextKeptInOrder()
+{
+    // A run named under an Arabic time format: its AM/PM mark would turn
+    // the whole name around.
+    const QString name = QStringLiteral("\u0660\u0668/\u0661\u0662/\u0662\u0660\u0662\u0666 10:15:00 \u0645");
+    m_dir->write(QStringLiteral("examres.ini"),
+                 results(1) + "[" + name.toUtf8() + "]\r\nTotal=20\r\nErrors=0\r\nKoeff=5\r\n\r\n");
+    start();
+    QCOMPARE(cell(w, 0, 0), QChar(0x2066) + name + QChar(0x2069));
+    QCOMPARE(cell(w, 1, 0), runName(0)); // a name without such text as it is
+    QCOMPARE(w->Chart1->labels().last(), QChar(0x2066) + History::BarLabel(name) + QChar(0x2069));
+    w->StringGrid1->setCurrentCell(0, 0);
+    w->BitBtn1Click();
+    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QVERIFY(!m_dir->read(QStringLiteral("examres.ini")).contains("10:15:00"));
 }
 
 void TestMainWindow::reload_seesHandEdit()

@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
+#include "profile/conflictcopy.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
@@ -23,6 +24,10 @@ class TestProfileFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void conflictCopyOf_namesOfTheSyncTools_data();
+    void conflictCopyOf_namesOfTheSyncTools();
+    void takeFromCopy_onlyWhatIsChosen_data();
+    void takeFromCopy_onlyWhatIsChosen();
     void index_findsWhatALoadFinds_data();
     void index_findsWhatALoadFinds();
     void missingFile_readsDefaults_data();
@@ -1160,6 +1165,91 @@ void TestProfileFile::index_findsWhatALoadFinds()
         QCOMPARE(s.name, copy.sections.at(i).name);
         QCOMPARE(Profile::ReadIndexedBytes(path, *index, s.bodyStart, s.bodyEnd), bodies.at(i).toByteArray());
     }
+}
+
+void TestProfileFile::conflictCopyOf_namesOfTheSyncTools_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("of");
+    // clang-format off
+    QTest::newRow("one tool") << "testres.sync-conflict-20261208-101500-ABCDEFG.ini" << "testres.ini";
+    QTest::newRow("one tool, device of digits") << "modules.sync-conflict-20261208-183133-KTOZSLL.ini" << "modules.ini";
+    QTest::newRow("another") << "testres (conflicted copy 2026-12-08 101500).ini" << "testres.ini";
+    QTest::newRow("a third") << "testres (Anna's conflicted copy 2026-12-08).ini" << "testres.ini";
+    QTest::newRow("a third, its second copy of the day")
+        << "config (Anna's conflicted copy 2026-12-08 (1)).ini" << "config.ini";
+    QTest::newRow("a host name with blanks") << "examres (Anna Lena's laptop's conflicted copy 2026-12-08).ini"
+                                            << "examres.ini";
+    QTest::newRow("the file itself") << "testres.ini" << "";
+    QTest::newRow("set aside after a merge") << "testres.sync-conflict-20261208-101500-ABCDEFG.ini.merged" << "";
+    QTest::newRow("the device cut short") << "testres.sync-conflict-20261208-101500-ABCDEF.ini" << "";
+    QTest::newRow("lower-case device") << "testres.sync-conflict-20261208-101500-abcdefg.ini" << "";
+    QTest::newRow("time without seconds") << "testres (conflicted copy 2026-12-08 1015).ini" << "";
+    QTest::newRow("no owner") << "testres ('s conflicted copy 2026-12-08).ini" << "";
+    QTest::newRow("a user's own copy") << "testres (copy).ini" << "";
+    QTest::newRow("the recovery copy") << "testres.ini.tenacio-previous" << "";
+    QTest::newRow("nothing before the mark") << ".sync-conflict-20261208-101500-ABCDEFG.ini" << "";
+    // clang-format on
+}
+
+void TestProfileFile::conflictCopyOf_namesOfTheSyncTools()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, of);
+    QCOMPARE(Profile::ConflictCopyOf(name), of);
+}
+
+void TestProfileFile::takeFromCopy_onlyWhatIsChosen_data()
+{
+    QTest::addColumn<bool>("bySection");
+    QTest::addColumn<QByteArray>("ours");
+    QTest::addColumn<QByteArray>("theirs");
+    QTest::addColumn<QStringList>("differences"); // "section/key"
+    QTest::addColumn<QList<int>>("chosen");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray ours = "[A]\r\nData=1,2\r\n\r\n[B]\r\nData=x\r\n\r\n";
+    // clang-format off
+    QTest::newRow("Modules: one added, one changed, one gone; the added one taken")
+        << true << ours << QByteArray("[A]\nData=1,2,3\n[C]\nData=c\n")
+        << QStringList{"A/", "B/", "C/"} << QList<int>{2}
+        << QByteArray(ours + "[C]\r\nData=c\r\n\r\n");
+    QTest::newRow("Modules: the changed one and the gone one taken")
+        << true << ours << QByteArray("[A]\nData=1,2,3\n[C]\nData=c\n")
+        << QStringList{"A/", "B/", "C/"} << QList<int>{0, 1}
+        << QByteArray("[A]\r\nData=1,2,3\r\n\r\n");
+    QTest::newRow("options: by key, a key the copy lacks is none")
+        << false << QByteArray("[Test]\nTNumOfEl=20\nTimerMSec=6000\nIfexec=1\n")
+        << QByteArray("[Test]\nTNumOfEl=25\nTimerMSec=6000\n[Exam]\nENumOfEl=30\n")
+        << QStringList{"Test/TNumOfEl", "Exam/ENumOfEl"} << QList<int>{0}
+        << QByteArray("[Test]\nTNumOfEl=25\nTimerMSec=6000\nIfexec=1\n");
+    QTest::newRow("nothing chosen: nothing changes")
+        << false << QByteArray("[Test]\nTNumOfEl=20\n") << QByteArray("[Test]\nTNumOfEl=25\n")
+        << QStringList{"Test/TNumOfEl"} << QList<int>{} << QByteArray("[Test]\nTNumOfEl=20\n");
+    // clang-format on
+}
+
+void TestProfileFile::takeFromCopy_onlyWhatIsChosen()
+{
+    QFETCH(bool, bySection);
+    QFETCH(QByteArray, ours);
+    QFETCH(QByteArray, theirs);
+    QFETCH(QStringList, differences);
+    QFETCH(QList<int>, chosen);
+    QFETCH(QByteArray, after);
+    TestDataDir dir;
+    dir.write("data.ini", ours);
+    const Profile::Copy copy = Profile::LoadCopy(theirs);
+    const QVector<Profile::Difference> found = Profile::Differences(Profile::LoadCopy(ours), copy, bySection);
+    QStringList where;
+    for (const Profile::Difference &d : found)
+        where.append(d.section + '/' + d.key);
+    QCOMPARE(where, differences);
+    QVector<Profile::Difference> taken;
+    for (const int i : chosen)
+        taken.append(found.at(i));
+    if (!taken.isEmpty())
+        Profile::TakeFromCopy(dir.path("data.ini"), copy, taken);
+    QCOMPARE(dir.read("data.ini"), after);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -49,6 +49,8 @@ private Q_SLOTS:
     void sectionName_underFixedLocales();
     void save_appendsAfterTenSectionsAndNormalisesThem();
     void save_sameNameGetsANameOfItsOwn();
+    void mergeRuns_takesTheCopysRunsOnce_data();
+    void mergeRuns_takesTheCopysRunsOnce();
     void save_whileASecondCopyHoldsTheFile_keepsBothRuns_data();
     void save_whileASecondCopyHoldsTheFile_keepsBothRuns();
     void save_whenASecondCopyHoldsTheFileLong_failsAndChangesNothing();
@@ -153,6 +155,56 @@ void TestResultsStore::save_sameNameGetsANameOfItsOwn()
         + section("RUN (3)", {"Total=2", "Errors=0", time, "Mark=3-", "Koeff=7", "Res=c,d", "Answ=c,d"});
     QCOMPARE(dir.read("testres.ini"), expected);
     QCOMPARE(ResultsStore::Read(dir.path("testres.ini"), "RUN (3)").report.Koeff, QString("7"));
+}
+
+void TestResultsStore::mergeRuns_takesTheCopysRunsOnce_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("copy");
+    QTest::addColumn<QByteArray>("added");
+    QTest::addColumn<QList<int>>("counts"); // added, same, renamed
+
+    const QByteArray a = section("07.12.2026 08:10:00", {"Total=20", "Errors=2", "Koeff=3,9"});
+    const QByteArray b = section("08.12.2026 09:05:30", {"Total=20", "Errors=3", "Koeff=3,1"});
+    const QByteArray c = section("08.12.2026 10:15:00", {"Total=20", "Errors=0", "Koeff=5,2"});
+    const QByteArray c2 = section("08.12.2026 10:15:00", {"Total=30", "Errors=1", "Koeff=6,0"});
+    // clang-format off
+    QTest::newRow("the copy's new run after the file's") << a + c << a + b << b << QList<int>{1, 1, 0};
+    QTest::newRow("a run both hold is not taken twice") << a + b << a + b << QByteArray() << QList<int>{0, 2, 0};
+    QTest::newRow("another run under a taken name as a save names it")
+        << a + c << a + c2
+        << section("08.12.2026 10:15:00 (2)", {"Total=30", "Errors=1", "Koeff=6,0"}) << QList<int>{0, 1, 1};
+    QTest::newRow("the file's own bytes stay, blanks and comments too")
+        << QByteArray("\xEF\xBB\xBF; mine\n[07.12.2026 08:10:00]\nTotal = 20\n\n") << b << b << QList<int>{1, 0, 0};
+    QTest::newRow("into a missing file") << QByteArray() << b + c << b + c << QList<int>{2, 0, 0};
+    // clang-format on
+}
+
+void TestResultsStore::mergeRuns_takesTheCopysRunsOnce()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, copy);
+    QFETCH(QByteArray, added);
+    QFETCH(QList<int>, counts);
+    TestDataDir dir;
+    if (!file.isEmpty())
+        dir.write("testres.ini", file);
+    const QString copyName = "testres.sync-conflict-20261208-101500-ABCDEFG.ini";
+    dir.write(copyName, copy);
+    const ResultsStore::Merged asked = ResultsStore::MergeRuns(dir.path("testres.ini"), dir.path(copyName), false);
+    QCOMPARE(dir.read("testres.ini"), file);
+    const ResultsStore::Merged merged = ResultsStore::MergeRuns(dir.path("testres.ini"), dir.path(copyName));
+    QCOMPARE((QList<int>{merged.added, merged.same, merged.renamed}), counts);
+    QCOMPARE((QList<int>{asked.added, asked.same, asked.renamed}), counts);
+    // What the file held comes first, byte for byte; the runs taken in
+    // follow in the file's own line ends.
+    const QByteArray now = dir.read("testres.ini");
+    QVERIFY(now.startsWith(file));
+    QByteArray tail = now.mid(file.size());
+    if (file.contains("\n") && !file.contains("\r\n"))
+        tail.replace("\n", "\r\n");
+    QCOMPARE(tail.trimmed(), added.trimmed());
+    QCOMPARE(dir.read(copyName), copy);
 }
 
 namespace {
