@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -204,6 +205,8 @@ private Q_SLOTS:
     void stopRefused_pauseLeftOut();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void answerBox_takesEnterPressedThere_data();
+    void answerBox_takesEnterPressedThere();
     void markup_shownAsText_data();
     void markup_shownAsText();
     void screenReader_toldElementAndCounter_data();
@@ -860,6 +863,55 @@ void TestTestRun::answerBox_refusesComma()
         t->Edit1->clear();
         t->Edit1->insert(QStringLiteral("x,y"));
         QCOMPARE(t->Edit1->text(), QString());
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::answerBox_takesEnterPressedThere_data()
+{
+    // What reaches the answer box: "P" Enter pressed, "R" released, "p"
+    // and "r" the same repeated by a held key, "F" the focus received,
+    // "K" the keypad's Enter pressed and "k" released.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("answered");
+    QTest::newRow("pressed and released") << "PR" << 1;
+    QTest::newRow("the keypad's Enter") << "Kk" << 1;
+    QTest::newRow("a release alone: pressed for another window") << "R" << 0;
+    QTest::newRow("held: repeated, then released") << "prpr" << 0;
+    QTest::newRow("pressed before the focus came") << "PFR" << 0;
+    QTest::newRow("pressed again after the focus came") << "PFPR" << 1;
+    QTest::newRow("held here: the repeats give no second answer") << "PprprR" << 1;
+}
+
+// An Enter meant for another window (the sums dialog closes itself on the
+// fifth right sum) must not answer: the box takes an Enter whose press and
+// release it saw since it received the focus, neither of them repeated.
+void TestTestRun::answerBox_takesEnterPressedThere()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, answered);
+    Session s({"TNumOfEl=3", "Ifexec=0"});
+    s.script([&](Tfrm_test *t) {
+        s.presentTimed();
+        QCOMPARE(t->CurrentNumber, 1);
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('F')) {
+                QFocusEvent focus(QEvent::FocusIn, Qt::OtherFocusReason);
+                QCoreApplication::sendEvent(t->Edit1, &focus);
+                continue;
+            }
+            const bool press = key == QLatin1Char('P') || key == QLatin1Char('p') || key == QLatin1Char('K');
+            const bool repeated = key == QLatin1Char('p') || key == QLatin1Char('r');
+            const bool keypad = key.toUpper() == QLatin1Char('K');
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier, QStringLiteral("\r"), repeated);
+            QCoreApplication::sendEvent(t->Edit1, &event);
+        }
+        QCOMPARE(t->CurrentNumber, 1 + answered);
+        QCOMPARE(s.report()->Cell(AnswerSheet::Answer, 0), answered ? QStringLiteral("???") : QString());
         s.user.answers.push_back(Answer::Ok);
         t->reject();
     });
