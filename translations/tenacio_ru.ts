@@ -454,6 +454,10 @@
         <source>Right answers: %1 of %2</source>
         <translation>Верные ответы: %1 из %2</translation>
     </message>
+    <message>
+        <source>row %1 left blank ends the scoring</source>
+        <translation>пропущенный ряд %1 завершает подсчёт</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_exe</name>
@@ -1042,6 +1046,34 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>Choose it for Training in the options.</source>
         <translation>Выберите его для тренировки в настройках.</translation>
+    </message>
+    <message>
+        <source>&amp;Half a row for one mistake</source>
+        <translation>Поло&amp;вина ряда за одну ошибку</translation>
+    </message>
+    <message>
+        <source>On: a row with one mistake scores half its elements, rounded up (world championship rules). Off: any mistake scores the row 0 (national rules).</source>
+        <translation>Вкл.: ряд с одной ошибкой даёт половину своих элементов с округлением вверх (правила чемпионата мира). Выкл.: любая ошибка даёт ряду 0 (национальные правила).</translation>
+    </message>
+    <message>
+        <source>A s&amp;kipped row ends the scoring</source>
+        <translation>Пропущенный ряд &amp;завершает подсчёт</translation>
+    </message>
+    <message>
+        <source>On: a row left wholly blank before the last answer ends the scoring. Off: it scores 0 and the rows after it still count.</source>
+        <translation>Вкл.: ряд, целиком оставленный пустым до последнего ответа, завершает подсчёт. Выкл.: он даёт 0, а ряды после него по-прежнему засчитываются.</translation>
+    </message>
+    <message>
+        <source>Letter &amp;case counts</source>
+        <translation>Ре&amp;гистр букв учитывается</translation>
+    </message>
+    <message>
+        <source>Off: the scoring rules and the kinds of mistake take &quot;apple&quot; for &quot;Apple&quot;. The Koeff and the mark always count letter case.</source>
+        <translation>Выкл.: правила подсчёта и виды ошибок принимают «apple» за «Apple». Koeff и оценка всегда учитывают регистр букв.</translation>
+    </message>
+    <message>
+        <source>letter case ignored</source>
+        <translation>регистр букв не учитывается</translation>
     </message>
 </context>
 <context>
