@@ -220,7 +220,14 @@ bool Tfrm_test::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     // Enter counts on its release, when its press came here first: a key
     // pressed before the box had the focus, or held down, gives nothing.
-    if (key->isAutoRepeat())
+    // A held key repeats as a release and a press at one moment, which the
+    // system does not always mark as repeated.
+    const bool repeated =
+        key->isAutoRepeat()
+        || (event->type() == QEvent::KeyPress && key->timestamp() != 0 && m_enterReleasedAt == key->timestamp());
+    if (event->type() == QEvent::KeyRelease)
+        m_enterReleasedAt = key->timestamp();
+    if (repeated)
         return true;
     if (event->type() == QEvent::KeyPress) {
         m_enterPressed = true;
