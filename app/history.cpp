@@ -240,8 +240,15 @@ QString scoreHeading(const SportScoring::Choice &choice)
 {
     // In English, as every heading of the file is.
     QString rule = SportScoring::EnglishRuleNames().value(int(choice.rule));
-    if (choice.rule == SportScoring::Rule::Rows)
+    if (choice.rule == SportScoring::Rule::Rows) {
         rule = QStringLiteral("Rows of ") + QString::number(choice.rowLength);
+        if (!choice.halfRowForOneMistake)
+            rule += QStringLiteral(", no half rows");
+        if (choice.skippedRowEnds)
+            rule += QStringLiteral(", a skipped row ends");
+    }
+    if (!choice.letterCaseCounts)
+        rule += QStringLiteral(", letter case ignored");
     return QStringLiteral("Score (") + rule + QLatin1Char(')');
 }
 
@@ -341,10 +348,12 @@ void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunA
 
 RunAnalysis AnalyseRun(const ResultsStore::SheetColumns &sheet, const SportScoring::Choice &choice)
 {
-    const Analysis::Result a = Analysis::Analyse(sheet.elements, sheet.answers);
+    const Analysis::Result a = Analysis::Analyse(sheet.elements, sheet.answers,
+                                                 choice.letterCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
     RunAnalysis out{a.omitted, a.inserted, a.swapped, a.wrong, a.blank, a.rightInOrder, 0};
     if (choice.rule != SportScoring::Rule::KoeffAndMark)
-        out.score = SportScoring::Score(SportScoring::RightByPosition(sheet.elements, sheet.answers), choice);
+        out.score =
+            SportScoring::Score(SportScoring::Judge(sheet.elements, sheet.answers, choice.letterCaseCounts), choice);
     return out;
 }
 

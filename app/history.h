@@ -91,7 +91,10 @@ bool TimeSeconds(const QString &time, qint64 *seconds);
 // Given the sheet of each run (by its name), each line also has what the
 // analysis of the sheet finds: Omitted, Inserted, Swapped (pairs), Wrong,
 // Blank, RightInOrder, and the run's score under `choice`, headed "Score
-// (Rows of 10)" and the like; under Koeff and mark that is the Koeff.
+// (Rows of 10)" and the like (with the rule set's switches and letter case
+// when they are not the defaults: "Score (Rows of 10, no half rows)");
+// under Koeff and mark that is the Koeff. The analysis and the score
+// follow the choice's letter case.
 // The Elements and answers of a run's sheet, by the run's name.
 // (Csv holds every line at once; the Export button writes them as they
 // are made, see ExportCsv.)

@@ -21,6 +21,8 @@
 #include <QValidator>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 // The answer box never holds a ",": no Element contains one, and the
@@ -205,12 +207,33 @@ void Tfrm_test::fitElement(const QString &text)
 
 bool Tfrm_test::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && Edit1KeyPress(QChar(13)))
-            return true;
+    if (watched != Edit1)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn)
+        m_enterPressed = false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return QDialog::eventFilter(watched, event);
+    // Enter counts on its release, when its press came here first: a key
+    // pressed before the box had the focus, or held down, gives nothing.
+    // A held key repeats as a release and a press at one moment, which the
+    // system does not always mark as repeated.
+    const bool repeated =
+        key->isAutoRepeat()
+        || (event->type() == QEvent::KeyPress && key->timestamp() != 0 && m_enterReleasedAt == key->timestamp());
+    if (event->type() == QEvent::KeyRelease)
+        m_enterReleasedAt = key->timestamp();
+    if (repeated)
+        return true;
+    if (event->type() == QEvent::KeyPress) {
+        m_enterPressed = true;
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    if (std::exchange(m_enterPressed, false))
+        Edit1KeyPress(QChar(13));
+    return true;
 }
 
 void Tfrm_test::paintEvent(QPaintEvent *event)
@@ -531,6 +554,7 @@ void Tfrm_test::StartRecall()
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
     Label1->show();
     announceAnswer();
+    m_enterPressed = false;
     Edit1->setFocus();
 }
 

@@ -73,7 +73,11 @@ public:
     // (or the finish) in the recall phase.
     void BitBtn1Click();
     // A key typed into the answer box: Enter performs "Next". True when the
-    // key was taken.
+    // key was taken. The box takes an Enter only once it has seen both its
+    // press, after it received the focus, and its release, neither of them
+    // repeated by a held key: an Enter meant for another window (the sums
+    // dialog that closed itself a moment before) is no answer, and a held
+    // one answers once.
     bool Edit1KeyPress(QChar key);
     // Whether the window may close: without a question once the run has
     // ended (RunStatus 2, CloseWithoutAsking), else after "Stop test?".
@@ -164,6 +168,8 @@ private:
     Tfrm_results *m_results = nullptr;
     Settings::RunOptions m_run;
     bool m_asking = false;
+    bool m_enterPressed = false;   // the answer box saw an Enter pressed since it received the focus
+    quint64 m_enterReleasedAt = 0; // the moment of the last Enter released there
     void startPace();
     bool m_paceWaitsForPaint = false;   // shown, the first Element not yet painted
     QTimer *m_unpaintedStart = nullptr; // starts the pace of a window that is never painted

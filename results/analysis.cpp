@@ -47,6 +47,22 @@ const std::vector<std::pair<int, int>> &anchorOffsets()
     return offsets;
 }
 
+// A hash that texts equal but for letter case share: each code point
+// folded as a case-insensitive comparison folds it.
+size_t foldedHash(QStringView text)
+{
+    size_t h = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        h = h * 1000003u ^ size_t(QChar::toCaseFolded(c));
+    }
+    return h;
+}
+
 // Aligns two lists of texts where they are (a QStringList, or views of
 // texts held elsewhere): no list is copied.
 template <typename List>
@@ -54,16 +70,25 @@ class Aligner
 {
 public:
     // Texts are compared by their hash first: no table of them is built.
-    Aligner(const List &elements, const List &answers)
+    // An answer that gives nothing ("???" too) is compared as empty.
+    Aligner(const List &elements, const List &answers, Qt::CaseSensitivity letterCase)
         : m_elements(elements)
         , m_answers(answers)
+        , m_letterCase(letterCase)
     {
+        const auto hash = [letterCase](QStringView text) {
+            return letterCase == Qt::CaseSensitive ? qHash(text) : foldedHash(text);
+        };
         m_eh.reserve(size_t(elements.size()));
         for (const auto &text : elements)
-            m_eh.push_back(qHash(text));
+            m_eh.push_back(hash(text));
         m_ah.reserve(size_t(answers.size()));
-        for (const auto &text : answers)
-            m_ah.push_back(qHash(text));
+        m_none.reserve(size_t(answers.size()));
+        for (const auto &text : answers) {
+            const bool none = IsNoAnswer(text);
+            m_none.push_back(none);
+            m_ah.push_back(hash(none ? QStringView() : QStringView(text)));
+        }
     }
 
     void Run()
@@ -203,21 +228,28 @@ private:
         m_steps.insert(m_steps.end(), back.rbegin(), back.rend());
     }
 
+    bool equal(QStringView a, QStringView b) const
+    {
+        return m_letterCase == Qt::CaseSensitive ? a == b : a.compare(b, Qt::CaseInsensitive) == 0;
+    }
     // Element x and answer y are the same text.
     bool same(int x, int y) const
     {
-        return m_eh[size_t(x)] == m_ah[size_t(y)] && m_elements[size_t(x)] == m_answers[size_t(y)];
+        return m_eh[size_t(x)] == m_ah[size_t(y)]
+               && equal(m_elements[size_t(x)], m_none[size_t(y)] ? QStringView() : QStringView(m_answers[size_t(y)]));
     }
     // Elements x and y are the same text.
     bool sameElements(int x, int y) const
     {
-        return m_eh[size_t(x)] == m_eh[size_t(y)] && m_elements[size_t(x)] == m_elements[size_t(y)];
+        return m_eh[size_t(x)] == m_eh[size_t(y)] && equal(m_elements[size_t(x)], m_elements[size_t(y)]);
     }
 
     const List &m_elements;
     const List &m_answers;
+    Qt::CaseSensitivity m_letterCase;
     std::vector<size_t> m_eh;
     std::vector<size_t> m_ah;
+    std::vector<bool> m_none; // answers that give nothing
     std::vector<Step> m_steps;
     int m_inOrder = 0;
 };
@@ -257,9 +289,9 @@ QString shiftedText(int count, bool afterIt, const QString &places)
 }
 
 template <typename List>
-Result analyse(const List &elements, const List &answers)
+Result analyse(const List &elements, const List &answers, Qt::CaseSensitivity letterCase)
 {
-    Aligner<List> aligner(elements, answers);
+    Aligner<List> aligner(elements, answers, letterCase);
     aligner.Run();
 
     Result r;
@@ -268,7 +300,7 @@ Result analyse(const List &elements, const List &answers)
     r.elementOf.fill(-1, qsizetype(answers.size()));
     r.answerEmpty.reserve(qsizetype(answers.size()));
     for (const auto &answer : answers)
-        r.answerEmpty.append(answer.isEmpty());
+        r.answerEmpty.append(IsNoAnswer(answer));
     r.rightInOrder = aligner.InOrder();
     for (const Step &s : aligner.Steps()) {
         switch (s.op) {
@@ -284,7 +316,7 @@ Result analyse(const List &elements, const List &answers)
             }
             break;
         case Op::Wrong: {
-            const bool empty = answers[size_t(s.answer)].isEmpty();
+            const bool empty = IsNoAnswer(answers[size_t(s.answer)]);
             r.answerOf[s.element] = s.answer;
             r.elementOf[s.answer] = s.element;
             r.kinds[s.element] = empty ? Kind::Blank : Kind::Wrong;
@@ -295,7 +327,7 @@ Result analyse(const List &elements, const List &answers)
             ++r.omitted;
             break;
         case Op::Insert:
-            r.inserted += answers[size_t(s.answer)].isEmpty() ? 0 : 1;
+            r.inserted += IsNoAnswer(answers[size_t(s.answer)]) ? 0 : 1;
             break;
         case Op::Swap:
             r.kinds[s.element] = Kind::Swapped;
@@ -314,11 +346,17 @@ Result analyse(const List &elements, const List &answers)
 
 } // namespace
 
-Result Analyse(Texts elements, Texts answers) { return analyse(elements, answers); }
+Result Analyse(Texts elements, Texts answers, Qt::CaseSensitivity letterCase)
+{
+    return analyse(elements, answers, letterCase);
+}
 
-Result Analyse(const QStringList &elements, const QStringList &answers) { return analyse(elements, answers); }
+Result Analyse(const QStringList &elements, const QStringList &answers, Qt::CaseSensitivity letterCase)
+{
+    return analyse(elements, answers, letterCase);
+}
 
-Result Analyse(const AnswerSheet &sheet)
+Result Analyse(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase)
 {
     // Cell gives copies: they are kept here while the views look at them.
     QStringList elements;
@@ -329,7 +367,7 @@ Result Analyse(const AnswerSheet &sheet)
         elements.append(sheet.Cell(AnswerSheet::Text, row));
         answers.append(sheet.Cell(AnswerSheet::Answer, row));
     }
-    return Analyse(elements, answers);
+    return Analyse(elements, answers, letterCase);
 }
 
 QString Summary(const Result &r)

@@ -4,7 +4,8 @@
 // answers with the Elements as two sequences.
 //
 // The alignment is an edit distance over whole Elements: an answer matches
-// an Element when IsAnswerRight says so; leaving an Element out, adding an
+// an Element when IsAnswerRightAs says so, with letter case counting or
+// not as asked (an untouched "???" is no answer, as an empty one); leaving an Element out, adding an
 // answer, putting another text in an Element's place and giving two
 // neighbours in reverse order each cost one step. Of the alignments with
 // the fewest steps the one with the fewest other texts (wrong or blank) is
@@ -77,10 +78,11 @@ struct Result
 using Texts = std::span<const QStringView>;
 
 // Aligns `answers` with `elements`.
-Result Analyse(Texts elements, Texts answers);
-Result Analyse(const QStringList &elements, const QStringList &answers);
+Result Analyse(Texts elements, Texts answers, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
+Result Analyse(const QStringList &elements, const QStringList &answers,
+               Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 // The sheet's Text column against its Answer column.
-Result Analyse(const AnswerSheet &sheet);
+Result Analyse(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 // The summary above the report's grid, e.g. "1 omitted at 7; 13 after it
 // right but one place late; 2 wrong; 1 swapped (11–12)"; "No mistakes"

@@ -37,6 +37,15 @@ bool AnswerSheet::BlanksLost(int row) const { return row >= 0 && row < m_rows.si
 
 bool IsAnswerRight(QStringView element, QStringView answer) { return element == answer; }
 
+bool IsNoAnswer(QStringView answer) { return answer.isEmpty() || answer == UntouchedAnswer; }
+
+bool IsAnswerRightAs(QStringView element, QStringView answer, Qt::CaseSensitivity letterCase)
+{
+    if (IsNoAnswer(answer))
+        return element.isEmpty();
+    return element.compare(answer, letterCase) == 0;
+}
+
 bool IsRowRight(const AnswerSheet &sheet, int row)
 {
     return !sheet.BlanksLost(row)

@@ -44,6 +44,20 @@ bool IsAnswerRight(QStringView element, QStringView answer);
 // blanks were lost).
 bool IsRowRight(const AnswerSheet &sheet, int row);
 
+// What the answer box shows until a key is typed; an Element left
+// untouched is stored so.
+inline constexpr QStringView UntouchedAnswer = u"???";
+
+// Whether an answer gives nothing: empty, or the untouched "???". The
+// Koeff keeps the exact rule; the kinds of mistake and the scoring rules
+// read such an answer as blank.
+bool IsNoAnswer(QStringView answer);
+
+// How the kinds of mistake and the scoring rules compare an answer with
+// its Element: as the correctness rule does, or with letter case ignored.
+// An answer that gives nothing is right only for an empty Element.
+bool IsAnswerRightAs(QStringView element, QStringView answer, Qt::CaseSensitivity letterCase);
+
 // The report values of one run, held as the texts the report shows and
 // the results store keeps.
 struct RunReport

@@ -17,8 +17,16 @@ AnswerSheetModel::~AnswerSheetModel() = default;
 const Analysis::Result &AnswerSheetModel::analysis() const
 {
     if (!m_analysis)
-        m_analysis = Analysis::Analyse(m_sheet);
+        m_analysis = Analysis::Analyse(m_sheet, m_letterCase);
     return *m_analysis;
+}
+
+void AnswerSheetModel::setLetterCase(Qt::CaseSensitivity letterCase)
+{
+    if (letterCase == m_letterCase)
+        return;
+    m_letterCase = letterCase;
+    changed();
 }
 
 // Any change can move the alignment of every row.

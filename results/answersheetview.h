@@ -35,6 +35,9 @@ public:
 
     const AnswerSheet &sheet() const { return m_sheet; }
     const Analysis::Result &analysis() const;
+    // Whether the analysis counts letter case (the Scoring choice).
+    void setLetterCase(Qt::CaseSensitivity letterCase);
+    Qt::CaseSensitivity letterCase() const { return m_letterCase; }
     void setRowCount(int rows);
     void setCell(int column, int row, const QString &text);
     void clear();
@@ -51,6 +54,7 @@ private:
     void changed();
 
     AnswerSheet m_sheet;
+    Qt::CaseSensitivity m_letterCase = Qt::CaseSensitive;
     mutable std::optional<Analysis::Result> m_analysis;
 };
 

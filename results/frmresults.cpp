@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -131,14 +132,19 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     LabelSummary->setTextFormat(Qt::PlainText);
     LabelSummary->setWordWrap(true);
 
+    QHBoxLayout *switches = buildScoringSwitches();
     values->addLayout(buildScoringRow(), 7, 0, 1, 2);
-    values->addWidget(LabelScore, 8, 0, 1, 2);
-    values->addLayout(buttonRow, 9, 0, 1, 2);
+    values->addLayout(switches, 8, 0, 1, 2);
+    values->addWidget(LabelScore, 9, 0, 1, 2);
+    values->addLayout(buttonRow, 10, 0, 1, 2);
     layOutForm(values);
 
     setTabOrder(StringGrid1, ComboScoring);
     setTabOrder(ComboScoring, SpinRowLength);
-    setTabOrder(SpinRowLength, BitBtn2);
+    setTabOrder(SpinRowLength, CheckLetterCase);
+    setTabOrder(CheckLetterCase, CheckHalfRow);
+    setTabOrder(CheckHalfRow, CheckSkippedRowEnds);
+    setTabOrder(CheckSkippedRowEnds, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
     setInitialSize();
 }
@@ -289,10 +295,43 @@ QHBoxLayout *Tfrm_results::buildScoringRow()
     scoring->addWidget(ComboScoring);
     scoring->addWidget(rowCaption);
     scoring->addWidget(SpinRowLength);
+    scoring->addSpacing(8);
+    scoring->addWidget(CheckLetterCase);
     scoring->addStretch(1);
     connect(ComboScoring, &QComboBox::currentIndexChanged, this, [this] { scoringChanged(); });
     connect(SpinRowLength, &QSpinBox::valueChanged, this, [this] { scoringChanged(); });
     return scoring;
+}
+
+// The Rows rule's switches (world championship rules when both are as
+// they start) and letter case.
+QHBoxLayout *Tfrm_results::buildScoringSwitches()
+{
+    const SportScoring::Choice defaults;
+    CheckHalfRow = new QCheckBox(tr("&Half a row for one mistake"), this);
+    CheckHalfRow->setObjectName(QStringLiteral("CheckHalfRow"));
+    CheckHalfRow->setChecked(defaults.halfRowForOneMistake);
+    CheckHalfRow->setToolTip(tr("On: a row with one mistake scores half its elements, rounded up (world championship "
+                                "rules). Off: any mistake scores the row 0 (national rules)."));
+    CheckSkippedRowEnds = new QCheckBox(tr("A s&kipped row ends the scoring"), this);
+    CheckSkippedRowEnds->setObjectName(QStringLiteral("CheckSkippedRowEnds"));
+    CheckSkippedRowEnds->setChecked(defaults.skippedRowEnds);
+    CheckSkippedRowEnds->setToolTip(
+        tr("On: a row left wholly blank before the last answer ends the scoring. Off: it scores 0 and the rows "
+           "after it still count."));
+    CheckLetterCase = new QCheckBox(tr("Letter &case counts"), this);
+    CheckLetterCase->setObjectName(QStringLiteral("CheckLetterCase"));
+    CheckLetterCase->setChecked(defaults.letterCaseCounts);
+    CheckLetterCase->setToolTip(tr("Off: the scoring rules and the kinds of mistake take \"apple\" for \"Apple\". "
+                                   "The Koeff and the mark always count letter case."));
+    auto *switches = new QHBoxLayout;
+    switches->setContentsMargins(0, 2, 0, 0);
+    for (QCheckBox *box : {CheckHalfRow, CheckSkippedRowEnds, CheckLetterCase})
+        connect(box, &QCheckBox::toggled, this, [this] { scoringChanged(); });
+    switches->addWidget(CheckHalfRow);
+    switches->addWidget(CheckSkippedRowEnds);
+    switches->addStretch(1);
+    return switches;
 }
 
 void Tfrm_results::layOutForm(QGridLayout *values)
@@ -405,15 +444,30 @@ void Tfrm_results::Reopen(const QString &path, const QString &section)
     showAnalysis();
 }
 
+SportScoring::Choice Tfrm_results::scoringChoice() const
+{
+    return SportScoring::Choice{SportScoring::Rule(qMax(0, ComboScoring->currentIndex())), SpinRowLength->value(),
+                                CheckHalfRow->isChecked(), CheckSkippedRowEnds->isChecked(),
+                                CheckLetterCase->isChecked()};
+}
+
 void Tfrm_results::showAnalysis()
 {
+    const SportScoring::Choice choice = scoringChoice();
+    m_model->setLetterCase(choice.letterCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
     const Analysis::Result &analysis = m_model->analysis();
     LabelSummary->setText(Analysis::Summary(analysis));
-    LabelInOrder->setText(Analysis::RightInOrderText(analysis));
-    const SportScoring::Choice choice{SportScoring::Rule(qMax(0, ComboScoring->currentIndex())),
-                                      SpinRowLength->value()};
-    SpinRowLength->setEnabled(choice.rule == SportScoring::Rule::Rows);
-    const QString line = SportScoring::ScoreLine(SportScoring::RightByPosition(Sheet()), choice);
+    QString inOrder = Analysis::RightInOrderText(analysis);
+    if (!choice.letterCaseCounts)
+        inOrder += QStringLiteral("; ") + tr("letter case ignored");
+    LabelInOrder->setText(inOrder);
+    LabelInOrder->setToolTip(Dialogs::PlainToolTip(inOrder));
+    BitBtn2->setEnabled(!Analysis::MissedElements(analysis).isEmpty());
+    const bool rows = choice.rule == SportScoring::Rule::Rows;
+    SpinRowLength->setEnabled(rows);
+    CheckHalfRow->setEnabled(rows);
+    CheckSkippedRowEnds->setEnabled(rows);
+    const QString line = SportScoring::ScoreLine(SportScoring::Judge(Sheet(), choice.letterCaseCounts), choice);
     LabelScore->setText(line);
     LabelScore->setToolTip(Dialogs::PlainToolTip(line));
     LabelScore->setAccessibleName(line);
@@ -425,6 +479,9 @@ void Tfrm_results::loadScoring()
     m_loadingScoring = true;
     ComboScoring->setCurrentIndex(int(choice.rule));
     SpinRowLength->setValue(choice.rowLength);
+    CheckHalfRow->setChecked(choice.halfRowForOneMistake);
+    CheckSkippedRowEnds->setChecked(choice.skippedRowEnds);
+    CheckLetterCase->setChecked(choice.letterCaseCounts);
     m_loadingScoring = false;
 }
 
@@ -433,11 +490,7 @@ void Tfrm_results::scoringChanged()
     showAnalysis();
     if (m_loadingScoring)
         return;
-    Dialogs::Guard(this, [this] {
-        SportScoring::Write(Settings::ConfigPath(),
-                            SportScoring::Choice{SportScoring::Rule(ComboScoring->currentIndex()),
-                                                 SpinRowLength->value()});
-    });
+    Dialogs::Guard(this, [this] { SportScoring::Write(Settings::ConfigPath(), scoringChoice()); });
 }
 
 void Tfrm_results::showScore(const QString &koeff, const QString &mark)
@@ -485,7 +538,6 @@ void Tfrm_results::FormShow()
     StringGrid2->setHorizontalHeaderLabels({tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
     loadScoring();
     showAnalysis();
-    BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());
 }
 
 void Tfrm_results::BitBtn1Click() { accept(); }
@@ -497,8 +549,8 @@ void Tfrm_results::BitBtn2Click()
         const QString problem = Modules::LibraryProblem(path);
         if (!problem.isEmpty())
             throw AppError(tr("The Module library could not be read (%1). No Module was made.").arg(problem));
-        const Mistakes::Plan plan =
-            Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(), QLocale());
+        const Mistakes::Plan plan = Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(),
+                                                      QLocale(), m_model->letterCase());
         if (plan.elements.isEmpty())
             return;
         if (!plan.keepable) {
@@ -537,7 +589,7 @@ void Tfrm_results::BitBtn2Click()
                      "a Module to train on needs two elements.")
                       .arg(name)
                 : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size())};
-        text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet()));
+        text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet(), m_model->letterCase()));
         if (!replaced.isEmpty())
             text += tr("It replaces \"%1\".").arg(replaced);
         if (!unset.isEmpty()) {

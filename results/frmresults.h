@@ -2,9 +2,11 @@
 
 #include "results/answersheet.h"
 #include "results/runstate.h"
+#include "results/sportscoring.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -87,6 +89,9 @@ public:
     QComboBox *ComboScoring = nullptr;
     QSpinBox *SpinRowLength = nullptr;
     QLabel *LabelScore = nullptr;
+    // The rule set's switches of the Rows rule, and whether letter case
+    // counts for the scoring rules and the kinds of mistake.
+    QCheckBox *CheckHalfRow = nullptr, *CheckSkippedRowEnds = nullptr, *CheckLetterCase = nullptr;
 
     void FormShow();
     void BitBtn1Click();
@@ -113,6 +118,7 @@ private:
     QGridLayout *buildValues();
     QHBoxLayout *buildButtons();
     QHBoxLayout *buildScoringRow();
+    QHBoxLayout *buildScoringSwitches();
     void layOutForm(QGridLayout *values);
     void setInitialSize();
 
@@ -120,6 +126,8 @@ private:
     void showStanding(const QString &path, const QString &section);
     // The summary, the right in order and the score, from the sheet as it is.
     void showAnalysis();
+    // The Scoring choice as the controls hold it.
+    SportScoring::Choice scoringChoice() const;
     // The Scoring choice as config.ini holds it, into the controls.
     void loadScoring();
     void scoringChanged();

@@ -44,17 +44,17 @@ QVector<int> taken(const AnswerSheet &sheet, const Analysis::Result &analysis)
 
 } // namespace
 
-QStringList WrongElements(const AnswerSheet &sheet)
+QStringList WrongElements(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase)
 {
     QStringList out;
-    for (int r : taken(sheet, Analysis::Analyse(sheet)))
+    for (int r : taken(sheet, Analysis::Analyse(sheet, letterCase)))
         out.append(sheet.Cell(AnswerSheet::Text, r));
     return out;
 }
 
-QString KindsTaken(const AnswerSheet &sheet)
+QString KindsTaken(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase)
 {
-    const Analysis::Result analysis = Analysis::Analyse(sheet);
+    const Analysis::Result analysis = Analysis::Analyse(sheet, letterCase);
     int counts[4] = {};
     for (int r : taken(sheet, analysis)) {
         switch (analysis.kinds.at(r)) {
@@ -101,10 +101,11 @@ bool IsName(const QString &name, const QLocale &locale)
     return locale.toDateTime(moment, momentFormat(locale)).isValid();
 }
 
-Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale)
+Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale,
+             Qt::CaseSensitivity letterCase)
 {
     Plan plan;
-    plan.elements = WrongElements(sheet);
+    plan.elements = WrongElements(sheet, letterCase);
     if (plan.elements.isEmpty())
         return plan;
     if (plan.elements.size() == 1) {

@@ -14,12 +14,12 @@ namespace Mistakes {
 // The Elements the analysis of the run names as mistakes (omitted, wrong,
 // blank, both of a swapped pair; not those right but in another row), in
 // the run's order, each text once; an empty Element too, which a Module
-// can hold.
-QStringList WrongElements(const AnswerSheet &sheet);
+// can hold. Letter case counts or not as the Scoring choice says.
+QStringList WrongElements(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 // How many of WrongElements each kind gave, for the drill's message:
 // "1 omitted, 2 wrong, 1 blank, 2 swapped" (kinds that gave none left out).
-QString KindsTaken(const AnswerSheet &sheet);
+QString KindsTaken(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 // "Mistakes " and the moment in the locale's short date (four-digit year)
 // and short time, e.g. "Mistakes 08.12.2026 01:22".
@@ -40,6 +40,7 @@ struct Plan
 
 // What the drill of a run's mistakes adds to a library holding `library`
 // (its Module names). No Elements when nothing was answered wrongly.
-Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale);
+Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale,
+             Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 } // namespace Mistakes

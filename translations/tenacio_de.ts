@@ -599,6 +599,10 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>Right answers: %1 of %2</source>
         <translation>Richtige Antworten: %1 von %2</translation>
     </message>
+    <message>
+        <source>row %1 left blank ends the scoring</source>
+        <translation>die leer gelassene Reihe %1 beendet die Wertung</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_exe</name>
@@ -1254,6 +1258,34 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     <message>
         <source>It was added to the library, but the options could not be set to train on it: %1</source>
         <translation>Es wurde der Bibliothek hinzugefügt, aber die Optionen konnten nicht auf ein Training damit eingestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Half a row for one mistake</source>
+        <translation>&amp;Halbe Reihe bei einem Fehler</translation>
+    </message>
+    <message>
+        <source>On: a row with one mistake scores half its elements, rounded up (world championship rules). Off: any mistake scores the row 0 (national rules).</source>
+        <translation>Ein: Eine Reihe mit einem Fehler zählt die Hälfte ihrer Elemente, aufgerundet (Regeln der Weltmeisterschaft). Aus: Jeder Fehler wertet die Reihe mit 0 (nationale Regeln).</translation>
+    </message>
+    <message>
+        <source>A s&amp;kipped row ends the scoring</source>
+        <translation>Eine ü&amp;bersprungene Reihe beendet die Wertung</translation>
+    </message>
+    <message>
+        <source>On: a row left wholly blank before the last answer ends the scoring. Off: it scores 0 and the rows after it still count.</source>
+        <translation>Ein: Eine ganz leer gelassene Reihe vor der letzten Antwort beendet die Wertung. Aus: Sie zählt 0, und die Reihen danach zählen weiter.</translation>
+    </message>
+    <message>
+        <source>Letter &amp;case counts</source>
+        <translation>&amp;Groß-/Kleinschreibung zählt</translation>
+    </message>
+    <message>
+        <source>Off: the scoring rules and the kinds of mistake take &quot;apple&quot; for &quot;Apple&quot;. The Koeff and the mark always count letter case.</source>
+        <translation>Aus: Die Wertungsregeln und die Fehlerarten nehmen „apple“ für „Apple“. Koeff und Note beachten die Groß-/Kleinschreibung immer.</translation>
+    </message>
+    <message>
+        <source>letter case ignored</source>
+        <translation>Groß-/Kleinschreibung nicht beachtet</translation>
     </message>
 </context>
 <context>

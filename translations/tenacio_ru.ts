@@ -618,6 +618,10 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>Right answers: %1 of %2</source>
         <translation>Верные ответы: %1 из %2</translation>
     </message>
+    <message>
+        <source>row %1 left blank ends the scoring</source>
+        <translation>пропущенный ряд %1 завершает подсчёт</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_exe</name>
@@ -1274,6 +1278,34 @@ In order: the range as written, from its start; a larger number of elements goes
     <message>
         <source>It was added to the library, but the options could not be set to train on it: %1</source>
         <translation>Он добавлен в библиотеку, но настройки не удалось переключить на тренировку по нему: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Half a row for one mistake</source>
+        <translation>Поло&amp;вина ряда за одну ошибку</translation>
+    </message>
+    <message>
+        <source>On: a row with one mistake scores half its elements, rounded up (world championship rules). Off: any mistake scores the row 0 (national rules).</source>
+        <translation>Вкл.: ряд с одной ошибкой даёт половину своих элементов с округлением вверх (правила чемпионата мира). Выкл.: любая ошибка даёт ряду 0 (национальные правила).</translation>
+    </message>
+    <message>
+        <source>A s&amp;kipped row ends the scoring</source>
+        <translation>Пропущенный ряд &amp;завершает подсчёт</translation>
+    </message>
+    <message>
+        <source>On: a row left wholly blank before the last answer ends the scoring. Off: it scores 0 and the rows after it still count.</source>
+        <translation>Вкл.: ряд, целиком оставленный пустым до последнего ответа, завершает подсчёт. Выкл.: он даёт 0, а ряды после него по-прежнему засчитываются.</translation>
+    </message>
+    <message>
+        <source>Letter &amp;case counts</source>
+        <translation>Ре&amp;гистр букв учитывается</translation>
+    </message>
+    <message>
+        <source>Off: the scoring rules and the kinds of mistake take &quot;apple&quot; for &quot;Apple&quot;. The Koeff and the mark always count letter case.</source>
+        <translation>Выкл.: правила подсчёта и виды ошибок принимают «apple» за «Apple». Koeff и оценка всегда учитывают регистр букв.</translation>
+    </message>
+    <message>
+        <source>letter case ignored</source>
+        <translation>регистр букв не учитывается</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void csv_quotingAndNumbers();
     void csv_analysisOfEachStoredRun_data();
     void csv_analysisOfEachStoredRun();
+    void csv_rowsOfTheRulebooks_data();
+    void csv_rowsOfTheRulebooks();
     void storedSheets_keysReadAsInMemory_data();
     void storedSheets_keysReadAsInMemory();
     void rightByPosition_data();
@@ -310,7 +312,10 @@ void TestHistory::csv_analysisOfEachStoredRun_data()
     QTest::addColumn<QString>("score");
     // clang-format off
     QTest::newRow("Koeff and mark") << 0 << "Score (Koeff and mark)" << "1.5";
-    QTest::newRow("rows of 2") << 1 << "Score (Rows of 2)" << "2";
+    // a c e d f and no answer for a b c d e f: one mistake in each of the
+    // first two rows, and the last row written as far as its e, wrong: half
+    // of 1, rounded up.
+    QTest::newRow("rows of 2") << 1 << "Score (Rows of 2)" << "3";
     QTest::newRow("until the first mistake") << 2 << "Score (Until the first mistake)" << "1";
     QTest::newRow("right answers") << 3 << "Score (Right answers)" << "2";
     // clang-format on
@@ -352,6 +357,64 @@ void TestHistory::csv_analysisOfEachStoredRun()
                           "Swapped,Wrong,Blank,RightInOrder,"
                               + heading.toUtf8() + "\r");
     QCOMPARE(lines.at(1), "RUN,\u2014,\u2014,\u2014,6,0,6,,1.5,,1,0,1,0,0,4," + score.toUtf8() + "\r");
+}
+
+void TestHistory::csv_rowsOfTheRulebooks_data()
+{
+    QTest::addColumn<QString>("unanswered"); // what the last 15 answers hold
+    QTest::addColumn<int>("wrongAt");        // a wrong answer at this position (from 1); 0: none
+    QTest::addColumn<QByteArray>("report");  // config.ini's [Report]
+    QTest::addColumn<QByteArray>("heading");
+    QTest::addColumn<QByteArray>("analysis"); // Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,Score
+    const QByteArray rows40 = "Scoring=1\r\nScoringRowLength=40\r\n";
+    // 80 digits in rows of 40, the first 65 right, the rest not answered:
+    // the last row scores the 25 written.
+    // clang-format off
+    QTest::newRow("65 right, 15 left blank") << "" << 0 << rows40 << QByteArray("Score (Rows of 40)") << QByteArray("0,0,0,0,15,65,65");
+    QTest::newRow("65 right, 15 untouched ???") << "???" << 0 << rows40 << QByteArray("Score (Rows of 40)") << QByteArray("0,0,0,0,15,65,65");
+    QTest::newRow("one mistake in the last row: half of 25") << "???" << 50 << rows40 << QByteArray("Score (Rows of 40)")
+                                                             << QByteArray("0,0,0,1,15,64,53");
+    QTest::newRow("one mistake in the last row, national rules") << "???" << 50 << rows40 + "ScoringHalfRow=0\r\n"
+        << QByteArray("\"Score (Rows of 40, no half rows)\"") << QByteArray("0,0,0,1,15,64,40");
+    QTest::newRow("a skipped row ends, case ignored: named in the heading") << "" << 0
+        << rows40 + "ScoringSkippedRowEnds=1\r\nScoringLetterCase=0\r\n"
+        << QByteArray("\"Score (Rows of 40, a skipped row ends, letter case ignored)\"") << QByteArray("0,0,0,0,15,65,65");
+    QTest::newRow("right answers") << "???" << 0 << QByteArray("Scoring=3\r\n") << QByteArray("Score (Right answers)")
+                                   << QByteArray("0,0,0,0,15,65,65");
+    // clang-format on
+}
+
+void TestHistory::csv_rowsOfTheRulebooks()
+{
+    QFETCH(QString, unanswered);
+    QFETCH(int, wrongAt);
+    QFETCH(QByteArray, report);
+    QFETCH(QByteArray, heading);
+    QFETCH(QByteArray, analysis);
+    QStringList elements;
+    QStringList answers;
+    for (int k = 1; k <= 80; ++k) {
+        elements.append(QString::number(k * 7 % 10));
+        answers.append(k > 65 ? unanswered : k == wrongAt ? QStringLiteral("x") : elements.last());
+    }
+    const int errors = wrongAt > 0 ? 16 : 15;
+    TestDataDir dir;
+    dir.write("testres.ini", "[08.12.2026 19:00:00]\r\nTotal=80\r\nErrors=" + QByteArray::number(errors)
+                                 + "\r\nTime=0:4:0  Average time for each number: 3 sec.\r\nMark=4\r\nKoeff=21,2\r\n"
+                                   "Res="
+                                 + elements.join(',').toUtf8() + "\r\nAnsw=" + answers.join(',').toUtf8()
+                                 + "\r\nModule=Digits\r\nFrom=0\r\nTo=9\r\n\r\n");
+    dir.write("config.ini", "[Report]\r\n" + report);
+    // As Export makes it: the runs listed, the choice read from config.ini.
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
+    History::ExportCsv(dir.path("out.csv"), dir.path("testres.ini"), History::RunsOf(list.runs, "Digits"),
+                       SportScoring::Read(dir.path("config.ini")));
+    const QList<QByteArray> lines = dir.read("out.csv").split('\n');
+    QCOMPARE(lines.size(), 3);
+    const QByteArray header = ",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder," + heading + "\r";
+    QVERIFY2(lines.at(0).endsWith(header), lines.at(0).constData());
+    QCOMPARE(lines.at(1), "08.12.2026 19:00:00,Digits,0,9,80," + QByteArray::number(errors) + ","
+                              + QByteArray::number(80 - errors) + ",240,21.2,4," + analysis + "\r");
 }
 
 void TestHistory::storedSheets_keysReadAsInMemory_data()

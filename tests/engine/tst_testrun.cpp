@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+
+#include <utility>
 
 using Dialogs::Answer;
 using Dialogs::Kind;
@@ -216,6 +219,8 @@ private Q_SLOTS:
     void stopRefused_pauseLeftOut();
     void exercisesCancelled_endRun();
     void answerBox_refusesComma();
+    void answerBox_takesEnterPressedThere_data();
+    void answerBox_takesEnterPressedThere();
     void markup_shownAsText_data();
     void markup_shownAsText();
     void screenReader_toldElementAndCounter_data();
@@ -1010,6 +1015,68 @@ void TestTestRun::answerBox_refusesComma()
         t->Edit1->clear();
         t->Edit1->insert(QStringLiteral("x,y"));
         QCOMPARE(t->Edit1->text(), QString());
+        s.user.answers.push_back(Answer::Ok);
+        t->reject();
+    });
+    s.forms.frm_main->est21Click();
+    QVERIFY(!s.t()->isVisible());
+}
+
+void TestTestRun::answerBox_takesEnterPressedThere_data()
+{
+    // What reaches the answer box: "P" Enter pressed, "R" released, "p"
+    // and "r" the same marked as repeated by a held key, "F" the focus
+    // received, "K" the keypad's Enter pressed and "k" released. Each
+    // comes a moment after the one before, or at the same moment after "=".
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("answered");
+    QTest::newRow("pressed and released") << "PR" << 1;
+    QTest::newRow("the keypad's Enter") << "Kk" << 1;
+    QTest::newRow("a release alone: pressed for another window") << "R" << 0;
+    QTest::newRow("held: repeated, then released") << "prpr" << 0;
+    QTest::newRow("pressed before the focus came") << "PFR" << 0;
+    QTest::newRow("pressed again after the focus came") << "PFPR" << 1;
+    QTest::newRow("held here: the repeats give no second answer") << "PprprR" << 1;
+    // A held key repeats as a release and a press at one moment, not always marked.
+    QTest::newRow("held here, the repeats not marked: one answer") << "PR=PR=PR" << 1;
+    QTest::newRow("held from another window, the repeats not marked") << "R=PR=PR" << 0;
+}
+
+// An Enter meant for another window (the sums dialog closes itself on the
+// fifth right sum) must not answer: the box takes an Enter whose press and
+// release it saw since it received the focus, neither of them repeated.
+void TestTestRun::answerBox_takesEnterPressedThere()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, answered);
+    Session s({"TNumOfEl=3", "Ifexec=0"});
+    s.script([&](Tfrm_test *t) {
+        s.presentTimed();
+        QCOMPARE(t->CurrentNumber, 1);
+        quint64 moment = 0;
+        bool sameMoment = false;
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('=')) {
+                sameMoment = true;
+                continue;
+            }
+            if (!std::exchange(sameMoment, false))
+                ++moment;
+            if (key == QLatin1Char('F')) {
+                QFocusEvent focus(QEvent::FocusIn, Qt::OtherFocusReason);
+                QCoreApplication::sendEvent(t->Edit1, &focus);
+                continue;
+            }
+            const bool press = key == QLatin1Char('P') || key == QLatin1Char('p') || key == QLatin1Char('K');
+            const bool repeated = key == QLatin1Char('p') || key == QLatin1Char('r');
+            const bool keypad = key.toUpper() == QLatin1Char('K');
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier, QStringLiteral("\r"), repeated);
+            event.setTimestamp(moment);
+            QCoreApplication::sendEvent(t->Edit1, &event);
+        }
+        QCOMPARE(t->CurrentNumber, 1 + answered);
+        QCOMPARE(s.report()->Cell(AnswerSheet::Answer, 0), answered ? QStringLiteral("???") : QString());
         s.user.answers.push_back(Answer::Ok);
         t->reject();
     });

@@ -79,6 +79,11 @@ void TestAnalysis::analyse_data()
                                                   << 0 << "Cat dog";
     QTest::newRow("an empty Element answered empty is right") << words("a _ b") << words("a _ b") << "No mistakes"
                                                               << 3 << "";
+    // The answer box's untouched "???" is no answer: blank, and at the end
+    // of the sheet nothing at all.
+    QTest::newRow("??? is blank, not wrong") << words("a b c") << words("a ??? ???") << "2 blank" << 1 << "b c";
+    QTest::newRow("??? left over at the end is not inserted")
+        << words("a b c") << words("a c ???") << "1 omitted at 2; 1 after it right but one place late" << 2 << "b";
 
     QStringList longAnswers = numbered(20);
     longAnswers.removeAt(6);          // 7 left out
@@ -145,17 +150,30 @@ void TestAnalysis::rows_data()
 {
     QTest::addColumn<QStringList>("elements");
     QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("caseCounts");
     QTest::addColumn<QStringList>("rows");
     // clang-format off
-    QTest::newRow("omitted") << words("a b c d") << words("a c d _")
+    QTest::newRow("omitted") << words("a b c d") << words("a c d _") << true
                              << QStringList{"right", "omitted; right but one place late", "right but one place late",
                                             "no answer"};
-    QTest::newRow("inserted") << words("a b c") << words("x a b")
+    QTest::newRow("inserted") << words("a b c") << words("x a b") << true
                               << QStringList{"inserted", "right but one place early",
                                              "omitted; right but one place early"};
     QTest::newRow("swapped, wrong, blank")
-        << words("a b c d") << words("b a x _")
+        << words("a b c d") << words("b a x _") << true
         << QStringList{"swapped (1–2)", "swapped (1–2)", "wrong", "blank"};
+    QTest::newRow("??? blank, and no answer at the end") << words("a b c d") << words("a ??? d ???") << true
+        << QStringList{"right", "blank", "omitted; right but one place late", "no answer"};
+    // Word disciplines accept either letter case when it is ignored.
+    QTest::newRow("Apple, apple: case counts") << words("Apple Pear") << words("apple Pear") << true
+        << QStringList{"wrong", "right"};
+    QTest::newRow("Apple, apple: case ignored") << words("Apple Pear") << words("apple Pear") << false
+        << QStringList{"right", "right"};
+    QTest::newRow("case ignored finds the omission")
+        << words("Apple Pear Plum Fig") << words("apple PLUM fig _") << false
+        << QStringList{"right", "omitted; right but one place late", "right but one place late", "no answer"};
+    QTest::newRow("case ignored finds the swap") << words("Apple Pear Plum") << words("PEAR apple Plum") << false
+        << QStringList{"swapped (1–2)", "swapped (1–2)", "right"};
     // clang-format on
 }
 
@@ -163,8 +181,10 @@ void TestAnalysis::rows()
 {
     QFETCH(QStringList, elements);
     QFETCH(QStringList, answers);
+    QFETCH(bool, caseCounts);
     QFETCH(QStringList, rows);
-    const Analysis::Result result = Analysis::Analyse(elements, answers);
+    const Analysis::Result result =
+        Analysis::Analyse(elements, answers, caseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
     QStringList got;
     for (int row = 0; row < rows.size(); ++row)
         got.append(Analysis::RowText(result, row));

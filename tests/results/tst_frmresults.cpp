@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -97,6 +98,7 @@ private Q_SLOTS:
     void analysis_kindsSummaryAndScoringKept();
     void drillMistakes_setsOnlyTheTrainingKeys_data();
     void drillMistakes_setsOnlyTheTrainingKeys();
+    void letterCaseAndUntouched_followTheChoice();
 };
 
 void TestReportWindow::window_controlsAndShowing()
@@ -107,10 +109,10 @@ void TestReportWindow::window_controlsAndShowing()
     owner.show();
     Tfrm_results w(&owner);
     QCOMPARE(w.windowTitle(), QString("Report"));
-    // Four columns of at least 133, the lines on the run and the key's three
-    // lines: wider and taller than 417 x 376.
-    QCOMPARE(w.size(), QSize(548, 421));
-    QCOMPARE(w.minimumSize(), QSize(548, 421));
+    // Four columns of at least 133, the lines on the run, the key's three
+    // lines and the Scoring switches: wider and taller than 417 x 376.
+    QCOMPARE(w.size(), QSize(548, 443));
+    QCOMPARE(w.minimumSize(), QSize(548, 443));
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
     for (int c = 0; c < 4; ++c)
@@ -564,6 +566,55 @@ void TestReportWindow::drillMistakes_setsOnlyTheTrainingKeys()
     const Settings::RunOptions exam = options.InForce(Tfrm_options::Page::Exam);
     QCOMPARE(exam.page.NumOfEl, kept.at(1).section('=', 1));
     QCOMPARE(options.InForce(Tfrm_options::Page::Training).page.ModuleName, name);
+}
+
+// "apple" for "Apple" and an untouched "???": the kinds of mistake, the
+// drill and the scoring rules follow the choice; the mistake count and the
+// Koeff keep the exact rule.
+void TestReportWindow::letterCaseAndUntouched_followTheChoice()
+{
+    TestUser user;
+    TestDataDir dir;
+    {
+        Tfrm_results w;
+        playRun(w, {"Apple", "Pear", "Plum"}, {"apple", "Pear", "???"});
+        w.ComputeReport(RunState{2, ExampleStart, 0, 6000}, 2);
+        w.FormShow();
+        const QAbstractItemModel *model = w.StringGrid1->model();
+        QCOMPARE(w.LabelSummary->text(), QString("1 wrong; 1 blank"));
+        QCOMPARE(model->index(2, 3).data().toString(), QString("blank"));
+        QVERIFY(w.CheckLetterCase->isChecked());
+        QVERIFY(w.CheckHalfRow->isChecked());
+        QVERIFY(!w.CheckSkippedRowEnds->isChecked());
+        QVERIFY(!w.CheckHalfRow->isEnabled());
+        w.ComboScoring->setCurrentIndex(3);
+        QCOMPARE(w.LabelScore->text(), QString("Right answers: 1 of 3"));
+        w.CheckLetterCase->setChecked(false);
+        QCOMPARE(w.LabelScore->text(), QString("Right answers: 2 of 3"));
+        QCOMPARE(w.LabelSummary->text(), QString("1 blank"));
+        QCOMPARE(w.LabelInOrder->text(), QString("Right in order: 2 of 3; letter case ignored"));
+        QCOMPARE(model->index(0, 3).data().toString(), QString("right"));
+        QVERIFY(w.BitBtn2->isEnabled()); // Plum, not answered
+        QCOMPARE(w.ErrorsText(), QString("2"));
+        QCOMPARE(w.KoeffText(), QString("0,6")); // (3 - 6 / 6 + 1) / 5
+        // Rows of 1: the last answer is Pear, so Plum's row is not reached.
+        w.ComboScoring->setCurrentIndex(1);
+        QVERIFY(w.CheckHalfRow->isEnabled());
+        w.SpinRowLength->setValue(1);
+        QCOMPARE(w.LabelScore->text(), QString("Rows of 1: 2 of 3; lost 1 in row 3 (3–3)"));
+        w.CheckLetterCase->setChecked(true);
+        w.CheckHalfRow->setChecked(false);
+        QCOMPARE(w.LabelScore->text(), QString("Rows of 1: 1 of 3; lost 1 in row 1 (1–1), 1 in row 3 (3–3)"));
+        w.CheckSkippedRowEnds->setChecked(true);
+    }
+    QCOMPARE(dir.read("config.ini"), QByteArray("[Report]\r\nScoring=1\r\nScoringLetterCase=1\r\nScoringRowLength=1\r\n"
+                                                "ScoringHalfRow=0\r\nScoringSkippedRowEnds=1\r\n"));
+    Tfrm_results again;
+    again.FormShow();
+    QVERIFY(!again.CheckHalfRow->isChecked());
+    QVERIFY(again.CheckSkippedRowEnds->isChecked());
+    QVERIFY(again.CheckLetterCase->isChecked());
+    QVERIFY(user.asked.isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -31,6 +31,8 @@ class TestMistakes : public QObject
 private Q_SLOTS:
     void plan_data();
     void plan();
+    void taken_data();
+    void taken();
     void addModule_data();
     void addModule();
     void addModule_readsBackAsMade_data();
@@ -90,6 +92,35 @@ void TestMistakes::plan()
     QCOMPARE(plan.name, name);
     QCOMPARE(plan.replaceable, replaceable);
     QCOMPARE(plan.nameIfReplaced, nameIfReplaced);
+}
+
+void TestMistakes::taken_data()
+{
+    QTest::addColumn<QStringList>("sheet");
+    QTest::addColumn<bool>("caseCounts");
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QString>("kinds");
+    // clang-format off
+    QTest::newRow("??? is blank") << QStringList{"a=a", "b=???", "c=x"} << true << QStringList{"b", "c"}
+                                  << "1 wrong, 1 blank";
+    QTest::newRow("??? at the end: the Element before it omitted, nothing inserted")
+        << QStringList{"a=a", "b=c", "c=???"} << true << QStringList{"b", "b"} << "1 omitted";
+    QTest::newRow("Apple, apple: case counts") << QStringList{"Apple=apple", "Pear=Pear"} << true
+                                               << QStringList{"Apple", "Apple"} << "1 wrong";
+    QTest::newRow("Apple, apple: case ignored") << QStringList{"Apple=apple", "Pear=Pear"} << false << QStringList{}
+                                                << "";
+    // clang-format on
+}
+
+void TestMistakes::taken()
+{
+    QFETCH(QStringList, sheet);
+    QFETCH(bool, caseCounts);
+    QFETCH(QStringList, elements);
+    QFETCH(QString, kinds);
+    const Qt::CaseSensitivity cs = caseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    QCOMPARE(Mistakes::PlanFor(sheetOf(sheet), {}, Now, German, cs).elements, elements);
+    QCOMPARE(Mistakes::KindsTaken(sheetOf(sheet), cs), kinds);
 }
 
 void TestMistakes::addModule_data()
