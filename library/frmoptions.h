@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class ElementListModel;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +20,10 @@ class QTabWidget;
 class QVBoxLayout;
 class QWidget;
 class UpDown;
+
+namespace Speech {
+class Speaker;
+}
 
 // The options dialog. Its controls are the Settings in force: the launcher
 // and the runner read them through the published values below, at the
@@ -122,8 +128,11 @@ private:
 
     void LoadModuleList();
     void fitSize();
-    // Asks the speech engine whether it can speak and for its voices.
+    // Asks the speech engine for its voices, and the sound server, away
+    // from the window's thread, whether it can speak: the page says
+    // "Checking the voice…" until the server answers (or has not in time).
     void ProbeSpeech();
+    void speechChecked();
     void LoadSpeech(const Settings::Speech &speech);
     void updateSpeechControls();
     std::optional<Settings::Speech> CurrentSpeech() const;
@@ -145,7 +154,9 @@ private:
     bool m_libraryUnreadable = false;
     Settings::Record m_loaded; // as config.ini held it at the last load
     bool m_speechProbed = false;
-    QString m_speechProblem;           // why the engine can't speak; empty: it can (or not asked yet)
-    QStringList m_voices;              // the engine's voices, when asked
-    QList<QWidget *> m_speechControls; // all speech controls and their labels
+    QString m_speechProblem;                        // why the engine can't speak; empty: it can (or not asked yet)
+    std::unique_ptr<Speech::Speaker> m_speechCheck; // asking the sound server
+    bool m_speechChecking = false;                  // ... and not answered yet
+    QStringList m_voices;                           // the engine's voices, when asked
+    QList<QWidget *> m_speechControls;              // all speech controls and their labels
 };

@@ -270,6 +270,14 @@
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
     </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Die Stimme wird geprüft…</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -894,6 +902,10 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>to</source>
         <translation>bis</translation>
+    </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Die Stimme wird geprüft…</translation>
     </message>
 </context>
 <context>

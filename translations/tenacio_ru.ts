@@ -279,6 +279,14 @@
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>Тест не завершён. Элементы не удалось озвучить: %1</translation>
     </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Проверка голоса…</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Запуск…</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -907,6 +915,10 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>to</source>
         <translation>до</translation>
+    </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Проверка голоса…</translation>
     </message>
 </context>
 <context>
