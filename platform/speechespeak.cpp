@@ -232,7 +232,20 @@ public:
 private:
     Synth()
     {
+        // The library opens a stream of the sound server at its start even
+        // for synchronous output, which it never plays through: a server
+        // that does not answer held the window for 30 s there. It is
+        // started with the server's address pointing nowhere, so that it
+        // gives up at once. No player thread runs yet, and Qt's own
+        // threads read the environment under the lock qputenv() takes.
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        const bool hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/tenacio-no-sound");
         m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (hadServer)
+            qputenv("PULSE_SERVER", server);
+        else
+            qunsetenv("PULSE_SERVER");
         if (m_rate <= 0) {
             m_problem = QStringLiteral("the eSpeak NG voices could not be loaded");
             return;
