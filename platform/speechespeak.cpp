@@ -42,9 +42,13 @@ using Clip = std::vector<qint16>;
 using ClipPtr = std::shared_ptr<const Clip>;
 
 // Sound above this level (of 32767) counts as heard; the clip's lead-in
-// below it is cut but for a few milliseconds.
+// and its tail below it are cut but for a few milliseconds.
 constexpr int SilenceLevel = 300;
 constexpr int LeadInMs = 5;
+// The silence each clip ends with: the next Element waits for the end of
+// the clip, so that where the voice is longer than the pace, Elements do
+// not run together.
+constexpr int PauseMs = 300;
 // The piece the player writes at a time, and the server's buffer ahead of
 // the sound heard. A clip starts as soon as its first piece is there; the
 // buffer is long enough that a busy machine, where the player may wait a
@@ -226,6 +230,11 @@ public:
             return {};
         const auto leadIn = std::min<std::ptrdiff_t>(heard - clip.begin(), m_rate * LeadInMs / 1000);
         clip.erase(clip.begin(), heard - leadIn);
+        const auto last =
+            std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+        const auto tail = std::min<std::ptrdiff_t>(last - clip.rbegin(), m_rate * LeadInMs / 1000);
+        clip.erase(last.base() + tail, clip.end());
+        clip.insert(clip.end(), size_t(m_rate) * PauseMs / 1000, 0);
         return clip;
     }
 

@@ -638,6 +638,14 @@ void TestSpokenRun::realSpeaker_fakeSink()
             heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
         QCOMPARE(heardMs, expectedMs);
         QCOMPARE(stuckAt != 0, fault == SinkScript::Stalls);
+        // Each clip ends with 0.3 s of silence, so that the next Element,
+        // which waits for its end, never runs into it.
+        for (const std::vector<qint16> &clip : sink->heard) {
+            const auto last = std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(s) > 300; });
+            QVERIFY(last != clip.rend());
+            const qint64 pauseMs = qint64(last - clip.rbegin()) * 1000 / sink->sampleRate;
+            QVERIFY2(pauseMs >= 300 && pauseMs <= 310, qPrintable(QString::number(pauseMs)));
+        }
         return;
     }
     QCOMPARE(s.user.texts().last(),
