@@ -58,10 +58,15 @@ QString renderAll(const QStringList &texts)
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     QSignalSpy prepared(speaker.get(), &Speech::Speaker::prepared);
     QSignalSpy failed(speaker.get(), &Speech::Speaker::failed);
+    QSignalSpy progress(speaker.get(), &Speech::Speaker::progress);
     speaker->prepare(texts);
-    while (prepared.isEmpty() && failed.isEmpty())
-        if (!prepared.wait(60000) && failed.isEmpty())
-            return QStringLiteral("no answer for a minute");
+    qsizetype rendered = -1;
+    while (prepared.isEmpty() && failed.isEmpty()) {
+        if (progress.size() == rendered)
+            return QStringLiteral("no text rendered for a minute");
+        rendered = progress.size();
+        prepared.wait(60000);
+    }
     if (!failed.isEmpty())
         return failed.first().first().toString();
     QStringList wrong;
