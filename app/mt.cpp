@@ -10,6 +10,7 @@
 #include "library/modules.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/speech.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,6 +121,8 @@ void installTranslations(QCoreApplication &app)
             continue;
         }
         QCoreApplication::installTranslator(own);
+        // A voice left to its default reads Latin letters in it too.
+        Speech::SetInterfaceLanguage(language.section(QLatin1Char('_'), 0, 0));
         auto *qt = new QTranslator(&app);
         if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);

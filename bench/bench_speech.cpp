@@ -3,6 +3,10 @@
 // new speaker, so that nothing is kept from the repetition before. The run
 // waits for this, behind a progress window, so it must stay short: at most
 // 5 s for 100 Elements on this machine. Needs no sound server.
+//
+// Before it, every number from 0 to 9999 is rendered, as it is and digit
+// by digit, and each clip checked for speech of a sane length (the unit
+// test renders a sample of them).
 
 #include "bench/ratios.h"
 #include "platform/speech.h"
@@ -46,6 +50,51 @@ void BM_RenderRun(benchmark::State &state)
 }
 BENCHMARK(BM_RenderRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// Renders the texts; empty when each gave a clip of speech of a sane
+// length (a short syllable at least, about a second a character at most),
+// else the first of those that did not.
+QString renderAll(const QStringList &texts)
+{
+    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    QSignalSpy prepared(speaker.get(), &Speech::Speaker::prepared);
+    QSignalSpy failed(speaker.get(), &Speech::Speaker::failed);
+    QSignalSpy progress(speaker.get(), &Speech::Speaker::progress);
+    speaker->prepare(texts);
+    qsizetype rendered = -1;
+    while (prepared.isEmpty() && failed.isEmpty()) {
+        if (progress.size() == rendered)
+            return QStringLiteral("no text rendered for a minute");
+        rendered = progress.size();
+        prepared.wait(60000);
+    }
+    if (!failed.isEmpty())
+        return failed.first().first().toString();
+    QStringList wrong;
+    for (const QString &text : texts) {
+        const qint64 ms = speaker->clipMs(text);
+        if (ms < 100 || ms > 500 + 1000 * text.size())
+            wrong << QStringLiteral("%1: %2 ms").arg(text).arg(ms);
+    }
+    return wrong.mid(0, 10).join(QStringLiteral("; "));
+}
+
+bool sweepNumbers()
+{
+    QStringList numbers;
+    QStringList digits;
+    for (int n = 0; n <= 9999; ++n) {
+        numbers << QString::number(n);
+        digits << Speech::SpokenText(QString::number(n), true);
+    }
+    bool ok = true;
+    for (const auto &[name, texts] : {std::pair{"0-9999", numbers}, std::pair{"0-9999 digit by digit", digits}}) {
+        const QString wrong = renderAll(texts);
+        std::printf("%s: %s\n", name, wrong.isEmpty() ? "every number rendered to speech" : qPrintable(wrong));
+        ok = ok && wrong.isEmpty();
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -55,9 +104,9 @@ int main(int argc, char **argv)
         std::printf("built without speech: nothing to measure\n");
         return 0;
     }
+    bool ok = sweepNumbers();
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = true;
     for (const char *name : {"BM_RenderRun/0/iterations:3/real_time", "BM_RenderRun/1/iterations:3/real_time"}) {
         const double seconds = reporter.seconds(name);
         const bool fast = seconds > 0 && seconds < 5.0;

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <optional>
 
@@ -101,19 +102,25 @@ bool HasModule(QWidget *owner, Tfrm_options *options, Tfrm_options::Page page)
     return true;
 }
 
-// Has the voice render the texts before the run starts, with a progress
-// window (and its Cancel) when that takes more than a moment. Empty when
-// every text is ready; else why not, or nullopt when the user cancelled.
-std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const QStringList &texts)
+// How long a spoken Training waits for the sound server's first answer.
+constexpr int ReachMs = 2000;
+// How long a wait for the voice goes without a window.
+constexpr int QuietWaitMs = 300;
+
+// Asks the sound server, away from the window's thread, whether the voice
+// can be heard, with a window (and its Cancel) when that takes more than a
+// moment. Empty when it can; else why not, or nullopt when the user
+// cancelled.
+std::optional<QString> reachServer(QWidget *owner, Speech::Speaker &voice)
 {
     bool done = false;
     std::optional<QString> problem = QString();
     QEventLoop wait;
-    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."),
-                             QCoreApplication::translate("Launch", "Cancel"), 0, int(texts.size()), owner);
+    QProgressDialog progress(QCoreApplication::translate("Launch", "Checking the voice…"),
+                             QCoreApplication::translate("Launch", "Cancel"), 0, 0, owner);
     progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
+    progress.setMinimumDuration(QuietWaitMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     const auto finish = [&](std::optional<QString> outcome) {
@@ -123,13 +130,60 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
         problem = std::move(outcome);
         wait.quit();
     };
-    QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&](int n, int) { progress.setValue(n); });
+    QObject::connect(&voice, &Speech::Speaker::reached, &progress, [&] { finish(voice.problem()); });
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
+    QTimer later;
+    later.setSingleShot(true);
+    QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
+    voice.reach(ReachMs);
+    if (!done) {
+        later.start(QuietWaitMs);
+        wait.exec();
+    }
+    QObject::disconnect(&voice, nullptr, &progress, nullptr);
+    return problem;
+}
+
+// Has the voice render the texts before the run starts, with a progress
+// window (and its Cancel) when that takes more than a moment; once they are
+// rendered, the window says "Starting…" while the sound server gets ready.
+// Empty when every text is ready; else why not, or nullopt when the user
+// cancelled.
+std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const QStringList &texts)
+{
+    bool done = false;
+    std::optional<QString> problem = QString();
+    QEventLoop wait;
+    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."),
+                             QCoreApplication::translate("Launch", "Cancel"), 0, int(texts.size()), owner);
+    progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(QuietWaitMs);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const auto finish = [&](std::optional<QString> outcome) {
+        if (done)
+            return;
+        done = true;
+        problem = std::move(outcome);
+        wait.quit();
+    };
+    QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&](int n, int total) {
+        progress.setValue(n);
+        if (n == total)
+            progress.setLabelText(QCoreApplication::translate("Launch", "Starting…"));
+    });
+    QTimer later;
+    later.setSingleShot(true);
+    QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
     QObject::connect(&voice, &Speech::Speaker::prepared, &progress, [&] { finish(QString()); });
     QObject::connect(&voice, &Speech::Speaker::failed, &progress, [&](const QString &why) { finish(why); });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
     voice.prepare(texts);
-    if (!done)
+    if (!done) {
+        later.start(QuietWaitMs);
         wait.exec();
+    }
     QObject::disconnect(&voice, nullptr, &progress, nullptr);
     return problem;
 }
@@ -167,10 +221,25 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         // the sound server's first sound comes late (up to seconds on an
         // idle sink), so the voice warms up while the user reads the
         // question. Introductory Test and Exam are never spoken.
+        // The sound server is asked first, off the window's thread: a
+        // Training that can't be heard is refused before the question.
         const bool spoken = run.TestMode == Run::TrainingMode && in.speech.IfSpeak;
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
-        if (voice && voice->problem().isEmpty())
+        if (spoken) {
+            const std::optional<QString> problem =
+                voice ? reachServer(owner, *voice)
+                      : QCoreApplication::translate("Launch", "No speech engine is installed");
+            if (!problem)
+                return;
+            if (!problem->isEmpty()) {
+                Dialogs::ShowMessage(owner, QCoreApplication::translate(
+                                                "Launch", "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
+                                                          "off in the options to train without the voice.")
+                                                .arg(*problem));
+                return;
+            }
             voice->warmUp();
+        }
         if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start"))
             != Dialogs::Answer::Ok)
             return;
@@ -192,16 +261,6 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             return;
         }
         if (spoken) {
-            // Never a spoken run without a voice.
-            const QString problem =
-                voice ? voice->problem() : QCoreApplication::translate("Launch", "No speech engine is installed");
-            if (!problem.isEmpty()) {
-                Dialogs::ShowMessage(owner, QCoreApplication::translate(
-                                                "Launch", "The Elements can't be spoken: %1. Turn \"Speak Elements\" "
-                                                          "off in the options to train without the voice.")
-                                                .arg(problem));
-                return;
-            }
             voice->setVoice(in.speech.TVoice);
             voice->setRate(in.speech.TSpeechRate / 10.0);
             // Every Element is drawn and rendered before the first is shown,

@@ -92,6 +92,8 @@ public:
 
 // The characters a Module list shows at least.
 constexpr int ModuleNameLength = 29;
+// How long the Training page waits for the sound server's answer.
+constexpr int SpeechCheckMs = 500;
 
 // A drop-down list without typing over a model that may hold a million
 // items: its size and its popup never measure every item.
@@ -630,10 +632,31 @@ void Tfrm_options::ProbeSpeech()
 {
     if (!Speech::Built())
         return;
-    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    // A check still under way from the last opening is given up.
+    if (m_speechCheck)
+        m_speechCheck.release()->deleteLater();
+    std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     m_speechProbed = true;
+    m_speechChecking = false;
     m_speechProblem = speaker ? speaker->problem() : tr("No speech engine is installed");
     m_voices = speaker ? speaker->voices() : QStringList();
+    if (!speaker || !m_speechProblem.isEmpty())
+        return;
+    m_speechChecking = true;
+    m_speechCheck = std::move(speaker);
+    connect(m_speechCheck.get(), &Speech::Speaker::reached, this, [this] { speechChecked(); });
+    m_speechCheck->reach(SpeechCheckMs);
+}
+
+void Tfrm_options::speechChecked()
+{
+    if (!m_speechCheck)
+        return;
+    m_speechChecking = false;
+    m_speechProblem = m_speechCheck->problem();
+    // Answered from within the speaker: it goes once that has returned.
+    m_speechCheck.release()->deleteLater();
+    updateSpeechControls();
 }
 
 void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
@@ -661,7 +684,7 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
 
 void Tfrm_options::updateSpeechControls()
 {
-    const bool usable = Speech::Built() && m_speechProblem.isEmpty();
+    const bool usable = Speech::Built() && !m_speechChecking && m_speechProblem.isEmpty();
     CheckBox4->setEnabled(usable || (Speech::Built() && CheckBox4->isChecked()));
     const bool on = usable && CheckBox4->isChecked();
     // A spoken run goes less fast than a silent one: the voice needs its time.
@@ -669,7 +692,10 @@ void Tfrm_options::updateSpeechControls()
     for (QWidget *w : std::as_const(m_speechControls))
         if (w != CheckBox4)
             w->setEnabled(on);
-    LabelSpeech->setText(usable ? QString() : tr("Speech is not available: %1.").arg(m_speechProblem));
+    if (m_speechChecking)
+        LabelSpeech->setText(tr("Checking the voice…"));
+    else
+        LabelSpeech->setText(usable ? QString() : tr("Speech is not available: %1.").arg(m_speechProblem));
     const bool said = Speech::Built() && !usable;
     if (LabelSpeech->isVisibleTo(this) != said) {
         LabelSpeech->setVisible(said);
@@ -683,7 +709,7 @@ std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
     // but that a stored "Speak Elements" was turned off.
     if (!Speech::Built())
         return std::nullopt;
-    if (!m_speechProblem.isEmpty()) {
+    if (m_speechChecking || !m_speechProblem.isEmpty()) {
         if (!m_loaded.speech || !m_loaded.speech->IfSpeak || CheckBox4->isChecked())
             return std::nullopt;
         Settings::Speech off = *m_loaded.speech;

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class ElementListModel;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +20,10 @@ class QTabWidget;
 class QVBoxLayout;
 class QWidget;
 class UpDown;
+
+namespace Speech {
+class Speaker;
+}
 
 // The options dialog. The Settings in force are what it last loaded or
 // saved: the launcher takes them as one value (InForce) at the start of a
@@ -153,8 +159,11 @@ private:
 
     void LoadModuleList();
     void fitSize();
-    // Asks the speech engine whether it can speak and for its voices.
+    // Asks the speech engine for its voices, and the sound server, away
+    // from the window's thread, whether it can speak: the page says
+    // "Checking the voice…" until the server answers (or has not in time).
     void ProbeSpeech();
+    void speechChecked();
     void LoadSpeech(const Settings::Speech &speech);
     void updateSpeechControls();
     std::optional<Settings::Speech> CurrentSpeech() const;
@@ -184,7 +193,9 @@ private:
     Settings::Speech m_speechInForce; // as the controls showed it
     QStringList m_told;               // notices already given
     bool m_speechProbed = false;
-    QString m_speechProblem;           // why the engine can't speak; empty: it can (or not asked yet)
-    QStringList m_voices;              // the engine's voices, when asked
-    QList<QWidget *> m_speechControls; // all speech controls and their labels
+    QString m_speechProblem;                        // why the engine can't speak; empty: it can (or not asked yet)
+    std::unique_ptr<Speech::Speaker> m_speechCheck; // asking the sound server
+    bool m_speechChecking = false;                  // ... and not answered yet
+    QStringList m_voices;                           // the engine's voices, when asked
+    QList<QWidget *> m_speechControls;              // all speech controls and their labels
 };

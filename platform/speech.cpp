@@ -1,5 +1,7 @@
 #include "platform/speech.h"
 
+#include <algorithm>
+
 namespace Speech {
 
 #ifdef TENACIO_SPEECH
@@ -16,6 +18,12 @@ std::function<std::unique_ptr<Speaker>()> &factory()
     return f;
 }
 
+QString &interfaceLanguage()
+{
+    static QString language;
+    return language;
+}
+
 } // namespace
 
 Speaker::~Speaker() = default;
@@ -28,30 +36,67 @@ void Speaker::prepare(const QStringList &texts)
 
 void Speaker::warmUp() { }
 
+void Speaker::reach(int) { Q_EMIT reached(); }
+
 qint64 Speaker::clipMs(const QString &) const { return -1; }
 
 QString SpokenText(const QString &element, bool digitByDigit)
 {
     if (!digitByDigit)
         return element;
-    QString digits;
-    int count = 0;
+    // The number's digits and its separators (',', '.', '\''), in order;
+    // a text with anything else is no number.
+    QString kept;
+    bool negative = false;
     for (const QChar c : element) {
-        if (c.isDigit()) {
-            if (!digits.isEmpty())
-                digits += QLatin1Char(' ');
-            digits += c;
-            ++count;
-        } else if (c == QLatin1Char('-') && count == 0 && digits.isEmpty()) {
-            digits += c;
-        } else if (!c.isSpace() && c != QLatin1Char(',') && c != QLatin1Char('.') && c != QLatin1Char('\'')) {
-            return element; // not a number
-        }
+        if (c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char('\''))
+            kept += c;
+        else if (c == QLatin1Char('-') && kept.isEmpty() && !negative)
+            negative = true;
+        else if (!c.isSpace())
+            return element;
     }
-    return count > 0 ? digits : element;
+    const auto isDigit = [](QChar c) { return c.isDigit(); };
+    if (std::none_of(kept.begin(), kept.end(), isDigit))
+        return element;
+    // The last '.' or ',' is a decimal point unless it may group thousands:
+    // once, three digits after it, and the digits before it not a zero
+    // ("1,234" is read as four digits, "3.14", "0.125" and "1,234.5" with
+    // their point).
+    qsizetype point = -1;
+    const qsizetype last = std::max(kept.lastIndexOf(QLatin1Char('.')), kept.lastIndexOf(QLatin1Char(',')));
+    if (last > 0 && last + 1 < kept.size() && kept.at(last - 1).isDigit() && kept.at(last + 1).isDigit()) {
+        const QStringView before = QStringView(kept).left(last);
+        const QStringView after = QStringView(kept).mid(last + 1);
+        const bool otherBefore = before.contains(kept.at(last) == QLatin1Char('.') ? u',' : u'.');
+        const bool onlyOnce = !before.contains(kept.at(last));
+        const bool threeAfter = after.size() == 3 && std::all_of(after.begin(), after.end(), isDigit);
+        qsizetype group = before.size();
+        while (group > 0 && before.at(group - 1).isDigit())
+            --group;
+        const bool zeroBefore = before.mid(group) == u"0";
+        if (otherBefore || (onlyOnce && (!threeAfter || zeroBefore)))
+            point = last;
+    }
+    QString spoken;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QChar c = kept.at(i);
+        if (i == point) {
+            spoken += c; // joins the digits around it: "3.1" is "three point one"
+            continue;
+        }
+        if (!c.isDigit())
+            continue;
+        if (!spoken.isEmpty() && i != point + 1)
+            spoken += QLatin1Char(' ');
+        if (spoken.isEmpty() && negative)
+            spoken += QLatin1Char('-'); // with its digit: "-4" is "minus four"
+        spoken += c;
+    }
+    return spoken;
 }
 
-QString DefaultLanguage(const QStringList &texts)
+QString DefaultLanguage(const QStringList &texts, const QString &programLanguage)
 {
     for (const QString &text : texts)
         for (const QChar c : text) {
@@ -85,8 +130,12 @@ QString DefaultLanguage(const QStringList &texts)
                 break;
             }
         }
-    return QStringLiteral("en");
+    return programLanguage.isEmpty() ? QStringLiteral("en") : programLanguage;
 }
+
+void SetInterfaceLanguage(const QString &language) { interfaceLanguage() = language; }
+
+QString InterfaceLanguage() { return interfaceLanguage(); }
 
 bool Built()
 {

@@ -45,6 +45,11 @@ public:
     // Opens the way to the sound server ahead of the first prepare() or
     // say(): a new stream's first sound can come late.
     virtual void warmUp();
+    // Asks the sound server, away from the caller's thread, whether the
+    // texts can be heard: reached() follows within `withinMs` on the tick
+    // count, with problem() saying why not ("the sound server does not
+    // answer" when it has not answered by then).
+    virtual void reach(int withinMs);
     // How long the rendered clip of a text sounds, in milliseconds; -1 for
     // a text not rendered.
     virtual qint64 clipMs(const QString &text) const;
@@ -64,18 +69,27 @@ Q_SIGNALS:
     void progress(int done, int total);
     // prepare(): every text is rendered.
     void prepared();
+    // reach(): the sound server has answered, or has not in time.
+    void reached();
 };
 
 // The text the voice is given for an Element: with digitByDigit a number
 // (digits, maybe with a sign, separators or blanks) is read one digit after
-// the other ("1671" -> "1 6 7 1"); other texts stay as they are.
+// the other ("1671" -> "1 6 7 1"), its minus and decimal point with them
+// ("-40" -> "-4 0", "3.14" -> "3.1 4"); other texts stay as they are.
 QString SpokenText(const QString &element, bool digitByDigit);
 
 // The language a voice that was left to its default speaks for these
 // texts: the one their letters are written in where that says it
-// (Cyrillic: Russian, Greek, Hebrew, Arabic, ...), else English, the
-// program's own language. Never the locale's: that can be anything.
-QString DefaultLanguage(const QStringList &texts);
+// (Cyrillic: Russian, Greek, Hebrew, Arabic, ...), else (Latin letters,
+// digits) the language the program's texts are shown in, `programLanguage`, or
+// English where that is empty. Never the locale's: that can be anything.
+QString DefaultLanguage(const QStringList &texts, const QString &programLanguage = QString());
+
+// The language of the program's texts as the entry chose it ("de", "ru";
+// empty for English), for the voice left to its default.
+void SetInterfaceLanguage(const QString &language);
+QString InterfaceLanguage();
 
 // Whether this build can speak at all; without it the program offers no
 // speech.
@@ -98,9 +112,13 @@ public:
     virtual QString flush() = 0;
     // Whether the server is still there.
     virtual QString check() = 0;
+    // After drain(): whether the server ran out of the sound written since
+    // the last drain() or flush() before its end and played silence in its
+    // place (a busy machine), so that it was not heard whole.
+    virtual bool underran() { return false; }
 };
 // Opens a sink for sound at this sample rate; nullptr with `why` set when
-// it can't.
+// it can't. Called on the player thread: it may block there.
 using SinkOpener = std::function<std::unique_ptr<SoundSink>(int sampleRate, QString &why)>;
 
 // The eSpeak NG speaker, its sound going to the sink `open` gives (the

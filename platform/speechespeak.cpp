@@ -8,9 +8,11 @@
 // once, and says when the clip has been heard to its end. A watchdog on the
 // GUI side ends the speech when a clip's end does not come in time on the
 // tick count: a sound server that stops answering leaves the player
-// blocked, never the window. Between clips the same watchdog has the player
-// ask the server now and then whether it is still there. The player's calls
-// to the server go through a SoundSink, which tests replace.
+// blocked, never the window. Every call to the server is the player's, the
+// opening of the stream included; the watchdog bounds each wait for it.
+// Between clips the same watchdog has the player ask the server now and
+// then whether it is still there. The player's calls to the server go
+// through a SoundSink, which tests replace.
 
 #include "platform/speech.h"
 
@@ -40,15 +42,29 @@ using Clip = std::vector<qint16>;
 using ClipPtr = std::shared_ptr<const Clip>;
 
 // Sound above this level (of 32767) counts as heard; the clip's lead-in
-// below it is cut but for a few milliseconds.
+// and its tail below it are cut but for a few milliseconds.
 constexpr int SilenceLevel = 300;
 constexpr int LeadInMs = 5;
+// The silence each clip ends with: the next Element waits for the end of
+// the clip, so that where the voice is longer than the pace, Elements do
+// not run together.
+constexpr int PauseMs = 300;
 // The piece the player writes at a time, and the server's buffer ahead of
-// the sound heard: short, so that a clip starts as soon as its Element.
+// the sound heard. A clip starts as soon as its first piece is there; the
+// buffer is long enough that a busy machine, where the player may wait a
+// while for the processor, does not leave the server without sound.
 constexpr int PieceMs = 10;
-constexpr int BufferMs = 30;
-// How long after its expected end a clip may still be playing.
-constexpr int WatchdogSlackMs = 800;
+constexpr int BufferMs = 300;
+// How long after its expected end a clip may still be playing: a server
+// that stalls for less holds the run up, one that stalls longer ends it.
+constexpr int StallLimitMs = 2000;
+// How long the stream may take to open, and its first silence to be heard
+// (an idle sink's first sound can take over 2 s).
+constexpr int OpenLimitMs = 2000;
+constexpr int WarmUpLimitMs = 4000;
+// How much longer than its sound a clip may take to be heard before it
+// counts as broken up by silence.
+constexpr int UnderrunSlackMs = 120;
 // How often, on the tick count, an idle player asks whether the sound
 // server is still there.
 constexpr int IdleCheckMs = 250;
@@ -82,28 +98,47 @@ public:
             why = QStringLiteral("the sound server can't be reached (%1)").arg(reason(error));
             return nullptr;
         }
-        return std::unique_ptr<SoundSink>(new PulseSink(stream));
+        return std::unique_ptr<SoundSink>(new PulseSink(stream, sampleRate));
     }
 
     ~PulseSink() override { pa_simple_free(m_stream); }
     PulseSink(const PulseSink &) = delete;
     PulseSink &operator=(const PulseSink &) = delete;
 
+    // libpulse-simple tells nothing of underruns, but a stream that runs
+    // out of sound stops until it has its start-up piece again: the sound
+    // then takes longer to be heard than it lasts. Each stretch from the
+    // first write after a drain or flush to the end of the drain is timed
+    // against the sound written and the server's latency at its start.
     QString write(const qint16 *samples, size_t count) override
     {
         int error = 0;
+        if (m_written == 0) {
+            const pa_usec_t latency = pa_simple_get_latency(m_stream, &error);
+            m_latencyUs = latency == pa_usec_t(-1) ? 0 : latency;
+            m_startedAt = std::chrono::steady_clock::now();
+        }
+        m_written += count;
         return pa_simple_write(m_stream, samples, count * sizeof(qint16), &error) < 0 ? failed(error) : QString();
     }
     QString drain() override
     {
         int error = 0;
-        return pa_simple_drain(m_stream, &error) < 0 ? failed(error) : QString();
+        const bool ok = pa_simple_drain(m_stream, &error) >= 0;
+        const auto tookUs =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - m_startedAt);
+        const qint64 soundUs = qint64(m_written) * 1000000 / m_rate;
+        m_underran = m_written > 0 && tookUs.count() > soundUs + qint64(m_latencyUs) + UnderrunSlackMs * 1000;
+        m_written = 0;
+        return ok ? QString() : failed(error);
     }
     QString flush() override
     {
         int error = 0;
+        m_written = 0;
         return pa_simple_flush(m_stream, &error) < 0 ? failed(error) : QString();
     }
+    bool underran() override { return m_underran; }
     QString check() override
     {
         int error = 0;
@@ -111,14 +146,20 @@ public:
     }
 
 private:
-    explicit PulseSink(pa_simple *stream)
+    PulseSink(pa_simple *stream, int sampleRate)
         : m_stream(stream)
+        , m_rate(sampleRate)
     {
     }
     static QString reason(int error) { return QString::fromUtf8(pa_strerror(error)); }
     static QString failed(int error) { return QStringLiteral("the sound server failed (%1)").arg(reason(error)); }
 
     pa_simple *m_stream;
+    int m_rate;
+    size_t m_written = 0; // samples since the last drain or flush
+    pa_usec_t m_latencyUs = 0;
+    std::chrono::steady_clock::time_point m_startedAt;
+    bool m_underran = false;
 };
 
 // eSpeak NG for the whole process: started once, one caller at a time.
@@ -189,13 +230,31 @@ public:
             return {};
         const auto leadIn = std::min<std::ptrdiff_t>(heard - clip.begin(), m_rate * LeadInMs / 1000);
         clip.erase(clip.begin(), heard - leadIn);
+        const auto last =
+            std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+        const auto tail = std::min<std::ptrdiff_t>(last - clip.rbegin(), m_rate * LeadInMs / 1000);
+        clip.erase(last.base() + tail, clip.end());
+        clip.insert(clip.end(), size_t(m_rate) * PauseMs / 1000, 0);
         return clip;
     }
 
 private:
     Synth()
     {
+        // The library opens a stream of the sound server at its start even
+        // for synchronous output, which it never plays through: a server
+        // that does not answer held the window for 30 s there. It is
+        // started with the server's address pointing nowhere, so that it
+        // gives up at once. No player thread runs yet, and Qt's own
+        // threads read the environment under the lock qputenv() takes.
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        const bool hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/tenacio-no-sound");
         m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (hadServer)
+            qputenv("PULSE_SERVER", server);
+        else
+            qunsetenv("PULSE_SERVER");
         if (m_rate <= 0) {
             m_problem = QStringLiteral("the eSpeak NG voices could not be loaded");
             return;
@@ -245,9 +304,10 @@ struct PlayerState
     ClipPtr clip;              // to play next
     quint64 generation = 0;    // of the last say() or stop()
     bool checkDue = false;     // the speaker asks whether the server is still there
+    bool warmUpDue = false;    // the speaker asks for the first silence
     bool quit = false;
     bool done = false; // the thread has ended
-    std::unique_ptr<SoundSink> sink;
+    SinkOpener open;   // called by the thread first
 };
 
 // Runs `news` on the speaker's thread. Called under the lock, so that the
@@ -265,16 +325,10 @@ public:
     EspeakSpeaker(const SinkOpener &open, int watchMs)
         : m_state(std::make_shared<PlayerState>())
     {
-        Synth &synth = Synth::instance();
-        m_problem = synth.problem();
+        m_problem = Synth::instance().problem();
         if (!m_problem.isEmpty())
             return;
-        m_state->sink = open ? open(synth.sampleRate(), m_problem) : PulseSink::open(synth.sampleRate(), m_problem);
-        if (!m_state->sink) {
-            if (m_problem.isEmpty())
-                m_problem = QStringLiteral("the sound server can't be reached");
-            return;
-        }
+        m_state->open = open ? open : SinkOpener(&PulseSink::open);
         m_state->target = this;
         m_watchdog.setInterval(watchMs);
         connect(&m_watchdog, &QTimer::timeout, this, &EspeakSpeaker::watch);
@@ -286,18 +340,17 @@ public:
         m_cancelRender = true;
         if (m_renderer.joinable())
             m_renderer.join();
-        if (!m_player.joinable()) {
-            // Never played: the sink is still the speaker's own.
-            m_state->sink.reset();
+        if (!m_player.joinable())
             return;
-        }
         std::unique_lock lock(m_state->lock);
         m_state->target = nullptr;
         m_state->quit = true;
         m_state->wake.notify_all();
         // A thread blocked in a sound server that stopped answering is let
-        // go with what it holds, not waited for.
-        if (m_state->wake.wait_for(lock, std::chrono::milliseconds(JoinLimitMs), [this] { return m_state->done; })) {
+        // go with what it holds, not waited for; one still opening its
+        // stream is not waited for at all.
+        const int limitMs = m_server == Server::Open ? JoinLimitMs : 0;
+        if (m_state->wake.wait_for(lock, std::chrono::milliseconds(limitMs), [this] { return m_state->done; })) {
             lock.unlock();
             m_player.join();
         } else {
@@ -331,7 +384,7 @@ public:
             fail(m_problem);
             return;
         }
-        const QString chosen = Synth::instance().select(m_voice, DefaultLanguage(texts));
+        const QString chosen = Synth::instance().select(m_voice, DefaultLanguage(texts, InterfaceLanguage()));
         if (!chosen.isEmpty()) {
             fail(chosen);
             return;
@@ -345,7 +398,7 @@ public:
             m_renderer.join();
         m_cancelRender = false;
         m_rendered = false;
-        startPlayer();
+        warmUp();
         m_renderer = std::thread([this, unique, total = int(texts.size())] {
             const int skipped = total - int(unique.size());
             for (int i = 0; i < unique.size() && !m_cancelRender; ++i) {
@@ -371,7 +424,28 @@ public:
         });
     }
 
-    void warmUp() override { startPlayer(); }
+    void warmUp() override
+    {
+        startPlayer();
+        if (m_warmAsked || !m_player.joinable())
+            return;
+        m_warmAsked = true;
+        m_warmAskedAt = Platform::TickCount();
+        std::lock_guard lock(m_state->lock);
+        m_state->warmUpDue = true;
+        m_state->wake.notify_all();
+    }
+
+    void reach(int withinMs) override
+    {
+        startPlayer();
+        if (m_server != Server::Opening) {
+            Q_EMIT reached();
+            return;
+        }
+        m_reaching = true;
+        m_openLimitMs = quint32(qMin(withinMs, OpenLimitMs));
+    }
 
     void say(const QString &text) override
     {
@@ -383,8 +457,11 @@ public:
             clip = std::make_shared<const Clip>(Synth::instance().render(text));
             if (!rendered(text, clip))
                 return;
+            clip = m_clips.value(text);
         }
-        startPlayer();
+        if (clip->empty())
+            return;
+        warmUp();
         m_saying = true;
         {
             std::lock_guard lock(m_state->lock);
@@ -394,7 +471,7 @@ public:
         }
         const qint64 clipMs = qint64(clip->size()) * 1000 / Synth::instance().sampleRate();
         m_saidAt = Platform::TickCount();
-        m_dueMs = quint32(clipMs + BufferMs + WatchdogSlackMs);
+        m_dueMs = quint32(clipMs + StallLimitMs);
     }
 
     void stop() override
@@ -422,8 +499,9 @@ private:
     {
         if (m_player.joinable() || !m_problem.isEmpty())
             return;
+        m_server = Server::Opening;
         m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
-        m_checkedAt = Platform::TickCount();
+        m_openedAt = m_checkedAt = Platform::TickCount();
         m_watchdog.start();
     }
 
@@ -434,6 +512,18 @@ private:
     void watch()
     {
         const quint32 now = Platform::TickCount();
+        if (m_server == Server::Opening) {
+            if (now - m_openedAt > m_openLimitMs)
+                opened(QStringLiteral("the sound server does not answer"));
+            return;
+        }
+        if (m_server != Server::Open)
+            return;
+        if (m_warmAsked && !m_warm) {
+            if (now - m_warmAskedAt > quint32(WarmUpLimitMs))
+                fail(QStringLiteral("the sound server does not answer"));
+            return;
+        }
         if (m_saying) {
             if (now - m_saidAt > m_dueMs)
                 fail(QStringLiteral("the sound server stopped playing"));
@@ -451,8 +541,30 @@ private:
     // there is no sound server: rendering alone can be asked for).
     void readyToSay()
     {
-        if (!m_failed && m_rendered && (m_warm || !m_player.joinable()))
+        if (!m_failed && m_rendered && (m_warm || m_server == Server::Unreachable))
             Q_EMIT prepared();
+    }
+
+    // The player's answer to the opening of its stream, or the watchdog's
+    // when it did not come in time: a server that can't be reached leaves
+    // the texts to be rendered, only not said.
+    void opened(const QString &why)
+    {
+        if (m_server != Server::Opening)
+            return;
+        if (why.isEmpty()) {
+            m_server = Server::Open;
+        } else {
+            m_server = Server::Unreachable;
+            m_watchdog.stop();
+            if (m_problem.isEmpty())
+                m_problem = why;
+        }
+        if (m_reaching) {
+            m_reaching = false;
+            Q_EMIT reached();
+        }
+        readyToSay();
     }
 
     void warmedUp()
@@ -461,14 +573,19 @@ private:
         readyToSay();
     }
 
-    // Keeps a rendered clip; fails when it holds no speech.
-    bool rendered(const QString &text, const ClipPtr &clip)
+    // Keeps a rendered clip; fails when a text with letters or digits gave
+    // no speech. A text of punctuation alone may be silent: it is shown,
+    // not heard.
+    bool rendered(const QString &text, ClipPtr clip)
     {
         if (m_failed)
             return false;
         if (qint64(clip->size()) * 1000 < qint64(ShortestClipMs) * Synth::instance().sampleRate()) {
-            fail(QStringLiteral("the voice gave no sound for \"%1\"").arg(text));
-            return false;
+            if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })) {
+                fail(QStringLiteral("the voice gave no sound for \"%1\"").arg(text));
+                return false;
+            }
+            clip = std::make_shared<const Clip>();
         }
         m_clips.insert(text, clip);
         return true;
@@ -499,35 +616,53 @@ private:
     static void play(std::shared_ptr<PlayerState> state, int sampleRate)
     {
         const size_t piece = size_t(sampleRate) * PieceMs / 1000;
-        SoundSink &sink = *state->sink;
+        QString opening;
+        std::unique_ptr<SoundSink> opened = state->open(sampleRate, opening);
+        if (!opened && opening.isEmpty())
+            opening = QStringLiteral("the sound server can't be reached");
         std::unique_lock lock(state->lock);
+        {
+            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+            post(*state, [speaker, opening] { speaker->opened(opening); });
+        }
+        if (!opened) {
+            state->done = true;
+            state->wake.notify_all();
+            return;
+        }
+        SoundSink &sink = *opened;
         // Tells the speaker, if it is still there, that the sound server failed.
         const auto broke = [&state](const QString &why) {
             auto *speaker = static_cast<EspeakSpeaker *>(state->target);
             post(*state, [speaker, why] { speaker->fail(why); });
         };
         bool broken = false;
-        {
-            // A moment of silence, heard to its end.
-            const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
-            lock.unlock();
-            QString why = sink.write(silence.data(), silence.size());
-            if (why.isEmpty())
-                why = sink.drain();
-            lock.lock();
-            auto *speaker = static_cast<EspeakSpeaker *>(state->target);
-            if (why.isEmpty()) {
-                post(*state, [speaker] { speaker->warmedUp(); });
-            } else {
-                broken = true;
-                broke(why);
-            }
-        }
         while (!state->quit) {
+            if (state->warmUpDue) {
+                // A moment of silence, heard to its end, before the first
+                // clip.
+                state->warmUpDue = false;
+                const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
+                lock.unlock();
+                QString why = sink.write(silence.data(), silence.size());
+                if (why.isEmpty())
+                    why = sink.drain();
+                lock.lock();
+                auto *speaker = static_cast<EspeakSpeaker *>(state->target);
+                if (why.isEmpty()) {
+                    post(*state, [speaker] { speaker->warmedUp(); });
+                } else {
+                    broken = true;
+                    broke(why);
+                }
+                continue;
+            }
             if (!state->clip) {
                 // Between clips: waits for the next, and asks the server
                 // whether it is still there when the speaker says so.
-                state->wake.wait(lock, [&state] { return state->clip || state->quit || state->checkDue; });
+                state->wake.wait(lock, [&state] {
+                    return state->clip || state->quit || state->checkDue || state->warmUpDue;
+                });
                 if (!state->clip && !state->quit && state->checkDue) {
                     state->checkDue = false;
                     if (broken)
@@ -572,6 +707,8 @@ private:
             if (at == clip->size()) {
                 lock.unlock();
                 why = sink.drain();
+                if (why.isEmpty() && sink.underran())
+                    why = QStringLiteral("part of the sound was not heard: the machine was too busy to play it whole");
                 lock.lock();
                 if (why.isEmpty()) {
                     auto *speaker = static_cast<EspeakSpeaker *>(state->target);
@@ -583,7 +720,7 @@ private:
             broke(why);
         }
         lock.unlock();
-        state->sink.reset();
+        opened.reset();
         lock.lock();
         state->done = true;
         state->wake.notify_all();
@@ -598,9 +735,17 @@ private:
     QString m_voice;
     int m_wordsPerMinute = 175;
     QTimer m_watchdog;
-    quint32 m_saidAt = 0;    // tick of the last say()
-    quint32 m_checkedAt = 0; // tick the idle player last asked the server
-    quint32 m_dueMs = 0;     // by when after it the clip must have been heard
+    // The stream to the sound server, as far as the speaker knows.
+    enum class Server { Unasked, Opening, Open, Unreachable };
+    Server m_server = Server::Unasked;
+    quint32 m_openedAt = 0; // tick the player began to open it
+    quint32 m_openLimitMs = OpenLimitMs;
+    bool m_reaching = false;   // reached() is due
+    bool m_warmAsked = false;  // the first silence has been asked for
+    quint32 m_warmAskedAt = 0; // ... at this tick
+    quint32 m_saidAt = 0;      // tick of the last say()
+    quint32 m_checkedAt = 0;   // tick the idle player last asked the server
+    quint32 m_dueMs = 0;       // by when after it the clip must have been heard
     quint64 m_generation = 0;
     bool m_saying = false;
     bool m_failed = false;

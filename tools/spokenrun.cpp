@@ -9,13 +9,18 @@
 //   tenacio_spokenrun [--elements a,b,c] [--count N] [--timer MS] [--digits]
 //                     [--voice NAME] [--stop-server-after MS] [--wav FILE]
 //                     [--think MS] [--no-record]
+//   tenacio_spokenrun --frozen PID [--rounds N]
 //
 // Without --elements the Module holds the numbers 0 to 9999. With
 // --stop-server-after the sound server is killed that long after the
 // first Element (pulseaudio --kill), to see the run end with its message;
 // with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
 // --think is the time the user takes to answer "Press OK to start" (0: at
-// once). Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null sink.
+// once). --frozen PID stops the server (SIGSTOP) before anything is asked
+// of it and tells, N times over, how long Options takes to be shown and to
+// say whether the voice can be heard, and how long Test > Training takes
+// to answer; the server is let go (SIGCONT) at the end. Run it with QT_QPA_PLATFORM=offscreen beside a PulseAudio null
+// sink.
 //
 // An idle null sink runs ahead of the clock in blocks of 2 s, and a new
 // stream's first sound waits for the end of the block under way (2 s when
@@ -27,6 +32,7 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "engine/frmtest.h"
+#include "library/frmoptions.h"
 #include "platform/speech.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
@@ -128,6 +134,63 @@ QString option(const QStringList &args, const QString &name, const QString &fall
     return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
 }
 
+// Options and Training with the sound server frozen: the window must not
+// wait on it.
+int frozen(const QString &pid, int rounds)
+{
+    TestDataDir dir;
+    TestUser user;
+    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=1000\r\nTMName=M\r\nIfexec=0\r\n"
+                                            "IfSpeak=1\r\n\r\n[Exam]\r\nEMName=M\r\n");
+    dir.write(QStringLiteral("modules.ini"), "[M]\r\nData=12,34,56\r\n\r\n");
+    Forms forms = CreateForms();
+    forms.frm_main->FormShow();
+    QCoreApplication::processEvents();
+    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), pid});
+    std::printf("sound server %s stopped (SIGSTOP)\n", qPrintable(pid));
+    for (int round = 1; round <= rounds; ++round) {
+        qint64 shownUs = -1;
+        qint64 saidUs = -1;
+        QString first;
+        QString then;
+        user.scripts.push_back([&](QDialog *) {
+            shownUs = nowUs();
+            QLabel *label = forms.frm_options->LabelSpeech;
+            first = label->isVisible() ? label->text() : QString();
+            QElapsedTimer limit;
+            limit.start();
+            while (label->text() == first && limit.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            saidUs = nowUs();
+            then = label->text();
+        });
+        qint64 startUs = nowUs();
+        forms.frm_main->Configurations1Click();
+        std::printf("round %d: Options shown after %.3f s saying \"%s\", then after %.3f s \"%s\"\n", round,
+                    double(shownUs - startUs) / 1e6, qPrintable(first), double(saidUs - startUs) / 1e6,
+                    qPrintable(then));
+        qint64 askedUs = -1;
+        user.onAsk = [&](const TestUser::Asked &) {
+            if (askedUs < 0)
+                askedUs = nowUs();
+        };
+        user.answers.push_back(Dialogs::Answer::Cancel);
+        const qsizetype before = user.asked.size();
+        startUs = nowUs();
+        forms.frm_main->est21Click();
+        const qint64 endUs = nowUs();
+        user.onAsk = nullptr;
+        user.answers.clear();
+        std::printf("round %d: Training answered after %.3f s (returned after %.3f s): \"%s\"\n", round,
+                    double(askedUs - startUs) / 1e6, double(endUs - startUs) / 1e6,
+                    user.asked.size() > before ? qPrintable(user.asked.at(before).text) : "nothing asked");
+    }
+    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-CONT"), pid});
+    std::printf("sound server %s let go (SIGCONT)\n", qPrintable(pid));
+    DestroyForms(forms);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -135,6 +198,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     g_clock.start();
     const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--frozen")))
+        return frozen(option(args, QStringLiteral("--frozen")),
+                      option(args, QStringLiteral("--rounds"), QStringLiteral("3")).toInt());
     QString elements = option(args, QStringLiteral("--elements"));
     if (elements.isEmpty()) {
         QStringList numbers;

@@ -390,6 +390,14 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
     </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Die Stimme wird geprüft…</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -1119,6 +1127,10 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     <message>
         <source>Draw</source>
         <translation>Ziehung</translation>
+    </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Die Stimme wird geprüft…</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,14 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>Тест не завершён. Элементы не удалось озвучить: %1</translation>
     </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Проверка голоса…</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Запуск…</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -1139,6 +1147,10 @@ In order: the range as written, from its start; a larger number of elements goes
     <message>
         <source>Draw</source>
         <translation>Выборка</translation>
+    </message>
+    <message>
+        <source>Checking the voice…</source>
+        <translation>Проверка голоса…</translation>
     </message>
 </context>
 <context>

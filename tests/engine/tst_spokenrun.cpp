@@ -120,11 +120,12 @@ struct Session
 
 // The sound server as the real speaker's player sees it: takes the sound
 // at once and keeps each clip heard, or from clip `faultAt` on fails the
-// way `fault` says (GoneWhileIdle: when asked after the clip before it).
+// way `fault` says (GoneWhileIdle: when asked after the clip before it;
+// Stalls: its end comes once released; Underruns: played with gaps).
 // Shared with the player thread.
 struct SinkScript
 {
-    enum Fault { None, WriteFails, DrainFails, NeverEnds, GoneWhileIdle };
+    enum Fault { None, WriteFails, DrainFails, NeverEnds, GoneWhileIdle, Stalls, Underruns };
     Fault fault = None;
     int faultAt = 0; // the first clip of speech that fails, from 1
     QString reason;  // what the failing call says
@@ -179,21 +180,29 @@ public:
     {
         SinkScript &s = *m_script;
         std::unique_lock guard(s.lock);
+        m_underran = false;
         if (s.silent()) {
             s.pending.clear();
             return QString();
         }
         if (s.failing(SinkScript::DrainFails))
             return s.reason;
-        if (s.failing(SinkScript::NeverEnds)) {
+        if (s.failing(SinkScript::NeverEnds) || s.failing(SinkScript::Stalls)) {
             s.stuck = true;
             s.wake.wait(guard, [&s] { return s.released; });
-            return s.reason;
+            if (s.fault == SinkScript::NeverEnds)
+                return s.reason;
+        }
+        m_underran = s.failing(SinkScript::Underruns);
+        if (m_underran) {
+            s.pending.clear();
+            return QString();
         }
         s.heard.push_back(std::move(s.pending));
         s.pending.clear();
         return QString();
     }
+    bool underran() override { return m_underran; }
     QString flush() override
     {
         std::lock_guard guard(m_script->lock);
@@ -210,6 +219,7 @@ public:
 
 private:
     std::shared_ptr<SinkScript> m_script;
+    bool m_underran = false;
 };
 
 } // namespace
@@ -237,6 +247,7 @@ private Q_SLOTS:
     void introductoryAndExam_neverSpoken();
     void realSpeaker_fakeSink_data();
     void realSpeaker_fakeSink();
+    void frozenServer_refusedInTime();
 };
 
 void TestSpokenRun::init()
@@ -412,10 +423,10 @@ void TestSpokenRun::noVoice_runNotStarted()
     Session s({"TNumOfEl=3"});
     s.speech.problem = problem;
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"),
-                                          QStringLiteral("The Elements can't be spoken: ") + problem
-                                              + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
-                                                               "train without the voice.")}));
+    // Refused before the start is asked for.
+    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
+                                          + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
+                                                           "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
@@ -543,6 +554,11 @@ void TestSpokenRun::realSpeaker_fakeSink_data()
                                               << "the sound server stopped playing";
     QTest::newRow("server lost between clips") << "" << int(SinkScript::GoneWhileIdle)
                                                << "the sound server failed (Connection terminated)";
+    // A stall shorter than 2 s holds the run up; the run goes on after it.
+    QTest::newRow("server stalls 1.5 s, then plays") << "" << int(SinkScript::Stalls) << "";
+    QTest::newRow("sound lost on a busy machine")
+        << "" << int(SinkScript::Underruns)
+        << "part of the sound was not heard: the machine was too busy to play it whole";
     QTest::newRow("voice missing") << "nobody" << int(SinkScript::None)
                                    << "the voice \"nobody\" is not installed";
     // clang-format on
@@ -601,6 +617,8 @@ void TestSpokenRun::realSpeaker_fakeSink()
                     s.timerTick(700);
             } else if (sink->isStuck() && stuckAt == 0)
                 stuckAt = s.ticks.now;
+            else if (fault == SinkScript::Stalls && stuckAt != 0 && s.ticks.now - stuckAt >= 1500)
+                sink->release();
             else if (stuckAt != 0 && s.ticks.now - stuckAt < 5000)
                 s.ticks.advance(10);
         }
@@ -619,6 +637,15 @@ void TestSpokenRun::realSpeaker_fakeSink()
         for (const std::vector<qint16> &clip : sink->heard)
             heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
         QCOMPARE(heardMs, expectedMs);
+        QCOMPARE(stuckAt != 0, fault == SinkScript::Stalls);
+        // Each clip ends with 0.3 s of silence, so that the next Element,
+        // which waits for its end, never runs into it.
+        for (const std::vector<qint16> &clip : sink->heard) {
+            const auto last = std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(s) > 300; });
+            QVERIFY(last != clip.rend());
+            const qint64 pauseMs = qint64(last - clip.rbegin()) * 1000 / sink->sampleRate;
+            QVERIFY2(pauseMs >= 300 && pauseMs <= 310, qPrintable(QString::number(pauseMs)));
+        }
         return;
     }
     QCOMPARE(s.user.texts().last(),
@@ -632,11 +659,53 @@ void TestSpokenRun::realSpeaker_fakeSink()
     QCOMPARE(s.run().TestMode, 0);
     QCOMPARE(int(sink->heard.size()), 1);
     if (fault == SinkScript::NeverEnds) {
+        // Waited for 2 s past the clip's end, not longer.
         QVERIFY(stuckAt != 0);
-        QVERIFY2(s.ticks.now - stuckAt <= 2000, qPrintable(QString::number(s.ticks.now - stuckAt)));
+        QVERIFY2(s.ticks.now - stuckAt >= 2000 && s.ticks.now - stuckAt <= 3000,
+                 qPrintable(QString::number(s.ticks.now - stuckAt)));
     }
     if (fault == SinkScript::GoneWhileIdle)
         QCOMPARE(s.shownAt.size(), 1); // ended before the next Element was due
+}
+
+void TestSpokenRun::frozenServer_refusedInTime()
+{
+    // The sound server takes the connection but never answers: the window
+    // goes on answering (its timers fire) while it waits, and the Training
+    // is refused within 3 s on the tick count, before the start is asked.
+    Session s({"TNumOfEl=3", "TimerMSec=1000"});
+    auto sink = std::make_shared<SinkScript>();
+    Speech::SetFactory([sink] {
+        return Speech::CreateEspeak(
+            [sink](int, QString &why) -> std::unique_ptr<Speech::SoundSink> {
+                std::unique_lock guard(sink->lock);
+                sink->stuck = true;
+                sink->wake.wait(guard, [&sink] { return sink->released; });
+                why = QStringLiteral("Connection refused");
+                return nullptr;
+            },
+            0);
+    });
+    int fired = 0;
+    QTimer clock;
+    clock.setInterval(1);
+    QObject::connect(&clock, &QTimer::timeout, [&] {
+        ++fired;
+        s.ticks.advance(20);
+    });
+    clock.start();
+    const quint32 asked = s.ticks.now;
+    s.forms.frm_main->est21Click();
+    const quint32 answered = s.ticks.now;
+    clock.stop();
+    sink->release();
+    QVERIFY(sink->isStuck());
+    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
+                                                         "answer. Turn \"Speak Elements\" off in the options to "
+                                                         "train without the voice.")}));
+    QVERIFY(s.user.opened.isEmpty());
+    QVERIFY2(answered - asked >= 2000 && answered - asked <= 3000, qPrintable(QString::number(answered - asked)));
+    QVERIFY(fired >= 50);
 }
 
 QTEST_MAIN(TestSpokenRun)

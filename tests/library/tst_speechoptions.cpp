@@ -12,7 +12,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -50,6 +54,7 @@ private Q_SLOTS:
     void noVoice_optionDisabled_fileKept_data();
     void noVoice_optionDisabled_fileKept();
     void realEngine_reportsVoices();
+    void frozenServer_pageAnswers();
 };
 
 void TestSpeechOptions::init()
@@ -186,6 +191,9 @@ void TestSpeechOptions::realEngine_reportsVoices()
         const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
         QVERIFY(speaker);
         voices = speaker->voices();
+        QSignalSpy reached(speaker.get(), &Speech::Speaker::reached);
+        speaker->reach(500);
+        QVERIFY(!reached.isEmpty() || reached.wait(3000));
         problem = speaker->problem();
     }
     qInfo("engines: %s; voices: %s; %s", qPrintable(Speech::Engines().join(lit(", "))),
@@ -206,6 +214,10 @@ void TestSpeechOptions::realEngine_reportsVoices()
     qint64 openedMs = -1;
     user.scripts.push_back([&](QDialog *) {
         openedMs = opening.elapsed();
+        QElapsedTimer checking;
+        checking.start();
+        while (d.LabelSpeech->text() == lit("Checking the voice…") && checking.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QStringList offered;
         for (int i = 1; i < d.ComboBox7->count(); ++i)
             offered << d.ComboBox7->itemText(i);
@@ -221,6 +233,71 @@ void TestSpeechOptions::realEngine_reportsVoices()
     // The engine is asked at every opening: it must not hold the dialog up.
     qInfo("the options opened in %lld ms", openedMs);
     QVERIFY(openedMs >= 0 && openedMs < 1500);
+}
+
+void TestSpeechOptions::frozenServer_pageAnswers()
+{
+    // The sound server takes the connection and never answers: the page
+    // opens at once, says it is checking, and half a second later on the
+    // tick count that the server does not answer; OK keeps what is stored.
+    TestDataDir dir;
+    TestUser user;
+    FakeTicks ticks;
+    dir.write(lit("modules.ini"), Library);
+    const QByteArray config = TwelveKeys + "IfSpeak=1\r\n" + ExamKeys;
+    dir.write(lit("config.ini"), config);
+    struct Gate
+    {
+        std::mutex lock;
+        std::condition_variable wake;
+        bool open = false;
+    };
+    auto gate = std::make_shared<Gate>();
+    Speech::SetFactory([gate] {
+        return Speech::CreateEspeak(
+            [gate](int, QString &why) -> std::unique_ptr<Speech::SoundSink> {
+                std::unique_lock guard(gate->lock);
+                gate->wake.wait(guard, [&gate] { return gate->open; });
+                why = lit("Connection refused");
+                return nullptr;
+            },
+            0);
+    });
+    Tfrm_options d;
+    QElapsedTimer opening;
+    qint64 openedMs = -1;
+    QString checking;
+    QString whileChecking;
+    quint32 answeredAfter = 0;
+    user.scripts.push_back([&](QDialog *) {
+        openedMs = opening.elapsed();
+        checking = d.LabelSpeech->isVisible() ? d.LabelSpeech->text() : QString();
+        whileChecking = shownSpeech(d);
+        const quint32 from = ticks.now;
+        QElapsedTimer guard;
+        guard.start();
+        while (d.LabelSpeech->text() == checking && guard.elapsed() < 5000) {
+            ticks.advance(10);
+            QCoreApplication::processEvents();
+        }
+        answeredAfter = ticks.now - from;
+        QCOMPARE(d.LabelSpeech->text(), lit("Speech is not available: the sound server does not answer."));
+        QCOMPARE(shownSpeech(d), lit("1 0 System default Normal | 1000"));
+        d.BitBtn1->click();
+    });
+    opening.start();
+    Dialogs::ExecModal(&d);
+    {
+        std::lock_guard guard(gate->lock);
+        gate->open = true;
+        gate->wake.notify_all();
+    }
+    Speech::SetFactory({});
+    QCOMPARE(checking, lit("Checking the voice…"));
+    QCOMPARE(whileChecking, lit("1 0 System default Normal | 1000"));
+    QVERIFY2(openedMs >= 0 && openedMs < 1000, qPrintable(QString::number(openedMs)));
+    QVERIFY2(answeredAfter >= 500 && answeredAfter <= 600, qPrintable(QString::number(answeredAfter)));
+    QCOMPARE(dir.read(lit("config.ini")), config);
 }
 
 QTEST_MAIN(TestSpeechOptions)

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void everyElement_rendersToSpeech_data();
     void everyElement_rendersToSpeech();
     void missingVoice_saysWhich();
+    void punctuationOnly_silent();
 };
 
 void TestSpeechSynth::spokenTextAndLanguage_data()
@@ -65,8 +66,16 @@ void TestSpeechSynth::spokenTextAndLanguage_data()
     QTest::addColumn<QString>("language"); // of a voice left to its default
     QTest::newRow("number") << lit("1671") << lit("1 6 7 1") << lit("en");
     QTest::newRow("one digit") << lit("7") << lit("7") << lit("en");
-    QTest::newRow("blanks and separators") << lit(" 12 345,6 ") << lit("1 2 3 4 5 6") << lit("en");
-    QTest::newRow("negative") << lit("-40") << lit("- 4 0") << lit("en");
+    QTest::newRow("blanks and separators") << lit(" 12 345'678 ") << lit("1 2 3 4 5 6 7 8") << lit("en");
+    QTest::newRow("thousands") << lit("1,234,567") << lit("1 2 3 4 5 6 7") << lit("en");
+    // The minus and the decimal point go with a digit, so that the voice
+    // says them ("minus four", "three point one").
+    QTest::newRow("negative") << lit("-40") << lit("-4 0") << lit("en");
+    QTest::newRow("decimal point") << lit("3.14") << lit("3.1 4") << lit("en");
+    QTest::newRow("decimal comma") << lit("-12,5") << lit("-1 2,5") << lit("en");
+    QTest::newRow("point after zero") << lit("0.125") << lit("0.1 2 5") << lit("en");
+    QTest::newRow("thousands and point") << lit("1,234.75") << lit("1 2 3 4.7 5") << lit("en");
+    QTest::newRow("minus alone") << lit("-") << lit("-") << lit("en");
     QTest::newRow("a word stays") << lit("planet") << lit("planet") << lit("en");
     QTest::newRow("digits in a word stay") << lit("B52") << lit("B52") << lit("en");
     QTest::newRow("accented Latin: the program's language") << lit("Bäume") << lit("Bäume") << lit("en");
@@ -81,8 +90,11 @@ void TestSpeechSynth::spokenTextAndLanguage()
     QFETCH(QString, language);
     QCOMPARE(Speech::SpokenText(element, false), element);
     QCOMPARE(Speech::SpokenText(element, true), digitByDigit);
-    // One text in another script among numbers decides for the run.
+    // One text in another script among numbers decides for the run; Latin
+    // letters and digits are read in the language the program is shown in.
     QCOMPARE(Speech::DefaultLanguage({lit("12"), element, lit("34")}), language);
+    QCOMPARE(Speech::DefaultLanguage({lit("12"), element, lit("34")}, lit("de")),
+             language == lit("en") ? lit("de") : language);
 }
 
 void TestSpeechSynth::everyElement_rendersToSpeech_data()
@@ -91,11 +103,15 @@ void TestSpeechSynth::everyElement_rendersToSpeech_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("digitByDigit");
 
+    // Every number to 200, and a sample of the rest to 9999 (each
+    // hundred's first and a stride through the others); bench_speech
+    // renders them all.
     QStringList numbers;
     for (int n = 0; n <= 9999; ++n)
-        numbers << QString::number(n);
+        if (n < 200 || n % 100 == 0 || n % 97 == 0 || n % 1000 > 990)
+            numbers << QString::number(n);
     QTest::newRow("0-9999") << QString() << numbers << false;
-    QTest::newRow("0-9999, digit by digit") << QString() << numbers.mid(9000) << true;
+    QTest::newRow("0-9999, digit by digit") << QString() << numbers.mid(numbers.size() - 200) << true;
 
     TestDataDir dir;
     const QString library = Modules::LibraryPath();
@@ -110,7 +126,7 @@ void TestSpeechSynth::everyElement_rendersToSpeech_data()
     QTest::newRow("starter library") << QString() << starter << false;
     QTest::newRow("German") << lit("German") << numbers.mid(0, 200) + QStringList{lit("Haus"), lit("Bäume")} << false;
     QTest::newRow("Russian, by its letters")
-        << QString() << numbers.mid(1600, 200) + QStringList{lit("дом"), lit("дерево"), lit("планета")} << false;
+        << QString() << numbers.mid(200, 200) + QStringList{lit("дом"), lit("дерево"), lit("планета")} << false;
 }
 
 void TestSpeechSynth::everyElement_rendersToSpeech()
@@ -155,6 +171,21 @@ void TestSpeechSynth::missingVoice_saysWhich()
     speaker->setVoice(lit("Klingon of Qo'noS"));
     QCOMPARE(render(*speaker, {lit("12")}), lit("the voice \"Klingon of Qo'noS\" is not installed"));
     QCOMPARE(speaker->clipMs(lit("12")), -1);
+}
+
+void TestSpeechSynth::punctuationOnly_silent()
+{
+    // An Element of punctuation alone is shown without sound; it does not
+    // keep the run's other Elements from being spoken.
+    if (!Speech::Built())
+        QSKIP("built without speech");
+    const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+    QVERIFY(speaker);
+    QCOMPARE(render(*speaker, {lit("12"), lit("?!"), lit("...")}), QString());
+    QVERIFY(speaker->clipMs(lit("12")) >= 100);
+    QCOMPARE(speaker->clipMs(lit("?!")), 0);
+    speaker->say(lit("?!"));
+    QVERIFY(!speaker->speaking());
 }
 
 QTEST_MAIN(TestSpeechSynth)
