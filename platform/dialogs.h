@@ -17,11 +17,12 @@ class QWidget;
 namespace Dialogs {
 
 enum class Kind {
-    Message,      // plain message box with "OK"
-    Confirm,      // "Confirm", question icon, "OK" and "Cancel"
-    StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
-    Error,        // the general error report
-    ReplaceOrAdd, // question icon, "Replace", "Add another" and "Cancel"
+    Message,         // plain message box with "OK"
+    Confirm,         // "Confirm", question icon, "OK" and "Cancel"
+    StartPrompt,     // question icon, "OK" alone; Enter and Esc press OK
+    Error,           // the general error report
+    ReplaceOrAdd,    // question icon, "Replace", "Add another" and "Cancel"
+    ReplaceOrAppend, // question icon, "Replace", "Add to the end" and "Cancel"
 };
 
 // Other: the second way of ReplaceOrAdd, "Add another".
@@ -42,6 +43,8 @@ Answer AskToStart(QWidget *parent, const QString &text);
 // Ok ("Replace"), Other ("Add another") or Cancel ("Cancel", Esc and the
 // close box).
 Answer AskReplaceOrAdd(QWidget *parent, const QString &text);
+// The same with "Add to the end" for the second way (Other).
+Answer AskReplaceOrAppend(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
 
