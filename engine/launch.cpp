@@ -3,6 +3,7 @@
 #include "engine/frmtest.h"
 #include "engine/runhost.h"
 #include "engine/runrules.h"
+#include "library/examrules.h"
 #include "library/frmoptions.h"
 #include "library/modules.h"
 #include "platform/dialogs.h"
@@ -124,6 +125,20 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
     return problem;
 }
 
+// "Press OK to start"; before an Exam of a number of Elements it can run,
+// also how many mistakes end it.
+QString startText(qint32 mode, const Tfrm_options *options)
+{
+    QString text = QCoreApplication::translate("Launch", "Press OK to start");
+    if (mode != Run::ExamMode || !options)
+        return text;
+    bool isNumber = false;
+    const int count = options->NumberOfElementsText(Tfrm_options::Page::Exam).toInt(&isNumber);
+    if (isNumber && count >= Run::MinimumElementCount && count <= Run::MaximumElementCount)
+        text += QStringLiteral("\n\n") + Exam::MistakeRule(count);
+    return text;
+}
+
 } // namespace
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -160,8 +175,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (voice && voice->problem().isEmpty())
             voice->warmUp();
-        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start"))
-            != Dialogs::Answer::Ok)
+        if (Dialogs::AskToStart(owner, startText(run.TestMode, options)) != Dialogs::Answer::Ok)
             return;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();

@@ -1,5 +1,6 @@
 #include "engine/exerciserules.h"
 #include "engine/runrules.h"
+#include "library/examrules.h"
 #include "tests/testsupport.h"
 
 #include <QTest>
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void examTimeExceeded();
     void mayContinue_data();
     void mayContinue();
+    void examMistakeLimit_data();
+    void examMistakeLimit();
     void texts();
 };
 
@@ -261,6 +264,37 @@ void TestRunRules::mayContinue()
     QFETCH(int, count);
     QFETCH(bool, goesOn);
     QCOMPARE(Run::MayContinue(mode, mistakes, count), goesOn);
+}
+
+void TestRunRules::examMistakeLimit_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("rule");
+    // clang-format off
+    QTest::newRow("2") << 2 << 1 << "Mistakes allowed in an Exam of 2 Elements: 0. Mistake 1 ends it.";
+    QTest::newRow("9") << 9 << 1 << "Mistakes allowed in an Exam of 9 Elements: 0. Mistake 1 ends it.";
+    QTest::newRow("10") << 10 << 2 << "Mistakes allowed in an Exam of 10 Elements: 1. Mistake 2 ends it.";
+    QTest::newRow("20") << 20 << 3 << "Mistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("25") << 25 << 3 << "Mistakes allowed in an Exam of 25 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("29") << 29 << 3 << "Mistakes allowed in an Exam of 29 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("30") << 30 << 4 << "Mistakes allowed in an Exam of 30 Elements: 3. Mistake 4 ends it.";
+    QTest::newRow("1000") << 1000 << 101 << "Mistakes allowed in an Exam of 1000 Elements: 100. Mistake 101 ends it.";
+    QTest::newRow("100000") << 100000 << 10001 << "Mistakes allowed in an Exam of 100000 Elements: 10000. Mistake 10001 ends it.";
+    // clang-format on
+}
+
+// What the options and the start say is what the runner does: the Exam
+// goes on up to the limit and ends at it.
+void TestRunRules::examMistakeLimit()
+{
+    QFETCH(int, count);
+    QFETCH(int, limit);
+    QFETCH(QString, rule);
+    QCOMPARE(Exam::MistakeLimit(count), limit);
+    QVERIFY(Run::MayContinue(Run::ExamMode, limit - 1, count));
+    QVERIFY(!Run::MayContinue(Run::ExamMode, limit, count));
+    QCOMPARE(Exam::MistakeRule(count), rule);
 }
 
 void TestRunRules::texts()
