@@ -388,8 +388,9 @@ void Tfrm_modules::BitBtn4Click()
         bool append = false;
         if (hasElements) {
             const Dialogs::Answer answer = Dialogs::AskReplaceOrAppend(
-                this, tr("The memo holds Elements. Replace them with the lines of the file, or add the lines "
-                         "after them?"));
+                this, tr("The Module \"%1\" has Elements. Replace them with the lines of the file, or add the "
+                         "lines after them?")
+                          .arg(m_shownModuleIndex >= 0 ? ComboBox1->itemText(m_shownModuleIndex) : QString()));
             if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
                 return;
             append = answer == Dialogs::Answer::Other;

@@ -800,8 +800,8 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
         <translation>Das Element „%1“ in Zeile %2 enthält ein Komma. Die Modulbibliothek trennt Elemente durch Kommas, daher würden daraus mehrere Elemente. Schreiben Sie es ohne Komma (3.14, Washington D.C.); es wurde nichts gespeichert.</translation>
     </message>
     <message>
-        <source>The memo holds Elements. Replace them with the lines of the file, or add the lines after them?</source>
-        <translation>Das Textfeld enthält Elemente. Sollen sie durch die Zeilen der Datei ersetzt oder die Zeilen hinten angefügt werden?</translation>
+        <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
+        <translation>Das Modul „%1“ hat Elemente. Sollen sie durch die Zeilen der Datei ersetzt oder die Zeilen hinten angefügt werden?</translation>
     </message>
 </context>
 <context>

@@ -813,8 +813,8 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
         <translation>Элемент «%1» в строке %2 содержит запятую. Библиотека модулей разделяет элементы запятыми, поэтому он превратился бы в несколько элементов. Запишите его без запятой (3.14, Washington D.C.); ничего не сохранено.</translation>
     </message>
     <message>
-        <source>The memo holds Elements. Replace them with the lines of the file, or add the lines after them?</source>
-        <translation>В поле уже есть элементы. Заменить их строками файла или добавить строки после них?</translation>
+        <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
+        <translation>В модуле «%1» уже есть элементы. Заменить их строками файла или добавить строки после них?</translation>
     </message>
 </context>
 <context>

@@ -653,8 +653,9 @@ void TestEditor::load_asksBeforeReplacingElements()
         QCOMPARE(s.user.asked.size(), asked ? 1 : 0);
         if (asked) {
             QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::ReplaceOrAppend);
-            QCOMPARE(s.user.asked.at(0).text, QStringLiteral("The memo holds Elements. Replace them with the lines "
-                                                             "of the file, or add the lines after them?"));
+            QCOMPARE(s.user.asked.at(0).text, QStringLiteral("The Module \"Capitals\" has Elements. Replace them "
+                                                             "with the lines of the file, or add the lines after "
+                                                             "them?"));
         }
         QCOMPARE(s.w->MemoLines(), after);
         // Asked and cancelled, the memo is as it was, its undo steps too;
