@@ -28,6 +28,8 @@ private Q_SLOTS:
     void mayContinue();
     void examMistakeLimit_data();
     void examMistakeLimit();
+    void wrongAnswersText_data();
+    void wrongAnswersText();
     void texts();
 };
 
@@ -295,6 +297,40 @@ void TestRunRules::examMistakeLimit()
     QVERIFY(Run::MayContinue(Run::ExamMode, limit - 1, count));
     QVERIFY(!Run::MayContinue(Run::ExamMode, limit, count));
     QCOMPARE(Exam::MistakeRule(count), rule);
+}
+
+void TestRunRules::wrongAnswersText_data()
+{
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("maxLines");
+    QTest::addColumn<QString>("text");
+    const QString w40 = QString(40, QLatin1Char('w')), w41 = QString(41, QLatin1Char('w'));
+    // clang-format off
+    QTest::newRow("wrong and blank") << QStringList{"a", "b", "c"} << QStringList{"a", "", "x"} << 20
+        << "Wrong answers:\n2. b (no answer)\n3. c (answered: x)";
+    QTest::newRow("case and blanks count") << QStringList{"Rome", "Oslo"} << QStringList{"rome", "Oslo "} << 20
+        << "Wrong answers:\n1. Rome (answered: rome)\n2. Oslo (answered: Oslo )";
+    QTest::newRow("more than shown") << QStringList{"a", "b", "c", "d"} << QStringList{"x", "b", "y", "z"} << 2
+        << "Wrong answers:\n1. a (answered: x)\n3. c (answered: y)\n... and 1 more";
+    QTest::newRow("as many as shown") << QStringList{"a", "b"} << QStringList{"x", "y"} << 2
+        << "Wrong answers:\n1. a (answered: x)\n2. b (answered: y)";
+    QTest::newRow("long texts cut, breaks as blanks") << QStringList{w41, w40} << QStringList{"a\nb", "x"} << 20
+        << "Wrong answers:\n1. " + QString(39, QLatin1Char('w')) + QChar(0x2026) + " (answered: a b)\n2. " + w40 + " (answered: x)";
+    QTest::newRow("answers stop early") << QStringList{"a", "b", "c"} << QStringList{"x"} << 20
+        << "Wrong answers:\n1. a (answered: x)";
+    QTest::newRow("all right") << QStringList{"a"} << QStringList{"a"} << 20 << QString();
+    // clang-format on
+}
+
+// What an Exam ended for too many mistakes lists under its message.
+void TestRunRules::wrongAnswersText()
+{
+    QFETCH(QStringList, elements);
+    QFETCH(QStringList, answers);
+    QFETCH(int, maxLines);
+    QFETCH(QString, text);
+    QCOMPARE(Run::WrongAnswersText(elements, answers, maxLines), text);
 }
 
 void TestRunRules::texts()
