@@ -133,7 +133,7 @@ int colourSlot(int red, int green, int blue)
 Tfrm_main::Tfrm_main(QWidget *parent)
     : QMainWindow(parent)
 {
-    setWindowTitle(AppInfo::MainCaption);
+    setWindowTitle(AppInfo::MainCaption());
     setWindowIcon(ProgramIcon());
     setObjectName(QStringLiteral("frm_main"));
 
@@ -185,7 +185,10 @@ void Tfrm_main::buildMenu()
     est11 = est1->addAction(tr("&Introductory Test"));
     est21 = est1->addAction(tr("T&raining"));
     Exam1 = est1->addAction(tr("&Exam"));
-    Help1 = bar->addAction(tr("&Help"));
+    HelpMenu = bar->addMenu(tr("&Help"));
+    Guide1 = HelpMenu->addAction(tr("&User guide"));
+    Guide1->setShortcut(QKeySequence(QKeySequence::HelpContents));
+    Help1 = HelpMenu->addAction(tr("&About"));
     est11->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     est21->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     Exam1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -195,6 +198,7 @@ void Tfrm_main::buildMenu()
     connect(est21, &QAction::triggered, this, [this] { est21Click(); });
     connect(Exam1, &QAction::triggered, this, [this] { Exam1Click(); });
     connect(Help1, &QAction::triggered, this, [this] { Help1Click(); });
+    connect(Guide1, &QAction::triggered, this, [this] { Guide1Click(); });
 }
 
 // The switch between the Training and the Exam history.
@@ -853,8 +857,19 @@ void Tfrm_main::Modules1Click()
 
 void Tfrm_main::Help1Click()
 {
-    if (m_help)
-        Dialogs::ExecModal(m_help);
+    if (!m_help)
+        return;
+    connect(m_help.get(), &Tfrm_help::GuideRequested, this, &Tfrm_main::Guide1Click, Qt::UniqueConnection);
+    Dialogs::ExecModal(m_help);
+}
+
+void Tfrm_main::Guide1Click()
+{
+    if (!m_guide)
+        m_guide = new Tfrm_guide(this);
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
 }
 
 void Tfrm_main::est11Click() { Launch::Introductory(*this, m_test, m_options); }

@@ -22,6 +22,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class Tfrm_help;
+class Tfrm_guide;
 class Tfrm_modules;
 class Tfrm_options;
 class Tfrm_results;
@@ -76,7 +77,10 @@ public:
     void BitBtn3Click();        // Export
     void Configurations1Click();
     void Modules1Click();
-    void Help1Click();
+    void Help1Click();  // About
+    void Guide1Click(); // the user guide, beside the main window
+    // The guide's window once it has been shown; null before.
+    Tfrm_guide *Guide() const { return m_guide; }
     void est11Click();
     void est21Click();
     void Exam1Click();
@@ -128,6 +132,9 @@ public:
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr, *Exam1 = nullptr,
             *Help1 = nullptr;
+    // The Help menu: the user guide (F1), then About (Help1).
+    QMenu *HelpMenu = nullptr;
+    QAction *Guide1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -182,4 +189,5 @@ private:
     // The stamp of each data file when what shows it was last read.
     QHash<QString, Profile::FileStamp> m_seen;
     QSet<QString> m_offered; // conflict copies offered in this session
+    Tfrm_guide *m_guide = nullptr;
 };

@@ -3,6 +3,7 @@
 // creates the eight windows and runs the event loop, which shows the main
 // window maximized.
 
+#include "app/appinfo.h"
 #include "app/displaycheck.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
@@ -35,6 +36,13 @@ QString installedStarter()
     if (relative.isEmpty())
         return QString();
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
+}
+
+// The user guide installed with the program, seen from its directory.
+QString installedGuide()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                           + QStringLiteral(TENACIO_INSTALLED_GUIDE));
 }
 
 QString usage()
@@ -178,6 +186,7 @@ int main(int argc, char *argv[])
     if (!problem.isEmpty())
         Dialogs::ShowError(nullptr, problem);
     Modules::PlaceStarterLibrary(Modules::LibraryPath(), installedStarter());
+    AppInfo::SetInstalledGuide(installedGuide());
     Forms forms = CreateForms();
     forms.frm_main->showMaximized();
     const int code = app.exec();

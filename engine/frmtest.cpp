@@ -604,7 +604,14 @@ void Tfrm_test::NextAnswer()
     if (!MayContinue()) {
         CloseWithoutAsking = true;
         closeRun();
-        m_host->ShowMainMessage(tr("Test is not completed. Too many mistakes!"));
+        // The run is not stored, but the user sees where it went wrong.
+        QStringList elements, answers;
+        for (int r = 0; r < n; ++r) {
+            elements << m_results->Cell(AnswerSheet::Text, r);
+            answers << m_results->Cell(AnswerSheet::Answer, r);
+        }
+        m_host->ShowMainMessage(tr("Test is not completed. Too many mistakes!") + QStringLiteral("\n\n")
+                                + Run::WrongAnswersText(elements, answers));
         return;
     }
     Edit1->setText(QStringLiteral("???"));

@@ -3,6 +3,7 @@
 #include "engine/frmtest.h"
 #include "engine/runhost.h"
 #include "engine/runrules.h"
+#include "library/examrules.h"
 #include "library/frmoptions.h"
 #include "library/modules.h"
 #include "library/settings.h"
@@ -188,6 +189,20 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
     return problem;
 }
 
+// "Press OK to start"; before an Exam of a number of Elements it can run,
+// also how many mistakes end it.
+QString startText(qint32 mode, const Settings::RunOptions &in)
+{
+    QString text = QCoreApplication::translate("Launch", "Press OK to start");
+    if (mode != Run::ExamMode)
+        return text;
+    bool isNumber = false;
+    const int count = in.page.NumOfEl.toInt(&isNumber);
+    if (isNumber && count >= Run::MinimumElementCount && count <= Run::MaximumElementCount)
+        text += QStringLiteral("\n\n") + Exam::MistakeRule(count);
+    return text;
+}
+
 } // namespace
 
 void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
@@ -240,8 +255,7 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
             }
             voice->warmUp();
         }
-        if (Dialogs::AskToStart(owner, QCoreApplication::translate("Launch", "Press OK to start"))
-            != Dialogs::Answer::Ok)
+        if (Dialogs::AskToStart(owner, startText(run.TestMode, in)) != Dialogs::Answer::Ok)
             return;
         test->RunStatus = Run::StatusLaunched;
         run.StartDateTime = Platform::Now();

@@ -1,6 +1,7 @@
 #include "engine/runrules.h"
 
 #include "platform/platform.h"
+#include "results/answersheet.h"
 #include "results/scoring.h"
 
 #include <QCoreApplication>
@@ -147,6 +148,49 @@ bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount)
     if (testMode != ExamMode)
         return true;
     return double(mistakeCount) <= double(elementCount) / 10.0;
+}
+
+namespace {
+
+// A text of the run as one short line of the message: line breaks shown as
+// blanks, a long one cut with an ellipsis.
+QString shortText(const QString &text)
+{
+    constexpr qsizetype most = 40;
+    QString line = text;
+    for (QChar &c : line)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return line.size() > most ? line.left(most - 1) + QChar(0x2026) : line;
+}
+
+} // namespace
+
+QString WrongAnswersText(const QStringList &elements, const QStringList &answers, int maxLines)
+{
+    QStringList lines;
+    int more = 0;
+    const qsizetype count = std::min(elements.size(), answers.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        if (IsAnswerRight(elements.at(i), answers.at(i)))
+            continue;
+        if (lines.size() == maxLines) {
+            ++more;
+            continue;
+        }
+        const QString element = shortText(elements.at(i));
+        lines << (answers.at(i).isEmpty()
+                      ? QCoreApplication::translate("Run", "%1. %2 (no answer)").arg(i + 1).arg(element)
+                      : QCoreApplication::translate("Run", "%1. %2 (answered: %3)")
+                            .arg(i + 1)
+                            .arg(element, shortText(answers.at(i))));
+    }
+    if (lines.isEmpty())
+        return QString();
+    if (more > 0)
+        lines << QCoreApplication::translate("Run", "... and %1 more").arg(more);
+    return QCoreApplication::translate("Run", "Wrong answers:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
 }
 
 } // namespace Run

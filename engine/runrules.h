@@ -7,6 +7,7 @@
 #include "library/settings.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -129,5 +130,11 @@ bool ExamTimeExceeded(quint32 elapsedMs, qint32 elementCount);
 // Whether the recall goes on after an answer: always, except in an Exam
 // once the mistakes exceed a tenth of the Elements (a real division).
 bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount);
+
+// What an Exam ended for too many mistakes says after its message: the
+// answers given so far that are not their Elements, one a line
+// ("3. C (answered: c)"), at most `maxLines` of them and then how many
+// more. `answers` holds the answers given, `elements` at least as many.
+QString WrongAnswersText(const QStringList &elements, const QStringList &answers, int maxLines = 20);
 
 } // namespace Run

@@ -22,10 +22,12 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -185,26 +187,50 @@ void Tfrm_modules::SetNamePrompt(Tfrm_name *prompt) { m_namePrompt = prompt; }
 
 QStringList Tfrm_modules::MemoLines() const { return ModuleEdit::TextLines(Memo1->document()->toRawText()); }
 
-void Tfrm_modules::setMemoLines(const QStringList &lines)
-{
-    // One replacement of the whole text: far faster than adding line by line.
-    Memo1->setPlainText(ModuleEdit::MemoText(lines));
-}
-
 void Tfrm_modules::selectQuietly(int index)
 {
     const QSignalBlocker blocker(ComboBox1);
     ComboBox1->setCurrentIndex(index);
 }
 
-void Tfrm_modules::commit()
+bool Tfrm_modules::commit()
 {
     if (!m_copy || !m_memoChanged || m_shownModuleIndex < 0 || m_shownModuleIndex >= ComboBox1->count())
-        return;
-    const QString data = Modules::JoinElements(MemoLines());
+        return true;
+    const QStringList lines = MemoLines();
+    // The library separates Elements by commas and has no way to keep one
+    // in an Element; other programs read the file as it is.
+    if (const qsizetype line = ModuleEdit::LineWithComma(lines); line >= 0) {
+        refuseComma(lines, line);
+        return false;
+    }
+    const QString data = Modules::JoinElements(lines);
     // Deleting every line keeps what the Module had.
     if (!data.isEmpty())
         m_copy->WriteText(ComboBox1->itemText(m_shownModuleIndex), dataKey(), data);
+    return true;
+}
+
+void Tfrm_modules::refuseComma(const QStringList &lines, qsizetype line)
+{
+    constexpr qsizetype most = 60;
+    const QString &element = lines.at(line);
+    const QString shown = element.size() > most ? element.left(most - 1) + QChar(0x2026) : element;
+    Dialogs::ShowMessage(this, tr("The Element \"%1\" on line %2 holds a comma. The Module library separates "
+                                  "Elements by commas, so it would become several Elements. Write it without a "
+                                  "comma (3.14, Washington D.C.); nothing was stored.")
+                                   .arg(shown)
+                                   .arg(line + 1));
+    // The line selected, to be mended at once. The memo's lines are its
+    // text's lines, each break one character.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < line; ++i)
+        start += lines.at(i).size() + 1;
+    QTextCursor cursor(Memo1->document());
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(start + element.size()), QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(cursor);
+    Memo1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tfrm_modules::showModule(int index)
@@ -267,7 +293,11 @@ void Tfrm_modules::FormShow()
 
 void Tfrm_modules::Combobox1OnChange()
 {
-    commit();
+    if (!commit()) {
+        // The memo stays with its Module until its lines can be stored.
+        selectQuietly(m_shownModuleIndex);
+        return;
+    }
     const int selected = ComboBox1->currentIndex();
     Memo1->setReadOnly(selected < 0);
     showModule(selected);
@@ -294,16 +324,16 @@ bool Tfrm_modules::CheckModuleName(const QString &name)
 bool Tfrm_modules::askNewName(QString &name)
 {
     const int previous = ComboBox1->currentIndex();
+    // What the user typed or loaded stays with the Module it was shown for
+    // before the memo is emptied for a new one; a line the library can't
+    // keep is said before a name is asked for.
+    if (!commit())
+        return false;
     if (m_copy && m_namePrompt && Dialogs::ExecModal(m_namePrompt) == QDialog::Accepted) {
         // The file keeps a name on one line.
         name = m_namePrompt->Edit1->text();
         name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (!CheckModuleName(name))
-            return false;
-        // What the user typed or loaded stays with the Module it was
-        // shown for before the memo is emptied for the new one.
-        commit();
-        return true;
+        return CheckModuleName(name);
     }
     selectQuietly(previous);
     if (previous >= 0)
@@ -391,7 +421,32 @@ void Tfrm_modules::BitBtn4Click()
         const QString path = Dialogs::OpenFileName(this, QLatin1String(OpenFilter));
         if (path.isEmpty())
             return;
-        setMemoLines(ModuleEdit::ReadTextFile(path));
+        const QStringList lines = ModuleEdit::ReadTextFile(path);
+        const QStringList shown = MemoLines();
+        const bool hasElements =
+            std::any_of(shown.cbegin(), shown.cend(), [](const QString &l) { return !l.isEmpty(); });
+        bool append = false;
+        if (hasElements) {
+            const Dialogs::Answer answer = Dialogs::AskReplaceOrAppend(
+                this, tr("The Module \"%1\" has Elements. Replace them with the lines of the file, or add the "
+                         "lines after them?")
+                          .arg(m_shownModuleIndex >= 0 ? ComboBox1->itemText(m_shownModuleIndex) : QString()));
+            if (answer != Dialogs::Answer::Ok && answer != Dialogs::Answer::Other)
+                return;
+            append = answer == Dialogs::Answer::Other;
+        }
+        // One edit of the document, so that Ctrl+Z brings the memo back.
+        QTextCursor cursor(Memo1->document());
+        cursor.beginEditBlock();
+        if (append) {
+            cursor.movePosition(QTextCursor::End);
+            if (!shown.isEmpty() && !shown.last().isEmpty())
+                cursor.insertBlock();
+        } else {
+            cursor.select(QTextCursor::Document);
+        }
+        cursor.insertText(ModuleEdit::MemoText(lines));
+        cursor.endEditBlock();
     });
 }
 
@@ -410,7 +465,8 @@ void Tfrm_modules::BitBtn7Click()
     // A failed write leaves the editor open with all its changes, so the
     // user can try again or cancel.
     Dialogs::Guard(this, [this] {
-        commit();
+        if (!commit())
+            return;
         if (m_copy)
             writeLibrary();
         accept();

@@ -46,7 +46,10 @@ public:
     // shown until now, then adds the new Module, empty, and shows it.
     void BitBtn1Click();
     void BitBtn2Click(); // "-"
-    void BitBtn4Click(); // "Load..."
+    // "Load...": the file's lines replace the memo's, or, when the memo
+    // holds Elements, as the user answers: replace them or go after them.
+    // Either is one step of the memo's undo.
+    void BitBtn4Click();
     void BitBtn5Click(); // "Save..."
     // "New from a pattern...": asks for a pattern and a name; an accepted
     // name adds a Module of the pattern's Elements, as "+" adds an empty one.
@@ -87,14 +90,17 @@ private:
     QHBoxLayout *buildFileButtons();
     void connectHandlers();
 
-    void commit();
+    // Stores the memo as the shown Module's Elements. False, storing
+    // nothing, when a line holds a comma, which would split it: the
+    // message names it and the memo shows it.
+    bool commit();
+    void refuseComma(const QStringList &lines, qsizetype line);
     // Asks the name prompt for a name; an accepted one that may be used
     // goes into `name`, what the user typed is committed first.
     bool askNewName(QString &name);
     void addModule(const QString &name, const QString &data);
     void writeLibrary();
     void showModule(int index);
-    void setMemoLines(const QStringList &lines);
     void selectQuietly(int index);
 
     Tfrm_name *m_namePrompt = nullptr;

@@ -1,5 +1,6 @@
 #include "library/frmoptions.h"
 
+#include "library/examrules.h"
 #include "library/modules.h"
 #include "library/updown.h"
 #include "platform/dialogs.h"
@@ -212,6 +213,8 @@ Tfrm_options::Tfrm_options(QWidget *parent)
     layOutPage(Page::Exam);
     layOutForm();
     orderTabs();
+    setTrainingToolTips();
+    setExamToolTips();
 
     // A build without speech offers none.
     if (!Speech::Built())
@@ -219,6 +222,8 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             w->hide();
     updateSpeechControls();
     connect(CheckBox4, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
+    updateMistakeRule();
+    connect(Edit2, &QLineEdit::textChanged, this, [this] { updateMistakeRule(); });
 
     // The dialog keeps its designed size unless the system font needs more.
     ensurePolished();
@@ -316,6 +321,11 @@ void Tfrm_options::buildExamControls(QStyle *listStyle)
     ComboBox5 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox5"), listStyle);
     ComboBox6 = makeList(TabSheet2, m_exam.elementsModel, QStringLiteral("ComboBox6"), listStyle);
 
+    LabelMistakes = new QLabel(TabSheet2);
+    LabelMistakes->setObjectName(QStringLiteral("LabelMistakes"));
+    LabelMistakes->setTextFormat(Qt::PlainText);
+    LabelMistakes->setWordWrap(true);
+
     m_exam.number = Edit2;
     m_exam.module = ComboBox4;
     m_exam.from = ComboBox5;
@@ -359,6 +369,8 @@ void Tfrm_options::layOutPage(Page page)
     column->addLayout(grid);
     if (page == Page::Training)
         layOutTrainingExtras(grid, column);
+    else
+        column->addWidget(LabelMistakes);
     column->addStretch(1);
 }
 
@@ -421,6 +433,42 @@ void Tfrm_options::orderTabs()
                         ComboBox4,    ComboBox5, ComboBox6, ComboBox10, BitBtn1,   BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void Tfrm_options::setTrainingToolTips()
+{
+    Edit1->setToolTip(tr("How many Elements a Training shows"));
+    ComboBox1->setToolTip(tr("The Module whose Elements a Training draws"));
+    ComboBox2->setToolTip(tr("The first Element of the range a Training draws from"));
+    ComboBox3->setToolTip(tr("The last Element of the range a Training draws from"));
+    Edit3->setToolTip(tr("How long each Element stays on screen, in milliseconds"));
+    CheckBox1->setToolTip(tr("Set five quick sums between showing the Elements and typing them back"));
+    CheckBox2->setToolTip(tr("Each Element stays until you press Next (20 seconds at most), whatever the Timer says"));
+    CheckBox3->setToolTip(tr("Show the counter (\"3 of 20\") while the Elements are shown"));
+    CheckBox4->setToolTip(tr("Read each Element aloud as it is shown"));
+    CheckBox5->setToolTip(tr("While the Elements are spoken, show only the counter, not the Element"));
+    CheckBox6->setToolTip(tr("Read 1671 as \"one six seven one\" instead of as one number"));
+    ComboBox7->setToolTip(tr("The language of the voice that reads the Elements"));
+    ComboBox8->setToolTip(tr("How fast the voice reads"));
+}
+
+void Tfrm_options::setExamToolTips()
+{
+    Edit2->setToolTip(tr("How many Elements an Exam shows; a tenth of them may be answered wrongly"));
+    ComboBox4->setToolTip(tr("The Module whose Elements an Exam draws"));
+    ComboBox5->setToolTip(tr("The first Element of the range an Exam draws from"));
+    ComboBox6->setToolTip(tr("The last Element of the range an Exam draws from"));
+}
+
+// Said for the number of Elements set; for a text that is none, the rule
+// in words.
+void Tfrm_options::updateMistakeRule()
+{
+    bool isNumber = false;
+    const int count = Edit2->text().toInt(&isNumber);
+    LabelMistakes->setText(isNumber && count > 0
+                               ? Exam::MistakeRule(count)
+                               : tr("An Exam allows mistakes in a tenth of its Elements; one more ends it."));
 }
 
 Tfrm_options::~Tfrm_options() = default;

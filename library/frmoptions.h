@@ -115,6 +115,8 @@ public:
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
     // Says that the Module library could not be read; shown only then.
     QLabel *LabelLibrary = nullptr;
+    // Exam page: how many mistakes end an Exam of the number of Elements set.
+    QLabel *LabelMistakes = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -156,6 +158,10 @@ private:
     void layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column);
     void layOutForm();
     void orderTabs();
+    // What each option does, one block a page.
+    void setTrainingToolTips();
+    void setExamToolTips();
+    void updateMistakeRule();
 
     void LoadModuleList();
     void fitSize();

@@ -100,6 +100,14 @@ QStringList TextLines(QStringView text)
     return lines;
 }
 
+qsizetype LineWithComma(const QStringList &lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines.at(i).contains(QLatin1Char(',')))
+            return i;
+    return -1;
+}
+
 QString MemoText(const QStringList &lines, qsizetype maxParagraphs)
 {
     const qsizetype n = lines.size();

@@ -32,6 +32,12 @@ bool NameRefused(const QStringList &names, const QString &name);
 // has no lines.
 QStringList TextLines(QStringView text);
 
+// The first of the memo's lines that the library can't keep as one
+// Element: a line holding ",", which separates Elements in the file and
+// would make it several. Its 0-based index, or -1 when every line can be
+// kept.
+qsizetype LineWithComma(const QStringList &lines);
+
 // The text that shows lines in the editor's memo, one line apiece, read
 // back by TextLines. A text document makes each paragraph slowly (about a
 // second per 300,000), so past `maxParagraphs` lines consecutive lines

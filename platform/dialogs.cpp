@@ -131,11 +131,14 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
     case Kind::Error:
         box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, QString(), QMessageBox::Ok, parent);
         break;
-    case Kind::ReplaceOrAdd: {
+    case Kind::ReplaceOrAdd:
+    case Kind::ReplaceOrAppend: {
         box = std::make_unique<QMessageBox>(QMessageBox::Question, title, QString(), QMessageBox::NoButton, parent);
         box->setDefaultButton(
             box->addButton(QCoreApplication::translate("Dialogs", "&Replace"), QMessageBox::AcceptRole));
-        box->addButton(QCoreApplication::translate("Dialogs", "&Add another"), QMessageBox::AcceptRole);
+        box->addButton(kind == Kind::ReplaceOrAdd ? QCoreApplication::translate("Dialogs", "&Add another")
+                                                  : QCoreApplication::translate("Dialogs", "&Add to the end"),
+                       QMessageBox::AcceptRole);
         // Esc and the close box press Cancel.
         box->setEscapeButton(box->addButton(QMessageBox::Cancel));
         break;
@@ -193,18 +196,29 @@ Answer AskToStart(QWidget *parent, const QString &text)
     return static_cast<StartBox *>(box.get())->closedByFrame ? Answer::Closed : Answer::Ok;
 }
 
-Answer AskReplaceOrAdd(QWidget *parent, const QString &text)
+namespace {
+
+Answer askReplaceOr(Kind kind, QWidget *parent, const QString &text)
 {
     const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->ask(Kind::ReplaceOrAdd, title, text);
-    const std::unique_ptr<QMessageBox> box = MakeBox(Kind::ReplaceOrAdd, title, text, parent);
+        return g_handler->ask(kind, title, text);
+    const std::unique_ptr<QMessageBox> box = MakeBox(kind, title, text, parent);
     box->exec();
     const QAbstractButton *clicked = box->clickedButton();
     if (!clicked || clicked == box->escapeButton())
         return Answer::Cancel;
     return clicked == box->defaultButton() ? Answer::Ok : Answer::Other;
+}
+
+} // namespace
+
+Answer AskReplaceOrAdd(QWidget *parent, const QString &text) { return askReplaceOr(Kind::ReplaceOrAdd, parent, text); }
+
+Answer AskReplaceOrAppend(QWidget *parent, const QString &text)
+{
+    return askReplaceOr(Kind::ReplaceOrAppend, parent, text);
 }
 
 bool AskToMerge(QWidget *parent, const QString &text)

@@ -17,12 +17,13 @@ class QWidget;
 namespace Dialogs {
 
 enum class Kind {
-    Message,      // plain message box with "OK"
-    Confirm,      // "Confirm", question icon, "OK" and "Cancel"
-    StartPrompt,  // question icon, "OK" alone; Enter and Esc press OK
-    Error,        // the general error report
-    ReplaceOrAdd, // question icon, "Replace", "Add another" and "Cancel"
-    Merge,        // question icon, "Merge" (the default) and "Later"
+    Message,         // plain message box with "OK"
+    Confirm,         // "Confirm", question icon, "OK" and "Cancel"
+    StartPrompt,     // question icon, "OK" alone; Enter and Esc press OK
+    Error,           // the general error report
+    ReplaceOrAdd,    // question icon, "Replace", "Add another" and "Cancel"
+    Merge,           // question icon, "Merge" (the default) and "Later"
+    ReplaceOrAppend, // question icon, "Replace", "Add to the end" and "Cancel"
 };
 
 // Other: the second way of ReplaceOrAdd, "Add another".
@@ -46,6 +47,8 @@ Answer AskReplaceOrAdd(QWidget *parent, const QString &text);
 // Whether to merge something now: Ok ("Merge", the default) or Cancel
 // ("Later", Esc and the close box).
 bool AskToMerge(QWidget *parent, const QString &text);
+// The same with "Add to the end" for the second way (Other).
+Answer AskReplaceOrAppend(QWidget *parent, const QString &text);
 // The general error report: a message box with the error's text.
 void ShowError(QWidget *parent, const QString &text);
 

@@ -287,6 +287,8 @@ QHBoxLayout *Tfrm_results::buildScoringRow()
     SpinRowLength->setAccessibleName(tr("Elements in a row"));
     auto *rowCaption = new QLabel(tr(" &Row of: "), this);
     rowCaption->setBuddy(SpinRowLength);
+    ComboScoring->setToolTip(tr("Scores the run by another rule as well; the choice is kept for the next runs"));
+    SpinRowLength->setToolTip(tr("How many Elements make one row of the Rows rule"));
     LabelScore = new ElidedLabel(this);
     LabelScore->setObjectName(QStringLiteral("LabelScore"));
     auto *scoring = new QHBoxLayout;

@@ -272,6 +272,17 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>Merge</source>
         <translation>Zusammenführen</translation>
     </message>
+    <message>
+        <source>&amp;Add to the end</source>
+        <translation>&amp;Hinten anfügen</translation>
+    </message>
+</context>
+<context>
+    <name>Exam</name>
+    <message>
+        <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
+        <translation>Erlaubte Fehler in einer Prüfung mit %1 Elementen: %2. Fehler %3 beendet sie.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -517,6 +528,22 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>%1. %2 (no answer)</source>
+        <translation>%1. %2 (keine Antwort)</translation>
+    </message>
+    <message>
+        <source>%1. %2 (answered: %3)</source>
+        <translation>%1. %2 (geantwortet: %3)</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Wrong answers:</source>
+        <translation>Falsche Antworten:</translation>
+    </message>
 </context>
 <context>
     <name>RunRules</name>
@@ -649,6 +676,21 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>not solved yet</source>
         <translation>noch nicht gelöst</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_guide</name>
+    <message>
+        <source>Tenacio user guide</source>
+        <translation>Tenacio-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -844,6 +886,14 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>Der Durchgang %1 ist nicht mehr in %2. Die Liste zeigt jetzt, was die Datei enthält.</translation>
     </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_modules</name>
@@ -929,6 +979,14 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
             <numerusform>%1: %2 … %3 (%n Element)</numerusform>
             <numerusform>%1: %2 … %3 (%n Elemente)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The Element &quot;%1&quot; on line %2 holds a comma. The Module library separates Elements by commas, so it would become several Elements. Write it without a comma (3.14, Washington D.C.); nothing was stored.</source>
+        <translation>Das Element „%1“ in Zeile %2 enthält ein Komma. Die Modulbibliothek trennt Elemente durch Kommas, daher würden daraus mehrere Elemente. Schreiben Sie es ohne Komma (3.14, Washington D.C.); es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
+        <translation>Das Modul „%1“ hat Elemente. Sollen sie durch die Zeilen der Datei ersetzt oder die Zeilen hinten angefügt werden?</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1190,78 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>Checking the voice…</source>
         <translation>Die Stimme wird geprüft…</translation>
     </message>
+    <message>
+        <source>How many Elements a Training shows</source>
+        <translation>Wie viele Elemente ein Training zeigt</translation>
+    </message>
+    <message>
+        <source>The Module whose Elements a Training draws</source>
+        <translation>Das Modul, aus dem ein Training seine Elemente zieht</translation>
+    </message>
+    <message>
+        <source>The first Element of the range a Training draws from</source>
+        <translation>Das erste Element des Bereichs, aus dem ein Training zieht</translation>
+    </message>
+    <message>
+        <source>The last Element of the range a Training draws from</source>
+        <translation>Das letzte Element des Bereichs, aus dem ein Training zieht</translation>
+    </message>
+    <message>
+        <source>How long each Element stays on screen, in milliseconds</source>
+        <translation>Wie lange jedes Element zu sehen ist, in Millisekunden</translation>
+    </message>
+    <message>
+        <source>Set five quick sums between showing the Elements and typing them back</source>
+        <translation>Fünf schnelle Rechenaufgaben zwischen dem Zeigen der Elemente und ihrer Eingabe</translation>
+    </message>
+    <message>
+        <source>Each Element stays until you press Next (20 seconds at most), whatever the Timer says</source>
+        <translation>Jedes Element bleibt, bis Sie „Weiter“ drücken (höchstens 20 Sekunden), gleich, was der Timer sagt</translation>
+    </message>
+    <message>
+        <source>Show the counter (&quot;3 of 20&quot;) while the Elements are shown</source>
+        <translation>Den Zähler („3 von 20“) zeigen, während die Elemente gezeigt werden</translation>
+    </message>
+    <message>
+        <source>Read each Element aloud as it is shown</source>
+        <translation>Jedes Element vorlesen, sobald es gezeigt wird</translation>
+    </message>
+    <message>
+        <source>While the Elements are spoken, show only the counter, not the Element</source>
+        <translation>Während die Elemente gesprochen werden, nur den Zähler zeigen, nicht das Element</translation>
+    </message>
+    <message>
+        <source>Read 1671 as &quot;one six seven one&quot; instead of as one number</source>
+        <translation>1671 als „eins sechs sieben eins“ lesen statt als eine Zahl</translation>
+    </message>
+    <message>
+        <source>The language of the voice that reads the Elements</source>
+        <translation>Die Sprache der Stimme, die die Elemente liest</translation>
+    </message>
+    <message>
+        <source>How fast the voice reads</source>
+        <translation>Wie schnell die Stimme liest</translation>
+    </message>
+    <message>
+        <source>How many Elements an Exam shows; a tenth of them may be answered wrongly</source>
+        <translation>Wie viele Elemente eine Prüfung zeigt; ein Zehntel davon darf falsch beantwortet werden</translation>
+    </message>
+    <message>
+        <source>The Module whose Elements an Exam draws</source>
+        <translation>Das Modul, aus dem eine Prüfung ihre Elemente zieht</translation>
+    </message>
+    <message>
+        <source>The first Element of the range an Exam draws from</source>
+        <translation>Das erste Element des Bereichs, aus dem eine Prüfung zieht</translation>
+    </message>
+    <message>
+        <source>The last Element of the range an Exam draws from</source>
+        <translation>Das letzte Element des Bereichs, aus dem eine Prüfung zieht</translation>
+    </message>
+    <message>
+        <source>An Exam allows mistakes in a tenth of its Elements; one more ends it.</source>
+        <translation>Eine Prüfung erlaubt Fehler bei einem Zehntel ihrer Elemente; ein Fehler mehr beendet sie.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1298,6 +1428,14 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     <message>
         <source>letter case ignored</source>
         <translation>Groß-/Kleinschreibung nicht beachtet</translation>
+    </message>
+    <message>
+        <source>Scores the run by another rule as well; the choice is kept for the next runs</source>
+        <translation>Bewertet den Durchgang zusätzlich nach einer anderen Regel; die Wahl gilt auch für die nächsten Durchgänge</translation>
+    </message>
+    <message>
+        <source>How many Elements make one row of the Rows rule</source>
+        <translation>Wie viele Elemente eine Reihe der Reihen-Regel bilden</translation>
     </message>
 </context>
 <context>

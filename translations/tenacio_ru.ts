@@ -287,6 +287,17 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>Merge</source>
         <translation>Объединение</translation>
     </message>
+    <message>
+        <source>&amp;Add to the end</source>
+        <translation>Добавить в &amp;конец</translation>
+    </message>
+</context>
+<context>
+    <name>Exam</name>
+    <message>
+        <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
+        <translation>Допустимо ошибок на экзамене из %1 элементов: %2. Ошибка номер %3 завершает его.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -536,6 +547,22 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>%1 of %2</source>
         <translation>%1 из %2</translation>
     </message>
+    <message>
+        <source>%1. %2 (no answer)</source>
+        <translation>%1. %2 (нет ответа)</translation>
+    </message>
+    <message>
+        <source>%1. %2 (answered: %3)</source>
+        <translation>%1. %2 (ваш ответ: %3)</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… и ещё %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers:</source>
+        <translation>Неверные ответы:</translation>
+    </message>
 </context>
 <context>
     <name>RunRules</name>
@@ -668,6 +695,21 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>not solved yet</source>
         <translation>ещё не решён</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_guide</name>
+    <message>
+        <source>Tenacio user guide</source>
+        <translation>Руководство пользователя Tenacio</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
@@ -863,6 +905,14 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>Попытки %1 больше нет в %2. Теперь список показывает то, что есть в файле.</translation>
     </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_modules</name>
@@ -949,6 +999,14 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
             <numerusform>%1: %2 … %3 (%n элемента)</numerusform>
             <numerusform>%1: %2 … %3 (%n элементов)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The Element &quot;%1&quot; on line %2 holds a comma. The Module library separates Elements by commas, so it would become several Elements. Write it without a comma (3.14, Washington D.C.); nothing was stored.</source>
+        <translation>Элемент «%1» в строке %2 содержит запятую. Библиотека модулей разделяет элементы запятыми, поэтому он превратился бы в несколько элементов. Запишите его без запятой (3.14, Washington D.C.); ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
+        <translation>В модуле «%1» уже есть элементы. Заменить их строками файла или добавить строки после них?</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1210,78 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>Checking the voice…</source>
         <translation>Проверка голоса…</translation>
     </message>
+    <message>
+        <source>How many Elements a Training shows</source>
+        <translation>Сколько элементов показывает тренировка</translation>
+    </message>
+    <message>
+        <source>The Module whose Elements a Training draws</source>
+        <translation>Модуль, из которого тренировка выбирает элементы</translation>
+    </message>
+    <message>
+        <source>The first Element of the range a Training draws from</source>
+        <translation>Первый элемент диапазона, из которого выбирает тренировка</translation>
+    </message>
+    <message>
+        <source>The last Element of the range a Training draws from</source>
+        <translation>Последний элемент диапазона, из которого выбирает тренировка</translation>
+    </message>
+    <message>
+        <source>How long each Element stays on screen, in milliseconds</source>
+        <translation>Сколько миллисекунд каждый элемент остаётся на экране</translation>
+    </message>
+    <message>
+        <source>Set five quick sums between showing the Elements and typing them back</source>
+        <translation>Пять быстрых примеров на сложение между показом элементов и их вводом</translation>
+    </message>
+    <message>
+        <source>Each Element stays until you press Next (20 seconds at most), whatever the Timer says</source>
+        <translation>Каждый элемент остаётся, пока вы не нажмёте «Далее» (не дольше 20 секунд), независимо от таймера</translation>
+    </message>
+    <message>
+        <source>Show the counter (&quot;3 of 20&quot;) while the Elements are shown</source>
+        <translation>Показывать счётчик («3 из 20»), пока показываются элементы</translation>
+    </message>
+    <message>
+        <source>Read each Element aloud as it is shown</source>
+        <translation>Читать каждый элемент вслух, когда он показывается</translation>
+    </message>
+    <message>
+        <source>While the Elements are spoken, show only the counter, not the Element</source>
+        <translation>Пока элементы озвучиваются, показывать только счётчик, а не элемент</translation>
+    </message>
+    <message>
+        <source>Read 1671 as &quot;one six seven one&quot; instead of as one number</source>
+        <translation>Читать 1671 как «один шесть семь один», а не как одно число</translation>
+    </message>
+    <message>
+        <source>The language of the voice that reads the Elements</source>
+        <translation>Язык голоса, читающего элементы</translation>
+    </message>
+    <message>
+        <source>How fast the voice reads</source>
+        <translation>Как быстро читает голос</translation>
+    </message>
+    <message>
+        <source>How many Elements an Exam shows; a tenth of them may be answered wrongly</source>
+        <translation>Сколько элементов показывает экзамен; на десятую часть из них можно ответить неверно</translation>
+    </message>
+    <message>
+        <source>The Module whose Elements an Exam draws</source>
+        <translation>Модуль, из которого экзамен выбирает элементы</translation>
+    </message>
+    <message>
+        <source>The first Element of the range an Exam draws from</source>
+        <translation>Первый элемент диапазона, из которого выбирает экзамен</translation>
+    </message>
+    <message>
+        <source>The last Element of the range an Exam draws from</source>
+        <translation>Последний элемент диапазона, из которого выбирает экзамен</translation>
+    </message>
+    <message>
+        <source>An Exam allows mistakes in a tenth of its Elements; one more ends it.</source>
+        <translation>Экзамен допускает ошибки в десятой части элементов; ещё одна ошибка завершает его.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1318,6 +1448,14 @@ In order: the range as written, from its start; a larger number of elements goes
     <message>
         <source>letter case ignored</source>
         <translation>регистр букв не учитывается</translation>
+    </message>
+    <message>
+        <source>Scores the run by another rule as well; the choice is kept for the next runs</source>
+        <translation>Оценивает прохождение также по другому правилу; выбор сохраняется для следующих прохождений</translation>
+    </message>
+    <message>
+        <source>How many Elements make one row of the Rows rule</source>
+        <translation>Сколько элементов составляют один ряд в правиле рядов</translation>
     </message>
 </context>
 <context>

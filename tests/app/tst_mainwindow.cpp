@@ -1,5 +1,7 @@
+#include "app/appinfo.h"
 #include "app/conflicts.h"
 #include "app/forms.h"
+#include "app/frmhelp.h"
 #include "app/frmmain.h"
 #include "app/programicon.h"
 #include "engine/frmtest.h"
@@ -26,6 +28,9 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtCharts/QBarSet>
@@ -87,6 +92,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startUp_listsExamResults();
+    void help_guideByF1AndFromAbout_linksLeadWithin();
+    void help_guideAddress_installedFileElseProgramsOwn();
     void lazyForm_madeOnceSharedNullAfterDelete();
     void programIcon_sizes_data();
     void programIcon_sizes();
@@ -202,6 +209,61 @@ void TestMainWindow::startUp_listsExamResults()
     QVERIFY(m_forms.frm_exe.made() && m_forms.frm_results.made());
     QCOMPARE(m_forms.frm_test.get(), runner);
     QCOMPARE(runner->parentWidget(), static_cast<QWidget *>(w));
+}
+
+// F1 shows the guide the program carries; About names its local address,
+// which opens it too. Every link of the guide leads to a place in it.
+void TestMainWindow::help_guideByF1AndFromAbout_linksLeadWithin()
+{
+    start();
+    QVERIFY(w->windowTitle().endsWith(QStringLiteral("qrc:/help/guide.html")));
+    QVERIFY(!w->Guide());
+    QTest::keyClick(w, Qt::Key_F1);
+    Tfrm_guide *guide = w->Guide();
+    QVERIFY(guide && guide->isVisible());
+    QCOMPARE(guide->TextBrowser1->source(), QUrl(QStringLiteral("qrc:/help/guide.html")));
+    QCOMPARE(guide->TextBrowser1->documentTitle(), QStringLiteral("Tenacio user guide"));
+    QStringList hrefs, names;
+    for (QTextBlock b = guide->TextBrowser1->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.anchorHref().isEmpty())
+                hrefs << format.anchorHref();
+            names << format.anchorNames();
+        }
+    QVERIFY(hrefs.size() >= 7);
+    for (const QString &href : std::as_const(hrefs)) {
+        QVERIFY2(href.startsWith(QLatin1Char('#')) && names.contains(href.mid(1)), qPrintable(href));
+        guide->TextBrowser1->setSource(QUrl(href)); // as a click on it does
+        QCOMPARE(guide->TextBrowser1->source().fragment(), href.mid(1));
+        QVERIFY(guide->TextBrowser1->document()->toPlainText().contains(QStringLiteral("Exam")));
+    }
+    guide->close();
+
+    // About: the guide's address, not the maker's; following it closes
+    // About and shows the guide again.
+    m_user->scripts.push_back([](QDialog *d) {
+        auto *about = static_cast<Tfrm_help *>(d);
+        QCOMPARE(about->Label1->accessibleName(), QStringLiteral("Help is available here - qrc:/help/guide.html"));
+        QVERIFY(!about->Label1->text().contains(QStringLiteral("example")));
+        Q_EMIT about->Label1->linkActivated(QStringLiteral("guide"));
+        QVERIFY(!about->isVisible());
+    });
+    w->Help1Click();
+    QCOMPARE(m_user->opened.size(), 1);
+    QCOMPARE(w->Guide(), guide);
+    QVERIFY(guide->isVisible());
+}
+
+void TestMainWindow::help_guideAddress_installedFileElseProgramsOwn()
+{
+    const auto restore = qScopeGuard([] { AppInfo::SetInstalledGuide(QString()); });
+    const QString installed = m_dir->path(QStringLiteral("guide.html"));
+    AppInfo::SetInstalledGuide(installed);
+    QCOMPARE(AppInfo::GuideAddress(), QStringLiteral("qrc:/help/guide.html")); // not there
+    m_dir->write(QStringLiteral("guide.html"), "<html></html>");
+    QCOMPARE(AppInfo::GuideAddress(), QUrl::fromLocalFile(installed).toString());
+    QVERIFY(AppInfo::MainCaption().endsWith(QUrl::fromLocalFile(installed).toString()));
 }
 
 void TestMainWindow::lazyForm_madeOnceSharedNullAfterDelete()

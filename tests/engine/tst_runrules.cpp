@@ -1,5 +1,6 @@
 #include "engine/exerciserules.h"
 #include "engine/runrules.h"
+#include "library/examrules.h"
 #include "tests/testsupport.h"
 
 #include <QMap>
@@ -31,6 +32,10 @@ private Q_SLOTS:
     void examTimeExceeded();
     void mayContinue_data();
     void mayContinue();
+    void examMistakeLimit_data();
+    void examMistakeLimit();
+    void wrongAnswersText_data();
+    void wrongAnswersText();
     void texts();
 };
 
@@ -378,6 +383,71 @@ void TestRunRules::mayContinue()
     QFETCH(int, count);
     QFETCH(bool, goesOn);
     QCOMPARE(Run::MayContinue(mode, mistakes, count), goesOn);
+}
+
+void TestRunRules::examMistakeLimit_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("rule");
+    // clang-format off
+    QTest::newRow("2") << 2 << 1 << "Mistakes allowed in an Exam of 2 Elements: 0. Mistake 1 ends it.";
+    QTest::newRow("9") << 9 << 1 << "Mistakes allowed in an Exam of 9 Elements: 0. Mistake 1 ends it.";
+    QTest::newRow("10") << 10 << 2 << "Mistakes allowed in an Exam of 10 Elements: 1. Mistake 2 ends it.";
+    QTest::newRow("20") << 20 << 3 << "Mistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("25") << 25 << 3 << "Mistakes allowed in an Exam of 25 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("29") << 29 << 3 << "Mistakes allowed in an Exam of 29 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("30") << 30 << 4 << "Mistakes allowed in an Exam of 30 Elements: 3. Mistake 4 ends it.";
+    QTest::newRow("1000") << 1000 << 101 << "Mistakes allowed in an Exam of 1000 Elements: 100. Mistake 101 ends it.";
+    QTest::newRow("100000") << 100000 << 10001 << "Mistakes allowed in an Exam of 100000 Elements: 10000. Mistake 10001 ends it.";
+    // clang-format on
+}
+
+// What the options and the start say is what the runner does: the Exam
+// goes on up to the limit and ends at it.
+void TestRunRules::examMistakeLimit()
+{
+    QFETCH(int, count);
+    QFETCH(int, limit);
+    QFETCH(QString, rule);
+    QCOMPARE(Exam::MistakeLimit(count), limit);
+    QVERIFY(Run::MayContinue(Run::ExamMode, limit - 1, count));
+    QVERIFY(!Run::MayContinue(Run::ExamMode, limit, count));
+    QCOMPARE(Exam::MistakeRule(count), rule);
+}
+
+void TestRunRules::wrongAnswersText_data()
+{
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("maxLines");
+    QTest::addColumn<QString>("text");
+    const QString w40 = QString(40, QLatin1Char('w')), w41 = QString(41, QLatin1Char('w'));
+    // clang-format off
+    QTest::newRow("wrong and blank") << QStringList{"a", "b", "c"} << QStringList{"a", "", "x"} << 20
+        << "Wrong answers:\n2. b (no answer)\n3. c (answered: x)";
+    QTest::newRow("case and blanks count") << QStringList{"Rome", "Oslo"} << QStringList{"rome", "Oslo "} << 20
+        << "Wrong answers:\n1. Rome (answered: rome)\n2. Oslo (answered: Oslo )";
+    QTest::newRow("more than shown") << QStringList{"a", "b", "c", "d"} << QStringList{"x", "b", "y", "z"} << 2
+        << "Wrong answers:\n1. a (answered: x)\n3. c (answered: y)\n... and 1 more";
+    QTest::newRow("as many as shown") << QStringList{"a", "b"} << QStringList{"x", "y"} << 2
+        << "Wrong answers:\n1. a (answered: x)\n2. b (answered: y)";
+    QTest::newRow("long texts cut, breaks as blanks") << QStringList{w41, w40} << QStringList{"a\nb", "x"} << 20
+        << "Wrong answers:\n1. " + QString(39, QLatin1Char('w')) + QChar(0x2026) + " (answered: a b)\n2. " + w40 + " (answered: x)";
+    QTest::newRow("answers stop early") << QStringList{"a", "b", "c"} << QStringList{"x"} << 20
+        << "Wrong answers:\n1. a (answered: x)";
+    QTest::newRow("all right") << QStringList{"a"} << QStringList{"a"} << 20 << QString();
+    // clang-format on
+}
+
+// What an Exam ended for too many mistakes lists under its message.
+void TestRunRules::wrongAnswersText()
+{
+    QFETCH(QStringList, elements);
+    QFETCH(QStringList, answers);
+    QFETCH(int, maxLines);
+    QFETCH(QString, text);
+    QCOMPARE(Run::WrongAnswersText(elements, answers, maxLines), text);
 }
 
 void TestRunRules::texts()

@@ -305,7 +305,12 @@ void TestTestRun::launch()
         s.forms.frm_main->Exam1Click();
     QVERIFY(!s.user.asked.isEmpty());
     QCOMPARE(s.user.asked.at(0).kind, Kind::StartPrompt);
-    QCOMPARE(s.user.asked.at(0).text, QStringLiteral("Press OK to start"));
+    // Before an Exam, how many mistakes end it.
+    QCOMPARE(s.user.asked.at(0).text,
+             menu == QLatin1String("Exam1") && !caption.isEmpty()
+                 ? QStringLiteral("Press OK to start\n\nMistakes allowed in an Exam of 30 Elements: 3. Mistake 4 "
+                                  "ends it.")
+                 : QStringLiteral("Press OK to start"));
     QCOMPARE(s.run().StartTick, start + 700);
     QCOMPARE(s.run().StartDateTime, s.now.at);
     QCOMPARE(s.user.opened.contains(s.t()), !caption.isEmpty());
@@ -830,7 +835,11 @@ void TestTestRun::exam_tooManyMistakes()
         },
         {solveExercises()});
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. Too many mistakes!"));
+    // Not stored, but the wrong answers are said, each with its Element.
+    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. Too many mistakes!\n\nWrong answers:\n"
+                                                   "3. %1 (answered: c)\n7. %2 (no answer)\n12. %3 (answered: z)")
+                                        .arg(s.report()->Cell(1, 2), s.report()->Cell(1, 6), s.report()->Cell(1, 11)));
+    QVERIFY(s.report()->Cell(1, 2) != QLatin1String("c"));
     QCOMPARE(s.run().TestMode, 3);
     QVERIFY(!s.t()->isVisible());
     QVERIFY(!s.user.opened.contains(s.report()));

@@ -115,6 +115,10 @@ private Q_SLOTS:
     void ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs_data();
     void ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs();
     void load();
+    void load_asksBeforeReplacingElements_data();
+    void load_asksBeforeReplacingElements();
+    void commaInElement_refusedBeforeAnythingIsStored_data();
+    void commaInElement_refusedBeforeAnythingIsStored();
     void save_data();
     void save();
     void namePrompt_emptiedEachShowing_namesOnOneLine();
@@ -315,7 +319,8 @@ void TestEditor::addModule_keepsWhatEachModuleWasGiven()
     Session s;
     s.dir.write(QStringLiteral("lakes.txt"), "Titicaca\r\nLadoga\r\n");
     const int result = s.open([&] {
-        s.type(QStringLiteral("Oslo,"));
+        s.type(QStringLiteral("Oslo"));
+        s.key(Qt::Key_Return);
         s.nextName(QStringLiteral("Seas"));
         s.click(s.w->BitBtn1);
         QCOMPARE(s.items(), lines("Capitals|Rivers|Seas"));
@@ -429,7 +434,9 @@ void TestEditor::cancelledPrompt_commitsAndShowsAgain()
         s.key(Qt::Key_End, Qt::ControlModifier);
         s.key(Qt::Key_Return);
         s.key(Qt::Key_Return);
-        s.type(QStringLiteral("Rhine,Volga"));
+        s.type(QStringLiteral("Rhine"));
+        s.key(Qt::Key_Return);
+        s.type(QStringLiteral("Volga"));
         s.nextName(QStringLiteral("Seas"), false);
         s.click(s.w->BitBtn1);
         QCOMPARE(s.w->MemoLines(), lines("Nile|Rhine|Volga"));
@@ -449,7 +456,6 @@ void TestEditor::commit_data()
     // clang-format off
     QTest::newRow("all lines deleted") << QByteArray("Paris,Rome") << QString() << lines("Paris|Rome") << QByteArray("Paris,Rome");
     QTest::newRow("only empty lines") << QByteArray("Paris") << QStringLiteral("\n\n") << lines("Paris") << QByteArray("Paris");
-    QTest::newRow("a line with a comma") << QByteArray("a") << QStringLiteral("a\nb,c") << lines("a|b|c") << QByteArray("a,b,c");
     QTest::newRow("empty Elements of a hand-edited file") << QByteArray("a,,b,") << QStringLiteral("a\n\nb") << lines("a|b") << QByteArray("a,b");
     QTest::newRow("a long line") << QByteArray("x") << QString(300, QLatin1Char('w')) << QStringList{QString(300, QLatin1Char('w'))} << QByteArray(300, 'w');
     // clang-format on
@@ -745,11 +751,135 @@ void TestEditor::load()
         QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\". ")));
         QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
         s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
-        s.click(s.w->BitBtn4);
+        s.click(s.w->BitBtn4); // "Replace", the answer of a user who presses Enter
         s.click(s.w->BitBtn7);
     });
-    QCOMPARE(s.user.asked.size(), 1);
+    QCOMPARE(s.user.asked.size(), 2);
+    QCOMPARE(s.user.asked.at(1).kind, Dialogs::Kind::ReplaceOrAppend);
     QCOMPARE(s.file(), "[Capitals]\r\nData=Lima,Quito,Bern,Oslo\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
+}
+
+void TestEditor::load_asksBeforeReplacingElements_data()
+{
+    QTest::addColumn<QString>("typed"); // after the Module's last line, Enter first
+    QTest::addColumn<int>("answer");    // Dialogs::Answer
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QStringList>("after");
+    const int replace = int(Dialogs::Answer::Ok), append = int(Dialogs::Answer::Other);
+    const int cancel = int(Dialogs::Answer::Cancel);
+    // clang-format off
+    QTest::newRow("replace") << "Oslo" << replace << true << lines("Lima|Quito");
+    QTest::newRow("add to the end") << "Oslo" << append << true << lines("Paris|Rome|Oslo|Lima|Quito");
+    QTest::newRow("add to the end after an empty last line") << "" << append << true << lines("Paris|Rome|Lima|Quito");
+    QTest::newRow("cancel") << "Oslo" << cancel << true << lines("Paris|Rome|Oslo");
+    QTest::newRow("close box") << "Oslo" << int(Dialogs::Answer::Closed) << true << lines("Paris|Rome|Oslo");
+    QTest::newRow("no Elements: no question") << QString() << cancel << false << lines("Lima|Quito");
+    // clang-format on
+}
+
+// "Load..." never drops typed Elements unasked, and what it does is one
+// step that Ctrl+Z takes back.
+void TestEditor::load_asksBeforeReplacingElements()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(QStringList, after);
+    Session s(typed.isNull() ? QByteArray("[Capitals]\r\nData=\r\n\r\n") : Library);
+    s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
+    s.open([&] {
+        s.key(Qt::Key_End, Qt::ControlModifier);
+        if (!typed.isNull()) {
+            s.key(Qt::Key_Return);
+            s.type(typed);
+        }
+        const QString before = s.w->Memo1->toPlainText();
+        const int undoSteps = s.w->Memo1->document()->availableUndoSteps();
+        s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
+        s.user.answers.push_back(Dialogs::Answer(answer));
+        s.click(s.w->BitBtn4);
+        QCOMPARE(s.user.asked.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::ReplaceOrAppend);
+            QCOMPARE(s.user.asked.at(0).text, QStringLiteral("The Module \"Capitals\" has Elements. Replace them "
+                                                             "with the lines of the file, or add the lines after "
+                                                             "them?"));
+        }
+        QCOMPARE(s.w->MemoLines(), after);
+        // Asked and cancelled, the memo is as it was, its undo steps too;
+        // otherwise one Ctrl+Z brings it back.
+        const bool changed = s.w->Memo1->toPlainText() != before;
+        if (!changed)
+            QCOMPARE(s.w->Memo1->document()->availableUndoSteps(), undoSteps);
+        else {
+            s.w->Memo1->setFocus();
+            s.key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(s.w->Memo1->toPlainText(), before);
+        }
+        s.click(s.w->BitBtn6);
+    });
+}
+
+void TestEditor::commaInElement_refusedBeforeAnythingIsStored_data()
+{
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("element"); // as the message shows it
+    QTest::addColumn<int>("by");          // 0 OK, 1 picking another Module, 2 "+"
+    const QString longOne = QString(70, QLatin1Char('w')) + QLatin1Char(',');
+    // clang-format off
+    QTest::newRow("in the middle, OK") << "Paris\nWashington, D.C." << 2 << "Washington, D.C." << 0;
+    QTest::newRow("decimal comma, OK") << "3,14" << 1 << "3,14" << 0;
+    QTest::newRow("at the start, pick") << "Paris\n,Rome" << 2 << ",Rome" << 1;
+    QTest::newRow("at the end, +") << "Paris,\nRome" << 1 << "Paris," << 2;
+    QTest::newRow("quoted, OK") << "\"Washington, D.C.\"" << 1 << "\"Washington, D.C.\"" << 0;
+    QTest::newRow("first of several, after an empty line, pick") << "a\n\nb,c\nd,e" << 3 << "b,c" << 1;
+    QTest::newRow("long, cut in the message, OK") << "a\n" + longOne << 2 << QString(59, QLatin1Char('w')) + QChar(0x2026) << 0;
+    // clang-format on
+}
+
+// The library separates Elements by commas: a line holding one is not
+// split into several Elements but refused, with the line shown, and
+// nothing reaches the working copy or the file until it is mended.
+void TestEditor::commaInElement_refusedBeforeAnythingIsStored()
+{
+    QFETCH(QString, memo);
+    QFETCH(int, line);
+    QFETCH(QString, element);
+    QFETCH(int, by);
+    Session s;
+    s.open([&] {
+        s.w->Memo1->setPlainText(memo);
+        if (by == 0) {
+            s.click(s.w->BitBtn7);
+        } else if (by == 1) {
+            QTest::keyClick(s.w->ComboBox1, Qt::Key_Down);
+        } else {
+            s.nextName(QStringLiteral("Seas"));
+            s.click(s.w->BitBtn1);
+            QVERIFY(s.user.opened.size() == 1); // the editor alone: no name was asked for
+            s.user.scripts.clear();
+        }
+        QVERIFY(s.w->isVisible());
+        QCOMPARE(s.user.texts(),
+                 QStringList{QStringLiteral("The Element \"%1\" on line %2 holds a comma. The Module library separates "
+                                            "Elements by commas, so it would become several Elements. Write it "
+                                            "without a comma (3.14, Washington D.C.); nothing was stored.")
+                                 .arg(element)
+                                 .arg(line)});
+        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        QCOMPARE(s.w->ComboBox1->currentIndex(), 0);
+        QCOMPARE(s.w->ShownModuleIndex(), 0);
+        QCOMPARE(s.w->Memo1->toPlainText(), memo);
+        QCOMPARE(s.w->focusWidget(), s.w->Memo1);
+        QCOMPARE(s.w->Memo1->textCursor().selectedText(), s.w->MemoLines().at(line - 1));
+        // Mended, it is stored as one Element.
+        s.w->Memo1->setPlainText(memo.replace(QLatin1Char(','), QLatin1Char('.')));
+        s.click(s.w->BitBtn7);
+        QVERIFY(!s.w->isVisible());
+    });
+    QCOMPARE(s.file(), "[Capitals]\r\nData=" + Modules::JoinElements(ModuleEdit::TextLines(memo)).toUtf8()
+                           + "\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
 }
 
 void TestEditor::save_data()

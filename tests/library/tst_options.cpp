@@ -6,6 +6,8 @@
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,6 +67,9 @@ class TestOptions : public QObject
 
 private Q_SLOTS:
     void form_captionSizeAndTexts();
+    void everyOption_saysWhatItDoes();
+    void examPage_saysHowManyMistakesEndAnExam_data();
+    void examPage_saysHowManyMistakesEndAnExam();
     void keyboard_mnemonics_data();
     void keyboard_mnemonics();
     void libraryDialogs_largerFont_textsWholeAndApart_data();
@@ -112,6 +117,62 @@ void TestOptions::form_captionSizeAndTexts()
     QVERIFY(d.BitBtn1->isDefault());
     QCOMPARE((QStringList{shown(d.BitBtn1->text()), shown(d.BitBtn2->text())}),
              (QStringList{lit("OK"), lit("Cancel")}));
+}
+
+// Every control on the pages has a tool tip of its own; a control added
+// without one fails here. The spin buttons belong to their fields.
+void TestOptions::everyOption_saysWhatItDoes()
+{
+    TestDataDir dir;
+    Tfrm_options d;
+    QStringList tips;
+    int controls = 0;
+    for (QWidget *w : d.PageControl1->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w)
+                             || qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSpinBox *>(w)
+                             || qobject_cast<QAbstractSlider *>(w);
+        // Not the parts of another control: a drop-down's list, the page
+        // control's scroll buttons.
+        if (!control || w->window() != &d || qobject_cast<UpDown *>(w->parentWidget())
+            || qobject_cast<QTabBar *>(w->parentWidget()))
+            continue;
+        ++controls;
+        QVERIFY2(!w->toolTip().isEmpty(), w->metaObject()->className());
+        QVERIFY2(!tips.contains(w->toolTip()), qPrintable(w->objectName() + QStringLiteral(": ") + w->toolTip()));
+        tips << w->toolTip();
+    }
+    QVERIFY(controls >= 17); // 13 on the Training page, 4 on the Exam page
+    QCOMPARE(d.CheckBox2->toolTip(),
+             lit("Each Element stays until you press Next (20 seconds at most), whatever the Timer says"));
+}
+
+void TestOptions::examPage_saysHowManyMistakesEndAnExam_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("said");
+    // clang-format off
+    QTest::newRow("20") << "20" << "Mistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.";
+    QTest::newRow("39") << "39" << "Mistakes allowed in an Exam of 39 Elements: 3. Mistake 4 ends it.";
+    QTest::newRow("1000") << "1000" << "Mistakes allowed in an Exam of 1000 Elements: 100. Mistake 101 ends it.";
+    QTest::newRow("not a number") << "2O" << "An Exam allows mistakes in a tenth of its Elements; one more ends it.";
+    QTest::newRow("empty") << "" << "An Exam allows mistakes in a tenth of its Elements; one more ends it.";
+    // clang-format on
+}
+
+// The Exam page says the rule for the number of Elements as it is typed,
+// and as it is loaded.
+void TestOptions::examPage_saysHowManyMistakesEndAnExam()
+{
+    QFETCH(QString, number);
+    QFETCH(QString, said);
+    TestDataDir dir;
+    dir.write(QStringLiteral("config.ini"), "[Exam]\r\nENumOfEl=" + number.toUtf8() + "\r\n");
+    Tfrm_options d;
+    d.LoadOptions();
+    QCOMPARE(d.LabelMistakes->text(), said);
+    QCOMPARE(d.LabelMistakes->parentWidget(), d.TabSheet2);
+    d.Edit2->setText(QStringLiteral("30"));
+    QCOMPARE(d.LabelMistakes->text(), lit("Mistakes allowed in an Exam of 30 Elements: 3. Mistake 4 ends it."));
 }
 
 void TestOptions::keyboard_mnemonics_data()
