@@ -293,22 +293,23 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     m_training.module = ComboBox1;
     m_training.from = ComboBox2;
     m_training.to = ComboBox3;
-    ComboBox9 = makeDrawList(TabSheet1, QStringLiteral("ComboBox9"));
+    ComboBox9 = makeDrawList(TabSheet1, QStringLiteral("ComboBox9"), tr("How a Training draws its Elements:"));
     m_training.draw = ComboBox9;
 }
 
-QComboBox *Tfrm_options::makeDrawList(QWidget *page, const QString &name)
+QComboBox *Tfrm_options::makeDrawList(QWidget *page, const QString &name, const QString &heading)
 {
     auto *list = new QComboBox(page);
     list->setObjectName(name);
     list->addItem(tr("At random"), int(Settings::Draw::AtRandom));
     list->addItem(tr("Shuffled, no repeats"), int(Settings::Draw::Shuffled));
     list->addItem(tr("In order"), int(Settings::Draw::InOrder));
-    list->setToolTip(tr("At random: each Element drawn on its own, so some come again and others not at all.\n"
-                        "Shuffled, no repeats: every Element of the range once, in a shuffled order; a larger "
-                        "number of elements deals the range again, shuffled anew.\n"
-                        "In order: the range as written, from its start; a larger number of elements goes on "
-                        "from the start again."));
+    list->setToolTip(heading + QLatin1Char('\n')
+                     + tr("At random: each Element drawn on its own, so some come again and others not at all.\n"
+                          "Shuffled, no repeats: every Element of the range once, in a shuffled order; a larger "
+                          "number of elements deals the range again, shuffled anew.\n"
+                          "In order: the range as written, from its start; a larger number of elements goes on "
+                          "from the start again."));
     return list;
 }
 
@@ -330,7 +331,7 @@ void Tfrm_options::buildExamControls(QStyle *listStyle)
     m_exam.module = ComboBox4;
     m_exam.from = ComboBox5;
     m_exam.to = ComboBox6;
-    ComboBox10 = makeDrawList(TabSheet2, QStringLiteral("ComboBox10"));
+    ComboBox10 = makeDrawList(TabSheet2, QStringLiteral("ComboBox10"), tr("How an Exam draws its Elements:"));
     m_exam.draw = ComboBox10;
 }
 

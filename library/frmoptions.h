@@ -152,7 +152,7 @@ private:
     void buildTabs();
     void buildTrainingControls(QStyle *listStyle);
     void buildExamControls(QStyle *listStyle);
-    QComboBox *makeDrawList(QWidget *page, const QString &name);
+    QComboBox *makeDrawList(QWidget *page, const QString &name, const QString &heading);
     void selectDraw(Page page, Settings::Draw draw);
     void layOutPage(Page page);
     void layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column);

@@ -1262,6 +1262,14 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>An Exam allows mistakes in a tenth of its Elements; one more ends it.</source>
         <translation>Eine Prüfung erlaubt Fehler bei einem Zehntel ihrer Elemente; ein Fehler mehr beendet sie.</translation>
     </message>
+    <message>
+        <source>How a Training draws its Elements:</source>
+        <translation>Wie ein Training seine Elemente zieht:</translation>
+    </message>
+    <message>
+        <source>How an Exam draws its Elements:</source>
+        <translation>Wie eine Prüfung ihre Elemente zieht:</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -1282,6 +1282,14 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>An Exam allows mistakes in a tenth of its Elements; one more ends it.</source>
         <translation>Экзамен допускает ошибки в десятой части элементов; ещё одна ошибка завершает его.</translation>
     </message>
+    <message>
+        <source>How a Training draws its Elements:</source>
+        <translation>Как тренировка выбирает элементы:</translation>
+    </message>
+    <message>
+        <source>How an Exam draws its Elements:</source>
+        <translation>Как экзамен выбирает элементы:</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -416,6 +416,8 @@ void TestTestRun::launch_valuesTheOptionsCannotSet()
         else
             s.forms.frm_main->Exam1Click();
         QStringList said{QStringLiteral("Press OK to start")};
+        if (menu != QLatin1String("est21"))
+            said[0] += QStringLiteral("\n\nMistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.");
         if (launch == 0 && !notice.isEmpty())
             said.prepend(notice);
         QCOMPARE(s.user.texts().mid(before, said.size()), said);

@@ -388,7 +388,8 @@ void TestEditor::fromPattern_addsModuleOfItsElements()
 {
     Session s;
     s.open([&] {
-        s.type(QStringLiteral("Oslo,"));
+        s.type(QStringLiteral("Oslo"));
+        QTest::keyClick(s.w->Memo1, Qt::Key_Return);
         // The prompt offers the patterns, each with the name of its Module.
         s.user.scripts.push_back([](QDialog *d) {
             auto *prompt = static_cast<Tfrm_name *>(d);
