@@ -189,7 +189,6 @@ void Tfrm_main::buildHistoryToggle()
     SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
-    SpeedButton1->setAccessibleName(tr("Switch between Exam and Training results"));
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
     // flip it without a click, and the list must follow them too.
     connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
@@ -205,6 +204,8 @@ void Tfrm_main::buildHistoryList()
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setGeometry(428, 19 + FilterHeight, 285, 342 - FilterHeight);
     StringGrid1->setRowCount(1);
+    // Tab goes on to the next control; the arrow keys move in the list.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->installEventFilter(this);
     StringGrid1->setAccessibleName(tr("Results history"));
     StringGrid1->setAccessibleDescription(
@@ -419,7 +420,11 @@ bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 
 void Tfrm_main::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels({tr("DateTime"), tr("Result"), tr("Mark")});
+    const QStringList headings{tr("DateTime"), tr("Result"), tr("Mark")};
+    StringGrid2->setHorizontalHeaderLabels(headings);
+    // The list's own header is hidden, but a screen reader names its
+    // cells' columns by it.
+    StringGrid1->setHorizontalHeaderLabels(headings);
     StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
     for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
         grid->setColumnWidth(0, 140);
@@ -497,6 +502,11 @@ void Tfrm_main::SpeedButton1Click()
 {
     Dialogs::Guard(this, [this] {
         SpeedButton1->setText(SpeedButton1->isChecked() ? tr("Exam&s") : tr("Test&s"));
+        // Its checked state means nothing to a listener: the name says which
+        // results are listed, and what a press lists instead.
+        SpeedButton1->setAccessibleName(SpeedButton1->isChecked()
+                                            ? tr("Training results listed; press to list Exam results")
+                                            : tr("Exam results listed; press to list Training results"));
         const QString path = ListedFile();
         // A Module shown needs its choices, to see that it still has runs;
         // with all Modules the choices wait until they are wanted.

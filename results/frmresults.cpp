@@ -180,6 +180,8 @@ void Tfrm_results::buildSheet()
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control; the arrow keys move in the sheet.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setWordWrap(false);
@@ -210,8 +212,10 @@ QGridLayout *Tfrm_results::buildValues()
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
-    LabelKoeff = valueAfter(this, new QLabel(tr("Koeff: "), this), values, 2, 1, 1);
-    LabelMark = valueAfter(this, new QLabel(tr("Mark: "), this), values, 3, 1, 1);
+    m_koeffCaption = new QLabel(tr("Koeff: "), this);
+    m_markCaption = new QLabel(tr("Mark: "), this);
+    LabelKoeff = valueAfter(this, m_koeffCaption, values, 2, 1, 1);
+    LabelMark = valueAfter(this, m_markCaption, values, 3, 1, 1);
     LabelKoeff->setObjectName(QStringLiteral("LabelKoeff"));
     LabelMark->setObjectName(QStringLiteral("LabelMark"));
     LabelKoeff->setText(QString());
@@ -417,6 +421,7 @@ void Tfrm_results::showAnalysis()
     LabelScore->setText(line);
     LabelScore->setToolTip(Dialogs::PlainToolTip(line));
     LabelScore->setAccessibleName(line);
+    LabelScore->setAccessibleDescription(line); // else the tip's markup would be read
 }
 
 void Tfrm_results::loadScoring()
@@ -444,6 +449,29 @@ void Tfrm_results::showScore(const QString &koeff, const QString &mark)
 {
     LabelKoeff->setText(koeff);
     LabelMark->setText(mark);
+    nameValueLines();
+}
+
+void Tfrm_results::nameValueLines()
+{
+    // A screen reader reads a dialog's labels one by one in the order of
+    // their places, and leaves out those of fewer than three words: a
+    // caption and its value would be read apart, a short figure not at
+    // all. Every label of a line of figures is named after the whole line,
+    // so that each figure is read once, after its caption.
+    const QList<QList<QLabel *>> lines{{Label1, Label6},
+                                       {Label2, Label9},
+                                       {Label3, Label7, m_koeffCaption, LabelKoeff},
+                                       {Label4, Label8, m_markCaption, LabelMark}};
+    for (const QList<QLabel *> &line : lines) {
+        QStringList parts;
+        for (qsizetype i = 0; i + 1 < line.size(); i += 2)
+            if (!line.at(i + 1)->text().isEmpty())
+                parts << line.at(i)->text().trimmed() + QLatin1Char(' ') + line.at(i + 1)->text();
+        const QString name = parts.join(QStringLiteral(", "));
+        for (QLabel *label : line)
+            label->setAccessibleName(name);
+    }
 }
 
 void Tfrm_results::showStanding(const QString &path, const QString &section)
@@ -473,6 +501,7 @@ void Tfrm_results::SetReportLabels(const QString &total, const QString &right, c
     Label7->setText(right);
     Label8->setText(errors);
     Label9->setText(time);
+    nameValueLines();
 }
 
 RunReport Tfrm_results::Report() const
@@ -482,7 +511,11 @@ RunReport Tfrm_results::Report() const
 
 void Tfrm_results::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels({tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
+    const QStringList headings{tr("Number"), tr("Text"), tr("Answer"), tr("Kind")};
+    StringGrid2->setHorizontalHeaderLabels(headings);
+    // The sheet's own header is hidden, but a screen reader names its
+    // cells' columns by it.
+    m_model->setHeadings(headings);
     loadScoring();
     showAnalysis();
     BitBtn2->setEnabled(!Mistakes::WrongElements(Sheet()).isEmpty());

@@ -117,6 +117,7 @@ private:
     void setInitialSize();
 
     void showScore(const QString &koeff, const QString &mark);
+    void nameValueLines();
     void showStanding(const QString &path, const QString &section);
     // The summary, the right in order and the score, from the sheet as it is.
     void showAnalysis();
@@ -125,6 +126,7 @@ private:
     void scoringChanged();
 
     AnswerSheetModel *m_model = nullptr;
+    QLabel *m_koeffCaption = nullptr, *m_markCaption = nullptr;
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
 };

@@ -56,7 +56,7 @@ Pixels pixelsOf(Tfrm_results &w, int row, int column)
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(), run = 0; x <= rect.right(); ++x) {
             const QRgb c = image.pixel(x, y);
-            const bool red = qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+            const bool red = qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
             run = red ? run + 1 : 0;
             p.red += red;
             p.longestRed = std::max(p.longestRed, run);
@@ -240,7 +240,7 @@ void TestReportWindow::answerLook_data()
     QTest::addColumn<bool>("selected");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QString>("shown"); // mark, text and note as the cell shows them
-    const QColor red(255, 0, 0), text(10, 20, 30), selectedText(200, 210, 220);
+    const QColor red = WrongAnswerColour, text(10, 20, 30), selectedText(200, 210, 220);
     const QString cafe = QStringLiteral("caf\u00e9"), cafeDecomposed = QStringLiteral("cafe\u0301");
     // clang-format off
     QTest::newRow("right") << "cat" << "cat" << false << text << "cat";
@@ -276,7 +276,7 @@ void TestReportWindow::answerLook()
     palette.setColor(QPalette::Text, QColor(10, 20, 30));
     palette.setColor(QPalette::HighlightedText, QColor(200, 210, 220));
     const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(266, 36, 133, 18), selected, true, palette);
-    QCOMPARE(look.wrong, colour == QColor(255, 0, 0));
+    QCOMPARE(look.wrong, colour == WrongAnswerColour);
     QCOMPARE(look.colour, colour);
     QCOMPARE(look.textAt, QPoint(266 + 13, 36 + 1));
     QCOMPARE(look.mark + look.text + look.note, shown);
@@ -344,7 +344,7 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
     // clang-format off
     QTest::newRow("right") << "cat" << "cat" << "cat" << "";
     QTest::newRow("letter case") << "cat" << "Cat" << "wrong: Cat" << "wrong answer";
-    QTest::newRow("empty") << "cat" << "" << "wrong: no answer" << "wrong answer";
+    QTest::newRow("empty") << "cat" << "" << "wrong: blank (no answer)" << "wrong answer";
     QTest::newRow("trailing blank") << "cat" << "cat " << "wrong: cat  (blanks differ)" << "wrong answer";
     QTest::newRow("another Unicode form") << "caf\u00e9" << "cafe\u0301"
                                           << "wrong: cafe\u0301 (another Unicode form)" << "wrong answer";
