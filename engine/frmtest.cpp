@@ -96,13 +96,12 @@ void makeNotification(QLabel *label)
     label->setProperty(NotificationProperty, true);
 }
 
-// Shows the label again, so that a screen reader speaks it.
+// Shows the label, and tells a screen reader it came into view even when
+// it was in view already, so that it speaks it again.
 void showAgain(QLabel *label)
 {
-    if (!label->isVisible())
-        return;
-    label->hide();
     label->show();
+    notifyAccessibility(label, QAccessible::ObjectShow);
 }
 
 } // namespace
@@ -586,9 +585,8 @@ void Tfrm_test::StartRecall()
     // The recall tells which Element is asked in every mode, also where the
     // presentation kept its counter hidden.
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
-    Label1->show();
     Edit1->setFocus();
-    announceAnswer();
+    announceAnswer(); // shows the counter
 }
 
 void Tfrm_test::BitBtn1Click()

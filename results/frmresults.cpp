@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
@@ -98,6 +100,15 @@ QPalette sheetPalette(QPalette palette)
     return palette;
 }
 
+// Scrolls the report's body on a screen too small for it, and asks for
+// the body's whole size otherwise.
+class BodyScroll : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+
 // The longest time text a run can show, for the width of its row.
 const QString LongestTime = QStringLiteral("23:59:59  Average time for each number: 9999,99 sec.");
 
@@ -133,8 +144,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
 
     values->addLayout(buildScoringRow(), 7, 0, 1, 2);
     values->addWidget(LabelScore, 8, 0, 1, 2);
-    values->addLayout(buttonRow, 9, 0, 1, 2);
-    layOutForm(values);
+    layOutForm(values, buttonRow);
 
     setTabOrder(StringGrid1, ComboScoring);
     setTabOrder(ComboScoring, SpinRowLength);
@@ -299,26 +309,39 @@ QHBoxLayout *Tfrm_results::buildScoringRow()
     return scoring;
 }
 
-void Tfrm_results::layOutForm(QGridLayout *values)
+void Tfrm_results::layOutForm(QGridLayout *values, QHBoxLayout *buttonRow)
 {
     // The grids over the whole width, the values below; the form's size is
-    // the least the window takes.
-    auto *form = new QVBoxLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
-    form->setSpacing(0);
+    // the least the window takes. On a screen too small for it (large
+    // fonts, a high scale) all but the buttons scroll, so that OK is
+    // always in reach.
+    m_body = new QWidget(this);
+    auto *body = new QVBoxLayout(m_body);
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
     auto *summary = new QVBoxLayout;
     summary->setContentsMargins(8, 4, 8, 4);
     summary->setSpacing(0);
     summary->addWidget(LabelSummary);
     summary->addWidget(LabelInOrder);
-    form->addLayout(summary);
-    form->addWidget(StringGrid2);
-    form->addWidget(StringGrid1, 1);
-    form->addLayout(values);
+    body->addLayout(summary);
+    body->addWidget(StringGrid2);
+    body->addWidget(StringGrid1, 1);
+    body->addLayout(values);
     // The grid takes what the values leave, but shows some rows at least.
     StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
                                   + 2 * StringGrid1->frameWidth());
+    m_scroll = new BodyScroll(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_body);
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setSpacing(0);
+    form->addWidget(m_scroll, 1);
+    buttonRow->setContentsMargins(8, 4, 8, 8);
+    form->addLayout(buttonRow);
 }
 
 void Tfrm_results::setInitialSize()
@@ -330,10 +353,21 @@ void Tfrm_results::setInitialSize()
     // The key's two lines are never squeezed by the lines added above.
     LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     // The least size; a user may enlarge it to see more of a long run.
-    const QSize size = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
+    const QSize natural = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
+    const QSize size = natural.boundedTo(roomOnScreen());
     setMinimumSize(size);
     resize(size);
     fitColumns();
+}
+
+QSize Tfrm_results::roomOnScreen() const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Room for the frame a window manager puts round the window.
+    const QSize frame(16, 48);
+    return shownOn->availableGeometry().size() - frame;
 }
 
 void Tfrm_results::fitColumns()
@@ -341,7 +375,10 @@ void Tfrm_results::fitColumns()
     // Equal columns, as wide as the window leaves them.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheetModel::ColumnCount);
+    // Narrower only on a screen too small for the usual widths.
+    const int fits = (m_scroll->viewport()->width() - frame - scrollBar) / AnswerSheetModel::ColumnCount;
+    const bool roomy = minimumWidth() >= AnswerSheetModel::ColumnCount * ColumnWidth;
+    const int columnWidth = roomy ? qMax(ColumnWidth, fits) : qMax(40, fits);
     fixColumns(StringGrid2->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
     fixColumns(StringGrid1->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
 }
@@ -349,7 +386,7 @@ void Tfrm_results::fitColumns()
 void Tfrm_results::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    if (StringGrid1)
+    if (StringGrid1 && m_scroll)
         fitColumns();
 }
 
@@ -613,7 +650,14 @@ void Tfrm_results::showEvent(QShowEvent *event)
 {
     if (const QWidget *owner = parentWidget()) {
         const QRect area = owner->window()->frameGeometry();
-        move(area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center());
+        QPoint at = area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center();
+        // Over its owner, but whole on the screen.
+        if (const QScreen *shownOn = screen()) {
+            const QRect room = shownOn->availableGeometry();
+            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - frameGeometry().width())));
+            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - frameGeometry().height())));
+        }
+        move(at);
     }
     FormShow();
     QDialog::showEvent(event);

@@ -9,6 +9,7 @@ class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QScrollArea;
 class QSpinBox;
 class QLineEdit;
 class QPainter;
@@ -113,7 +114,8 @@ private:
     QGridLayout *buildValues();
     QHBoxLayout *buildButtons();
     QHBoxLayout *buildScoringRow();
-    void layOutForm(QGridLayout *values);
+    void layOutForm(QGridLayout *values, QHBoxLayout *buttonRow);
+    QSize roomOnScreen() const;
     void setInitialSize();
 
     void showScore(const QString &koeff, const QString &mark);
@@ -127,6 +129,8 @@ private:
 
     AnswerSheetModel *m_model = nullptr;
     QLabel *m_koeffCaption = nullptr, *m_markCaption = nullptr;
+    QWidget *m_body = nullptr;       // all but the buttons
+    QScrollArea *m_scroll = nullptr; // scrolls the body on a small screen
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
 };

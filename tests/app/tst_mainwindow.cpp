@@ -3,12 +3,14 @@
 #include "app/programicon.h"
 #include "engine/frmtest.h"
 #include "library/frmoptions.h"
+#include "platform/contrast.h"
 #include "platform/platform.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
 #include "app/historychart.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -25,6 +27,7 @@
 #include <QToolButton>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 
@@ -88,6 +91,8 @@ private Q_SLOTS:
     void layout_atDesignSize();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
+    void chart_coloursReadOnTheBackground_data();
+    void chart_coloursReadOnTheBackground();
     void chart_negativeKoeffAndLongNamesShownWhole();
     void delete_asksAndErasesOne();
     void delete_cancelledOrNothingListed_changesNothing();
@@ -321,18 +326,68 @@ void TestMainWindow::chart_barsValuesLabelsColours()
     QCOMPARE(labels.first(), QStringLiteral("01.03.2026"));
     // The chart view draws the same labels under the bars.
     QCOMPARE(w->Chart1->labels(), labels);
-    // Row 7 (oldest, 0,5) is yellow (7 mod 6 = 1); row 0 ("short") red.
-    QCOMPARE(QColor(w->Bars().first().red, w->Bars().first().green, w->Bars().first().blue), QColor(255, 255, 0));
-    QCOMPARE(QColor(w->Bars().last().red, w->Bars().last().green, w->Bars().last().blue), QColor(255, 0, 0));
-    // In the chart, each category's bar is drawn by the set of its colour.
+    // Each bar is drawn by the set of its mark, named in the legend; a run
+    // without a mark ("short") has a set of its own.
+    const QColor background = w->Chart1->chart()->backgroundBrush().color();
     for (int i = 0; i < w->Bars().size(); ++i) {
         const History::Bar &bar = w->Bars().at(i);
+        const int group = Tfrm_main::MarkGroup(bar.mark);
+        QCOMPARE(group, i + 1 < w->Bars().size() ? 3 : 4);
         bool found = false;
         for (QBarSet *set : w->Series1->barSets())
             if (set->at(i) != 0)
-                found = set->color() == QColor(bar.red, bar.green, bar.blue);
+                found = set->color() == Tfrm_main::MarkColour(group, background)
+                        && set->label() == Tfrm_main::MarkGroupName(group);
         QVERIFY2(found, qPrintable(QString::number(i)));
     }
+    QVERIFY(w->Chart1->chart()->legend()->isVisible());
+}
+
+void TestMainWindow::chart_coloursReadOnTheBackground_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(255, 255, 255) << QColor(0, 0, 0);
+    QTest::newRow("dark") << QColor(30, 30, 30) << QColor(230, 230, 230);
+    QTest::newRow("mid grey") << QColor(128, 128, 128) << QColor(0, 0, 0);
+}
+
+void TestMainWindow::chart_coloursReadOnTheBackground()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    const QPalette system = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(system); });
+    QPalette palette = system;
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(text.red(), text.green(), text.blue(), 128));
+    QApplication::setPalette(palette);
+    // The empty list's note: grey, and 4.5:1 on the list.
+    start();
+    QVERIFY(w->Label3->isVisible());
+    QVERIFY2(Contrast::Ratio(w->Label3->palette().color(QPalette::WindowText), base) >= Contrast::Text,
+             qPrintable(w->Label3->palette().color(QPalette::WindowText).name()));
+    DestroyForms(m_forms);
+    // One run of each kind of mark: every bar 3:1 on the chart, which
+    // follows the palette.
+    QByteArray file;
+    const QStringList marks{QStringLiteral("5"), QStringLiteral("4-"), QStringLiteral("3+"), QStringLiteral("2"),
+                            QString()};
+    for (int i = 0; i < marks.size(); ++i)
+        file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + QByteArray::number(i + 1)
+                + "\r\nMark=" + marks.at(i).toUtf8() + "\r\n\r\n";
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCOMPARE(w->Chart1->chart()->backgroundBrush().color(), base);
+    QCOMPARE(w->Series1->barSets().size(), marks.size());
+    QStringList names;
+    for (QBarSet *set : w->Series1->barSets()) {
+        names << set->label();
+        QVERIFY2(Contrast::Ratio(set->color(), base) >= Contrast::Graphics,
+                 qPrintable(set->label() + QStringLiteral(" ") + set->color().name()));
+    }
+    QCOMPARE(names, (QStringList{"Mark 5", "Mark 4", "Mark 3", "Mark 2 or lower", "No mark"}));
 }
 
 void TestMainWindow::delete_asksAndErasesOne()

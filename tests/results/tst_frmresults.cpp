@@ -1,3 +1,4 @@
+#include "platform/contrast.h"
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -85,6 +87,8 @@ private Q_SLOTS:
     void answerLook_data();
     void answerLook();
     void drawing_wrongAnswersRedAndStruckOut();
+    void largeFonts_fitTheScreen_data();
+    void largeFonts_fitTheScreen();
     void accessibleText_saysWhichAnswersAreWrong_data();
     void accessibleText_saysWhichAnswersAreWrong();
     void reopen_fillsSheetAndLabels();
@@ -330,6 +334,47 @@ void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
         QVERIFY(background(w, 3).lightness() > 200);
         w.SetCell(2, 3, "dog");
         QCOMPARE(pixelsOf(w, 3, 2).red, 0);
+    });
+    Dialogs::ExecModal(&w);
+    QVERIFY(user.scripts.empty());
+}
+
+void TestReportWindow::largeFonts_fitTheScreen_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("usual") << 1.0;
+    QTest::newRow("twice") << 2.0;
+    QTest::newRow("three times") << 3.0;
+}
+
+// However large the fonts, the report fits the screen with OK in sight:
+// its sheet and values scroll instead.
+void TestReportWindow::largeFonts_fitTheScreen()
+{
+    QFETCH(double, scale);
+    const QFont system = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
+    QFont large = system;
+    large.setPointSizeF(system.pointSizeF() * scale);
+    QApplication::setFont(large);
+    TestUser user;
+    Tfrm_results w;
+    const QStringList texts(20, QStringLiteral("oooooooo"));
+    playRun(w, texts, texts);
+    user.scripts.push_back([&](QDialog *) {
+        const QRect room = w.screen()->availableGeometry();
+        QVERIFY2(room.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())
+                                                                  .arg(w.x())
+                                                                  .arg(w.y())
+                                                                  .arg(room.width())
+                                                                  .arg(room.height())));
+        QVERIFY(w.rect().contains(QRect(w.BitBtn1->mapTo(&w, QPoint(0, 0)), w.BitBtn1->size())));
+        // The wrong answers' red reads on the sheet, in a selected row too.
+        const QPalette sheet = w.StringGrid1->palette();
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Highlight})
+            QVERIFY(Contrast::Ratio(WrongAnswerColour, sheet.color(role)) >= Contrast::Text);
     });
     Dialogs::ExecModal(&w);
     QVERIFY(user.scripts.empty());
