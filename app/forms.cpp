@@ -9,58 +9,8 @@
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QEvent>
-
-namespace {
-
-// A screen reader names a drop-down by its label and asks the drop-down's
-// own name for the value it shows, as this Qt gives no other: every
-// drop-down of the program, when first shown, is named after its value
-// from then on ("Module shown: All Modules").
-class DropDownNamer : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto *box = qobject_cast<QComboBox *>(watched); box && !box->property(Hooked).toBool())
-                hook(box);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    static constexpr const char *Hooked = "tenacio_named_by_value";
-
-    static void hook(QComboBox *box)
-    {
-        box->setProperty(Hooked, true);
-        const QString field = box->accessibleName();
-        const auto name = [box, field] {
-            const QString value = box->currentText();
-            box->setAccessibleName(field.isEmpty() || value.isEmpty()
-                                       ? (value.isEmpty() ? field : value)
-                                       : QCoreApplication::translate("Forms", "%1: %2").arg(field, value));
-        };
-        name();
-        QObject::connect(box, &QComboBox::currentTextChanged, box, name);
-    }
-};
-
-} // namespace
-
 Forms CreateForms()
 {
-    static DropDownNamer *namer = [] {
-        auto *n = new DropDownNamer(qApp);
-        qApp->installEventFilter(n);
-        return n;
-    }();
-    Q_UNUSED(namer);
     Forms f;
     Tfrm_main *main = new Tfrm_main();
     f.frm_main = main;

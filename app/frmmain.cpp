@@ -263,7 +263,8 @@ void Tfrm_main::buildFilterBar()
     ComboBox1->setAccessibleName(tr("Module shown"));
     ComboBox1->setAccessibleDescription(tr("The history lists and charts the runs of this Module"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox1->setMinimumContentsLength(8);
+    // "All Modules" whole, at any font size.
+    ComboBox1->setMinimumContentsLength(qMax(8, int(tr(AllModules).size())));
     ComboBox1->addItem(tr(AllModules));
     Label2 = new QLabel(m_filterBar);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -436,8 +437,9 @@ void Tfrm_main::fitPanel()
     // The panel follows its contents: the columns, the Module choice with
     // its caption and Export, and the three buttons under the list, at the
     // size the fonts give them.
-    int columns = 2 * StringGrid1->frameWidth()
-                  + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
+    // The columns as wider than designed (140, 70, 70) as their headings
+    // made them.
+    int columns = 285 - 280;
     for (int c = 0; c < 3; ++c)
         columns += StringGrid2->columnWidth(c);
     int buttons = 0;
@@ -446,8 +448,8 @@ void Tfrm_main::fitPanel()
         buttons = qMax(buttons, button->sizeHint().width());
     const int before = m_panelWidth;
     const int beforeHeight = m_filterHeight;
-    m_panelWidth = std::max({285, columns, m_filterBar->sizeHint().width() + 2, 3 * qMax(90, buttons) + 15});
-    m_filterHeight = qMax(FilterHeight, m_filterBar->sizeHint().height());
+    m_panelWidth = std::max({285, columns, m_filterBar->minimumSizeHint().width() + 2, 3 * qMax(90, buttons) + 15});
+    m_filterHeight = qMax(FilterHeight, m_filterBar->minimumSizeHint().height());
     const int buttonHeight = qMax(22, BitBtn1->sizeHint().height());
     for (QWidget *button :
          {static_cast<QWidget *>(SpeedButton1), static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2)})

@@ -6,10 +6,7 @@ namespace Contrast {
 
 namespace {
 
-double linear(double channel)
-{
-    return channel <= 0.04045 ? channel / 12.92 : qPow((channel + 0.055) / 1.055, 2.4);
-}
+double linear(double channel) { return channel <= 0.04045 ? channel / 12.92 : qPow((channel + 0.055) / 1.055, 2.4); }
 
 } // namespace
 

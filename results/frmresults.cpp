@@ -353,6 +353,9 @@ void Tfrm_results::setInitialSize()
     // The key's two lines are never squeezed by the lines added above.
     LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     // The least size; a user may enlarge it to see more of a long run.
+    // The sizes set above count in the hints asked for now.
+    m_body->layout()->invalidate();
+    layout()->invalidate();
     const QSize natural = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
     const QSize size = natural.boundedTo(roomOnScreen());
     setMinimumSize(size);

@@ -221,13 +221,6 @@
     </message>
 </context>
 <context>
-    <name>Forms</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
     <name>Launch</name>
     <message>
         <source>The Module library could not be read (%1), so there is no Module to draw the elements from. See to it under Modules in the menu bar.</source>
