@@ -340,6 +340,9 @@ void Tfrm_results::layOutForm(QGridLayout *values, QHBoxLayout *buttonRow)
     form->setContentsMargins(0, 0, 0, 0);
     form->setSpacing(0);
     form->addWidget(m_scroll, 1);
+    // The values' bottom margin goes under the buttons, as it did when
+    // they stood in the values' grid.
+    values->setContentsMargins(8, 8, 8, 0);
     buttonRow->setContentsMargins(8, 4, 8, 8);
     form->addLayout(buttonRow);
 }
@@ -354,10 +357,12 @@ void Tfrm_results::setInitialSize()
     LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     // The least size; a user may enlarge it to see more of a long run.
     // The sizes set above count in the hints asked for now.
-    m_body->layout()->invalidate();
-    layout()->invalidate();
+    // (each layout, the values' grid too: a box does not pass it on)
+    for (QLayout *each : findChildren<QLayout *>())
+        each->invalidate();
     const QSize natural = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
     const QSize size = natural.boundedTo(roomOnScreen());
+    m_cramped = size != natural;
     setMinimumSize(size);
     resize(size);
     fitColumns();
@@ -654,11 +659,14 @@ void Tfrm_results::showEvent(QShowEvent *event)
     if (const QWidget *owner = parentWidget()) {
         const QRect area = owner->window()->frameGeometry();
         QPoint at = area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center();
-        // Over its owner, but whole on the screen.
-        if (const QScreen *shownOn = screen()) {
+        // Over its owner, wherever the user put it; only a report cut to a
+        // screen too small for it is kept whole on the screen, OK in sight.
+        const QScreen *shownOn = screen();
+        if (m_cramped && shownOn) {
             const QRect room = shownOn->availableGeometry();
-            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - frameGeometry().width())));
-            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - frameGeometry().height())));
+            const QSize size = frameGeometry().size();
+            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.left() + room.width() - size.width())));
+            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.top() + room.height() - size.height())));
         }
         move(at);
     }

@@ -131,6 +131,7 @@ private:
     QLabel *m_koeffCaption = nullptr, *m_markCaption = nullptr;
     QWidget *m_body = nullptr;       // all but the buttons
     QScrollArea *m_scroll = nullptr; // scrolls the body on a small screen
+    bool m_cramped = false;          // cut to a screen too small for it
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
 };

@@ -358,11 +358,18 @@ void TestReportWindow::largeFonts_fitTheScreen()
     large.setPointSizeF(system.pointSizeF() * scale);
     QApplication::setFont(large);
     TestUser user;
-    Tfrm_results w;
+    // Its owner near the top left: a report centred on it leaves the screen
+    // only when it is as large as the screen.
+    QWidget owner;
+    owner.setGeometry(0, 0, 723, 480);
+    owner.show();
+    Tfrm_results w(&owner);
     const QStringList texts(20, QStringLiteral("oooooooo"));
     playRun(w, texts, texts);
     user.scripts.push_back([&](QDialog *) {
         const QRect room = w.screen()->availableGeometry();
+        if (scale == 1.0)
+            QVERIFY((w.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY2(room.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
                                                                   .arg(w.frameGeometry().width())
                                                                   .arg(w.frameGeometry().height())
