@@ -449,7 +449,12 @@ void Tfrm_main::fitPanel()
     const int before = m_panelWidth;
     const int beforeHeight = m_filterHeight;
     m_panelWidth = std::max({285, columns, m_filterBar->minimumSizeHint().width() + 2, 3 * qMax(90, buttons) + 15});
-    m_filterHeight = qMax(FilterHeight, m_filterBar->minimumSizeHint().height());
+    // The bar's two rows were designed 20 high for a line of text of 14:
+    // they grow as the fonts make the line taller, never below the design.
+    // (Its controls' hints ask a few pixels more than the design gives them
+    // even at the usual fonts, so they do not set the height.)
+    const int row = qMax(20, m_filterBar->fontMetrics().height() + 6);
+    m_filterHeight = qMax(FilterHeight, 2 * row + 4);
     const int buttonHeight = qMax(22, BitBtn1->sizeHint().height());
     for (QWidget *button :
          {static_cast<QWidget *>(SpeedButton1), static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2)})
