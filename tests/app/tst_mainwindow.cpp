@@ -89,6 +89,8 @@ private Q_SLOTS:
     void programIcon_sizes_data();
     void programIcon_sizes();
     void layout_atDesignSize();
+    void panel_followsLargerFonts_data();
+    void panel_followsLargerFonts();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
     void chart_coloursReadOnTheBackground_data();
@@ -267,6 +269,45 @@ void TestMainWindow::layout_atDesignSize()
     QCOMPARE(w->StringGrid1->geometry(), QRect(705, 63, 285, 518));
     QCOMPARE(w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
     QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
+}
+
+void TestMainWindow::panel_followsLargerFonts_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("usual") << 1.0;
+    QTest::newRow("half as large again") << 1.5;
+    QTest::newRow("twice") << 2.0;
+}
+
+// The usual fonts keep the designed panel; larger ones widen and heighten
+// it so that the headings, the Module choice and its row are shown whole.
+void TestMainWindow::panel_followsLargerFonts()
+{
+    QFETCH(double, scale);
+    const QFont system = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
+    QFont large = system;
+    large.setPointSizeF(system.pointSizeF() * scale);
+    QApplication::setFont(large);
+    start();
+    QWidget *bar = w->ComboBox1->parentWidget();
+    if (scale == 1.0) {
+        QCOMPARE(bar->size(), QSize(285, Tfrm_main::FilterHeight));
+        QCOMPARE(w->StringGrid1->width(), 285);
+        return;
+    }
+    const QFontMetrics metrics(large);
+    QVERIFY(bar->height() > Tfrm_main::FilterHeight);
+    QCOMPARE(w->StringGrid2->y(), bar->height());
+    // The two rows: the words on what is listed above the Module choice.
+    QVERIFY2(w->Label2->height() >= metrics.height(), qPrintable(QString::number(w->Label2->height())));
+    QVERIFY(w->ComboBox1->height() >= metrics.height() + 4);
+    QVERIFY(w->ComboBox1->y() >= w->Label2->geometry().bottom());
+    QVERIFY(w->ComboBox1->geometry().bottom() < bar->height());
+    QVERIFY(w->ComboBox1->width() >= metrics.horizontalAdvance(QStringLiteral("All Modules")));
+    const QFontMetrics heading(w->StringGrid2->horizontalHeader()->font());
+    QVERIFY(w->StringGrid2->columnWidth(2) > heading.horizontalAdvance(QStringLiteral("Mark")));
+    QCOMPARE(w->StringGrid1->width(), w->StringGrid2->width());
 }
 
 void TestMainWindow::toggle_switchesFilesAndCaption()
