@@ -11,6 +11,7 @@
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
 #include "library/settings.h"
+#include "platform/contrast.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "profile/profilefile.h"
@@ -23,6 +24,7 @@
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 
@@ -49,6 +51,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -112,21 +115,6 @@ protected:
 private:
     std::function<void()> m_update;
 };
-
-// The five distinct bar colours; row colours map onto them.
-constexpr int ColourCount = 5;
-int colourSlot(int red, int green, int blue)
-{
-    if (red == 255 && green == 0 && blue == 0)
-        return 0;
-    if (red == 255 && green == 255)
-        return 1;
-    if (red == 0 && green == 255 && blue == 0)
-        return 2;
-    if (red == 0 && green == 255)
-        return 3;
-    return 4;
-}
 
 } // namespace
 
@@ -209,7 +197,6 @@ void Tfrm_main::buildHistoryToggle()
     SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
-    SpeedButton1->setAccessibleName(tr("Switch between Exam and Training results"));
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
     // flip it without a click, and the list must follow them too.
     connect(SpeedButton1, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
@@ -225,6 +212,8 @@ void Tfrm_main::buildHistoryList()
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setGeometry(428, 19 + FilterHeight, 285, 342 - FilterHeight);
     StringGrid1->setRowCount(1);
+    // Tab goes on to the next control; the arrow keys move in the list.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->installEventFilter(this);
     StringGrid1->setAccessibleName(tr("Results history"));
     StringGrid1->setAccessibleDescription(
@@ -236,7 +225,6 @@ void Tfrm_main::buildHistoryList()
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label3->setForegroundRole(QPalette::PlaceholderText);
     Label3->hide();
     StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
@@ -295,7 +283,8 @@ void Tfrm_main::buildFilterBar()
     ComboBox1->setAccessibleName(tr("Module shown"));
     ComboBox1->setAccessibleDescription(tr("The history lists and charts the runs of this Module"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox1->setMinimumContentsLength(8);
+    // "All Modules" whole, at any font size.
+    ComboBox1->setMinimumContentsLength(qMax(8, int(tr(AllModules).size())));
     ComboBox1->addItem(tr(AllModules));
     Label2 = new QLabel(m_filterBar);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -372,9 +361,9 @@ void Tfrm_main::buildChart()
 {
     m_chart = new QChart();
     m_chart->setTitle(QString());
+    m_chart->legend()->setAlignment(Qt::AlignTop);
     m_chart->legend()->hide();
     m_chart->setBackgroundRoundness(0);
-    m_chart->setBackgroundBrush(Qt::white);
     m_chart->setAnimationOptions(QChart::NoAnimation);
     Series1 = new QStackedBarSeries();
     m_chart->addSeries(Series1);
@@ -440,13 +429,20 @@ bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 
 void Tfrm_main::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels({tr("DateTime"), tr("Result"), tr("Mark")});
+    const QStringList headings{tr("DateTime"), tr("Result"), tr("Mark")};
+    StringGrid2->setHorizontalHeaderLabels(headings);
+    // The list's own header is hidden, but a screen reader names its
+    // cells' columns by it.
+    StringGrid1->setHorizontalHeaderLabels(headings);
     StringGrid2->horizontalHeaderItem(1)->setToolTip(Scoring::KoeffInWords());
-    for (QTableWidget *grid : {StringGrid2, StringGrid1}) {
-        grid->setColumnWidth(0, 140);
-        grid->setColumnWidth(1, 70);
-        grid->setColumnWidth(2, 70);
-    }
+    // The designed widths, or the headings' own where larger fonts need more.
+    const QFontMetrics heading(StringGrid2->horizontalHeader()->font());
+    const int margins = 2 * StringGrid2->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    const int designed[3] = {140, 70, 70};
+    for (QTableWidget *grid : {StringGrid2, StringGrid1})
+        for (int c = 0; c < 3; ++c)
+            grid->setColumnWidth(c, qMax(designed[c], heading.horizontalAdvance(headings.at(c)) + margins));
+    fitPanel();
     Dialogs::Guard(this, [this] {
         SpeedButton1Click();
         if (m_options)
@@ -460,20 +456,58 @@ void Tfrm_main::FormShow()
     StringGrid1->setFocus();
 }
 
+void Tfrm_main::fitPanel()
+{
+    // The panel follows its contents: the columns, the Module choice with
+    // its caption and Export, and the three buttons under the list, at the
+    // size the fonts give them.
+    // The columns as wider than designed (140, 70, 70) as their headings
+    // made them.
+    int columns = 285 - 280;
+    for (int c = 0; c < 3; ++c)
+        columns += StringGrid2->columnWidth(c);
+    int buttons = 0;
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(SpeedButton1),
+                                    static_cast<QAbstractButton *>(BitBtn1), static_cast<QAbstractButton *>(BitBtn2)})
+        buttons = qMax(buttons, button->sizeHint().width());
+    const int before = m_panelWidth;
+    const int beforeHeight = m_filterHeight;
+    m_panelWidth = std::max({285, columns, m_filterBar->minimumSizeHint().width() + 2, 3 * qMax(90, buttons) + 15});
+    // The bar's two rows were designed 20 high for a line of text of 14:
+    // they grow as the fonts make the line taller, never below the design.
+    // (Its controls' hints ask a few pixels more than the design gives them
+    // even at the usual fonts, so they do not set the height.)
+    const int row = qMax(20, m_filterBar->fontMetrics().height() + 6);
+    m_filterHeight = qMax(FilterHeight, 2 * row + 4);
+    const int buttonHeight = qMax(22, BitBtn1->sizeHint().height());
+    for (QWidget *button :
+         {static_cast<QWidget *>(SpeedButton1), static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2)})
+        button->resize((m_panelWidth - 15) / 3, buttonHeight);
+    m_filterBar->resize(m_panelWidth, m_filterHeight);
+    StringGrid2->setGeometry(StringGrid2->x(), m_filterHeight, m_panelWidth, StringGrid2->height());
+    StringGrid1->setGeometry(StringGrid1->x(), 19 + m_filterHeight, m_panelWidth, StringGrid1->height());
+    // The window grows by what the panel grew, so that the chart keeps its room.
+    if (m_panelWidth > before || m_filterHeight > beforeHeight)
+        resize(width() + qMax(0, m_panelWidth - before), height() + qMax(0, m_filterHeight - beforeHeight));
+}
+
 void Tfrm_main::FormResize()
 {
     if (!m_client)
         return;
     const int W = m_client->width() + FrameWidth;
     const int H = m_client->height() + FrameHeight;
-    Chart1->resize(W - 297, H - 60);
-    StringGrid1->setGeometry(W - 295, StringGrid1->y(), StringGrid1->width(), H - 138 - FilterHeight);
-    StringGrid2->move(W - 295, StringGrid2->y());
-    m_filterBar->move(W - 295, m_filterBar->y());
-    SpeedButton1->move(W - 291, H - 108);
-    BitBtn1->move(W - 197, H - 108);
-    BitBtn2->move(W - 103, H - 108);
-    Bevel1->resize(W - 296, H - 81);
+    const int left = W - m_panelWidth - 10;
+    const int buttonWidth = (m_panelWidth - 15) / 3;
+    const int buttonTop = H - 86 - BitBtn1->height();
+    Chart1->resize(left - 2, H - 60);
+    StringGrid1->setGeometry(left, StringGrid1->y(), m_panelWidth, buttonTop - 11 - StringGrid1->y());
+    StringGrid2->move(left, StringGrid2->y());
+    m_filterBar->move(left, m_filterBar->y());
+    SpeedButton1->move(left + 4, buttonTop);
+    BitBtn1->move(left + 8 + buttonWidth, buttonTop);
+    BitBtn2->move(left + 12 + 2 * buttonWidth, buttonTop);
+    Bevel1->resize(left - 1, H - 81);
     StatusBar1->setGeometry(0, m_client->height() - 22, m_client->width(), 22);
 }
 
@@ -594,6 +628,11 @@ void Tfrm_main::SpeedButton1Click()
 {
     Dialogs::Guard(this, [this] {
         SpeedButton1->setText(SpeedButton1->isChecked() ? tr("Exam&s") : tr("Test&s"));
+        // Its checked state means nothing to a listener: the name says which
+        // results are listed, and what a press lists instead.
+        SpeedButton1->setAccessibleName(SpeedButton1->isChecked()
+                                            ? tr("Training results listed; press to list Exam results")
+                                            : tr("Exam results listed; press to list Training results"));
         const QString path = ListedFile();
         m_seen.insert(path, Profile::StampOf(path));
         // A Module shown needs its choices, to see that it still has runs;
@@ -654,6 +693,12 @@ void Tfrm_main::showWhatIsListed(bool empty)
                              : tr("No Exam results yet.\n\nStart with a Training: choose "
                                   "Test \u203A Training (Ctrl+T). Once a Module is learnt, "
                                   "Test \u203A Exam (Ctrl+E) puts a first entry here."));
+    // Grey, but 4.5:1 on the list's background at least.
+    QPalette note = Label3->palette();
+    note.setColor(QPalette::WindowText,
+                  Contrast::AtLeast(StringGrid1->palette().color(QPalette::PlaceholderText),
+                                    StringGrid1->palette().color(QPalette::Base), Contrast::Text));
+    Label3->setPalette(note);
     Label3->setVisible(empty);
     // The note is painted over the list, where a screen reader does not look.
     StringGrid1->setAccessibleDescription(empty ? Label3->text() : QString());
@@ -668,28 +713,92 @@ void Tfrm_main::placeEmptyNote()
     Label3->setGeometry(8, top, qMax(0, viewport->width() - 16), qMax(0, viewport->height() - top - 8));
 }
 
-void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
+int Tfrm_main::MarkGroup(const QString &mark)
+{
+    // By the mark's figure: 5, 4, 3, 2 and below; a run without one apart.
+    const QString figure = mark.trimmed().left(1);
+    if (figure == QLatin1String("5"))
+        return 0;
+    if (figure == QLatin1String("4"))
+        return 1;
+    if (figure == QLatin1String("3"))
+        return 2;
+    if (!figure.isEmpty() && figure.at(0).isDigit())
+        return 3;
+    return 4;
+}
+
+QColor Tfrm_main::MarkColour(int group, const QColor &background)
+{
+    // Green to red as the marks fall, each at least 3:1 on the chart's
+    // background: darker shades on a light one, lighter on a dark one.
+    static const QColor onLight[MarkGroups] = {QColor(0, 128, 0), QColor(0, 90, 200), QColor(184, 92, 0),
+                                               QColor(200, 0, 0), QColor(96, 96, 96)};
+    static const QColor onDark[MarkGroups] = {QColor(80, 200, 80), QColor(100, 160, 255), QColor(240, 150, 40),
+                                              QColor(255, 100, 100), QColor(170, 170, 170)};
+    const bool light = Contrast::Luminance(background) > 0.18;
+    const int i = group < 0 ? 0 : group >= MarkGroups ? MarkGroups - 1 : group;
+    const QColor colour = light ? onLight[i] : onDark[i];
+    return Contrast::AtLeast(colour, background, Contrast::Graphics);
+}
+
+QString Tfrm_main::MarkGroupName(int group)
+{
+    switch (group) {
+    case 0:
+        return tr("Mark 5");
+    case 1:
+        return tr("Mark 4");
+    case 2:
+        return tr("Mark 3");
+    case 3:
+        return tr("Mark 2 or lower");
+    default:
+        return tr("No mark");
+    }
+}
+
+void Tfrm_main::applyChartPalette()
+{
+    // The chart follows the window's palette, dark ones too.
+    const QPalette p = palette();
+    m_chart->setBackgroundBrush(p.color(QPalette::Base));
+    m_chart->legend()->setLabelColor(p.color(QPalette::Text));
+    for (QValueAxis *axis : {m_axisX, m_axisY}) {
+        axis->setLabelsColor(p.color(QPalette::Text));
+        axis->setLinePenColor(p.color(QPalette::Mid));
+        axis->setGridLineColor(p.color(QPalette::Midlight));
+    }
+}
+
+void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum, const QString &single)
 {
     m_bars = bars;
     Series1->clear();
-    QBarSet *sets[ColourCount];
-    static const QColor colours[ColourCount] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0),
-                                                QColor(0, 255, 255), QColor(255, 0, 255)};
-    QList<qreal> values[ColourCount];
+    applyChartPalette();
+    const QColor background = m_chart->backgroundBrush().color();
+    QList<qreal> values[MarkGroups];
     QStringList labels;
     labels.reserve(bars.size());
     for (const History::Bar &bar : bars) {
         labels.append(Platform::LeftToRight(bar.label));
-        const int slot = colourSlot(bar.red, bar.green, bar.blue);
-        for (int s = 0; s < ColourCount; ++s)
-            values[s].append(s == slot ? bar.value : 0.0);
+        const int group = single.isEmpty() ? MarkGroup(bar.mark) : MarkGroups - 1;
+        for (int g = 0; g < MarkGroups; ++g)
+            values[g].append(g == group ? bar.value : 0.0);
     }
-    for (int s = 0; s < ColourCount; ++s) {
-        sets[s] = new QBarSet(QString());
-        sets[s]->setColor(colours[s]);
-        sets[s]->setBorderColor(colours[s].darker(130));
-        sets[s]->append(values[s]);
+    // A set for each kind of mark present; the legend names them.
+    QList<QBarSet *> sets;
+    for (int g = 0; g < MarkGroups; ++g) {
+        if (std::all_of(values[g].cbegin(), values[g].cend(), [](qreal v) { return v == 0; }))
+            continue;
+        auto *set = new QBarSet(single.isEmpty() ? MarkGroupName(g) : single);
+        const QColor colour = MarkColour(g, background);
+        set->setColor(colour);
+        set->setBorderColor(colour);
+        set->append(values[g]);
+        sets.append(set);
     }
+    m_chart->legend()->setVisible(!sets.isEmpty());
     // The axes first: every range change lays out all bars present.
     m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
     // A negative Koeff (a slow run) hangs its bar below the zero line.
@@ -701,7 +810,7 @@ void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum)
     m_axisY->setRange(lowest < 0 ? -std::ceil(-lowest / step) * step : 0.0, top);
     m_axisY->setTickInterval(step);
     m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
-    Series1->append(QList<QBarSet *>(std::begin(sets), std::end(sets)));
+    Series1->append(sets);
     Chart1->setLabels(labels);
     Chart1->setAverages(History::MovingAverage(bars));
 }
@@ -729,7 +838,7 @@ void Tfrm_main::fillPositionChart(const QString &path, const QVector<History::Ro
     QVector<History::Bar> bars;
     for (int p = 0; p < shares.size(); ++p)
         bars.append(History::Bar{100.0 * shares.at(p), QString::number(p + 1), 0, 255, 0});
-    fillChart(bars, 100);
+    fillChart(bars, 100, tr("Right answers, in percent"));
     Chart1->setAverages({});
 }
 

@@ -6,6 +6,7 @@
 
 #include "profile/filestamp.h"
 
+#include <QColor>
 #include <QHash>
 #include <QMainWindow>
 #include <QSet>
@@ -104,6 +105,12 @@ public:
     const QString &ShownModule() const { return m_shownModule; }
     // What the last reload put on the chart, oldest first.
     const QVector<History::Bar> &Bars() const { return m_bars; }
+    // The chart's colours by mark: 5, 4, 3, 2 or lower, none; each with a
+    // name for the legend and a colour 3:1 or more on the background.
+    static constexpr int MarkGroups = 5;
+    static int MarkGroup(const QString &mark);
+    static QColor MarkColour(int group, const QColor &background);
+    static QString MarkGroupName(int group);
     double AxisMaximum() const;
     double MaxKoeff() const { return m_maxKoeff; }
 
@@ -153,7 +160,10 @@ private:
     void buildByPosition();
     void orderTabs();
 
-    void fillChart(const QVector<History::Bar> &bars, double axisMaximum);
+    // The bars coloured by their runs' marks, or all alike in one set
+    // named `single`, with a legend.
+    void fillChart(const QVector<History::Bar> &bars, double axisMaximum, const QString &single = QString());
+    void applyChartPalette();
     void fillPositionChart(const QString &path, const QVector<History::Row> &rows);
     void setHistoryRows(const QVector<History::Row> &rows);
     void setModuleChoices(const QStringList &names);
@@ -167,6 +177,11 @@ private:
     RunState m_run;
     QWidget *m_client = nullptr;
     QWidget *m_filterBar = nullptr;
+    // The width of the history's panel: the designed 285, or more where
+    // larger fonts need it (PanelWidth).
+    int m_panelWidth = 285;
+    int m_filterHeight = FilterHeight;
+    void fitPanel();
     QChart *m_chart = nullptr;
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;

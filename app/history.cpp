@@ -79,7 +79,7 @@ Listing listingOf(QVector<Row> rows)
         double k = 0;
         if (!NumberText::ToDouble(row.Koeff, &k))
             continue;
-        Bar bar{k, BarLabel(row.name), 0, 0, 0};
+        Bar bar{k, BarLabel(row.name), 0, 0, 0, row.Mark};
         BarColour(r, &bar.red, &bar.green, &bar.blue);
         listing.bars.append(bar);
     }

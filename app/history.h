@@ -33,6 +33,7 @@ struct Bar
     double value;
     QString label;
     int red, green, blue;
+    QString mark = {}; // the run's stored Mark, which the chart colours by
 };
 
 struct Listing

@@ -72,7 +72,8 @@ void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
         painter->save();
         painter->setClipRect(plot);
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(QColor(0, 0, 0), 2));
+        // The window's text colour, on the chart that follows its palette.
+        painter->setPen(QPen(palette().color(QPalette::Text), 2));
         painter->drawPolyline(line);
         painter->restore();
     }

@@ -7,8 +7,10 @@
 #include "platform/platform.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -80,6 +82,7 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
         edit->setTextMargins(0, 0, mark->sizeHint().width() + 4, 0);
         m_marks[i] = mark;
         *edits[i] = edit;
+        edit->installEventFilter(this);
         setBoxColour(i + 1, WrongColour);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { EditChange(i + 1); });
     }
@@ -195,7 +198,21 @@ void Tfrm_exe::FormShow()
         AnswerBox(i)->setAccessibleName(tr("Sum %1: ").arg(i) + sum.label());
     }
     ExercisesDone = false;
+    m_movedTo = nullptr;
     Edit1->setFocus();
+}
+
+bool Tfrm_exe::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && watched == m_movedTo)
+        m_movedTo = nullptr;
+    if (event->type() == QEvent::KeyPress && watched == m_movedTo) {
+        m_movedTo = nullptr;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_exe::EditChange(int i)
@@ -215,6 +232,8 @@ void Tfrm_exe::EditChange(int i)
         AnswerBox(i + 1)->setFocus();
     else
         FocusFirstWrongSum();
+    if (QApplication::focusWidget() != AnswerBox(i))
+        m_movedTo = qobject_cast<QLineEdit *>(QApplication::focusWidget());
 }
 
 void Tfrm_exe::CheckExercisesDone()

@@ -64,6 +64,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CheckExercisesDone();
@@ -73,4 +74,7 @@ private:
     int &expectedSum(int i);
 
     QLabel *m_marks[SumCount] = {}; // the check mark inside each box
+    // The box a right sum moved the focus on to, until a key is pressed in
+    // it: a Tab pressed there out of habit stays on it.
+    QLineEdit *m_movedTo = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "results/frmresults.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,6 +58,53 @@ void notifyAccessibility(QWidget *widget, QAccessible::Event what)
     QAccessible::updateAccessibility(&event);
 }
 
+// A label whose every showing a screen reader speaks: a notification. A
+// screen reader does not speak a change of a label, nor (as this Qt tells
+// it) of the focused control's name; it speaks a notification as it comes
+// into view. The Element and the answer asked are shown afresh each time.
+const char *const NotificationProperty = "tenacio_notification";
+
+class NotificationLabel : public QAccessibleWidget
+{
+public:
+    explicit NotificationLabel(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Notification)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *notificationFactory(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->property(NotificationProperty).toBool())
+        return new NotificationLabel(label);
+    return nullptr;
+}
+
+void makeNotification(QLabel *label)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(notificationFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    label->setProperty(NotificationProperty, true);
+}
+
+// Shows the label, and tells a screen reader it came into view even when
+// it was in view already, so that it speaks it again.
+void showAgain(QLabel *label)
+{
+    label->show();
+    notifyAccessibility(label, QAccessible::ObjectShow);
+}
+
 } // namespace
 
 Tfrm_test::Tfrm_test(QWidget *parent)
@@ -70,6 +118,7 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     // The Element stands on a light background of its own, so that its
     // black-to-grey fade reads the same under any palette.
     Label2 = new QLabel(this);
+    makeNotification(Label2); // before its first text
     // An Element is shown as it was typed, never taken for markup.
     Label2->setTextFormat(Qt::PlainText);
     QFont elementFont(QStringLiteral("Arial"));
@@ -118,7 +167,9 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     SaveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
     SaveNotice->hide();
 
-    Label1 = new QLabel(QStringLiteral("elements"), this);
+    Label1 = new QLabel(this);
+    makeNotification(Label1); // before its first text
+    Label1->setText(QStringLiteral("elements"));
     Label1->setGeometry(8, 190, 200, qBound(16, Label1->sizeHint().height(), ClientHeight - 190));
 
     Timer1 = new QTimer(this);
@@ -266,7 +317,7 @@ void Tfrm_test::FormShow()
     TickInElement = TicksPerElement;
     setElementColour(0, 0, 0);
     Phase = 1;
-    Edit1->setAccessibleDescription(QString());
+    announceAnswer();
     SaveNotice->hide();
     BitBtn1->setGeometry(120 + ControlOffset(), 119, 132, 24);
     if (m_results)
@@ -482,8 +533,15 @@ void Tfrm_test::announceElement()
 
 void Tfrm_test::announceAnswer()
 {
-    Edit1->setAccessibleDescription(counterShown() ? tr("Answer %1").arg(Label1->text()) : QString());
-    notifyAccessibility(Edit1, QAccessible::DescriptionChanged);
+    // The answer box and the counter under it name the answer asked; the
+    // counter is shown afresh for a screen reader to speak it.
+    const QString name = Phase == 2 && CurrentNumber >= 1 && CurrentNumber <= ElementCount
+                             ? tr("Answer %1").arg(Run::CounterText(CurrentNumber, ElementCount))
+                             : QString();
+    Edit1->setAccessibleName(name.isEmpty() ? tr("Answer") : name);
+    Label1->setAccessibleName(name);
+    if (!name.isEmpty())
+        showAgain(Label1);
 }
 
 bool Tfrm_test::counterShown() const { return Label1->isVisibleTo(this); }
@@ -552,10 +610,9 @@ void Tfrm_test::StartRecall()
     // The recall tells which Element is asked in every mode, also where the
     // presentation kept its counter hidden.
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
-    Label1->show();
-    announceAnswer();
     m_enterPressed = false;
     Edit1->setFocus();
+    announceAnswer(); // shows the counter
 }
 
 void Tfrm_test::BitBtn1Click()

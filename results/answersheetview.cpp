@@ -118,6 +118,19 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     }
 }
 
+void AnswerSheetModel::setHeadings(const QStringList &headings)
+{
+    m_headings = headings;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+QVariant AnswerSheetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headings.size())
+        return m_headings.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 Qt::ItemFlags AnswerSheetModel::flags(const QModelIndex &index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
@@ -181,7 +194,7 @@ QString AnswerAccessibleText(const QString &element, const QString &answer, bool
     if (right)
         return answer;
     if (answer.isEmpty())
-        return QCoreApplication::translate("AnswerSheet", "wrong: no answer");
+        return QCoreApplication::translate("AnswerSheet", "wrong: blank (no answer)");
     const LookAlike why = lookAlike(element, answer);
     return why.unicode  ? QCoreApplication::translate("AnswerSheet", "wrong: %1 (another Unicode form)").arg(answer)
            : why.blanks ? QCoreApplication::translate("AnswerSheet", "wrong: %1 (blanks differ)").arg(answer)
@@ -196,7 +209,7 @@ AnswerCellLook LookOfAnswerCell(const QString &element, const QString &answer, c
     look.textAt = QPoint(cell.left() + cell.width() / 10, cell.top() + cell.height() / 10);
     look.text = answer;
     if (look.wrong) {
-        look.colour = QColor(255, 0, 0);
+        look.colour = WrongAnswerColour;
         look.mark = QStringLiteral("\u2717 ");
         const LookAlike why = lookAlike(element, answer);
         look.text = visibleBlanks(answer, why.blanks);

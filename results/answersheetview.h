@@ -42,6 +42,8 @@ public:
     void setCell(int column, int row, const QString &text);
     void clear();
     void replace(AnswerSheet sheet);
+    // The column headings (Number, Text, Answer, Kind), for the header.
+    void setHeadings(const QStringList &headings);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -49,12 +51,14 @@ public:
     // assistive technology (AccessibleTextRole, AccessibleDescriptionRole).
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     void changed();
 
     AnswerSheet m_sheet;
     Qt::CaseSensitivity m_letterCase = Qt::CaseSensitive;
+    QStringList m_headings;
     mutable std::optional<Analysis::Result> m_analysis;
 };
 
@@ -73,6 +77,10 @@ QString AnswerAccessibleText(const QString &element, const QString &answer, bool
 // in blanks, its blanks are shown as "␣" (else those at its ends, and any
 // but a single space between words); when it is the Element in another
 // Unicode form, a note says so.
+// The red of a wrong answer: 4.5:1 and more on the sheet's white cells
+// and on its light highlight.
+inline const QColor WrongAnswerColour(192, 0, 0);
+
 struct AnswerCellLook
 {
     bool wrong = false;

@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
@@ -99,6 +101,15 @@ QPalette sheetPalette(QPalette palette)
     return palette;
 }
 
+// Scrolls the report's body on a screen too small for it, and asks for
+// the body's whole size otherwise.
+class BodyScroll : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+
 // The longest time text a run can show, for the width of its row.
 const QString LongestTime = QStringLiteral("23:59:59  Average time for each number: 9999,99 sec.");
 
@@ -136,8 +147,7 @@ Tfrm_results::Tfrm_results(QWidget *parent)
     values->addLayout(buildScoringRow(), 7, 0, 1, 2);
     values->addLayout(switches, 8, 0, 1, 2);
     values->addWidget(LabelScore, 9, 0, 1, 2);
-    values->addLayout(buttonRow, 10, 0, 1, 2);
-    layOutForm(values);
+    layOutForm(values, buttonRow);
 
     setTabOrder(StringGrid1, ComboScoring);
     setTabOrder(ComboScoring, SpinRowLength);
@@ -186,6 +196,8 @@ void Tfrm_results::buildSheet()
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control; the arrow keys move in the sheet.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setWordWrap(false);
@@ -216,8 +228,10 @@ QGridLayout *Tfrm_results::buildValues()
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
-    LabelKoeff = valueAfter(this, new QLabel(tr("Koeff: "), this), values, 2, 1, 1);
-    LabelMark = valueAfter(this, new QLabel(tr("Mark: "), this), values, 3, 1, 1);
+    m_koeffCaption = new QLabel(tr("Koeff: "), this);
+    m_markCaption = new QLabel(tr("Mark: "), this);
+    LabelKoeff = valueAfter(this, m_koeffCaption, values, 2, 1, 1);
+    LabelMark = valueAfter(this, m_markCaption, values, 3, 1, 1);
     LabelKoeff->setObjectName(QStringLiteral("LabelKoeff"));
     LabelMark->setObjectName(QStringLiteral("LabelMark"));
     LabelKoeff->setText(QString());
@@ -336,26 +350,42 @@ QHBoxLayout *Tfrm_results::buildScoringSwitches()
     return switches;
 }
 
-void Tfrm_results::layOutForm(QGridLayout *values)
+void Tfrm_results::layOutForm(QGridLayout *values, QHBoxLayout *buttonRow)
 {
     // The grids over the whole width, the values below; the form's size is
-    // the least the window takes.
-    auto *form = new QVBoxLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
-    form->setSpacing(0);
+    // the least the window takes. On a screen too small for it (large
+    // fonts, a high scale) all but the buttons scroll, so that OK is
+    // always in reach.
+    m_body = new QWidget(this);
+    auto *body = new QVBoxLayout(m_body);
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
     auto *summary = new QVBoxLayout;
     summary->setContentsMargins(8, 4, 8, 4);
     summary->setSpacing(0);
     summary->addWidget(LabelSummary);
     summary->addWidget(LabelInOrder);
-    form->addLayout(summary);
-    form->addWidget(StringGrid2);
-    form->addWidget(StringGrid1, 1);
-    form->addLayout(values);
+    body->addLayout(summary);
+    body->addWidget(StringGrid2);
+    body->addWidget(StringGrid1, 1);
+    body->addLayout(values);
     // The grid takes what the values leave, but shows some rows at least.
     StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     StringGrid1->setMinimumHeight(6 * StringGrid1->verticalHeader()->defaultSectionSize()
                                   + 2 * StringGrid1->frameWidth());
+    m_scroll = new BodyScroll(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_body);
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setSpacing(0);
+    form->addWidget(m_scroll, 1);
+    // The values' bottom margin goes under the buttons, as it did when
+    // they stood in the values' grid.
+    values->setContentsMargins(8, 8, 8, 0);
+    buttonRow->setContentsMargins(8, 4, 8, 8);
+    form->addLayout(buttonRow);
 }
 
 void Tfrm_results::setInitialSize()
@@ -367,10 +397,26 @@ void Tfrm_results::setInitialSize()
     // The key's two lines are never squeezed by the lines added above.
     LabelKey->setMinimumHeight(LabelKey->sizeHint().height());
     // The least size; a user may enlarge it to see more of a long run.
-    const QSize size = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
+    // The sizes set above count in the hints asked for now.
+    // (each layout, the values' grid too: a box does not pass it on)
+    for (QLayout *each : findChildren<QLayout *>())
+        each->invalidate();
+    const QSize natural = sizeHint().expandedTo(QSize(qMax(ClientWidth, gridWidth), ClientHeight));
+    const QSize size = natural.boundedTo(roomOnScreen());
+    m_cramped = size != natural;
     setMinimumSize(size);
     resize(size);
     fitColumns();
+}
+
+QSize Tfrm_results::roomOnScreen() const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Room for the frame a window manager puts round the window.
+    const QSize frame(16, 48);
+    return shownOn->availableGeometry().size() - frame;
 }
 
 void Tfrm_results::fitColumns()
@@ -378,7 +424,10 @@ void Tfrm_results::fitColumns()
     // Equal columns, as wide as the window leaves them.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-    const int columnWidth = qMax(ColumnWidth, (width() - frame - scrollBar) / AnswerSheetModel::ColumnCount);
+    // Narrower only on a screen too small for the usual widths.
+    const int fits = (m_scroll->viewport()->width() - frame - scrollBar) / AnswerSheetModel::ColumnCount;
+    const bool roomy = minimumWidth() >= AnswerSheetModel::ColumnCount * ColumnWidth;
+    const int columnWidth = roomy ? qMax(ColumnWidth, fits) : qMax(40, fits);
     fixColumns(StringGrid2->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
     fixColumns(StringGrid1->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
 }
@@ -386,7 +435,7 @@ void Tfrm_results::fitColumns()
 void Tfrm_results::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    if (StringGrid1)
+    if (StringGrid1 && m_scroll)
         fitColumns();
 }
 
@@ -473,6 +522,7 @@ void Tfrm_results::showAnalysis()
     LabelScore->setText(line);
     LabelScore->setToolTip(Dialogs::PlainToolTip(line));
     LabelScore->setAccessibleName(line);
+    LabelScore->setAccessibleDescription(line); // else the tip's markup would be read
 }
 
 void Tfrm_results::loadScoring()
@@ -499,6 +549,29 @@ void Tfrm_results::showScore(const QString &koeff, const QString &mark)
 {
     LabelKoeff->setText(koeff);
     LabelMark->setText(mark);
+    nameValueLines();
+}
+
+void Tfrm_results::nameValueLines()
+{
+    // A screen reader reads a dialog's labels one by one in the order of
+    // their places, and leaves out those of fewer than three words: a
+    // caption and its value would be read apart, a short figure not at
+    // all. Every label of a line of figures is named after the whole line,
+    // so that each figure is read once, after its caption.
+    const QList<QList<QLabel *>> lines{{Label1, Label6},
+                                       {Label2, Label9},
+                                       {Label3, Label7, m_koeffCaption, LabelKoeff},
+                                       {Label4, Label8, m_markCaption, LabelMark}};
+    for (const QList<QLabel *> &line : lines) {
+        QStringList parts;
+        for (qsizetype i = 0; i + 1 < line.size(); i += 2)
+            if (!line.at(i + 1)->text().isEmpty())
+                parts << line.at(i)->text().trimmed() + QLatin1Char(' ') + line.at(i + 1)->text();
+        const QString name = parts.join(QStringLiteral(", "));
+        for (QLabel *label : line)
+            label->setAccessibleName(name);
+    }
 }
 
 void Tfrm_results::showStanding(const QString &path, const QString &section)
@@ -528,6 +601,7 @@ void Tfrm_results::SetReportLabels(const QString &total, const QString &right, c
     Label7->setText(right);
     Label8->setText(errors);
     Label9->setText(time);
+    nameValueLines();
 }
 
 RunReport Tfrm_results::Report() const
@@ -537,7 +611,11 @@ RunReport Tfrm_results::Report() const
 
 void Tfrm_results::FormShow()
 {
-    StringGrid2->setHorizontalHeaderLabels({tr("Number"), tr("Text"), tr("Answer"), tr("Kind")});
+    const QStringList headings{tr("Number"), tr("Text"), tr("Answer"), tr("Kind")};
+    StringGrid2->setHorizontalHeaderLabels(headings);
+    // The sheet's own header is hidden, but a screen reader names its
+    // cells' columns by it.
+    m_model->setHeadings(headings);
     loadScoring();
     showAnalysis();
 }
@@ -646,7 +724,17 @@ void Tfrm_results::showEvent(QShowEvent *event)
 {
     if (const QWidget *owner = parentWidget()) {
         const QRect area = owner->window()->frameGeometry();
-        move(area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center());
+        QPoint at = area.center() - QRect(QPoint(0, 0), frameGeometry().size()).center();
+        // Over its owner, wherever the user put it; only a report cut to a
+        // screen too small for it is kept whole on the screen, OK in sight.
+        const QScreen *shownOn = screen();
+        if (m_cramped && shownOn) {
+            const QRect room = shownOn->availableGeometry();
+            const QSize size = frameGeometry().size();
+            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.left() + room.width() - size.width())));
+            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.top() + room.height() - size.height())));
+        }
+        move(at);
     }
     FormShow();
     QDialog::showEvent(event);

@@ -11,6 +11,7 @@ class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QScrollArea;
 class QSpinBox;
 class QLineEdit;
 class QPainter;
@@ -119,10 +120,12 @@ private:
     QHBoxLayout *buildButtons();
     QHBoxLayout *buildScoringRow();
     QHBoxLayout *buildScoringSwitches();
-    void layOutForm(QGridLayout *values);
+    void layOutForm(QGridLayout *values, QHBoxLayout *buttonRow);
+    QSize roomOnScreen() const;
     void setInitialSize();
 
     void showScore(const QString &koeff, const QString &mark);
+    void nameValueLines();
     void showStanding(const QString &path, const QString &section);
     // The summary, the right in order and the score, from the sheet as it is.
     void showAnalysis();
@@ -133,6 +136,10 @@ private:
     void scoringChanged();
 
     AnswerSheetModel *m_model = nullptr;
+    QLabel *m_koeffCaption = nullptr, *m_markCaption = nullptr;
+    QWidget *m_body = nullptr;       // all but the buttons
+    QScrollArea *m_scroll = nullptr; // scrolls the body on a small screen
+    bool m_cramped = false;          // cut to a screen too small for it
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
 };

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -34,7 +35,10 @@ void save(QWidget *w, const char *name)
 {
     QCoreApplication::processEvents();
     const QString path = QDir(g_out).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!w->window()->grab().save(path))
+    // TENACIO_SHOTS_SCREEN=1: the whole screen, to see that a window fits it.
+    const QPixmap shot =
+        qEnvironmentVariableIntValue("TENACIO_SHOTS_SCREEN") ? w->screen()->grabWindow(0) : w->window()->grab();
+    if (!shot.save(path))
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));

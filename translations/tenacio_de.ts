@@ -134,10 +134,6 @@
         <translation>falsch: %1 (Leerzeichen in der Datei verloren)</translation>
     </message>
     <message>
-        <source>wrong: no answer</source>
-        <translation>falsch: keine Antwort</translation>
-    </message>
-    <message>
         <source>wrong: %1 (another Unicode form)</source>
         <translation>falsch: %1 (andere Unicode-Form)</translation>
     </message>
@@ -152,6 +148,10 @@
     <message>
         <source>(no answer)</source>
         <translation>(keine Antwort)</translation>
+    </message>
+    <message>
+        <source>wrong: blank (no answer)</source>
+        <translation>falsch: leer (keine Antwort)</translation>
     </message>
 </context>
 <context>
@@ -751,10 +751,6 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <translation>Test&amp;s</translation>
     </message>
     <message>
-        <source>Switch between Exam and Training results</source>
-        <translation>Zwischen Prüfungs- und Trainingsergebnissen wechseln</translation>
-    </message>
-    <message>
         <source>Results history</source>
         <translation>Ergebnisverlauf</translation>
     </message>
@@ -893,6 +889,38 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Training results listed; press to list Exam results</source>
+        <translation>Trainingsergebnisse angezeigt; drücken, um die Prüfungsergebnisse anzuzeigen</translation>
+    </message>
+    <message>
+        <source>Exam results listed; press to list Training results</source>
+        <translation>Prüfungsergebnisse angezeigt; drücken, um die Trainingsergebnisse anzuzeigen</translation>
+    </message>
+    <message>
+        <source>Mark 5</source>
+        <translation>Note 5</translation>
+    </message>
+    <message>
+        <source>Mark 4</source>
+        <translation>Note 4</translation>
+    </message>
+    <message>
+        <source>Mark 3</source>
+        <translation>Note 3</translation>
+    </message>
+    <message>
+        <source>Mark 2 or lower</source>
+        <translation>Note 2 oder weniger</translation>
+    </message>
+    <message>
+        <source>No mark</source>
+        <translation>Keine Note</translation>
+    </message>
+    <message>
+        <source>Right answers, in percent</source>
+        <translation>Richtige Antworten in Prozent</translation>
     </message>
 </context>
 <context>

@@ -143,10 +143,6 @@
         <translation>неверно: %1 (пробелы потеряны в файле)</translation>
     </message>
     <message>
-        <source>wrong: no answer</source>
-        <translation>неверно: нет ответа</translation>
-    </message>
-    <message>
         <source>wrong: %1 (another Unicode form)</source>
         <translation>неверно: %1 (другая форма Unicode)</translation>
     </message>
@@ -161,6 +157,10 @@
     <message>
         <source>(no answer)</source>
         <translation>(нет ответа)</translation>
+    </message>
+    <message>
+        <source>wrong: blank (no answer)</source>
+        <translation>неверно: пусто (нет ответа)</translation>
     </message>
 </context>
 <context>
@@ -770,10 +770,6 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <translation>Т&amp;есты</translation>
     </message>
     <message>
-        <source>Switch between Exam and Training results</source>
-        <translation>Переключение между результатами экзаменов и тренировок</translation>
-    </message>
-    <message>
         <source>Results history</source>
         <translation>История результатов</translation>
     </message>
@@ -912,6 +908,38 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>&amp;About</source>
         <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>Training results listed; press to list Exam results</source>
+        <translation>Показаны результаты тренировок; нажмите, чтобы показать результаты экзаменов</translation>
+    </message>
+    <message>
+        <source>Exam results listed; press to list Training results</source>
+        <translation>Показаны результаты экзаменов; нажмите, чтобы показать результаты тренировок</translation>
+    </message>
+    <message>
+        <source>Mark 5</source>
+        <translation>Оценка 5</translation>
+    </message>
+    <message>
+        <source>Mark 4</source>
+        <translation>Оценка 4</translation>
+    </message>
+    <message>
+        <source>Mark 3</source>
+        <translation>Оценка 3</translation>
+    </message>
+    <message>
+        <source>Mark 2 or lower</source>
+        <translation>Оценка 2 или ниже</translation>
+    </message>
+    <message>
+        <source>No mark</source>
+        <translation>Без оценки</translation>
+    </message>
+    <message>
+        <source>Right answers, in percent</source>
+        <translation>Правильные ответы, в процентах</translation>
     </message>
 </context>
 <context>

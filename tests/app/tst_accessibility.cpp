@@ -20,6 +20,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleTableInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -102,6 +103,8 @@ private Q_SLOTS:
     void captionShownWhole_data();
     void captionShownWhole();
     void screenReaderGetsPlainTextAndClickActions();
+    void tabLeavesTables_data();
+    void tabLeavesTables();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -337,6 +340,51 @@ void TestAccessibility::screenReaderGetsPlainTextAndClickActions()
         QVERIFY2(!read.contains(QStringLiteral("<p")), qPrintable(read));
     }
     QVERIFY(report->LabelModule->text().contains(QStringLiteral("<b>Words</b>")));
+
+    // Each figure is read with its caption, a line at a time.
+    QCOMPARE(report->LabelKoeff->accessibleName(), QStringLiteral("Correct answers: 1, Koeff: 5"));
+    QCOMPARE(report->Label1->accessibleName(), QStringLiteral("Number of elements: 1"));
+    report->FormShow();
+    report->ComboScoring->setCurrentIndex(1); // Rows
+    const QString score = QAccessible::queryAccessibleInterface(report->LabelScore)->text(QAccessible::Description);
+    QVERIFY(!score.isEmpty());
+    QCOMPARE(score, report->LabelScore->text());
+    // The tables' columns by their names, though their own headers are hidden.
+    QAccessibleTableInterface *sheet = QAccessible::queryAccessibleInterface(report->StringGrid1)->tableInterface();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->columnDescription(2), QStringLiteral("Answer"));
+    QCOMPARE(list->tableInterface()->columnDescription(2), QStringLiteral("Mark"));
+    // The toggle says which results are listed.
+    QCOMPARE(toggle->text(QAccessible::Name), QStringLiteral("Training results listed; press to list Exam results"));
+}
+
+void TestAccessibility::tabLeavesTables_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("history") << QStringLiteral("main");
+    QTest::newRow("answer sheet") << QStringLiteral("report");
+}
+
+// Tab goes on to the next control from a table, as from any other; the
+// arrow keys move within it.
+void TestAccessibility::tabLeavesTables()
+{
+    QFETCH(QString, name);
+    const auto check = [](QAbstractItemView *table, QWidget *next) {
+        table->setFocus();
+        QCOMPARE(table->window()->focusWidget(), table);
+        QTest::keyClick(table, Qt::Key_Tab);
+        QCOMPARE(table->window()->focusWidget(), next);
+    };
+    if (name == QLatin1String("main")) {
+        check(m_forms.frm_main->StringGrid1, m_forms.frm_main->SpeedButton1);
+        return;
+    }
+    Tfrm_results *report = m_forms.frm_results;
+    report->SetRowCount(3);
+    m_user->scripts.push_back([&](QDialog *) { check(report->StringGrid1, report->ComboScoring); });
+    Dialogs::ExecModal(report);
+    QCOMPARE(m_user->opened.size(), 1);
 }
 
 QTEST_MAIN(TestAccessibility)

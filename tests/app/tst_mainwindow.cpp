@@ -6,12 +6,14 @@
 #include "app/programicon.h"
 #include "engine/frmtest.h"
 #include "library/frmoptions.h"
+#include "platform/contrast.h"
 #include "platform/platform.h"
 #include "results/frmresults.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
 #include "app/historychart.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QFileSystemWatcher>
 #include <QGraphicsScene>
@@ -35,6 +37,7 @@
 #include <QTreeWidget>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 
@@ -98,8 +101,12 @@ private Q_SLOTS:
     void programIcon_sizes_data();
     void programIcon_sizes();
     void layout_atDesignSize();
+    void panel_followsLargerFonts_data();
+    void panel_followsLargerFonts();
     void toggle_switchesFilesAndCaption();
     void chart_barsValuesLabelsColours();
+    void chart_coloursReadOnTheBackground_data();
+    void chart_coloursReadOnTheBackground();
     void chart_negativeKoeffAndLongNamesShownWhole();
     void delete_asksAndErasesOne();
     void delete_cancelledOrNothingListed_changesNothing();
@@ -337,6 +344,45 @@ void TestMainWindow::layout_atDesignSize()
     QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
 }
 
+void TestMainWindow::panel_followsLargerFonts_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("usual") << 1.0;
+    QTest::newRow("half as large again") << 1.5;
+    QTest::newRow("twice") << 2.0;
+}
+
+// The usual fonts keep the designed panel; larger ones widen and heighten
+// it so that the headings, the Module choice and its row are shown whole.
+void TestMainWindow::panel_followsLargerFonts()
+{
+    QFETCH(double, scale);
+    const QFont system = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
+    QFont large = system;
+    large.setPointSizeF(system.pointSizeF() * scale);
+    QApplication::setFont(large);
+    start();
+    QWidget *bar = w->ComboBox1->parentWidget();
+    if (scale == 1.0) {
+        QCOMPARE(bar->size(), QSize(285, Tfrm_main::FilterHeight));
+        QCOMPARE(w->StringGrid1->width(), 285);
+        return;
+    }
+    const QFontMetrics metrics(large);
+    QVERIFY(bar->height() > Tfrm_main::FilterHeight);
+    QCOMPARE(w->StringGrid2->y(), bar->height());
+    // The two rows: the words on what is listed above the Module choice.
+    QVERIFY2(w->Label2->height() >= metrics.height(), qPrintable(QString::number(w->Label2->height())));
+    QVERIFY(w->ComboBox1->height() >= metrics.height() + 4);
+    QVERIFY(w->ComboBox1->y() >= w->Label2->geometry().bottom());
+    QVERIFY(w->ComboBox1->geometry().bottom() < bar->height());
+    QVERIFY(w->ComboBox1->width() >= metrics.horizontalAdvance(QStringLiteral("All Modules")));
+    const QFontMetrics heading(w->StringGrid2->horizontalHeader()->font());
+    QVERIFY(w->StringGrid2->columnWidth(2) > heading.horizontalAdvance(QStringLiteral("Mark")));
+    QCOMPARE(w->StringGrid1->width(), w->StringGrid2->width());
+}
+
 void TestMainWindow::toggle_switchesFilesAndCaption()
 {
     m_dir->write(QStringLiteral("examres.ini"), results(2));
@@ -394,18 +440,68 @@ void TestMainWindow::chart_barsValuesLabelsColours()
     QCOMPARE(labels.first(), QStringLiteral("01.03.2026"));
     // The chart view draws the same labels under the bars.
     QCOMPARE(w->Chart1->labels(), labels);
-    // Row 7 (oldest, 0,5) is yellow (7 mod 6 = 1); row 0 ("short") red.
-    QCOMPARE(QColor(w->Bars().first().red, w->Bars().first().green, w->Bars().first().blue), QColor(255, 255, 0));
-    QCOMPARE(QColor(w->Bars().last().red, w->Bars().last().green, w->Bars().last().blue), QColor(255, 0, 0));
-    // In the chart, each category's bar is drawn by the set of its colour.
+    // Each bar is drawn by the set of its mark, named in the legend; a run
+    // without a mark ("short") has a set of its own.
+    const QColor background = w->Chart1->chart()->backgroundBrush().color();
     for (int i = 0; i < w->Bars().size(); ++i) {
         const History::Bar &bar = w->Bars().at(i);
+        const int group = Tfrm_main::MarkGroup(bar.mark);
+        QCOMPARE(group, i + 1 < w->Bars().size() ? 3 : 4);
         bool found = false;
         for (QBarSet *set : w->Series1->barSets())
             if (set->at(i) != 0)
-                found = set->color() == QColor(bar.red, bar.green, bar.blue);
+                found = set->color() == Tfrm_main::MarkColour(group, background)
+                        && set->label() == Tfrm_main::MarkGroupName(group);
         QVERIFY2(found, qPrintable(QString::number(i)));
     }
+    QVERIFY(w->Chart1->chart()->legend()->isVisible());
+}
+
+void TestMainWindow::chart_coloursReadOnTheBackground_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(255, 255, 255) << QColor(0, 0, 0);
+    QTest::newRow("dark") << QColor(30, 30, 30) << QColor(230, 230, 230);
+    QTest::newRow("mid grey") << QColor(128, 128, 128) << QColor(0, 0, 0);
+}
+
+void TestMainWindow::chart_coloursReadOnTheBackground()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    const QPalette system = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(system); });
+    QPalette palette = system;
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(text.red(), text.green(), text.blue(), 128));
+    QApplication::setPalette(palette);
+    // The empty list's note: grey, and 4.5:1 on the list.
+    start();
+    QVERIFY(w->Label3->isVisible());
+    QVERIFY2(Contrast::Ratio(w->Label3->palette().color(QPalette::WindowText), base) >= Contrast::Text,
+             qPrintable(w->Label3->palette().color(QPalette::WindowText).name()));
+    DestroyForms(m_forms);
+    // One run of each kind of mark: every bar 3:1 on the chart, which
+    // follows the palette.
+    QByteArray file;
+    const QStringList marks{QStringLiteral("5"), QStringLiteral("4-"), QStringLiteral("3+"), QStringLiteral("2"),
+                            QString()};
+    for (int i = 0; i < marks.size(); ++i)
+        file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + QByteArray::number(i + 1)
+                + "\r\nMark=" + marks.at(i).toUtf8() + "\r\n\r\n";
+    m_dir->write(QStringLiteral("examres.ini"), file);
+    start();
+    QCOMPARE(w->Chart1->chart()->backgroundBrush().color(), base);
+    QCOMPARE(w->Series1->barSets().size(), marks.size());
+    QStringList names;
+    for (QBarSet *set : w->Series1->barSets()) {
+        names << set->label();
+        QVERIFY2(Contrast::Ratio(set->color(), base) >= Contrast::Graphics,
+                 qPrintable(set->label() + QStringLiteral(" ") + set->color().name()));
+    }
+    QCOMPARE(names, (QStringList{"Mark 5", "Mark 4", "Mark 3", "Mark 2 or lower", "No mark"}));
 }
 
 void TestMainWindow::delete_asksAndErasesOne()
@@ -1014,13 +1110,16 @@ void TestMainWindow::chart_axisRoundStepsWithDecimalComma()
     for (const QByteArray &v : values)
         largest = qMax(largest, QString::fromLatin1(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
     QCOMPARE(w->AxisMaximum(), largest + 0.5);
-    // The value labels the chart lays out (its only text items: the bar
-    // labels are drawn by the view, the chart has no title).
+    // The value labels the chart lays out (its only text items but the
+    // legend's: the bar labels are drawn by the view, the chart has no title).
     QStringList shown;
     const QList<QGraphicsItem *> items = w->Chart1->scene()->items(Qt::AscendingOrder);
     for (const QGraphicsItem *item : items) {
         const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
-        if (text && text->isVisible() && !text->toPlainText().isEmpty())
+        bool inLegend = false;
+        for (const QGraphicsItem *p = item; p; p = p->parentItem())
+            inLegend = inLegend || p == w->Chart1->chart()->legend();
+        if (text && text->isVisible() && !text->toPlainText().isEmpty() && !inLegend)
             shown << text->toPlainText();
     }
     std::sort(shown.begin(), shown.end(), [](const QString &a, const QString &b) {

@@ -113,7 +113,7 @@ void TestExercises::typing_colourAndFocus_data()
 {
     // Box 1's sum is 57 (27 + 30); each step types keys into box 1 (its
     // "???" selected) and expects its colour and the focused box.
-    QTest::addColumn<QStringList>("steps");   // keys typed; "<bs>" Backspace; "<clear>" all deleted
+    QTest::addColumn<QStringList>("steps");   // keys typed; "<bs>" Backspace; "<clear>" all deleted; "<tab>" Tab
     QTest::addColumn<QStringList>("colours"); // "red" or "green" after each step
     QTest::addColumn<QList<int>>("focus");    // focused box after each step
     // clang-format off
@@ -129,6 +129,10 @@ void TestExercises::typing_colourAndFocus_data()
                                        << QList<int>{1, 1};
     QTest::newRow("right then wrong") << QStringList{"57", "<bs>", "6"} << QStringList{"green", "red", "red"}
                                       << QList<int>{2, 2, 2};
+    QTest::newRow("tab after moving on") << QStringList{"57", "<tab>", "<tab>"}
+                                         << QStringList{"green", "green", "green"} << QList<int>{2, 2, 3};
+    QTest::newRow("tab where it stayed") << QStringList{"5", "<tab>"} << QStringList{"red", "red"}
+                                         << QList<int>{1, 2};
     QTest::newRow("question marks only") << QStringList{"??"} << QStringList{"red"} << QList<int>{1};
     QTest::newRow("? among digits") << QStringList{"57", "<bs>", "?7"} << QStringList{"green", "red", "red"}
                                     << QList<int>{2, 2, 2};
@@ -152,6 +156,8 @@ void TestExercises::typing_colourAndFocus()
                 d.Edit1->selectAll();
                 QTest::keyClick(d.Edit1, Qt::Key_Backspace);
                 QCOMPARE(d.Edit1->text(), QString());
+            } else if (steps.at(i) == QLatin1String("<tab>")) {
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
             } else if (steps.at(i) == QLatin1String("<bs>")) {
                 d.Edit1->end(false);
                 QTest::keyClick(d.Edit1, Qt::Key_Backspace);

@@ -1,5 +1,6 @@
 #include "library/frmoptions.h"
 #include "library/modules.h"
+#include "platform/contrast.h"
 #include "profile/fileaccess.h"
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -61,7 +63,7 @@ Pixels pixelsOf(Tfrm_results &w, int row, int column)
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(), run = 0; x <= rect.right(); ++x) {
             const QRgb c = image.pixel(x, y);
-            const bool red = qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+            const bool red = qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
             run = red ? run + 1 : 0;
             p.red += red;
             p.longestRed = std::max(p.longestRed, run);
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void answerLook_data();
     void answerLook();
     void drawing_wrongAnswersRedAndStruckOut();
+    void largeFonts_fitTheScreen_data();
+    void largeFonts_fitTheScreen();
     void accessibleText_saysWhichAnswersAreWrong_data();
     void accessibleText_saysWhichAnswersAreWrong();
     void reopen_fillsSheetAndLabels();
@@ -248,7 +252,7 @@ void TestReportWindow::answerLook_data()
     QTest::addColumn<bool>("selected");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QString>("shown"); // mark, text and note as the cell shows them
-    const QColor red(255, 0, 0), text(10, 20, 30), selectedText(200, 210, 220);
+    const QColor red = WrongAnswerColour, text(10, 20, 30), selectedText(200, 210, 220);
     const QString cafe = QStringLiteral("caf\u00e9"), cafeDecomposed = QStringLiteral("cafe\u0301");
     // clang-format off
     QTest::newRow("right") << "cat" << "cat" << false << text << "cat";
@@ -284,7 +288,7 @@ void TestReportWindow::answerLook()
     palette.setColor(QPalette::Text, QColor(10, 20, 30));
     palette.setColor(QPalette::HighlightedText, QColor(200, 210, 220));
     const AnswerCellLook look = LookOfAnswerCell(element, answer, QRect(266, 36, 133, 18), selected, true, palette);
-    QCOMPARE(look.wrong, colour == QColor(255, 0, 0));
+    QCOMPARE(look.wrong, colour == WrongAnswerColour);
     QCOMPARE(look.colour, colour);
     QCOMPARE(look.textAt, QPoint(266 + 13, 36 + 1));
     QCOMPARE(look.mark + look.text + look.note, shown);
@@ -343,6 +347,54 @@ void TestReportWindow::drawing_wrongAnswersRedAndStruckOut()
     QVERIFY(user.scripts.empty());
 }
 
+void TestReportWindow::largeFonts_fitTheScreen_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("usual") << 1.0;
+    QTest::newRow("twice") << 2.0;
+    QTest::newRow("three times") << 3.0;
+}
+
+// However large the fonts, the report fits the screen with OK in sight:
+// its sheet and values scroll instead.
+void TestReportWindow::largeFonts_fitTheScreen()
+{
+    QFETCH(double, scale);
+    const QFont system = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
+    QFont large = system;
+    large.setPointSizeF(system.pointSizeF() * scale);
+    QApplication::setFont(large);
+    TestUser user;
+    // Its owner near the top left: a report centred on it leaves the screen
+    // only when it is as large as the screen.
+    QWidget owner;
+    owner.setGeometry(0, 0, 723, 480);
+    owner.show();
+    Tfrm_results w(&owner);
+    const QStringList texts(20, QStringLiteral("oooooooo"));
+    playRun(w, texts, texts);
+    user.scripts.push_back([&](QDialog *) {
+        const QRect room = w.screen()->availableGeometry();
+        if (scale == 1.0)
+            QVERIFY((w.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY2(room.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())
+                                                                  .arg(w.x())
+                                                                  .arg(w.y())
+                                                                  .arg(room.width())
+                                                                  .arg(room.height())));
+        QVERIFY(w.rect().contains(QRect(w.BitBtn1->mapTo(&w, QPoint(0, 0)), w.BitBtn1->size())));
+        // The wrong answers' red reads on the sheet, in a selected row too.
+        const QPalette sheet = w.StringGrid1->palette();
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Highlight})
+            QVERIFY(Contrast::Ratio(WrongAnswerColour, sheet.color(role)) >= Contrast::Text);
+    });
+    Dialogs::ExecModal(&w);
+    QVERIFY(user.scripts.empty());
+}
+
 void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
 {
     QTest::addColumn<QString>("element");
@@ -352,7 +404,7 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong_data()
     // clang-format off
     QTest::newRow("right") << "cat" << "cat" << "cat" << "";
     QTest::newRow("letter case") << "cat" << "Cat" << "wrong: Cat" << "wrong answer";
-    QTest::newRow("empty") << "cat" << "" << "wrong: no answer" << "wrong answer";
+    QTest::newRow("empty") << "cat" << "" << "wrong: blank (no answer)" << "wrong answer";
     QTest::newRow("trailing blank") << "cat" << "cat " << "wrong: cat  (blanks differ)" << "wrong answer";
     QTest::newRow("another Unicode form") << "caf\u00e9" << "cafe\u0301"
                                           << "wrong: cafe\u0301 (another Unicode form)" << "wrong answer";
