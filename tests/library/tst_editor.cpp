@@ -448,6 +448,8 @@ void TestEditor::commit_data()
     QTest::newRow("only empty lines") << QByteArray("Paris") << QStringLiteral("\n\n") << lines("Paris") << QByteArray("Paris");
     QTest::newRow("a line with a comma") << QByteArray("a") << QStringLiteral("a\nb,c") << lines("a|b|c") << QByteArray("a,b,c");
     QTest::newRow("empty Elements of a hand-edited file") << QByteArray("a,,b,") << QStringLiteral("a\n\nb") << lines("a|b") << QByteArray("a,b");
+    QTest::newRow("a blank at the end of the last line") << QByteArray("x") << QStringLiteral("a\nb ") << lines("a|b ") << QByteArray("a,b ,");
+    QTest::newRow("a blank at the end of another line") << QByteArray("x") << QStringLiteral("a \nb") << lines("a |b") << QByteArray("a ,b");
     QTest::newRow("a long line") << QByteArray("x") << QString(300, QLatin1Char('w')) << QStringList{QString(300, QLatin1Char('w'))} << QByteArray(300, 'w');
     // clang-format on
 }
