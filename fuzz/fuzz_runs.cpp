@@ -46,7 +46,13 @@ const Key Keys[] = {
 void checkValues(const ProfileFile &direct, const ResultsStore::RunSummary &run)
 {
     for (const Key &key : Keys) {
-        const QString read = direct.ReadText(run.name, QString::fromLatin1(key.name), Unset);
+        // The Module and its bounds are read whole.
+        const bool whole = key.field == &ResultsStore::RunSummary::Module
+                           || key.field == &ResultsStore::RunSummary::From
+                           || key.field == &ResultsStore::RunSummary::To;
+        const QString name = QString::fromLatin1(key.name);
+        const QString read =
+            whole ? direct.ReadWholeText(run.name, name, Unset) : direct.ReadText(run.name, name, Unset);
         FUZZ_CHECK(run.*(key.field) == (read == Unset ? QString() : read));
     }
 }

@@ -1,9 +1,9 @@
 // The Settings from any config.ini: each text is the stored value as
-// direct access returns it or its default when the key is missing, each
-// switch is on exactly when its value reads as 1 (or is missing and on by
-// default), each draw is its stored number or at random; the choices made
-// from them stay within their lists and the spin buttons within their
-// ranges.
+// direct access returns it (Module names and bounds not cut) or its
+// default when the key is missing, each switch is on exactly when its
+// value reads as 1 (or is missing and on by default), each draw is its
+// stored number or at random; the choices made from them stay within
+// their lists and the spin buttons within their ranges.
 //
 // The same bytes serve as the Module library for those choices.
 
@@ -23,12 +23,13 @@ struct Stored
 {
     const ProfileFile &memory;
 
-    std::optional<QString> text(QLatin1String section, QLatin1String key) const
+    // whole: as a Module name or bound is read, not cut at 2,047 characters.
+    std::optional<QString> text(QLatin1String section, QLatin1String key, bool whole = false) const
     {
         const QString value = memory.ReadText(section, key, Unset);
         if (value == Unset)
             return std::nullopt;
-        return Reference::DirectValue(value);
+        return Reference::DirectValue(value, whole ? -1 : 2047);
     }
     bool flag(QLatin1String key, bool defaultOn) const
     {
@@ -41,9 +42,9 @@ void checkPage(const Settings::PageValues &page, const Stored &stored, QLatin1St
                QLatin1String nameKey, QLatin1String fromKey, QLatin1String toKey)
 {
     FUZZ_CHECK(page.NumOfEl == stored.text(section, numKey).value_or(QStringLiteral("20")));
-    FUZZ_CHECK(page.ModuleName == stored.text(section, nameKey).value_or(QString()));
-    FUZZ_CHECK(page.range.from == stored.text(section, fromKey));
-    FUZZ_CHECK(page.range.to == stored.text(section, toKey));
+    FUZZ_CHECK(page.ModuleName == stored.text(section, nameKey, true).value_or(QString()));
+    FUZZ_CHECK(page.range.from == stored.text(section, fromKey, true));
+    FUZZ_CHECK(page.range.to == stored.text(section, toKey, true));
     for (const QString *value : {&page.NumOfEl, &page.ModuleName})
         FUZZ_CHECK(!value->contains(u'\n') && !value->contains(u'\r'));
 }

@@ -151,12 +151,12 @@ QString FirstCharactersIn(QStringView text, qsizetype limit)
     return text.first(i).toString();
 }
 
-QString DirectValue(QStringView stored)
+QString DirectValue(QStringView stored, qsizetype limit)
 {
     QStringView v = Trimmed(stored);
     if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
         v = v.sliced(1, v.size() - 2);
-    return FirstCharacters(v, 2047);
+    return limit < 0 ? v.toString() : FirstCharacters(v, limit);
 }
 
 std::optional<qint32> Number(QStringView text)

@@ -54,8 +54,8 @@ QByteArray Save(const File &file);
 
 // A stored value as direct access returns it: trimmed, one pair of
 // enclosing quotes (both ' or both ") removed, cut to 2,047 characters
-// (a surrogate pair is one character).
-QString DirectValue(QStringView stored);
+// (a surrogate pair is one character); a negative limit cuts nothing.
+QString DirectValue(QStringView stored, qsizetype limit = 2047);
 
 // The first `count` characters of a text, a surrogate pair being one.
 QString FirstCharacters(QStringView text, qsizetype count);

@@ -39,6 +39,10 @@ QString JoinElements(const QStringList &lines)
             result += QLatin1Char(',');
         result += line;
     }
+    // Reading the value trims it: a "," after a last Element that ends in
+    // a blank keeps the blank, and adds no Element when read back.
+    if (!result.isEmpty() && result.back().unicode() <= 0x20)
+        result += QLatin1Char(',');
     return result;
 }
 

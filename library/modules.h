@@ -66,7 +66,8 @@ inline constexpr QLatin1String DataKey{"Data"};
 QStringList SplitElements(const QString &data);
 
 // Lines of text to one Data value: lines without any character are
-// skipped, the rest are joined by ",".
+// skipped, the rest are joined by ","; a "," follows a last Element that
+// ends in a blank or control character, which the read would trim away.
 QString JoinElements(const QStringList &lines);
 
 // The full path of the library file in the data directory.

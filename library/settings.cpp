@@ -19,9 +19,10 @@ const QString &missing()
     return text;
 }
 
+// A Module name and a bound are read whole: they must match what they name.
 std::optional<QString> readBound(const ProfileFile &file, QLatin1String section, QLatin1String key)
 {
-    QString value = file.ReadText(section, key, missing());
+    QString value = file.ReadWholeText(section, key, missing());
     if (value == missing())
         return std::nullopt;
     return value;
@@ -32,7 +33,7 @@ PageValues readPage(const ProfileFile &file, QLatin1String section, QLatin1Strin
 {
     PageValues page;
     page.NumOfEl = file.ReadText(section, numKey, page.NumOfEl);
-    page.ModuleName = file.ReadText(section, nameKey, QString());
+    page.ModuleName = file.ReadWholeText(section, nameKey, QString());
     page.range.from = readBound(file, section, fromKey);
     page.range.to = readBound(file, section, toKey);
     page.draw = DrawFromNumber(file.ReadNumber(section, drawKey, int(Draw::AtRandom)));
@@ -81,6 +82,12 @@ void addSpeech(QList<ProfileFile::Entry> &entries, const ProfileFile &file, cons
         entries += {TestSection, IfDigitsKey, flag(speech.IfDigits)};
 }
 
+// A name or bound as stored: with a blank at an end (an Element may have
+// one) between quotes, which the read removes again.
+QString stored(const QString &text) { return Profile::DirectStored(text); }
+
+QString stored(const std::optional<QString> &bound) { return stored(bound.value_or(QString())); }
+
 } // namespace
 
 QString ConfigPath() { return Platform::DataFile(QLatin1String(Platform::ConfigFile)); }
@@ -109,9 +116,9 @@ void Write(const QString &path, const Record &record)
     const PageValues &t = record.training;
     QList<ProfileFile::Entry> entries{{TestSection, TNumOfElKey, t.NumOfEl},
                                       {TestSection, TimerMSecKey, record.TimerMSec},
-                                      {TestSection, TMNameKey, t.ModuleName},
-                                      {TestSection, TDiapFromKey, t.range.from.value_or(QString())},
-                                      {TestSection, TDiapToKey, t.range.to.value_or(QString())},
+                                      {TestSection, TMNameKey, stored(t.ModuleName)},
+                                      {TestSection, TDiapFromKey, stored(t.range.from)},
+                                      {TestSection, TDiapToKey, stored(t.range.to)},
                                       {TestSection, IfexecKey, flag(record.DoExercises)},
                                       {TestSection, IfNoTimeLimitKey, flag(record.IfNoTimeLimit)},
                                       {TestSection, IfShowNumKey, flag(record.IfShowNum)}};
@@ -120,9 +127,9 @@ void Write(const QString &path, const Record &record)
     addDraw(entries, file, TestSection, TDrawKey, t.draw);
     const PageValues &e = record.exam;
     entries += {{ExamSection, ENumOfElKey, e.NumOfEl},
-                {ExamSection, EMNameKey, e.ModuleName},
-                {ExamSection, EDiapFromKey, e.range.from.value_or(QString())},
-                {ExamSection, EDiapToKey, e.range.to.value_or(QString())}};
+                {ExamSection, EMNameKey, stored(e.ModuleName)},
+                {ExamSection, EDiapFromKey, stored(e.range.from)},
+                {ExamSection, EDiapToKey, stored(e.range.to)}};
     addDraw(entries, file, ExamSection, EDrawKey, e.draw);
     file.WriteTexts(entries);
 }
@@ -131,9 +138,9 @@ void WriteTraining(const QString &path, const PageValues &training)
 {
     ProfileFile file(path, ProfileFile::Access::Direct);
     file.WriteTexts({{TestSection, TNumOfElKey, training.NumOfEl},
-                     {TestSection, TMNameKey, training.ModuleName},
-                     {TestSection, TDiapFromKey, training.range.from.value_or(QString())},
-                     {TestSection, TDiapToKey, training.range.to.value_or(QString())}});
+                     {TestSection, TMNameKey, stored(training.ModuleName)},
+                     {TestSection, TDiapFromKey, stored(training.range.from)},
+                     {TestSection, TDiapToKey, stored(training.range.to)}});
 }
 
 QString UsableTimer(const QString &stored, bool spoken, QString *notice)

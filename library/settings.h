@@ -110,7 +110,8 @@ struct Record
 
 // Reads config.ini with direct access; missing keys give their defaults.
 // Values come back as direct access returns them: trimmed, one pair of
-// enclosing quotes removed, cut at 2,047 characters. Flags are read as
+// enclosing quotes removed, cut at 2,047 characters; the Module names and
+// bounds are not cut, so that a long Element still matches. Flags are read as
 // integers: on when the value is 1 ("0x1" included), a value that is not
 // an integer counts as the default. The speech keys default to off, the
 // engine's voice and its normal rate.
@@ -126,7 +127,9 @@ Record Read(const QString &path);
 // (IfDigits or) IfShowNum and EDraw follows EDiapTo, each when its draw is
 // not at random or the file holds it already. Nothing is validated; a
 // missing bound is written empty; flags as "1" or "0". A missing file or
-// section is created and every other line is left as it was. Raises
+// section is created and every other line is left as it was. A Module
+// name or bound that the read would change (a blank at an end, enclosing
+// quotes) is written between double quotes (Profile::DirectStored). Raises
 // "Unable to write to %s" when the file can't be written, and then leaves
 // it as it was.
 void Write(const QString &path, const Record &record);

@@ -164,7 +164,7 @@ QString DirectValue(const QString &stored)
     return cutToCodePoints(v, ProfileFile::DirectValueLimit);
 }
 
-QString DirectValueOf(QByteArrayView stored)
+QString DirectValueOf(QByteArrayView stored, int limit)
 {
     const char *p = stored.data();
     qsizetype vs = 0;
@@ -173,10 +173,23 @@ QString DirectValueOf(QByteArrayView stored)
         ++vs;
         --ve;
     }
+    if (limit < 0)
+        return DecodeBytes(QByteArrayView(p + vs, ve - vs));
     // Decode no more than the limit can need (4 bytes a character).
-    const qsizetype maxBytes = qsizetype(ProfileFile::DirectValueLimit) * 4;
-    return cutToCodePoints(DecodeBytes(QByteArrayView(p + vs, qMin(ve, vs + maxBytes) - vs)),
-                           ProfileFile::DirectValueLimit);
+    const qsizetype maxBytes = qsizetype(limit) * 4;
+    return cutToCodePoints(DecodeBytes(QByteArrayView(p + vs, qMin(ve, vs + maxBytes) - vs)), limit);
+}
+
+QString DirectStored(const QString &value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front();
+    const bool quoted =
+        value.size() >= 2 && (first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first;
+    if (!quoted && Trimmed(value).size() == value.size())
+        return value;
+    return QLatin1Char('"') + value + QLatin1Char('"');
 }
 
 void ClearDirectCache()
@@ -449,6 +462,16 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
 
 QString ProfileFile::ReadText(const QString &section, const QString &key, const QString &defaultText) const
 {
+    return readText(section, key, defaultText, DirectValueLimit);
+}
+
+QString ProfileFile::ReadWholeText(const QString &section, const QString &key, const QString &defaultText) const
+{
+    return readText(section, key, defaultText, -1);
+}
+
+QString ProfileFile::readText(const QString &section, const QString &key, const QString &defaultText, int limit) const
+{
     if (m_access == Access::InMemory) {
         const int s = findSection(section);
         if (s < 0)
@@ -475,7 +498,7 @@ QString ProfileFile::ReadText(const QString &section, const QString &key, const 
     qsizetype ve = 0;
     if (FindDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) < 0)
         return defaultText;
-    return Profile::DirectValueOf(QByteArrayView(parse->data.constData() + vs, ve - vs));
+    return Profile::DirectValueOf(QByteArrayView(parse->data.constData() + vs, ve - vs), limit);
 }
 
 QByteArray ProfileFile::ValueDigest(const QString &section, const QString &key) const

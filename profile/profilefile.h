@@ -66,6 +66,10 @@ public:
     // maxCount of them, which spares direct access reading the rest.
     void ListSections(QStringList &list, int maxCount = -1) const;
     QString ReadText(const QString &section, const QString &key, const QString &defaultText) const;
+    // Direct: ReadText's value without the cut at DirectValueLimit, for a
+    // value that must come back whole to match what it names (a range
+    // bound, a Module name). In-memory: as ReadText.
+    QString ReadWholeText(const QString &section, const QString &key, const QString &defaultText) const;
     qint32 ReadNumber(const QString &section, const QString &key, qint32 defaultValue) const;
     // A digest of a value's bytes as the file keeps them, an absent value
     // counting as empty: two values are the same text exactly when their
@@ -110,6 +114,8 @@ private:
     using Section = Profile::CopySection;
 
     int findSection(const QString &name) const;
+    // ReadText with direct values cut at `limit` characters (negative: none).
+    QString readText(const QString &section, const QString &key, const QString &defaultText, int limit) const;
     void writeToCopy(const QString &section, const QString &key, const QString &value);
     static int findKey(const Section &section, const QString &key);
     // Section i with its lines decoded: a copy decodes a section's lines
@@ -150,9 +156,15 @@ QStringView Trimmed(QStringView text);
 QString DirectValue(const QString &stored);
 
 // The stored value bytes of a key as direct access returns them: one pair
-// of enclosing quotes removed, decoded, cut to DirectValueLimit characters
-// (decoding no more than the limit can need).
-QString DirectValueOf(QByteArrayView stored);
+// of enclosing quotes removed, decoded, cut to `limit` characters
+// (decoding no more than the limit can need); a negative limit cuts nothing.
+QString DirectValueOf(QByteArrayView stored, int limit = ProfileFile::DirectValueLimit);
+
+// The text to store for a value that direct access must give back as it
+// is: a value with a blank or control character at an end, or one held
+// between a pair of like quotes, goes between double quotes, which the
+// read removes again; any other value is stored unchanged, as it always was.
+QString DirectStored(const QString &value);
 
 // Adds a section with these lines ("key=value") after everything a file
 // holds, without reading the rest of it: the file's bytes stay as they are

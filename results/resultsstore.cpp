@@ -240,9 +240,10 @@ QString Save(const QString &path, const QString &start, const RunReport &report,
     file.WriteText(section, ResKey, JoinColumn(sheet, AnswerSheet::Text, rows));
     file.WriteText(section, AnswKey, JoinColumn(sheet, AnswerSheet::Answer, rows));
     if (!module.name.isEmpty()) {
-        file.WriteText(section, ModuleKey, module.name);
-        file.WriteText(section, FromKey, module.from);
-        file.WriteText(section, ToKey, module.to);
+        // Between quotes where reading would change them (Profile::DirectStored).
+        file.WriteText(section, ModuleKey, Profile::DirectStored(module.name));
+        file.WriteText(section, FromKey, Profile::DirectStored(module.from));
+        file.WriteText(section, ToKey, Profile::DirectStored(module.to));
     }
     file.WriteBack();
     return section;

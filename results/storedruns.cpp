@@ -179,7 +179,10 @@ RunList scan(const QString &path, Index *index)
         if (k < 0 || found[k])
             return;
         found[k] = true;
-        const QString value = Profile::DirectValueOf(line.value);
+        // The Module and its bounds are read whole, as the run stored them.
+        const bool whole = wantedKeys[k].field == &RunSummary::Module || wantedKeys[k].field == &RunSummary::From
+                           || wantedKeys[k].field == &RunSummary::To;
+        const QString value = Profile::DirectValueOf(line.value, whole ? -1 : ProfileFile::DirectValueLimit);
         (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::Time ? value : shared.get(value);
     };
     qint64 size = 0;

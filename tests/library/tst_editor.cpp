@@ -458,6 +458,8 @@ void TestEditor::commit_data()
     QTest::newRow("all lines deleted") << QByteArray("Paris,Rome") << QString() << lines("Paris|Rome") << QByteArray("Paris,Rome");
     QTest::newRow("only empty lines") << QByteArray("Paris") << QStringLiteral("\n\n") << lines("Paris") << QByteArray("Paris");
     QTest::newRow("empty Elements of a hand-edited file") << QByteArray("a,,b,") << QStringLiteral("a\n\nb") << lines("a|b") << QByteArray("a,b");
+    QTest::newRow("a blank at the end of the last line") << QByteArray("x") << QStringLiteral("a\nb ") << lines("a|b ") << QByteArray("a,b ,");
+    QTest::newRow("a blank at the end of another line") << QByteArray("x") << QStringLiteral("a \nb") << lines("a |b") << QByteArray("a ,b");
     QTest::newRow("a long line") << QByteArray("x") << QString(300, QLatin1Char('w')) << QStringList{QString(300, QLatin1Char('w'))} << QByteArray(300, 'w');
     // clang-format on
 }

@@ -73,6 +73,10 @@ void TestLibrary::joinElements_data()
     QTest::newRow("blank line kept") << QStringList{lit("  "), lit("a")} << lit("  ,a");
     QTest::newRow("only empty lines") << QStringList{QString(), QString()} << QString();
     QTest::newRow("nothing trimmed") << QStringList{lit(" x "), lit("y,z")} << lit(" x ,y,z");
+    // Reading the value trims it: a final "," keeps the last Element's blank.
+    QTest::newRow("a blank last: a final comma") << QStringList{lit("a"), lit("b "), QString()} << lit("a,b ,");
+    QTest::newRow("a tab last: a final comma") << QStringList{lit("x\t")} << lit("x\t,");
+    QTest::newRow("a blank line last") << QStringList{lit("a"), lit("  ")} << lit("a,  ,");
 }
 
 void TestLibrary::joinElements()

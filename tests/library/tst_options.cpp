@@ -1,6 +1,8 @@
 #include "library/frmmodules.h"
 #include "library/frmname.h"
 #include "library/frmoptions.h"
+#include "library/modules.h"
+#include "library/settings.h"
 #include "library/updown.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void loadSettings_selection();
     void loadSettings_fieldsUnchecked();
     void modulePick_resetsRangeOfItsPage();
+    void range_keptThroughOkAndRestart_data();
+    void range_keptThroughOkAndRestart();
     void draw_storedAndReadBack_data();
     void draw_storedAndReadBack();
     void spinButtons_data();
@@ -408,6 +412,58 @@ void TestOptions::modulePick_resetsRangeOfItsPage()
         QCOMPARE(range(d, page), lit("None 0 -1..-1"));
         QCOMPARE(range(d, other), lit("Dup 4 1..0"));
     }
+}
+
+void TestOptions::range_keptThroughOkAndRestart_data()
+{
+    QTest::addColumn<QString>("data");     // the Module's Data value
+    QTest::addColumn<QList<int>>("picks"); // From and To of the Training, then of the Exam
+    const QString longElement(3000, u'f');
+    // clang-format off
+    QTest::newRow("a blank first, a blank last") << lit("a, 7,7 ,b") << QList<int>{1, 2, 2, 1};
+    QTest::newRow("a blank last in the last Element") << lit("a,b,7 ,") << QList<int>{2, 2, 0, 2};
+    QTest::newRow("quotes around") << lit("a,'q',\"r\",b") << QList<int>{1, 2, 2, 1};
+    QTest::newRow("3,000 characters") << lit("a,") + longElement + lit(",b,") + longElement.left(2047) << QList<int>{1, 3, 3, 1};
+    // clang-format on
+}
+
+// The range picked is the range after OK, and after a restart reads the
+// file afresh; the file holds each bound whole.
+void TestOptions::range_keptThroughOkAndRestart()
+{
+    QFETCH(QString, data);
+    QFETCH(QList<int>, picks);
+    TestDataDir dir;
+    TestUser user;
+    dir.write(lit("modules.ini"), "[Edge]\r\nData=" + data.toUtf8() + "\r\n\r\n");
+    const QString want = QStringLiteral("Edge %1 %2..%3 Edge %1 %4..%5")
+                             .arg(Modules::SplitElements(data).size())
+                             .arg(picks.at(0))
+                             .arg(picks.at(1))
+                             .arg(picks.at(2))
+                             .arg(picks.at(3));
+    const auto both = [](const Tfrm_options &d) -> QString {
+        return range(d, Page::Training) + u' ' + range(d, Page::Exam);
+    };
+    {
+        Tfrm_options d;
+        d.LoadOptions();
+        d.ComboBox2->setCurrentIndex(picks.at(0));
+        d.ComboBox3->setCurrentIndex(picks.at(1));
+        d.ComboBox5->setCurrentIndex(picks.at(2));
+        d.ComboBox6->setCurrentIndex(picks.at(3));
+        QVERIFY(d.BitBtn1Click());
+        QCOMPARE(both(d), want);
+        d.LoadOptions();
+        QCOMPARE(both(d), want);
+    }
+    Tfrm_options restarted;
+    restarted.LoadOptions();
+    QCOMPARE(both(restarted), want);
+    const Settings::Record record = Settings::Read(dir.path(lit("config.ini")));
+    const Modules::ElementList elements(data);
+    QCOMPARE(record.training.range.from, elements.text(picks.at(0)));
+    QCOMPARE(record.exam.range.to, elements.text(picks.at(3)));
 }
 
 void TestOptions::draw_storedAndReadBack_data()

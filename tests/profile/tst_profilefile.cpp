@@ -35,6 +35,8 @@ private Q_SLOTS:
     void readNumber_data();
     void readNumber();
     void quotes_strippedOnlyByDirectAccess();
+    void directStored_readsBackWhole_data();
+    void directStored_readsBackWhole();
     void longValue_cutOnlyByDirectAccess();
     void longValue_cutNeverSplitsACharacter();
     void namesMatchWithoutLetterCase_data();
@@ -170,6 +172,44 @@ void TestProfileFile::longValue_cutOnlyByDirectAccess()
     ProfileFile memory(dir.path(QStringLiteral("l.ini")), Access::InMemory);
     QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}), QString::fromLatin1(value.left(2047)));
     QCOMPARE(memory.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}).size(), 3000);
+    QCOMPARE(direct.ReadWholeText(QStringLiteral("S"), QStringLiteral("K"), {}), QString::fromLatin1(value));
+}
+
+void TestProfileFile::directStored_readsBackWhole_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line"); // as stored, after "K="
+    // clang-format off
+    QTest::newRow("a blank first") << " 7" << QByteArray("\" 7\"");
+    QTest::newRow("a blank last") << "7 " << QByteArray("\"7 \"");
+    QTest::newRow("a tab last") << "7\t" << QByteArray("\"7\t\"");
+    QTest::newRow("single quotes around") << "'abc'" << QByteArray("\"'abc'\"");
+    QTest::newRow("double quotes around") << "\"abc\"" << QByteArray("\"\"abc\"\"");
+    QTest::newRow("a quote at one end only: as it was") << "\"abc" << QByteArray("\"abc");
+    QTest::newRow("a lone quote: as it was") << "'" << QByteArray("'");
+    QTest::newRow("blanks inside: as it was") << "a b" << QByteArray("a b");
+    QTest::newRow("empty: as it was") << "" << QByteArray();
+    QTest::newRow("longer than the cut: as it was") << QString(3000, 'z') << QByteArray(3000, 'z');
+    // clang-format on
+}
+
+// A value stored through DirectStored reads back as it was, whichever
+// access wrote it; every other value is stored as it always was.
+void TestProfileFile::directStored_readsBackWhole()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    TestDataDir dir;
+    const QString path = dir.path(QStringLiteral("s.ini"));
+    ProfileFile(path, Access::Direct).WriteText(QStringLiteral("S"), QStringLiteral("K"), Profile::DirectStored(value));
+    QCOMPARE(dir.read(QStringLiteral("s.ini")), "[S]\r\nK=" + line + "\r\n");
+    QCOMPARE(ProfileFile(path, Access::Direct).ReadWholeText(QStringLiteral("S"), QStringLiteral("K"), {}), value);
+    {
+        ProfileFile memory(path, Access::InMemory);
+        memory.WriteText(QStringLiteral("S"), QStringLiteral("L"), Profile::DirectStored(value));
+        memory.WriteBack();
+    }
+    QCOMPARE(ProfileFile(path, Access::Direct).ReadWholeText(QStringLiteral("S"), QStringLiteral("L"), {}), value);
 }
 
 void TestProfileFile::longValue_cutNeverSplitsACharacter()

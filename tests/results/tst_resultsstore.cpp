@@ -386,6 +386,12 @@ void TestResultsStore::save_moduleKeysAfterTheSeven_data()
     QTest::newRow("empty bounds are written") << QStringList{"Empty", "", ""}
                                               << QByteArray("Module=Empty\r\nFrom=\r\nTo=\r\n");
     QTest::newRow("no Module: the seven alone") << QStringList{"", "", ""} << QByteArray();
+    QTest::newRow("bounds with a blank at an end or in quotes go between quotes")
+        << QStringList{"Words", " 7", "7 "} << QByteArray("Module=Words\r\nFrom=\" 7\"\r\nTo=\"7 \"\r\n");
+    QTest::newRow("a quoted bound keeps its quotes") << QStringList{"'Q'", "\"a\"", "\"b"}
+                                                     << QByteArray("Module=\"'Q'\"\r\nFrom=\"\"a\"\"\r\nTo=\"b\r\n");
+    QTest::newRow("a bound longer than direct access reads")
+        << QStringList{"Long", QString(3000, 'f'), "t"} << "Module=Long\r\nFrom=" + QByteArray(3000, 'f') + "\r\nTo=t\r\n";
     // clang-format on
 }
 
@@ -404,6 +410,10 @@ void TestResultsStore::save_moduleKeysAfterTheSeven()
     QCOMPARE((QStringList{run.report.Total, run.report.Errors, run.report.Koeff, run.report.Mark}),
              (QStringList{"2", "1", "3,6", "2"}));
     QCOMPARE(run.sheet.Cell(AnswerSheet::Answer, 1), QString("x"));
+    // The history and its export list the Module and bounds as they were.
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
+    QCOMPARE(list.runs.size(), 1);
+    QCOMPARE((QStringList{list.runs.at(0).Module, list.runs.at(0).From, list.runs.at(0).To}), module);
 }
 
 void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
@@ -465,8 +475,11 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
     for (const ResultsStore::RunSummary &run : list.runs) {
         const QStringList got{run.Total, run.Errors, run.Time, run.Mark, run.Koeff, run.Module, run.From, run.To};
         QStringList want;
-        for (const char *key : {"Total", "Errors", "Time", "Mark", "Koeff", "Module", "From", "To"})
+        for (const char *key : {"Total", "Errors", "Time", "Mark", "Koeff"})
             want << file.ReadText(run.name, QString::fromLatin1(key), QString());
+        // The Module and its bounds are read whole.
+        for (const char *key : {"Module", "From", "To"})
+            want << file.ReadWholeText(run.name, QString::fromLatin1(key), QString());
         QCOMPARE(got, want);
     }
     // Where each run's bytes lie, as when the same bytes are held whole.
