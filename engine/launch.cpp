@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 namespace Launch {
@@ -108,35 +109,36 @@ constexpr int ReachMs = 2000;
 // How long a wait for the voice goes without a window.
 constexpr int QuietWaitMs = 300;
 
-// Asks the sound server, away from the window's thread, whether the voice
-// can be heard, with a window (and its Cancel) when that takes more than a
-// moment. Empty when it can; else why not, or nullopt when the user
+// Waits for the voice, with a progress window (and its Cancel) when that
+// takes more than a moment. `begin` ties the voice's answers to the `finish`
+// it is given (an empty text: done; a text: why not) and starts the work.
+// Empty when it went through; else why not, or nullopt when the user
 // cancelled.
-std::optional<QString> reachServer(QWidget *owner, Speech::Speaker &voice)
+using Finish = std::function<void(std::optional<QString>)>;
+std::optional<QString> waitForVoice(QWidget *owner, Speech::Speaker &voice, const QString &label, int maximum,
+                                    const std::function<void(QProgressDialog &, const Finish &)> &begin)
 {
     bool done = false;
     std::optional<QString> problem = QString();
     QEventLoop wait;
-    QProgressDialog progress(QCoreApplication::translate("Launch", "Checking the voice…"),
-                             QCoreApplication::translate("Launch", "Cancel"), 0, 0, owner);
+    QProgressDialog progress(label, QCoreApplication::translate("Launch", "Cancel"), 0, maximum, owner);
     progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(QuietWaitMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    const auto finish = [&](std::optional<QString> outcome) {
+    const Finish finish = [&](std::optional<QString> outcome) {
         if (done)
             return;
         done = true;
         problem = std::move(outcome);
         wait.quit();
     };
-    QObject::connect(&voice, &Speech::Speaker::reached, &progress, [&] { finish(voice.problem()); });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
     QTimer later;
     later.setSingleShot(true);
     QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
-    voice.reach(ReachMs);
+    begin(progress, finish);
     if (!done) {
         later.start(QuietWaitMs);
         wait.exec();
@@ -145,48 +147,35 @@ std::optional<QString> reachServer(QWidget *owner, Speech::Speaker &voice)
     return problem;
 }
 
-// Has the voice render the texts before the run starts, with a progress
-// window (and its Cancel) when that takes more than a moment; once they are
+// Asks the sound server, away from the window's thread, whether the voice
+// can be heard.
+std::optional<QString> reachServer(QWidget *owner, Speech::Speaker &voice)
+{
+    return waitForVoice(owner, voice, QCoreApplication::translate("Launch", "Checking the voice…"), 0,
+                        [&](QProgressDialog &progress, const Finish &finish) {
+                            QObject::connect(&voice, &Speech::Speaker::reached, &progress,
+                                             [&voice, finish] { finish(voice.problem()); });
+                            voice.reach(ReachMs);
+                        });
+}
+
+// Has the voice render the texts before the run starts; once they are
 // rendered, the window says "Starting…" while the sound server gets ready.
-// Empty when every text is ready; else why not, or nullopt when the user
-// cancelled.
 std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const QStringList &texts)
 {
-    bool done = false;
-    std::optional<QString> problem = QString();
-    QEventLoop wait;
-    QProgressDialog progress(QCoreApplication::translate("Launch", "Preparing the voice..."),
-                             QCoreApplication::translate("Launch", "Cancel"), 0, int(texts.size()), owner);
-    progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(QuietWaitMs);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    const auto finish = [&](std::optional<QString> outcome) {
-        if (done)
-            return;
-        done = true;
-        problem = std::move(outcome);
-        wait.quit();
-    };
-    QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&](int n, int total) {
-        progress.setValue(n);
-        if (n == total)
-            progress.setLabelText(QCoreApplication::translate("Launch", "Starting…"));
-    });
-    QTimer later;
-    later.setSingleShot(true);
-    QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
-    QObject::connect(&voice, &Speech::Speaker::prepared, &progress, [&] { finish(QString()); });
-    QObject::connect(&voice, &Speech::Speaker::failed, &progress, [&](const QString &why) { finish(why); });
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
-    voice.prepare(texts);
-    if (!done) {
-        later.start(QuietWaitMs);
-        wait.exec();
-    }
-    QObject::disconnect(&voice, nullptr, &progress, nullptr);
-    return problem;
+    return waitForVoice(
+        owner, voice, QCoreApplication::translate("Launch", "Preparing the voice..."), int(texts.size()),
+        [&](QProgressDialog &progress, const Finish &finish) {
+            QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&progress](int n, int total) {
+                progress.setValue(n);
+                if (n == total)
+                    progress.setLabelText(QCoreApplication::translate("Launch", "Starting…"));
+            });
+            QObject::connect(&voice, &Speech::Speaker::prepared, &progress, [finish] { finish(QString()); });
+            QObject::connect(&voice, &Speech::Speaker::failed, &progress,
+                             [finish](const QString &why) { finish(why); });
+            voice.prepare(texts);
+        });
 }
 
 // "Press OK to start"; before an Exam of a number of Elements it can run,
