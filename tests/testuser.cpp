@@ -1,5 +1,6 @@
 #include "tests/testuser.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 TestUser::TestUser() { Dialogs::SetHandler(this); }
@@ -58,3 +59,13 @@ QStringList TestUser::texts() const
         out << a.text;
     return out;
 }
+
+ScaledFont::ScaledFont(double scale)
+    : m_before(QApplication::font())
+{
+    QFont large = m_before;
+    large.setPointSizeF(m_before.pointSizeF() * scale);
+    QApplication::setFont(large);
+}
+
+ScaledFont::~ScaledFont() { QApplication::setFont(m_before); }

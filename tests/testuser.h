@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -49,4 +50,18 @@ public:
     QList<QDialog *> opened;
 
     QStringList texts() const;
+};
+
+// The program's font scaled for one test, as larger fonts or a higher dpi
+// give it; the font it had is put back at the end.
+class ScaledFont
+{
+public:
+    explicit ScaledFont(double scale);
+    ~ScaledFont();
+    ScaledFont(const ScaledFont &) = delete;
+    ScaledFont &operator=(const ScaledFont &) = delete;
+
+private:
+    QFont m_before;
 };

@@ -357,11 +357,7 @@ void TestMainWindow::panel_followsLargerFonts_data()
 void TestMainWindow::panel_followsLargerFonts()
 {
     QFETCH(double, scale);
-    const QFont system = QApplication::font();
-    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
-    QFont large = system;
-    large.setPointSizeF(system.pointSizeF() * scale);
-    QApplication::setFont(large);
+    const ScaledFont font(scale);
     start();
     QWidget *bar = w->ComboBox1->parentWidget();
     if (scale == 1.0) {
@@ -369,7 +365,7 @@ void TestMainWindow::panel_followsLargerFonts()
         QCOMPARE(w->StringGrid1->width(), 285);
         return;
     }
-    const QFontMetrics metrics(large);
+    const QFontMetrics metrics(QApplication::font());
     QVERIFY(bar->height() > Tfrm_main::FilterHeight);
     QCOMPARE(w->StringGrid2->y(), bar->height());
     // The two rows: the words on what is listed above the Module choice.

@@ -360,11 +360,7 @@ void TestReportWindow::largeFonts_fitTheScreen_data()
 void TestReportWindow::largeFonts_fitTheScreen()
 {
     QFETCH(double, scale);
-    const QFont system = QApplication::font();
-    const auto restore = qScopeGuard([&] { QApplication::setFont(system); });
-    QFont large = system;
-    large.setPointSizeF(system.pointSizeF() * scale);
-    QApplication::setFont(large);
+    const ScaledFont font(scale);
     TestUser user;
     // Its owner near the top left: a report centred on it leaves the screen
     // only when it is as large as the screen.
