@@ -831,7 +831,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Chart of the listed results</source>
-        <translation>График перечисленных результатов</translation>
+        <translation>График результатов из списка</translation>
     </message>
     <message>
         <source>DateTime</source>
@@ -939,7 +939,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>Right answers, in percent</source>
-        <translation>Правильные ответы, в процентах</translation>
+        <translation>Верные ответы, в процентах</translation>
     </message>
 </context>
 <context>
