@@ -316,7 +316,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>In %1 kann nicht geschrieben werden. Ein anderes Tenacio-Fenster schreibt gerade in diesen Ordner; nichts wurde geändert. Versuchen Sie es gleich noch einmal.</translation>
+        <translation>In die Datei %1 kann nicht geschrieben werden. Ein anderes Tenacio-Fenster schreibt gerade in diesen Ordner; nichts wurde geändert. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -328,7 +328,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Unable to write to %1. %2</source>
-        <translation>In %1 kann nicht geschrieben werden. %2</translation>
+        <translation>In die Datei %1 kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
         <source>Tenacio keeps its data in %1 now: the data folder %2 cannot be written (%3). The history, Modules and options kept there are not shown.</source>
@@ -336,11 +336,11 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>it does not say which file it was made for (an older version of Tenacio made it).</source>
-        <translation>Sie gibt nicht an, für welche Datei sie angelegt wurde (eine ältere Version von Tenacio hat sie angelegt).</translation>
+        <translation>sie gibt nicht an, für welche Datei sie angelegt wurde (eine ältere Version von Tenacio hat sie angelegt).</translation>
     </message>
     <message>
         <source>it was made for another file of that name, such as one a sync tool or a backup brought.</source>
-        <translation>Sie wurde für eine andere Datei dieses Namens angelegt, etwa eine, die ein Synchronisationsprogramm oder eine Sicherung gebracht hat.</translation>
+        <translation>sie wurde für eine andere Datei dieses Namens angelegt, etwa eine, die ein Synchronisationsprogramm oder eine Sicherung gebracht hat.</translation>
     </message>
     <message>
         <source>The recovery copy %1 was not put back into %2 and is left as it is: %3</source>
@@ -355,7 +355,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <name>Launch</name>
     <message>
         <source>The Module library could not be read (%1), so there is no Module to draw the elements from. See to it under Modules in the menu bar.</source>
-        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1), daher gibt es kein Modul, aus dem die Elemente gezogen werden können. Prüfen Sie sie unter „Module“ in der Menüleiste.</translation>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden, daher gibt es kein Modul, aus dem die Elemente gezogen werden können. Prüfen Sie sie unter „Module“ in der Menüleiste. Grund: %1</translation>
     </message>
     <message>
         <source>There is no Module yet to draw the elements from. Add one under Modules in the menu bar, then choose it under Options.</source>
@@ -387,7 +387,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Press OK to start</source>
-        <translation>Zum Beginnen auf „OK“ drücken</translation>
+        <translation>Klicken Sie auf „OK“, um zu beginnen.</translation>
     </message>
     <message>
         <source>No speech engine is installed</source>
@@ -395,11 +395,11 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>The Elements can&apos;t be spoken: %1. Turn &quot;Speak Elements&quot; off in the options to train without the voice.</source>
-        <translation>Die Elemente können nicht gesprochen werden: %1. Schalten Sie „Elemente sprechen“ in den Optionen aus, um ohne Stimme zu trainieren.</translation>
+        <translation>Die Elemente können nicht vorgelesen werden: %1. Schalten Sie „Elemente vorlesen“ in den Optionen aus, um ohne Stimme zu trainieren.</translation>
     </message>
     <message>
         <source>Test is not completed. The Elements could not be spoken: %1</source>
-        <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
+        <translation>Der Test wurde abgebrochen, da die Elemente nicht vorgelesen werden konnten: %1</translation>
     </message>
     <message>
         <source>Checking the voice…</source>
@@ -560,11 +560,11 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <name>Scoring</name>
     <message>
         <source>Koeff = right ÷ 5</source>
-        <translation>Koeff = richtig ÷ 5</translation>
+        <translation>Koeff = Richtige ÷ 5</translation>
     </message>
     <message>
         <source>Koeff = (Elements + right − seconds ÷ 6) ÷ 5</source>
-        <translation>Koeff = (Elemente + richtig − Sekunden ÷ 6) ÷ 5</translation>
+        <translation>Koeff = (Elemente + Richtige − Sekunden ÷ 6) ÷ 5</translation>
     </message>
     <message>
         <source>Koeff, the score of a run: the Elements asked plus the right answers, less one for every six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is better. The Introductory Test&apos;s Koeff is its right answers divided by 5.</source>
@@ -577,7 +577,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>Marks: %1
 %2</source>
-        <translation>Noten: %1
+        <translation>Stufen: %1
 %2</translation>
     </message>
     <message>
@@ -586,7 +586,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
-        <translation>Ein Koeff unter %1 ergibt die Note %2; %3, wenn weniger als eine von zehn Antworten falsch ist, sonst 5.</translation>
+        <translation>Ein Koeff unter %1 ergibt Stufe %2; %3, wenn weniger als eine von zehn Antworten falsch ist, sonst 5. Eine höhere Stufe ist besser.</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <name>SportScoring</name>
     <message>
         <source>Koeff and mark</source>
-        <translation>Koeff und Note</translation>
+        <translation>Koeff und Stufe</translation>
     </message>
     <message>
         <source>Rows</source>
@@ -624,7 +624,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Rows of %1: %2 of %3; lost %4</source>
-        <translation>Reihen zu %1: %2 von %3; verloren %4</translation>
+        <translation>Reihen zu %1: %2 von %3; Abzug: %4</translation>
     </message>
     <message>
         <source>Until the first mistake: %1 of %2</source>
@@ -748,7 +748,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Test&amp;s</source>
-        <translation>Test&amp;s</translation>
+        <translation>Training&amp;s</translation>
     </message>
     <message>
         <source>Results history</source>
@@ -824,7 +824,7 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
     <message>
         <source>Mark</source>
-        <translation>Note</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Exam&amp;s</source>
@@ -856,7 +856,7 @@ Für den ersten Eintrag wählen Sie Test › Training (Strg+T).</translation>
 Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learnt, Test › Exam (Ctrl+E) puts a first entry here.</source>
         <translation>Noch keine Prüfungsergebnisse.
 
-Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald ein Modul gelernt ist, bringt Test › Prüfung (Strg+E) hier den ersten Eintrag.</translation>
+Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald ein Modul gelernt ist, erscheint hier nach Test › Prüfung (Strg+E) der erste Eintrag.</translation>
     </message>
     <message>
         <source>CSV file (*.csv)|*.csv|Any File (*.*)|*.*</source>
@@ -868,15 +868,15 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>Delete All?</source>
-        <translation>Alle löschen?</translation>
+        <translation>Alle angezeigten Durchgänge löschen?</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation>%1 ersetzen?</translation>
+        <translation>Die Datei „%1“ ersetzen?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation>%1 löschen?</translation>
+        <translation>Den Durchgang vom %1 löschen?</translation>
     </message>
     <message>
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
@@ -900,23 +900,23 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>Mark 5</source>
-        <translation>Note 5</translation>
+        <translation>Stufe 5</translation>
     </message>
     <message>
         <source>Mark 4</source>
-        <translation>Note 4</translation>
+        <translation>Stufe 4</translation>
     </message>
     <message>
         <source>Mark 3</source>
-        <translation>Note 3</translation>
+        <translation>Stufe 3</translation>
     </message>
     <message>
         <source>Mark 2 or lower</source>
-        <translation>Note 2 oder weniger</translation>
+        <translation>Stufe 2 oder niedriger</translation>
     </message>
     <message>
         <source>No mark</source>
-        <translation>Keine Note</translation>
+        <translation>Keine Stufe</translation>
     </message>
     <message>
         <source>Right answers, in percent</source>
@@ -979,7 +979,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>The Module library %1 is not a file this program can read: it holds no Modules. It is shown empty and left as it is; OK will not write over it.</source>
-        <translation>Die Modulbibliothek %1 ist keine Datei, die dieses Programm lesen kann: Sie enthält keine Module. Sie wird leer angezeigt und bleibt, wie sie ist; „OK“ überschreibt sie nicht.</translation>
+        <translation>Die Modulbibliothek %1 ist keine Datei, die dieses Programm lesen kann; sie enthält keine Module. Sie wird leer angezeigt und bleibt, wie sie ist; „OK“ überschreibt sie nicht.</translation>
     </message>
     <message>
         <source>The name is empty. Type a name for the new Module.</source>
@@ -995,7 +995,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation>%1 löschen?</translation>
+        <translation>Das Modul „%1“ löschen?</translation>
     </message>
     <message>
         <source>New from a &amp;pattern...</source>
@@ -1084,15 +1084,15 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>S&amp;peak Elements</source>
-        <translation>Elemente spr&amp;echen</translation>
+        <translation>Elemente vorl&amp;esen</translation>
     </message>
     <message>
         <source>&amp;Hide Elements while speaking</source>
-        <translation>Elemente beim Sprechen &amp;verbergen</translation>
+        <translation>Elemente beim Vorlesen &amp;verbergen</translation>
     </message>
     <message>
         <source>Read num&amp;bers digit by digit</source>
-        <translation>&amp;Zahlen Ziffer für Ziffer lesen</translation>
+        <translation>&amp;Zahlen Ziffer für Ziffer vorlesen</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1100,7 +1100,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>Speech rate</source>
-        <translation>Sprechtempo</translation>
+        <translation>Sprechgeschwindigkeit</translation>
     </message>
     <message>
         <source>&amp;Number of elements</source>
@@ -1132,7 +1132,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>T&amp;imer (MilliSec)</source>
-        <translation>T&amp;imer (Millisek.)</translation>
+        <translation>T&amp;imer (ms)</translation>
     </message>
     <message>
         <source>Timer (MilliSec)</source>
@@ -1160,7 +1160,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>The Module library could not be read (%1). The Module and range choices stored in the options are kept.</source>
-        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1). Die in den Optionen gespeicherte Wahl von Modul und Bereich bleibt erhalten.</translation>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden. Die in den Optionen gespeicherte Wahl von Modul und Bereich bleibt erhalten. Grund: %1</translation>
     </message>
     <message>
         <source>No speech engine is installed</source>
@@ -1168,7 +1168,7 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>System default</source>
-        <translation>Systemvorgabe</translation>
+        <translation>Automatisch (nach Schrift)</translation>
     </message>
     <message>
         <source>Speech is not available: %1.</source>
@@ -1180,11 +1180,11 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     </message>
     <message>
         <source>The Training Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
-        <translation>Das in config.ini gespeicherte Modul für das Training, &quot;%1&quot;, ist nicht in der Bibliothek; stattdessen wird &quot;%2&quot; verwendet.</translation>
+        <translation>Das in config.ini gespeicherte Modul für das Training, „%1“, ist nicht in der Bibliothek; stattdessen wird „%2“ verwendet.</translation>
     </message>
     <message>
         <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
-        <translation>Das in config.ini gespeicherte Modul für die Prüfung, &quot;%1&quot;, ist nicht in der Bibliothek; stattdessen wird &quot;%2&quot; verwendet.</translation>
+        <translation>Das in config.ini gespeicherte Modul für die Prüfung, „%1“, ist nicht in der Bibliothek; stattdessen wird „%2“ verwendet.</translation>
     </message>
     <message>
         <source>At random</source>
@@ -1256,19 +1256,19 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>While the Elements are spoken, show only the counter, not the Element</source>
-        <translation>Während die Elemente gesprochen werden, nur den Zähler zeigen, nicht das Element</translation>
+        <translation>Während die Elemente vorgelesen werden, nur den Zähler zeigen, nicht das Element</translation>
     </message>
     <message>
         <source>Read 1671 as &quot;one six seven one&quot; instead of as one number</source>
-        <translation>1671 als „eins sechs sieben eins“ lesen statt als eine Zahl</translation>
+        <translation>1671 als „eins sechs sieben eins“ vorlesen statt als eine Zahl</translation>
     </message>
     <message>
         <source>The language of the voice that reads the Elements</source>
-        <translation>Die Sprache der Stimme, die die Elemente liest</translation>
+        <translation>Die Sprache der Stimme, die die Elemente vorliest</translation>
     </message>
     <message>
         <source>How fast the voice reads</source>
-        <translation>Wie schnell die Stimme liest</translation>
+        <translation>Wie schnell die Stimme vorliest</translation>
     </message>
     <message>
         <source>How many Elements an Exam shows; a tenth of them may be answered wrongly</source>
@@ -1339,11 +1339,11 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Mark: </source>
-        <translation>Note: </translation>
+        <translation>Stufe: </translation>
     </message>
     <message>
         <source>Key to Koeff and the marks</source>
-        <translation>Erläuterung zu Koeff und Noten</translation>
+        <translation>Erläuterung zu Koeff und Stufen</translation>
     </message>
     <message>
         <source>Koeff</source>
@@ -1351,7 +1351,7 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Mark</source>
-        <translation>Note</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1391,11 +1391,11 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Kind</source>
-        <translation>Art</translation>
+        <translation>Fehlerart</translation>
     </message>
     <message>
         <source>The Module library could not be read (%1). No Module was made.</source>
-        <translation>Die Modulbibliothek konnte nicht gelesen werden (%1). Es wurde kein Modul angelegt.</translation>
+        <translation>Die Modulbibliothek konnte nicht gelesen werden. Es wurde kein Modul angelegt. Grund: %1</translation>
     </message>
     <message>
         <source>Every element answered wrongly begins with a blank, which the Module library loses at the start of a Module. No Module was made.</source>
@@ -1419,7 +1419,7 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Taken: %1.</source>
-        <translation>Übernommen: %1.</translation>
+        <translation>Aufgenommen: %1.</translation>
     </message>
     <message>
         <source>It replaces &quot;%1&quot;.</source>
@@ -1427,7 +1427,7 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Training now uses it: Ctrl+T drills them.</source>
-        <translation>Das Training verwendet es jetzt: Strg+T übt sie.</translation>
+        <translation>Es ist jetzt für das Training eingestellt: Mit Strg+T üben Sie diese Fehler.</translation>
     </message>
     <message>
         <source>Choose it for Training in the options.</source>
@@ -1459,7 +1459,7 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Off: the scoring rules and the kinds of mistake take &quot;apple&quot; for &quot;Apple&quot;. The Koeff and the mark always count letter case.</source>
-        <translation>Aus: Die Wertungsregeln und die Fehlerarten nehmen „apple“ für „Apple“. Koeff und Note beachten die Groß-/Kleinschreibung immer.</translation>
+        <translation>Aus: Die Wertungsregeln und die Fehlerarten nehmen „apple“ für „Apple“. Koeff und Stufe beachten die Groß-/Kleinschreibung immer.</translation>
     </message>
     <message>
         <source>letter case ignored</source>
@@ -1496,11 +1496,11 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>The result could not be saved.
 Next tries again; Cancel ends the run without it.</source>
         <translation>Das Ergebnis konnte nicht gespeichert werden.
-„Weiter“ versucht es erneut; „Abbrechen“ beendet den Durchgang ohne es.</translation>
+„Weiter“ versucht es erneut; „Abbrechen“ beendet den Durchgang, ohne zu speichern.</translation>
     </message>
     <message>
         <source>Test is not completed. You are memorizing too slow!</source>
-        <translation>Der Test ist nicht abgeschlossen. Sie prägen sich die Elemente zu langsam ein!</translation>
+        <translation>Der Test wurde abgebrochen: Sie prägen sich die Elemente zu langsam ein!</translation>
     </message>
     <message>
         <source>No Element shown</source>
@@ -1508,7 +1508,7 @@ Next tries again; Cancel ends the run without it.</source>
     </message>
     <message>
         <source>Test is not completed. Too many mistakes!</source>
-        <translation>Der Test ist nicht abgeschlossen. Zu viele Fehler!</translation>
+        <translation>Der Test wurde abgebrochen: zu viele Fehler!</translation>
     </message>
     <message>
         <source>Stop test?</source>
@@ -1516,7 +1516,7 @@ Next tries again; Cancel ends the run without it.</source>
     </message>
     <message>
         <source>Test is not completed. The Elements could not be spoken: %1</source>
-        <translation>Der Test ist nicht abgeschlossen. Die Elemente konnten nicht gesprochen werden: %1</translation>
+        <translation>Der Test wurde abgebrochen, da die Elemente nicht vorgelesen werden konnten: %1</translation>
     </message>
     <message>
         <source>Element %1: %2</source>
@@ -1528,7 +1528,7 @@ Next tries again; Cancel ends the run without it.</source>
     </message>
     <message>
         <source>Element %1, spoken</source>
-        <translation>Element %1, gesprochen</translation>
+        <translation>Element %1, vorgelesen</translation>
     </message>
     <message>
         <source>Answer %1</source>
@@ -1613,14 +1613,15 @@ Umgebung:
   XDG_DATA_HOME    das Datenverzeichnis des Benutzers (siehe Datenordner)
   HOME             das Home-Verzeichnis des Benutzers
   DISPLAY          die zu öffnende X-Anzeige
-  WAYLAND_DISPLAY  die Wayland-Anzeige, verwendet, wenn keine X-Anzeige
-                   erreichbar und Qts Wayland-Plugin installiert ist
+  WAYLAND_DISPLAY  die Wayland-Anzeige, wenn keine X-Anzeige erreichbar
+                   und das Wayland-Plugin von Qt installiert ist
   XDG_RUNTIME_DIR  der Ordner einer mit Namen angegebenen Wayland-Anzeige
-  QT_QPA_PLATFORM  Qts Plattform; wenn gesetzt, wird sie so verwendet
+  QT_QPA_PLATFORM  die Plattform von Qt; wenn gesetzt, wird sie so
+                   verwendet
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
                    die Sprache der Texte: Deutsch, Russisch oder Englisch
 
-Exit-Status: 0, oder 2, wenn keine grafische Anzeige verwendet werden kann.
+Exit-Status: 0, bei fehlender grafischer Anzeige 2.
 </translation>
     </message>
 </context>

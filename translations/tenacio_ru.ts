@@ -46,17 +46,17 @@
     <message numerus="yes">
         <source>%n omitted at %1</source>
         <translation>
-            <numerusform>%n пропуск: %1</numerusform>
-            <numerusform>%n пропуска: %1</numerusform>
-            <numerusform>%n пропусков: %1</numerusform>
+            <numerusform>%n пропуск (поз. %1)</numerusform>
+            <numerusform>%n пропуска (поз. %1)</numerusform>
+            <numerusform>%n пропусков (поз. %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n inserted at %1</source>
         <translation>
-            <numerusform>%n вставка: %1</numerusform>
-            <numerusform>%n вставки: %1</numerusform>
-            <numerusform>%n вставок: %1</numerusform>
+            <numerusform>%n вставка (поз. %1)</numerusform>
+            <numerusform>%n вставки (поз. %1)</numerusform>
+            <numerusform>%n вставок (поз. %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>swapped (%1)</source>
-        <translation>переставлен (%1)</translation>
+        <translation>перестановка (%1)</translation>
     </message>
     <message>
         <source>right</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>omitted</source>
-        <translation>пропущен</translation>
+        <translation>пропуск</translation>
     </message>
     <message>
         <source>wrong</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>inserted</source>
-        <translation>вставлен</translation>
+        <translation>вставка</translation>
     </message>
     <message>
         <source>right but %1</source>
@@ -327,11 +327,11 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>The file holds %1 bytes (%2 MiB); data files of up to %3 MiB are read.</source>
-        <translation>Размер файла — %1 байт (%2 МиБ); читаются файлы данных не больше %3 МиБ.</translation>
+        <translation>Размер файла: %2 МиБ (%1 Б); читаются файлы данных не больше %3 МиБ.</translation>
     </message>
     <message>
         <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>Не удаётся записать в %1. Другая копия Tenacio сейчас пишет в эту папку; ничего не изменено. Повторите попытку чуть позже.</translation>
+        <translation>Не удаётся записать файл %1. Другая копия Tenacio сейчас пишет в эту папку; ничего не изменено. Повторите попытку чуть позже.</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -343,7 +343,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Unable to write to %1. %2</source>
-        <translation>Не удаётся записать в %1. %2</translation>
+        <translation>Не удаётся записать файл %1. %2</translation>
     </message>
     <message>
         <source>Tenacio keeps its data in %1 now: the data folder %2 cannot be written (%3). The history, Modules and options kept there are not shown.</source>
@@ -370,7 +370,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <name>Launch</name>
     <message>
         <source>The Module library could not be read (%1), so there is no Module to draw the elements from. See to it under Modules in the menu bar.</source>
-        <translation>Не удалось прочитать библиотеку модулей (%1), поэтому нет модуля, из которого можно взять элементы. Проверьте её в пункте «Модули» в строке меню.</translation>
+        <translation>Не удалось прочитать библиотеку модулей, поэтому нет модуля, из которого можно взять элементы. Проверьте её в пункте «Модули» в строке меню. Причина: %1</translation>
     </message>
     <message>
         <source>There is no Module yet to draw the elements from. Add one under Modules in the menu bar, then choose it under Options.</source>
@@ -468,7 +468,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>The Module library already holds a Module named &quot;%1&quot;.</source>
-        <translation>В библиотеке модулей уже есть модуль с именем «%1».</translation>
+        <translation>В библиотеке модулей уже есть модуль с названием «%1».</translation>
     </message>
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
@@ -526,19 +526,19 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>No earlier run; best run on this Module so far.</source>
-        <translation>Более ранних попыток нет; лучшая попытка по этому модулю на сегодня.</translation>
+        <translation>Более ранних попыток нет; пока это лучшая попытка по этому модулю.</translation>
     </message>
     <message>
         <source>No earlier run; best on this Module %1 (%2).</source>
-        <translation>Более ранних попыток нет; лучшая по этому модулю %1 (%2).</translation>
+        <translation>Более ранних попыток нет; лучший результат по этому модулю: %1 (%2).</translation>
     </message>
     <message>
         <source>Previous run %1 (%2); best run on this Module so far.</source>
-        <translation>Предыдущая попытка %1 (%2); лучшая попытка по этому модулю на сегодня.</translation>
+        <translation>Предыдущая попытка: %1 (%2); пока это лучшая попытка по этому модулю.</translation>
     </message>
     <message>
         <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
-        <translation>Предыдущая попытка %1 (%2); лучшая по этому модулю %3 (%4).</translation>
+        <translation>Предыдущая попытка: %1 (%2); лучший результат по этому модулю: %3 (%4).</translation>
     </message>
 </context>
 <context>
@@ -579,15 +579,15 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <name>Scoring</name>
     <message>
         <source>Koeff = right ÷ 5</source>
-        <translation>Koeff = верные ÷ 5</translation>
+        <translation>Коэф. = верные ÷ 5</translation>
     </message>
     <message>
         <source>Koeff = (Elements + right − seconds ÷ 6) ÷ 5</source>
-        <translation>Koeff = (элементы + верные − секунды ÷ 6) ÷ 5</translation>
+        <translation>Коэф. = (элементы + верные − секунды ÷ 6) ÷ 5</translation>
     </message>
     <message>
         <source>Koeff, the score of a run: the Elements asked plus the right answers, less one for every six seconds, divided by 5; so six seconds cost as much as a wrong answer. Higher is better. The Introductory Test&apos;s Koeff is its right answers divided by 5.</source>
-        <translation>Koeff — оценка попытки: число заданных элементов плюс число верных ответов, минус один за каждые шесть секунд, делённое на 5; так шесть секунд стоят столько же, сколько неверный ответ. Чем выше, тем лучше. Koeff вводного теста — число верных ответов, делённое на 5.</translation>
+        <translation>Коэф. — показатель попытки: число заданных элементов плюс число верных ответов, минус один за каждые шесть секунд, делённое на 5, то есть шесть секунд стоят столько же, сколько один неверный ответ. Чем выше, тем лучше. Коэф. вводного теста — число верных ответов, делённое на 5.</translation>
     </message>
     <message>
         <source>%1 (&lt;1 in 10 wrong)</source>
@@ -605,7 +605,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
-        <translation>Koeff ниже %1 даёт оценку %2; %3, если неверно меньше одного ответа из десяти, иначе 5.</translation>
+        <translation>Коэф. ниже %1 даёт оценку %2; %3, если неверно меньше одного ответа из десяти, иначе 5.</translation>
     </message>
 </context>
 <context>
@@ -619,7 +619,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <name>SportScoring</name>
     <message>
         <source>Koeff and mark</source>
-        <translation>Koeff и оценка</translation>
+        <translation>Коэф. и оценка</translation>
     </message>
     <message>
         <source>Rows</source>
@@ -767,7 +767,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Test&amp;s</source>
-        <translation>Т&amp;есты</translation>
+        <translation>Т&amp;ренировки</translation>
     </message>
     <message>
         <source>Results history</source>
@@ -795,11 +795,11 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Module shown</source>
-        <translation>Показанный модуль</translation>
+        <translation>Отображаемый модуль</translation>
     </message>
     <message>
         <source>The history lists and charts the runs of this Module</source>
-        <translation>История перечисляет попытки этого модуля и показывает их на графике</translation>
+        <translation>Список и график попыток по этому модулю</translation>
     </message>
     <message>
         <source>Mod&amp;ule:</source>
@@ -811,7 +811,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Saves the runs of the Module shown as a CSV file</source>
-        <translation>Сохраняет попытки показанного модуля в файл CSV</translation>
+        <translation>Сохраняет попытки отображаемого модуля в файл CSV</translation>
     </message>
     <message>
         <source>By &amp;position</source>
@@ -823,7 +823,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>The chart shows the share of right answers at each position of the Module shown, instead of the Koeff of each run</source>
-        <translation>График показывает долю верных ответов на каждой позиции показанного модуля вместо Koeff каждой попытки</translation>
+        <translation>График показывает долю верных ответов на каждой позиции отображаемого модуля вместо коэф. каждой попытки</translation>
     </message>
     <message>
         <source>Right by position: the share of right answers at each position</source>
@@ -831,7 +831,7 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
     <message>
         <source>Chart of the listed results</source>
-        <translation>График перечисленных результатов</translation>
+        <translation>График результатов из списка</translation>
     </message>
     <message>
         <source>DateTime</source>
@@ -875,7 +875,7 @@ To make the first entry, choose Test › Training (Ctrl+T).</source>
 Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learnt, Test › Exam (Ctrl+E) puts a first entry here.</source>
         <translation>Результатов экзаменов пока нет.
 
-Начните с тренировки: выберите Тест › Тренировка (Ctrl+T). Когда модуль выучен, Тест › Экзамен (Ctrl+E) добавит сюда первую запись.</translation>
+Начните с тренировки: выберите Тест › Тренировка (Ctrl+T). Когда модуль будет выучен, Тест › Экзамен (Ctrl+E) добавит сюда первую запись.</translation>
     </message>
     <message>
         <source>CSV file (*.csv)|*.csv|Any File (*.*)|*.*</source>
@@ -887,15 +887,15 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>Delete All?</source>
-        <translation>Удалить все?</translation>
+        <translation>Удалить все показанные попытки?</translation>
     </message>
     <message>
         <source>Replace %1?</source>
-        <translation>Заменить %1?</translation>
+        <translation>Файл «%1» уже существует. Заменить?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation>Удалить %1?</translation>
+        <translation>Удалить попытку от %1?</translation>
     </message>
     <message>
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
@@ -939,7 +939,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>Right answers, in percent</source>
-        <translation>Правильные ответы, в процентах</translation>
+        <translation>Верные ответы, в процентах</translation>
     </message>
 </context>
 <context>
@@ -998,15 +998,15 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>The Module library %1 is not a file this program can read: it holds no Modules. It is shown empty and left as it is; OK will not write over it.</source>
-        <translation>Библиотека модулей %1 — не тот файл, который эта программа может прочитать: в нём нет модулей. Она показана пустой и остаётся как есть; «ОК» её не перезапишет.</translation>
+        <translation>Файл библиотеки модулей %1 не удаётся прочитать: в нём нет модулей. Библиотека показана пустой, файл не изменится; «ОК» его не перезапишет.</translation>
     </message>
     <message>
         <source>The name is empty. Type a name for the new Module.</source>
-        <translation>Имя не задано. Введите имя нового модуля.</translation>
+        <translation>Название не задано. Введите название нового модуля.</translation>
     </message>
     <message>
         <source>Name already exists !</source>
-        <translation>Такое имя уже есть!</translation>
+        <translation>Модуль с таким названием уже есть!</translation>
     </message>
     <message>
         <source>The Module &quot;%1&quot; was also changed in the library file since this editor opened. Keep your version? Cancel keeps the file&apos;s.</source>
@@ -1014,7 +1014,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation>Удалить %1?</translation>
+        <translation>Удалить модуль «%1»?</translation>
     </message>
     <message>
         <source>New from a &amp;pattern...</source>
@@ -1041,7 +1041,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <name>Tfrm_name</name>
     <message>
         <source>Name</source>
-        <translation>Имя</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>&amp;Module name</source>
@@ -1180,7 +1180,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>The Module library could not be read (%1). The Module and range choices stored in the options are kept.</source>
-        <translation>Не удалось прочитать библиотеку модулей (%1). Выбор модуля и диапазона, сохранённый в настройках, остаётся прежним.</translation>
+        <translation>Не удалось прочитать библиотеку модулей. Выбор модуля и диапазона, сохранённый в настройках, остаётся прежним. Причина: %1</translation>
     </message>
     <message>
         <source>No speech engine is installed</source>
@@ -1188,7 +1188,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>System default</source>
-        <translation>Системный по умолчанию</translation>
+        <translation>Автоматически (по буквам)</translation>
     </message>
     <message>
         <source>Speech is not available: %1.</source>
@@ -1355,7 +1355,7 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Koeff: </source>
-        <translation>Koeff: </translation>
+        <translation>Коэф.: </translation>
     </message>
     <message>
         <source>Mark: </source>
@@ -1363,11 +1363,11 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Key to Koeff and the marks</source>
-        <translation>Пояснение к Koeff и оценкам</translation>
+        <translation>Пояснение к коэф. и оценкам</translation>
     </message>
     <message>
         <source>Koeff</source>
-        <translation>Koeff</translation>
+        <translation>Коэф.</translation>
     </message>
     <message>
         <source>Mark</source>
@@ -1387,11 +1387,11 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Scoring</source>
-        <translation>Система оценки</translation>
+        <translation>Подсчёт очков</translation>
     </message>
     <message>
         <source>&amp;Scoring: </source>
-        <translation>&amp;Система оценки: </translation>
+        <translation>По&amp;дсчёт очков: </translation>
     </message>
     <message>
         <source>Elements in a row</source>
@@ -1411,11 +1411,11 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Kind</source>
-        <translation>Вид</translation>
+        <translation>Вид ошибки</translation>
     </message>
     <message>
         <source>The Module library could not be read (%1). No Module was made.</source>
-        <translation>Не удалось прочитать библиотеку модулей (%1). Модуль не создан.</translation>
+        <translation>Не удалось прочитать библиотеку модулей. Модуль не создан. Причина: %1</translation>
     </message>
     <message>
         <source>Every element answered wrongly begins with a blank, which the Module library loses at the start of a Module. No Module was made.</source>
@@ -1439,7 +1439,7 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Taken: %1.</source>
-        <translation>Взяты элементы: %1.</translation>
+        <translation>Взяты: %1.</translation>
     </message>
     <message>
         <source>It replaces &quot;%1&quot;.</source>
@@ -1479,7 +1479,7 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Off: the scoring rules and the kinds of mistake take &quot;apple&quot; for &quot;Apple&quot;. The Koeff and the mark always count letter case.</source>
-        <translation>Выкл.: правила подсчёта и виды ошибок принимают «apple» за «Apple». Koeff и оценка всегда учитывают регистр букв.</translation>
+        <translation>Выкл.: правила подсчёта очков и виды ошибок принимают «apple» за «Apple». Коэф. и оценка всегда учитывают регистр букв.</translation>
     </message>
     <message>
         <source>letter case ignored</source>
@@ -1487,7 +1487,7 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Scores the run by another rule as well; the choice is kept for the next runs</source>
-        <translation>Оценивает прохождение также по другому правилу; выбор сохраняется для следующих прохождений</translation>
+        <translation>Подсчитывает очки попытки ещё и по другому правилу; выбор сохраняется для следующих попыток</translation>
     </message>
     <message>
         <source>How many Elements make one row of the Rows rule</source>

@@ -102,6 +102,8 @@ class TestTranslations : public QObject
 private Q_SLOTS:
     void checks_data();
     void checks();
+    void avoidsMisleadingTerms_data();
+    void avoidsMisleadingTerms();
     void countsMnemonicsAndPlaceholders_data();
     void countsMnemonicsAndPlaceholders();
 };
@@ -147,6 +149,46 @@ void TestTranslations::checks()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::avoidsMisleadingTerms_data()
+{
+    QTest::addColumn<QString>("shipped"); // the file's name
+    QTest::addColumn<QString>("avoided"); // a pattern no translation may hold
+    // clang-format off
+    // The marks run from 2 (worst) up; a German reads "Note 2" as good.
+    QTest::newRow("de: a mark is a Stufe") << QStringLiteral("tenacio_de.ts") << QStringLiteral("\\bNoten?\\b");
+    // "оценка" is the mark alone; the Koeff and the scoring have words of their own.
+    QTest::newRow("ru: the Koeff and the scoring are no mark") << QStringLiteral("tenacio_ru.ts") << QStringLiteral("[Сс]истема оценки|оценка попытки");
+    QTest::newRow("ru: Koeff in Cyrillic letters") << QStringLiteral("tenacio_ru.ts") << QStringLiteral("Koeff");
+    // clang-format on
+}
+
+void TestTranslations::avoidsMisleadingTerms()
+{
+    QFETCH(QString, shipped);
+    QFETCH(QString, avoided);
+    QString path;
+    for (const QString &candidate : QStringLiteral(TENACIO_TS_FILES).split(QLatin1Char('|'))) {
+        if (candidate.endsWith(QLatin1Char('/') + shipped))
+            path = candidate;
+    }
+    QVERIFY2(!path.isEmpty(), qPrintable(shipped + QStringLiteral(" is not shipped")));
+    QString error;
+    const Catalogue translated = readTs(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(translated.size() > 100);
+    const QRegularExpression pattern(avoided);
+    QVERIFY(pattern.isValid());
+    QStringList found;
+    for (auto it = translated.cbegin(); it != translated.cend(); ++it) {
+        for (const QString &translation : it->forms) {
+            if (pattern.match(translation).hasMatch())
+                found << it.key().first + QStringLiteral(" \"") + it.key().second + QStringLiteral("\": ")
+                             + translation;
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
 void TestTranslations::countsMnemonicsAndPlaceholders_data()
