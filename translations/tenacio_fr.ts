@@ -281,7 +281,7 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <name>Exam</name>
     <message>
         <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
-        <translation>Erreurs permises dans un Examen de %1&#xa0;éléments&#xa0;: %2. L’erreur %3 y met fin.</translation>
+        <translation>Erreurs permises dans un examen de %1&#xa0;éléments&#xa0;: %2. L’erreur %3 y met fin.</translation>
     </message>
 </context>
 <context>
@@ -495,7 +495,7 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     </message>
     <message>
         <source>Module: %1, %2 to %3</source>
-        <translation>Module&#xa0;: %1, du %2 au %3</translation>
+        <translation>Module&#xa0;: %1, de %2 à %3</translation>
     </message>
     <message>
         <source>Stored without its Module: no runs to compare with.</source>
@@ -593,7 +593,7 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
-        <translation>La durée d’affichage (Timer, en millisecondes) enregistrée dans config.ini, %1, dépasse ce que les options peuvent régler&#xa0;; %2 est utilisé à la place.</translation>
+        <translation>La durée d’affichage (Timer, en millisecondes) enregistrée dans config.ini, %1, dépasse ce que les options peuvent régler&#xa0;; %2 est utilisée à la place.</translation>
     </message>
 </context>
 <context>
@@ -1252,7 +1252,7 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>How many Elements an Exam shows; a tenth of them may be answered wrongly</source>
-        <translation>Combien d’éléments un examen montre&#xa0;; un dixième d’entre eux peut recevoir une réponse fausse</translation>
+        <translation>Combien d’éléments un examen montre&#xa0;; un dixième d’entre eux peut être mal restitué</translation>
     </message>
     <message>
         <source>The Module whose Elements an Exam draws</source>
@@ -1363,7 +1363,7 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>Makes a Module of the elements answered wrongly and sets Training to it</source>
-        <translation>Crée un module des éléments mal répondus et y règle l’entraînement</translation>
+        <translation>Crée un module des éléments mal restitués et y règle l’entraînement</translation>
     </message>
     <message>
         <source>Scoring</source>
@@ -1383,7 +1383,7 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>Scores the run by another rule as well; the choice is kept for the next runs</source>
-        <translation>Note aussi l’essai selon une autre règle&#xa0;; le choix est gardé pour les essais suivants</translation>
+        <translation>Évalue aussi l’essai selon une autre règle&#xa0;; le choix est gardé pour les essais suivants</translation>
     </message>
     <message>
         <source>How many Elements make one row of the Rows rule</source>
@@ -1395,7 +1395,7 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>On: a row with one mistake scores half its elements, rounded up (world championship rules). Off: any mistake scores the row 0 (national rules).</source>
-        <translation>Activé&#xa0;: une ligne avec une erreur compte la moitié de ses éléments, arrondie au-dessus (règles du championnat du monde). Désactivé&#xa0;: toute erreur donne 0 à la ligne (règles nationales).</translation>
+        <translation>Activé&#xa0;: une ligne avec une erreur compte la moitié de ses éléments, arrondie à l’entier supérieur (règles du championnat du monde). Désactivé&#xa0;: toute erreur donne 0 à la ligne (règles nationales).</translation>
     </message>
     <message>
         <source>A s&amp;kipped row ends the scoring</source>
@@ -1439,7 +1439,7 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>Every element answered wrongly begins with a blank, which the Module library loses at the start of a Module. No Module was made.</source>
-        <translation>Chaque élément mal répondu commence par une espace, que la bibliothèque de modules perd au début d’un module. Aucun module n’a été créé.</translation>
+        <translation>Chaque élément mal restitué commence par une espace, que la bibliothèque de modules perd au début d’un module. Aucun module n’a été créé.</translation>
     </message>
     <message>
         <source>Replace the Module &quot;%1&quot; with the mistakes of this run, or add another Module beside it?</source>
@@ -1447,11 +1447,11 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>The Module &quot;%1&quot; holds the one element answered wrongly, twice: a Module to train on needs two elements.</source>
-        <translation>Le module «&#xa0;%1&#xa0;» contient deux fois l’unique élément mal répondu&#xa0;: pour s’entraîner, un module doit avoir deux éléments.</translation>
+        <translation>Le module «&#xa0;%1&#xa0;» contient deux fois l’unique élément mal restitué&#xa0;: pour s’entraîner, un module doit avoir deux éléments.</translation>
     </message>
     <message>
         <source>The Module &quot;%1&quot; holds the %2 elements answered wrongly.</source>
-        <translation>Le module «&#xa0;%1&#xa0;» contient les %2&#xa0;éléments mal répondus.</translation>
+        <translation>Le module «&#xa0;%1&#xa0;» contient les %2&#xa0;éléments mal restitués.</translation>
     </message>
     <message>
         <source>Taken: %1.</source>
