@@ -270,7 +270,7 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     </message>
     <message>
         <source>Confirm</source>
-        <translation>Confirmation</translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Merge</source>
@@ -1585,7 +1585,7 @@ Environment:
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
-        <translation>Usage&#xa0;: tenacio [--help | --version]
+        <translation>Utilisation&#xa0;: tenacio [--help | --version]
 
 Tenacio est un entraîneur pour mémoriser des listes. Il montre un à un
 les éléments d’un module, pose quelques calculs rapides, vous fait
