@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -159,7 +160,13 @@ int main(int argc, char **argv)
     dir.write(QStringLiteral("examres.ini"), exams);
     main->SpeedButton1Click();
 
-    user.scripts.push_back([](QDialog *d) { save(d, "options"); });
+    user.scripts.push_back([](QDialog *d) {
+        save(d, "options");
+        auto *options = static_cast<Tfrm_options *>(d);
+        options->PageControl1->setCurrentWidget(options->TabSheet2);
+        save(d, "options-exam");
+        options->PageControl1->setCurrentWidget(options->TabSheet1);
+    });
     main->Configurations1Click();
     user.scripts.push_back([](QDialog *d) { save(d, "editor"); });
     main->Modules1Click();
