@@ -194,7 +194,9 @@ QString DueNotice(int due)
 {
     if (due <= 0)
         return {};
-    return QCoreApplication::translate("Keeping", "%n list(s) due today", nullptr, due);
+    if (due == 1)
+        return QCoreApplication::translate("Keeping", "1 list due today");
+    return QCoreApplication::translate("Keeping", "%n lists due today", nullptr, due);
 }
 
 } // namespace Keeping

@@ -20,8 +20,8 @@ QVector<Keeping::Figure> figures(const QStringList &runs)
         const QStringList when = parts.at(0).split(QLatin1Char('@'));
         const QStringList score = parts.at(1).split(QLatin1Char('/'));
         const int hour = when.size() > 1 ? when.at(1).toInt() : 12;
-        out.append(Keeping::Figure{QDateTime(Day0.addDays(when.at(0).toInt()), QTime(hour, 0)),
-                                   score.at(1).toInt(), score.at(0).toInt()});
+        out.append(Keeping::Figure{QDateTime(Day0.addDays(when.at(0).toInt()), QTime(hour, 0)), score.at(1).toInt(),
+                                   score.at(0).toInt()});
     }
     return out;
 }
@@ -46,8 +46,8 @@ void saveRun(const QString &path, const QString &module, int day, int hour, int 
     for (int i = right; i < answers.size(); ++i)
         answers[i] = QStringLiteral("x");
     const QString start = ResultsStore::SectionName(QDateTime(Day0.addDays(day), QTime(hour, 0)), QLocale());
-    ResultsStore::Save(path, start, RunReport{"10", QString::number(right), QString::number(10 - right), "0:0:30", "1",
-                                              "5"},
+    ResultsStore::Save(path, start,
+                       RunReport{"10", QString::number(right), QString::number(10 - right), "0:0:30", "1", "5"},
                        sheetOf(texts, answers), RunModule{module, "a", "j"});
 }
 
@@ -96,6 +96,8 @@ void TestKeeping::scheduleOf_data()
     QTest::newRow("same day, then a fail")        << QStringList{"0:20/20", "1@9:20/20", "1@18:5/20"} << 90 << 1 << 1 << 2 << -1;
     QTest::newRow("early pass changes nothing")   << QStringList{"0:20/20", "1:20/20", "2:20/20"} << 90 << 2 << 3 << 4 << -2;
     QTest::newRow("early fail resets")            << QStringList{"0:20/20", "1:20/20", "2:1/20"} << 90 << 2 << 1 << 3 << -1;
+    QTest::newRow("the README's worked example") << QStringList{"0:19/20", "1:20/20", "1@20:20/20", "7:18/20", "14:16/20"} << 90 << 14 << 1 << 15 << -1;
+    QTest::newRow("worked example before its last run") << QStringList{"0:19/20", "1:20/20", "1@20:20/20", "7:18/20"} << 90 << 10 << 7 << 14 << -4;
     QTest::newRow("overdue counts days")          << QStringList{"0:20/20", "1:20/20"} << 90 << 10 << 3 << 4 << 6;
     QTest::newRow("due on the day itself")        << QStringList{"0:20/20"} << 90 << 1 << 1 << 1 << 0;
     QTest::newRow("taken by start, not as given") << QStringList{"4:20/20", "0:20/20", "1:20/20"} << 90 << 4 << 7 << 11 << -7;
@@ -215,7 +217,8 @@ void TestKeeping::plan_fromStoredRuns()
 void TestKeeping::keepFile_setKeepsOtherSections()
 {
     TestDataDir dir;
-    const QByteArray before = "\xEF\xBB\xBF; kept by hand\r\n[Capitals]\r\nOrder=set\r\n\r\n[D\xE9j\xE0]\r\nOrder=sequence\r\n\r\n";
+    const QByteArray before =
+        "\xEF\xBB\xBF; kept by hand\r\n[Capitals]\r\nOrder=set\r\n\r\n[D\xE9j\xE0]\r\nOrder=sequence\r\n\r\n";
     dir.write("keep.ini", before);
     KeepFile::Set(KeepFile::KeepPath(), "Digits", true, true);
     KeepFile::Set(KeepFile::KeepPath(), "Digits", false);
