@@ -32,8 +32,7 @@ QVector<Keeping::KeptModule> ReadPlan(const QDate &today)
     if (kept.isEmpty())
         return {};
     const QStringList library = Modules::AllModuleNames(Modules::LibraryPath());
-    return Keeping::Plan(kept, library,
-                         {ResultsStore::FileFor(2), ResultsStore::FileFor(3)},
+    return Keeping::Plan(kept, library, {ResultsStore::FileFor(2), ResultsStore::FileFor(3)},
                          KeepFile::Threshold(Settings::ConfigPath()), today);
 }
 
@@ -57,8 +56,8 @@ void AddModuleActions(QComboBox *choice, const std::function<QString()> &shownMo
                 kept = kept || k.module.compare(module, Qt::CaseInsensitive) == 0;
         });
         keep->setChecked(kept);
-        const auto found = std::find_if(plan.cbegin(), plan.cend(),
-                                        [&](const Keeping::KeptModule &m) { return m.module == module; });
+        const auto found =
+            std::find_if(plan.cbegin(), plan.cend(), [&](const Keeping::KeptModule &m) { return m.module == module; });
         retention->setEnabled(found != plan.cend());
         QAction *picked = menu.exec(choice->mapToGlobal(at));
         if (picked == keep) {
