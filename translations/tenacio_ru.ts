@@ -1126,7 +1126,7 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     </message>
     <message>
         <source>Train it as a se&amp;quence, in order</source>
-        <translation>Тренировать как по&amp;следовательность, по порядку</translation>
+        <translation>Тренировать &amp;как последовательность, по порядку</translation>
     </message>
 </context>
 <context>
