@@ -1,5 +1,6 @@
 #include "app/conflicts.h"
 
+#include "library/keepfile.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
@@ -84,7 +85,9 @@ bool chooseLines(QWidget *parent, const QString &file, const QString &copy)
     if (!reason.isEmpty() && QFileInfo::exists(file))
         throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(file, reason));
     const Profile::Copy theirs = Profile::LoadCopy(theirBytes);
-    const bool modules = fileName(file) == QLatin1String(Platform::ModulesFile);
+    // The library and the kept Modules differ by whole Module.
+    const bool modules =
+        fileName(file) == QLatin1String(Platform::ModulesFile) || fileName(file) == QLatin1String(KeepFile::FileName);
     const QVector<Profile::Difference> differences = Profile::Differences(Profile::LoadCopy(ourBytes), theirs, modules);
     QString aside;
     if (differences.isEmpty()) {
@@ -169,7 +172,8 @@ namespace Conflicts {
 bool Offer(QWidget *parent, QSet<QString> *offered)
 {
     const QStringList files = {QLatin1String(Platform::TrainingResultsFile), QLatin1String(Platform::ExamResultsFile),
-                               QLatin1String(Platform::ModulesFile), QLatin1String(Platform::ConfigFile)};
+                               QLatin1String(Platform::ModulesFile), QLatin1String(Platform::ConfigFile),
+                               QLatin1String(KeepFile::FileName)};
     bool changed = false;
     for (const QString &copy : Profile::ConflictCopies(Platform::DataDir(), files)) {
         if (offered->contains(copy))

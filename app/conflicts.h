@@ -42,10 +42,10 @@ private:
 
 namespace Conflicts {
 
-// Offers each conflict copy of the four data files in the data folder
+// Offers each conflict copy of the five data files in the data folder
 // that is not in *offered, and adds it there: a results file's copy is
 // merged by run after a question ("Merge" is the default), a copy of
-// modules.ini or config.ini through a ConflictChoice. A copy taken in is
+// modules.ini, config.ini or keep.ini through a ConflictChoice. A copy taken in is
 // set aside; one left for later stays as it is until the next start.
 // Returns whether a data file was changed.
 bool Offer(QWidget *parent, QSet<QString> *offered);

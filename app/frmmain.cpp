@@ -2,6 +2,7 @@
 
 #include "app/appinfo.h"
 #include "app/conflicts.h"
+#include "app/duetoday.h"
 #include "app/frmhelp.h"
 #include "app/historychart.h"
 #include "app/programicon.h"
@@ -10,6 +11,7 @@
 #include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
+#include "library/keepfile.h"
 #include "library/settings.h"
 #include "platform/contrast.h"
 #include "platform/dialogs.h"
@@ -152,6 +154,14 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     buildHeadings();
     buildFilterBar();
     orderTabs();
+
+    DueToday1 = new DueTodayView(this);
+    addDockWidget(Qt::LeftDockWidgetArea, DueToday1);
+    connect(DueToday1, &DueTodayView::TrainRequested, this, &Tfrm_main::TrainKept);
+    DueToday::AddModuleActions(
+        ComboBox1, [this] { return m_shownModule; }, [this] { ReloadDue(); });
+    // The dock takes its room from the client area.
+    m_client->installEventFilter(this);
 
     m_watcher = new QFileSystemWatcher(this);
     m_settle = new QTimer(this);
@@ -411,6 +421,8 @@ void Tfrm_main::resizeEvent(QResizeEvent *event)
 
 bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_client && event->type() == QEvent::Resize)
+        FormResize();
     if (watched == StringGrid1->viewport() && event->type() == QEvent::Resize)
         placeEmptyNote();
     if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
@@ -449,6 +461,9 @@ void Tfrm_main::FormShow()
             m_options->LoadOptions();
         FormResize();
     });
+    const QString due = Keeping::DueNotice(ReloadDue());
+    if (!due.isEmpty())
+        Platform::Notice(due);
     watchData();
     // Once the window is up: a question asked from here would come before it.
     QMetaObject::invokeMethod(this, &Tfrm_main::OfferConflicts, Qt::QueuedConnection);
@@ -514,7 +529,7 @@ void Tfrm_main::FormResize()
 namespace {
 
 const char *const DataFiles[] = {Platform::TrainingResultsFile, Platform::ExamResultsFile, Platform::ModulesFile,
-                                 Platform::ConfigFile};
+                                 Platform::ConfigFile, KeepFile::FileName};
 
 } // namespace
 
@@ -580,6 +595,7 @@ void Tfrm_main::DataChanged()
         SpeedButton1Click();
     if (options && m_options)
         Dialogs::Guard(this, [this] { m_options->LoadOptions(); });
+    ReloadDue();
     OfferConflicts();
 }
 
@@ -682,6 +698,7 @@ void Tfrm_main::ReloadHistory()
     if (stored && !m_shownModule.isEmpty() && m_shownModule != m_run.Module.name)
         m_shownModule = m_run.Module.name;
     SpeedButton1Click();
+    ReloadDue();
 }
 
 void Tfrm_main::showWhatIsListed(bool empty)
@@ -887,7 +904,10 @@ void Tfrm_main::BitBtn3Click()
         if (!list.problem.isEmpty())
             throw AppError(tr("Cannot open file \"%1\". %2").arg(path, list.problem));
         const QVector<ResultsStore::RunSummary> runs = History::RunsOf(list.runs, m_shownModule);
-        History::ExportCsv(target, path, runs, SportScoring::Read(Settings::ConfigPath()));
+        History::KeptSchedules kept;
+        for (const Keeping::KeptModule &m : DueToday::ReadPlan(Platform::Now().date()))
+            kept.insert(m.module, History::KeptSchedule{m.schedule.due, m.schedule.Interval()});
+        History::ExportCsv(target, path, runs, SportScoring::Read(Settings::ConfigPath()), kept);
         StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
     });
 }
@@ -985,3 +1005,30 @@ void Tfrm_main::est11Click() { Launch::Introductory(*this, m_test, m_options); }
 void Tfrm_main::est21Click() { Launch::Training(*this, m_test, m_options); }
 void Tfrm_main::Exam1Click() { Launch::Exam(*this, m_test, m_options); }
 void Tfrm_main::StartTestRun() { Launch::StartTestRun(*this, m_test, m_options); }
+
+int Tfrm_main::ReloadDue()
+{
+    int due = 0;
+    const bool was = DueToday1->isVisible();
+    Dialogs::Guard(this, [&] { due = DueToday1->Reload(Platform::Now().date()); });
+    // Room for the list beside the history, not out of the chart's.
+    if (!was && DueToday1->isVisible() && isVisible()
+        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(width() + DueToday1->width(), height());
+    return due;
+}
+
+void Tfrm_main::TrainKept(const QString &module, bool sequence)
+{
+    Settings::RunOptions run;
+    bool read = false;
+    Dialogs::Guard(this, [&] {
+        const Modules::Module kept = Modules::ReadModule(Modules::LibraryPath(), module);
+        run =
+            Launch::KeptTraining(m_options ? m_options->InForce(Tfrm_options::Page::Training) : Settings::RunOptions(),
+                                 module, kept.Elements, sequence);
+        read = true;
+    });
+    if (read)
+        Launch::TrainingOn(*this, m_test, run);
+}

@@ -29,6 +29,7 @@ class Tfrm_options;
 class Tfrm_results;
 class Tfrm_test;
 
+class DueTodayView;
 class QChart;
 class HistoryChartView;
 class QStackedBarSeries;
@@ -86,6 +87,11 @@ public:
     void est21Click();
     void Exam1Click();
     void StartTestRun();
+    // "Due today": lists the kept Modules due now (shown only while one
+    // is) and returns how many; a Training on one of them, on the whole
+    // Module, in order for a sequence.
+    int ReloadDue();
+    void TrainKept(const QString &module, bool sequence);
 
     // ---- the data folder changed from outside (another copy, a sync tool,
     // an editor): the watcher's signals settle for SettleMs, then this
@@ -142,6 +148,7 @@ public:
     // The Help menu: the user guide (F1), then About (Help1).
     QMenu *HelpMenu = nullptr;
     QAction *Guide1 = nullptr;
+    DueTodayView *DueToday1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

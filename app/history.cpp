@@ -294,7 +294,7 @@ void appendAnalysis(QByteArray &out, const QByteArray &koeff, const RunAnalysis 
         appendNumber(out, a.score);
 }
 
-QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice)
+QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice, const KeptSchedules *kept)
 {
     // A byte-order mark first: without it Excel reads a CSV file in the
     // system's legacy code page, while LibreOffice reads it as UTF-8 either
@@ -303,6 +303,8 @@ QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice)
     if (analysed)
         header +=
             QStringLiteral(",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder,") + csvField(scoreHeading(choice));
+    if (kept)
+        header += QStringLiteral(",Due,Interval");
     header += QStringLiteral("\r\n");
     return header.toUtf8();
 }
@@ -310,7 +312,7 @@ QByteArray csvHeader(bool analysed, const SportScoring::Choice &choice)
 // One run's line, made as UTF-8 at once: no list of fields, no text of
 // twice its size first.
 void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunAnalysis *analysis,
-                const SportScoring::Choice &choice)
+                const SportScoring::Choice &choice, const KeptSchedules *kept)
 {
     const bool known = !run.Module.isEmpty();
     const qint64 total = ResultsStore::StoredCount(run.Total);
@@ -341,6 +343,18 @@ void appendLine(QByteArray &out, const ResultsStore::RunSummary &run, const RunA
         out += ',';
         appendAnalysis(out, koeff, *analysis, choice);
     }
+    if (kept) {
+        // The run's Module's schedule as it stands now: ISO date and days.
+        out += ',';
+        const auto schedule = known ? kept->constFind(run.Module) : kept->cend();
+        if (schedule != kept->cend() && schedule->due.isValid()) {
+            out += schedule->due.toString(Qt::ISODate).toLatin1();
+            out += ',';
+            appendNumber(out, schedule->interval);
+        } else {
+            out += ',';
+        }
+    }
     out += "\r\n";
 }
 
@@ -363,13 +377,14 @@ namespace {
 // is given (one a run), handed to `write` a piece of about 256 KB at a
 // time; false as soon as a piece could not be written.
 bool writeCsv(const QVector<ResultsStore::RunSummary> &runs, const QVector<RunAnalysis> *analysed,
-              const SportScoring::Choice &choice, const Profile::PieceWriter &write)
+              const SportScoring::Choice &choice, const Profile::PieceWriter &write,
+              const KeptSchedules *kept = nullptr)
 {
     constexpr qsizetype Piece = 256 * 1024;
-    QByteArray out = csvHeader(analysed != nullptr, choice);
+    QByteArray out = csvHeader(analysed != nullptr, choice, kept);
     out.reserve(Piece + 4096);
     for (qsizetype i = 0; i < runs.size(); ++i) {
-        appendLine(out, runs.at(i), analysed ? &analysed->at(i) : nullptr, choice);
+        appendLine(out, runs.at(i), analysed ? &analysed->at(i) : nullptr, choice, kept);
         if (out.size() >= Piece) {
             if (!write(out))
                 return false;
@@ -439,7 +454,7 @@ QVector<double> RightByPosition(const QVector<AnswerSheet> &sheets)
 }
 
 void ExportCsv(const QString &path, const QString &source, const QVector<ResultsStore::RunSummary> &runs,
-               const SportScoring::Choice &choice)
+               const SportScoring::Choice &choice, const KeptSchedules &kept)
 {
     // Each run analysed first (a few numbers a run), then the lines made
     // and written a piece at a time.
@@ -448,7 +463,7 @@ void ExportCsv(const QString &path, const QString &source, const QVector<Results
         analysed[i] = AnalyseRun(sheet, choice);
     });
     const QString reason = Profile::ReplaceFileWith(path, [&](const Profile::PieceWriter &write) {
-        return writeCsv(runs, &analysed, choice, write);
+        return writeCsv(runs, &analysed, choice, write, kept.isEmpty() ? nullptr : &kept);
     });
     if (!reason.isEmpty())
         throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));

@@ -9,6 +9,8 @@
 #include "results/storedsheets.h"
 
 #include <QByteArray>
+#include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -127,8 +129,18 @@ RunAnalysis AnalyseRun(const ResultsStore::SheetColumns &sheet, const SportScori
 // are made: the CSV of a long history is never held whole. Raises AppError
 // "Cannot create file "%s". %s" with the system's reason, and what reading
 // the results file raises.
+//
+// With kept Modules, each line ends in its Module's schedule: Due (the
+// date it is due, yyyy-MM-dd) and Interval (days), both empty for a Module
+// that is not kept or has no run yet.
+struct KeptSchedule
+{
+    QDate due;
+    int interval = 0;
+};
+using KeptSchedules = QHash<QString, KeptSchedule>; // by Module name
 void ExportCsv(const QString &path, const QString &source, const QVector<ResultsStore::RunSummary> &runs,
-               const SportScoring::Choice &choice = {});
+               const SportScoring::Choice &choice = {}, const KeptSchedules &kept = {});
 
 // The share of right answers (0 to 1) at each position 1 ... N over the
 // sheets, N the longest of them; a position counts the sheets that reach

@@ -213,14 +213,17 @@ void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options)
     launchMode(host, test, options, Run::ExamMode, QCoreApplication::translate("Launch", "Exam"));
 }
 
-void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+namespace {
+
+// Runs the current TestMode with the Settings `take` gives.
+void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::RunOptions()> &take)
 {
     if (!test)
         return;
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
         RunState &run = host.runState();
-        const Settings::RunOptions in = runOptions(run.TestMode, options);
+        const Settings::RunOptions in = take();
         // A spoken Training gets its voice before the start is asked for:
         // the sound server's first sound comes late (up to seconds on an
         // idle sink), so the voice warms up while the user reads the
@@ -294,6 +297,39 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         test->SetVoice(std::move(voice), spoken && in.speech.IfHideEl);
         Dialogs::ExecModal(test);
     });
+}
+
+} // namespace
+
+void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
+{
+    startWith(host, test, [&] { return runOptions(host.runState().TestMode, options); });
+}
+
+Settings::RunOptions KeptTraining(const Settings::RunOptions &training, const QString &module,
+                                  const Modules::ElementList &elements, bool sequence)
+{
+    Settings::RunOptions run = training;
+    run.notices.clear();
+    run.page.ModuleName = module;
+    run.page.NumOfEl = QString::number(elements.size());
+    run.page.draw = sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled;
+    run.elements = elements;
+    run.rangeFrom = elements.isEmpty() ? -1 : 0;
+    run.rangeTo = int(elements.size()) - 1;
+    run.page.range = {};
+    if (!elements.isEmpty())
+        run.page.range = Settings::StoredRange{elements.text(0), elements.text(elements.size() - 1)};
+    return run;
+}
+
+void TrainingOn(RunHost &host, Tfrm_test *test, const Settings::RunOptions &run)
+{
+    if (!test)
+        return;
+    host.runState().TestMode = Run::TrainingMode;
+    test->setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
+    startWith(host, test, [&run] { return run; });
 }
 
 } // namespace Launch

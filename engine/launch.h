@@ -3,6 +3,8 @@
 // The Test menu's launcher: sets the mode, asks "Press OK to start",
 // records the start and shows the runner with the mode's parameters.
 
+#include "library/settings.h"
+
 class RunHost;
 class Tfrm_options;
 class Tfrm_test;
@@ -21,5 +23,15 @@ void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options);
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options);
 // StartTestRun: the common launcher for the current TestMode.
 void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options);
+
+// The Training of a kept Module: the Training's timer and switches in
+// force, on the whole Module (its first to its last Element, as many as it
+// has), drawn in order for a sequence and shuffled for a set.
+Settings::RunOptions KeptTraining(const Settings::RunOptions &training, const QString &module,
+                                  const Modules::ElementList &elements, bool sequence);
+// Starts a Training (TestMode 2, "Trening") with these Settings instead of
+// the options' own, asking and checking as StartTestRun does; the options
+// stay as they are.
+void TrainingOn(RunHost &host, Tfrm_test *test, const Settings::RunOptions &run);
 
 } // namespace Launch

@@ -9,6 +9,7 @@
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
@@ -62,14 +63,26 @@ Tfrm_modules::Tfrm_modules(QWidget *parent)
     for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn8, BitBtn6})
         b->setAutoDefault(false);
 
+    KeepBox = new QCheckBox(tr("&Keep this Module learned"), this);
+    KeepBox->setObjectName(QStringLiteral("KeepBox"));
+    KeepBox->setAccessibleDescription(tr("Lists the Module under Due today when it is time to train it again"));
+    SequenceBox = new QCheckBox(tr("Train it as a se&quence, in order"), this);
+    SequenceBox->setObjectName(QStringLiteral("SequenceBox"));
+    auto *keep = new QHBoxLayout;
+    keep->addWidget(KeepBox);
+    keep->addWidget(SequenceBox);
+    keep->addStretch(1);
+
     auto *form = new QVBoxLayout(this);
     form->addLayout(top);
     form->addWidget(Memo1, 1);
+    form->addLayout(keep);
     form->addLayout(files);
     form->addWidget(Bevel1);
     form->addLayout(Dialogs::OkCancelRow(pair));
 
-    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1, BitBtn4, BitBtn5, BitBtn8, BitBtn7, BitBtn6};
+    QWidget *order[] = {ComboBox1, BitBtn1, BitBtn2, Memo1,   KeepBox, SequenceBox,
+                        BitBtn4,   BitBtn5, BitBtn8, BitBtn7, BitBtn6};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -179,6 +192,8 @@ void Tfrm_modules::connectHandlers()
     connect(BitBtn8, &QPushButton::clicked, this, [this] { BitBtn8Click(); });
     connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
     connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
+    connect(KeepBox, &QCheckBox::toggled, this, [this] { keepChanged(); });
+    connect(SequenceBox, &QCheckBox::toggled, this, [this] { keepChanged(); });
 }
 
 Tfrm_modules::~Tfrm_modules() = default;
@@ -242,6 +257,54 @@ void Tfrm_modules::showModule(int index)
     // Elements is never a list of millions of strings.
     Memo1->setPlainText(ModuleEdit::MemoTextOfData(std::move(data)));
     m_memoChanged = false;
+    showKeep(index);
+}
+
+void Tfrm_modules::showKeep(int index)
+{
+    const QSignalBlocker keep(KeepBox), sequence(SequenceBox);
+    const auto kept = index >= 0 ? m_kept.constFind(ComboBox1->itemText(index).toCaseFolded()) : m_kept.cend();
+    KeepBox->setEnabled(index >= 0);
+    KeepBox->setChecked(kept != m_kept.cend());
+    SequenceBox->setChecked(kept == m_kept.cend() || kept->sequence);
+    SequenceBox->setEnabled(kept != m_kept.cend());
+}
+
+void Tfrm_modules::keepChanged()
+{
+    const int index = ComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const QString name = ComboBox1->itemText(index);
+    const QString folded = name.toCaseFolded();
+    if (KeepBox->isChecked())
+        m_kept.insert(folded, KeepFile::Kept{name, SequenceBox->isChecked()});
+    else
+        m_kept.remove(folded);
+    noteKeepChange(name);
+    SequenceBox->setEnabled(KeepBox->isChecked());
+}
+
+void Tfrm_modules::noteKeepChange(const QString &name)
+{
+    const bool noted = std::any_of(m_keepChanged.cbegin(), m_keepChanged.cend(), [&](const KeepFile::Kept &k) {
+        return k.module.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (!noted)
+        m_keepChanged.append(KeepFile::Kept{name, true});
+}
+
+void Tfrm_modules::writeKept()
+{
+    const QString path = KeepFile::KeepPath();
+    for (const KeepFile::Kept &changed : std::as_const(m_keepChanged)) {
+        const auto kept = m_kept.constFind(changed.module.toCaseFolded());
+        if (kept != m_kept.cend())
+            KeepFile::Set(path, kept->module, true, kept->sequence);
+        else
+            KeepFile::Set(path, changed.module, false);
+    }
+    m_keepChanged.clear();
 }
 
 void Tfrm_modules::FormShow()
@@ -254,6 +317,12 @@ void Tfrm_modules::FormShow()
         ComboBox1->clear();
     }
     m_copy.reset();
+    m_kept.clear();
+    m_keepChanged.clear();
+    Dialogs::Guard(this, [&] {
+        for (const KeepFile::Kept &kept : KeepFile::Read(KeepFile::KeepPath()))
+            m_kept.insert(kept.module.toCaseFolded(), kept);
+    });
     bool opened = false;
     Dialogs::Guard(this, [&] {
         m_copy = std::make_unique<ProfileFile>(Platform::DataFile(QLatin1String(Platform::ModulesFile)),
@@ -400,6 +469,8 @@ void Tfrm_modules::BitBtn2Click()
         if (index < 0 || !m_copy)
             return;
         m_copy->DeleteSection(name);
+        if (m_kept.remove(name.toCaseFolded()) > 0)
+            noteKeepChange(name);
         {
             const QSignalBlocker blocker(ComboBox1);
             ComboBox1->removeItem(index);
@@ -469,6 +540,7 @@ void Tfrm_modules::BitBtn7Click()
             return;
         if (m_copy)
             writeLibrary();
+        writeKept();
         accept();
     });
 }

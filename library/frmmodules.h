@@ -1,12 +1,15 @@
 #pragma once
 
+#include "library/keepfile.h"
 #include "library/moduleedit.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <memory>
 
 class ProfileFile;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QHBoxLayout;
@@ -75,6 +78,10 @@ public:
     QPushButton *BitBtn8 = nullptr; // "New from a pattern..."
     QFrame *Bevel1 = nullptr;
     QPushButton *BitBtn7 = nullptr, *BitBtn6 = nullptr;
+    // Whether the Module shown is kept learned (keep.ini), and trained as a
+    // sequence (in order) or as a set; written by OK with the library.
+    QCheckBox *KeepBox = nullptr;
+    QCheckBox *SequenceBox = nullptr;
 
     static constexpr const char *OpenFilter = "Text File (*.txt)|*.txt|Any File (*.*)|*.*";
     static constexpr const char *SaveFilter = "Text File (*.txt)|*.txt";
@@ -102,6 +109,9 @@ private:
     void writeLibrary();
     void showModule(int index);
     void selectQuietly(int index);
+    void showKeep(int index);
+    void keepChanged();
+    void writeKept();
 
     Tfrm_name *m_namePrompt = nullptr;
     std::unique_ptr<ProfileFile> m_copy;
@@ -114,4 +124,10 @@ private:
     // (a final ",", say) and a big one is not split into lines for nothing.
     bool m_memoChanged = false;
     bool m_pickHandled = false;
+    // The kept Modules by folded name, as keep.ini held them when the
+    // editor opened and as the boxes changed them since; OK writes those
+    // changed (a deleted Module is no longer kept).
+    QHash<QString, KeepFile::Kept> m_kept;
+    QVector<KeepFile::Kept> m_keepChanged; // in the order changed, each Module once (module: its name)
+    void noteKeepChange(const QString &name);
 };

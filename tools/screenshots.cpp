@@ -4,12 +4,15 @@
 // hand-driven clock) and saves a picture of it. Run it under a display,
 // e.g. by scripts/screenshots with xvfb-run.
 
+#include "app/duetoday.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "engine/frmexe.h"
 #include "engine/frmtest.h"
 #include "library/frmoptions.h"
 #include "results/frmresults.h"
+#include "results/keeping.h"
+#include "results/resultsstore.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
@@ -261,6 +264,59 @@ int main(int argc, char **argv)
         save(d, "report-inorder30");
     });
     main->est21Click();
+
+    // Kept Modules: three due, the oldest first, and the retention of
+    // "Capitals" over ten runs in two months, one of them below the
+    // threshold after two weeks.
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
+        const QStringList capitals = {"Paris",   "Berlin", "Rome",     "Madrid",   "Lisbon",   "Vienna", "Prague",
+                                      "Warsaw",  "Oslo",   "Dublin",   "Athens",   "Sofia",    "Riga",   "Tallinn",
+                                      "Vilnius", "Bern",   "Brussels", "Helsinki", "Budapest", "Zagreb"};
+        dir.write(QStringLiteral("modules.ini"),
+                  dir.read(QStringLiteral("modules.ini")) + "[Capitals]\r\nData=" + capitals.join(',').toUtf8()
+                      + "\r\n\r\n[Poem]\r\nData=Tyger Tyger,burning bright,In the forests,of the night\r\n\r\n");
+        dir.write(QStringLiteral("keep.ini"), "[Capitals]\r\nOrder=sequence\r\n\r\n[Common words]\r\nOrder=set\r\n\r\n"
+                                              "[Poem]\r\nOrder=sequence\r\n\r\n");
+        const QString path = dir.path(QStringLiteral("testres.ini"));
+        const struct
+        {
+            int month, day, right;
+        } runs[] = {{10, 5, 14},  {10, 6, 18},  {10, 9, 19}, {10, 16, 19}, {10, 17, 20},
+                    {10, 30, 17}, {10, 31, 20}, {11, 3, 20}, {11, 4, 19},  {11, 10, 19}};
+        for (const auto &run : runs) {
+            QStringList answers = capitals;
+            for (int k = run.right; k < answers.size(); ++k)
+                answers[k] = QStringLiteral("?");
+            AnswerSheet sheet;
+            sheet.SetRowCount(int(capitals.size()));
+            for (int r = 0; r < capitals.size(); ++r) {
+                sheet.SetCell(AnswerSheet::Text, r, capitals.at(r));
+                sheet.SetCell(AnswerSheet::Answer, r, answers.at(r));
+            }
+            const QDateTime at(QDate(2026, run.month, run.day), QTime(19, 15));
+            ResultsStore::Save(path, ResultsStore::SectionName(at, QLocale()),
+                               RunReport{"20", QString::number(run.right), QString::number(20 - run.right),
+                                         "0:2:0  Average time for each number: 6 sec.", "9,5", "4"},
+                               sheet, RunModule{"Capitals", "Paris", "Zagreb"});
+        }
+        main->ReloadHistory();
+        main->ReloadDue();
+        main->DueToday1->List->setCurrentCell(0, 0);
+        save(main, "due-today");
+        for (const Keeping::KeptModule &m : DueToday::ReadPlan(now.at.date())) {
+            if (m.module == QStringLiteral("Capitals")) {
+                RetentionChart chart(m, main);
+                chart.show();
+                if (!QTest::qWaitForWindowExposed(&chart))
+                    std::fprintf(stderr, "the retention chart was not shown\n");
+                save(&chart, "retention");
+            }
+        }
+        QLocale::setDefault(before);
+    }
     DestroyForms(forms);
     return 0;
 }

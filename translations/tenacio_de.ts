@@ -278,6 +278,48 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
 </context>
 <context>
+    <name>DueToday</name>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation>Dieses Modul gelernt &amp;halten</translation>
+    </message>
+    <message>
+        <source>&amp;Retention chart...</source>
+        <translation>&amp;Behaltenskurve...</translation>
+    </message>
+</context>
+<context>
+    <name>DueTodayView</name>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Days overdue</source>
+        <translation>Tage überfällig</translation>
+    </message>
+    <message>
+        <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
+        <translation>Gehaltene Module, die heute zu trainieren sind, das am längsten fällige zuerst. Die Eingabetaste startet ein Training.</translation>
+    </message>
+    <message>
+        <source>Train &amp;now</source>
+        <translation>&amp;Jetzt trainieren</translation>
+    </message>
+    <message>
+        <source>Starts a Training on the whole Module chosen in the list</source>
+        <translation>Startet ein Training über das ganze in der Liste gewählte Modul</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+</context>
+<context>
     <name>Exam</name>
     <message>
         <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
@@ -349,6 +391,20 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
         <translation>Der Ordner %1 kann nicht gesperrt werden (%2). Schreibt ein anderes Tenacio-Fenster gleichzeitig hinein, könnten die Änderungen dieses Fensters verloren gehen.</translation>
+    </message>
+</context>
+<context>
+    <name>Keeping</name>
+    <message>
+        <source>1 list due today</source>
+        <translation>1 Liste heute fällig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lists due today</source>
+        <translation>
+            <numerusform>%n Liste heute fällig</numerusform>
+            <numerusform>%n Listen heute fällig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -520,6 +576,29 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
         <translation>Voriger Durchgang %1 (%2); Bestwert mit diesem Modul %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionChart</name>
+    <message>
+        <source>Retention: %1</source>
+        <translation>Behalten: %1</translation>
+    </message>
+    <message>
+        <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
+        <translation>Um das Behalten von „%1“ zu zeigen, braucht es mindestens zwei Durchgänge.</translation>
+    </message>
+    <message>
+        <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
+        <translation>Jeder Punkt ist ein Durchgang von „%1“: die Elemente in richtiger Reihenfolge über den Tagen seit dem Durchgang davor.</translation>
+    </message>
+    <message>
+        <source>Days since the previous run</source>
+        <translation>Tage seit dem vorigen Durchgang</translation>
+    </message>
+    <message>
+        <source>Right in order (%)</source>
+        <translation>In richtiger Reihenfolge (%)</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1094,18 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
         <translation>Das Modul „%1“ hat Elemente. Sollen sie durch die Zeilen der Datei ersetzt oder die Zeilen hinten angefügt werden?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation>Dieses Modul gelernt &amp;halten</translation>
+    </message>
+    <message>
+        <source>Lists the Module under Due today when it is time to train it again</source>
+        <translation>Führt das Modul unter „Heute fällig“, wenn es wieder zu trainieren ist</translation>
+    </message>
+    <message>
+        <source>Train it as a se&amp;quence, in order</source>
+        <translation>Als &amp;Folge trainieren, der Reihe nach</translation>
     </message>
 </context>
 <context>

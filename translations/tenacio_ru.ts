@@ -293,6 +293,48 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
 </context>
 <context>
+    <name>DueToday</name>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation>&amp;Поддерживать этот модуль выученным</translation>
+    </message>
+    <message>
+        <source>&amp;Retention chart...</source>
+        <translation>&amp;График запоминания...</translation>
+    </message>
+</context>
+<context>
+    <name>DueTodayView</name>
+    <message>
+        <source>Due today</source>
+        <translation>На сегодня</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Days overdue</source>
+        <translation>Дней просрочки</translation>
+    </message>
+    <message>
+        <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
+        <translation>Поддерживаемые модули, которые пора тренировать, самые давние первыми. Enter начинает тренировку.</translation>
+    </message>
+    <message>
+        <source>Train &amp;now</source>
+        <translation>Тренировать &amp;сейчас</translation>
+    </message>
+    <message>
+        <source>Starts a Training on the whole Module chosen in the list</source>
+        <translation>Начинает тренировку по всему модулю, выбранному в списке</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>сегодня</translation>
+    </message>
+</context>
+<context>
     <name>Exam</name>
     <message>
         <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
@@ -364,6 +406,21 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
         <translation>Папку %1 не удаётся заблокировать (%2). Если другая копия Tenacio будет одновременно писать в неё, изменения этой копии могут быть потеряны.</translation>
+    </message>
+</context>
+<context>
+    <name>Keeping</name>
+    <message>
+        <source>1 list due today</source>
+        <translation>1 список на сегодня</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lists due today</source>
+        <translation>
+            <numerusform>%n список на сегодня</numerusform>
+            <numerusform>%n списка на сегодня</numerusform>
+            <numerusform>%n списков на сегодня</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -539,6 +596,29 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
         <translation>Предыдущая попытка: %1 (%2); лучший результат по этому модулю: %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionChart</name>
+    <message>
+        <source>Retention: %1</source>
+        <translation>Запоминание: %1</translation>
+    </message>
+    <message>
+        <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
+        <translation>Чтобы показать запоминание «%1», нужны хотя бы две попытки.</translation>
+    </message>
+    <message>
+        <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
+        <translation>Каждая точка — попытка «%1»: элементы, верные по порядку, в зависимости от дней, прошедших с предыдущей попытки.</translation>
+    </message>
+    <message>
+        <source>Days since the previous run</source>
+        <translation>Дней с предыдущей попытки</translation>
+    </message>
+    <message>
+        <source>Right in order (%)</source>
+        <translation>Верно по порядку (%)</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1115,18 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>The Module &quot;%1&quot; has Elements. Replace them with the lines of the file, or add the lines after them?</source>
         <translation>В модуле «%1» уже есть элементы. Заменить их строками файла или добавить строки после них?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation>&amp;Поддерживать этот модуль выученным</translation>
+    </message>
+    <message>
+        <source>Lists the Module under Due today when it is time to train it again</source>
+        <translation>Показывает модуль в списке «На сегодня», когда его пора тренировать снова</translation>
+    </message>
+    <message>
+        <source>Train it as a se&amp;quence, in order</source>
+        <translation>Тренировать &amp;как последовательность, по порядку</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void csv_analysisOfEachStoredRun();
     void csv_rowsOfTheRulebooks_data();
     void csv_rowsOfTheRulebooks();
+    void exportCsv_keptModulesEndInDueAndInterval();
     void storedSheets_keysReadAsInMemory_data();
     void storedSheets_keysReadAsInMemory();
     void rightByPosition_data();
@@ -415,6 +416,25 @@ void TestHistory::csv_rowsOfTheRulebooks()
     QVERIFY2(lines.at(0).endsWith(header), lines.at(0).constData());
     QCOMPARE(lines.at(1), "08.12.2026 19:00:00,Digits,0,9,80," + QByteArray::number(errors) + ","
                               + QByteArray::number(80 - errors) + ",240,21.2,4," + analysis + "\r");
+}
+
+// Kept Modules add their schedule to every line of theirs; others, and a
+// kept Module not yet run, leave both fields empty.
+void TestHistory::exportCsv_keptModulesEndInDueAndInterval()
+{
+    TestDataDir dir;
+    const QByteArray run = "\r\nTotal=2\r\nErrors=0\r\nKoeff=1\r\nRes=a,b\r\nAnsw=a,b\r\nModule=";
+    dir.write("testres.ini", "[1]" + run + "Digits\r\n\r\n[2]" + run + "Words\r\n\r\n[3]" + run + "Fresh\r\n\r\n");
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
+    History::ExportCsv(dir.path("out.csv"), dir.path("testres.ini"), list.runs, {},
+                       {{"Digits", {QDate(2026, 12, 10), 3}}, {"Fresh", {}}});
+    const QList<QByteArray> lines = dir.read("out.csv").split('\n');
+    QCOMPARE(lines.size(), 5);
+    QVERIFY2(lines.at(0).endsWith(",RightInOrder,Score (Koeff and mark),Due,Interval\r"), lines.at(0).constData());
+    QVERIFY2(lines.at(1).startsWith("1,Digits,") && lines.at(1).endsWith(",2,1,2026-12-10,3\r"),
+             lines.at(1).constData());
+    QVERIFY2(lines.at(2).startsWith("2,Words,") && lines.at(2).endsWith(",2,1,,\r"), lines.at(2).constData());
+    QVERIFY2(lines.at(3).startsWith("3,Fresh,") && lines.at(3).endsWith(",2,1,,\r"), lines.at(3).constData());
 }
 
 void TestHistory::storedSheets_keysReadAsInMemory_data()

@@ -1,5 +1,6 @@
 #include "app/appinfo.h"
 #include "app/conflicts.h"
+#include "app/duetoday.h"
 #include "app/forms.h"
 #include "app/frmhelp.h"
 #include "app/frmmain.h"
@@ -9,6 +10,7 @@
 #include "platform/contrast.h"
 #include "platform/platform.h"
 #include "results/frmresults.h"
+#include "results/resultsstore.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
@@ -135,6 +137,8 @@ private Q_SLOTS:
     void chart_runLabelsNeverOverlap();
     void headings_followResizedColumnAndScroll();
     void report_centredOnMainWindowEveryShowing();
+    void dueToday_startsATrainingOnTheWholeModule_data();
+    void dueToday_startsATrainingOnTheWholeModule();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -960,9 +964,6 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
         QVERIFY2(config.contains(line + QStringLiteral("\r\n")), qPrintable(line));
 }
 
-QTEST_MAIN(TestMainWindow)
-#include "tst_mainwindow.moc"
-
 void TestMainWindow::history_saysWhatIsListedAndHowToBegin_data()
 {
     QTest::addColumn<int>("examRuns");
@@ -1213,3 +1214,78 @@ void TestMainWindow::report_centredOnMainWindowEveryShowing()
     QCOMPARE(m_user->opened.size(), places.size());
     QVERIFY(!report->isVisible());
 }
+
+void TestMainWindow::dueToday_startsATrainingOnTheWholeModule_data()
+{
+    QTest::addColumn<bool>("sequence");
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("sequence, by Enter") << true << true;
+    QTest::newRow("set, by the button") << false << false;
+}
+
+// Two kept Modules are due: Words since two days, Capitals (never run)
+// today; Digits is the Training's own Module and not kept. The Training
+// started from the list runs on the whole kept Module, in order for a
+// sequence, and leaves the options as they were.
+void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
+{
+    QFETCH(bool, sequence);
+    QFETCH(bool, byEnter);
+    const QDateTime today(QDate(2026, 12, 8), QTime(10, 0));
+    FakeNow now(today);
+    m_dir->write(QStringLiteral("modules.ini"),
+                 "[Digits]\r\nData=1,2,3\r\n\r\n[Capitals]\r\nData=Paris,Oslo,Rome,Bern\r\n"
+                 "\r\n[Words]\r\nData=cat,dog,sun\r\n\r\n");
+    const QByteArray config = "[Test]\r\nTNumOfEl=20\r\nTMName=Digits\r\n";
+    m_dir->write(QStringLiteral("config.ini"), config);
+    m_dir->write(QStringLiteral("keep.ini"),
+                 QByteArray("[Words]\r\n[Capitals]\r\nOrder=") + (sequence ? "sequence" : "set") + "\r\n");
+    const QString words = ResultsStore::SectionName(today.addDays(-3), QLocale());
+    m_dir->write(QStringLiteral("testres.ini"), "[" + words.toUtf8()
+                                                    + "]\r\nTotal=3\r\nErrors=0\r\nKoeff=1\r\nRes=cat,dog,sun\r\n"
+                                                      "Answ=cat,dog,sun\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
+    start();
+    DueTodayView *due = w->DueToday1;
+    QVERIFY(due->isVisible());
+    QCOMPARE(due->List->rowCount(), 2);
+    QCOMPARE(due->List->item(0, 0)->text(), QStringLiteral("Words"));
+    QCOMPARE(due->List->item(0, 1)->text(), QStringLiteral("2"));
+    QCOMPARE(due->List->item(1, 0)->text(), QStringLiteral("Capitals"));
+    QCOMPARE(due->List->item(1, 1)->text(), QStringLiteral("today"));
+    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("2 lists due today"));
+    QVERIFY(!due->TrainButton->text().remove(QLatin1Char('&')).isEmpty());
+    QVERIFY(due->TrainButton->text().contains(QLatin1Char('&')));
+
+    Tfrm_test *runner = m_forms.frm_test;
+    bool ran = false;
+    m_user->scripts.push_back([&](QDialog *shown) {
+        ran = true;
+        QCOMPARE(shown, static_cast<QDialog *>(runner));
+        QCOMPARE(runner->windowTitle(), QStringLiteral("Trening"));
+        QCOMPARE(w->TestMode(), 2);
+        QCOMPARE(w->runState().Module.name, QStringLiteral("Capitals"));
+        QCOMPARE(w->runState().Module.from, QStringLiteral("Paris"));
+        QCOMPARE(w->runState().Module.to, QStringLiteral("Bern"));
+        QCOMPARE(runner->ElementCount, 4);
+        QCOMPARE(runner->Draw, sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled);
+        QStringList drawn = runner->DrawAhead();
+        const QStringList whole{"Paris", "Oslo", "Rome", "Bern"};
+        if (!sequence) {
+            QCOMPARE(QSet<QString>(drawn.cbegin(), drawn.cend()), QSet<QString>(whole.cbegin(), whole.cend()));
+            return;
+        }
+        QCOMPARE(drawn, whole);
+    });
+    due->List->setCurrentCell(1, 0);
+    if (byEnter)
+        QTest::keyClick(due->List, Qt::Key_Return);
+    else
+        QTest::mouseClick(due->TrainButton, Qt::LeftButton);
+    QVERIFY(ran);
+    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Press OK to start")});
+    QCOMPARE(m_dir->read(QStringLiteral("config.ini")), config);
+    QCOMPARE(m_forms.frm_options->ModuleName(Tfrm_options::Page::Training), QStringLiteral("Digits"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -8,6 +8,7 @@
 #include "tests/testuser.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -107,6 +108,7 @@ private Q_SLOTS:
     void closingWithoutOk_writesNothing_data();
     void closingWithoutOk_writesNothing();
     void writeFailureAtOk_keepsChanges();
+    void keep_writtenByOk_droppedWithItsModule();
     void unreadableLibrary_closesEditor();
     void ok_keepsForeignBytesAndMark_data();
     void ok_keepsForeignBytesAndMark();
@@ -493,13 +495,14 @@ void TestEditor::commit()
 
 void TestEditor::closingWithoutOk_writesNothing_data()
 {
-    QTest::addColumn<int>("action"); // 0 load a file, 1 delete a Module, 2 add a Module, 3 edit
+    QTest::addColumn<int>("action"); // 0 load a file, 1 delete a Module, 2 add a Module, 3 edit, 4 keep
     QTest::addColumn<int>("close");  // 0 "Cancel", 1 Esc, 2 the close box
     QTest::newRow("load, Cancel") << 0 << 0;
     QTest::newRow("delete, Cancel") << 1 << 0;
     QTest::newRow("delete, Esc") << 1 << 1;
     QTest::newRow("add, close box") << 2 << 2;
     QTest::newRow("edit, Esc") << 3 << 1;
+    QTest::newRow("keep, Cancel") << 4 << 0;
 }
 
 void TestEditor::closingWithoutOk_writesNothing()
@@ -521,8 +524,10 @@ void TestEditor::closingWithoutOk_writesNothing()
         } else if (action == 2) {
             s.nextName(QStringLiteral("Seas"));
             s.click(s.w->BitBtn1);
-        } else {
+        } else if (action == 3) {
             s.type(QStringLiteral("Oslo"));
+        } else {
+            s.w->KeepBox->click();
         }
         if (close == 0)
             s.click(s.w->BitBtn6);
@@ -534,8 +539,40 @@ void TestEditor::closingWithoutOk_writesNothing()
     });
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(s.file(), Library);
+    QVERIFY(!s.dir.exists(QStringLiteral("keep.ini")));
     QVERIFY(!s.w->HasWorkingCopy());
     QCOMPARE(s.w->Memo1->toPlainText(), QString());
+}
+
+// The boxes follow the Module shown; OK writes what changed, and a kept
+// Module deleted in the editor is no longer kept.
+void TestEditor::keep_writtenByOk_droppedWithItsModule()
+{
+    Session s;
+    s.dir.write(QStringLiteral("keep.ini"), "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n");
+    s.open([&] {
+        QVERIFY(!s.w->KeepBox->isChecked());
+        QVERIFY(!s.w->SequenceBox->isEnabled());
+        s.w->KeepBox->click();
+        QVERIFY(s.w->SequenceBox->isEnabled() && s.w->SequenceBox->isChecked());
+        s.w->SequenceBox->click();
+        s.w->ComboBox1->setCurrentIndex(1);
+        QVERIFY(!s.w->KeepBox->isChecked());
+        s.w->KeepBox->click();
+        s.w->ComboBox1->setCurrentIndex(0);
+        QVERIFY(s.w->KeepBox->isChecked() && !s.w->SequenceBox->isChecked());
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.dir.read(QStringLiteral("keep.ini")),
+             "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n[Capitals]\r\nOrder=set\r\n\r\n[Rivers]\r\nOrder=sequence\r\n");
+    s.open([&] {
+        QVERIFY(s.w->KeepBox->isChecked() && !s.w->SequenceBox->isChecked());
+        s.click(s.w->BitBtn2);                                               // Capitals, confirmed
+        QVERIFY(s.w->KeepBox->isChecked() && s.w->SequenceBox->isChecked()); // Rivers
+        s.click(s.w->BitBtn7);
+    });
+    QCOMPARE(s.dir.read(QStringLiteral("keep.ini")),
+             "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n[Rivers]\r\nOrder=sequence\r\n");
 }
 
 void TestEditor::writeFailureAtOk_keepsChanges()
@@ -952,7 +989,7 @@ void TestEditor::keyboard_reachesEveryControl()
         // Tab moves on from the memo instead of going into an Element.
         s.w->Memo1->setFocus();
         s.key(Qt::Key_Tab);
-        QCOMPARE(s.w->focusWidget(), s.w->BitBtn4);
+        QCOMPARE(s.w->focusWidget(), s.w->KeepBox);
         QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
         QTest::keyClick(s.w, Qt::Key_M, Qt::AltModifier);
         QCOMPARE(s.w->focusWidget(), s.w->ComboBox1);
