@@ -495,7 +495,7 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     </message>
     <message>
         <source>Module: %1, %2 to %3</source>
-        <translation>Módulo: %1, %2 a %3</translation>
+        <translation>Módulo: %1, de %2 a %3</translation>
     </message>
     <message>
         <source>Stored without its Module: no runs to compare with.</source>
