@@ -166,7 +166,7 @@
 Check what to take from it; the rest stays as it is on this computer. The copy is then renamed %3 and kept.</source>
         <translation>Una herramienta de sincronización dejó una segunda versión de %1 en la carpeta de datos: %2.
 
-Compruebe qué tomar de ella; el resto queda como está en este equipo. Después, la copia se renombra a %3 y se conserva.</translation>
+Elija qué tomar de ella; el resto queda como está en este equipo. Después, la copia se renombra a %3 y se conserva.</translation>
     </message>
     <message>
         <source>Module</source>
@@ -1224,7 +1224,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>Each Element stays until you press Next (20 seconds at most), whatever the Timer says</source>
-        <translation>Cada Elemento queda en pantalla hasta que pulse «Siguiente» (20 segundos como máximo), diga lo que diga el Tiempo</translation>
+        <translation>Cada Elemento queda en pantalla hasta que pulse «Siguiente» (20 segundos como máximo), sea cual sea el Tiempo</translation>
     </message>
     <message>
         <source>Show the counter (&quot;3 of 20&quot;) while the Elements are shown</source>
@@ -1455,7 +1455,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>Taken: %1.</source>
-        <translation>Tomados: %1.</translation>
+        <translation>Incluidos: %1.</translation>
     </message>
     <message>
         <source>It replaces &quot;%1&quot;.</source>
@@ -1467,7 +1467,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>Training now uses it: Ctrl+T drills them.</source>
-        <translation>Ahora el Entrenamiento lo usa: con Ctrl+T repasa estos errores.</translation>
+        <translation>El Entrenamiento lo usa ahora: pulse Ctrl+T para repasar estos errores.</translation>
     </message>
     <message>
         <source>Choose it for Training in the options.</source>
