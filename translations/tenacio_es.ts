@@ -1220,7 +1220,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>Set five quick sums between showing the Elements and typing them back</source>
-        <translation>Pone cinco sumas rápidas entre mostrar los Elementos y escribirlos de nuevo</translation>
+        <translation>Plantea cinco sumas rápidas entre mostrar los Elementos y volver a escribirlos</translation>
     </message>
     <message>
         <source>Each Element stays until you press Next (20 seconds at most), whatever the Timer says</source>
@@ -1363,7 +1363,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>Makes a Module of the elements answered wrongly and sets Training to it</source>
-        <translation>Crea un Módulo con los elementos respondidos mal y pone el Entrenamiento en él</translation>
+        <translation>Crea un Módulo con los elementos respondidos mal y lo elige para el Entrenamiento</translation>
     </message>
     <message>
         <source>Scoring</source>
@@ -1447,7 +1447,7 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>The Module &quot;%1&quot; holds the one element answered wrongly, twice: a Module to train on needs two elements.</source>
-        <translation>El Módulo «%1» contiene el único elemento respondido mal, dos veces: un Módulo para entrenar necesita dos elementos.</translation>
+        <translation>El Módulo «%1» contiene dos veces el único elemento respondido mal: un Módulo para entrenar necesita dos elementos.</translation>
     </message>
     <message>
         <source>The Module &quot;%1&quot; holds the %2 elements answered wrongly.</source>
@@ -1547,11 +1547,11 @@ Next tries again; Cancel ends the run without it.</source>
     </message>
     <message>
         <source>%1 up</source>
-        <translation>%1 arriba</translation>
+        <translation>%1: aumentar</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation>%1 abajo</translation>
+        <translation>%1: reducir</translation>
     </message>
 </context>
 <context>
