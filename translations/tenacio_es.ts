@@ -352,6 +352,25 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Training results</source>
+        <translation>Resultados de Entrenamiento</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Resultados de Examen</translation>
+    </message>
+    <message>
+        <source>Training results – %1</source>
+        <translation>Resultados de Entrenamiento – %1</translation>
+    </message>
+    <message>
+        <source>Exam results – %1</source>
+        <translation>Resultados de Examen – %1</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>The Module library could not be read (%1), so there is no Module to draw the elements from. See to it under Modules in the menu bar.</source>
@@ -440,6 +459,10 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
             <numerusform>%n intercambiados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mistakes %1</source>
+        <translation>Errores %1</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -454,6 +477,22 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>La biblioteca de Módulos no puede guardar estos Elementos tal como están; no se ha creado ningún Módulo.</translation>
+    </message>
+    <message>
+        <source>Two-digit numbers</source>
+        <translation>Números de dos cifras</translation>
+    </message>
+    <message>
+        <source>Three-digit numbers</source>
+        <translation>Números de tres cifras</translation>
+    </message>
+    <message>
+        <source>Common words</source>
+        <translation>Palabras frecuentes</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Pares 00–99</translation>
     </message>
 </context>
 <context>
@@ -485,6 +524,13 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>Years 1000–2099</source>
         <translation>Años 1000–2099</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
     </message>
 </context>
 <context>
@@ -588,12 +634,67 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Un Koeff por debajo de %1 da el nivel %2; %3 cuando falla menos de una respuesta de cada diez; si no, 5.</translation>
     </message>
+    <message>
+        <source>%1  Average time for each number: %2 sec.</source>
+        <translation>%1  Tiempo medio por número: %2 s</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>El Tiempo (ms) guardado en config.ini, %1, está fuera de lo que permiten las opciones; se usa %2 en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>the sound server can&apos;t be reached (%1)</source>
+        <translation>no se puede conectar con el servidor de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server failed (%1)</source>
+        <translation>error del servidor de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>the voice &quot;%1&quot; is not installed</source>
+        <translation>la voz «%1» no está instalada</translation>
+    </message>
+    <message>
+        <source>no voice for the language &quot;%1&quot; is installed</source>
+        <translation>no hay ninguna voz instalada para el idioma «%1»</translation>
+    </message>
+    <message>
+        <source>the eSpeak NG voices could not be loaded</source>
+        <translation>no se pudieron cargar las voces de eSpeak NG</translation>
+    </message>
+    <message>
+        <source>no eSpeak NG voice is installed</source>
+        <translation>no hay ninguna voz de eSpeak NG instalada</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>el servidor de sonido no responde</translation>
+    </message>
+    <message>
+        <source>the sound server stopped playing</source>
+        <translation>el servidor de sonido dejó de reproducir</translation>
+    </message>
+    <message>
+        <source>the voice gave no sound for &quot;%1&quot;</source>
+        <translation>la voz no produjo ningún sonido para «%1»</translation>
+    </message>
+    <message>
+        <source>the sound server can&apos;t be reached</source>
+        <translation>no se puede conectar con el servidor de sonido</translation>
+    </message>
+    <message>
+        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
+        <translation>parte del sonido no se oyó: el equipo estaba demasiado ocupado para reproducirlo entero</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1022,17 @@ Empiece con un Entrenamiento: elija Prueba › Entrenamiento (Ctrl+T). Cuando ha
     <message>
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>El intento %1 ya no está en %2. La lista muestra ahora lo que contiene el archivo.</translation>
+    </message>
+    <message>
+        <source>1 run exported to %1</source>
+        <translation>1 intento exportado a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs exported to %1</source>
+        <translation>
+            <numerusform>%n intento exportado a %1</numerusform>
+            <numerusform>%n intentos exportados a %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1410,30 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
         <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
         <translation>El Módulo de Examen guardado en config.ini, «%1», no está en la biblioteca; se usa «%2» en su lugar.</translation>
     </message>
+    <message>
+        <source>Very slow</source>
+        <translation>Muy lenta</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Very fast</source>
+        <translation>Muy rápida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
+        <translation>«%1» no es un número entero. Escriba el número en cifras.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1537,6 +1673,10 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Stop test?</source>
         <translation>¿Detener la prueba?</translation>
+    </message>
+    <message>
+        <source>elements</source>
+        <translation>elementos</translation>
     </message>
 </context>
 <context>
