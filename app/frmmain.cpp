@@ -11,6 +11,7 @@
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
 #include "library/settings.h"
+#include "platform/accessible.h"
 #include "platform/contrast.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -192,9 +193,8 @@ void Tfrm_main::buildMenu()
 // The switch between the Training and the Exam history.
 void Tfrm_main::buildHistoryToggle()
 {
-    SpeedButton1 = new QToolButton(m_client);
+    SpeedButton1 = new ListSwitch(m_client);
     SpeedButton1->setText(tr("Test&s"));
-    SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
@@ -284,8 +284,8 @@ void Tfrm_main::buildFilterBar()
     ComboBox1->setAccessibleDescription(tr("The history lists and charts the runs of this Module"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // "All Modules" whole, at any font size.
-    ComboBox1->setMinimumContentsLength(qMax(8, int(tr(AllModules).size())));
     ComboBox1->addItem(tr(AllModules));
+    fitModuleChoice();
     Label2 = new QLabel(m_filterBar);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -307,6 +307,7 @@ void Tfrm_main::buildFilterBar()
     filter->addWidget(ComboBox1, 1);
     filter->addWidget(BitBtn3);
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox1, &QComboBox::currentTextChanged, this, [this] { fitModuleChoice(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
@@ -489,6 +490,18 @@ void Tfrm_main::fitPanel()
     // The window grows by what the panel grew, so that the chart keeps its room.
     if (m_panelWidth > before || m_filterHeight > beforeHeight)
         resize(width() + qMax(0, m_panelWidth - before), height() + qMax(0, m_filterHeight - beforeHeight));
+}
+
+void Tfrm_main::fitModuleChoice()
+{
+    // The Module shown is named whole, up to a length that leaves the chart
+    // its room; the list that drops down shows longer names whole.
+    const int least = qMax(8, int(tr(AllModules).size()));
+    ComboBox1->setMinimumContentsLength(qBound(least, int(ComboBox1->currentText().size()) + 1, 40));
+    if (m_shown) {
+        fitPanel();
+        FormResize();
+    }
 }
 
 void Tfrm_main::FormResize()
