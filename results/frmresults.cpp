@@ -466,12 +466,15 @@ void Tfrm_results::fitColumns()
     QList<int> needs;
     for (int c = 0; c < AnswerSheetModel::ColumnCount; ++c) {
         // The number needs little room; the Element and the answer keep
-        // their designed width (an answer is drawn indented, marked and
-        // noted), more where the cells in sight need it.
+        // their designed width where the window has it, more where the cells
+        // in sight need it. An answer is drawn a tenth of its width in, after
+        // its mark.
         const QAbstractItemView *sheet = StringGrid1;
-        const int least = c == 0 ? ColumnWidth / 2 : c == AnswerSheetModel::KindColumn ? 0 : ColumnWidth;
-        needs << std::max(
-            {StringGrid2->horizontalHeader()->sectionSizeHint(c), sheet->sizeHintForColumn(c) + 8, least});
+        int cells = sheet->sizeHintForColumn(c) + 8;
+        if (c == AnswerSheet::Answer)
+            cells = (cells + StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("\u2717 "))) * 10 / 9;
+        const int designed = c == 0 ? ColumnWidth / 2 : c == AnswerSheetModel::KindColumn ? 0 : ColumnWidth;
+        needs << std::max({StringGrid2->horizontalHeader()->sectionSizeHint(c), cells, roomy ? designed : 0});
     }
     const QList<int> widths = shareColumns(needs, room, AnswerSheetModel::KindColumn);
     setColumns(StringGrid2->horizontalHeader(), widths);
