@@ -496,8 +496,10 @@ void Tfrm_main::fitModuleChoice()
 {
     // The Module shown is named whole, up to a length that leaves the chart
     // its room; the list that drops down shows longer names whole.
-    const int least = qMax(8, int(tr(AllModules).size()));
-    ComboBox1->setMinimumContentsLength(qBound(least, int(ComboBox1->currentText().size()) + 1, 40));
+    // It never narrows again: a panel that narrowed and widened by turns
+    // would widen the window each time.
+    const int least = std::max({8, int(tr(AllModules).size()), ComboBox1->minimumContentsLength()});
+    ComboBox1->setMinimumContentsLength(qBound(least, int(ComboBox1->currentText().size()), qMax(least, 40)));
     if (m_shown) {
         fitPanel();
         FormResize();
@@ -860,12 +862,15 @@ void Tfrm_main::setModuleChoices(const QStringList &names)
     // The choice stays while its Module has runs in the listed file.
     if (!names.contains(m_shownModule))
         m_shownModule.clear();
-    const QSignalBlocker blocker(ComboBox1);
-    ComboBox1->clear();
-    ComboBox1->addItem(tr(AllModules));
-    for (const QString &name : names)
-        ComboBox1->addItem(Platform::LeftToRight(name), name);
-    ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItem(tr(AllModules));
+        for (const QString &name : names)
+            ComboBox1->addItem(Platform::LeftToRight(name), name);
+        ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
+    }
+    fitModuleChoice();
 }
 
 void Tfrm_main::ComboBox1DropDown()
