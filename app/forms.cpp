@@ -7,10 +7,12 @@
 #include "library/frmmodules.h"
 #include "library/frmname.h"
 #include "library/frmoptions.h"
+#include "platform/accessible.h"
 #include "results/frmresults.h"
 
 Forms CreateForms()
 {
+    Accessible::Install();
     Forms f;
     Tfrm_main *main = new Tfrm_main();
     f.frm_main = main;

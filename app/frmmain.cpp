@@ -13,6 +13,7 @@
 #include "library/frmoptions.h"
 #include "library/keepfile.h"
 #include "library/settings.h"
+#include "platform/accessible.h"
 #include "platform/contrast.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -202,9 +203,8 @@ void Tfrm_main::buildMenu()
 // The switch between the Training and the Exam history.
 void Tfrm_main::buildHistoryToggle()
 {
-    SpeedButton1 = new QToolButton(m_client);
+    SpeedButton1 = new ListSwitch(m_client);
     SpeedButton1->setText(tr("Test&s"));
-    SpeedButton1->setCheckable(true);
     SpeedButton1->setGeometry(432, 372, 90, 22);
     SpeedButton1->setFocusPolicy(Qt::StrongFocus);
     // Toggled, not clicked: the keyboard and a screen reader's Toggle action
@@ -294,8 +294,8 @@ void Tfrm_main::buildFilterBar()
     ComboBox1->setAccessibleDescription(tr("The history lists and charts the runs of this Module"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // "All Modules" whole, at any font size.
-    ComboBox1->setMinimumContentsLength(qMax(8, int(tr(AllModules).size())));
     ComboBox1->addItem(tr(AllModules));
+    fitModuleChoice();
     Label2 = new QLabel(m_filterBar);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -317,6 +317,7 @@ void Tfrm_main::buildFilterBar()
     filter->addWidget(ComboBox1, 1);
     filter->addWidget(BitBtn3);
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox1, &QComboBox::currentTextChanged, this, [this] { fitModuleChoice(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
@@ -504,6 +505,20 @@ void Tfrm_main::fitPanel()
     // The window grows by what the panel grew, so that the chart keeps its room.
     if (m_panelWidth > before || m_filterHeight > beforeHeight)
         resize(width() + qMax(0, m_panelWidth - before), height() + qMax(0, m_filterHeight - beforeHeight));
+}
+
+void Tfrm_main::fitModuleChoice()
+{
+    // The Module shown is named whole, up to a length that leaves the chart
+    // its room; the list that drops down shows longer names whole.
+    // It never narrows again: a panel that narrowed and widened by turns
+    // would widen the window each time.
+    const int least = std::max({8, int(tr(AllModules).size()), ComboBox1->minimumContentsLength()});
+    ComboBox1->setMinimumContentsLength(qBound(least, int(ComboBox1->currentText().size()), qMax(least, 40)));
+    if (m_shown) {
+        fitPanel();
+        FormResize();
+    }
 }
 
 void Tfrm_main::FormResize()
@@ -864,12 +879,15 @@ void Tfrm_main::setModuleChoices(const QStringList &names)
     // The choice stays while its Module has runs in the listed file.
     if (!names.contains(m_shownModule))
         m_shownModule.clear();
-    const QSignalBlocker blocker(ComboBox1);
-    ComboBox1->clear();
-    ComboBox1->addItem(tr(AllModules));
-    for (const QString &name : names)
-        ComboBox1->addItem(Platform::LeftToRight(name), name);
-    ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItem(tr(AllModules));
+        for (const QString &name : names)
+            ComboBox1->addItem(Platform::LeftToRight(name), name);
+        ComboBox1->setCurrentIndex(m_shownModule.isEmpty() ? 0 : int(names.indexOf(m_shownModule)) + 1);
+    }
+    fitModuleChoice();
 }
 
 void Tfrm_main::ComboBox1DropDown()

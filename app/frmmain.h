@@ -189,6 +189,7 @@ private:
     int m_panelWidth = 285;
     int m_filterHeight = FilterHeight;
     void fitPanel();
+    void fitModuleChoice();
     QChart *m_chart = nullptr;
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;

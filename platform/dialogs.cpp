@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -154,6 +155,14 @@ std::unique_ptr<QMessageBox> MakeBox(Kind kind, const QString &title, const QStr
     // taken for it.
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    // A box narrower than its title has the title cut in its title bar
+    // ("Подт… ение"): a strut across the box keeps it as wide as the title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+        const QMargins margins = grid->contentsMargins();
+        grid->addItem(new QSpacerItem(CaptionWidth(box.get()) - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return box;
 }
 

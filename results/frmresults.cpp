@@ -29,6 +29,8 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ClientWidth = 417;
@@ -36,13 +38,44 @@ constexpr int ClientHeight = 376;
 constexpr int ColumnWidth = 133;
 constexpr int RowHeight = 18;
 
-void fixColumns(QHeaderView *header, int count, int width)
+void setColumns(QHeaderView *header, const QList<int> &widths)
 {
     header->setMinimumSectionSize(0);
-    header->setDefaultSectionSize(width);
     header->setSectionResizeMode(QHeaderView::Fixed);
-    for (int c = 0; c < count; ++c)
-        header->resizeSection(c, width);
+    for (int c = 0; c < widths.size(); ++c)
+        header->resizeSection(c, widths[c]);
+}
+
+// Widths for columns that need `needs` in `room`: a column that needs no
+// more than an equal share of what is left gets what it needs, the others
+// share the rest equally, and room to spare goes to column `stretch`.
+QList<int> shareColumns(const QList<int> &needs, int room, int stretch)
+{
+    QList<int> widths(needs.size(), 0);
+    QList<int> open;
+    for (int c = 0; c < needs.size(); ++c)
+        open << c;
+    int left = room;
+    while (!open.isEmpty()) {
+        const int share = left / int(open.size());
+        QList<int> wider;
+        for (int c : open) {
+            if (needs[c] <= share) {
+                widths[c] = needs[c];
+                left -= needs[c];
+            } else {
+                wider << c;
+            }
+        }
+        if (wider.size() == open.size()) {
+            for (int i = 0; i < wider.size(); ++i)
+                widths[wider[i]] = share + (i == 0 ? left - share * int(wider.size()) : 0);
+            return widths;
+        }
+        open = wider;
+    }
+    widths[stretch] += left;
+    return widths;
 }
 
 // A caption with its value right after it, on row `row` of `rows` from
@@ -421,15 +454,31 @@ QSize Tfrm_results::roomOnScreen() const
 
 void Tfrm_results::fitColumns()
 {
-    // Equal columns, as wide as the window leaves them.
+    // The columns fill the width the window leaves them: each as wide as its
+    // heading and the cells in sight need, as far as the room goes, and the
+    // Kind column, whose notes are the longest, takes what is left over.
     const int frame = 2 * StringGrid1->frameWidth();
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
     // Narrower only on a screen too small for the usual widths.
-    const int fits = (m_scroll->viewport()->width() - frame - scrollBar) / AnswerSheetModel::ColumnCount;
     const bool roomy = minimumWidth() >= AnswerSheetModel::ColumnCount * ColumnWidth;
-    const int columnWidth = roomy ? qMax(ColumnWidth, fits) : qMax(40, fits);
-    fixColumns(StringGrid2->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
-    fixColumns(StringGrid1->horizontalHeader(), AnswerSheetModel::ColumnCount, columnWidth);
+    const int least = AnswerSheetModel::ColumnCount * (roomy ? ColumnWidth : 40);
+    const int room = qMax(least, m_scroll->viewport()->width() - frame - scrollBar);
+    QList<int> needs;
+    for (int c = 0; c < AnswerSheetModel::ColumnCount; ++c) {
+        // The number needs little room; the Element and the answer keep
+        // their designed width where the window has it, more where the cells
+        // in sight need it. An answer is drawn a tenth of its width in, after
+        // its mark.
+        const QAbstractItemView *sheet = StringGrid1;
+        int cells = sheet->sizeHintForColumn(c) + 8;
+        if (c == AnswerSheet::Answer)
+            cells = (cells + StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("\u2717 "))) * 10 / 9;
+        const int designed = c == 0 ? ColumnWidth / 2 : c == AnswerSheetModel::KindColumn ? 0 : ColumnWidth;
+        needs << std::max({StringGrid2->horizontalHeader()->sectionSizeHint(c), cells, roomy ? designed : 0});
+    }
+    const QList<int> widths = shareColumns(needs, room, AnswerSheetModel::KindColumn);
+    setColumns(StringGrid2->horizontalHeader(), widths);
+    setColumns(StringGrid1->horizontalHeader(), widths);
 }
 
 void Tfrm_results::resizeEvent(QResizeEvent *event)
@@ -523,6 +572,9 @@ void Tfrm_results::showAnalysis()
     LabelScore->setToolTip(Dialogs::PlainToolTip(line));
     LabelScore->setAccessibleName(line);
     LabelScore->setAccessibleDescription(line); // else the tip's markup would be read
+    // The kinds of mistake, and so the widths they need, follow the choice.
+    if (m_scroll)
+        fitColumns();
 }
 
 void Tfrm_results::loadScoring()

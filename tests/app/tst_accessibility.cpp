@@ -10,6 +10,7 @@
 #include "library/frmmodules.h"
 #include "library/frmname.h"
 #include "library/frmoptions.h"
+#include "platform/dialogs.h"
 #include "results/frmresults.h"
 #include "tests/fakespeech.h"
 #include "tests/testsupport.h"
@@ -21,6 +22,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleTableInterface>
+#include <QAccessibleTextInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -178,6 +181,14 @@ void TestAccessibility::everyControlHasAName()
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(c);
         QVERIFY2(iface, qPrintable(describe(c)));
         QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(describe(c)));
+        // A drop-down is read by its caption, then by the entry it shows.
+        if (const auto *box = qobject_cast<const QComboBox *>(c)) {
+            QAccessibleTextInterface *text = iface->textInterface();
+            QVERIFY2(text, qPrintable(describe(c)));
+            QCOMPARE(text->text(0, text->characterCount()), box->currentText());
+            if (!box->accessibleName().isEmpty())
+                QCOMPARE(iface->text(QAccessible::Name), box->accessibleName());
+        }
     }
 }
 
@@ -296,7 +307,8 @@ void TestAccessibility::mnemonicsDoNotClash()
 void TestAccessibility::captionShownWhole_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *n : {"runner", "exercises", "report", "editor", "name prompt", "options", "about"})
+    for (const char *n :
+         {"runner", "exercises", "report", "editor", "name prompt", "options", "about", "confirm box", "message box"})
         QTest::newRow(n) << QString::fromLatin1(n);
 }
 
@@ -305,7 +317,19 @@ void TestAccessibility::captionShownWhole_data()
 void TestAccessibility::captionShownWhole()
 {
     QFETCH(QString, name);
-    QWidget *w = window(name);
+    // A box with a short question under a title longer than it ("Прервать
+    // тест?" under "Подтверждение").
+    std::unique_ptr<QMessageBox> box;
+    if (name.endsWith(QLatin1String(" box"))) {
+        box = name.startsWith(QLatin1String("confirm"))
+                  ? Dialogs::MakeBox(Dialogs::Kind::Confirm, QCoreApplication::translate("Dialogs", "Confirm"),
+                                     QStringLiteral("?"), m_forms.frm_main)
+                  : Dialogs::MakeBox(Dialogs::Kind::Message, QStringLiteral("Tenacio"), QStringLiteral("4"),
+                                     m_forms.frm_main);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    }
+    QWidget *w = box ? box.get() : window(name);
     if (name == QLatin1String("runner"))
         w->setWindowTitle(QStringLiteral("Introductory Test")); // the longest the launcher gives it
     QVERIFY(!w->windowTitle().isEmpty());
@@ -323,6 +347,9 @@ void TestAccessibility::screenReaderGetsPlainTextAndClickActions()
     QVERIFY(list->text(QAccessible::Description).startsWith(QStringLiteral("No Exam results yet.")));
     // The toggle's own action lists the other results, as a click does.
     QAccessibleInterface *toggle = QAccessible::queryAccessibleInterface(main->SpeedButton1);
+    // A button named by what it lists, not a check box "not checked".
+    QCOMPARE(toggle->role(), QAccessible::Button);
+    QVERIFY(!toggle->state().checkable);
     QVERIFY(toggle->actionInterface());
     toggle->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(main->SpeedButton1->isChecked());

@@ -30,6 +30,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -863,6 +864,14 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     // The other Module, and again to the same file: asked first; Cancel keeps it.
     QTest::keyClick(w->ComboBox1, Qt::Key_Down);
     QCOMPARE(w->StringGrid1->rowCount(), 1);
+    // Its name is shown whole in the choice, which was as wide as "All Modules".
+    QCoreApplication::processEvents();
+    QStyleOptionComboBox option;
+    option.initFrom(w->ComboBox1);
+    const QRect field =
+        w->ComboBox1->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w->ComboBox1);
+    QVERIFY2(field.width() >= w->ComboBox1->fontMetrics().horizontalAdvance(quoted),
+             qPrintable(QString::number(field.width())));
     const QByteArray before = m_dir->read(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
     m_user->answers = {Dialogs::Answer::Cancel};

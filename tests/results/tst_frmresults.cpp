@@ -7,6 +7,7 @@
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -119,8 +120,14 @@ void TestReportWindow::window_controlsAndShowing()
     QCOMPARE(w.minimumSize(), QSize(548, 443));
     QVERIFY(w.BitBtn1->isDefault());
     QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 18);
-    for (int c = 0; c < 4; ++c)
-        QCOMPARE(w.StringGrid1->columnWidth(c) + w.StringGrid2->columnWidth(c), 266);
+    // The number narrow, the Element and the answer as designed, and the
+    // rest to the kind of mistake, whose notes are the longest.
+    QList<int> widths;
+    for (int c = 0; c < 4; ++c) {
+        QCOMPARE(w.StringGrid1->columnWidth(c), w.StringGrid2->columnWidth(c));
+        widths << w.StringGrid1->columnWidth(c);
+    }
+    QCOMPARE(widths, (QList<int>{66, 133, 133, 200}));
     user.scripts.push_back([&](QDialog *) {
         QStringList headers;
         for (int c = 0; c < 4; ++c)
@@ -135,14 +142,28 @@ void TestReportWindow::window_controlsAndShowing()
     user.scripts.push_back([&](QDialog *) { QTest::mouseClick(w.BitBtn1, Qt::LeftButton); });
     QCOMPARE(Dialogs::ExecModal(&w), int(QDialog::Accepted));
     QVERIFY(user.scripts.empty());
-    // Enlarged, the columns share the room and stay under their headings.
+    // Enlarged, the kind of mistake takes the room; the columns stay under
+    // their headings.
     w.show();
     w.resize(948, 600);
     QCoreApplication::processEvents();
-    for (int c = 0; c < 4; ++c) {
-        QVERIFY(w.StringGrid1->columnWidth(c) > 200);
+    for (int c = 0; c < 4; ++c)
         QCOMPARE(w.StringGrid1->columnWidth(c), w.StringGrid2->columnWidth(c));
-    }
+    QCOMPARE(w.StringGrid1->columnWidth(2), 133);
+    QCOMPARE(w.StringGrid1->columnWidth(3), 200 + 400);
+
+    // The kinds of mistake whole at the opening size: a quarter of the width
+    // cut "right but one place off".
+    Tfrm_results swapped(&owner);
+    playRun(swapped, {"cat", "dog", "owl", "fox"}, {"dog", "cat", "", "fox"});
+    user.scripts.push_back([&](QDialog *) {
+        const QAbstractItemView *sheet = swapped.StringGrid1;
+        QVERIFY2(swapped.StringGrid1->columnWidth(3) >= sheet->sizeHintForColumn(3),
+                 qPrintable(QString::number(sheet->sizeHintForColumn(3))));
+        swapped.accept();
+    });
+    Dialogs::ExecModal(&swapped);
+    QVERIFY(user.scripts.empty());
 }
 
 void TestReportWindow::sheet_sizeKeepsOnlyRowsBelowIt()
