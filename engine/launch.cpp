@@ -12,13 +12,12 @@
 #include "platform/speech.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace Launch {
@@ -118,32 +117,27 @@ using Finish = std::function<void(std::optional<QString>)>;
 std::optional<QString> waitForVoice(QWidget *owner, Speech::Speaker &voice, const QString &label, int maximum,
                                     const std::function<void(QProgressDialog &, const Finish &)> &begin)
 {
-    bool done = false;
     std::optional<QString> problem = QString();
-    QEventLoop wait;
+    bool done = false; // the first answer counts
     QProgressDialog progress(label, QCoreApplication::translate("Launch", "Cancel"), 0, maximum, owner);
     progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(QuietWaitMs);
+    // Shown by the wait itself, not by the dialog's own guess at the time.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    const Finish finish = [&](std::optional<QString> outcome) {
-        if (done)
-            return;
-        done = true;
-        problem = std::move(outcome);
-        wait.quit();
-    };
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
-    QTimer later;
-    later.setSingleShot(true);
-    QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
-    begin(progress, finish);
-    if (!done) {
-        later.start(QuietWaitMs);
-        wait.exec();
-    }
+    const bool answered = Dialogs::Wait(&progress, QuietWaitMs, [&](const std::function<void()> &end) {
+        begin(progress, [&problem, &done, end](std::optional<QString> outcome) {
+            if (done)
+                return;
+            done = true;
+            problem = std::move(outcome);
+            end();
+        });
+    });
     QObject::disconnect(&voice, nullptr, &progress, nullptr);
+    if (!answered)
+        return std::nullopt;
     return problem;
 }
 

@@ -60,9 +60,17 @@ void FakeSpeaker::setVoice(const QString &name) { m_engine->voice = name; }
 
 void FakeSpeaker::setRate(double rate) { m_engine->rate = rate; }
 
+void FakeSpeaker::reach(int withinMs)
+{
+    if (m_engine->reaches)
+        Speaker::reach(withinMs);
+}
+
 void FakeSpeaker::prepare(const QStringList &texts)
 {
     m_engine->rendered << texts;
+    if (!m_engine->renders)
+        return;
     if (m_engine->renderProblem.isEmpty()) {
         Speaker::prepare(texts);
         return;

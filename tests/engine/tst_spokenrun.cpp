@@ -238,6 +238,8 @@ private Q_SLOTS:
     void hidden_counterInsteadOfElement();
     void noVoice_runNotStarted_data();
     void noVoice_runNotStarted();
+    void voiceWait_cancelled_data();
+    void voiceWait_cancelled();
     void notRendered_runNotStarted_data();
     void notRendered_runNotStarted();
     void digitByDigit_aSecondEach();
@@ -430,6 +432,37 @@ void TestSpokenRun::noVoice_runNotStarted()
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
+}
+
+void TestSpokenRun::voiceWait_cancelled_data()
+{
+    QTest::addColumn<bool>("reaches");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("checking the voice") << false << "Checking the voice…" << QStringList();
+    QTest::newRow("preparing the voice") << true << "Preparing the voice..." << QStringList{"Press OK to start"};
+}
+
+void TestSpokenRun::voiceWait_cancelled()
+{
+    // The voice does not answer: the launcher's progress window waits, and
+    // its Cancel ends the launch quietly, with nothing shown or stored.
+    QFETCH(bool, reaches);
+    QFETCH(QString, label);
+    QFETCH(QStringList, asked);
+    Session s({"TNumOfEl=3"});
+    s.speech.reaches = reaches;
+    s.speech.renders = false;
+    s.user.waitScripts.push_back([](QProgressDialog *progress) {
+        QVERIFY(!progress->isVisible());
+        TestUser::PressCancel(progress);
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.waited, QStringList{label});
+    QCOMPARE(s.user.texts(), asked);
+    QVERIFY(s.user.opened.isEmpty());
+    QVERIFY(!s.speech.speaker);
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
 }
 
 void TestSpokenRun::notRendered_runNotStarted_data()
