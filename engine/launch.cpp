@@ -222,6 +222,9 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         // The sound server is asked first, off the window's thread: a
         // Training that can't be heard is refused before the question.
         const bool spoken = run.TestMode == Run::TrainingMode && in.speech.IfSpeak;
+        // The spoken-numbers discipline: digits on their time, heard once.
+        const bool spokenNumbers = spoken && in.speech.IfSpokenNum;
+        const QString cue = spokenNumbers ? QCoreApplication::translate("Launch", "Ready… go") : QString();
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (spoken) {
             const std::optional<QString> problem =
@@ -260,12 +263,17 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         if (spoken) {
             voice->setVoice(in.speech.TVoice);
             voice->setRate(in.speech.TSpeechRate / 10.0);
+            // The discipline's digits keep their time by the clock, not by
+            // waiting for the voice.
+            voice->setPause(spokenNumbers ? 0 : Settings::PausedMs(in.speech));
             // Every Element is drawn and rendered before the first is shown,
             // so that each is heard as it appears. The run starts after.
             test->ElementCount = parameters.elementCount;
             QStringList texts;
             for (const QString &element : test->DrawAhead())
-                texts << Speech::SpokenText(element, in.speech.IfDigits);
+                texts << Speech::SpokenText(element, in.speech.IfDigits || spokenNumbers);
+            if (spokenNumbers)
+                texts << cue;
             const std::optional<QString> unspoken = renderAhead(owner, *voice, texts);
             if (!unspoken)
                 return;
@@ -281,11 +289,12 @@ void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
         test->TicksPerElement = parameters.ticksPerElement;
         test->TickPeriodMs = parameters.tickPeriodMs;
         test->ElementCount = parameters.elementCount;
-        test->Label1->setVisible(parameters.counterVisible);
+        test->Label1->setVisible(parameters.counterVisible && !spokenNumbers);
 
         test->Edit1->hide();
         test->Label2->show();
-        test->SetVoice(std::move(voice), spoken && in.speech.IfHideEl);
+        test->SetVoice(std::move(voice), spoken && (in.speech.IfHideEl || spokenNumbers));
+        test->SetSpokenNumbers(spokenNumbers ? Platform::StrToInt(values.timerText) : 0, cue);
         Dialogs::ExecModal(test);
     });
 }

@@ -82,6 +82,7 @@ void FakeSpeaker::prepare(const QStringList &texts)
 void FakeSpeaker::say(const QString &text)
 {
     m_engine->said << text;
+    m_engine->saidAt << Platform::TickCount();
     m_speaking = !text.trimmed().isEmpty();
     m_saidAt = Platform::TickCount();
 }

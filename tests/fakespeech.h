@@ -32,8 +32,9 @@ public:
     int made = 0;
     QStringList rendered; // the texts given to prepare()
     QStringList said;
-    QString voice;   // the last voice set
-    double rate = 0; // the last rate set
+    QList<quint32> saidAt; // the tick of each
+    QString voice;         // the last voice set
+    double rate = 0;       // the last rate set
     int stops = 0;
     QPointer<FakeSpeaker> speaker; // the last made, while it lives
 
