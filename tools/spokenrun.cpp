@@ -384,23 +384,31 @@ int main(int argc, char **argv)
     }
     if (spokenNumbers && record && !shownUs.isEmpty()) {
         // Each digit's onset near its moment (from a quarter of a pace
-        // before it, after the digit before has ended), against the first
-        // digit's onset and whole paces from it.
+        // before it, after the digit before has ended), against a grid of
+        // whole paces: the grid's start is the median of the onsets less
+        // their whole paces, so that no one onset sets it.
         const qint64 paceUs = timer.toLongLong() * 1000;
         const qint64 firstUs = recorder.onset(shownUs.first() - paceUs / 4, shownUs.first() + paceUs / 2);
-        std::vector<qint64> drift;
+        std::vector<qint64> heardUs; // by digit; -1 for none
+        std::vector<qint64> starts;
         int silent = 0;
         for (int i = 0; i < shownUs.size() && firstUs >= 0; ++i) {
-            const qint64 dueUs = firstUs + qint64(i) * paceUs;
-            const qint64 heard = recorder.onset(dueUs - paceUs / 4, dueUs + paceUs / 2);
-            if (heard < 0)
+            const qint64 nearUs = firstUs + qint64(i) * paceUs;
+            heardUs.push_back(recorder.onset(nearUs - paceUs / 4, nearUs + paceUs / 2));
+            if (heardUs.back() < 0)
                 ++silent;
             else
-                drift.push_back(std::abs(heard - dueUs));
+                starts.push_back(heardUs.back() - qint64(i) * paceUs);
         }
+        std::sort(starts.begin(), starts.end());
+        const qint64 gridUs = starts.empty() ? 0 : starts[starts.size() / 2];
+        std::vector<qint64> drift;
+        for (size_t i = 0; i < heardUs.size(); ++i)
+            if (heardUs[i] >= 0)
+                drift.push_back(std::abs(heardUs[i] - (gridUs + qint64(i) * paceUs)));
         std::sort(drift.begin(), drift.end());
-        std::printf("spoken numbers at %s ms: %zu of %lld digits heard (%d silent); onset against the pace from the "
-                    "first digit: median %.1f ms, worst %.1f ms\n",
+        std::printf("spoken numbers at %s ms: %zu of %lld digits heard (%d silent); onset against the grid of whole "
+                    "paces: median %.1f ms, worst %.1f ms\n",
                     qPrintable(timer), drift.size(), qint64(shownUs.size()), silent,
                     drift.empty() ? 0.0 : double(drift[drift.size() / 2]) / 1000,
                     drift.empty() ? 0.0 : double(drift.back()) / 1000);
