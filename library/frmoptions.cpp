@@ -415,7 +415,7 @@ void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
     voice->addWidget(ComboBox7, 1);
     voice->addWidget(rateLabel);
     voice->addWidget(ComboBox8);
-    QLabel *pauseLabel = makeLabel(tr("Pa&use"), ComboBox11);
+    QLabel *pauseLabel = makeLabel(tr("Pause a&fter each"), ComboBox11);
     voice->addWidget(pauseLabel);
     voice->addWidget(ComboBox11);
     column->addLayout(voice);

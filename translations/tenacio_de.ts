@@ -1326,8 +1326,8 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <translation>Versuchslänge</translation>
     </message>
     <message>
-        <source>Pa&amp;use</source>
-        <translation>Pa&amp;use</translation>
+        <source>Pause a&amp;fter each</source>
+        <translation>Pause &amp;nach jedem</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>

@@ -1347,8 +1347,8 @@ In order: the range as written, from its start; a larger number of elements goes
         <translation>Длина попытки</translation>
     </message>
     <message>
-        <source>Pa&amp;use</source>
-        <translation>Па&amp;уза</translation>
+        <source>Pause a&amp;fter each</source>
+        <translation>Пауза &amp;после каждого</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>
