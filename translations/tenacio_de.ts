@@ -1327,7 +1327,7 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
     </message>
     <message>
         <source>Pause a&amp;fter each</source>
-        <translation>Pause &amp;nach jedem</translation>
+        <translation>Pause nach &amp;jedem</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>

@@ -1348,11 +1348,11 @@ In order: the range as written, from its start; a larger number of elements goes
     </message>
     <message>
         <source>Pause a&amp;fter each</source>
-        <translation>Пауза &amp;после каждого</translation>
+        <translation>Пауза после ка&amp;ждого</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>
-        <translation>Длина по&amp;пытки</translation>
+        <translation>Дл&amp;ина попытки</translation>
     </message>
     <message>
         <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
