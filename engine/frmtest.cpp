@@ -176,6 +176,10 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TimerInterval);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    m_due = new QTimer(this);
+    m_due->setTimerType(Qt::PreciseTimer);
+    m_due->setSingleShot(true);
+    connect(m_due, &QTimer::timeout, this, [this] { SpokenNumberTimer(); });
     m_unpaintedStart = new QTimer(this);
     m_unpaintedStart->setSingleShot(true);
     m_unpaintedStart->setInterval(TimerInterval / 2);
@@ -206,6 +210,9 @@ void Tfrm_test::hideEvent(QHideEvent *event)
     // A hidden runner is idle, however it was hidden, and the next run
     // starts at the designed width.
     Timer1->stop();
+    m_due->stop();
+    m_paceMs = 0;
+    m_trial.clear();
     m_paceWaitsForPaint = false;
     m_unpaintedStart->stop();
     m_voice.reset();
@@ -298,7 +305,10 @@ void Tfrm_test::startPace()
 {
     m_paceWaitsForPaint = false;
     m_unpaintedStart->stop();
-    Timer1->start();
+    if (SpokenNumbers())
+        startSpokenNumbers();
+    else
+        Timer1->start();
 }
 
 void Tfrm_test::FormShow()
@@ -334,7 +344,7 @@ void Tfrm_test::Timer1Timer()
 
 void Tfrm_test::tick()
 {
-    if (Phase != 1 || PresentationDone || m_asking)
+    if (Phase != 1 || PresentationDone || m_asking || SpokenNumbers())
         return;
     if (m_heldSince) {
         keepHeldOut();
@@ -435,6 +445,66 @@ void Tfrm_test::keepHeldOut()
     const quint32 now = Platform::TickCount();
     m_host->runState().StartTick += now - *m_heldSince;
     m_heldSince = now;
+}
+
+void Tfrm_test::SetSpokenNumbers(int paceMs, const QString &cue)
+{
+    m_paceMs = qMax(0, paceMs);
+    m_cue = cue;
+    m_trial = SpokenNumbers() ? m_ahead : QStringList();
+    m_due->stop();
+}
+
+void Tfrm_test::startSpokenNumbers()
+{
+    // The cue, then the first Element on the first whole pace after it.
+    setElementText(QString());
+    qint64 cueMs = 0;
+    if (m_voice && !m_cue.isEmpty()) {
+        m_voice->say(m_cue);
+        cueMs = qMax<qint64>(0, m_voice->clipMs(m_cue));
+    }
+    const qint64 leadMs = (cueMs + m_paceMs - 1) / m_paceMs * m_paceMs + m_paceMs;
+    m_fromNumber = CurrentNumber;
+    m_dueFrom = Platform::TickCount() + quint32(leadMs);
+    scheduleSpokenNumber();
+}
+
+void Tfrm_test::SpokenNumberTimer()
+{
+    Dialogs::Guard(this, [this] { spokenNumberDue(); });
+}
+
+qint32 Tfrm_test::spokenNumberInMs() const
+{
+    // The moment is reckoned from one start, so that a late timer does not
+    // make the next one late too.
+    const quint32 due = m_dueFrom + quint32((CurrentNumber - m_fromNumber) * m_paceMs);
+    return qint32(due - Platform::TickCount());
+}
+
+void Tfrm_test::scheduleSpokenNumber() { m_due->start(qMax(0, spokenNumberInMs())); }
+
+void Tfrm_test::spokenNumberDue()
+{
+    if (Phase != 1 || PresentationDone || m_asking || !SpokenNumbers())
+        return;
+    if (spokenNumberInMs() > 0) {
+        scheduleSpokenNumber(); // early
+        return;
+    }
+    ++CurrentNumber;
+    if (CurrentNumber > ElementCount) {
+        EndPresentation();
+        return;
+    }
+    const QString element = m_trial.value(CurrentNumber - 1);
+    WriteElement(element);
+    if (m_voice) {
+        m_said = Speech::SpokenText(element, true);
+        m_voice->say(m_said);
+    }
+    scheduleSpokenNumber();
 }
 
 void Tfrm_test::voiceFinished()
@@ -581,6 +651,7 @@ void Tfrm_test::EndPresentation()
     Label1->clear();
     setElementText(QString());
     PresentationDone = true;
+    m_due->stop();
     if (testMode() == Run::TrainingMode && !m_run.DoExercises)
         StartRecall();
     else
@@ -610,6 +681,10 @@ void Tfrm_test::StartRecall()
     // The recall tells which Element is asked in every mode, also where the
     // presentation kept its counter hidden.
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
+    if (SpokenNumbers()) {
+        Edit1->clear();
+        Label1->setText(tr("Type the %n digit(s) as one line", nullptr, ElementCount));
+    }
     m_enterPressed = false;
     Edit1->setFocus();
     announceAnswer(); // shows the counter
@@ -622,6 +697,8 @@ void Tfrm_test::BitBtn1Click()
 
 void Tfrm_test::advance()
 {
+    if (Phase == 1 && SpokenNumbers())
+        return; // the digits keep their time
     if (Phase == 1) {
         if (m_voice) {
             // "Next" cuts the voice short.
@@ -641,9 +718,28 @@ void Tfrm_test::advance()
                 CurrentNumber = ElementCount + 1;
             }
         }
+    } else if (Phase == 2 && SpokenNumbers()) {
+        recallOneLine();
     } else if (Phase == 2) {
         NextAnswer();
     }
+}
+
+void Tfrm_test::recallOneLine()
+{
+    QStringList elements;
+    for (int r = 0; r < ElementCount; ++r)
+        elements << m_results->Cell(AnswerSheet::Text, r);
+    const QStringList answers = Run::SplitRecall(elements, Edit1->text());
+    MistakeCount = 0;
+    for (int r = 0; r < ElementCount; ++r) {
+        m_results->SetCell(AnswerSheet::Answer, r, answers.at(r));
+        if (!IsAnswerRight(elements.at(r), answers.at(r)))
+            ++MistakeCount;
+    }
+    CurrentNumber = ElementCount + 1;
+    m_results->ScoreNextShowingBy(SportScoring::Rule::UntilFirstMistake);
+    Finish();
 }
 
 bool Tfrm_test::MayContinue() const { return Run::MayContinue(testMode(), MistakeCount, ElementCount); }
@@ -730,6 +826,7 @@ bool Tfrm_test::FormCloseQuery()
     // The voice falls silent with the run and says the Element on screen
     // again when the run goes on.
     const bool presenting = Phase == 1 && !PresentationDone;
+    m_due->stop();
     if (m_voice)
         m_voice->stop();
     if (m_heldSince)
@@ -743,7 +840,13 @@ bool Tfrm_test::FormCloseQuery()
     const bool stop = Dialogs::Confirm(this, tr("Stop test?"));
     if (stop)
         Timer1->stop();
-    else if (m_voice && presenting) {
+    else if (presenting && SpokenNumbers()) {
+        // Goes on a few Elements back, the first of them a pace from now.
+        CurrentNumber = qMax(0, CurrentNumber - Run::SpokenNumbersResumeBack);
+        m_fromNumber = CurrentNumber;
+        m_dueFrom = Platform::TickCount() + quint32(m_paceMs);
+        scheduleSpokenNumber();
+    } else if (m_voice && presenting) {
         if (m_heldSince)
             m_heldSince = Platform::TickCount();
         m_voice->say(m_said);

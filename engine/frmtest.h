@@ -69,6 +69,9 @@ public:
     // One tick. Does nothing unless the presentation phase is under way and
     // no "Stop test?" question is open.
     void Timer1Timer();
+    // The spoken-numbers discipline's timer: says the next Element once its
+    // moment has come on the tick count (before it, sets the timer again).
+    void SpokenNumberTimer();
     // "Next": the next Element in the presentation phase, the next answer
     // (or the finish) in the recall phase.
     void BitBtn1Click();
@@ -101,6 +104,17 @@ public:
     // Draws the run's ElementCount Elements now, for the voice to render
     // before the run starts; the presentation shows them in this order.
     QStringList DrawAhead();
+    // The spoken-numbers discipline for the next run, set by the launcher
+    // after SetVoice and DrawAhead; paceMs 0 for any other run. The voice
+    // says the start cue `cue`, then each Element drawn ahead on its time:
+    // the n-th at a set moment on the tick count, paceMs after the one
+    // before, never by counting the timer's ticks, and whether or not the
+    // voice is done with the one before. Nothing is on screen meanwhile,
+    // "Next" does nothing, and after "Stop test?" the Elements go on
+    // SpokenNumbersResumeBack back from the one due next. The recall is
+    // one line (Run::SplitRecall), scored until the first mistake.
+    void SetSpokenNumbers(int paceMs, const QString &cue);
+    bool SpokenNumbers() const { return m_paceMs > 0; }
 
     // How far the controls stand right of their designed places: half of
     // what a long Element has widened the runner by.
@@ -139,6 +153,11 @@ private:
     void EndForSlowness();
     void EndRun(const QString &message);
     void keepHeldOut();
+    void startSpokenNumbers();
+    void spokenNumberDue();
+    void scheduleSpokenNumber();
+    qint32 spokenNumberInMs() const; // until the next Element is due
+    void recallOneLine();
     void voiceFinished();
     void voiceFailed(const QString &reason);
     void ShowTimedElement();
@@ -179,4 +198,12 @@ private:
     std::optional<Run::Drawing> m_drawing; // the run's draws from its range, from its first draw on
     QString m_said;                        // the Element the voice was last given
     std::optional<quint32> m_heldSince;    // the Element's time is up, the voice speaks on
+    // The spoken-numbers discipline: the pace, the start cue, the Elements
+    // of the trial, and the moment the Element after m_fromNumber is due.
+    int m_paceMs = 0;
+    QString m_cue;
+    QStringList m_trial;
+    quint32 m_dueFrom = 0;
+    qint32 m_fromNumber = 0;
+    QTimer *m_due = nullptr;
 };

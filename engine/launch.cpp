@@ -12,13 +12,12 @@
 #include "platform/speech.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace Launch {
@@ -118,32 +117,27 @@ using Finish = std::function<void(std::optional<QString>)>;
 std::optional<QString> waitForVoice(QWidget *owner, Speech::Speaker &voice, const QString &label, int maximum,
                                     const std::function<void(QProgressDialog &, const Finish &)> &begin)
 {
-    bool done = false;
     std::optional<QString> problem = QString();
-    QEventLoop wait;
+    bool done = false; // the first answer counts
     QProgressDialog progress(label, QCoreApplication::translate("Launch", "Cancel"), 0, maximum, owner);
     progress.setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(QuietWaitMs);
+    // Shown by the wait itself, not by the dialog's own guess at the time.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    const Finish finish = [&](std::optional<QString> outcome) {
-        if (done)
-            return;
-        done = true;
-        problem = std::move(outcome);
-        wait.quit();
-    };
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { finish(std::nullopt); });
-    QTimer later;
-    later.setSingleShot(true);
-    QObject::connect(&later, &QTimer::timeout, &progress, [&] { progress.show(); });
-    begin(progress, finish);
-    if (!done) {
-        later.start(QuietWaitMs);
-        wait.exec();
-    }
+    const bool answered = Dialogs::Wait(&progress, QuietWaitMs, [&](const std::function<void()> &end) {
+        begin(progress, [&problem, &done, end](std::optional<QString> outcome) {
+            if (done)
+                return;
+            done = true;
+            problem = std::move(outcome);
+            end();
+        });
+    });
     QObject::disconnect(&voice, nullptr, &progress, nullptr);
+    if (!answered)
+        return std::nullopt;
     return problem;
 }
 
@@ -231,6 +225,9 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         // The sound server is asked first, off the window's thread: a
         // Training that can't be heard is refused before the question.
         const bool spoken = run.TestMode == Run::TrainingMode && in.speech.IfSpeak;
+        // The spoken-numbers discipline: digits on their time, heard once.
+        const bool spokenNumbers = spoken && in.speech.IfSpokenNum;
+        const QString cue = spokenNumbers ? QCoreApplication::translate("Launch", "Ready… go") : QString();
         std::unique_ptr<Speech::Speaker> voice = spoken ? Speech::Create() : nullptr;
         if (spoken) {
             const std::optional<QString> problem =
@@ -269,12 +266,17 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         if (spoken) {
             voice->setVoice(in.speech.TVoice);
             voice->setRate(in.speech.TSpeechRate / 10.0);
+            // The discipline's digits keep their time by the clock, not by
+            // waiting for the voice.
+            voice->setPause(spokenNumbers ? 0 : Settings::PausedMs(in.speech));
             // Every Element is drawn and rendered before the first is shown,
             // so that each is heard as it appears. The run starts after.
             test->ElementCount = parameters.elementCount;
             QStringList texts;
             for (const QString &element : test->DrawAhead())
-                texts << Speech::SpokenText(element, in.speech.IfDigits);
+                texts << Speech::SpokenText(element, in.speech.IfDigits || spokenNumbers);
+            if (spokenNumbers)
+                texts << cue;
             const std::optional<QString> unspoken = renderAhead(owner, *voice, texts);
             if (!unspoken)
                 return;
@@ -290,11 +292,12 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         test->TicksPerElement = parameters.ticksPerElement;
         test->TickPeriodMs = parameters.tickPeriodMs;
         test->ElementCount = parameters.elementCount;
-        test->Label1->setVisible(parameters.counterVisible);
+        test->Label1->setVisible(parameters.counterVisible && !spokenNumbers);
 
         test->Edit1->hide();
         test->Label2->show();
-        test->SetVoice(std::move(voice), spoken && in.speech.IfHideEl);
+        test->SetVoice(std::move(voice), spoken && (in.speech.IfHideEl || spokenNumbers));
+        test->SetSpokenNumbers(spokenNumbers ? Platform::StrToInt(values.timerText) : 0, cue);
         Dialogs::ExecModal(test);
     });
 }

@@ -143,6 +143,30 @@ bool ExamTimeExceeded(quint32 elapsedMs, qint32 elementCount)
     return qint64(seconds) > 6 * qint64(elementCount);
 }
 
+namespace {
+QString withoutBlanks(const QString &text)
+{
+    QString kept;
+    for (const QChar c : text)
+        if (!c.isSpace())
+            kept += c;
+    return kept;
+}
+} // namespace
+
+QStringList SplitRecall(const QStringList &elements, const QString &line)
+{
+    const QString typed = withoutBlanks(line);
+    QStringList answers;
+    qsizetype at = 0;
+    for (const QString &element : elements) {
+        const qsizetype length = withoutBlanks(element).size();
+        answers << typed.mid(at, length);
+        at += length;
+    }
+    return answers;
+}
+
 bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount)
 {
     if (testMode != ExamMode)

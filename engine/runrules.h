@@ -131,6 +131,16 @@ bool ExamTimeExceeded(quint32 elapsedMs, qint32 elementCount);
 // once the mistakes exceed a tenth of the Elements (a real division).
 bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount);
 
+// The spoken-numbers discipline: after "Stop test?" the digits go on this
+// many back from the one due next.
+constexpr qint32 SpokenNumbersResumeBack = 5;
+
+// The answers of a recall typed as one line (the spoken-numbers
+// discipline): blanks and line breaks are left out, then each Element in
+// turn takes as many characters as it has (its own blanks left out too);
+// the answers past the line's end are empty.
+QStringList SplitRecall(const QStringList &elements, const QString &line);
+
 // What an Exam ended for too many mistakes says after its message: the
 // answers given so far that are not their Elements, one a line
 // ("3. C (answered: c)"), at most `maxLines` of them and then how many

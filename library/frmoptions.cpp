@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
@@ -283,6 +284,21 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     for (const Rate &rate : Rates)
         ComboBox8->addItem(QString::fromLatin1(rate.name), rate.tenths);
     ComboBox8->setAccessibleName(tr("Speech rate"));
+    ComboBox11 = new QComboBox(TabSheet1);
+    ComboBox11->setObjectName(QStringLiteral("ComboBox11"));
+    for (int ms = Settings::PauseMin; ms <= Settings::PauseMax; ms += 100)
+        ComboBox11->addItem(tr("%1 s").arg(QLocale().toString(ms / 1000.0, 'f', 1)), ms);
+    ComboBox11->setAccessibleName(tr("Pause between Elements"));
+    CheckBox7 = makeCheckBox(tr("Spo&ken numbers, as in competitions"), TabSheet1, QStringLiteral("CheckBox7"));
+    ComboBox12 = new QComboBox(TabSheet1);
+    ComboBox12->setObjectName(QStringLiteral("ComboBox12"));
+    for (const int digits : Settings::SpokenNumbersTrials)
+        ComboBox12->addItem(tr("%n digit(s)", nullptr, digits), digits);
+    ComboBox12->setAccessibleName(tr("Trial length"));
+    connect(ComboBox12, &QComboBox::activated, this,
+            [this] { Edit1->setText(QString::number(ComboBox12->currentData().toInt())); });
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { selectTrial(); });
+    connect(CheckBox7, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
     LabelSpeech = new QLabel(TabSheet1);
     LabelSpeech->setObjectName(QStringLiteral("LabelSpeech"));
     LabelSpeech->setTextFormat(Qt::PlainText);
@@ -390,6 +406,7 @@ void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
     switches->addWidget(CheckBox4, 2, 0);
     switches->addWidget(CheckBox5, 2, 1);
     switches->addWidget(CheckBox6, 3, 0);
+    switches->addWidget(CheckBox7, 3, 1);
     column->addLayout(switches);
     auto *voice = new QHBoxLayout;
     QLabel *voiceLabel = makeLabel(tr("&Language"), ComboBox7);
@@ -398,9 +415,19 @@ void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
     voice->addWidget(ComboBox7, 1);
     voice->addWidget(rateLabel);
     voice->addWidget(ComboBox8);
+    QLabel *pauseLabel = makeLabel(tr("Pause a&fter each"), ComboBox11);
+    voice->addWidget(pauseLabel);
+    voice->addWidget(ComboBox11);
     column->addLayout(voice);
+    auto *trial = new QHBoxLayout;
+    m_trialLabel = makeLabel(tr("Trial len&gth"), ComboBox12);
+    trial->addWidget(m_trialLabel);
+    trial->addWidget(ComboBox12);
+    trial->addStretch(1);
+    column->addLayout(trial);
     column->addWidget(LabelSpeech);
-    m_speechControls = {CheckBox4, CheckBox5, CheckBox6, voiceLabel, ComboBox7, rateLabel, ComboBox8};
+    m_speechControls = {CheckBox4, CheckBox5, CheckBox6,  CheckBox7,  voiceLabel,   ComboBox7,
+                        rateLabel, ComboBox8, pauseLabel, ComboBox11, m_trialLabel, ComboBox12};
 }
 
 // OK and Cancel below the pages, the word on an unreadable library above them.
@@ -429,9 +456,10 @@ void Tfrm_options::orderTabs()
 {
     // Top to bottom, left to right; the Exam page's fields follow the
     // Training page's, as only one page is seen at a time.
-    QWidget *order[] = {PageControl1, Edit1,     ComboBox1, ComboBox2,  ComboBox3, ComboBox9, Edit3,     CheckBox1,
-                        CheckBox3,    CheckBox2, CheckBox4, CheckBox5,  CheckBox6, ComboBox7, ComboBox8, Edit2,
-                        ComboBox4,    ComboBox5, ComboBox6, ComboBox10, BitBtn1,   BitBtn2};
+    QWidget *order[] = {PageControl1, Edit1,      ComboBox1,  ComboBox2,  ComboBox3, ComboBox9, Edit3,
+                        CheckBox1,    CheckBox3,  CheckBox2,  CheckBox4,  CheckBox5, CheckBox6, CheckBox7,
+                        ComboBox7,    ComboBox8,  ComboBox11, ComboBox12, Edit2,     ComboBox4, ComboBox5,
+                        ComboBox6,    ComboBox10, BitBtn1,    BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -451,6 +479,12 @@ void Tfrm_options::setTrainingToolTips()
     CheckBox6->setToolTip(tr("Read 1671 as \"one six seven one\" instead of as one number"));
     ComboBox7->setToolTip(tr("The language of the voice that reads the Elements"));
     ComboBox8->setToolTip(tr("How fast the voice reads"));
+    CheckBox7->setToolTip(tr("The digits are spoken one on each Timer's time and heard once, with nothing on screen; "
+                             "they are typed back as one line and scored until the first mistake. After \"Stop "
+                             "test?\" the digits go on five back"));
+    ComboBox12->setToolTip(tr("The number of digits of a trial in competitions; sets the number of elements"));
+    ComboBox11->setToolTip(tr("The least silence between two spoken Elements, so that where the voice takes longer "
+                              "than the Timer the Elements do not run together"));
 }
 
 void Tfrm_options::setExamToolTips()
@@ -603,8 +637,9 @@ void Tfrm_options::putInForce()
     m_exercisesInForce = CheckBox1->isChecked();
     m_unlimitedInForce = CheckBox2->isChecked();
     m_serialNumberInForce = CheckBox3->isChecked();
-    m_speechInForce = Settings::Speech{CheckBox4->isChecked(), CheckBox5->isChecked(), VoiceName(), SpeechRate(),
-                                       CheckBox6->isChecked()};
+    m_speechInForce = Settings::Speech{CheckBox4->isChecked(), CheckBox5->isChecked(), VoiceName(),
+                                       SpeechRate(),           CheckBox6->isChecked(), PauseMs(),
+                                       CheckBox7->isChecked()};
 }
 
 void Tfrm_options::showInForce()
@@ -723,11 +758,15 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
         return qAbs(a.tenths - speech.TSpeechRate) < qAbs(b.tenths - speech.TSpeechRate);
     });
     ComboBox8->setCurrentIndex(int(nearest - std::begin(Rates)));
+    // The pause offered nearest to the stored one, within the bounds.
+    ComboBox11->setCurrentIndex((Settings::PausedMs(speech) - Settings::PauseMin + 50) / 100);
     // Ticked as stored also where nothing can be spoken: the page says why,
     // and the box can then be turned off (not on).
     CheckBox4->setChecked(speech.IfSpeak);
     CheckBox5->setChecked(speech.IfHideEl);
     CheckBox6->setChecked(speech.IfDigits);
+    CheckBox7->setChecked(speech.IfSpokenNum);
+    selectTrial();
     updateSpeechControls();
 }
 
@@ -741,6 +780,10 @@ void Tfrm_options::updateSpeechControls()
     for (QWidget *w : std::as_const(m_speechControls))
         if (w != CheckBox4)
             w->setEnabled(on);
+    // The trial lengths are the discipline's.
+    ComboBox12->setEnabled(on && CheckBox7->isChecked());
+    if (m_trialLabel)
+        m_trialLabel->setEnabled(ComboBox12->isEnabled());
     if (m_speechChecking)
         LabelSpeech->setText(tr("Checking the voice…"));
     else
@@ -771,6 +814,8 @@ std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
     speech.TVoice = VoiceName();
     speech.TSpeechRate = SpeechRate();
     speech.IfDigits = CheckBox6->isChecked();
+    speech.TPauseMSec = PauseMs();
+    speech.IfSpokenNum = CheckBox7->isChecked();
     return speech;
 }
 
@@ -874,6 +919,15 @@ bool Tfrm_options::HideElements() const { return SpeakElements() && CheckBox5->i
 QString Tfrm_options::VoiceName() const { return ComboBox7->currentIndex() > 0 ? ComboBox7->currentText() : QString(); }
 
 int Tfrm_options::SpeechRate() const { return ComboBox8->currentData().toInt(); }
+
+void Tfrm_options::selectTrial()
+{
+    // The trial whose length is typed, or none.
+    const QSignalBlocker quiet(ComboBox12);
+    ComboBox12->setCurrentIndex(ComboBox12->findData(Edit1->text().trimmed().toInt()));
+}
+
+int Tfrm_options::PauseMs() const { return ComboBox11->currentData().toInt(); }
 
 Settings::Draw Tfrm_options::DrawOf(Page page) const
 {

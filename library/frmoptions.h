@@ -79,6 +79,7 @@ public:
     bool HideElements() const;  // CheckBox5, with CheckBox4
     QString VoiceName() const;  // ComboBox7; empty: the engine's own
     int SpeechRate() const;     // ComboBox8, in tenths: -10 to 10
+    int PauseMs() const;        // ComboBox11, in milliseconds
     bool ReadDigits() const;    // CheckBox6, with CheckBox4
 
     // ---- handlers
@@ -105,9 +106,12 @@ public:
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
     // Speech (Training): absent from a build without it.
     QCheckBox *CheckBox4 = nullptr, *CheckBox5 = nullptr;
-    QCheckBox *CheckBox6 = nullptr; // "Read numbers digit by digit"
-    QComboBox *ComboBox7 = nullptr; // voice: one for each language
-    QComboBox *ComboBox8 = nullptr; // rate
+    QCheckBox *CheckBox6 = nullptr;  // "Read numbers digit by digit"
+    QComboBox *ComboBox7 = nullptr;  // voice: one for each language
+    QComboBox *ComboBox8 = nullptr;  // rate
+    QComboBox *ComboBox11 = nullptr; // the least pause between Elements
+    QCheckBox *CheckBox7 = nullptr;  // "Spoken numbers, as in competitions"
+    QComboBox *ComboBox12 = nullptr; // its trial lengths: sets the number of elements
     // How a run draws: Training, Exam.
     QComboBox *ComboBox9 = nullptr, *ComboBox10 = nullptr;
     // Says why nothing can be spoken; shown only then.
@@ -172,6 +176,7 @@ private:
     void speechChecked();
     void LoadSpeech(const Settings::Speech &speech);
     void updateSpeechControls();
+    void selectTrial();
     std::optional<Settings::Speech> CurrentSpeech() const;
     void LoadSettings();
     void FillRangeLists(Page page);
@@ -204,4 +209,5 @@ private:
     bool m_speechChecking = false;                  // ... and not answered yet
     QStringList m_voices;                           // the engine's voices, when asked
     QList<QWidget *> m_speechControls;              // all speech controls and their labels
+    QLabel *m_trialLabel = nullptr;                 // ComboBox12's
 };

@@ -63,6 +63,8 @@ Speech readSpeech(const ProfileFile &file)
     speech.TVoice = file.ReadText(TestSection, TVoiceKey, speech.TVoice);
     speech.TSpeechRate = file.ReadNumber(TestSection, TSpeechRateKey, speech.TSpeechRate);
     speech.IfDigits = readFlag(file, IfDigitsKey, speech.IfDigits);
+    speech.TPauseMSec = file.ReadNumber(TestSection, TPauseMSecKey, speech.TPauseMSec);
+    speech.IfSpokenNum = readFlag(file, IfSpokenNumKey, speech.IfSpokenNum);
     return speech;
 }
 
@@ -80,6 +82,10 @@ void addSpeech(QList<ProfileFile::Entry> &entries, const ProfileFile &file, cons
                 {TestSection, TSpeechRateKey, QString::number(speech.TSpeechRate)}};
     if (speech.IfDigits || file.ReadText(TestSection, IfDigitsKey, missing()) != missing())
         entries += {TestSection, IfDigitsKey, flag(speech.IfDigits)};
+    if (speech.TPauseMSec != PauseDefault || file.ReadText(TestSection, TPauseMSecKey, missing()) != missing())
+        entries += {TestSection, TPauseMSecKey, QString::number(speech.TPauseMSec)};
+    if (speech.IfSpokenNum || file.ReadText(TestSection, IfSpokenNumKey, missing()) != missing())
+        entries += {TestSection, IfSpokenNumKey, flag(speech.IfSpokenNum)};
 }
 
 // A name or bound as stored: with a blank at an end (an Element may have
@@ -89,6 +95,8 @@ QString stored(const QString &text) { return Profile::DirectStored(text); }
 QString stored(const std::optional<QString> &bound) { return stored(bound.value_or(QString())); }
 
 } // namespace
+
+int PausedMs(const Speech &speech) { return qBound(PauseMin, speech.TPauseMSec, PauseMax); }
 
 QString ConfigPath() { return Platform::DataFile(QLatin1String(Platform::ConfigFile)); }
 

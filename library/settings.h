@@ -31,6 +31,8 @@ inline constexpr QLatin1String IfHideElKey{"IfHideEl"};
 inline constexpr QLatin1String TVoiceKey{"TVoice"};
 inline constexpr QLatin1String TSpeechRateKey{"TSpeechRate"};
 inline constexpr QLatin1String IfDigitsKey{"IfDigits"};
+inline constexpr QLatin1String TPauseMSecKey{"TPauseMSec"};
+inline constexpr QLatin1String IfSpokenNumKey{"IfSpokenNum"};
 inline constexpr QLatin1String ENumOfElKey{"ENumOfEl"};
 inline constexpr QLatin1String EMNameKey{"EMName"};
 inline constexpr QLatin1String EDiapFromKey{"EDiapFrom"};
@@ -52,6 +54,13 @@ inline constexpr int TrainingNumOfElMax = 10000;
 inline constexpr int TrainingTimerMin = 500;
 inline constexpr int TrainingSpokenTimerMin = 800;
 inline constexpr int TimerTypedLength = 5;
+// The least silence between two spoken Elements, so that where the voice
+// is longer than the pace the Elements do not run together.
+inline constexpr int PauseMin = 100;
+inline constexpr int PauseMax = 1000;
+inline constexpr int PauseDefault = 300;
+// The trial lengths of the spoken-numbers discipline, in digits.
+inline constexpr int SpokenNumbersTrials[] = {100, 200, 300, 550};
 
 // The bounds of a range as stored: the texts of the From and To Elements.
 // A bound whose key is missing has no value (the whole range applies); a
@@ -85,11 +94,16 @@ struct PageValues
 // How a Training is spoken.
 struct Speech
 {
-    bool IfSpeak = false;  // "Speak Elements"
-    bool IfHideEl = false; // "Hide Elements while speaking"
-    QString TVoice;        // a voice of the engine by name; empty: its default
-    int TSpeechRate = 0;   // tenths of the engine's scale, -10 to 10; 0 normal
-    bool IfDigits = false; // "Read numbers digit by digit"
+    bool IfSpeak = false;          // "Speak Elements"
+    bool IfHideEl = false;         // "Hide Elements while speaking"
+    QString TVoice;                // a voice of the engine by name; empty: its default
+    int TSpeechRate = 0;           // tenths of the engine's scale, -10 to 10; 0 normal
+    bool IfDigits = false;         // "Read numbers digit by digit"
+    int TPauseMSec = PauseDefault; // the least pause between Elements; PausedMs gives the one in use
+    // "Spoken numbers": one Element a Timer's time, each said on its time,
+    // nothing on screen, recalled as one line and scored until the first
+    // mistake.
+    bool IfSpokenNum = false;
     bool operator==(const Speech &) const = default;
 };
 
@@ -108,6 +122,10 @@ struct Record
     PageValues exam;
 };
 
+// The pause a run keeps between spoken Elements: the stored one brought
+// within PauseMin to PauseMax.
+int PausedMs(const Speech &speech);
+
 // Reads config.ini with direct access; missing keys give their defaults.
 // Values come back as direct access returns them: trimmed, one pair of
 // enclosing quotes removed, cut at 2,047 characters; the Module names and
@@ -123,7 +141,9 @@ Record Read(const QString &path);
 // TVoice and TSpeechRate follow IfShowNum when the record has them and
 // either one differs from its default or the file holds one already: a
 // file of someone who never turned speech on stays as it was. IfDigits
-// follows them when it is on or the file holds it already. TDraw follows
+// follows them when it is on or the file holds it already, and TPauseMSec
+// when it is not the default or the file holds it already, IfSpokenNum
+// when it is on or the file holds it already. TDraw follows
 // (IfDigits or) IfShowNum and EDraw follows EDiapTo, each when its draw is
 // not at random or the file holds it already. Nothing is validated; a
 // missing bound is written empty; flags as "1" or "0". A missing file or

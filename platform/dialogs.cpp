@@ -8,11 +8,13 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -285,6 +287,46 @@ int ExecModal(QDialog *dialog)
     if (g_handler)
         return g_handler->execModal(dialog);
     return dialog->exec();
+}
+
+void Handler::wait(QProgressDialog *, const std::function<bool()> &ended)
+{
+    while (!ended())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+}
+
+bool Wait(QProgressDialog *progress, int quietMs, const std::function<void(const std::function<void()> &end)> &begin)
+{
+    bool ended = false;
+    bool cancelled = false;
+    QEventLoop loop;
+    const auto end = [&] {
+        if (ended)
+            return;
+        ended = true;
+        loop.quit();
+    };
+    const QMetaObject::Connection cancel = QObject::connect(progress, &QProgressDialog::canceled, progress, [&] {
+        if (!ended)
+            cancelled = true;
+        end();
+    });
+    begin(end);
+    if (!ended) {
+        const FocusComesBack focus(progress->parentWidget());
+        if (g_handler) {
+            g_handler->wait(progress, [&ended] { return ended; });
+        } else {
+            QTimer later;
+            later.setSingleShot(true);
+            QObject::connect(&later, &QTimer::timeout, progress, [progress] { progress->show(); });
+            later.start(quietMs);
+            loop.exec();
+        }
+    }
+    QObject::disconnect(cancel);
+    progress->hide();
+    return !cancelled;
 }
 
 void Guard(QWidget *parent, const std::function<void()> &body)

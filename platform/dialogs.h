@@ -12,6 +12,7 @@
 
 class QDialog;
 class QMessageBox;
+class QProgressDialog;
 class QWidget;
 
 namespace Dialogs {
@@ -71,6 +72,14 @@ int CaptionWidth(const QWidget *window);
 // QDialog::Rejected = 0 or the value given to done()).
 int ExecModal(QDialog *dialog);
 
+// Waits for work that answers later, the window's thread going on meanwhile:
+// `begin` starts the work and is given `end`, which the work calls once it
+// has answered. `progress` is shown when the work takes longer than
+// `quietMs`; its Cancel (or Esc, or its close box) ends the wait instead.
+// True when the work ended it, false when the user cancelled. `end` must
+// not be called once Wait has returned: the work's ties to it go first.
+bool Wait(QProgressDialog *progress, int quietMs, const std::function<void(const std::function<void()> &end)> &begin);
+
 // Runs a handler body: an AppError or any other exception it raises ends
 // the handler and is shown by the general error report. Nothing escapes
 // into the event loop.
@@ -91,6 +100,10 @@ public:
         return fileName(true, filter);
     }
     virtual int execModal(QDialog *dialog) = 0;
+    // A wait for work (Wait) that had not answered at once: returns once
+    // `ended()` holds, whether by the work or by the progress window's
+    // Cancel. By default events are processed until then, no window shown.
+    virtual void wait(QProgressDialog *progress, const std::function<bool()> &ended);
 };
 void SetHandler(Handler *handler); // nullptr: the real boxes
 

@@ -36,6 +36,8 @@ void Speaker::prepare(const QStringList &texts)
 
 void Speaker::warmUp() { }
 
+void Speaker::setPause(int) { }
+
 void Speaker::reach(int) { Q_EMIT reached(); }
 
 qint64 Speaker::clipMs(const QString &) const { return -1; }

@@ -36,6 +36,10 @@ public:
     virtual void setVoice(const QString &name) = 0;
     // -1 slowest, 0 the engine's normal rate, 1 fastest.
     virtual void setRate(double rate) = 0;
+    // The silence each text's clip ends with, for texts prepared from now
+    // on: the next text waits for the end of the clip, so that texts
+    // longer than the pace do not run together.
+    virtual void setPause(int ms);
     // Renders the texts ahead, away from the caller's thread: progress()
     // along the way, then prepared(), or failed() when one can't be
     // rendered. say() of a prepared text starts at once.

@@ -45,9 +45,9 @@ using ClipPtr = std::shared_ptr<const Clip>;
 // and its tail below it are cut but for a few milliseconds.
 constexpr int SilenceLevel = 300;
 constexpr int LeadInMs = 5;
-// The silence each clip ends with: the next Element waits for the end of
-// the clip, so that where the voice is longer than the pace, Elements do
-// not run together.
+// The silence each clip ends with unless the speaker is told another:
+// the next Element waits for the end of the clip, so that where the voice
+// is longer than the pace, Elements do not run together.
 constexpr int PauseMs = 300;
 // The piece the player writes at a time, and the server's buffer ahead of
 // the sound heard. A clip starts as soon as its first piece is there; the
@@ -211,9 +211,9 @@ public:
             espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
     }
 
-    // The text's clip, without its silent lead-in; empty when nothing could
-    // be rendered.
-    Clip render(const QString &text)
+    // The text's clip, without its silent lead-in, ending in `pauseMs` of
+    // silence; empty when nothing could be rendered.
+    Clip render(const QString &text, int pauseMs)
     {
         std::lock_guard lock(m_lock);
         Clip clip;
@@ -234,7 +234,7 @@ public:
             std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
         const auto tail = std::min<std::ptrdiff_t>(last - clip.rbegin(), m_rate * LeadInMs / 1000);
         clip.erase(last.base() + tail, clip.end());
-        clip.insert(clip.end(), size_t(m_rate) * PauseMs / 1000, 0);
+        clip.insert(clip.end(), size_t(m_rate) * size_t(pauseMs) / 1000, 0);
         return clip;
     }
 
@@ -371,6 +371,8 @@ public:
 
     void setVoice(const QString &name) override { m_voice = name; }
 
+    void setPause(int ms) override { m_pauseMs = qMax(0, ms); }
+
     void setRate(double rate) override
     {
         // eSpeak NG's normal 175 words a minute; from 80 to 390.
@@ -399,10 +401,10 @@ public:
         m_cancelRender = false;
         m_rendered = false;
         warmUp();
-        m_renderer = std::thread([this, unique, total = int(texts.size())] {
+        m_renderer = std::thread([this, unique, total = int(texts.size()), pauseMs = m_pauseMs] {
             const int skipped = total - int(unique.size());
             for (int i = 0; i < unique.size() && !m_cancelRender; ++i) {
-                auto clip = std::make_shared<const Clip>(Synth::instance().render(unique.at(i)));
+                auto clip = std::make_shared<const Clip>(Synth::instance().render(unique.at(i), pauseMs));
                 const QString text = unique.at(i);
                 // The speaker waits for this thread before it goes.
                 QMetaObject::invokeMethod(
@@ -454,7 +456,7 @@ public:
         ClipPtr clip = m_clips.value(text);
         if (!clip) {
             // Not rendered ahead: rendered now, a short wait.
-            clip = std::make_shared<const Clip>(Synth::instance().render(text));
+            clip = std::make_shared<const Clip>(Synth::instance().render(text, m_pauseMs));
             if (!rendered(text, clip))
                 return;
             clip = m_clips.value(text);
@@ -734,6 +736,7 @@ private:
     QString m_problem;
     QString m_voice;
     int m_wordsPerMinute = 175;
+    int m_pauseMs = PauseMs;
     QTimer m_watchdog;
     // The stream to the sound server, as far as the speaker knows.
     enum class Server { Unasked, Opening, Open, Unreachable };

@@ -581,7 +581,8 @@ void Tfrm_results::loadScoring()
 {
     const SportScoring::Choice choice = SportScoring::Read(Settings::ConfigPath());
     m_loadingScoring = true;
-    ComboScoring->setCurrentIndex(int(choice.rule));
+    ComboScoring->setCurrentIndex(int(m_ruleForNextShowing.value_or(choice.rule)));
+    m_ruleForNextShowing.reset();
     SpinRowLength->setValue(choice.rowLength);
     CheckHalfRow->setChecked(choice.halfRowForOneMistake);
     CheckSkippedRowEnds->setChecked(choice.skippedRowEnds);

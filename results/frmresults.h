@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -49,6 +51,10 @@ public:
     void ClearAnswerSheet();
     // Scores the sheet into the report values.
     void ComputeReport(const RunState &run, int mistakeCount);
+    // The next showing scores by this rule, whatever config.ini holds (a
+    // discipline with a rule of its own); config.ini keeps its choice
+    // unless the user changes it there.
+    void ScoreNextShowingBy(SportScoring::Rule rule) { m_ruleForNextShowing = rule; }
     // Appends the run to testres.ini (Training) or examres.ini (Exam),
     // with its Module, and says how it compares with the Module's runs.
     void SaveResult(const RunState &run);
@@ -142,4 +148,5 @@ private:
     bool m_cramped = false;          // cut to a screen too small for it
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
+    std::optional<SportScoring::Rule> m_ruleForNextShowing;
 };

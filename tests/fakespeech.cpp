@@ -60,9 +60,17 @@ void FakeSpeaker::setVoice(const QString &name) { m_engine->voice = name; }
 
 void FakeSpeaker::setRate(double rate) { m_engine->rate = rate; }
 
+void FakeSpeaker::reach(int withinMs)
+{
+    if (m_engine->reaches)
+        Speaker::reach(withinMs);
+}
+
 void FakeSpeaker::prepare(const QStringList &texts)
 {
     m_engine->rendered << texts;
+    if (!m_engine->renders)
+        return;
     if (m_engine->renderProblem.isEmpty()) {
         Speaker::prepare(texts);
         return;
@@ -74,6 +82,7 @@ void FakeSpeaker::prepare(const QStringList &texts)
 void FakeSpeaker::say(const QString &text)
 {
     m_engine->said << text;
+    m_engine->saidAt << Platform::TickCount();
     m_speaking = !text.trimmed().isEmpty();
     m_saidAt = Platform::TickCount();
 }

@@ -25,13 +25,16 @@ public:
     QStringList voices{QStringLiteral("alto"), QStringLiteral("bass")};
     quint32 speakingMs = 0; // time a text takes; 0: until finish()
     QString renderProblem;  // prepare() fails with it (a voice missing, a text it can't render)
+    bool reaches = true;    // false: reach() never answers (a sound server that hangs)
+    bool renders = true;    // false: prepare() never answers
 
     // ---- what they did
     int made = 0;
     QStringList rendered; // the texts given to prepare()
     QStringList said;
-    QString voice;   // the last voice set
-    double rate = 0; // the last rate set
+    QList<quint32> saidAt; // the tick of each
+    QString voice;         // the last voice set
+    double rate = 0;       // the last rate set
     int stops = 0;
     QPointer<FakeSpeaker> speaker; // the last made, while it lives
 
@@ -53,6 +56,7 @@ public:
     void setVoice(const QString &name) override;
     void setRate(double rate) override;
     void prepare(const QStringList &texts) override;
+    void reach(int withinMs) override;
     void say(const QString &text) override;
     void stop() override;
     bool speaking() const override { return m_speaking; }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
 
 TestUser::TestUser() { Dialogs::SetHandler(this); }
 TestUser::~TestUser() { Dialogs::SetHandler(nullptr); }
@@ -50,6 +52,32 @@ int TestUser::execModal(QDialog *dialog)
     if (dialog->isVisible())
         dialog->hide();
     return dialog->result();
+}
+
+void TestUser::wait(QProgressDialog *progress, const std::function<bool()> &ended)
+{
+    waited.append(progress->labelText());
+    if (!waitScripts.empty()) {
+        const WaitScript script = std::move(waitScripts.front());
+        waitScripts.pop_front();
+        script(progress);
+    }
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!ended()) {
+        if (waiting.elapsed() > 10000) {
+            qWarning("TestUser: a wait for \"%s\" has not ended in 10 s; cancelled", qPrintable(progress->labelText()));
+            PressCancel(progress);
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+}
+
+void TestUser::PressCancel(QProgressDialog *progress)
+{
+    for (QPushButton *button : progress->findChildren<QPushButton *>())
+        button->click();
 }
 
 QStringList TestUser::texts() const

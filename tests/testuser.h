@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QList>
+#include <QProgressDialog>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,7 @@ public:
     QString fileName(bool save, const QString &filter) override;
     QString saveFileName(const QString &filter, const QString &suggested) override;
     int execModal(QDialog *dialog) override;
+    void wait(QProgressDialog *progress, const std::function<bool()> &ended) override;
 
     // Answers for questions, taken in order; Ok when the queue is empty.
     std::deque<Dialogs::Answer> answers;
@@ -48,6 +50,16 @@ public:
     using Script = std::function<void(QDialog *)>;
     std::deque<Script> scripts;
     QList<QDialog *> opened;
+
+    // A wait for work that did not answer at once: its progress window's
+    // label is kept, and the next script (in order) runs with the window;
+    // then events are processed until the work answers (10 s at most, then
+    // the window is cancelled with a warning).
+    using WaitScript = std::function<void(QProgressDialog *)>;
+    std::deque<WaitScript> waitScripts;
+    QStringList waited;
+    // What the user does to cancel a progress window: presses its Cancel.
+    static void PressCancel(QProgressDialog *progress);
 
     QStringList texts() const;
 };

@@ -8,7 +8,7 @@
 //
 //   tenacio_spokenrun [--elements a,b,c] [--count N] [--timer MS] [--digits]
 //                     [--voice NAME] [--stop-server-after MS] [--wav FILE]
-//                     [--think MS] [--no-record]
+//                     [--think MS] [--no-record] [--spoken-numbers [--wrong-at N]]
 //   tenacio_spokenrun --frozen PID [--rounds N]
 //
 // Without --elements the Module holds the numbers 0 to 9999. With
@@ -28,6 +28,12 @@
 // once its block is over, 2.5 s after it, so that what is measured is the
 // program, not the recorder's start. With --no-record nothing records
 // the sink and only the start is told: the program alone on an idle sink.
+//
+// --spoken-numbers runs the discipline (digits on their time, nothing on
+// screen): each digit's onset is found on the recording near its moment
+// and set against the first digit's onset plus whole paces, which gives the
+// drift (median and worst); the recall is typed as one line, wrong at the
+// --wrong-at-th digit, and the score under the report's rule is told.
 
 #include "app/forms.h"
 #include "app/frmmain.h"
@@ -217,6 +223,8 @@ int main(int argc, char **argv)
     const QString wav = option(args, QStringLiteral("--wav"));
     const int think = option(args, QStringLiteral("--think"), QStringLiteral("0")).toInt();
     const bool record = !args.contains(QStringLiteral("--no-record"));
+    const bool spokenNumbers = args.contains(QStringLiteral("--spoken-numbers"));
+    const int wrongAt = option(args, QStringLiteral("--wrong-at"), QStringLiteral("0")).toInt();
 
     TestDataDir dir;
     TestUser user;
@@ -224,6 +232,8 @@ int main(int argc, char **argv)
                         + "\r\nTMName=M\r\nIfexec=0\r\nIfShowNum=1\r\nIfSpeak=1\r\nTVoice=" + voice.toUtf8() + "\r\n";
     if (args.contains(QStringLiteral("--digits")))
         config += "IfDigits=1\r\n";
+    if (spokenNumbers)
+        config += "IfSpokenNum=1\r\n";
     dir.write(QStringLiteral("config.ini"), config + "\r\n[Exam]\r\nEMName=M\r\n");
     dir.write(QStringLiteral("modules.ini"), "[M]\r\nData=" + elements.toUtf8() + "\r\n\r\n");
 
@@ -289,6 +299,10 @@ int main(int argc, char **argv)
         limit.start();
         while (t->isVisible() && t->Phase == 1 && limit.elapsed() < 600000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            // Nothing is shown in the discipline: its digits are told by
+            // the runner's count.
+            if (spokenNumbers && t->CurrentNumber > shownUs.size() && t->CurrentNumber <= t->ElementCount)
+                shownUs << nowUs();
             if (stopAfter >= 0 && !killed && !shownUs.isEmpty() && nowUs() - shownUs.first() > stopAfter * 1000) {
                 killed = true;
                 killedUs = nowUs();
@@ -302,6 +316,19 @@ int main(int argc, char **argv)
         }
         if (!t->isVisible())
             return;
+        if (spokenNumbers) {
+            QString line;
+            for (int n = 1; n <= t->ElementCount; ++n) {
+                const QString digit = forms.frm_results->Cell(1, n - 1);
+                line +=
+                    n == wrongAt ? (digit == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1")) : digit;
+                if (n % 10 == 0)
+                    line += QLatin1Char(' ');
+            }
+            t->Edit1->setText(line);
+            t->BitBtn1Click();
+            return;
+        }
         for (int n = 1; n <= t->ElementCount && t->isVisible(); ++n) {
             t->Edit1->setText(forms.frm_results->Cell(1, n - 1));
             t->BitBtn1Click();
@@ -354,6 +381,38 @@ int main(int argc, char **argv)
         std::sort(sorted.begin(), sorted.end());
         std::printf("onset over %zu of %lld Elements: median %.1f ms, worst %.1f ms\n", sorted.size(),
                     qint64(shownUs.size()), double(sorted[sorted.size() / 2]) / 1000, double(sorted.back()) / 1000);
+    }
+    if (spokenNumbers && record && !shownUs.isEmpty()) {
+        // Each digit's onset near its moment (from a quarter of a pace
+        // before it, after the digit before has ended), against a grid of
+        // whole paces: the grid's start is the median of the onsets less
+        // their whole paces, so that no one onset sets it.
+        const qint64 paceUs = timer.toLongLong() * 1000;
+        const qint64 firstUs = recorder.onset(shownUs.first() - paceUs / 4, shownUs.first() + paceUs / 2);
+        std::vector<qint64> heardUs; // by digit; -1 for none
+        std::vector<qint64> starts;
+        int silent = 0;
+        for (int i = 0; i < shownUs.size() && firstUs >= 0; ++i) {
+            const qint64 nearUs = firstUs + qint64(i) * paceUs;
+            heardUs.push_back(recorder.onset(nearUs - paceUs / 4, nearUs + paceUs / 2));
+            if (heardUs.back() < 0)
+                ++silent;
+            else
+                starts.push_back(heardUs.back() - qint64(i) * paceUs);
+        }
+        std::sort(starts.begin(), starts.end());
+        const qint64 gridUs = starts.empty() ? 0 : starts[starts.size() / 2];
+        std::vector<qint64> drift;
+        for (size_t i = 0; i < heardUs.size(); ++i)
+            if (heardUs[i] >= 0)
+                drift.push_back(std::abs(heardUs[i] - (gridUs + qint64(i) * paceUs)));
+        std::sort(drift.begin(), drift.end());
+        std::printf("spoken numbers at %s ms: %zu of %lld digits heard (%d silent); onset against the grid of whole "
+                    "paces: median %.1f ms, worst %.1f ms\n",
+                    qPrintable(timer), drift.size(), qint64(shownUs.size()), silent,
+                    drift.empty() ? 0.0 : double(drift[drift.size() / 2]) / 1000,
+                    drift.empty() ? 0.0 : double(drift.back()) / 1000);
+        std::printf("report: %s\n", qPrintable(forms.frm_results->LabelScore->text()));
     }
     if (killedUs)
         std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);

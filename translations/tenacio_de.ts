@@ -465,6 +465,10 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>Starting…</source>
         <translation>Wird gestartet…</translation>
     </message>
+    <message>
+        <source>Ready… go</source>
+        <translation>Achtung… los</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -1389,6 +1393,49 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>How an Exam draws its Elements:</source>
         <translation>Wie eine Prüfung ihre Elemente zieht:</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Pause between Elements</source>
+        <translation>Pause zwischen den Elementen</translation>
+    </message>
+    <message>
+        <source>Spo&amp;ken numbers, as in competitions</source>
+        <translation>Gesprochene Zahlen wie im Wett&amp;kampf</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n digit(s)</source>
+        <translation>
+            <numerusform>%n Ziffer</numerusform>
+            <numerusform>%n Ziffern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trial length</source>
+        <translation>Versuchslänge</translation>
+    </message>
+    <message>
+        <source>Pause a&amp;fter each</source>
+        <translation>Pause nach &amp;jedem</translation>
+    </message>
+    <message>
+        <source>Trial len&amp;gth</source>
+        <translation>Versuchslän&amp;ge</translation>
+    </message>
+    <message>
+        <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
+        <translation>Die Ziffern werden eine je Timer-Takt gesprochen und nur einmal gehört, ohne etwas auf dem Bildschirm; sie werden als eine Zeile zurückgeschrieben und bis zum ersten Fehler gewertet. Nach „Test abbrechen?“ geht es fünf Ziffern zurück weiter</translation>
+    </message>
+    <message>
+        <source>The number of digits of a trial in competitions; sets the number of elements</source>
+        <translation>Die Zahl der Ziffern eines Versuchs im Wettkampf; setzt die Anzahl der Elemente</translation>
+    </message>
+    <message>
+        <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
+        <translation>Die kürzeste Stille zwischen zwei gesprochenen Elementen, damit die Elemente nicht ineinanderlaufen, wo die Stimme länger braucht als der Timer</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1628,6 +1675,13 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Your result is %1</source>
         <translation>Ihr Ergebnis: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type the %n digit(s) as one line</source>
+        <translation>
+            <numerusform>Die %n Ziffer als eine Zeile eingeben</numerusform>
+            <numerusform>Die %n Ziffern als eine Zeile eingeben</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>Starting…</source>
         <translation>Запуск…</translation>
     </message>
+    <message>
+        <source>Ready… go</source>
+        <translation>Внимание… марш</translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -1410,6 +1414,50 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>How an Exam draws its Elements:</source>
         <translation>Как экзамен выбирает элементы:</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>Pause between Elements</source>
+        <translation>Пауза между элементами</translation>
+    </message>
+    <message>
+        <source>Spo&amp;ken numbers, as in competitions</source>
+        <translation>Устные числа, как на сорев&amp;нованиях</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n digit(s)</source>
+        <translation>
+            <numerusform>%n цифра</numerusform>
+            <numerusform>%n цифры</numerusform>
+            <numerusform>%n цифр</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trial length</source>
+        <translation>Длина попытки</translation>
+    </message>
+    <message>
+        <source>Pause a&amp;fter each</source>
+        <translation>Пауза после ка&amp;ждого</translation>
+    </message>
+    <message>
+        <source>Trial len&amp;gth</source>
+        <translation>Дл&amp;ина попытки</translation>
+    </message>
+    <message>
+        <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
+        <translation>Цифры произносятся по одной в такт таймера и звучат один раз, на экране ничего нет; их вводят одной строкой и засчитывают до первой ошибки. После «Прервать тест?» чтение продолжается на пять цифр назад</translation>
+    </message>
+    <message>
+        <source>The number of digits of a trial in competitions; sets the number of elements</source>
+        <translation>Число цифр попытки на соревнованиях; задаёт количество элементов</translation>
+    </message>
+    <message>
+        <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
+        <translation>Наименьшая тишина между двумя произнесёнными элементами, чтобы элементы не сливались там, где голосу нужно больше времени, чем задаёт таймер</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1649,6 +1697,14 @@ Next tries again; Cancel ends the run without it.</source>
     <message>
         <source>Your result is %1</source>
         <translation>Ваш результат: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type the %n digit(s) as one line</source>
+        <translation>
+            <numerusform>Введите %n цифру одной строкой</numerusform>
+            <numerusform>Введите %n цифры одной строкой</numerusform>
+            <numerusform>Введите %n цифр одной строкой</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "engine/exerciserules.h"
 #include "engine/runrules.h"
 #include "library/examrules.h"
+#include "results/sportscoring.h"
 #include "tests/testsupport.h"
 
 #include <QMap>
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void examMistakeLimit();
     void wrongAnswersText_data();
     void wrongAnswersText();
+    void splitRecall_data();
+    void splitRecall();
     void texts();
 };
 
@@ -448,6 +451,46 @@ void TestRunRules::wrongAnswersText()
     QFETCH(int, maxLines);
     QFETCH(QString, text);
     QCOMPARE(Run::WrongAnswersText(elements, answers, maxLines), text);
+}
+
+void TestRunRules::splitRecall_data()
+{
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("untilFirst"); // the score until the first mistake
+    const QStringList pi{"3", "1", "4", "1", "5", "9", "2", "6", "5", "3"};
+    // clang-format off
+    QTest::newRow("all right, blanks and line breaks left out")
+        << pi << " 31 415\n92\t65 3\r\n" << pi << 10;
+    QTest::newRow("a mistake at the 6th: 5 count")
+        << pi << "3141529653" << QStringList{"3", "1", "4", "1", "5", "2", "9", "6", "5", "3"} << 5;
+    QTest::newRow("stops after the 7th: the rest blank")
+        << pi << "3141592" << QStringList{"3", "1", "4", "1", "5", "9", "2", "", "", ""} << 7;
+    QTest::newRow("a digit left out shifts the rest")
+        << pi << "314159653" << QStringList{"3", "1", "4", "1", "5", "9", "6", "5", "3", ""} << 6;
+    QTest::newRow("more typed than heard: the rest left out")
+        << QStringList{"7", "0"} << "7012" << QStringList{"7", "0"} << 2;
+    QTest::newRow("Elements of several digits take as many")
+        << QStringList{"12", "345", "6 7"} << "1234 567" << QStringList{"12", "345", "67"} << 2;
+    QTest::newRow("nothing typed") << QStringList{"1", "2"} << "  " << QStringList{"", ""} << 0;
+    // clang-format on
+}
+
+// The spoken-numbers recall, typed as one line, split into the Elements'
+// answers and scored until the first mistake.
+void TestRunRules::splitRecall()
+{
+    QFETCH(QStringList, elements);
+    QFETCH(QString, line);
+    QFETCH(QStringList, answers);
+    QFETCH(int, untilFirst);
+    const QStringList split = Run::SplitRecall(elements, line);
+    QCOMPARE(split, answers);
+    std::vector<QStringView> e(elements.begin(), elements.end()), a(split.begin(), split.end());
+    SportScoring::Choice choice;
+    choice.rule = SportScoring::Rule::UntilFirstMistake;
+    QCOMPARE(SportScoring::Score(SportScoring::Judge(e, a, true), choice), untilFirst);
 }
 
 void TestRunRules::texts()

@@ -12,6 +12,7 @@
 #include "tests/testuser.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -238,9 +239,13 @@ private Q_SLOTS:
     void hidden_counterInsteadOfElement();
     void noVoice_runNotStarted_data();
     void noVoice_runNotStarted();
+    void voiceWait_cancelled_data();
+    void voiceWait_cancelled();
     void notRendered_runNotStarted_data();
     void notRendered_runNotStarted();
     void digitByDigit_aSecondEach();
+    void spokenNumbers_onTheirTime_recalledAsOneLine_data();
+    void spokenNumbers_onTheirTime_recalledAsOneLine();
     void voiceLost_data();
     void voiceLost();
     void introductoryAndExam_neverSpoken_data();
@@ -432,6 +437,37 @@ void TestSpokenRun::noVoice_runNotStarted()
     QVERIFY(!s.speech.speaker);
 }
 
+void TestSpokenRun::voiceWait_cancelled_data()
+{
+    QTest::addColumn<bool>("reaches");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("checking the voice") << false << "Checking the voice…" << QStringList();
+    QTest::newRow("preparing the voice") << true << "Preparing the voice..." << QStringList{"Press OK to start"};
+}
+
+void TestSpokenRun::voiceWait_cancelled()
+{
+    // The voice does not answer: the launcher's progress window waits, and
+    // its Cancel ends the launch quietly, with nothing shown or stored.
+    QFETCH(bool, reaches);
+    QFETCH(QString, label);
+    QFETCH(QStringList, asked);
+    Session s({"TNumOfEl=3"});
+    s.speech.reaches = reaches;
+    s.speech.renders = false;
+    s.user.waitScripts.push_back([](QProgressDialog *progress) {
+        QVERIFY(!progress->isVisible());
+        TestUser::PressCancel(progress);
+    });
+    s.forms.frm_main->est21Click();
+    QCOMPARE(s.user.waited, QStringList{label});
+    QCOMPARE(s.user.texts(), asked);
+    QVERIFY(s.user.opened.isEmpty());
+    QVERIFY(!s.speech.speaker);
+    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+}
+
 void TestSpokenRun::notRendered_runNotStarted_data()
 {
     QTest::addColumn<QString>("problem");
@@ -476,6 +512,99 @@ void TestSpokenRun::digitByDigit_aSecondEach()
     QCOMPARE(s.speech.rendered, spoken);
     QCOMPARE(s.speech.said, spoken);
     QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.stored()));
+}
+
+void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine_data()
+{
+    QTest::addColumn<int>("paceMs");
+    QTest::addColumn<int>("askAfter"); // "Stop test?" after this digit, refused; 0: never
+    QTest::addColumn<int>("wrongAt");  // the digit typed wrong; 0: none
+    QTest::newRow("1 s, all right") << 1000 << 0 << 0;
+    QTest::newRow("0.8 s, a mistake at the 13th") << 800 << 0 << 13;
+    QTest::newRow("Stop test? after the 8th: on from the 4th") << 1000 << 8 << 0;
+    QTest::newRow("Stop test? after the 3rd: on from the 1st") << 1000 << 3 << 20;
+}
+
+void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
+{
+    // Each digit is said on its moment, reckoned from the first: a timer
+    // that fires late makes that digit late, never the ones after it.
+    // Nothing is on screen; the recall is one line, scored until the first
+    // mistake.
+    QFETCH(int, paceMs);
+    QFETCH(int, askAfter);
+    QFETCH(int, wrongAt);
+    Session s({"TNumOfEl=20", "TimerMSec=" + QString::number(paceMs), "IfSpokenNum=1", "IfShowNum=1"},
+              "0,1,2,3,4,5,6,7,8,9");
+    const quint32 pace = quint32(paceMs);
+    QList<quint32> onsets; // of the digits, after the cue
+    QList<int> numbers;    // which digit each onset said
+    quint32 resumedAt = 0;
+    // When the i-th digit is due: a pace after the cue, or after the
+    // resume, and a pace after each other.
+    const auto dueAt = [&](int i) {
+        if (askAfter > 0 && i >= askAfter)
+            return resumedAt + pace + quint32(i - askAfter) * pace;
+        return s.speech.saidAt.first() + pace + quint32(i) * pace;
+    };
+    s.script([&](Tfrm_test *t) {
+        QTRY_VERIFY_WITH_TIMEOUT(!s.speech.said.isEmpty(), 2000); // at the first paint
+        QCOMPARE(s.speech.said, QStringList{"Ready… go"});
+        while (s.presenting()) {
+            s.ticks.advance(10);
+            // The timer comes 40 ms late for every third digit.
+            const int i = int(onsets.size());
+            if (i % 3 == 2 && s.ticks.now < dueAt(i) + 40)
+                continue;
+            const int before = s.speech.said.size();
+            t->SpokenNumberTimer();
+            if (s.speech.said.size() == before)
+                continue;
+            onsets << s.speech.saidAt.last();
+            numbers << t->CurrentNumber;
+            QCOMPARE(s.speech.said.last(), s.element(t->CurrentNumber));
+            QVERIFY(t->Label2->text().isEmpty());
+            QVERIFY(!t->Label1->isVisible());
+            if (numbers.size() == askAfter) {
+                s.user.answers.push_back(Answer::Cancel);
+                QTest::keyClick(t, Qt::Key_Escape);
+                resumedAt = s.ticks.now;
+            }
+        }
+        QVERIFY(t->isVisible());
+        QString line;
+        for (int n = 1; n <= t->ElementCount; ++n) {
+            QString digit = s.element(n);
+            if (n == wrongAt)
+                digit = digit == "1" ? "2" : "1";
+            line += digit + (n % 5 == 0 ? " " : "");
+        }
+        t->Edit1->setText(line);
+        s.user.scripts.push_back([&](QDialog *) {
+            QCOMPARE(s.forms.frm_results->ComboScoring->currentIndex(), int(SportScoring::Rule::UntilFirstMistake));
+        });
+        t->BitBtn1Click();
+    });
+    s.forms.frm_main->est21Click();
+    // The cue first, then every digit in order, those after "Stop test?"
+    // from five back.
+    QList<int> expected;
+    for (int n = 1; n <= 20; ++n) {
+        expected << n;
+        if (n == askAfter)
+            for (int back = qMax(1, n - 4); back <= n; ++back)
+                expected << back;
+    }
+    QCOMPARE(numbers, expected);
+    for (int i = 0; i < onsets.size(); ++i) {
+        // On its moment, or 40 ms after it where the timer came late.
+        const quint32 due = dueAt(i);
+        QVERIFY2(onsets.at(i) == due + (i % 3 == 2 ? 40 : 0),
+                 qPrintable(QStringLiteral("digit %1 at %2, due %3").arg(i).arg(onsets.at(i)).arg(due)));
+    }
+    const int score = wrongAt == 0 ? 20 : wrongAt - 1;
+    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=%1\r\n").arg(wrongAt == 0 ? 0 : 1)));
+    QCOMPARE(s.forms.frm_results->LabelScore->text(), QStringLiteral("Until the first mistake: %1 of 20").arg(score));
 }
 
 void TestSpokenRun::voiceLost_data()
@@ -544,23 +673,25 @@ void TestSpokenRun::realSpeaker_fakeSink_data()
     QTest::addColumn<QString>("voice");
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("reason"); // what the run ends with; empty: it ends as normal
+    QTest::addColumn<QString>("pause");  // TPauseMSec; empty: none stored (0.3 s)
     // clang-format off
-    QTest::newRow("each clip played in order") << "" << int(SinkScript::None) << "";
+    QTest::newRow("each clip played in order") << "" << int(SinkScript::None) << "" << QString();
+    QTest::newRow("a pause of 0.6 s chosen") << "" << int(SinkScript::None) << "" << "600";
     QTest::newRow("clip lost: a write fails") << "" << int(SinkScript::WriteFails)
-                                              << "the sound server failed (Connection terminated)";
+                                              << "the sound server failed (Connection terminated)" << QString();
     QTest::newRow("device lost at a clip's end") << "" << int(SinkScript::DrainFails)
-                                                 << "the sound server failed (No such entity)";
+                                                 << "the sound server failed (No such entity)" << QString();
     QTest::newRow("a clip's end never comes") << "" << int(SinkScript::NeverEnds)
-                                              << "the sound server stopped playing";
+                                              << "the sound server stopped playing" << QString();
     QTest::newRow("server lost between clips") << "" << int(SinkScript::GoneWhileIdle)
-                                               << "the sound server failed (Connection terminated)";
+                                               << "the sound server failed (Connection terminated)" << QString();
     // A stall shorter than 2 s holds the run up; the run goes on after it.
-    QTest::newRow("server stalls 1.5 s, then plays") << "" << int(SinkScript::Stalls) << "";
+    QTest::newRow("server stalls 1.5 s, then plays") << "" << int(SinkScript::Stalls) << "" << QString();
     QTest::newRow("sound lost on a busy machine")
         << "" << int(SinkScript::Underruns)
-        << "part of the sound was not heard: the machine was too busy to play it whole";
+        << "part of the sound was not heard: the machine was too busy to play it whole" << QString();
     QTest::newRow("voice missing") << "nobody" << int(SinkScript::None)
-                                   << "the voice \"nobody\" is not installed";
+                                   << "the voice \"nobody\" is not installed" << QString();
     // clang-format on
 }
 
@@ -574,7 +705,11 @@ void TestSpokenRun::realSpeaker_fakeSink()
     QFETCH(QString, voice);
     QFETCH(int, fault);
     QFETCH(QString, reason);
-    Session s({"TNumOfEl=3", "TimerMSec=1000", "TVoice=" + voice});
+    QFETCH(QString, pause);
+    QStringList test{"TNumOfEl=3", "TimerMSec=1000", "TVoice=" + voice};
+    if (!pause.isEmpty())
+        test << "TPauseMSec=" + pause;
+    Session s(test);
     auto sink = std::make_shared<SinkScript>();
     sink->fault = SinkScript::Fault(fault);
     sink->faultAt = 2;
@@ -638,13 +773,14 @@ void TestSpokenRun::realSpeaker_fakeSink()
             heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
         QCOMPARE(heardMs, expectedMs);
         QCOMPARE(stuckAt != 0, fault == SinkScript::Stalls);
-        // Each clip ends with 0.3 s of silence, so that the next Element,
-        // which waits for its end, never runs into it.
+        // Each clip ends with the pause (0.3 s unless chosen), so that the
+        // next Element, which waits for its end, never runs into it.
+        const qint64 chosenMs = pause.isEmpty() ? 300 : pause.toInt();
         for (const std::vector<qint16> &clip : sink->heard) {
             const auto last = std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(s) > 300; });
             QVERIFY(last != clip.rend());
             const qint64 pauseMs = qint64(last - clip.rbegin()) * 1000 / sink->sampleRate;
-            QVERIFY2(pauseMs >= 300 && pauseMs <= 310, qPrintable(QString::number(pauseMs)));
+            QVERIFY2(pauseMs >= chosenMs && pauseMs <= chosenMs + 10, qPrintable(QString::number(pauseMs)));
         }
         return;
     }

@@ -113,11 +113,14 @@ void TestOptions::form_captionSizeAndTexts()
             labels << shown(label->text());
     labels.sort();
     QCOMPARE(labels, (QStringList{lit("Draw"), lit("Language"), lit("Module"), lit("Number of elements"),
-                                  lit("Range  from"), lit("Rate"), lit("Timer (MilliSec)"), lit("to")}));
+                                  lit("Pause after each"), lit("Range  from"), lit("Rate"), lit("Timer (MilliSec)"),
+                                  lit("Trial length"), lit("to")}));
     QCOMPARE((QStringList{shown(d.CheckBox1->text()), shown(d.CheckBox2->text()), shown(d.CheckBox3->text()),
-                          shown(d.CheckBox4->text()), shown(d.CheckBox5->text()), shown(d.CheckBox6->text())}),
+                          shown(d.CheckBox4->text()), shown(d.CheckBox5->text()), shown(d.CheckBox6->text()),
+                          shown(d.CheckBox7->text())}),
              (QStringList{lit("Do exercises"), lit("Unlimited time"), lit("Show serial number"), lit("Speak Elements"),
-                          lit("Hide Elements while speaking"), lit("Read numbers digit by digit")}));
+                          lit("Hide Elements while speaking"), lit("Read numbers digit by digit"),
+                          lit("Spoken numbers, as in competitions")}));
     QVERIFY(d.BitBtn1->isDefault());
     QCOMPARE((QStringList{shown(d.BitBtn1->text()), shown(d.BitBtn2->text())}),
              (QStringList{lit("OK"), lit("Cancel")}));
@@ -195,6 +198,9 @@ void TestOptions::keyboard_mnemonics_data()
     QTest::newRow("digit by digit") << lit("b") << lit("CheckBox6*");
     QTest::newRow("language") << lit("l") << lit("ComboBox7");
     QTest::newRow("rate") << lit("a") << lit("ComboBox8");
+    QTest::newRow("pause") << lit("f") << lit("ComboBox11");
+    QTest::newRow("spoken numbers") << lit("k") << lit("CheckBox7*");
+    QTest::newRow("trial length") << lit("g") << lit("ComboBox12");
     QTest::newRow("exam number") << lit("en") << lit("Edit2");
     QTest::newRow("exam module") << lit("em") << lit("ComboBox4");
     QTest::newRow("exam range") << lit("er") << lit("ComboBox5");
@@ -210,11 +216,12 @@ void TestOptions::keyboard_mnemonics()
     QFETCH(QString, letters);
     QFETCH(QString, reached);
     TestDataDir dir;
-    if (!Speech::Built() && reached.contains(QRegularExpression(lit("CheckBox[456]|ComboBox[78]"))))
+    if (!Speech::Built() && reached.contains(QRegularExpression(lit("CheckBox[4567]|ComboBox(7|8|11|12)"))))
         QSKIP("built without speech");
-    // Speech on, so that all of its controls take their letters.
+    // Speech and spoken numbers on, so that all of their controls take
+    // their letters.
     FakeSpeech speech;
-    dir.write(lit("config.ini"), "[Test]\nIfSpeak=1\n");
+    dir.write(lit("config.ini"), "[Test]\nIfSpeak=1\nIfSpokenNum=1\n");
     Tfrm_options d;
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));

@@ -67,7 +67,9 @@ void TestSpeechOptions::storedAndReadBack_data()
 {
     QTest::addColumn<QByteArray>("stored"); // speech keys in config.ini before
     QTest::addColumn<QString>("loaded");
-    QTest::addColumn<QString>("edits"); // p: tick "Speak", h: tick "Hide", v/r: the next voice/rate
+    // p: tick "Speak", h: tick "Hide", v/r/u: the next voice/rate/pause,
+    // k: tick "Spoken numbers"
+    QTest::addColumn<QString>("edits");
     QTest::addColumn<QByteArray>("written");
     QTest::addColumn<QString>("reloaded");
     // A file without them reads as off and gets none of them by OK.
@@ -89,6 +91,15 @@ void TestSpeechOptions::storedAndReadBack_data()
         << lit("1 0 System default Very slow | 1111") << QString()
         << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=\r\nTSpeechRate=-6\r\n")
         << lit("1 0 System default Very slow | 1111");
+    QTest::newRow("pause and spoken numbers chosen")
+        << QByteArray() << lit("0 0 System default Normal | 1000") << lit("puk")
+        << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=\r\nTSpeechRate=0\r\nTPauseMSec=400\r\nIfSpokenNum=1\r\n")
+        << lit("1 0 System default Normal | 1111");
+    QTest::newRow("a pause beyond the list: the longest")
+        << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=\r\nTSpeechRate=0\r\nTPauseMSec=5000\r\n")
+        << lit("1 0 System default Normal | 1111") << QString()
+        << QByteArray("IfSpeak=1\r\nIfHideEl=0\r\nTVoice=\r\nTSpeechRate=0\r\nTPauseMSec=1000\r\n")
+        << lit("1 0 System default Normal | 1111");
 }
 
 void TestSpeechOptions::storedAndReadBack()
@@ -112,6 +123,10 @@ void TestSpeechOptions::storedAndReadBack()
                 d.CheckBox4->click();
             else if (edit == QLatin1Char('h'))
                 d.CheckBox5->click();
+            else if (edit == QLatin1Char('k'))
+                d.CheckBox7->click();
+            else if (edit == QLatin1Char('u'))
+                QTest::keyClick(d.ComboBox11, Qt::Key_Down);
             else
                 QTest::keyClick(edit == QLatin1Char('v') ? d.ComboBox7 : d.ComboBox8, Qt::Key_Down);
         }
