@@ -20,7 +20,8 @@ export QT_QPA_PLATFORM=offscreen
 # The target, its reader's own file (none for the INI code itself).
 targets=(fuzz_ini_load: fuzz_ini_direct: fuzz_number:platform/platform.cpp fuzz_elements:library/modules.cpp
          fuzz_results:results/resultsstore.cpp fuzz_history:app/history.cpp fuzz_settings:library/settings.cpp
-         fuzz_ini_write: fuzz_runs:results/storedruns.cpp fuzz_textfile:library/moduleedit.cpp)
+         fuzz_ini_write: fuzz_runs:results/storedruns.cpp fuzz_textfile:library/moduleedit.cpp
+         fuzz_sectionindex:library/modules.cpp)
 share=$((seconds / ${#targets[@]}))
 
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DTENACIO_FUZZ=ON \

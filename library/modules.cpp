@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
 #include "profile/fileaccess.h"
+#include "profile/filefailures.h"
 #include "profile/iniline.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
@@ -261,12 +262,9 @@ void AddModule(const QString &path, const QString &name, const QStringList &elem
         file = std::make_unique<ProfileFile>(path, ProfileFile::Access::InMemory); // says why it can't be read
         file->ListSections(names);
     }
-    if (!(file ? file->Recognisable() : index->recognisable)) {
-        throw AppError(QCoreApplication::translate("Modules",
-                                                   "The Module library \"%1\" holds nothing this program recognises as "
-                                                   "Modules; it was left as it was.")
-                           .arg(path));
-    }
+    // Refused as AppendSection refuses it, in the same words.
+    if (!(file ? file->Recognisable() : index->recognisable))
+        Profile::FailCreate(path, Profile::UnrecognisedReason());
     const bool inPlace = !replaced.isEmpty() && names.contains(replaced, Qt::CaseInsensitive);
     if (names.contains(name, Qt::CaseInsensitive)
         && !(inPlace && QString::compare(name, replaced, Qt::CaseInsensitive) == 0))

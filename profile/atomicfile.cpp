@@ -1,5 +1,6 @@
 #include "profile/atomicfile.h"
 
+#include "profile/bytecopy.h"
 #include "profile/filestamp.h"
 
 #include "platform/platform.h"
@@ -30,7 +31,7 @@ constexpr int TempRandomLength = 6;
 constexpr QLatin1String PreviousSuffix{".tenacio-previous"};
 
 // The error for "the file is no longer the one stamped": try again.
-constexpr int FileChanged = EAGAIN;
+constexpr int FileChanged = Profile::FileChangedError;
 
 QString reasonOf(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -64,63 +65,6 @@ void removeLeftovers(const QByteArray &dir, const QString &base)
             ::unlink(full.constData());
     }
     ::closedir(d);
-}
-
-bool writeAll(int fd, QByteArrayView content, int *error)
-{
-    const char *p = content.data();
-    qsizetype left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = errno;
-            return false;
-        }
-        if (n == 0) {
-            *error = ENOSPC;
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
-// Copies the first `length` bytes of `from` to `to` at its file position,
-// inside the kernel: a file system that can shares the blocks (btrfs,
-// XFS), others copy them without their passing through the program; a
-// read and write loop where the kernel can do neither.
-bool copyBytes(int from, int to, qint64 length, int *error)
-{
-    loff_t offset = 0;
-    bool inKernel = true;
-    while (offset < length) {
-        ssize_t n = 0;
-        if (inKernel) {
-            n = ::copy_file_range(from, &offset, to, nullptr, size_t(length - offset), 0);
-            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-                inKernel = false;
-                continue;
-            }
-        } else {
-            char buffer[65536];
-            n = ::pread(from, buffer, size_t(qMin<qint64>(qint64(sizeof buffer), length - offset)), off_t(offset));
-            if (n > 0) {
-                if (!writeAll(to, QByteArrayView(buffer, n), error))
-                    return false;
-                offset += n;
-            }
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            *error = n == 0 ? FileChanged : errno; // n == 0: the file got shorter
-            return false;
-        }
-    }
-    return true;
 }
 
 void syncDirectory(const QByteArray &dir)
@@ -167,12 +111,12 @@ bool writeAdded(int fd, const Content &content, qint64 *written, int *error)
 {
     if (!content.pieces) {
         *written = content.added.size();
-        return writeAll(fd, content.added, error);
+        return Profile::WriteAll(fd, content.added, error);
     }
     *written = 0;
     *error = 0;
     const bool ok = (*content.pieces)([&](QByteArrayView piece) {
-        if (!writeAll(fd, piece, error))
+        if (!Profile::WriteAll(fd, piece, error))
             return false;
         *written += piece.size();
         return true;
@@ -256,7 +200,7 @@ bool putBack(const QByteArray &saved, int fd, int *error)
     bool ok = ::fstat(in, &st) == 0 && ::lseek(fd, 0, SEEK_SET) == 0;
     if (!ok)
         *error = errno;
-    ok = ok && copyBytes(in, fd, qint64(st.st_size), error);
+    ok = ok && Profile::CopyBytes(in, fd, qint64(st.st_size), error);
     ::close(in);
     return ok && overwrite(fd, Content{qint64(st.st_size), {}}, error);
 }
@@ -298,7 +242,7 @@ bool placeWhole(const QByteArray &target, const QByteArray &as, const Content &c
     if (fd < 0)
         return false;
     qint64 written = 0;
-    bool ok = copyBytes(old, fd, content.kept, error) && writeAdded(fd, content, &written, error);
+    bool ok = Profile::CopyBytes(old, fd, content.kept, error) && writeAdded(fd, content, &written, error);
     if (ok && owner && (owner->st_uid != ::geteuid() || owner->st_gid != ::getegid())
         && ::fchown(fd, owner->st_uid, owner->st_gid) != 0) {
         *error = errno;

@@ -87,6 +87,12 @@ int FindDirectKey(const DirectParse &parse, const DirectSection &section, const 
                   qsizetype *valueEnd);
 
 // Forgets the parse kept of path, or of every file.
+// The bytes of the parsed file after a direct write of key=value into
+// section: the value of the key's first line replaced, or a line added
+// after the section's last line that holds something, or the section
+// added at the end. Nothing else changes.
+QByteArray DirectlyWritten(DirectParse &parse, const QString &section, const QString &key, const QString &value);
+
 void ForgetParse(const QString &path);
 void ForgetParses();
 

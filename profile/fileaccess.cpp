@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "profile/atomicfile.h"
+#include "profile/filefailures.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -287,11 +288,9 @@ FileLock::FileLock(const QString &path)
             }
             if (Platform::TickCount() - start >= LockWaitMs) {
                 ::close(fd);
-                throw AppError(
-                    QCoreApplication::translate("Files",
-                                                "Unable to write to %1. Another copy of Tenacio is writing to its "
-                                                "folder; nothing was changed. Try again in a moment.")
-                        .arg(path));
+                FailWrite(path, QCoreApplication::translate("Files", "Another copy of Tenacio is writing to its "
+                                                                     "folder; nothing was changed. Try again in a "
+                                                                     "moment."));
             }
             if (lockWait())
                 lockWait()();

@@ -5,6 +5,7 @@
 #include "profile/bytetext.h"
 #include "profile/directparse.h"
 #include "profile/fileaccess.h"
+#include "profile/filefailures.h"
 #include "profile/iniline.h"
 #include "profile/memoryfiles.h"
 #include "profile/sectionindex.h"
@@ -24,6 +25,9 @@ namespace {
 
 using Profile::DirectParse;
 using Profile::DirectSection;
+using Profile::FailCreate;
+using Profile::FailOpen;
+using Profile::FailWrite;
 using Profile::FindDirectKey;
 using Profile::FindMemoryFile;
 using Profile::ForgetParse;
@@ -32,8 +36,10 @@ using Profile::IniLine;
 using Profile::IsBlank;
 using Profile::LineSpan;
 using Profile::MemoryEntry;
+using Profile::OneLine;
 using Profile::ParseIniLine;
 using Profile::ParseOf;
+using Profile::UnrecognisedReason;
 using Profile::WriteMemoryFile;
 
 // Keeps the first `limit` code points of a text.
@@ -52,30 +58,7 @@ QString cutToCodePoints(const QString &text, int limit)
     return i < n ? text.left(i) : text;
 }
 
-// Line breaks inside a name or value would break the file's structure.
-QString oneLine(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString out = text;
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return out;
-}
-
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-const QString &unrecognisedReason()
-{
-    static const QString reason =
-        QCoreApplication::translate("Files", "The file holds no sections this program can read; it was left as it was");
-    return reason;
-}
-
-[[noreturn]] void failWrite(const QString &path, const QString &reason)
-{
-    throw AppError(QCoreApplication::translate("Files", "Unable to write to %1. %2").arg(path, reason));
-}
 
 // A direct write rewrites the whole file from its parse: a file that
 // could not be read, or whose content the parse cannot make sense of,
@@ -83,9 +66,9 @@ const QString &unrecognisedReason()
 void checkWritable(const QString &path, DirectParse &parse)
 {
     if (parse.unreadable())
-        failWrite(path, parse.readError());
+        FailWrite(path, parse.readError());
     if (!parse.recognisable())
-        failWrite(path, unrecognisedReason());
+        FailWrite(path, UnrecognisedReason());
 }
 
 void writeDirect(const QString &path, const QByteArray &content)
@@ -95,7 +78,7 @@ void writeDirect(const QString &path, const QByteArray &content)
     ForgetParse(path);
     const QString reason = Profile::ReplaceFile(path, content);
     if (!reason.isEmpty())
-        failWrite(path, reason);
+        FailWrite(path, reason);
 }
 
 // Appends a name to a direct name list if it fits in the room left; the
@@ -198,139 +181,6 @@ void ClearDirectCache()
     ForgetSectionIndexes();
 }
 
-namespace {
-
-// The bytes that put a section after the last line of a file of `size`
-// bytes, read through `read` (at, length); see AppendSection.
-QByteArray appendedSections(qint64 size, const std::function<QByteArray(qint64, qint64)> &read,
-                            const QVector<CopySection> &sections)
-{
-    constexpr qint64 step = 4096;
-    const qint64 bom = size >= Utf8Bom.size() && read(0, Utf8Bom.size()) == Utf8Bom ? Utf8Bom.size() : 0;
-    QByteArray eol = QByteArrayLiteral("\r\n");
-    for (qint64 at = bom; at < size; at += step) {
-        // A byte more, for a CR LF across two steps.
-        const QByteArray chunk = read(at, step + 1);
-        const qsizetype n = chunk.size();
-        const qsizetype i = std::find_if(chunk.cbegin(), chunk.cbegin() + qMin<qsizetype>(n, step),
-                                         [](char c) { return c == '\r' || c == '\n'; })
-                            - chunk.cbegin();
-        if (i < qMin<qsizetype>(n, step)) {
-            eol = chunk.at(i) == '\n'                    ? QByteArrayLiteral("\n")
-                  : i + 1 < n && chunk.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
-                                                         : QByteArrayLiteral("\r");
-            break;
-        }
-    }
-    QByteArray out;
-    if (size > bom) {
-        // The end of the last line, before the line break that ends the file.
-        const qint64 from = qMax(bom, size - 2);
-        const QByteArray end = read(from, size - from);
-        qint64 lastEnd = size;
-        if (end.endsWith("\r\n"))
-            lastEnd -= 2;
-        else if (end.endsWith('\n') || end.endsWith('\r'))
-            lastEnd -= 1;
-        else
-            out += eol;
-        // Back over the last line's blanks to a line break or to something.
-        bool holds = false;
-        bool told = false;
-        for (qint64 stop = lastEnd; stop > bom && !told;) {
-            const qint64 start = qMax(bom, stop - step);
-            const QByteArray chunk = read(start, stop - start);
-            for (qsizetype i = chunk.size(); i-- > 0 && !told;) {
-                const char c = chunk.at(i);
-                told = c == '\r' || c == '\n' || !IsBlank(c);
-                holds = told && !IsBlank(c);
-            }
-            stop = start;
-        }
-        if (holds)
-            out += eol;
-    }
-    for (const CopySection &section : sections) {
-        out += '[' + EncodeText(oneLine(section.name)) + ']' + eol;
-        for (const QString &line : section.lines)
-            out += EncodeText(oneLine(line)) + eol;
-        out += eol;
-    }
-    return out;
-}
-
-[[noreturn]] void failOpen(const QString &path, const QString &reason)
-{
-    throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
-}
-
-[[noreturn]] void failCreate(const QString &path, const QString &reason)
-{
-    if (reason == ReadOnlyReason())
-        failWrite(path, reason);
-    throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(path, reason));
-}
-
-} // namespace
-
-void AppendSection(const QString &path, const QString &section, const QStringList &lines)
-{
-    AppendSections(path, {CopySection{section, QVector<QString>(lines.cbegin(), lines.cend())}});
-}
-
-void AppendSections(const QString &path, const QVector<CopySection> &sections)
-{
-    const FileLock lock(path);
-    for (int attempt = 1;; ++attempt) {
-        const auto index = IndexSections(path);
-        if (!index->problem.isEmpty())
-            failOpen(path, index->problem);
-        if (!index->recognisable)
-            failCreate(path, unrecognisedReason());
-        if (MemoryEntry *memory = FindMemoryFile(path)) {
-            const QByteArray old = memory->content;
-            const auto read = [&old](qint64 at, qint64 n) { return old.mid(at, n); };
-            WriteMemoryFile(path, old + appendedSections(old.size(), read, sections));
-            return;
-        }
-        QString reason;
-        if (!index->exists) {
-            // Nothing there, or something that is not a file: it says why.
-            struct stat st;
-            if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-                const int fd = OpenForReading(path, &reason);
-                if (fd < 0)
-                    failOpen(path, reason);
-                ::close(fd);
-                if (attempt < 3)
-                    continue; // a file came meanwhile
-                failCreate(path, ChangedReason());
-            }
-            reason = ReplaceFile(path, appendedSections(0, {}, sections));
-        } else {
-            const int fd = OpenForReading(path, &reason);
-            if (fd < 0)
-                failOpen(path, reason);
-            const auto read = [fd](qint64 at, qint64 n) {
-                QByteArray bytes(n, Qt::Uninitialized);
-                const ssize_t got = ::pread(fd, bytes.data(), size_t(n), off_t(at));
-                bytes.resize(got < 0 ? 0 : got);
-                return bytes;
-            };
-            const QByteArray added = appendedSections(index->stamp.size, read, sections);
-            ::close(fd);
-            reason = ReplaceFileAppending(path, index->stamp, added);
-        }
-        ForgetParse(path);
-        // A file changed between its index and the write is indexed again.
-        if (reason == ChangedReason() && attempt < 3)
-            continue;
-        if (!reason.isEmpty())
-            failCreate(path, reason);
-        return;
-    }
-}
-
 } // namespace Profile
 
 // ---------------------------------------------------------------- ProfileFile
@@ -431,7 +281,7 @@ QString ProfileFile::ReadProblem() const
         if (parse->unreadable())
             return parse->readError();
     }
-    return Recognisable() ? QString() : unrecognisedReason();
+    return Recognisable() ? QString() : UnrecognisedReason();
 }
 
 bool ProfileFile::HasSection(const QString &section) const
@@ -535,76 +385,11 @@ qint32 ProfileFile::ReadNumber(const QString &section, const QString &key, qint3
     return Profile::ParseNumber(ReadText(section, key, QString()), &value) ? value : defaultValue;
 }
 
-namespace {
-
-// The file with the value of a key line replaced: the line's key and
-// spacing up to the value are kept.
-QByteArray withValueReplaced(const DirectParse &parse, int k, const QByteArray &value)
-{
-    const QByteArray &data = parse.data;
-    const LineSpan &line = parse.lines.at(k);
-    const qsizetype valuePos = line.start + ParseIniLine(data.constData(), line).equals + 1;
-    QByteArray out;
-    out.reserve(data.size() + value.size());
-    out.append(data.constData(), valuePos);
-    out.append(value);
-    out.append(data.constData() + line.end, data.size() - line.end);
-    return out;
-}
-
-// The file with a line added after the last line of a section that holds
-// something (its header, if none).
-QByteArray withLineAdded(const DirectParse &parse, const DirectSection &section, const QByteArray &added)
-{
-    const QByteArray &data = parse.data;
-    int last = section.firstLine - 1;
-    for (int i = section.firstLine; i < section.endLine; ++i) {
-        if (!ParseIniLine(data.constData(), parse.lines.at(i)).text.isEmpty())
-            last = i;
-    }
-    const LineSpan &after = parse.lines.at(last);
-    QByteArray out;
-    out.reserve(data.size() + added.size() + 2 * parse.eol.size());
-    out.append(data.constData(), after.next);
-    if (after.next == after.end) // the file ends without a line break
-        out.append(parse.eol);
-    out.append(added + parse.eol);
-    out.append(data.constData() + after.next, data.size() - after.next);
-    return out;
-}
-
-// The file with a section of one line added at its end, after an empty line.
-QByteArray withSectionAdded(const DirectParse &parse, const QByteArray &section, const QByteArray &added)
-{
-    QByteArray out = parse.data;
-    if (!out.isEmpty()) {
-        if (!out.endsWith('\n') && !out.endsWith('\r'))
-            out.append(parse.eol);
-        if (!parse.lines.isEmpty() && !ParseIniLine(parse.data.constData(), parse.lines.last()).text.isEmpty())
-            out.append(parse.eol);
-    }
-    return out + '[' + section + ']' + parse.eol + added + parse.eol;
-}
-
-// What a direct write of a key makes of the file.
-QByteArray directlyWritten(DirectParse &parse, const QString &section, const QString &key, const QString &value)
-{
-    const QByteArray valueBytes = Profile::EncodeText(value);
-    const QByteArray line = Profile::EncodeText(key) + '=' + valueBytes;
-    const int s = parse.find(section);
-    if (s < 0)
-        return withSectionAdded(parse, Profile::EncodeText(section), line);
-    const int k = FindDirectKey(parse, parse.sections.at(s), key, nullptr, nullptr);
-    return k >= 0 ? withValueReplaced(parse, k, valueBytes) : withLineAdded(parse, parse.sections.at(s), line);
-}
-
-} // namespace
-
 void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, const QString &valueText)
 {
-    const QString section = oneLine(sectionName);
-    const QString key = oneLine(keyName);
-    const QString value = oneLine(valueText);
+    const QString section = OneLine(sectionName);
+    const QString key = OneLine(keyName);
+    const QString value = OneLine(valueText);
     if (m_access == Access::InMemory) {
         writeToCopy(section, key, value);
         return;
@@ -613,7 +398,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
     const auto parse = HeldParse(m_path, m_heldParse);
     parse->readAll();
     checkWritable(m_path, *parse);
-    writeDirect(m_path, directlyWritten(*parse, section, key, value));
+    writeDirect(m_path, Profile::DirectlyWritten(*parse, section, key, value));
 }
 
 void ProfileFile::WriteTexts(const QList<Entry> &entries)
@@ -622,7 +407,7 @@ void ProfileFile::WriteTexts(const QList<Entry> &entries)
         return;
     if (m_access == Access::InMemory) {
         for (const Entry &entry : entries)
-            writeToCopy(oneLine(entry.section), oneLine(entry.key), oneLine(entry.value));
+            writeToCopy(OneLine(entry.section), OneLine(entry.key), OneLine(entry.value));
         return;
     }
     const Profile::FileLock lock(m_path);
@@ -632,7 +417,7 @@ void ProfileFile::WriteTexts(const QList<Entry> &entries)
     QByteArray out = parse->data;
     for (const Entry &entry : entries) {
         DirectParse written(out);
-        out = directlyWritten(written, oneLine(entry.section), oneLine(entry.key), oneLine(entry.value));
+        out = Profile::DirectlyWritten(written, OneLine(entry.section), OneLine(entry.key), OneLine(entry.value));
     }
     writeDirect(m_path, out);
 }
@@ -737,7 +522,7 @@ void ProfileFile::RenewSection(const QString &section, const QString &newName)
 {
     const int s = findSection(section);
     if (m_access == Access::InMemory && s >= 0) {
-        m_sections[s] = Section{oneLine(newName), {}};
+        m_sections[s] = Section{OneLine(newName), {}};
         m_undecoded[s] = QByteArrayView();
     }
 }
@@ -748,13 +533,13 @@ void ProfileFile::WriteBack()
         return; // every direct write is already in the file
     if (!m_recognisable)
         throw AppError(
-            QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, unrecognisedReason()));
+            QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, UnrecognisedReason()));
     const QByteArray out = Profile::SaveCopy(m_sections, m_undecoded, m_bom);
     if (WriteMemoryFile(m_path, out))
         return;
     const QString reason = Profile::ReplaceFile(m_path, out);
     if (reason == Profile::ReadOnlyReason())
-        failWrite(m_path, reason);
+        FailWrite(m_path, reason);
     if (!reason.isEmpty())
         throw AppError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(m_path, reason));
     Profile::ForgetParse(m_path);

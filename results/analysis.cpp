@@ -312,7 +312,6 @@ Result analyse(const List &elements, const List &answers, Qt::CaseSensitivity le
                 ++r.right;
             } else {
                 r.kinds[s.element] = Kind::Shifted;
-                ++(s.answer < s.element ? r.late : r.early);
             }
             break;
         case Op::Wrong: {

@@ -64,8 +64,6 @@ struct Result
     int swapped = 0;  // pairs
     int wrong = 0;
     int blank = 0;
-    int late = 0;  // right, standing before their own row (after an omission)
-    int early = 0; // right, standing after their own row (after an insertion)
     // The longest common subsequence of Elements and answers, found in the
     // same band as the alignment: how many answers are right in order.
     int rightInOrder = 0;

@@ -1,4 +1,5 @@
 #include "results/frmresults.h"
+#include "results/standing.h"
 
 #include "library/frmoptions.h"
 #include "library/modules.h"

@@ -357,10 +357,6 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <translation>Die Datei ist %1 Byte groß (%2 MiB); gelesen werden Datendateien bis %3 MiB.</translation>
     </message>
     <message>
-        <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>In die Datei %1 kann nicht geschrieben werden. Ein anderes Tenacio-Fenster schreibt gerade in diesen Ordner; nichts wurde geändert. Versuchen Sie es gleich noch einmal.</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -391,6 +387,10 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
         <translation>Der Ordner %1 kann nicht gesperrt werden (%2). Schreibt ein anderes Tenacio-Fenster gleichzeitig hinein, könnten die Änderungen dieses Fensters verloren gehen.</translation>
+    </message>
+    <message>
+        <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
+        <translation>Ein anderes Tenacio-Fenster schreibt gerade in diesen Ordner; nichts wurde geändert. Versuchen Sie es gleich noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -503,10 +503,6 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
 </context>
 <context>
     <name>Modules</name>
-    <message>
-        <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
-        <translation>Die Modulbibliothek „%1“ enthält nichts, was dieses Programm als Module erkennt; sie wurde nicht verändert.</translation>
-    </message>
     <message>
         <source>The Module library already holds a Module named &quot;%1&quot;.</source>
         <translation>Die Modulbibliothek enthält bereits ein Modul namens „%1“.</translation>

@@ -278,6 +278,48 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     </message>
 </context>
 <context>
+    <name>DueToday</name>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Retention chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DueTodayView</name>
+    <message>
+        <source>Due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished">Módulo</translation>
+    </message>
+    <message>
+        <source>Days overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Train &amp;now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a Training on the whole Module chosen in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Exam</name>
     <message>
         <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
@@ -339,10 +381,6 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <translation>No se puede bloquear la carpeta %1 (%2). Otra copia de Tenacio que escriba en ella al mismo tiempo podría deshacer los cambios de esta.</translation>
     </message>
     <message>
-        <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>No se puede escribir en %1. Otra copia de Tenacio está escribiendo en su carpeta; no se ha cambiado nada. Vuelva a intentarlo en un momento.</translation>
-    </message>
-    <message>
         <source>The file holds no sections this program can read; it was left as it was</source>
         <translation>El archivo no contiene ninguna sección que este programa pueda leer; se ha dejado como estaba</translation>
     </message>
@@ -350,24 +388,23 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>Unable to write to %1. %2</source>
         <translation>No se puede escribir en %1. %2</translation>
     </message>
+    <message>
+        <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>History</name>
+    <name>Keeping</name>
     <message>
-        <source>Training results</source>
-        <translation>Resultados de Entrenamiento</translation>
+        <source>1 list due today</source>
+        <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Exam results</source>
-        <translation>Resultados de Examen</translation>
-    </message>
-    <message>
-        <source>Training results – %1</source>
-        <translation>Resultados de Entrenamiento – %1</translation>
-    </message>
-    <message>
-        <source>Exam results – %1</source>
-        <translation>Resultados de Examen – %1</translation>
+    <message numerus="yes">
+        <source>%n lists due today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -428,6 +465,10 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>La prueba se ha interrumpido. Los Elementos no se pudieron leer en voz alta: %1</translation>
     </message>
+    <message>
+        <source>Ready… go</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -459,17 +500,9 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
             <numerusform>%n intercambiados</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Mistakes %1</source>
-        <translation>Errores %1</translation>
-    </message>
 </context>
 <context>
     <name>Modules</name>
-    <message>
-        <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
-        <translation>La biblioteca de Módulos «%1» no contiene nada que este programa reconozca como Módulos; se ha dejado como estaba.</translation>
-    </message>
     <message>
         <source>The Module library already holds a Module named &quot;%1&quot;.</source>
         <translation>La biblioteca de Módulos ya tiene un Módulo llamado «%1».</translation>
@@ -477,22 +510,6 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>La biblioteca de Módulos no puede guardar estos Elementos tal como están; no se ha creado ningún Módulo.</translation>
-    </message>
-    <message>
-        <source>Two-digit numbers</source>
-        <translation>Números de dos cifras</translation>
-    </message>
-    <message>
-        <source>Three-digit numbers</source>
-        <translation>Números de tres cifras</translation>
-    </message>
-    <message>
-        <source>Common words</source>
-        <translation>Palabras frecuentes</translation>
-    </message>
-    <message>
-        <source>Pairs 00–99</source>
-        <translation>Pares 00–99</translation>
     </message>
 </context>
 <context>
@@ -524,13 +541,6 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>Years 1000–2099</source>
         <translation>Años 1000–2099</translation>
-    </message>
-</context>
-<context>
-    <name>Platform</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>«%1» no es un número entero válido</translation>
     </message>
 </context>
 <context>
@@ -566,6 +576,29 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
         <translation>Intento anterior: %1 (%2); el mejor en este Módulo: %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionChart</name>
+    <message>
+        <source>Retention: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since the previous run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right in order (%)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -634,67 +667,12 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Un Koeff por debajo de %1 da el nivel %2; %3 cuando falla menos de una respuesta de cada diez; si no, 5.</translation>
     </message>
-    <message>
-        <source>%1  Average time for each number: %2 sec.</source>
-        <translation>%1  Tiempo medio por número: %2 s</translation>
-    </message>
-    <message>
-        <source>Master</source>
-        <translation>Maestro</translation>
-    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>El Tiempo (ms) guardado en config.ini, %1, está fuera de lo que permiten las opciones; se usa %2 en su lugar.</translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
-    <message>
-        <source>the sound server can&apos;t be reached (%1)</source>
-        <translation>no se puede conectar con el servidor de sonido (%1)</translation>
-    </message>
-    <message>
-        <source>the sound server failed (%1)</source>
-        <translation>error del servidor de sonido (%1)</translation>
-    </message>
-    <message>
-        <source>the voice &quot;%1&quot; is not installed</source>
-        <translation>la voz «%1» no está instalada</translation>
-    </message>
-    <message>
-        <source>no voice for the language &quot;%1&quot; is installed</source>
-        <translation>no hay ninguna voz instalada para el idioma «%1»</translation>
-    </message>
-    <message>
-        <source>the eSpeak NG voices could not be loaded</source>
-        <translation>no se pudieron cargar las voces de eSpeak NG</translation>
-    </message>
-    <message>
-        <source>no eSpeak NG voice is installed</source>
-        <translation>no hay ninguna voz de eSpeak NG instalada</translation>
-    </message>
-    <message>
-        <source>the sound server does not answer</source>
-        <translation>el servidor de sonido no responde</translation>
-    </message>
-    <message>
-        <source>the sound server stopped playing</source>
-        <translation>el servidor de sonido dejó de reproducir</translation>
-    </message>
-    <message>
-        <source>the voice gave no sound for &quot;%1&quot;</source>
-        <translation>la voz no produjo ningún sonido para «%1»</translation>
-    </message>
-    <message>
-        <source>the sound server can&apos;t be reached</source>
-        <translation>no se puede conectar con el servidor de sonido</translation>
-    </message>
-    <message>
-        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
-        <translation>parte del sonido no se oyó: el equipo estaba demasiado ocupado para reproducirlo entero</translation>
     </message>
 </context>
 <context>
@@ -1023,17 +1001,6 @@ Empiece con un Entrenamiento: elija Prueba › Entrenamiento (Ctrl+T). Cuando ha
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>El intento %1 ya no está en %2. La lista muestra ahora lo que contiene el archivo.</translation>
     </message>
-    <message>
-        <source>1 run exported to %1</source>
-        <translation>1 intento exportado a %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n runs exported to %1</source>
-        <translation>
-            <numerusform>%n intento exportado a %1</numerusform>
-            <numerusform>%n intentos exportados a %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>Tfrm_modules</name>
@@ -1127,6 +1094,18 @@ Empiece con un Entrenamiento: elija Prueba › Entrenamiento (Ctrl+T). Cuando ha
     <message>
         <source>The Module &quot;%1&quot; was also changed in the library file since this editor opened. Keep your version? Cancel keeps the file&apos;s.</source>
         <translation>El Módulo «%1» también ha cambiado en el archivo de la biblioteca desde que se abrió este editor. ¿Conservar su versión? «Cancelar» conserva la del archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the Module under Due today when it is time to train it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Train it as a se&amp;quence, in order</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1411,28 +1390,47 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
         <translation>El Módulo de Examen guardado en config.ini, «%1», no está en la biblioteca; se usa «%2» en su lugar.</translation>
     </message>
     <message>
-        <source>Very slow</source>
-        <translation>Muy lenta</translation>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Slow</source>
-        <translation>Lenta</translation>
+        <source>Pause between Elements</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
+        <source>Spo&amp;ken numbers, as in competitions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n digit(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <source>Fast</source>
-        <translation>Rápida</translation>
+        <source>Trial length</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Very fast</source>
-        <translation>Muy rápida</translation>
+        <source>Pause a&amp;fter each</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
-        <translation>«%1» no es un número entero. Escriba el número en cifras.</translation>
+        <source>Trial len&amp;gth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of digits of a trial in competitions; sets the number of elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1674,9 +1672,12 @@ Next tries again; Cancel ends the run without it.</source>
         <source>Stop test?</source>
         <translation>¿Detener la prueba?</translation>
     </message>
-    <message>
-        <source>elements</source>
-        <translation>elementos</translation>
+    <message numerus="yes">
+        <source>Type the %n digit(s) as one line</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,48 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     </message>
 </context>
 <context>
+    <name>DueToday</name>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Retention chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DueTodayView</name>
+    <message>
+        <source>Due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished">Module</translation>
+    </message>
+    <message>
+        <source>Days overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Train &amp;now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a Training on the whole Module chosen in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Exam</name>
     <message>
         <source>Mistakes allowed in an Exam of %1 Elements: %2. Mistake %3 ends it.</source>
@@ -339,16 +381,30 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
         <translation>Impossible de verrouiller le dossier %1 (%2). Une autre copie de Tenacio qui y écrirait en même temps pourrait annuler les modifications de celle-ci.</translation>
     </message>
     <message>
-        <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>Impossible d’écrire dans %1. Une autre copie de Tenacio écrit dans son dossier&#xa0;; rien n’a été modifié. Réessayez dans un instant.</translation>
-    </message>
-    <message>
         <source>The file holds no sections this program can read; it was left as it was</source>
         <translation>Le fichier ne contient aucune section que ce programme sait lire&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>Unable to write to %1. %2</source>
         <translation>Impossible d’écrire dans %1. %2</translation>
+    </message>
+    <message>
+        <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Keeping</name>
+    <message>
+        <source>1 list due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lists due today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -409,6 +465,10 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
         <source>Test is not completed. The Elements could not be spoken: %1</source>
         <translation>Test interrompu. Les éléments n’ont pas pu être lus à voix haute&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Ready… go</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Mistakes</name>
@@ -443,10 +503,6 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
 </context>
 <context>
     <name>Modules</name>
-    <message>
-        <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
-        <translation>La bibliothèque de modules «&#xa0;%1&#xa0;» ne contient rien que ce programme reconnaisse comme des modules&#xa0;; elle a été laissée telle quelle.</translation>
-    </message>
     <message>
         <source>The Module library already holds a Module named &quot;%1&quot;.</source>
         <translation>La bibliothèque de modules contient déjà un module nommé «&#xa0;%1&#xa0;».</translation>
@@ -520,6 +576,29 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <message>
         <source>Previous run %1 (%2); best on this Module %3 (%4).</source>
         <translation>Essai précédent&#xa0;: %1 (%2)&#xa0;; meilleur résultat sur ce module&#xa0;: %3 (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionChart</name>
+    <message>
+        <source>Retention: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since the previous run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right in order (%)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1095,18 @@ Commencez par un entraînement&#xa0;: choisissez Test › Entraînement (Ctrl+T)
         <source>The Module &quot;%1&quot; was also changed in the library file since this editor opened. Keep your version? Cancel keeps the file&apos;s.</source>
         <translation>Le module «&#xa0;%1&#xa0;» a aussi été modifié dans le fichier de la bibliothèque depuis l’ouverture de cet éditeur. Garder votre version&#xa0;? Annuler garde celle du fichier.</translation>
     </message>
+    <message>
+        <source>&amp;Keep this Module learned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the Module under Due today when it is time to train it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Train it as a se&amp;quence, in order</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_name</name>
@@ -1298,6 +1389,49 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
         <source>The Exam Module stored in config.ini, &quot;%1&quot;, is not in the library; &quot;%2&quot; is used instead.</source>
         <translation>Le module d’examen enregistré dans config.ini, «&#xa0;%1&#xa0;», n’est pas dans la bibliothèque&#xa0;; «&#xa0;%2&#xa0;» est utilisé à la place.</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause between Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spo&amp;ken numbers, as in competitions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n digit(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trial length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause a&amp;fter each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trial len&amp;gth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of digits of a trial in competitions; sets the number of elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1537,6 +1671,13 @@ Suivant réessaie&#xa0;; Annuler termine l’essai sans l’enregistrer.</transl
     <message>
         <source>Stop test?</source>
         <translation>Arrêter le test&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type the %n digit(s) as one line</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

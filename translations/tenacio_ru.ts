@@ -372,10 +372,6 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <translation>Размер файла: %2 МиБ (%1 Б); читаются файлы данных не больше %3 МиБ.</translation>
     </message>
     <message>
-        <source>Unable to write to %1. Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation>Не удаётся записать файл %1. Другая копия Tenacio сейчас пишет в эту папку; ничего не изменено. Повторите попытку чуть позже.</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
     </message>
@@ -406,6 +402,10 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>The folder %1 cannot be locked (%2). Another copy of Tenacio writing to it at the same time could undo this one&apos;s changes.</source>
         <translation>Папку %1 не удаётся заблокировать (%2). Если другая копия Tenacio будет одновременно писать в неё, изменения этой копии могут быть потеряны.</translation>
+    </message>
+    <message>
+        <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
+        <translation>Другая копия Tenacio сейчас пишет в эту папку; ничего не изменено. Повторите попытку чуть позже.</translation>
     </message>
 </context>
 <context>
@@ -523,10 +523,6 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
 </context>
 <context>
     <name>Modules</name>
-    <message>
-        <source>The Module library &quot;%1&quot; holds nothing this program recognises as Modules; it was left as it was.</source>
-        <translation>В библиотеке модулей «%1» нет ничего, что эта программа распознаёт как модули; она оставлена без изменений.</translation>
-    </message>
     <message>
         <source>The Module library already holds a Module named &quot;%1&quot;.</source>
         <translation>В библиотеке модулей уже есть модуль с названием «%1».</translation>

@@ -2,6 +2,7 @@
 #include "profile/atomicfile.h"
 #include "profile/conflictcopy.h"
 #include "profile/fileaccess.h"
+#include "profile/iniline.h"
 #include "profile/profilefile.h"
 #include "profile/sectionindex.h"
 #include "tests/testsupport.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
 
 #include <optional>
 
@@ -18,6 +20,16 @@
 #include <unistd.h>
 
 using Access = ProfileFile::Access;
+
+namespace {
+
+// Text as UTF-16 little-endian bytes, without a byte-order mark.
+QByteArray utf16le(const QString &text)
+{
+    return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
+} // namespace
 
 class TestProfileFile : public QObject
 {
@@ -79,6 +91,10 @@ private Q_SLOTS:
     void hugeValue_readAndRewritten();
     void directRead_acrossReadChunks_data();
     void directRead_acrossReadChunks();
+    void iniLinesRead_inPiecesOfAnySize_data();
+    void iniLinesRead_inPiecesOfAnySize();
+    void directWrite_lineBreakOfTheFile_data();
+    void directWrite_lineBreakOfTheFile();
 };
 
 void TestProfileFile::missingFile_readsDefaults_data()
@@ -1052,6 +1068,14 @@ void TestProfileFile::badInput_noCrash_data()
     QTest::newRow("key twice") << QByteArray("[S]\nK=1\nk=2\n") << true;
     QTest::newRow("empty name") << QByteArray("[]\n=1\n[S]\nK=1\n") << true;
     QTest::newRow("invalid utf-8") << QByteArray("[S]\nK=\xc3\x28\xa0\xa1\n") << true;
+    // Mutants iniline-utf16le and iniline-utf16be: the mark alone refuses a
+    // file, whatever follows it.
+    QTest::newRow("utf-16 little-endian mark before sections") << QByteArray("\xFF\xFE\n[S]\nK=1\n") << false;
+    QTest::newRow("utf-16 big-endian mark before sections") << QByteArray("\xFE\xFF\n[S]\nK=1\n") << false;
+    // Mutant iniline-nul-window: UTF-16 without its mark is told by a NUL
+    // beside a line break anywhere in the first 4 KiB.
+    QTest::newRow("utf-16 without its mark after a long comment")
+        << utf16le("; " + QString(200, QLatin1Char('c')) + "\r\n[S]\r\nK=1\r\n") << false;
     // clang-format on
 }
 
@@ -1290,6 +1314,74 @@ void TestProfileFile::takeFromCopy_onlyWhatIsChosen()
     if (!taken.isEmpty())
         Profile::TakeFromCopy(dir.path("data.ini"), copy, taken);
     QCOMPARE(dir.read("data.ini"), after);
+}
+
+void TestProfileFile::iniLinesRead_inPiecesOfAnySize_data()
+{
+    // A read may give fewer bytes than asked for: the lines and where they
+    // start come out the same for any pieces.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("most");          // the most bytes one read gives
+    QTest::addColumn<QStringList>("lines"); // "at:text"
+    const QByteArray marked("\xEF\xBB\xBF[a]\r\nk=1\r\n[b]\nk=2");
+    const QStringList expected{"3:[a]", "8:k=1", "13:[b]", "17:k=2"};
+    // clang-format off
+    QTest::newRow("whole") << marked << 1000 << expected;
+    // Mutant iniline-bom-early: the mark looked for before its 3 bytes are held.
+    QTest::newRow("the mark one byte a read") << marked << 1 << expected;
+    QTest::newRow("the mark two bytes a read") << marked << 2 << expected;
+    // Mutant iniline-offset: where a line starts once the buffer moved on.
+    QTest::newRow("four bytes a read") << marked << 4 << expected;
+    // clang-format on
+}
+
+void TestProfileFile::iniLinesRead_inPiecesOfAnySize()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, most);
+    QFETCH(QStringList, lines);
+    qsizetype at = 0;
+    const auto read = [&](char *to, qint64 room) -> qint64 {
+        const qint64 n = qMin<qint64>(qMin<qint64>(room, most), bytes.size() - at);
+        std::memcpy(to, bytes.constData() + at, size_t(n));
+        at += n;
+        return n;
+    };
+    QStringList seen;
+    const qint64 size = Profile::ForEachIniLineRead(
+        read,
+        [&](const Profile::IniLine &line, qint64 start) {
+            seen.append(QString::number(start) + u':' + QString::fromUtf8(line.text));
+        },
+        most < 1000 ? 4 : Profile::IniPiece);
+    QCOMPARE(size, bytes.size());
+    QCOMPARE(seen, lines);
+}
+
+void TestProfileFile::directWrite_lineBreakOfTheFile_data()
+{
+    // A line a direct write adds ends as the file's first line does; a file
+    // whose only line has none gets CR LF, and its last line a break.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // [Test] TNumOfEl=30 written
+    // clang-format off
+    // Mutant directparse-eol-first: "[Test]TNumOfEl=30", the header and the key lost.
+    QTest::newRow("only line without a break") << QByteArray("[Test]") << QByteArray("[Test]\r\nTNumOfEl=30\r\n");
+    // Mutant directparse-eol-last: the break of the last line taken.
+    QTest::newRow("CR LF first, LF last") << QByteArray("[Test]\r\nk=1\n") << QByteArray("[Test]\r\nk=1\nTNumOfEl=30\r\n");
+    QTest::newRow("LF first, CR last") << QByteArray("[Test]\nk=1\r") << QByteArray("[Test]\nk=1\rTNumOfEl=30\n");
+    // clang-format on
+}
+
+void TestProfileFile::directWrite_lineBreakOfTheFile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    TestDataDir dir;
+    dir.write(QStringLiteral("config.ini"), before);
+    ProfileFile(dir.path(QStringLiteral("config.ini")), Access::Direct)
+        .WriteNumber(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), 30);
+    QCOMPARE(dir.read(QStringLiteral("config.ini")), after);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -54,6 +54,12 @@ void TestAnalysis::analyse_data()
 
     // clang-format off
     QTest::newRow("perfect") << words("a b c d") << words("a b c d") << "No mistakes" << 4 << "";
+    // Mutant analysis-ellipsis5: five places are all named, without "…".
+    QTest::newRow("five places named in full") << words("a b c d e f g h i j") << words("a b c d e")
+        << "5 omitted at 6, 7, 8, 9, 10" << 5 << "f g h i j";
+    // Mutant analysis-one-place: two places are "2 places", not "one place".
+    QTest::newRow("two omitted, the rest two places late") << words("a b c d e f") << words("a d e f _ _")
+        << "2 omitted at 2, 3; 3 right but 2 places late" << 4 << "b c";
     QTest::newRow("one omitted, the rest one place late")
         << words("a b c d e f") << words("a b d e f _") << "1 omitted at 3; 3 after it right but one place late" << 5
         << "c";

@@ -4,6 +4,7 @@
 #include "profile/fileaccess.h"
 #include "results/answersheetview.h"
 #include "results/frmresults.h"
+#include "results/standing.h"
 #include "tests/testsupport.h"
 #include "tests/testuser.h"
 

@@ -2,6 +2,7 @@
 #include "profile/memoryfiles.h"
 #include "profile/profilefile.h"
 #include "results/resultsstore.h"
+#include "results/standing.h"
 #include "results/storedruns.h"
 #include "tests/testsupport.h"
 

@@ -9,7 +9,8 @@ using SportScoring::Rule;
 namespace {
 
 // One letter a row: "r" a right answer, "x" a wrong one, "_" none, "?"
-// the untouched "???", "c" the Element in other letter case.
+// the untouched "???", "c" the Element in other letter case, "!" a stored
+// answer that was wrong by its blanks, which the results file lost.
 AnswerSheet sheetOf(const QString &rows)
 {
     AnswerSheet sheet;
@@ -18,12 +19,14 @@ AnswerSheet sheetOf(const QString &rows)
         const QString element = QStringLiteral("e") + QString::number(r + 1);
         sheet.SetCell(AnswerSheet::Text, r, element);
         const QChar c = rows.at(r);
+        if (c == QLatin1Char('!'))
+            sheet.SetBlanksLost(r);
         sheet.SetCell(AnswerSheet::Answer, r,
-                      c == QLatin1Char('r')   ? element
-                      : c == QLatin1Char('x') ? QStringLiteral("other")
-                      : c == QLatin1Char('?') ? QStringLiteral("???")
-                      : c == QLatin1Char('c') ? element.toUpper()
-                                              : QString());
+                      c == QLatin1Char('r') || c == QLatin1Char('!') ? element
+                      : c == QLatin1Char('x')                        ? QStringLiteral("other")
+                      : c == QLatin1Char('?')                        ? QStringLiteral("???")
+                      : c == QLatin1Char('c')                        ? element.toUpper()
+                                                                     : QString());
     }
     return sheet;
 }
@@ -94,6 +97,12 @@ void TestSportScoring::rules_data()
                                                 << "Rows of 10: 10 of 13; lost 3 in row 2 (11–13)";
     QTest::newRow("empty run") << repeated("_", 20) << world10 << 0 << 0 << 0
                                << "Rows of 10: 0 of 20; lost 10 in row 1 (1–10), 10 in row 2 (11–20)";
+    // Mutant sport-stop-blank: with no answer at all, no row was skipped.
+    QTest::newRow("empty run, a skipped row would end it") << repeated("_", 20) << "1/10/111" << 0 << 0 << 0
+                               << "Rows of 10: 0 of 20; lost 10 in row 1 (1–10), 10 in row 2 (11–20)";
+    // Mutant sport-blanks-lost: an answer whose lost blanks made it wrong stays wrong.
+    QTest::newRow("blanks lost in the results file") << "rr!rr" << "1/5/101" << 3 << 2 << 4
+                                                     << "Rows of 5: 3 of 5; lost 2 in row 1 (1–5)";
 
     // The rulebooks' last row: where the competitor stopped writing. 80
     // digits in rows of 40, the first 65 right and the rest left blank.
@@ -174,7 +183,8 @@ void TestSportScoring::rules()
     }
     const std::vector<QStringView> e(elements.cbegin(), elements.cend());
     const std::vector<QStringView> a(answers.cbegin(), answers.cend());
-    QCOMPARE(SportScoring::Judge(e, a, c.letterCaseCounts), verdicts);
+    if (!rows.contains(QLatin1Char('!'))) // the lists do not tell lost blanks
+        QCOMPARE(SportScoring::Judge(e, a, c.letterCaseCounts), verdicts);
     c.rule = Rule::UntilFirstMistake;
     QCOMPARE(SportScoring::Score(verdicts, c), untilFirst);
     c.rule = Rule::RightAnswers;
