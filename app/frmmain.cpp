@@ -642,7 +642,7 @@ void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
     StringGrid1->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const History::Row &row = rows.at(r);
-        const QString cells[3] = {Platform::LeftToRight(row.name), row.Koeff, row.Mark};
+        const QString cells[3] = {Platform::LeftToRight(row.name), row.Koeff, Scoring::ShownMark(row.Mark)};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = StringGrid1->item(r, c);
             if (!item) {
@@ -926,7 +926,8 @@ void Tfrm_main::BitBtn3Click()
         for (const Keeping::KeptModule &m : DueToday::ReadPlan(Platform::Now().date()))
             kept.insert(m.module, History::KeptSchedule{m.schedule.due, m.schedule.Interval()});
         History::ExportCsv(target, path, runs, SportScoring::Read(Settings::ConfigPath()), kept);
-        StatusBar1->showMessage(QStringLiteral("%1 runs exported to %2").arg(runs.size()).arg(target));
+        StatusBar1->showMessage(runs.size() == 1 ? tr("1 run exported to %1").arg(target)
+                                                 : tr("%n runs exported to %1", nullptr, int(runs.size())).arg(target));
     });
 }
 

@@ -419,9 +419,13 @@ QByteArray Csv(const QVector<ResultsStore::RunSummary> &runs, const SheetOf &she
 
 QString ExportFileName(bool training, const QString &module)
 {
-    QString name = training ? QStringLiteral("Training results") : QStringLiteral("Exam results");
-    if (!module.isEmpty())
-        name += QStringLiteral(" \u2013 ") + module;
+    QString name;
+    if (module.isEmpty())
+        name = training ? QCoreApplication::translate("History", "Training results")
+                        : QCoreApplication::translate("History", "Exam results");
+    else
+        name = training ? QCoreApplication::translate("History", "Training results \u2013 %1").arg(module)
+                        : QCoreApplication::translate("History", "Exam results \u2013 %1").arg(module);
     for (QChar &c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');

@@ -169,7 +169,7 @@ Tfrm_test::Tfrm_test(QWidget *parent)
 
     Label1 = new QLabel(this);
     makeNotification(Label1); // before its first text
-    Label1->setText(QStringLiteral("elements"));
+    Label1->setText(tr("elements"));
     Label1->setGeometry(8, 190, 200, qBound(16, Label1->sizeHint().height(), ClientHeight - 190));
 
     Timer1 = new QTimer(this);

@@ -5,6 +5,7 @@
 #include "library/updown.h"
 #include "platform/dialogs.h"
 #include "platform/okcancel.h"
+#include "platform/platform.h"
 #include "platform/speech.h"
 
 #include <QAbstractListModel>
@@ -147,7 +148,31 @@ struct Rate
     const char *name;
     int tenths;
 };
-constexpr Rate Rates[] = {{"Very slow", -6}, {"Slow", -3}, {"Normal", 0}, {"Fast", 3}, {"Very fast", 6}};
+constexpr Rate Rates[] = {{QT_TRANSLATE_NOOP("Tfrm_options", "Very slow"), -6},
+                          {QT_TRANSLATE_NOOP("Tfrm_options", "Slow"), -3},
+                          {QT_TRANSLATE_NOOP("Tfrm_options", "Normal"), 0},
+                          {QT_TRANSLATE_NOOP("Tfrm_options", "Fast"), 3},
+                          {QT_TRANSLATE_NOOP("Tfrm_options", "Very fast"), 6}};
+
+// Each voice by the language it speaks, in that language's own words
+// ("Deutsch", "русский") where the locale data knows it, else by the
+// engine's name; voices of one language keep the engine's name beside it.
+QStringList shownVoiceNames(const Speech::Speaker &speaker, const QStringList &voices)
+{
+    QStringList shown;
+    for (const QString &voice : voices) {
+        const QString code = speaker.languageOf(voice);
+        const QLocale locale(code);
+        const bool known = !code.isEmpty() && locale.language() != QLocale::C
+                           && QLocale::languageToCode(locale.language()) == code.section(QLatin1Char('-'), 0, 0);
+        shown << (known ? locale.nativeLanguageName() : voice);
+    }
+    const QStringList plain = shown;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        if (plain.count(plain.at(i)) > 1 && plain.at(i) != voices.at(i))
+            shown[i] = QStringLiteral("%1 (%2)").arg(plain.at(i), voices.at(i));
+    return shown;
+}
 
 } // namespace
 
@@ -282,7 +307,7 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     ComboBox8 = new QComboBox(TabSheet1);
     ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
     for (const Rate &rate : Rates)
-        ComboBox8->addItem(QString::fromLatin1(rate.name), rate.tenths);
+        ComboBox8->addItem(tr(rate.name), rate.tenths);
     ComboBox8->setAccessibleName(tr("Speech rate"));
     ComboBox11 = new QComboBox(TabSheet1);
     ComboBox11->setObjectName(QStringLiteral("ComboBox11"));
@@ -535,6 +560,17 @@ void Tfrm_options::ComboBox4Change()
 
 bool Tfrm_options::BitBtn1Click()
 {
+    // A number a run could not start with is refused here, in its field,
+    // rather than at the next run.
+    for (QLineEdit *field : {m_training.number, Edit3, m_exam.number}) {
+        if (Platform::TryStrToInt(field->text(), nullptr))
+            continue;
+        PageControl1->setCurrentWidget(field == m_exam.number ? TabSheet2 : TabSheet1);
+        field->setFocus();
+        field->selectAll();
+        Dialogs::ShowMessage(this, tr("\"%1\" is not a whole number. Type the number in digits.").arg(field->text()));
+        return false;
+    }
     bool written = false;
     Dialogs::Guard(this, [&] {
         Settings::Write(Settings::ConfigPath(), CurrentRecord());
@@ -724,6 +760,7 @@ void Tfrm_options::ProbeSpeech()
     m_speechChecking = false;
     m_speechProblem = speaker ? speaker->problem() : tr("No speech engine is installed");
     m_voices = speaker ? speaker->voices() : QStringList();
+    m_voiceNames = speaker ? shownVoiceNames(*speaker, m_voices) : QStringList();
     if (!speaker || !m_speechProblem.isEmpty())
         return;
     m_speechChecking = true;
@@ -749,10 +786,13 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
     // has been asked, the stored voice stands for itself.
     ComboBox7->clear();
     ComboBox7->addItem(tr("System default"));
-    ComboBox7->addItems(m_voices);
+    // Each shown in the user's words, kept by the engine's name.
+    for (qsizetype i = 0; i < m_voices.size(); ++i)
+        ComboBox7->addItem(m_voiceNames.at(i), m_voices.at(i));
     if (!m_speechProbed && !speech.TVoice.isEmpty())
-        ComboBox7->addItem(speech.TVoice);
-    ComboBox7->setCurrentIndex(qMax(0, ComboBox7->findText(speech.TVoice, Qt::MatchExactly | Qt::MatchCaseSensitive)));
+        ComboBox7->addItem(speech.TVoice, speech.TVoice);
+    ComboBox7->setCurrentIndex(
+        qMax(0, ComboBox7->findData(speech.TVoice, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive)));
     // The rate offered nearest to the stored one.
     const auto nearest = std::min_element(std::begin(Rates), std::end(Rates), [&](const Rate &a, const Rate &b) {
         return qAbs(a.tenths - speech.TSpeechRate) < qAbs(b.tenths - speech.TSpeechRate);
@@ -916,7 +956,10 @@ bool Tfrm_options::ReadDigits() const { return SpeakElements() && CheckBox6->isC
 
 bool Tfrm_options::HideElements() const { return SpeakElements() && CheckBox5->isChecked(); }
 
-QString Tfrm_options::VoiceName() const { return ComboBox7->currentIndex() > 0 ? ComboBox7->currentText() : QString(); }
+QString Tfrm_options::VoiceName() const
+{
+    return ComboBox7->currentIndex() > 0 ? ComboBox7->currentData().toString() : QString();
+}
 
 int Tfrm_options::SpeechRate() const { return ComboBox8->currentData().toInt(); }
 

@@ -208,6 +208,7 @@ private:
     std::unique_ptr<Speech::Speaker> m_speechCheck; // asking the sound server
     bool m_speechChecking = false;                  // ... and not answered yet
     QStringList m_voices;                           // the engine's voices, when asked
+    QStringList m_voiceNames;                       // ... as the list shows them
     QList<QWidget *> m_speechControls;              // all speech controls and their labels
     QLabel *m_trialLabel = nullptr;                 // ComboBox12's
 };

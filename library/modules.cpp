@@ -107,26 +107,54 @@ QStringList ElementList::toStringList() const
 
 QString LibraryPath() { return Platform::DataFile(QLatin1String(Platform::ModulesFile)); }
 
+namespace {
+
+// The starter Modules' names in the user's language, at the moment the
+// library is placed: only their section lines change.
+QByteArray namedInUsersLanguage(QByteArray content)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("Modules", "Two-digit numbers"),
+                                        QT_TRANSLATE_NOOP("Modules", "Three-digit numbers"),
+                                        QT_TRANSLATE_NOOP("Modules", "Common words"),
+                                        QT_TRANSLATE_NOOP("Modules", "Pairs 00–99")};
+    for (const char *name : names) {
+        const QString shown = QCoreApplication::translate("Modules", name);
+        if (shown.isEmpty() || shown.contains(QLatin1Char(']')) || shown.contains(QLatin1Char('\n'))
+            || shown.contains(QLatin1Char('\r')))
+            continue;
+        const QByteArray line = QByteArray("[") + name + "]\r\n";
+        const QByteArray named = "[" + shown.toUtf8() + "]\r\n";
+        content.replace(QByteArray("\n" + line), QByteArray("\n" + named));
+        if (content.startsWith(line))
+            content.replace(0, line.size(), named);
+    }
+    return content;
+}
+
+} // namespace
+
 bool PlaceStarterLibrary(const QString &path, const QString &installed)
 {
     if (QFileInfo::exists(path))
         return false;
-    QByteArray content;
-    bool found = false;
+    initStarterResource();
+    QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
+    if (!starter.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray carried = starter.readAll();
+    QByteArray content = carried;
     if (!installed.isEmpty() && QFileInfo(installed).isFile() && LibraryProblem(installed).isEmpty()) {
         QFile file(installed);
         if (file.open(QIODevice::ReadOnly)) {
-            content = file.readAll();
-            found = file.error() == QFileDevice::NoError;
+            QByteArray own = file.readAll();
+            if (file.error() == QFileDevice::NoError)
+                content = std::move(own);
         }
     }
-    if (!found) {
-        initStarterResource();
-        QFile starter(QStringLiteral(":/tenacio/starter-modules.ini"));
-        if (!starter.open(QIODevice::ReadOnly))
-            return false;
-        content = starter.readAll();
-    }
+    // The library as shipped gets its names in the user's language; an
+    // administrator's own stays byte for byte.
+    if (content == carried)
+        content = namedInUsersLanguage(content);
     // Created whole or not at all, and never over a library that appeared
     // meanwhile.
     return Profile::CreateFile(path, content).isEmpty();

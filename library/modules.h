@@ -81,7 +81,9 @@ QString LibraryPath();
 // The starter library is the file `installed` (the one installed with the
 // program, which an administrator may replace) byte for byte, when it can
 // be read and holds Modules or nothing; else the copy the program carries
-// (two-digit numbers, three-digit numbers, common words).
+// (two-digit numbers, three-digit numbers, common words). The shipped
+// library, carried or installed as it came, has its Modules named in the
+// user's language of the moment.
 bool PlaceStarterLibrary(const QString &path, const QString &installed = QString());
 
 // Every Module name in file order; a missing file gives none.

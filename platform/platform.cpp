@@ -296,7 +296,7 @@ qint32 StrToInt(const QString &text)
 {
     qint32 value = 0;
     if (!TryStrToInt(text, &value))
-        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw AppError(QCoreApplication::translate("Platform", "'%1' is not a valid integer value").arg(text));
     return value;
 }
 

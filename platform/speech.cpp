@@ -28,6 +28,8 @@ QString &interfaceLanguage()
 
 Speaker::~Speaker() = default;
 
+QString Speaker::languageOf(const QString &) const { return QString(); }
+
 void Speaker::prepare(const QStringList &texts)
 {
     Q_EMIT progress(int(texts.size()), int(texts.size()));

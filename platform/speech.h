@@ -31,6 +31,9 @@ public:
     // The names of the engine's voices, one for each language it speaks,
     // sorted for people.
     virtual QStringList voices() const = 0;
+    // The language a voice speaks, as the engine codes it ("de", "en-us");
+    // empty when the engine does not say.
+    virtual QString languageOf(const QString &voice) const;
     // A voice by name; an empty name lets the texts choose the language
     // (DefaultLanguage). A name the engine does not have fails at prepare().
     virtual void setVoice(const QString &name) = 0;

@@ -95,7 +95,7 @@ public:
         pa_simple *stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &format, nullptr,
                                           &buffer, &error);
         if (!stream) {
-            why = QStringLiteral("the sound server can't be reached (%1)").arg(reason(error));
+            why = QCoreApplication::translate("Speech", "the sound server can't be reached (%1)").arg(reason(error));
             return nullptr;
         }
         return std::unique_ptr<SoundSink>(new PulseSink(stream, sampleRate));
@@ -152,7 +152,10 @@ private:
     {
     }
     static QString reason(int error) { return QString::fromUtf8(pa_strerror(error)); }
-    static QString failed(int error) { return QStringLiteral("the sound server failed (%1)").arg(reason(error)); }
+    static QString failed(int error)
+    {
+        return QCoreApplication::translate("Speech", "the sound server failed (%1)").arg(reason(error));
+    }
 
     pa_simple *m_stream;
     int m_rate;
@@ -194,13 +197,13 @@ public:
             for (const Voice &voice : std::as_const(m_voices))
                 if (voice.name == name && espeak_SetVoiceByName(voice.identifier.toUtf8().constData()) == EE_OK)
                     return QString();
-            return QStringLiteral("the voice \"%1\" is not installed").arg(name);
+            return QCoreApplication::translate("Speech", "the voice \"%1\" is not installed").arg(name);
         }
         const QByteArray code = language.toUtf8();
         espeak_VOICE wanted{};
         wanted.languages = code.constData();
         if (espeak_SetVoiceByProperties(&wanted) != EE_OK)
-            return QStringLiteral("no voice for the language \"%1\" is installed").arg(language);
+            return QCoreApplication::translate("Speech", "no voice for the language \"%1\" is installed").arg(language);
         return QString();
     }
 
@@ -256,7 +259,7 @@ private:
         else
             qunsetenv("PULSE_SERVER");
         if (m_rate <= 0) {
-            m_problem = QStringLiteral("the eSpeak NG voices could not be loaded");
+            m_problem = QCoreApplication::translate("Speech", "the eSpeak NG voices could not be loaded");
             return;
         }
         espeak_SetSynthCallback(&Synth::collect);
@@ -274,7 +277,7 @@ private:
             return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
         });
         if (m_voices.isEmpty())
-            m_problem = QStringLiteral("no eSpeak NG voice is installed");
+            m_problem = QCoreApplication::translate("Speech", "no eSpeak NG voice is installed");
     }
 
     static int collect(short *wav, int samples, espeak_EVENT *events)
@@ -367,6 +370,14 @@ public:
         for (const Synth::Voice &voice : Synth::instance().voices())
             names << voice.name;
         return names;
+    }
+
+    QString languageOf(const QString &name) const override
+    {
+        for (const Synth::Voice &voice : Synth::instance().voices())
+            if (voice.name == name)
+                return voice.language;
+        return QString();
     }
 
     void setVoice(const QString &name) override { m_voice = name; }
@@ -516,19 +527,19 @@ private:
         const quint32 now = Platform::TickCount();
         if (m_server == Server::Opening) {
             if (now - m_openedAt > m_openLimitMs)
-                opened(QStringLiteral("the sound server does not answer"));
+                opened(QCoreApplication::translate("Speech", "the sound server does not answer"));
             return;
         }
         if (m_server != Server::Open)
             return;
         if (m_warmAsked && !m_warm) {
             if (now - m_warmAskedAt > quint32(WarmUpLimitMs))
-                fail(QStringLiteral("the sound server does not answer"));
+                fail(QCoreApplication::translate("Speech", "the sound server does not answer"));
             return;
         }
         if (m_saying) {
             if (now - m_saidAt > m_dueMs)
-                fail(QStringLiteral("the sound server stopped playing"));
+                fail(QCoreApplication::translate("Speech", "the sound server stopped playing"));
             return;
         }
         if (now - m_checkedAt < quint32(IdleCheckMs))
@@ -584,7 +595,7 @@ private:
             return false;
         if (qint64(clip->size()) * 1000 < qint64(ShortestClipMs) * Synth::instance().sampleRate()) {
             if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })) {
-                fail(QStringLiteral("the voice gave no sound for \"%1\"").arg(text));
+                fail(QCoreApplication::translate("Speech", "the voice gave no sound for \"%1\"").arg(text));
                 return false;
             }
             clip = std::make_shared<const Clip>();
@@ -621,7 +632,7 @@ private:
         QString opening;
         std::unique_ptr<SoundSink> opened = state->open(sampleRate, opening);
         if (!opened && opening.isEmpty())
-            opening = QStringLiteral("the sound server can't be reached");
+            opening = QCoreApplication::translate("Speech", "the sound server can't be reached");
         std::unique_lock lock(state->lock);
         {
             auto *speaker = static_cast<EspeakSpeaker *>(state->target);
@@ -710,7 +721,8 @@ private:
                 lock.unlock();
                 why = sink.drain();
                 if (why.isEmpty() && sink.underran())
-                    why = QStringLiteral("part of the sound was not heard: the machine was too busy to play it whole");
+                    why = QCoreApplication::translate(
+                        "Speech", "part of the sound was not heard: the machine was too busy to play it whole");
                 lock.lock();
                 if (why.isEmpty()) {
                     auto *speaker = static_cast<EspeakSpeaker *>(state->target);

@@ -261,7 +261,7 @@ QGridLayout *Tfrm_results::buildValues()
     Label7->setObjectName(QStringLiteral("Label7"));
     Label8->setObjectName(QStringLiteral("Label8"));
     Label9->setObjectName(QStringLiteral("Label9"));
-    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(LongestTime));
+    Label9->setMinimumWidth(Label9->fontMetrics().horizontalAdvance(Scoring::ShownTime(LongestTime)));
     m_koeffCaption = new QLabel(tr("Koeff: "), this);
     m_markCaption = new QLabel(tr("Mark: "), this);
     LabelKoeff = valueAfter(this, m_koeffCaption, values, 2, 1, 1);
@@ -602,7 +602,7 @@ void Tfrm_results::scoringChanged()
 void Tfrm_results::showScore(const QString &koeff, const QString &mark)
 {
     LabelKoeff->setText(koeff);
-    LabelMark->setText(mark);
+    LabelMark->setText(Scoring::ShownMark(mark));
     nameValueLines();
 }
 
@@ -644,7 +644,7 @@ void Tfrm_results::showStanding(const QString &path, const QString &section)
 QString Tfrm_results::TotalText() const { return Label6->text(); }
 QString Tfrm_results::RightText() const { return Label7->text(); }
 QString Tfrm_results::ErrorsText() const { return Label8->text(); }
-QString Tfrm_results::TimeText() const { return Label9->text(); }
+QString Tfrm_results::TimeText() const { return m_time; }
 QString Tfrm_results::KoeffText() const { return Edit1->text(); }
 QString Tfrm_results::MarkText() const { return Edit2->text(); }
 
@@ -654,7 +654,8 @@ void Tfrm_results::SetReportLabels(const QString &total, const QString &right, c
     Label6->setText(total);
     Label7->setText(right);
     Label8->setText(errors);
-    Label9->setText(time);
+    m_time = time;
+    Label9->setText(Scoring::ShownTime(time));
     nameValueLines();
 }
 

@@ -68,7 +68,7 @@ public:
     QString TotalText() const;  // Label6
     QString RightText() const;  // Label7
     QString ErrorsText() const; // Label8
-    QString TimeText() const;   // Label9
+    QString TimeText() const;   // as stored; Label9 shows it in the user's language
     QString KoeffText() const;  // Edit1
     QString MarkText() const;   // Edit2
     void SetReportLabels(const QString &total, const QString &right, const QString &errors, const QString &time);
@@ -149,4 +149,5 @@ private:
     Tfrm_options *m_options = nullptr;
     bool m_loadingScoring = false;
     std::optional<SportScoring::Rule> m_ruleForNextShowing;
+    QString m_time; // the time text as stored, which Label9 shows translated
 };

@@ -11,10 +11,19 @@
 namespace Mistakes {
 namespace {
 
-const QString &prefix()
+// The name before its moment, in the user's language.
+QString name(const QString &moment) { return QCoreApplication::translate("Mistakes", "Mistakes %1").arg(moment); }
+
+// What a drill's name starts with in each language the program speaks, so
+// that one made in German is still a drill when the program speaks Russian.
+QStringList prefixes()
 {
-    static const QString text = QStringLiteral("Mistakes ");
-    return text;
+    QStringList out{QStringLiteral("Mistakes "), QStringLiteral("Fehler "), QStringLiteral("Ошибки "),
+                    QStringLiteral("Erreurs "), QStringLiteral("Errores ")};
+    const QString own = name(QString());
+    if (!own.isEmpty() && !out.contains(own))
+        out.append(own);
+    return out;
 }
 
 QString momentFormat(const QLocale &locale)
@@ -86,19 +95,20 @@ QString KindsTaken(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase)
     return parts.join(QStringLiteral(", "));
 }
 
-QString Name(const QDateTime &now, const QLocale &locale)
-{
-    return prefix() + locale.toString(now, momentFormat(locale));
-}
+QString Name(const QDateTime &now, const QLocale &locale) { return name(locale.toString(now, momentFormat(locale))); }
 
 bool IsName(const QString &name, const QLocale &locale)
 {
-    if (!name.startsWith(prefix()))
-        return false;
-    QString moment = name.mid(prefix().size());
     static const QRegularExpression counter(QStringLiteral(" \\([0-9]+\\)$"));
-    moment.remove(counter);
-    return locale.toDateTime(moment, momentFormat(locale)).isValid();
+    for (const QString &prefix : prefixes()) {
+        if (!name.startsWith(prefix))
+            continue;
+        QString moment = name.mid(prefix.size());
+        moment.remove(counter);
+        if (locale.toDateTime(moment, momentFormat(locale)).isValid())
+            return true;
+    }
+    return false;
 }
 
 Plan PlanFor(const AnswerSheet &sheet, const QStringList &library, const QDateTime &now, const QLocale &locale,

@@ -21,11 +21,13 @@ QStringList WrongElements(const AnswerSheet &sheet, Qt::CaseSensitivity letterCa
 // "1 omitted, 2 wrong, 1 blank, 2 swapped" (kinds that gave none left out).
 QString KindsTaken(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
-// "Mistakes " and the moment in the locale's short date (four-digit year)
-// and short time, e.g. "Mistakes 08.12.2026 01:22".
+// "Mistakes " (in the user's language) and the moment in the locale's
+// short date (four-digit year) and short time, e.g. "Mistakes 08.12.2026
+// 01:22", "Fehler 08.12.2026 01:22".
 QString Name(const QDateTime &now, const QLocale &locale);
-// Whether a Module name is one that Name made, with or without the
-// " (2)", " (3)", ... that keeps names apart.
+// Whether a Module name is one that Name made, in any of the program's
+// languages, with or without the " (2)", " (3)", ... that keeps names
+// apart.
 bool IsName(const QString &name, const QLocale &locale);
 
 struct Plan

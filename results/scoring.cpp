@@ -3,6 +3,7 @@
 #include "results/numbertext.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cmath>
@@ -40,6 +41,18 @@ QString TimeText(quint32 ms, int total)
     return QString::number(t.H) + QLatin1Char(':') + QString::number(t.M) + QLatin1Char(':') + QString::number(t.S)
            + QLatin1String("  Average time for each number: ") + NumberText::FromDouble(average)
            + QLatin1String(" sec.");
+}
+
+QString ShownTime(const QString &stored)
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^([0-9]+):([0-9]+):([0-9]+)  Average time for each number: ([0-9]+(?:,[0-9]+)?) sec\\.$"));
+    const QRegularExpressionMatch m = shape.match(stored);
+    if (!m.hasMatch())
+        return stored;
+    const auto twoDigits = [&m](int n) { return m.captured(n).rightJustified(2, QLatin1Char('0')); };
+    const QString hms = m.captured(1) + QLatin1Char(':') + twoDigits(2) + QLatin1Char(':') + twoDigits(3);
+    return QCoreApplication::translate("Scoring", "%1  Average time for each number: %2 sec.").arg(hms, m.captured(4));
 }
 
 double Koeff(int testMode, int total, int right, double seconds)
@@ -95,6 +108,11 @@ QString MarkFor(double koeff, int total, int errors)
     return QLatin1String(lowestMark);
 }
 
+QString ShownMark(const QString &stored)
+{
+    return stored == QLatin1String("Master") ? QCoreApplication::translate("Scoring", "Master") : stored;
+}
+
 QVector<MarkBand> MarkBands()
 {
     QVector<MarkBand> out{{0, QLatin1String(lowestMark)}};
@@ -106,9 +124,9 @@ QVector<MarkBand> MarkBands()
 QString MarkKey()
 {
     const QVector<MarkBand> all = MarkBands();
-    QStringList parts{all.first().mark + QStringLiteral(" <") + koeffText(all.at(1).fromHundredths)};
+    QStringList parts{ShownMark(all.first().mark) + QStringLiteral(" <") + koeffText(all.at(1).fromHundredths)};
     for (qsizetype i = 1; i < all.size(); ++i)
-        parts.append(all.at(i).mark + QStringLiteral(" \u2265") + koeffText(all.at(i).fromHundredths));
+        parts.append(ShownMark(all.at(i).mark) + QStringLiteral(" \u2265") + koeffText(all.at(i).fromHundredths));
     parts.last() = QCoreApplication::translate("Scoring", "%1 (<1 in 10 wrong)").arg(parts.last());
     const qsizetype half = (parts.size() + 1) / 2;
     const QString dot = QStringLiteral(" \u00B7 ");
@@ -122,7 +140,7 @@ QString MarkKeyInWords()
     QStringList from;
     for (qsizetype i = 1; i < all.size(); ++i)
         from.append(QCoreApplication::translate("Scoring", "from %1, %2")
-                        .arg(koeffText(all.at(i).fromHundredths), all.at(i).mark));
+                        .arg(koeffText(all.at(i).fromHundredths), ShownMark(all.at(i).mark)));
     return QCoreApplication::translate("Scoring", "A Koeff below %1 gives the mark %2; %3 when fewer than one answer "
                                                   "in ten is wrong, else 5.")
         .arg(koeffText(all.at(1).fromHundredths), all.first().mark, from.join(QStringLiteral("; ")));

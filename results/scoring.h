@@ -39,6 +39,11 @@ TimeSplit SplitTime(quint32 ms);
 // "H:M:S  Average time for each number: A sec." with A the rounded
 // average of the split's seconds over `total` Elements (total > 0).
 QString TimeText(quint32 ms, int total);
+// A stored time text as the report shows it: in the user's language, from
+// the figures it holds, minutes and seconds of two digits
+// ("0:01:05  Average time for each number: 3,25 sec."). The file keeps
+// the English text; a text of another shape is shown as it is.
+QString ShownTime(const QString &stored);
 
 // Introductory Test (mode 1): Right / 5. Training and Exam:
 // (Total - Seconds / 6 + Right) / 5. Not yet rounded.
@@ -55,6 +60,9 @@ QString KoeffInWords();
 // bands of the table gets the mark of the band below; 57 and more is
 // "Master" only when 10 x errors < total.
 QString MarkFor(double koeff, int total, int errors);
+// A stored mark as shown: "Master" in the user's language, the others,
+// digits, as they are.
+QString ShownMark(const QString &stored);
 
 // The bands MarkFor judges by, lowest first: each mark from the Koeff of
 // its lower edge in hundredths (the lowest band has no edge). The top

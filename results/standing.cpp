@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace ResultsStore {
 
 Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
@@ -40,13 +42,14 @@ Standing StandingOf(const QVector<RunSummary> &runs, const QString &section)
 
 namespace {
 
-// A change of Koeff: "+0,51", "-1,74", or "±0".
+// A change of Koeff: "+0,51", "−1,74" (a minus sign, as in the report's
+// formula), or "±0".
 QString change(double from, double to)
 {
     const double d = RoundToFraction(to - from, 100);
     if (d == 0)
         return QStringLiteral("\u00B10");
-    return (d > 0 ? QStringLiteral("+") : QString()) + NumberText::FromDouble(d);
+    return (d > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + NumberText::FromDouble(std::abs(d));
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include <cerrno>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <iterator>
 #include <optional>

@@ -394,6 +394,25 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Training results</source>
+        <translation>Trainingsergebnisse</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Prüfungsergebnisse</translation>
+    </message>
+    <message>
+        <source>Training results – %1</source>
+        <translation>Trainingsergebnisse – %1</translation>
+    </message>
+    <message>
+        <source>Exam results – %1</source>
+        <translation>Prüfungsergebnisse – %1</translation>
+    </message>
+</context>
+<context>
     <name>Keeping</name>
     <message>
         <source>1 list due today</source>
@@ -500,6 +519,10 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
             <numerusform>%n vertauscht</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mistakes %1</source>
+        <translation>Fehler %1</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -510,6 +533,22 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>Die Modulbibliothek kann diese Elemente nicht unverändert speichern; es wurde kein Modul angelegt.</translation>
+    </message>
+    <message>
+        <source>Two-digit numbers</source>
+        <translation>Zweistellige Zahlen</translation>
+    </message>
+    <message>
+        <source>Three-digit numbers</source>
+        <translation>Dreistellige Zahlen</translation>
+    </message>
+    <message>
+        <source>Common words</source>
+        <translation>Häufige Wörter</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Paare 00–99</translation>
     </message>
 </context>
 <context>
@@ -541,6 +580,13 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
     <message>
         <source>Years 1000–2099</source>
         <translation>Jahre 1000–2099</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl.</translation>
     </message>
 </context>
 <context>
@@ -667,12 +713,67 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Ein Koeff unter %1 ergibt Stufe %2; %3, wenn weniger als eine von zehn Antworten falsch ist, sonst 5. Eine höhere Stufe ist besser.</translation>
     </message>
+    <message>
+        <source>%1  Average time for each number: %2 sec.</source>
+        <translation>%1, durchschnittlich %2 s pro Element</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meister</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>Der in config.ini gespeicherte Timer (Millisekunden), %1, liegt außerhalb dessen, was die Optionen einstellen können; stattdessen wird %2 verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>the sound server can&apos;t be reached (%1)</source>
+        <translation>der Soundserver ist nicht erreichbar (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server failed (%1)</source>
+        <translation>Fehler des Soundservers (%1)</translation>
+    </message>
+    <message>
+        <source>the voice &quot;%1&quot; is not installed</source>
+        <translation>die Stimme „%1“ ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>no voice for the language &quot;%1&quot; is installed</source>
+        <translation>für die Sprache „%1“ ist keine Stimme installiert</translation>
+    </message>
+    <message>
+        <source>the eSpeak NG voices could not be loaded</source>
+        <translation>die Stimmen von eSpeak NG konnten nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>no eSpeak NG voice is installed</source>
+        <translation>keine Stimme von eSpeak NG installiert</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>der Soundserver antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the sound server stopped playing</source>
+        <translation>der Soundserver hat die Wiedergabe beendet</translation>
+    </message>
+    <message>
+        <source>the voice gave no sound for &quot;%1&quot;</source>
+        <translation>die Stimme gab für „%1“ keinen Ton aus</translation>
+    </message>
+    <message>
+        <source>the sound server can&apos;t be reached</source>
+        <translation>der Soundserver ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
+        <translation>ein Teil des Tons war nicht zu hören: der Rechner war zu ausgelastet, um ihn ganz abzuspielen</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1101,17 @@ Beginnen Sie mit einem Training: Wählen Sie Test › Training (Strg+T). Sobald 
     <message>
         <source>Right answers, in percent</source>
         <translation>Richtige Antworten in Prozent</translation>
+    </message>
+    <message>
+        <source>1 run exported to %1</source>
+        <translation>1 Durchgang exportiert nach %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs exported to %1</source>
+        <translation>
+            <numerusform>%n Durchgang exportiert nach %1</numerusform>
+            <numerusform>%n Durchgänge exportiert nach %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1544,30 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
         <translation>Die kürzeste Stille zwischen zwei gesprochenen Elementen, damit die Elemente nicht ineinanderlaufen, wo die Stimme länger braucht als der Timer</translation>
     </message>
+    <message>
+        <source>Very slow</source>
+        <translation>Sehr langsam</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Very fast</source>
+        <translation>Sehr schnell</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
+        <translation>„%1“ ist keine ganze Zahl. Geben Sie die Zahl in Ziffern ein.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1678,6 +1814,10 @@ Next tries again; Cancel ends the run without it.</source>
             <numerusform>Die %n Ziffer als eine Zeile eingeben</numerusform>
             <numerusform>Die %n Ziffern als eine Zeile eingeben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>elements</source>
+        <translation>Elemente</translation>
     </message>
 </context>
 <context>

@@ -281,42 +281,42 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <name>DueToday</name>
     <message>
         <source>&amp;Keep this Module learned</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener este Módulo aprendido</translation>
     </message>
     <message>
         <source>&amp;Retention chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de &amp;retención…</translation>
     </message>
 </context>
 <context>
     <name>DueTodayView</name>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendientes hoy</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished">Módulo</translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Days overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Días de retraso</translation>
     </message>
     <message>
         <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulos mantenidos que toca entrenar hoy, el más atrasado primero. Intro inicia un Entrenamiento.</translation>
     </message>
     <message>
         <source>Train &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;renar ahora</translation>
     </message>
     <message>
         <source>Starts a Training on the whole Module chosen in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia un Entrenamiento con todo el Módulo elegido en la lista</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
 </context>
 <context>
@@ -390,20 +390,39 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     </message>
     <message>
         <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Tenacio está escribiendo en su carpeta; no se ha cambiado nada. Vuelva a intentarlo en un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Training results</source>
+        <translation>Resultados de Entrenamiento</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Resultados de Examen</translation>
+    </message>
+    <message>
+        <source>Training results – %1</source>
+        <translation>Resultados de Entrenamiento – %1</translation>
+    </message>
+    <message>
+        <source>Exam results – %1</source>
+        <translation>Resultados de Examen – %1</translation>
     </message>
 </context>
 <context>
     <name>Keeping</name>
     <message>
         <source>1 list due today</source>
-        <translation type="unfinished"></translation>
+        <translation>1 lista pendiente hoy</translation>
     </message>
     <message numerus="yes">
         <source>%n lists due today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lista pendiente hoy</numerusform>
+            <numerusform>%n listas pendientes hoy</numerusform>
         </translation>
     </message>
 </context>
@@ -467,7 +486,7 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     </message>
     <message>
         <source>Ready… go</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparados… ya</translation>
     </message>
 </context>
 <context>
@@ -500,6 +519,10 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
             <numerusform>%n intercambiados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mistakes %1</source>
+        <translation>Errores %1</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -510,6 +533,22 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>La biblioteca de Módulos no puede guardar estos Elementos tal como están; no se ha creado ningún Módulo.</translation>
+    </message>
+    <message>
+        <source>Two-digit numbers</source>
+        <translation>Números de dos cifras</translation>
+    </message>
+    <message>
+        <source>Three-digit numbers</source>
+        <translation>Números de tres cifras</translation>
+    </message>
+    <message>
+        <source>Common words</source>
+        <translation>Palabras frecuentes</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Pares 00–99</translation>
     </message>
 </context>
 <context>
@@ -541,6 +580,13 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <message>
         <source>Years 1000–2099</source>
         <translation>Años 1000–2099</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
     </message>
 </context>
 <context>
@@ -582,23 +628,23 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
     <name>RetentionChart</name>
     <message>
         <source>Retention: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención: %1</translation>
     </message>
     <message>
         <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesitan al menos dos intentos de «%1» para mostrar su retención.</translation>
     </message>
     <message>
         <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada punto es un intento de «%1»: los Elementos correctos en orden frente a los días desde el intento anterior.</translation>
     </message>
     <message>
         <source>Days since the previous run</source>
-        <translation type="unfinished"></translation>
+        <translation>Días desde el intento anterior</translation>
     </message>
     <message>
         <source>Right in order (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctos en orden (%)</translation>
     </message>
 </context>
 <context>
@@ -667,12 +713,67 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Un Koeff por debajo de %1 da el nivel %2; %3 cuando falla menos de una respuesta de cada diez; si no, 5.</translation>
     </message>
+    <message>
+        <source>%1  Average time for each number: %2 sec.</source>
+        <translation>%1  Tiempo medio por número: %2 s</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>El Tiempo (ms) guardado en config.ini, %1, está fuera de lo que permiten las opciones; se usa %2 en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>the sound server can&apos;t be reached (%1)</source>
+        <translation>no se puede conectar con el servidor de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server failed (%1)</source>
+        <translation>error del servidor de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>the voice &quot;%1&quot; is not installed</source>
+        <translation>la voz «%1» no está instalada</translation>
+    </message>
+    <message>
+        <source>no voice for the language &quot;%1&quot; is installed</source>
+        <translation>no hay ninguna voz instalada para el idioma «%1»</translation>
+    </message>
+    <message>
+        <source>the eSpeak NG voices could not be loaded</source>
+        <translation>no se pudieron cargar las voces de eSpeak NG</translation>
+    </message>
+    <message>
+        <source>no eSpeak NG voice is installed</source>
+        <translation>no hay ninguna voz de eSpeak NG instalada</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>el servidor de sonido no responde</translation>
+    </message>
+    <message>
+        <source>the sound server stopped playing</source>
+        <translation>el servidor de sonido dejó de reproducir</translation>
+    </message>
+    <message>
+        <source>the voice gave no sound for &quot;%1&quot;</source>
+        <translation>la voz no produjo ningún sonido para «%1»</translation>
+    </message>
+    <message>
+        <source>the sound server can&apos;t be reached</source>
+        <translation>no se puede conectar con el servidor de sonido</translation>
+    </message>
+    <message>
+        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
+        <translation>parte del sonido no se oyó: el equipo estaba demasiado ocupado para reproducirlo entero</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1102,17 @@ Empiece con un Entrenamiento: elija Prueba › Entrenamiento (Ctrl+T). Cuando ha
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>El intento %1 ya no está en %2. La lista muestra ahora lo que contiene el archivo.</translation>
     </message>
+    <message>
+        <source>1 run exported to %1</source>
+        <translation>1 intento exportado a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs exported to %1</source>
+        <translation>
+            <numerusform>%n intento exportado a %1</numerusform>
+            <numerusform>%n intentos exportados a %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_modules</name>
@@ -1097,15 +1209,15 @@ Empiece con un Entrenamiento: elija Prueba › Entrenamiento (Ctrl+T). Cuando ha
     </message>
     <message>
         <source>&amp;Keep this Module learned</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener este Módulo aprendido</translation>
     </message>
     <message>
         <source>Lists the Module under Due today when it is time to train it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el Módulo en «Pendientes hoy» cuando toca entrenarlo de nuevo</translation>
     </message>
     <message>
         <source>Train it as a se&amp;quence, in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenarlo como &amp;secuencia, en orden</translation>
     </message>
 </context>
 <context>
@@ -1391,46 +1503,70 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Pause between Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre Elementos</translation>
     </message>
     <message>
         <source>Spo&amp;ken numbers, as in competitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Números ha&amp;blados, como en competición</translation>
     </message>
     <message numerus="yes">
         <source>%n digit(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dígito</numerusform>
+            <numerusform>%n dígitos</numerusform>
         </translation>
     </message>
     <message>
         <source>Trial length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de la prueba</translation>
     </message>
     <message>
         <source>Pause a&amp;fter each</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;usa tras cada uno</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lon&amp;gitud de la prueba</translation>
     </message>
     <message>
         <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dígitos se leen uno en cada Tiempo y se oyen una sola vez, sin nada en pantalla; se escriben en una sola línea y se puntúan hasta el primer error. Tras «¿Detener la prueba?» los dígitos siguen cinco atrás</translation>
     </message>
     <message>
         <source>The number of digits of a trial in competitions; sets the number of elements</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de dígitos de una prueba en competición; fija el número de elementos</translation>
     </message>
     <message>
         <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
-        <translation type="unfinished"></translation>
+        <translation>El silencio mínimo entre dos Elementos leídos, para que no se junten cuando la voz dura más que el Tiempo</translation>
+    </message>
+    <message>
+        <source>Very slow</source>
+        <translation>Muy lenta</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Very fast</source>
+        <translation>Muy rápida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
+        <translation>«%1» no es un número entero. Escriba el número en cifras.</translation>
     </message>
 </context>
 <context>
@@ -1674,10 +1810,14 @@ Next tries again; Cancel ends the run without it.</source>
     </message>
     <message numerus="yes">
         <source>Type the %n digit(s) as one line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Escriba el %n dígito en una sola línea</numerusform>
+            <numerusform>Escriba los %n dígitos en una sola línea</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>elements</source>
+        <translation>elementos</translation>
     </message>
 </context>
 <context>

@@ -281,42 +281,42 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <name>DueToday</name>
     <message>
         <source>&amp;Keep this Module learned</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder ce module en mémoire</translation>
     </message>
     <message>
         <source>&amp;Retention chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de &amp;rétention…</translation>
     </message>
 </context>
 <context>
     <name>DueTodayView</name>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>À revoir aujourd’hui</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished">Module</translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Days overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de retard</translation>
     </message>
     <message>
         <source>Kept Modules to train today, the oldest due first. Enter starts a Training.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules gardés en mémoire à revoir aujourd’hui, le plus en retard d’abord. Entrée lance un entraînement.</translation>
     </message>
     <message>
         <source>Train &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer l’entraînement</translation>
     </message>
     <message>
         <source>Starts a Training on the whole Module chosen in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance un entraînement sur tout le module choisi dans la liste</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd’hui</translation>
     </message>
 </context>
 <context>
@@ -390,20 +390,39 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     </message>
     <message>
         <source>Another copy of Tenacio is writing to its folder; nothing was changed. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre copie de Tenacio écrit dans son dossier&#xa0;; rien n’a été modifié. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Training results</source>
+        <translation>Résultats d’entraînement</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Résultats d’examen</translation>
+    </message>
+    <message>
+        <source>Training results – %1</source>
+        <translation>Résultats d’entraînement – %1</translation>
+    </message>
+    <message>
+        <source>Exam results – %1</source>
+        <translation>Résultats d’examen – %1</translation>
     </message>
 </context>
 <context>
     <name>Keeping</name>
     <message>
         <source>1 list due today</source>
-        <translation type="unfinished"></translation>
+        <translation>1 liste à revoir aujourd’hui</translation>
     </message>
     <message numerus="yes">
         <source>%n lists due today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n liste à revoir aujourd’hui</numerusform>
+            <numerusform>%n listes à revoir aujourd’hui</numerusform>
         </translation>
     </message>
 </context>
@@ -467,7 +486,7 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     </message>
     <message>
         <source>Ready… go</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts… partez</translation>
     </message>
 </context>
 <context>
@@ -500,6 +519,10 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
             <numerusform>%n intervertis</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mistakes %1</source>
+        <translation>Erreurs %1</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -510,6 +533,22 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>La bibliothèque de modules ne peut pas garder ces éléments tels quels&#xa0;; aucun module n’a été créé.</translation>
+    </message>
+    <message>
+        <source>Two-digit numbers</source>
+        <translation>Nombres à deux chiffres</translation>
+    </message>
+    <message>
+        <source>Three-digit numbers</source>
+        <translation>Nombres à trois chiffres</translation>
+    </message>
+    <message>
+        <source>Common words</source>
+        <translation>Mots courants</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Paires 00–99</translation>
     </message>
 </context>
 <context>
@@ -541,6 +580,13 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <message>
         <source>Years 1000–2099</source>
         <translation>Années 1000–2099</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
@@ -582,23 +628,23 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
     <name>RetentionChart</name>
     <message>
         <source>Retention: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétention&#xa0;: %1</translation>
     </message>
     <message>
         <source>Two runs of &quot;%1&quot; at least are needed to show its retention.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut au moins deux essais de «&#xa0;%1&#xa0;» pour montrer sa rétention.</translation>
     </message>
     <message>
         <source>Each point is a run of &quot;%1&quot;: the Elements right in order against the days since the run before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque point est un essai de «&#xa0;%1&#xa0;»&#xa0;: les éléments dans le bon ordre selon les jours écoulés depuis l’essai précédent.</translation>
     </message>
     <message>
         <source>Days since the previous run</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours depuis l’essai précédent</translation>
     </message>
     <message>
         <source>Right in order (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le bon ordre (%)</translation>
     </message>
 </context>
 <context>
@@ -667,12 +713,67 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Un Koeff inférieur à %1 donne le niveau %2&#xa0;; %3 si moins d’une réponse sur dix est fausse, sinon 5.</translation>
     </message>
+    <message>
+        <source>%1  Average time for each number: %2 sec.</source>
+        <translation>%1, en moyenne %2&#xa0;s par élément</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>La durée d’affichage (Timer, en millisecondes) enregistrée dans config.ini, %1, dépasse ce que les options peuvent régler&#xa0;; %2 est utilisée à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>the sound server can&apos;t be reached (%1)</source>
+        <translation>le serveur de son est injoignable (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server failed (%1)</source>
+        <translation>le serveur de son a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>the voice &quot;%1&quot; is not installed</source>
+        <translation>la voix «&#xa0;%1&#xa0;» n’est pas installée</translation>
+    </message>
+    <message>
+        <source>no voice for the language &quot;%1&quot; is installed</source>
+        <translation>aucune voix n’est installée pour la langue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the eSpeak NG voices could not be loaded</source>
+        <translation>les voix d’eSpeak NG n’ont pas pu être chargées</translation>
+    </message>
+    <message>
+        <source>no eSpeak NG voice is installed</source>
+        <translation>aucune voix d’eSpeak NG n’est installée</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>le serveur de son ne répond pas</translation>
+    </message>
+    <message>
+        <source>the sound server stopped playing</source>
+        <translation>le serveur de son a cessé la lecture</translation>
+    </message>
+    <message>
+        <source>the voice gave no sound for &quot;%1&quot;</source>
+        <translation>la voix n’a produit aucun son pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the sound server can&apos;t be reached</source>
+        <translation>le serveur de son est injoignable</translation>
+    </message>
+    <message>
+        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
+        <translation>une partie du son n’a pas été entendue&#xa0;: la machine était trop occupée pour le jouer en entier</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1102,17 @@ Commencez par un entraînement&#xa0;: choisissez Test › Entraînement (Ctrl+T)
         <source>The run %1 is no longer in %2. The list now shows what the file holds.</source>
         <translation>L’essai %1 n’est plus dans %2. La liste montre maintenant ce que contient le fichier.</translation>
     </message>
+    <message>
+        <source>1 run exported to %1</source>
+        <translation>1 essai exporté vers %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs exported to %1</source>
+        <translation>
+            <numerusform>%n essai exporté vers %1</numerusform>
+            <numerusform>%n essais exportés vers %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_modules</name>
@@ -1097,15 +1209,15 @@ Commencez par un entraînement&#xa0;: choisissez Test › Entraînement (Ctrl+T)
     </message>
     <message>
         <source>&amp;Keep this Module learned</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder ce module en mémoire</translation>
     </message>
     <message>
         <source>Lists the Module under Due today when it is time to train it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait figurer le module sous «&#xa0;À revoir aujourd’hui&#xa0;» quand il est temps de l’entraîner à nouveau</translation>
     </message>
     <message>
         <source>Train it as a se&amp;quence, in order</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entraîner comme une &amp;suite, dans l’ordre</translation>
     </message>
 </context>
 <context>
@@ -1391,46 +1503,70 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Pause between Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre les éléments</translation>
     </message>
     <message>
         <source>Spo&amp;ken numbers, as in competitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi&amp;ffres énoncés, comme en compétition</translation>
     </message>
     <message numerus="yes">
         <source>%n digit(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chiffre</numerusform>
+            <numerusform>%n chiffres</numerusform>
         </translation>
     </message>
     <message>
         <source>Trial length</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de l’épreuve</translation>
     </message>
     <message>
         <source>Pause a&amp;fter each</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;use après chacun</translation>
     </message>
     <message>
         <source>Trial len&amp;gth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille de l’épreuve</translation>
     </message>
     <message>
         <source>The digits are spoken one on each Timer&apos;s time and heard once, with nothing on screen; they are typed back as one line and scored until the first mistake. After &quot;Stop test?&quot; the digits go on five back</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres sont énoncés un par durée d’affichage et entendus une seule fois, sans rien à l’écran&#xa0;; on les retape en une seule ligne, comptés jusqu’à la première erreur. Après «&#xa0;Arrêter le test&#xa0;?&#xa0;» les chiffres reprennent cinq en arrière</translation>
     </message>
     <message>
         <source>The number of digits of a trial in competitions; sets the number of elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de chiffres d’une épreuve en compétition&#xa0;; fixe le nombre d’éléments</translation>
     </message>
     <message>
         <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
-        <translation type="unfinished"></translation>
+        <translation>Le silence minimal entre deux éléments énoncés, pour qu’ils ne se confondent pas là où la voix dure plus que la durée d’affichage</translation>
+    </message>
+    <message>
+        <source>Very slow</source>
+        <translation>Très lent</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Very fast</source>
+        <translation>Très rapide</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier. Tapez le nombre en chiffres.</translation>
     </message>
 </context>
 <context>
@@ -1674,10 +1810,14 @@ Suivant réessaie&#xa0;; Annuler termine l’essai sans l’enregistrer.</transl
     </message>
     <message numerus="yes">
         <source>Type the %n digit(s) as one line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tapez le %n chiffre en une seule ligne</numerusform>
+            <numerusform>Tapez les %n chiffres en une seule ligne</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>elements</source>
+        <translation>éléments</translation>
     </message>
 </context>
 <context>

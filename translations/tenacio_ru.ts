@@ -409,6 +409,25 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Training results</source>
+        <translation>Результаты тренировок</translation>
+    </message>
+    <message>
+        <source>Exam results</source>
+        <translation>Результаты экзаменов</translation>
+    </message>
+    <message>
+        <source>Training results – %1</source>
+        <translation>Результаты тренировок – %1</translation>
+    </message>
+    <message>
+        <source>Exam results – %1</source>
+        <translation>Результаты экзаменов – %1</translation>
+    </message>
+</context>
+<context>
     <name>Keeping</name>
     <message>
         <source>1 list due today</source>
@@ -520,6 +539,10 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
             <numerusform>%n переставленных</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mistakes %1</source>
+        <translation>Ошибки %1</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -530,6 +553,22 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>The Module library can&apos;t keep these Elements as they are; no Module was made.</source>
         <translation>Библиотека модулей не может сохранить эти элементы в таком виде; модуль не создан.</translation>
+    </message>
+    <message>
+        <source>Two-digit numbers</source>
+        <translation>Двузначные числа</translation>
+    </message>
+    <message>
+        <source>Three-digit numbers</source>
+        <translation>Трёхзначные числа</translation>
+    </message>
+    <message>
+        <source>Common words</source>
+        <translation>Частые слова</translation>
+    </message>
+    <message>
+        <source>Pairs 00–99</source>
+        <translation>Пары 00–99</translation>
     </message>
 </context>
 <context>
@@ -561,6 +600,13 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
     <message>
         <source>Years 1000–2099</source>
         <translation>Годы 1000–2099</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>Значение «%1» не является целым числом.</translation>
     </message>
 </context>
 <context>
@@ -687,12 +733,67 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>A Koeff below %1 gives the mark %2; %3 when fewer than one answer in ten is wrong, else 5.</source>
         <translation>Коэф. ниже %1 даёт оценку %2; %3, если неверно меньше одного ответа из десяти, иначе 5.</translation>
     </message>
+    <message>
+        <source>%1  Average time for each number: %2 sec.</source>
+        <translation>%1, в среднем %2 с на элемент</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Мастер</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The Timer (MilliSec) stored in config.ini, %1, is beyond what the options can set; %2 is used instead.</source>
         <translation>Таймер (миллисекунды), сохранённый в config.ini, %1, выходит за пределы того, что можно задать в настройках; вместо него используется %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>the sound server can&apos;t be reached (%1)</source>
+        <translation>звуковой сервер недоступен (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server failed (%1)</source>
+        <translation>ошибка звукового сервера (%1)</translation>
+    </message>
+    <message>
+        <source>the voice &quot;%1&quot; is not installed</source>
+        <translation>голос «%1» не установлен</translation>
+    </message>
+    <message>
+        <source>no voice for the language &quot;%1&quot; is installed</source>
+        <translation>для языка «%1» не установлен голос</translation>
+    </message>
+    <message>
+        <source>the eSpeak NG voices could not be loaded</source>
+        <translation>не удалось загрузить голоса eSpeak NG</translation>
+    </message>
+    <message>
+        <source>no eSpeak NG voice is installed</source>
+        <translation>не установлен ни один голос eSpeak NG</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>звуковой сервер не отвечает</translation>
+    </message>
+    <message>
+        <source>the sound server stopped playing</source>
+        <translation>звуковой сервер прекратил воспроизведение</translation>
+    </message>
+    <message>
+        <source>the voice gave no sound for &quot;%1&quot;</source>
+        <translation>голос не выдал звука для «%1»</translation>
+    </message>
+    <message>
+        <source>the sound server can&apos;t be reached</source>
+        <translation>звуковой сервер недоступен</translation>
+    </message>
+    <message>
+        <source>part of the sound was not heard: the machine was too busy to play it whole</source>
+        <translation>часть звука не прозвучала: компьютер был слишком загружен, чтобы воспроизвести её целиком</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1121,18 @@ Start with a Training: choose Test › Training (Ctrl+T). Once a Module is learn
     <message>
         <source>Right answers, in percent</source>
         <translation>Верные ответы, в процентах</translation>
+    </message>
+    <message>
+        <source>1 run exported to %1</source>
+        <translation>1 попытка экспортирована в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs exported to %1</source>
+        <translation>
+            <numerusform>%n попытка экспортирована в %1</numerusform>
+            <numerusform>%n попытки экспортированы в %1</numerusform>
+            <numerusform>%n попыток экспортировано в %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1567,30 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>The least silence between two spoken Elements, so that where the voice takes longer than the Timer the Elements do not run together</source>
         <translation>Наименьшая тишина между двумя произнесёнными элементами, чтобы элементы не сливались там, где голосу нужно больше времени, чем задаёт таймер</translation>
     </message>
+    <message>
+        <source>Very slow</source>
+        <translation>Очень медленно</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычно</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>Very fast</source>
+        <translation>Очень быстро</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
+        <translation>«%1» — не целое число. Введите число цифрами.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
@@ -1701,6 +1838,10 @@ Next tries again; Cancel ends the run without it.</source>
             <numerusform>Введите %n цифры одной строкой</numerusform>
             <numerusform>Введите %n цифр одной строкой</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>elements</source>
+        <translation>элементы</translation>
     </message>
 </context>
 <context>

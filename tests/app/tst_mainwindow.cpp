@@ -882,6 +882,7 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
     w->BitBtn3Click();
     QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
              runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-,0,0,0,0,0,1,2.5\r");
+    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("1 run exported to ") + target);
     // A name typed without an extension gets ".csv". A file there with a
     // second name is written where it is, its longer old content cut away.
     m_dir->write(QStringLiteral("typed.csv"), QByteArray(1 << 20, 'x'));
@@ -931,7 +932,7 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
         QCOMPARE(report->LabelMark->text(), QStringLiteral("2"));
         QCOMPARE(report->LabelModule->text(), QStringLiteral("Module: Words, cat to sun"));
         QCOMPARE(report->LabelComparison->text(),
-                 QStringLiteral("Previous run 6 (-4,8); best on this Module 6 (-4,8)."));
+                 QStringLiteral("Previous run 6 (\u22124,8); best on this Module 6 (\u22124,8)."));
         QVERIFY(report->BitBtn2->isEnabled());
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
         // Again: Esc and the close box abandon, changing nothing; then Replace.

@@ -92,6 +92,8 @@ private Q_SLOTS:
     void ok_existingFile_keepsOtherLines();
     void ok_writeFailure_reportedAndKeptOpen_data();
     void ok_writeFailure_reportedAndKeptOpen();
+    void ok_refusesANumberARunCannotUse_data();
+    void ok_refusesANumberARunCannotUse();
     void cancel_putsBackTheSettingsInForce();
     void badInput_loadsAndChangesNoFile();
     void unusableLibrary_saidAndChoicesKept_data();
@@ -586,7 +588,7 @@ void TestOptions::ok_writesAllTwelveKeysInOrder()
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) {
         Tfrm_options *d = options(dialog);
-        d->Edit1->setText(lit("abc"));
+        d->Edit1->setText(lit("0x11")); // written as typed
         QTest::mouseClick(d->UpDown3->DownButton, Qt::LeftButton);
         d->CheckBox1->setChecked(false);
         d->CheckBox2->setChecked(true);
@@ -598,7 +600,7 @@ void TestOptions::ok_writesAllTwelveKeysInOrder()
     });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
     QCOMPARE(fileLines(dir.read(lit("config.ini"))),
-             (QStringList{lit("[Test]"), lit("TNumOfEl=abc"), lit("TimerMSec=5999"), lit("TMName=Alpha"),
+             (QStringList{lit("[Test]"), lit("TNumOfEl=0x11"), lit("TimerMSec=5999"), lit("TMName=Alpha"),
                           lit("TDiapFrom=c"), lit("TDiapTo=b"), lit("Ifexec=0"), lit("IfNoTimeLimit=1"),
                           lit("IfShowNum=1"), QString(), lit("[Exam]"), lit("ENumOfEl=20"), lit("EMName=None"),
                           lit("EDiapFrom="), lit("EDiapTo="), QString()}));
@@ -700,6 +702,45 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
     QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + reason);
     QCOMPARE(dir.read(lit("config.ini")), config);
+}
+
+void TestOptions::ok_refusesANumberARunCannotUse_data()
+{
+    QTest::addColumn<int>("field"); // 1, 2, 3: Edit1, Edit2, Edit3
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("written");
+    // clang-format off
+    QTest::newRow("2x") << 1 << lit("2x") << false;
+    QTest::newRow("empty exam number") << 2 << QString() << false;
+    QTest::newRow("timer 6s") << 3 << lit("6s") << false;
+    QTest::newRow("too large") << 1 << lit("2147483648") << false;
+    QTest::newRow("hexadecimal, as a run reads it") << 2 << lit("$1E") << true;
+    // clang-format on
+}
+
+// A number a run would stop at ("'2x' is not a valid integer value") is
+// refused at OK, on its page, and nothing is written.
+void TestOptions::ok_refusesANumberARunCannotUse()
+{
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, written);
+    TestDataDir dir;
+    TestUser user;
+    dir.write(lit("modules.ini"), Library);
+    const QByteArray config = "[Test]\r\nTNumOfEl=20\r\n";
+    dir.write(lit("config.ini"), config);
+    Tfrm_options d;
+    d.LoadOptions();
+    QLineEdit *edit = field == 1 ? d.Edit1 : field == 2 ? d.Edit2 : d.Edit3;
+    edit->setText(typed);
+    QCOMPARE(d.BitBtn1Click(), written);
+    QCOMPARE(dir.read(lit("config.ini")) != config, written);
+    QCOMPARE(user.asked.size(), written ? 0 : 1);
+    if (!written) {
+        QVERIFY2(user.asked.first().text.contains(u'"' + typed + u'"'), qPrintable(user.asked.first().text));
+        QCOMPARE(d.PageControl1->currentIndex(), field == 2 ? 1 : 0);
+    }
 }
 
 void TestOptions::cancel_putsBackTheSettingsInForce()

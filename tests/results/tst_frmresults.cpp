@@ -475,7 +475,7 @@ void TestReportWindow::finishedRun_showsScoreAndStanding_data()
         << 1 << "" << QStringList{"3,8", "3-", "", ""};
     QTest::newRow("exam on a Module run before") << 3 << "Numbers"
                                                  << QStringList{"5,63", "3-", "Module: Numbers, 42 to 12",
-                                                                "Previous run 7,5 (-1,87); best on this Module 7,5 (-1,87)."};
+                                                                "Previous run 7,5 (\u22121,87); best on this Module 7,5 (\u22121,87)."};
     QTest::newRow("training on a new Module") << 2 << "Other"
                                               << QStringList{"5,63", "3-", "Module: Other, 42 to 12", "The only run on this Module."};
     // clang-format on

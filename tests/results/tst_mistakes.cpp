@@ -74,6 +74,11 @@ void TestMistakes::plan_data()
     QTest::newRow("names that only look alike are never offered")
         << QStringList{"a=x", "b=y"} << QStringList{"Mistakes in French", "Mistakes 99.99.2026 01:22", "mistakes 01.12.2026 10:00"}
         << QStringList{"a", "b"} << false << base << "" << "";
+    // A drill made while the program spoke another language is still one.
+    for (const char *made : {"Fehler 01.12.2026 10:00", "Ошибки 01.12.2026 10:00 (2)", "Erreurs 01.12.2026 10:00",
+                             "Errores 01.12.2026 10:00"})
+        QTest::newRow(made) << QStringList{"a=x", "b=y"} << QStringList{made, "Fehlerfrei 01.12.2026"}
+                            << QStringList{"a", "b"} << false << base << made << base;
     // clang-format on
 }
 

@@ -503,13 +503,13 @@ void TestResultsStore::standing_againstTheModulesRuns_data()
     QTest::addColumn<QString>("comparison");
     const QStringList runs{"r1|A|5", "r2|B|9", "r3|A|7,25", "r4|A|abc", "r5||8", "r6|A|6,5", "r7|a|20"};
     // clang-format off
-    QTest::newRow("first on its Module") << runs << "r1" << "Module: A, f to t" << "No earlier run; best on this Module 7,25 (-2,25).";
+    QTest::newRow("first on its Module") << runs << "r1" << "Module: A, f to t" << "No earlier run; best on this Module 7,25 (\u22122,25).";
     QTest::newRow("better than all before") << QStringList{"r1|A|5", "r2|B|9", "r3|A|7,25"} << "r3"
                                             << "Module: A, f to t" << "Previous run 5 (+2,25); best run on this Module so far.";
     QTest::newRow("previous skips other Modules and unparsed Koeffs")
-        << runs << "r6" << "Module: A, f to t" << "Previous run 7,25 (-0,75); best on this Module 7,25 (-0,75).";
+        << runs << "r6" << "Module: A, f to t" << "Previous run 7,25 (\u22120,75); best on this Module 7,25 (\u22120,75).";
     QTest::newRow("found by name in any letter case") << runs << "R6" << "Module: A, f to t"
-                                                      << "Previous run 7,25 (-0,75); best on this Module 7,25 (-0,75).";
+                                                      << "Previous run 7,25 (\u22120,75); best on this Module 7,25 (\u22120,75).";
     QTest::newRow("equal Koeff") << QStringList{"r1|A|5", "r2|A|5"} << "r2" << "Module: A, f to t"
                                  << QString::fromUtf8("Previous run 5 (\u00B10); best run on this Module so far.");
     QTest::newRow("alone on its Module") << runs << "r7" << "Module: a, f to t" << "The only run on this Module.";
@@ -519,7 +519,7 @@ void TestResultsStore::standing_againstTheModulesRuns_data()
     QTest::newRow("not in the file") << runs << "r9" << "" << "";
     QTest::newRow("below the best, after it")
         << QStringList{"r1|A|3", "r2|A|9", "r3|A|4", "r4|A|8"} << "r4" << "Module: A, f to t"
-        << "Previous run 4 (+4); best on this Module 9 (-1).";
+        << "Previous run 4 (+4); best on this Module 9 (\u22121).";
     // clang-format on
 }
 

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void markFor_bandEdgesAndGaps_data();
     void markFor_bandEdgesAndGaps();
     void markKey_saysWhatMarkForGives();
+    void shownTime_fromTheStoredFigures_data();
+    void shownTime_fromTheStoredFigures();
 };
 
 void TestScoring::roundToFraction_followsTheDoubleValue_data()
@@ -139,6 +141,30 @@ void TestScoring::markKey_saysWhatMarkForGives()
                                "4 \u226528,5 \u00B7 5- \u226537,9 \u00B7 5 \u226547,5 \u00B7 "
                                "Master \u226557 (<1 in 10 wrong)"));
     QVERIFY(Scoring::MarkKeyInWords().startsWith(QStringLiteral("A Koeff below 3,7 gives the mark 2; from 3,7, 3-;")));
+}
+
+// The report shows the stored time line with minutes and seconds of two
+// digits; a line of another shape is shown as stored, never half read.
+void TestScoring::shownTime_fromTheStoredFigures_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    const QString tail = "  Average time for each number: ";
+    // clang-format off
+    QTest::newRow("0:1:5") << "0:1:5" + tail + "3,25 sec." << "0:01:05" + tail + "3,25 sec.";
+    QTest::newRow("1:0:0") << "1:0:0" + tail + "180 sec." << "1:00:00" + tail + "180 sec.";
+    QTest::newRow("0:15:59") << "0:15:59" + tail + "45 sec." << "0:15:59" + tail + "45 sec.";
+    QTest::newRow("a blank after it") << "0:1:5" + tail + "3 sec. " << "0:1:5" + tail + "3 sec. ";
+    QTest::newRow("no average") << "0:1:5" + tail + " sec." << "0:1:5" + tail + " sec.";
+    QTest::newRow("written by hand") << QString("about a minute") << QString("about a minute");
+    // clang-format on
+}
+
+void TestScoring::shownTime_fromTheStoredFigures()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(Scoring::ShownTime(stored), shown);
 }
 
 QTEST_GUILESS_MAIN(TestScoring)
