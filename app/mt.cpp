@@ -76,7 +76,8 @@ QString usage()
                                        "  XDG_RUNTIME_DIR  the folder of a Wayland display given by name\n"
                                        "  QT_QPA_PLATFORM  Qt's platform; when set, it is used as it is\n"
                                        "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
-                                       "                   the language of the texts: German, Russian or English\n"
+                                       "                   the language of the texts: German, Russian, French,\n"
+                                       "                   Spanish or English\n"
                                        "\n"
                                        "Exit status: 0, or 2 when no graphical display can be used.\n")
         .arg(QDir::toNativeSeparators(dataDir),

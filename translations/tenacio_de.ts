@@ -1870,7 +1870,8 @@ Environment:
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   the language of the texts: German, Russian or English
+                   the language of the texts: German, Russian, French,
+                   Spanish or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
@@ -1900,7 +1901,8 @@ Umgebung:
   QT_QPA_PLATFORM  die Plattform von Qt; wenn gesetzt, wird sie so
                    verwendet
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   die Sprache der Texte: Deutsch, Russisch oder Englisch
+                   die Sprache der Texte: Deutsch, Russisch, Französisch,
+                   Spanisch oder Englisch
 
 Exit-Status: 0, bei fehlender grafischer Anzeige 2.
 </translation>

@@ -1862,7 +1862,8 @@ Environment:
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   the language of the texts: German, Russian or English
+                   the language of the texts: German, Russian, French,
+                   Spanish or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
@@ -1892,7 +1893,8 @@ Entorno:
   XDG_RUNTIME_DIR  la carpeta de una pantalla Wayland dada por su nombre
   QT_QPA_PLATFORM  la plataforma de Qt; si está definida, se usa tal cual
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   el idioma de los textos: alemán, ruso, español o inglés
+                   el idioma de los textos: alemán, ruso, francés, español
+                   o inglés
 
 Estado de salida: 0, o 2 si no se puede usar ninguna pantalla gráfica.
 </translation>

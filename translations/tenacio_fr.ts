@@ -1862,7 +1862,8 @@ Environment:
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   the language of the texts: German, Russian or English
+                   the language of the texts: German, Russian, French,
+                   Spanish or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>

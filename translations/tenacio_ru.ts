@@ -1894,7 +1894,8 @@ Environment:
   XDG_RUNTIME_DIR  the folder of a Wayland display given by name
   QT_QPA_PLATFORM  Qt&apos;s platform; when set, it is used as it is
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   the language of the texts: German, Russian or English
+                   the language of the texts: German, Russian, French,
+                   Spanish or English
 
 Exit status: 0, or 2 when no graphical display can be used.
 </source>
@@ -1923,7 +1924,8 @@ Tenacio — настольный тренажёр для запоминания 
   XDG_RUNTIME_DIR  папка дисплея Wayland, заданного по имени
   QT_QPA_PLATFORM  платформа Qt; если задана, используется как есть
   LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                   язык текстов: немецкий, русский или английский
+                   язык текстов: немецкий, русский, французский,
+                   испанский или английский
 
 Код выхода: 0 или 2, если графический дисплей использовать нельзя.
 </translation>

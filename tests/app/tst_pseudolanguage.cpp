@@ -123,9 +123,9 @@ public:
         for (QWidget *c : children) {
             if (c->window() != w || !c->isVisibleTo(w))
                 continue;
-            const QString where = name + QLatin1Char(' ')
-                                  + (c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className())
-                                                               : c->objectName());
+            const QString where =
+                name + QLatin1Char(' ')
+                + (c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName());
             add(where + QStringLiteral(" tool tip"), c->toolTip());
             add(where + QStringLiteral(" accessible name"), c->accessibleName());
             add(where + QStringLiteral(" accessible description"), c->accessibleDescription());
@@ -175,9 +175,8 @@ private:
     {
         for (QAction *a : list) {
             add(where + QStringLiteral(" menu"), a->text());
-            add(where + QStringLiteral(" menu tip"), a->toolTip() == QString(a->text()).remove(QLatin1Char('&'))
-                                                         ? QString()
-                                                         : a->toolTip());
+            add(where + QStringLiteral(" menu tip"),
+                a->toolTip() == QString(a->text()).remove(QLatin1Char('&')) ? QString() : a->toolTip());
             if (a->menu())
                 actions(a->menu()->actions(), where);
         }
@@ -292,8 +291,8 @@ void TestPseudoLanguage::everyTextTranslated()
     QFETCH(QString, window);
     Tfrm_main *main = m_forms.frm_main;
     Texts texts;
-    texts.exempt = QStringList{m_dir->path(QStringLiteral("runs.csv")), m_dir->dir(), AppInfo::GuideAddress()}
-                   + texts.exempt;
+    texts.exempt =
+        QStringList{m_dir->path(QStringLiteral("runs.csv")), m_dir->dir(), AppInfo::GuideAddress()} + texts.exempt;
     const auto report = [&](const QString &name) {
         return [&texts, name, this](QDialog *) {
             Tfrm_results *r = m_forms.frm_results;
@@ -394,8 +393,9 @@ void TestPseudoLanguage::everyTextTranslated()
     // Each on a line of its own: the failure message is cut short.
     for (const QString &fault : texts.faults())
         qWarning("untranslated: %s", qPrintable(fault));
-    QVERIFY2(texts.faults().isEmpty(), qPrintable(QString::number(texts.faults().size())
-                                                  + QStringLiteral(" untranslated, the first: ") + texts.faults().value(0)));
+    QVERIFY2(texts.faults().isEmpty(),
+             qPrintable(QString::number(texts.faults().size()) + QStringLiteral(" untranslated, the first: ")
+                        + texts.faults().value(0)));
 }
 
 // The check itself: a text left in English, whole or in part, is found.
