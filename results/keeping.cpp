@@ -416,30 +416,38 @@ QVector<KeptModule> Plan(const QVector<KeepFile::Kept> &kept, const QStringList 
     LocalTimes local;
     for (const QString &path : resultsPaths) {
         const ResultsStore::RunList list = ResultsStore::ListRuns(path);
-        QVector<ResultsStore::RunSummary> runs;
-        QVector<int> owners;
-        for (const ResultsStore::RunSummary &run : list.runs) {
-            const auto owner = index.constFind(run.Module);
-            if (owner == index.cend() || run.Module.isEmpty())
-                continue;
-            runs.append(run);
-            owners.append(*owner);
+        // The list itself is given, so that each run is read where the list
+        // found it; runs of other Modules are passed over.
+        std::vector<int> owners(size_t(list.runs.size()), -1);
+        bool any = false;
+        for (qsizetype r = 0; r < list.runs.size(); ++r) {
+            const QString &module = list.runs.at(r).Module;
+            const auto owner = module.isEmpty() ? index.cend() : index.constFind(module);
+            if (owner != index.cend()) {
+                owners[size_t(r)] = *owner;
+                any = true;
+            }
         }
-        if (runs.isEmpty())
+        if (!any)
             continue;
-        ResultsStore::ForEachSheet(path, runs, [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
-            if (columns.elements.empty() || (columns.elements.size() == 1 && columns.elements.front().isEmpty()))
-                return; // stored without its lists: nothing to judge
-            QDate day;
-            QTime time;
-            if (!reader.ReadLocal(runs.at(i).name, &day, &time))
-                return;
-            const QDateTime start = local.At(day, time);
-            if (!start.isValid())
-                return;
-            const Analysis::Result result = Analysis::Analyse(columns.elements, columns.answers);
-            plan[owners.at(i)].runs.append(Figure{start, int(columns.elements.size()), result.rightInOrder});
-        });
+        const auto wanted = [&owners](qsizetype i) { return owners[size_t(i)] >= 0; };
+        const QVector<ResultsStore::RunSummary> &runs = list.runs;
+        ResultsStore::ForEachSheet(
+            path, runs,
+            [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
+                if (columns.elements.empty() || (columns.elements.size() == 1 && columns.elements.front().isEmpty()))
+                    return; // stored without its lists: nothing to judge
+                QDate day;
+                QTime time;
+                if (!reader.ReadLocal(runs.at(i).name, &day, &time))
+                    return;
+                const QDateTime start = local.At(day, time);
+                if (!start.isValid())
+                    return;
+                const Analysis::Result result = Analysis::Analyse(columns.elements, columns.answers);
+                plan[owners[size_t(i)]].runs.append(Figure{start, int(columns.elements.size()), result.rightInOrder});
+            },
+            wanted);
     }
     for (KeptModule &module : plan) {
         std::stable_sort(module.runs.begin(), module.runs.end(),
