@@ -100,7 +100,7 @@ public:
                 f.hour = value;
                 break;
             case Token::Hour12:
-                f.hour = value == 12 ? 0 : (value > 12 ? 99 : value);
+                f.hour = value == 12 ? 0 : (value < 1 || value > 12 ? 99 : value);
                 break;
             case Token::Minute:
                 f.minute = value;
