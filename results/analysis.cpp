@@ -350,6 +350,13 @@ Result Analyse(Texts elements, Texts answers, Qt::CaseSensitivity letterCase)
     return analyse(elements, answers, letterCase);
 }
 
+int RightInOrder(Texts elements, Texts answers, Qt::CaseSensitivity letterCase)
+{
+    Aligner<Texts> aligner(elements, answers, letterCase);
+    aligner.Run();
+    return aligner.InOrder();
+}
+
 Result Analyse(const QStringList &elements, const QStringList &answers, Qt::CaseSensitivity letterCase)
 {
     return analyse(elements, answers, letterCase);

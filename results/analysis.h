@@ -81,6 +81,8 @@ Result Analyse(const QStringList &elements, const QStringList &answers,
                Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 // The sheet's Text column against its Answer column.
 Result Analyse(const AnswerSheet &sheet, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
+// Analyse(...).rightInOrder alone, without the rest of the result.
+int RightInOrder(Texts elements, Texts answers, Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 // The summary above the report's grid, e.g. "1 omitted at 7; 13 after it
 // right but one place late; 2 wrong; 1 swapped (11–12)"; "No mistakes"

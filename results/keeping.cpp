@@ -10,6 +10,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace Keeping {
 namespace {
@@ -29,6 +31,194 @@ QStringView withoutNumber(QStringView name)
     return name.left(open);
 }
 
+// A date or time format of plain numbers and fixed texts, read by hand:
+// QLocale's parser costs some microseconds a name, too many for a history
+// of a hundred thousand runs. It reads only what the locale writes
+// exactly as it writes it (ASCII digits, its AM/PM texts) and says no to
+// everything else, which QLocale then reads.
+class FixedFormat
+{
+public:
+    FixedFormat(const QString &format, const QLocale &locale)
+    {
+        m_usable = locale.zeroDigit() == QLatin1String("0") && build(format, locale);
+    }
+
+    bool usable() const { return m_usable; }
+
+    struct Fields
+    {
+        int year = -1, month = -1, day = -1, hour = -1, minute = 0, second = 0;
+        int half = -1; // 0: AM, 1: PM; -1: a 24-hour clock
+    };
+
+    // Reads the format from `at` on, moving `at` past it.
+    bool read(QStringView text, qsizetype &at, Fields &f) const
+    {
+        for (const Token &t : m_tokens) {
+            if (t.kind == Token::Literal) {
+                if (!text.mid(at).startsWith(t.text))
+                    return false;
+                at += t.text.size();
+                continue;
+            }
+            if (t.kind == Token::Half) {
+                if (text.mid(at).startsWith(t.text)) {
+                    f.half = 0;
+                    at += t.text.size();
+                } else if (text.mid(at).startsWith(t.pm)) {
+                    f.half = 1;
+                    at += t.pm.size();
+                } else {
+                    return false;
+                }
+                continue;
+            }
+            int value = 0;
+            qsizetype digits = 0;
+            while (digits < t.most && at + digits < text.size()) {
+                const char16_t c = text[at + digits].unicode();
+                if (c < u'0' || c > u'9')
+                    break;
+                value = value * 10 + (c - u'0');
+                ++digits;
+            }
+            if (digits < t.least)
+                return false;
+            at += digits;
+            switch (t.kind) {
+            case Token::Year:
+                f.year = value;
+                break;
+            case Token::Month:
+                f.month = value;
+                break;
+            case Token::Day:
+                f.day = value;
+                break;
+            case Token::Hour:
+                f.hour = value;
+                break;
+            case Token::Hour12:
+                f.hour = value == 12 ? 0 : (value < 1 || value > 12 ? 99 : value);
+                break;
+            case Token::Minute:
+                f.minute = value;
+                break;
+            case Token::Second:
+                f.second = value;
+                break;
+            default:
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    struct Token
+    {
+        enum Kind { Literal, Year, Month, Day, Hour, Hour12, Minute, Second, Half } kind;
+        int least = 0, most = 0; // digits
+        QString text;            // a literal; the AM text of Half
+        QString pm;
+    };
+
+    bool build(const QString &format, const QLocale &locale)
+    {
+        bool twelve = false, half = false;
+        for (qsizetype i = 0; i < format.size();) {
+            const QChar c = format.at(i);
+            qsizetype run = 1;
+            while (i + run < format.size() && format.at(i + run) == c)
+                ++run;
+            if (c == QLatin1Char('\'')) {
+                // 'text' stands as it is; '' is a quote.
+                QString literal;
+                qsizetype j = i + 1;
+                if (j < format.size() && format.at(j) == QLatin1Char('\'')) {
+                    literal = QStringLiteral("'");
+                    j += 1;
+                } else {
+                    while (j < format.size()) {
+                        if (format.at(j) == QLatin1Char('\'')) {
+                            if (j + 1 < format.size() && format.at(j + 1) == QLatin1Char('\'')) {
+                                literal += QLatin1Char('\'');
+                                j += 2;
+                                continue;
+                            }
+                            break;
+                        }
+                        literal += format.at(j++);
+                    }
+                    if (j >= format.size())
+                        return false;
+                    ++j;
+                }
+                addLiteral(literal);
+                i = j;
+                continue;
+            }
+            if (c.unicode() < 0x80 && c.isLetter()) {
+                Token t{Token::Literal, 0, 0, {}, {}};
+                const char l = c.toLatin1();
+                if (l == 'y' && run == 4)
+                    t = {Token::Year, 4, 4, {}, {}};
+                else if (l == 'M' && run <= 2)
+                    t = {Token::Month, int(run), 2, {}, {}};
+                else if (l == 'd' && run <= 2)
+                    t = {Token::Day, int(run), 2, {}, {}};
+                else if (l == 'H' && run <= 2)
+                    t = {Token::Hour, int(run), 2, {}, {}};
+                else if (l == 'h' && run <= 2)
+                    t = {Token::Hour12, int(run), 2, {}, {}}, twelve = true;
+                else if (l == 'm' && run <= 2)
+                    t = {Token::Minute, int(run), 2, {}, {}};
+                else if (l == 's' && run <= 2)
+                    t = {Token::Second, int(run), 2, {}, {}};
+                else if ((l == 'A' || l == 'a') && run == 1 && i + 1 < format.size()
+                         && format.at(i + 1).toLower() == QLatin1Char('p')) {
+                    const bool upper = l == 'A' && format.at(i + 1) == QLatin1Char('P');
+                    const bool lower = l == 'a' && format.at(i + 1) == QLatin1Char('p');
+                    if (!upper && !lower)
+                        return false;
+                    t = {Token::Half, 0, 0, upper ? locale.amText().toUpper() : locale.amText().toLower(),
+                         upper ? locale.pmText().toUpper() : locale.pmText().toLower()};
+                    if (t.text.isEmpty() || t.pm.isEmpty() || t.text.startsWith(t.pm) || t.pm.startsWith(t.text))
+                        return false;
+                    half = true;
+                    run = 2;
+                } else {
+                    return false; // names of months and days, zones, fractions
+                }
+                // A field of one or two digits needs something else after it.
+                if (!m_tokens.empty() && m_tokens.back().kind != Token::Literal && m_tokens.back().kind != Token::Half
+                    && m_tokens.back().least != m_tokens.back().most)
+                    return false;
+                m_tokens.push_back(t);
+                i += run;
+                continue;
+            }
+            addLiteral(format.mid(i, run));
+            i += run;
+        }
+        if (twelve != half)
+            return false;
+        return true;
+    }
+
+    void addLiteral(const QString &text)
+    {
+        if (!m_tokens.empty() && m_tokens.back().kind == Token::Literal)
+            m_tokens.back().text += text;
+        else
+            m_tokens.push_back(Token{Token::Literal, 0, 0, text, {}});
+    }
+
+    std::vector<Token> m_tokens;
+    bool m_usable = false;
+};
+
 // The date and time formats of SectionName, and the days already read.
 class StartReader
 {
@@ -37,30 +227,85 @@ public:
         : m_locale(locale)
         , m_date(ResultsStore::FullYearDateFormat(locale.dateFormat(QLocale::ShortFormat)))
         , m_time(ResultsStore::ZonelessTimeFormat(locale.timeFormat(QLocale::LongFormat)))
+        , m_fixedDate(m_date, locale)
+        , m_fixedTime(m_time, locale)
     {
+    }
+
+    // The day and the time of day the name gives; a null time for a name
+    // of a date alone.
+    bool ReadLocal(const QString &section, QDate *date, QTime *time)
+    {
+        const QStringView name = withoutNumber(section);
+        if (quick(name, date, time))
+            return true;
+        // The date comes first; its format may hold blanks, so each blank
+        // after it is tried as the place where the time begins.
+        const QDate whole = day(name);
+        if (whole.isValid()) {
+            *date = whole;
+            *time = QTime(0, 0);
+            return true;
+        }
+        for (qsizetype blank = name.indexOf(QLatin1Char(' ')); blank > 0;
+             blank = name.indexOf(QLatin1Char(' '), blank + 1)) {
+            const QDate d = day(name.left(blank));
+            if (!d.isValid())
+                continue;
+            const QTime t = m_locale.toTime(name.mid(blank + 1).toString(), m_time);
+            if (t.isValid()) {
+                *date = d;
+                *time = t;
+                return true;
+            }
+        }
+        return false;
     }
 
     QDateTime Read(const QString &section)
     {
-        const QStringView name = withoutNumber(section);
-        // The date comes first; its format may hold blanks, so each blank
-        // after it is tried as the place where the time begins.
-        const QDate whole = day(name);
-        if (whole.isValid())
-            return QDateTime(whole, QTime(0, 0));
-        for (qsizetype blank = name.indexOf(QLatin1Char(' ')); blank > 0;
-             blank = name.indexOf(QLatin1Char(' '), blank + 1)) {
-            const QDate date = day(name.left(blank));
-            if (!date.isValid())
-                continue;
-            const QTime time = m_locale.toTime(name.mid(blank + 1).toString(), m_time);
-            if (time.isValid())
-                return QDateTime(date, time);
-        }
-        return {};
+        QDate date;
+        QTime time;
+        if (!ReadLocal(section, &date, &time))
+            return {};
+        return QDateTime(date, time);
     }
 
 private:
+    // The name as SectionName writes it, read without QLocale.
+    bool quick(QStringView name, QDate *date, QTime *time) const
+    {
+        if (!m_fixedDate.usable() || !m_fixedTime.usable())
+            return false;
+        FixedFormat::Fields f;
+        qsizetype at = 0;
+        if (!m_fixedDate.read(name, at, f) || f.year < 0 || f.month < 0 || f.day < 0)
+            return false;
+        const QDate d(f.year, f.month, f.day);
+        if (!d.isValid())
+            return false;
+        if (at == name.size()) {
+            *date = d;
+            *time = QTime(0, 0);
+            return true;
+        }
+        if (name[at] != QLatin1Char(' '))
+            return false;
+        ++at;
+        FixedFormat::Fields t;
+        if (!m_fixedTime.read(name, at, t) || at != name.size() || t.hour < 0 || t.hour > 23)
+            return false;
+        int hour = t.hour;
+        if (t.half == 1)
+            hour += 12;
+        const QTime clock(hour, t.minute, t.second);
+        if (!clock.isValid())
+            return false;
+        *date = d;
+        *time = clock;
+        return true;
+    }
+
     QDate day(QStringView text)
     {
         const QString key = text.toString();
@@ -75,7 +320,45 @@ private:
     QLocale m_locale;
     QString m_date;
     QString m_time;
+    FixedFormat m_fixedDate;
+    FixedFormat m_fixedTime;
     QHash<QString, QDate> m_days;
+};
+
+// The local times of the runs: QDateTime asks the C library for each one,
+// and that reads the zone file again every time. A day on which the
+// offset from UTC stays the same is asked once and its times are placed
+// by that offset; a day with a change of offset is asked run by run.
+class LocalTimes
+{
+public:
+    QDateTime At(const QDate &date, const QTime &time)
+    {
+        auto found = m_offsets.constFind(date);
+        if (found == m_offsets.cend())
+            found = m_offsets.insert(date, steadyOffset(date));
+        if (*found == Unsteady)
+            return QDateTime(date, time);
+        const qint64 local = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
+        return QDateTime::fromMSecsSinceEpoch(local - qint64(*found) * 1000, Qt::OffsetFromUTC, *found);
+    }
+
+private:
+    static constexpr int Unsteady = std::numeric_limits<int>::min();
+
+    static int steadyOffset(const QDate &date)
+    {
+        const QDateTime start(date, QTime(0, 0));
+        const QDateTime end(date, QTime(23, 59, 59));
+        if (!start.isValid() || !end.isValid() || start.time() != QTime(0, 0) || end.time() != QTime(23, 59, 59))
+            return Unsteady;
+        const int offset = start.offsetFromUtc();
+        if (end.offsetFromUtc() != offset || start.secsTo(end) != 86399)
+            return Unsteady;
+        return offset;
+    }
+
+    QHash<QDate, int> m_offsets;
 };
 
 } // namespace
@@ -130,28 +413,41 @@ QVector<KeptModule> Plan(const QVector<KeepFile::Kept> &kept, const QStringList 
         }
     }
     StartReader reader{QLocale()};
+    LocalTimes local;
     for (const QString &path : resultsPaths) {
         const ResultsStore::RunList list = ResultsStore::ListRuns(path);
-        QVector<ResultsStore::RunSummary> runs;
-        QVector<int> owners;
-        for (const ResultsStore::RunSummary &run : list.runs) {
-            const auto owner = index.constFind(run.Module);
-            if (owner == index.cend() || run.Module.isEmpty())
-                continue;
-            runs.append(run);
-            owners.append(*owner);
+        // The list itself is given, so that each run is read where the list
+        // found it; runs of other Modules are passed over.
+        std::vector<int> owners(size_t(list.runs.size()), -1);
+        bool any = false;
+        for (qsizetype r = 0; r < list.runs.size(); ++r) {
+            const QString &module = list.runs.at(r).Module;
+            const auto owner = module.isEmpty() ? index.cend() : index.constFind(module);
+            if (owner != index.cend()) {
+                owners[size_t(r)] = *owner;
+                any = true;
+            }
         }
-        if (runs.isEmpty())
+        if (!any)
             continue;
-        ResultsStore::ForEachSheet(path, runs, [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
-            if (columns.elements.empty() || (columns.elements.size() == 1 && columns.elements.front().isEmpty()))
-                return; // stored without its lists: nothing to judge
-            const QDateTime start = reader.Read(runs.at(i).name);
-            if (!start.isValid())
-                return;
-            const Analysis::Result result = Analysis::Analyse(columns.elements, columns.answers);
-            plan[owners.at(i)].runs.append(Figure{start, int(columns.elements.size()), result.rightInOrder});
-        });
+        const auto wanted = [&owners](qsizetype i) { return owners[size_t(i)] >= 0; };
+        const QVector<ResultsStore::RunSummary> &runs = list.runs;
+        ResultsStore::ForEachSheet(
+            path, runs,
+            [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
+                if (columns.elements.empty() || (columns.elements.size() == 1 && columns.elements.front().isEmpty()))
+                    return; // stored without its lists: nothing to judge
+                QDate day;
+                QTime time;
+                if (!reader.ReadLocal(runs.at(i).name, &day, &time))
+                    return;
+                const QDateTime start = local.At(day, time);
+                if (!start.isValid())
+                    return;
+                const int rightInOrder = Analysis::RightInOrder(columns.elements, columns.answers);
+                plan[owners[size_t(i)]].runs.append(Figure{start, int(columns.elements.size()), rightInOrder});
+            },
+            wanted);
     }
     for (KeptModule &module : plan) {
         std::stable_sort(module.runs.begin(), module.runs.end(),

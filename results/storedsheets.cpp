@@ -188,16 +188,21 @@ AnswerSheet StoredSheets::Sheet(const QString &section) const
 }
 
 void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
-                  const std::function<void(qsizetype, const SheetColumns &)> &take)
+                  const std::function<void(qsizetype, const SheetColumns &)> &take,
+                  const std::function<bool(qsizetype)> &wanted)
 {
     ColumnSplitter splitter;
     const bool read = ForEachKeptSection(path, runs, [&](qsizetype i, QByteArrayView section) {
+        if (wanted && !wanted(i))
+            return;
         take(i, section.isNull() ? splitter.none() : splitter.split(keysOf(bodyOf(section))));
     });
     if (read)
         return;
     const StoredSheets sheets(path);
     for (qsizetype i = 0; i < runs.size(); ++i) {
+        if (wanted && !wanted(i))
+            continue;
         const auto it = sheets.m_first.constFind(Profile::FoldedName(runs.at(i).name));
         take(i, it == sheets.m_first.constEnd() ? splitter.none() : splitter.split(keysOf(sheets.m_bodies.at(*it))));
     }

@@ -43,7 +43,8 @@ public:
 
 private:
     friend void ForEachSheet(const QString &, const QVector<RunSummary> &,
-                             const std::function<void(qsizetype, const SheetColumns &)> &);
+                             const std::function<void(qsizetype, const SheetColumns &)> &,
+                             const std::function<bool(qsizetype)> &);
 
     QByteArray m_bytes;
     Profile::Copy m_copy; // the section names; their lines are in m_bodies
@@ -65,8 +66,11 @@ struct SheetColumns
 // order through a small buffer, and only their three keys decoded; else
 // the file is loaded as StoredSheets loads it. A run may be given twice
 // (the file changed while it was read): the last call counts. Raises what
-// StoredSheets raises.
+// StoredSheets raises. With `wanted`, only the runs it says yes to are
+// split into columns and given to take; giving ListRuns's own list with a
+// choice of its runs spares looking each one up by name.
 void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
-                  const std::function<void(qsizetype, const SheetColumns &)> &take);
+                  const std::function<void(qsizetype, const SheetColumns &)> &take,
+                  const std::function<bool(qsizetype)> &wanted = nullptr);
 
 } // namespace ResultsStore
