@@ -1,12 +1,14 @@
 #include "library/frmoptions.h"
 
 #include "library/examrules.h"
+#include "library/keepfile.h"
 #include "library/modules.h"
 #include "library/updown.h"
 #include "platform/dialogs.h"
 #include "platform/okcancel.h"
 #include "platform/platform.h"
 #include "platform/speech.h"
+#include "profile/profilefile.h"
 
 #include <QAbstractListModel>
 #include <QCheckBox>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -374,6 +377,11 @@ void Tfrm_options::buildExamControls(QStyle *listStyle)
     m_exam.to = ComboBox6;
     ComboBox10 = makeDrawList(TabSheet2, QStringLiteral("ComboBox10"), tr("How an Exam draws its Elements:"));
     m_exam.draw = ComboBox10;
+    SpinEdit1 = new QSpinBox(TabSheet2);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1->setRange(1, 100);
+    SpinEdit1->setSuffix(tr(" %"));
+    SpinEdit1->setValue(KeepFile::DefaultThreshold);
 }
 
 // Both pages lay out their common fields alike: the labels, then the
@@ -411,8 +419,12 @@ void Tfrm_options::layOutPage(Page page)
     column->addLayout(grid);
     if (page == Page::Training)
         layOutTrainingExtras(grid, column);
-    else
+    else {
+        grid->addWidget(makeLabel(tr("Kept when right in order &at least"), SpinEdit1), 4, 0);
+        grid->addWidget(SpinEdit1, 4, 1, Qt::AlignLeft);
+        SpinEdit1->setAccessibleName(tr("Kept when right in order at least"));
         column->addWidget(LabelMistakes);
+    }
     column->addStretch(1);
 }
 
@@ -484,7 +496,7 @@ void Tfrm_options::orderTabs()
     QWidget *order[] = {PageControl1, Edit1,      ComboBox1,  ComboBox2,  ComboBox3, ComboBox9, Edit3,
                         CheckBox1,    CheckBox3,  CheckBox2,  CheckBox4,  CheckBox5, CheckBox6, CheckBox7,
                         ComboBox7,    ComboBox8,  ComboBox11, ComboBox12, Edit2,     ComboBox4, ComboBox5,
-                        ComboBox6,    ComboBox10, BitBtn1,    BitBtn2};
+                        ComboBox6,    ComboBox10, SpinEdit1,  BitBtn1,    BitBtn2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -518,6 +530,9 @@ void Tfrm_options::setExamToolTips()
     ComboBox4->setToolTip(tr("The Module whose Elements an Exam draws"));
     ComboBox5->setToolTip(tr("The first Element of the range an Exam draws from"));
     ComboBox6->setToolTip(tr("The last Element of the range an Exam draws from"));
+    SpinEdit1->setToolTip(tr("A kept Module's run holds when at least this share of its Elements is right in order: "
+                             "a run that holds climbs the ladder of 1, 3, 7, 14, 30, 60 and 120 days, one that "
+                             "does not goes back to 1 day"));
 }
 
 // Said for the number of Elements set; for a text that is none, the rule
@@ -580,6 +595,8 @@ bool Tfrm_options::BitBtn1Click()
         // What was found in the file has been replaced by what is shown.
         m_training.notice.clear();
         m_exam.notice.clear();
+        if (KeepThreshold() != m_thresholdInForce)
+            m_thresholdNotice.clear();
         putInForce();
     }
     return written;
@@ -635,6 +652,8 @@ Settings::RunOptions Tfrm_options::InForce(Page page) const
     run.page.draw = p.draw;
     if (!p.notice.isEmpty())
         run.notices << p.notice;
+    if (!m_thresholdNotice.isEmpty())
+        run.notices << m_thresholdNotice;
     if (page == Page::Exam)
         return run;
     run.DoExercises = m_exercisesInForce;
@@ -673,6 +692,7 @@ void Tfrm_options::putInForce()
     m_exercisesInForce = CheckBox1->isChecked();
     m_unlimitedInForce = CheckBox2->isChecked();
     m_serialNumberInForce = CheckBox3->isChecked();
+    m_thresholdInForce = KeepThreshold();
     m_speechInForce = Settings::Speech{CheckBox4->isChecked(), CheckBox5->isChecked(), VoiceName(),
                                        SpeechRate(),           CheckBox6->isChecked(), PauseMs(),
                                        CheckBox7->isChecked()};
@@ -695,6 +715,7 @@ void Tfrm_options::showInForce()
     CheckBox1->setChecked(m_exercisesInForce);
     CheckBox2->setChecked(m_unlimitedInForce);
     CheckBox3->setChecked(m_serialNumberInForce);
+    SpinEdit1->setValue(m_thresholdInForce);
     LoadSpeech(m_speechInForce);
 }
 
@@ -740,6 +761,25 @@ void Tfrm_options::LoadSettings()
     e.from->setCurrentIndex(Settings::FromIndex(e.elements, record.exam.range.from));
     e.to->setCurrentIndex(Settings::ToIndex(e.elements, record.exam.range.to));
     selectDraw(Page::Exam, record.exam.draw);
+    LoadThreshold();
+}
+
+// The stored keep threshold, or the default with a notice when the file
+// holds one the spin box could not have set.
+void Tfrm_options::LoadThreshold()
+{
+    const QString path = Settings::ConfigPath();
+    const int used = KeepFile::Threshold(path);
+    SpinEdit1->setValue(used);
+    const QString stored = ProfileFile(path, ProfileFile::Access::Direct)
+                               .ReadText(KeepFile::KeepSection, KeepFile::ThresholdKey, QString());
+    qint32 number = 0;
+    const bool usable = stored.isEmpty() || (Profile::ParseNumber(stored, &number) && number == used);
+    m_thresholdNotice = usable ? QString()
+                               : tr("The keep threshold stored in config.ini, %1, is not a whole number from 1 to "
+                                    "100; %2 % is used instead.")
+                                     .arg(stored)
+                                     .arg(used);
 }
 
 void Tfrm_options::selectDraw(Page page, Settings::Draw draw)
@@ -910,6 +950,9 @@ Settings::Record Tfrm_options::CurrentRecord() const
     record.IfShowNum = ShowSerialNumber();
     record.speech = CurrentSpeech();
     record.exam = CurrentPageValues(Page::Exam);
+    // Written only when changed: a stored value the spin box can't show stays.
+    if (KeepThreshold() != m_thresholdInForce)
+        record.keepThreshold = KeepThreshold();
     if (m_libraryUnreadable) {
         record.training.ModuleName = m_loaded.training.ModuleName;
         record.training.range = m_loaded.training.range;
@@ -969,6 +1012,8 @@ void Tfrm_options::selectTrial()
     const QSignalBlocker quiet(ComboBox12);
     ComboBox12->setCurrentIndex(ComboBox12->findData(Edit1->text().trimmed().toInt()));
 }
+
+int Tfrm_options::KeepThreshold() const { return SpinEdit1->value(); }
 
 int Tfrm_options::PauseMs() const { return ComboBox11->currentData().toInt(); }
 

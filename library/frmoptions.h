@@ -14,6 +14,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QStringListModel;
 class QStyle;
 class QTabWidget;
@@ -80,6 +81,7 @@ public:
     QString VoiceName() const;  // ComboBox7; empty: the engine's own
     int SpeechRate() const;     // ComboBox8, in tenths: -10 to 10
     int PauseMs() const;        // ComboBox11, in milliseconds
+    int KeepThreshold() const;  // SpinEdit1, in percent
     bool ReadDigits() const;    // CheckBox6, with CheckBox4
 
     // ---- handlers
@@ -121,6 +123,8 @@ public:
     QLabel *LabelLibrary = nullptr;
     // Exam page: how many mistakes end an Exam of the number of Elements set.
     QLabel *LabelMistakes = nullptr;
+    // Exam page: the keep threshold, as kept Modules of both runs use it.
+    QSpinBox *SpinEdit1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -179,6 +183,7 @@ private:
     void selectTrial();
     std::optional<Settings::Speech> CurrentSpeech() const;
     void LoadSettings();
+    void LoadThreshold();
     void FillRangeLists(Page page);
     void SelectModule(Page page, const QString &storedName);
     // The controls become the Settings in force, or go back to them.
@@ -202,7 +207,9 @@ private:
     QString m_timerInForce;
     bool m_exercisesInForce = true, m_unlimitedInForce = false, m_serialNumberInForce = true;
     Settings::Speech m_speechInForce; // as the controls showed it
-    QStringList m_told;               // notices already given
+    int m_thresholdInForce = 0;
+    QString m_thresholdNotice; // the stored threshold is unusable; empty: it is not
+    QStringList m_told;        // notices already given
     bool m_speechProbed = false;
     QString m_speechProblem;                        // why the engine can't speak; empty: it can (or not asked yet)
     std::unique_ptr<Speech::Speaker> m_speechCheck; // asking the sound server

@@ -1,5 +1,6 @@
 #include "library/settings.h"
 
+#include "library/keepfile.h"
 #include "platform/platform.h"
 #include "profile/fileaccess.h"
 #include "profile/profilefile.h"
@@ -139,6 +140,8 @@ void Write(const QString &path, const Record &record)
                 {ExamSection, EDiapFromKey, stored(e.range.from)},
                 {ExamSection, EDiapToKey, stored(e.range.to)}};
     addDraw(entries, file, ExamSection, EDrawKey, e.draw);
+    if (record.keepThreshold)
+        entries += {KeepFile::KeepSection, KeepFile::ThresholdKey, QString::number(*record.keepThreshold)};
     file.WriteTexts(entries);
 }
 

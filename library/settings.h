@@ -120,6 +120,9 @@ struct Record
     // system that can't speak writes none of them).
     std::optional<Speech> speech = Speech();
     PageValues exam;
+    // The keep threshold (Threshold in section Keep), a percentage. None:
+    // the key is left as the file holds it.
+    std::optional<int> keepThreshold;
 };
 
 // The pause a run keeps between spoken Elements: the stored one brought
@@ -145,7 +148,8 @@ Record Read(const QString &path);
 // when it is not the default or the file holds it already, IfSpokenNum
 // when it is on or the file holds it already. TDraw follows
 // (IfDigits or) IfShowNum and EDraw follows EDiapTo, each when its draw is
-// not at random or the file holds it already. Nothing is validated; a
+// not at random or the file holds it already. The keep threshold follows
+// last when the record has one. Nothing is validated; a
 // missing bound is written empty; flags as "1" or "0". A missing file or
 // section is created and every other line is left as it was. A Module
 // name or bound that the read would change (a blank at an end, enclosing

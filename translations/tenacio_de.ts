@@ -1568,6 +1568,26 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>„%1“ ist keine ganze Zahl. Geben Sie die Zahl in Ziffern ein.</translation>
     </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Kept when right in order &amp;at least</source>
+        <translation>Gehalten bei mindestens der &amp;Reihe nach richtig</translation>
+    </message>
+    <message>
+        <source>Kept when right in order at least</source>
+        <translation>Gehalten bei mindestens der Reihe nach richtig</translation>
+    </message>
+    <message>
+        <source>A kept Module&apos;s run holds when at least this share of its Elements is right in order: a run that holds climbs the ladder of 1, 3, 7, 14, 30, 60 and 120 days, one that does not goes back to 1 day</source>
+        <translation>Ein Durchgang eines gelernt gehaltenen Moduls besteht, wenn mindestens dieser Anteil seiner Elemente der Reihe nach richtig ist: Ein bestandener Durchgang rückt auf der Leiter von 1, 3, 7, 14, 30, 60 und 120 Tagen weiter, ein anderer fällt auf 1 Tag zurück</translation>
+    </message>
+    <message>
+        <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
+        <translation>Die in config.ini gespeicherte Schwelle fürs Behalten, %1, ist keine ganze Zahl von 1 bis 100; stattdessen gilt %2 %.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

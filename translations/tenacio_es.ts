@@ -1568,6 +1568,26 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>«%1» no es un número entero. Escriba el número en cifras.</translation>
     </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Kept when right in order &amp;at least</source>
+        <translation>Re&amp;tenido con aciertos en orden de al menos</translation>
+    </message>
+    <message>
+        <source>Kept when right in order at least</source>
+        <translation>Retenido con aciertos en orden de al menos</translation>
+    </message>
+    <message>
+        <source>A kept Module&apos;s run holds when at least this share of its Elements is right in order: a run that holds climbs the ladder of 1, 3, 7, 14, 30, 60 and 120 days, one that does not goes back to 1 day</source>
+        <translation>Un intento de un Módulo mantenido cuenta cuando al menos esta parte de sus Elementos está bien en orden: un intento que cuenta sube por la escalera de 1, 3, 7, 14, 30, 60 y 120 días; uno que no, vuelve a 1 día</translation>
+    </message>
+    <message>
+        <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
+        <translation>El umbral para mantener un Módulo aprendido, guardado en config.ini, %1, no es un número entero de 1 a 100; se usa %2 % en su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

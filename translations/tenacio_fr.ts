@@ -1568,6 +1568,26 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier. Tapez le nombre en chiffres.</translation>
     </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Kept when right in order &amp;at least</source>
+        <translation>Acq&amp;uis si justes dans l’ordre au moins</translation>
+    </message>
+    <message>
+        <source>Kept when right in order at least</source>
+        <translation>Acquis si justes dans l’ordre au moins</translation>
+    </message>
+    <message>
+        <source>A kept Module&apos;s run holds when at least this share of its Elements is right in order: a run that holds climbs the ladder of 1, 3, 7, 14, 30, 60 and 120 days, one that does not goes back to 1 day</source>
+        <translation>Un essai d’un module gardé en mémoire réussit quand au moins cette part de ses éléments est juste dans l’ordre : un essai réussi monte d’un échelon sur l’échelle de 1, 3, 7, 14, 30, 60 et 120 jours, un autre revient à 1 jour</translation>
+    </message>
+    <message>
+        <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
+        <translation>Le seuil enregistré dans config.ini pour garder un module en mémoire, %1, n’est pas un nombre entier de 1 à 100 ; %2 % est utilisé à la place.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

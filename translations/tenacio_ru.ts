@@ -1591,6 +1591,26 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>«%1» — не целое число. Введите число цифрами.</translation>
     </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Kept when right in order &amp;at least</source>
+        <translation>&amp;Засчитывать, если по порядку верно не менее</translation>
+    </message>
+    <message>
+        <source>Kept when right in order at least</source>
+        <translation>Засчитывать, если по порядку верно не менее</translation>
+    </message>
+    <message>
+        <source>A kept Module&apos;s run holds when at least this share of its Elements is right in order: a run that holds climbs the ladder of 1, 3, 7, 14, 30, 60 and 120 days, one that does not goes back to 1 day</source>
+        <translation>Попытка по выученному модулю засчитывается, если по порядку верно не менее этой доли его элементов: засчитанная попытка поднимает модуль по лестнице интервалов в 1, 3, 7, 14, 30, 60 и 120 дней, незасчитанная возвращает его к 1 дню</translation>
+    </message>
+    <message>
+        <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
+        <translation>Порог для выученных модулей, сохранённый в config.ini (%1), не является целым числом от 1 до 100; вместо него используется %2 %.</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -118,6 +118,7 @@ private Q_SLOTS:
     void reload_seesHandEdit();
     void conflictCopy_offeredAtStart_mergedByRun_data();
     void conflictCopy_offeredAtStart_mergedByRun();
+    void conflictCopy_ofTheOptions_takesWhatIsChecked_data();
     void conflictCopy_ofTheOptions_takesWhatIsChecked();
     void changesFromOutside_aSecondCopysRunIsListed();
     void reopen_runGoneFromTheFile_saysSoAndRelists();
@@ -639,30 +640,61 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
     QCOMPARE(m_dir->read(copyName + QStringLiteral(".merged")), copy);
 }
 
+void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("ours");
+    QTest::addColumn<QString>("copyName");
+    QTest::addColumn<QByteArray>("theirs");
+    QTest::addColumn<int>("checked"); // the row checked before Merge; -1: as offered
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("options, the one checked taken")
+        << QStringLiteral("config.ini") << QByteArray("[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\n")
+        << QStringLiteral("config (Anna's conflicted copy 2026-12-08).ini")
+        << QByteArray("[Test]\r\nTNumOfEl=25\r\nTimerMSec=7000\r\n") << 1
+        << QStringList{QStringLiteral("Test \u203A TNumOfEl|20|25"), QStringLiteral("Test \u203A TimerMSec|6000|7000")}
+        << QByteArray("[Test]\r\nTNumOfEl=20\r\nTimerMSec=7000\r\n");
+    // Each machine started keeping a Module of its own: both stay kept (the
+    // file is written whole, a blank line after each section).
+    QTest::newRow("kept Modules of both machines")
+        << QStringLiteral("keep.ini") << QByteArray("[Capitals]\r\nOrder=sequence\r\n")
+        << QStringLiteral("keep.sync-conflict-20261208-183133-KTOZSLL.ini") << QByteArray("[Digits]\r\nOrder=set\r\n")
+        << -1 << QStringList{QStringLiteral("Capitals|sequence|(none)"), QStringLiteral("Digits|(none)|set")}
+        << QByteArray("[Capitals]\r\nOrder=sequence\r\n\r\n[Digits]\r\nOrder=set\r\n\r\n");
+}
+
 void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked()
 {
-    m_dir->write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\n");
-    const QString copyName = QStringLiteral("config (Anna's conflicted copy 2026-12-08).ini");
-    m_dir->write(copyName, "[Test]\r\nTNumOfEl=25\r\nTimerMSec=7000\r\n");
-    QStringList shown;
-    m_user->scripts.push_back([&shown](QDialog *dialog) {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, ours);
+    QFETCH(QString, copyName);
+    QFETCH(QByteArray, theirs);
+    QFETCH(int, checked);
+    QFETCH(QStringList, shown);
+    QFETCH(QByteArray, after);
+    m_dir->write(file, ours);
+    m_dir->write(copyName, theirs);
+    QStringList rows;
+    m_user->scripts.push_back([&rows, checked](QDialog *dialog) {
         auto *choice = qobject_cast<ConflictChoice *>(dialog);
         QVERIFY(choice);
         for (int i = 0; i < choice->List->topLevelItemCount(); ++i) {
             const QTreeWidgetItem *row = choice->List->topLevelItem(i);
-            shown << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
+            rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
         }
         QVERIFY(choice->MergeButton->isDefault());
-        choice->List->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        if (checked >= 0)
+            choice->List->topLevelItem(checked)->setCheckState(0, Qt::Checked);
         choice->MergeButton->click();
     });
     start();
     QCoreApplication::processEvents();
-    QCOMPARE(shown, (QStringList{QStringLiteral("Test \u203A TNumOfEl|20|25"),
-                                 QStringLiteral("Test \u203A TimerMSec|6000|7000")}));
-    QCOMPARE(m_dir->read(QStringLiteral("config.ini")), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=7000\r\n");
+    QCOMPARE(rows, shown);
+    QCOMPARE(m_dir->read(file), after);
     QVERIFY(m_dir->exists(copyName + QStringLiteral(".merged")));
     QVERIFY(!m_dir->exists(copyName));
+    QCOMPARE(m_dir->read(copyName + QStringLiteral(".merged")), theirs);
 }
 
 void TestMainWindow::changesFromOutside_aSecondCopysRunIsListed()

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -85,6 +86,8 @@ private Q_SLOTS:
     void range_keptThroughOkAndRestart();
     void draw_storedAndReadBack_data();
     void draw_storedAndReadBack();
+    void keepThreshold_shownAndWrittenWhenChanged_data();
+    void keepThreshold_shownAndWrittenWhenChanged();
     void spinButtons_data();
     void spinButtons();
     void timerField_refusesASixthTypedCharacter();
@@ -141,16 +144,16 @@ void TestOptions::everyOption_saysWhatItDoes()
                              || qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSpinBox *>(w)
                              || qobject_cast<QAbstractSlider *>(w);
         // Not the parts of another control: a drop-down's list, the page
-        // control's scroll buttons.
+        // control's scroll buttons, a spin box's field.
         if (!control || w->window() != &d || qobject_cast<UpDown *>(w->parentWidget())
-            || qobject_cast<QTabBar *>(w->parentWidget()))
+            || qobject_cast<QAbstractSpinBox *>(w->parentWidget()) || qobject_cast<QTabBar *>(w->parentWidget()))
             continue;
         ++controls;
         QVERIFY2(!w->toolTip().isEmpty(), w->metaObject()->className());
         QVERIFY2(!tips.contains(w->toolTip()), qPrintable(w->objectName() + QStringLiteral(": ") + w->toolTip()));
         tips << w->toolTip();
     }
-    QVERIFY(controls >= 17); // 13 on the Training page, 4 on the Exam page
+    QVERIFY(controls >= 18); // 13 on the Training page, 5 on the Exam page
     QCOMPARE(d.CheckBox2->toolTip(),
              lit("Each Element stays until you press Next (20 seconds at most), whatever the Timer says"));
 }
@@ -208,6 +211,7 @@ void TestOptions::keyboard_mnemonics_data()
     QTest::newRow("exam range") << lit("er") << lit("ComboBox5");
     QTest::newRow("draw") << lit("w") << lit("ComboBox9");
     QTest::newRow("exam draw") << lit("ew") << lit("ComboBox10");
+    QTest::newRow("keep threshold") << lit("ea") << lit("SpinEdit1");
     QTest::newRow("hidden page's switch") << lit("ned") << lit("Edit2");
     QTest::newRow("back to training") << lit("etn") << lit("Edit1");
 }
@@ -519,6 +523,60 @@ void TestOptions::draw_storedAndReadBack()
     const QString after = draws();
     d.LoadOptions();
     QCOMPARE(draws(), after);
+}
+
+void TestOptions::keepThreshold_shownAndWrittenWhenChanged_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("set");        // the value set before the button; -1: none
+    QTest::addColumn<bool>("ok");        // OK, else Cancel
+    QTest::addColumn<QString>("stored"); // the Threshold lines of config.ini afterwards
+    QTest::addColumn<bool>("notice");    // a run is told the stored value is not used
+    // clang-format off
+    QTest::newRow("none stored: 90, none written") << QByteArray() << 90 << -1 << true << QString() << false;
+    QTest::newRow("stored 75 kept") << QByteArray("[Keep]\nThreshold=75\n") << 75 << -1 << true << lit("Threshold=75") << false;
+    QTest::newRow("stored 1, the least") << QByteArray("[Keep]\nThreshold=1\n") << 1 << -1 << true << lit("Threshold=1") << false;
+    QTest::newRow("stored $64, as the file reads it") << QByteArray("[Keep]\nThreshold=$64\n") << 100 << -1 << true << lit("Threshold=$64") << false;
+    QTest::newRow("stored 150: noticed, left as it is") << QByteArray("[Keep]\nThreshold=150\n") << 90 << -1 << true << lit("Threshold=150") << true;
+    QTest::newRow("stored 0: noticed") << QByteArray("[Keep]\nThreshold=0\n") << 90 << -1 << true << lit("Threshold=0") << true;
+    QTest::newRow("stored text: noticed") << QByteArray("[Keep]\nThreshold=most\n") << 90 << -1 << true << lit("Threshold=most") << true;
+    QTest::newRow("set 80: written") << QByteArray() << 90 << 80 << true << lit("Threshold=80") << false;
+    QTest::newRow("set over 150: written, notice gone") << QByteArray("[Keep]\nThreshold=150\n") << 90 << 60 << true << lit("Threshold=60") << false;
+    QTest::newRow("set back to the default: written") << QByteArray("[Keep]\nThreshold=75\n") << 75 << 90 << true << lit("Threshold=90") << false;
+    QTest::newRow("set, then Cancel: nothing written") << QByteArray("[Keep]\nThreshold=75\n") << 75 << 50 << false << lit("Threshold=75") << false;
+    // clang-format on
+}
+
+void TestOptions::keepThreshold_shownAndWrittenWhenChanged()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(int, shown);
+    QFETCH(int, set);
+    QFETCH(bool, ok);
+    QFETCH(QString, stored);
+    QFETCH(bool, notice);
+    TestDataDir dir;
+    TestUser user;
+    dir.write(lit("modules.ini"), Library);
+    if (!config.isEmpty())
+        dir.write(lit("config.ini"), config);
+    Tfrm_options d;
+    d.LoadOptions();
+    QCOMPARE(d.KeepThreshold(), shown);
+    if (set >= 0)
+        d.SpinEdit1->setValue(set);
+    if (ok)
+        QVERIFY(d.BitBtn1Click());
+    else
+        d.reject();
+    const QStringList lines = fileLines(dir.read(lit("config.ini"))).filter(QRegularExpression(lit("^Threshold=")));
+    QCOMPARE(lines.join(QLatin1Char(' ')), stored);
+    QCOMPARE(d.KeepThreshold(), ok && set >= 0 ? set : shown);
+    const QStringList notices = d.InForce(Page::Exam).notices;
+    QCOMPARE(notices.size(), notice ? 1 : 0);
+    if (notice)
+        QVERIFY2(notices.first().contains(lit("keep threshold")), qPrintable(notices.first()));
 }
 
 void TestOptions::spinButtons_data()
