@@ -1568,6 +1568,20 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>„%1“ ist keine ganze Zahl. Geben Sie die Zahl in Ziffern ein.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Längstes Element: %n Ziffer ≈ %1 s Vorlesen + %2 s Pause, länger als der Timer (%3 s): der Lauf geht mit etwa %4 s je Element</numerusform>
+            <numerusform>Längstes Element: %n Ziffern ≈ %1 s Vorlesen + %2 s Pause, länger als der Timer (%3 s): der Lauf geht mit etwa %4 s je Element</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Längstes Element: %n Ziffer ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
+            <numerusform>Längstes Element: %n Ziffern ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -1568,6 +1568,20 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
         <source>&quot;%1&quot; is not a whole number. Type the number in digits.</source>
         <translation>«%1» no es un número entero. Escriba el número en cifras.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Elemento más largo: %n dígito ≈ %1 s de lectura + %2 s de pausa, más que el Tiempo (%3 s): la serie irá a unos %4 s por Elemento</numerusform>
+            <numerusform>Elemento más largo: %n dígitos ≈ %1 s de lectura + %2 s de pausa, más que el Tiempo (%3 s): la serie irá a unos %4 s por Elemento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Elemento más largo: %n dígito ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
+            <numerusform>Elemento más largo: %n dígitos ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>
