@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void noVoice_optionDisabled_fileKept();
     void paceOfLongestNumber_data();
     void paceOfLongestNumber();
+    void paceShown_followsChoices();
     void realEngine_reportsVoices();
     void frozenServer_pageAnswers();
 };
@@ -239,6 +241,36 @@ void TestSpeechOptions::paceOfLongestNumber()
     QCOMPARE((QList<int>{pace.digits, pace.spokenMs, pace.elementMs}), digitsSpokenEvery);
     QCOMPARE(pace.pauseMs, pause);
     QCOMPARE(pace.timerMs, timer);
+}
+
+// The page says the pace anew as the range, Timer, rate and digit-by-digit
+// reading change, and nothing without digit-by-digit reading.
+void TestSpeechOptions::paceShown_followsChoices()
+{
+    TestDataDir dir;
+    TestUser user;
+    FakeSpeech speech;
+    dir.write(lit("modules.ini"), "[Digits]\r\nData=7,1234,56\r\n\r\n");
+    dir.write(lit("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=1000\r\nTMName=Digits\r\nTDiapFrom=7\r\n"
+                                 "TDiapTo=56\r\nIfSpeak=1\r\nIfDigits=1\r\nTSpeechRate=0\r\nTPauseMSec=300\r\n");
+    Tfrm_options d;
+    user.scripts.push_back([&](QDialog *) {
+        QVERIFY(d.LabelPace->isVisible());
+        QCOMPARE(d.LabelPace->text(), lit("Longest Element: 4 digit(s) ≈ 1.1 s spoken + 0.3 s pause, longer than the "
+                                          "Timer (1.0 s): the run will go at about 1.4 s an Element"));
+        d.Edit3->setText(lit("2000"));
+        QCOMPARE(d.LabelPace->text(), lit("Longest Element: 4 digit(s) ≈ 1.1 s spoken + 0.3 s pause, within the "
+                                          "Timer (2.0 s): the run keeps its pace"));
+        QTest::keyClick(d.ComboBox8, Qt::Key_Down); // Fast
+        QVERIFY(d.LabelPace->text().contains(lit("0.8 s spoken")));
+        d.ComboBox3->setCurrentIndex(0);
+        QVERIFY(d.LabelPace->text().startsWith(lit("Longest Element: 1 digit(s) ≈ 0.2 s")));
+        d.CheckBox6->click();
+        QVERIFY(!d.LabelPace->isVisible());
+        d.BitBtn2->click();
+    });
+    Dialogs::ExecModal(&d);
+    QVERIFY(user.asked.isEmpty());
 }
 
 void TestSpeechOptions::realEngine_reportsVoices()
