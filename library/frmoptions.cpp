@@ -251,6 +251,13 @@ Tfrm_options::Tfrm_options(QWidget *parent)
             w->hide();
     updateSpeechControls();
     connect(CheckBox4, &QCheckBox::toggled, this, [this] { updateSpeechControls(); });
+    // The pace said follows every choice it depends on.
+    for (QComboBox *range : {ComboBox2, ComboBox3})
+        connect(range, &QComboBox::currentIndexChanged, this, [this] { updatePace(true); });
+    for (QComboBox *list : {ComboBox8, ComboBox11})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { updatePace(false); });
+    connect(Edit3, &QLineEdit::textChanged, this, [this] { updatePace(false); });
+    connect(CheckBox6, &QCheckBox::toggled, this, [this] { updatePace(false); });
     updateMistakeRule();
     connect(Edit2, &QLineEdit::textChanged, this, [this] { updateMistakeRule(); });
 
@@ -332,6 +339,11 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     LabelSpeech->setTextFormat(Qt::PlainText);
     LabelSpeech->setWordWrap(true);
     LabelSpeech->setVisible(false);
+    LabelPace = new QLabel(TabSheet1);
+    LabelPace->setObjectName(QStringLiteral("LabelPace"));
+    LabelPace->setTextFormat(Qt::PlainText);
+    LabelPace->setWordWrap(true);
+    LabelPace->setVisible(false);
 
     m_training.number = Edit1;
     m_training.module = ComboBox1;
@@ -463,6 +475,7 @@ void Tfrm_options::layOutTrainingExtras(QGridLayout *grid, QVBoxLayout *column)
     trial->addStretch(1);
     column->addLayout(trial);
     column->addWidget(LabelSpeech);
+    column->addWidget(LabelPace);
     m_speechControls = {CheckBox4, CheckBox5, CheckBox6,  CheckBox7,  voiceLabel,   ComboBox7,
                         rateLabel, ComboBox8, pauseLabel, ComboBox11, m_trialLabel, ComboBox12};
 }
@@ -613,6 +626,7 @@ void Tfrm_options::LoadOptions()
     LoadModuleList();
     LoadSettings();
     putInForce();
+    updatePace(true);
 }
 
 bool Tfrm_options::TrainOn(const QString &moduleName)
@@ -871,6 +885,40 @@ void Tfrm_options::updateSpeechControls()
     const bool said = Speech::Built() && !usable;
     if (LabelSpeech->isVisibleTo(this) != said) {
         LabelSpeech->setVisible(said);
+        fitSize();
+    }
+    updatePace(false);
+}
+
+void Tfrm_options::updatePace(bool rescan)
+{
+    if (rescan) {
+        const int from = RangeFrom(Page::Training);
+        const int to = RangeTo(Page::Training);
+        m_paceDigits =
+            from < 0 || to < 0 ? 0 : Settings::LongestNumber(m_training.elements, qMin(from, to), qMax(from, to));
+    }
+    bool isNumber = false;
+    const int timerMs = Edit3->text().toInt(&isNumber);
+    const bool shown = ReadDigits() && CheckBox6->isEnabledTo(this) && isNumber && m_paceDigits > 0;
+    if (shown) {
+        // The discipline keeps the digits on their time, with no pause of its own.
+        const int pauseMs = CheckBox7->isChecked() ? 0 : PauseMs();
+        const Settings::SpokenPace pace = Settings::PaceOf(m_paceDigits, SpeechRate(), pauseMs, timerMs);
+        const auto seconds = [](int ms) { return QLocale().toString(ms / 1000.0, 'f', 1); };
+        LabelPace->setText(pace.elementMs > pace.timerMs
+                               ? tr("Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer "
+                                    "(%3 s): the run will go at about %4 s an Element",
+                                    nullptr, pace.digits)
+                                     .arg(seconds(pace.spokenMs), seconds(pace.pauseMs), seconds(pace.timerMs),
+                                          seconds(pace.elementMs))
+                               : tr("Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer "
+                                    "(%3 s): the run keeps its pace",
+                                    nullptr, pace.digits)
+                                     .arg(seconds(pace.spokenMs), seconds(pace.pauseMs), seconds(pace.timerMs)));
+    }
+    if (LabelPace->isVisibleTo(this) != shown) {
+        LabelPace->setVisible(shown);
         fitSize();
     }
 }

@@ -118,6 +118,9 @@ public:
     QComboBox *ComboBox9 = nullptr, *ComboBox10 = nullptr;
     // Says why nothing can be spoken; shown only then.
     QLabel *LabelSpeech = nullptr;
+    // What pace digit-by-digit reading of the range really gives; shown
+    // while the voice reads numbers digit by digit.
+    QLabel *LabelPace = nullptr;
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr;
     // Says that the Module library could not be read; shown only then.
     QLabel *LabelLibrary = nullptr;
@@ -180,6 +183,9 @@ private:
     void speechChecked();
     void LoadSpeech(const Settings::Speech &speech);
     void updateSpeechControls();
+    // LabelPace anew; `rescan` looks through the range for its longest
+    // number again.
+    void updatePace(bool rescan);
     void selectTrial();
     std::optional<Settings::Speech> CurrentSpeech() const;
     void LoadSettings();
@@ -218,4 +224,5 @@ private:
     QStringList m_voiceNames;                       // ... as the list shows them
     QList<QWidget *> m_speechControls;              // all speech controls and their labels
     QLabel *m_trialLabel = nullptr;                 // ComboBox12's
+    int m_paceDigits = 0;                           // the range's longest number, for LabelPace
 };

@@ -99,6 +99,50 @@ QString stored(const std::optional<QString> &bound) { return stored(bound.value_
 
 int PausedMs(const Speech &speech) { return qBound(PauseMin, speech.TPauseMSec, PauseMax); }
 
+int LongestNumber(const Modules::ElementList &elements, qsizetype from, qsizetype to)
+{
+    int longest = 0;
+    for (qsizetype i = qMax<qsizetype>(0, from); i <= to && i < elements.size(); ++i) {
+        int digits = 0;
+        for (const QChar c : elements.at(i)) {
+            if (c.isLetter()) {
+                digits = 0;
+                break;
+            }
+            digits += c.isDigit() ? 1 : 0;
+        }
+        longest = qMax(longest, digits);
+    }
+    return longest;
+}
+
+SpokenPace PaceOf(int digits, int rateTenths, int pauseMs, int timerMs)
+{
+    // Milliseconds a digit takes at each rate offered. Measured by rendering
+    // "3 1 4 1 5 9 2 6" with the program's own eSpeak NG speaker (clipMs,
+    // no pause) in English, German, Russian, French and Spanish: the mean
+    // of the five, over the eight digits. A single digit alone takes a
+    // little longer (eSpeak's silence before and after), a language's
+    // own voice up to a fifth more or less.
+    struct DigitMs
+    {
+        int tenths;
+        int ms;
+    };
+    static constexpr DigitMs Table[] = {{-6, 394}, {-3, 321}, {0, 269}, {3, 200}, {6, 163}};
+    const DigitMs *nearest =
+        std::min_element(std::begin(Table), std::end(Table), [&](const DigitMs &a, const DigitMs &b) {
+            return qAbs(a.tenths - rateTenths) < qAbs(b.tenths - rateTenths);
+        });
+    SpokenPace pace;
+    pace.digits = qMax(0, digits);
+    pace.spokenMs = pace.digits * nearest->ms;
+    pace.pauseMs = qMax(0, pauseMs);
+    pace.timerMs = qMax(0, timerMs);
+    pace.elementMs = qMax(pace.timerMs, pace.spokenMs + pace.pauseMs);
+    return pace;
+}
+
 QString ConfigPath() { return Platform::DataFile(QLatin1String(Platform::ConfigFile)); }
 
 Record Read(const QString &path)

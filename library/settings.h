@@ -129,6 +129,24 @@ struct Record
 // within PauseMin to PauseMax.
 int PausedMs(const Speech &speech);
 
+// How fast a Training read digit by digit really goes. Each Element's
+// digits are said one by one, then the pause, and the next Element waits
+// for both: a long number can take longer than the Timer.
+struct SpokenPace
+{
+    int digits = 0;    // of the longest number among the Elements; 0: none
+    int spokenMs = 0;  // what the voice takes to say them, estimated
+    int pauseMs = 0;   // the silence after them
+    int timerMs = 0;   // the Timer
+    int elementMs = 0; // an Element every elementMs: the longer of the Timer and the voice with its pause
+};
+// The most digits in one Element of `from` to `to` (indices, inclusive)
+// that is a number: no letters, at least one digit. 0 when none is.
+int LongestNumber(const Modules::ElementList &elements, qsizetype from, qsizetype to);
+// The pace of `digits` digits read at a speech rate (in tenths, -10 to
+// 10), with a pause and a Timer in milliseconds.
+SpokenPace PaceOf(int digits, int rateTenths, int pauseMs, int timerMs);
+
 // Reads config.ini with direct access; missing keys give their defaults.
 // Values come back as direct access returns them: trimmed, one pair of
 // enclosing quotes removed, cut at 2,047 characters; the Module names and

@@ -1588,6 +1588,20 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
         <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
         <translation>Die in config.ini gespeicherte Schwelle fürs Behalten, %1, ist keine ganze Zahl von 1 bis 100; stattdessen gilt %2 %.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Längstes Element: %n Ziffer ≈ %1 s Vorlesen + %2 s Pause, länger als der Timer (%3 s): der Lauf geht mit etwa %4 s je Element</numerusform>
+            <numerusform>Längstes Element: %n Ziffern ≈ %1 s Vorlesen + %2 s Pause, länger als der Timer (%3 s): der Lauf geht mit etwa %4 s je Element</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Längstes Element: %n Ziffer ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
+            <numerusform>Längstes Element: %n Ziffern ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -1588,6 +1588,20 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
         <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
         <translation>El umbral para mantener un Módulo aprendido, guardado en config.ini, %1, no es un número entero de 1 a 100; se usa %2 % en su lugar.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Elemento más largo: %n dígito ≈ %1 s de lectura + %2 s de pausa, más que el Tiempo (%3 s): la serie irá a unos %4 s por Elemento</numerusform>
+            <numerusform>Elemento más largo: %n dígitos ≈ %1 s de lectura + %2 s de pausa, más que el Tiempo (%3 s): la serie irá a unos %4 s por Elemento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Elemento más largo: %n dígito ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
+            <numerusform>Elemento más largo: %n dígitos ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -1588,6 +1588,20 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
         <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
         <translation>Le seuil enregistré dans config.ini pour garder un module en mémoire, %1, n’est pas un nombre entier de 1 à 100 ; %2 % est utilisé à la place.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Élément le plus long&#xa0;: %n chiffre ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, plus que la durée d’affichage (%3&#xa0;s)&#xa0;: la série avancera à environ %4&#xa0;s par élément</numerusform>
+            <numerusform>Élément le plus long&#xa0;: %n chiffres ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, plus que la durée d’affichage (%3&#xa0;s)&#xa0;: la série avancera à environ %4&#xa0;s par élément</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Élément le plus long&#xa0;: %n chiffre ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, dans la durée d’affichage (%3&#xa0;s)&#xa0;: la série garde son rythme</numerusform>
+            <numerusform>Élément le plus long&#xa0;: %n chiffres ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, dans la durée d’affichage (%3&#xa0;s)&#xa0;: la série garde son rythme</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

@@ -1611,6 +1611,22 @@ In order: the range as written, from its start; a larger number of elements goes
         <source>The keep threshold stored in config.ini, %1, is not a whole number from 1 to 100; %2 % is used instead.</source>
         <translation>Порог для выученных модулей, сохранённый в config.ini (%1), не является целым числом от 1 до 100; вместо него используется %2 %.</translation>
     </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, longer than the Timer (%3 s): the run will go at about %4 s an Element</source>
+        <translation>
+            <numerusform>Самый длинный элемент: %n цифра ≈ %1 с речи + %2 с паузы, дольше таймера (%3 с): прогон пойдёт примерно по %4 с на элемент</numerusform>
+            <numerusform>Самый длинный элемент: %n цифры ≈ %1 с речи + %2 с паузы, дольше таймера (%3 с): прогон пойдёт примерно по %4 с на элемент</numerusform>
+            <numerusform>Самый длинный элемент: %n цифр ≈ %1 с речи + %2 с паузы, дольше таймера (%3 с): прогон пойдёт примерно по %4 с на элемент</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest Element: %n digit(s) ≈ %1 s spoken + %2 s pause, within the Timer (%3 s): the run keeps its pace</source>
+        <translation>
+            <numerusform>Самый длинный элемент: %n цифра ≈ %1 с речи + %2 с паузы, в пределах таймера (%3 с): прогон сохранит свой темп</numerusform>
+            <numerusform>Самый длинный элемент: %n цифры ≈ %1 с речи + %2 с паузы, в пределах таймера (%3 с): прогон сохранит свой темп</numerusform>
+            <numerusform>Самый длинный элемент: %n цифр ≈ %1 с речи + %2 с паузы, в пределах таймера (%3 с): прогон сохранит свой темп</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_results</name>

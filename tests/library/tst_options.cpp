@@ -114,7 +114,7 @@ void TestOptions::form_captionSizeAndTexts()
              (QStringList{lit("Training"), lit("Exam")}));
     QStringList labels;
     for (const QLabel *label : d.TabSheet1->findChildren<QLabel *>())
-        if (label != d.LabelSpeech)
+        if (label != d.LabelSpeech && label != d.LabelPace)
             labels << shown(label->text());
     labels.sort();
     QCOMPARE(labels, (QStringList{lit("Draw"), lit("Language"), lit("Module"), lit("Number of elements"),

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,9 @@ private Q_SLOTS:
     void storedAndReadBack();
     void noVoice_optionDisabled_fileKept_data();
     void noVoice_optionDisabled_fileKept();
+    void paceOfLongestNumber_data();
+    void paceOfLongestNumber();
+    void paceShown_followsChoices();
     void realEngine_reportsVoices();
     void frozenServer_pageAnswers();
 };
@@ -191,6 +195,82 @@ void TestSpeechOptions::noVoice_optionDisabled_fileKept()
     Dialogs::ExecModal(&d);
     QCOMPARE(d.SpeakElements() && d.HideElements(), !turnOff);
     QCOMPARE(speech.made, 2); // one look at the engine per opening
+}
+
+// The pace the Training page states for digit-by-digit reading: the
+// longest number of the range, the voice's time for its digits at the
+// rate, and an Element every so often.
+void TestSpeechOptions::paceOfLongestNumber_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("rate");  // tenths
+    QTest::addColumn<int>("pause"); // ms
+    QTest::addColumn<int>("timer"); // ms
+    QTest::addColumn<QList<int>>("digitsSpokenEvery");
+
+    QTest::newRow("four digits outlast a 1 s Timer")
+        << lit("7,1234,56") << 0 << 2 << 0 << 300 << 1000 << QList<int>{4, 1076, 1376};
+    QTest::newRow("within the Timer") << lit("12,3") << 0 << 1 << 6 << 100 << 2000 << QList<int>{2, 326, 2000};
+    QTest::newRow("exactly the Timer keeps it")
+        << lit("1234") << 0 << 0 << 0 << 924 << 2000 << QList<int>{4, 1076, 2000};
+    QTest::newRow("a word with digits is no number")
+        << lit("A1234567,12") << 0 << 1 << 0 << 0 << 0 << QList<int>{2, 538, 538};
+    QTest::newRow("sign and point are not digits")
+        << lit("-40.5") << 0 << 0 << -6 << 0 << 0 << QList<int>{3, 1182, 1182};
+    QTest::newRow("outside the range not counted")
+        << lit("123456,12,1") << 1 << 2 << 3 << 0 << 0 << QList<int>{2, 400, 400};
+    QTest::newRow("rate between the offered: nearest") << lit("12") << 0 << 0 << 2 << 0 << 0 << QList<int>{2, 400, 400};
+    QTest::newRow("range end past the list") << lit("1,12345") << 0 << 9 << -3 << 0 << 0 << QList<int>{5, 1605, 1605};
+    QTest::newRow("no number") << lit("alpha,beta") << 0 << 1 << 0 << 300 << 1000 << QList<int>{0, 0, 1000};
+}
+
+void TestSpeechOptions::paceOfLongestNumber()
+{
+    QFETCH(QString, data);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, rate);
+    QFETCH(int, pause);
+    QFETCH(int, timer);
+    QFETCH(QList<int>, digitsSpokenEvery);
+
+    const int digits = Settings::LongestNumber(Modules::ElementList(data), from, to);
+    const Settings::SpokenPace pace = Settings::PaceOf(digits, rate, pause, timer);
+    QCOMPARE((QList<int>{pace.digits, pace.spokenMs, pace.elementMs}), digitsSpokenEvery);
+    QCOMPARE(pace.pauseMs, pause);
+    QCOMPARE(pace.timerMs, timer);
+}
+
+// The page says the pace anew as the range, Timer, rate and digit-by-digit
+// reading change, and nothing without digit-by-digit reading.
+void TestSpeechOptions::paceShown_followsChoices()
+{
+    TestDataDir dir;
+    TestUser user;
+    FakeSpeech speech;
+    dir.write(lit("modules.ini"), "[Digits]\r\nData=7,1234,56\r\n\r\n");
+    dir.write(lit("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=1000\r\nTMName=Digits\r\nTDiapFrom=7\r\n"
+                                 "TDiapTo=56\r\nIfSpeak=1\r\nIfDigits=1\r\nTSpeechRate=0\r\nTPauseMSec=300\r\n");
+    Tfrm_options d;
+    user.scripts.push_back([&](QDialog *) {
+        QVERIFY(d.LabelPace->isVisible());
+        QCOMPARE(d.LabelPace->text(), lit("Longest Element: 4 digit(s) ≈ 1.1 s spoken + 0.3 s pause, longer than the "
+                                          "Timer (1.0 s): the run will go at about 1.4 s an Element"));
+        d.Edit3->setText(lit("2000"));
+        QCOMPARE(d.LabelPace->text(), lit("Longest Element: 4 digit(s) ≈ 1.1 s spoken + 0.3 s pause, within the "
+                                          "Timer (2.0 s): the run keeps its pace"));
+        QTest::keyClick(d.ComboBox8, Qt::Key_Down); // Fast
+        QVERIFY(d.LabelPace->text().contains(lit("0.8 s spoken")));
+        d.ComboBox3->setCurrentIndex(0);
+        QVERIFY(d.LabelPace->text().startsWith(lit("Longest Element: 1 digit(s) ≈ 0.2 s")));
+        d.CheckBox6->click();
+        QVERIFY(!d.LabelPace->isVisible());
+        d.BitBtn2->click();
+    });
+    Dialogs::ExecModal(&d);
+    QVERIFY(user.asked.isEmpty());
 }
 
 void TestSpeechOptions::realEngine_reportsVoices()
