@@ -38,11 +38,18 @@ done
 [ ! -s "$err" ] || fail "on stderr: $(cat "$err")"
 
 # The usage in the user's language: the translations are loaded before
-# the answer, and the data folder still fills its placeholder.
-language=de
-run "--help in German" 0 "$out" --help
-head -n 1 "$out" | grep -q '^Aufruf: tenacio' || fail "not in German: $(head -n 1 "$out")"
-grep -qF "Datenordner: $folder" "$out" || fail "not the data folder $folder: $(grep 'Datenordner' "$out")"
+# the answer, and the data folder still fills its placeholder. One row a
+# language the program carries: language|usage line|data folder heading.
+while IFS='|' read -r language usage heading; do
+    run "--help in $language" 0 "$out" --help
+    head -n 1 "$out" | grep -qF "$usage tenacio" || fail "not in $language: $(head -n 1 "$out")"
+    grep -qF "$heading $folder" "$out" || fail "not the data folder $folder: $(grep -F "$heading" "$out")"
+done <<'ROWS'
+de|Aufruf:|Datenordner:
+ru|Использование:|Папка данных:
+fr|Utilisation :|Dossier des données :
+es|Uso:|Carpeta de datos:
+ROWS
 language=en
 
 run "another argument" 2 "$out" --helpx
