@@ -1,7 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/appinfo.h"
-#include "app/conflicts.h"
+#include "app/datawatch.h"
 #include "app/duetoday.h"
 #include "app/frmhelp.h"
 #include "app/historychart.h"
@@ -11,7 +11,6 @@
 #include "engine/runrules.h"
 #include "library/frmmodules.h"
 #include "library/frmoptions.h"
-#include "library/keepfile.h"
 #include "library/settings.h"
 #include "platform/accessible.h"
 #include "platform/contrast.h"
@@ -22,27 +21,17 @@
 #include "results/resultsstore.h"
 #include "results/scoring.h"
 #include "results/sportscoring.h"
-#include "results/storedsheets.h"
-
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLegend>
-#include <QtCharts/QStackedBarSeries>
-#include <QtCharts/QValueAxis>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -50,7 +39,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -164,13 +152,16 @@ Tfrm_main::Tfrm_main(QWidget *parent)
     // The dock takes its room from the client area.
     m_client->installEventFilter(this);
 
-    m_watcher = new QFileSystemWatcher(this);
-    m_settle = new QTimer(this);
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(SettleMs);
-    connect(m_settle, &QTimer::timeout, this, [this] { DataChanged(); });
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, qOverload<>(&QTimer::start));
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settle, qOverload<>(&QTimer::start));
+    m_data = new DataWatch(this, DataWatch::Reloads{
+                                     [this] { return editingData(); },
+                                     [this] { return ListedFile(); },
+                                     [this] { SpeedButton1Click(); },
+                                     [this] {
+                                         if (m_options)
+                                             Dialogs::Guard(this, [this] { m_options->LoadOptions(); });
+                                     },
+                                     [this] { ReloadDue(); },
+                                 });
 
     resize(DesignWidth - FrameWidth, DesignHeight - FrameHeight + menuBar()->sizeHint().height());
 }
@@ -370,35 +361,8 @@ void Tfrm_main::SetPeers(LazyForm<Tfrm_test> test, LazyForm<Tfrm_results> result
 
 void Tfrm_main::buildChart()
 {
-    m_chart = new QChart();
-    m_chart->setTitle(QString());
-    m_chart->legend()->setAlignment(Qt::AlignTop);
-    m_chart->legend()->hide();
-    m_chart->setBackgroundRoundness(0);
-    m_chart->setAnimationOptions(QChart::NoAnimation);
-    Series1 = new QStackedBarSeries();
-    m_chart->addSeries(Series1);
-    // Bar i stands at x = i; the view draws the run labels under the bars.
-    m_axisX = new QValueAxis();
-    m_axisX->setLabelsVisible(false);
-    m_axisX->setGridLineVisible(false);
-    m_axisX->setTickCount(2);
-    m_axisX->setRange(-0.5, 0.5);
-    m_axisY = new QValueAxis();
-    m_axisY->setRange(0, 12);
-    // Round steps from 0, numbers written as the list writes them: "," for
-    // the decimal point.
-    m_axisY->setTickType(QValueAxis::TicksDynamic);
-    m_axisY->setTickAnchor(0);
-    QLocale decimalComma(QLocale::German, QLocale::Germany);
-    decimalComma.setNumberOptions(QLocale::OmitGroupSeparator);
-    m_chart->setLocale(decimalComma);
-    m_chart->setLocalizeNumbers(true);
-    m_chart->addAxis(m_axisX, Qt::AlignBottom);
-    m_chart->addAxis(m_axisY, Qt::AlignLeft);
-    Series1->attachAxis(m_axisX);
-    Series1->attachAxis(m_axisY);
-    Chart1 = new HistoryChartView(m_chart, m_client);
+    Chart1 = new HistoryChartView(m_client);
+    Series1 = Chart1->Series();
     Chart1->setFrameShape(QFrame::NoFrame);
     Chart1->setGeometry(0, -18, 426, 420);
     Chart1->setFocusPolicy(Qt::NoFocus);
@@ -465,7 +429,7 @@ void Tfrm_main::FormShow()
     const QString due = Keeping::DueNotice(ReloadDue());
     if (!due.isEmpty())
         Platform::Notice(due);
-    watchData();
+    m_data->Watch();
     // Once the window is up: a question asked from here would come before it.
     QMetaObject::invokeMethod(this, &Tfrm_main::OfferConflicts, Qt::QueuedConnection);
     // The list has the focus at first, as the window opens on it.
@@ -541,32 +505,6 @@ void Tfrm_main::FormResize()
     StatusBar1->setGeometry(0, m_client->height() - 22, m_client->width(), 22);
 }
 
-namespace {
-
-const char *const DataFiles[] = {Platform::TrainingResultsFile, Platform::ExamResultsFile, Platform::ModulesFile,
-                                 Platform::ConfigFile, KeepFile::FileName};
-
-} // namespace
-
-void Tfrm_main::watchData()
-{
-    // A file replaced by a rename is a new file that the watcher no longer
-    // follows: the paths are added again each time.
-    QStringList paths{Platform::DataDir()};
-    for (const char *name : DataFiles) {
-        const QString path = Platform::DataFile(QLatin1String(name));
-        if (!m_seen.contains(path))
-            m_seen.insert(path, Profile::StampOf(path));
-        if (QFileInfo::exists(path))
-            paths.append(path);
-    }
-    const QStringList watched = m_watcher->files() + m_watcher->directories();
-    for (const QString &path : paths) {
-        if (!watched.contains(path))
-            m_watcher->addPath(path);
-    }
-}
-
 bool Tfrm_main::editingData() const
 {
     const bool run = m_test.made() && m_test && m_test->isVisible();
@@ -575,44 +513,9 @@ bool Tfrm_main::editingData() const
     return run || library || options || QApplication::activeModalWidget() != nullptr;
 }
 
-void Tfrm_main::OfferConflicts()
-{
-    if (editingData()) {
-        m_settle->start();
-        return;
-    }
-    if (Conflicts::Offer(this, &m_offered))
-        DataChanged();
-}
-
-void Tfrm_main::DataChanged()
-{
-    if (editingData()) {
-        m_settle->start();
-        return;
-    }
-    watchData();
-    bool history = false;
-    bool options = false;
-    for (const char *name : DataFiles) {
-        const QString path = Platform::DataFile(QLatin1String(name));
-        const Profile::FileStamp now = Profile::StampOf(path);
-        if (now == m_seen.value(path))
-            continue;
-        m_seen.insert(path, now);
-        if (path == ListedFile())
-            history = true;
-        else if (QLatin1String(name) == QLatin1String(Platform::ModulesFile)
-                 || QLatin1String(name) == QLatin1String(Platform::ConfigFile))
-            options = true;
-    }
-    if (history)
-        SpeedButton1Click();
-    if (options && m_options)
-        Dialogs::Guard(this, [this] { m_options->LoadOptions(); });
-    ReloadDue();
-    OfferConflicts();
-}
+void Tfrm_main::DataChanged() { m_data->Changed(); }
+void Tfrm_main::OfferConflicts() { m_data->OfferConflicts(); }
+QFileSystemWatcher *Tfrm_main::Watcher() const { return m_data->Watcher(); }
 
 void Tfrm_main::ShowMainMessage(const QString &text)
 {
@@ -626,8 +529,6 @@ QString Tfrm_main::ListedFile() const
     return Platform::DataFile(
         QLatin1String(SpeedButton1->isChecked() ? Platform::TrainingResultsFile : Platform::ExamResultsFile));
 }
-
-double Tfrm_main::AxisMaximum() const { return m_axisY->max(); }
 
 void Tfrm_main::setHistoryRows(const QVector<History::Row> &rows)
 {
@@ -665,7 +566,7 @@ void Tfrm_main::SpeedButton1Click()
                                             ? tr("Training results listed; press to list Exam results")
                                             : tr("Exam results listed; press to list Training results"));
         const QString path = ListedFile();
-        m_seen.insert(path, Profile::StampOf(path));
+        m_data->Read(path);
         // A Module shown needs its choices, to see that it still has runs;
         // with all Modules the choices wait until they are wanted.
         History::Listing listing;
@@ -687,9 +588,9 @@ void Tfrm_main::SpeedButton1Click()
         Platform::Randomize();
         ByPosition->setEnabled(!m_shownModule.isEmpty());
         if (ByPosition->isEnabled() && ByPosition->isChecked())
-            fillPositionChart(path, listing.rows);
+            Chart1->FillByPosition(path, listing.rows);
         else
-            fillChart(listing.bars, listing.axisMaximum);
+            Chart1->Fill(listing.bars, listing.axisMaximum);
         Chart1->setAccessibleName(ByPosition->isEnabled() && ByPosition->isChecked()
                                       ? tr("Chart of right answers by position, in percent")
                                       : tr("Chart of the listed results"));
@@ -743,135 +644,6 @@ void Tfrm_main::placeEmptyNote()
     const QWidget *viewport = StringGrid1->viewport();
     const int top = StringGrid1->verticalHeader()->defaultSectionSize() + 8;
     Label3->setGeometry(8, top, qMax(0, viewport->width() - 16), qMax(0, viewport->height() - top - 8));
-}
-
-int Tfrm_main::MarkGroup(const QString &mark)
-{
-    // By the mark's figure: 5, 4, 3, 2 and below; a run without one apart.
-    const QString figure = mark.trimmed().left(1);
-    if (figure == QLatin1String("5"))
-        return 0;
-    if (figure == QLatin1String("4"))
-        return 1;
-    if (figure == QLatin1String("3"))
-        return 2;
-    if (!figure.isEmpty() && figure.at(0).isDigit())
-        return 3;
-    return 4;
-}
-
-QColor Tfrm_main::MarkColour(int group, const QColor &background)
-{
-    // Green to red as the marks fall, each at least 3:1 on the chart's
-    // background: darker shades on a light one, lighter on a dark one.
-    static const QColor onLight[MarkGroups] = {QColor(0, 128, 0), QColor(0, 90, 200), QColor(184, 92, 0),
-                                               QColor(200, 0, 0), QColor(96, 96, 96)};
-    static const QColor onDark[MarkGroups] = {QColor(80, 200, 80), QColor(100, 160, 255), QColor(240, 150, 40),
-                                              QColor(255, 100, 100), QColor(170, 170, 170)};
-    const bool light = Contrast::Luminance(background) > 0.18;
-    const int i = group < 0 ? 0 : group >= MarkGroups ? MarkGroups - 1 : group;
-    const QColor colour = light ? onLight[i] : onDark[i];
-    return Contrast::AtLeast(colour, background, Contrast::Graphics);
-}
-
-QString Tfrm_main::MarkGroupName(int group)
-{
-    switch (group) {
-    case 0:
-        return tr("Mark 5");
-    case 1:
-        return tr("Mark 4");
-    case 2:
-        return tr("Mark 3");
-    case 3:
-        return tr("Mark 2 or lower");
-    default:
-        return tr("No mark");
-    }
-}
-
-void Tfrm_main::applyChartPalette()
-{
-    // The chart follows the window's palette, dark ones too.
-    const QPalette p = palette();
-    m_chart->setBackgroundBrush(p.color(QPalette::Base));
-    m_chart->legend()->setLabelColor(p.color(QPalette::Text));
-    for (QValueAxis *axis : {m_axisX, m_axisY}) {
-        axis->setLabelsColor(p.color(QPalette::Text));
-        axis->setLinePenColor(p.color(QPalette::Mid));
-        axis->setGridLineColor(p.color(QPalette::Midlight));
-    }
-}
-
-void Tfrm_main::fillChart(const QVector<History::Bar> &bars, double axisMaximum, const QString &single)
-{
-    m_bars = bars;
-    Series1->clear();
-    applyChartPalette();
-    const QColor background = m_chart->backgroundBrush().color();
-    QList<qreal> values[MarkGroups];
-    QStringList labels;
-    labels.reserve(bars.size());
-    for (const History::Bar &bar : bars) {
-        labels.append(Platform::LeftToRight(bar.label));
-        const int group = single.isEmpty() ? MarkGroup(bar.mark) : MarkGroups - 1;
-        for (int g = 0; g < MarkGroups; ++g)
-            values[g].append(g == group ? bar.value : 0.0);
-    }
-    // A set for each kind of mark present; the legend names them.
-    QList<QBarSet *> sets;
-    for (int g = 0; g < MarkGroups; ++g) {
-        if (std::all_of(values[g].cbegin(), values[g].cend(), [](qreal v) { return v == 0; }))
-            continue;
-        auto *set = new QBarSet(single.isEmpty() ? MarkGroupName(g) : single);
-        const QColor colour = MarkColour(g, background);
-        set->setColor(colour);
-        set->setBorderColor(colour);
-        set->append(values[g]);
-        sets.append(set);
-    }
-    m_chart->legend()->setVisible(!sets.isEmpty());
-    // The axes first: every range change lays out all bars present.
-    m_axisX->setRange(-0.5, qMax(0.5, bars.size() - 0.5));
-    // A negative Koeff (a slow run) hangs its bar below the zero line.
-    double lowest = 0;
-    for (const History::Bar &bar : bars)
-        lowest = qMin(lowest, bar.value);
-    const double top = lowest < 0 ? qMax(axisMaximum, 0.0) : axisMaximum;
-    const double step = History::AxisStep(qMax(top, -lowest));
-    m_axisY->setRange(lowest < 0 ? -std::ceil(-lowest / step) * step : 0.0, top);
-    m_axisY->setTickInterval(step);
-    m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
-    Series1->append(sets);
-    Chart1->setLabels(labels);
-    Chart1->setAverages(History::MovingAverage(bars));
-}
-
-void Tfrm_main::fillPositionChart(const QString &path, const QVector<History::Row> &rows)
-{
-    // The shown runs' own sections are read, where the list found them.
-    QVector<ResultsStore::RunSummary> runs;
-    for (const History::Row &row : rows) {
-        if (!row.name.isEmpty()) {
-            runs.append(ResultsStore::RunSummary{});
-            runs.last().name = row.name;
-        }
-    }
-    QVector<AnswerSheet> sheets(runs.size());
-    ResultsStore::ForEachSheet(path, runs, [&sheets](qsizetype i, const ResultsStore::SheetColumns &columns) {
-        AnswerSheet &sheet = sheets[i];
-        sheet.SetRowCount(int(columns.elements.size()));
-        for (size_t r = 0; r < columns.elements.size(); ++r) {
-            sheet.SetCell(AnswerSheet::Text, int(r), columns.elements[r].toString());
-            sheet.SetCell(AnswerSheet::Answer, int(r), columns.answers[r].toString());
-        }
-    });
-    const QVector<double> shares = History::RightByPosition(sheets);
-    QVector<History::Bar> bars;
-    for (int p = 0; p < shares.size(); ++p)
-        bars.append(History::Bar{100.0 * shares.at(p), QString::number(p + 1), 0, 255, 0});
-    fillChart(bars, 100, tr("Right answers, in percent"));
-    Chart1->setAverages({});
 }
 
 void Tfrm_main::setModuleChoices(const QStringList &names)

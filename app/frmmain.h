@@ -1,15 +1,11 @@
 #pragma once
 
 #include "app/history.h"
+#include "app/historychart.h"
 #include "app/lazyform.h"
 #include "engine/runhost.h"
 
-#include "profile/filestamp.h"
-
-#include <QColor>
-#include <QHash>
 #include <QMainWindow>
-#include <QSet>
 
 class QAction;
 class QComboBox;
@@ -20,7 +16,6 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTableWidget;
-class QTimer;
 class QToolButton;
 class Tfrm_help;
 class Tfrm_guide;
@@ -29,11 +24,9 @@ class Tfrm_options;
 class Tfrm_results;
 class Tfrm_test;
 
+class DataWatch;
 class DueTodayView;
-class QChart;
-class HistoryChartView;
 class QStackedBarSeries;
-class QValueAxis;
 
 // The main window: the menu, the results history (list and chart) and the
 // state of the current test run.
@@ -93,15 +86,11 @@ public:
     int ReloadDue();
     void TrainKept(const QString &module, bool sequence);
 
-    // ---- the data folder changed from outside (another copy, a sync tool,
-    // an editor): the watcher's signals settle for SettleMs, then this
-    // reloads what shows a changed file (the history, the options and
-    // their Module lists) and offers the conflict copies that appeared.
-    // While a run or a window of ours that edits the data is open, it
-    // waits and looks again once it has closed.
-    static constexpr int SettleMs = 300;
+    // ---- the data folder changed from outside (see DataWatch): reloads
+    // what shows a changed file and offers the conflict copies that
+    // appeared, once no run or window of ours that edits the data is open.
     void DataChanged();
-    QFileSystemWatcher *Watcher() const { return m_watcher; }
+    QFileSystemWatcher *Watcher() const;
     // Offers the conflict copies in the data folder (see Conflicts::Offer).
     void OfferConflicts();
 
@@ -110,14 +99,8 @@ public:
     // The Module the history is narrowed to; empty for all of them.
     const QString &ShownModule() const { return m_shownModule; }
     // What the last reload put on the chart, oldest first.
-    const QVector<History::Bar> &Bars() const { return m_bars; }
-    // The chart's colours by mark: 5, 4, 3, 2 or lower, none; each with a
-    // name for the legend and a colour 3:1 or more on the background.
-    static constexpr int MarkGroups = 5;
-    static int MarkGroup(const QString &mark);
-    static QColor MarkColour(int group, const QColor &background);
-    static QString MarkGroupName(int group);
-    double AxisMaximum() const;
+    const QVector<History::Bar> &Bars() const { return Chart1->Bars(); }
+    double AxisMaximum() const { return Chart1->AxisMaximum(); }
     double MaxKoeff() const { return m_maxKoeff; }
 
     // ---- controls under their form names
@@ -167,16 +150,11 @@ private:
     void buildByPosition();
     void orderTabs();
 
-    // The bars coloured by their runs' marks, or all alike in one set
-    // named `single`, with a legend.
-    void fillChart(const QVector<History::Bar> &bars, double axisMaximum, const QString &single = QString());
-    void applyChartPalette();
-    void fillPositionChart(const QString &path, const QVector<History::Row> &rows);
     void setHistoryRows(const QVector<History::Row> &rows);
     void setModuleChoices(const QStringList &names);
     void showWhatIsListed(bool empty);
     void placeEmptyNote();
-    void watchData();
+    // A run or a window of ours that edits the data is open.
     bool editingData() const;
     // The run name shown in row r of the list (the section's own name).
     QString runNameAt(int row) const;
@@ -190,10 +168,6 @@ private:
     int m_filterHeight = FilterHeight;
     void fitPanel();
     void fitModuleChoice();
-    QChart *m_chart = nullptr;
-    QValueAxis *m_axisX = nullptr;
-    QValueAxis *m_axisY = nullptr;
-    QVector<History::Bar> m_bars;
     double m_maxKoeff = 0;
     QString m_shownModule;
     // The choices hold only "All Modules" until they are wanted: the
@@ -207,10 +181,6 @@ private:
     Tfrm_options *m_options = nullptr;
     LazyForm<Tfrm_help> m_help;
 
-    QFileSystemWatcher *m_watcher = nullptr;
-    QTimer *m_settle = nullptr;
-    // The stamp of each data file when what shows it was last read.
-    QHash<QString, Profile::FileStamp> m_seen;
-    QSet<QString> m_offered; // conflict copies offered in this session
+    DataWatch *m_data = nullptr;
     Tfrm_guide *m_guide = nullptr;
 };

@@ -447,13 +447,13 @@ void TestMainWindow::chart_barsValuesLabelsColours()
     const QColor background = w->Chart1->chart()->backgroundBrush().color();
     for (int i = 0; i < w->Bars().size(); ++i) {
         const History::Bar &bar = w->Bars().at(i);
-        const int group = Tfrm_main::MarkGroup(bar.mark);
+        const int group = HistoryChartView::MarkGroup(bar.mark);
         QCOMPARE(group, i + 1 < w->Bars().size() ? 3 : 4);
         bool found = false;
         for (QBarSet *set : w->Series1->barSets())
             if (set->at(i) != 0)
-                found = set->color() == Tfrm_main::MarkColour(group, background)
-                        && set->label() == Tfrm_main::MarkGroupName(group);
+                found = set->color() == HistoryChartView::MarkColour(group, background)
+                        && set->label() == HistoryChartView::MarkGroupName(group);
         QVERIFY2(found, qPrintable(QString::number(i)));
     }
     QVERIFY(w->Chart1->chart()->legend()->isVisible());
