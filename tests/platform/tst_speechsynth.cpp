@@ -169,13 +169,16 @@ void TestSpeechSynth::everyElement_rendersToSpeech()
 }
 
 // eSpeak NG's listing as a test has it: two languages' voices, variants
-// listed out of order, MBROLA voices of which only "en1" is installed.
+// listed out of order, MBROLA voices of which those of "us1" and "de1"
+// are installed.
 Speech::EspeakVoices fakeVoices()
 {
     const QList<Speech::EspeakVoice> listed{
         {lit("German"), lit("gmw/de"), lit("de")},
         {lit("klatt2"), lit("!v/klatt2"), QString()},
-        {lit("english-mbrola-1"), lit("mb/mb-en1"), lit("en")},
+        {lit("english-mb-en1"), lit("mb/mb-en1"), lit("en-uk")},
+        {lit("en-german-1"), lit("mb/mb-de1-en"), lit("en")},
+        {lit("us-mbrola-1"), lit("mb/mb-us1"), lit("en-us")},
         {lit("female2"), lit("!v/f2"), QString()},
         {lit("Annie"), lit("!v/Annie"), QString()},
         {lit("English (Great Britain)"), lit("gmw/en"), lit("en")},
@@ -184,26 +187,32 @@ Speech::EspeakVoices fakeVoices()
         {lit("klatt"), lit("!v/klatt"), QString()},
         {lit("male3"), lit("!v/m3"), QString()},
     };
-    return Speech::SortEspeakVoices(listed, [](const QString &database) { return database == lit("en1"); });
+    return Speech::SortEspeakVoices(listed, [](const QString &database) {
+        return database == lit("us1") || database == lit("de1");
+    });
 }
 
 void TestSpeechSynth::storedVoice_chosenOrFallsBack_data()
 {
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("language"); // the texts'
     // identifier|language|variant, and whether the user is told of a fallback
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("notice");
     QTest::addColumn<QString>("problem");
     // clang-format off
-    QTest::newRow("default: the texts' language, clearest") << QString() << lit("|de|") << false << QString();
-    QTest::newRow("a stored language keeps its own voice") << lit("German") << lit("gmw/de||") << false << QString();
-    QTest::newRow("a language with a variant") << lit("German+m3") << lit("gmw/de||m3") << false << QString();
-    QTest::newRow("the texts' language with a variant") << lit("+klatt2") << lit("|de|klatt2") << false << QString();
-    QTest::newRow("a variant gone: the voice without it") << lit("German+m4") << lit("gmw/de||") << true << QString();
-    QTest::newRow("an installed MBROLA voice") << lit("mb-en1") << lit("mb/mb-en1||") << false << QString();
-    QTest::newRow("an MBROLA voice removed: its language") << lit("mb-de6") << lit("|de|") << true << QString();
-    QTest::newRow("an MBROLA voice eSpeak NG lost") << lit("mb-xx1") << lit("|de|") << true << QString();
-    QTest::newRow("a voice never known") << lit("Klingon") << lit("||") << false
+    QTest::newRow("default German: the voice itself") << QString() << lit("de") << lit("|de|") << false << QString();
+    QTest::newRow("default English: the clearest") << QString() << lit("en") << lit("|en|robosoft3") << false << QString();
+    QTest::newRow("a stored language keeps its own voice") << lit("English (Great Britain)") << lit("en") << lit("gmw/en||") << false << QString();
+    QTest::newRow("a language with a variant") << lit("German+m3") << lit("en") << lit("gmw/de||m3") << false << QString();
+    QTest::newRow("the texts' language with a variant") << lit("+klatt2") << lit("en") << lit("|en|klatt2") << false << QString();
+    QTest::newRow("a variant gone: the voice without it") << lit("German+m4") << lit("en") << lit("gmw/de||") << true << QString();
+    QTest::newRow("a variant gone, the texts' language") << lit("+m4") << lit("en") << lit("|en|") << true << QString();
+    QTest::newRow("an installed MBROLA voice") << lit("mb-us1") << lit("de") << lit("mb/mb-us1||") << false << QString();
+    QTest::newRow("an MBROLA voice removed: its language") << lit("mb-de6") << lit("en") << lit("|de|") << true << QString();
+    QTest::newRow("an MBROLA voice for English removed") << lit("mb-en1") << lit("de") << lit("|en-uk|robosoft3") << true << QString();
+    QTest::newRow("an MBROLA voice eSpeak NG lost") << lit("mb-xx1") << lit("de") << lit("|de|") << true << QString();
+    QTest::newRow("a voice never known") << lit("Klingon") << lit("en") << lit("||") << false
                                          << lit("the voice \"Klingon\" is not installed");
     // clang-format on
 }
@@ -211,6 +220,7 @@ void TestSpeechSynth::storedVoice_chosenOrFallsBack_data()
 void TestSpeechSynth::storedVoice_chosenOrFallsBack()
 {
     QFETCH(QString, stored);
+    QFETCH(QString, language);
     QFETCH(QString, chosen);
     QFETCH(bool, notice);
     QFETCH(QString, problem);
@@ -220,11 +230,11 @@ void TestSpeechSynth::storedVoice_chosenOrFallsBack()
     QStringList names;
     for (const Speech::EspeakVoice &voice : voices.voices)
         names << voice.name;
-    QCOMPARE(names, QStringList({lit("English (Great Britain)"), lit("German"), lit("mb-en1")}));
-    QCOMPARE(voices.missing.size(), 1);
+    QCOMPARE(names, QStringList({lit("English (Great Britain)"), lit("German"), lit("mb-de1-en"), lit("mb-us1")}));
+    QCOMPARE(voices.missing.size(), 2);
     QCOMPARE(voices.variants,
              QStringList({lit("m3"), lit("m10"), lit("f2"), lit("klatt"), lit("klatt2"), lit("Annie")}));
-    const Speech::VoiceChoice choice = Speech::ChooseVoice(stored, lit("de"), voices);
+    const Speech::VoiceChoice choice = Speech::ChooseVoice(stored, language, voices);
     QCOMPARE(QStringList({choice.identifier, choice.language, choice.variant}).join(u'|'), chosen);
     QCOMPARE(!choice.notice.isEmpty(), notice);
     QCOMPARE(choice.problem, problem);
