@@ -5,6 +5,7 @@
 #include "library/modules.h"
 #include "library/updown.h"
 #include "platform/dialogs.h"
+#include "platform/espeakvoices.h"
 #include "platform/okcancel.h"
 #include "platform/platform.h"
 #include "platform/speech.h"
@@ -159,7 +160,8 @@ constexpr Rate Rates[] = {{QT_TRANSLATE_NOOP("Tfrm_options", "Very slow"), -6},
 
 // Each voice by the language it speaks, in that language's own words
 // ("Deutsch", "русский") where the locale data knows it, else by the
-// engine's name; voices of one language keep the engine's name beside it.
+// engine's name; voices of one language keep the engine's name beside it
+// ("English (MBROLA en1)" for an MBROLA voice).
 QStringList shownVoiceNames(const Speech::Speaker &speaker, const QStringList &voices)
 {
     QStringList shown;
@@ -173,7 +175,9 @@ QStringList shownVoiceNames(const Speech::Speaker &speaker, const QStringList &v
     const QStringList plain = shown;
     for (qsizetype i = 0; i < shown.size(); ++i)
         if (plain.count(plain.at(i)) > 1 && plain.at(i) != voices.at(i))
-            shown[i] = QStringLiteral("%1 (%2)").arg(plain.at(i), voices.at(i));
+            shown[i] = QStringLiteral("%1 (%2)").arg(plain.at(i), voices.at(i).startsWith(QLatin1String("mb-"))
+                                                                      ? QStringLiteral("MBROLA ") + voices.at(i).mid(3)
+                                                                      : voices.at(i));
     return shown;
 }
 
@@ -815,6 +819,11 @@ void Tfrm_options::ProbeSpeech()
     m_speechProblem = speaker ? speaker->problem() : tr("No speech engine is installed");
     m_voices = speaker ? speaker->voices() : QStringList();
     m_voiceNames = speaker ? shownVoiceNames(*speaker, m_voices) : QStringList();
+    // Then the variants of the voice's sound, for the language the texts choose.
+    for (const QString &variant : speaker ? speaker->variants() : QStringList()) {
+        m_voices << u'+' + variant;
+        m_voiceNames << tr("System default: %1").arg(Speech::ShownVariant(variant));
+    }
     if (!speaker || !m_speechProblem.isEmpty())
         return;
     m_speechChecking = true;
@@ -836,8 +845,8 @@ void Tfrm_options::speechChecked()
 
 void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
 {
-    // "System default" first, then the engine's voices. Before the engine
-    // has been asked, the stored voice stands for itself.
+    // "System default" first, then the engine's voices and its variants.
+    // Before the engine has been asked, the stored voice stands for itself.
     ComboBox7->clear();
     ComboBox7->addItem(tr("System default"));
     // Each shown in the user's words, kept by the engine's name.

@@ -220,7 +220,7 @@ private:
     QString m_speechProblem;                        // why the engine can't speak; empty: it can (or not asked yet)
     std::unique_ptr<Speech::Speaker> m_speechCheck; // asking the sound server
     bool m_speechChecking = false;                  // ... and not answered yet
-    QStringList m_voices;                           // the engine's voices, when asked
+    QStringList m_voices;                           // the engine's voices and "+<variant>", when asked
     QStringList m_voiceNames;                       // ... as the list shows them
     QList<QWidget *> m_speechControls;              // all speech controls and their labels
     QLabel *m_trialLabel = nullptr;                 // ComboBox12's

@@ -28,6 +28,8 @@ QString &interfaceLanguage()
 
 Speaker::~Speaker() = default;
 
+QStringList Speaker::variants() const { return {}; }
+
 QString Speaker::languageOf(const QString &) const { return QString(); }
 
 void Speaker::prepare(const QStringList &texts)

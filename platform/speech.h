@@ -28,14 +28,18 @@ public:
     // Why nothing can be said, in the engine's words ("No audio device
     // available"); empty while the speaker can speak.
     virtual QString problem() const = 0;
-    // The names of the engine's voices, one for each language it speaks,
-    // sorted for people.
+    // The names of the engine's voices, one for each language it speaks
+    // (and more where it has other voices for one), sorted for people.
     virtual QStringList voices() const = 0;
+    // The engine's variants of a voice's sound ("f2"), chosen as
+    // "<voice>+<variant>", or "+<variant>" for the voice the texts choose.
+    virtual QStringList variants() const;
     // The language a voice speaks, as the engine codes it ("de", "en-us");
     // empty when the engine does not say.
     virtual QString languageOf(const QString &voice) const;
-    // A voice by name; an empty name lets the texts choose the language
-    // (DefaultLanguage). A name the engine does not have fails at prepare().
+    // A voice by name, maybe with a variant; an empty name lets the texts
+    // choose the language (DefaultLanguage). A name the engine does not
+    // have fails at prepare().
     virtual void setVoice(const QString &name) = 0;
     // -1 slowest, 0 the engine's normal rate, 1 fastest.
     virtual void setRate(double rate) = 0;

@@ -16,6 +16,7 @@
 
 #include "platform/speech.h"
 
+#include "platform/espeakvoices.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
@@ -178,32 +179,43 @@ public:
     QString problem() const { return m_problem; }
     int sampleRate() const { return m_rate; }
 
-    struct Voice
-    {
-        QString name;
-        QString identifier;
-        QString language;
-    };
-    const QList<Voice> &voices() const { return m_voices; }
+    const EspeakVoices &voices() const { return m_voices; }
 
-    // Chooses the voice by name, or by language when the name is empty.
-    // Empty on success, else why not.
+    // Chooses the stored voice (ChooseVoice), the texts' language deciding
+    // where it leaves that open. Empty on success, else why not.
     QString select(const QString &name, const QString &language)
     {
         std::lock_guard lock(m_lock);
         if (!m_problem.isEmpty())
             return m_problem;
-        if (!name.isEmpty()) {
-            for (const Voice &voice : std::as_const(m_voices))
-                if (voice.name == name && espeak_SetVoiceByName(voice.identifier.toUtf8().constData()) == EE_OK)
-                    return QString();
-            return QCoreApplication::translate("Speech", "the voice \"%1\" is not installed").arg(name);
+        VoiceChoice choice = ChooseVoice(name, language, m_voices);
+        if (!choice.problem.isEmpty())
+            return choice.problem;
+        if (!choice.identifier.isEmpty() && !setByName(choice.identifier, choice.variant)) {
+            // An MBROLA voice that is there but can't speak (its program
+            // broken, say) gives way to its language's own voice.
+            const auto chosen =
+                std::find_if(m_voices.voices.begin(), m_voices.voices.end(),
+                             [&choice](const EspeakVoice &v) { return v.identifier == choice.identifier; });
+            if (!choice.identifier.startsWith(QLatin1String("mb/")) || chosen == m_voices.voices.end())
+                return QCoreApplication::translate("Speech", "the voice \"%1\" is not installed").arg(name);
+            choice = ChooseVoice(QString(), chosen->language, m_voices);
+            choice.notice =
+                QCoreApplication::translate(
+                    "Speech", "The MBROLA voice \"%1\" can't speak; the default voice of its language reads instead.")
+                    .arg(chosen->name);
         }
-        const QByteArray code = language.toUtf8();
+        if (!choice.notice.isEmpty())
+            Platform::Notice(choice.notice);
+        if (!choice.identifier.isEmpty())
+            return QString();
+        const QByteArray code = choice.language.toUtf8();
         espeak_VOICE wanted{};
         wanted.languages = code.constData();
-        if (espeak_SetVoiceByProperties(&wanted) != EE_OK)
-            return QCoreApplication::translate("Speech", "no voice for the language \"%1\" is installed").arg(language);
+        if (choice.variant.isEmpty() ? espeak_SetVoiceByProperties(&wanted) != EE_OK
+                                     : !setByName(firstFor(wanted), choice.variant))
+            return QCoreApplication::translate("Speech", "no voice for the language \"%1\" is installed")
+                .arg(choice.language);
         return QString();
     }
 
@@ -263,21 +275,44 @@ private:
             return;
         }
         espeak_SetSynthCallback(&Synth::collect);
-        for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
-            const QString identifier = QString::fromUtf8((*v)->identifier);
-            // MBROLA voices need a program of their own.
-            if (identifier.startsWith(QLatin1String("mb/")))
-                continue;
-            // The first of the pairs of a priority byte and a language.
-            const char *languages = (*v)->languages;
-            const QString language = languages && *languages ? QString::fromUtf8(languages + 1) : QString();
-            m_voices.append(Voice{QString::fromUtf8((*v)->name), identifier, language});
+        // The languages' voices, then the variants and the MBROLA voices,
+        // which eSpeak NG lists only when asked for them.
+        QList<EspeakVoice> listed;
+        for (const char *kind : {static_cast<const char *>(nullptr), "variant", "mb"}) {
+            espeak_VOICE wanted{};
+            wanted.languages = kind;
+            for (const espeak_VOICE **v = espeak_ListVoices(kind ? &wanted : nullptr); v && *v; ++v) {
+                // The first of the pairs of a priority byte and a language.
+                const char *languages = (*v)->languages;
+                const QString language = languages && *languages ? QString::fromUtf8(languages + 1) : QString();
+                listed.append(EspeakVoice{QString::fromUtf8((*v)->name), QString::fromUtf8((*v)->identifier),
+                                          kind && qstrcmp(kind, "variant") == 0 ? QString() : language});
+            }
         }
-        std::sort(m_voices.begin(), m_voices.end(), [](const Voice &a, const Voice &b) {
-            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
-        });
-        if (m_voices.isEmpty())
+        m_voices = SortEspeakVoices(listed, &MbrolaInstalled);
+        if (m_voices.voices.isEmpty())
             m_problem = QCoreApplication::translate("Speech", "no eSpeak NG voice is installed");
+    }
+
+    // Under the lock: the voice by eSpeak NG's identifier, with a variant.
+    static bool setByName(const QString &identifier, const QString &variant)
+    {
+        if (identifier.isEmpty())
+            return false;
+        const QString name = variant.isEmpty() ? identifier : identifier + u'+' + variant;
+        return espeak_SetVoiceByName(name.toUtf8().constData()) == EE_OK;
+    }
+
+    // Under the lock: the identifier of the voice eSpeak NG prefers for a
+    // language (as espeak_SetVoiceByProperties chooses), not an MBROLA one.
+    static QString firstFor(espeak_VOICE &wanted)
+    {
+        for (const espeak_VOICE **v = espeak_ListVoices(&wanted); v && *v; ++v) {
+            const QString identifier = QString::fromUtf8((*v)->identifier);
+            if (!identifier.startsWith(QLatin1String("mb/")) && !identifier.startsWith(QLatin1String("!v/")))
+                return identifier;
+        }
+        return QString();
     }
 
     static int collect(short *wav, int samples, espeak_EVENT *events)
@@ -292,7 +327,7 @@ private:
     std::mutex m_lock;
     int m_rate = 0;
     QString m_problem;
-    QList<Voice> m_voices;
+    EspeakVoices m_voices;
 };
 
 // What the player thread and its speaker share. The speaker may go while
@@ -367,14 +402,16 @@ public:
     QStringList voices() const override
     {
         QStringList names;
-        for (const Synth::Voice &voice : Synth::instance().voices())
+        for (const EspeakVoice &voice : Synth::instance().voices().voices)
             names << voice.name;
         return names;
     }
 
+    QStringList variants() const override { return Synth::instance().voices().variants; }
+
     QString languageOf(const QString &name) const override
     {
-        for (const Synth::Voice &voice : Synth::instance().voices())
+        for (const EspeakVoice &voice : Synth::instance().voices().voices)
             if (voice.name == name)
                 return voice.language;
         return QString();

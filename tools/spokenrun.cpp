@@ -50,6 +50,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <pulse/error.h>
@@ -418,6 +419,8 @@ int main(int argc, char **argv)
         std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);
     for (const QString &text : user.texts())
         std::printf("told: %s\n", qPrintable(text));
+    if (!forms.frm_main->StatusBar1->currentMessage().isEmpty())
+        std::printf("status bar: %s\n", qPrintable(forms.frm_main->StatusBar1->currentMessage()));
     const QByteArray stored = dir.read(QStringLiteral("testres.ini"));
     std::printf("stored: %s\n", stored.isEmpty() ? "nothing" : stored.trimmed().constData());
     if (!wav.isEmpty()) {

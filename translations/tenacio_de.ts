@@ -775,6 +775,42 @@ Sie enthält %n Durchgänge, die der Verlauf nicht zeigt. In %1 zusammenführen?
         <source>part of the sound was not heard: the machine was too busy to play it whole</source>
         <translation>ein Teil des Tons war nicht zu hören: der Rechner war zu ausgelastet, um ihn ganz abzuspielen</translation>
     </message>
+    <message>
+        <source>The voice variant &quot;%1&quot; is not installed; the voice reads without it.</source>
+        <translation>Die Stimmvariante „%1“ ist nicht installiert; die Stimme liest ohne sie.</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; is not installed; the default voice of its language reads instead.</source>
+        <translation>Die MBROLA-Stimme „%1“ ist nicht installiert; stattdessen liest die Standardstimme ihrer Sprache.</translation>
+    </message>
+    <message>
+        <source>male %1</source>
+        <translation>männlich %1</translation>
+    </message>
+    <message>
+        <source>female %1</source>
+        <translation>weiblich %1</translation>
+    </message>
+    <message>
+        <source>Klatt %1</source>
+        <translation>Klatt %1</translation>
+    </message>
+    <message>
+        <source>whispering</source>
+        <translation>flüsternd</translation>
+    </message>
+    <message>
+        <source>female, whispering</source>
+        <translation>weiblich, flüsternd</translation>
+    </message>
+    <message>
+        <source>croaking</source>
+        <translation>krächzend</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; can&apos;t speak; the default voice of its language reads instead.</source>
+        <translation>Die MBROLA-Stimme „%1“ kann nicht sprechen; stattdessen liest die Standardstimme ihrer Sprache.</translation>
+    </message>
 </context>
 <context>
     <name>SportScoring</name>
@@ -1601,6 +1637,10 @@ Der Reihe nach: der Bereich, wie er geschrieben steht, von seinem Anfang an; ein
             <numerusform>Längstes Element: %n Ziffer ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
             <numerusform>Längstes Element: %n Ziffern ≈ %1 s Vorlesen + %2 s Pause, innerhalb des Timers (%3 s): der Lauf hält sein Tempo</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System default: %1</source>
+        <translation>Automatisch (nach Schrift): %1</translation>
     </message>
 </context>
 <context>

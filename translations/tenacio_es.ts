@@ -775,6 +775,42 @@ Intentos que contiene y que el historial no muestra: %n. ¿Fusionarlos con %1? D
         <source>part of the sound was not heard: the machine was too busy to play it whole</source>
         <translation>parte del sonido no se oyó: el equipo estaba demasiado ocupado para reproducirlo entero</translation>
     </message>
+    <message>
+        <source>The voice variant &quot;%1&quot; is not installed; the voice reads without it.</source>
+        <translation>La variante de voz «%1» no está instalada; la voz lee sin ella.</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; is not installed; the default voice of its language reads instead.</source>
+        <translation>La voz MBROLA «%1» no está instalada; en su lugar lee la voz predeterminada de su idioma.</translation>
+    </message>
+    <message>
+        <source>male %1</source>
+        <translation>masculina %1</translation>
+    </message>
+    <message>
+        <source>female %1</source>
+        <translation>femenina %1</translation>
+    </message>
+    <message>
+        <source>Klatt %1</source>
+        <translation>Klatt %1</translation>
+    </message>
+    <message>
+        <source>whispering</source>
+        <translation>susurrada</translation>
+    </message>
+    <message>
+        <source>female, whispering</source>
+        <translation>femenina, susurrada</translation>
+    </message>
+    <message>
+        <source>croaking</source>
+        <translation>ronca</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; can&apos;t speak; the default voice of its language reads instead.</source>
+        <translation>La voz MBROLA «%1» no puede hablar; en su lugar lee la voz predeterminada de su idioma.</translation>
+    </message>
 </context>
 <context>
     <name>SportScoring</name>
@@ -1601,6 +1637,10 @@ En orden: el rango tal como está escrito, desde su inicio; un número mayor de 
             <numerusform>Elemento más largo: %n dígito ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
             <numerusform>Elemento más largo: %n dígitos ≈ %1 s de lectura + %2 s de pausa, dentro del Tiempo (%3 s): la serie mantiene su ritmo</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System default: %1</source>
+        <translation>Automático (según el alfabeto): %1</translation>
     </message>
 </context>
 <context>

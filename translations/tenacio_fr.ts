@@ -775,6 +775,42 @@ Elle contient %n essais que l’historique ne montre pas. Les fusionner dans %1&
         <source>part of the sound was not heard: the machine was too busy to play it whole</source>
         <translation>une partie du son n’a pas été entendue&#xa0;: la machine était trop occupée pour le jouer en entier</translation>
     </message>
+    <message>
+        <source>The voice variant &quot;%1&quot; is not installed; the voice reads without it.</source>
+        <translation>La variante de voix «&#xa0;%1&#xa0;» n’est pas installée&#xa0;; la voix lit sans elle.</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; is not installed; the default voice of its language reads instead.</source>
+        <translation>La voix MBROLA «&#xa0;%1&#xa0;» n’est pas installée&#xa0;; la voix par défaut de sa langue lit à sa place.</translation>
+    </message>
+    <message>
+        <source>male %1</source>
+        <translation>homme %1</translation>
+    </message>
+    <message>
+        <source>female %1</source>
+        <translation>femme %1</translation>
+    </message>
+    <message>
+        <source>Klatt %1</source>
+        <translation>Klatt %1</translation>
+    </message>
+    <message>
+        <source>whispering</source>
+        <translation>chuchotée</translation>
+    </message>
+    <message>
+        <source>female, whispering</source>
+        <translation>femme, chuchotée</translation>
+    </message>
+    <message>
+        <source>croaking</source>
+        <translation>rauque</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; can&apos;t speak; the default voice of its language reads instead.</source>
+        <translation>La voix MBROLA «&#xa0;%1&#xa0;» ne peut pas parler&#xa0;; la voix par défaut de sa langue lit à sa place.</translation>
+    </message>
 </context>
 <context>
     <name>SportScoring</name>
@@ -1601,6 +1637,10 @@ Dans l’ordre&#xa0;: la plage telle qu’elle est écrite, depuis son début&#x
             <numerusform>Élément le plus long&#xa0;: %n chiffre ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, dans la durée d’affichage (%3&#xa0;s)&#xa0;: la série garde son rythme</numerusform>
             <numerusform>Élément le plus long&#xa0;: %n chiffres ≈ %1&#xa0;s de lecture + %2&#xa0;s de pause, dans la durée d’affichage (%3&#xa0;s)&#xa0;: la série garde son rythme</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System default: %1</source>
+        <translation>Automatique (selon l’écriture)&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -795,6 +795,42 @@ Runs in it that the history does not show: %n. Merge them into %1? The copy is t
         <source>part of the sound was not heard: the machine was too busy to play it whole</source>
         <translation>часть звука не прозвучала: компьютер был слишком загружен, чтобы воспроизвести её целиком</translation>
     </message>
+    <message>
+        <source>The voice variant &quot;%1&quot; is not installed; the voice reads without it.</source>
+        <translation>Вариант голоса «%1» не установлен; голос читает без него.</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; is not installed; the default voice of its language reads instead.</source>
+        <translation>Голос MBROLA «%1» не установлен; вместо него читает стандартный голос его языка.</translation>
+    </message>
+    <message>
+        <source>male %1</source>
+        <translation>мужской %1</translation>
+    </message>
+    <message>
+        <source>female %1</source>
+        <translation>женский %1</translation>
+    </message>
+    <message>
+        <source>Klatt %1</source>
+        <translation>Klatt %1</translation>
+    </message>
+    <message>
+        <source>whispering</source>
+        <translation>шёпот</translation>
+    </message>
+    <message>
+        <source>female, whispering</source>
+        <translation>женский, шёпот</translation>
+    </message>
+    <message>
+        <source>croaking</source>
+        <translation>хриплый</translation>
+    </message>
+    <message>
+        <source>The MBROLA voice &quot;%1&quot; can&apos;t speak; the default voice of its language reads instead.</source>
+        <translation>Голос MBROLA «%1» не может говорить; вместо него читает стандартный голос его языка.</translation>
+    </message>
 </context>
 <context>
     <name>SportScoring</name>
@@ -1626,6 +1662,10 @@ In order: the range as written, from its start; a larger number of elements goes
             <numerusform>Самый длинный элемент: %n цифры ≈ %1 с речи + %2 с паузы, в пределах таймера (%3 с): прогон сохранит свой темп</numerusform>
             <numerusform>Самый длинный элемент: %n цифр ≈ %1 с речи + %2 с паузы, в пределах таймера (%3 с): прогон сохранит свой темп</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System default: %1</source>
+        <translation>Автоматически (по буквам): %1</translation>
     </message>
 </context>
 <context>

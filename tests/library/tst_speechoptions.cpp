@@ -280,6 +280,7 @@ void TestSpeechOptions::realEngine_reportsVoices()
     TestDataDir dir;
     TestUser user;
     QStringList voices;
+    QStringList variants;
     QString problem;
     QString german; // the engine's name of its German voice
     {
@@ -287,6 +288,7 @@ void TestSpeechOptions::realEngine_reportsVoices()
         const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
         QVERIFY(speaker);
         voices = speaker->voices();
+        variants = speaker->variants();
         for (const QString &voice : std::as_const(voices))
             if (speaker->languageOf(voice) == lit("de"))
                 german = voice;
@@ -320,7 +322,13 @@ void TestSpeechOptions::realEngine_reportsVoices()
         QStringList offered;
         for (int i = 1; i < d.ComboBox7->count(); ++i)
             offered << d.ComboBox7->itemData(i).toString();
-        QCOMPARE(offered, voices);
+        // The variants follow, for the language the texts choose.
+        QStringList chosen = voices;
+        for (const QString &variant : std::as_const(variants))
+            chosen << u'+' + variant;
+        QCOMPARE(offered, chosen);
+        if (variants.contains(lit("f2")))
+            QCOMPARE(d.ComboBox7->itemText(int(chosen.indexOf(lit("+f2"))) + 1), lit("System default: female 2"));
         // Shown by the language's own name, kept by the engine's.
         if (!german.isEmpty())
             QCOMPARE(d.ComboBox7->itemText(int(voices.indexOf(german)) + 1), lit("Deutsch"));

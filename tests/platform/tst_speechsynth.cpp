@@ -3,6 +3,8 @@
 // trains in. Needs no sound server; skipped in a build without speech.
 
 #include "library/modules.h"
+#include "platform/espeakvoices.h"
+#include "platform/platform.h"
 #include "platform/speech.h"
 #include "tests/testsupport.h"
 
@@ -55,6 +57,10 @@ private Q_SLOTS:
     void spokenTextAndLanguage();
     void everyElement_rendersToSpeech_data();
     void everyElement_rendersToSpeech();
+    void storedVoice_chosenOrFallsBack_data();
+    void storedVoice_chosenOrFallsBack();
+    void realVoice_variantsAndFallbacks_data();
+    void realVoice_variantsAndFallbacks();
     void missingVoice_saysWhich();
     void punctuationOnly_silent();
 };
@@ -160,6 +166,127 @@ void TestSpeechSynth::everyElement_rendersToSpeech()
     }
     qInfo("%lld texts rendered in %lld ms; the longest sounds %lld ms", qint64(spoken.size()), took, longest);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 20).join(lit("; "))));
+}
+
+// eSpeak NG's listing as a test has it: two languages' voices, variants
+// listed out of order, MBROLA voices of which those of "us1" and "de1"
+// are installed.
+Speech::EspeakVoices fakeVoices()
+{
+    const QList<Speech::EspeakVoice> listed{
+        {lit("German"), lit("gmw/de"), lit("de")},
+        {lit("klatt2"), lit("!v/klatt2"), QString()},
+        {lit("english-mb-en1"), lit("mb/mb-en1"), lit("en-uk")},
+        {lit("en-german-1"), lit("mb/mb-de1-en"), lit("en")},
+        {lit("us-mbrola-1"), lit("mb/mb-us1"), lit("en-us")},
+        {lit("female2"), lit("!v/f2"), QString()},
+        {lit("Annie"), lit("!v/Annie"), QString()},
+        {lit("English (Great Britain)"), lit("gmw/en"), lit("en")},
+        {lit("male10"), lit("!v/m10"), QString()},
+        {lit("german-mbrola-6"), lit("mb/mb-de6"), lit("de")},
+        {lit("klatt"), lit("!v/klatt"), QString()},
+        {lit("male3"), lit("!v/m3"), QString()},
+    };
+    return Speech::SortEspeakVoices(listed, [](const QString &database) {
+        return database == lit("us1") || database == lit("de1");
+    });
+}
+
+void TestSpeechSynth::storedVoice_chosenOrFallsBack_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("language"); // the texts'
+    // identifier|language|variant, and whether the user is told of a fallback
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<QString>("problem");
+    // clang-format off
+    QTest::newRow("default German: the voice itself") << QString() << lit("de") << lit("|de|") << false << QString();
+    QTest::newRow("default English: the clearest") << QString() << lit("en") << lit("|en|robosoft3") << false << QString();
+    QTest::newRow("a stored language keeps its own voice") << lit("English (Great Britain)") << lit("en") << lit("gmw/en||") << false << QString();
+    QTest::newRow("a language with a variant") << lit("German+m3") << lit("en") << lit("gmw/de||m3") << false << QString();
+    QTest::newRow("the texts' language with a variant") << lit("+klatt2") << lit("en") << lit("|en|klatt2") << false << QString();
+    QTest::newRow("a variant gone: the voice without it") << lit("German+m4") << lit("en") << lit("gmw/de||") << true << QString();
+    QTest::newRow("a variant gone, the texts' language") << lit("+m4") << lit("en") << lit("|en|") << true << QString();
+    QTest::newRow("an installed MBROLA voice") << lit("mb-us1") << lit("de") << lit("mb/mb-us1||") << false << QString();
+    QTest::newRow("an MBROLA voice removed: its language") << lit("mb-de6") << lit("en") << lit("|de|") << true << QString();
+    QTest::newRow("an MBROLA voice for English removed") << lit("mb-en1") << lit("de") << lit("|en-uk|robosoft3") << true << QString();
+    QTest::newRow("an MBROLA voice eSpeak NG lost") << lit("mb-xx1") << lit("de") << lit("|de|") << true << QString();
+    QTest::newRow("a voice never known") << lit("Klingon") << lit("en") << lit("||") << false
+                                         << lit("the voice \"Klingon\" is not installed");
+    // clang-format on
+}
+
+void TestSpeechSynth::storedVoice_chosenOrFallsBack()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, language);
+    QFETCH(QString, chosen);
+    QFETCH(bool, notice);
+    QFETCH(QString, problem);
+    const Speech::EspeakVoices voices = fakeVoices();
+    // Offered by name, the MBROLA voice by its file; variants men, women,
+    // Klatt by number, then by name.
+    QStringList names;
+    for (const Speech::EspeakVoice &voice : voices.voices)
+        names << voice.name;
+    QCOMPARE(names, QStringList({lit("English (Great Britain)"), lit("German"), lit("mb-de1-en"), lit("mb-us1")}));
+    QCOMPARE(voices.missing.size(), 2);
+    QCOMPARE(voices.variants,
+             QStringList({lit("m3"), lit("m10"), lit("f2"), lit("klatt"), lit("klatt2"), lit("Annie")}));
+    const Speech::VoiceChoice choice = Speech::ChooseVoice(stored, language, voices);
+    QCOMPARE(QStringList({choice.identifier, choice.language, choice.variant}).join(u'|'), chosen);
+    QCOMPARE(!choice.notice.isEmpty(), notice);
+    QCOMPARE(choice.problem, problem);
+}
+
+void TestSpeechSynth::realVoice_variantsAndFallbacks_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<bool>("notice"); // the user is told what reads instead
+    // Which voice it sounds like: the English voice by itself, as "System
+    // default" has it for English, or neither.
+    QTest::addColumn<QString>("soundsLike");
+    QTest::newRow("variant, the texts' language") << lit("+f2") << false << QString();
+    QTest::newRow("variant of a chosen language") << lit("English (Great Britain)+f2") << false << QString();
+    // eSpeak NG itself reads on without a word.
+    QTest::newRow("variant not installed") << lit("English (Great Britain)+nosuch") << true << lit("itself");
+    QTest::newRow("MBROLA voice") << lit("mb-en1") << !Speech::MbrolaInstalled(lit("en1"))
+                                  << (Speech::MbrolaInstalled(lit("en1")) ? QString() : lit("default"));
+}
+
+void TestSpeechSynth::realVoice_variantsAndFallbacks()
+{
+    QFETCH(QString, voice);
+    QFETCH(bool, notice);
+    QFETCH(QString, soundsLike);
+    if (!Speech::Built())
+        QSKIP("built without speech");
+    // How long each text sounds; a voice's clips vary by a few ms with
+    // what was read before, a variant's by 30 ms and more.
+    const QStringList texts{lit("12"), lit("7 0 4")};
+    const auto clipsOf = [&texts](const QString &name) {
+        const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
+        speaker->setVoice(name);
+        const QString outcome = render(*speaker, texts);
+        return outcome.isEmpty() ? QList<qint64>{speaker->clipMs(texts.at(0)), speaker->clipMs(texts.at(1))}
+                                 : QList<qint64>{};
+    };
+    const auto alike = [](const QList<qint64> &a, const QList<qint64> &b) {
+        return a.size() == 2 && b.size() == 2 && qAbs(a.at(0) - b.at(0)) < 15 && qAbs(a.at(1) - b.at(1)) < 15;
+    };
+    const QList<qint64> itself = clipsOf(lit("English (Great Britain)"));
+    const QList<qint64> byDefault = clipsOf(QString());
+    QStringList notices;
+    Platform::SetNoticeHandler([&notices](const QString &text) { notices << text; });
+    const QList<qint64> clips = clipsOf(voice);
+    Platform::SetNoticeHandler({});
+    QCOMPARE(clips.size(), 2);
+    QCOMPARE(notices.size(), notice ? 1 : 0);
+    QCOMPARE(alike(clips, itself),
+             soundsLike == lit("itself") || (soundsLike == lit("default") && alike(itself, byDefault)));
+    QCOMPARE(alike(clips, byDefault),
+             soundsLike == lit("default") || (soundsLike == lit("itself") && alike(itself, byDefault)));
 }
 
 void TestSpeechSynth::missingVoice_saysWhich()
