@@ -487,6 +487,15 @@ void TestProfileFile::valueDigest_onlyTheValueBytesCount_data()
     QTest::newRow("first of two") << QByteArray("Data=1\r\nData=2\r\n") << QByteArray("1");
     QTest::newRow("empty") << QByteArray("Data=\r\n") << QByteArray();
     QTest::newRow("absent") << QByteArray("k=1\r\n") << QByteArray();
+    // Forms UTF-8 does not allow are bytes, not text: decoded as text they
+    // would be written back as U+FFFD.
+    QTest::newRow("bytetext-overlong3: an overlong 3-byte form")
+        << QByteArray("Data=\xE0\x80\xAF\r\n") << QByteArray("\xE0\x80\xAF");
+    QTest::newRow("bytetext-surrogate: an encoded surrogate")
+        << QByteArray("Data=\xED\xA0\x80\r\n") << QByteArray("\xED\xA0\x80");
+    QTest::newRow("bytetext-max: beyond U+10FFFF")
+        << QByteArray("Data=\xF4\x90\x80\x80\r\n") << QByteArray("\xF4\x90\x80\x80");
+    QTest::newRow("bytetext-c2: an overlong 2-byte form") << QByteArray("Data=\xC0\xAF\r\n") << QByteArray("\xC0\xAF");
 }
 
 void TestProfileFile::valueDigest_onlyTheValueBytesCount()
