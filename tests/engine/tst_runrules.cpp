@@ -283,9 +283,13 @@ void TestRunRules::tickPeriod()
     values.numberText = QStringLiteral("20");
     values.timerText = timer;
     values.unlimitedTime = unlimited;
+    values.showSerialNumber = true;
     const Run::Parameters p = Run::ParametersFor(mode, values);
     QCOMPARE(p.tickPeriodMs, period);
     QCOMPARE(p.ticksPerElement, ticks);
+    // Mutant runrules-exam-counter: an Exam hides the counter whatever the
+    // Training page chose.
+    QCOMPARE(p.counterVisible, mode != Run::ExamMode);
 }
 
 void TestRunRules::fadeLevel_data()
@@ -505,6 +509,8 @@ void TestRunRules::texts()
     QVERIFY(Exercises::TextAllowed(QStringLiteral("0123456789?")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("1 2")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("-1")));
+    // Mutant exercises-text-backspace: the key that deletes is no text.
+    QVERIFY(!Exercises::TextAllowed(QStringLiteral("1\b2")));
 }
 
 QTEST_GUILESS_MAIN(TestRunRules)
