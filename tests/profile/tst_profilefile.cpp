@@ -556,8 +556,10 @@ void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
     // write of that file removes it, and nothing else.
     TestDataDir dir;
     const QStringList debris{QStringLiteral("r.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-000000")};
+    // Mutant atomic-tempname-chars: "." is not among the random letters.
     const QStringList kept{QStringLiteral("r.ini.backup"), QStringLiteral("r.ini.tenacio-Ab3xYz7"),
-                           QStringLiteral("q.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-Ab-xYz")};
+                           QStringLiteral("q.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-Ab-xYz"),
+                           QStringLiteral("r.ini.tenacio-Ab.xYz")};
     for (const QString &name : debris + kept)
         dir.write(name, "old");
     ProfileFile f(dir.path(QStringLiteral("r.ini")), Access::Direct);
