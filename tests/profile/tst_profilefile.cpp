@@ -1227,10 +1227,14 @@ void TestProfileFile::index_findsWhatALoadFinds()
 {
     QFETCH(QByteArray, bytes);
     TestDataDir dir;
+    const QString path = dir.path(QStringLiteral("modules.ini"));
+    // Mutant sectionindex-stale: the file was indexed before it was written
+    // again (with another size, so that even a coarse clock tells).
+    dir.write(QStringLiteral("modules.ini"), "[earlier]\r\nk=" + QByteArray(bytes.size() + 1, 'x'));
+    QCOMPARE(Profile::IndexSections(path)->sections.size(), 1);
     dir.write(QStringLiteral("modules.ini"), bytes);
     QVector<QByteArrayView> bodies;
     const Profile::Copy copy = Profile::LoadSections(bytes, &bodies);
-    const QString path = dir.path(QStringLiteral("modules.ini"));
     const auto index = Profile::IndexSections(path);
     QVERIFY(index->exists);
     QCOMPARE(index->recognisable, copy.recognisable);
