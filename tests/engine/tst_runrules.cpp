@@ -478,6 +478,8 @@ void TestRunRules::splitRecall_data()
     QTest::newRow("Elements of several digits take as many")
         << QStringList{"12", "345", "6 7"} << "1234 567" << QStringList{"12", "345", "67"} << 2;
     QTest::newRow("nothing typed") << QStringList{"1", "2"} << "  " << QStringList{"", ""} << 0;
+    QTest::newRow("runrules-split-blanks: an Element's blanks take no digit")
+        << QStringList{"1 2", "34"} << "1234" << QStringList{"12", "34"} << 0;
     // clang-format on
 }
 
