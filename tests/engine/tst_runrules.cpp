@@ -283,9 +283,13 @@ void TestRunRules::tickPeriod()
     values.numberText = QStringLiteral("20");
     values.timerText = timer;
     values.unlimitedTime = unlimited;
+    values.showSerialNumber = true;
     const Run::Parameters p = Run::ParametersFor(mode, values);
     QCOMPARE(p.tickPeriodMs, period);
     QCOMPARE(p.ticksPerElement, ticks);
+    // Mutant runrules-exam-counter: an Exam hides the counter whatever the
+    // Training page chose.
+    QCOMPARE(p.counterVisible, mode != Run::ExamMode);
 }
 
 void TestRunRules::fadeLevel_data()
@@ -474,6 +478,8 @@ void TestRunRules::splitRecall_data()
     QTest::newRow("Elements of several digits take as many")
         << QStringList{"12", "345", "6 7"} << "1234 567" << QStringList{"12", "345", "67"} << 2;
     QTest::newRow("nothing typed") << QStringList{"1", "2"} << "  " << QStringList{"", ""} << 0;
+    QTest::newRow("runrules-split-blanks: an Element's blanks take no digit")
+        << QStringList{"1 2", "34"} << "1234" << QStringList{"12", "34"} << 0;
     // clang-format on
 }
 
@@ -505,6 +511,8 @@ void TestRunRules::texts()
     QVERIFY(Exercises::TextAllowed(QStringLiteral("0123456789?")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("1 2")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("-1")));
+    // Mutant exercises-text-backspace: the key that deletes is no text.
+    QVERIFY(!Exercises::TextAllowed(QStringLiteral("1\b2")));
 }
 
 QTEST_GUILESS_MAIN(TestRunRules)

@@ -2,6 +2,7 @@
 #include "library/settings.h"
 #include "tests/testsupport.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -21,6 +22,10 @@ private Q_SLOTS:
     void readModule();
     void readSettings_flags_data();
     void readSettings_flags();
+    void unreadableLibrary_saysWhy_data();
+    void unreadableLibrary_saysWhy();
+    void storedChoices_usedAsTheOptionsCanSetThem_data();
+    void storedChoices_usedAsTheOptionsCanSetThem();
 };
 
 void TestLibrary::splitElements_data()
@@ -151,6 +156,62 @@ void TestLibrary::readSettings_flags()
         dir.write(lit("config.ini"), file);
     const Settings::Record r = Settings::Read(Settings::ConfigPath());
     QCOMPARE((QList<bool>{r.DoExercises, r.IfNoTimeLimit, r.IfShowNum}), flags);
+}
+
+void TestLibrary::unreadableLibrary_saysWhy_data()
+{
+    QTest::addColumn<int>("reader");
+    QTest::newRow("modules-readable: a Module, a folder in the library's place") << 0;
+    QTest::newRow("modules-readable: the names, a folder in the library's place") << 1;
+}
+
+// A library that is there but can't be read is never taken for an empty one.
+void TestLibrary::unreadableLibrary_saysWhy()
+{
+    QFETCH(int, reader);
+    TestDataDir dir;
+    QVERIFY(QDir(dir.dir()).mkdir(lit("modules.ini")));
+    QString raised;
+    try {
+        if (reader == 0)
+            Modules::ReadModule(Modules::LibraryPath(), lit("Capitals"));
+        else
+            Modules::AllModuleNames(Modules::LibraryPath());
+    } catch (const AppError &e) {
+        raised = e.text();
+    }
+    QVERIFY2(raised.startsWith(lit("Cannot open file \"") + Modules::LibraryPath() + lit("\". ")), qPrintable(raised));
+}
+
+void TestLibrary::storedChoices_usedAsTheOptionsCanSetThem_data()
+{
+    // ModuleIndex of the names and a stored name, or UsableTimer of a
+    // stored Timer (spoken or not): what is used.
+    QTest::addColumn<QStringList>("names"); // empty: the Timer
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("spoken");
+    QTest::addColumn<QString>("used");
+    // clang-format off
+    QTest::newRow("settings-module-index: no name stored, a Module without a name")
+        << QStringList{lit("Alpha"), QString()} << QString() << false << lit("0");
+    QTest::newRow("settings-timer-clamp: a spoken Training's Timer below its least")
+        << QStringList{} << lit("700") << true << lit("800");
+    // clang-format on
+}
+
+void TestLibrary::storedChoices_usedAsTheOptionsCanSetThem()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, stored);
+    QFETCH(bool, spoken);
+    QFETCH(QString, used);
+    if (!names.isEmpty()) {
+        QCOMPARE(QString::number(Settings::ModuleIndex(names, stored)), used);
+        return;
+    }
+    QString notice;
+    QCOMPARE(Settings::UsableTimer(stored, spoken, &notice), used);
+    QVERIFY(notice.contains(used));
 }
 
 QTEST_GUILESS_MAIN(TestLibrary)

@@ -487,6 +487,15 @@ void TestProfileFile::valueDigest_onlyTheValueBytesCount_data()
     QTest::newRow("first of two") << QByteArray("Data=1\r\nData=2\r\n") << QByteArray("1");
     QTest::newRow("empty") << QByteArray("Data=\r\n") << QByteArray();
     QTest::newRow("absent") << QByteArray("k=1\r\n") << QByteArray();
+    // Forms UTF-8 does not allow are bytes, not text: decoded as text they
+    // would be written back as U+FFFD.
+    QTest::newRow("bytetext-overlong3: an overlong 3-byte form")
+        << QByteArray("Data=\xE0\x80\xAF\r\n") << QByteArray("\xE0\x80\xAF");
+    QTest::newRow("bytetext-surrogate: an encoded surrogate")
+        << QByteArray("Data=\xED\xA0\x80\r\n") << QByteArray("\xED\xA0\x80");
+    QTest::newRow("bytetext-max: beyond U+10FFFF")
+        << QByteArray("Data=\xF4\x90\x80\x80\r\n") << QByteArray("\xF4\x90\x80\x80");
+    QTest::newRow("bytetext-c2: an overlong 2-byte form") << QByteArray("Data=\xC0\xAF\r\n") << QByteArray("\xC0\xAF");
 }
 
 void TestProfileFile::valueDigest_onlyTheValueBytesCount()
@@ -547,8 +556,10 @@ void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
     // write of that file removes it, and nothing else.
     TestDataDir dir;
     const QStringList debris{QStringLiteral("r.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-000000")};
+    // Mutant atomic-tempname-chars: "." is not among the random letters.
     const QStringList kept{QStringLiteral("r.ini.backup"), QStringLiteral("r.ini.tenacio-Ab3xYz7"),
-                           QStringLiteral("q.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-Ab-xYz")};
+                           QStringLiteral("q.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-Ab-xYz"),
+                           QStringLiteral("r.ini.tenacio-Ab.xYz")};
     for (const QString &name : debris + kept)
         dir.write(name, "old");
     ProfileFile f(dir.path(QStringLiteral("r.ini")), Access::Direct);
@@ -1216,10 +1227,14 @@ void TestProfileFile::index_findsWhatALoadFinds()
 {
     QFETCH(QByteArray, bytes);
     TestDataDir dir;
+    const QString path = dir.path(QStringLiteral("modules.ini"));
+    // Mutant sectionindex-stale: the file was indexed before it was written
+    // again (with another size, so that even a coarse clock tells).
+    dir.write(QStringLiteral("modules.ini"), "[earlier]\r\nk=" + QByteArray(bytes.size() + 1, 'x'));
+    QCOMPARE(Profile::IndexSections(path)->sections.size(), 1);
     dir.write(QStringLiteral("modules.ini"), bytes);
     QVector<QByteArrayView> bodies;
     const Profile::Copy copy = Profile::LoadSections(bytes, &bodies);
-    const QString path = dir.path(QStringLiteral("modules.ini"));
     const auto index = Profile::IndexSections(path);
     QVERIFY(index->exists);
     QCOMPARE(index->recognisable, copy.recognisable);

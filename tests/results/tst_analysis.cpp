@@ -101,6 +101,14 @@ void TestAnalysis::analyse_data()
         << numbered(20) << longAnswers << "1 omitted at 7; 9 after it right but one place late; 2 wrong; 1 swapped (11–12)"
         << 16 << "7 11 12 14 16";
 
+    // A run as long as the band, where no anchor fits, is aligned exactly.
+    QStringList pairsSwapped = numbered(Analysis::Band);
+    for (int k = 0; k + 1 < pairsSwapped.size(); k += 2)
+        std::swap(pairsSwapped[k], pairsSwapped[k + 1]);
+    QTest::newRow("analysis-band: every pair swapped in a run of the band's length")
+        << numbered(Analysis::Band) << pairsSwapped << "48 swapped (1–2, 3–4, 5–6, 7–8, 9–10, …)" << 48
+        << numbered(Analysis::Band).join(QLatin1Char(' '));
+
     // Runs longer than the band go through the anchors; the same mistakes
     // far apart must still be told apart.
     QStringList far = numbered(2000);

@@ -75,6 +75,9 @@ void TestMistakes::plan_data()
         << QStringList{"a=x", "b=y"} << QStringList{"Mistakes in French", "Mistakes 99.99.2026 01:22", "mistakes 01.12.2026 10:00"}
         << QStringList{"a", "b"} << false << base << "" << "";
     // A drill made while the program spoke another language is still one.
+    QTest::newRow("mistakes-replace-latest: of two drills, the later one offered")
+        << QStringList{"a=x", "b=y"} << QStringList{"Mistakes 01.12.2026 10:00", "Words", "Mistakes 05.12.2026 09:30"}
+        << QStringList{"a", "b"} << false << base << "Mistakes 05.12.2026 09:30" << base;
     for (const char *made : {"Fehler 01.12.2026 10:00", "Ошибки 01.12.2026 10:00 (2)", "Erreurs 01.12.2026 10:00",
                              "Errores 01.12.2026 10:00"})
         QTest::newRow(made) << QStringList{"a=x", "b=y"} << QStringList{made, "Fehlerfrei 01.12.2026"}
@@ -180,7 +183,7 @@ void TestMistakes::addModule()
 void TestMistakes::addModule_readsBackAsMade_data()
 {
     QTest::addColumn<QStringList>("elements");
-    QTest::addColumn<QStringList>("stored"); // empty: refused
+    QTest::addColumn<QStringList>("stored"); // empty: refused, unless no Elements are given
     // clang-format off
     QTest::newRow("plain") << QStringList{"a", "b"} << QStringList{"a", "b"};
     QTest::newRow("an empty one inside") << QStringList{"a", "", "b"} << QStringList{"a", "", "b"};
@@ -192,6 +195,7 @@ void TestMistakes::addModule_readsBackAsMade_data()
     QTest::newRow("an empty one keeps the next one's blanks") << QStringList{" a", ""} << QStringList{"", " a"};
     QTest::newRow("every one begins with a blank") << QStringList{" beta", " beta"} << QStringList{};
     QTest::newRow("a separator inside") << QStringList{"a,b", "c"} << QStringList{};
+    QTest::newRow("modules-exact-first: no Elements at all") << QStringList{} << QStringList{};
     // clang-format on
 }
 
@@ -204,14 +208,15 @@ void TestMistakes::addModule_readsBackAsMade()
     dir.write("modules.ini", before);
     QStringList arranged = elements;
     QString data;
-    QCOMPARE(Modules::ExactData(arranged, &data), !stored.isEmpty());
+    const bool refused = stored.isEmpty() && !elements.isEmpty();
+    QCOMPARE(Modules::ExactData(arranged, &data), !refused);
     QString raised;
     try {
         Modules::AddModule(Modules::LibraryPath(), "New", elements);
     } catch (const AppError &e) {
         raised = e.text();
     }
-    if (stored.isEmpty()) {
+    if (refused) {
         QCOMPARE(arranged, elements);
         QVERIFY(!raised.isEmpty());
         QCOMPARE(dir.read("modules.ini"), before);

@@ -461,8 +461,15 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
 {
     QFETCH(QByteArray, bytes);
     TestDataDir dir;
-    dir.write("examres.ini", bytes);
     const QString path = dir.path("examres.ini");
+    // Mutant storedruns-stale: the file was listed before another process
+    // wrote it (of another size, so that even a coarse clock tells): the
+    // list kept of it then is not handed out again.
+    dir.write("examres.ini", "[earlier]\r\nModule=gone\r\n");
+    QCOMPARE(ResultsStore::ListRuns(path).runs.size(), 1);
+    QFile other(path);
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write(bytes) == bytes.size());
+    other.close();
     const ResultsStore::RunList list = ResultsStore::ListRuns(path);
     QVERIFY(list.problem.isEmpty());
     const ProfileFile file(path, ProfileFile::Access::Direct);
