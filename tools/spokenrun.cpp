@@ -14,7 +14,9 @@
 // Without --elements the Module holds the numbers 0 to 9999. With
 // --stop-server-after the sound server is killed that long after the
 // first Element (pulseaudio --kill), to see the run end with its message;
-// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
+// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs,
+// and with --freeze-for MS let go (SIGCONT) that long after; the tool tells
+// when the run waits for the server and when it goes on.
 // --think is the time the user takes to answer "Press OK to start" (0: at
 // once). --frozen PID stops the server (SIGSTOP) before anything is asked
 // of it and tells, N times over, how long Options takes to be shown and to
@@ -242,6 +244,8 @@ int main(int argc, char **argv)
     const int stopAfter = option(args, QStringLiteral("--stop-server-after"), QStringLiteral("-1")).toInt();
     // The process id of a server to freeze (SIGSTOP) instead of killing it.
     const QString freeze = option(args, QStringLiteral("--freeze"));
+    // How long it stays frozen (SIGCONT then); -1: to the end.
+    const int freezeFor = option(args, QStringLiteral("--freeze-for"), QStringLiteral("-1")).toInt();
     const QString wav = option(args, QStringLiteral("--wav"));
     const int think = option(args, QStringLiteral("--think"), QStringLiteral("0")).toInt();
     const bool record = !args.contains(QStringLiteral("--no-record"));
@@ -317,6 +321,8 @@ int main(int argc, char **argv)
     user.scripts.push_back([&](QDialog *) {
         startedUs = nowUs();
         bool killed = false;
+        bool thawed = false;
+        bool waiting = false;
         QElapsedTimer limit;
         limit.start();
         while (t->isVisible() && t->Phase == 1 && limit.elapsed() < 600000) {
@@ -334,6 +340,17 @@ int main(int argc, char **argv)
                     QProcess::execute(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
                 else
                     QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), freeze});
+            }
+            if (killed && !thawed && freezeFor >= 0 && !freeze.isEmpty() && nowUs() - killedUs > freezeFor * 1000) {
+                thawed = true;
+                QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-CONT"), freeze});
+                std::printf("let the sound server go at %.3f s\n", double(nowUs() - shownUs.first()) / 1e6);
+            }
+            if (t->WaitNotice->isVisible() != waiting) {
+                waiting = !waiting;
+                std::printf("%s at %.3f s, digit %d\n",
+                            waiting ? "\"Waiting for the sound server…\" shown" : "the run went on",
+                            double(nowUs() - shownUs.first()) / 1e6, t->CurrentNumber);
             }
         }
         if (!t->isVisible())
