@@ -597,7 +597,8 @@ private:
     }
 
     // A call to the server, counted for the watchdog; `allowMs` is how long
-    // the sound it waits for takes.
+    // the sound it waits for takes. A write waits only for the server to
+    // ask for more, which it does many times a second.
     static QString call(PlayerState &state, qint64 allowMs, const std::function<QString()> &work)
     {
         state.callAllowMs = allowMs;
@@ -640,10 +641,13 @@ private:
         std::optional<std::pair<qint64, quint32>> first; // the first clip's sample and moment
         const auto write = [&](const qint16 *samples, qint64 count) {
             lock.unlock();
-            QString why = call(state, BufferMs, [&] { return sink.write(samples, size_t(count)); });
-            if (why.isEmpty() && sink.underran())
-                why = lost();
+            QString why = call(state, 0, [&] { return sink.write(samples, size_t(count)); });
+            const bool underran = why.isEmpty() && sink.underran();
             lock.lock();
+            // A stream that was stopped meanwhile (a stalled server) is
+            // dropped: a gap in it is no loss.
+            if (underran && state.generation == generation)
+                why = lost();
             written += count;
             return why;
         };
@@ -793,7 +797,7 @@ private:
                 }
                 const size_t n = std::min(at == 0 ? firstPiece : piece, clip->size() - at);
                 lock.unlock();
-                why = call(*state, BufferMs, [&] { return sink.write(clip->data() + at, n); });
+                why = call(*state, 0, [&] { return sink.write(clip->data() + at, n); });
                 lock.lock();
                 if (!why.isEmpty())
                     break;
@@ -809,9 +813,10 @@ private:
                 const qint64 clipMs = qint64(clip->size()) * 1000 / sampleRate;
                 lock.unlock();
                 why = call(*state, clipMs, [&sink] { return sink.drain(); });
-                if (why.isEmpty() && sink.underran())
-                    why = lost();
+                const bool underran = why.isEmpty() && sink.underran();
                 lock.lock();
+                if (underran && state->generation == generation)
+                    why = lost();
                 if (why.isEmpty()) {
                     auto *speaker = static_cast<EspeakSpeaker *>(state->target);
                     post(*state, [speaker, generation] { speaker->heard(generation); });
