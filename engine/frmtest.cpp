@@ -166,6 +166,12 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     SaveNotice->setWordWrap(true);
     SaveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
     SaveNotice->hide();
+    WaitNotice = new QLabel(tr("Waiting for the sound server…"), this);
+    WaitNotice->setTextFormat(Qt::PlainText);
+    WaitNotice->setAlignment(Qt::AlignCenter);
+    WaitNotice->setWordWrap(true);
+    WaitNotice->setGeometry(SaveNotice->geometry());
+    WaitNotice->hide();
 
     Label1 = new QLabel(this);
     makeNotification(Label1); // before its first text
@@ -320,6 +326,8 @@ void Tfrm_test::FormShow()
     Timer1->setInterval(TickPeriodMs > 0 ? TickPeriodMs : Run::TickPeriodMs);
     m_asking = false;
     m_heldSince.reset();
+    m_stalledSince.reset();
+    WaitNotice->hide();
     if (m_ahead.isEmpty())
         m_drawing.reset();
     MistakeCount = 0;
@@ -344,7 +352,7 @@ void Tfrm_test::Timer1Timer()
 
 void Tfrm_test::tick()
 {
-    if (Phase != 1 || PresentationDone || m_asking || SpokenNumbers())
+    if (Phase != 1 || PresentationDone || m_asking || m_stalledSince || SpokenNumbers())
         return;
     if (m_heldSince) {
         keepHeldOut();
@@ -410,6 +418,7 @@ void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElemen
     m_voice = std::move(voice);
     m_hideElements = m_voice && hideElements;
     m_heldSince.reset();
+    m_stalledSince.reset();
     if (!m_voice)
         return;
     // Queued: a run goes on to the exercises and the recall from here, which
@@ -427,6 +436,20 @@ void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElemen
         [this, speaker](const QString &reason) {
             if (m_voice.get() == speaker)
                 Dialogs::Guard(this, [this, reason] { voiceFailed(reason); });
+        },
+        Qt::QueuedConnection);
+    connect(
+        speaker, &Speech::Speaker::stalled, this,
+        [this, speaker] {
+            if (m_voice.get() == speaker)
+                Dialogs::Guard(this, [this] { voiceStalled(); });
+        },
+        Qt::QueuedConnection);
+    connect(
+        speaker, &Speech::Speaker::resumed, this,
+        [this, speaker] {
+            if (m_voice.get() == speaker)
+                Dialogs::Guard(this, [this] { voiceResumed(); });
         },
         Qt::QueuedConnection);
 }
@@ -459,15 +482,34 @@ void Tfrm_test::startSpokenNumbers()
 {
     // The cue, then the first Element on the first whole pace after it.
     setElementText(QString());
+    const quint32 now = Platform::TickCount();
     qint64 cueMs = 0;
     if (m_voice && !m_cue.isEmpty()) {
-        m_voice->say(m_cue);
+        m_voice->sayAt(m_cue, now);
         cueMs = qMax<qint64>(0, m_voice->clipMs(m_cue));
     }
     const qint64 leadMs = (cueMs + m_paceMs - 1) / m_paceMs * m_paceMs + m_paceMs;
-    m_fromNumber = CurrentNumber;
-    m_dueFrom = Platform::TickCount() + quint32(leadMs);
+    m_fromNumber = m_saidTo = CurrentNumber;
+    m_dueFrom = now + quint32(leadMs);
+    sayNextSpokenNumber();
     scheduleSpokenNumber();
+}
+
+void Tfrm_test::sayNextSpokenNumber()
+{
+    // Ahead of their moments, the next at least: the voice places each on
+    // its moment in its own stream of sound, however late the timer that
+    // shows it comes, and its sound goes to the server a second ahead.
+    if (!m_voice)
+        return;
+    const quint32 now = Platform::TickCount();
+    for (qint32 n = qMax(m_saidTo, CurrentNumber); n < ElementCount; ++n) {
+        const quint32 due = m_dueFrom + quint32((n - m_fromNumber) * m_paceMs);
+        if (n > CurrentNumber && qint32(due - now) > Run::SpokenNumbersAheadMs)
+            break;
+        m_voice->sayAt(Speech::SpokenText(m_trial.value(n), true), due);
+        m_saidTo = n + 1;
+    }
 }
 
 void Tfrm_test::SpokenNumberTimer()
@@ -498,12 +540,8 @@ void Tfrm_test::spokenNumberDue()
         EndPresentation();
         return;
     }
-    const QString element = m_trial.value(CurrentNumber - 1);
-    WriteElement(element);
-    if (m_voice) {
-        m_said = Speech::SpokenText(element, true);
-        m_voice->say(m_said);
-    }
+    WriteElement(m_trial.value(CurrentNumber - 1));
+    sayNextSpokenNumber();
     scheduleSpokenNumber();
 }
 
@@ -516,6 +554,49 @@ void Tfrm_test::voiceFinished()
     // The next Element stands its whole seconds from now.
     Timer1->start();
     tick();
+}
+
+void Tfrm_test::voiceStalled()
+{
+    if (Phase != 1 || PresentationDone || m_asking || m_stalledSince)
+        return;
+    m_stalledSince = Platform::TickCount();
+    m_due->stop();
+    m_voice->stop();
+    if (m_heldSince)
+        keepHeldOut();
+    WaitNotice->setGeometry(8, WaitNotice->y(), width() - 16, WaitNotice->height());
+    WaitNotice->show();
+    WaitNotice->raise();
+}
+
+void Tfrm_test::voiceResumed()
+{
+    if (!m_stalledSince)
+        return;
+    const quint32 now = Platform::TickCount();
+    if (m_host)
+        m_host->runState().StartTick += now - *m_stalledSince;
+    m_stalledSince.reset();
+    WaitNotice->hide();
+    if (Phase == 1 && !PresentationDone && !m_asking)
+        goOn();
+}
+
+void Tfrm_test::goOn()
+{
+    if (SpokenNumbers()) {
+        // A few Elements back, the first of them a pace from now.
+        CurrentNumber = qMax(0, CurrentNumber - Run::SpokenNumbersResumeBack);
+        m_fromNumber = m_saidTo = CurrentNumber;
+        m_dueFrom = Platform::TickCount() + quint32(m_paceMs);
+        sayNextSpokenNumber();
+        scheduleSpokenNumber();
+    } else if (m_voice) {
+        if (m_heldSince)
+            m_heldSince = Platform::TickCount();
+        m_voice->say(m_said);
+    }
 }
 
 void Tfrm_test::voiceFailed(const QString &reason)
@@ -840,17 +921,8 @@ bool Tfrm_test::FormCloseQuery()
     const bool stop = Dialogs::Confirm(this, tr("Stop test?"));
     if (stop)
         Timer1->stop();
-    else if (presenting && SpokenNumbers()) {
-        // Goes on a few Elements back, the first of them a pace from now.
-        CurrentNumber = qMax(0, CurrentNumber - Run::SpokenNumbersResumeBack);
-        m_fromNumber = CurrentNumber;
-        m_dueFrom = Platform::TickCount() + quint32(m_paceMs);
-        scheduleSpokenNumber();
-    } else if (m_voice && presenting) {
-        if (m_heldSince)
-            m_heldSince = Platform::TickCount();
-        m_voice->say(m_said);
-    }
+    else if (presenting && !m_stalledSince) // else it goes on when the sound server answers
+        goOn();
     return stop;
 }
 

@@ -134,6 +134,7 @@ public:
     QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
     QLabel *Label1 = nullptr;       // the counter, "3 of 20"
     QLabel *SaveNotice = nullptr;   // shown while a failed save waits for "Next"
+    QLabel *WaitNotice = nullptr;   // shown while the run waits for the sound server
     QFrame *Bevel1 = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -159,6 +160,13 @@ private:
     qint32 spokenNumberInMs() const; // until the next Element is due
     void recallOneLine();
     void voiceFinished();
+    // The sound server stands still: the presentation waits for it, the
+    // wait left out of the run, and goes on as after "Stop test?" once it
+    // answers; it ends when the voice fails.
+    void voiceStalled();
+    void voiceResumed();
+    void goOn();                // the presentation after a pause
+    void sayNextSpokenNumber(); // gives the voice the Elements after CurrentNumber, for their moments
     void voiceFailed(const QString &reason);
     void ShowTimedElement();
     void ShowNextExamElement();
@@ -198,6 +206,7 @@ private:
     std::optional<Run::Drawing> m_drawing; // the run's draws from its range, from its first draw on
     QString m_said;                        // the Element the voice was last given
     std::optional<quint32> m_heldSince;    // the Element's time is up, the voice speaks on
+    std::optional<quint32> m_stalledSince; // the sound server stands still
     // The spoken-numbers discipline: the pace, the start cue, the Elements
     // of the trial, and the moment the Element after m_fromNumber is due.
     int m_paceMs = 0;
@@ -205,5 +214,6 @@ private:
     QStringList m_trial;
     quint32 m_dueFrom = 0;
     qint32 m_fromNumber = 0;
+    qint32 m_saidTo = 0; // the voice has the Elements up to this one
     QTimer *m_due = nullptr;
 };

@@ -134,6 +134,10 @@ bool MayContinue(qint32 testMode, qint32 mistakeCount, qint32 elementCount);
 // The spoken-numbers discipline: after "Stop test?" the digits go on this
 // many back from the one due next.
 constexpr qint32 SpokenNumbersResumeBack = 5;
+// How far ahead of its moment the voice is given an Element of the
+// discipline: more than the sound server's buffer, so that each is placed
+// on its moment.
+constexpr qint32 SpokenNumbersAheadMs = 2500;
 
 // The answers of a recall typed as one line (the spoken-numbers
 // discipline): blanks and line breaks are left out, then each Element in

@@ -40,6 +40,8 @@ void Speaker::prepare(const QStringList &texts)
 
 void Speaker::warmUp() { }
 
+void Speaker::sayAt(const QString &text, quint32) { say(text); }
+
 void Speaker::setPause(int) { }
 
 void Speaker::reach(int) { Q_EMIT reached(); }

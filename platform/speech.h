@@ -66,6 +66,13 @@ public:
     virtual qint64 clipMs(const QString &text) const;
     // Starts saying a text. Nothing is said for a text of blanks.
     virtual void say(const QString &text) = 0;
+    // Says a text at a moment on the tick count: the texts said so follow
+    // one another in one stream of sound, each on its moment to the sample
+    // against the first of them, when given before its moment (a pace
+    // ahead); one given late is said at once. finished() does not follow;
+    // stop() drops the texts whose moment has not come. Without a stream
+    // of its own, a speaker says the text at once.
+    virtual void sayAt(const QString &text, quint32 atTick);
     // Stops at once; finished() does not follow.
     virtual void stop() = 0;
     // From say() until finished(), stop() or failed().
@@ -82,6 +89,11 @@ Q_SIGNALS:
     void prepared();
     // reach(): the sound server has answered, or has not in time.
     void reached();
+    // The sound server has not answered for a while (about 0.8 s): what is
+    // being said stands still. resumed() follows when it answers again,
+    // failed() when it has not within 2 s.
+    void stalled();
+    void resumed();
 };
 
 // The text the voice is given for an Element: with digitByDigit a number
@@ -123,10 +135,15 @@ public:
     virtual QString flush() = 0;
     // Whether the server is still there.
     virtual QString check() = 0;
-    // After drain(): whether the server ran out of the sound written since
-    // the last drain() or flush() before its end and played silence in its
-    // place (a busy machine), so that it was not heard whole.
+    // Whether the server ran out of the sound written since the last
+    // drain() or flush() before its end (a gap of silence inside it, as the
+    // server tells), so that it was not heard whole; after drain(), of the
+    // sound before it. Running dry at the end of what was written is no
+    // gap, and neither is a server that is merely slow to answer.
     virtual bool underran() { return false; }
+    // How long until sound written now is heard, in milliseconds: what the
+    // server holds ahead and its own latency.
+    virtual qint64 aheadMs() { return 0; }
 };
 // Opens a sink for sound at this sample rate; nullptr with `why` set when
 // it can't. Called on the player thread: it may block there.

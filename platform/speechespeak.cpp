@@ -2,7 +2,7 @@
 //
 // eSpeak NG renders each text to a clip in this process, before the run
 // needs it; a player thread writes the clip to the sound server through
-// libpulse-simple (PulseAudio, or PipeWire's PulseAudio service). The
+// libpulse (PulseAudio, or PipeWire's PulseAudio service). The
 // library keeps one global state, so every call into it holds one lock.
 // The player writes a clip in short pieces, so that "Next" cuts it short at
 // once, and says when the clip has been heard to its end. A watchdog on the
@@ -12,11 +12,14 @@
 // opening of the stream included; the watchdog bounds each wait for it.
 // Between clips the same watchdog has the player ask the server now and
 // then whether it is still there. The player's calls to the server go
-// through a SoundSink, which tests replace.
+// through a SoundSink (the sound server's stream is in pulsesink.cpp),
+// which tests replace.
 
 #include "platform/speech.h"
 
 #include "platform/espeakvoices.h"
+#include "platform/pulsesink.h"
+
 #include "platform/platform.h"
 
 #include <QCoreApplication>
@@ -24,15 +27,15 @@
 #include <QTimer>
 
 #include <espeak-ng/speak_lib.h>
-#include <pulse/error.h>
-#include <pulse/simple.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -50,22 +53,22 @@ constexpr int LeadInMs = 5;
 // the next Element waits for the end of the clip, so that where the voice
 // is longer than the pace, Elements do not run together.
 constexpr int PauseMs = 300;
-// The piece the player writes at a time, and the server's buffer ahead of
-// the sound heard. A clip starts as soon as its first piece is there; the
-// buffer is long enough that a busy machine, where the player may wait a
-// while for the processor, does not leave the server without sound.
-constexpr int PieceMs = 10;
-constexpr int BufferMs = 300;
-// How long after its expected end a clip may still be playing: a server
-// that stalls for less holds the run up, one that stalls longer ends it.
+// How long a call to the server may take beyond the sound it waits for:
+// after StallNoticeMs the speaker tells that it stands still, and a server
+// that has not answered after StallLimitMs ends the speech.
+constexpr int StallNoticeMs = 800;
 constexpr int StallLimitMs = 2000;
+// A clip's first write when said at once: enough that the server does not
+// run dry while the player waits for the processor before the next.
+constexpr int FirstPieceMs = 100;
+// The piece of a stream of texts said on their moments; the silence after
+// the last of them before the stream is let run dry.
+constexpr int StreamPieceMs = 50;
+constexpr int StreamIdleMs = 2000;
 // How long the stream may take to open, and its first silence to be heard
 // (an idle sink's first sound can take over 2 s).
 constexpr int OpenLimitMs = 2000;
 constexpr int WarmUpLimitMs = 4000;
-// How much longer than its sound a clip may take to be heard before it
-// counts as broken up by silence.
-constexpr int UnderrunSlackMs = 120;
 // How often, on the tick count, an idle player asks whether the sound
 // server is still there.
 constexpr int IdleCheckMs = 250;
@@ -75,96 +78,6 @@ constexpr int WarmUpMs = 50;
 constexpr int JoinLimitMs = 150;
 // The shortest clip that can hold a spoken word.
 constexpr int ShortestClipMs = 40;
-
-// A playback stream of the sound server through libpulse-simple.
-class PulseSink final : public SoundSink
-{
-public:
-    static std::unique_ptr<SoundSink> open(int sampleRate, QString &why)
-    {
-        pa_sample_spec format{};
-        format.format = PA_SAMPLE_S16LE;
-        format.rate = uint32_t(sampleRate);
-        format.channels = 1;
-        pa_buffer_attr buffer{};
-        buffer.maxlength = uint32_t(-1);
-        buffer.tlength = uint32_t(pa_usec_to_bytes(BufferMs * 1000, &format));
-        buffer.prebuf = uint32_t(pa_usec_to_bytes(PieceMs * 1000, &format));
-        buffer.minreq = uint32_t(-1);
-        buffer.fragsize = uint32_t(-1);
-        int error = 0;
-        pa_simple *stream = pa_simple_new(nullptr, "Tenacio", PA_STREAM_PLAYBACK, nullptr, "Elements", &format, nullptr,
-                                          &buffer, &error);
-        if (!stream) {
-            why = QCoreApplication::translate("Speech", "the sound server can't be reached (%1)").arg(reason(error));
-            return nullptr;
-        }
-        return std::unique_ptr<SoundSink>(new PulseSink(stream, sampleRate));
-    }
-
-    ~PulseSink() override { pa_simple_free(m_stream); }
-    PulseSink(const PulseSink &) = delete;
-    PulseSink &operator=(const PulseSink &) = delete;
-
-    // libpulse-simple tells nothing of underruns, but a stream that runs
-    // out of sound stops until it has its start-up piece again: the sound
-    // then takes longer to be heard than it lasts. Each stretch from the
-    // first write after a drain or flush to the end of the drain is timed
-    // against the sound written and the server's latency at its start.
-    QString write(const qint16 *samples, size_t count) override
-    {
-        int error = 0;
-        if (m_written == 0) {
-            const pa_usec_t latency = pa_simple_get_latency(m_stream, &error);
-            m_latencyUs = latency == pa_usec_t(-1) ? 0 : latency;
-            m_startedAt = std::chrono::steady_clock::now();
-        }
-        m_written += count;
-        return pa_simple_write(m_stream, samples, count * sizeof(qint16), &error) < 0 ? failed(error) : QString();
-    }
-    QString drain() override
-    {
-        int error = 0;
-        const bool ok = pa_simple_drain(m_stream, &error) >= 0;
-        const auto tookUs =
-            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - m_startedAt);
-        const qint64 soundUs = qint64(m_written) * 1000000 / m_rate;
-        m_underran = m_written > 0 && tookUs.count() > soundUs + qint64(m_latencyUs) + UnderrunSlackMs * 1000;
-        m_written = 0;
-        return ok ? QString() : failed(error);
-    }
-    QString flush() override
-    {
-        int error = 0;
-        m_written = 0;
-        return pa_simple_flush(m_stream, &error) < 0 ? failed(error) : QString();
-    }
-    bool underran() override { return m_underran; }
-    QString check() override
-    {
-        int error = 0;
-        return pa_simple_get_latency(m_stream, &error) == pa_usec_t(-1) ? failed(error) : QString();
-    }
-
-private:
-    PulseSink(pa_simple *stream, int sampleRate)
-        : m_stream(stream)
-        , m_rate(sampleRate)
-    {
-    }
-    static QString reason(int error) { return QString::fromUtf8(pa_strerror(error)); }
-    static QString failed(int error)
-    {
-        return QCoreApplication::translate("Speech", "the sound server failed (%1)").arg(reason(error));
-    }
-
-    pa_simple *m_stream;
-    int m_rate;
-    size_t m_written = 0; // samples since the last drain or flush
-    pa_usec_t m_latencyUs = 0;
-    std::chrono::steady_clock::time_point m_startedAt;
-    bool m_underran = false;
-};
 
 // eSpeak NG for the whole process: started once, one caller at a time.
 class Synth
@@ -336,16 +249,30 @@ private:
 // lock.
 struct PlayerState
 {
+    // A text said on its moment (sayAt()), given at tick `askedAt`.
+    struct Timed
+    {
+        ClipPtr clip;
+        quint32 atTick = 0;
+        quint32 askedAt = 0;
+    };
+
     std::mutex lock;
     std::condition_variable wake;
-    QObject *target = nullptr; // receives the thread's news; null once the speaker is gone
-    ClipPtr clip;              // to play next
-    quint64 generation = 0;    // of the last say() or stop()
-    bool checkDue = false;     // the speaker asks whether the server is still there
-    bool warmUpDue = false;    // the speaker asks for the first silence
+    QObject *target = nullptr;  // receives the thread's news; null once the speaker is gone
+    ClipPtr clip;               // to play next
+    std::deque<Timed> timeline; // to play on their moments
+    quint64 generation = 0;     // of the last say() or stop()
+    bool checkDue = false;      // the speaker asks whether the server is still there
+    bool warmUpDue = false;     // the speaker asks for the first silence
     bool quit = false;
     bool done = false; // the thread has ended
     SinkOpener open;   // called by the thread first
+    // Each call to the sound server adds one as it begins and one as it
+    // ends (odd: a call is under way), with the time the sound it waits for
+    // takes: the watchdog tells a stall from them.
+    std::atomic<quint64> calls{0};
+    std::atomic<qint64> callAllowMs{0};
 };
 
 // Runs `news` on the speaker's thread. Called under the lock, so that the
@@ -366,7 +293,7 @@ public:
         m_problem = Synth::instance().problem();
         if (!m_problem.isEmpty())
             return;
-        m_state->open = open ? open : SinkOpener(&PulseSink::open);
+        m_state->open = open ? open : SinkOpener(&OpenPulseSink);
         m_state->target = this;
         m_watchdog.setInterval(watchMs);
         connect(&m_watchdog, &QTimer::timeout, this, &EspeakSpeaker::watch);
@@ -519,9 +446,25 @@ public:
             m_generation = ++m_state->generation;
             m_state->wake.notify_all();
         }
-        const qint64 clipMs = qint64(clip->size()) * 1000 / Synth::instance().sampleRate();
-        m_saidAt = Platform::TickCount();
-        m_dueMs = quint32(clipMs + StallLimitMs);
+    }
+
+    void sayAt(const QString &text, quint32 atTick) override
+    {
+        if (text.trimmed().isEmpty() || !m_problem.isEmpty())
+            return;
+        ClipPtr clip = m_clips.value(text);
+        if (!clip) {
+            clip = std::make_shared<const Clip>(Synth::instance().render(text, m_pauseMs));
+            if (!rendered(text, clip))
+                return;
+            clip = m_clips.value(text);
+        }
+        if (clip->empty())
+            return;
+        warmUp();
+        std::lock_guard lock(m_state->lock);
+        m_state->timeline.push_back(PlayerState::Timed{clip, atTick, Platform::TickCount()});
+        m_state->wake.notify_all();
     }
 
     void stop() override
@@ -529,6 +472,7 @@ public:
         m_saying = false;
         std::lock_guard lock(m_state->lock);
         m_state->clip.reset();
+        m_state->timeline.clear();
         m_generation = ++m_state->generation;
         m_state->wake.notify_all();
     }
@@ -574,17 +518,44 @@ private:
                 fail(QCoreApplication::translate("Speech", "the sound server does not answer"));
             return;
         }
-        if (m_saying) {
-            if (now - m_saidAt > m_dueMs)
-                fail(QCoreApplication::translate("Speech", "the sound server stopped playing"));
+        if (watchCalls(now) || m_saying || m_stalled)
             return;
-        }
         if (now - m_checkedAt < quint32(IdleCheckMs))
             return;
         m_checkedAt = now;
         std::lock_guard lock(m_state->lock);
         m_state->checkDue = true;
         m_state->wake.notify_all();
+    }
+
+    // A call to the server that takes StallNoticeMs longer than the sound
+    // it waits for is a stall, told at once and again when the call ends;
+    // one that takes StallLimitMs longer ends the speech. True when the
+    // speech ended.
+    bool watchCalls(quint32 now)
+    {
+        const quint64 calls = m_state->calls.load();
+        if (calls != m_callsSeen) {
+            m_callsSeen = calls;
+            m_callSeenAt = now;
+            if (m_stalled) {
+                m_stalled = false;
+                Q_EMIT resumed();
+            }
+            return false;
+        }
+        if (calls % 2 == 0)
+            return false;
+        const qint64 overMs = qint64(now - m_callSeenAt) - m_state->callAllowMs.load();
+        if (overMs > StallLimitMs) {
+            fail(QCoreApplication::translate("Speech", "the sound server stopped playing"));
+            return true;
+        }
+        if (overMs > StallNoticeMs && !m_stalled) {
+            m_stalled = true;
+            Q_EMIT stalled();
+        }
+        return false;
     }
 
     // Ready once the texts are rendered and the player has warmed up (or
@@ -662,10 +633,118 @@ private:
         Q_EMIT finished();
     }
 
+    // A call to the server, counted for the watchdog; `allowMs` is how long
+    // the sound it waits for takes. A write waits only for the server to
+    // ask for more, which it does many times a second.
+    static QString call(PlayerState &state, qint64 allowMs, const std::function<QString()> &work)
+    {
+        state.callAllowMs = allowMs;
+        ++state.calls;
+        QString why = work();
+        ++state.calls;
+        return why;
+    }
+
+    static QString lost()
+    {
+        return QCoreApplication::translate(
+            "Speech", "part of the sound was not heard: the machine was too busy to play it whole");
+    }
+
+    // How much of a clip is heard: without the silence it ends with.
+    static size_t heardPart(const Clip &clip, int sampleRate)
+    {
+        const auto last =
+            std::find_if(clip.rbegin(), clip.rend(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+        const size_t tail = size_t(sampleRate) * LeadInMs / 1000;
+        return std::min(clip.size(), size_t(clip.rend() - last) + tail);
+    }
+
+    // The texts said on their moments, as one stream of sound: silence up
+    // to each clip's sample, reckoned from the first clip's, so that each
+    // starts on its moment to the sample while the server never runs dry.
+    // The first is placed by the server's latency then. A clip's closing
+    // silence gives way to the next clip. Ends on stop() (the sound not yet
+    // heard dropped) or after StreamIdleMs of silence after the last clip
+    // (let run dry); returns why the server failed, else empty. Called and
+    // returns under the lock.
+    static QString playStream(PlayerState &state, std::unique_lock<std::mutex> &lock, SoundSink &sink, int sampleRate)
+    {
+        const quint64 generation = state.generation;
+        const qint64 piece = qint64(sampleRate) * StreamPieceMs / 1000;
+        const std::vector<qint16> silence(size_t(piece), 0);
+        qint64 written = 0;                              // samples since the stream began
+        qint64 idle = 0;                                 // samples of silence since the last clip
+        std::optional<std::pair<qint64, quint32>> first; // the first clip's sample and moment
+        const auto write = [&](const qint16 *samples, qint64 count) {
+            lock.unlock();
+            QString why = call(state, 0, [&] { return sink.write(samples, size_t(count)); });
+            const bool underran = why.isEmpty() && sink.underran();
+            lock.lock();
+            // A stream that was stopped meanwhile (a stalled server) is
+            // dropped: a gap in it is no loss.
+            if (underran && state.generation == generation)
+                why = lost();
+            written += count;
+            return why;
+        };
+        while (!state.quit && state.generation == generation) {
+            if (state.timeline.empty()) {
+                if (idle >= qint64(sampleRate) * StreamIdleMs / 1000) {
+                    lock.unlock();
+                    QString why = call(state, BufferMs + StreamIdleMs, [&] { return sink.drain(); });
+                    if (why.isEmpty() && sink.underran())
+                        why = lost();
+                    lock.lock();
+                    return why;
+                }
+                // Waits a moment for the next clip, then keeps the server
+                // going with silence.
+                state.wake.wait_for(lock, std::chrono::milliseconds(PieceMs), [&state, generation] {
+                    return !state.timeline.empty() || state.quit || state.generation != generation;
+                });
+                if (!state.timeline.empty() || state.quit || state.generation != generation)
+                    continue;
+                if (const QString why = write(silence.data(), piece); !why.isEmpty())
+                    return why;
+                idle += piece;
+                continue;
+            }
+            if (!first) {
+                const PlayerState::Timed next = state.timeline.front();
+                lock.unlock();
+                const qint64 aheadMs = sink.aheadMs();
+                lock.lock();
+                const qint64 leadMs = qMax<qint64>(0, qint32(next.atTick - next.askedAt) - aheadMs);
+                first.emplace(written + leadMs * sampleRate / 1000, next.atTick);
+                continue;
+            }
+            const PlayerState::Timed next = state.timeline.front();
+            const qint64 at = first->first + qint64(qint32(next.atTick - first->second)) * sampleRate / 1000;
+            if (written < at) {
+                if (const QString why = write(silence.data(), qMin(piece, at - written)); !why.isEmpty())
+                    return why;
+                idle += qMin(piece, at - written);
+                continue;
+            }
+            state.timeline.pop_front();
+            const qint64 heard = qint64(heardPart(*next.clip, sampleRate));
+            for (qint64 from = 0; from < heard && !state.quit && state.generation == generation; from += piece)
+                if (const QString why = write(next.clip->data() + from, qMin(piece, heard - from)); !why.isEmpty())
+                    return why;
+            idle = 0;
+        }
+        lock.unlock();
+        call(state, 0, [&] { return sink.flush(); });
+        lock.lock();
+        return QString();
+    }
+
     // The player thread.
     static void play(std::shared_ptr<PlayerState> state, int sampleRate)
     {
         const size_t piece = size_t(sampleRate) * PieceMs / 1000;
+        const size_t firstPiece = size_t(sampleRate) * FirstPieceMs / 1000;
         QString opening;
         std::unique_ptr<SoundSink> opened = state->open(sampleRate, opening);
         if (!opened && opening.isEmpty())
@@ -690,13 +769,14 @@ private:
         while (!state->quit) {
             if (state->warmUpDue) {
                 // A moment of silence, heard to its end, before the first
-                // clip.
+                // clip. An idle sink may take its time to start.
                 state->warmUpDue = false;
                 const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
                 lock.unlock();
-                QString why = sink.write(silence.data(), silence.size());
-                if (why.isEmpty())
-                    why = sink.drain();
+                const QString why = call(*state, WarmUpLimitMs - StallLimitMs, [&] {
+                    const QString written = sink.write(silence.data(), silence.size());
+                    return written.isEmpty() ? sink.drain() : written;
+                });
                 lock.lock();
                 auto *speaker = static_cast<EspeakSpeaker *>(state->target);
                 if (why.isEmpty()) {
@@ -707,18 +787,19 @@ private:
                 }
                 continue;
             }
-            if (!state->clip) {
+            if (!state->clip && state->timeline.empty()) {
                 // Between clips: waits for the next, and asks the server
                 // whether it is still there when the speaker says so.
                 state->wake.wait(lock, [&state] {
-                    return state->clip || state->quit || state->checkDue || state->warmUpDue;
+                    return state->clip || !state->timeline.empty() || state->quit || state->checkDue
+                           || state->warmUpDue;
                 });
-                if (!state->clip && !state->quit && state->checkDue) {
+                if (!state->clip && state->timeline.empty() && !state->quit && state->checkDue) {
                     state->checkDue = false;
                     if (broken)
                         continue;
                     lock.unlock();
-                    const QString why = sink.check();
+                    const QString why = call(*state, 0, [&sink] { return sink.check(); });
                     lock.lock();
                     if (!why.isEmpty()) {
                         broken = true;
@@ -727,11 +808,22 @@ private:
                 }
                 continue;
             }
+            if (broken) {
+                state->clip.reset();
+                state->timeline.clear();
+                continue;
+            }
+            if (!state->clip) {
+                const QString why = playStream(*state, lock, sink, sampleRate);
+                if (!why.isEmpty()) {
+                    broken = true;
+                    broke(why);
+                }
+                continue;
+            }
             const ClipPtr clip = std::move(state->clip);
             state->clip.reset();
             const quint64 generation = state->generation;
-            if (broken)
-                continue;
             size_t at = 0;
             QString why;
             bool cut = false;
@@ -740,9 +832,9 @@ private:
                     cut = true;
                     break;
                 }
-                const size_t n = std::min(piece, clip->size() - at);
+                const size_t n = std::min(at == 0 ? firstPiece : piece, clip->size() - at);
                 lock.unlock();
-                why = sink.write(clip->data() + at, n);
+                why = call(*state, 0, [&] { return sink.write(clip->data() + at, n); });
                 lock.lock();
                 if (!why.isEmpty())
                     break;
@@ -750,17 +842,18 @@ private:
             }
             if (cut) {
                 lock.unlock();
-                sink.flush();
+                call(*state, 0, [&sink] { return sink.flush(); });
                 lock.lock();
                 continue;
             }
             if (at == clip->size()) {
+                const qint64 clipMs = qint64(clip->size()) * 1000 / sampleRate;
                 lock.unlock();
-                why = sink.drain();
-                if (why.isEmpty() && sink.underran())
-                    why = QCoreApplication::translate(
-                        "Speech", "part of the sound was not heard: the machine was too busy to play it whole");
+                why = call(*state, clipMs, [&sink] { return sink.drain(); });
+                const bool underran = why.isEmpty() && sink.underran();
                 lock.lock();
+                if (underran && state->generation == generation)
+                    why = lost();
                 if (why.isEmpty()) {
                     auto *speaker = static_cast<EspeakSpeaker *>(state->target);
                     post(*state, [speaker, generation] { speaker->heard(generation); });
@@ -795,9 +888,10 @@ private:
     bool m_reaching = false;   // reached() is due
     bool m_warmAsked = false;  // the first silence has been asked for
     quint32 m_warmAskedAt = 0; // ... at this tick
-    quint32 m_saidAt = 0;      // tick of the last say()
+    quint64 m_callsSeen = 0;   // the player's count of calls as the watchdog last saw it
+    quint32 m_callSeenAt = 0;  // ... at this tick
+    bool m_stalled = false;    // stalled() told, resumed() not yet
     quint32 m_checkedAt = 0;   // tick the idle player last asked the server
-    quint32 m_dueMs = 0;       // by when after it the clip must have been heard
     quint64 m_generation = 0;
     bool m_saying = false;
     bool m_failed = false;

@@ -39,6 +39,17 @@ bool FakeSpeech::poll()
     return true;
 }
 
+void FakeSpeech::stall(bool answering)
+{
+    if (!speaker)
+        return;
+    if (answering)
+        Q_EMIT speaker->resumed();
+    else
+        Q_EMIT speaker->stalled();
+    deliver();
+}
+
 void FakeSpeech::fail(const QString &reason)
 {
     if (!speaker)
@@ -87,8 +98,21 @@ void FakeSpeaker::say(const QString &text)
     m_saidAt = Platform::TickCount();
 }
 
+void FakeSpeaker::sayAt(const QString &text, quint32 atTick)
+{
+    const quint32 now = Platform::TickCount();
+    m_engine->said << text;
+    m_engine->saidAt << (qint32(atTick - now) > 0 ? atTick : now);
+}
+
 void FakeSpeaker::stop()
 {
     ++m_engine->stops;
     m_speaking = false;
+    // What was given for a moment still to come is never said.
+    const quint32 now = Platform::TickCount();
+    while (!m_engine->saidAt.isEmpty() && qint32(m_engine->saidAt.last() - now) > 0) {
+        m_engine->saidAt.removeLast();
+        m_engine->said.removeLast();
+    }
 }

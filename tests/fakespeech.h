@@ -32,7 +32,7 @@ public:
     int made = 0;
     QStringList rendered; // the texts given to prepare()
     QStringList said;
-    QList<quint32> saidAt; // the tick of each
+    QList<quint32> saidAt; // the tick of each (a text said at its moment: that moment)
     QString voice;         // the last voice set
     double rate = 0;       // the last rate set
     int stops = 0;
@@ -45,6 +45,8 @@ public:
     bool poll();
     // The engine loses its voice.
     void fail(const QString &reason);
+    // The sound server stands still (stalled()), or answers again (resumed()).
+    void stall(bool answering);
 };
 
 class FakeSpeaker final : public Speech::Speaker
@@ -58,6 +60,8 @@ public:
     void prepare(const QStringList &texts) override;
     void reach(int withinMs) override;
     void say(const QString &text) override;
+    // Said at its moment, or now when that has passed.
+    void sayAt(const QString &text, quint32 atTick) override;
     void stop() override;
     bool speaking() const override { return m_speaking; }
 

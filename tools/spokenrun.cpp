@@ -14,7 +14,9 @@
 // Without --elements the Module holds the numbers 0 to 9999. With
 // --stop-server-after the sound server is killed that long after the
 // first Element (pulseaudio --kill), to see the run end with its message;
-// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs.
+// with --freeze PID it is stopped (SIGSTOP) instead, so that it hangs,
+// and with --freeze-for MS let go (SIGCONT) that long after; the tool tells
+// when the run waits for the server and when it goes on.
 // --think is the time the user takes to answer "Press OK to start" (0: at
 // once). --frozen PID stops the server (SIGSTOP) before anything is asked
 // of it and tells, N times over, how long Options takes to be shown and to
@@ -133,6 +135,28 @@ struct Recorder
         }
         return -1;
     }
+
+    // The first loud sample at or after sample `from` and before `to` on
+    // the recording; -1 for none. The recording is the sink's own clock:
+    // sample positions do not depend on when the recorder got to read them.
+    qint64 onsetSample(qint64 from, qint64 to)
+    {
+        std::lock_guard guard(lock);
+        for (qint64 i = qMax<qint64>(0, from); i < to && i < qint64(samples.size()); ++i)
+            if (std::abs(int(samples[size_t(i)])) > Loud)
+                return i;
+        return -1;
+    }
+
+    // The sample played at `us`, by the time its piece was read.
+    qint64 sampleAt(qint64 us)
+    {
+        std::lock_guard guard(lock);
+        for (size_t p = 0; p < pieceEndUs.size(); ++p)
+            if (pieceEndUs[p] >= us)
+                return qint64(p + 1) * Piece - (pieceEndUs[p] - us) * Rate / 1000000;
+        return qint64(samples.size());
+    }
 };
 
 QString option(const QStringList &args, const QString &name, const QString &fallback = QString())
@@ -221,6 +245,8 @@ int main(int argc, char **argv)
     const int stopAfter = option(args, QStringLiteral("--stop-server-after"), QStringLiteral("-1")).toInt();
     // The process id of a server to freeze (SIGSTOP) instead of killing it.
     const QString freeze = option(args, QStringLiteral("--freeze"));
+    // How long it stays frozen (SIGCONT then); -1: to the end.
+    const int freezeFor = option(args, QStringLiteral("--freeze-for"), QStringLiteral("-1")).toInt();
     const QString wav = option(args, QStringLiteral("--wav"));
     const int think = option(args, QStringLiteral("--think"), QStringLiteral("0")).toInt();
     const bool record = !args.contains(QStringLiteral("--no-record"));
@@ -296,6 +322,8 @@ int main(int argc, char **argv)
     user.scripts.push_back([&](QDialog *) {
         startedUs = nowUs();
         bool killed = false;
+        bool thawed = false;
+        bool waiting = false;
         QElapsedTimer limit;
         limit.start();
         while (t->isVisible() && t->Phase == 1 && limit.elapsed() < 600000) {
@@ -313,6 +341,17 @@ int main(int argc, char **argv)
                     QProcess::execute(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
                 else
                     QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), freeze});
+            }
+            if (killed && !thawed && freezeFor >= 0 && !freeze.isEmpty() && nowUs() - killedUs > freezeFor * 1000) {
+                thawed = true;
+                QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-CONT"), freeze});
+                std::printf("let the sound server go at %.3f s\n", double(nowUs() - shownUs.first()) / 1e6);
+            }
+            if (t->WaitNotice->isVisible() != waiting) {
+                waiting = !waiting;
+                std::printf("%s at %.3f s, digit %d\n",
+                            waiting ? "\"Waiting for the sound server…\" shown" : "the run went on",
+                            double(nowUs() - shownUs.first()) / 1e6, t->CurrentNumber);
             }
         }
         if (!t->isVisible())
@@ -386,27 +425,30 @@ int main(int argc, char **argv)
     if (spokenNumbers && record && !shownUs.isEmpty()) {
         // Each digit's onset near its moment (from a quarter of a pace
         // before it, after the digit before has ended), against a grid of
-        // whole paces: the grid's start is the median of the onsets less
-        // their whole paces, so that no one onset sets it.
+        // whole paces, counted in samples of the recording: the grid's
+        // start is the median of the onsets less their whole paces, so
+        // that no one onset sets it.
         const qint64 paceUs = timer.toLongLong() * 1000;
+        const qint64 pace = timer.toLongLong() * Rate / 1000;
         const qint64 firstUs = recorder.onset(shownUs.first() - paceUs / 4, shownUs.first() + paceUs / 2);
-        std::vector<qint64> heardUs; // by digit; -1 for none
+        const qint64 first = firstUs < 0 ? -1 : recorder.sampleAt(firstUs);
+        std::vector<qint64> heardAt; // by digit, in samples; -1 for none
         std::vector<qint64> starts;
         int silent = 0;
-        for (int i = 0; i < shownUs.size() && firstUs >= 0; ++i) {
-            const qint64 nearUs = firstUs + qint64(i) * paceUs;
-            heardUs.push_back(recorder.onset(nearUs - paceUs / 4, nearUs + paceUs / 2));
-            if (heardUs.back() < 0)
+        for (int i = 0; i < shownUs.size() && first >= 0; ++i) {
+            const qint64 near = first + qint64(i) * pace;
+            heardAt.push_back(recorder.onsetSample(near - pace / 4, near + pace / 2));
+            if (heardAt.back() < 0)
                 ++silent;
             else
-                starts.push_back(heardUs.back() - qint64(i) * paceUs);
+                starts.push_back(heardAt.back() - qint64(i) * pace);
         }
         std::sort(starts.begin(), starts.end());
-        const qint64 gridUs = starts.empty() ? 0 : starts[starts.size() / 2];
-        std::vector<qint64> drift;
-        for (size_t i = 0; i < heardUs.size(); ++i)
-            if (heardUs[i] >= 0)
-                drift.push_back(std::abs(heardUs[i] - (gridUs + qint64(i) * paceUs)));
+        const qint64 grid = starts.empty() ? 0 : starts[starts.size() / 2];
+        std::vector<qint64> drift; // microseconds
+        for (size_t i = 0; i < heardAt.size(); ++i)
+            if (heardAt[i] >= 0)
+                drift.push_back(std::abs(heardAt[i] - (grid + qint64(i) * pace)) * 1000000 / Rate);
         std::sort(drift.begin(), drift.end());
         std::printf("spoken numbers at %s ms: %zu of %lld digits heard (%d silent); onset against the grid of whole "
                     "paces: median %.1f ms, worst %.1f ms\n",

@@ -1893,6 +1893,10 @@ Next tries again; Cancel ends the run without it.</source>
         <source>elements</source>
         <translation>Elemente</translation>
     </message>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Warten auf den Soundserver…</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

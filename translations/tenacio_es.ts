@@ -1893,6 +1893,10 @@ Next tries again; Cancel ends the run without it.</source>
         <source>elements</source>
         <translation>elementos</translation>
     </message>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Esperando al servidor de sonido…</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

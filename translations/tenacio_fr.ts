@@ -1893,6 +1893,10 @@ Suivant réessaie&#xa0;; Annuler termine l’essai sans l’enregistrer.</transl
         <source>elements</source>
         <translation>éléments</translation>
     </message>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>En attente du serveur de son…</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

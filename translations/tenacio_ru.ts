@@ -1919,6 +1919,10 @@ Next tries again; Cancel ends the run without it.</source>
         <source>elements</source>
         <translation>элементы</translation>
     </message>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Ожидание звукового сервера…</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>
