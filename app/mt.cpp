@@ -114,6 +114,17 @@ int answerCommandLine(int argc, char *argv[])
     return 0;
 }
 
+// English is the sources' own, but for the plural forms of the texts with
+// a count ("1 digit", "4 digits").
+void installEnglish(QCoreApplication &app)
+{
+    auto *english = new QTranslator(&app);
+    if (english->load(QStringLiteral("tenacio_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(english);
+    else
+        delete english;
+}
+
 // The program's texts in the first of the user's languages (LANGUAGE,
 // LC_MESSAGES, LANG) that it carries, with Qt's own texts for the standard
 // buttons; English when an English one comes first or none fits.
@@ -122,8 +133,10 @@ void installTranslations(QCoreApplication &app)
     const QStringList languages = QLocale::system().uiLanguages();
     for (QString language : languages) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en"))) {
+            installEnglish(app);
             return;
+        }
         auto *own = new QTranslator(&app);
         if (!own->load(QStringLiteral("tenacio_") + language, QStringLiteral(":/i18n"))) {
             delete own;
@@ -139,6 +152,7 @@ void installTranslations(QCoreApplication &app)
             delete qt;
         return;
     }
+    installEnglish(app);
 }
 
 // The last line of defence: no exception crosses the event loop.

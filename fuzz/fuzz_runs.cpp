@@ -10,7 +10,8 @@
 // The lines a file is listed from are also read in small pieces, as a
 // file is read, and compared with those of the input held whole. And, as
 // the export reads them, the sheet of each run read at the place the list
-// of a real file gives against the sheet a load of the whole file finds.
+// of a real file gives against the sheet a load of the whole file finds,
+// and each run's Module and sheet read in one pass against both.
 
 #include "fuzz/reference.h"
 #include "profile/bytetext.h"
@@ -139,6 +140,35 @@ void checkSheets(const QByteArray &bytes)
         }
     });
     FUZZ_CHECK(!given.contains(0));
+    // One pass over the runs, as the schedule of kept Modules reads them:
+    // the names, Modules and sheets of the list and the sheets above.
+    QVector<QStringList> sheets(runs.size());
+    ResultsStore::ForEachSheet(path, runs, [&](qsizetype i, const ResultsStore::SheetColumns &sheet) {
+        if (runs.at(i).Module.isEmpty())
+            return;
+        for (size_t r = 0; r < sheet.elements.size(); ++r)
+            sheets[i] << sheet.elements[r].toString() << sheet.answers[r].toString();
+    });
+    qsizetype passed = 0;
+    const bool read = ResultsStore::ForEachRunSheet(
+        path, [](const QString &) { return true; },
+        [&](const ResultsStore::RunSheet &run) {
+            FUZZ_CHECK(run.run == passed++ && run.run < runs.size() && run.first <= run.run);
+            FUZZ_CHECK(run.name == runs.at(run.run).name);
+            if (run.first != run.run) {
+                FUZZ_CHECK(runs.at(run.first).offset == runs.at(run.run).offset);
+                return;
+            }
+            FUZZ_CHECK(run.module == runs.at(run.run).Module);
+            FUZZ_CHECK((run.columns != nullptr) == !run.module.isEmpty());
+            if (!run.columns)
+                return;
+            QStringList texts;
+            for (size_t r = 0; r < run.columns->elements.size(); ++r)
+                texts << run.columns->elements[r].toString() << run.columns->answers[r].toString();
+            FUZZ_CHECK(texts == sheets.at(run.run));
+        });
+    FUZZ_CHECK(!read || passed == runs.size());
     ResultsStore::ForgetRuns();
 }
 

@@ -315,8 +315,9 @@ void Tfrm_options::buildTrainingControls(QStyle *listStyle)
     CheckBox6 = makeCheckBox(tr("Read num&bers digit by digit"), TabSheet1, QStringLiteral("CheckBox6"));
     ComboBox7 = new QComboBox(TabSheet1);
     ComboBox7->setObjectName(QStringLiteral("ComboBox7"));
-    ComboBox7->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox7->setMinimumContentsLength(6);
+    // As wide as its longest item: "System default" is a long text in
+    // some languages, and the voices come from the engine.
+    ComboBox7->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboBox7->setAccessibleName(tr("Language"));
     ComboBox8 = new QComboBox(TabSheet1);
     ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
@@ -871,6 +872,7 @@ void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
     CheckBox7->setChecked(speech.IfSpokenNum);
     selectTrial();
     updateSpeechControls();
+    fitSize(); // the dialog's size is fixed: it follows the voice list's items
 }
 
 void Tfrm_options::updateSpeechControls()

@@ -133,32 +133,24 @@ QVector<Difference> Differences(const Copy &ours, const Copy &theirs, bool bySec
 void TakeFromCopy(const QString &path, const Copy &theirs, const QVector<Difference> &chosen)
 {
     const FileLock lock(path);
-    // Single keys go in with direct access, which keeps every other byte;
-    // whole sections in one rewrite of the file.
-    const bool bySection =
-        std::any_of(chosen.cbegin(), chosen.cend(), [](const Difference &d) { return d.key.isEmpty(); });
-    ProfileFile file(path, bySection ? ProfileFile::Access::InMemory : ProfileFile::Access::Direct);
-    const auto writeLine = [&file](const QString &section, const QString &line) {
-        const QString key = keyOf(line);
-        if (!key.isEmpty())
-            file.WriteText(section, key, line.mid(key.size() + 1));
-    };
+    // Whole sections go in with one direct write, single keys each with a
+    // direct write of its own: every other byte is kept.
+    ProfileFile file(path, ProfileFile::Access::Direct);
+    QList<ProfileFile::SectionEntry> sections;
     for (const Difference &d : chosen) {
-        const CopySection *t = findSection(theirs, d.section);
-        if (!t) {
-            if (d.key.isEmpty())
-                file.DeleteSection(d.section);
-            continue;
-        }
-        if (d.key.isEmpty()) {
-            file.RenewSection(d.section, t->name);
-            for (const QString &line : t->lines)
-                writeLine(t->name, line);
-        } else if (const QString *line = findLine(*t, d.key)) {
-            writeLine(t->name, *line);
-        }
+        if (d.key.isEmpty())
+            sections.append(ProfileFile::SectionEntry{d.section, findSection(theirs, d.section)});
     }
-    file.WriteBack();
+    file.WriteSections(sections);
+    for (const Difference &d : chosen) {
+        if (d.key.isEmpty())
+            continue;
+        const CopySection *t = findSection(theirs, d.section);
+        const QString *line = t ? findLine(*t, d.key) : nullptr;
+        const QString key = line ? keyOf(*line) : QString();
+        if (!key.isEmpty())
+            file.WriteText(t->name, key, line->mid(key.size() + 1));
+    }
 }
 
 } // namespace Profile

@@ -50,9 +50,10 @@ QVector<Difference> Differences(const Copy &ours, const Copy &theirs, bool bySec
 
 // Takes the chosen differences from the copy into the file at path under
 // the FileLock, the file read afresh: a section is replaced by the copy's
-// (added at the end when the file lacks it, deleted when the copy lacks
-// it) in one rewrite; a key gets the copy's value with direct access,
-// every other byte kept. Raises AppError as those accesses do.
+// where it stands (added at the end when the file lacks it, deleted when
+// the copy lacks it) in one direct write; a key gets the copy's value with
+// direct access. Every other byte is kept. Raises AppError as those
+// accesses do.
 void TakeFromCopy(const QString &path, const Copy &theirs, const QVector<Difference> &chosen);
 
 } // namespace Profile

@@ -93,6 +93,13 @@ int FindDirectKey(const DirectParse &parse, const DirectSection &section, const 
 // added at the end. Nothing else changes.
 QByteArray DirectlyWritten(DirectParse &parse, const QString &section, const QString &key, const QString &value);
 
+// The bytes of the parsed file with the first section of that name
+// replaced by `replacement` (the header line and its lines, each with its
+// line break) where its last line that holds something ends, the blank
+// lines after it kept; removed whole when replacement is null; added at
+// the end after an empty line when the file lacks it. Nothing else changes.
+QByteArray SectionWritten(DirectParse &parse, const QString &section, const QByteArray *replacement);
+
 void ForgetParse(const QString &path);
 void ForgetParses();
 

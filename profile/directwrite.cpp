@@ -72,4 +72,41 @@ QByteArray DirectlyWritten(DirectParse &parse, const QString &section, const QSt
     return k >= 0 ? withValueReplaced(parse, k, valueBytes) : withLineAdded(parse, parse.sections.at(s), line);
 }
 
+QByteArray SectionWritten(DirectParse &parse, const QString &section, const QByteArray *replacement)
+{
+    const int s = parse.find(section);
+    if (s < 0) {
+        if (!replacement)
+            return parse.data;
+        QByteArray out = parse.data;
+        if (!out.isEmpty()) {
+            if (!out.endsWith('\n') && !out.endsWith('\r'))
+                out.append(parse.eol);
+            if (!parse.lines.isEmpty() && !ParseIniLine(parse.data.constData(), parse.lines.last()).text.isEmpty())
+                out.append(parse.eol);
+        }
+        return out + *replacement;
+    }
+    const QByteArray &data = parse.data;
+    const DirectSection &sec = parse.sections.at(s);
+    const qsizetype end = sec.endLine < parse.lines.size() ? parse.lines.at(sec.endLine).start : data.size();
+    qsizetype replacedEnd = end;
+    if (replacement) {
+        // From its header to the end of its last line that holds something.
+        int last = sec.firstLine - 1;
+        for (int i = sec.firstLine; i < sec.endLine; ++i) {
+            if (!ParseIniLine(data.constData(), parse.lines.at(i)).text.isEmpty())
+                last = i;
+        }
+        replacedEnd = parse.lines.at(last).next;
+    }
+    QByteArray out;
+    out.reserve(data.size() + (replacement ? replacement->size() : 0));
+    out.append(data.constData(), sec.headerStart);
+    if (replacement)
+        out.append(*replacement);
+    out.append(data.constData() + replacedEnd, data.size() - replacedEnd);
+    return out;
+}
+
 } // namespace Profile

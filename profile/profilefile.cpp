@@ -518,6 +518,50 @@ void ProfileFile::DeleteSections(const QStringList &names)
     writeDirect(m_path, out);
 }
 
+void ProfileFile::WriteSections(const QList<SectionEntry> &entries)
+{
+    if (entries.isEmpty())
+        return;
+    if (m_access == Access::InMemory) {
+        for (const SectionEntry &entry : entries) {
+            if (!entry.written) {
+                DeleteSection(entry.section);
+                continue;
+            }
+            Section section{OneLine(entry.written->name), {}};
+            for (const QString &line : entry.written->lines)
+                section.lines.append(OneLine(line));
+            const int s = findSection(entry.section);
+            if (s < 0) {
+                m_sections.append(section);
+                m_undecoded.append(QByteArrayView());
+            } else {
+                m_sections[s] = section;
+                m_undecoded[s] = QByteArrayView();
+            }
+        }
+        return;
+    }
+    const Profile::FileLock lock(m_path);
+    const auto parse = HeldParse(m_path, m_heldParse);
+    parse->readAll();
+    checkWritable(m_path, *parse);
+    QByteArray out = parse->data;
+    for (const SectionEntry &entry : entries) {
+        DirectParse written(out);
+        if (!entry.written) {
+            out = Profile::SectionWritten(written, entry.section, nullptr);
+            continue;
+        }
+        QByteArray bytes = '[' + Profile::EncodeText(OneLine(entry.written->name)) + ']' + written.eol;
+        for (const QString &line : entry.written->lines)
+            bytes += Profile::EncodeText(OneLine(line)) + written.eol;
+        out = Profile::SectionWritten(written, entry.section, &bytes);
+    }
+    if (out != parse->data)
+        writeDirect(m_path, out);
+}
+
 void ProfileFile::RenewSection(const QString &section, const QString &newName)
 {
     const int s = findSection(section);

@@ -90,6 +90,19 @@ public:
     // In-memory: the section becomes an empty one named newName in the
     // same place; nothing happens when there is no such section.
     void RenewSection(const QString &section, const QString &newName);
+    // A whole section to write, for WriteSections: the lines of `written`
+    // under its name in place of the first section named `section`, or
+    // that section deleted when `written` is null.
+    struct SectionEntry
+    {
+        QString section;
+        const Profile::CopySection *written = nullptr;
+    };
+    // Writes the sections in order: a section is replaced where it stands
+    // (the blank lines after it kept), deleted, or added at the end when
+    // the file lacks it. Direct access replaces the file once and keeps
+    // every byte of the other sections.
+    void WriteSections(const QList<SectionEntry> &entries);
     // In-memory: replaces the file with the copy; raises
     // "Cannot create file "%s". %s" and keeps the copy on failure.
     void WriteBack();

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace Keeping {
@@ -414,40 +415,101 @@ QVector<KeptModule> Plan(const QVector<KeepFile::Kept> &kept, const QStringList 
     }
     StartReader reader{QLocale()};
     LocalTimes local;
+    // A run counted, with the run whose values it reads: a name given
+    // twice counts where its first section stands, as a second read of it.
+    struct Found
+    {
+        qsizetype at;
+        int owner;
+        Figure figure;
+    };
+    QVector<Found> found;
+    // A run whose start does not read as a date is not counted.
+    const auto counted = [&](qsizetype at, int owner, const QString &name, int total,
+                             int rightInOrder) -> std::optional<Found> {
+        QDate day;
+        QTime time;
+        if (!reader.ReadLocal(name, &day, &time))
+            return std::nullopt;
+        const QDateTime start = local.At(day, time);
+        if (!start.isValid())
+            return std::nullopt;
+        return Found{at, owner, Figure{start, total, rightInOrder}};
+    };
+    // Stored without its lists: nothing to judge.
+    const auto judged = [](const ResultsStore::SheetColumns &columns) {
+        return !columns.elements.empty() && !(columns.elements.size() == 1 && columns.elements.front().isEmpty());
+    };
     for (const QString &path : resultsPaths) {
-        const ResultsStore::RunList list = ResultsStore::ListRuns(path);
-        // The list itself is given, so that each run is read where the list
-        // found it; runs of other Modules are passed over.
-        std::vector<int> owners(size_t(list.runs.size()), -1);
-        bool any = false;
-        for (qsizetype r = 0; r < list.runs.size(); ++r) {
-            const QString &module = list.runs.at(r).Module;
-            const auto owner = module.isEmpty() ? index.cend() : index.constFind(module);
-            if (owner != index.cend()) {
-                owners[size_t(r)] = *owner;
-                any = true;
+        found.clear();
+        // Each run read once, its lists only when its Module is kept.
+        struct Lists
+        {
+            int owner = -1;
+            int total = 0;
+            int rightInOrder = 0;
+        };
+        std::vector<Lists> lists;
+        bool repeats = false;
+        const bool read = ResultsStore::ForEachRunSheet(
+            path, [&index](const QString &module) { return index.contains(module); },
+            [&](const ResultsStore::RunSheet &run) {
+                Lists l;
+                if (run.first != run.run) {
+                    l = lists[size_t(run.first)];
+                    repeats = true;
+                } else if (run.columns && judged(*run.columns)) {
+                    l = Lists{index.value(run.module), int(run.columns->elements.size()),
+                              Analysis::RightInOrder(run.columns->elements, run.columns->answers)};
+                }
+                lists.push_back(l);
+                if (l.owner < 0)
+                    return;
+                if (const auto f = counted(run.first, l.owner, run.name, l.total, l.rightInOrder))
+                    found.append(*f);
+            });
+        if (!read) {
+            found.clear();
+            repeats = true;
+            const ResultsStore::RunList list = ResultsStore::ListRuns(path);
+            // The list itself is given, so that each run is read where the
+            // list found it; runs of other Modules are passed over.
+            std::vector<int> owners(size_t(list.runs.size()), -1);
+            bool any = false;
+            for (qsizetype r = 0; r < list.runs.size(); ++r) {
+                const QString &module = list.runs.at(r).Module;
+                const auto owner = module.isEmpty() ? index.cend() : index.constFind(module);
+                if (owner != index.cend()) {
+                    owners[size_t(r)] = *owner;
+                    any = true;
+                }
+            }
+            if (!any)
+                continue;
+            const auto wanted = [&owners](qsizetype i) { return owners[size_t(i)] >= 0; };
+            const QVector<ResultsStore::RunSummary> &runs = list.runs;
+            // A run may be given twice: the last time counts.
+            std::vector<std::optional<Found>> byRun(size_t(runs.size()));
+            ResultsStore::ForEachSheet(
+                path, runs,
+                [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
+                    byRun[size_t(i)] = std::nullopt;
+                    if (judged(columns))
+                        byRun[size_t(i)] =
+                            counted(runs.at(i).offset, owners[size_t(i)], runs.at(i).name, int(columns.elements.size()),
+                                    Analysis::RightInOrder(columns.elements, columns.answers));
+                },
+                wanted);
+            for (const std::optional<Found> &f : byRun) {
+                if (f)
+                    found.append(*f);
             }
         }
-        if (!any)
-            continue;
-        const auto wanted = [&owners](qsizetype i) { return owners[size_t(i)] >= 0; };
-        const QVector<ResultsStore::RunSummary> &runs = list.runs;
-        ResultsStore::ForEachSheet(
-            path, runs,
-            [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
-                if (columns.elements.empty() || (columns.elements.size() == 1 && columns.elements.front().isEmpty()))
-                    return; // stored without its lists: nothing to judge
-                QDate day;
-                QTime time;
-                if (!reader.ReadLocal(runs.at(i).name, &day, &time))
-                    return;
-                const QDateTime start = local.At(day, time);
-                if (!start.isValid())
-                    return;
-                const int rightInOrder = Analysis::RightInOrder(columns.elements, columns.answers);
-                plan[owners[size_t(i)]].runs.append(Figure{start, int(columns.elements.size()), rightInOrder});
-            },
-            wanted);
+        // Runs of one start in the order the file holds what they read.
+        if (repeats)
+            std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.at < b.at; });
+        for (const Found &f : found)
+            plan[f.owner].runs.append(f.figure);
     }
     for (KeptModule &module : plan) {
         std::stable_sort(module.runs.begin(), module.runs.end(),

@@ -2,8 +2,11 @@
 
 #include "platform/platform.h"
 #include "profile/bytetext.h"
+#include "profile/fileaccess.h"
 #include "profile/inicopy.h"
 #include "profile/iniline.h"
+#include "profile/memoryfiles.h"
+#include "profile/sectiontable.h"
 #include "results/resultsstore.h"
 
 #include <QCoreApplication>
@@ -12,6 +15,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ResultsStore {
@@ -126,9 +132,12 @@ public:
 
     SheetColumns split(const Keys &found)
     {
-        const qint32 total = found.total ? StoredCount(*found.total) : 0;
-        const QStringView res = found.res ? QStringView(*found.res) : QStringView();
-        const QStringView answ = found.answ ? QStringView(*found.answ) : QStringView();
+        return split(found.total ? StoredCount(*found.total) : 0, found.res ? QStringView(*found.res) : QStringView(),
+                     found.answ ? QStringView(*found.answ) : QStringView());
+    }
+
+    SheetColumns split(qint32 total, QStringView res, QStringView answ)
+    {
         // As many rows as SheetOf makes, each part of a list in its row.
         const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
         splitInto(res, rows, m_elements);
@@ -206,6 +215,145 @@ void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
         const auto it = sheets.m_first.constFind(Profile::FoldedName(runs.at(i).name));
         take(i, it == sheets.m_first.constEnd() ? splitter.none() : splitter.split(keysOf(sheets.m_bodies.at(*it))));
     }
+}
+
+namespace {
+
+// A value's text in a buffer kept from run to run: ASCII is widened in
+// place, anything else decoded as every reader decodes it.
+void textOf(QByteArrayView bytes, QString &out)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out = Profile::DecodeBytes(bytes);
+            return;
+        }
+    }
+    out.resize(bytes.size());
+    char16_t *to = reinterpret_cast<char16_t *>(out.data());
+    for (const char c : bytes)
+        *to++ = char16_t(c);
+}
+
+// The raw bytes of the keys a run is read by, kept from line to line of
+// its section.
+struct RawKey
+{
+    QLatin1String key;
+    bool found = false;
+    std::string bytes;
+};
+
+struct StringHash
+{
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+};
+
+} // namespace
+
+bool ForEachRunSheet(const QString &path, const std::function<bool(const QString &module)> &wanted,
+                     const std::function<void(const RunSheet &)> &take)
+{
+    Profile::FirstSections firstByName;
+    qsizetype count = 0;
+    bool open = false;      // in a section with a name
+    bool firstLine = false; // the next line is the first of its section's lines
+    bool odd = false;
+    RunSheet run;
+    RawKey keys[] = {{ModuleKey, false, {}}, {TotalKey, false, {}}, {ResKey, false, {}}, {AnswKey, false, {}}};
+    // Module texts as stored, with their decoded name and whether wanted:
+    // a long history names few Modules many times.
+    struct ModuleOf
+    {
+        QString name;
+        bool wanted;
+    };
+    std::unordered_map<std::string, ModuleOf, StringHash, std::equal_to<>> modules;
+    ColumnSplitter splitter;
+    QString total, res, answ;
+    SheetColumns columns;
+    const auto finish = [&] {
+        if (!open)
+            return;
+        open = false;
+        run.columns = nullptr;
+        run.module.clear();
+        if (run.first == run.run && keys[0].found) {
+            auto it = modules.find(std::string_view(keys[0].bytes));
+            if (it == modules.end()) {
+                const QString name =
+                    Profile::DirectValueOf(QByteArrayView(keys[0].bytes.data(), qsizetype(keys[0].bytes.size())), -1);
+                it = modules.emplace(keys[0].bytes, ModuleOf{name, !name.isEmpty() && wanted(name)}).first;
+            }
+            run.module = it->second.name;
+            if (it->second.wanted) {
+                const auto view = [](const RawKey &k) {
+                    return QByteArrayView(k.bytes.data(), qsizetype(k.bytes.size()));
+                };
+                textOf(view(keys[1]), total);
+                textOf(view(keys[2]), res);
+                textOf(view(keys[3]), answ);
+                // A key the run was stored without reads as ForEachSheet reads it.
+                columns = splitter.split(keys[1].found ? StoredCount(total) : 0,
+                                         keys[2].found ? QStringView(res) : QStringView(),
+                                         keys[3].found ? QStringView(answ) : QStringView());
+                run.columns = &columns;
+            }
+        }
+        take(run);
+    };
+    const auto visit = [&](const Profile::IniLine &line, qint64) {
+        if (odd)
+            return;
+        if (line.kind == Profile::IniLine::Kind::Header) {
+            finish();
+            if (line.name.isEmpty())
+                return; // a section without a name is read by no one
+            run.name = Profile::DecodeBytes(line.name);
+            run.run = count++;
+            run.first = firstByName.add(run.name, run.run);
+            for (RawKey &k : keys)
+                k.found = false;
+            open = true;
+            firstLine = true;
+            return;
+        }
+        if (!open)
+            return;
+        if (firstLine) {
+            firstLine = false;
+            // ForEachSheet reads such a section's lines decoded whole.
+            if (line.text.startsWith(Profile::Utf8Bom) && run.first == run.run) {
+                odd = true;
+                return;
+            }
+        }
+        if (line.kind != Profile::IniLine::Kind::Key || run.first != run.run)
+            return;
+        for (RawKey &k : keys) {
+            if (!k.found && nameIs(line.name, k.key)) {
+                k.found = true;
+                k.bytes.assign(line.value.data(), size_t(line.value.size()));
+                return;
+            }
+        }
+    };
+    if (Profile::IsMemoryFile(path)) {
+        const QByteArray copy = Profile::MemoryFile(path);
+        Profile::ForEachIniLine(copy, [&](const Profile::IniLine &line) { visit(line, 0); });
+    } else {
+        if (!QFileInfo::exists(path))
+            return true;
+        qint64 size = 0;
+        const QString reason = Profile::ForEachIniLineOfFile(path, visit, &size);
+        if (!reason.isEmpty())
+            throw AppError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, reason));
+    }
+    if (odd)
+        return false;
+    finish();
+    return true;
 }
 
 } // namespace ResultsStore

@@ -73,4 +73,26 @@ void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
                   const std::function<void(qsizetype, const SheetColumns &)> &take,
                   const std::function<bool(qsizetype)> &wanted = nullptr);
 
+// One run as ForEachRunSheet reads it.
+struct RunSheet
+{
+    qsizetype run = 0;                     // its place among the runs ListRuns lists of the file
+    qsizetype first = 0;                   // the run whose values it reads: itself, or the first of its name
+    QString name;                          // its own section name
+    QString module;                        // as ListRuns reads it; empty for a repeat of a name
+    const SheetColumns *columns = nullptr; // null for a repeat, or a Module not wanted
+};
+
+// The runs of a file in one pass through a small buffer, read as ListRuns
+// and ForEachSheet read them together, for work over every run of a long
+// history that needs no more than this: only the section names, the
+// Module and, for the runs whose Module `wanted` says yes to, the three
+// keys of the sheet are decoded. Calls take for each run, in file order.
+// Returns false when a run's lines are not read this way (a byte-order
+// mark where its lines start): the caller forgets what take was given
+// and reads the file with those two. A missing file holds no runs; raises
+// "Cannot open file "%1". %2" when it exists but can't be read.
+bool ForEachRunSheet(const QString &path, const std::function<bool(const QString &module)> &wanted,
+                     const std::function<void(const RunSheet &)> &take);
+
 } // namespace ResultsStore

@@ -655,13 +655,13 @@ void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked_data()
         << QByteArray("[Test]\r\nTNumOfEl=25\r\nTimerMSec=7000\r\n") << 1
         << QStringList{QStringLiteral("Test \u203A TNumOfEl|20|25"), QStringLiteral("Test \u203A TimerMSec|6000|7000")}
         << QByteArray("[Test]\r\nTNumOfEl=20\r\nTimerMSec=7000\r\n");
-    // Each machine started keeping a Module of its own: both stay kept (the
-    // file is written whole, a blank line after each section).
+    // Each machine started keeping a Module of its own: both stay kept, the
+    // copy's added after an empty line, this one's bytes as they were.
     QTest::newRow("kept Modules of both machines")
         << QStringLiteral("keep.ini") << QByteArray("[Capitals]\r\nOrder=sequence\r\n")
         << QStringLiteral("keep.sync-conflict-20261208-183133-KTOZSLL.ini") << QByteArray("[Digits]\r\nOrder=set\r\n")
         << -1 << QStringList{QStringLiteral("Capitals|sequence|(none)"), QStringLiteral("Digits|(none)|set")}
-        << QByteArray("[Capitals]\r\nOrder=sequence\r\n\r\n[Digits]\r\nOrder=set\r\n\r\n");
+        << QByteArray("[Capitals]\r\nOrder=sequence\r\n\r\n[Digits]\r\nOrder=set\r\n");
 }
 
 void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked()

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
@@ -106,6 +107,8 @@ private Q_SLOTS:
     void avoidsMisleadingTerms();
     void countsMnemonicsAndPlaceholders_data();
     void countsMnemonicsAndPlaceholders();
+    void english_everyCountInItsPluralForms_data();
+    void english_everyCountInItsPluralForms();
 };
 
 void TestTranslations::checks_data()
@@ -214,6 +217,51 @@ void TestTranslations::countsMnemonicsAndPlaceholders()
     QFETCH(QStringList, placeholders);
     QCOMPARE(::mnemonics(text), mnemonics);
     QCOMPARE(::placeholders(text), placeholders);
+}
+
+void TestTranslations::english_everyCountInItsPluralForms_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+    // clang-format off
+    QTest::newRow("1 digit") << "Tfrm_options" << "%n digit(s)" << 1 << "1 digit";
+    QTest::newRow("4 digits") << "Tfrm_options" << "%n digit(s)" << 4 << "4 digits";
+    QTest::newRow("0 digits") << "Tfrm_test" << "Type the %n digit(s) as one line" << 0 << "Type the 0 digits as one line";
+    QTest::newRow("1 list due") << "Keeping" << "%n lists due today" << 1 << "1 list due today";
+    // clang-format on
+}
+
+// The English catalogue (plural forms alone, loaded for English) has both
+// forms of every text with a count, and no "(s)" left in them.
+void TestTranslations::english_everyCountInItsPluralForms()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    QString error;
+    const Catalogue current = readTs(QStringLiteral(TENACIO_SOURCE_TEXTS), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const Catalogue english = readTs(QStringLiteral(TENACIO_ENGLISH_TS), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QStringList faults;
+    for (auto it = current.cbegin(); it != current.cend(); ++it) {
+        if (!it.key().second.contains(QLatin1String("%n")))
+            continue;
+        const auto found = english.constFind(it.key());
+        if (found == english.cend() || !found->type.isEmpty() || found->forms.size() != 2
+            || found->forms.contains(QString()) || found->forms.join(QString()).contains(QLatin1String("(s)")))
+            faults << it.key().first + QStringLiteral(" \"") + it.key().second + QLatin1Char('"');
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(TENACIO_ENGLISH_QM)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString got = QCoreApplication::translate(qPrintable(context), qPrintable(source), nullptr, count);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(got, shown);
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

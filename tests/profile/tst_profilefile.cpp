@@ -1291,11 +1291,17 @@ void TestProfileFile::takeFromCopy_onlyWhatIsChosen_data()
     QTest::newRow("Modules: one added, one changed, one gone; the added one taken")
         << true << ours << QByteArray("[A]\nData=1,2,3\n[C]\nData=c\n")
         << QStringList{"A/", "B/", "C/"} << QList<int>{2}
-        << QByteArray(ours + "[C]\r\nData=c\r\n\r\n");
+        << QByteArray(ours + "[C]\r\nData=c\r\n");
     QTest::newRow("Modules: the changed one and the gone one taken")
         << true << ours << QByteArray("[A]\nData=1,2,3\n[C]\nData=c\n")
         << QStringList{"A/", "B/", "C/"} << QList<int>{0, 1}
         << QByteArray("[A]\r\nData=1,2,3\r\n\r\n");
+    // Not a blank line more: the other sections' bytes stay as they were.
+    QTest::newRow("Modules: one taken where it stands, the rest untouched")
+        << true << QByteArray("\xEF\xBB\xBF; mine\n[A]\nData=1,2\n[B]\n  Data = x \n\n\n[D]\nData=d")
+        << QByteArray("[A]\nData=1,2\n[B]\nData=y\n;new\n[C]\nData=c\n[D]\nData=d")
+        << QStringList{"B/", "C/"} << QList<int>{0, 1}
+        << QByteArray("\xEF\xBB\xBF; mine\n[A]\nData=1,2\n[B]\nData=y\n\n\n[D]\nData=d\n\n[C]\nData=c\n");
     QTest::newRow("options: by key, a key the copy lacks is none")
         << false << QByteArray("[Test]\nTNumOfEl=20\nTimerMSec=6000\nIfexec=1\n")
         << QByteArray("[Test]\nTNumOfEl=25\nTimerMSec=6000\n[Exam]\nENumOfEl=30\n")

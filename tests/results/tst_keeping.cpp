@@ -4,6 +4,7 @@
 #include "results/resultsstore.h"
 #include "tests/testsupport.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void runStart_readsWhatSectionNameWrote();
     void plan_fromStoredRuns_data();
     void plan_fromStoredRuns();
+    void plan_unreadableResultsFile_raises();
     void keepFile_setKeepsOtherSections();
     void retention_daysSinceThePreviousRun();
 };
@@ -212,6 +214,21 @@ void TestKeeping::plan_fromStoredRuns()
                    .arg(Keeping::DaysOverdue(m.schedule, today))
                    .arg(m.sequence ? "sequence" : "set");
     QCOMPARE(got, expected);
+}
+
+void TestKeeping::plan_unreadableResultsFile_raises()
+{
+    // Counting no runs would make a kept Module look never trained.
+    TestDataDir dir;
+    const QString training = dir.path("testres.ini");
+    QVERIFY(QDir().mkdir(training));
+    QString message;
+    try {
+        Keeping::Plan({KeepFile::Kept{"Capitals", true}}, {"Capitals"}, {training}, 90, Day0);
+    } catch (const AppError &e) {
+        message = e.text();
+    }
+    QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(training)), qPrintable(message));
 }
 
 void TestKeeping::keepFile_setKeepsOtherSections()

@@ -4,6 +4,7 @@
 #include "results/resultsstore.h"
 #include "results/standing.h"
 #include "results/storedruns.h"
+#include "results/storedsheets.h"
 #include "tests/testsupport.h"
 
 #include <QProcess>
@@ -35,6 +36,15 @@ QByteArray section(const QByteArray &name, const QList<QByteArray> &lines)
     for (const QByteArray &line : lines)
         out += line + "\r\n";
     return out + "\r\n";
+}
+
+// A run's sheet in one line: its Module, then each row's Element and answer.
+QString sheetText(const QString &module, const ResultsStore::SheetColumns &columns)
+{
+    QString text = module;
+    for (size_t r = 0; r < columns.elements.size(); ++r)
+        text += '|' + columns.elements[r].toString() + '=' + columns.answers[r].toString();
+    return text;
 }
 
 } // namespace
@@ -420,25 +430,32 @@ void TestResultsStore::save_moduleKeysAfterTheSeven()
 void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("onePass"); // ForEachRunSheet reads it
     const QByteArray longValue(3000, 'm');
     // clang-format off
     QTest::newRow("seven keys, then three") << QByteArray("[a]\r\nTotal=20\r\nErrors=1\r\nTime=0:1:5  Average\r\nMark=3-\r\n"
                                                           "Koeff=5,63\r\nRes=1,2\r\nAnsw=1,3\r\nModule=M\r\nFrom=1\r\nTo=9\r\n\r\n"
-                                                          "[b]\r\nTotal=3\r\nKoeff=1\r\n");
+                                                          "[b]\r\nTotal=3\r\nKoeff=1\r\n") << true;
     QTest::newRow("byte-order mark, CR alone, LF alone")
-        << QByteArray("\xEF\xBB\xBF[a]\rKoeff=1\rModule=X\n[b]\nKoeff=2\r\nModule=Y");
+        << QByteArray("\xEF\xBB\xBF[a]\rKoeff=1\rModule=X\n[b]\nKoeff=2\r\nModule=Y") << true;
     QTest::newRow("blanks, quotes, letter case, comments")
         << QByteArray("; note\r\n  [ a ]  \r\n koeff =  '7,5' \r\n;Module=no\r\nMODULE= \" spaced \" \r\n"
-                      "Mark=\"3-\r\nfrom=\"\"\r\n");
+                      "Mark=\"3-\r\nfrom=\"\"\r\n") << true;
     QTest::newRow("a key given twice counts where it first stands")
-        << QByteArray("[a]\r\nModule=first\r\nModule=second\r\nTo\r\n=x\r\nTo=z=y\r\n");
+        << QByteArray("[a]\r\nModule=first\r\nModule=second\r\nTo\r\n=x\r\nTo=z=y\r\n") << true;
     QTest::newRow("a name given twice reads its first section")
-        << QByteArray("[Run]\r\nModule=A\r\nKoeff=1\r\n[other]\r\nModule=B\r\n[RUN]\r\nModule=C\r\nKoeff=9\r\n");
+        << QByteArray("[Run]\r\nModule=A\r\nKoeff=1\r\n[other]\r\nModule=B\r\n[RUN]\r\nModule=C\r\nKoeff=9\r\n") << true;
     QTest::newRow("bytes that are not UTF-8, a value beyond the limit")
-        << QByteArray("[Gr\xF6\xDF" "e]\r\nModule=Gr\xF6\xDF" "e \xC3\xA9\r\nFrom=") + longValue + "\r\n";
+        << QByteArray("[Gr\xF6\xDF" "e]\r\nModule=Gr\xF6\xDF" "e \xC3\xA9\r\nFrom=") + longValue + "\r\n" << true;
     QTest::newRow("sections without a name, keys before the first section")
-        << QByteArray("Module=stray\r\n[]\r\nModule=none\r\n[a]\r\nTotal=1\r\n");
-    QTest::newRow("no sections") << QByteArray("just text\r\n");
+        << QByteArray("Module=stray\r\n[]\r\nModule=none\r\n[a]\r\nTotal=1\r\n") << true;
+    QTest::newRow("no sections") << QByteArray("just text\r\n") << true;
+    QTest::newRow("sheets: lists not ASCII, keys missing or twice, a name twice")
+        << QByteArray("[a]\r\nRes=\xC3\xA9t\xC3\xA9,b\r\nAnsw=\xC3\xA9t\xC3\xA9,c\r\nTotal=2\r\nModule=M\r\n[b]\r\nModule=M\r\n"
+                      "Total=3\r\nRes=X,y,z\r\n[A]\r\nModule=N\r\nRes=q\r\n[c]\r\nmodule=M\r\nRES= 1,2\r\nansw=1,2\r\n"
+                      "Total=2\r\nRes=9\r\n[d]\r\nModule=M\r\nTotal=\r\nRes=1\r\n[e]\r\nAnsw=1\r\nModule=\"M\"") << true;
+    QTest::newRow("byte-order mark where a section's lines start")
+        << QByteArray("[a]\r\n\xEF\xBB\xBFRes=1,2\r\nModule=M\r\nTotal=2\r\n") << false;
     // clang-format on
     // A file is read in pieces of Profile::IniPiece bytes: a line across
     // two of them, a line longer than one, sections far past the first.
@@ -446,20 +463,22 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads_data()
         // The "[" of b's header at the end of the first piece plus shift.
         const QByteArray head = "[a]\r\nModule=A\r\nRes=";
         QTest::addRow("header at the end of a piece %+d", shift)
-            << head + QByteArray(Profile::IniPiece + shift - head.size() - 2, 'x') + "\r\n[b]\r\nModule=B\rKoeff=2";
+            << head + QByteArray(Profile::IniPiece + shift - head.size() - 2, 'x') + "\r\n[b]\r\nModule=B\rKoeff=2"
+            << true;
     }
     QTest::newRow("a line longer than a piece")
-        << "[a]\nRes=" + QByteArray(Profile::IniPiece * 5 / 2, 'y') + "\n[b]\nModule=B\n[c]\r\nModule=C";
+        << "[a]\nRes=" + QByteArray(Profile::IniPiece * 5 / 2, 'y') + "\n[b]\nModule=B\n[c]\r\nModule=C" << true;
     QByteArray many = "\xEF\xBB\xBF";
     for (int i = 0; many.size() < 3 * Profile::IniPiece; ++i)
         many += "[run " + QByteArray::number(i) + "]\r\nModule=M" + QByteArray::number(i % 7) + "\r\nKoeff="
                 + QByteArray::number(i) + (i % 3 ? "\r\n" : "\n") + "Res=" + QByteArray(i % 1000, 'r') + "\r\n";
-    QTest::newRow("sections in many pieces") << many;
+    QTest::newRow("sections in many pieces") << many << true;
 }
 
 void TestResultsStore::listRuns_readsWhatDirectAccessReads()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, onePass);
     TestDataDir dir;
     const QString path = dir.path("examres.ini");
     // Mutant storedruns-stale: the file was listed before another process
@@ -494,12 +513,36 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
     const QString memory = QStringLiteral("memory:/examres.ini");
     Profile::SetMemoryFile(memory, bytes);
     const ResultsStore::RunList whole = ResultsStore::ListRuns(memory);
-    Profile::RemoveMemoryFiles();
     QCOMPARE(list.runs.size(), whole.runs.size());
     for (qsizetype r = 0; r < list.runs.size(); ++r) {
         QCOMPARE(list.runs.at(r).offset, whole.runs.at(r).offset);
         QCOMPARE(list.runs.at(r).length, whole.runs.at(r).length);
     }
+    // One pass over the runs reads each as the list and its sheet read it,
+    // the lists of the runs of a Module only.
+    QVector<QString> sheets(list.runs.size());
+    ResultsStore::ForEachSheet(path, list.runs, [&](qsizetype i, const ResultsStore::SheetColumns &columns) {
+        sheets[i] = list.runs.at(i).Module.isEmpty() ? QString() : sheetText(list.runs.at(i).Module, columns);
+    });
+    for (const QString &file : {path, memory}) {
+        QStringList passedNames;
+        QVector<QString> passed(list.runs.size());
+        const bool read = ResultsStore::ForEachRunSheet(
+            file, [](const QString &) { return true; },
+            [&](const ResultsStore::RunSheet &run) {
+                QCOMPARE_LE(run.first, run.run);
+                passedNames << run.name;
+                passed[run.run] = run.first != run.run ? passed.at(run.first)
+                                  : run.columns        ? sheetText(run.module, *run.columns)
+                                                       : run.module;
+            });
+        QCOMPARE(read, onePass);
+        if (read) {
+            QCOMPARE(passedNames, listed);
+            QCOMPARE(passed, sheets);
+        }
+    }
+    Profile::RemoveMemoryFiles();
 }
 
 void TestResultsStore::standing_againstTheModulesRuns_data()
