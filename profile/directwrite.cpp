@@ -44,8 +44,9 @@ QByteArray withLineAdded(const DirectParse &parse, const DirectSection &section,
     return out;
 }
 
-// The file with a section of one line added at its end, after an empty line.
-QByteArray withSectionAdded(const DirectParse &parse, const QByteArray &section, const QByteArray &added)
+// The file ready for a section at its end: its last line ended, and an
+// empty line after it unless the file is empty or already ends in one.
+QByteArray endedForSection(const DirectParse &parse)
 {
     QByteArray out = parse.data;
     if (!out.isEmpty()) {
@@ -54,7 +55,13 @@ QByteArray withSectionAdded(const DirectParse &parse, const QByteArray &section,
         if (!parse.lines.isEmpty() && !ParseIniLine(parse.data.constData(), parse.lines.last()).text.isEmpty())
             out.append(parse.eol);
     }
-    return out + '[' + section + ']' + parse.eol + added + parse.eol;
+    return out;
+}
+
+// The file with a section of one line added at its end, after an empty line.
+QByteArray withSectionAdded(const DirectParse &parse, const QByteArray &section, const QByteArray &added)
+{
+    return endedForSection(parse) + '[' + section + ']' + parse.eol + added + parse.eol;
 }
 
 // What a direct write of a key makes of the file.
@@ -76,16 +83,7 @@ QByteArray SectionWritten(DirectParse &parse, const QString &section, const QByt
 {
     const int s = parse.find(section);
     if (s < 0) {
-        if (!replacement)
-            return parse.data;
-        QByteArray out = parse.data;
-        if (!out.isEmpty()) {
-            if (!out.endsWith('\n') && !out.endsWith('\r'))
-                out.append(parse.eol);
-            if (!parse.lines.isEmpty() && !ParseIniLine(parse.data.constData(), parse.lines.last()).text.isEmpty())
-                out.append(parse.eol);
-        }
-        return out + *replacement;
+        return replacement ? endedForSection(parse) + *replacement : parse.data;
     }
     const QByteArray &data = parse.data;
     const DirectSection &sec = parse.sections.at(s);
