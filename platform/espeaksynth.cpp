@@ -30,9 +30,8 @@ QString Synth::select(const QString &name, const QString &language)
     if (!choice.identifier.isEmpty() && !setByName(choice.identifier, choice.variant)) {
         // An MBROLA voice that is there but can't speak (its program
         // broken, say) gives way to its language's own voice.
-        const auto chosen =
-            std::find_if(m_voices.voices.begin(), m_voices.voices.end(),
-                         [&choice](const EspeakVoice &v) { return v.identifier == choice.identifier; });
+        const auto chosen = std::find_if(m_voices.voices.begin(), m_voices.voices.end(),
+                                         [&choice](const EspeakVoice &v) { return v.identifier == choice.identifier; });
         if (!choice.identifier.startsWith(QLatin1String("mb/")) || chosen == m_voices.voices.end())
             return QCoreApplication::translate("Speech", "the voice \"%1\" is not installed").arg(name);
         choice = ChooseVoice(QString(), chosen->language, m_voices);
@@ -69,12 +68,10 @@ Clip Synth::render(const QString &text, int pauseMs)
     if (!m_problem.isEmpty())
         return clip;
     const QByteArray utf8 = text.toUtf8();
-    if (espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                     &clip)
+    if (espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &clip)
         != EE_OK)
         return {};
-    const auto heard =
-        std::find_if(clip.begin(), clip.end(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
+    const auto heard = std::find_if(clip.begin(), clip.end(), [](qint16 s) { return std::abs(int(s)) > SilenceLevel; });
     if (heard == clip.end())
         return {};
     const auto leadIn = std::min<std::ptrdiff_t>(heard - clip.begin(), m_rate * LeadInMs / 1000);
