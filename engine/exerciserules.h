@@ -15,7 +15,7 @@ struct Sum
 {
     int a = 0;
     int b = 0;
-    int result() const { return a + b; }
+    int Value() const { return a + b; }
     // "a + b =", e.g. "17 + 33 =".
     QString label() const;
 };

@@ -193,7 +193,7 @@ void Tfrm_exe::FormShow()
     Platform::Randomize();
     for (int i = 1; i <= SumCount; ++i) {
         const Exercises::Sum sum = Exercises::DrawSum();
-        expectedSum(i) = sum.result();
+        expectedSum(i) = sum.Value();
         SumLabel(i)->setText(sum.label());
         AnswerBox(i)->setAccessibleName(tr("Sum %1: ").arg(i) + sum.label());
     }

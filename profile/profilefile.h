@@ -60,7 +60,6 @@ public:
     ProfileFile &operator=(const ProfileFile &) = delete;
 
     const QString &path() const { return m_path; }
-    Access access() const { return m_access; }
 
     // The section names in file order; with maxCount >= 0 only the first
     // maxCount of them, which spares direct access reading the rest.

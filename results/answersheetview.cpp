@@ -14,7 +14,7 @@ AnswerSheetModel::AnswerSheetModel(QObject *parent)
 
 AnswerSheetModel::~AnswerSheetModel() = default;
 
-const Analysis::Result &AnswerSheetModel::analysis() const
+const Analysis::Result &AnswerSheetModel::CurrentAnalysis() const
 {
     if (!m_analysis)
         m_analysis = Analysis::Analyse(m_sheet, m_letterCase);
@@ -90,7 +90,7 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     if (column == KindColumn) {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
             return {};
-        const QString text = Analysis::RowText(analysis(), row);
+        const QString text = Analysis::RowText(CurrentAnalysis(), row);
         return role == Qt::ToolTipRole ? QVariant(Dialogs::PlainToolTip(text)) : QVariant(text);
     }
     switch (role) {

@@ -34,7 +34,7 @@ public:
     static constexpr int ColumnCount = AnswerSheet::Columns + 1;
 
     const AnswerSheet &sheet() const { return m_sheet; }
-    const Analysis::Result &analysis() const;
+    const Analysis::Result &CurrentAnalysis() const;
     // Whether the analysis counts letter case (the Scoring choice).
     void setLetterCase(Qt::CaseSensitivity letterCase);
     Qt::CaseSensitivity letterCase() const { return m_letterCase; }

@@ -556,7 +556,7 @@ void Tfrm_results::showAnalysis()
 {
     const SportScoring::Choice choice = scoringChoice();
     m_model->setLetterCase(choice.letterCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
-    const Analysis::Result &analysis = m_model->analysis();
+    const Analysis::Result &analysis = m_model->CurrentAnalysis();
     LabelSummary->setText(Analysis::Summary(analysis));
     QString inOrder = Analysis::RightInOrderText(analysis);
     if (!choice.letterCaseCounts)
