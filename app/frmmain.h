@@ -54,7 +54,7 @@ public:
 
     // ---- run state
     qint32 &TestMode() { return m_run.TestMode; }
-    RunState &runState() override { return m_run; }
+    RunState &CurrentRunState() override { return m_run; }
     void ShowMainMessage(const QString &text) override;
     // After a run, lists the file it was saved to: Training runs go to
     // testres.ini, Exam runs to examres.ini.

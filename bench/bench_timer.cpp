@@ -357,7 +357,7 @@ int main(int argc, char **argv)
     Platform::SetTickSource([&now] { return now; });
     user.scenario = [&now](Tfrm_test *runner) { return fakeClockRun(runner, now); };
     forms.frm_main->est21Click();
-    const quint32 runMs = forms.frm_main->runState().EndTick - forms.frm_main->runState().StartTick;
+    const quint32 runMs = forms.frm_main->CurrentRunState().EndTick - forms.frm_main->CurrentRunState().StartTick;
     std::printf("  the run on the fake clock: %u ms (%d ticks of %d ms): %s\n", runMs, Ticks, Tfrm_test::TimerInterval,
                 runMs == quint32(Ticks) * Tfrm_test::TimerInterval ? "ok" : "WRONG");
     bool ok = user.outcome.ran && user.outcome.ok && runMs == quint32(Ticks) * Tfrm_test::TimerInterval;
@@ -381,10 +381,10 @@ int main(int argc, char **argv)
         };
         forms.frm_main->est21Click();
         Platform::SetTickSource({});
-        const quint32 athleteMs = forms.frm_main->runState().EndTick - forms.frm_main->runState().StartTick;
+        const quint32 athleteMs = forms.frm_main->CurrentRunState().EndTick - forms.frm_main->CurrentRunState().StartTick;
         const ResultsStore::StoredRun stored =
             ResultsStore::Read(Platform::DataFile(QStringLiteral("testres.ini")),
-                               ResultsStore::SectionName(forms.frm_main->runState().StartDateTime, QLocale()));
+                               ResultsStore::SectionName(forms.frm_main->CurrentRunState().StartDateTime, QLocale()));
         runs[i].stored = stored.sheet.RowCount();
         // The history's CSV of that run, analysed.
         const QString testres = Platform::DataFile(QStringLiteral("testres.ini"));

@@ -202,7 +202,7 @@ void Tfrm_test::SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results)
     m_results = results;
 }
 
-qint32 Tfrm_test::testMode() const { return m_host ? m_host->runState().TestMode : 0; }
+qint32 Tfrm_test::testMode() const { return m_host ? m_host->CurrentRunState().TestMode : 0; }
 
 void Tfrm_test::showEvent(QShowEvent *event)
 {
@@ -362,7 +362,7 @@ void Tfrm_test::tick()
     if ((mode == Run::TrainingMode || mode == Run::ExamMode) && CheckTooSlow())
         return;
     if (mode == Run::ExamMode) {
-        if (Run::ExamTimeExceeded(Platform::TickCount() - m_host->runState().StartTick, ElementCount)) {
+        if (Run::ExamTimeExceeded(Platform::TickCount() - m_host->CurrentRunState().StartTick, ElementCount)) {
             EndForSlowness();
             return;
         }
@@ -395,7 +395,7 @@ void Tfrm_test::tick()
 
 bool Tfrm_test::CheckTooSlow()
 {
-    if (!Run::TooSlow(Platform::TickCount() - m_host->runState().StartTick, ElementCount))
+    if (!Run::TooSlow(Platform::TickCount() - m_host->CurrentRunState().StartTick, ElementCount))
         return false;
     EndForSlowness();
     return true;
@@ -406,7 +406,7 @@ void Tfrm_test::EndForSlowness() { EndRun(tr("Test is not completed. You are mem
 void Tfrm_test::EndRun(const QString &message)
 {
     RunStatus = Run::StatusEnded;
-    m_host->runState().TestMode = 0;
+    m_host->CurrentRunState().TestMode = 0;
     CloseWithoutAsking = true;
     PresentationDone = true; // no tick changes anything from here on
     closeRun();
@@ -466,7 +466,7 @@ QStringList Tfrm_test::DrawAhead()
 void Tfrm_test::keepHeldOut()
 {
     const quint32 now = Platform::TickCount();
-    m_host->runState().StartTick += now - *m_heldSince;
+    m_host->CurrentRunState().StartTick += now - *m_heldSince;
     m_heldSince = now;
 }
 
@@ -576,7 +576,7 @@ void Tfrm_test::voiceResumed()
         return;
     const quint32 now = Platform::TickCount();
     if (m_host)
-        m_host->runState().StartTick += now - *m_stalledSince;
+        m_host->CurrentRunState().StartTick += now - *m_stalledSince;
     m_stalledSince.reset();
     WaitNotice->hide();
     if (Phase == 1 && !PresentationDone && !m_asking)
@@ -728,7 +728,7 @@ void Tfrm_test::ShowNextExamElement()
 
 void Tfrm_test::EndPresentation()
 {
-    m_host->runState().EndTick = Platform::TickCount();
+    m_host->CurrentRunState().EndTick = Platform::TickCount();
     Label1->clear();
     setElementText(QString());
     PresentationDone = true;
@@ -862,7 +862,7 @@ void Tfrm_test::NextAnswer()
 void Tfrm_test::Finish()
 {
     Edit1->hide();
-    RunState &run = m_host->runState();
+    RunState &run = m_host->CurrentRunState();
     m_results->ComputeReport(run, MistakeCount);
     if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode) {
         // Said until the save has succeeded: a failed one leaves the runner
@@ -916,7 +916,7 @@ bool Tfrm_test::FormCloseQuery()
     const auto resume = qScopeGuard([this, askedAt] {
         m_asking = false;
         if (m_host && Phase == 1 && !PresentationDone)
-            m_host->runState().StartTick += Platform::TickCount() - askedAt;
+            m_host->CurrentRunState().StartTick += Platform::TickCount() - askedAt;
     });
     const bool stop = Dialogs::Confirm(this, tr("Stop test?"));
     if (stop)

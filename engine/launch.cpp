@@ -27,7 +27,7 @@ void launchMode(RunHost &host, Tfrm_test *test, Tfrm_options *options, qint32 mo
 {
     if (!test)
         return;
-    host.runState().TestMode = mode;
+    host.CurrentRunState().TestMode = mode;
     test->setWindowTitle(caption);
     StartTestRun(host, test, options);
 }
@@ -216,7 +216,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         return;
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
-        RunState &run = host.runState();
+        RunState &run = host.CurrentRunState();
         const Settings::RunOptions in = take();
         // A spoken Training gets its voice before the start is asked for:
         // the sound server's first sound comes late (up to seconds on an
@@ -306,7 +306,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
 
 void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    startWith(host, test, [&] { return runOptions(host.runState().TestMode, options); });
+    startWith(host, test, [&] { return runOptions(host.CurrentRunState().TestMode, options); });
 }
 
 Settings::RunOptions KeptTraining(const Settings::RunOptions &training, const QString &module,
@@ -330,7 +330,7 @@ void TrainingOn(RunHost &host, Tfrm_test *test, const Settings::RunOptions &run)
 {
     if (!test)
         return;
-    host.runState().TestMode = Run::TrainingMode;
+    host.CurrentRunState().TestMode = Run::TrainingMode;
     test->setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     startWith(host, test, [&run] { return run; });
 }

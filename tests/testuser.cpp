@@ -80,7 +80,7 @@ void TestUser::PressCancel(QProgressDialog *progress)
         button->click();
 }
 
-QStringList TestUser::texts() const
+QStringList TestUser::MessageTexts() const
 {
     QStringList out;
     for (const Asked &a : asked)

@@ -61,7 +61,7 @@ public:
     // What the user does to cancel a progress window: presses its Cancel.
     static void PressCancel(QProgressDialog *progress);
 
-    QStringList texts() const;
+    QStringList MessageTexts() const;
 };
 
 // The program's font scaled for one test, as larger fonts or a higher dpi

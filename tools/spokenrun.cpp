@@ -459,7 +459,7 @@ int main(int argc, char **argv)
     }
     if (killedUs)
         std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);
-    for (const QString &text : user.texts())
+    for (const QString &text : user.MessageTexts())
         std::printf("told: %s\n", qPrintable(text));
     if (!forms.frm_main->StatusBar1->currentMessage().isEmpty())
         std::printf("status bar: %s\n", qPrintable(forms.frm_main->StatusBar1->currentMessage()));

@@ -537,7 +537,7 @@ void TestMainWindow::delete_cancelledOrNothingListed_changesNothing()
     m_user->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Cancel};
     w->BitBtn1Click();
     w->BitBtn2Click();
-    QCOMPARE(m_user->texts(),
+    QCOMPARE(m_user->MessageTexts(),
              (QStringList{QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'), QStringLiteral("Delete All?")}));
     QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
     // The Training results are empty: nothing listed, nothing asked.
@@ -559,7 +559,7 @@ void TestMainWindow::deleteAll_erasesOnlyTheListed100()
     QCOMPARE(w->StringGrid1->rowCount(), 100);
     QCOMPARE(cell(w, 0, 0), runName(100));
     QTest::mouseClick(w->BitBtn2, Qt::LeftButton);
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Delete All?")});
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("Delete All?")});
     // The oldest run was not listed; it is all that is left now.
     QCOMPARE(w->StringGrid1->rowCount(), 1);
     QCOMPARE(cell(w, 0, 0), runName(0));
@@ -734,7 +734,7 @@ void TestMainWindow::reopen_runGoneFromTheFile_saysSoAndRelists()
     w->StringGrid1->setCurrentCell(0, 0); // run 2, the newest
     m_dir->write(QStringLiteral("examres.ini"), results(2));
     w->StringGrid1DblClick();
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("The run %1 is no longer in examres.ini. The list now "
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("The run %1 is no longer in examres.ini. The list now "
                                                          "shows what the file holds.")
                                               .arg(runName(2))});
     QVERIFY(m_user->opened.isEmpty());
@@ -985,7 +985,7 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     const QString question =
         QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another Module beside it?")
             .arg(name);
-    QCOMPARE(m_user->texts(), (QStringList{made + training, question, question, question,
+    QCOMPARE(m_user->MessageTexts(), (QStringList{made + training, question, question, question,
                                            made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
     QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::ReplaceOrAdd);
     // Wrong were dog and cat (twice, once in other letter case): once each, in order.
@@ -1101,7 +1101,7 @@ void TestMainWindow::reload_afterRun_newestOnTopInSight()
     QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
     m_dir->write(QStringLiteral("testres.ini"),
                  file + "[" + runName(132).toUtf8() + "]\r\nKoeff=7,5\r\nMark=5\r\nModule=Words\r\n\r\n");
-    w->runState().Module = RunModule{QStringLiteral("Words"), QStringLiteral("a"), QStringLiteral("z")};
+    w->CurrentRunState().Module = RunModule{QStringLiteral("Words"), QStringLiteral("a"), QStringLiteral("z")};
     w->TestMode() = 2;
     w->ReloadHistory();
     // The filter follows the run: its Module's list, with the run on top.
@@ -1305,9 +1305,9 @@ void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
         QCOMPARE(shown, static_cast<QDialog *>(runner));
         QCOMPARE(runner->windowTitle(), QStringLiteral("Trening"));
         QCOMPARE(w->TestMode(), 2);
-        QCOMPARE(w->runState().Module.name, QStringLiteral("Capitals"));
-        QCOMPARE(w->runState().Module.from, QStringLiteral("Paris"));
-        QCOMPARE(w->runState().Module.to, QStringLiteral("Bern"));
+        QCOMPARE(w->CurrentRunState().Module.name, QStringLiteral("Capitals"));
+        QCOMPARE(w->CurrentRunState().Module.from, QStringLiteral("Paris"));
+        QCOMPARE(w->CurrentRunState().Module.to, QStringLiteral("Bern"));
         QCOMPARE(runner->ElementCount, 4);
         QCOMPARE(runner->Draw, sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled);
         QStringList drawn = runner->DrawAhead();
@@ -1324,7 +1324,7 @@ void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
     else
         QTest::mouseClick(due->TrainButton, Qt::LeftButton);
     QVERIFY(ran);
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Press OK to start")});
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("Press OK to start")});
     QCOMPARE(m_dir->read(QStringLiteral("config.ini")), config);
     QCOMPARE(m_forms.frm_options->ModuleName(Tfrm_options::Page::Training), QStringLiteral("Digits"));
 }

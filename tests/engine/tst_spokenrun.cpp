@@ -60,12 +60,12 @@ struct Session
     Session &operator=(const Session &) = delete;
 
     Tfrm_test *t() const { return forms.frm_test; }
-    RunState &run() const { return forms.frm_main->runState(); }
-    QString element(int n) const { return forms.frm_results->Cell(1, n - 1); }
+    RunState &run() const { return forms.frm_main->CurrentRunState(); }
+    QString ReportElement(int n) const { return forms.frm_results->Cell(1, n - 1); }
     bool presenting() const { return t()->Phase == 1 && !t()->PresentationDone && t()->isVisible(); }
 
     // What the runner's modal showing does.
-    void script(const std::function<void(Tfrm_test *)> &runner)
+    void WhenShown(const std::function<void(Tfrm_test *)> &runner)
     {
         user.scripts.push_back([this, runner](QDialog *) {
             t()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
@@ -111,12 +111,12 @@ struct Session
     void answerAll()
     {
         for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
-            t()->Edit1->setText(element(n));
+            t()->Edit1->setText(ReportElement(n));
             t()->BitBtn1Click();
         }
     }
 
-    QString stored() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
+    QString StoredText() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
 };
 
 // The sound server as the real speaker's player sees it: takes the sound
@@ -293,7 +293,7 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
     s.speech.speakingMs = speakingMs;
     int count = 0;
     quint32 pace = 0;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         count = t->ElementCount;
         pace = quint32(t->TicksPerElement) * 1000;
         s.present();
@@ -301,13 +301,13 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
         s.answerAll();
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().first(), QStringLiteral("Press OK to start"));
+    QCOMPARE(s.user.MessageTexts().first(), QStringLiteral("Press OK to start"));
     QCOMPARE(s.shownAt.size(), count);
     // Each Element is said once, as it is shown, and stands until the pace
     // is kept and the voice has finished.
     QStringList elements;
     for (int n = 1; n <= count; ++n)
-        elements << s.element(n);
+        elements << s.ReportElement(n);
     QCOMPARE(s.speech.said, elements);
     s.shownAt << s.run().EndTick;
     for (int n = 1; n <= count; ++n)
@@ -316,8 +316,8 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
     QCOMPARE(s.run().EndTick - s.run().StartTick, count * pace);
     qInfo("%d Elements, pace %u ms, voice %u ms: on screen %u ms, Time %u ms", count, pace, speakingMs,
           s.run().EndTick - s.launched, s.run().EndTick - s.run().StartTick);
-    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
-             qPrintable(s.stored()));
+    QVERIFY2(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
+             qPrintable(s.StoredText()));
     QCOMPARE(s.speech.voice, config.contains(QStringLiteral("TVoice=bass")) ? QStringLiteral("bass") : QString());
     QCOMPARE(s.speech.rate, config.contains(QStringLiteral("TSpeechRate=3")) ? 0.3 : 0.0);
     QVERIFY(!s.speech.speaker); // let go with the run
@@ -338,9 +338,9 @@ void TestSpokenRun::stopTest_silencesAndResumes()
     QFETCH(bool, stop);
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 6500;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.present(askedAt);
-        const QString first = s.element(1);
+        const QString first = s.ReportElement(1);
         QCOMPARE(t->CurrentNumber, 1);
         QVERIFY(s.speech.speaking());
         s.user.onAsk = [&](const TestUser::Asked &) {
@@ -362,7 +362,7 @@ void TestSpokenRun::stopTest_silencesAndResumes()
         s.answerAll();
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QCOMPARE(s.user.MessageTexts().at(1), QStringLiteral("Stop test?"));
     QVERIFY(!s.speech.speaker);
     QVERIFY(!s.t()->isVisible());
     if (stop) {
@@ -374,7 +374,7 @@ void TestSpokenRun::stopTest_silencesAndResumes()
     // 12 s of question and every wait for the voice left out: 3 x 5 s.
     QCOMPARE(s.run().EndTick - s.run().StartTick, 15000u);
     QVERIFY(s.run().EndTick - s.launched > 15000u + 12000u);
-    QVERIFY(s.stored().contains(QStringLiteral("Time=0:0:15  ")));
+    QVERIFY(s.StoredText().contains(QStringLiteral("Time=0:0:15  ")));
 }
 
 void TestSpokenRun::hidden_counterInsteadOfElement_data()
@@ -388,32 +388,32 @@ void TestSpokenRun::hidden_counterInsteadOfElement()
 {
     QFETCH(bool, counter);
     Session s({"TNumOfEl=3", "IfHideEl=1", counter ? "IfShowNum=1" : "IfShowNum=0"});
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QCOMPARE(t->Label1->isVisible(), counter);
         for (int n = 1; n <= 3; ++n) {
             const QString counterText = QStringLiteral("%1 of 3").arg(n);
             QCOMPARE(t->Label2->text(), counterText);
             QCOMPARE(QAccessible::queryAccessibleInterface(t->Label2)->text(QAccessible::Name),
                      QStringLiteral("Element ") + counterText + QStringLiteral(", spoken"));
-            QCOMPARE(s.speech.said.last(), s.element(n));
+            QCOMPARE(s.speech.said.last(), s.ReportElement(n));
             QVERIFY(s.speech.speaking());
             t->BitBtn1Click(); // "Next" cuts the voice short
             QCOMPARE(s.speech.stops, n);
         }
         QCOMPARE(t->Phase, 2);
         // Recall and scoring as ever: one answer wrong.
-        t->Edit1->setText(s.element(1) + QLatin1Char('x'));
+        t->Edit1->setText(s.ReportElement(1) + QLatin1Char('x'));
         t->BitBtn1Click();
-        t->Edit1->setText(s.element(2));
+        t->Edit1->setText(s.ReportElement(2));
         t->BitBtn1Click();
-        t->Edit1->setText(s.element(3));
+        t->Edit1->setText(s.ReportElement(3));
         t->BitBtn1Click();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.speech.said.size(), 3);
-    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=1\r\n")));
+    QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=1\r\n")));
     const QString res = QStringLiteral("Res=") + s.speech.said.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    QVERIFY(s.stored().contains(res));
+    QVERIFY(s.StoredText().contains(res));
 }
 
 void TestSpokenRun::noVoice_runNotStarted_data()
@@ -430,7 +430,7 @@ void TestSpokenRun::noVoice_runNotStarted()
     s.speech.problem = problem;
     s.forms.frm_main->est21Click();
     // Refused before the start is asked for.
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
                                           + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
                                                            "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
@@ -463,7 +463,7 @@ void TestSpokenRun::voiceWait_cancelled()
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.user.waited, QStringList{label});
-    QCOMPARE(s.user.texts(), asked);
+    QCOMPARE(s.user.MessageTexts(), asked);
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(!s.speech.speaker);
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
@@ -482,7 +482,7 @@ void TestSpokenRun::notRendered_runNotStarted()
     Session s({"TNumOfEl=3", "TVoice=bass"});
     s.speech.renderProblem = problem;
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts(),
+    QCOMPARE(s.user.MessageTexts(),
              (QStringList{QStringLiteral("Press OK to start"),
                           QStringLiteral("Test is not completed. The Elements could not be spoken: ") + problem}));
     QCOMPARE(s.speech.rendered.size(), 3);
@@ -499,7 +499,7 @@ void TestSpokenRun::digitByDigit_aSecondEach()
     Session s({"TNumOfEl=5", "TimerMSec=1000", "IfDigits=1"}, "1671,7406,90,word");
     s.speech.speakingMs = 900;
     quint32 renderedBy = 0;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         renderedBy = quint32(s.speech.rendered.size());
         QCOMPARE(t->TicksPerElement, 1);
         s.present();
@@ -509,10 +509,10 @@ void TestSpokenRun::digitByDigit_aSecondEach()
     QCOMPARE(renderedBy, 5u);
     QStringList spoken;
     for (int n = 1; n <= 5; ++n)
-        spoken << Speech::SpokenText(s.element(n), true);
+        spoken << Speech::SpokenText(s.ReportElement(n), true);
     QCOMPARE(s.speech.rendered, spoken);
     QCOMPARE(s.speech.said, spoken);
-    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.stored()));
+    QVERIFY2(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.StoredText()));
 }
 
 void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine_data()
@@ -549,7 +549,7 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
             return resumedAt + pace + quint32(i - askAfter) * pace;
         return s.speech.saidAt.first() + pace + quint32(i) * pace;
     };
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QTRY_VERIFY_WITH_TIMEOUT(!s.speech.said.isEmpty(), 2000); // at the first paint
         QCOMPARE(s.speech.said.first(), QStringLiteral("Ready… go"));
         while (s.presenting()) {
@@ -575,7 +575,7 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
         QVERIFY(t->isVisible());
         QString line;
         for (int n = 1; n <= t->ElementCount; ++n) {
-            QString digit = s.element(n);
+            QString digit = s.ReportElement(n);
             if (n == wrongAt)
                 digit = digit == "1" ? "2" : "1";
             line += digit + (n % 5 == 0 ? " " : "");
@@ -602,13 +602,13 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
         // Heard on its moment; shown then, or 40 ms after it where the
         // timer came late.
         const quint32 due = dueAt(i);
-        QCOMPARE(s.speech.said.at(i + 1), s.element(expected.at(i)));
+        QCOMPARE(s.speech.said.at(i + 1), s.ReportElement(expected.at(i)));
         QVERIFY2(s.speech.saidAt.at(i + 1) == due,
                  qPrintable(QStringLiteral("digit %1 at %2, due %3").arg(i).arg(s.speech.saidAt.at(i + 1)).arg(due)));
         QCOMPARE(paintedAt.at(i), due + (i % 3 == 2 ? 40 : 0));
     }
     const int score = wrongAt == 0 ? 20 : wrongAt - 1;
-    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=%1\r\n").arg(wrongAt == 0 ? 0 : 1)));
+    QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=%1\r\n").arg(wrongAt == 0 ? 0 : 1)));
     QCOMPARE(s.forms.frm_results->LabelScore->text(), QStringLiteral("Until the first mistake: %1 of 20").arg(score));
 }
 
@@ -624,7 +624,7 @@ void TestSpokenRun::voiceLost()
     QFETCH(bool, presenting);
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 1000;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.present(presenting ? 7000 : 0);
         s.speech.fail(QStringLiteral("No audio device available"));
         if (presenting) {
@@ -636,13 +636,13 @@ void TestSpokenRun::voiceLost()
     });
     s.forms.frm_main->est21Click();
     if (presenting) {
-        QCOMPARE(s.user.texts().last(),
+        QCOMPARE(s.user.MessageTexts().last(),
                  QStringLiteral("Test is not completed. The Elements could not be spoken: No audio device available"));
         QCOMPARE(s.run().TestMode, 0);
         QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     } else {
-        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
-        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+        QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
     }
     QVERIFY(!s.speech.speaker);
 }
@@ -659,7 +659,7 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
     QFETCH(bool, exam);
     Session s({"IfHideEl=1"});
     QString onScreen;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         onScreen = t->Label2->text();
         s.user.answers.push_back(Answer::Ok);
         t->reject();
@@ -669,7 +669,7 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
     else
         s.forms.frm_main->est11Click();
     QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
-    QCOMPARE(onScreen, s.element(1)); // shown, not hidden
+    QCOMPARE(onScreen, s.ReportElement(1)); // shown, not hidden
     QCOMPARE(s.speech.made, 0);
 }
 
@@ -737,7 +737,7 @@ void TestSpokenRun::realSpeaker_fakeSink()
     qint64 stallMs = 0;
     bool waited = false; // "Waiting for the sound server…" was shown
     bool released = false;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         // The player is a real thread: its news is waited for, never longer
         // than a bounded while; the run's clock moves only by hand.
         QElapsedTimer guard;
@@ -748,7 +748,7 @@ void TestSpokenRun::realSpeaker_fakeSink()
                 continue; // failed: the runner hears of it next
             if (sink->isStuck() && stuckAt == 0) {
                 stuckAt = s.ticks.now;
-                stallMs = speaker->clipMs(s.element(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
+                stallMs = speaker->clipMs(s.ReportElement(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
             }
             const bool stuck = stuckAt != 0 && !released;
             if (stuck && s.ticks.now - stuckAt >= stallMs && fault != SinkScript::NeverEnds) {
@@ -781,14 +781,14 @@ void TestSpokenRun::realSpeaker_fakeSink()
         if (!t->isVisible())
             return;
         for (int n = 1; n <= t->ElementCount; ++n)
-            expectedMs << speaker->clipMs(Speech::SpokenText(s.element(n), false));
+            expectedMs << speaker->clipMs(Speech::SpokenText(s.ReportElement(n), false));
         s.answerAll();
     });
     s.forms.frm_main->est21Click();
     sink->release();
     if (reason.isEmpty()) {
-        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
-        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+        QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
         QList<qint64> heardMs;
         for (const std::vector<qint16> &clip : sink->heard)
             heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
@@ -809,7 +809,7 @@ void TestSpokenRun::realSpeaker_fakeSink()
         }
         return;
     }
-    QCOMPARE(s.user.texts().last(),
+    QCOMPARE(s.user.MessageTexts().last(),
              QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     QVERIFY(!speaker);
@@ -862,7 +862,7 @@ void TestSpokenRun::frozenServer_refusedInTime()
     clock.stop();
     sink->release();
     QVERIFY(sink->isStuck());
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
                                                          "answer. Turn \"Speak Elements\" off in the options to "
                                                          "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());

@@ -89,10 +89,10 @@ struct Session
 
     Tfrm_test *t() const { return forms.frm_test; }
     Tfrm_results *report() const { return forms.frm_results; }
-    RunState &run() const { return forms.frm_main->runState(); }
+    RunState &run() const { return forms.frm_main->CurrentRunState(); }
 
     // What the runner's modal showing does, then what the windows it opens do.
-    void script(const std::function<void(Tfrm_test *)> &runner, const QList<TestUser::Script> &nested = {})
+    void WhenShown(const std::function<void(Tfrm_test *)> &runner, const QList<TestUser::Script> &nested = {})
     {
         user.scripts.push_back([this, runner](QDialog *) {
             // The real timer keeps its setting but stays out of the way.
@@ -163,7 +163,7 @@ struct Session
         }
     }
 
-    QString stored(const char *file) const { return QString::fromLatin1(dir.read(QLatin1String(file))); }
+    QString StoredText(const char *file) const { return QString::fromLatin1(dir.read(QLatin1String(file))); }
     QString sectionName() const { return ResultsStore::SectionName(now.at, QLocale()); }
 };
 
@@ -420,7 +420,7 @@ void TestTestRun::launch_valuesTheOptionsCannotSet()
             said[0] += QStringLiteral("\n\nMistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.");
         if (launch == 0 && !notice.isEmpty())
             said.prepend(notice);
-        QCOMPARE(s.user.texts().mid(before, said.size()), said);
+        QCOMPARE(s.user.MessageTexts().mid(before, said.size()), said);
         QCOMPARE(s.user.asked.size(), before + said.size() + 1); // and "Stop test?"
         QVERIFY2(drawnFrom.split(QLatin1Char(',')).contains(s.report()->Cell(1, 0)),
                  qPrintable(s.report()->Cell(1, 0)));
@@ -472,7 +472,7 @@ void TestTestRun::launch_withoutModule()
     const auto naming = [&message](const char *module) {
         return message.contains(QLatin1String("%1")) ? message.arg(QLatin1String(module)) : message;
     };
-    QCOMPARE(s.user.texts(), (QStringList{naming("Words"), naming("Digits")}));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{naming("Words"), naming("Digits")}));
     QCOMPARE(s.user.asked.first().kind, Kind::Message);
     QVERIFY(s.user.opened.isEmpty());
     QCOMPARE(s.run().TestMode, 0);
@@ -482,7 +482,7 @@ void TestTestRun::introductory_scoredShownNotStored()
 {
     Session s;
     s.random.reseeds = 0;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->Label1->text(), QStringLiteral("1 of 20"));
             QCOMPARE(t->CurrentNumber, 1);
@@ -533,7 +533,7 @@ void TestTestRun::introductory_scoredShownNotStored()
     QCOMPARE(s.shown.size(), 20);
     for (const QString &e : s.shown)
         QVERIFY(e.toInt() >= 1 && e.toInt() <= 99 && QString::number(e.toInt()) == e);
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Your result is 3,8")}));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Your result is 3,8")}));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe, s.report()}));
     QVERIFY(s.report()->windowHandle()->transientParent() != s.t()->windowHandle());
     QCOMPARE(s.t()->MistakeCount, 1);
@@ -561,7 +561,7 @@ void TestTestRun::training_storedAndListed()
     QList<TestUser::Script> nested;
     if (exercises)
         nested << solveExercises();
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             s.presentTimed();
             QCOMPARE(s.run().EndTick - s.run().StartTick, 120000u);
@@ -585,9 +585,9 @@ void TestTestRun::training_storedAndListed()
                                                     "Time=0:2:0  Average time for each number: 6 sec.\r\n"
                                                     "Mark=2\r\nKoeff=3,4\r\n"),
                                      s.shown, answers, QStringLiteral("Module=Words\r\nFrom=moon\r\nTo=dog\r\n"));
-    QCOMPARE(s.stored("testres.ini"), expected);
+    QCOMPARE(s.StoredText("testres.ini"), expected);
     QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 3,4"));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Your result is 3,4"));
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 1)->text(), QStringLiteral("3,4"));
     QCOMPARE(s.run().TestMode, 0);
@@ -627,7 +627,7 @@ void TestTestRun::firstElement_paceStartsAtItsPaint()
     // from the paint that puts it on screen.
     Session s({"TNumOfEl=2"});
     FirstPaint paint(s.t());
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QVERIFY(paint.seen);
             QVERIFY(!paint.paceRunning);
@@ -646,7 +646,7 @@ void TestTestRun::training_unlimitedTimeAndOneElementRange()
     // A timer below 50 ms would leave every Element up until "Next";
     // "Unlimited time" makes it 20 ticks whatever the timer says.
     Session s({"IfNoTimeLimit=1", "TimerMSec=40", "TNumOfEl=3", "TDiapFrom=sun", "TDiapTo=sun", "IfShowNum=0"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->TicksPerElement, 20);
             for (int k = 1; k < 20; ++k) {
@@ -664,8 +664,8 @@ void TestTestRun::training_unlimitedTimeAndOneElementRange()
         {solveExercises()});
     s.forms.frm_main->est21Click();
     QCOMPARE(s.shown, (QStringList{"sun", "sun", "sun"}));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
 
     // Without "Unlimited time" the same timer is not run with: see
     // launch_valuesTheOptionsCannotSet.
@@ -706,7 +706,7 @@ void TestTestRun::training_drawn()
         thirty << QStringLiteral("e%1").arg(i, 2, 10, QLatin1Char('0'));
     s.dir.write(QStringLiteral("modules.ini"), "[Thirty]\r\nData=" + thirty.join(QLatin1Char(',')).toUtf8() + "\r\n");
     s.forms.frm_options->LoadOptions();
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         const quint32 period = quint32(t->TickPeriodMs);
         while (t->Phase == 1 && !t->PresentationDone && t->isVisible()) {
             s.tick(period);
@@ -727,9 +727,9 @@ void TestTestRun::training_drawn()
         QCOMPARE(s.shown.join(QLatin1Char(',')), expected);
     }
     // Stored, scored and listed as any run.
-    QVERIFY(s.stored("testres.ini")
+    QVERIFY(s.StoredText("testres.ini")
                 .contains(QStringLiteral("Res=") + s.shown.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
     QCOMPARE(s.run().TestMode, 0);
 }
 
@@ -739,7 +739,7 @@ void TestTestRun::training_tooSlow()
     // seconds part (999 ms seconds) reaches 24.
     Session s({"TNumOfEl=2", "IfNoTimeLimit=1"});
     QString onScreen;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.tick(23 * 999 + 998);
         QVERIFY(t->isVisible());
         onScreen = t->Label2->text();
@@ -750,7 +750,7 @@ void TestTestRun::training_tooSlow()
         s.tick(1);
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. You are memorizing too slow!"));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Test is not completed. You are memorizing too slow!"));
     QCOMPARE(s.run().TestMode, 0);
     QCOMPARE(s.t()->RunStatus, 2);
     QCOMPARE(s.t()->Label2->text(), onScreen);
@@ -762,7 +762,7 @@ void TestTestRun::exam_passes()
 {
     Session s({"EDiapFrom=e", "EDiapTo=b"});
     QStringList answers;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QVERIFY(t->Label1->isHidden());
             // Ticks alone do not advance an Exam.
@@ -787,7 +787,7 @@ void TestTestRun::exam_passes()
                                                     "Time=0:1:1  Average time for each number: 3,05 sec.\r\n"
                                                     "Mark=3-\r\nKoeff=5,57\r\n"),
                                      s.shown, answers, QStringLiteral("Module=Digits\r\nFrom=e\r\nTo=b\r\n"));
-    QCOMPARE(s.stored("examres.ini"), expected);
+    QCOMPARE(s.StoredText("examres.ini"), expected);
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 2)->text(), QStringLiteral("3-"));
@@ -797,7 +797,7 @@ void TestTestRun::exam_passes()
 void TestTestRun::exam_lastElementNextTwice()
 {
     Session s({"ENumOfEl=3"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             t->BitBtn1Click();
             s.noteShown();
@@ -821,14 +821,14 @@ void TestTestRun::exam_lastElementNextTwice()
         {solveExercises()});
     s.forms.frm_main->Exam1Click();
     QCOMPARE(s.shown.size(), 3);
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Stop test?"));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Stop test?"));
     QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
 }
 
 void TestTestRun::exam_tooManyMistakes()
 {
     Session s;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             s.presentExam(2000);
             s.answerAll({{3, QStringLiteral("c")}, {7, QStringLiteral("")}, {12, QStringLiteral("z")}});
@@ -838,7 +838,7 @@ void TestTestRun::exam_tooManyMistakes()
         {solveExercises()});
     s.forms.frm_main->Exam1Click();
     // Not stored, but the wrong answers are said, each with its Element.
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. Too many mistakes!\n\nWrong answers:\n"
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Test is not completed. Too many mistakes!\n\nWrong answers:\n"
                                                    "3. %1 (answered: c)\n7. %2 (no answer)\n12. %3 (answered: z)")
                                         .arg(s.report()->Cell(1, 2), s.report()->Cell(1, 6), s.report()->Cell(1, 11)));
     QVERIFY(s.report()->Cell(1, 2) != QLatin1String("c"));
@@ -861,7 +861,7 @@ void TestTestRun::exam_timeLimit()
     QFETCH(quint32, elapsed);
     QFETCH(bool, ended);
     Session s;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n < 20; ++n)
             t->BitBtn1Click();
         s.ticks.now = s.run().StartTick + elapsed;
@@ -874,7 +874,7 @@ void TestTestRun::exam_timeLimit()
         }
     });
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.user.texts().last(), ended ? QStringLiteral("Test is not completed. You are memorizing too slow!")
+    QCOMPARE(s.user.MessageTexts().last(), ended ? QStringLiteral("Test is not completed. You are memorizing too slow!")
                                           : QStringLiteral("Stop test?"));
     QCOMPARE(s.run().TestMode, ended ? 0 : 3);
     QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
@@ -901,7 +901,7 @@ void TestTestRun::stop()
     Session s({"TNumOfEl=3", "Ifexec=0"});
     s.forms.frm_main->SpeedButton1->click();
     bool visibleAfter = true;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         if (when == QLatin1String("recall")) {
             s.presentTimed();
             t->Edit1->setText(s.report()->Cell(1, 0));
@@ -933,7 +933,7 @@ void TestTestRun::stop()
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(visibleAfter, !confirm);
-    QCOMPARE(s.user.texts().mid(1, 1), QStringList{QStringLiteral("Stop test?")});
+    QCOMPARE(s.user.MessageTexts().mid(1, 1), QStringList{QStringLiteral("Stop test?")});
     QCOMPARE(s.user.asked.at(1).kind, Kind::Confirm);
     QVERIFY(!s.user.opened.contains(s.report()));
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
@@ -967,7 +967,7 @@ void TestTestRun::stopRefused_pauseLeftOut()
     QList<TestUser::Script> nested;
     if (exam)
         nested << solveExercises();
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             launched = s.run().StartTick;
             s.tick();
@@ -991,15 +991,15 @@ void TestTestRun::stopRefused_pauseLeftOut()
         s.forms.frm_main->Exam1Click();
     else
         s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QCOMPARE(s.user.MessageTexts().at(1), QStringLiteral("Stop test?"));
     QVERIFY(s.user.opened.contains(s.report()));
-    QVERIFY(s.stored(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
+    QVERIFY(s.StoredText(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
 }
 
 void TestTestRun::exercisesCancelled_endRun()
 {
     Session s({"TNumOfEl=2"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             s.presentTimed();
             QVERIFY(!t->isVisible());
@@ -1009,7 +1009,7 @@ void TestTestRun::exercisesCancelled_endRun()
             static_cast<Tfrm_exe *>(d)->BitBtn2->click();
         }});
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Stop test?")}));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Stop test?")}));
     QCOMPARE(s.t()->RunStatus, Tfrm_exe::ResultCancel);
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe}));
     QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
@@ -1018,7 +1018,7 @@ void TestTestRun::exercisesCancelled_endRun()
 void TestTestRun::answerBox_refusesComma()
 {
     Session s({"TNumOfEl=2", "Ifexec=0"});
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.presentTimed();
         t->Edit1->clear();
         QTest::keyClicks(t->Edit1, QStringLiteral("a,b c"));
@@ -1061,7 +1061,7 @@ void TestTestRun::answerBox_takesEnterPressedThere()
     QFETCH(QString, keys);
     QFETCH(int, answered);
     Session s({"TNumOfEl=3", "Ifexec=0"});
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.presentTimed();
         QCOMPARE(t->CurrentNumber, 1);
         quint64 moment = 0;
@@ -1118,7 +1118,7 @@ void TestTestRun::markup_shownAsText()
     Session s({"TMName=Tags", "TDiapFrom=" + text, "TDiapTo=" + text, "TNumOfEl=2", "Ifexec=0"});
     s.dir.write(QStringLiteral("modules.ini"), "[Tags]\r\nData=" + text.toUtf8() + "\r\n\r\n");
     s.forms.frm_options->LoadOptions();
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QVERIFY(showsWhole(t->Label2, text, t->Label2->size()));
         s.user.answers.push_back(Answer::Ok);
         t->reject();
@@ -1159,7 +1159,7 @@ void TestTestRun::screenReader_toldElementAndCounter()
     const auto told = [](QWidget *w, QAccessible::Text what) {
         return QAccessible::queryAccessibleInterface(w)->text(what);
     };
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n <= 3; ++n) {
             const QString element = t->Label2->text();
             QVERIFY(!element.isEmpty());
@@ -1198,7 +1198,7 @@ void TestTestRun::saveFailure_keepsRunForRetry()
 {
     Session s({"TNumOfEl=2", "Ifexec=0"});
     bool skipped = false;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         s.presentTimed();
         t->Edit1->setText(s.report()->Cell(1, 0));
         t->BitBtn1Click();
@@ -1230,9 +1230,9 @@ void TestTestRun::saveFailure_keepsRunForRetry()
     s.forms.frm_main->est21Click();
     if (skipped)
         QSKIP("the data directory can't be made read-only here");
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Your result is 0,4"));
     QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
 }
 
 void TestTestRun::recall_saysWhichElementIsAsked_data()
@@ -1260,7 +1260,7 @@ void TestTestRun::recall_saysWhichElementIsAsked()
     if (menu != QLatin1String("est21"))
         nested << solveExercises();
     QStringList seen;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->Label1->isVisible(), counterInPresentation);
             if (menu == QLatin1String("Exam1"))
@@ -1310,7 +1310,7 @@ void TestTestRun::longElement_shownWhole()
     s.dir.write(QStringLiteral("modules.ini"), "[Long]\r\nData=x," + element.toUtf8() + "\r\n\r\n");
     s.forms.frm_options->LoadOptions();
     s.forms.frm_main->SpeedButton1->click(); // list the Training results
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n <= 2; ++n) {
             const QLabel *shown = t->Label2;
             QCOMPARE(shown->text(), element);
@@ -1364,28 +1364,28 @@ void TestTestRun::focus_comesHome()
         t->reject();
     };
     if (ending == "report closed") {
-        s.script([&](Tfrm_test *) {
+        s.WhenShown([&](Tfrm_test *) {
             s.presentTimed();
             s.answerAll();
         });
     } else if (ending == "stopped") {
-        s.script(stop);
+        s.WhenShown(stop);
     } else if (ending == "stopped in recall") {
-        s.script([&](Tfrm_test *t) {
+        s.WhenShown([&](Tfrm_test *t) {
             s.presentTimed();
             stop(t);
         });
     } else if (ending == "too slow") {
-        s.script([&](Tfrm_test *) { s.tick(30000); });
+        s.WhenShown([&](Tfrm_test *) { s.tick(30000); });
     } else if (ending == "too many mistakes") {
-        s.script(
+        s.WhenShown(
             [&](Tfrm_test *) {
                 s.presentExam(1000);
                 s.answerAll({{1, QStringLiteral("x")}});
             },
             {solveExercises()});
     } else if (ending == "exercises cancelled") {
-        s.script([&](Tfrm_test *) { s.presentExam(1000); }, {[&](QDialog *d) {
+        s.WhenShown([&](Tfrm_test *) { s.presentExam(1000); }, {[&](QDialog *d) {
                      s.user.answers.push_back(Answer::Ok);
                      static_cast<Tfrm_exe *>(d)->BitBtn2->click();
                  }});
@@ -1413,7 +1413,7 @@ void TestTestRun::focus_comesHome()
     s.user.asked.clear();
     s.user.answers = {Answer::Closed};
     QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Press OK to start")});
+    QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Press OK to start")});
 }
 
 QTEST_MAIN(TestTestRun)

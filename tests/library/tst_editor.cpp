@@ -62,7 +62,7 @@ struct Session
         });
     }
     void type(const QString &text) { QTest::keyClicks(w->Memo1, text); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w->Memo1, k, m); }
+    void Press(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w->Memo1, k, m); }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     QStringList items() const
     {
@@ -213,7 +213,7 @@ void TestEditor::emptyLibrary()
         s.click(s.w->BitBtn1);
         QVERIFY(s.w->BitBtn2->isEnabled());
         s.click(s.w->BitBtn2);
-        QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Seas?")});
+        QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Delete Seas?")});
         QCOMPARE(s.w->ComboBox1->count(), 0);
         QVERIFY(!s.w->BitBtn2->isEnabled());
         s.click(s.w->BitBtn6);
@@ -299,13 +299,13 @@ void TestEditor::refusedName()
     Session s;
     s.open([&] {
         s.type(QStringLiteral("Oslo")); // at the start of the first line
-        s.key(Qt::Key_End, Qt::ControlModifier);
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_End, Qt::ControlModifier);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral("Bern"));
         const QString memo = s.w->Memo1->toPlainText();
         s.nextName(name);
         s.click(s.w->BitBtn1);
-        QCOMPARE(s.user.texts(), QStringList{message});
+        QCOMPARE(s.user.MessageTexts(), QStringList{message});
         QCOMPARE(s.items(), lines("Capitals|Rivers"));
         QCOMPARE(s.w->Memo1->toPlainText(), memo);
         QCOMPARE(s.w->ShownModuleIndex(), 0);
@@ -322,7 +322,7 @@ void TestEditor::addModule_keepsWhatEachModuleWasGiven()
     s.dir.write(QStringLiteral("lakes.txt"), "Titicaca\r\nLadoga\r\n");
     const int result = s.open([&] {
         s.type(QStringLiteral("Oslo"));
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.nextName(QStringLiteral("Seas"));
         s.click(s.w->BitBtn1);
         QCOMPARE(s.items(), lines("Capitals|Rivers|Seas"));
@@ -331,8 +331,8 @@ void TestEditor::addModule_keepsWhatEachModuleWasGiven()
         QCOMPARE(s.w->Memo1->toPlainText(), QString());
         QCOMPARE(s.w->focusWidget(), s.w->Memo1);
         s.type(QStringLiteral("Black"));
-        s.key(Qt::Key_Return);
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral(" Red"));
         s.nextName(QStringLiteral("Lakes"));
         s.click(s.w->BitBtn1);
@@ -414,7 +414,7 @@ void TestEditor::fromPattern_addsModuleOfItsElements()
         });
         s.click(s.w->BitBtn8);
         QCOMPARE(s.items().size(), 3);
-        QCOMPARE(s.user.texts().last(), QStringLiteral("Name already exists !"));
+        QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Name already exists !"));
         // "+" asks for the name alone again.
         s.user.scripts.push_back([](QDialog *d) {
             QVERIFY(!static_cast<Tfrm_name *>(d)->ComboBox1->isVisible());
@@ -434,11 +434,11 @@ void TestEditor::cancelledPrompt_commitsAndShowsAgain()
     Session s;
     s.open([&] {
         s.w->ComboBox1->setCurrentIndex(1);
-        s.key(Qt::Key_End, Qt::ControlModifier);
-        s.key(Qt::Key_Return);
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_End, Qt::ControlModifier);
+        s.Press(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral("Rhine"));
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral("Volga"));
         s.nextName(QStringLiteral("Seas"), false);
         s.click(s.w->BitBtn1);
@@ -518,7 +518,7 @@ void TestEditor::closingWithoutOk_writesNothing()
             QCOMPARE(s.w->MemoLines(), lines("Lima|Quito"));
         } else if (action == 1) {
             s.click(s.w->BitBtn2);
-            QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Capitals?")});
+            QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Delete Capitals?")});
             QCOMPARE(s.items(), lines("Rivers"));
             QCOMPARE(s.w->MemoLines(), lines("Nile"));
         } else if (action == 2) {
@@ -627,7 +627,7 @@ void TestEditor::ok_keepsForeignBytesAndMark()
         s.w->ComboBox1->setCurrentIndex(0);
         s.w->Combobox1OnChange();
         s.w->Memo1->moveCursor(QTextCursor::End);
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral("new"));
         s.click(s.w->BitBtn7);
     });
@@ -683,7 +683,7 @@ void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges()
             s.type(QStringLiteral("Baikal"));
         } else if (edit == QLatin1String("change")) {
             s.w->Memo1->moveCursor(QTextCursor::End);
-            s.key(Qt::Key_Return);
+            s.Press(Qt::Key_Return);
             s.type(QStringLiteral("Oslo"));
         } else if (edit == QLatin1String("delete")) {
             s.w->ComboBox1->setCurrentIndex(1);
@@ -749,14 +749,14 @@ void TestEditor::ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs()
     };
     s.open([&] {
         s.w->Memo1->moveCursor(QTextCursor::End);
-        s.key(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
         s.type(QStringLiteral("Oslo"));
         s.dir.write(QStringLiteral("modules.ini"),
                     "[Capitals]\r\nData=Paris,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
         s.click(s.w->BitBtn7);
         QVERIFY(!s.w->isVisible());
     });
-    QCOMPARE(s.user.texts().filter(QStringLiteral("Keep your version?")).size(), asked);
+    QCOMPARE(s.user.MessageTexts().filter(QStringLiteral("Keep your version?")).size(), asked);
     QCOMPARE(s.user.asked.size(), asked);
     QCOMPARE(s.file(), expected);
     if (meanwhile == QLatin1String("second copy")) {
@@ -828,9 +828,9 @@ void TestEditor::load_asksBeforeReplacingElements()
     Session s(typed.isNull() ? QByteArray("[Capitals]\r\nData=\r\n\r\n") : Library);
     s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
     s.open([&] {
-        s.key(Qt::Key_End, Qt::ControlModifier);
+        s.Press(Qt::Key_End, Qt::ControlModifier);
         if (!typed.isNull()) {
-            s.key(Qt::Key_Return);
+            s.Press(Qt::Key_Return);
             s.type(typed);
         }
         const QString before = s.w->Memo1->toPlainText();
@@ -853,7 +853,7 @@ void TestEditor::load_asksBeforeReplacingElements()
             QCOMPARE(s.w->Memo1->document()->availableUndoSteps(), undoSteps);
         else {
             s.w->Memo1->setFocus();
-            s.key(Qt::Key_Z, Qt::ControlModifier);
+            s.Press(Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(s.w->Memo1->toPlainText(), before);
         }
         s.click(s.w->BitBtn6);
@@ -901,7 +901,7 @@ void TestEditor::commaInElement_refusedBeforeAnythingIsStored()
             s.user.scripts.clear();
         }
         QVERIFY(s.w->isVisible());
-        QCOMPARE(s.user.texts(),
+        QCOMPARE(s.user.MessageTexts(),
                  QStringList{QStringLiteral("The Element \"%1\" on line %2 holds a comma. The Module library separates "
                                             "Elements by commas, so it would become several Elements. Write it "
                                             "without a comma (3.14, Washington D.C.); nothing was stored.")
@@ -988,7 +988,7 @@ void TestEditor::keyboard_reachesEveryControl()
         QVERIFY(QTest::qWaitForWindowActive(s.w));
         // Tab moves on from the memo instead of going into an Element.
         s.w->Memo1->setFocus();
-        s.key(Qt::Key_Tab);
+        s.Press(Qt::Key_Tab);
         QCOMPARE(s.w->focusWidget(), s.w->KeepBox);
         QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
         QTest::keyClick(s.w, Qt::Key_M, Qt::AltModifier);
