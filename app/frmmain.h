@@ -123,7 +123,7 @@ public:
     // Beside the Module choice: the chart shows the share of right answers
     // at each position over the listed runs of the Module shown, instead
     // of the Koeff of each run. Enabled while one Module is shown.
-    QToolButton *ByPosition = nullptr;
+    QToolButton *byPosition = nullptr;
     QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr, *Exam1 = nullptr,

@@ -17,7 +17,7 @@ struct Sum
     int b = 0;
     int Value() const { return a + b; }
     // "a + b =", e.g. "17 + 33 =".
-    QString label() const;
+    QString Label() const;
 };
 
 // Draws one sum from the program's generator: a first, then b.

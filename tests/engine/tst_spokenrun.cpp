@@ -50,8 +50,8 @@ struct Session
 
     explicit Session(const QStringList &test, const QByteArray &elements = "cat,dog,sun,moon")
     {
-        dir.write(QStringLiteral("config.ini"), configIni(test));
-        dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=" + elements + "\r\n\r\n");
+        dir.Write(QStringLiteral("config.ini"), configIni(test));
+        dir.Write(QStringLiteral("modules.ini"), "[Words]\r\nData=" + elements + "\r\n\r\n");
         forms = CreateForms();
         forms.frm_main->FormShow();
     }
@@ -59,64 +59,64 @@ struct Session
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
-    Tfrm_test *t() const { return forms.frm_test; }
-    RunState &run() const { return forms.frm_main->CurrentRunState(); }
+    Tfrm_test *T() const { return forms.frm_test; }
+    RunState &Run() const { return forms.frm_main->CurrentRunState(); }
     QString ReportElement(int n) const { return forms.frm_results->Cell(1, n - 1); }
-    bool presenting() const { return t()->Phase == 1 && !t()->PresentationDone && t()->isVisible(); }
+    bool Presenting() const { return T()->Phase == 1 && !T()->presentationDone && T()->isVisible(); }
 
     // What the runner's modal showing does.
     void WhenShown(const std::function<void(Tfrm_test *)> &runner)
     {
         user.scripts.push_back([this, runner](QDialog *) {
-            t()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
-            launched = run().StartTick;
+            T()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
+            launched = Run().StartTick;
             timerPhase = ticks.now;
             shownAt = {ticks.now};
-            runner(t());
+            runner(T());
         });
     }
 
-    void noteShown()
+    void NoteShown()
     {
-        if (presenting() && t()->CurrentNumber > shownAt.size())
+        if (Presenting() && T()->CurrentNumber > shownAt.size())
             shownAt << ticks.now;
     }
 
     // One firing of the runner's timer, `ms` after the last.
-    void timerTick(quint32 ms = 1000)
+    void TimerTick(quint32 ms = 1000)
     {
-        ticks.advance(ms);
+        ticks.Advance(ms);
         timerPhase = ticks.now;
-        t()->Timer1Timer();
-        noteShown();
+        T()->Timer1Timer();
+        NoteShown();
     }
 
     // The clock moves on by 100 ms steps: the voice ends when its time is
     // over, and the timer fires every second, counted anew from the moment
     // the voice let the next Element come (the runner restarts it then).
-    void present(quint32 untilMs = 0)
+    void Present(quint32 untilMs = 0)
     {
-        while (presenting() && (untilMs == 0 || ticks.now - shownAt.first() < untilMs)) {
-            ticks.advance(100);
-            const int before = t()->CurrentNumber;
-            if (speech.poll() && t()->CurrentNumber != before) {
+        while (Presenting() && (untilMs == 0 || ticks.now - shownAt.first() < untilMs)) {
+            ticks.Advance(100);
+            const int before = T()->CurrentNumber;
+            if (speech.Poll() && T()->CurrentNumber != before) {
                 timerPhase = ticks.now;
-                noteShown();
+                NoteShown();
             } else if (ticks.now - timerPhase >= 1000) {
-                timerTick(0);
+                TimerTick(0);
             }
         }
     }
 
-    void answerAll()
+    void AnswerAll()
     {
-        for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
-            t()->Edit1->setText(ReportElement(n));
-            t()->BitBtn1Click();
+        for (int n = 1; n <= T()->ElementCount && T()->isVisible(); ++n) {
+            T()->Edit1->setText(ReportElement(n));
+            T()->BitBtn1Click();
         }
     }
 
-    QString StoredText() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
+    QString StoredText() const { return QString::fromUtf8(dir.Read(QStringLiteral("testres.ini"))); }
 };
 
 // The sound server as the real speaker's player sees it: takes the sound
@@ -141,22 +141,22 @@ struct SinkScript
     bool released = false;                  // ... and may end now
     int checks = 0;                         // times asked whether the server is there
 
-    bool silent() const
+    bool Silent() const
     {
         return std::all_of(pending.begin(), pending.end(), [](qint16 sample) { return sample == 0; });
     }
-    bool failing(Fault at) const { return fault == at && int(heard.size()) + 1 >= faultAt; }
-    bool isStuck()
+    bool Failing(Fault at) const { return fault == at && int(heard.size()) + 1 >= faultAt; }
+    bool IsStuck()
     {
         std::lock_guard guard(lock);
         return stuck;
     }
-    int checked()
+    int Checked()
     {
         std::lock_guard guard(lock);
         return checks;
     }
-    void release()
+    void Release()
     {
         std::lock_guard guard(lock);
         released = true;
@@ -171,31 +171,31 @@ public:
         : m_script(std::move(script))
     {
     }
-    QString write(const qint16 *samples, size_t count) override
+    QString Write(const qint16 *samples, size_t count) override
     {
         SinkScript &s = *m_script;
         std::lock_guard guard(s.lock);
         s.pending.insert(s.pending.end(), samples, samples + count);
-        return !s.silent() && s.failing(SinkScript::WriteFails) ? s.reason : QString();
+        return !s.Silent() && s.Failing(SinkScript::WriteFails) ? s.reason : QString();
     }
-    QString drain() override
+    QString Drain() override
     {
         SinkScript &s = *m_script;
         std::unique_lock guard(s.lock);
         m_underran = false;
-        if (s.silent()) {
+        if (s.Silent()) {
             s.pending.clear();
             return QString();
         }
-        if (s.failing(SinkScript::DrainFails))
+        if (s.Failing(SinkScript::DrainFails))
             return s.reason;
-        if (s.failing(SinkScript::NeverEnds) || s.failing(SinkScript::Stalls) || s.failing(SinkScript::StallsLong)) {
+        if (s.Failing(SinkScript::NeverEnds) || s.Failing(SinkScript::Stalls) || s.Failing(SinkScript::StallsLong)) {
             s.stuck = true;
             s.wake.wait(guard, [&s] { return s.released; });
             if (s.fault == SinkScript::NeverEnds)
                 return s.reason;
         }
-        m_underran = s.failing(SinkScript::Underruns);
+        m_underran = s.Failing(SinkScript::Underruns);
         if (m_underran) {
             s.pending.clear();
             return QString();
@@ -204,19 +204,19 @@ public:
         s.pending.clear();
         return QString();
     }
-    bool underran() override { return m_underran; }
-    QString flush() override
+    bool Underran() override { return m_underran; }
+    QString Flush() override
     {
         std::lock_guard guard(m_script->lock);
         m_script->pending.clear();
         return QString();
     }
-    QString check() override
+    QString Check() override
     {
         SinkScript &s = *m_script;
         std::lock_guard guard(s.lock);
         ++s.checks;
-        return s.failing(SinkScript::GoneWhileIdle) ? s.reason : QString();
+        return s.Failing(SinkScript::GoneWhileIdle) ? s.reason : QString();
     }
 
 private:
@@ -296,9 +296,9 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
     s.WhenShown([&](Tfrm_test *t) {
         count = t->ElementCount;
         pace = quint32(t->TicksPerElement) * 1000;
-        s.present();
+        s.Present();
         QCOMPARE(t->Phase, 2);
-        s.answerAll();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.user.MessageTexts().first(), QStringLiteral("Press OK to start"));
@@ -309,13 +309,13 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
     for (int n = 1; n <= count; ++n)
         elements << s.ReportElement(n);
     QCOMPARE(s.speech.said, elements);
-    s.shownAt << s.run().EndTick;
+    s.shownAt << s.Run().EndTick;
     for (int n = 1; n <= count; ++n)
         QCOMPARE(s.shownAt.at(n) - s.shownAt.at(n - 1), standsMs);
-    QCOMPARE(s.run().EndTick - s.launched, count * standsMs);
-    QCOMPARE(s.run().EndTick - s.run().StartTick, count * pace);
+    QCOMPARE(s.Run().EndTick - s.launched, count * standsMs);
+    QCOMPARE(s.Run().EndTick - s.Run().StartTick, count * pace);
     qInfo("%d Elements, pace %u ms, voice %u ms: on screen %u ms, Time %u ms", count, pace, speakingMs,
-          s.run().EndTick - s.launched, s.run().EndTick - s.run().StartTick);
+          s.Run().EndTick - s.launched, s.Run().EndTick - s.Run().StartTick);
     QVERIFY2(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
              qPrintable(s.StoredText()));
     QCOMPARE(s.speech.voice, config.contains(QStringLiteral("TVoice=bass")) ? QStringLiteral("bass") : QString());
@@ -339,15 +339,15 @@ void TestSpokenRun::stopTest_silencesAndResumes()
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 6500;
     s.WhenShown([&](Tfrm_test *t) {
-        s.present(askedAt);
+        s.Present(askedAt);
         const QString first = s.ReportElement(1);
         QCOMPARE(t->CurrentNumber, 1);
-        QVERIFY(s.speech.speaking());
+        QVERIFY(s.speech.Speaking());
         s.user.onAsk = [&](const TestUser::Asked &) {
-            QVERIFY(!s.speech.speaking());
+            QVERIFY(!s.speech.Speaking());
             QCOMPARE(s.speech.stops, 1);
             for (int k = 0; k < 12; ++k)
-                s.timerTick();
+                s.TimerTick();
             QCOMPARE(t->CurrentNumber, 1);
         };
         s.user.answers.push_back(stop ? Answer::Ok : Answer::Cancel);
@@ -357,23 +357,23 @@ void TestSpokenRun::stopTest_silencesAndResumes()
             return;
         // The run goes on with the Element on screen, said again.
         QCOMPARE(s.speech.said, (QStringList{first, first}));
-        QVERIFY(s.speech.speaking());
-        s.present();
-        s.answerAll();
+        QVERIFY(s.speech.Speaking());
+        s.Present();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.user.MessageTexts().at(1), QStringLiteral("Stop test?"));
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.T()->isVisible());
     if (stop) {
         QCOMPARE(s.speech.said.size(), 1);
-        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+        QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
         return;
     }
     QCOMPARE(s.speech.said.size(), 4);
     // 12 s of question and every wait for the voice left out: 3 x 5 s.
-    QCOMPARE(s.run().EndTick - s.run().StartTick, 15000u);
-    QVERIFY(s.run().EndTick - s.launched > 15000u + 12000u);
+    QCOMPARE(s.Run().EndTick - s.Run().StartTick, 15000u);
+    QVERIFY(s.Run().EndTick - s.launched > 15000u + 12000u);
     QVERIFY(s.StoredText().contains(QStringLiteral("Time=0:0:15  ")));
 }
 
@@ -396,7 +396,7 @@ void TestSpokenRun::hidden_counterInsteadOfElement()
             QCOMPARE(QAccessible::queryAccessibleInterface(t->Label2)->text(QAccessible::Name),
                      QStringLiteral("Element ") + counterText + QStringLiteral(", spoken"));
             QCOMPARE(s.speech.said.last(), s.ReportElement(n));
-            QVERIFY(s.speech.speaking());
+            QVERIFY(s.speech.Speaking());
             t->BitBtn1Click(); // "Next" cuts the voice short
             QCOMPARE(s.speech.stops, n);
         }
@@ -431,8 +431,8 @@ void TestSpokenRun::noVoice_runNotStarted()
     s.forms.frm_main->est21Click();
     // Refused before the start is asked for.
     QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
-                                          + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
-                                                           "train without the voice.")}));
+                                                 + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
+                                                                  "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
@@ -466,7 +466,7 @@ void TestSpokenRun::voiceWait_cancelled()
     QCOMPARE(s.user.MessageTexts(), asked);
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestSpokenRun::notRendered_runNotStarted_data()
@@ -489,7 +489,7 @@ void TestSpokenRun::notRendered_runNotStarted()
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestSpokenRun::digitByDigit_aSecondEach()
@@ -502,8 +502,8 @@ void TestSpokenRun::digitByDigit_aSecondEach()
     s.WhenShown([&](Tfrm_test *t) {
         renderedBy = quint32(s.speech.rendered.size());
         QCOMPARE(t->TicksPerElement, 1);
-        s.present();
-        s.answerAll();
+        s.Present();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(renderedBy, 5u);
@@ -552,15 +552,15 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
     s.WhenShown([&](Tfrm_test *t) {
         QTRY_VERIFY_WITH_TIMEOUT(!s.speech.said.isEmpty(), 2000); // at the first paint
         QCOMPARE(s.speech.said.first(), QStringLiteral("Ready… go"));
-        while (s.presenting()) {
-            s.ticks.advance(10);
+        while (s.Presenting()) {
+            s.ticks.Advance(10);
             // The timer comes 40 ms late for every third digit.
             const int i = int(numbers.size());
             if (i % 3 == 2 && s.ticks.now < dueAt(i) + 40)
                 continue;
             const int before = t->CurrentNumber;
             t->SpokenNumberTimer();
-            if (t->CurrentNumber == before || !s.presenting())
+            if (t->CurrentNumber == before || !s.Presenting())
                 continue;
             paintedAt << s.ticks.now;
             numbers << t->CurrentNumber;
@@ -625,21 +625,21 @@ void TestSpokenRun::voiceLost()
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 1000;
     s.WhenShown([&](Tfrm_test *t) {
-        s.present(presenting ? 7000 : 0);
-        s.speech.fail(QStringLiteral("No audio device available"));
+        s.Present(presenting ? 7000 : 0);
+        s.speech.Fail(QStringLiteral("No audio device available"));
         if (presenting) {
             QVERIFY(!t->isVisible());
             QCOMPARE(t->CurrentNumber, 2);
             return;
         }
-        s.answerAll();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     if (presenting) {
         QCOMPARE(s.user.MessageTexts().last(),
                  QStringLiteral("Test is not completed. The Elements could not be spoken: No audio device available"));
-        QCOMPARE(s.run().TestMode, 0);
-        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+        QCOMPARE(s.Run().TestMode, 0);
+        QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
     } else {
         QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
         QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
@@ -668,7 +668,7 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
         s.forms.frm_main->Exam1Click();
     else
         s.forms.frm_main->est11Click();
-    QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
+    QCOMPARE(s.user.opened, QList<QDialog *>{s.T()});
     QCOMPARE(onScreen, s.ReportElement(1)); // shown, not hidden
     QCOMPARE(s.speech.made, 0);
 }
@@ -742,50 +742,51 @@ void TestSpokenRun::realSpeaker_fakeSink()
         // than a bounded while; the run's clock moves only by hand.
         QElapsedTimer guard;
         guard.start();
-        while (t->isVisible() && s.presenting() && guard.elapsed() < 10000) {
+        while (t->isVisible() && s.Presenting() && guard.elapsed() < 10000) {
             QCoreApplication::processEvents();
-            if (!speaker || !speaker->problem().isEmpty())
+            if (!speaker || !speaker->Problem().isEmpty())
                 continue; // failed: the runner hears of it next
-            if (sink->isStuck() && stuckAt == 0) {
+            if (sink->IsStuck() && stuckAt == 0) {
                 stuckAt = s.ticks.now;
-                stallMs = speaker->clipMs(s.ReportElement(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
+                stallMs =
+                    speaker->ClipMs(s.ReportElement(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
             }
             const bool stuck = stuckAt != 0 && !released;
             if (stuck && s.ticks.now - stuckAt >= stallMs && fault != SinkScript::NeverEnds) {
-                sink->release();
+                sink->Release();
                 released = true;
                 // The player's answer, once it comes, lets the run go on.
                 QElapsedTimer answer;
                 answer.start();
-                while (!speaker->speaking() && answer.elapsed() < 5000)
+                while (!speaker->Speaking() && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
             } else if (stuck && s.ticks.now - stuckAt < 5000) {
-                s.ticks.advance(10);
-                waited |= t->WaitNotice->isVisible();
-            } else if (!speaker->speaking()) {
+                s.ticks.Advance(10);
+                waited |= t->waitNotice->isVisible();
+            } else if (!speaker->Speaking()) {
                 // Between clips the player asks the server whether it is
                 // still there, a quarter of a second after the last.
-                const int asked = sink->checked();
-                s.ticks.advance(300);
+                const int asked = sink->Checked();
+                s.ticks.Advance(300);
                 QElapsedTimer answer;
                 answer.start();
-                while (sink->checked() == asked && answer.elapsed() < 5000)
+                while (sink->Checked() == asked && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
-                while (fault == SinkScript::GoneWhileIdle && speaker && speaker->problem().isEmpty()
+                while (fault == SinkScript::GoneWhileIdle && speaker && speaker->Problem().isEmpty()
                        && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
-                if (speaker && speaker->problem().isEmpty())
-                    s.timerTick(700);
+                if (speaker && speaker->Problem().isEmpty())
+                    s.TimerTick(700);
             }
         }
         if (!t->isVisible())
             return;
         for (int n = 1; n <= t->ElementCount; ++n)
-            expectedMs << speaker->clipMs(Speech::SpokenText(s.ReportElement(n), false));
-        s.answerAll();
+            expectedMs << speaker->ClipMs(Speech::SpokenText(s.ReportElement(n), false));
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
-    sink->release();
+    sink->Release();
     if (reason.isEmpty()) {
         QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
         QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
@@ -797,7 +798,7 @@ void TestSpokenRun::realSpeaker_fakeSink()
         QCOMPARE(heardMs, expectedMs);
         QCOMPARE(stuckAt != 0, fault == SinkScript::Stalls || fault == SinkScript::StallsLong);
         QCOMPARE(waited, fault == SinkScript::StallsLong);
-        QCOMPARE(s.t()->WaitNotice->text(), QStringLiteral("Waiting for the sound server…"));
+        QCOMPARE(s.T()->waitNotice->text(), QStringLiteral("Waiting for the sound server…"));
         // Each clip ends with the pause (0.3 s unless chosen), so that the
         // next Element, which waits for its end, never runs into it.
         const qint64 chosenMs = pause.isEmpty() ? 300 : pause.toInt();
@@ -811,13 +812,13 @@ void TestSpokenRun::realSpeaker_fakeSink()
     }
     QCOMPARE(s.user.MessageTexts().last(),
              QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
     QVERIFY(!speaker);
     if (!voice.isEmpty()) {
         QVERIFY(s.user.opened.isEmpty());
         return;
     }
-    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.Run().TestMode, 0);
     QCOMPARE(int(sink->heard.size()), 1);
     if (fault == SinkScript::NeverEnds) {
         // Waited for 2 s past the clip's end, not longer.
@@ -853,18 +854,19 @@ void TestSpokenRun::frozenServer_refusedInTime()
     clock.setInterval(1);
     QObject::connect(&clock, &QTimer::timeout, [&] {
         ++fired;
-        s.ticks.advance(20);
+        s.ticks.Advance(20);
     });
     clock.start();
     const quint32 asked = s.ticks.now;
     s.forms.frm_main->est21Click();
     const quint32 answered = s.ticks.now;
     clock.stop();
-    sink->release();
-    QVERIFY(sink->isStuck());
-    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
-                                                         "answer. Turn \"Speak Elements\" off in the options to "
-                                                         "train without the voice.")}));
+    sink->Release();
+    QVERIFY(sink->IsStuck());
+    QCOMPARE(s.user.MessageTexts(),
+             (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
+                                         "answer. Turn \"Speak Elements\" off in the options to "
+                                         "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY2(answered - asked >= 2000 && answered - asked <= 3000, qPrintable(QString::number(answered - asked)));
     QVERIFY(fired >= 50);
