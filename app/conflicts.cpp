@@ -127,11 +127,11 @@ ConflictChoice::ConflictChoice(const QString &fileName, const QString &copyName,
            "and kept.")
             .arg(fileName, copyName, asideName));
     layout->addWidget(Label1);
-    List = new QTreeWidget(this);
-    List->setRootIsDecorated(false);
-    List->setHeaderLabels({modules ? tr("Module") : tr("Option"), tr("On this computer"), tr("In the copy")});
+    list = new QTreeWidget(this);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({modules ? tr("Module") : tr("Option"), tr("On this computer"), tr("In the copy")});
     for (const Profile::Difference &d : differences) {
-        auto *row = new QTreeWidgetItem(List);
+        auto *row = new QTreeWidgetItem(list);
         row->setText(0, d.key.isEmpty() ? d.section : d.section + QStringLiteral(" \u203A ") + d.key);
         row->setText(1, d.inOurs ? shown(d.ours) : tr("(none)"));
         row->setText(2, d.inTheirs ? shown(d.theirs) : tr("(none)"));
@@ -142,9 +142,9 @@ ConflictChoice::ConflictChoice(const QString &fileName, const QString &copyName,
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(0, d.inOurs ? Qt::Unchecked : Qt::Checked);
     }
-    List->header()->setStretchLastSection(true);
-    List->resizeColumnToContents(0);
-    layout->addWidget(List);
+    list->header()->setStretchLastSection(true);
+    list->resizeColumnToContents(0);
+    layout->addWidget(list);
     auto *buttons = new QDialogButtonBox(this);
     MergeButton = buttons->addButton(tr("&Merge"), QDialogButtonBox::AcceptRole);
     LaterButton = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
@@ -161,7 +161,7 @@ QVector<Profile::Difference> ConflictChoice::Chosen() const
 {
     QVector<Profile::Difference> chosen;
     for (int i = 0; i < m_differences.size(); ++i) {
-        if (List->topLevelItem(i)->checkState(0) == Qt::Checked)
+        if (list->topLevelItem(i)->checkState(0) == Qt::Checked)
             chosen.append(m_differences.at(i));
     }
     return chosen;

@@ -32,7 +32,7 @@ public:
     QVector<Profile::Difference> Chosen() const;
 
     QLabel *Label1 = nullptr;
-    QTreeWidget *List = nullptr;
+    QTreeWidget *list = nullptr;
     QPushButton *MergeButton = nullptr;
     QPushButton *LaterButton = nullptr;
 

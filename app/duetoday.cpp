@@ -82,20 +82,20 @@ DueTodayView::DueTodayView(QWidget *parent)
     auto *inside = new QWidget(this);
     auto *layout = new QVBoxLayout(inside);
     layout->setContentsMargins(4, 4, 4, 4);
-    List = new QTableWidget(0, 2, inside);
-    List->setObjectName(QStringLiteral("DueList"));
-    List->setHorizontalHeaderLabels({tr("Module"), tr("Days overdue")});
-    List->setAccessibleName(tr("Due today"));
-    List->setAccessibleDescription(tr("Kept Modules to train today, the oldest due first. Enter starts a Training."));
-    List->verticalHeader()->hide();
-    List->setSelectionBehavior(QAbstractItemView::SelectRows);
-    List->setSelectionMode(QAbstractItemView::SingleSelection);
-    List->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    List->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    List->installEventFilter(this);
-    connect(List, &QTableWidget::cellDoubleClicked, this, [this] { train(); });
-    layout->addWidget(List);
+    list = new QTableWidget(0, 2, inside);
+    list->setObjectName(QStringLiteral("DueList"));
+    list->setHorizontalHeaderLabels({tr("Module"), tr("Days overdue")});
+    list->setAccessibleName(tr("Due today"));
+    list->setAccessibleDescription(tr("Kept Modules to train today, the oldest due first. Enter starts a Training."));
+    list->verticalHeader()->hide();
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    list->installEventFilter(this);
+    connect(list, &QTableWidget::cellDoubleClicked, this, [this] { train(); });
+    layout->addWidget(list);
     TrainButton = new QPushButton(tr("Train &now"), inside);
     TrainButton->setObjectName(QStringLiteral("TrainNow"));
     TrainButton->setAccessibleDescription(tr("Starts a Training on the whole Module chosen in the list"));
@@ -111,26 +111,26 @@ DueTodayView::~DueTodayView() = default;
 int DueTodayView::Reload(const QDate &today)
 {
     m_due = Keeping::DueToday(DueToday::ReadPlan(today), today);
-    List->setRowCount(int(m_due.size()));
+    list->setRowCount(int(m_due.size()));
     for (int r = 0; r < m_due.size(); ++r) {
         const Keeping::KeptModule &m = m_due.at(r);
         const int overdue = Keeping::DaysOverdue(m.schedule, today);
         auto *name = new QTableWidgetItem(m.module);
         name->setToolTip(Dialogs::PlainToolTip(m.module));
-        List->setItem(r, 0, name);
+        list->setItem(r, 0, name);
         auto *days = new QTableWidgetItem(overdue == 0 ? tr("today") : QString::number(overdue));
         days->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        List->setItem(r, 1, days);
+        list->setItem(r, 1, days);
     }
     if (!m_due.isEmpty() && CurrentRow() < 0)
-        List->selectRow(0);
+        list->selectRow(0);
     setVisible(!m_due.isEmpty());
     return int(m_due.size());
 }
 
 int DueTodayView::CurrentRow() const
 {
-    const int row = List->currentRow();
+    const int row = list->currentRow();
     return row >= 0 && row < m_due.size() ? row : -1;
 }
 
@@ -144,7 +144,7 @@ void DueTodayView::train()
 
 bool DueTodayView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List && event->type() == QEvent::KeyPress) {
+    if (watched == list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             train();
@@ -169,14 +169,14 @@ RetentionChart::RetentionChart(const Keeping::KeptModule &module, QWidget *paren
                              "the run before it.")
                               .arg(module.module));
     layout->addWidget(Label1);
-    Chart = new QChart();
-    Chart->legend()->hide();
-    auto *series = new QScatterSeries(Chart);
+    chart = new QChart();
+    chart->legend()->hide();
+    auto *series = new QScatterSeries(chart);
     series->setMarkerSize(10);
     series->append(QList<QPointF>(points.cbegin(), points.cend()));
-    Chart->addSeries(series);
-    auto *x = new QValueAxis(Chart);
-    auto *y = new QValueAxis(Chart);
+    chart->addSeries(series);
+    auto *x = new QValueAxis(chart);
+    auto *y = new QValueAxis(chart);
     double longest = 1;
     for (const QPointF &p : points)
         longest = std::max(longest, p.x());
@@ -186,11 +186,11 @@ RetentionChart::RetentionChart(const Keeping::KeptModule &module, QWidget *paren
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTitleText(tr("Right in order (%)"));
-    Chart->addAxis(x, Qt::AlignBottom);
-    Chart->addAxis(y, Qt::AlignLeft);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
-    auto *view = new QChartView(Chart, this);
+    auto *view = new QChartView(chart, this);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(480, 320);
     layout->addWidget(view);

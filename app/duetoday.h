@@ -38,7 +38,7 @@ public:
     // The row chosen in the list; -1 when none.
     int CurrentRow() const;
 
-    QTableWidget *List = nullptr;
+    QTableWidget *list = nullptr;
     QPushButton *TrainButton = nullptr;
 
 Q_SIGNALS:
@@ -64,7 +64,7 @@ public:
     RetentionChart(const Keeping::KeptModule &module, QWidget *parent = nullptr);
     ~RetentionChart() override;
 
-    QChart *Chart = nullptr;
+    QChart *chart = nullptr;
     QLabel *Label1 = nullptr;
 };
 

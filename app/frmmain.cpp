@@ -301,7 +301,7 @@ void Tfrm_main::buildFilterBar()
     auto *heading = new QHBoxLayout();
     heading->setSpacing(4);
     heading->addWidget(Label2, 1);
-    heading->addWidget(ByPosition);
+    heading->addWidget(byPosition);
     rows->addLayout(heading);
     rows->addLayout(filter);
     filter->addWidget(Label1);
@@ -314,24 +314,24 @@ void Tfrm_main::buildFilterBar()
 
 void Tfrm_main::buildByPosition()
 {
-    ByPosition = new QToolButton(m_filterBar);
-    ByPosition->setObjectName(QStringLiteral("ByPosition"));
-    ByPosition->setText(tr("By &position"));
-    ByPosition->setCheckable(true);
-    ByPosition->setEnabled(false);
-    ByPosition->setFocusPolicy(Qt::StrongFocus);
-    ByPosition->setAccessibleName(tr("Right by position"));
-    ByPosition->setAccessibleDescription(
+    byPosition = new QToolButton(m_filterBar);
+    byPosition->setObjectName(QStringLiteral("ByPosition"));
+    byPosition->setText(tr("By &position"));
+    byPosition->setCheckable(true);
+    byPosition->setEnabled(false);
+    byPosition->setFocusPolicy(Qt::StrongFocus);
+    byPosition->setAccessibleName(tr("Right by position"));
+    byPosition->setAccessibleDescription(
         tr("The chart shows the share of right answers at each position of the Module shown, "
            "instead of the Koeff of each run"));
-    ByPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
-    connect(ByPosition, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
+    byPosition->setToolTip(tr("Right by position: the share of right answers at each position"));
+    connect(byPosition, &QToolButton::toggled, this, [this] { SpeedButton1Click(); });
 }
 
 void Tfrm_main::orderTabs()
 {
-    setTabOrder(ComboBox1, ByPosition);
-    setTabOrder(ByPosition, BitBtn3);
+    setTabOrder(ComboBox1, byPosition);
+    setTabOrder(byPosition, BitBtn3);
     setTabOrder(BitBtn3, StringGrid1);
     setTabOrder(StringGrid1, SpeedButton1);
     setTabOrder(SpeedButton1, BitBtn1);
@@ -507,8 +507,8 @@ void Tfrm_main::FormResize()
 
 bool Tfrm_main::editingData() const
 {
-    const bool run = m_test.made() && m_test && m_test->isVisible();
-    const bool library = m_modules.made() && m_modules && m_modules->isVisible();
+    const bool run = m_test.Made() && m_test && m_test->isVisible();
+    const bool library = m_modules.Made() && m_modules && m_modules->isVisible();
     const bool options = m_options && m_options->isVisible();
     return run || library || options || QApplication::activeModalWidget() != nullptr;
 }
@@ -586,12 +586,12 @@ void Tfrm_main::SpeedButton1Click()
         BitBtn3->setEnabled(!empty);
         m_maxKoeff = listing.maxKoeff;
         Platform::Randomize();
-        ByPosition->setEnabled(!m_shownModule.isEmpty());
-        if (ByPosition->isEnabled() && ByPosition->isChecked())
+        byPosition->setEnabled(!m_shownModule.isEmpty());
+        if (byPosition->isEnabled() && byPosition->isChecked())
             Chart1->FillByPosition(path, listing.rows);
         else
             Chart1->Fill(listing.bars, listing.axisMaximum);
-        Chart1->setAccessibleName(ByPosition->isEnabled() && ByPosition->isChecked()
+        Chart1->setAccessibleName(byPosition->isEnabled() && byPosition->isChecked()
                                       ? tr("Chart of right answers by position, in percent")
                                       : tr("Chart of the listed results"));
     });
@@ -779,7 +779,7 @@ void Tfrm_main::Help1Click()
 {
     if (!m_help)
         return;
-    connect(m_help.get(), &Tfrm_help::GuideRequested, this, &Tfrm_main::Guide1Click, Qt::UniqueConnection);
+    connect(m_help.Get(), &Tfrm_help::GuideRequested, this, &Tfrm_main::Guide1Click, Qt::UniqueConnection);
     Dialogs::ExecModal(m_help);
 }
 

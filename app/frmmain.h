@@ -54,7 +54,7 @@ public:
 
     // ---- run state
     qint32 &TestMode() { return m_run.TestMode; }
-    RunState &runState() override { return m_run; }
+    RunState &CurrentRunState() override { return m_run; }
     void ShowMainMessage(const QString &text) override;
     // After a run, lists the file it was saved to: Training runs go to
     // testres.ini, Exam runs to examres.ini.
@@ -123,7 +123,7 @@ public:
     // Beside the Module choice: the chart shows the share of right answers
     // at each position over the listed runs of the Module shown, instead
     // of the Koeff of each run. Enabled while one Module is shown.
-    QToolButton *ByPosition = nullptr;
+    QToolButton *byPosition = nullptr;
     QPushButton *BitBtn3 = nullptr;
     QMenu *est1 = nullptr;
     QAction *Configurations1 = nullptr, *Modules1 = nullptr, *est11 = nullptr, *est21 = nullptr, *Exam1 = nullptr,

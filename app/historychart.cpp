@@ -55,7 +55,7 @@ HistoryChartView::HistoryChartView(QWidget *parent)
 
 HistoryChartView::~HistoryChartView() = default;
 
-void HistoryChartView::setLabels(const QStringList &labels)
+void HistoryChartView::SetLabels(const QStringList &labels)
 {
     m_labels = labels;
     // Upright labels: their width is the room they need below the plot.
@@ -69,13 +69,13 @@ void HistoryChartView::setLabels(const QStringList &labels)
     viewport()->update();
 }
 
-void HistoryChartView::setAverages(const QVector<double> &averages)
+void HistoryChartView::SetAverages(const QVector<double> &averages)
 {
     m_averages = averages;
     viewport()->update();
 }
 
-QVector<HistoryChartView::PlacedLabel> HistoryChartView::placedLabels() const
+QVector<HistoryChartView::PlacedLabel> HistoryChartView::PlacedLabels() const
 {
     QVector<PlacedLabel> placed;
     const QList<QAbstractSeries *> series = chart()->series();
@@ -125,7 +125,7 @@ void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
     // colour of its value labels, not the window's text colour.
     const QList<QAbstractAxis *> axes = chart()->axes(Qt::Vertical);
     painter->setPen(axes.isEmpty() ? QColor(Qt::black) : axes.first()->labelsBrush().color());
-    for (const PlacedLabel &label : placedLabels()) {
+    for (const PlacedLabel &label : PlacedLabels()) {
         const QString &text = m_labels.at(label.bar);
         const qreal width = label.rect.height();
         painter->save();
@@ -239,8 +239,8 @@ void HistoryChartView::Fill(const QVector<History::Bar> &bars, double axisMaximu
     m_axisY->setTickInterval(step);
     m_axisY->setLabelFormat(QStringLiteral("%.%1f").arg(History::AxisDecimals(step)));
     m_series->append(sets);
-    setLabels(labels);
-    setAverages(History::MovingAverage(bars));
+    SetLabels(labels);
+    SetAverages(History::MovingAverage(bars));
 }
 
 void HistoryChartView::FillByPosition(const QString &path, const QVector<History::Row> &rows)
@@ -267,5 +267,5 @@ void HistoryChartView::FillByPosition(const QString &path, const QVector<History
     for (int p = 0; p < shares.size(); ++p)
         bars.append(History::Bar{100.0 * shares.at(p), QString::number(p + 1), 0, 255, 0});
     Fill(bars, 100, QCoreApplication::translate("Tfrm_main", "Right answers, in percent"));
-    setAverages({});
+    SetAverages({});
 }

@@ -45,12 +45,12 @@ public:
     double AxisMaximum() const;
 
     // One label per bar, left to right; reserves room for them below the plot.
-    void setLabels(const QStringList &labels);
-    const QStringList &labels() const { return m_labels; }
+    void SetLabels(const QStringList &labels);
+    const QStringList &Labels() const { return m_labels; }
 
     // One value per bar, left to right, joined by a line over the bars.
-    void setAverages(const QVector<double> &averages);
-    const QVector<double> &averages() const { return m_averages; }
+    void SetAverages(const QVector<double> &averages);
+    const QVector<double> &Averages() const { return m_averages; }
 
     // Where the run labels are drawn, in the view's coordinates, and for
     // which bars: with more bars than upright labels fit side by side,
@@ -60,7 +60,7 @@ public:
         int bar;
         QRectF rect;
     };
-    QVector<PlacedLabel> placedLabels() const;
+    QVector<PlacedLabel> PlacedLabels() const;
 
 protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;

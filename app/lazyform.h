@@ -20,7 +20,7 @@ public:
     {
     }
 
-    Form *get() const
+    Form *Get() const
     {
         if (!m_slot)
             return nullptr;
@@ -30,11 +30,11 @@ public:
         }
         return m_slot->form.data();
     }
-    Form *operator->() const { return get(); }
-    operator Form *() const { return get(); } // NOLINT: reads like the window pointer it stands for
+    Form *operator->() const { return Get(); }
+    operator Form *() const { return Get(); } // NOLINT: reads like the window pointer it stands for
 
     // True once the window exists, without making it.
-    bool made() const { return m_slot && m_slot->made; }
+    bool Made() const { return m_slot && m_slot->made; }
 
 private:
     struct Slot

@@ -143,15 +143,15 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("analyse 1e5, 1 % mistakes / hash its texts", "BM_AnalyseWords/min_time:1.000",
+    bool ok = reporter.Ratio("analyse 1e5, 1 % mistakes / hash its texts", "BM_AnalyseWords/min_time:1.000",
                              "BM_HashWords/min_time:1.000", 15.0);
-    ok = reporter.ratio("analyse 1e5 two-digit numbers, 1 % mistakes / hash", "BM_AnalyseDigits/min_time:1.000",
+    ok = reporter.Ratio("analyse 1e5 two-digit numbers, 1 % mistakes / hash", "BM_AnalyseDigits/min_time:1.000",
                         "BM_HashDigits/min_time:1.000", 25.0)
          && ok;
-    ok = reporter.ratio("analyse 1e5, nothing matches / hash its texts", "BM_AnalyseNothingMatches100k/min_time:1.000",
+    ok = reporter.Ratio("analyse 1e5, nothing matches / hash its texts", "BM_AnalyseNothingMatches100k/min_time:1.000",
                         "BM_HashNothingMatches/min_time:1.000", 50.0)
          && ok;
-    ok = reporter.ratio("nothing matches: 1e5 / 1e4 (linear: 10)", "BM_AnalyseNothingMatches100k/min_time:1.000",
+    ok = reporter.Ratio("nothing matches: 1e5 / 1e4 (linear: 10)", "BM_AnalyseNothingMatches100k/min_time:1.000",
                         "BM_AnalyseNothingMatches10k/min_time:1.000", 15.0)
          && ok;
     return ok ? 0 : 1;

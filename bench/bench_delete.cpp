@@ -68,7 +68,7 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    const bool ok = reporter.ratio("Delete All of 50000 runs / Delete of one", "BM_DeleteAll/min_time:2.000",
+    const bool ok = reporter.Ratio("Delete All of 50000 runs / Delete of one", "BM_DeleteAll/min_time:2.000",
                                    "BM_DeleteOne/min_time:2.000", 2.0);
     return ok ? 0 : 1;
 }

@@ -50,9 +50,9 @@ class FilePicker : public Dialogs::Handler
 {
 public:
     QString path;
-    Dialogs::Answer ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
-    QString fileName(bool, const QString &) override { return path; }
-    int execModal(QDialog *dialog) override { return dialog->exec(); }
+    Dialogs::Answer Ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
+    QString FileName(bool, const QString &) override { return path; }
+    int ExecModal(QDialog *dialog) override { return dialog->exec(); }
 };
 FilePicker *g_picker = nullptr;
 
@@ -284,11 +284,11 @@ int main(int argc, char **argv)
         // disk; its growth is judged against the INI layer alone instead.
         if (std::string(name) == "BM_Open") {
             const std::string label = std::string(name) + ": 1,000,000 / 100,000 Elements";
-            ok = reporter.ratio(label.c_str(), large, small, 12.0) && ok;
+            ok = reporter.Ratio(label.c_str(), large, small, 12.0) && ok;
         }
         const std::string against = std::string(name) + ": 1,000,000 Elements / INI layer alone";
-        ok = reporter.ratio(against.c_str(), large, baseline, 10.0) && ok;
-        const double seconds = reporter.seconds(large);
+        ok = reporter.Ratio(against.c_str(), large, baseline, 10.0) && ok;
+        const double seconds = reporter.Seconds(large);
         const bool fast = seconds >= 0 && seconds < 1.0;
         std::printf("%s with 1,000,000 Elements: %.3f ms (bound 1000 ms) %s\n", name, seconds * 1e3,
                     fast ? "ok" : "EXCEEDED");
@@ -296,12 +296,12 @@ int main(int argc, char **argv)
     }
     const std::string longLine = "BM_LongLine/real_time";
     ok =
-        reporter.ratio("Long line: one line / one Element a line", longLine, "BM_Baseline_Lines/real_time", 15.0) && ok;
-    const double seconds = reporter.seconds(longLine);
+        reporter.Ratio("Long line: one line / one Element a line", longLine, "BM_Baseline_Lines/real_time", 15.0) && ok;
+    const double seconds = reporter.Seconds(longLine);
     const bool fast = seconds >= 0 && seconds < 1.0;
     std::printf("BM_LongLine, load and one key: %.3f ms (bound 1000 ms) %s\n", seconds * 1e3, fast ? "ok" : "EXCEEDED");
     ok = ok && fast;
-    const double huge = reporter.seconds("BM_OpenHuge/iterations:1/repeats:2/real_time");
+    const double huge = reporter.Seconds("BM_OpenHuge/iterations:1/repeats:2/real_time");
     const bool hugeFast = huge >= 0 && huge <= 4.0;
     std::printf("editor open, 10,000,000 Elements beside the starter Modules: %.3f s (bound 4 s) %s\n", huge,
                 hugeFast ? "ok" : "EXCEEDED");

@@ -60,7 +60,7 @@ void BM_Parse(benchmark::State &state)
     qsizetype sections = 0;
     for (auto _ : state) {
         Profile::DirectParse parse(path);
-        parse.readAll();
+        parse.ReadAll();
         sections = parse.sections.size();
     }
     if (sections != 3000)
@@ -142,9 +142,9 @@ void BM_ReloadOneModule(benchmark::State &state)
 class SaveTo : public Dialogs::Handler
 {
 public:
-    Dialogs::Answer ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
-    QString fileName(bool, const QString &) override { return Platform::DataFile(QStringLiteral("history.csv")); }
-    int execModal(QDialog *) override { return 0; }
+    Dialogs::Answer Ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
+    QString FileName(bool, const QString &) override { return Platform::DataFile(QStringLiteral("history.csv")); }
+    int ExecModal(QDialog *) override { return 0; }
 };
 
 void BM_ExportAll(benchmark::State &state)
@@ -281,27 +281,27 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("one full parse / read + count lines", "BM_Parse/min_time:1.000",
+    bool ok = reporter.Ratio("one full parse / read + count lines", "BM_Parse/min_time:1.000",
                              "BM_ReadCountLines/min_time:1.000", 2.0);
-    ok = reporter.ratio("one reload (list and chart) / one full parse", "BM_Reload/min_time:1.000",
+    ok = reporter.Ratio("one reload (list and chart) / one full parse", "BM_Reload/min_time:1.000",
                         "BM_Parse/min_time:1.000", 2.0)
          && ok;
-    ok = reporter.ratio("reload of the other file / one full parse", "BM_ReloadToggle/min_time:1.000",
+    ok = reporter.Ratio("reload of the other file / one full parse", "BM_ReloadToggle/min_time:1.000",
                         "BM_Parse/min_time:1.000", 2.0)
          && ok;
-    ok = reporter.ratio("narrow to one Module / one full parse", "BM_NarrowToModule/min_time:1.000",
+    ok = reporter.Ratio("narrow to one Module / one full parse", "BM_NarrowToModule/min_time:1.000",
                         "BM_Parse/min_time:1.000", 2.0)
          && ok;
-    ok = reporter.ratio("reload with one Module shown / one full parse", "BM_ReloadOneModule/min_time:1.000",
+    ok = reporter.Ratio("reload with one Module shown / one full parse", "BM_ReloadOneModule/min_time:1.000",
                         "BM_Parse/min_time:1.000", 2.0)
          && ok;
     // The export analyses every run too: 3 million Elements aligned with
     // their answers, each run from one load of the file.
-    ok = reporter.ratio("export all 3000 runs, analysed / one full parse", "BM_ExportAll/min_time:1.000",
+    ok = reporter.Ratio("export all 3000 runs, analysed / one full parse", "BM_ExportAll/min_time:1.000",
                         "BM_Parse/min_time:1.000", 15.0)
          && ok;
     ok =
-        reporter.ratio("start-up CPU with the file / bare window, 100 bars",
+        reporter.Ratio("start-up CPU with the file / bare window, 100 bars",
                        "BM_StartTenacio/iterations:15/manual_time", "BM_StartBareWindow/iterations:15/manual_time", 1.5)
         && ok;
     DestroyForms(forms);

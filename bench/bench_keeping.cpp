@@ -81,7 +81,7 @@ int main(int argc, char **argv)
     }
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    const bool ok = reporter.ratio("due today / history listing, 100,000 runs", "BM_DueToday/repeats:5",
+    const bool ok = reporter.Ratio("due today / history listing, 100,000 runs", "BM_DueToday/repeats:5",
                                    "BM_HistoryListing/repeats:5", 1.2);
     return ok ? 0 : 1;
 }

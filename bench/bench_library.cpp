@@ -206,12 +206,12 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("start-up CPU, big library / starter library", "BM_StartUpBig/iterations:5/manual_time",
+    bool ok = reporter.Ratio("start-up CPU, big library / starter library", "BM_StartUpBig/iterations:5/manual_time",
                              "BM_StartUpStarter/iterations:5/manual_time", 2.0);
-    ok = reporter.ratio("options open, big library / starter library", "BM_OptionsBig/iterations:5",
+    ok = reporter.Ratio("options open, big library / starter library", "BM_OptionsBig/iterations:5",
                         "BM_OptionsStarter/iterations:5", 1e9)
          && ok;
-    ok = reporter.ratio("Drill mistakes, big library / read and write it once", "BM_DrillMistakesBig/iterations:3",
+    ok = reporter.Ratio("Drill mistakes, big library / read and write it once", "BM_DrillMistakesBig/iterations:3",
                         "BM_ReadWriteFloor/iterations:3", 1e9)
          && ok;
     const auto bound = [&ok](const char *label, double value, double limit, const char *unit) {
@@ -219,8 +219,8 @@ int main(int argc, char **argv)
         std::printf("%-58s %10.1f %s (bound %.1f %s) %s\n", label, value, unit, limit, unit, held ? "ok" : "EXCEEDED");
         ok = held && ok;
     };
-    bound("options open with the big library", reporter.seconds("BM_OptionsBig/iterations:5") * 1e3, 500, "ms");
-    bound("Drill mistakes with the big library", reporter.seconds("BM_DrillMistakesBig/iterations:3") * 1e3, 1500,
+    bound("options open with the big library", reporter.Seconds("BM_OptionsBig/iterations:5") * 1e3, 500, "ms");
+    bound("Drill mistakes with the big library", reporter.Seconds("BM_DrillMistakesBig/iterations:3") * 1e3, 1500,
           "ms");
     std::printf("resident memory after start-up: starter %.1f MB, big %.1f MB\n", g_rssMb[0], g_rssMb[1]);
     bound("resident memory after start-up, big library", g_rssMb[1], 150, "MB");

@@ -106,9 +106,9 @@ class SaveTo : public Dialogs::Handler
 {
 public:
     QString target;
-    Dialogs::Answer ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
-    QString fileName(bool, const QString &) override { return target; }
-    int execModal(QDialog *) override { return 0; }
+    Dialogs::Answer Ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
+    QString FileName(bool, const QString &) override { return target; }
+    int ExecModal(QDialog *) override { return 0; }
 };
 
 // The export button with All Modules shown: every run listed, analysed and
@@ -151,15 +151,15 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
     bool ok =
-        reporter.ratio("reopen: 100,000 runs / 100 runs", "BM_Reopen/100000/repeats:3", "BM_Reopen/100/repeats:3", 5.0);
-    ok = reporter.ratio("export: 10,000 runs / 1,000 runs", "BM_Export/10000/repeats:5", "BM_Export/1000/repeats:5",
+        reporter.Ratio("reopen: 100,000 runs / 100 runs", "BM_Reopen/100000/repeats:3", "BM_Reopen/100/repeats:3", 5.0);
+    ok = reporter.Ratio("export: 10,000 runs / 1,000 runs", "BM_Export/10000/repeats:5", "BM_Export/1000/repeats:5",
                         11.5)
          && ok;
-    ok = reporter.ratio("export: 100,000 runs / 10,000 runs", "BM_Export/100000/repeats:5", "BM_Export/10000/repeats:5",
+    ok = reporter.Ratio("export: 100,000 runs / 10,000 runs", "BM_Export/100000/repeats:5", "BM_Export/10000/repeats:5",
                         11.5)
          && ok;
     const auto bound = [&ok, &reporter](const char *label, const std::string &name, double limitMs) {
-        const double ms = reporter.seconds(name) * 1e3;
+        const double ms = reporter.Seconds(name) * 1e3;
         const bool held = ms >= 0 && ms <= limitMs;
         std::printf("%-58s %10.1f ms (bound %.0f ms) %s\n", label, ms, limitMs, held ? "ok" : "EXCEEDED");
         ok = held && ok;

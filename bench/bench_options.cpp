@@ -169,18 +169,18 @@ int main(int argc, char **argv)
         return std::string(benchmark) + "/" + std::to_string(elements) + "/repeats:5/real_time";
     };
     std::printf("fastest refill: 10,000 Elements %.3f ms, 100,000 %.3f ms, 1,000,000 %.3f ms\n",
-                reporter.seconds(name(10000)) * 1e3, reporter.seconds(name(100000)) * 1e3,
-                reporter.seconds(name(1000000)) * 1e3);
-    bool ok = reporter.ratio("refill: 100,000 / 10,000 Elements", name(100000), name(10000), 12.0);
-    ok = reporter.ratio("refill: 1,000,000 / 100,000 Elements", name(1000000), name(100000), 12.0) && ok;
+                reporter.Seconds(name(10000)) * 1e3, reporter.Seconds(name(100000)) * 1e3,
+                reporter.Seconds(name(1000000)) * 1e3);
+    bool ok = reporter.Ratio("refill: 100,000 / 10,000 Elements", name(100000), name(10000), 12.0);
+    ok = reporter.Ratio("refill: 1,000,000 / 100,000 Elements", name(1000000), name(100000), 12.0) && ok;
     // A refill decodes the Data value into the list's text and marks its
     // Elements: a few passes over the bytes the floor reads once.
-    ok = reporter.ratio("refill / library read, 1,000,000 Elements", name(1000000),
+    ok = reporter.Ratio("refill / library read, 1,000,000 Elements", name(1000000),
                         name(1000000, "BM_ReadLibraryFloor"), RefillFloorBound)
          && ok;
     // The popup shows a few rows whatever the size: a hundred times the
     // Elements may not cost ten times the time.
-    ok = reporter.ratio("open the From list: 1,000,000 / 10,000 Elements", name(1000000, "BM_OpenFromList"),
+    ok = reporter.Ratio("open the From list: 1,000,000 / 10,000 Elements", name(1000000, "BM_OpenFromList"),
                         name(10000, "BM_OpenFromList"), 10.0)
          && ok;
     return ok ? 0 : 1;

@@ -54,7 +54,7 @@ void BM_DirectParse(benchmark::State &state, BenchData::Memory memory)
     for (auto _ : state) {
         coldPages(state, memory);
         Profile::DirectParse parse(g_path);
-        parse.readAll();
+        parse.ReadAll();
         sections = parse.sections.size();
         lines = parse.lines.size();
     }
@@ -138,23 +138,23 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("direct parse / read + count lines, warm memory", "BM_DirectParse/warm/min_time:1.000",
+    bool ok = reporter.Ratio("direct parse / read + count lines, warm memory", "BM_DirectParse/warm/min_time:1.000",
                              "BM_ReadCountLines/warm/min_time:1.000", WarmParseBound);
-    ok = reporter.ratio("direct parse / read + count lines, cold memory", "BM_DirectParse/cold/min_time:1.000",
+    ok = reporter.Ratio("direct parse / read + count lines, cold memory", "BM_DirectParse/cold/min_time:1.000",
                         "BM_ReadCountLines/cold/min_time:1.000", ColdParseBound)
          && ok;
     // What the cold pages cost each: cold less warm.
     std::printf("page faults of a fresh buffer: read %.3f ms, parse %.3f ms\n",
-                (reporter.seconds("BM_ReadCountLines/cold/min_time:1.000")
-                 - reporter.seconds("BM_ReadCountLines/warm/min_time:1.000"))
+                (reporter.Seconds("BM_ReadCountLines/cold/min_time:1.000")
+                 - reporter.Seconds("BM_ReadCountLines/warm/min_time:1.000"))
                     * 1e3,
-                (reporter.seconds("BM_DirectParse/cold/min_time:1.000")
-                 - reporter.seconds("BM_DirectParse/warm/min_time:1.000"))
+                (reporter.Seconds("BM_DirectParse/cold/min_time:1.000")
+                 - reporter.Seconds("BM_DirectParse/warm/min_time:1.000"))
                     * 1e3);
-    ok = reporter.ratio("history reload / read + count lines, cold memory", "BM_HistoryReload/min_time:1.000",
+    ok = reporter.Ratio("history reload / read + count lines, cold memory", "BM_HistoryReload/min_time:1.000",
                         "BM_ReadCountLines/cold/min_time:1.000", 2.0)
          && ok;
-    ok = reporter.ratio("direct parse, cold memory / QSettings load", "BM_DirectParse/cold/min_time:1.000",
+    ok = reporter.Ratio("direct parse, cold memory / QSettings load", "BM_DirectParse/cold/min_time:1.000",
                         "BM_QSettingsLoad/iterations:3", 1.0 / 6.0)
          && ok;
     return ok ? 0 : 1;

@@ -97,12 +97,12 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
-    bool ok = reporter.ratio("save a run of 1000 / parse and rewrite the file", "BM_SaveResult/min_time:2.000",
+    bool ok = reporter.Ratio("save a run of 1000 / parse and rewrite the file", "BM_SaveResult/min_time:2.000",
                              "BM_ParseAndWriteBack/min_time:2.000", 2.0);
     // A reopen also gives back the previous sheet, after which the allocator
     // returns the freed parse to the system and the next parse faults its
     // pages in again; the repeated bare parse never does. Hence 2, not 1.
-    ok = reporter.ratio("reopen a run of 1000 / parse the file", "BM_Reopen/min_time:2.000",
+    ok = reporter.Ratio("reopen a run of 1000 / parse the file", "BM_Reopen/min_time:2.000",
                         "BM_ParseOnly/min_time:2.000", 2.0)
          && ok;
     return ok ? 0 : 1;

@@ -46,9 +46,9 @@ void BM_RenderRun(benchmark::State &state)
     const QStringList texts = state.range(0) >= 2 ? QStringList{separate.join(QLatin1Char(' '))} : separate;
     for (auto _ : state) {
         const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
-        QSignalSpy prepared(speaker.get(), &Speech::Speaker::prepared);
-        QSignalSpy failed(speaker.get(), &Speech::Speaker::failed);
-        speaker->prepare(texts);
+        QSignalSpy prepared(speaker.get(), &Speech::Speaker::Prepared);
+        QSignalSpy failed(speaker.get(), &Speech::Speaker::Failed);
+        speaker->Prepare(texts);
         while (prepared.isEmpty() && failed.isEmpty())
             prepared.wait(10000);
         if (!failed.isEmpty()) {
@@ -66,10 +66,10 @@ BENCHMARK(BM_RenderRun)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillis
 QString renderAll(const QStringList &texts)
 {
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
-    QSignalSpy prepared(speaker.get(), &Speech::Speaker::prepared);
-    QSignalSpy failed(speaker.get(), &Speech::Speaker::failed);
-    QSignalSpy progress(speaker.get(), &Speech::Speaker::progress);
-    speaker->prepare(texts);
+    QSignalSpy prepared(speaker.get(), &Speech::Speaker::Prepared);
+    QSignalSpy failed(speaker.get(), &Speech::Speaker::Failed);
+    QSignalSpy progress(speaker.get(), &Speech::Speaker::Progress);
+    speaker->Prepare(texts);
     qsizetype rendered = -1;
     while (prepared.isEmpty() && failed.isEmpty()) {
         if (progress.size() == rendered)
@@ -81,7 +81,7 @@ QString renderAll(const QStringList &texts)
         return failed.first().first().toString();
     QStringList wrong;
     for (const QString &text : texts) {
-        const qint64 ms = speaker->clipMs(text);
+        const qint64 ms = speaker->ClipMs(text);
         if (ms < 100 || ms > 500 + 1000 * text.size())
             wrong << QStringLiteral("%1: %2 ms").arg(text).arg(ms);
     }
@@ -118,7 +118,7 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     RunWithRatios(argc, argv, reporter);
     const auto name = [](int arg) { return "BM_RenderRun/" + std::to_string(arg) + "/iterations:3/real_time"; };
-    ok = reporter.ratio("100 numbers, one by one / as one clip", name(0), name(2), RunRatioBound) && ok;
-    ok = reporter.ratio("100 words, one by one / as one clip", name(1), name(3), RunRatioBound) && ok;
+    ok = reporter.Ratio("100 numbers, one by one / as one clip", name(0), name(2), RunRatioBound) && ok;
+    ok = reporter.Ratio("100 words, one by one / as one clip", name(1), name(3), RunRatioBound) && ok;
     return ok ? 0 : 1;
 }

@@ -89,9 +89,9 @@ public:
         runner->Label2->installEventFilter(this);
     }
 
-    void note()
+    void Note()
     {
-        if (m_runner->Phase != 1 || m_runner->PresentationDone)
+        if (m_runner->Phase != 1 || m_runner->presentationDone)
             return;
         if (!m_runner->Label2->text().isEmpty())
             elements.insert(m_runner->CurrentNumber);
@@ -126,7 +126,7 @@ Outcome fakeClockRun(Tfrm_test *runner, quint32 &now)
     Seen seen(runner);
     runner->show();
     QCoreApplication::processEvents(); // the first paint starts the pace
-    seen.note();
+    seen.Note();
     // Timer1 keeps its setting but stays out of the way.
     runner->Timer1->setInterval(24 * 3600 * 1000);
     double worstCpu = 0;
@@ -136,7 +136,7 @@ Outcome fakeClockRun(Tfrm_test *runner, quint32 &now)
     double totalRepaintCpu = 0;
     int ticks = 0;
     QElapsedTimer wall;
-    while (runner->Phase == 1 && !runner->PresentationDone && ticks < 2 * Ticks) {
+    while (runner->Phase == 1 && !runner->presentationDone && ticks < 2 * Ticks) {
         now += Tfrm_test::TimerInterval;
         const double cpu = threadCpuMs();
         wall.start();
@@ -149,7 +149,7 @@ Outcome fakeClockRun(Tfrm_test *runner, quint32 &now)
         worstWall = std::max(worstWall, spentWall);
         totalCpu += spentCpu;
         ++ticks;
-        seen.note();
+        seen.Note();
         // The baseline: the same runner repainted whole, nothing changed
         // (not counted as the tick's paint).
         const int paints = seen.paints;
@@ -174,10 +174,10 @@ Outcome fakeClockRun(Tfrm_test *runner, quint32 &now)
     Outcome outcome{true, held};
     // Each Element shown, in black and then fading (one shade per tick of
     // its time), painted at every tick.
-    if (runner->PresentationDone != true || seen.elements.size() != Elements || seen.shades.size() != TicksPerElement
+    if (runner->presentationDone != true || seen.elements.size() != Elements || seen.shades.size() != TicksPerElement
         || seen.paints < Ticks || ticks != Ticks) {
         std::printf("  NOT a whole run: %d ticks, presentation %s\n", ticks,
-                    runner->PresentationDone ? "done" : "not done");
+                    runner->presentationDone ? "done" : "not done");
         outcome.ok = false;
     }
     return outcome;
@@ -229,8 +229,8 @@ Outcome wallClockRun(Tfrm_test *runner)
         ++ticks;
         lastTickMs = clock.elapsed() - firstPaintMs;
         worstLateMs = std::max(worstLateMs, lastTickMs - qint64(ticks) * Tfrm_test::TimerInterval);
-        seen.note();
-        if (runner->PresentationDone || runner->Phase != 1)
+        seen.Note();
+        if (runner->presentationDone || runner->Phase != 1)
             loop.quit();
     });
     QObject::connect(&base, &QTimer::timeout, &loop, [&] {
@@ -240,7 +240,7 @@ Outcome wallClockRun(Tfrm_test *runner)
     clock.start();
     const double cpu = threadCpuMs();
     runner->show();
-    seen.note();
+    seen.Note();
     loop.exec();
     const double spentCpu = threadCpuMs() - cpu;
     base.stop();
@@ -291,8 +291,8 @@ AthleteRun athleteRun(Tfrm_test *runner, Tfrm_results *report, quint32 &now)
     QCoreApplication::processEvents();
     runner->Timer1->setInterval(24 * 3600 * 1000);
     const double cpu = threadCpuMs();
-    while (runner->Phase == 1 && !runner->PresentationDone && runner->isVisible()) {
-        now += quint32(runner->TickPeriodMs);
+    while (runner->Phase == 1 && !runner->presentationDone && runner->isVisible()) {
+        now += quint32(runner->tickPeriodMs);
         runner->Timer1Timer();
         benchmark::DoNotOptimize(runner->grab().cacheKey());
         ++out.ticks;
@@ -316,9 +316,9 @@ public:
     Tfrm_test *runner = nullptr;
     Outcome outcome;
 
-    Dialogs::Answer ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
-    QString fileName(bool, const QString &) override { return QString(); }
-    int execModal(QDialog *dialog) override
+    Dialogs::Answer Ask(Dialogs::Kind, const QString &, const QString &) override { return Dialogs::Answer::Ok; }
+    QString FileName(bool, const QString &) override { return QString(); }
+    int ExecModal(QDialog *dialog) override
     {
         if (dialog != runner)
             return 0;
@@ -357,7 +357,7 @@ int main(int argc, char **argv)
     Platform::SetTickSource([&now] { return now; });
     user.scenario = [&now](Tfrm_test *runner) { return fakeClockRun(runner, now); };
     forms.frm_main->est21Click();
-    const quint32 runMs = forms.frm_main->runState().EndTick - forms.frm_main->runState().StartTick;
+    const quint32 runMs = forms.frm_main->CurrentRunState().EndTick - forms.frm_main->CurrentRunState().StartTick;
     std::printf("  the run on the fake clock: %u ms (%d ticks of %d ms): %s\n", runMs, Ticks, Tfrm_test::TimerInterval,
                 runMs == quint32(Ticks) * Tfrm_test::TimerInterval ? "ok" : "WRONG");
     bool ok = user.outcome.ran && user.outcome.ok && runMs == quint32(Ticks) * Tfrm_test::TimerInterval;
@@ -381,10 +381,11 @@ int main(int argc, char **argv)
         };
         forms.frm_main->est21Click();
         Platform::SetTickSource({});
-        const quint32 athleteMs = forms.frm_main->runState().EndTick - forms.frm_main->runState().StartTick;
+        const quint32 athleteMs =
+            forms.frm_main->CurrentRunState().EndTick - forms.frm_main->CurrentRunState().StartTick;
         const ResultsStore::StoredRun stored =
             ResultsStore::Read(Platform::DataFile(QStringLiteral("testres.ini")),
-                               ResultsStore::SectionName(forms.frm_main->runState().StartDateTime, QLocale()));
+                               ResultsStore::SectionName(forms.frm_main->CurrentRunState().StartDateTime, QLocale()));
         runs[i].stored = stored.sheet.RowCount();
         // The history's CSV of that run, analysed.
         const QString testres = Platform::DataFile(QStringLiteral("testres.ini"));

@@ -34,17 +34,17 @@ public:
     }
 
     // Seconds per iteration of a benchmark (by its full name), or -1.
-    double seconds(const std::string &name) const
+    double Seconds(const std::string &name) const
     {
         const auto it = m_seconds.find(name);
         return it == m_seconds.end() ? -1.0 : it->second;
     }
 
     // Prints "label: a / b = ratio (bound)" and returns whether it holds.
-    bool ratio(const char *label, const std::string &a, const std::string &b, double bound) const
+    bool Ratio(const char *label, const std::string &a, const std::string &b, double bound) const
     {
-        const double x = seconds(a);
-        const double y = seconds(b);
+        const double x = Seconds(a);
+        const double y = Seconds(b);
         if (x < 0 || y <= 0) {
             std::printf("%s: missing measurement\n", label);
             return false;

@@ -4,7 +4,7 @@
 
 namespace Exercises {
 
-QString Sum::label() const
+QString Sum::Label() const
 {
     return QString::number(a) + QStringLiteral(" + ") + QString::number(b) + QStringLiteral(" =");
 }

@@ -15,9 +15,9 @@ struct Sum
 {
     int a = 0;
     int b = 0;
-    int result() const { return a + b; }
+    int Value() const { return a + b; }
     // "a + b =", e.g. "17 + 33 =".
-    QString label() const;
+    QString Label() const;
 };
 
 // Draws one sum from the program's generator: a first, then b.

@@ -100,7 +100,7 @@ Tfrm_exe::Tfrm_exe(QWidget *parent)
     // The sums in a column with their boxes beside them, the buttons below;
     // the form's sizes are the least the window takes.
     const int sumWidth =
-        Label1->fontMetrics().horizontalAdvance(Exercises::Sum{Exercises::TermMaximum, Exercises::TermMaximum}.label());
+        Label1->fontMetrics().horizontalAdvance(Exercises::Sum{Exercises::TermMaximum, Exercises::TermMaximum}.Label());
     const int boxWidth =
         qMax(89, Edit1->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + Edit1->textMargins().right() + 8);
     auto *sums = new QGridLayout;
@@ -193,9 +193,9 @@ void Tfrm_exe::FormShow()
     Platform::Randomize();
     for (int i = 1; i <= SumCount; ++i) {
         const Exercises::Sum sum = Exercises::DrawSum();
-        expectedSum(i) = sum.result();
-        SumLabel(i)->setText(sum.label());
-        AnswerBox(i)->setAccessibleName(tr("Sum %1: ").arg(i) + sum.label());
+        expectedSum(i) = sum.Value();
+        SumLabel(i)->setText(sum.Label());
+        AnswerBox(i)->setAccessibleName(tr("Sum %1: ").arg(i) + sum.Label());
     }
     ExercisesDone = false;
     m_movedTo = nullptr;
@@ -225,18 +225,18 @@ void Tfrm_exe::EditChange(int i)
         return;
     }
     setBoxColour(i, RightColour);
-    CheckExercisesDone();
+    checkExercisesDone();
     if (ExercisesDone)
         return;
     if (i < SumCount)
         AnswerBox(i + 1)->setFocus();
     else
-        FocusFirstWrongSum();
+        focusFirstWrongSum();
     if (QApplication::focusWidget() != AnswerBox(i))
         m_movedTo = qobject_cast<QLineEdit *>(QApplication::focusWidget());
 }
 
-void Tfrm_exe::CheckExercisesDone()
+void Tfrm_exe::checkExercisesDone()
 {
     bool allRight = true;
     for (int i = 1; i <= SumCount; ++i)
@@ -244,10 +244,10 @@ void Tfrm_exe::CheckExercisesDone()
     if (allRight)
         ExercisesDone = true;
     if (ExercisesDone)
-        PressOkButton();
+        pressOkButton();
 }
 
-void Tfrm_exe::PressOkButton()
+void Tfrm_exe::pressOkButton()
 {
     // The box that just turned green is drawn before the dialog goes.
     for (int i = 1; i <= SumCount; ++i)
@@ -255,7 +255,7 @@ void Tfrm_exe::PressOkButton()
     done(ResultOk);
 }
 
-void Tfrm_exe::FocusFirstWrongSum()
+void Tfrm_exe::focusFirstWrongSum()
 {
     for (int i = 1; i <= SumCount; ++i) {
         if (BoxColour(i) == WrongColour) {
@@ -267,7 +267,7 @@ void Tfrm_exe::FocusFirstWrongSum()
 
 void Tfrm_exe::BitBtn1Click()
 {
-    CheckExercisesDone();
+    checkExercisesDone();
     if (!ExercisesDone) // when done, PressOkButton has closed the dialog
         done(ResultOk);
 }

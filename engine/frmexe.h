@@ -67,9 +67,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void CheckExercisesDone();
-    void PressOkButton();
-    void FocusFirstWrongSum();
+    void checkExercisesDone();
+    void pressOkButton();
+    void focusFirstWrongSum();
     void setBoxColour(int i, const QColor &colour);
     int &expectedSum(int i);
 

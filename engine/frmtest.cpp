@@ -159,19 +159,19 @@ Tfrm_test::Tfrm_test(QWidget *parent)
     Bevel1->setGeometry(8, 182, ClientWidth - 16, 2);
 
     // Where the Element stood: said when the result could not be saved.
-    SaveNotice =
+    saveNotice =
         new QLabel(tr("The result could not be saved.\nNext tries again; Cancel ends the run without it."), this);
-    SaveNotice->setTextFormat(Qt::PlainText);
-    SaveNotice->setAlignment(Qt::AlignCenter);
-    SaveNotice->setWordWrap(true);
-    SaveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
-    SaveNotice->hide();
-    WaitNotice = new QLabel(tr("Waiting for the sound server…"), this);
-    WaitNotice->setTextFormat(Qt::PlainText);
-    WaitNotice->setAlignment(Qt::AlignCenter);
-    WaitNotice->setWordWrap(true);
-    WaitNotice->setGeometry(SaveNotice->geometry());
-    WaitNotice->hide();
+    saveNotice->setTextFormat(Qt::PlainText);
+    saveNotice->setAlignment(Qt::AlignCenter);
+    saveNotice->setWordWrap(true);
+    saveNotice->setGeometry(8, ElementTop - 8, ClientWidth - 16, 119 - ElementTop);
+    saveNotice->hide();
+    waitNotice = new QLabel(tr("Waiting for the sound server…"), this);
+    waitNotice->setTextFormat(Qt::PlainText);
+    waitNotice->setAlignment(Qt::AlignCenter);
+    waitNotice->setWordWrap(true);
+    waitNotice->setGeometry(saveNotice->geometry());
+    waitNotice->hide();
 
     Label1 = new QLabel(this);
     makeNotification(Label1); // before its first text
@@ -202,7 +202,7 @@ void Tfrm_test::SetPeers(RunHost *host, Tfrm_exe *exe, Tfrm_results *results)
     m_results = results;
 }
 
-qint32 Tfrm_test::testMode() const { return m_host ? m_host->runState().TestMode : 0; }
+qint32 Tfrm_test::testMode() const { return m_host ? m_host->CurrentRunState().TestMode : 0; }
 
 void Tfrm_test::showEvent(QShowEvent *event)
 {
@@ -323,11 +323,11 @@ void Tfrm_test::FormShow()
     Timer1->stop();
     m_paceWaitsForPaint = true;
     m_unpaintedStart->start();
-    Timer1->setInterval(TickPeriodMs > 0 ? TickPeriodMs : Run::TickPeriodMs);
+    Timer1->setInterval(tickPeriodMs > 0 ? tickPeriodMs : Run::TickPeriodMs);
     m_asking = false;
     m_heldSince.reset();
     m_stalledSince.reset();
-    WaitNotice->hide();
+    waitNotice->hide();
     if (m_ahead.isEmpty())
         m_drawing.reset();
     MistakeCount = 0;
@@ -336,12 +336,12 @@ void Tfrm_test::FormShow()
     setElementColour(0, 0, 0);
     Phase = 1;
     announceAnswer();
-    SaveNotice->hide();
+    saveNotice->hide();
     BitBtn1->setGeometry(120 + ControlOffset(), 119, 132, 24);
     if (m_results)
         m_results->ResetReport(ElementCount);
     tick();
-    CloseWithoutAsking = false;
+    closeWithoutAsking = false;
     BitBtn1->setFocus();
 }
 
@@ -352,30 +352,30 @@ void Tfrm_test::Timer1Timer()
 
 void Tfrm_test::tick()
 {
-    if (Phase != 1 || PresentationDone || m_asking || m_stalledSince || SpokenNumbers())
+    if (Phase != 1 || presentationDone || m_asking || m_stalledSince || SpokenNumbers())
         return;
     if (m_heldSince) {
         keepHeldOut();
         return;
     }
     const qint32 mode = testMode();
-    if ((mode == Run::TrainingMode || mode == Run::ExamMode) && CheckTooSlow())
+    if ((mode == Run::TrainingMode || mode == Run::ExamMode) && checkTooSlow())
         return;
     if (mode == Run::ExamMode) {
-        if (Run::ExamTimeExceeded(Platform::TickCount() - m_host->runState().StartTick, ElementCount)) {
-            EndForSlowness();
+        if (Run::ExamTimeExceeded(Platform::TickCount() - m_host->CurrentRunState().StartTick, ElementCount)) {
+            endForSlowness();
             return;
         }
         if (CurrentNumber == 0) {
             CurrentNumber = 1;
-            ShowNextExamElement();
+            showNextExamElement();
         }
         if (CurrentNumber == ElementCount + 1)
-            EndPresentation();
+            endPresentation();
         return;
     }
     if (TickInElement == TicksPerElement) {
-        if (m_voice && m_voice->speaking()) {
+        if (m_voice && m_voice->Speaking()) {
             // The next Element waits for the end of speech.
             m_heldSince = Platform::TickCount();
             return;
@@ -383,9 +383,9 @@ void Tfrm_test::tick()
         TickInElement = 0;
         ++CurrentNumber;
         if (CurrentNumber == ElementCount + 1)
-            EndPresentation();
+            endPresentation();
         else
-            ShowTimedElement();
+            showTimedElement();
     } else if (TickInElement < TicksPerElement) {
         const int g = Run::FadeLevel(TickInElement, TicksPerElement);
         setElementColour(g, g, g);
@@ -393,22 +393,22 @@ void Tfrm_test::tick()
     ++TickInElement;
 }
 
-bool Tfrm_test::CheckTooSlow()
+bool Tfrm_test::checkTooSlow()
 {
-    if (!Run::TooSlow(Platform::TickCount() - m_host->runState().StartTick, ElementCount))
+    if (!Run::TooSlow(Platform::TickCount() - m_host->CurrentRunState().StartTick, ElementCount))
         return false;
-    EndForSlowness();
+    endForSlowness();
     return true;
 }
 
-void Tfrm_test::EndForSlowness() { EndRun(tr("Test is not completed. You are memorizing too slow!")); }
+void Tfrm_test::endForSlowness() { endRun(tr("Test is not completed. You are memorizing too slow!")); }
 
-void Tfrm_test::EndRun(const QString &message)
+void Tfrm_test::endRun(const QString &message)
 {
     RunStatus = Run::StatusEnded;
-    m_host->runState().TestMode = 0;
-    CloseWithoutAsking = true;
-    PresentationDone = true; // no tick changes anything from here on
+    m_host->CurrentRunState().TestMode = 0;
+    closeWithoutAsking = true;
+    presentationDone = true; // no tick changes anything from here on
     closeRun();
     m_host->ShowMainMessage(message);
 }
@@ -425,28 +425,28 @@ void Tfrm_test::SetVoice(std::unique_ptr<Speech::Speaker> voice, bool hideElemen
     // must not happen inside the engine's own signal.
     const Speech::Speaker *speaker = m_voice.get();
     connect(
-        speaker, &Speech::Speaker::finished, this,
+        speaker, &Speech::Speaker::Finished, this,
         [this, speaker] {
             if (m_voice.get() == speaker)
                 Dialogs::Guard(this, [this] { voiceFinished(); });
         },
         Qt::QueuedConnection);
     connect(
-        speaker, &Speech::Speaker::failed, this,
+        speaker, &Speech::Speaker::Failed, this,
         [this, speaker](const QString &reason) {
             if (m_voice.get() == speaker)
                 Dialogs::Guard(this, [this, reason] { voiceFailed(reason); });
         },
         Qt::QueuedConnection);
     connect(
-        speaker, &Speech::Speaker::stalled, this,
+        speaker, &Speech::Speaker::Stalled, this,
         [this, speaker] {
             if (m_voice.get() == speaker)
                 Dialogs::Guard(this, [this] { voiceStalled(); });
         },
         Qt::QueuedConnection);
     connect(
-        speaker, &Speech::Speaker::resumed, this,
+        speaker, &Speech::Speaker::Resumed, this,
         [this, speaker] {
             if (m_voice.get() == speaker)
                 Dialogs::Guard(this, [this] { voiceResumed(); });
@@ -459,14 +459,14 @@ QStringList Tfrm_test::DrawAhead()
     m_ahead.clear();
     m_drawing.reset();
     for (qint32 i = 0; i < ElementCount; ++i)
-        m_ahead << DrawElement();
+        m_ahead << drawElement();
     return m_ahead;
 }
 
 void Tfrm_test::keepHeldOut()
 {
     const quint32 now = Platform::TickCount();
-    m_host->runState().StartTick += now - *m_heldSince;
+    m_host->CurrentRunState().StartTick += now - *m_heldSince;
     m_heldSince = now;
 }
 
@@ -485,8 +485,8 @@ void Tfrm_test::startSpokenNumbers()
     const quint32 now = Platform::TickCount();
     qint64 cueMs = 0;
     if (m_voice && !m_cue.isEmpty()) {
-        m_voice->sayAt(m_cue, now);
-        cueMs = qMax<qint64>(0, m_voice->clipMs(m_cue));
+        m_voice->SayAt(m_cue, now);
+        cueMs = qMax<qint64>(0, m_voice->ClipMs(m_cue));
     }
     const qint64 leadMs = (cueMs + m_paceMs - 1) / m_paceMs * m_paceMs + m_paceMs;
     m_fromNumber = m_saidTo = CurrentNumber;
@@ -507,7 +507,7 @@ void Tfrm_test::sayNextSpokenNumber()
         const quint32 due = m_dueFrom + quint32((n - m_fromNumber) * m_paceMs);
         if (n > CurrentNumber && qint32(due - now) > Run::SpokenNumbersAheadMs)
             break;
-        m_voice->sayAt(Speech::SpokenText(m_trial.value(n), true), due);
+        m_voice->SayAt(Speech::SpokenText(m_trial.value(n), true), due);
         m_saidTo = n + 1;
     }
 }
@@ -529,7 +529,7 @@ void Tfrm_test::scheduleSpokenNumber() { m_due->start(qMax(0, spokenNumberInMs()
 
 void Tfrm_test::spokenNumberDue()
 {
-    if (Phase != 1 || PresentationDone || m_asking || !SpokenNumbers())
+    if (Phase != 1 || presentationDone || m_asking || !SpokenNumbers())
         return;
     if (spokenNumberInMs() > 0) {
         scheduleSpokenNumber(); // early
@@ -537,10 +537,10 @@ void Tfrm_test::spokenNumberDue()
     }
     ++CurrentNumber;
     if (CurrentNumber > ElementCount) {
-        EndPresentation();
+        endPresentation();
         return;
     }
-    WriteElement(m_trial.value(CurrentNumber - 1));
+    writeElement(m_trial.value(CurrentNumber - 1));
     sayNextSpokenNumber();
     scheduleSpokenNumber();
 }
@@ -558,16 +558,16 @@ void Tfrm_test::voiceFinished()
 
 void Tfrm_test::voiceStalled()
 {
-    if (Phase != 1 || PresentationDone || m_asking || m_stalledSince)
+    if (Phase != 1 || presentationDone || m_asking || m_stalledSince)
         return;
     m_stalledSince = Platform::TickCount();
     m_due->stop();
-    m_voice->stop();
+    m_voice->Stop();
     if (m_heldSince)
         keepHeldOut();
-    WaitNotice->setGeometry(8, WaitNotice->y(), width() - 16, WaitNotice->height());
-    WaitNotice->show();
-    WaitNotice->raise();
+    waitNotice->setGeometry(8, waitNotice->y(), width() - 16, waitNotice->height());
+    waitNotice->show();
+    waitNotice->raise();
 }
 
 void Tfrm_test::voiceResumed()
@@ -576,10 +576,10 @@ void Tfrm_test::voiceResumed()
         return;
     const quint32 now = Platform::TickCount();
     if (m_host)
-        m_host->runState().StartTick += now - *m_stalledSince;
+        m_host->CurrentRunState().StartTick += now - *m_stalledSince;
     m_stalledSince.reset();
-    WaitNotice->hide();
-    if (Phase == 1 && !PresentationDone && !m_asking)
+    waitNotice->hide();
+    if (Phase == 1 && !presentationDone && !m_asking)
         goOn();
 }
 
@@ -595,7 +595,7 @@ void Tfrm_test::goOn()
     } else if (m_voice) {
         if (m_heldSince)
             m_heldSince = Platform::TickCount();
-        m_voice->say(m_said);
+        m_voice->Say(m_said);
     }
 }
 
@@ -605,21 +605,21 @@ void Tfrm_test::voiceFailed(const QString &reason)
     // would make a listener's run a different test, and showing Elements
     // that were meant to be hidden would spoil it. After the presentation
     // the voice is no longer needed.
-    if (Phase != 1 || PresentationDone || m_asking)
+    if (Phase != 1 || presentationDone || m_asking)
         return;
-    EndRun(tr("Test is not completed. The Elements could not be spoken: %1").arg(reason));
+    endRun(tr("Test is not completed. The Elements could not be spoken: %1").arg(reason));
 }
 
-QString Tfrm_test::DrawElement()
+QString Tfrm_test::drawElement()
 {
     const auto drawFrom = [this]() -> QString {
         const std::optional<Run::DrawSpan> span =
-            Run::SpanOf(m_run.rangeFrom, m_run.rangeTo, int(m_run.elements.size()));
+            Run::SpanOf(m_run.rangeFrom, m_run.rangeTo, int(m_run.elements.Size()));
         if (!span) // the launcher refuses such a run
             return QString();
         if (!m_drawing)
-            m_drawing.emplace(Draw, *span);
-        return m_run.elements.text(m_drawing->Next());
+            m_drawing.emplace(draw, *span);
+        return m_run.elements.Text(m_drawing->Next());
     };
     switch (testMode()) {
     case Run::IntroductoryMode:
@@ -635,7 +635,7 @@ QString Tfrm_test::DrawElement()
     }
 }
 
-void Tfrm_test::WriteElement(const QString &text)
+void Tfrm_test::writeElement(const QString &text)
 {
     if (!m_results)
         return;
@@ -643,7 +643,7 @@ void Tfrm_test::WriteElement(const QString &text)
     m_results->SetCell(AnswerSheet::Text, CurrentNumber - 1, text);
 }
 
-void Tfrm_test::ShowElement(const QString &text)
+void Tfrm_test::showElement(const QString &text)
 {
     Label2->hide();
     setElementText(text);
@@ -704,55 +704,55 @@ void Tfrm_test::setElementColour(int red, int green, int blue)
     Label2->setPalette(palette);
 }
 
-void Tfrm_test::ShowTimedElement()
+void Tfrm_test::showTimedElement()
 {
     Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
     setElementColour(0, 0, 0);
-    const QString element = m_ahead.isEmpty() ? DrawElement() : m_ahead.takeFirst();
-    WriteElement(element);
-    ShowElement(m_hideElements ? Run::CounterText(CurrentNumber, ElementCount) : element);
+    const QString element = m_ahead.isEmpty() ? drawElement() : m_ahead.takeFirst();
+    writeElement(element);
+    showElement(m_hideElements ? Run::CounterText(CurrentNumber, ElementCount) : element);
     if (m_voice) {
         m_said = Speech::SpokenText(element, m_run.speech.IfSpeak && m_run.speech.IfDigits);
-        m_voice->say(m_said);
+        m_voice->Say(m_said);
     }
 }
 
-void Tfrm_test::ShowNextExamElement()
+void Tfrm_test::showNextExamElement()
 {
-    const QString element = DrawElement();
-    WriteElement(element);
+    const QString element = drawElement();
+    writeElement(element);
     Label2->hide();
     setElementColour(0, 0, 0);
-    ShowElement(element);
+    showElement(element);
 }
 
-void Tfrm_test::EndPresentation()
+void Tfrm_test::endPresentation()
 {
-    m_host->runState().EndTick = Platform::TickCount();
+    m_host->CurrentRunState().EndTick = Platform::TickCount();
     Label1->clear();
     setElementText(QString());
-    PresentationDone = true;
+    presentationDone = true;
     m_due->stop();
     if (testMode() == Run::TrainingMode && !m_run.DoExercises)
-        StartRecall();
+        startRecall();
     else
-        RunExercises();
+        runExercises();
 }
 
-void Tfrm_test::RunExercises()
+void Tfrm_test::runExercises()
 {
     const int result = m_exe ? ExecAbove(m_exe) : Tfrm_exe::ResultCancel;
     RunStatus = result;
     if (result == Tfrm_exe::ResultOk) {
-        StartRecall();
+        startRecall();
         return;
     }
     // The exercises were given up (and the stop confirmed there).
-    CloseWithoutAsking = true;
+    closeWithoutAsking = true;
     closeRun();
 }
 
-void Tfrm_test::StartRecall()
+void Tfrm_test::startRecall()
 {
     Label2->hide();
     Edit1->show();
@@ -783,17 +783,17 @@ void Tfrm_test::advance()
     if (Phase == 1) {
         if (m_voice) {
             // "Next" cuts the voice short.
-            m_voice->stop();
+            m_voice->Stop();
             if (m_heldSince)
                 keepHeldOut();
             m_heldSince.reset();
         }
         TickInElement = TicksPerElement;
         tick();
-        if (!PresentationDone && testMode() == Run::ExamMode) {
+        if (!presentationDone && testMode() == Run::ExamMode) {
             if (CurrentNumber < ElementCount) {
                 ++CurrentNumber;
-                ShowNextExamElement();
+                showNextExamElement();
             } else if (CurrentNumber == ElementCount) {
                 // The last Element stays until the next tick ends the phase.
                 CurrentNumber = ElementCount + 1;
@@ -802,7 +802,7 @@ void Tfrm_test::advance()
     } else if (Phase == 2 && SpokenNumbers()) {
         recallOneLine();
     } else if (Phase == 2) {
-        NextAnswer();
+        nextAnswer();
     }
 }
 
@@ -820,23 +820,23 @@ void Tfrm_test::recallOneLine()
     }
     CurrentNumber = ElementCount + 1;
     m_results->ScoreNextShowingBy(SportScoring::Rule::UntilFirstMistake);
-    Finish();
+    finish();
 }
 
-bool Tfrm_test::MayContinue() const { return Run::MayContinue(testMode(), MistakeCount, ElementCount); }
+bool Tfrm_test::mayContinue() const { return Run::MayContinue(testMode(), MistakeCount, ElementCount); }
 
-void Tfrm_test::NextAnswer()
+void Tfrm_test::nextAnswer()
 {
     const qint32 n = CurrentNumber;
     if (n > ElementCount) {
-        Finish();
+        finish();
         return;
     }
     m_results->SetCell(AnswerSheet::Answer, n - 1, Edit1->text());
     if (!IsAnswerRight(m_results->Cell(AnswerSheet::Text, n - 1), m_results->Cell(AnswerSheet::Answer, n - 1)))
         ++MistakeCount;
-    if (!MayContinue()) {
-        CloseWithoutAsking = true;
+    if (!mayContinue()) {
+        closeWithoutAsking = true;
         closeRun();
         // The run is not stored, but the user sees where it went wrong.
         QStringList elements, answers;
@@ -852,27 +852,27 @@ void Tfrm_test::NextAnswer()
     Edit1->setFocus();
     CurrentNumber = n + 1;
     if (CurrentNumber > ElementCount)
-        Finish();
+        finish();
     else {
         Label1->setText(Run::CounterText(CurrentNumber, ElementCount));
         announceAnswer();
     }
 }
 
-void Tfrm_test::Finish()
+void Tfrm_test::finish()
 {
     Edit1->hide();
-    RunState &run = m_host->runState();
+    RunState &run = m_host->CurrentRunState();
     m_results->ComputeReport(run, MistakeCount);
     if (run.TestMode == Run::TrainingMode || run.TestMode == Run::ExamMode) {
         // Said until the save has succeeded: a failed one leaves the runner
         // on this text behind the error report, with "Next" to try again.
-        SaveNotice->setGeometry(8, SaveNotice->y(), width() - 16, SaveNotice->height());
-        SaveNotice->show();
+        saveNotice->setGeometry(8, saveNotice->y(), width() - 16, saveNotice->height());
+        saveNotice->show();
         BitBtn1->setFocus();
-        BitBtn1->setAccessibleDescription(SaveNotice->text());
+        BitBtn1->setAccessibleDescription(saveNotice->text());
         m_results->SaveResult(run);
-        SaveNotice->hide();
+        saveNotice->hide();
         BitBtn1->setAccessibleDescription(QString());
     }
     Dialogs::ShowMessage(this, tr("Your result is %1").arg(m_results->KoeffText()));
@@ -894,7 +894,7 @@ bool Tfrm_test::Edit1KeyPress(QChar key)
 
 bool Tfrm_test::FormCloseQuery()
 {
-    if (RunStatus == Run::StatusEnded || CloseWithoutAsking) {
+    if (RunStatus == Run::StatusEnded || closeWithoutAsking) {
         Timer1->stop();
         return true;
     }
@@ -906,17 +906,17 @@ bool Tfrm_test::FormCloseQuery()
     m_asking = true;
     // The voice falls silent with the run and says the Element on screen
     // again when the run goes on.
-    const bool presenting = Phase == 1 && !PresentationDone;
+    const bool presenting = Phase == 1 && !presentationDone;
     m_due->stop();
     if (m_voice)
-        m_voice->stop();
+        m_voice->Stop();
     if (m_heldSince)
         keepHeldOut();
     const quint32 askedAt = Platform::TickCount();
     const auto resume = qScopeGuard([this, askedAt] {
         m_asking = false;
-        if (m_host && Phase == 1 && !PresentationDone)
-            m_host->runState().StartTick += Platform::TickCount() - askedAt;
+        if (m_host && Phase == 1 && !presentationDone)
+            m_host->CurrentRunState().StartTick += Platform::TickCount() - askedAt;
     });
     const bool stop = Dialogs::Confirm(this, tr("Stop test?"));
     if (stop)

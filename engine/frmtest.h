@@ -53,16 +53,16 @@ public:
 
     // ---- the run's fields
     qint32 TicksPerElement = 0;                     // ticks an Element stands in a timed presentation
-    qint32 TickPeriodMs = Run::TickPeriodMs;        // Timer1's period for the run
-    Settings::Draw Draw = Settings::Draw::AtRandom; // how the run draws from its range
+    qint32 tickPeriodMs = Run::TickPeriodMs;        // Timer1's period for the run
+    Settings::Draw draw = Settings::Draw::AtRandom; // how the run draws from its range
     qint32 ElementCount = 0;                        // N
     qint32 RunStatus = 0;                           // 777 launched; 2 ended by itself; else the exercises' result
     qint32 Phase = 0;                               // 1 presentation, 2 recall; 0 before the first run
     qint32 CurrentNumber = 0;                       // Element on screen, or whose answer is awaited
     qint32 TickInElement = 0;                       // ticks since the current Element appeared
-    bool PresentationDone = false;                  // from then on a tick does nothing
+    bool presentationDone = false;                  // from then on a tick does nothing
     qint32 MistakeCount = 0;                        // answers that differ from their Element
-    bool CloseWithoutAsking = false;                // the runner ended the run itself
+    bool closeWithoutAsking = false;                // the runner ended the run itself
 
     // ---- handlers
     void FormShow();
@@ -133,8 +133,8 @@ public:
     QPushButton *BitBtn1 = nullptr; // "Next"
     QPushButton *BitBtn2 = nullptr; // "Cancel" (Esc)
     QLabel *Label1 = nullptr;       // the counter, "3 of 20"
-    QLabel *SaveNotice = nullptr;   // shown while a failed save waits for "Next"
-    QLabel *WaitNotice = nullptr;   // shown while the run waits for the sound server
+    QLabel *saveNotice = nullptr;   // shown while a failed save waits for "Next"
+    QLabel *waitNotice = nullptr;   // shown while the run waits for the sound server
     QFrame *Bevel1 = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -150,9 +150,9 @@ private:
     qint32 testMode() const;
     void tick();
     void advance(); // the body of BitBtn1Click
-    bool CheckTooSlow();
-    void EndForSlowness();
-    void EndRun(const QString &message);
+    bool checkTooSlow();
+    void endForSlowness();
+    void endRun(const QString &message);
     void keepHeldOut();
     void startSpokenNumbers();
     void spokenNumberDue();
@@ -168,19 +168,19 @@ private:
     void goOn();                // the presentation after a pause
     void sayNextSpokenNumber(); // gives the voice the Elements after CurrentNumber, for their moments
     void voiceFailed(const QString &reason);
-    void ShowTimedElement();
-    void ShowNextExamElement();
-    void EndPresentation();
-    void RunExercises();
-    void StartRecall();
-    bool MayContinue() const;
-    void NextAnswer();
-    void Finish();
-    QString DrawElement();
-    void ShowElement(const QString &text);
+    void showTimedElement();
+    void showNextExamElement();
+    void endPresentation();
+    void runExercises();
+    void startRecall();
+    bool mayContinue() const;
+    void nextAnswer();
+    void finish();
+    QString drawElement();
+    void showElement(const QString &text);
     void fitElement(const QString &text);
     void setRunnerWidth(int newWidth);
-    void WriteElement(const QString &text);
+    void writeElement(const QString &text);
     void setElementColour(int red, int green, int blue);
     void setElementText(const QString &text);
     // Keep what a screen reader says of the Element display, "Next" and the

@@ -27,7 +27,7 @@ void launchMode(RunHost &host, Tfrm_test *test, Tfrm_options *options, qint32 mo
 {
     if (!test)
         return;
-    host.runState().TestMode = mode;
+    host.CurrentRunState().TestMode = mode;
     test->setWindowTitle(caption);
     StartTestRun(host, test, options);
 }
@@ -39,7 +39,7 @@ Run::LaunchValues launchValues(const Settings::RunOptions &run)
     values.timerText = run.TimerMSec;
     values.unlimitedTime = run.IfNoTimeLimit;
     values.showSerialNumber = run.IfShowNum;
-    values.elementTotal = int(run.elements.size());
+    values.elementTotal = int(run.elements.Size());
     values.rangeFrom = run.rangeFrom;
     values.rangeTo = run.rangeTo;
     return values;
@@ -48,7 +48,7 @@ Run::LaunchValues launchValues(const Settings::RunOptions &run)
 // The Module and range bounds a Training or Exam runs on, for its stored result.
 RunModule runModule(const Settings::RunOptions &run)
 {
-    const auto element = [&run](int i) { return i >= 0 && i < run.elements.size() ? run.elements.text(i) : QString(); };
+    const auto element = [&run](int i) { return i >= 0 && i < run.elements.Size() ? run.elements.Text(i) : QString(); };
     return RunModule{run.page.ModuleName, element(run.rangeFrom), element(run.rangeTo)};
 }
 
@@ -65,7 +65,7 @@ Settings::RunOptions runOptions(qint32 mode, const Tfrm_options *options)
 // holds. When not, says what is missing and where to see to it, instead of
 // leaving the menu key without an answer. When they hold a value they
 // could not have set, says once what is used instead.
-bool HasModule(QWidget *owner, Tfrm_options *options, Tfrm_options::Page page)
+bool hasModule(QWidget *owner, Tfrm_options *options, Tfrm_options::Page page)
 {
     const QString name = options ? options->InForce(page).page.ModuleName : QString();
     QString missing;
@@ -147,9 +147,9 @@ std::optional<QString> reachServer(QWidget *owner, Speech::Speaker &voice)
 {
     return waitForVoice(owner, voice, QCoreApplication::translate("Launch", "Checking the voice…"), 0,
                         [&](QProgressDialog &progress, const Finish &finish) {
-                            QObject::connect(&voice, &Speech::Speaker::reached, &progress,
-                                             [&voice, finish] { finish(voice.problem()); });
-                            voice.reach(ReachMs);
+                            QObject::connect(&voice, &Speech::Speaker::Reached, &progress,
+                                             [&voice, finish] { finish(voice.Problem()); });
+                            voice.Reach(ReachMs);
                         });
 }
 
@@ -160,15 +160,15 @@ std::optional<QString> renderAhead(QWidget *owner, Speech::Speaker &voice, const
     return waitForVoice(
         owner, voice, QCoreApplication::translate("Launch", "Preparing the voice..."), int(texts.size()),
         [&](QProgressDialog &progress, const Finish &finish) {
-            QObject::connect(&voice, &Speech::Speaker::progress, &progress, [&progress](int n, int total) {
+            QObject::connect(&voice, &Speech::Speaker::Progress, &progress, [&progress](int n, int total) {
                 progress.setValue(n);
                 if (n == total)
                     progress.setLabelText(QCoreApplication::translate("Launch", "Starting…"));
             });
-            QObject::connect(&voice, &Speech::Speaker::prepared, &progress, [finish] { finish(QString()); });
-            QObject::connect(&voice, &Speech::Speaker::failed, &progress,
+            QObject::connect(&voice, &Speech::Speaker::Prepared, &progress, [finish] { finish(QString()); });
+            QObject::connect(&voice, &Speech::Speaker::Failed, &progress,
                              [finish](const QString &why) { finish(why); });
-            voice.prepare(texts);
+            voice.Prepare(texts);
         });
 }
 
@@ -195,14 +195,14 @@ void Introductory(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 
 void Training(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Training))
+    if (!test || !hasModule(test->parentWidget(), options, Tfrm_options::Page::Training))
         return;
     launchMode(host, test, options, Run::TrainingMode, QCoreApplication::translate("Launch", "Trening"));
 }
 
 void Exam(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    if (!test || !HasModule(test->parentWidget(), options, Tfrm_options::Page::Exam))
+    if (!test || !hasModule(test->parentWidget(), options, Tfrm_options::Page::Exam))
         return;
     launchMode(host, test, options, Run::ExamMode, QCoreApplication::translate("Launch", "Exam"));
 }
@@ -216,7 +216,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         return;
     QWidget *owner = test->parentWidget();
     Dialogs::Guard(owner, [&] {
-        RunState &run = host.runState();
+        RunState &run = host.CurrentRunState();
         const Settings::RunOptions in = take();
         // A spoken Training gets its voice before the start is asked for:
         // the sound server's first sound comes late (up to seconds on an
@@ -242,7 +242,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
                                                 .arg(*problem));
                 return;
             }
-            voice->warmUp();
+            voice->WarmUp();
         }
         if (Dialogs::AskToStart(owner, startText(run.TestMode, in)) != Dialogs::Answer::Ok)
             return;
@@ -252,8 +252,8 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
         run.Module = runModule(in);
         test->SetRunOptions(in);
         test->Label1->setVisible(true);
-        test->PresentationDone = false;
-        test->Draw = in.page.draw; // at random for the Introductory Test
+        test->presentationDone = false;
+        test->draw = in.page.draw; // at random for the Introductory Test
 
         const qint32 mode = run.TestMode;
         const Run::LaunchValues values = launchValues(in);
@@ -264,11 +264,11 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
             return;
         }
         if (spoken) {
-            voice->setVoice(in.speech.TVoice);
-            voice->setRate(in.speech.TSpeechRate / 10.0);
+            voice->SetVoice(in.speech.TVoice);
+            voice->SetRate(in.speech.TSpeechRate / 10.0);
             // The discipline's digits keep their time by the clock, not by
             // waiting for the voice.
-            voice->setPause(spokenNumbers ? 0 : Settings::PausedMs(in.speech));
+            voice->SetPause(spokenNumbers ? 0 : Settings::PausedMs(in.speech));
             // Every Element is drawn and rendered before the first is shown,
             // so that each is heard as it appears. The run starts after.
             test->ElementCount = parameters.elementCount;
@@ -290,7 +290,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
             run.StartTick = Platform::TickCount();
         }
         test->TicksPerElement = parameters.ticksPerElement;
-        test->TickPeriodMs = parameters.tickPeriodMs;
+        test->tickPeriodMs = parameters.tickPeriodMs;
         test->ElementCount = parameters.elementCount;
         test->Label1->setVisible(parameters.counterVisible && !spokenNumbers);
 
@@ -306,7 +306,7 @@ void startWith(RunHost &host, Tfrm_test *test, const std::function<Settings::Run
 
 void StartTestRun(RunHost &host, Tfrm_test *test, Tfrm_options *options)
 {
-    startWith(host, test, [&] { return runOptions(host.runState().TestMode, options); });
+    startWith(host, test, [&] { return runOptions(host.CurrentRunState().TestMode, options); });
 }
 
 Settings::RunOptions KeptTraining(const Settings::RunOptions &training, const QString &module,
@@ -315,14 +315,14 @@ Settings::RunOptions KeptTraining(const Settings::RunOptions &training, const QS
     Settings::RunOptions run = training;
     run.notices.clear();
     run.page.ModuleName = module;
-    run.page.NumOfEl = QString::number(elements.size());
+    run.page.NumOfEl = QString::number(elements.Size());
     run.page.draw = sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled;
     run.elements = elements;
-    run.rangeFrom = elements.isEmpty() ? -1 : 0;
-    run.rangeTo = int(elements.size()) - 1;
+    run.rangeFrom = elements.IsEmpty() ? -1 : 0;
+    run.rangeTo = int(elements.Size()) - 1;
     run.page.range = {};
-    if (!elements.isEmpty())
-        run.page.range = Settings::StoredRange{elements.text(0), elements.text(elements.size() - 1)};
+    if (!elements.IsEmpty())
+        run.page.range = Settings::StoredRange{elements.Text(0), elements.Text(elements.Size() - 1)};
     return run;
 }
 
@@ -330,7 +330,7 @@ void TrainingOn(RunHost &host, Tfrm_test *test, const Settings::RunOptions &run)
 {
     if (!test)
         return;
-    host.runState().TestMode = Run::TrainingMode;
+    host.CurrentRunState().TestMode = Run::TrainingMode;
     test->setWindowTitle(QCoreApplication::translate("Launch", "Trening"));
     startWith(host, test, [&run] { return run; });
 }

@@ -9,7 +9,7 @@ class RunHost
 {
 public:
     virtual ~RunHost() = default;
-    virtual RunState &runState() = 0;
+    virtual RunState &CurrentRunState() = 0;
     // Focuses the main window and shows a plain message; returns when closed.
     virtual void ShowMainMessage(const QString &text) = 0;
     // The history reload after a finished run.

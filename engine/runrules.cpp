@@ -69,7 +69,7 @@ std::optional<DrawSpan> SpanOf(int from, int to, int total)
     return DrawSpan{std::min(from, to), std::max(from, to)};
 }
 
-int DrawIndex(const DrawSpan &span) { return span.low + Platform::Random(span.size()); }
+int DrawIndex(const DrawSpan &span) { return span.low + Platform::Random(span.Size()); }
 
 Drawing::Drawing(Settings::Draw draw, const DrawSpan &span)
     : m_draw(draw)
@@ -89,7 +89,7 @@ int Drawing::Next()
             return position;
         }
     case Settings::Draw::InOrder:
-        return m_span.low + m_dealt++ % m_span.size();
+        return m_span.low + m_dealt++ % m_span.Size();
     case Settings::Draw::AtRandom:
         break;
     }
@@ -98,7 +98,7 @@ int Drawing::Next()
 
 void Drawing::shuffle()
 {
-    const int size = m_span.size();
+    const int size = m_span.Size();
     m_deck.resize(std::size_t(size));
     for (int i = 0; i < size; ++i)
         m_deck[std::size_t(i)] = m_span.low + i;

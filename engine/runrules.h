@@ -76,7 +76,7 @@ struct DrawSpan
 {
     int low = 0;
     int high = 0;
-    int size() const { return high - low + 1; }
+    int Size() const { return high - low + 1; }
 };
 std::optional<DrawSpan> SpanOf(int from, int to, int total);
 

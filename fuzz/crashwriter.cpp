@@ -119,7 +119,7 @@ int main(int argc, char **argv)
             }
         }
     } catch (const AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.text()));
+        std::fprintf(stderr, "%s\n", qPrintable(error.Text()));
         return 1;
     }
     return usage();

@@ -32,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(split == elementsOf(text));
 
     const Modules::ElementList list(text);
-    FUZZ_CHECK(list.size() == split.size());
-    FUZZ_CHECK(list.isEmpty() == split.isEmpty());
-    FUZZ_CHECK(list.toStringList() == split);
+    FUZZ_CHECK(list.Size() == split.size());
+    FUZZ_CHECK(list.IsEmpty() == split.isEmpty());
+    FUZZ_CHECK(list.ToStringList() == split);
     for (qsizetype i = 0; i < split.size(); ++i) {
-        FUZZ_CHECK(list.at(i) == split[i]);
-        FUZZ_CHECK(list.indexOf(split[i]) == split.indexOf(split[i]));
+        FUZZ_CHECK(list.At(i) == split[i]);
+        FUZZ_CHECK(list.IndexOf(split[i]) == split.indexOf(split[i]));
     }
-    FUZZ_CHECK(list.indexOf(QString(text + QLatin1Char('!'))) == -1);
+    FUZZ_CHECK(list.IndexOf(QString(text + QLatin1Char('!'))) == -1);
 
     // Joined again: the value without its empty Elements, and a final ","
     // when the last ends in a blank, which reading would trim; the same
@@ -67,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         expected.removeLast();
     FUZZ_CHECK(Modules::SplitElements(value) == expected);
     const Modules::ElementList joinedList(value);
-    FUZZ_CHECK(joinedList.toStringList() == expected);
+    FUZZ_CHECK(joinedList.ToStringList() == expected);
     return 0;
 }

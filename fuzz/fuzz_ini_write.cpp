@@ -201,16 +201,16 @@ void run(Reference::Input &input, int count)
         unsigned extra;
     };
     QVector<Step> steps;
-    for (int i = 0; i < count && !input.empty(); ++i) {
+    for (int i = 0; i < count && !input.Empty(); ++i) {
         Step step;
-        step.op = Operation(input.byte() % Operations);
-        step.section = Profile::DecodeBytes(input.bytes(24));
-        step.key = Profile::DecodeBytes(input.bytes(24));
-        step.value = Profile::DecodeBytes(input.bytes(48));
-        step.extra = input.byte();
+        step.op = Operation(input.Byte() % Operations);
+        step.section = Profile::DecodeBytes(input.Bytes(24));
+        step.key = Profile::DecodeBytes(input.Bytes(24));
+        step.value = Profile::DecodeBytes(input.Bytes(48));
+        step.extra = input.Byte();
         steps.append(step);
     }
-    editFile(input.rest());
+    editFile(input.Rest());
 
     for (const Step &step : std::as_const(steps)) {
         const QByteArray before = readFile();
@@ -373,7 +373,7 @@ void run(Reference::Input &input, int count)
             } catch (const AppError &error) {
                 opened = false;
                 FUZZ_CHECK(step.extra % 3 != 1);
-                FUZZ_CHECK(error.text().contains(step.extra % 3 ? QStringLiteral("No such file")
+                FUZZ_CHECK(error.Text().contains(step.extra % 3 ? QStringLiteral("No such file")
                                                                 : QStringLiteral("directory")));
             }
             FUZZ_CHECK(opened == (step.extra % 3 == 1));
@@ -408,6 +408,6 @@ void run(Reference::Input &input, int count)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Reference::Input input(data, size);
-    run(input, int(input.byte() % 4) + 1);
+    run(input, int(input.Byte() % 4) + 1);
     return 0;
 }

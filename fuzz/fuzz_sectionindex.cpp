@@ -106,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         read.append(name);
         const ProfileFile whole(path, ProfileFile::Access::InMemory);
-        FUZZ_CHECK(Modules::ReadModule(path, name).Elements.toStringList()
-                   == Modules::ElementList(whole.ReadText(name, Modules::DataKey, QString())).toStringList());
+        FUZZ_CHECK(Modules::ReadModule(path, name).Elements.ToStringList()
+                   == Modules::ElementList(whole.ReadText(name, Modules::DataKey, QString())).ToStringList());
     }
 
     // A Module added: at the end, the bytes before it kept; or refused, and
@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else {
         FUZZ_CHECK(after.startsWith(bytes));
         FUZZ_CHECK(Modules::AllModuleNames(path) == names + QStringList{added});
-        FUZZ_CHECK(Modules::ReadModule(path, added).Elements.toStringList()
+        FUZZ_CHECK(Modules::ReadModule(path, added).Elements.ToStringList()
                    == QStringList({QStringLiteral("one"), QStringLiteral("two")}));
     }
     Profile::RemoveMemoryFiles();

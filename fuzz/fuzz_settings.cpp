@@ -24,16 +24,16 @@ struct Stored
     const ProfileFile &memory;
 
     // whole: as a Module name or bound is read, not cut at 2,047 characters.
-    std::optional<QString> text(QLatin1String section, QLatin1String key, bool whole = false) const
+    std::optional<QString> Text(QLatin1String section, QLatin1String key, bool whole = false) const
     {
         const QString value = memory.ReadText(section, key, Unset);
         if (value == Unset)
             return std::nullopt;
         return Reference::DirectValue(value, whole ? -1 : 2047);
     }
-    bool flag(QLatin1String key, bool defaultOn) const
+    bool Flag(QLatin1String key, bool defaultOn) const
     {
-        const std::optional<QString> value = text(Settings::TestSection, key);
+        const std::optional<QString> value = Text(Settings::TestSection, key);
         return Reference::Number(value.value_or(QString())).value_or(defaultOn ? 1 : 0) == 1;
     }
 };
@@ -41,10 +41,10 @@ struct Stored
 void checkPage(const Settings::PageValues &page, const Stored &stored, QLatin1String section, QLatin1String numKey,
                QLatin1String nameKey, QLatin1String fromKey, QLatin1String toKey)
 {
-    FUZZ_CHECK(page.NumOfEl == stored.text(section, numKey).value_or(QStringLiteral("20")));
-    FUZZ_CHECK(page.ModuleName == stored.text(section, nameKey, true).value_or(QString()));
-    FUZZ_CHECK(page.range.from == stored.text(section, fromKey, true));
-    FUZZ_CHECK(page.range.to == stored.text(section, toKey, true));
+    FUZZ_CHECK(page.NumOfEl == stored.Text(section, numKey).value_or(QStringLiteral("20")));
+    FUZZ_CHECK(page.ModuleName == stored.Text(section, nameKey, true).value_or(QString()));
+    FUZZ_CHECK(page.range.from == stored.Text(section, fromKey, true));
+    FUZZ_CHECK(page.range.to == stored.Text(section, toKey, true));
     for (const QString *value : {&page.NumOfEl, &page.ModuleName})
         FUZZ_CHECK(!value->contains(u'\n') && !value->contains(u'\r'));
 }
@@ -52,7 +52,7 @@ void checkPage(const Settings::PageValues &page, const Stored &stored, QLatin1St
 // A draw is its stored number when that is 1 or 2, else at random.
 Settings::Draw drawOf(const Stored &stored, QLatin1String section, QLatin1String key)
 {
-    const auto number = Reference::Number(stored.text(section, key).value_or(QString())).value_or(0);
+    const auto number = Reference::Number(stored.Text(section, key).value_or(QString())).value_or(0);
     return number == 1 ? Settings::Draw::Shuffled : number == 2 ? Settings::Draw::InOrder : Settings::Draw::AtRandom;
 }
 
@@ -66,7 +66,7 @@ void checkChoices(const Settings::PageValues &page, const QStringList &names, co
     const Modules::ElementList elements(memory.ReadText(names[module], Modules::DataKey, QString()));
     const int from = Settings::FromIndex(elements, page.range.from);
     const int to = Settings::ToIndex(elements, page.range.to);
-    const QStringList list = elements.toStringList();
+    const QStringList list = elements.ToStringList();
     const qsizetype fromExact = page.range.from ? list.indexOf(*page.range.from) : -1;
     const qsizetype toExact = page.range.to ? list.indexOf(*page.range.to) : -1;
     FUZZ_CHECK(from == (list.isEmpty() ? -1 : fromExact >= 0 ? fromExact : 0));
@@ -96,10 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         using namespace Settings;
         checkPage(record.training, stored, TestSection, TNumOfElKey, TMNameKey, TDiapFromKey, TDiapToKey);
         checkPage(record.exam, stored, ExamSection, ENumOfElKey, EMNameKey, EDiapFromKey, EDiapToKey);
-        FUZZ_CHECK(record.TimerMSec == stored.text(TestSection, TimerMSecKey).value_or(QStringLiteral("6000")));
-        FUZZ_CHECK(record.DoExercises == stored.flag(IfexecKey, true));
-        FUZZ_CHECK(record.IfNoTimeLimit == stored.flag(IfNoTimeLimitKey, false));
-        FUZZ_CHECK(record.IfShowNum == stored.flag(IfShowNumKey, true));
+        FUZZ_CHECK(record.TimerMSec == stored.Text(TestSection, TimerMSecKey).value_or(QStringLiteral("6000")));
+        FUZZ_CHECK(record.DoExercises == stored.Flag(IfexecKey, true));
+        FUZZ_CHECK(record.IfNoTimeLimit == stored.Flag(IfNoTimeLimitKey, false));
+        FUZZ_CHECK(record.IfShowNum == stored.Flag(IfShowNumKey, true));
         FUZZ_CHECK(record.training.draw == drawOf(stored, TestSection, TDrawKey));
         FUZZ_CHECK(record.exam.draw == drawOf(stored, ExamSection, EDrawKey));
 

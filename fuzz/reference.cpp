@@ -219,9 +219,9 @@ QStringList AllParts(QStringView text)
     return parts;
 }
 
-unsigned Input::byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+unsigned Input::Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
 
-QByteArray Input::bytes(qsizetype max)
+QByteArray Input::Bytes(qsizetype max)
 {
     QByteArray out;
     while (m_pos < m_size && out.size() < max) {
@@ -233,7 +233,7 @@ QByteArray Input::bytes(qsizetype max)
     return out;
 }
 
-QByteArray Input::rest()
+QByteArray Input::Rest()
 {
     const QByteArray out(reinterpret_cast<const char *>(m_data + m_pos), qsizetype(m_size - m_pos));
     m_pos = m_size;

@@ -88,11 +88,11 @@ public:
         , m_size(size)
     {
     }
-    bool empty() const { return m_pos >= m_size; }
-    unsigned byte();
+    bool Empty() const { return m_pos >= m_size; }
+    unsigned Byte();
     // Bytes up to the next byte 0xFF (dropped), at most `max` of them.
-    QByteArray bytes(qsizetype max);
-    QByteArray rest();
+    QByteArray Bytes(qsizetype max);
+    QByteArray Rest();
 
 private:
     const uint8_t *m_data;

@@ -343,7 +343,7 @@ void Tfrm_modules::FormShow()
     ComboBox1->setFocus(Qt::OtherFocusReason);
     if (opened && !m_copy->Recognisable()) {
         // Said once the editor is up. Its OK cannot write over such a file.
-        const QString path = m_copy->path();
+        const QString path = m_copy->Path();
         QTimer::singleShot(0, this, [this, path] {
             if (isVisible())
                 Dialogs::ShowMessage(this, tr("The Module library %1 is not a file this program can "
@@ -553,7 +553,7 @@ void Tfrm_modules::writeLibrary()
     // another copy's save is not kept waiting by the question; the answers
     // are applied under the lock while the file's Module is still the one
     // asked about, and asked again when it changed once more meanwhile.
-    const QString path = m_copy->path();
+    const QString path = m_copy->Path();
     if (!m_copy->Recognisable()) {
         const Profile::FileLock lock(path);
         m_copy->WriteBack();

@@ -166,7 +166,7 @@ QStringList shownVoiceNames(const Speech::Speaker &speaker, const QStringList &v
 {
     QStringList shown;
     for (const QString &voice : voices) {
-        const QString code = speaker.languageOf(voice);
+        const QString code = speaker.LanguageOf(voice);
         const QLocale locale(code);
         const bool known = !code.isEmpty() && locale.language() != QLocale::C
                            && QLocale::languageToCode(locale.language()) == code.section(QLatin1Char('-'), 0, 0);
@@ -190,7 +190,7 @@ class ElementListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setElements(const Modules::ElementList &elements)
+    void SetElements(const Modules::ElementList &elements)
     {
         beginResetModel();
         m_elements = elements;
@@ -199,7 +199,7 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : int(m_elements.size());
+        return parent.isValid() ? 0 : int(m_elements.Size());
     }
 
     // An Element's text as the lists show it: a text too long to be seen
@@ -207,11 +207,11 @@ public:
     // published values give the Element whole.
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_elements.size())
+        if (!index.isValid() || index.row() >= m_elements.Size())
             return {};
         if (role != Qt::DisplayRole && role != Qt::EditRole)
             return {};
-        const QStringView text = m_elements.at(index.row());
+        const QStringView text = m_elements.At(index.row());
         if (text.size() <= ShownLength)
             return text.toString();
         return QString(text.left(ShownLength) + QChar(0x2026));
@@ -576,19 +576,19 @@ void Tfrm_options::showEvent(QShowEvent *event)
 void Tfrm_options::FormShow()
 {
     Dialogs::Guard(this, [this] {
-        ProbeSpeech();
+        probeSpeech();
         LoadOptions();
     });
 }
 
 void Tfrm_options::ComboBox1Change()
 {
-    Dialogs::Guard(this, [this] { FillRangeLists(Page::Training); });
+    Dialogs::Guard(this, [this] { fillRangeLists(Page::Training); });
 }
 
 void Tfrm_options::ComboBox4Change()
 {
-    Dialogs::Guard(this, [this] { FillRangeLists(Page::Exam); });
+    Dialogs::Guard(this, [this] { fillRangeLists(Page::Exam); });
 }
 
 bool Tfrm_options::BitBtn1Click()
@@ -606,7 +606,7 @@ bool Tfrm_options::BitBtn1Click()
     }
     bool written = false;
     Dialogs::Guard(this, [&] {
-        Settings::Write(Settings::ConfigPath(), CurrentRecord());
+        Settings::Write(Settings::ConfigPath(), currentRecord());
         written = true;
     });
     if (written) {
@@ -628,8 +628,8 @@ void Tfrm_options::reject()
 
 void Tfrm_options::LoadOptions()
 {
-    LoadModuleList();
-    LoadSettings();
+    loadModuleList();
+    loadSettings();
     putInForce();
     updatePace(true);
 }
@@ -644,11 +644,11 @@ bool Tfrm_options::TrainOn(const QString &moduleName)
     // As many as it holds: drawn at random, each is asked once on average;
     // shuffled, each exactly once. The draw stays as chosen.
     training.NumOfEl = QString::number(
-        std::clamp(int(elements.size()), Settings::NumOfElMin, Settings::TrainingBounds(false).numOfElMax));
+        std::clamp(int(elements.Size()), Settings::NumOfElMin, Settings::TrainingBounds(false).numOfElMax));
     training.ModuleName = moduleName;
-    if (!elements.isEmpty()) {
-        training.range.from = elements.text(0);
-        training.range.to = elements.text(elements.size() - 1);
+    if (!elements.IsEmpty()) {
+        training.range.from = elements.Text(0);
+        training.range.to = elements.Text(elements.Size() - 1);
     }
     Settings::WriteTraining(Settings::ConfigPath(), training);
     LoadOptions();
@@ -665,9 +665,9 @@ Settings::RunOptions Tfrm_options::InForce(Page page) const
     run.rangeFrom = p.from;
     run.rangeTo = p.to;
     if (p.from >= 0)
-        run.page.range.from = p.elements.text(p.from);
+        run.page.range.from = p.elements.Text(p.from);
     if (p.to >= 0)
-        run.page.range.to = p.elements.text(p.to);
+        run.page.range.to = p.elements.Text(p.to);
     run.page.draw = p.draw;
     if (!p.notice.isEmpty())
         run.notices << p.notice;
@@ -725,7 +725,7 @@ void Tfrm_options::showInForce()
         const QStringList names = m_modulesModel->stringList();
         c.module->setCurrentIndex(c.inForce.module.isEmpty() ? -1 : int(names.indexOf(c.inForce.module)));
         c.elements = c.inForce.elements;
-        c.elementsModel->setElements(c.elements);
+        c.elementsModel->SetElements(c.elements);
         c.from->setCurrentIndex(c.inForce.from);
         c.to->setCurrentIndex(c.inForce.to);
         selectDraw(page, c.inForce.draw);
@@ -735,12 +735,12 @@ void Tfrm_options::showInForce()
     CheckBox2->setChecked(m_unlimitedInForce);
     CheckBox3->setChecked(m_serialNumberInForce);
     SpinEdit1->setValue(m_thresholdInForce);
-    LoadSpeech(m_speechInForce);
+    loadSpeech(m_speechInForce);
 }
 
 void Tfrm_options::fitSize() { setFixedSize(sizeHint().expandedTo(QSize(314, 239))); }
 
-void Tfrm_options::LoadModuleList()
+void Tfrm_options::loadModuleList()
 {
     const QString path = Modules::LibraryPath();
     const QString problem = Modules::LibraryProblem(path);
@@ -758,13 +758,13 @@ void Tfrm_options::LoadModuleList()
     ComboBox4->setCurrentIndex(-1);
 }
 
-void Tfrm_options::LoadSettings()
+void Tfrm_options::loadSettings()
 {
     const Settings::Record record = Settings::Read(Settings::ConfigPath());
     m_loaded = record;
     Edit1->setText(record.training.NumOfEl);
     Edit3->setText(record.TimerMSec);
-    SelectModule(Page::Training, record.training.ModuleName);
+    selectModule(Page::Training, record.training.ModuleName);
     const PageControls &t = m_training;
     t.from->setCurrentIndex(Settings::FromIndex(t.elements, record.training.range.from));
     t.to->setCurrentIndex(Settings::ToIndex(t.elements, record.training.range.to));
@@ -772,20 +772,20 @@ void Tfrm_options::LoadSettings()
     CheckBox2->setChecked(record.IfNoTimeLimit);
     CheckBox3->setChecked(record.IfShowNum);
     selectDraw(Page::Training, record.training.draw);
-    LoadSpeech(record.speech.value_or(Settings::Speech()));
+    loadSpeech(record.speech.value_or(Settings::Speech()));
 
     Edit2->setText(record.exam.NumOfEl);
-    SelectModule(Page::Exam, record.exam.ModuleName);
+    selectModule(Page::Exam, record.exam.ModuleName);
     const PageControls &e = m_exam;
     e.from->setCurrentIndex(Settings::FromIndex(e.elements, record.exam.range.from));
     e.to->setCurrentIndex(Settings::ToIndex(e.elements, record.exam.range.to));
     selectDraw(Page::Exam, record.exam.draw);
-    LoadThreshold();
+    loadThreshold();
 }
 
 // The stored keep threshold, or the default with a notice when the file
 // holds one the spin box could not have set.
-void Tfrm_options::LoadThreshold()
+void Tfrm_options::loadThreshold()
 {
     const QString path = Settings::ConfigPath();
     const int used = KeepFile::Threshold(path);
@@ -807,7 +807,7 @@ void Tfrm_options::selectDraw(Page page, Settings::Draw draw)
     list->setCurrentIndex(qMax(0, list->findData(int(draw))));
 }
 
-void Tfrm_options::ProbeSpeech()
+void Tfrm_options::probeSpeech()
 {
     if (!Speech::Built())
         return;
@@ -817,11 +817,11 @@ void Tfrm_options::ProbeSpeech()
     std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     m_speechProbed = true;
     m_speechChecking = false;
-    m_speechProblem = speaker ? speaker->problem() : tr("No speech engine is installed");
-    m_voices = speaker ? speaker->voices() : QStringList();
+    m_speechProblem = speaker ? speaker->Problem() : tr("No speech engine is installed");
+    m_voices = speaker ? speaker->Voices() : QStringList();
     m_voiceNames = speaker ? shownVoiceNames(*speaker, m_voices) : QStringList();
     // Then the variants of the voice's sound, for the language the texts choose.
-    for (const QString &variant : speaker ? speaker->variants() : QStringList()) {
+    for (const QString &variant : speaker ? speaker->Variants() : QStringList()) {
         m_voices << u'+' + variant;
         m_voiceNames << tr("System default: %1").arg(Speech::ShownVariant(variant));
     }
@@ -829,8 +829,8 @@ void Tfrm_options::ProbeSpeech()
         return;
     m_speechChecking = true;
     m_speechCheck = std::move(speaker);
-    connect(m_speechCheck.get(), &Speech::Speaker::reached, this, [this] { speechChecked(); });
-    m_speechCheck->reach(SpeechCheckMs);
+    connect(m_speechCheck.get(), &Speech::Speaker::Reached, this, [this] { speechChecked(); });
+    m_speechCheck->Reach(SpeechCheckMs);
 }
 
 void Tfrm_options::speechChecked()
@@ -838,13 +838,13 @@ void Tfrm_options::speechChecked()
     if (!m_speechCheck)
         return;
     m_speechChecking = false;
-    m_speechProblem = m_speechCheck->problem();
+    m_speechProblem = m_speechCheck->Problem();
     // Answered from within the speaker: it goes once that has returned.
     m_speechCheck.release()->deleteLater();
     updateSpeechControls();
 }
 
-void Tfrm_options::LoadSpeech(const Settings::Speech &speech)
+void Tfrm_options::loadSpeech(const Settings::Speech &speech)
 {
     // "System default" first, then the engine's voices and its variants.
     // Before the engine has been asked, the stored voice stands for itself.
@@ -934,7 +934,7 @@ void Tfrm_options::updatePace(bool rescan)
     }
 }
 
-std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
+std::optional<Settings::Speech> Tfrm_options::currentSpeech() const
 {
     // Where nothing can be spoken the page has nothing to say about speech,
     // but that a stored "Speak Elements" was turned off.
@@ -958,7 +958,7 @@ std::optional<Settings::Speech> Tfrm_options::CurrentSpeech() const
     return speech;
 }
 
-void Tfrm_options::SelectModule(Page page, const QString &storedName)
+void Tfrm_options::selectModule(Page page, const QString &storedName)
 {
     PageControls &c = controls(page);
     const QStringList names = m_modulesModel->stringList();
@@ -971,22 +971,22 @@ void Tfrm_options::SelectModule(Page page, const QString &storedName)
                                                 "library; \"%2\" is used instead."))
                        .arg(storedName, ModuleName(page));
     // Without a Module the range lists hold no Elements either.
-    FillRangeLists(page);
+    fillRangeLists(page);
 }
 
-void Tfrm_options::FillRangeLists(Page page)
+void Tfrm_options::fillRangeLists(Page page)
 {
     PageControls &c = controls(page);
     c.elements = Modules::ElementList();
-    c.elementsModel->setElements(c.elements);
+    c.elementsModel->SetElements(c.elements);
     if (c.module->currentIndex() >= 0)
         c.elements = Modules::ReadModule(Modules::LibraryPath(), ModuleName(page)).Elements;
-    c.elementsModel->setElements(c.elements);
-    c.from->setCurrentIndex(c.elements.isEmpty() ? -1 : 0);
-    c.to->setCurrentIndex(int(c.elements.size()) - 1);
+    c.elementsModel->SetElements(c.elements);
+    c.from->setCurrentIndex(c.elements.IsEmpty() ? -1 : 0);
+    c.to->setCurrentIndex(int(c.elements.Size()) - 1);
 }
 
-Settings::PageValues Tfrm_options::CurrentPageValues(Page page) const
+Settings::PageValues Tfrm_options::currentPageValues(Page page) const
 {
     Settings::PageValues out;
     out.NumOfEl = NumberOfElementsText(page);
@@ -999,16 +999,16 @@ Settings::PageValues Tfrm_options::CurrentPageValues(Page page) const
     return out;
 }
 
-Settings::Record Tfrm_options::CurrentRecord() const
+Settings::Record Tfrm_options::currentRecord() const
 {
     Settings::Record record;
-    record.training = CurrentPageValues(Page::Training);
+    record.training = currentPageValues(Page::Training);
     record.TimerMSec = TimerText();
     record.DoExercises = DoExercises();
     record.IfNoTimeLimit = UnlimitedTime();
     record.IfShowNum = ShowSerialNumber();
-    record.speech = CurrentSpeech();
-    record.exam = CurrentPageValues(Page::Exam);
+    record.speech = currentSpeech();
+    record.exam = currentPageValues(Page::Exam);
     // Written only when changed: a stored value the spin box can't show stays.
     if (KeepThreshold() != m_thresholdInForce)
         record.keepThreshold = KeepThreshold();
@@ -1034,12 +1034,12 @@ QString Tfrm_options::ModuleName(Page page) const
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
-int Tfrm_options::ElementTotal(Page page) const { return int(controls(page).elements.size()); }
+int Tfrm_options::ElementTotal(Page page) const { return int(controls(page).elements.Size()); }
 
 QString Tfrm_options::ElementAt(Page page, int index) const
 {
     const Modules::ElementList &elements = controls(page).elements;
-    return index >= 0 && index < elements.size() ? elements.text(index) : QString();
+    return index >= 0 && index < elements.Size() ? elements.Text(index) : QString();
 }
 
 int Tfrm_options::RangeFrom(Page page) const { return controls(page).from->currentIndex(); }

@@ -174,29 +174,29 @@ private:
     void setExamToolTips();
     void updateMistakeRule();
 
-    void LoadModuleList();
+    void loadModuleList();
     void fitSize();
     // Asks the speech engine for its voices, and the sound server, away
     // from the window's thread, whether it can speak: the page says
     // "Checking the voice…" until the server answers (or has not in time).
-    void ProbeSpeech();
+    void probeSpeech();
     void speechChecked();
-    void LoadSpeech(const Settings::Speech &speech);
+    void loadSpeech(const Settings::Speech &speech);
     void updateSpeechControls();
     // LabelPace anew; `rescan` looks through the range for its longest
     // number again.
     void updatePace(bool rescan);
     void selectTrial();
-    std::optional<Settings::Speech> CurrentSpeech() const;
-    void LoadSettings();
-    void LoadThreshold();
-    void FillRangeLists(Page page);
-    void SelectModule(Page page, const QString &storedName);
+    std::optional<Settings::Speech> currentSpeech() const;
+    void loadSettings();
+    void loadThreshold();
+    void fillRangeLists(Page page);
+    void selectModule(Page page, const QString &storedName);
     // The controls become the Settings in force, or go back to them.
     void putInForce();
     void showInForce();
-    Settings::Record CurrentRecord() const;
-    Settings::PageValues CurrentPageValues(Page page) const;
+    Settings::Record currentRecord() const;
+    Settings::PageValues currentPageValues(Page page) const;
 
     PageControls &controls(Page page) { return page == Page::Training ? m_training : m_exam; }
     const PageControls &controls(Page page) const { return page == Page::Training ? m_training : m_exam; }

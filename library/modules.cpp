@@ -71,19 +71,19 @@ qsizetype ElementList::endOf(qsizetype start) const
     return comma >= 0 ? comma : m_data.size();
 }
 
-QStringView ElementList::at(qsizetype i) const
+QStringView ElementList::At(qsizetype i) const
 {
-    Q_ASSERT(i >= 0 && i < size());
+    Q_ASSERT(i >= 0 && i < Size());
     qsizetype start = m_marks.at(i / MarkStep);
     for (qsizetype k = i % MarkStep; k > 0; --k)
         start = endOf(start) + 1;
     return QStringView(m_data).mid(start, endOf(start) - start);
 }
 
-qsizetype ElementList::indexOf(QStringView element) const
+qsizetype ElementList::IndexOf(QStringView element) const
 {
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size(); ++i) {
+    for (qsizetype i = 0; i < Size(); ++i) {
         const qsizetype end = endOf(start);
         if (QStringView(m_data).mid(start, end - start) == element)
             return i;
@@ -92,12 +92,12 @@ qsizetype ElementList::indexOf(QStringView element) const
     return -1;
 }
 
-QStringList ElementList::toStringList() const
+QStringList ElementList::ToStringList() const
 {
     QStringList out;
-    out.reserve(size());
+    out.reserve(Size());
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size(); ++i) {
+    for (qsizetype i = 0; i < Size(); ++i) {
         const qsizetype end = endOf(start);
         out.append(m_data.mid(start, end - start));
         start = end + 1;

@@ -25,17 +25,17 @@ public:
     ElementList() = default;
     explicit ElementList(QString data);
 
-    qsizetype size() const { return m_size; }
-    bool isEmpty() const { return size() == 0; }
+    qsizetype Size() const { return m_size; }
+    bool IsEmpty() const { return Size() == 0; }
 
     // Element i (0 <= i < size()); the view lives as long as the list.
-    QStringView at(qsizetype i) const;
-    Element text(qsizetype i) const { return at(i).toString(); }
+    QStringView At(qsizetype i) const;
+    Element Text(qsizetype i) const { return At(i).toString(); }
 
     // Position of the first Element exactly equal to a text, or -1.
-    qsizetype indexOf(QStringView element) const;
+    qsizetype IndexOf(QStringView element) const;
 
-    QStringList toStringList() const;
+    QStringList ToStringList() const;
 
     static constexpr qsizetype MarkStep = 32;
 

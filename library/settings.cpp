@@ -102,9 +102,9 @@ int PausedMs(const Speech &speech) { return qBound(PauseMin, speech.TPauseMSec, 
 int LongestNumber(const Modules::ElementList &elements, qsizetype from, qsizetype to)
 {
     int longest = 0;
-    for (qsizetype i = qMax<qsizetype>(0, from); i <= to && i < elements.size(); ++i) {
+    for (qsizetype i = qMax<qsizetype>(0, from); i <= to && i < elements.Size(); ++i) {
         int digits = 0;
-        for (const QChar c : elements.at(i)) {
+        for (const QChar c : elements.At(i)) {
             if (c.isLetter()) {
                 digits = 0;
                 break;
@@ -244,18 +244,18 @@ int ModuleIndex(const QStringList &names, const QString &stored)
 
 int FromIndex(const Modules::ElementList &elements, const std::optional<QString> &stored)
 {
-    if (elements.isEmpty())
+    if (elements.IsEmpty())
         return -1;
-    const int found = stored ? int(elements.indexOf(*stored)) : -1;
+    const int found = stored ? int(elements.IndexOf(*stored)) : -1;
     return found >= 0 ? found : 0;
 }
 
 int ToIndex(const Modules::ElementList &elements, const std::optional<QString> &stored)
 {
-    if (elements.isEmpty())
+    if (elements.IsEmpty())
         return -1;
-    const int found = stored ? int(elements.indexOf(*stored)) : -1;
-    return found >= 0 ? found : int(elements.size()) - 1;
+    const int found = stored ? int(elements.IndexOf(*stored)) : -1;
+    return found >= 0 ? found : int(elements.Size()) - 1;
 }
 
 int SpinStep(const QString &text, int position, int step, int min, int max)

@@ -64,7 +64,7 @@ protected:
 
 // Whether `home` may be made the active window: it is shown and no other
 // window is modal in front of it.
-bool MayActivate(const QWidget *home)
+bool mayActivate(const QWidget *home)
 {
     const QWidget *modal = QApplication::activeModalWidget();
     return home && home->isVisible() && (!modal || modal == home);
@@ -86,7 +86,7 @@ public:
     ~FocusComesBack()
     {
         QWidget *home = m_active && m_active->isVisible() ? m_active.data() : m_owner.data();
-        if (!MayActivate(home))
+        if (!mayActivate(home))
             return;
         home->activateWindow();
         // A window manager that is still busy with the windows just closed
@@ -94,7 +94,7 @@ public:
         // in its eyes) may pass over the request; once it has caught up,
         // a program with no active window at all asks again.
         QTimer::singleShot(RetryDelayMs, home, [home] {
-            if (!QApplication::activeWindow() && MayActivate(home))
+            if (!QApplication::activeWindow() && mayActivate(home))
                 home->activateWindow();
         });
     }
@@ -179,7 +179,7 @@ void ShowMessage(QWidget *parent, const QString &text)
 {
     const FocusComesBack focus(parent);
     if (g_handler) {
-        g_handler->ask(Kind::Message, appTitle(), text);
+        g_handler->Ask(Kind::Message, appTitle(), text);
         return;
     }
     MakeBox(Kind::Message, appTitle(), text, parent)->exec();
@@ -190,7 +190,7 @@ bool Confirm(QWidget *parent, const QString &text)
     const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->ask(Kind::Confirm, title, text) == Answer::Ok;
+        return g_handler->Ask(Kind::Confirm, title, text) == Answer::Ok;
     return MakeBox(Kind::Confirm, title, text, parent)->exec() == QMessageBox::Ok;
 }
 
@@ -199,7 +199,7 @@ Answer AskToStart(QWidget *parent, const QString &text)
     const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->ask(Kind::StartPrompt, title, text);
+        return g_handler->Ask(Kind::StartPrompt, title, text);
     const std::unique_ptr<QMessageBox> box = MakeBox(Kind::StartPrompt, title, text, parent);
     box->exec();
     // The close box of a box with one button also reports that button;
@@ -214,7 +214,7 @@ Answer askReplaceOr(Kind kind, QWidget *parent, const QString &text)
     const QString title = QCoreApplication::translate("Dialogs", "Confirm");
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->ask(kind, title, text);
+        return g_handler->Ask(kind, title, text);
     const std::unique_ptr<QMessageBox> box = MakeBox(kind, title, text, parent);
     box->exec();
     const QAbstractButton *clicked = box->clickedButton();
@@ -237,7 +237,7 @@ bool AskToMerge(QWidget *parent, const QString &text)
     const QString title = QCoreApplication::translate("Dialogs", "Merge");
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->ask(Kind::Merge, title, text) == Answer::Ok;
+        return g_handler->Ask(Kind::Merge, title, text) == Answer::Ok;
     const std::unique_ptr<QMessageBox> box = MakeBox(Kind::Merge, title, text, parent);
     box->exec();
     return box->clickedButton() && box->clickedButton() == box->defaultButton();
@@ -247,7 +247,7 @@ void ShowError(QWidget *parent, const QString &text)
 {
     const FocusComesBack focus(parent);
     if (g_handler) {
-        g_handler->ask(Kind::Error, appTitle(), text);
+        g_handler->Ask(Kind::Error, appTitle(), text);
         return;
     }
     MakeBox(Kind::Error, appTitle(), text, parent)->exec();
@@ -257,7 +257,7 @@ QString OpenFileName(QWidget *parent, const QString &filter)
 {
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->fileName(false, filter);
+        return g_handler->FileName(false, filter);
     return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), qtFilter(filter));
 }
 
@@ -265,7 +265,7 @@ QString SaveFileName(QWidget *parent, const QString &filter, const QString &sugg
 {
     const FocusComesBack focus(parent);
     if (g_handler)
-        return g_handler->saveFileName(filter, suggested);
+        return g_handler->SaveFileName(filter, suggested);
     return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(suggested), qtFilter(filter),
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
@@ -285,11 +285,11 @@ int ExecModal(QDialog *dialog)
 {
     const FocusComesBack focus(dialog->parentWidget());
     if (g_handler)
-        return g_handler->execModal(dialog);
+        return g_handler->ExecModal(dialog);
     return dialog->exec();
 }
 
-void Handler::wait(QProgressDialog *, const std::function<bool()> &ended)
+void Handler::Wait(QProgressDialog *, const std::function<bool()> &ended)
 {
     while (!ended())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
@@ -315,7 +315,7 @@ bool Wait(QProgressDialog *progress, int quietMs, const std::function<void(const
     if (!ended) {
         const FocusComesBack focus(progress->parentWidget());
         if (g_handler) {
-            g_handler->wait(progress, [&ended] { return ended; });
+            g_handler->Wait(progress, [&ended] { return ended; });
         } else {
             QTimer later;
             later.setSingleShot(true);
@@ -334,7 +334,7 @@ void Guard(QWidget *parent, const std::function<void()> &body)
     try {
         body();
     } catch (const AppError &e) {
-        ShowError(parent, e.text());
+        ShowError(parent, e.Text());
     } catch (const std::exception &e) {
         ShowError(parent, QString::fromUtf8(e.what()));
     } catch (...) {

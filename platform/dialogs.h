@@ -91,19 +91,19 @@ class Handler
 {
 public:
     virtual ~Handler() = default;
-    virtual Answer ask(Kind kind, const QString &title, const QString &text) = 0;
-    virtual QString fileName(bool save, const QString &filter) = 0;
+    virtual Answer Ask(Kind kind, const QString &title, const QString &text) = 0;
+    virtual QString FileName(bool save, const QString &filter) = 0;
     // A save dialog that suggests a name; by default as fileName.
-    virtual QString saveFileName(const QString &filter, const QString &suggested)
+    virtual QString SaveFileName(const QString &filter, const QString &suggested)
     {
         Q_UNUSED(suggested);
-        return fileName(true, filter);
+        return FileName(true, filter);
     }
-    virtual int execModal(QDialog *dialog) = 0;
+    virtual int ExecModal(QDialog *dialog) = 0;
     // A wait for work (Wait) that had not answered at once: returns once
     // `ended()` holds, whether by the work or by the progress window's
     // Cancel. By default events are processed until then, no window shown.
-    virtual void wait(QProgressDialog *progress, const std::function<bool()> &ended);
+    virtual void Wait(QProgressDialog *progress, const std::function<bool()> &ended);
 };
 void SetHandler(Handler *handler); // nullptr: the real boxes
 

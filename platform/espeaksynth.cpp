@@ -13,13 +13,13 @@
 
 namespace Speech {
 
-Synth &Synth::instance()
+Synth &Synth::Instance()
 {
     static Synth synth;
     return synth;
 }
 
-QString Synth::select(const QString &name, const QString &language)
+QString Synth::Select(const QString &name, const QString &language)
 {
     std::lock_guard lock(m_lock);
     if (!m_problem.isEmpty())
@@ -54,14 +54,14 @@ QString Synth::select(const QString &name, const QString &language)
     return QString();
 }
 
-void Synth::setRate(int wordsPerMinute)
+void Synth::SetRate(int wordsPerMinute)
 {
     std::lock_guard lock(m_lock);
     if (m_problem.isEmpty())
         espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
 }
 
-Clip Synth::render(const QString &text, int pauseMs)
+Clip Synth::Render(const QString &text, int pauseMs)
 {
     std::lock_guard lock(m_lock);
     Clip clip;

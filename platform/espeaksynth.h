@@ -27,22 +27,22 @@ constexpr int LeadInMs = 5;
 class Synth
 {
 public:
-    static Synth &instance();
+    static Synth &Instance();
 
-    QString problem() const { return m_problem; }
-    int sampleRate() const { return m_rate; }
+    QString Problem() const { return m_problem; }
+    int SampleRate() const { return m_rate; }
 
-    const EspeakVoices &voices() const { return m_voices; }
+    const EspeakVoices &Voices() const { return m_voices; }
 
     // Chooses the stored voice (ChooseVoice), the texts' language deciding
     // where it leaves that open. Empty on success, else why not.
-    QString select(const QString &name, const QString &language);
+    QString Select(const QString &name, const QString &language);
 
-    void setRate(int wordsPerMinute);
+    void SetRate(int wordsPerMinute);
 
     // The text's clip, without its silent lead-in, ending in `pauseMs` of
     // silence; empty when nothing could be rendered.
-    Clip render(const QString &text, int pauseMs);
+    Clip Render(const QString &text, int pauseMs);
 
 private:
     Synth();

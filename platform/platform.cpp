@@ -43,13 +43,13 @@ std::function<quint32()> &tickSource()
 class SystemRandom final : public RandomSource
 {
 public:
-    void reseed() override
+    void Reseed() override
     {
         const auto seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())
                           ^ static_cast<std::uint64_t>(std::random_device{}());
         m_engine.seed(seed);
     }
-    int next(int n) override
+    int Next(int n) override
     {
         if (n < 1)
             return 0;
@@ -124,8 +124,8 @@ quint32 TickCount()
 
 void SetTickSource(std::function<quint32()> source) { tickSource() = std::move(source); }
 
-void Randomize() { (g_random ? g_random : &systemRandom())->reseed(); }
-int Random(int n) { return (g_random ? g_random : &systemRandom())->next(n); }
+void Randomize() { (g_random ? g_random : &systemRandom())->Reseed(); }
+int Random(int n) { return (g_random ? g_random : &systemRandom())->Next(n); }
 void SetRandomSource(RandomSource *source) { g_random = source; }
 
 QDateTime Now() { return g_now ? g_now() : QDateTime::currentDateTime(); }

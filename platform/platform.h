@@ -18,7 +18,7 @@ class AppError : public std::runtime_error
 {
 public:
     explicit AppError(const QString &text);
-    const QString &text() const noexcept { return m_text; }
+    const QString &Text() const noexcept { return m_text; }
 
 private:
     QString m_text;
@@ -42,8 +42,8 @@ class RandomSource
 {
 public:
     virtual ~RandomSource() = default;
-    virtual void reseed() = 0;   // reseed from the clock
-    virtual int next(int n) = 0; // uniform whole number from 0 to n - 1 (0 when n < 1)
+    virtual void Reseed() = 0;   // reseed from the clock
+    virtual int Next(int n) = 0; // uniform whole number from 0 to n - 1 (0 when n < 1)
 };
 void Randomize();
 int Random(int n);

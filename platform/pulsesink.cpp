@@ -27,7 +27,7 @@ namespace {
 class PulseSink final : public SoundSink
 {
 public:
-    static std::unique_ptr<SoundSink> open(int sampleRate, QString &why)
+    static std::unique_ptr<SoundSink> Open(int sampleRate, QString &why)
     {
         std::unique_ptr<PulseSink> sink(new PulseSink(sampleRate));
         why = sink->connect();
@@ -54,7 +54,7 @@ public:
     PulseSink(const PulseSink &) = delete;
     PulseSink &operator=(const PulseSink &) = delete;
 
-    QString write(const qint16 *samples, size_t count) override
+    QString Write(const qint16 *samples, size_t count) override
     {
         Locked locked(m_loop);
         if (m_clipStart < 0)
@@ -80,7 +80,7 @@ public:
         return QString();
     }
 
-    QString drain() override
+    QString Drain() override
     {
         Locked locked(m_loop);
         const QString why = await(pa_stream_drain(m_stream, &PulseSink::succeeded, this));
@@ -90,7 +90,7 @@ public:
         return why;
     }
 
-    QString flush() override
+    QString Flush() override
     {
         Locked locked(m_loop);
         QString why = await(pa_stream_flush(m_stream, &PulseSink::succeeded, this));
@@ -107,20 +107,20 @@ public:
         return why;
     }
 
-    QString check() override
+    QString Check() override
     {
         // A round trip: a server that has stopped answering holds it.
         Locked locked(m_loop);
         return await(pa_stream_update_timing_info(m_stream, &PulseSink::succeeded, this));
     }
 
-    bool underran() override
+    bool Underran() override
     {
         Locked locked(m_loop);
         return m_underran || (m_clipStart >= 0 && gapSince(m_clipStart));
     }
 
-    qint64 aheadMs() override
+    qint64 AheadMs() override
     {
         Locked locked(m_loop);
         pa_usec_t latency = 0;
@@ -274,6 +274,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundSink> OpenPulseSink(int sampleRate, QString &why) { return PulseSink::open(sampleRate, why); }
+std::unique_ptr<SoundSink> OpenPulseSink(int sampleRate, QString &why) { return PulseSink::Open(sampleRate, why); }
 
 } // namespace Speech

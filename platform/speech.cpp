@@ -28,25 +28,25 @@ QString &interfaceLanguage()
 
 Speaker::~Speaker() = default;
 
-QStringList Speaker::variants() const { return {}; }
+QStringList Speaker::Variants() const { return {}; }
 
-QString Speaker::languageOf(const QString &) const { return QString(); }
+QString Speaker::LanguageOf(const QString &) const { return QString(); }
 
-void Speaker::prepare(const QStringList &texts)
+void Speaker::Prepare(const QStringList &texts)
 {
-    Q_EMIT progress(int(texts.size()), int(texts.size()));
-    Q_EMIT prepared();
+    Q_EMIT Progress(int(texts.size()), int(texts.size()));
+    Q_EMIT Prepared();
 }
 
-void Speaker::warmUp() { }
+void Speaker::WarmUp() { }
 
-void Speaker::sayAt(const QString &text, quint32) { say(text); }
+void Speaker::SayAt(const QString &text, quint32) { Say(text); }
 
-void Speaker::setPause(int) { }
+void Speaker::SetPause(int) { }
 
-void Speaker::reach(int) { Q_EMIT reached(); }
+void Speaker::Reach(int) { Q_EMIT Reached(); }
 
-qint64 Speaker::clipMs(const QString &) const { return -1; }
+qint64 Speaker::ClipMs(const QString &) const { return -1; }
 
 QString SpokenText(const QString &element, bool digitByDigit)
 {

@@ -27,73 +27,73 @@ public:
 
     // Why nothing can be said, in the engine's words ("No audio device
     // available"); empty while the speaker can speak.
-    virtual QString problem() const = 0;
+    virtual QString Problem() const = 0;
     // The names of the engine's voices, one for each language it speaks
     // (and more where it has other voices for one), sorted for people.
-    virtual QStringList voices() const = 0;
+    virtual QStringList Voices() const = 0;
     // The engine's variants of a voice's sound ("f2"), chosen as
     // "<voice>+<variant>", or "+<variant>" for the voice the texts choose.
-    virtual QStringList variants() const;
+    virtual QStringList Variants() const;
     // The language a voice speaks, as the engine codes it ("de", "en-us");
     // empty when the engine does not say.
-    virtual QString languageOf(const QString &voice) const;
+    virtual QString LanguageOf(const QString &voice) const;
     // A voice by name, maybe with a variant; an empty name lets the texts
     // choose the language (DefaultLanguage). A name the engine does not
     // have fails at prepare().
-    virtual void setVoice(const QString &name) = 0;
+    virtual void SetVoice(const QString &name) = 0;
     // -1 slowest, 0 the engine's normal rate, 1 fastest.
-    virtual void setRate(double rate) = 0;
+    virtual void SetRate(double rate) = 0;
     // The silence each text's clip ends with, for texts prepared from now
     // on: the next text waits for the end of the clip, so that texts
     // longer than the pace do not run together.
-    virtual void setPause(int ms);
+    virtual void SetPause(int ms);
     // Renders the texts ahead, away from the caller's thread: progress()
     // along the way, then prepared(), or failed() when one can't be
     // rendered. say() of a prepared text starts at once.
     // Rendering needs no sound server: where problem() names one, the
     // texts are rendered all the same, only not said.
-    virtual void prepare(const QStringList &texts);
+    virtual void Prepare(const QStringList &texts);
     // Opens the way to the sound server ahead of the first prepare() or
     // say(): a new stream's first sound can come late.
-    virtual void warmUp();
+    virtual void WarmUp();
     // Asks the sound server, away from the caller's thread, whether the
     // texts can be heard: reached() follows within `withinMs` on the tick
     // count, with problem() saying why not ("the sound server does not
     // answer" when it has not answered by then).
-    virtual void reach(int withinMs);
+    virtual void Reach(int withinMs);
     // How long the rendered clip of a text sounds, in milliseconds; -1 for
     // a text not rendered.
-    virtual qint64 clipMs(const QString &text) const;
+    virtual qint64 ClipMs(const QString &text) const;
     // Starts saying a text. Nothing is said for a text of blanks.
-    virtual void say(const QString &text) = 0;
+    virtual void Say(const QString &text) = 0;
     // Says a text at a moment on the tick count: the texts said so follow
     // one another in one stream of sound, each on its moment to the sample
     // against the first of them, when given before its moment (a pace
     // ahead); one given late is said at once. finished() does not follow;
     // stop() drops the texts whose moment has not come. Without a stream
     // of its own, a speaker says the text at once.
-    virtual void sayAt(const QString &text, quint32 atTick);
+    virtual void SayAt(const QString &text, quint32 atTick);
     // Stops at once; finished() does not follow.
-    virtual void stop() = 0;
+    virtual void Stop() = 0;
     // From say() until finished(), stop() or failed().
-    virtual bool speaking() const = 0;
+    virtual bool Speaking() const = 0;
 
 Q_SIGNALS:
     // The text of the last say() has been said to its end.
-    void finished();
+    void Finished();
     // The engine can't speak any more (it lost its audio device, say).
-    void failed(const QString &reason);
+    void Failed(const QString &reason);
     // prepare(): `done` of `total` texts are rendered.
-    void progress(int done, int total);
+    void Progress(int done, int total);
     // prepare(): every text is rendered.
-    void prepared();
+    void Prepared();
     // reach(): the sound server has answered, or has not in time.
-    void reached();
+    void Reached();
     // The sound server has not answered for a while (about 0.8 s): what is
     // being said stands still. resumed() follows when it answers again,
     // failed() when it has not within 2 s.
-    void stalled();
-    void resumed();
+    void Stalled();
+    void Resumed();
 };
 
 // The text the voice is given for an Element: with digitByDigit a number
@@ -128,22 +128,22 @@ class SoundSink
 public:
     virtual ~SoundSink() = default;
     // Samples of signed 16-bit mono sound.
-    virtual QString write(const qint16 *samples, size_t count) = 0;
+    virtual QString Write(const qint16 *samples, size_t count) = 0;
     // Until everything written has been heard.
-    virtual QString drain() = 0;
+    virtual QString Drain() = 0;
     // Drops what was written and not yet heard.
-    virtual QString flush() = 0;
+    virtual QString Flush() = 0;
     // Whether the server is still there.
-    virtual QString check() = 0;
+    virtual QString Check() = 0;
     // Whether the server ran out of the sound written since the last
     // drain() or flush() before its end (a gap of silence inside it, as the
     // server tells), so that it was not heard whole; after drain(), of the
     // sound before it. Running dry at the end of what was written is no
     // gap, and neither is a server that is merely slow to answer.
-    virtual bool underran() { return false; }
+    virtual bool Underran() { return false; }
     // How long until sound written now is heard, in milliseconds: what the
     // server holds ahead and its own latency.
-    virtual qint64 aheadMs() { return 0; }
+    virtual qint64 AheadMs() { return 0; }
 };
 // Opens a sink for sound at this sample rate; nullptr with `why` set when
 // it can't. Called on the player thread: it may block there.

@@ -121,14 +121,14 @@ public:
     EspeakSpeaker(const SinkOpener &open, int watchMs)
         : m_state(std::make_shared<PlayerState>())
     {
-        m_problem = Synth::instance().problem();
+        m_problem = Synth::Instance().Problem();
         if (!m_problem.isEmpty())
             return;
         m_state->open = open ? open : SinkOpener(&OpenPulseSink);
         m_state->target = this;
         m_watchdog.setInterval(watchMs);
         connect(&m_watchdog, &QTimer::timeout, this, &EspeakSpeaker::watch);
-        setRate(0);
+        SetRate(0);
     }
 
     ~EspeakSpeaker() override
@@ -155,49 +155,49 @@ public:
         }
     }
 
-    QString problem() const override { return m_problem; }
+    QString Problem() const override { return m_problem; }
 
-    QStringList voices() const override
+    QStringList Voices() const override
     {
         QStringList names;
-        for (const EspeakVoice &voice : Synth::instance().voices().voices)
+        for (const EspeakVoice &voice : Synth::Instance().Voices().voices)
             names << voice.name;
         return names;
     }
 
-    QStringList variants() const override { return Synth::instance().voices().variants; }
+    QStringList Variants() const override { return Synth::Instance().Voices().variants; }
 
-    QString languageOf(const QString &name) const override
+    QString LanguageOf(const QString &name) const override
     {
-        for (const EspeakVoice &voice : Synth::instance().voices().voices)
+        for (const EspeakVoice &voice : Synth::Instance().Voices().voices)
             if (voice.name == name)
                 return voice.language;
         return QString();
     }
 
-    void setVoice(const QString &name) override { m_voice = name; }
+    void SetVoice(const QString &name) override { m_voice = name; }
 
-    void setPause(int ms) override { m_pauseMs = qMax(0, ms); }
+    void SetPause(int ms) override { m_pauseMs = qMax(0, ms); }
 
-    void setRate(double rate) override
+    void SetRate(double rate) override
     {
         // eSpeak NG's normal 175 words a minute; from 80 to 390.
         const double r = qBound(-1.0, rate, 1.0);
         m_wordsPerMinute = int(r < 0 ? 175 + r * 95 : 175 + r * 215);
     }
 
-    void prepare(const QStringList &texts) override
+    void Prepare(const QStringList &texts) override
     {
-        if (m_failed || !Synth::instance().problem().isEmpty()) {
+        if (m_failed || !Synth::Instance().Problem().isEmpty()) {
             fail(m_problem);
             return;
         }
-        const QString chosen = Synth::instance().select(m_voice, DefaultLanguage(texts, InterfaceLanguage()));
+        const QString chosen = Synth::Instance().Select(m_voice, DefaultLanguage(texts, InterfaceLanguage()));
         if (!chosen.isEmpty()) {
             fail(chosen);
             return;
         }
-        Synth::instance().setRate(m_wordsPerMinute);
+        Synth::Instance().SetRate(m_wordsPerMinute);
         QStringList unique;
         for (const QString &text : texts)
             if (!text.trimmed().isEmpty() && !m_clips.contains(text) && !unique.contains(text))
@@ -206,11 +206,11 @@ public:
             m_renderer.join();
         m_cancelRender = false;
         m_rendered = false;
-        warmUp();
+        WarmUp();
         m_renderer = std::thread([this, unique, total = int(texts.size()), pauseMs = m_pauseMs] {
             const int skipped = total - int(unique.size());
             for (int i = 0; i < unique.size() && !m_cancelRender; ++i) {
-                auto clip = std::make_shared<const Clip>(Synth::instance().render(unique.at(i), pauseMs));
+                auto clip = std::make_shared<const Clip>(Synth::Instance().Render(unique.at(i), pauseMs));
                 const QString text = unique.at(i);
                 // The speaker waits for this thread before it goes.
                 QMetaObject::invokeMethod(
@@ -218,7 +218,7 @@ public:
                     [this, text, clip, done = skipped + i + 1, total] {
                         if (!rendered(text, clip))
                             return;
-                        Q_EMIT progress(done, total);
+                        Q_EMIT Progress(done, total);
                     },
                     Qt::QueuedConnection);
             }
@@ -232,7 +232,7 @@ public:
         });
     }
 
-    void warmUp() override
+    void WarmUp() override
     {
         startPlayer();
         if (m_warmAsked || !m_player.joinable())
@@ -244,23 +244,23 @@ public:
         m_state->wake.notify_all();
     }
 
-    void reach(int withinMs) override
+    void Reach(int withinMs) override
     {
         startPlayer();
         if (m_server != Server::Opening) {
-            Q_EMIT reached();
+            Q_EMIT Reached();
             return;
         }
         m_reaching = true;
         m_openLimitMs = quint32(qMin(withinMs, OpenLimitMs));
     }
 
-    void say(const QString &text) override
+    void Say(const QString &text) override
     {
         const ClipPtr clip = clipToSay(text);
         if (!clip)
             return;
-        warmUp();
+        WarmUp();
         m_saying = true;
         {
             std::lock_guard lock(m_state->lock);
@@ -270,18 +270,18 @@ public:
         }
     }
 
-    void sayAt(const QString &text, quint32 atTick) override
+    void SayAt(const QString &text, quint32 atTick) override
     {
         const ClipPtr clip = clipToSay(text);
         if (!clip)
             return;
-        warmUp();
+        WarmUp();
         std::lock_guard lock(m_state->lock);
         m_state->timeline.push_back(PlayerState::Timed{clip, atTick, Platform::TickCount()});
         m_state->wake.notify_all();
     }
 
-    void stop() override
+    void Stop() override
     {
         m_saying = false;
         std::lock_guard lock(m_state->lock);
@@ -291,12 +291,12 @@ public:
         m_state->wake.notify_all();
     }
 
-    bool speaking() const override { return m_saying; }
+    bool Speaking() const override { return m_saying; }
 
-    qint64 clipMs(const QString &text) const override
+    qint64 ClipMs(const QString &text) const override
     {
         const ClipPtr clip = m_clips.value(text);
-        return clip ? qint64(clip->size()) * 1000 / Synth::instance().sampleRate() : -1;
+        return clip ? qint64(clip->size()) * 1000 / Synth::Instance().SampleRate() : -1;
     }
 
 private:
@@ -308,7 +308,7 @@ private:
         if (m_player.joinable() || !m_problem.isEmpty())
             return;
         m_server = Server::Opening;
-        m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::instance().sampleRate());
+        m_player = std::thread(&EspeakSpeaker::play, m_state, Synth::Instance().SampleRate());
         m_openedAt = m_checkedAt = Platform::TickCount();
         m_watchdog.start();
     }
@@ -354,7 +354,7 @@ private:
             m_callSeenAt = now;
             if (m_stalled) {
                 m_stalled = false;
-                Q_EMIT resumed();
+                Q_EMIT Resumed();
             }
             return false;
         }
@@ -367,7 +367,7 @@ private:
         }
         if (overMs > StallNoticeMs && !m_stalled) {
             m_stalled = true;
-            Q_EMIT stalled();
+            Q_EMIT Stalled();
         }
         return false;
     }
@@ -377,7 +377,7 @@ private:
     void readyToSay()
     {
         if (!m_failed && m_rendered && (m_warm || m_server == Server::Unreachable))
-            Q_EMIT prepared();
+            Q_EMIT Prepared();
     }
 
     // The player's answer to the opening of its stream, or the watchdog's
@@ -397,7 +397,7 @@ private:
         }
         if (m_reaching) {
             m_reaching = false;
-            Q_EMIT reached();
+            Q_EMIT Reached();
         }
         readyToSay();
     }
@@ -419,7 +419,7 @@ private:
             return nullptr;
         ClipPtr clip = m_clips.value(text);
         if (!clip) {
-            if (!rendered(text, std::make_shared<const Clip>(Synth::instance().render(text, m_pauseMs))))
+            if (!rendered(text, std::make_shared<const Clip>(Synth::Instance().Render(text, m_pauseMs))))
                 return nullptr;
             clip = m_clips.value(text);
         }
@@ -430,7 +430,7 @@ private:
     {
         if (m_failed)
             return false;
-        if (qint64(clip->size()) * 1000 < qint64(ShortestClipMs) * Synth::instance().sampleRate()) {
+        if (qint64(clip->size()) * 1000 < qint64(ShortestClipMs) * Synth::Instance().SampleRate()) {
             if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })) {
                 fail(QCoreApplication::translate("Speech", "the voice gave no sound for \"%1\"").arg(text));
                 return false;
@@ -450,7 +450,7 @@ private:
         m_watchdog.stop();
         m_problem = reason;
         m_cancelRender = true;
-        QTimer::singleShot(0, this, [this] { Q_EMIT failed(m_problem); });
+        QTimer::singleShot(0, this, [this] { Q_EMIT Failed(m_problem); });
     }
 
     void heard(quint64 generation)
@@ -459,7 +459,7 @@ private:
             return;
         m_saying = false;
         m_checkedAt = Platform::TickCount();
-        Q_EMIT finished();
+        Q_EMIT Finished();
     }
 
     // A call to the server, counted for the watchdog; `allowMs` is how long
@@ -507,8 +507,8 @@ private:
         std::optional<std::pair<qint64, quint32>> first; // the first clip's sample and moment
         const auto write = [&](const qint16 *samples, qint64 count) {
             lock.unlock();
-            QString why = call(state, 0, [&] { return sink.write(samples, size_t(count)); });
-            const bool underran = why.isEmpty() && sink.underran();
+            QString why = call(state, 0, [&] { return sink.Write(samples, size_t(count)); });
+            const bool underran = why.isEmpty() && sink.Underran();
             lock.lock();
             // A stream that was stopped meanwhile (a stalled server) is
             // dropped: a gap in it is no loss.
@@ -521,8 +521,8 @@ private:
             if (state.timeline.empty()) {
                 if (idle >= qint64(sampleRate) * StreamIdleMs / 1000) {
                     lock.unlock();
-                    QString why = call(state, BufferMs + StreamIdleMs, [&] { return sink.drain(); });
-                    if (why.isEmpty() && sink.underran())
+                    QString why = call(state, BufferMs + StreamIdleMs, [&] { return sink.Drain(); });
+                    if (why.isEmpty() && sink.Underran())
                         why = lost();
                     lock.lock();
                     return why;
@@ -542,7 +542,7 @@ private:
             if (!first) {
                 const PlayerState::Timed next = state.timeline.front();
                 lock.unlock();
-                const qint64 aheadMs = sink.aheadMs();
+                const qint64 aheadMs = sink.AheadMs();
                 lock.lock();
                 const qint64 leadMs = qMax<qint64>(0, qint32(next.atTick - next.askedAt) - aheadMs);
                 first.emplace(written + leadMs * sampleRate / 1000, next.atTick);
@@ -564,7 +564,7 @@ private:
             idle = 0;
         }
         lock.unlock();
-        call(state, 0, [&] { return sink.flush(); });
+        call(state, 0, [&] { return sink.Flush(); });
         lock.lock();
         return QString();
     }
@@ -603,8 +603,8 @@ private:
                 const std::vector<qint16> silence(size_t(sampleRate) * WarmUpMs / 1000, 0);
                 lock.unlock();
                 const QString why = call(*state, WarmUpLimitMs - StallLimitMs, [&] {
-                    const QString written = sink.write(silence.data(), silence.size());
-                    return written.isEmpty() ? sink.drain() : written;
+                    const QString written = sink.Write(silence.data(), silence.size());
+                    return written.isEmpty() ? sink.Drain() : written;
                 });
                 lock.lock();
                 auto *speaker = static_cast<EspeakSpeaker *>(state->target);
@@ -628,7 +628,7 @@ private:
                     if (broken)
                         continue;
                     lock.unlock();
-                    const QString why = call(*state, 0, [&sink] { return sink.check(); });
+                    const QString why = call(*state, 0, [&sink] { return sink.Check(); });
                     lock.lock();
                     if (!why.isEmpty()) {
                         broken = true;
@@ -663,7 +663,7 @@ private:
                 }
                 const size_t n = std::min(at == 0 ? firstPiece : piece, clip->size() - at);
                 lock.unlock();
-                why = call(*state, 0, [&] { return sink.write(clip->data() + at, n); });
+                why = call(*state, 0, [&] { return sink.Write(clip->data() + at, n); });
                 lock.lock();
                 if (!why.isEmpty())
                     break;
@@ -671,15 +671,15 @@ private:
             }
             if (cut) {
                 lock.unlock();
-                call(*state, 0, [&sink] { return sink.flush(); });
+                call(*state, 0, [&sink] { return sink.Flush(); });
                 lock.lock();
                 continue;
             }
             if (at == clip->size()) {
                 const qint64 clipMs = qint64(clip->size()) * 1000 / sampleRate;
                 lock.unlock();
-                why = call(*state, clipMs, [&sink] { return sink.drain(); });
-                const bool underran = why.isEmpty() && sink.underran();
+                why = call(*state, clipMs, [&sink] { return sink.Drain(); });
+                const bool underran = why.isEmpty() && sink.Underran();
                 lock.lock();
                 if (underran && state->generation == generation)
                     why = lost();

@@ -42,17 +42,17 @@ DirectParse::DirectParse(const QByteArray &bytes)
     scan(true);
 }
 
-bool DirectParse::recognisable()
+bool DirectParse::Recognisable()
 {
-    while (!m_complete && !m_recognition.sections())
+    while (!m_complete && !m_recognition.Sections())
         scanMore();
-    return m_recognition.recognisable(StartsAsUtf16(data));
+    return m_recognition.Recognisable(StartsAsUtf16(data));
 }
 
-int DirectParse::find(const QString &name)
+int DirectParse::Find(const QString &name)
 {
     for (;;) {
-        const qsizetype first = m_firstByName.find(name);
+        const qsizetype first = m_firstByName.Find(name);
         if (first >= 0 && (first + 1 < sections.size() || m_complete))
             return int(first);
         if (m_complete)
@@ -61,14 +61,14 @@ int DirectParse::find(const QString &name)
     }
 }
 
-bool DirectParse::has(int i)
+bool DirectParse::Has(int i)
 {
     while (!m_complete && i + 1 >= sections.size())
         scanMore();
     return i < sections.size();
 }
 
-void DirectParse::readAll()
+void DirectParse::ReadAll()
 {
     while (!m_complete)
         scanMore();
@@ -80,7 +80,7 @@ void DirectParse::fail(const QString &reason)
     data.clear();
     lines.clear();
     sections.clear();
-    m_firstByName.clear();
+    m_firstByName.Clear();
     m_complete = true;
 }
 
@@ -145,12 +145,12 @@ void DirectParse::addLine(const LineSpan &line)
     const IniLine parsed = ParseIniLine(p, line);
     const int index = int(lines.size());
     lines.append(line);
-    m_recognition.line(parsed.kind);
+    m_recognition.Line(parsed.kind);
     if (parsed.kind == IniLine::Kind::Header) {
         if (!sections.isEmpty())
             sections.last().endLine = index;
         sections.append(DirectSection{DecodeBytes(parsed.name), line.start, index + 1, index + 1});
-        m_firstByName.add(sections.last().name, sections.size() - 1);
+        m_firstByName.Add(sections.last().name, sections.size() - 1);
     } else if (!sections.isEmpty()) {
         sections.last().endLine = index + 1;
     }
@@ -198,7 +198,7 @@ std::shared_ptr<DirectParse> ParseOf(const QString &path)
     struct stat st;
     const bool present = stamp.exists || ::stat(QFile::encodeName(path).constData(), &st) == 0;
     auto parse = std::make_shared<DirectParse>(present ? path : QString());
-    if (stamp.exists && !parse->unreadable())
+    if (stamp.exists && !parse->Unreadable())
         cache[key] = CacheEntry{stamp, parse};
     else
         cache.erase(key);

@@ -38,20 +38,20 @@ public:
     QVector<DirectSection> sections;
     QByteArray eol = QByteArrayLiteral("\r\n");
 
-    bool complete() const { return m_complete; }
+    bool Complete() const { return m_complete; }
     // The file exists but could not be read; it then parses empty.
-    bool unreadable() const { return !m_readError.isEmpty(); }
-    const QString &readError() const { return m_readError; }
+    bool Unreadable() const { return !m_readError.isEmpty(); }
+    const QString &ReadError() const { return m_readError; }
 
-    bool recognisable();
+    bool Recognisable();
 
     // Index of the first section of that name, with its extent known; -1.
-    int find(const QString &name);
+    int Find(const QString &name);
 
     // Whether section i exists, reading on as needed; its extent is then known.
-    bool has(int i);
+    bool Has(int i);
 
-    void readAll();
+    void ReadAll();
 
 private:
     void fail(const QString &reason);

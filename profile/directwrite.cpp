@@ -72,7 +72,7 @@ QByteArray DirectlyWritten(DirectParse &parse, const QString &section, const QSt
 {
     const QByteArray valueBytes = EncodeText(value);
     const QByteArray line = EncodeText(key) + '=' + valueBytes;
-    const int s = parse.find(section);
+    const int s = parse.Find(section);
     if (s < 0)
         return withSectionAdded(parse, EncodeText(section), line);
     const int k = FindDirectKey(parse, parse.sections.at(s), key, nullptr, nullptr);
@@ -81,7 +81,7 @@ QByteArray DirectlyWritten(DirectParse &parse, const QString &section, const QSt
 
 QByteArray SectionWritten(DirectParse &parse, const QString &section, const QByteArray *replacement)
 {
-    const int s = parse.find(section);
+    const int s = parse.Find(section);
     if (s < 0) {
         return replacement ? endedForSection(parse) + *replacement : parse.data;
     }

@@ -32,7 +32,7 @@ Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
         data,
         [&](const LineSpan &line) {
             const IniLine parsed = ParseIniLine(p, line);
-            recognition.line(parsed.kind);
+            recognition.Line(parsed.kind);
             if (parsed.kind != IniLine::Kind::Header)
                 return;
             if (!bodies->isEmpty())
@@ -41,7 +41,7 @@ Copy LoadSections(QByteArrayView data, QVector<QByteArrayView> *bodies)
             bodies->append(QByteArrayView(p + line.next, data.size() - line.next));
         },
         BomLength(data));
-    copy.recognisable = recognition.recognisable(StartsAsUtf16(data));
+    copy.recognisable = recognition.Recognisable(StartsAsUtf16(data));
     return copy;
 }
 

@@ -160,15 +160,15 @@ bool StartsAsUtf16(QByteArrayView data);
 class Recognition
 {
 public:
-    void line(IniLine::Kind kind)
+    void Line(IniLine::Kind kind)
     {
         if (kind == IniLine::Kind::Header)
             m_sections = true;
         else if (!m_sections && kind != IniLine::Kind::Blank)
             m_strayText = true;
     }
-    bool sections() const { return m_sections; }
-    bool recognisable(bool utf16) const { return !utf16 && (m_sections || !m_strayText); }
+    bool Sections() const { return m_sections; }
+    bool Recognisable(bool utf16) const { return !utf16 && (m_sections || !m_strayText); }
 
 private:
     bool m_sections = false;

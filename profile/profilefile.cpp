@@ -65,9 +65,9 @@ bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 // would lose what it holds.
 void checkWritable(const QString &path, DirectParse &parse)
 {
-    if (parse.unreadable())
-        FailWrite(path, parse.readError());
-    if (!parse.recognisable())
+    if (parse.Unreadable())
+        FailWrite(path, parse.ReadError());
+    if (!parse.Recognisable())
         FailWrite(path, UnrecognisedReason());
 }
 
@@ -271,15 +271,15 @@ bool ProfileFile::Recognisable() const
 {
     if (m_access == Access::InMemory)
         return m_recognisable;
-    return HeldParse(m_path, m_heldParse)->recognisable();
+    return HeldParse(m_path, m_heldParse)->Recognisable();
 }
 
 QString ProfileFile::ReadProblem() const
 {
     if (m_access == Access::Direct) {
         const auto parse = HeldParse(m_path, m_heldParse);
-        if (parse->unreadable())
-            return parse->readError();
+        if (parse->Unreadable())
+            return parse->ReadError();
     }
     return Recognisable() ? QString() : UnrecognisedReason();
 }
@@ -288,7 +288,7 @@ bool ProfileFile::HasSection(const QString &section) const
 {
     if (m_access == Access::InMemory)
         return findSection(section) >= 0;
-    return HeldParse(m_path, m_heldParse)->find(section) >= 0;
+    return HeldParse(m_path, m_heldParse)->Find(section) >= 0;
 }
 
 void ProfileFile::ListSections(QStringList &list, int maxCount) const
@@ -304,7 +304,7 @@ void ProfileFile::ListSections(QStringList &list, int maxCount) const
     const auto parse = HeldParse(m_path, m_heldParse);
     // Room for the names and their terminators, less the final terminator.
     qsizetype room = DirectSectionNamesLimit - 1;
-    for (int i = 0; (maxCount < 0 || i < maxCount) && parse->has(i); ++i) {
+    for (int i = 0; (maxCount < 0 || i < maxCount) && parse->Has(i); ++i) {
         if (!appendCapped(list, parse->sections.at(i).name, room))
             break;
     }
@@ -341,7 +341,7 @@ QString ProfileFile::readText(const QString &section, const QString &key, const 
         return line.mid(line.indexOf(QLatin1Char('=')) + 1);
     }
     const auto parse = HeldParse(m_path, m_heldParse);
-    const int s = parse->find(section);
+    const int s = parse->Find(section);
     if (s < 0)
         return defaultText;
     qsizetype vs = 0;
@@ -371,7 +371,7 @@ QByteArray ProfileFile::ValueDigest(const QString &section, const QString &key) 
         return hash.result();
     }
     const auto parse = HeldParse(m_path, m_heldParse);
-    const int s = parse->find(section);
+    const int s = parse->Find(section);
     qsizetype vs = 0;
     qsizetype ve = 0;
     if (s >= 0 && FindDirectKey(*parse, parse->sections.at(s), key, &vs, &ve) >= 0)
@@ -396,7 +396,7 @@ void ProfileFile::WriteText(const QString &sectionName, const QString &keyName, 
     }
     const Profile::FileLock lock(m_path);
     const auto parse = HeldParse(m_path, m_heldParse);
-    parse->readAll();
+    parse->ReadAll();
     checkWritable(m_path, *parse);
     writeDirect(m_path, Profile::DirectlyWritten(*parse, section, key, value));
 }
@@ -412,7 +412,7 @@ void ProfileFile::WriteTexts(const QList<Entry> &entries)
     }
     const Profile::FileLock lock(m_path);
     const auto parse = HeldParse(m_path, m_heldParse);
-    parse->readAll();
+    parse->ReadAll();
     checkWritable(m_path, *parse);
     QByteArray out = parse->data;
     for (const Entry &entry : entries) {
@@ -457,10 +457,10 @@ void ProfileFile::DeleteSection(const QString &section)
     }
     const Profile::FileLock lock(m_path);
     const auto parse = HeldParse(m_path, m_heldParse);
-    const int s = parse->find(section);
+    const int s = parse->Find(section);
     if (s < 0)
         return;
-    parse->readAll();
+    parse->ReadAll();
     checkWritable(m_path, *parse);
     // One section goes: a file that holds the name twice (by hand, in
     // another letter case) keeps the other.
@@ -483,7 +483,7 @@ void ProfileFile::DeleteSections(const QStringList &names)
     }
     const Profile::FileLock lock(m_path);
     const auto parse = ParseOf(m_path);
-    parse->readAll();
+    parse->ReadAll();
     // Each name takes the first section of that name still standing, as
     // DeleteSection does one call after another.
     QHash<QString, int> wanted;
@@ -544,7 +544,7 @@ void ProfileFile::WriteSections(const QList<SectionEntry> &entries)
     }
     const Profile::FileLock lock(m_path);
     const auto parse = HeldParse(m_path, m_heldParse);
-    parse->readAll();
+    parse->ReadAll();
     checkWritable(m_path, *parse);
     QByteArray out = parse->data;
     for (const SectionEntry &entry : entries) {

@@ -59,8 +59,7 @@ public:
     ProfileFile(const ProfileFile &) = delete;
     ProfileFile &operator=(const ProfileFile &) = delete;
 
-    const QString &path() const { return m_path; }
-    Access access() const { return m_access; }
+    const QString &Path() const { return m_path; }
 
     // The section names in file order; with maxCount >= 0 only the first
     // maxCount of them, which spares direct access reading the rest.

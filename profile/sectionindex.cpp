@@ -24,7 +24,7 @@ public:
     {
     }
 
-    void feed(const char *p, qsizetype n, qint64 at)
+    void Feed(const char *p, qsizetype n, qint64 at)
     {
         qsizetype i = 0;
         if (m_first) {
@@ -64,7 +64,7 @@ public:
         }
     }
 
-    void finish(qint64 size)
+    void Finish(qint64 size)
     {
         if (m_lineOpen)
             endLine();
@@ -72,7 +72,7 @@ public:
             m_index.sections.last().bodyStart = size;
         if (!m_index.sections.isEmpty())
             m_index.sections.last().bodyEnd = size;
-        m_index.recognisable = m_recognition.recognisable(StartsAsUtf16(m_start));
+        m_index.recognisable = m_recognition.Recognisable(StartsAsUtf16(m_start));
     }
 
 private:
@@ -98,7 +98,7 @@ private:
         IniLine::Kind kind = head.kind;
         if (kind != IniLine::Kind::Header)
             kind = !m_seen || m_firstChar == ';' ? IniLine::Kind::Blank : IniLine::Kind::Other;
-        m_recognition.line(kind);
+        m_recognition.Line(kind);
         if (head.kind == IniLine::Kind::Header) {
             if (!m_index.sections.isEmpty())
                 m_index.sections.last().bodyEnd = m_lineStart;
@@ -155,7 +155,7 @@ std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
     qint64 size = 0;
     if (memory) {
         const QByteArray bytes = MemoryFile(path);
-        indexer.feed(bytes.constData(), bytes.size(), 0);
+        indexer.Feed(bytes.constData(), bytes.size(), 0);
         size = bytes.size();
     } else {
         QString reason;
@@ -175,11 +175,11 @@ std::shared_ptr<const SectionIndex> IndexSections(const QString &path)
             }
             if (got == 0)
                 break;
-            indexer.feed(buffer.constData(), got, size);
+            indexer.Feed(buffer.constData(), got, size);
             size += got;
         }
     }
-    indexer.finish(size);
+    indexer.Finish(size);
     index->stamp = stamp;
     // Kept only when the file was the same before and after the pass.
     if (!memory && StampOf(path) == stamp && size == stamp.size)

@@ -20,7 +20,7 @@ class FirstSections
 public:
     // Notes section i under its name, unless an earlier one has that name;
     // returns the first section of the name.
-    qsizetype add(const QString &name, qsizetype i)
+    qsizetype Add(const QString &name, qsizetype i)
     {
         const QString folded = FoldedName(name);
         const auto it = m_first.constFind(folded);
@@ -30,8 +30,8 @@ public:
         return i;
     }
     // The first section of that name, or -1.
-    qsizetype find(const QString &name) const { return m_first.value(FoldedName(name), -1); }
-    void clear() { m_first.clear(); }
+    qsizetype Find(const QString &name) const { return m_first.value(FoldedName(name), -1); }
+    void Clear() { m_first.clear(); }
 
 private:
     QHash<QString, qsizetype> m_first; // folded name -> first section

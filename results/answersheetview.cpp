@@ -14,14 +14,14 @@ AnswerSheetModel::AnswerSheetModel(QObject *parent)
 
 AnswerSheetModel::~AnswerSheetModel() = default;
 
-const Analysis::Result &AnswerSheetModel::analysis() const
+const Analysis::Result &AnswerSheetModel::CurrentAnalysis() const
 {
     if (!m_analysis)
         m_analysis = Analysis::Analyse(m_sheet, m_letterCase);
     return *m_analysis;
 }
 
-void AnswerSheetModel::setLetterCase(Qt::CaseSensitivity letterCase)
+void AnswerSheetModel::SetLetterCase(Qt::CaseSensitivity letterCase)
 {
     if (letterCase == m_letterCase)
         return;
@@ -36,7 +36,7 @@ void AnswerSheetModel::changed()
     emit dataChanged(index(0, KindColumn), index(m_sheet.RowCount() - 1, KindColumn));
 }
 
-void AnswerSheetModel::setRowCount(int rows)
+void AnswerSheetModel::SetRowCount(int rows)
 {
     const int before = m_sheet.RowCount();
     const int after = rows < 1 ? 1 : rows;
@@ -52,7 +52,7 @@ void AnswerSheetModel::setRowCount(int rows)
     changed();
 }
 
-void AnswerSheetModel::setCell(int column, int row, const QString &text)
+void AnswerSheetModel::SetCell(int column, int row, const QString &text)
 {
     if (row < 0 || row >= m_sheet.RowCount() || column < 0 || column >= AnswerSheet::Columns)
         return;
@@ -62,14 +62,14 @@ void AnswerSheetModel::setCell(int column, int row, const QString &text)
     changed();
 }
 
-void AnswerSheetModel::clear()
+void AnswerSheetModel::Clear()
 {
     m_sheet.Clear();
     emit dataChanged(index(0, 0), index(m_sheet.RowCount() - 1, AnswerSheet::Columns - 1));
     changed();
 }
 
-void AnswerSheetModel::replace(AnswerSheet sheet)
+void AnswerSheetModel::Replace(AnswerSheet sheet)
 {
     beginResetModel();
     m_sheet = std::move(sheet);
@@ -90,7 +90,7 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     if (column == KindColumn) {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
             return {};
-        const QString text = Analysis::RowText(analysis(), row);
+        const QString text = Analysis::RowText(CurrentAnalysis(), row);
         return role == Qt::ToolTipRole ? QVariant(Dialogs::PlainToolTip(text)) : QVariant(text);
     }
     switch (role) {
@@ -118,7 +118,7 @@ QVariant AnswerSheetModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void AnswerSheetModel::setHeadings(const QStringList &headings)
+void AnswerSheetModel::SetHeadings(const QStringList &headings)
 {
     m_headings = headings;
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);

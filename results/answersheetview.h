@@ -33,17 +33,17 @@ public:
     static constexpr int KindColumn = AnswerSheet::Columns;
     static constexpr int ColumnCount = AnswerSheet::Columns + 1;
 
-    const AnswerSheet &sheet() const { return m_sheet; }
-    const Analysis::Result &analysis() const;
+    const AnswerSheet &Sheet() const { return m_sheet; }
+    const Analysis::Result &CurrentAnalysis() const;
     // Whether the analysis counts letter case (the Scoring choice).
-    void setLetterCase(Qt::CaseSensitivity letterCase);
-    Qt::CaseSensitivity letterCase() const { return m_letterCase; }
-    void setRowCount(int rows);
-    void setCell(int column, int row, const QString &text);
-    void clear();
-    void replace(AnswerSheet sheet);
+    void SetLetterCase(Qt::CaseSensitivity letterCase);
+    Qt::CaseSensitivity LetterCase() const { return m_letterCase; }
+    void SetRowCount(int rows);
+    void SetCell(int column, int row, const QString &text);
+    void Clear();
+    void Replace(AnswerSheet sheet);
     // The column headings (Number, Text, Answer, Kind), for the header.
-    void setHeadings(const QStringList &headings);
+    void SetHeadings(const QStringList &headings);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

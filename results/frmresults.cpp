@@ -491,11 +491,11 @@ void Tfrm_results::resizeEvent(QResizeEvent *event)
 
 Tfrm_results::~Tfrm_results() = default;
 
-int Tfrm_results::RowCount() const { return m_model->sheet().RowCount(); }
-void Tfrm_results::SetRowCount(int rows) { m_model->setRowCount(rows); }
-QString Tfrm_results::Cell(int column, int row) const { return m_model->sheet().Cell(column, row); }
-void Tfrm_results::SetCell(int column, int row, const QString &text) { m_model->setCell(column, row, text); }
-const AnswerSheet &Tfrm_results::Sheet() const { return m_model->sheet(); }
+int Tfrm_results::RowCount() const { return m_model->Sheet().RowCount(); }
+void Tfrm_results::SetRowCount(int rows) { m_model->SetRowCount(rows); }
+QString Tfrm_results::Cell(int column, int row) const { return m_model->Sheet().Cell(column, row); }
+void Tfrm_results::SetCell(int column, int row, const QString &text) { m_model->SetCell(column, row, text); }
+const AnswerSheet &Tfrm_results::Sheet() const { return m_model->Sheet(); }
 
 void Tfrm_results::ResetReport(int elementCount)
 {
@@ -508,7 +508,7 @@ void Tfrm_results::ResetReport(int elementCount)
     showAnalysis();
 }
 
-void Tfrm_results::ClearAnswerSheet() { m_model->clear(); }
+void Tfrm_results::ClearAnswerSheet() { m_model->Clear(); }
 
 void Tfrm_results::ComputeReport(const RunState &run, int mistakeCount)
 {
@@ -538,7 +538,7 @@ void Tfrm_results::SaveResult(const RunState &run)
 void Tfrm_results::Reopen(const QString &path, const QString &section)
 {
     ResultsStore::StoredRun run = ResultsStore::Read(path, section);
-    m_model->replace(std::move(run.sheet));
+    m_model->Replace(std::move(run.sheet));
     SetReportLabels(run.report.Total, run.report.Right, run.report.Errors, run.report.Time);
     showScore(run.report.Koeff, run.report.Mark);
     showStanding(path, section);
@@ -555,8 +555,8 @@ SportScoring::Choice Tfrm_results::scoringChoice() const
 void Tfrm_results::showAnalysis()
 {
     const SportScoring::Choice choice = scoringChoice();
-    m_model->setLetterCase(choice.letterCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
-    const Analysis::Result &analysis = m_model->analysis();
+    m_model->SetLetterCase(choice.letterCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    const Analysis::Result &analysis = m_model->CurrentAnalysis();
     LabelSummary->setText(Analysis::Summary(analysis));
     QString inOrder = Analysis::RightInOrderText(analysis);
     if (!choice.letterCaseCounts)
@@ -670,7 +670,7 @@ void Tfrm_results::FormShow()
     StringGrid2->setHorizontalHeaderLabels(headings);
     // The sheet's own header is hidden, but a screen reader names its
     // cells' columns by it.
-    m_model->setHeadings(headings);
+    m_model->SetHeadings(headings);
     loadScoring();
     showAnalysis();
 }
@@ -685,7 +685,7 @@ void Tfrm_results::BitBtn2Click()
         if (!problem.isEmpty())
             throw AppError(tr("The Module library could not be read (%1). No Module was made.").arg(problem));
         const Mistakes::Plan plan = Mistakes::PlanFor(Sheet(), Modules::AllModuleNames(path), Platform::Now(),
-                                                      QLocale(), m_model->letterCase());
+                                                      QLocale(), m_model->LetterCase());
         if (plan.elements.isEmpty())
             return;
         if (!plan.keepable) {
@@ -716,7 +716,7 @@ void Tfrm_results::BitBtn2Click()
         try {
             training = m_options && m_options->TrainOn(name);
         } catch (const AppError &error) {
-            unset = error.text();
+            unset = error.Text();
         }
         QStringList text{
             plan.repeated
@@ -724,7 +724,7 @@ void Tfrm_results::BitBtn2Click()
                      "a Module to train on needs two elements.")
                       .arg(name)
                 : tr("The Module \"%1\" holds the %2 elements answered wrongly.").arg(name).arg(plan.elements.size())};
-        text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet(), m_model->letterCase()));
+        text += tr("Taken: %1.").arg(Mistakes::KindsTaken(Sheet(), m_model->LetterCase()));
         if (!replaced.isEmpty())
             text += tr("It replaces \"%1\".").arg(replaced);
         if (!unset.isEmpty()) {

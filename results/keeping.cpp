@@ -45,7 +45,7 @@ public:
         m_usable = locale.zeroDigit() == QLatin1String("0") && build(format, locale);
     }
 
-    bool usable() const { return m_usable; }
+    bool Usable() const { return m_usable; }
 
     struct Fields
     {
@@ -54,7 +54,7 @@ public:
     };
 
     // Reads the format from `at` on, moving `at` past it.
-    bool read(QStringView text, qsizetype &at, Fields &f) const
+    bool Read(QStringView text, qsizetype &at, Fields &f) const
     {
         for (const Token &t : m_tokens) {
             if (t.kind == Token::Literal) {
@@ -276,11 +276,11 @@ private:
     // The name as SectionName writes it, read without QLocale.
     bool quick(QStringView name, QDate *date, QTime *time) const
     {
-        if (!m_fixedDate.usable() || !m_fixedTime.usable())
+        if (!m_fixedDate.Usable() || !m_fixedTime.Usable())
             return false;
         FixedFormat::Fields f;
         qsizetype at = 0;
-        if (!m_fixedDate.read(name, at, f) || f.year < 0 || f.month < 0 || f.day < 0)
+        if (!m_fixedDate.Read(name, at, f) || f.year < 0 || f.month < 0 || f.day < 0)
             return false;
         const QDate d(f.year, f.month, f.day);
         if (!d.isValid())
@@ -294,7 +294,7 @@ private:
             return false;
         ++at;
         FixedFormat::Fields t;
-        if (!m_fixedTime.read(name, at, t) || at != name.size() || t.hour < 0 || t.hour > 23)
+        if (!m_fixedTime.Read(name, at, t) || at != name.size() || t.hour < 0 || t.hour > 23)
             return false;
         int hour = t.hour;
         if (t.half == 1)

@@ -90,7 +90,7 @@ struct ModuleRuns
     qsizetype secondAt = -1; // the best of the others
     double second = 0;
 
-    void add(qsizetype i, double k)
+    void Add(qsizetype i, double k)
     {
         at.append(i);
         koeff.append(k);
@@ -138,7 +138,7 @@ Kept (&kept())[KeptFiles]
 class SharedTexts
 {
 public:
-    QString get(const QString &text)
+    QString Get(const QString &text)
     {
         if (text.size() > 64)
             return text;
@@ -173,7 +173,7 @@ RunList scan(const QString &path, Index *index)
             current = &list.runs.last();
             current->offset = at;
             current->name = Profile::DecodeBytes(line.name);
-            firstOf.append(index->firstByName.add(current->name, list.runs.size() - 1));
+            firstOf.append(index->firstByName.Add(current->name, list.runs.size() - 1));
             return;
         }
         if (!current || line.kind != Profile::IniLine::Kind::Key)
@@ -186,7 +186,7 @@ RunList scan(const QString &path, Index *index)
         const bool whole = wantedKeys[k].field == &RunSummary::Module || wantedKeys[k].field == &RunSummary::From
                            || wantedKeys[k].field == &RunSummary::To;
         const QString value = Profile::DirectValueOf(line.value, whole ? -1 : ProfileFile::DirectValueLimit);
-        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::Time ? value : shared.get(value);
+        (*current).*(wantedKeys[k].field) = wantedKeys[k].field == &RunSummary::Time ? value : shared.Get(value);
     };
     qint64 size = 0;
     if (Profile::IsMemoryFile(path)) {
@@ -223,7 +223,7 @@ RunList scan(const QString &path, Index *index)
         const RunSummary &run = list.runs.at(r);
         double k = 0;
         if (!run.Module.isEmpty() && NumberText::ToDouble(run.Koeff, &k))
-            index->modules[run.Module].add(r, k);
+            index->modules[run.Module].Add(r, k);
     }
     return list;
 }
@@ -269,7 +269,7 @@ const Kept *keptOf(const QString &path, const FileStamp &stamp)
 }
 
 // The run read under `section` in a kept list, or -1.
-qsizetype runAt(const Kept &k, const QString &section) { return k.index.firstByName.find(section); }
+qsizetype runAt(const Kept &k, const QString &section) { return k.index.firstByName.Find(section); }
 
 } // namespace
 
@@ -312,7 +312,7 @@ public:
 
     // The bytes [offset, offset + length), offset never before that of the
     // previous call; a null view when the file ends before them.
-    QByteArrayView bytes(qint64 offset, qint64 length)
+    QByteArrayView Bytes(qint64 offset, qint64 length)
     {
         const qint64 end = offset + length;
         if (end > m_start + m_held && !fill(offset, end))
@@ -393,7 +393,7 @@ bool ForEachKeptSection(const QString &path, const QVector<RunSummary> &runs,
         return false;
     ForwardReader reader(fd);
     for (const Place &place : places) {
-        const QByteArrayView bytes = reader.bytes(place.offset, place.length);
+        const QByteArrayView bytes = reader.Bytes(place.offset, place.length);
         if (bytes.isNull())
             return false;
         take(place.run, bytes);

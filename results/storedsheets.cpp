@@ -123,20 +123,20 @@ class ColumnSplitter
 {
 public:
     // A run the file does not hold: one empty row.
-    SheetColumns none()
+    SheetColumns None()
     {
         m_elements.assign(1, QStringView());
         m_answers.assign(1, QStringView());
         return {m_elements, m_answers};
     }
 
-    SheetColumns split(const Keys &found)
+    SheetColumns Split(const Keys &found)
     {
-        return split(found.total ? StoredCount(*found.total) : 0, found.res ? QStringView(*found.res) : QStringView(),
+        return Split(found.total ? StoredCount(*found.total) : 0, found.res ? QStringView(*found.res) : QStringView(),
                      found.answ ? QStringView(*found.answ) : QStringView());
     }
 
-    SheetColumns split(qint32 total, QStringView res, QStringView answ)
+    SheetColumns Split(qint32 total, QStringView res, QStringView answ)
     {
         // As many rows as SheetOf makes, each part of a list in its row.
         const int rows = std::max(1, std::min(total, std::max(PartCount(res), PartCount(answ))));
@@ -176,7 +176,7 @@ StoredSheets::Lists StoredSheets::ListsOf(const QString &section) const
     const auto it = m_first.constFind(Profile::FoldedName(section));
     ColumnSplitter splitter;
     const Keys found = it == m_first.constEnd() ? Keys() : keysOf(m_bodies.at(it.value()));
-    const SheetColumns columns = it == m_first.constEnd() ? splitter.none() : splitter.split(found);
+    const SheetColumns columns = it == m_first.constEnd() ? splitter.None() : splitter.Split(found);
     Lists lists;
     for (const QStringView text : columns.elements)
         lists.elements.append(text.toString());
@@ -204,7 +204,7 @@ void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
     const bool read = ForEachKeptSection(path, runs, [&](qsizetype i, QByteArrayView section) {
         if (wanted && !wanted(i))
             return;
-        take(i, section.isNull() ? splitter.none() : splitter.split(keysOf(bodyOf(section))));
+        take(i, section.isNull() ? splitter.None() : splitter.Split(keysOf(bodyOf(section))));
     });
     if (read)
         return;
@@ -213,7 +213,7 @@ void ForEachSheet(const QString &path, const QVector<RunSummary> &runs,
         if (wanted && !wanted(i))
             continue;
         const auto it = sheets.m_first.constFind(Profile::FoldedName(runs.at(i).name));
-        take(i, it == sheets.m_first.constEnd() ? splitter.none() : splitter.split(keysOf(sheets.m_bodies.at(*it))));
+        take(i, it == sheets.m_first.constEnd() ? splitter.None() : splitter.Split(keysOf(sheets.m_bodies.at(*it))));
     }
 }
 
@@ -295,7 +295,7 @@ bool ForEachRunSheet(const QString &path, const std::function<bool(const QString
                 textOf(view(keys[2]), res);
                 textOf(view(keys[3]), answ);
                 // A key the run was stored without reads as ForEachSheet reads it.
-                columns = splitter.split(keys[1].found ? StoredCount(total) : 0,
+                columns = splitter.Split(keys[1].found ? StoredCount(total) : 0,
                                          keys[2].found ? QStringView(res) : QStringView(),
                                          keys[3].found ? QStringView(answ) : QStringView());
                 run.columns = &columns;
@@ -312,7 +312,7 @@ bool ForEachRunSheet(const QString &path, const std::function<bool(const QString
                 return; // a section without a name is read by no one
             run.name = Profile::DecodeBytes(line.name);
             run.run = count++;
-            run.first = firstByName.add(run.name, run.run);
+            run.first = firstByName.Add(run.name, run.run);
             for (RawKey &k : keys)
                 k.found = false;
             open = true;

@@ -20,43 +20,43 @@ FakeSpeech::FakeSpeech()
 
 FakeSpeech::~FakeSpeech() { Speech::SetFactory({}); }
 
-bool FakeSpeech::speaking() const { return speaker && speaker->m_speaking; }
+bool FakeSpeech::Speaking() const { return speaker && speaker->m_speaking; }
 
-void FakeSpeech::finish()
+void FakeSpeech::Finish()
 {
-    if (!speaking())
+    if (!Speaking())
         return;
     speaker->m_speaking = false;
-    Q_EMIT speaker->finished();
+    Q_EMIT speaker->Finished();
     deliver();
 }
 
-bool FakeSpeech::poll()
+bool FakeSpeech::Poll()
 {
-    if (!speaking() || speakingMs == 0 || Platform::TickCount() - speaker->m_saidAt < speakingMs)
+    if (!Speaking() || speakingMs == 0 || Platform::TickCount() - speaker->m_saidAt < speakingMs)
         return false;
-    finish();
+    Finish();
     return true;
 }
 
-void FakeSpeech::stall(bool answering)
+void FakeSpeech::Stall(bool answering)
 {
     if (!speaker)
         return;
     if (answering)
-        Q_EMIT speaker->resumed();
+        Q_EMIT speaker->Resumed();
     else
-        Q_EMIT speaker->stalled();
+        Q_EMIT speaker->Stalled();
     deliver();
 }
 
-void FakeSpeech::fail(const QString &reason)
+void FakeSpeech::Fail(const QString &reason)
 {
     if (!speaker)
         return;
     speaker->m_speaking = false;
     speaker->m_problem = reason;
-    Q_EMIT speaker->failed(reason);
+    Q_EMIT speaker->Failed(reason);
     deliver();
 }
 
@@ -67,30 +67,30 @@ FakeSpeaker::FakeSpeaker(FakeSpeech *engine)
 {
 }
 
-void FakeSpeaker::setVoice(const QString &name) { m_engine->voice = name; }
+void FakeSpeaker::SetVoice(const QString &name) { m_engine->voice = name; }
 
-void FakeSpeaker::setRate(double rate) { m_engine->rate = rate; }
+void FakeSpeaker::SetRate(double rate) { m_engine->rate = rate; }
 
-void FakeSpeaker::reach(int withinMs)
+void FakeSpeaker::Reach(int withinMs)
 {
     if (m_engine->reaches)
-        Speaker::reach(withinMs);
+        Speaker::Reach(withinMs);
 }
 
-void FakeSpeaker::prepare(const QStringList &texts)
+void FakeSpeaker::Prepare(const QStringList &texts)
 {
     m_engine->rendered << texts;
     if (!m_engine->renders)
         return;
     if (m_engine->renderProblem.isEmpty()) {
-        Speaker::prepare(texts);
+        Speaker::Prepare(texts);
         return;
     }
     m_problem = m_engine->renderProblem;
-    Q_EMIT failed(m_problem);
+    Q_EMIT Failed(m_problem);
 }
 
-void FakeSpeaker::say(const QString &text)
+void FakeSpeaker::Say(const QString &text)
 {
     m_engine->said << text;
     m_engine->saidAt << Platform::TickCount();
@@ -98,14 +98,14 @@ void FakeSpeaker::say(const QString &text)
     m_saidAt = Platform::TickCount();
 }
 
-void FakeSpeaker::sayAt(const QString &text, quint32 atTick)
+void FakeSpeaker::SayAt(const QString &text, quint32 atTick)
 {
     const quint32 now = Platform::TickCount();
     m_engine->said << text;
     m_engine->saidAt << (qint32(atTick - now) > 0 ? atTick : now);
 }
 
-void FakeSpeaker::stop()
+void FakeSpeaker::Stop()
 {
     ++m_engine->stops;
     m_speaking = false;

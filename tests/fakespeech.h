@@ -38,32 +38,32 @@ public:
     int stops = 0;
     QPointer<FakeSpeaker> speaker; // the last made, while it lives
 
-    bool speaking() const;
+    bool Speaking() const;
     // The text being said comes to its end now.
-    void finish();
+    void Finish();
     // Finishes the text being said if its time is over; true when it did.
-    bool poll();
+    bool Poll();
     // The engine loses its voice.
-    void fail(const QString &reason);
+    void Fail(const QString &reason);
     // The sound server stands still (stalled()), or answers again (resumed()).
-    void stall(bool answering);
+    void Stall(bool answering);
 };
 
 class FakeSpeaker final : public Speech::Speaker
 {
 public:
     explicit FakeSpeaker(FakeSpeech *engine);
-    QString problem() const override { return m_problem; }
-    QStringList voices() const override { return m_voices; }
-    void setVoice(const QString &name) override;
-    void setRate(double rate) override;
-    void prepare(const QStringList &texts) override;
-    void reach(int withinMs) override;
-    void say(const QString &text) override;
+    QString Problem() const override { return m_problem; }
+    QStringList Voices() const override { return m_voices; }
+    void SetVoice(const QString &name) override;
+    void SetRate(double rate) override;
+    void Prepare(const QStringList &texts) override;
+    void Reach(int withinMs) override;
+    void Say(const QString &text) override;
     // Said at its moment, or now when that has passed.
-    void sayAt(const QString &text, quint32 atTick) override;
-    void stop() override;
-    bool speaking() const override { return m_speaking; }
+    void SayAt(const QString &text, quint32 atTick) override;
+    void Stop() override;
+    bool Speaking() const override { return m_speaking; }
 
 private:
     friend class FakeSpeech;

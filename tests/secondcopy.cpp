@@ -43,7 +43,7 @@ int main(int argc, char **argv)
         file.WriteText(QString::fromLocal8Bit(argv[2]), key, value);
         file.WriteBack();
     } catch (const AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.text()));
+        std::fprintf(stderr, "%s\n", qPrintable(error.Text()));
         return 1;
     }
     return 0;

@@ -20,11 +20,11 @@ TestDataDir::~TestDataDir()
     ResultsStore::ForgetRuns();
 }
 
-QString TestDataDir::path(const QString &name) const { return m_dir.filePath(name); }
+QString TestDataDir::Path(const QString &name) const { return m_dir.filePath(name); }
 
-void TestDataDir::write(const QString &name, const QByteArray &bytes) const
+void TestDataDir::Write(const QString &name, const QByteArray &bytes) const
 {
-    QFile f(path(name));
+    QFile f(Path(name));
     if (!f.open(QIODevice::WriteOnly))
         qFatal("cannot write test file");
     f.write(bytes);
@@ -33,13 +33,13 @@ void TestDataDir::write(const QString &name, const QByteArray &bytes) const
     ResultsStore::ForgetRuns();
 }
 
-QByteArray TestDataDir::read(const QString &name) const
+QByteArray TestDataDir::Read(const QString &name) const
 {
-    QFile f(path(name));
+    QFile f(Path(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool TestDataDir::exists(const QString &name) const { return QFile::exists(path(name)); }
+bool TestDataDir::Exists(const QString &name) const { return QFile::exists(Path(name)); }
 
 namespace {
 bool canCreateIn(const QString &dir)
@@ -89,13 +89,13 @@ TmpfsMount::~TmpfsMount()
         runQuietly(QStringLiteral("umount"), {m_dir});
 }
 
-bool TmpfsMount::remount(const QString &options)
+bool TmpfsMount::Remount(const QString &options)
 {
     return runQuietly(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,") + options, m_dir})
            == 0;
 }
 
-QString ReadOnlyDir::reason() const
+QString ReadOnlyDir::Reason() const
 {
     return m_mode == Immutable ? QStringLiteral("Operation not permitted") : QStringLiteral("Permission denied");
 }
@@ -124,7 +124,7 @@ TestRandom::TestRandom(quint32 seed)
 
 TestRandom::~TestRandom() { Platform::SetRandomSource(nullptr); }
 
-int TestRandom::next(int n)
+int TestRandom::Next(int n)
 {
     if (n < 1)
         return 0;

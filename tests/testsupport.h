@@ -20,11 +20,11 @@ class TestDataDir
 public:
     TestDataDir();
     ~TestDataDir();
-    QString path(const QString &name) const; // full path of a file in it
-    void write(const QString &name, const QByteArray &bytes) const;
-    QByteArray read(const QString &name) const;
-    bool exists(const QString &name) const;
-    QString dir() const { return m_dir.path(); }
+    QString Path(const QString &name) const; // full path of a file in it
+    void Write(const QString &name, const QByteArray &bytes) const;
+    QByteArray Read(const QString &name) const;
+    bool Exists(const QString &name) const;
+    QString Dir() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -37,8 +37,8 @@ class TmpfsMount
 public:
     TmpfsMount(const QString &dir, const QString &options);
     ~TmpfsMount();
-    bool ok() const { return m_mounted; }
-    bool remount(const QString &options);
+    bool Ok() const { return m_mounted; }
+    bool Remount(const QString &options);
 
 private:
     QString m_dir;
@@ -53,9 +53,9 @@ class ReadOnlyDir
 public:
     explicit ReadOnlyDir(const QString &dir);
     ~ReadOnlyDir();
-    bool ok() const { return m_mode != None; }
+    bool Ok() const { return m_mode != None; }
     // What the system says to a new file there.
-    QString reason() const;
+    QString Reason() const;
 
 private:
     enum Mode { None, Immutable, Permissions };
@@ -70,7 +70,7 @@ public:
     explicit FakeTicks(quint32 start = 1000);
     ~FakeTicks();
     quint32 now = 0;
-    void advance(quint32 ms) { now += ms; }
+    void Advance(quint32 ms) { now += ms; }
 };
 
 // A seeded generator whose reseeding does nothing, or a queue of draws.
@@ -79,8 +79,8 @@ class TestRandom : public Platform::RandomSource
 public:
     explicit TestRandom(quint32 seed = 12345);
     ~TestRandom() override;
-    void reseed() override { ++reseeds; }
-    int next(int n) override;
+    void Reseed() override { ++reseeds; }
+    int Next(int n) override;
     std::deque<int> queued; // taken first (each reduced modulo n)
     int reseeds = 0;
 

@@ -8,7 +8,7 @@
 TestUser::TestUser() { Dialogs::SetHandler(this); }
 TestUser::~TestUser() { Dialogs::SetHandler(nullptr); }
 
-Dialogs::Answer TestUser::ask(Dialogs::Kind kind, const QString &title, const QString &text)
+Dialogs::Answer TestUser::Ask(Dialogs::Kind kind, const QString &title, const QString &text)
 {
     const Asked a{kind, title, text};
     asked.append(a);
@@ -21,7 +21,7 @@ Dialogs::Answer TestUser::ask(Dialogs::Kind kind, const QString &title, const QS
     return answer;
 }
 
-QString TestUser::fileName(bool, const QString &)
+QString TestUser::FileName(bool, const QString &)
 {
     if (fileNames.empty())
         return QString();
@@ -30,13 +30,13 @@ QString TestUser::fileName(bool, const QString &)
     return name;
 }
 
-QString TestUser::saveFileName(const QString &filter, const QString &suggested)
+QString TestUser::SaveFileName(const QString &filter, const QString &suggested)
 {
     suggestedNames.append(suggested);
-    return fileName(true, filter);
+    return FileName(true, filter);
 }
 
-int TestUser::execModal(QDialog *dialog)
+int TestUser::ExecModal(QDialog *dialog)
 {
     opened.append(dialog);
     Script script;
@@ -54,7 +54,7 @@ int TestUser::execModal(QDialog *dialog)
     return dialog->result();
 }
 
-void TestUser::wait(QProgressDialog *progress, const std::function<bool()> &ended)
+void TestUser::Wait(QProgressDialog *progress, const std::function<bool()> &ended)
 {
     waited.append(progress->labelText());
     if (!waitScripts.empty()) {
@@ -80,7 +80,7 @@ void TestUser::PressCancel(QProgressDialog *progress)
         button->click();
 }
 
-QStringList TestUser::texts() const
+QStringList TestUser::MessageTexts() const
 {
     QStringList out;
     for (const Asked &a : asked)

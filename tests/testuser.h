@@ -29,11 +29,11 @@ public:
     TestUser();
     ~TestUser() override;
 
-    Dialogs::Answer ask(Dialogs::Kind kind, const QString &title, const QString &text) override;
-    QString fileName(bool save, const QString &filter) override;
-    QString saveFileName(const QString &filter, const QString &suggested) override;
-    int execModal(QDialog *dialog) override;
-    void wait(QProgressDialog *progress, const std::function<bool()> &ended) override;
+    Dialogs::Answer Ask(Dialogs::Kind kind, const QString &title, const QString &text) override;
+    QString FileName(bool save, const QString &filter) override;
+    QString SaveFileName(const QString &filter, const QString &suggested) override;
+    int ExecModal(QDialog *dialog) override;
+    void Wait(QProgressDialog *progress, const std::function<bool()> &ended) override;
 
     // Answers for questions, taken in order; Ok when the queue is empty.
     std::deque<Dialogs::Answer> answers;
@@ -61,7 +61,7 @@ public:
     // What the user does to cancel a progress window: presses its Cancel.
     static void PressCancel(QProgressDialog *progress);
 
-    QStringList texts() const;
+    QStringList MessageTexts() const;
 };
 
 // The program's font scaled for one test, as larger fonts or a higher dpi

@@ -119,7 +119,7 @@ struct Check
 {
     Tfrm_main *main = nullptr;
 
-    bool mainHasFocus(QString *why) const
+    bool MainHasFocus(QString *why) const
     {
         const QString xFocus = xdotool({QStringLiteral("getwindowfocus")});
         const QWidget *active = QApplication::activeWindow();
@@ -134,11 +134,11 @@ struct Check
     // After `ending`: the main window has the focus, and Ctrl+T (sent to
     // whatever window has it) brings up the start prompt, which is closed
     // by its close box; the main window has the focus again then.
-    void after(const char *ending)
+    void After(const char *ending)
     {
         spin(700);
         QString why;
-        const bool focused = mainHasFocus(&why);
+        const bool focused = MainHasFocus(&why);
         bool prompted = false;
         g_plan = {[&prompted](QWidget *top) {
             auto *box = qobject_cast<QMessageBox *>(top);
@@ -153,7 +153,7 @@ struct Check
         g_plan.clear();
         spin(700);
         QString whyAfter;
-        const bool focusedAfter = mainHasFocus(&whyAfter);
+        const bool focusedAfter = MainHasFocus(&whyAfter);
         const bool ok = focused && prompted && focusedAfter;
         if (!ok)
             ++g_failures;
@@ -186,12 +186,12 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     TestDataDir dir;
-    dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=cat,dog,sun\r\n\r\n");
-    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=2\r\nTimerMSec=5000\r\nTMName=Words\r\n"
+    dir.Write(QStringLiteral("modules.ini"), "[Words]\r\nData=cat,dog,sun\r\n\r\n");
+    dir.Write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=2\r\nTimerMSec=5000\r\nTMName=Words\r\n"
                                             "TDiapFrom=cat\r\nTDiapTo=sun\r\nIfexec=0\r\nIfNoTimeLimit=1\r\n"
                                             "IfShowNum=1\r\n\r\n[Exam]\r\nENumOfEl=2\r\nEMName=Words\r\n"
                                             "EDiapFrom=cat\r\nEDiapTo=sun\r\n\r\n");
-    dir.write(QStringLiteral("examres.ini"),
+    dir.Write(QStringLiteral("examres.ini"),
               "[01.03.2026 09:00:00]\r\nTotal=2\r\nErrors=0\r\nTime=0:0:4  Average time for each number: 2 sec.\r\n"
               "Mark=2\r\nKoeff=0,4\r\nRes=cat,dog\r\nAnsw=cat,dog\r\n\r\n");
     FakeTicks ticks;
@@ -237,48 +237,48 @@ int main(int argc, char **argv)
 
     play("report closed", [main] { main->est21Click(); },
          {startOk, present, answer(), answerBox(QStringLiteral("Your result is ")), keys(report, {enter})});
-    check.after("report closed");
+    check.After("report closed");
 
     play("run stopped", [main] { main->est21Click(); },
          {startOk, keys(runner, {escape}), answerBox(QStringLiteral("Stop test?"))});
-    check.after("run stopped");
+    check.After("run stopped");
 
     play("run stopped in recall", [main] { main->est21Click(); },
          {startOk, present, keys(runner, {escape}), answerBox(QStringLiteral("Stop test?"))});
-    check.after("run stopped in recall");
+    check.After("run stopped in recall");
 
     play("too slow", [main] { main->est21Click(); },
-         {startOk, with(runner, [&ticks] { ticks.advance(30000); }),
+         {startOk, with(runner, [&ticks] { ticks.Advance(30000); }),
           answerBox(QStringLiteral("Test is not completed. You are memorizing too slow!"))});
-    check.after("too slow");
+    check.After("too slow");
 
     play("too many mistakes", [main] { main->Exam1Click(); },
          {startOk, present, solve, answer(QStringLiteral("wrong")),
           answerBox(QStringLiteral("Test is not completed. Too many mistakes!"))});
-    check.after("too many mistakes");
+    check.After("too many mistakes");
 
     play("exercises cancelled", [main] { main->Exam1Click(); },
          {startOk, present, keys(exe, {escape}), answerBox(QStringLiteral("Stop test?"))});
-    check.after("exercises cancelled");
+    check.After("exercises cancelled");
 
     forms.frm_options->Edit2->setText(QStringLiteral("1"));
     play("refused start", [main] { main->Exam1Click(); },
          {startOk, answerBox(QStringLiteral("The number of elements"))});
     forms.frm_options->Edit2->setText(QStringLiteral("2"));
-    check.after("refused start");
+    check.After("refused start");
 
     play("options closed", [main] { main->Configurations1Click(); }, {keys(forms.frm_options, {escape})});
-    check.after("options closed");
+    check.After("options closed");
 
-    play("module editor closed", [main] { main->Modules1Click(); }, {keys(forms.frm_modules.get(), {escape})});
-    check.after("module editor closed");
+    play("module editor closed", [main] { main->Modules1Click(); }, {keys(forms.frm_modules.Get(), {escape})});
+    check.After("module editor closed");
 
-    play("About closed", [main] { main->Help1Click(); }, {keys(forms.frm_help.get(), {enter})});
-    check.after("About closed");
+    play("About closed", [main] { main->Help1Click(); }, {keys(forms.frm_help.Get(), {enter})});
+    check.After("About closed");
 
     main->StringGrid1->setCurrentCell(0, 0);
     play("stored run reopened", [main] { main->StringGrid1DblClick(); }, {keys(report, {enter})});
-    check.after("stored run reopened");
+    check.After("stored run reopened");
 
     hands.stop();
     DestroyForms(forms);

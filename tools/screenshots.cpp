@@ -116,10 +116,10 @@ int main(int argc, char **argv)
         return 2;
     }
     // The starter library, and a Module of long Elements for the runner.
-    dir.write(QStringLiteral("modules.ini"), starter.readAll() + "\r\n[Proverbs]\r\nData=" + LongElement + "\r\n\r\n");
+    dir.Write(QStringLiteral("modules.ini"), starter.readAll() + "\r\n[Proverbs]\r\nData=" + LongElement + "\r\n\r\n");
 
-    dir.write(QStringLiteral("examres.ini"), history(14, 1));
-    dir.write(QStringLiteral("testres.ini"), history(9, 2));
+    dir.Write(QStringLiteral("examres.ini"), history(14, 1));
+    dir.Write(QStringLiteral("testres.ini"), history(9, 2));
     TestUser user;
     FakeTicks ticks;
     TestRandom random(2026);
@@ -138,29 +138,29 @@ int main(int argc, char **argv)
     save(main, "main");
 
     // The same Module, right by position over its runs.
-    main->ByPosition->setChecked(true);
+    main->byPosition->setChecked(true);
     save(main, "main-positions");
-    main->ByPosition->setChecked(false);
+    main->byPosition->setChecked(false);
 
     // A stored run reopened: its score, its Module and how it compares; an
     // omission and a swap told apart, scored by rows of ten.
-    dir.write(QStringLiteral("config.ini"), "[Report]\r\nScoring=1\r\n");
+    dir.Write(QStringLiteral("config.ini"), "[Report]\r\nScoring=1\r\n");
     user.scripts.push_back([](QDialog *d) {
         auto *r = static_cast<Tfrm_results *>(d);
         r->StringGrid1->selectRow(6);
         save(d, "report-stored");
     });
     main->StringGrid1DblClick();
-    dir.write(QStringLiteral("config.ini"), QByteArray());
+    dir.Write(QStringLiteral("config.ini"), QByteArray());
 
     // A newcomer's first screen, the Exam list still empty: it says to
     // begin with a Training.
-    const QByteArray exams = dir.read(QStringLiteral("examres.ini"));
-    dir.write(QStringLiteral("examres.ini"), QByteArray());
+    const QByteArray exams = dir.Read(QStringLiteral("examres.ini"));
+    dir.Write(QStringLiteral("examres.ini"), QByteArray());
     main->ComboBox1->setCurrentIndex(0);
     main->ComboBox1Change();
     save(main, "main-empty");
-    dir.write(QStringLiteral("examres.ini"), exams);
+    dir.Write(QStringLiteral("examres.ini"), exams);
     main->SpeedButton1Click();
 
     user.scripts.push_back([](QDialog *d) {
@@ -179,12 +179,12 @@ int main(int argc, char **argv)
     Tfrm_exe *exe = forms.frm_exe;
     user.scripts.push_back([&](QDialog *) {
         for (int i = 0; i < 3; ++i) {
-            ticks.advance(1000);
+            ticks.Advance(1000);
             runner->Timer1Timer();
         }
         save(runner, "runner");
-        while (!runner->PresentationDone) {
-            ticks.advance(1000);
+        while (!runner->presentationDone) {
+            ticks.Advance(1000);
             runner->Timer1Timer();
         }
         // The exercises are done (next script); now the recall: every
@@ -224,7 +224,7 @@ int main(int argc, char **argv)
 
     // A Training run of a long Element: the runner widens for it. The
     // options take it up only now, so that their picture is the usual one.
-    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=6000\r\nTMName=Proverbs\r\n"
+    dir.Write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=6000\r\nTMName=Proverbs\r\n"
                                             "TDiapFrom="
                                                 + LongElement + "\r\nTDiapTo=" + LongElement
                                                 + "\r\nIfexec=0\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n\r\n");
@@ -237,13 +237,13 @@ int main(int argc, char **argv)
 
     // An "in order" Training of 30 Elements at half a second each: the
     // pairs 00 to 29 as written, two answers wrong.
-    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=30\r\nTimerMSec=500\r\nTMName=Pairs 00\u201399\r\n"
+    dir.Write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=30\r\nTimerMSec=500\r\nTMName=Pairs 00\u201399\r\n"
                                             "TDiapFrom=00\r\nTDiapTo=29\r\nIfexec=0\r\nIfNoTimeLimit=0\r\n"
                                             "IfShowNum=1\r\nTDraw=2\r\n\r\n");
     forms.frm_options->LoadOptions();
     user.scripts.push_back([&](QDialog *) {
-        while (!runner->PresentationDone && runner->isVisible()) {
-            ticks.advance(quint32(runner->TickPeriodMs));
+        while (!runner->presentationDone && runner->isVisible()) {
+            ticks.Advance(quint32(runner->tickPeriodMs));
             runner->Timer1Timer();
         }
         Tfrm_results *report = forms.frm_results;
@@ -275,12 +275,12 @@ int main(int argc, char **argv)
         const QStringList capitals = {"Paris",   "Berlin", "Rome",     "Madrid",   "Lisbon",   "Vienna", "Prague",
                                       "Warsaw",  "Oslo",   "Dublin",   "Athens",   "Sofia",    "Riga",   "Tallinn",
                                       "Vilnius", "Bern",   "Brussels", "Helsinki", "Budapest", "Zagreb"};
-        dir.write(QStringLiteral("modules.ini"),
-                  dir.read(QStringLiteral("modules.ini")) + "[Capitals]\r\nData=" + capitals.join(',').toUtf8()
+        dir.Write(QStringLiteral("modules.ini"),
+                  dir.Read(QStringLiteral("modules.ini")) + "[Capitals]\r\nData=" + capitals.join(',').toUtf8()
                       + "\r\n\r\n[Poem]\r\nData=Tyger Tyger,burning bright,In the forests,of the night\r\n\r\n");
-        dir.write(QStringLiteral("keep.ini"), "[Capitals]\r\nOrder=sequence\r\n\r\n[Common words]\r\nOrder=set\r\n\r\n"
+        dir.Write(QStringLiteral("keep.ini"), "[Capitals]\r\nOrder=sequence\r\n\r\n[Common words]\r\nOrder=set\r\n\r\n"
                                               "[Poem]\r\nOrder=sequence\r\n\r\n");
-        const QString path = dir.path(QStringLiteral("testres.ini"));
+        const QString path = dir.Path(QStringLiteral("testres.ini"));
         const struct
         {
             int month, day, right;
@@ -304,7 +304,7 @@ int main(int argc, char **argv)
         }
         main->ReloadHistory();
         main->ReloadDue();
-        main->DueToday1->List->setCurrentCell(0, 0);
+        main->DueToday1->list->setCurrentCell(0, 0);
         save(main, "due-today");
         for (const Keeping::KeptModule &m : DueToday::ReadPlan(now.at.date())) {
             if (m.module == QStringLiteral("Capitals")) {

@@ -86,7 +86,7 @@ struct Recorder
     std::thread thread;
     QString problem;
 
-    bool start()
+    bool Start()
     {
         pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 1};
         pa_buffer_attr attr{};
@@ -118,7 +118,7 @@ struct Recorder
 
     // The time the first loud sample at or after `fromUs` and before
     // `toUs` was played; -1 for none.
-    qint64 onset(qint64 fromUs, qint64 toUs)
+    qint64 Onset(qint64 fromUs, qint64 toUs)
     {
         std::lock_guard guard(lock);
         for (size_t p = 0; p < pieceEndUs.size(); ++p) {
@@ -139,7 +139,7 @@ struct Recorder
     // The first loud sample at or after sample `from` and before `to` on
     // the recording; -1 for none. The recording is the sink's own clock:
     // sample positions do not depend on when the recorder got to read them.
-    qint64 onsetSample(qint64 from, qint64 to)
+    qint64 OnsetSample(qint64 from, qint64 to)
     {
         std::lock_guard guard(lock);
         for (qint64 i = qMax<qint64>(0, from); i < to && i < qint64(samples.size()); ++i)
@@ -149,7 +149,7 @@ struct Recorder
     }
 
     // The sample played at `us`, by the time its piece was read.
-    qint64 sampleAt(qint64 us)
+    qint64 SampleAt(qint64 us)
     {
         std::lock_guard guard(lock);
         for (size_t p = 0; p < pieceEndUs.size(); ++p)
@@ -171,9 +171,9 @@ int frozen(const QString &pid, int rounds)
 {
     TestDataDir dir;
     TestUser user;
-    dir.write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=1000\r\nTMName=M\r\nIfexec=0\r\n"
+    dir.Write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=5\r\nTimerMSec=1000\r\nTMName=M\r\nIfexec=0\r\n"
                                             "IfSpeak=1\r\n\r\n[Exam]\r\nEMName=M\r\n");
-    dir.write(QStringLiteral("modules.ini"), "[M]\r\nData=12,34,56\r\n\r\n");
+    dir.Write(QStringLiteral("modules.ini"), "[M]\r\nData=12,34,56\r\n\r\n");
     Forms forms = CreateForms();
     forms.frm_main->FormShow();
     QCoreApplication::processEvents();
@@ -261,11 +261,11 @@ int main(int argc, char **argv)
         config += "IfDigits=1\r\n";
     if (spokenNumbers)
         config += "IfSpokenNum=1\r\n";
-    dir.write(QStringLiteral("config.ini"), config + "\r\n[Exam]\r\nEMName=M\r\n");
-    dir.write(QStringLiteral("modules.ini"), "[M]\r\nData=" + elements.toUtf8() + "\r\n\r\n");
+    dir.Write(QStringLiteral("config.ini"), config + "\r\n[Exam]\r\nEMName=M\r\n");
+    dir.Write(QStringLiteral("modules.ini"), "[M]\r\nData=" + elements.toUtf8() + "\r\n\r\n");
 
     Recorder recorder;
-    if (record && !recorder.start()) {
+    if (record && !recorder.Start()) {
         std::fprintf(stderr, "can't record the sound server: %s\n", qPrintable(recorder.problem));
         return 2;
     }
@@ -296,7 +296,7 @@ int main(int argc, char **argv)
     } watch;
     watch.hidden = [&] { hiddenUs = nowUs(); };
     watch.shown = [&] {
-        if (t->Phase == 1 && !t->PresentationDone && t->CurrentNumber > shownUs.size())
+        if (t->Phase == 1 && !t->presentationDone && t->CurrentNumber > shownUs.size())
             shownUs << nowUs();
     };
     watch.runner = t;
@@ -310,7 +310,7 @@ int main(int argc, char **argv)
         std::unique_ptr<Speech::Speaker> voice = Speech::CreateEspeak();
         madeUs = nowUs();
         if (voice)
-            QObject::connect(voice.get(), &Speech::Speaker::progress, [&](int done, int total) {
+            QObject::connect(voice.get(), &Speech::Speaker::Progress, [&](int done, int total) {
                 if (done == total)
                     renderedUs = nowUs();
             });
@@ -347,7 +347,7 @@ int main(int argc, char **argv)
                 QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-CONT"), freeze});
                 std::printf("let the sound server go at %.3f s\n", double(nowUs() - shownUs.first()) / 1e6);
             }
-            if (t->WaitNotice->isVisible() != waiting) {
+            if (t->waitNotice->isVisible() != waiting) {
                 waiting = !waiting;
                 std::printf("%s at %.3f s, digit %d\n",
                             waiting ? "\"Waiting for the sound server…\" shown" : "the run went on",
@@ -406,7 +406,7 @@ int main(int argc, char **argv)
     std::vector<qint64> onsets;
     for (int i = 0; i < shownUs.size(); ++i) {
         const qint64 to = i + 1 < shownUs.size() ? shownUs.at(i + 1) : endedUs;
-        const qint64 heard = recorder.onset(shownUs.at(i), to);
+        const qint64 heard = recorder.Onset(shownUs.at(i), to);
         const QString element = forms.frm_results->Cell(1, i);
         std::printf("%3d %-12s shown %8.3f s  sound %s\n", i + 1, qPrintable(element), double(shownUs.at(i)) / 1e6,
                     !record ? "not recorded"
@@ -430,14 +430,14 @@ int main(int argc, char **argv)
         // that no one onset sets it.
         const qint64 paceUs = timer.toLongLong() * 1000;
         const qint64 pace = timer.toLongLong() * Rate / 1000;
-        const qint64 firstUs = recorder.onset(shownUs.first() - paceUs / 4, shownUs.first() + paceUs / 2);
-        const qint64 first = firstUs < 0 ? -1 : recorder.sampleAt(firstUs);
+        const qint64 firstUs = recorder.Onset(shownUs.first() - paceUs / 4, shownUs.first() + paceUs / 2);
+        const qint64 first = firstUs < 0 ? -1 : recorder.SampleAt(firstUs);
         std::vector<qint64> heardAt; // by digit, in samples; -1 for none
         std::vector<qint64> starts;
         int silent = 0;
         for (int i = 0; i < shownUs.size() && first >= 0; ++i) {
             const qint64 near = first + qint64(i) * pace;
-            heardAt.push_back(recorder.onsetSample(near - pace / 4, near + pace / 2));
+            heardAt.push_back(recorder.OnsetSample(near - pace / 4, near + pace / 2));
             if (heardAt.back() < 0)
                 ++silent;
             else
@@ -459,11 +459,11 @@ int main(int argc, char **argv)
     }
     if (killedUs)
         std::printf("the runner closed %.3f s after the sound server was killed\n", double(hiddenUs - killedUs) / 1e6);
-    for (const QString &text : user.texts())
+    for (const QString &text : user.MessageTexts())
         std::printf("told: %s\n", qPrintable(text));
     if (!forms.frm_main->StatusBar1->currentMessage().isEmpty())
         std::printf("status bar: %s\n", qPrintable(forms.frm_main->StatusBar1->currentMessage()));
-    const QByteArray stored = dir.read(QStringLiteral("testres.ini"));
+    const QByteArray stored = dir.Read(QStringLiteral("testres.ini"));
     std::printf("stored: %s\n", stored.isEmpty() ? "nothing" : stored.trimmed().constData());
     if (!wav.isEmpty()) {
         QFile out(wav);

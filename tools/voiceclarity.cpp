@@ -41,15 +41,15 @@ public:
         : m_kept(std::move(kept))
     {
     }
-    QString write(const qint16 *samples, size_t count) override
+    QString Write(const qint16 *samples, size_t count) override
     {
         std::lock_guard lock(m_kept->lock);
         m_kept->samples.insert(m_kept->samples.end(), samples, samples + count);
         return QString();
     }
-    QString drain() override { return QString(); }
-    QString flush() override { return QString(); }
-    QString check() override { return QString(); }
+    QString Drain() override { return QString(); }
+    QString Flush() override { return QString(); }
+    QString Check() override { return QString(); }
 
 private:
     std::shared_ptr<Kept> m_kept;
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "built without speech\n");
             return 1;
         }
-        for (const QString &variant : speaker->variants())
+        for (const QString &variant : speaker->Variants())
             voices << u'+' + variant;
     }
     dir.mkpath(QStringLiteral("."));
@@ -138,12 +138,12 @@ int main(int argc, char **argv)
                 return std::make_unique<KeepingSink>(kept);
             },
             20);
-        speaker->setVoice(voices.at(v));
-        speaker->setPause(0);
-        speaker->setRate(rate);
+        speaker->SetVoice(voices.at(v));
+        speaker->SetPause(0);
+        speaker->SetRate(rate);
         QString problem;
-        QObject::connect(speaker.get(), &Speech::Speaker::failed, [&problem](const QString &why) { problem = why; });
-        speaker->prepare(texts);
+        QObject::connect(speaker.get(), &Speech::Speaker::Failed, [&problem](const QString &why) { problem = why; });
+        speaker->Prepare(texts);
         if (!waitFor(speaker.get(), SIGNAL(prepared()), 30000) || !problem.isEmpty()) {
             std::fprintf(stderr, "voice \"%s\": %s\n", qPrintable(voices.at(v)),
                          qPrintable(problem.isEmpty() ? QStringLiteral("not rendered") : problem));
@@ -155,7 +155,7 @@ int main(int argc, char **argv)
                 std::lock_guard lock(kept->lock);
                 kept->samples.clear();
             }
-            speaker->say(texts.at(t));
+            speaker->Say(texts.at(t));
             if (!waitFor(speaker.get(), SIGNAL(finished()), 10000)) {
                 std::fprintf(stderr, "voice \"%s\": \"%s\" was not said\n", qPrintable(voices.at(v)),
                              qPrintable(texts.at(t)));

@@ -135,9 +135,9 @@ void TestAccessibility::initTestCase()
 void TestAccessibility::init()
 {
     m_dir = std::make_unique<TestDataDir>();
-    m_dir->write(QStringLiteral("modules.ini"), "[Numbers]\r\nData=1,2,3\r\n\r\n");
+    m_dir->Write(QStringLiteral("modules.ini"), "[Numbers]\r\nData=1,2,3\r\n\r\n");
     // Speech on, so that its controls are all in reach.
-    m_dir->write(QStringLiteral("config.ini"), "[Test]\r\nIfSpeak=1\r\n");
+    m_dir->Write(QStringLiteral("config.ini"), "[Test]\r\nIfSpeak=1\r\n");
     m_speech = std::make_unique<FakeSpeech>();
     m_user = std::make_unique<TestUser>();
     m_forms = CreateForms();
@@ -375,10 +375,10 @@ void TestAccessibility::screenReaderGetsPlainTextAndClickActions()
     QVERIFY(list->text(QAccessible::Description).startsWith(QStringLiteral("No Training results yet.")));
 
     // The report's lines from the file: their text, not their tip's markup.
-    m_dir->write(QStringLiteral("examres.ini"), "[run]\r\nTotal=1\r\nErrors=0\r\nKoeff=5\r\nRes=a\r\nAnsw=a\r\n"
+    m_dir->Write(QStringLiteral("examres.ini"), "[run]\r\nTotal=1\r\nErrors=0\r\nKoeff=5\r\nRes=a\r\nAnsw=a\r\n"
                                                 "Module=<b>Words</b>\r\nFrom=a\r\nTo=a\r\n");
     Tfrm_results *report = m_forms.frm_results;
-    report->Reopen(m_dir->path(QStringLiteral("examres.ini")), QStringLiteral("run"));
+    report->Reopen(m_dir->Path(QStringLiteral("examres.ini")), QStringLiteral("run"));
     for (QLabel *label : {report->LabelModule, report->LabelComparison}) {
         const QString read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description);
         QCOMPARE(read, label->text());

@@ -57,7 +57,7 @@ private Q_SLOTS:
 void TestHistory::missingFile_oneEmptyRow()
 {
     TestDataDir dir;
-    const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
+    const History::Listing l = History::Read(dir.Path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 1);
     QVERIFY(l.rows.first().name.isEmpty() && l.rows.first().Koeff.isEmpty() && l.rows.first().Mark.isEmpty());
     QVERIFY(l.bars.isEmpty());
@@ -84,8 +84,8 @@ void TestHistory::axisMaximum()
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < koeffs.size(); ++i)
         runs.append({runName(i), koeffs.at(i)});
-    dir.write(QStringLiteral("testres.ini"), resultsFile(runs));
-    const History::Listing l = History::Read(dir.path(QStringLiteral("testres.ini")));
+    dir.Write(QStringLiteral("testres.ini"), resultsFile(runs));
+    const History::Listing l = History::Read(dir.Path(QStringLiteral("testres.ini")));
     QCOMPARE(l.axisMaximum, axis);
 }
 
@@ -108,8 +108,8 @@ void TestHistory::rowsNewestFirst_capAt100()
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < stored; ++i)
         runs.append({runName(i), QString::number(i)});
-    dir.write(QStringLiteral("examres.ini"), resultsFile(runs));
-    const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
+    dir.Write(QStringLiteral("examres.ini"), resultsFile(runs));
+    const History::Listing l = History::Read(dir.Path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), listed);
     // The last `listed` sections of the file (the newest), the last on top.
     for (int r = 0; r < listed; ++r) {
@@ -128,8 +128,8 @@ void TestHistory::bars_skipUnparsedKoeff_colourByRow()
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < koeffs.size(); ++i)
         runs.append({runName(i), koeffs.at(i)});
-    dir.write(QStringLiteral("examres.ini"), resultsFile(runs));
-    const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
+    dir.Write(QStringLiteral("examres.ini"), resultsFile(runs));
+    const History::Listing l = History::Read(dir.Path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 7);
     QCOMPARE(l.rows.at(4).Koeff, QStringLiteral("abc")); // listed as stored
     // Bars oldest first (row 6 leftmost), the unparsed one left out.
@@ -179,8 +179,8 @@ void TestHistory::emptyNames_takeNoRow()
     QList<QPair<QString, QString>> runs;
     for (int i = 0; i < 120; ++i)
         runs.append({runName(i), QString::number(i)});
-    dir.write(QStringLiteral("examres.ini"), resultsFile(runs) + file);
-    const History::Listing l = History::Read(dir.path(QStringLiteral("examres.ini")));
+    dir.Write(QStringLiteral("examres.ini"), resultsFile(runs) + file);
+    const History::Listing l = History::Read(dir.Path(QStringLiteral("examres.ini")));
     QCOMPARE(l.rows.size(), 100);
     QCOMPARE(l.rows.first().name, runName(119));
     QCOMPARE(l.rows.last().name, runName(20));
@@ -330,9 +330,9 @@ void TestHistory::csv_analysisOfEachStoredRun()
     TestDataDir dir;
     // b left out, d and e swapped; a later section of the same name, in
     // other letter case, is read by no one.
-    dir.write("examres.ini", "[Run]\r\nTotal=6\r\nKoeff=1,5\r\nRes=a,b,c,d,e,f\r\nAnsw=a,c,e,d,f,\r\n\r\n"
+    dir.Write("examres.ini", "[Run]\r\nTotal=6\r\nKoeff=1,5\r\nRes=a,b,c,d,e,f\r\nAnsw=a,c,e,d,f,\r\n\r\n"
                              "[run]\r\nTotal=2\r\nRes=x,y\r\nAnsw=x,y\r\n");
-    const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    const ResultsStore::StoredSheets sheets(dir.Path("examres.ini"));
     // The lists are the columns of the sheet the reopen shows.
     const AnswerSheet sheet = sheets.Sheet("RUN");
     const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf("RUN");
@@ -400,17 +400,17 @@ void TestHistory::csv_rowsOfTheRulebooks()
     }
     const int errors = wrongAt > 0 ? 16 : 15;
     TestDataDir dir;
-    dir.write("testres.ini", "[08.12.2026 19:00:00]\r\nTotal=80\r\nErrors=" + QByteArray::number(errors)
+    dir.Write("testres.ini", "[08.12.2026 19:00:00]\r\nTotal=80\r\nErrors=" + QByteArray::number(errors)
                                  + "\r\nTime=0:4:0  Average time for each number: 3 sec.\r\nMark=4\r\nKoeff=21,2\r\n"
                                    "Res="
                                  + elements.join(',').toUtf8() + "\r\nAnsw=" + answers.join(',').toUtf8()
                                  + "\r\nModule=Digits\r\nFrom=0\r\nTo=9\r\n\r\n");
-    dir.write("config.ini", "[Report]\r\n" + report);
+    dir.Write("config.ini", "[Report]\r\n" + report);
     // As Export makes it: the runs listed, the choice read from config.ini.
-    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
-    History::ExportCsv(dir.path("out.csv"), dir.path("testres.ini"), History::RunsOf(list.runs, "Digits"),
-                       SportScoring::Read(dir.path("config.ini")));
-    const QList<QByteArray> lines = dir.read("out.csv").split('\n');
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.Path("testres.ini"));
+    History::ExportCsv(dir.Path("out.csv"), dir.Path("testres.ini"), History::RunsOf(list.runs, "Digits"),
+                       SportScoring::Read(dir.Path("config.ini")));
+    const QList<QByteArray> lines = dir.Read("out.csv").split('\n');
     QCOMPARE(lines.size(), 3);
     const QByteArray header = ",Omitted,Inserted,Swapped,Wrong,Blank,RightInOrder," + heading + "\r";
     QVERIFY2(lines.at(0).endsWith(header), lines.at(0).constData());
@@ -424,11 +424,11 @@ void TestHistory::exportCsv_keptModulesEndInDueAndInterval()
 {
     TestDataDir dir;
     const QByteArray run = "\r\nTotal=2\r\nErrors=0\r\nKoeff=1\r\nRes=a,b\r\nAnsw=a,b\r\nModule=";
-    dir.write("testres.ini", "[1]" + run + "Digits\r\n\r\n[2]" + run + "Words\r\n\r\n[3]" + run + "Fresh\r\n\r\n");
-    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
-    History::ExportCsv(dir.path("out.csv"), dir.path("testres.ini"), list.runs, {},
+    dir.Write("testres.ini", "[1]" + run + "Digits\r\n\r\n[2]" + run + "Words\r\n\r\n[3]" + run + "Fresh\r\n\r\n");
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.Path("testres.ini"));
+    History::ExportCsv(dir.Path("out.csv"), dir.Path("testres.ini"), list.runs, {},
                        {{"Digits", {QDate(2026, 12, 10), 3}}, {"Fresh", {}}});
-    const QList<QByteArray> lines = dir.read("out.csv").split('\n');
+    const QList<QByteArray> lines = dir.Read("out.csv").split('\n');
     QCOMPARE(lines.size(), 5);
     QVERIFY2(lines.at(0).endsWith(",RightInOrder,Score (Koeff and mark),Due,Interval\r"), lines.at(0).constData());
     QVERIFY2(lines.at(1).startsWith("1,Digits,") && lines.at(1).endsWith(",2,1,2026-12-10,3\r"),
@@ -476,8 +476,8 @@ void TestHistory::storedSheets_keysReadAsInMemory()
     QFETCH(QStringList, elements);
     QFETCH(QStringList, answers);
     TestDataDir dir;
-    dir.write("examres.ini", "[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
-    const ResultsStore::StoredSheets sheets(dir.path("examres.ini"));
+    dir.Write("examres.ini", "[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
+    const ResultsStore::StoredSheets sheets(dir.Path("examres.ini"));
     const ResultsStore::StoredSheets::Lists lists = sheets.ListsOf("run");
     QCOMPARE(lists.elements, elements);
     QCOMPARE(lists.answers, answers);
@@ -491,7 +491,7 @@ void TestHistory::storedSheets_keysReadAsInMemory()
     // The export reads each listed run where the list found it: the same
     // columns for every run; and, once the file has changed since it was
     // listed, the same from a load of the file as it is now.
-    const QString path = dir.path("examres.ini");
+    const QString path = dir.Path("examres.ini");
     const QVector<ResultsStore::RunSummary> runs = ResultsStore::ListRuns(path).runs;
     QCOMPARE(runs.size(), 3);
     QVERIFY(ResultsStore::ForEachKeptSection(path, runs, [](qsizetype, QByteArrayView) {}));
@@ -513,7 +513,7 @@ void TestHistory::storedSheets_keysReadAsInMemory()
         return columns;
     };
     QCOMPARE(exported(), loaded());
-    dir.write("examres.ini", "[Next]\r\nRes=first\r\n[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
+    dir.Write("examres.ini", "[Next]\r\nRes=first\r\n[Other]\r\nRes=o\r\n[RUN]\r\n" + body + "[Next]\r\nRes=n\r\n");
     QVERIFY(!ResultsStore::ForEachKeptSection(path, runs, [](qsizetype, QByteArrayView) {}));
     QCOMPARE(exported(), loaded());
     QCOMPARE(exported().at(4), QStringList{"first"});

@@ -146,7 +146,7 @@ private:
     std::unique_ptr<TestDataDir> m_dir;
     std::unique_ptr<TestUser> m_user;
     Forms m_forms;
-    Tfrm_main *w = nullptr;
+    Tfrm_main *m_w = nullptr;
     void start();
 };
 
@@ -158,9 +158,9 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    if (w)
+    if (m_w)
         DestroyForms(m_forms);
-    w = nullptr;
+    m_w = nullptr;
     m_user.reset();
     m_dir.reset();
 }
@@ -168,60 +168,60 @@ void TestMainWindow::cleanup()
 void TestMainWindow::start()
 {
     m_forms = CreateForms();
-    w = m_forms.frm_main;
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
+    m_w = m_forms.frm_main;
+    m_w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_w));
 }
 
 void TestMainWindow::startUp_listsExamResults()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(3));
-    m_dir->write(QStringLiteral("testres.ini"), results(5, 100));
+    m_dir->Write(QStringLiteral("examres.ini"), results(3));
+    m_dir->Write(QStringLiteral("testres.ini"), results(5, 100));
     start();
-    QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
-    QVERIFY(!w->SpeedButton1->isChecked());
-    QCOMPARE(w->StringGrid1->rowCount(), 3);
-    QCOMPARE(cell(w, 0, 0), runName(2));
-    QCOMPARE(cell(w, 0, 1), QStringLiteral("2,5"));
-    QCOMPARE(cell(w, 0, 2), QStringLiteral("3-"));
-    QCOMPARE(w->StringGrid2->horizontalHeaderItem(0)->text(), QStringLiteral("DateTime"));
-    QCOMPARE(w->StringGrid2->horizontalHeaderItem(1)->text(), QStringLiteral("Result"));
-    QCOMPARE(w->StringGrid2->horizontalHeaderItem(2)->text(), QStringLiteral("Mark"));
-    QCOMPARE(w->StringGrid1->columnWidth(0), 140);
-    QCOMPARE(w->StringGrid1->columnWidth(1), 70);
-    QVERIFY(w->windowTitle().startsWith(QStringLiteral("Tenacio        Oberlund       ")));
+    QCOMPARE(m_w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
+    QVERIFY(!m_w->SpeedButton1->isChecked());
+    QCOMPARE(m_w->StringGrid1->rowCount(), 3);
+    QCOMPARE(cell(m_w, 0, 0), runName(2));
+    QCOMPARE(cell(m_w, 0, 1), QStringLiteral("2,5"));
+    QCOMPARE(cell(m_w, 0, 2), QStringLiteral("3-"));
+    QCOMPARE(m_w->StringGrid2->horizontalHeaderItem(0)->text(), QStringLiteral("DateTime"));
+    QCOMPARE(m_w->StringGrid2->horizontalHeaderItem(1)->text(), QStringLiteral("Result"));
+    QCOMPARE(m_w->StringGrid2->horizontalHeaderItem(2)->text(), QStringLiteral("Mark"));
+    QCOMPARE(m_w->StringGrid1->columnWidth(0), 140);
+    QCOMPARE(m_w->StringGrid1->columnWidth(1), 70);
+    QVERIFY(m_w->windowTitle().startsWith(QStringLiteral("Tenacio        Oberlund       ")));
     // The menu bar in its order.
     QStringList titles;
-    for (QAction *a : w->menuBar()->actions())
+    for (QAction *a : m_w->menuBar()->actions())
         titles << a->text().remove(QLatin1Char('&'));
     QCOMPARE(titles, (QStringList{QStringLiteral("Options"), QStringLiteral("Modules"), QStringLiteral("Test"),
                                   QStringLiteral("Help")}));
     QStringList items;
-    for (QAction *a : w->est1->actions())
+    for (QAction *a : m_w->est1->actions())
         items << a->text().remove(QLatin1Char('&'));
     QCOMPARE(items,
              (QStringList{QStringLiteral("Introductory Test"), QStringLiteral("Training"), QStringLiteral("Exam")}));
-    QCOMPARE(w->BitBtn1->text().remove(QLatin1Char('&')), QStringLiteral("Delete"));
-    QCOMPARE(w->BitBtn2->text().remove(QLatin1Char('&')), QStringLiteral("Delete All"));
+    QCOMPARE(m_w->BitBtn1->text().remove(QLatin1Char('&')), QStringLiteral("Delete"));
+    QCOMPARE(m_w->BitBtn2->text().remove(QLatin1Char('&')), QStringLiteral("Delete All"));
     // Each Test item has its own shortcut, distinct from the others.
-    const QList<QKeySequence> keys{w->est11->shortcut(), w->est21->shortcut(), w->Exam1->shortcut()};
+    const QList<QKeySequence> keys{m_w->est11->shortcut(), m_w->est21->shortcut(), m_w->Exam1->shortcut()};
     QVERIFY(!keys.contains(QKeySequence()));
     QCOMPARE(QSet<QKeySequence>(keys.begin(), keys.end()).size(), 3);
     // The start makes only what it shows and the options that hold the
     // Settings; the other windows wait for their first use.
     QVERIFY(m_forms.frm_options);
-    QVERIFY(!m_forms.frm_test.made());
-    QVERIFY(!m_forms.frm_exe.made());
-    QVERIFY(!m_forms.frm_results.made());
-    QVERIFY(!m_forms.frm_modules.made());
-    QVERIFY(!m_forms.frm_name.made());
-    QVERIFY(!m_forms.frm_help.made());
+    QVERIFY(!m_forms.frm_test.Made());
+    QVERIFY(!m_forms.frm_exe.Made());
+    QVERIFY(!m_forms.frm_results.Made());
+    QVERIFY(!m_forms.frm_modules.Made());
+    QVERIFY(!m_forms.frm_name.Made());
+    QVERIFY(!m_forms.frm_help.Made());
     // Reaching the runner makes the windows it works with, once.
     Tfrm_test *runner = m_forms.frm_test;
     QVERIFY(runner);
-    QVERIFY(m_forms.frm_exe.made() && m_forms.frm_results.made());
-    QCOMPARE(m_forms.frm_test.get(), runner);
-    QCOMPARE(runner->parentWidget(), static_cast<QWidget *>(w));
+    QVERIFY(m_forms.frm_exe.Made() && m_forms.frm_results.Made());
+    QCOMPARE(m_forms.frm_test.Get(), runner);
+    QCOMPARE(runner->parentWidget(), static_cast<QWidget *>(m_w));
 }
 
 // F1 shows the guide the program carries; About names its local address,
@@ -229,10 +229,10 @@ void TestMainWindow::startUp_listsExamResults()
 void TestMainWindow::help_guideByF1AndFromAbout_linksLeadWithin()
 {
     start();
-    QVERIFY(w->windowTitle().endsWith(QStringLiteral("qrc:/help/guide.html")));
-    QVERIFY(!w->Guide());
-    QTest::keyClick(w, Qt::Key_F1);
-    Tfrm_guide *guide = w->Guide();
+    QVERIFY(m_w->windowTitle().endsWith(QStringLiteral("qrc:/help/guide.html")));
+    QVERIFY(!m_w->Guide());
+    QTest::keyClick(m_w, Qt::Key_F1);
+    Tfrm_guide *guide = m_w->Guide();
     QVERIFY(guide && guide->isVisible());
     QCOMPARE(guide->TextBrowser1->source(), QUrl(QStringLiteral("qrc:/help/guide.html")));
     QCOMPARE(guide->TextBrowser1->documentTitle(), QStringLiteral("Tenacio user guide"));
@@ -262,19 +262,19 @@ void TestMainWindow::help_guideByF1AndFromAbout_linksLeadWithin()
         Q_EMIT about->Label1->linkActivated(QStringLiteral("guide"));
         QVERIFY(!about->isVisible());
     });
-    w->Help1Click();
+    m_w->Help1Click();
     QCOMPARE(m_user->opened.size(), 1);
-    QCOMPARE(w->Guide(), guide);
+    QCOMPARE(m_w->Guide(), guide);
     QVERIFY(guide->isVisible());
 }
 
 void TestMainWindow::help_guideAddress_installedFileElseProgramsOwn()
 {
     const auto restore = qScopeGuard([] { AppInfo::SetInstalledGuide(QString()); });
-    const QString installed = m_dir->path(QStringLiteral("guide.html"));
+    const QString installed = m_dir->Path(QStringLiteral("guide.html"));
     AppInfo::SetInstalledGuide(installed);
     QCOMPARE(AppInfo::GuideAddress(), QStringLiteral("qrc:/help/guide.html")); // not there
-    m_dir->write(QStringLiteral("guide.html"), "<html></html>");
+    m_dir->Write(QStringLiteral("guide.html"), "<html></html>");
     QCOMPARE(AppInfo::GuideAddress(), QUrl::fromLocalFile(installed).toString());
     QVERIFY(AppInfo::MainCaption().endsWith(QUrl::fromLocalFile(installed).toString()));
 }
@@ -287,15 +287,15 @@ void TestMainWindow::lazyForm_madeOnceSharedNullAfterDelete()
         return new QWidget;
     });
     const LazyForm<QWidget> copy = form;
-    QVERIFY(!copy.made());
-    QWidget *widget = copy.get();
+    QVERIFY(!copy.Made());
+    QWidget *widget = copy.Get();
     QVERIFY(widget);
-    QCOMPARE(form.get(), widget);
+    QCOMPARE(form.Get(), widget);
     QCOMPARE(made, 1);
     delete widget;
-    QCOMPARE(form.get(), nullptr); // gone with its owner, not made again
+    QCOMPARE(form.Get(), nullptr); // gone with its owner, not made again
     QCOMPARE(made, 1);
-    QCOMPARE(LazyForm<QWidget>().get(), nullptr);
+    QCOMPARE(LazyForm<QWidget>().Get(), nullptr);
 }
 
 void TestMainWindow::programIcon_sizes_data()
@@ -327,27 +327,27 @@ void TestMainWindow::layout_atDesignSize()
 {
     start();
     // Client area of the design size: outer 723 x 480 less the frame.
-    w->centralWidget()->resize(Tfrm_main::DesignWidth - Tfrm_main::FrameWidth,
-                               Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
-    w->FormResize();
-    QCOMPARE(w->Chart1->geometry(), QRect(0, -18, 426, 420));
+    m_w->centralWidget()->resize(Tfrm_main::DesignWidth - Tfrm_main::FrameWidth,
+                                 Tfrm_main::DesignHeight - Tfrm_main::FrameHeight);
+    m_w->FormResize();
+    QCOMPARE(m_w->Chart1->geometry(), QRect(0, -18, 426, 420));
     // The listed file's name, the Module choice and Export stand above the
     // headings and the list.
-    QCOMPARE(w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 44));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(428, 63, 285, 298));
-    QCOMPARE(w->StringGrid2->geometry(), QRect(428, 44, 285, 22));
-    QCOMPARE(w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
-    QCOMPARE(w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
-    QCOMPARE(w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
-    QCOMPARE(w->Bevel1->geometry(), QRect(0, 4, 427, 399));
-    QCOMPARE(w->StatusBar1->geometry(), QRect(0, 404, 715, 22));
+    QCOMPARE(m_w->ComboBox1->parentWidget()->geometry(), QRect(428, 0, 285, 44));
+    QCOMPARE(m_w->StringGrid1->geometry(), QRect(428, 63, 285, 298));
+    QCOMPARE(m_w->StringGrid2->geometry(), QRect(428, 44, 285, 22));
+    QCOMPARE(m_w->SpeedButton1->geometry(), QRect(432, 372, 90, 22));
+    QCOMPARE(m_w->BitBtn1->geometry(), QRect(526, 372, 90, 22));
+    QCOMPARE(m_w->BitBtn2->geometry(), QRect(620, 372, 90, 22));
+    QCOMPARE(m_w->Bevel1->geometry(), QRect(0, 4, 427, 399));
+    QCOMPARE(m_w->StatusBar1->geometry(), QRect(0, 404, 715, 22));
     // A larger window: the right-hand side follows the right edge.
-    w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
-    w->FormResize();
-    QCOMPARE(w->Chart1->size(), QSize(703, 640));
-    QCOMPARE(w->StringGrid1->geometry(), QRect(705, 63, 285, 518));
-    QCOMPARE(w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
-    QCOMPARE(w->BitBtn2->pos(), QPoint(897, 592));
+    m_w->centralWidget()->resize(1000 - Tfrm_main::FrameWidth, 700 - Tfrm_main::FrameHeight);
+    m_w->FormResize();
+    QCOMPARE(m_w->Chart1->size(), QSize(703, 640));
+    QCOMPARE(m_w->StringGrid1->geometry(), QRect(705, 63, 285, 518));
+    QCOMPARE(m_w->ComboBox1->parentWidget()->pos(), QPoint(705, 0));
+    QCOMPARE(m_w->BitBtn2->pos(), QPoint(897, 592));
 }
 
 void TestMainWindow::panel_followsLargerFonts_data()
@@ -365,56 +365,56 @@ void TestMainWindow::panel_followsLargerFonts()
     QFETCH(double, scale);
     const ScaledFont font(scale);
     start();
-    QWidget *bar = w->ComboBox1->parentWidget();
+    QWidget *bar = m_w->ComboBox1->parentWidget();
     if (scale == 1.0) {
         QCOMPARE(bar->size(), QSize(285, Tfrm_main::FilterHeight));
-        QCOMPARE(w->StringGrid1->width(), 285);
+        QCOMPARE(m_w->StringGrid1->width(), 285);
         return;
     }
     const QFontMetrics metrics(QApplication::font());
     QVERIFY(bar->height() > Tfrm_main::FilterHeight);
-    QCOMPARE(w->StringGrid2->y(), bar->height());
+    QCOMPARE(m_w->StringGrid2->y(), bar->height());
     // The two rows: the words on what is listed above the Module choice.
-    QVERIFY2(w->Label2->height() >= metrics.height(), qPrintable(QString::number(w->Label2->height())));
-    QVERIFY(w->ComboBox1->height() >= metrics.height() + 4);
-    QVERIFY(w->ComboBox1->y() >= w->Label2->geometry().bottom());
-    QVERIFY(w->ComboBox1->geometry().bottom() < bar->height());
-    QVERIFY(w->ComboBox1->width() >= metrics.horizontalAdvance(QStringLiteral("All Modules")));
-    const QFontMetrics heading(w->StringGrid2->horizontalHeader()->font());
-    QVERIFY(w->StringGrid2->columnWidth(2) > heading.horizontalAdvance(QStringLiteral("Mark")));
-    QCOMPARE(w->StringGrid1->width(), w->StringGrid2->width());
+    QVERIFY2(m_w->Label2->height() >= metrics.height(), qPrintable(QString::number(m_w->Label2->height())));
+    QVERIFY(m_w->ComboBox1->height() >= metrics.height() + 4);
+    QVERIFY(m_w->ComboBox1->y() >= m_w->Label2->geometry().bottom());
+    QVERIFY(m_w->ComboBox1->geometry().bottom() < bar->height());
+    QVERIFY(m_w->ComboBox1->width() >= metrics.horizontalAdvance(QStringLiteral("All Modules")));
+    const QFontMetrics heading(m_w->StringGrid2->horizontalHeader()->font());
+    QVERIFY(m_w->StringGrid2->columnWidth(2) > heading.horizontalAdvance(QStringLiteral("Mark")));
+    QCOMPARE(m_w->StringGrid1->width(), m_w->StringGrid2->width());
 }
 
 void TestMainWindow::toggle_switchesFilesAndCaption()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
-    m_dir->write(QStringLiteral("testres.ini"), results(4, 10));
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
+    m_dir->Write(QStringLiteral("testres.ini"), results(4, 10));
     start();
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QVERIFY(w->SpeedButton1->isChecked());
-    QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Exams"));
-    QCOMPARE(w->StringGrid1->rowCount(), 4);
-    QCOMPARE(cell(w, 0, 0), runName(13));
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QVERIFY(!w->SpeedButton1->isChecked());
-    QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
-    QCOMPARE(w->StringGrid1->rowCount(), 2);
-    QCOMPARE(cell(w, 0, 0), runName(1));
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(m_w->SpeedButton1->isChecked());
+    QCOMPARE(m_w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Exams"));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 4);
+    QCOMPARE(cell(m_w, 0, 0), runName(13));
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(!m_w->SpeedButton1->isChecked());
+    QCOMPARE(m_w->SpeedButton1->text().remove(QLatin1Char('&')), QStringLiteral("Tests"));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 2);
+    QCOMPARE(cell(m_w, 0, 0), runName(1));
 }
 
 void TestMainWindow::chart_negativeKoeffAndLongNamesShownWhole()
 {
     const QString name = QStringLiteral("11 Dec 2026 14:05:33 Pacific Standard");
-    m_dir->write(QStringLiteral("examres.ini"), "[" + name.toUtf8() + "]\r\nKoeff=-3,5\r\n\r\n[a]\r\nKoeff=6\r\n");
+    m_dir->Write(QStringLiteral("examres.ini"), "[" + name.toUtf8() + "]\r\nKoeff=-3,5\r\n\r\n[a]\r\nKoeff=6\r\n");
     start();
     // The slow run's bar hangs below zero, inside the axis.
-    const auto *axis = qobject_cast<QValueAxis *>(w->Chart1->chart()->axes(Qt::Vertical).first());
+    const auto *axis = qobject_cast<QValueAxis *>(m_w->Chart1->chart()->axes(Qt::Vertical).first());
     QVERIFY(axis->min() <= -3.5);
-    QCOMPARE(chartValues(w), (QList<qreal>{-3.5, 6}));
-    QCOMPARE(w->Bars().first().label, QStringLiteral("11 Dec 2026"));
+    QCOMPARE(chartValues(m_w), (QList<qreal>{-3.5, 6}));
+    QCOMPARE(m_w->Bars().first().label, QStringLiteral("11 Dec 2026"));
     // The DateTime column shows the long name whole, under its heading.
-    QVERIFY(w->StringGrid1->columnWidth(0) > w->StringGrid1->fontMetrics().horizontalAdvance(name));
-    QCOMPARE(w->StringGrid1->columnWidth(0), w->StringGrid2->columnWidth(0));
+    QVERIFY(m_w->StringGrid1->columnWidth(0) > m_w->StringGrid1->fontMetrics().horizontalAdvance(name));
+    QCOMPARE(m_w->StringGrid1->columnWidth(0), m_w->StringGrid2->columnWidth(0));
 }
 
 void TestMainWindow::chart_barsValuesLabelsColours()
@@ -425,38 +425,38 @@ void TestMainWindow::chart_barsValuesLabelsColours()
     for (int i = 0; i < koeffs.size(); ++i)
         file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + koeffs.at(i).toUtf8() + "\r\nMark=2\r\n\r\n";
     file += "[short]\r\nKoeff=4\r\n\r\n";
-    m_dir->write(QStringLiteral("examres.ini"), file);
+    m_dir->Write(QStringLiteral("examres.ini"), file);
     start();
-    QCOMPARE(w->StringGrid1->rowCount(), 8);
-    QCOMPARE(cell(w, 6, 1), QStringLiteral("abc"));
-    QCOMPARE(w->AxisMaximum(), 7.75);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 8);
+    QCOMPARE(cell(m_w, 6, 1), QStringLiteral("abc"));
+    QCOMPARE(m_w->AxisMaximum(), 7.75);
     // Oldest first; the unparsed and empty Koeff give no bar.
-    QCOMPARE(chartValues(w), (QList<qreal>{0.5, 7.25, 3, 1, 2, 4}));
-    const QStringList labels = w->Bars().isEmpty() ? QStringList() : [this] {
+    QCOMPARE(chartValues(m_w), (QList<qreal>{0.5, 7.25, 3, 1, 2, 4}));
+    const QStringList labels = m_w->Bars().isEmpty() ? QStringList() : [this] {
         QStringList l;
-        for (const History::Bar &b : w->Bars())
+        for (const History::Bar &b : m_w->Bars())
             l << b.label;
         return l;
     }();
     QCOMPARE(labels.last(), QStringLiteral("short"));
     QCOMPARE(labels.first(), QStringLiteral("01.03.2026"));
     // The chart view draws the same labels under the bars.
-    QCOMPARE(w->Chart1->labels(), labels);
+    QCOMPARE(m_w->Chart1->Labels(), labels);
     // Each bar is drawn by the set of its mark, named in the legend; a run
     // without a mark ("short") has a set of its own.
-    const QColor background = w->Chart1->chart()->backgroundBrush().color();
-    for (int i = 0; i < w->Bars().size(); ++i) {
-        const History::Bar &bar = w->Bars().at(i);
+    const QColor background = m_w->Chart1->chart()->backgroundBrush().color();
+    for (int i = 0; i < m_w->Bars().size(); ++i) {
+        const History::Bar &bar = m_w->Bars().at(i);
         const int group = HistoryChartView::MarkGroup(bar.mark);
-        QCOMPARE(group, i + 1 < w->Bars().size() ? 3 : 4);
+        QCOMPARE(group, i + 1 < m_w->Bars().size() ? 3 : 4);
         bool found = false;
-        for (QBarSet *set : w->Series1->barSets())
+        for (QBarSet *set : m_w->Series1->barSets())
             if (set->at(i) != 0)
                 found = set->color() == HistoryChartView::MarkColour(group, background)
                         && set->label() == HistoryChartView::MarkGroupName(group);
         QVERIFY2(found, qPrintable(QString::number(i)));
     }
-    QVERIFY(w->Chart1->chart()->legend()->isVisible());
+    QVERIFY(m_w->Chart1->chart()->legend()->isVisible());
 }
 
 void TestMainWindow::chart_coloursReadOnTheBackground_data()
@@ -481,9 +481,9 @@ void TestMainWindow::chart_coloursReadOnTheBackground()
     QApplication::setPalette(palette);
     // The empty list's note: grey, and 4.5:1 on the list.
     start();
-    QVERIFY(w->Label3->isVisible());
-    QVERIFY2(Contrast::Ratio(w->Label3->palette().color(QPalette::WindowText), base) >= Contrast::Text,
-             qPrintable(w->Label3->palette().color(QPalette::WindowText).name()));
+    QVERIFY(m_w->Label3->isVisible());
+    QVERIFY2(Contrast::Ratio(m_w->Label3->palette().color(QPalette::WindowText), base) >= Contrast::Text,
+             qPrintable(m_w->Label3->palette().color(QPalette::WindowText).name()));
     DestroyForms(m_forms);
     // One run of each kind of mark: every bar 3:1 on the chart, which
     // follows the palette.
@@ -493,12 +493,12 @@ void TestMainWindow::chart_coloursReadOnTheBackground()
     for (int i = 0; i < marks.size(); ++i)
         file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + QByteArray::number(i + 1)
                 + "\r\nMark=" + marks.at(i).toUtf8() + "\r\n\r\n";
-    m_dir->write(QStringLiteral("examres.ini"), file);
+    m_dir->Write(QStringLiteral("examres.ini"), file);
     start();
-    QCOMPARE(w->Chart1->chart()->backgroundBrush().color(), base);
-    QCOMPARE(w->Series1->barSets().size(), marks.size());
+    QCOMPARE(m_w->Chart1->chart()->backgroundBrush().color(), base);
+    QCOMPARE(m_w->Series1->barSets().size(), marks.size());
     QStringList names;
-    for (QBarSet *set : w->Series1->barSets()) {
+    for (QBarSet *set : m_w->Series1->barSets()) {
         names << set->label();
         QVERIFY2(Contrast::Ratio(set->color(), base) >= Contrast::Graphics,
                  qPrintable(set->label() + QStringLiteral(" ") + set->color().name()));
@@ -508,82 +508,82 @@ void TestMainWindow::chart_coloursReadOnTheBackground()
 
 void TestMainWindow::delete_asksAndErasesOne()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    m_dir->Write(QStringLiteral("examres.ini"), results(3));
     start();
-    w->StringGrid1->setCurrentCell(1, 0);
-    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    m_w->StringGrid1->setCurrentCell(1, 0);
+    QTest::mouseClick(m_w->BitBtn1, Qt::LeftButton);
     QCOMPARE(m_user->asked.size(), 1);
     QCOMPARE(m_user->asked.first().kind, Dialogs::Kind::Confirm);
     QCOMPARE(m_user->asked.first().title, QStringLiteral("Confirm"));
     QCOMPARE(m_user->asked.first().text, QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'));
-    QCOMPARE(w->StringGrid1->rowCount(), 2);
-    QCOMPARE(cell(w, 0, 0), runName(2));
-    QCOMPARE(cell(w, 1, 0), runName(0));
-    QVERIFY(!m_dir->read(QStringLiteral("examres.ini")).contains(runName(1).toUtf8()));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 2);
+    QCOMPARE(cell(m_w, 0, 0), runName(2));
+    QCOMPARE(cell(m_w, 1, 0), runName(0));
+    QVERIFY(!m_dir->Read(QStringLiteral("examres.ini")).contains(runName(1).toUtf8()));
     // The Delete key on the list does the same.
-    w->StringGrid1->setCurrentCell(0, 0);
-    QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    QTest::keyClick(m_w->StringGrid1, Qt::Key_Delete);
     QCOMPARE(m_user->asked.last().text, QStringLiteral("Delete ") + runName(2) + QLatin1Char('?'));
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QCOMPARE(cell(w, 0, 0), runName(0));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(m_w, 0, 0), runName(0));
 }
 
 void TestMainWindow::delete_cancelledOrNothingListed_changesNothing()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
     start();
-    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
-    w->StringGrid1->setCurrentCell(0, 0);
+    const QByteArray before = m_dir->Read(QStringLiteral("examres.ini"));
+    m_w->StringGrid1->setCurrentCell(0, 0);
     m_user->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Cancel};
-    w->BitBtn1Click();
-    w->BitBtn2Click();
-    QCOMPARE(m_user->texts(),
+    m_w->BitBtn1Click();
+    m_w->BitBtn2Click();
+    QCOMPARE(m_user->MessageTexts(),
              (QStringList{QStringLiteral("Delete ") + runName(1) + QLatin1Char('?'), QStringLiteral("Delete All?")}));
-    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
+    QCOMPARE(m_dir->Read(QStringLiteral("examres.ini")), before);
     // The Training results are empty: nothing listed, nothing asked.
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
     m_user->asked.clear();
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->BitBtn1Click();
-    w->BitBtn2Click();
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->BitBtn1Click();
+    m_w->BitBtn2Click();
     QVERIFY(m_user->asked.isEmpty());
-    QVERIFY(!m_dir->exists(QStringLiteral("testres.ini")));
+    QVERIFY(!m_dir->Exists(QStringLiteral("testres.ini")));
 }
 
 void TestMainWindow::deleteAll_erasesOnlyTheListed100()
 {
-    m_dir->write(QStringLiteral("testres.ini"), results(101));
+    m_dir->Write(QStringLiteral("testres.ini"), results(101));
     start();
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QCOMPARE(w->StringGrid1->rowCount(), 100);
-    QCOMPARE(cell(w, 0, 0), runName(100));
-    QTest::mouseClick(w->BitBtn2, Qt::LeftButton);
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Delete All?")});
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 100);
+    QCOMPARE(cell(m_w, 0, 0), runName(100));
+    QTest::mouseClick(m_w->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("Delete All?")});
     // The oldest run was not listed; it is all that is left now.
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QCOMPARE(cell(w, 0, 0), runName(0));
-    const QByteArray left = m_dir->read(QStringLiteral("testres.ini"));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(m_w, 0, 0), runName(0));
+    const QByteArray left = m_dir->Read(QStringLiteral("testres.ini"));
     QCOMPARE(left.count('['), 1);
 }
 
 void TestMainWindow::delete_refusedWrite_reportsAndKeepsList()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    m_dir->Write(QStringLiteral("examres.ini"), results(3));
     start();
-    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
-    ReadOnlyDir readOnly(m_dir->dir());
-    if (!readOnly.ok())
+    const QByteArray before = m_dir->Read(QStringLiteral("examres.ini"));
+    ReadOnlyDir readOnly(m_dir->Dir());
+    if (!readOnly.Ok())
         QSKIP("cannot make a directory read-only here");
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->BitBtn2Click();
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->BitBtn2Click();
     QCOMPARE(m_user->asked.size(), 2);
     QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::Error);
     QCOMPARE(m_user->asked.at(1).text, QStringLiteral("Unable to write to ")
                                            + Platform::DataFile(QStringLiteral("examres.ini")) + QStringLiteral(". ")
-                                           + readOnly.reason());
-    QCOMPARE(w->StringGrid1->rowCount(), 3);
-    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before);
+                                           + readOnly.Reason());
+    QCOMPARE(m_w->StringGrid1->rowCount(), 3);
+    QCOMPARE(m_dir->Read(QStringLiteral("examres.ini")), before);
 }
 
 void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun_data()
@@ -606,9 +606,9 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
     QFETCH(int, rows);
     // Both machines have runs 0 to 2; this one added run 3, the other two
     // runs of its own, one of them under the name of run 3.
-    m_dir->write(QStringLiteral("examres.ini"), results(4));
+    m_dir->Write(QStringLiteral("examres.ini"), results(4));
     const QByteArray copy = results(3) + results(1, 3, QStringLiteral("1")) + results(1, 7);
-    m_dir->write(copyName, copy);
+    m_dir->Write(copyName, copy);
     if (!merge)
         m_user->answers.push_back(Dialogs::Answer::Cancel);
     start();
@@ -620,13 +620,13 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
                             "Runs in it that the history does not show: 2. Merge them into examres.ini? "
                             "The copy is then renamed %1.merged and kept.")
                  .arg(copyName));
-    QCOMPARE(w->StringGrid1->rowCount(), rows);
-    QCOMPARE(m_dir->exists(copyName), !merge);
-    QCOMPARE(m_dir->exists(copyName + QStringLiteral(".merged")), merge);
+    QCOMPARE(m_w->StringGrid1->rowCount(), rows);
+    QCOMPARE(m_dir->Exists(copyName), !merge);
+    QCOMPARE(m_dir->Exists(copyName + QStringLiteral(".merged")), merge);
     if (!merge) {
         // Not asked again while this copy runs, whatever changes.
-        m_dir->write(QStringLiteral("examres.ini"), results(4) + "[new]\r\nKoeff=9\r\n");
-        w->DataChanged();
+        m_dir->Write(QStringLiteral("examres.ini"), results(4) + "[new]\r\nKoeff=9\r\n");
+        m_w->DataChanged();
         QCOMPARE(m_user->asked.size(), 1);
         return;
     }
@@ -635,9 +635,9 @@ void TestMainWindow::conflictCopy_offeredAtStart_mergedByRun()
                                                       "has another run under that name: 1\n"
                                                       "Runs that were already there: 3\nThe copy is kept as %1.merged.")
                                            .arg(copyName));
-    QCOMPARE(cell(w, 0, 0), runName(7));
-    QCOMPARE(cell(w, 1, 0), runName(3) + QStringLiteral(" (2)"));
-    QCOMPARE(m_dir->read(copyName + QStringLiteral(".merged")), copy);
+    QCOMPARE(cell(m_w, 0, 0), runName(7));
+    QCOMPARE(cell(m_w, 1, 0), runName(3) + QStringLiteral(" (2)"));
+    QCOMPARE(m_dir->Read(copyName + QStringLiteral(".merged")), copy);
 }
 
 void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked_data()
@@ -673,43 +673,43 @@ void TestMainWindow::conflictCopy_ofTheOptions_takesWhatIsChecked()
     QFETCH(int, checked);
     QFETCH(QStringList, shown);
     QFETCH(QByteArray, after);
-    m_dir->write(file, ours);
-    m_dir->write(copyName, theirs);
+    m_dir->Write(file, ours);
+    m_dir->Write(copyName, theirs);
     QStringList rows;
     m_user->scripts.push_back([&rows, checked](QDialog *dialog) {
         auto *choice = qobject_cast<ConflictChoice *>(dialog);
         QVERIFY(choice);
-        for (int i = 0; i < choice->List->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *row = choice->List->topLevelItem(i);
+        for (int i = 0; i < choice->list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *row = choice->list->topLevelItem(i);
             rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
         }
         QVERIFY(choice->MergeButton->isDefault());
         if (checked >= 0)
-            choice->List->topLevelItem(checked)->setCheckState(0, Qt::Checked);
+            choice->list->topLevelItem(checked)->setCheckState(0, Qt::Checked);
         choice->MergeButton->click();
     });
     start();
     QCoreApplication::processEvents();
     QCOMPARE(rows, shown);
-    QCOMPARE(m_dir->read(file), after);
-    QVERIFY(m_dir->exists(copyName + QStringLiteral(".merged")));
-    QVERIFY(!m_dir->exists(copyName));
-    QCOMPARE(m_dir->read(copyName + QStringLiteral(".merged")), theirs);
+    QCOMPARE(m_dir->Read(file), after);
+    QVERIFY(m_dir->Exists(copyName + QStringLiteral(".merged")));
+    QVERIFY(!m_dir->Exists(copyName));
+    QCOMPARE(m_dir->Read(copyName + QStringLiteral(".merged")), theirs);
 }
 
 void TestMainWindow::changesFromOutside_aSecondCopysRunIsListed()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    m_dir->Write(QStringLiteral("examres.ini"), results(3));
     start();
-    QCOMPARE(w->StringGrid1->rowCount(), 3);
-    QSignalSpy fileSignals(w->Watcher(), &QFileSystemWatcher::fileChanged);
-    QSignalSpy folderSignals(w->Watcher(), &QFileSystemWatcher::directoryChanged);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 3);
+    QSignalSpy fileSignals(m_w->Watcher(), &QFileSystemWatcher::fileChanged);
+    QSignalSpy folderSignals(m_w->Watcher(), &QFileSystemWatcher::directoryChanged);
     // Another copy of the program writes a run while the options are open.
-    w->Configurations1Click(); // the options open and close at once under TestUser
+    m_w->Configurations1Click(); // the options open and close at once under TestUser
     Tfrm_options *options = m_forms.frm_options;
     options->show();
     QProcess copy;
-    copy.start(QStringLiteral(TENACIO_SECOND_COPY), {m_dir->path(QStringLiteral("examres.ini")), "other copy"});
+    copy.start(QStringLiteral(TENACIO_SECOND_COPY), {m_dir->Path(QStringLiteral("examres.ini")), "other copy"});
     QVERIFY(copy.waitForReadyRead(20000));
     copy.write("go\n");
     copy.closeWriteChannel();
@@ -717,28 +717,28 @@ void TestMainWindow::changesFromOutside_aSecondCopysRunIsListed()
     QCOMPARE(copy.exitCode(), 0);
     // The watcher hears of it from the system (the file was renamed over).
     QVERIFY(folderSignals.count() + fileSignals.count() > 0 || folderSignals.wait(5000));
-    w->DataChanged();
-    QCOMPARE(w->StringGrid1->rowCount(), 3); // not under the open options
+    m_w->DataChanged();
+    QCOMPARE(m_w->StringGrid1->rowCount(), 3); // not under the open options
     options->hide();
-    w->DataChanged();
-    QCOMPARE(w->StringGrid1->rowCount(), 4);
-    QCOMPARE(cell(w, 0, 0), QStringLiteral("other copy"));
+    m_w->DataChanged();
+    QCOMPARE(m_w->StringGrid1->rowCount(), 4);
+    QCOMPARE(cell(m_w, 0, 0), QStringLiteral("other copy"));
     // The new file is followed as the old one was.
-    QVERIFY(w->Watcher()->files().contains(m_dir->path(QStringLiteral("examres.ini"))));
+    QVERIFY(m_w->Watcher()->files().contains(m_dir->Path(QStringLiteral("examres.ini"))));
 }
 
 void TestMainWindow::reopen_runGoneFromTheFile_saysSoAndRelists()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(3));
+    m_dir->Write(QStringLiteral("examres.ini"), results(3));
     start();
-    w->StringGrid1->setCurrentCell(0, 0); // run 2, the newest
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
-    w->StringGrid1DblClick();
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("The run %1 is no longer in examres.ini. The list now "
-                                                         "shows what the file holds.")
-                                              .arg(runName(2))});
+    m_w->StringGrid1->setCurrentCell(0, 0); // run 2, the newest
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
+    m_w->StringGrid1DblClick();
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("The run %1 is no longer in examres.ini. The list now "
+                                                                "shows what the file holds.")
+                                                     .arg(runName(2))});
     QVERIFY(m_user->opened.isEmpty());
-    QCOMPARE(w->StringGrid1->rowCount(), 2);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 2);
 }
 
 void TestMainWindow::runNames_rightToLeftTextKeptInOrder()
@@ -746,28 +746,28 @@ void TestMainWindow::runNames_rightToLeftTextKeptInOrder()
     // A run named under an Arabic time format: its AM/PM mark would turn
     // the whole name around.
     const QString name = QStringLiteral("\u0660\u0668/\u0661\u0662/\u0662\u0660\u0662\u0666 10:15:00 \u0645");
-    m_dir->write(QStringLiteral("examres.ini"),
+    m_dir->Write(QStringLiteral("examres.ini"),
                  results(1) + "[" + name.toUtf8() + "]\r\nTotal=20\r\nErrors=0\r\nKoeff=5\r\n\r\n");
     start();
-    QCOMPARE(cell(w, 0, 0), QChar(0x2066) + name + QChar(0x2069));
-    QCOMPARE(cell(w, 1, 0), runName(0)); // a name without such text as it is
-    QCOMPARE(w->Chart1->labels().last(), QChar(0x2066) + History::BarLabel(name) + QChar(0x2069));
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->BitBtn1Click();
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QVERIFY(!m_dir->read(QStringLiteral("examres.ini")).contains("10:15:00"));
+    QCOMPARE(cell(m_w, 0, 0), QChar(0x2066) + name + QChar(0x2069));
+    QCOMPARE(cell(m_w, 1, 0), runName(0)); // a name without such text as it is
+    QCOMPARE(m_w->Chart1->Labels().last(), QChar(0x2066) + History::BarLabel(name) + QChar(0x2069));
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->BitBtn1Click();
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
+    QVERIFY(!m_dir->Read(QStringLiteral("examres.ini")).contains("10:15:00"));
 }
 
 void TestMainWindow::reload_seesHandEdit()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
     start();
-    QCOMPARE(w->StringGrid1->rowCount(), 2);
-    m_dir->write(QStringLiteral("examres.ini"), results(2) + "[new]\r\nKoeff=9\r\n");
-    w->ReloadHistory();
-    QCOMPARE(w->StringGrid1->rowCount(), 3);
-    QCOMPARE(cell(w, 0, 0), QStringLiteral("new"));
-    QCOMPARE(w->AxisMaximum(), 9.5);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 2);
+    m_dir->Write(QStringLiteral("examres.ini"), results(2) + "[new]\r\nKoeff=9\r\n");
+    m_w->ReloadHistory();
+    QCOMPARE(m_w->StringGrid1->rowCount(), 3);
+    QCOMPARE(cell(m_w, 0, 0), QStringLiteral("new"));
+    QCOMPARE(m_w->AxisMaximum(), 9.5);
 }
 
 void TestMainWindow::showMainMessage_waitsForTheBox()
@@ -777,18 +777,18 @@ void TestMainWindow::showMainMessage_waitsForTheBox()
     m_user->onAsk = [&](const TestUser::Asked &a) {
         seen = a.kind == Dialogs::Kind::Message && a.text == QStringLiteral("hello");
     };
-    w->ShowMainMessage(QStringLiteral("hello"));
+    m_w->ShowMainMessage(QStringLiteral("hello"));
     QVERIFY(seen);
 }
 
 void TestMainWindow::reopen_fillsReportAndShowsIt()
 {
-    m_dir->write(QStringLiteral("examres.ini"),
+    m_dir->Write(QStringLiteral("examres.ini"),
                  "[old]\r\nTotal=4\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
                  "Mark=3-\r\nKoeff=5,63\r\nRes=a,b,,c\r\nAnsw=a,x,,c\r\n\r\n"
                  "[newer]\r\nRes=a,b,\r\nTotal=3\r\n\r\n");
     start();
-    const QByteArray before = m_dir->read(QStringLiteral("examres.ini"));
+    const QByteArray before = m_dir->Read(QStringLiteral("examres.ini"));
     Tfrm_results *report = m_forms.frm_results;
     QStringList seen;
     m_user->scripts.push_back([&](QDialog *d) {
@@ -797,8 +797,8 @@ void TestMainWindow::reopen_fillsReportAndShowsIt()
             seen << report->Cell(0, r) + QLatin1Char('|') + report->Cell(1, r) + QLatin1Char('|') + report->Cell(2, r);
         seen << report->TotalText() << report->RightText() << report->ErrorsText() << report->TimeText();
     });
-    w->StringGrid1->setCurrentCell(1, 0); // "old"
-    Q_EMIT w->StringGrid1->cellDoubleClicked(1, 0);
+    m_w->StringGrid1->setCurrentCell(1, 0); // "old"
+    Q_EMIT m_w->StringGrid1->cellDoubleClicked(1, 0);
     QCOMPARE(m_user->opened.size(), 1);
     QCOMPARE(seen, (QStringList{QStringLiteral("1|a|a"), QStringLiteral("2|b|x"), QStringLiteral("3||"),
                                 QStringLiteral("4|c|c"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("1"),
@@ -810,26 +810,26 @@ void TestMainWindow::reopen_fillsReportAndShowsIt()
             seen << report->Cell(0, r) + QLatin1Char('|') + report->Cell(1, r);
         seen << report->TotalText() << report->ErrorsText() << report->TimeText();
     });
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->StringGrid1DblClick();
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->StringGrid1DblClick();
     QCOMPARE(seen, (QStringList{QStringLiteral("1|a"), QStringLiteral("2|b"), QStringLiteral("|"), QStringLiteral("3"),
                                 QStringLiteral("0"), QString()}));
-    QCOMPARE(m_dir->read(QStringLiteral("examres.ini")), before); // nothing written
+    QCOMPARE(m_dir->Read(QStringLiteral("examres.ini")), before); // nothing written
 }
 
 void TestMainWindow::reopen_byEnterKey_andNothingListed()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(1));
+    m_dir->Write(QStringLiteral("examres.ini"), results(1));
     start();
-    w->StringGrid1->setCurrentCell(0, 0);
-    QTest::keyClick(w->StringGrid1, Qt::Key_Return);
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    QTest::keyClick(m_w->StringGrid1, Qt::Key_Return);
     QCOMPARE(m_user->opened.size(), 1);
     QCOMPARE(m_forms.frm_results->TotalText(), QStringLiteral("20"));
     QCOMPARE(m_forms.frm_results->ErrorsText(), QStringLiteral("1"));
     // Training results are empty: a double-click shows nothing.
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->StringGrid1DblClick();
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->StringGrid1DblClick();
     QCOMPARE(m_user->opened.size(), 1);
 }
 
@@ -848,99 +848,99 @@ void TestMainWindow::filter_narrowsListAndChart_exportsWhatIsShown()
             file += "Module=" + modules.at(i).toUtf8() + "\r\nFrom=a\r\nTo=z\r\n";
         file += "\r\n";
     }
-    m_dir->write(QStringLiteral("examres.ini"), file);
+    m_dir->Write(QStringLiteral("examres.ini"), file);
     start();
-    QCOMPARE(w->StringGrid1->rowCount(), 9);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 9);
     // All Modules: the bars as before, with the line of the averages over them.
-    QCOMPARE(w->Chart1->averages().size(), 9);
-    QCOMPARE(w->Chart1->averages().at(8), (4.5 + 5.5 + 6.5 + 7.5 + 8.5) / 5);
+    QCOMPARE(m_w->Chart1->Averages().size(), 9);
+    QCOMPARE(m_w->Chart1->Averages().at(8), (4.5 + 5.5 + 6.5 + 7.5 + 8.5) / 5);
 
     // The keyboard picks Capitals: its six runs, newest first, and their bars.
-    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
-    QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
+    QTest::keyClick(m_w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(m_w->ShownModule(), QStringLiteral("Capitals"));
     QStringList choices;
-    for (int i = 0; i < w->ComboBox1->count(); ++i)
-        choices << w->ComboBox1->itemText(i);
+    for (int i = 0; i < m_w->ComboBox1->count(); ++i)
+        choices << m_w->ComboBox1->itemText(i);
     QCOMPARE(choices, (QStringList{QStringLiteral("All Modules"), QStringLiteral("Capitals"), quoted}));
     QStringList listed;
-    for (int r = 0; r < w->StringGrid1->rowCount(); ++r)
-        listed << cell(w, r, 0);
+    for (int r = 0; r < m_w->StringGrid1->rowCount(); ++r)
+        listed << cell(m_w, r, 0);
     QCOMPARE(listed, (QStringList{runName(8), runName(7), runName(6), runName(5), runName(3), runName(1)}));
-    QCOMPARE(chartValues(w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
-    QCOMPARE(w->AxisMaximum(), 9.0);
-    QCOMPARE(w->Chart1->averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
+    QCOMPARE(chartValues(m_w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
+    QCOMPARE(m_w->AxisMaximum(), 9.0);
+    QCOMPARE(m_w->Chart1->Averages(), (QVector<double>{1.5, 2.5, 3.5, 4.25, 4.9, 6.3}));
 
     // Right by position: the one position of Capitals, right in every run;
     // and back to the Koeffs. The toggle is reached from the keyboard.
-    QVERIFY(w->ByPosition->isEnabled());
-    QCOMPARE(w->ByPosition->focusPolicy(), Qt::StrongFocus);
-    w->ByPosition->setFocus();
-    QTest::keyClick(w->ByPosition, Qt::Key_Space);
-    QVERIFY(w->ByPosition->isChecked());
-    QCOMPARE(chartValues(w), (QList<qreal>{100}));
-    QVERIFY(w->Chart1->averages().isEmpty());
-    QTest::keyClick(w->ByPosition, Qt::Key_Space);
-    QCOMPARE(chartValues(w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
+    QVERIFY(m_w->byPosition->isEnabled());
+    QCOMPARE(m_w->byPosition->focusPolicy(), Qt::StrongFocus);
+    m_w->byPosition->setFocus();
+    QTest::keyClick(m_w->byPosition, Qt::Key_Space);
+    QVERIFY(m_w->byPosition->isChecked());
+    QCOMPARE(chartValues(m_w), (QList<qreal>{100}));
+    QVERIFY(m_w->Chart1->Averages().isEmpty());
+    QTest::keyClick(m_w->byPosition, Qt::Key_Space);
+    QCOMPARE(chartValues(m_w), (QList<qreal>{1.5, 3.5, 5.5, 6.5, 7.5, 8.5}));
 
     // Export: the shown Module's runs, oldest first.
-    const QString target = m_dir->path(QStringLiteral("capitals.csv"));
+    const QString target = m_dir->Path(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
-    QTest::mouseClick(w->BitBtn3, Qt::LeftButton);
+    QTest::mouseClick(m_w->BitBtn3, Qt::LeftButton);
     QCOMPARE(m_user->suggestedNames, QStringList{QStringLiteral("Exam results \u2013 Capitals.csv")});
-    const QList<QByteArray> lines = m_dir->read(QStringLiteral("capitals.csv")).split('\n');
+    const QList<QByteArray> lines = m_dir->Read(QStringLiteral("capitals.csv")).split('\n');
     QCOMPARE(lines.size(), 8); // header, six runs, and the end of the last line
     // With what the analysis of each run finds: its one Element right.
     QCOMPARE(lines.at(1), runName(1).toUtf8() + ",Capitals,a,z,20,1,19,65,1.5,3-,0,0,0,0,0,1,1.5\r");
-    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("6 runs exported to ") + target);
+    QCOMPARE(m_w->StatusBar1->currentMessage(), QStringLiteral("6 runs exported to ") + target);
 
     // The other Module, and again to the same file: asked first; Cancel keeps it.
-    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
+    QTest::keyClick(m_w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
     // Its name is shown whole in the choice, which was as wide as "All Modules".
     QCoreApplication::processEvents();
     QStyleOptionComboBox option;
-    option.initFrom(w->ComboBox1);
-    const QRect field =
-        w->ComboBox1->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w->ComboBox1);
-    QVERIFY2(field.width() >= w->ComboBox1->fontMetrics().horizontalAdvance(quoted),
+    option.initFrom(m_w->ComboBox1);
+    const QRect field = m_w->ComboBox1->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                QStyle::SC_ComboBoxEditField, m_w->ComboBox1);
+    QVERIFY2(field.width() >= m_w->ComboBox1->fontMetrics().horizontalAdvance(quoted),
              qPrintable(QString::number(field.width())));
-    const QByteArray before = m_dir->read(QStringLiteral("capitals.csv"));
+    const QByteArray before = m_dir->Read(QStringLiteral("capitals.csv"));
     m_user->fileNames = {target};
     m_user->answers = {Dialogs::Answer::Cancel};
-    w->BitBtn3Click();
+    m_w->BitBtn3Click();
     QCOMPARE(m_user->asked.last().text, QStringLiteral("Replace ") + target + QLatin1Char('?'));
-    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")), before);
+    QCOMPARE(m_dir->Read(QStringLiteral("capitals.csv")), before);
     m_user->fileNames = {target};
-    w->BitBtn3Click();
-    QCOMPARE(m_dir->read(QStringLiteral("capitals.csv")).split('\n').at(1),
+    m_w->BitBtn3Click();
+    QCOMPARE(m_dir->Read(QStringLiteral("capitals.csv")).split('\n').at(1),
              runName(2).toUtf8() + ",\"Say \"\"hi\"\", all\",a,z,20,1,19,65,2.5,3-,0,0,0,0,0,1,2.5\r");
-    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("1 run exported to ") + target);
+    QCOMPARE(m_w->StatusBar1->currentMessage(), QStringLiteral("1 run exported to ") + target);
     // A name typed without an extension gets ".csv". A file there with a
     // second name is written where it is, its longer old content cut away.
-    m_dir->write(QStringLiteral("typed.csv"), QByteArray(1 << 20, 'x'));
-    QCOMPARE(::link(QFile::encodeName(m_dir->path(QStringLiteral("typed.csv"))).constData(),
-                    QFile::encodeName(m_dir->path(QStringLiteral("second.csv"))).constData()),
+    m_dir->Write(QStringLiteral("typed.csv"), QByteArray(1 << 20, 'x'));
+    QCOMPARE(::link(QFile::encodeName(m_dir->Path(QStringLiteral("typed.csv"))).constData(),
+                    QFile::encodeName(m_dir->Path(QStringLiteral("second.csv"))).constData()),
              0);
-    m_user->fileNames = {m_dir->path(QStringLiteral("typed"))};
-    w->BitBtn3Click();
-    const QByteArray typed = m_dir->read(QStringLiteral("typed.csv"));
+    m_user->fileNames = {m_dir->Path(QStringLiteral("typed"))};
+    m_w->BitBtn3Click();
+    const QByteArray typed = m_dir->Read(QStringLiteral("typed.csv"));
     QVERIFY(typed.startsWith("\xEF\xBB\xBF"
                              "DateTime,"));
     QVERIFY(!typed.contains('x'));
-    QCOMPARE(m_dir->read(QStringLiteral("second.csv")), typed);
+    QCOMPARE(m_dir->Read(QStringLiteral("second.csv")), typed);
 
     // A file that can't be made: the system's reason.
-    m_user->fileNames = {m_dir->path(QStringLiteral("missing/out.csv"))};
-    w->BitBtn3Click();
+    m_user->fileNames = {m_dir->Path(QStringLiteral("missing/out.csv"))};
+    m_w->BitBtn3Click();
     QCOMPARE(m_user->asked.last().kind, Dialogs::Kind::Error);
     QVERIFY2(m_user->asked.last().text.startsWith(QStringLiteral("Cannot create file \"")
-                                                  + m_dir->path(QStringLiteral("missing/out.csv")) + "\". "),
+                                                  + m_dir->Path(QStringLiteral("missing/out.csv")) + "\". "),
              qPrintable(m_user->asked.last().text));
 
     // The Training results hold neither Module: all of them again.
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QVERIFY(w->ShownModule().isEmpty());
-    QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("All Modules"));
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(m_w->ShownModule().isEmpty());
+    QCOMPARE(m_w->ComboBox1->currentText(), QStringLiteral("All Modules"));
 }
 
 void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
@@ -949,10 +949,10 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
     FakeNow now(QDateTime(QDate(2026, 12, 8), QTime(1, 22, 37)));
     const QByteArray library = "[Words]\r\nData=cat,dog,sun\r\n\r\n[Digits]\r\nData=1,2,3\r\n\r\n";
-    m_dir->write(QStringLiteral("modules.ini"), library);
-    m_dir->write(QStringLiteral("config.ini"),
+    m_dir->Write(QStringLiteral("modules.ini"), library);
+    m_dir->Write(QStringLiteral("config.ini"),
                  "[Test]\r\nTNumOfEl=35\r\n[Exam]\r\nEMName=Digits\r\nEDiapFrom=2\r\nEDiapTo=3\r\n");
-    m_dir->write(
+    m_dir->Write(
         QStringLiteral("examres.ini"),
         "[earlier]\r\nKoeff=6\r\nModule=Words\r\n\r\n"
         "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\nMark=2\r\n"
@@ -968,16 +968,16 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
         QVERIFY(report->BitBtn2->isEnabled());
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
         // Again: Esc and the close box abandon, changing nothing; then Replace.
-        const QByteArray once = m_dir->read(QStringLiteral("modules.ini"));
+        const QByteArray once = m_dir->Read(QStringLiteral("modules.ini"));
         for (const Dialogs::Answer abandon : {Dialogs::Answer::Cancel, Dialogs::Answer::Closed}) {
             m_user->answers = {abandon};
             QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
-            QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), once);
+            QCOMPARE(m_dir->Read(QStringLiteral("modules.ini")), once);
         }
         QTest::mouseClick(report->BitBtn2, Qt::LeftButton);
     });
-    w->StringGrid1->setCurrentCell(0, 0);
-    w->StringGrid1DblClick();
+    m_w->StringGrid1->setCurrentCell(0, 0);
+    m_w->StringGrid1DblClick();
     const QString name = QStringLiteral("Mistakes 08.12.2026 01:22");
     const QString made =
         QStringLiteral("The Module \"%1\" holds the 2 elements answered wrongly. Taken: 2 wrong.").arg(name);
@@ -985,11 +985,11 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     const QString question =
         QStringLiteral("Replace the Module \"%1\" with the mistakes of this run, or add another Module beside it?")
             .arg(name);
-    QCOMPARE(m_user->texts(), (QStringList{made + training, question, question, question,
-                                           made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
+    QCOMPARE(m_user->MessageTexts(), (QStringList{made + training, question, question, question,
+                                                  made + QStringLiteral(" It replaces \"%1\".").arg(name) + training}));
     QCOMPARE(m_user->asked.at(1).kind, Dialogs::Kind::ReplaceOrAdd);
     // Wrong were dog and cat (twice, once in other letter case): once each, in order.
-    QCOMPARE(m_dir->read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
+    QCOMPARE(m_dir->Read(QStringLiteral("modules.ini")), library + "[" + name.toUtf8() + "]\r\nData=dog,cat\r\n\r\n");
     // Training: that Module, its whole range; the Exam page as it was.
     const Tfrm_options *options = m_forms.frm_options;
     QCOMPARE(options->ModuleName(Tfrm_options::Page::Training), name);
@@ -997,7 +997,7 @@ void TestMainWindow::reopen_drillMistakes_setsTrainingToThem()
     QCOMPARE(options->RangeTo(Tfrm_options::Page::Training), 1);
     QCOMPARE(options->ModuleName(Tfrm_options::Page::Exam), QStringLiteral("Digits"));
     QCOMPARE(options->RangeFrom(Tfrm_options::Page::Exam), 1);
-    const QString config = QString::fromUtf8(m_dir->read(QStringLiteral("config.ini")));
+    const QString config = QString::fromUtf8(m_dir->Read(QStringLiteral("config.ini")));
     // As many draws as it holds, within the count's least, 20.
     for (const QString &line :
          QStringList{QStringLiteral("TMName=") + name, QStringLiteral("TDiapFrom=dog"), QStringLiteral("TDiapTo=cat"),
@@ -1029,31 +1029,31 @@ void TestMainWindow::history_saysWhatIsListedAndHowToBegin()
     QFETCH(QString, words);
     QFETCH(QString, howToBegin);
     if (examRuns)
-        m_dir->write(QStringLiteral("examres.ini"), results(examRuns));
+        m_dir->Write(QStringLiteral("examres.ini"), results(examRuns));
     if (trainingRuns)
-        m_dir->write(QStringLiteral("testres.ini"), results(trainingRuns, 10));
+        m_dir->Write(QStringLiteral("testres.ini"), results(trainingRuns, 10));
     start();
     if (training)
-        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QCOMPARE(w->SpeedButton1->isChecked(), training);
-    QCOMPARE(w->Label2->text(), words);
-    QVERIFY(w->Label2->isVisible());
-    QCOMPARE(w->Label2->textFormat(), Qt::PlainText);
-    QCOMPARE(w->Label3->textFormat(), Qt::PlainText);
-    QCOMPARE(w->Label3->isVisible(), !howToBegin.isEmpty());
-    QCOMPARE(w->BitBtn3->isEnabled(), howToBegin.isEmpty()); // nothing to export
+        QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(m_w->SpeedButton1->isChecked(), training);
+    QCOMPARE(m_w->Label2->text(), words);
+    QVERIFY(m_w->Label2->isVisible());
+    QCOMPARE(m_w->Label2->textFormat(), Qt::PlainText);
+    QCOMPARE(m_w->Label3->textFormat(), Qt::PlainText);
+    QCOMPARE(m_w->Label3->isVisible(), !howToBegin.isEmpty());
+    QCOMPARE(m_w->BitBtn3->isEnabled(), howToBegin.isEmpty()); // nothing to export
     if (howToBegin.isEmpty())
         return;
-    QVERIFY2(w->Label3->text().contains(howToBegin), qPrintable(w->Label3->text()));
+    QVERIFY2(m_w->Label3->text().contains(howToBegin), qPrintable(m_w->Label3->text()));
     // Over the list and inside it, below its empty first row.
-    QVERIFY(w->StringGrid1->viewport()->rect().contains(w->Label3->geometry()));
-    QVERIFY(w->Label3->height() >= w->Label3->heightForWidth(w->Label3->width()));
+    QVERIFY(m_w->StringGrid1->viewport()->rect().contains(m_w->Label3->geometry()));
+    QVERIFY(m_w->Label3->height() >= m_w->Label3->heightForWidth(m_w->Label3->width()));
     // The words stand over the Module choice, which keeps its room.
-    QVERIFY(w->Label2->geometry().bottom() < w->ComboBox1->y());
-    QVERIFY(w->Label2->width() >= w->Label2->sizeHint().width());
-    QVERIFY(w->ComboBox1->width() >= w->ComboBox1->minimumSizeHint().width());
-    QVERIFY(w->ComboBox1->geometry().bottom() < w->ComboBox1->parentWidget()->height());
-    QVERIFY(w->BitBtn3->geometry().right() < w->ComboBox1->parentWidget()->width());
+    QVERIFY(m_w->Label2->geometry().bottom() < m_w->ComboBox1->y());
+    QVERIFY(m_w->Label2->width() >= m_w->Label2->sizeHint().width());
+    QVERIFY(m_w->ComboBox1->width() >= m_w->ComboBox1->minimumSizeHint().width());
+    QVERIFY(m_w->ComboBox1->geometry().bottom() < m_w->ComboBox1->parentWidget()->height());
+    QVERIFY(m_w->BitBtn3->geometry().right() < m_w->ComboBox1->parentWidget()->width());
 }
 
 void TestMainWindow::reload_afterRun_listsTheFileSavedTo_data()
@@ -1072,18 +1072,18 @@ void TestMainWindow::reload_afterRun_listsTheFileSavedTo()
     QFETCH(int, mode);
     QFETCH(bool, listedBefore);
     QFETCH(bool, listedAfter);
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
-    m_dir->write(QStringLiteral("testres.ini"), results(3, 20));
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
+    m_dir->Write(QStringLiteral("testres.ini"), results(3, 20));
     start();
     if (listedBefore)
-        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    w->TestMode() = mode;
-    w->ReloadHistory();
-    QCOMPARE(w->SpeedButton1->isChecked(), listedAfter);
-    QCOMPARE(cell(w, 0, 0), listedAfter ? runName(22) : runName(1));
-    QCOMPARE(w->SpeedButton1->text().remove(QLatin1Char('&')),
+        QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    m_w->TestMode() = mode;
+    m_w->ReloadHistory();
+    QCOMPARE(m_w->SpeedButton1->isChecked(), listedAfter);
+    QCOMPARE(cell(m_w, 0, 0), listedAfter ? runName(22) : runName(1));
+    QCOMPARE(m_w->SpeedButton1->text().remove(QLatin1Char('&')),
              listedAfter ? QStringLiteral("Exams") : QStringLiteral("Tests"));
-    QCOMPARE(w->Label2->text(), listedAfter ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
+    QCOMPARE(m_w->Label2->text(), listedAfter ? QStringLiteral("Training results") : QStringLiteral("Exam results"));
 }
 
 void TestMainWindow::reload_afterRun_newestOnTopInSight()
@@ -1093,31 +1093,31 @@ void TestMainWindow::reload_afterRun_newestOnTopInSight()
     QByteArray file;
     for (int i = 0; i < 132; ++i)
         file += "[" + runName(i).toUtf8() + "]\r\nKoeff=1,5\r\nMark=3\r\nModule=Capitals\r\n\r\n";
-    m_dir->write(QStringLiteral("testres.ini"), file);
+    m_dir->Write(QStringLiteral("testres.ini"), file);
     start();
-    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
-    QCOMPARE(cell(w, 0, 0), runName(131));
-    QTest::keyClick(w->ComboBox1, Qt::Key_Down);
-    QCOMPARE(w->ShownModule(), QStringLiteral("Capitals"));
-    m_dir->write(QStringLiteral("testres.ini"),
+    QTest::mouseClick(m_w->SpeedButton1, Qt::LeftButton);
+    QCOMPARE(cell(m_w, 0, 0), runName(131));
+    QTest::keyClick(m_w->ComboBox1, Qt::Key_Down);
+    QCOMPARE(m_w->ShownModule(), QStringLiteral("Capitals"));
+    m_dir->Write(QStringLiteral("testres.ini"),
                  file + "[" + runName(132).toUtf8() + "]\r\nKoeff=7,5\r\nMark=5\r\nModule=Words\r\n\r\n");
-    w->runState().Module = RunModule{QStringLiteral("Words"), QStringLiteral("a"), QStringLiteral("z")};
-    w->TestMode() = 2;
-    w->ReloadHistory();
+    m_w->CurrentRunState().Module = RunModule{QStringLiteral("Words"), QStringLiteral("a"), QStringLiteral("z")};
+    m_w->TestMode() = 2;
+    m_w->ReloadHistory();
     // The filter follows the run: its Module's list, with the run on top.
-    QCOMPARE(w->ShownModule(), QStringLiteral("Words"));
-    QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("Words"));
-    QCOMPARE(w->StringGrid1->rowCount(), 1);
-    QCOMPARE(cell(w, 0, 1), QStringLiteral("7,5"));
-    QCOMPARE(chartValues(w), QList<qreal>{7.5});
+    QCOMPARE(m_w->ShownModule(), QStringLiteral("Words"));
+    QCOMPARE(m_w->ComboBox1->currentText(), QStringLiteral("Words"));
+    QCOMPARE(m_w->StringGrid1->rowCount(), 1);
+    QCOMPARE(cell(m_w, 0, 1), QStringLiteral("7,5"));
+    QCOMPARE(chartValues(m_w), QList<qreal>{7.5});
     // All Modules: the newest 100 of the 133, the run just stored on top.
-    QTest::keyClick(w->ComboBox1, Qt::Key_Home);
-    QVERIFY(w->ShownModule().isEmpty());
-    QCOMPARE(w->StringGrid1->rowCount(), 100);
-    QCOMPARE(cell(w, 0, 0), runName(132));
-    QCOMPARE(cell(w, 99, 0), runName(33));
-    QCOMPARE(chartValues(w).size(), 100);
-    QCOMPARE(chartValues(w).last(), 7.5);
+    QTest::keyClick(m_w->ComboBox1, Qt::Key_Home);
+    QVERIFY(m_w->ShownModule().isEmpty());
+    QCOMPARE(m_w->StringGrid1->rowCount(), 100);
+    QCOMPARE(cell(m_w, 0, 0), runName(132));
+    QCOMPARE(cell(m_w, 99, 0), runName(33));
+    QCOMPARE(chartValues(m_w).size(), 100);
+    QCOMPARE(chartValues(m_w).last(), 7.5);
 }
 
 void TestMainWindow::chart_axisRoundStepsWithDecimalComma_data()
@@ -1141,23 +1141,23 @@ void TestMainWindow::chart_axisRoundStepsWithDecimalComma()
     const QList<QByteArray> values = koeffs.split(' ');
     for (int i = 0; i < values.size(); ++i)
         file += "[" + runName(i).toUtf8() + "]\r\nKoeff=" + values.at(i) + "\r\n\r\n";
-    m_dir->write(QStringLiteral("examres.ini"), file);
+    m_dir->Write(QStringLiteral("examres.ini"), file);
     start();
     QCoreApplication::processEvents();
     // The axis maximum stays the largest Koeff and a half.
     double largest = 0;
     for (const QByteArray &v : values)
         largest = qMax(largest, QString::fromLatin1(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
-    QCOMPARE(w->AxisMaximum(), largest + 0.5);
+    QCOMPARE(m_w->AxisMaximum(), largest + 0.5);
     // The value labels the chart lays out (its only text items but the
     // legend's: the bar labels are drawn by the view, the chart has no title).
     QStringList shown;
-    const QList<QGraphicsItem *> items = w->Chart1->scene()->items(Qt::AscendingOrder);
+    const QList<QGraphicsItem *> items = m_w->Chart1->scene()->items(Qt::AscendingOrder);
     for (const QGraphicsItem *item : items) {
         const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
         bool inLegend = false;
         for (const QGraphicsItem *p = item; p; p = p->parentItem())
-            inLegend = inLegend || p == w->Chart1->chart()->legend();
+            inLegend = inLegend || p == m_w->Chart1->chart()->legend();
         if (text && text->isVisible() && !text->toPlainText().isEmpty() && !inLegend)
             shown << text->toPlainText();
     }
@@ -1181,22 +1181,22 @@ void TestMainWindow::chart_runLabelsNeverOverlap()
 {
     QFETCH(int, runs);
     QFETCH(bool, allShown);
-    m_dir->write(QStringLiteral("examres.ini"), results(runs));
+    m_dir->Write(QStringLiteral("examres.ini"), results(runs));
     start();
     QCoreApplication::processEvents();
-    QCOMPARE(w->Chart1->labels().size(), runs);
-    const QVector<HistoryChartView::PlacedLabel> placed = w->Chart1->placedLabels();
+    QCOMPARE(m_w->Chart1->Labels().size(), runs);
+    const QVector<HistoryChartView::PlacedLabel> placed = m_w->Chart1->PlacedLabels();
     if (allShown)
         QCOMPARE(placed.size(), runs);
     QVERIFY(placed.size() > 1);
     // The newest run keeps its label; each label stands under its own bar.
     QCOMPARE(placed.first().bar, runs - 1);
-    const QRectF plot = w->Chart1->chart()->plotArea();
+    const QRectF plot = m_w->Chart1->chart()->plotArea();
     for (int i = 0; i < placed.size(); ++i) {
         const QRectF &rect = placed.at(i).rect;
         QVERIFY(rect.top() >= plot.bottom());
-        QVERIFY(w->Chart1->viewport()->rect().contains(rect.toAlignedRect().adjusted(1, 0, -1, -1)));
-        const qreal barX = w->Chart1->chart()->mapToPosition(QPointF(placed.at(i).bar, 0), w->Series1).x();
+        QVERIFY(m_w->Chart1->viewport()->rect().contains(rect.toAlignedRect().adjusted(1, 0, -1, -1)));
+        const qreal barX = m_w->Chart1->chart()->mapToPosition(QPointF(placed.at(i).bar, 0), m_w->Series1).x();
         QVERIFY(qAbs(rect.center().x() - barX) < 1);
         for (int j = i + 1; j < placed.size(); ++j)
             QVERIFY2(!rect.intersects(placed.at(j).rect),
@@ -1206,52 +1206,52 @@ void TestMainWindow::chart_runLabelsNeverOverlap()
 
 void TestMainWindow::headings_followResizedColumnAndScroll()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(30));
+    m_dir->Write(QStringLiteral("examres.ini"), results(30));
     start();
-    QHeaderView *headings = w->StringGrid2->horizontalHeader();
+    QHeaderView *headings = m_w->StringGrid2->horizontalHeader();
     QCOMPARE(headings->sectionResizeMode(0), QHeaderView::Interactive);
     // Widened by its heading as a drag does: the list's column follows.
     headings->resizeSection(0, 220);
     headings->resizeSection(2, 40);
     QCoreApplication::processEvents();
-    QCOMPARE(w->StringGrid1->columnWidth(0), 220);
-    QCOMPARE(w->StringGrid1->columnWidth(2), 40);
+    QCOMPARE(m_w->StringGrid1->columnWidth(0), 220);
+    QCOMPARE(m_w->StringGrid1->columnWidth(2), 40);
     // The list moved sideways (as the keyboard does to a cut-off column):
     // every heading stays over its column.
-    w->StringGrid1->setCurrentCell(0, 2);
-    w->StringGrid1->scrollToItem(w->StringGrid1->item(0, 2));
+    m_w->StringGrid1->setCurrentCell(0, 2);
+    m_w->StringGrid1->scrollToItem(m_w->StringGrid1->item(0, 2));
     QCoreApplication::processEvents();
-    QVERIFY(w->StringGrid1->horizontalScrollBar()->value() > 0);
+    QVERIFY(m_w->StringGrid1->horizontalScrollBar()->value() > 0);
     for (int c = 0; c < 3; ++c)
-        QCOMPARE(headings->sectionViewportPosition(c), w->StringGrid1->columnViewportPosition(c));
-    w->StringGrid1->horizontalScrollBar()->setValue(0);
+        QCOMPARE(headings->sectionViewportPosition(c), m_w->StringGrid1->columnViewportPosition(c));
+    m_w->StringGrid1->horizontalScrollBar()->setValue(0);
     QCoreApplication::processEvents();
     for (int c = 0; c < 3; ++c)
-        QCOMPARE(headings->sectionViewportPosition(c), w->StringGrid1->columnViewportPosition(c));
+        QCOMPARE(headings->sectionViewportPosition(c), m_w->StringGrid1->columnViewportPosition(c));
 }
 
 void TestMainWindow::report_centredOnMainWindowEveryShowing()
 {
-    m_dir->write(QStringLiteral("examres.ini"), results(2));
+    m_dir->Write(QStringLiteral("examres.ini"), results(2));
     start();
     Tfrm_results *report = m_forms.frm_results;
     // The main window moves between showings; the report follows it each time.
     const QList<QPoint> places{QPoint(40, 30), QPoint(300, 200), QPoint(60, 250), QPoint(300, 200)};
     for (const QPoint &place : places) {
-        w->move(place);
+        m_w->move(place);
         QCoreApplication::processEvents();
         QPoint centre;
         m_user->scripts.push_back([&](QDialog *d) { centre = d->frameGeometry().center(); });
-        w->StringGrid1->setCurrentCell(0, 0);
-        w->StringGrid1DblClick();
-        QVERIFY2((centre - w->frameGeometry().center()).manhattanLength() <= 2,
+        m_w->StringGrid1->setCurrentCell(0, 0);
+        m_w->StringGrid1DblClick();
+        QVERIFY2((centre - m_w->frameGeometry().center()).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("at %1,%2: report centre %3,%4, window centre %5,%6")
                                 .arg(place.x())
                                 .arg(place.y())
                                 .arg(centre.x())
                                 .arg(centre.y())
-                                .arg(w->frameGeometry().center().x())
-                                .arg(w->frameGeometry().center().y())));
+                                .arg(m_w->frameGeometry().center().x())
+                                .arg(m_w->frameGeometry().center().y())));
     }
     QCOMPARE(m_user->opened.size(), places.size());
     QVERIFY(!report->isVisible());
@@ -1275,26 +1275,26 @@ void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
     QFETCH(bool, byEnter);
     const QDateTime today(QDate(2026, 12, 8), QTime(10, 0));
     FakeNow now(today);
-    m_dir->write(QStringLiteral("modules.ini"),
+    m_dir->Write(QStringLiteral("modules.ini"),
                  "[Digits]\r\nData=1,2,3\r\n\r\n[Capitals]\r\nData=Paris,Oslo,Rome,Bern\r\n"
                  "\r\n[Words]\r\nData=cat,dog,sun\r\n\r\n");
     const QByteArray config = "[Test]\r\nTNumOfEl=20\r\nTMName=Digits\r\n";
-    m_dir->write(QStringLiteral("config.ini"), config);
-    m_dir->write(QStringLiteral("keep.ini"),
+    m_dir->Write(QStringLiteral("config.ini"), config);
+    m_dir->Write(QStringLiteral("keep.ini"),
                  QByteArray("[Words]\r\n[Capitals]\r\nOrder=") + (sequence ? "sequence" : "set") + "\r\n");
     const QString words = ResultsStore::SectionName(today.addDays(-3), QLocale());
-    m_dir->write(QStringLiteral("testres.ini"), "[" + words.toUtf8()
+    m_dir->Write(QStringLiteral("testres.ini"), "[" + words.toUtf8()
                                                     + "]\r\nTotal=3\r\nErrors=0\r\nKoeff=1\r\nRes=cat,dog,sun\r\n"
                                                       "Answ=cat,dog,sun\r\nModule=Words\r\nFrom=cat\r\nTo=sun\r\n\r\n");
     start();
-    DueTodayView *due = w->DueToday1;
+    DueTodayView *due = m_w->DueToday1;
     QVERIFY(due->isVisible());
-    QCOMPARE(due->List->rowCount(), 2);
-    QCOMPARE(due->List->item(0, 0)->text(), QStringLiteral("Words"));
-    QCOMPARE(due->List->item(0, 1)->text(), QStringLiteral("2"));
-    QCOMPARE(due->List->item(1, 0)->text(), QStringLiteral("Capitals"));
-    QCOMPARE(due->List->item(1, 1)->text(), QStringLiteral("today"));
-    QCOMPARE(w->StatusBar1->currentMessage(), QStringLiteral("2 lists due today"));
+    QCOMPARE(due->list->rowCount(), 2);
+    QCOMPARE(due->list->item(0, 0)->text(), QStringLiteral("Words"));
+    QCOMPARE(due->list->item(0, 1)->text(), QStringLiteral("2"));
+    QCOMPARE(due->list->item(1, 0)->text(), QStringLiteral("Capitals"));
+    QCOMPARE(due->list->item(1, 1)->text(), QStringLiteral("today"));
+    QCOMPARE(m_w->StatusBar1->currentMessage(), QStringLiteral("2 lists due today"));
     QVERIFY(!due->TrainButton->text().remove(QLatin1Char('&')).isEmpty());
     QVERIFY(due->TrainButton->text().contains(QLatin1Char('&')));
 
@@ -1304,12 +1304,12 @@ void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
         ran = true;
         QCOMPARE(shown, static_cast<QDialog *>(runner));
         QCOMPARE(runner->windowTitle(), QStringLiteral("Trening"));
-        QCOMPARE(w->TestMode(), 2);
-        QCOMPARE(w->runState().Module.name, QStringLiteral("Capitals"));
-        QCOMPARE(w->runState().Module.from, QStringLiteral("Paris"));
-        QCOMPARE(w->runState().Module.to, QStringLiteral("Bern"));
+        QCOMPARE(m_w->TestMode(), 2);
+        QCOMPARE(m_w->CurrentRunState().Module.name, QStringLiteral("Capitals"));
+        QCOMPARE(m_w->CurrentRunState().Module.from, QStringLiteral("Paris"));
+        QCOMPARE(m_w->CurrentRunState().Module.to, QStringLiteral("Bern"));
         QCOMPARE(runner->ElementCount, 4);
-        QCOMPARE(runner->Draw, sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled);
+        QCOMPARE(runner->draw, sequence ? Settings::Draw::InOrder : Settings::Draw::Shuffled);
         QStringList drawn = runner->DrawAhead();
         const QStringList whole{"Paris", "Oslo", "Rome", "Bern"};
         if (!sequence) {
@@ -1318,14 +1318,14 @@ void TestMainWindow::dueToday_startsATrainingOnTheWholeModule()
         }
         QCOMPARE(drawn, whole);
     });
-    due->List->setCurrentCell(1, 0);
+    due->list->setCurrentCell(1, 0);
     if (byEnter)
-        QTest::keyClick(due->List, Qt::Key_Return);
+        QTest::keyClick(due->list, Qt::Key_Return);
     else
         QTest::mouseClick(due->TrainButton, Qt::LeftButton);
     QVERIFY(ran);
-    QCOMPARE(m_user->texts(), QStringList{QStringLiteral("Press OK to start")});
-    QCOMPARE(m_dir->read(QStringLiteral("config.ini")), config);
+    QCOMPARE(m_user->MessageTexts(), QStringList{QStringLiteral("Press OK to start")});
+    QCOMPARE(m_dir->Read(QStringLiteral("config.ini")), config);
     QCOMPARE(m_forms.frm_options->ModuleName(Tfrm_options::Page::Training), QStringLiteral("Digits"));
 }
 

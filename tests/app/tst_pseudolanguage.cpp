@@ -103,7 +103,7 @@ public:
     // Names no language translates, and the paths of files the test made.
     QStringList exempt{QStringLiteral("Tenacio"), QStringLiteral("Oberlund"), QStringLiteral(".csv")};
 
-    void add(const QString &where, const QString &text)
+    void Add(const QString &where, const QString &text)
     {
         // Tool tips and links are markup around the text.
         static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^>]*>"));
@@ -116,9 +116,9 @@ public:
     }
 
     // The texts a window shows.
-    void window(QWidget *w, const QString &name)
+    void Window(QWidget *w, const QString &name)
     {
-        add(name + QStringLiteral(" title"), w->windowTitle());
+        Add(name + QStringLiteral(" title"), w->windowTitle());
         const QList<QWidget *> children = w->findChildren<QWidget *>();
         for (QWidget *c : children) {
             if (c->window() != w || !c->isVisibleTo(w))
@@ -126,30 +126,30 @@ public:
             const QString where =
                 name + QLatin1Char(' ')
                 + (c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName());
-            add(where + QStringLiteral(" tool tip"), c->toolTip());
-            add(where + QStringLiteral(" accessible name"), c->accessibleName());
-            add(where + QStringLiteral(" accessible description"), c->accessibleDescription());
+            Add(where + QStringLiteral(" tool tip"), c->toolTip());
+            Add(where + QStringLiteral(" accessible name"), c->accessibleName());
+            Add(where + QStringLiteral(" accessible description"), c->accessibleDescription());
             if (auto *label = qobject_cast<QLabel *>(c))
-                add(where, label->text());
+                Add(where, label->text());
             else if (auto *button = qobject_cast<QAbstractButton *>(c))
-                add(where, button->text());
+                Add(where, button->text());
             else if (auto *edit = qobject_cast<QLineEdit *>(c))
-                add(where + QStringLiteral(" placeholder"), edit->placeholderText());
+                Add(where + QStringLiteral(" placeholder"), edit->placeholderText());
             else if (auto *box = qobject_cast<QGroupBox *>(c))
-                add(where, box->title());
+                Add(where, box->title());
             else if (auto *bar = qobject_cast<QStatusBar *>(c))
-                add(where, bar->currentMessage());
+                Add(where, bar->currentMessage());
             if (auto *list = qobject_cast<QComboBox *>(c)) {
                 // The engine's voices are named by the engine (or the locale
                 // data): only "System default" is the program's.
                 const int count = c->objectName() == QLatin1String("ComboBox7") ? 1 : list->count();
                 for (int i = 0; i < count; ++i)
-                    add(where + QStringLiteral(" item"), list->itemText(i));
+                    Add(where + QStringLiteral(" item"), list->itemText(i));
             }
             if (auto *tabs = qobject_cast<QTabBar *>(c)) {
                 for (int i = 0; i < tabs->count(); ++i) {
-                    add(where + QStringLiteral(" tab"), tabs->tabText(i));
-                    add(where + QStringLiteral(" tab tip"), tabs->tabToolTip(i));
+                    Add(where + QStringLiteral(" tab"), tabs->tabText(i));
+                    Add(where + QStringLiteral(" tab tip"), tabs->tabToolTip(i));
                 }
             }
             if (auto *menus = qobject_cast<QMenuBar *>(c))
@@ -160,22 +160,22 @@ public:
     }
 
     // What the boxes said, through the Dialogs seam.
-    void boxes(const TestUser &user)
+    void Boxes(const TestUser &user)
     {
         for (const TestUser::Asked &asked : user.asked) {
-            add(QStringLiteral("box title"), asked.title);
-            add(QStringLiteral("box \"") + asked.title + QLatin1Char('"'), asked.text);
+            Add(QStringLiteral("box title"), asked.title);
+            Add(QStringLiteral("box \"") + asked.title + QLatin1Char('"'), asked.text);
         }
     }
 
-    QStringList faults() const { return m_faults; }
+    QStringList Faults() const { return m_faults; }
 
 private:
     void actions(const QList<QAction *> &list, const QString &where)
     {
         for (QAction *a : list) {
-            add(where + QStringLiteral(" menu"), a->text());
-            add(where + QStringLiteral(" menu tip"),
+            Add(where + QStringLiteral(" menu"), a->text());
+            Add(where + QStringLiteral(" menu tip"),
                 a->toolTip() == QString(a->text()).remove(QLatin1Char('&')) ? QString() : a->toolTip());
             if (a->menu())
                 actions(a->menu()->actions(), where);
@@ -185,12 +185,12 @@ private:
     void table(const QAbstractItemModel *model, const QString &where)
     {
         for (int c = 0; c < model->columnCount(); ++c)
-            add(where + QStringLiteral(" heading"), model->headerData(c, Qt::Horizontal).toString());
+            Add(where + QStringLiteral(" heading"), model->headerData(c, Qt::Horizontal).toString());
         for (int r = 0; r < qMin(model->rowCount(), 50); ++r) {
             for (int c = 0; c < model->columnCount(); ++c) {
                 const QModelIndex i = model->index(r, c);
-                add(where + QStringLiteral(" cell"), i.data(Qt::DisplayRole).toString());
-                add(where + QStringLiteral(" cell tip"), i.data(Qt::ToolTipRole).toString());
+                Add(where + QStringLiteral(" cell"), i.data(Qt::DisplayRole).toString());
+                Add(where + QStringLiteral(" cell tip"), i.data(Qt::ToolTipRole).toString());
             }
         }
     }
@@ -248,7 +248,7 @@ void TestPseudoLanguage::init()
     QVERIFY(Modules::PlaceStarterLibrary(Modules::LibraryPath(), QStringLiteral(TENACIO_STARTER_LIBRARY)));
     const QByteArray training = marked("Two-digit numbers").toUtf8();
     const QByteArray exam = marked("Three-digit numbers").toUtf8();
-    m_dir->write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=4\r\nTimerMSec=6000\r\nTMName=" + training
+    m_dir->Write(QStringLiteral("config.ini"), "[Test]\r\nTNumOfEl=4\r\nTimerMSec=6000\r\nTMName=" + training
                                                    + "\r\nTDiapFrom=10\r\nTDiapTo=99\r\nIfexec=1\r\n\r\n[Exam]\r\n"
                                                      "ENumOfEl=4\r\nEMName="
                                                    + exam + "\r\nEDiapFrom=100\r\nEDiapTo=999\r\n");
@@ -260,8 +260,8 @@ void TestPseudoLanguage::init()
                          "Koeff=57,5\r\n")
         + storedRun(second, "Errors=3\r\nTime=0:2:0  Average time for each number: 30 sec.\r\nMark=2\r\n"
                             "Koeff=1,2\r\n");
-    m_dir->write(QStringLiteral("testres.ini"), runs);
-    m_dir->write(QStringLiteral("examres.ini"), runs);
+    m_dir->Write(QStringLiteral("testres.ini"), runs);
+    m_dir->Write(QStringLiteral("examres.ini"), runs);
     m_forms = CreateForms();
     m_forms.frm_main->FormShow();
     m_forms.frm_main->show();
@@ -292,13 +292,13 @@ void TestPseudoLanguage::everyTextTranslated()
     Tfrm_main *main = m_forms.frm_main;
     Texts texts;
     texts.exempt =
-        QStringList{m_dir->path(QStringLiteral("runs.csv")), m_dir->dir(), AppInfo::GuideAddress()} + texts.exempt;
+        QStringList{m_dir->Path(QStringLiteral("runs.csv")), m_dir->Dir(), AppInfo::GuideAddress()} + texts.exempt;
     const auto report = [&](const QString &name) {
         return [&texts, name, this](QDialog *) {
             Tfrm_results *r = m_forms.frm_results;
             for (int rule = 0; rule < r->ComboScoring->count(); ++rule) {
                 r->ComboScoring->setCurrentIndex(rule);
-                texts.window(r, name + QStringLiteral(", ") + r->ComboScoring->currentText());
+                texts.Window(r, name + QStringLiteral(", ") + r->ComboScoring->currentText());
             }
         };
     };
@@ -306,48 +306,48 @@ void TestPseudoLanguage::everyTextTranslated()
         for (bool training : {false, true}) {
             main->SpeedButton1->setChecked(training);
             main->SpeedButton1Click();
-            texts.window(main, window);
+            texts.Window(main, window);
         }
-        m_user->fileNames.push_back(m_dir->path(QStringLiteral("runs.csv")));
+        m_user->fileNames.push_back(m_dir->Path(QStringLiteral("runs.csv")));
         main->BitBtn3Click();
         QVERIFY(main->StatusBar1->currentMessage().contains(QStringLiteral("runs.csv")));
-        texts.window(main, window + QStringLiteral(" after the export"));
+        texts.Window(main, window + QStringLiteral(" after the export"));
         QCOMPARE(m_user->suggestedNames.size(), 1);
-        texts.add(QStringLiteral("suggested file name"), m_user->suggestedNames.first());
+        texts.Add(QStringLiteral("suggested file name"), m_user->suggestedNames.first());
         main->StringGrid1->setCurrentCell(0, 0);
         m_user->answers.push_back(Dialogs::Answer::Cancel);
         main->BitBtn1Click(); // asks before deleting
     } else if (window == QLatin1String("options")) {
         m_user->scripts.push_back([&](QDialog *d) {
             auto *options = static_cast<Tfrm_options *>(d);
-            texts.window(options, QStringLiteral("options, Training"));
+            texts.Window(options, QStringLiteral("options, Training"));
             options->PageControl1->setCurrentIndex(1);
-            texts.window(options, QStringLiteral("options, Exam"));
+            texts.Window(options, QStringLiteral("options, Exam"));
             options->Edit2->setText(QStringLiteral("2,5"));
             QVERIFY(!options->BitBtn1Click()); // refused, with a word why
         });
         main->Configurations1Click();
     } else if (window == QLatin1String("module editor")) {
-        m_user->scripts.push_back([&](QDialog *d) { texts.window(d, window); });
+        m_user->scripts.push_back([&](QDialog *d) { texts.Window(d, window); });
         main->Modules1Click();
     } else if (window == QLatin1String("name prompt")) {
-        m_user->scripts.push_back([&](QDialog *d) { texts.window(d, window); });
+        m_user->scripts.push_back([&](QDialog *d) { texts.Window(d, window); });
         Dialogs::ExecModal(m_forms.frm_name);
     } else if (window == QLatin1String("training run") || window == QLatin1String("exam run")) {
         const bool exam = window == QLatin1String("exam run");
         Tfrm_test *t = m_forms.frm_test;
         m_user->scripts.push_back([&](QDialog *) {
             t->Timer1->setInterval(24 * 3600 * 1000);
-            texts.window(t, window + QStringLiteral(", an Element shown"));
+            texts.Window(t, window + QStringLiteral(", an Element shown"));
             while (exam && t->CurrentNumber <= t->ElementCount) {
-                m_ticks->advance(1000);
+                m_ticks->Advance(1000);
                 t->BitBtn1Click();
             }
-            while (t->Phase == 1 && !t->PresentationDone && t->isVisible()) {
-                m_ticks->advance(1000);
+            while (t->Phase == 1 && !t->presentationDone && t->isVisible()) {
+                m_ticks->Advance(1000);
                 t->Timer1Timer();
             }
-            texts.window(t, window + QStringLiteral(", an answer asked"));
+            texts.Window(t, window + QStringLiteral(", an answer asked"));
             // One wrong in Training; an Exam of four allows none.
             for (int n = 1; n <= t->ElementCount && t->isVisible(); ++n) {
                 t->Edit1->setText(n == 2 && !exam ? QStringLiteral("0") : m_forms.frm_results->Cell(1, n - 1));
@@ -356,7 +356,7 @@ void TestPseudoLanguage::everyTextTranslated()
         });
         m_user->scripts.push_back([&](QDialog *d) {
             auto *exe = static_cast<Tfrm_exe *>(d);
-            texts.window(exe, QStringLiteral("exercises"));
+            texts.Window(exe, QStringLiteral("exercises"));
             for (int i = 1; i <= Tfrm_exe::SumCount; ++i)
                 exe->AnswerBox(i)->setText(QString::number(exe->ExpectedSum(i)));
         });
@@ -366,7 +366,7 @@ void TestPseudoLanguage::everyTextTranslated()
         else
             main->est21Click();
         QCOMPARE(m_user->opened.size(), 3);
-        texts.window(main, QStringLiteral("main window after the run"));
+        texts.Window(main, QStringLiteral("main window after the run"));
     } else if (window == QLatin1String("stored run")) {
         main->SpeedButton1->setChecked(true);
         main->SpeedButton1Click();
@@ -378,24 +378,24 @@ void TestPseudoLanguage::everyTextTranslated()
         main->StringGrid1DblClick();
         QCOMPARE(m_user->opened.size(), 1);
     } else {
-        m_user->scripts.push_back([&](QDialog *d) { texts.window(d, QStringLiteral("about")); });
+        m_user->scripts.push_back([&](QDialog *d) { texts.Window(d, QStringLiteral("about")); });
         main->Help1Click();
         main->Guide1Click();
         QVERIFY(main->Guide());
         // The guide's document is English; its window is not.
         const QString document = main->Guide()->TextBrowser1->toHtml();
         main->Guide()->TextBrowser1->clear();
-        texts.window(main->Guide(), QStringLiteral("guide"));
+        texts.Window(main->Guide(), QStringLiteral("guide"));
         QVERIFY(!document.isEmpty());
     }
-    texts.boxes(*m_user);
+    texts.Boxes(*m_user);
     QVERIFY(!m_user->asked.isEmpty() || window != QLatin1String("options"));
     // Each on a line of its own: the failure message is cut short.
-    for (const QString &fault : texts.faults())
+    for (const QString &fault : texts.Faults())
         qWarning("untranslated: %s", qPrintable(fault));
-    QVERIFY2(texts.faults().isEmpty(),
-             qPrintable(QString::number(texts.faults().size()) + QStringLiteral(" untranslated, the first: ")
-                        + texts.faults().value(0)));
+    QVERIFY2(texts.Faults().isEmpty(),
+             qPrintable(QString::number(texts.Faults().size()) + QStringLiteral(" untranslated, the first: ")
+                        + texts.Faults().value(0)));
 }
 
 // The check itself: a text left in English, whole or in part, is found.

@@ -30,7 +30,7 @@ struct ShownExercises
     }
 
     // Shows the dialog modally, runs the script while it is open.
-    void run(const std::function<void(Tfrm_exe &)> &script)
+    void Run(const std::function<void(Tfrm_exe &)> &script)
     {
         user.scripts.push_back([this, script](QDialog *) { script(dialog); });
         result = Dialogs::ExecModal(&dialog);
@@ -59,7 +59,7 @@ private Q_SLOTS:
 void TestExercises::showing_drawsNewSums()
 {
     ShownExercises s({17, 33, 1, 1, 50, 50, 9, 20, 4, 5, /* second showing */ 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    s.run([](Tfrm_exe &d) {
+    s.Run([](Tfrm_exe &d) {
         QCOMPARE(d.windowTitle(), QStringLiteral("Do exercises"));
         const QStringList labels = {QStringLiteral("17 + 33 ="), QStringLiteral("1 + 1 ="), QStringLiteral("50 + 50 ="),
                                     QStringLiteral("9 + 20 ="), QStringLiteral("4 + 5 =")};
@@ -97,7 +97,7 @@ void TestExercises::showing_drawsNewSums()
     QCOMPARE(s.result, 0); // left open by the script: no OK
     QCOMPARE(s.user.asked.size(), 0);
 
-    s.run([](Tfrm_exe &d) {
+    s.Run([](Tfrm_exe &d) {
         QCOMPARE(d.SumLabel(1)->text(), QStringLiteral("2 + 3 ="));
         QCOMPARE(d.ExpectedSum(5), 21);
         for (int i = 1; i <= 5; ++i) {
@@ -145,7 +145,7 @@ void TestExercises::typing_colourAndFocus()
     QFETCH(QStringList, colours);
     QFETCH(QList<int>, focus);
     ShownExercises s({27, 30, 1, 1, 1, 1, 1, 1, 1, 1});
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         const auto told = [&](QAccessible::Text what) {
             return QAccessible::queryAccessibleInterface(d.Edit1)->text(what);
         };
@@ -204,7 +204,7 @@ void TestExercises::keyFilter_refusesOtherCharacters()
     QFETCH(QString, text);
     QVERIFY(Exercises::KeyAllowed(QChar(8)));
     ShownExercises s;
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         d.Edit3->clear();
         if (pasted) {
             QApplication::clipboard()->setText(typed);
@@ -220,7 +220,7 @@ void TestExercises::fifthRightSum_closesWithOk()
 {
     ShownExercises s({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     bool stillOpenBeforeLast = false;
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         const char *answers[] = {"3", "7", "11", "15"};
         for (int i = 0; i < 4; ++i) {
             d.AnswerBox(i + 1)->selectAll();
@@ -241,7 +241,7 @@ void TestExercises::fifthRightSum_closesWithOk()
 void TestExercises::lastBoxRight_focusesFirstWrongBox()
 {
     ShownExercises s({1, 1, 2, 2, 3, 3, 4, 4, 5, 5});
-    s.run([](Tfrm_exe &d) {
+    s.Run([](Tfrm_exe &d) {
         d.Edit1->setText(QStringLiteral("2"));
         d.Edit3->setText(QStringLiteral("6"));
         d.Edit4->setText(QStringLiteral("8"));
@@ -259,7 +259,7 @@ void TestExercises::lastBoxRight_focusesFirstWrongBox()
 void TestExercises::okBeforeAllRight_staysOpen()
 {
     ShownExercises s;
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         d.Edit1->setText(QStringLiteral("2"));
         QTest::mouseClick(d.BitBtn1, Qt::LeftButton);
         QVERIFY(d.isVisible());
@@ -298,7 +298,7 @@ void TestExercises::closing_asksStopTest()
     ShownExercises s;
     s.user.answers.push_back(confirm ? Answer::Ok : Answer::Cancel);
     bool visibleAfter = true;
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         d.Edit1->setText(QStringLiteral("2"));
         if (how == QLatin1String("Cancel"))
             QTest::mouseClick(d.BitBtn2, Qt::LeftButton);
@@ -335,7 +335,7 @@ void TestExercises::focus_selectsWholeText()
     QFETCH(int, reason);
     QFETCH(bool, selected);
     ShownExercises s;
-    s.run([&](Tfrm_exe &d) {
+    s.Run([&](Tfrm_exe &d) {
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         d.Edit3->deselect();

@@ -172,7 +172,7 @@ void TestRunRules::draws()
     else if (kind == QLatin1String("introductory"))
         drawn = Run::DrawIntroductoryElement();
     else
-        drawn = Exercises::DrawSum().label();
+        drawn = Exercises::DrawSum().Label();
     QCOMPARE(drawn, result);
     QCOMPARE(random.reseeds, 0); // reseeding is the caller's choice
 }
@@ -210,7 +210,7 @@ void TestRunRules::drawing()
     bool ordered = true;
     for (int pass = 0; pass < Passes; ++pass) {
         QList<int> drawn;
-        for (int i = 0; i < span.size(); ++i) {
+        for (int i = 0; i < span.Size(); ++i) {
             const int position = drawing.Next();
             QVERIFY2(position >= span.low && position <= span.high, qPrintable(QString::number(position)));
             drawn << position;
@@ -220,7 +220,7 @@ void TestRunRules::drawing()
         orders.insert(drawn);
         const QSet<int> distinct(drawn.begin(), drawn.end());
         repeated = repeated || distinct.size() < drawn.size();
-        whole = whole && distinct.size() == span.size();
+        whole = whole && distinct.size() == span.Size();
         ordered = ordered && drawn == QList<int>{2, 3, 4, 5, 6};
     }
     QCOMPARE(whole, passWhole);
@@ -228,7 +228,7 @@ void TestRunRules::drawing()
     QCOMPARE(repeated, repeatsSeen);
     // Every position is drawn about as often as any other: exactly so
     // where each pass is whole.
-    QCOMPARE(counts.size(), span.size());
+    QCOMPARE(counts.size(), span.Size());
     for (int count : std::as_const(counts)) {
         if (passWhole)
             QCOMPARE(count, Passes);
@@ -241,9 +241,9 @@ void TestRunRules::drawing()
         QCOMPARE(firsts.keys(), QList<int>{span.low});
         QCOMPARE(orders.size(), 1);
     } else {
-        QCOMPARE(firsts.size(), span.size());
+        QCOMPARE(firsts.size(), span.Size());
         for (int count : std::as_const(firsts))
-            QVERIFY2(qAbs(count - Passes / span.size()) < Passes / span.size() / 4, qPrintable(QString::number(count)));
+            QVERIFY2(qAbs(count - Passes / span.Size()) < Passes / span.Size() / 4, qPrintable(QString::number(count)));
         QVERIFY(orders.size() > 100);
     }
     // One Element in the range gives it every time.
@@ -507,7 +507,7 @@ void TestRunRules::texts()
     QCOMPARE(Run::CentredLeft(376, 50), 163);
     QCOMPARE(Run::CentredLeft(377, 50), 164);
     QCOMPARE(Run::CentredLeft(20, 31), -5);
-    QCOMPARE((Exercises::Sum{17, 33}.label()), QStringLiteral("17 + 33 ="));
+    QCOMPARE((Exercises::Sum{17, 33}.Label()), QStringLiteral("17 + 33 ="));
     QVERIFY(Exercises::TextAllowed(QStringLiteral("0123456789?")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("1 2")));
     QVERIFY(!Exercises::TextAllowed(QStringLiteral("-1")));

@@ -50,8 +50,8 @@ struct Session
 
     explicit Session(const QStringList &test, const QByteArray &elements = "cat,dog,sun,moon")
     {
-        dir.write(QStringLiteral("config.ini"), configIni(test));
-        dir.write(QStringLiteral("modules.ini"), "[Words]\r\nData=" + elements + "\r\n\r\n");
+        dir.Write(QStringLiteral("config.ini"), configIni(test));
+        dir.Write(QStringLiteral("modules.ini"), "[Words]\r\nData=" + elements + "\r\n\r\n");
         forms = CreateForms();
         forms.frm_main->FormShow();
     }
@@ -59,64 +59,64 @@ struct Session
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
-    Tfrm_test *t() const { return forms.frm_test; }
-    RunState &run() const { return forms.frm_main->runState(); }
-    QString element(int n) const { return forms.frm_results->Cell(1, n - 1); }
-    bool presenting() const { return t()->Phase == 1 && !t()->PresentationDone && t()->isVisible(); }
+    Tfrm_test *T() const { return forms.frm_test; }
+    RunState &Run() const { return forms.frm_main->CurrentRunState(); }
+    QString ReportElement(int n) const { return forms.frm_results->Cell(1, n - 1); }
+    bool Presenting() const { return T()->Phase == 1 && !T()->presentationDone && T()->isVisible(); }
 
     // What the runner's modal showing does.
-    void script(const std::function<void(Tfrm_test *)> &runner)
+    void WhenShown(const std::function<void(Tfrm_test *)> &runner)
     {
         user.scripts.push_back([this, runner](QDialog *) {
-            t()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
-            launched = run().StartTick;
+            T()->Timer1->setInterval(24 * 3600 * 1000); // driven by hand below
+            launched = Run().StartTick;
             timerPhase = ticks.now;
             shownAt = {ticks.now};
-            runner(t());
+            runner(T());
         });
     }
 
-    void noteShown()
+    void NoteShown()
     {
-        if (presenting() && t()->CurrentNumber > shownAt.size())
+        if (Presenting() && T()->CurrentNumber > shownAt.size())
             shownAt << ticks.now;
     }
 
     // One firing of the runner's timer, `ms` after the last.
-    void timerTick(quint32 ms = 1000)
+    void TimerTick(quint32 ms = 1000)
     {
-        ticks.advance(ms);
+        ticks.Advance(ms);
         timerPhase = ticks.now;
-        t()->Timer1Timer();
-        noteShown();
+        T()->Timer1Timer();
+        NoteShown();
     }
 
     // The clock moves on by 100 ms steps: the voice ends when its time is
     // over, and the timer fires every second, counted anew from the moment
     // the voice let the next Element come (the runner restarts it then).
-    void present(quint32 untilMs = 0)
+    void Present(quint32 untilMs = 0)
     {
-        while (presenting() && (untilMs == 0 || ticks.now - shownAt.first() < untilMs)) {
-            ticks.advance(100);
-            const int before = t()->CurrentNumber;
-            if (speech.poll() && t()->CurrentNumber != before) {
+        while (Presenting() && (untilMs == 0 || ticks.now - shownAt.first() < untilMs)) {
+            ticks.Advance(100);
+            const int before = T()->CurrentNumber;
+            if (speech.Poll() && T()->CurrentNumber != before) {
                 timerPhase = ticks.now;
-                noteShown();
+                NoteShown();
             } else if (ticks.now - timerPhase >= 1000) {
-                timerTick(0);
+                TimerTick(0);
             }
         }
     }
 
-    void answerAll()
+    void AnswerAll()
     {
-        for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
-            t()->Edit1->setText(element(n));
-            t()->BitBtn1Click();
+        for (int n = 1; n <= T()->ElementCount && T()->isVisible(); ++n) {
+            T()->Edit1->setText(ReportElement(n));
+            T()->BitBtn1Click();
         }
     }
 
-    QString stored() const { return QString::fromUtf8(dir.read(QStringLiteral("testres.ini"))); }
+    QString StoredText() const { return QString::fromUtf8(dir.Read(QStringLiteral("testres.ini"))); }
 };
 
 // The sound server as the real speaker's player sees it: takes the sound
@@ -141,22 +141,22 @@ struct SinkScript
     bool released = false;                  // ... and may end now
     int checks = 0;                         // times asked whether the server is there
 
-    bool silent() const
+    bool Silent() const
     {
         return std::all_of(pending.begin(), pending.end(), [](qint16 sample) { return sample == 0; });
     }
-    bool failing(Fault at) const { return fault == at && int(heard.size()) + 1 >= faultAt; }
-    bool isStuck()
+    bool Failing(Fault at) const { return fault == at && int(heard.size()) + 1 >= faultAt; }
+    bool IsStuck()
     {
         std::lock_guard guard(lock);
         return stuck;
     }
-    int checked()
+    int Checked()
     {
         std::lock_guard guard(lock);
         return checks;
     }
-    void release()
+    void Release()
     {
         std::lock_guard guard(lock);
         released = true;
@@ -171,31 +171,31 @@ public:
         : m_script(std::move(script))
     {
     }
-    QString write(const qint16 *samples, size_t count) override
+    QString Write(const qint16 *samples, size_t count) override
     {
         SinkScript &s = *m_script;
         std::lock_guard guard(s.lock);
         s.pending.insert(s.pending.end(), samples, samples + count);
-        return !s.silent() && s.failing(SinkScript::WriteFails) ? s.reason : QString();
+        return !s.Silent() && s.Failing(SinkScript::WriteFails) ? s.reason : QString();
     }
-    QString drain() override
+    QString Drain() override
     {
         SinkScript &s = *m_script;
         std::unique_lock guard(s.lock);
         m_underran = false;
-        if (s.silent()) {
+        if (s.Silent()) {
             s.pending.clear();
             return QString();
         }
-        if (s.failing(SinkScript::DrainFails))
+        if (s.Failing(SinkScript::DrainFails))
             return s.reason;
-        if (s.failing(SinkScript::NeverEnds) || s.failing(SinkScript::Stalls) || s.failing(SinkScript::StallsLong)) {
+        if (s.Failing(SinkScript::NeverEnds) || s.Failing(SinkScript::Stalls) || s.Failing(SinkScript::StallsLong)) {
             s.stuck = true;
             s.wake.wait(guard, [&s] { return s.released; });
             if (s.fault == SinkScript::NeverEnds)
                 return s.reason;
         }
-        m_underran = s.failing(SinkScript::Underruns);
+        m_underran = s.Failing(SinkScript::Underruns);
         if (m_underran) {
             s.pending.clear();
             return QString();
@@ -204,19 +204,19 @@ public:
         s.pending.clear();
         return QString();
     }
-    bool underran() override { return m_underran; }
-    QString flush() override
+    bool Underran() override { return m_underran; }
+    QString Flush() override
     {
         std::lock_guard guard(m_script->lock);
         m_script->pending.clear();
         return QString();
     }
-    QString check() override
+    QString Check() override
     {
         SinkScript &s = *m_script;
         std::lock_guard guard(s.lock);
         ++s.checks;
-        return s.failing(SinkScript::GoneWhileIdle) ? s.reason : QString();
+        return s.Failing(SinkScript::GoneWhileIdle) ? s.reason : QString();
     }
 
 private:
@@ -293,31 +293,31 @@ void TestSpokenRun::pace_waitsForVoice_timeWithoutIt()
     s.speech.speakingMs = speakingMs;
     int count = 0;
     quint32 pace = 0;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         count = t->ElementCount;
         pace = quint32(t->TicksPerElement) * 1000;
-        s.present();
+        s.Present();
         QCOMPARE(t->Phase, 2);
-        s.answerAll();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().first(), QStringLiteral("Press OK to start"));
+    QCOMPARE(s.user.MessageTexts().first(), QStringLiteral("Press OK to start"));
     QCOMPARE(s.shownAt.size(), count);
     // Each Element is said once, as it is shown, and stands until the pace
     // is kept and the voice has finished.
     QStringList elements;
     for (int n = 1; n <= count; ++n)
-        elements << s.element(n);
+        elements << s.ReportElement(n);
     QCOMPARE(s.speech.said, elements);
-    s.shownAt << s.run().EndTick;
+    s.shownAt << s.Run().EndTick;
     for (int n = 1; n <= count; ++n)
         QCOMPARE(s.shownAt.at(n) - s.shownAt.at(n - 1), standsMs);
-    QCOMPARE(s.run().EndTick - s.launched, count * standsMs);
-    QCOMPARE(s.run().EndTick - s.run().StartTick, count * pace);
+    QCOMPARE(s.Run().EndTick - s.launched, count * standsMs);
+    QCOMPARE(s.Run().EndTick - s.Run().StartTick, count * pace);
     qInfo("%d Elements, pace %u ms, voice %u ms: on screen %u ms, Time %u ms", count, pace, speakingMs,
-          s.run().EndTick - s.launched, s.run().EndTick - s.run().StartTick);
-    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
-             qPrintable(s.stored()));
+          s.Run().EndTick - s.launched, s.Run().EndTick - s.Run().StartTick);
+    QVERIFY2(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\nTime=") + timeText + QStringLiteral("  ")),
+             qPrintable(s.StoredText()));
     QCOMPARE(s.speech.voice, config.contains(QStringLiteral("TVoice=bass")) ? QStringLiteral("bass") : QString());
     QCOMPARE(s.speech.rate, config.contains(QStringLiteral("TSpeechRate=3")) ? 0.3 : 0.0);
     QVERIFY(!s.speech.speaker); // let go with the run
@@ -338,16 +338,16 @@ void TestSpokenRun::stopTest_silencesAndResumes()
     QFETCH(bool, stop);
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 6500;
-    s.script([&](Tfrm_test *t) {
-        s.present(askedAt);
-        const QString first = s.element(1);
+    s.WhenShown([&](Tfrm_test *t) {
+        s.Present(askedAt);
+        const QString first = s.ReportElement(1);
         QCOMPARE(t->CurrentNumber, 1);
-        QVERIFY(s.speech.speaking());
+        QVERIFY(s.speech.Speaking());
         s.user.onAsk = [&](const TestUser::Asked &) {
-            QVERIFY(!s.speech.speaking());
+            QVERIFY(!s.speech.Speaking());
             QCOMPARE(s.speech.stops, 1);
             for (int k = 0; k < 12; ++k)
-                s.timerTick();
+                s.TimerTick();
             QCOMPARE(t->CurrentNumber, 1);
         };
         s.user.answers.push_back(stop ? Answer::Ok : Answer::Cancel);
@@ -357,24 +357,24 @@ void TestSpokenRun::stopTest_silencesAndResumes()
             return;
         // The run goes on with the Element on screen, said again.
         QCOMPARE(s.speech.said, (QStringList{first, first}));
-        QVERIFY(s.speech.speaking());
-        s.present();
-        s.answerAll();
+        QVERIFY(s.speech.Speaking());
+        s.Present();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
+    QCOMPARE(s.user.MessageTexts().at(1), QStringLiteral("Stop test?"));
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.T()->isVisible());
     if (stop) {
         QCOMPARE(s.speech.said.size(), 1);
-        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+        QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
         return;
     }
     QCOMPARE(s.speech.said.size(), 4);
     // 12 s of question and every wait for the voice left out: 3 x 5 s.
-    QCOMPARE(s.run().EndTick - s.run().StartTick, 15000u);
-    QVERIFY(s.run().EndTick - s.launched > 15000u + 12000u);
-    QVERIFY(s.stored().contains(QStringLiteral("Time=0:0:15  ")));
+    QCOMPARE(s.Run().EndTick - s.Run().StartTick, 15000u);
+    QVERIFY(s.Run().EndTick - s.launched > 15000u + 12000u);
+    QVERIFY(s.StoredText().contains(QStringLiteral("Time=0:0:15  ")));
 }
 
 void TestSpokenRun::hidden_counterInsteadOfElement_data()
@@ -388,32 +388,32 @@ void TestSpokenRun::hidden_counterInsteadOfElement()
 {
     QFETCH(bool, counter);
     Session s({"TNumOfEl=3", "IfHideEl=1", counter ? "IfShowNum=1" : "IfShowNum=0"});
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QCOMPARE(t->Label1->isVisible(), counter);
         for (int n = 1; n <= 3; ++n) {
             const QString counterText = QStringLiteral("%1 of 3").arg(n);
             QCOMPARE(t->Label2->text(), counterText);
             QCOMPARE(QAccessible::queryAccessibleInterface(t->Label2)->text(QAccessible::Name),
                      QStringLiteral("Element ") + counterText + QStringLiteral(", spoken"));
-            QCOMPARE(s.speech.said.last(), s.element(n));
-            QVERIFY(s.speech.speaking());
+            QCOMPARE(s.speech.said.last(), s.ReportElement(n));
+            QVERIFY(s.speech.Speaking());
             t->BitBtn1Click(); // "Next" cuts the voice short
             QCOMPARE(s.speech.stops, n);
         }
         QCOMPARE(t->Phase, 2);
         // Recall and scoring as ever: one answer wrong.
-        t->Edit1->setText(s.element(1) + QLatin1Char('x'));
+        t->Edit1->setText(s.ReportElement(1) + QLatin1Char('x'));
         t->BitBtn1Click();
-        t->Edit1->setText(s.element(2));
+        t->Edit1->setText(s.ReportElement(2));
         t->BitBtn1Click();
-        t->Edit1->setText(s.element(3));
+        t->Edit1->setText(s.ReportElement(3));
         t->BitBtn1Click();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.speech.said.size(), 3);
-    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=1\r\n")));
+    QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=1\r\n")));
     const QString res = QStringLiteral("Res=") + s.speech.said.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    QVERIFY(s.stored().contains(res));
+    QVERIFY(s.StoredText().contains(res));
 }
 
 void TestSpokenRun::noVoice_runNotStarted_data()
@@ -430,9 +430,9 @@ void TestSpokenRun::noVoice_runNotStarted()
     s.speech.problem = problem;
     s.forms.frm_main->est21Click();
     // Refused before the start is asked for.
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
-                                          + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
-                                                           "train without the voice.")}));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("The Elements can't be spoken: ") + problem
+                                                 + QStringLiteral(". Turn \"Speak Elements\" off in the options to "
+                                                                  "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
@@ -463,10 +463,10 @@ void TestSpokenRun::voiceWait_cancelled()
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.user.waited, QStringList{label});
-    QCOMPARE(s.user.texts(), asked);
+    QCOMPARE(s.user.MessageTexts(), asked);
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestSpokenRun::notRendered_runNotStarted_data()
@@ -482,14 +482,14 @@ void TestSpokenRun::notRendered_runNotStarted()
     Session s({"TNumOfEl=3", "TVoice=bass"});
     s.speech.renderProblem = problem;
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts(),
+    QCOMPARE(s.user.MessageTexts(),
              (QStringList{QStringLiteral("Press OK to start"),
                           QStringLiteral("Test is not completed. The Elements could not be spoken: ") + problem}));
     QCOMPARE(s.speech.rendered.size(), 3);
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY(s.speech.said.isEmpty());
     QVERIFY(!s.speech.speaker);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestSpokenRun::digitByDigit_aSecondEach()
@@ -499,20 +499,20 @@ void TestSpokenRun::digitByDigit_aSecondEach()
     Session s({"TNumOfEl=5", "TimerMSec=1000", "IfDigits=1"}, "1671,7406,90,word");
     s.speech.speakingMs = 900;
     quint32 renderedBy = 0;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         renderedBy = quint32(s.speech.rendered.size());
         QCOMPARE(t->TicksPerElement, 1);
-        s.present();
-        s.answerAll();
+        s.Present();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(renderedBy, 5u);
     QStringList spoken;
     for (int n = 1; n <= 5; ++n)
-        spoken << Speech::SpokenText(s.element(n), true);
+        spoken << Speech::SpokenText(s.ReportElement(n), true);
     QCOMPARE(s.speech.rendered, spoken);
     QCOMPARE(s.speech.said, spoken);
-    QVERIFY2(s.stored().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.stored()));
+    QVERIFY2(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\nTime=0:0:5  ")), qPrintable(s.StoredText()));
 }
 
 void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine_data()
@@ -549,18 +549,18 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
             return resumedAt + pace + quint32(i - askAfter) * pace;
         return s.speech.saidAt.first() + pace + quint32(i) * pace;
     };
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QTRY_VERIFY_WITH_TIMEOUT(!s.speech.said.isEmpty(), 2000); // at the first paint
         QCOMPARE(s.speech.said.first(), QStringLiteral("Ready… go"));
-        while (s.presenting()) {
-            s.ticks.advance(10);
+        while (s.Presenting()) {
+            s.ticks.Advance(10);
             // The timer comes 40 ms late for every third digit.
             const int i = int(numbers.size());
             if (i % 3 == 2 && s.ticks.now < dueAt(i) + 40)
                 continue;
             const int before = t->CurrentNumber;
             t->SpokenNumberTimer();
-            if (t->CurrentNumber == before || !s.presenting())
+            if (t->CurrentNumber == before || !s.Presenting())
                 continue;
             paintedAt << s.ticks.now;
             numbers << t->CurrentNumber;
@@ -575,7 +575,7 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
         QVERIFY(t->isVisible());
         QString line;
         for (int n = 1; n <= t->ElementCount; ++n) {
-            QString digit = s.element(n);
+            QString digit = s.ReportElement(n);
             if (n == wrongAt)
                 digit = digit == "1" ? "2" : "1";
             line += digit + (n % 5 == 0 ? " " : "");
@@ -602,13 +602,13 @@ void TestSpokenRun::spokenNumbers_onTheirTime_recalledAsOneLine()
         // Heard on its moment; shown then, or 40 ms after it where the
         // timer came late.
         const quint32 due = dueAt(i);
-        QCOMPARE(s.speech.said.at(i + 1), s.element(expected.at(i)));
+        QCOMPARE(s.speech.said.at(i + 1), s.ReportElement(expected.at(i)));
         QVERIFY2(s.speech.saidAt.at(i + 1) == due,
                  qPrintable(QStringLiteral("digit %1 at %2, due %3").arg(i).arg(s.speech.saidAt.at(i + 1)).arg(due)));
         QCOMPARE(paintedAt.at(i), due + (i % 3 == 2 ? 40 : 0));
     }
     const int score = wrongAt == 0 ? 20 : wrongAt - 1;
-    QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=%1\r\n").arg(wrongAt == 0 ? 0 : 1)));
+    QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=%1\r\n").arg(wrongAt == 0 ? 0 : 1)));
     QCOMPARE(s.forms.frm_results->LabelScore->text(), QStringLiteral("Until the first mistake: %1 of 20").arg(score));
 }
 
@@ -624,25 +624,25 @@ void TestSpokenRun::voiceLost()
     QFETCH(bool, presenting);
     Session s({"TNumOfEl=3", "TimerMSec=5000"});
     s.speech.speakingMs = 1000;
-    s.script([&](Tfrm_test *t) {
-        s.present(presenting ? 7000 : 0);
-        s.speech.fail(QStringLiteral("No audio device available"));
+    s.WhenShown([&](Tfrm_test *t) {
+        s.Present(presenting ? 7000 : 0);
+        s.speech.Fail(QStringLiteral("No audio device available"));
         if (presenting) {
             QVERIFY(!t->isVisible());
             QCOMPARE(t->CurrentNumber, 2);
             return;
         }
-        s.answerAll();
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     if (presenting) {
-        QCOMPARE(s.user.texts().last(),
+        QCOMPARE(s.user.MessageTexts().last(),
                  QStringLiteral("Test is not completed. The Elements could not be spoken: No audio device available"));
-        QCOMPARE(s.run().TestMode, 0);
-        QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+        QCOMPARE(s.Run().TestMode, 0);
+        QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
     } else {
-        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
-        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+        QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
     }
     QVERIFY(!s.speech.speaker);
 }
@@ -659,7 +659,7 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
     QFETCH(bool, exam);
     Session s({"IfHideEl=1"});
     QString onScreen;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         onScreen = t->Label2->text();
         s.user.answers.push_back(Answer::Ok);
         t->reject();
@@ -668,8 +668,8 @@ void TestSpokenRun::introductoryAndExam_neverSpoken()
         s.forms.frm_main->Exam1Click();
     else
         s.forms.frm_main->est11Click();
-    QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
-    QCOMPARE(onScreen, s.element(1)); // shown, not hidden
+    QCOMPARE(s.user.opened, QList<QDialog *>{s.T()});
+    QCOMPARE(onScreen, s.ReportElement(1)); // shown, not hidden
     QCOMPARE(s.speech.made, 0);
 }
 
@@ -737,58 +737,59 @@ void TestSpokenRun::realSpeaker_fakeSink()
     qint64 stallMs = 0;
     bool waited = false; // "Waiting for the sound server…" was shown
     bool released = false;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         // The player is a real thread: its news is waited for, never longer
         // than a bounded while; the run's clock moves only by hand.
         QElapsedTimer guard;
         guard.start();
-        while (t->isVisible() && s.presenting() && guard.elapsed() < 10000) {
+        while (t->isVisible() && s.Presenting() && guard.elapsed() < 10000) {
             QCoreApplication::processEvents();
-            if (!speaker || !speaker->problem().isEmpty())
+            if (!speaker || !speaker->Problem().isEmpty())
                 continue; // failed: the runner hears of it next
-            if (sink->isStuck() && stuckAt == 0) {
+            if (sink->IsStuck() && stuckAt == 0) {
                 stuckAt = s.ticks.now;
-                stallMs = speaker->clipMs(s.element(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
+                stallMs =
+                    speaker->ClipMs(s.ReportElement(t->CurrentNumber)) + (fault == SinkScript::Stalls ? 400 : 1500);
             }
             const bool stuck = stuckAt != 0 && !released;
             if (stuck && s.ticks.now - stuckAt >= stallMs && fault != SinkScript::NeverEnds) {
-                sink->release();
+                sink->Release();
                 released = true;
                 // The player's answer, once it comes, lets the run go on.
                 QElapsedTimer answer;
                 answer.start();
-                while (!speaker->speaking() && answer.elapsed() < 5000)
+                while (!speaker->Speaking() && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
             } else if (stuck && s.ticks.now - stuckAt < 5000) {
-                s.ticks.advance(10);
-                waited |= t->WaitNotice->isVisible();
-            } else if (!speaker->speaking()) {
+                s.ticks.Advance(10);
+                waited |= t->waitNotice->isVisible();
+            } else if (!speaker->Speaking()) {
                 // Between clips the player asks the server whether it is
                 // still there, a quarter of a second after the last.
-                const int asked = sink->checked();
-                s.ticks.advance(300);
+                const int asked = sink->Checked();
+                s.ticks.Advance(300);
                 QElapsedTimer answer;
                 answer.start();
-                while (sink->checked() == asked && answer.elapsed() < 5000)
+                while (sink->Checked() == asked && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
-                while (fault == SinkScript::GoneWhileIdle && speaker && speaker->problem().isEmpty()
+                while (fault == SinkScript::GoneWhileIdle && speaker && speaker->Problem().isEmpty()
                        && answer.elapsed() < 5000)
                     QCoreApplication::processEvents();
-                if (speaker && speaker->problem().isEmpty())
-                    s.timerTick(700);
+                if (speaker && speaker->Problem().isEmpty())
+                    s.TimerTick(700);
             }
         }
         if (!t->isVisible())
             return;
         for (int n = 1; n <= t->ElementCount; ++n)
-            expectedMs << speaker->clipMs(Speech::SpokenText(s.element(n), false));
-        s.answerAll();
+            expectedMs << speaker->ClipMs(Speech::SpokenText(s.ReportElement(n), false));
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
-    sink->release();
+    sink->Release();
     if (reason.isEmpty()) {
-        QVERIFY(s.user.texts().last().startsWith(QStringLiteral("Your result is ")));
-        QVERIFY(s.stored().contains(QStringLiteral("\r\nErrors=0\r\n")));
+        QVERIFY(s.user.MessageTexts().last().startsWith(QStringLiteral("Your result is ")));
+        QVERIFY(s.StoredText().contains(QStringLiteral("\r\nErrors=0\r\n")));
         QList<qint64> heardMs;
         for (const std::vector<qint16> &clip : sink->heard)
             heardMs << qint64(clip.size()) * 1000 / sink->sampleRate;
@@ -797,7 +798,7 @@ void TestSpokenRun::realSpeaker_fakeSink()
         QCOMPARE(heardMs, expectedMs);
         QCOMPARE(stuckAt != 0, fault == SinkScript::Stalls || fault == SinkScript::StallsLong);
         QCOMPARE(waited, fault == SinkScript::StallsLong);
-        QCOMPARE(s.t()->WaitNotice->text(), QStringLiteral("Waiting for the sound server…"));
+        QCOMPARE(s.T()->waitNotice->text(), QStringLiteral("Waiting for the sound server…"));
         // Each clip ends with the pause (0.3 s unless chosen), so that the
         // next Element, which waits for its end, never runs into it.
         const qint64 chosenMs = pause.isEmpty() ? 300 : pause.toInt();
@@ -809,15 +810,15 @@ void TestSpokenRun::realSpeaker_fakeSink()
         }
         return;
     }
-    QCOMPARE(s.user.texts().last(),
+    QCOMPARE(s.user.MessageTexts().last(),
              QStringLiteral("Test is not completed. The Elements could not be spoken: ") + reason);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
     QVERIFY(!speaker);
     if (!voice.isEmpty()) {
         QVERIFY(s.user.opened.isEmpty());
         return;
     }
-    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.Run().TestMode, 0);
     QCOMPARE(int(sink->heard.size()), 1);
     if (fault == SinkScript::NeverEnds) {
         // Waited for 2 s past the clip's end, not longer.
@@ -853,18 +854,19 @@ void TestSpokenRun::frozenServer_refusedInTime()
     clock.setInterval(1);
     QObject::connect(&clock, &QTimer::timeout, [&] {
         ++fired;
-        s.ticks.advance(20);
+        s.ticks.Advance(20);
     });
     clock.start();
     const quint32 asked = s.ticks.now;
     s.forms.frm_main->est21Click();
     const quint32 answered = s.ticks.now;
     clock.stop();
-    sink->release();
-    QVERIFY(sink->isStuck());
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
-                                                         "answer. Turn \"Speak Elements\" off in the options to "
-                                                         "train without the voice.")}));
+    sink->Release();
+    QVERIFY(sink->IsStuck());
+    QCOMPARE(s.user.MessageTexts(),
+             (QStringList{QStringLiteral("The Elements can't be spoken: the sound server does not "
+                                         "answer. Turn \"Speak Elements\" off in the options to "
+                                         "train without the voice.")}));
     QVERIFY(s.user.opened.isEmpty());
     QVERIFY2(answered - asked >= 2000 && answered - asked <= 3000, qPrintable(QString::number(answered - asked)));
     QVERIFY(fired >= 50);

@@ -78,8 +78,8 @@ struct Session
 
     explicit Session(const QStringList &config = {})
     {
-        dir.write(QStringLiteral("config.ini"), configIni(config));
-        dir.write(QStringLiteral("modules.ini"), ModulesIni);
+        dir.Write(QStringLiteral("config.ini"), configIni(config));
+        dir.Write(QStringLiteral("modules.ini"), ModulesIni);
         forms = CreateForms();
         forms.frm_main->FormShow(); // history and options, as at start-up
     }
@@ -87,84 +87,84 @@ struct Session
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
-    Tfrm_test *t() const { return forms.frm_test; }
-    Tfrm_results *report() const { return forms.frm_results; }
-    RunState &run() const { return forms.frm_main->runState(); }
+    Tfrm_test *T() const { return forms.frm_test; }
+    Tfrm_results *Report() const { return forms.frm_results; }
+    RunState &Run() const { return forms.frm_main->CurrentRunState(); }
 
     // What the runner's modal showing does, then what the windows it opens do.
-    void script(const std::function<void(Tfrm_test *)> &runner, const QList<TestUser::Script> &nested = {})
+    void WhenShown(const std::function<void(Tfrm_test *)> &runner, const QList<TestUser::Script> &nested = {})
     {
         user.scripts.push_back([this, runner](QDialog *) {
             // The real timer keeps its setting but stays out of the way.
-            QVERIFY(t()->Timer1->isActive());
-            timerInterval = t()->Timer1->interval();
-            t()->Timer1->setInterval(24 * 3600 * 1000);
-            shown = {t()->Label2->text()};
-            runner(t());
+            QVERIFY(T()->Timer1->isActive());
+            timerInterval = T()->Timer1->interval();
+            T()->Timer1->setInterval(24 * 3600 * 1000);
+            shown = {T()->Label2->text()};
+            runner(T());
         });
         for (const TestUser::Script &s : nested)
             user.scripts.push_back(s);
     }
 
-    void tick(quint32 ms = 1000)
+    void Tick(quint32 ms = 1000)
     {
-        ticks.advance(ms);
-        t()->Timer1Timer();
+        ticks.Advance(ms);
+        T()->Timer1Timer();
     }
 
     // Notes the Element on screen when a new one has appeared.
-    void noteShown()
+    void NoteShown()
     {
-        const int n = t()->CurrentNumber;
-        if (t()->Phase == 1 && !t()->PresentationDone && n == shown.size() + 1 && n <= t()->ElementCount) {
-            QCOMPARE(t()->Label2->text(), report()->Cell(1, n - 1));
-            shown << t()->Label2->text();
+        const int n = T()->CurrentNumber;
+        if (T()->Phase == 1 && !T()->presentationDone && n == shown.size() + 1 && n <= T()->ElementCount) {
+            QCOMPARE(T()->Label2->text(), Report()->Cell(1, n - 1));
+            shown << T()->Label2->text();
         }
     }
 
     // Ticks a timed presentation to its end, or presses "Next" `nextEvery`
     // ticks into each Element.
-    void presentTimed(int nextEvery = 0)
+    void PresentTimed(int nextEvery = 0)
     {
-        while (t()->Phase == 1 && !t()->PresentationDone && t()->isVisible()) {
-            if (nextEvery > 0 && t()->TickInElement == nextEvery) {
-                ticks.advance(1000);
-                t()->BitBtn1Click();
+        while (T()->Phase == 1 && !T()->presentationDone && T()->isVisible()) {
+            if (nextEvery > 0 && T()->TickInElement == nextEvery) {
+                ticks.Advance(1000);
+                T()->BitBtn1Click();
             } else {
-                tick();
+                Tick();
             }
-            noteShown();
+            NoteShown();
         }
     }
 
     // Exam: "Next" every `ms`, then the tick that ends the phase.
-    void presentExam(quint32 ms)
+    void PresentExam(quint32 ms)
     {
-        while (t()->CurrentNumber <= t()->ElementCount) {
-            ticks.advance(ms);
-            t()->BitBtn1Click();
-            noteShown();
+        while (T()->CurrentNumber <= T()->ElementCount) {
+            ticks.Advance(ms);
+            T()->BitBtn1Click();
+            NoteShown();
         }
-        tick();
+        Tick();
     }
 
     // Types every answer: the Element, except `wrong` ones; by Enter or "Next".
-    void answerAll(const QMap<int, QString> &wrong = {}, bool byEnter = false)
+    void AnswerAll(const QMap<int, QString> &wrong = {}, bool byEnter = false)
     {
-        QCOMPARE(t()->Phase, 2);
-        for (int n = 1; n <= t()->ElementCount && t()->isVisible(); ++n) {
-            QCOMPARE(t()->CurrentNumber, n);
-            QCOMPARE(t()->Edit1->text(), QStringLiteral("???"));
-            t()->Edit1->setText(wrong.value(n, report()->Cell(1, n - 1)));
+        QCOMPARE(T()->Phase, 2);
+        for (int n = 1; n <= T()->ElementCount && T()->isVisible(); ++n) {
+            QCOMPARE(T()->CurrentNumber, n);
+            QCOMPARE(T()->Edit1->text(), QStringLiteral("???"));
+            T()->Edit1->setText(wrong.value(n, Report()->Cell(1, n - 1)));
             if (byEnter)
-                QTest::keyClick(t()->Edit1, Qt::Key_Return);
+                QTest::keyClick(T()->Edit1, Qt::Key_Return);
             else
-                QTest::mouseClick(t()->BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(T()->BitBtn1, Qt::LeftButton);
         }
     }
 
-    QString stored(const char *file) const { return QString::fromLatin1(dir.read(QLatin1String(file))); }
-    QString sectionName() const { return ResultsStore::SectionName(now.at, QLocale()); }
+    QString StoredText(const char *file) const { return QString::fromLatin1(dir.Read(QLatin1String(file))); }
+    QString SectionName() const { return ResultsStore::SectionName(now.at, QLocale()); }
 };
 
 TestUser::Script solveExercises()
@@ -277,25 +277,25 @@ void TestTestRun::launch()
     QFETCH(bool, counter);
     QFETCH(QString, message);
     Session s(config);
-    s.t()->Edit1->show(); // as a previous run leaves it
+    s.T()->Edit1->show(); // as a previous run leaves it
     s.user.scripts.push_back([&](QDialog *) {
-        QCOMPARE(s.t()->windowTitle(), caption);
-        QCOMPARE(s.t()->RunStatus, 777);
-        QCOMPARE(s.t()->ElementCount, count);
-        QCOMPARE(s.t()->TicksPerElement, ticksPerElement);
-        QCOMPARE(s.t()->Label1->isVisible(), counter);
-        QVERIFY(s.t()->Label2->isVisible());
-        QVERIFY(!s.t()->Edit1->isVisible());
-        QCOMPARE(s.t()->Timer1->interval(), 1000);
-        QCOMPARE(s.t()->Timer1->timerType(), Qt::PreciseTimer);
-        QCOMPARE(s.t()->size(), QSize(376, 215));
-        QCOMPARE(s.t()->BitBtn1->geometry(), QRect(120, 119, 132, 24));
-        QCOMPARE(s.report()->RowCount(), count);
+        QCOMPARE(s.T()->windowTitle(), caption);
+        QCOMPARE(s.T()->RunStatus, 777);
+        QCOMPARE(s.T()->ElementCount, count);
+        QCOMPARE(s.T()->TicksPerElement, ticksPerElement);
+        QCOMPARE(s.T()->Label1->isVisible(), counter);
+        QVERIFY(s.T()->Label2->isVisible());
+        QVERIFY(!s.T()->Edit1->isVisible());
+        QCOMPARE(s.T()->Timer1->interval(), 1000);
+        QCOMPARE(s.T()->Timer1->timerType(), Qt::PreciseTimer);
+        QCOMPARE(s.T()->size(), QSize(376, 215));
+        QCOMPARE(s.T()->BitBtn1->geometry(), QRect(120, 119, 132, 24));
+        QCOMPARE(s.Report()->RowCount(), count);
         s.user.answers.push_back(Answer::Ok);
-        s.t()->reject(); // "Stop test?" confirmed
+        s.T()->reject(); // "Stop test?" confirmed
     });
     const quint32 start = s.ticks.now;
-    s.ticks.advance(700);
+    s.ticks.Advance(700);
     s.random.queued = {41};
     if (menu == QLatin1String("est11"))
         s.forms.frm_main->est11Click();
@@ -311,9 +311,9 @@ void TestTestRun::launch()
                  ? QStringLiteral("Press OK to start\n\nMistakes allowed in an Exam of 30 Elements: 3. Mistake 4 "
                                   "ends it.")
                  : QStringLiteral("Press OK to start"));
-    QCOMPARE(s.run().StartTick, start + 700);
-    QCOMPARE(s.run().StartDateTime, s.now.at);
-    QCOMPARE(s.user.opened.contains(s.t()), !caption.isEmpty());
+    QCOMPARE(s.Run().StartTick, start + 700);
+    QCOMPARE(s.Run().StartDateTime, s.now.at);
+    QCOMPARE(s.user.opened.contains(s.T()), !caption.isEmpty());
     if (!message.isEmpty()) {
         QCOMPARE(s.user.asked.size(), 2);
         QCOMPARE(s.user.asked.at(1).text, message);
@@ -321,7 +321,7 @@ void TestTestRun::launch()
     }
     QCOMPARE(s.user.asked.size(), 2); // "Stop test?"
     if (menu == QLatin1String("est11"))
-        QCOMPARE(s.report()->Cell(1, 0), QStringLiteral("42"));
+        QCOMPARE(s.Report()->Cell(1, 0), QStringLiteral("42"));
 }
 
 void TestTestRun::launch_declined()
@@ -330,9 +330,9 @@ void TestTestRun::launch_declined()
     // The start prompt closed by its close box: nothing starts, no start is recorded.
     s.user.answers.push_back(Answer::Closed);
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.run().TestMode, 3);
-    QCOMPARE(s.run().StartTick, 0u);
-    QVERIFY(!s.run().StartDateTime.isValid());
+    QCOMPARE(s.Run().TestMode, 3);
+    QCOMPARE(s.Run().StartTick, 0u);
+    QVERIFY(!s.Run().StartDateTime.isValid());
     QCOMPARE(s.user.asked.size(), 1);
 }
 
@@ -350,19 +350,19 @@ void TestTestRun::launch_afterCancelledOptions_runsTheStoredValues()
     s.forms.frm_main->Configurations1Click();
     for (const bool exam : {false, true}) {
         s.user.scripts.push_back([&](QDialog *) {
-            QCOMPARE(s.t()->ElementCount, exam ? 30 : 20);
-            QCOMPARE(s.t()->TicksPerElement, 6);
+            QCOMPARE(s.T()->ElementCount, exam ? 30 : 20);
+            QCOMPARE(s.T()->TicksPerElement, 6);
             if (!exam)
-                QCOMPARE(s.t()->Label1->text(), QStringLiteral("1 of 20"));
+                QCOMPARE(s.T()->Label1->text(), QStringLiteral("1 of 20"));
             s.user.answers.push_back(Answer::Ok);
-            s.t()->reject();
+            s.T()->reject();
         });
         if (exam)
             s.forms.frm_main->Exam1Click();
         else
             s.forms.frm_main->est21Click();
-        QVERIFY(s.user.opened.contains(s.t()));
-        QCOMPARE(s.report()->RowCount(), exam ? 30 : 20);
+        QVERIFY(s.user.opened.contains(s.T()));
+        QCOMPARE(s.Report()->RowCount(), exam ? 30 : 20);
     }
 }
 
@@ -406,9 +406,9 @@ void TestTestRun::launch_valuesTheOptionsCannotSet()
     Session s(config);
     for (int launch = 0; launch < 2; ++launch) {
         s.user.scripts.push_back([&](QDialog *) {
-            QCOMPARE(s.t()->TicksPerElement, ticksPerElement);
+            QCOMPARE(s.T()->TicksPerElement, ticksPerElement);
             s.user.answers.push_back(Answer::Ok);
-            s.t()->reject();
+            s.T()->reject();
         });
         const qsizetype before = s.user.asked.size();
         if (menu == QLatin1String("est21"))
@@ -420,10 +420,10 @@ void TestTestRun::launch_valuesTheOptionsCannotSet()
             said[0] += QStringLiteral("\n\nMistakes allowed in an Exam of 20 Elements: 2. Mistake 3 ends it.");
         if (launch == 0 && !notice.isEmpty())
             said.prepend(notice);
-        QCOMPARE(s.user.texts().mid(before, said.size()), said);
+        QCOMPARE(s.user.MessageTexts().mid(before, said.size()), said);
         QCOMPARE(s.user.asked.size(), before + said.size() + 1); // and "Stop test?"
-        QVERIFY2(drawnFrom.split(QLatin1Char(',')).contains(s.report()->Cell(1, 0)),
-                 qPrintable(s.report()->Cell(1, 0)));
+        QVERIFY2(drawnFrom.split(QLatin1Char(',')).contains(s.Report()->Cell(1, 0)),
+                 qPrintable(s.Report()->Cell(1, 0)));
     }
 }
 
@@ -460,29 +460,29 @@ void TestTestRun::launch_withoutModule()
     QFETCH(QByteArray, after);
     QFETCH(QString, message);
     Session s;
-    s.dir.write(QStringLiteral("modules.ini"), library);
+    s.dir.Write(QStringLiteral("modules.ini"), library);
     s.forms.frm_options->LoadOptions();
     if (after.isEmpty() && !library.isEmpty())
-        QFile::remove(s.dir.path(QStringLiteral("modules.ini")));
+        QFile::remove(s.dir.Path(QStringLiteral("modules.ini")));
     else
-        s.dir.write(QStringLiteral("modules.ini"), after);
+        s.dir.Write(QStringLiteral("modules.ini"), after);
     s.forms.frm_main->est21Click();
     s.forms.frm_main->Exam1Click();
     // The Module the options named for each, where the message names one.
     const auto naming = [&message](const char *module) {
         return message.contains(QLatin1String("%1")) ? message.arg(QLatin1String(module)) : message;
     };
-    QCOMPARE(s.user.texts(), (QStringList{naming("Words"), naming("Digits")}));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{naming("Words"), naming("Digits")}));
     QCOMPARE(s.user.asked.first().kind, Kind::Message);
     QVERIFY(s.user.opened.isEmpty());
-    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.Run().TestMode, 0);
 }
 
 void TestTestRun::introductory_scoredShownNotStored()
 {
     Session s;
     s.random.reseeds = 0;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->Label1->text(), QStringLiteral("1 of 20"));
             QCOMPARE(t->CurrentNumber, 1);
@@ -491,58 +491,59 @@ void TestTestRun::introductory_scoredShownNotStored()
             QCOMPARE(t->focusWidget(), t->BitBtn1);
             // The first Element fades at the next five ticks, the sixth replaces it.
             for (const int grey : {32, 64, 96, 128, 160}) {
-                s.tick();
+                s.Tick();
                 QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
                 QCOMPARE(t->CurrentNumber, 1);
             }
-            s.tick();
-            s.noteShown();
+            s.Tick();
+            s.NoteShown();
             QCOMPARE(t->CurrentNumber, 2);
             QCOMPARE(t->Label1->text(), QStringLiteral("2 of 20"));
             QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 0));
             // "Next" replaces the Element at once; the rhythm goes on.
-            s.tick();
+            s.Tick();
             t->BitBtn1Click();
-            s.noteShown();
+            s.NoteShown();
             QCOMPARE(t->CurrentNumber, 3);
-            s.tick();
+            s.Tick();
             QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(32, 32, 32));
-            s.presentTimed();
+            s.PresentTimed();
             QCOMPARE(s.random.reseeds, 20 + 1); // one per draw, one for the exercises
-            QCOMPARE(s.run().EndTick, s.ticks.now);
+            QCOMPARE(s.Run().EndTick, s.ticks.now);
             QCOMPARE(t->BitBtn1->geometry(), QRect(72, 119, 240, 24));
             QCOMPARE(t->Label1->text(), QStringLiteral("1 of 20"));
             QVERIFY(t->Edit1->isVisible());
             QVERIFY(!t->Label2->isVisible());
             QCOMPARE(t->focusWidget(), t->Edit1);
-            QString right = s.report()->Cell(1, 0);
-            s.answerAll({{4, right + QLatin1Char('0')}}, true);
+            QString right = s.Report()->Cell(1, 0);
+            s.AnswerAll({{4, right + QLatin1Char('0')}}, true);
         },
         {[&](QDialog *d) {
              // Owned by the runner while shown, so that they come up in front of it.
-             QCOMPARE(d->windowHandle()->transientParent(), s.t()->windowHandle());
+             QCOMPARE(d->windowHandle()->transientParent(), s.T()->windowHandle());
              solveExercises()(d);
          },
          [&](QDialog *d) {
-             QCOMPARE(d, s.report());
-             QCOMPARE(d->windowHandle()->transientParent(), s.t()->windowHandle());
-             QCOMPARE(s.report()->TotalText(), QStringLiteral("20"));
-             QCOMPARE(s.report()->ErrorsText(), QStringLiteral("1"));
+             QCOMPARE(d, s.Report());
+             QCOMPARE(d->windowHandle()->transientParent(), s.T()->windowHandle());
+             QCOMPARE(s.Report()->TotalText(), QStringLiteral("20"));
+             QCOMPARE(s.Report()->ErrorsText(), QStringLiteral("1"));
          }});
     s.forms.frm_main->est11Click();
     QCOMPARE(s.shown.size(), 20);
     for (const QString &e : s.shown)
         QVERIFY(e.toInt() >= 1 && e.toInt() <= 99 && QString::number(e.toInt()) == e);
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Your result is 3,8")}));
-    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe, s.report()}));
-    QVERIFY(s.report()->windowHandle()->transientParent() != s.t()->windowHandle());
-    QCOMPARE(s.t()->MistakeCount, 1);
-    QCOMPARE(s.t()->RunStatus, 2);
-    QCOMPARE(s.run().TestMode, 0);
-    QVERIFY(!s.t()->isVisible());
-    QVERIFY(!s.t()->Timer1->isActive());
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
-    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.MessageTexts(),
+             (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Your result is 3,8")}));
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.T(), s.forms.frm_exe, s.Report()}));
+    QVERIFY(s.Report()->windowHandle()->transientParent() != s.T()->windowHandle());
+    QCOMPARE(s.T()->MistakeCount, 1);
+    QCOMPARE(s.T()->RunStatus, 2);
+    QCOMPARE(s.Run().TestMode, 0);
+    QVERIFY(!s.T()->isVisible());
+    QVERIFY(!s.T()->Timer1->isActive());
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("examres.ini")));
 }
 
 void TestTestRun::training_storedAndListed_data()
@@ -561,15 +562,15 @@ void TestTestRun::training_storedAndListed()
     QList<TestUser::Script> nested;
     if (exercises)
         nested << solveExercises();
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
-            s.presentTimed();
-            QCOMPARE(s.run().EndTick - s.run().StartTick, 120000u);
+            s.PresentTimed();
+            QCOMPARE(s.Run().EndTick - s.Run().StartTick, 120000u);
             // Wrong: case, a trailing blank, an untouched "???".
-            const QString e2 = s.report()->Cell(1, 1), e5 = s.report()->Cell(1, 4);
-            s.answerAll({{2, e2.toUpper()}, {5, e5 + QLatin1Char(' ')}, {9, QStringLiteral("???")}});
+            const QString e2 = s.Report()->Cell(1, 1), e5 = s.Report()->Cell(1, 4);
+            s.AnswerAll({{2, e2.toUpper()}, {5, e5 + QLatin1Char(' ')}, {9, QStringLiteral("???")}});
             for (int r = 0; r < 20; ++r)
-                answers << s.report()->Cell(2, r);
+                answers << s.Report()->Cell(2, r);
             QCOMPARE(t->MistakeCount, 3);
         },
         nested);
@@ -580,17 +581,17 @@ void TestTestRun::training_storedAndListed()
     for (const QString &e : s.shown)
         QVERIFY(e == QLatin1String("dog") || e == QLatin1String("sun") || e == QLatin1String("moon"));
     QCOMPARE(s.random.reseeds, 20 + (exercises ? 1 : 0) + 1); // draws, exercises, history reload
-    const QString expected = section(s.sectionName(),
+    const QString expected = section(s.SectionName(),
                                      QStringLiteral("Total=20\r\nErrors=3\r\n"
                                                     "Time=0:2:0  Average time for each number: 6 sec.\r\n"
                                                     "Mark=2\r\nKoeff=3,4\r\n"),
                                      s.shown, answers, QStringLiteral("Module=Words\r\nFrom=moon\r\nTo=dog\r\n"));
-    QCOMPARE(s.stored("testres.ini"), expected);
-    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 3,4"));
-    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
+    QCOMPARE(s.StoredText("testres.ini"), expected);
+    QVERIFY(!s.dir.Exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Your result is 3,4"));
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.SectionName());
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 1)->text(), QStringLiteral("3,4"));
-    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.Run().TestMode, 0);
 }
 
 // Notes what the runner holds when it is first painted.
@@ -626,15 +627,15 @@ void TestTestRun::firstElement_paceStartsAtItsPaint()
     // The showing comes before the paint: the first Element's second runs
     // from the paint that puts it on screen.
     Session s({"TNumOfEl=2"});
-    FirstPaint paint(s.t());
-    s.script(
+    FirstPaint paint(s.T());
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QVERIFY(paint.seen);
             QVERIFY(!paint.paceRunning);
-            QCOMPARE(paint.element, s.report()->Cell(1, 0));
+            QCOMPARE(paint.element, s.Report()->Cell(1, 0));
             QVERIFY(t->Timer1->isActive());
-            s.presentTimed();
-            s.answerAll();
+            s.PresentTimed();
+            s.AnswerAll();
         },
         {solveExercises()});
     s.forms.frm_main->est21Click();
@@ -646,26 +647,26 @@ void TestTestRun::training_unlimitedTimeAndOneElementRange()
     // A timer below 50 ms would leave every Element up until "Next";
     // "Unlimited time" makes it 20 ticks whatever the timer says.
     Session s({"IfNoTimeLimit=1", "TimerMSec=40", "TNumOfEl=3", "TDiapFrom=sun", "TDiapTo=sun", "IfShowNum=0"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->TicksPerElement, 20);
             for (int k = 1; k < 20; ++k) {
-                s.tick();
+                s.Tick();
                 const int g = k * 192 / 20;
                 QCOMPARE(t->Label2->palette().color(QPalette::WindowText), QColor(g, g, g));
             }
-            s.tick();
-            s.noteShown();
+            s.Tick();
+            s.NoteShown();
             QCOMPARE(t->CurrentNumber, 2);
             QVERIFY(t->Label1->isHidden());
-            s.presentTimed(2);
-            s.answerAll();
+            s.PresentTimed(2);
+            s.AnswerAll();
         },
         {solveExercises()});
     s.forms.frm_main->est21Click();
     QCOMPARE(s.shown, (QStringList{"sun", "sun", "sun"}));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Res=sun,sun,sun\r\nAnsw=sun,sun,sun\r\n")));
 
     // Without "Unlimited time" the same timer is not run with: see
     // launch_valuesTheOptionsCannotSet.
@@ -704,16 +705,16 @@ void TestTestRun::training_drawn()
     QStringList thirty;
     for (int i = 1; i <= 30; ++i)
         thirty << QStringLiteral("e%1").arg(i, 2, 10, QLatin1Char('0'));
-    s.dir.write(QStringLiteral("modules.ini"), "[Thirty]\r\nData=" + thirty.join(QLatin1Char(',')).toUtf8() + "\r\n");
+    s.dir.Write(QStringLiteral("modules.ini"), "[Thirty]\r\nData=" + thirty.join(QLatin1Char(',')).toUtf8() + "\r\n");
     s.forms.frm_options->LoadOptions();
-    s.script([&](Tfrm_test *t) {
-        const quint32 period = quint32(t->TickPeriodMs);
-        while (t->Phase == 1 && !t->PresentationDone && t->isVisible()) {
-            s.tick(period);
-            s.noteShown();
+    s.WhenShown([&](Tfrm_test *t) {
+        const quint32 period = quint32(t->tickPeriodMs);
+        while (t->Phase == 1 && !t->presentationDone && t->isVisible()) {
+            s.Tick(period);
+            s.NoteShown();
         }
-        QCOMPARE(s.run().EndTick - s.run().StartTick, runMs);
-        s.answerAll();
+        QCOMPARE(s.Run().EndTick - s.Run().StartTick, runMs);
+        s.AnswerAll();
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(s.timerInterval,
@@ -727,10 +728,10 @@ void TestTestRun::training_drawn()
         QCOMPARE(s.shown.join(QLatin1Char(',')), expected);
     }
     // Stored, scored and listed as any run.
-    QVERIFY(s.stored("testres.ini")
+    QVERIFY(s.StoredText("testres.ini")
                 .contains(QStringLiteral("Res=") + s.shown.join(QLatin1Char(',')) + QStringLiteral("\r\n")));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
-    QCOMPARE(s.run().TestMode, 0);
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QCOMPARE(s.Run().TestMode, 0);
 }
 
 void TestTestRun::training_tooSlow()
@@ -739,42 +740,42 @@ void TestTestRun::training_tooSlow()
     // seconds part (999 ms seconds) reaches 24.
     Session s({"TNumOfEl=2", "IfNoTimeLimit=1"});
     QString onScreen;
-    s.script([&](Tfrm_test *t) {
-        s.tick(23 * 999 + 998);
+    s.WhenShown([&](Tfrm_test *t) {
+        s.Tick(23 * 999 + 998);
         QVERIFY(t->isVisible());
         onScreen = t->Label2->text();
         s.user.onAsk = [&](const TestUser::Asked &) {
             QVERIFY(!t->isVisible());
             t->Timer1Timer(); // a late tick changes nothing
         };
-        s.tick(1);
+        s.Tick(1);
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. You are memorizing too slow!"));
-    QCOMPARE(s.run().TestMode, 0);
-    QCOMPARE(s.t()->RunStatus, 2);
-    QCOMPARE(s.t()->Label2->text(), onScreen);
-    QCOMPARE(s.user.opened, QList<QDialog *>{s.t()});
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Test is not completed. You are memorizing too slow!"));
+    QCOMPARE(s.Run().TestMode, 0);
+    QCOMPARE(s.T()->RunStatus, 2);
+    QCOMPARE(s.T()->Label2->text(), onScreen);
+    QCOMPARE(s.user.opened, QList<QDialog *>{s.T()});
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestTestRun::exam_passes()
 {
     Session s({"EDiapFrom=e", "EDiapTo=b"});
     QStringList answers;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QVERIFY(t->Label1->isHidden());
             // Ticks alone do not advance an Exam.
-            s.tick(900);
-            s.tick(900);
+            s.Tick(900);
+            s.Tick(900);
             QCOMPARE(t->CurrentNumber, 1);
-            s.ticks.now = s.run().StartTick;
-            s.presentExam(3000);
-            QCOMPARE(s.run().EndTick - s.run().StartTick, 61000u);
-            s.answerAll({{1, QStringLiteral("x")}, {20, QStringLiteral("y")}});
+            s.ticks.now = s.Run().StartTick;
+            s.PresentExam(3000);
+            QCOMPARE(s.Run().EndTick - s.Run().StartTick, 61000u);
+            s.AnswerAll({{1, QStringLiteral("x")}, {20, QStringLiteral("y")}});
             for (int r = 0; r < 20; ++r)
-                answers << s.report()->Cell(2, r);
+                answers << s.Report()->Cell(2, r);
         },
         {solveExercises()});
     s.random.reseeds = 0;
@@ -782,38 +783,38 @@ void TestTestRun::exam_passes()
     QCOMPARE(s.random.reseeds, 1 + 1); // the exercises and the history reload: no reseed per draw
     for (const QString &e : s.shown)
         QVERIFY(QStringList({"b", "C", "d", "e"}).contains(e));
-    const QString expected = section(s.sectionName(),
+    const QString expected = section(s.SectionName(),
                                      QStringLiteral("Total=20\r\nErrors=2\r\n"
                                                     "Time=0:1:1  Average time for each number: 3,05 sec.\r\n"
                                                     "Mark=3-\r\nKoeff=5,57\r\n"),
                                      s.shown, answers, QStringLiteral("Module=Digits\r\nFrom=e\r\nTo=b\r\n"));
-    QCOMPARE(s.stored("examres.ini"), expected);
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
-    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.sectionName());
+    QCOMPARE(s.StoredText("examres.ini"), expected);
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 0)->text(), s.SectionName());
     QCOMPARE(s.forms.frm_main->StringGrid1->item(0, 2)->text(), QStringLiteral("3-"));
-    QCOMPARE(s.run().TestMode, 0);
+    QCOMPARE(s.Run().TestMode, 0);
 }
 
 void TestTestRun::exam_lastElementNextTwice()
 {
     Session s({"ENumOfEl=3"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             t->BitBtn1Click();
-            s.noteShown();
+            s.NoteShown();
             t->BitBtn1Click();
-            s.noteShown();
+            s.NoteShown();
             QCOMPARE(t->CurrentNumber, 3);
             const QString last = t->Label2->text();
             t->BitBtn1Click(); // marks the last Element as seen
             QCOMPARE(t->CurrentNumber, 4);
             QCOMPARE(t->Label2->text(), last);
-            QVERIFY(!t->PresentationDone);
+            QVERIFY(!t->presentationDone);
             const quint32 end = s.ticks.now + 400;
             s.ticks.now = end;
             t->BitBtn1Click(); // ends the phase at once, draws nothing
-            QCOMPARE(s.run().EndTick, end);
-            QCOMPARE(s.report()->RowCount(), 3);
+            QCOMPARE(s.Run().EndTick, end);
+            QCOMPARE(s.Report()->RowCount(), 3);
             QCOMPARE(t->Phase, 2);
             s.user.answers.push_back(Answer::Ok);
             t->reject();
@@ -821,31 +822,32 @@ void TestTestRun::exam_lastElementNextTwice()
         {solveExercises()});
     s.forms.frm_main->Exam1Click();
     QCOMPARE(s.shown.size(), 3);
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Stop test?"));
-    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Stop test?"));
+    QVERIFY(!s.dir.Exists(QStringLiteral("examres.ini")));
 }
 
 void TestTestRun::exam_tooManyMistakes()
 {
     Session s;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
-            s.presentExam(2000);
-            s.answerAll({{3, QStringLiteral("c")}, {7, QStringLiteral("")}, {12, QStringLiteral("z")}});
+            s.PresentExam(2000);
+            s.AnswerAll({{3, QStringLiteral("c")}, {7, QStringLiteral("")}, {12, QStringLiteral("z")}});
             QCOMPARE(t->MistakeCount, 3);
-            QCOMPARE(s.report()->Cell(2, 12), QString()); // the answers stop at the third mistake
+            QCOMPARE(s.Report()->Cell(2, 12), QString()); // the answers stop at the third mistake
         },
         {solveExercises()});
     s.forms.frm_main->Exam1Click();
     // Not stored, but the wrong answers are said, each with its Element.
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Test is not completed. Too many mistakes!\n\nWrong answers:\n"
-                                                   "3. %1 (answered: c)\n7. %2 (no answer)\n12. %3 (answered: z)")
-                                        .arg(s.report()->Cell(1, 2), s.report()->Cell(1, 6), s.report()->Cell(1, 11)));
-    QVERIFY(s.report()->Cell(1, 2) != QLatin1String("c"));
-    QCOMPARE(s.run().TestMode, 3);
-    QVERIFY(!s.t()->isVisible());
-    QVERIFY(!s.user.opened.contains(s.report()));
-    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.MessageTexts().last(),
+             QStringLiteral("Test is not completed. Too many mistakes!\n\nWrong answers:\n"
+                            "3. %1 (answered: c)\n7. %2 (no answer)\n12. %3 (answered: z)")
+                 .arg(s.Report()->Cell(1, 2), s.Report()->Cell(1, 6), s.Report()->Cell(1, 11)));
+    QVERIFY(s.Report()->Cell(1, 2) != QLatin1String("c"));
+    QCOMPARE(s.Run().TestMode, 3);
+    QVERIFY(!s.T()->isVisible());
+    QVERIFY(!s.user.opened.contains(s.Report()));
+    QVERIFY(!s.dir.Exists(QStringLiteral("examres.ini")));
 }
 
 void TestTestRun::exam_timeLimit_data()
@@ -861,23 +863,23 @@ void TestTestRun::exam_timeLimit()
     QFETCH(quint32, elapsed);
     QFETCH(bool, ended);
     Session s;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n < 20; ++n)
             t->BitBtn1Click();
-        s.ticks.now = s.run().StartTick + elapsed;
+        s.ticks.now = s.Run().StartTick + elapsed;
         t->Timer1Timer();
         QCOMPARE(t->isVisible(), !ended);
-        QCOMPARE(t->PresentationDone, ended);
+        QCOMPARE(t->presentationDone, ended);
         if (!ended) {
             s.user.answers.push_back(Answer::Ok);
             t->reject();
         }
     });
     s.forms.frm_main->Exam1Click();
-    QCOMPARE(s.user.texts().last(), ended ? QStringLiteral("Test is not completed. You are memorizing too slow!")
-                                          : QStringLiteral("Stop test?"));
-    QCOMPARE(s.run().TestMode, ended ? 0 : 3);
-    QVERIFY(!s.dir.exists(QStringLiteral("examres.ini")));
+    QCOMPARE(s.user.MessageTexts().last(), ended ? QStringLiteral("Test is not completed. You are memorizing too slow!")
+                                                 : QStringLiteral("Stop test?"));
+    QCOMPARE(s.Run().TestMode, ended ? 0 : 3);
+    QVERIFY(!s.dir.Exists(QStringLiteral("examres.ini")));
 }
 
 void TestTestRun::stop_data()
@@ -901,10 +903,10 @@ void TestTestRun::stop()
     Session s({"TNumOfEl=3", "Ifexec=0"});
     s.forms.frm_main->SpeedButton1->click();
     bool visibleAfter = true;
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         if (when == QLatin1String("recall")) {
-            s.presentTimed();
-            t->Edit1->setText(s.report()->Cell(1, 0));
+            s.PresentTimed();
+            t->Edit1->setText(s.Report()->Cell(1, 0));
             QTest::keyClick(t->Edit1, Qt::Key_Return);
         }
         const int number = t->CurrentNumber;
@@ -913,7 +915,7 @@ void TestTestRun::stop()
         s.user.onAsk = [&](const TestUser::Asked &) {
             QVERIFY(t->Asking());
             for (int k = 0; k < 12; ++k)
-                s.tick();
+                s.Tick();
             QCOMPARE(t->CurrentNumber, number);
             QCOMPARE(t->Label2->text(), onScreen);
         };
@@ -923,7 +925,7 @@ void TestTestRun::stop()
         visibleAfter = t->isVisible();
         QCOMPARE(t->Timer1->isActive(), !confirm);
         if (!confirm && when == QLatin1String("presentation")) {
-            s.presentTimed(); // the run goes on
+            s.PresentTimed(); // the run goes on
             QCOMPARE(t->Phase, 2);
         }
         if (!confirm && when == QLatin1String("recall")) {
@@ -933,11 +935,11 @@ void TestTestRun::stop()
     });
     s.forms.frm_main->est21Click();
     QCOMPARE(visibleAfter, !confirm);
-    QCOMPARE(s.user.texts().mid(1, 1), QStringList{QStringLiteral("Stop test?")});
+    QCOMPARE(s.user.MessageTexts().mid(1, 1), QStringList{QStringLiteral("Stop test?")});
     QCOMPARE(s.user.asked.at(1).kind, Kind::Confirm);
-    QVERIFY(!s.user.opened.contains(s.report()));
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
-    QCOMPARE(s.run().TestMode, 2);
+    QVERIFY(!s.user.opened.contains(s.Report()));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.Run().TestMode, 2);
 }
 
 void TestTestRun::stopRefused_pauseLeftOut_data()
@@ -967,41 +969,41 @@ void TestTestRun::stopRefused_pauseLeftOut()
     QList<TestUser::Script> nested;
     if (exam)
         nested << solveExercises();
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
-            launched = s.run().StartTick;
-            s.tick();
-            s.user.onAsk = [&](const TestUser::Asked &) { s.tick(pause); };
+            launched = s.Run().StartTick;
+            s.Tick();
+            s.user.onAsk = [&](const TestUser::Asked &) { s.Tick(pause); };
             s.user.answers.push_back(Answer::Cancel);
             QTest::keyClick(t, Qt::Key_Escape);
             s.user.onAsk = nullptr;
-            s.tick(); // the run goes on
+            s.Tick(); // the run goes on
             QVERIFY(t->isVisible());
-            QVERIFY(!t->PresentationDone);
+            QVERIFY(!t->presentationDone);
             if (exam)
-                s.presentExam(3000);
+                s.PresentExam(3000);
             else
-                s.presentTimed();
-            QCOMPARE(s.run().EndTick - launched, time + pause);
-            QCOMPARE(s.run().EndTick - s.run().StartTick, time);
-            s.answerAll();
+                s.PresentTimed();
+            QCOMPARE(s.Run().EndTick - launched, time + pause);
+            QCOMPARE(s.Run().EndTick - s.Run().StartTick, time);
+            s.AnswerAll();
         },
         nested);
     if (exam)
         s.forms.frm_main->Exam1Click();
     else
         s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts().at(1), QStringLiteral("Stop test?"));
-    QVERIFY(s.user.opened.contains(s.report()));
-    QVERIFY(s.stored(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
+    QCOMPARE(s.user.MessageTexts().at(1), QStringLiteral("Stop test?"));
+    QVERIFY(s.user.opened.contains(s.Report()));
+    QVERIFY(s.StoredText(exam ? "examres.ini" : "testres.ini").contains(QStringLiteral("\r\nTime=") + timeText + "  "));
 }
 
 void TestTestRun::exercisesCancelled_endRun()
 {
     Session s({"TNumOfEl=2"});
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
-            s.presentTimed();
+            s.PresentTimed();
             QVERIFY(!t->isVisible());
         },
         {[&](QDialog *d) {
@@ -1009,17 +1011,17 @@ void TestTestRun::exercisesCancelled_endRun()
             static_cast<Tfrm_exe *>(d)->BitBtn2->click();
         }});
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.user.texts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Stop test?")}));
-    QCOMPARE(s.t()->RunStatus, Tfrm_exe::ResultCancel);
-    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.forms.frm_exe}));
-    QVERIFY(!s.dir.exists(QStringLiteral("testres.ini")));
+    QCOMPARE(s.user.MessageTexts(), (QStringList{QStringLiteral("Press OK to start"), QStringLiteral("Stop test?")}));
+    QCOMPARE(s.T()->RunStatus, Tfrm_exe::ResultCancel);
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.T(), s.forms.frm_exe}));
+    QVERIFY(!s.dir.Exists(QStringLiteral("testres.ini")));
 }
 
 void TestTestRun::answerBox_refusesComma()
 {
     Session s({"TNumOfEl=2", "Ifexec=0"});
-    s.script([&](Tfrm_test *t) {
-        s.presentTimed();
+    s.WhenShown([&](Tfrm_test *t) {
+        s.PresentTimed();
         t->Edit1->clear();
         QTest::keyClicks(t->Edit1, QStringLiteral("a,b c"));
         QCOMPARE(t->Edit1->text(), QStringLiteral("ab c"));
@@ -1030,7 +1032,7 @@ void TestTestRun::answerBox_refusesComma()
         t->reject();
     });
     s.forms.frm_main->est21Click();
-    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.T()->isVisible());
 }
 
 void TestTestRun::answerBox_takesEnterPressedThere_data()
@@ -1061,8 +1063,8 @@ void TestTestRun::answerBox_takesEnterPressedThere()
     QFETCH(QString, keys);
     QFETCH(int, answered);
     Session s({"TNumOfEl=3", "Ifexec=0"});
-    s.script([&](Tfrm_test *t) {
-        s.presentTimed();
+    s.WhenShown([&](Tfrm_test *t) {
+        s.PresentTimed();
         QCOMPARE(t->CurrentNumber, 1);
         quint64 moment = 0;
         bool sameMoment = false;
@@ -1087,12 +1089,12 @@ void TestTestRun::answerBox_takesEnterPressedThere()
             QCoreApplication::sendEvent(t->Edit1, &event);
         }
         QCOMPARE(t->CurrentNumber, 1 + answered);
-        QCOMPARE(s.report()->Cell(AnswerSheet::Answer, 0), answered ? QStringLiteral("???") : QString());
+        QCOMPARE(s.Report()->Cell(AnswerSheet::Answer, 0), answered ? QStringLiteral("???") : QString());
         s.user.answers.push_back(Answer::Ok);
         t->reject();
     });
     s.forms.frm_main->est21Click();
-    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.T()->isVisible());
 }
 
 void TestTestRun::markup_shownAsText_data()
@@ -1116,15 +1118,15 @@ void TestTestRun::markup_shownAsText()
                && size.height() < 2 * metrics.height();
     };
     Session s({"TMName=Tags", "TDiapFrom=" + text, "TDiapTo=" + text, "TNumOfEl=2", "Ifexec=0"});
-    s.dir.write(QStringLiteral("modules.ini"), "[Tags]\r\nData=" + text.toUtf8() + "\r\n\r\n");
+    s.dir.Write(QStringLiteral("modules.ini"), "[Tags]\r\nData=" + text.toUtf8() + "\r\n\r\n");
     s.forms.frm_options->LoadOptions();
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         QVERIFY(showsWhole(t->Label2, text, t->Label2->size()));
         s.user.answers.push_back(Answer::Ok);
         t->reject();
     });
     s.forms.frm_main->est21Click();
-    QVERIFY(s.user.opened.contains(s.t()));
+    QVERIFY(s.user.opened.contains(s.T()));
 
     const QString question = QStringLiteral("Delete ") + text + QLatin1Char('?');
     for (const Kind kind : {Kind::Message, Kind::Confirm, Kind::StartPrompt, Kind::Error}) {
@@ -1159,7 +1161,7 @@ void TestTestRun::screenReader_toldElementAndCounter()
     const auto told = [](QWidget *w, QAccessible::Text what) {
         return QAccessible::queryAccessibleInterface(w)->text(what);
     };
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n <= 3; ++n) {
             const QString element = t->Label2->text();
             QVERIFY(!element.isEmpty());
@@ -1191,21 +1193,21 @@ void TestTestRun::screenReader_toldElementAndCounter()
         t->reject();
     });
     s.forms.frm_main->est21Click();
-    QVERIFY(!s.t()->isVisible());
+    QVERIFY(!s.T()->isVisible());
 }
 
 void TestTestRun::saveFailure_keepsRunForRetry()
 {
     Session s({"TNumOfEl=2", "Ifexec=0"});
     bool skipped = false;
-    s.script([&](Tfrm_test *t) {
-        s.presentTimed();
-        t->Edit1->setText(s.report()->Cell(1, 0));
+    s.WhenShown([&](Tfrm_test *t) {
+        s.PresentTimed();
+        t->Edit1->setText(s.Report()->Cell(1, 0));
         t->BitBtn1Click();
-        t->Edit1->setText(s.report()->Cell(1, 1));
+        t->Edit1->setText(s.Report()->Cell(1, 1));
         {
-            ReadOnlyDir readOnly(s.dir.dir());
-            if (!readOnly.ok()) {
+            ReadOnlyDir readOnly(s.dir.Dir());
+            if (!readOnly.Ok()) {
                 skipped = true;
                 return;
             }
@@ -1217,22 +1219,22 @@ void TestTestRun::saveFailure_keepsRunForRetry()
         // The runner says what happened and what "Next" does now.
         const QString notice =
             QStringLiteral("The result could not be saved.\nNext tries again; Cancel ends the run without it.");
-        QVERIFY(t->SaveNotice->isVisible());
-        QCOMPARE(t->SaveNotice->text(), notice);
-        QVERIFY(t->rect().contains(t->SaveNotice->geometry()));
-        QVERIFY(!t->SaveNotice->geometry().intersects(t->BitBtn1->geometry()));
+        QVERIFY(t->saveNotice->isVisible());
+        QCOMPARE(t->saveNotice->text(), notice);
+        QVERIFY(t->rect().contains(t->saveNotice->geometry()));
+        QVERIFY(!t->saveNotice->geometry().intersects(t->BitBtn1->geometry()));
         QCOMPARE(t->focusWidget(), t->BitBtn1);
         QCOMPARE(QAccessible::queryAccessibleInterface(t->BitBtn1)->text(QAccessible::Description), notice);
         t->BitBtn1Click(); // "Next" again finishes
         QVERIFY(!t->isVisible());
-        QVERIFY(t->SaveNotice->isHidden());
+        QVERIFY(t->saveNotice->isHidden());
     });
     s.forms.frm_main->est21Click();
     if (skipped)
         QSKIP("the data directory can't be made read-only here");
-    QCOMPARE(s.user.texts().last(), QStringLiteral("Your result is 0,4"));
-    QCOMPARE(s.user.opened, (QList<QDialog *>{s.t(), s.report()}));
-    QVERIFY(s.stored("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
+    QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Your result is 0,4"));
+    QCOMPARE(s.user.opened, (QList<QDialog *>{s.T(), s.Report()}));
+    QVERIFY(s.StoredText("testres.ini").contains(QStringLiteral("Errors=0\r\n")));
 }
 
 void TestTestRun::recall_saysWhichElementIsAsked_data()
@@ -1260,19 +1262,19 @@ void TestTestRun::recall_saysWhichElementIsAsked()
     if (menu != QLatin1String("est21"))
         nested << solveExercises();
     QStringList seen;
-    s.script(
+    s.WhenShown(
         [&](Tfrm_test *t) {
             QCOMPARE(t->Label1->isVisible(), counterInPresentation);
             if (menu == QLatin1String("Exam1"))
-                s.presentExam(1000);
+                s.PresentExam(1000);
             else
-                s.presentTimed();
+                s.PresentTimed();
             QCOMPARE(t->Phase, 2);
             const int count = t->ElementCount;
             for (int n = 1; n <= count; ++n) {
                 QVERIFY(t->Label1->isVisible());
                 seen << t->Label1->text();
-                t->Edit1->setText(s.report()->Cell(1, n - 1));
+                t->Edit1->setText(s.Report()->Cell(1, n - 1));
                 t->BitBtn1Click();
             }
         },
@@ -1287,7 +1289,7 @@ void TestTestRun::recall_saysWhichElementIsAsked()
     QCOMPARE(seen.size(), count);
     QCOMPARE(seen.first(), QStringLiteral("1 of %1").arg(count));
     QCOMPARE(seen.last(), QStringLiteral("%1 of %1").arg(count));
-    QVERIFY(s.user.opened.contains(s.report())); // the run was finished
+    QVERIFY(s.user.opened.contains(s.Report())); // the run was finished
 }
 
 void TestTestRun::longElement_shownWhole_data()
@@ -1307,10 +1309,10 @@ void TestTestRun::longElement_shownWhole()
     QFETCH(QString, element);
     const bool fits = element.size() <= 3;
     Session s({"TMName=Long", "TDiapFrom=" + element, "TDiapTo=" + element, "TNumOfEl=2", "Ifexec=0"});
-    s.dir.write(QStringLiteral("modules.ini"), "[Long]\r\nData=x," + element.toUtf8() + "\r\n\r\n");
+    s.dir.Write(QStringLiteral("modules.ini"), "[Long]\r\nData=x," + element.toUtf8() + "\r\n\r\n");
     s.forms.frm_options->LoadOptions();
     s.forms.frm_main->SpeedButton1->click(); // list the Training results
-    s.script([&](Tfrm_test *t) {
+    s.WhenShown([&](Tfrm_test *t) {
         for (int n = 1; n <= 2; ++n) {
             const QLabel *shown = t->Label2;
             QCOMPARE(shown->text(), element);
@@ -1328,15 +1330,15 @@ void TestTestRun::longElement_shownWhole()
         }
         QCOMPARE(t->BitBtn1->x(), 72 + (t->width() - 376) / 2);
         QCOMPARE(t->Edit1->x(), 72 + (t->width() - 376) / 2);
-        s.answerAll({{2, element + QLatin1Char(' ')}});
+        s.AnswerAll({{2, element + QLatin1Char(' ')}});
     });
     s.forms.frm_main->est21Click();
-    QCOMPARE(s.report()->Cell(1, 0), element);
-    QCOMPARE(s.report()->Cell(2, 1), element + QLatin1Char(' '));
-    const QString stored = QString::fromUtf8(s.dir.read(QStringLiteral("testres.ini")));
+    QCOMPARE(s.Report()->Cell(1, 0), element);
+    QCOMPARE(s.Report()->Cell(2, 1), element + QLatin1Char(' '));
+    const QString stored = QString::fromUtf8(s.dir.Read(QStringLiteral("testres.ini")));
     QVERIFY(stored.contains(QStringLiteral("Res=") + element + QLatin1Char(',') + element));
-    QCOMPARE(s.t()->size(), QSize(376, 215));
-    QCOMPARE(s.t()->BitBtn2->x(), 144);
+    QCOMPARE(s.T()->size(), QSize(376, 215));
+    QCOMPARE(s.T()->BitBtn2->x(), 144);
 }
 
 void TestTestRun::focus_comesHome_data()
@@ -1354,7 +1356,7 @@ void TestTestRun::focus_comesHome()
 {
     QFETCH(QString, ending);
     Session s({"TNumOfEl=2", "Ifexec=0", "ENumOfEl=" + QString::number(ending == "refused start" ? 1 : 2)});
-    s.dir.write(QStringLiteral("examres.ini"), "[run]\r\nTotal=2\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n");
+    s.dir.Write(QStringLiteral("examres.ini"), "[run]\r\nTotal=2\r\nRes=a,b\r\nAnsw=a,b\r\n\r\n");
     Tfrm_main *main = s.forms.frm_main;
     main->ReloadHistory();
     main->show();
@@ -1364,31 +1366,31 @@ void TestTestRun::focus_comesHome()
         t->reject();
     };
     if (ending == "report closed") {
-        s.script([&](Tfrm_test *) {
-            s.presentTimed();
-            s.answerAll();
+        s.WhenShown([&](Tfrm_test *) {
+            s.PresentTimed();
+            s.AnswerAll();
         });
     } else if (ending == "stopped") {
-        s.script(stop);
+        s.WhenShown(stop);
     } else if (ending == "stopped in recall") {
-        s.script([&](Tfrm_test *t) {
-            s.presentTimed();
+        s.WhenShown([&](Tfrm_test *t) {
+            s.PresentTimed();
             stop(t);
         });
     } else if (ending == "too slow") {
-        s.script([&](Tfrm_test *) { s.tick(30000); });
+        s.WhenShown([&](Tfrm_test *) { s.Tick(30000); });
     } else if (ending == "too many mistakes") {
-        s.script(
+        s.WhenShown(
             [&](Tfrm_test *) {
-                s.presentExam(1000);
-                s.answerAll({{1, QStringLiteral("x")}});
+                s.PresentExam(1000);
+                s.AnswerAll({{1, QStringLiteral("x")}});
             },
             {solveExercises()});
     } else if (ending == "exercises cancelled") {
-        s.script([&](Tfrm_test *) { s.presentExam(1000); }, {[&](QDialog *d) {
-                     s.user.answers.push_back(Answer::Ok);
-                     static_cast<Tfrm_exe *>(d)->BitBtn2->click();
-                 }});
+        s.WhenShown([&](Tfrm_test *) { s.PresentExam(1000); }, {[&](QDialog *d) {
+                        s.user.answers.push_back(Answer::Ok);
+                        static_cast<Tfrm_exe *>(d)->BitBtn2->click();
+                    }});
     } else if (ending == "start prompt closed") {
         s.user.answers.push_back(Answer::Closed);
     }
@@ -1413,7 +1415,7 @@ void TestTestRun::focus_comesHome()
     s.user.asked.clear();
     s.user.answers = {Answer::Closed};
     QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Press OK to start")});
+    QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Press OK to start")});
 }
 
 QTEST_MAIN(TestTestRun)

@@ -40,20 +40,20 @@ struct Session
     explicit Session(const QByteArray &library = Library)
     {
         if (!library.isNull())
-            dir.write(QStringLiteral("modules.ini"), library);
+            dir.Write(QStringLiteral("modules.ini"), library);
     }
     ~Session() { DestroyForms(forms); }
-    QByteArray file() const { return dir.read(QStringLiteral("modules.ini")); }
+    QByteArray File() const { return dir.Read(QStringLiteral("modules.ini")); }
 
     // Opens the editor from the main menu and runs `body` while it is shown.
-    int open(const std::function<void()> &body)
+    int Open(const std::function<void()> &body)
     {
         user.scripts.push_back([body](QDialog *) { body(); });
         forms.frm_main->Modules1Click();
         return w->result();
     }
     // The next name prompt: types the text and ends with Enter or Esc.
-    void nextName(const QString &text, bool confirm = true)
+    void NextName(const QString &text, bool confirm = true)
     {
         user.scripts.push_back([text, confirm](QDialog *d) {
             auto *prompt = static_cast<Tfrm_name *>(d);
@@ -61,17 +61,17 @@ struct Session
             QTest::keyClick(prompt->Edit1, confirm ? Qt::Key_Return : Qt::Key_Escape);
         });
     }
-    void type(const QString &text) { QTest::keyClicks(w->Memo1, text); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w->Memo1, k, m); }
-    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    QStringList items() const
+    void Type(const QString &text) { QTest::keyClicks(w->Memo1, text); }
+    void Press(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w->Memo1, k, m); }
+    void Click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    QStringList Items() const
     {
         QStringList out;
         for (int i = 0; i < w->ComboBox1->count(); ++i)
             out << w->ComboBox1->itemText(i);
         return out;
     }
-    bool lastErrorStartsWith(const QString &text) const
+    bool LastErrorStartsWith(const QString &text) const
     {
         return !user.asked.isEmpty() && user.asked.last().kind == Dialogs::Kind::Error
                && user.asked.last().text.startsWith(text);
@@ -200,25 +200,25 @@ void TestEditor::memoTextOfData()
 void TestEditor::emptyLibrary()
 {
     Session s(QByteArray{});
-    s.open([&] {
+    s.Open([&] {
         QCOMPARE(s.w->ComboBox1->count(), 0);
-        s.type(QStringLiteral("x")); // not editable
+        s.Type(QStringLiteral("x")); // not editable
         // Nothing to delete: "-" is disabled and asks nothing.
         QVERIFY(!s.w->BitBtn2->isEnabled());
-        s.click(s.w->BitBtn2);
+        s.Click(s.w->BitBtn2);
         QVERIFY(s.user.asked.isEmpty());
         QCOMPARE(s.w->Memo1->toPlainText(), QString());
         // A Module added can be deleted; the last one deleted, "-" is off again.
-        s.nextName(QStringLiteral("Seas"));
-        s.click(s.w->BitBtn1);
+        s.NextName(QStringLiteral("Seas"));
+        s.Click(s.w->BitBtn1);
         QVERIFY(s.w->BitBtn2->isEnabled());
-        s.click(s.w->BitBtn2);
-        QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Seas?")});
+        s.Click(s.w->BitBtn2);
+        QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Delete Seas?")});
         QCOMPARE(s.w->ComboBox1->count(), 0);
         QVERIFY(!s.w->BitBtn2->isEnabled());
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn6);
     });
-    QVERIFY(!s.dir.exists(QStringLiteral("modules.ini")));
+    QVERIFY(!s.dir.Exists(QStringLiteral("modules.ini")));
 }
 
 void TestEditor::opening_startsAtModuleList_data()
@@ -235,11 +235,11 @@ void TestEditor::opening_startsAtModuleList()
     QFETCH(QByteArray, library);
     Session s(library);
     for (QWidget *left : {static_cast<QWidget *>(s.w->Memo1), static_cast<QWidget *>(s.w->BitBtn7)}) {
-        s.open([&] {
+        s.Open([&] {
             QCOMPARE(s.w->focusWidget(), s.w->ComboBox1);
             QCOMPARE(s.w->BitBtn2->isEnabled(), !library.isEmpty());
             left->setFocus();
-            s.click(s.w->BitBtn6);
+            s.Click(s.w->BitBtn6);
         });
     }
     QVERIFY(s.user.asked.isEmpty());
@@ -259,23 +259,23 @@ void TestEditor::unrecognisableLibrary_saidAtOpening()
 {
     QFETCH(QByteArray, library);
     Session s(library);
-    s.open([&] {
+    s.Open([&] {
         QCOMPARE(s.user.asked.size(), 1);
         QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::Message);
         QCOMPARE(s.user.asked.at(0).text,
                  QStringLiteral("The Module library %1 is not a file this program can read: it holds no Modules. "
                                 "It is shown empty and left as it is; OK will not write over it.")
-                     .arg(QDir::toNativeSeparators(s.dir.path(QStringLiteral("modules.ini")))));
+                     .arg(QDir::toNativeSeparators(s.dir.Path(QStringLiteral("modules.ini")))));
         QCOMPARE(s.w->ComboBox1->count(), 0);
-        s.click(s.w->BitBtn7);
-        QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot create file \"")));
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn7);
+        QVERIFY(s.LastErrorStartsWith(QStringLiteral("Cannot create file \"")));
+        s.Click(s.w->BitBtn6);
     });
-    QCOMPARE(s.file(), library);
+    QCOMPARE(s.File(), library);
     // A library of Modules opens without a word.
-    s.dir.write(QStringLiteral("modules.ini"), Library);
+    s.dir.Write(QStringLiteral("modules.ini"), Library);
     s.user.asked.clear();
-    s.open([&] { s.click(s.w->BitBtn6); });
+    s.Open([&] { s.Click(s.w->BitBtn6); });
     QVERIFY(s.user.asked.isEmpty());
 }
 
@@ -297,21 +297,21 @@ void TestEditor::refusedName()
     QFETCH(QString, name);
     QFETCH(QString, message);
     Session s;
-    s.open([&] {
-        s.type(QStringLiteral("Oslo")); // at the start of the first line
-        s.key(Qt::Key_End, Qt::ControlModifier);
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral("Bern"));
+    s.Open([&] {
+        s.Type(QStringLiteral("Oslo")); // at the start of the first line
+        s.Press(Qt::Key_End, Qt::ControlModifier);
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral("Bern"));
         const QString memo = s.w->Memo1->toPlainText();
-        s.nextName(name);
-        s.click(s.w->BitBtn1);
-        QCOMPARE(s.user.texts(), QStringList{message});
-        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        s.NextName(name);
+        s.Click(s.w->BitBtn1);
+        QCOMPARE(s.user.MessageTexts(), QStringList{message});
+        QCOMPARE(s.Items(), lines("Capitals|Rivers"));
         QCOMPARE(s.w->Memo1->toPlainText(), memo);
         QCOMPARE(s.w->ShownModuleIndex(), 0);
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
     });
-    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=OsloParis,Rome,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"));
+    QCOMPARE(s.File(), QByteArray("[Capitals]\r\nData=OsloParis,Rome,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"));
 }
 
 // The usual flow: add a Module, fill it, add the next, fill that one.
@@ -319,31 +319,31 @@ void TestEditor::refusedName()
 void TestEditor::addModule_keepsWhatEachModuleWasGiven()
 {
     Session s;
-    s.dir.write(QStringLiteral("lakes.txt"), "Titicaca\r\nLadoga\r\n");
-    const int result = s.open([&] {
-        s.type(QStringLiteral("Oslo"));
-        s.key(Qt::Key_Return);
-        s.nextName(QStringLiteral("Seas"));
-        s.click(s.w->BitBtn1);
-        QCOMPARE(s.items(), lines("Capitals|Rivers|Seas"));
+    s.dir.Write(QStringLiteral("lakes.txt"), "Titicaca\r\nLadoga\r\n");
+    const int result = s.Open([&] {
+        s.Type(QStringLiteral("Oslo"));
+        s.Press(Qt::Key_Return);
+        s.NextName(QStringLiteral("Seas"));
+        s.Click(s.w->BitBtn1);
+        QCOMPARE(s.Items(), lines("Capitals|Rivers|Seas"));
         QCOMPARE(s.w->ShownModuleIndex(), 2);
         QCOMPARE(s.w->ComboBox1->currentIndex(), 2);
         QCOMPARE(s.w->Memo1->toPlainText(), QString());
         QCOMPARE(s.w->focusWidget(), s.w->Memo1);
-        s.type(QStringLiteral("Black"));
-        s.key(Qt::Key_Return);
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral(" Red"));
-        s.nextName(QStringLiteral("Lakes"));
-        s.click(s.w->BitBtn1);
+        s.Type(QStringLiteral("Black"));
+        s.Press(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral(" Red"));
+        s.NextName(QStringLiteral("Lakes"));
+        s.Click(s.w->BitBtn1);
         QCOMPARE(s.w->ShownModuleIndex(), 3);
         QCOMPARE(s.w->Memo1->toPlainText(), QString());
-        s.user.fileNames.push_back(s.dir.path(QStringLiteral("lakes.txt")));
-        s.click(s.w->BitBtn4);
+        s.user.fileNames.push_back(s.dir.Path(QStringLiteral("lakes.txt")));
+        s.Click(s.w->BitBtn4);
         QTest::keyClick(s.w->ComboBox1, Qt::Key_Return); // OK is the default button
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"
+    QCOMPARE(s.File(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n"
                                   "[Seas]\r\nData=Black, Red\r\n\r\n[Lakes]\r\nData=Titicaca,Ladoga\r\n\r\n"));
     QVERIFY(!s.w->HasWorkingCopy());
 }
@@ -389,8 +389,8 @@ void TestEditor::patterns()
 void TestEditor::fromPattern_addsModuleOfItsElements()
 {
     Session s;
-    s.open([&] {
-        s.type(QStringLiteral("Oslo"));
+    s.Open([&] {
+        s.Type(QStringLiteral("Oslo"));
         QTest::keyClick(s.w->Memo1, Qt::Key_Return);
         // The prompt offers the patterns, each with the name of its Module.
         s.user.scripts.push_back([](QDialog *d) {
@@ -403,8 +403,8 @@ void TestEditor::fromPattern_addsModuleOfItsElements()
             QCOMPARE(prompt->Edit1->text(), ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs));
             QTest::keyClick(prompt->Edit1, Qt::Key_Return);
         });
-        s.click(s.w->BitBtn8);
-        QCOMPARE(s.items().last(), ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs));
+        s.Click(s.w->BitBtn8);
+        QCOMPARE(s.Items().last(), ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs));
         QCOMPARE(s.w->MemoLines().size(), 100);
         // A name in use is refused and nothing is added.
         s.user.scripts.push_back([](QDialog *d) {
@@ -412,19 +412,19 @@ void TestEditor::fromPattern_addsModuleOfItsElements()
             prompt->Edit1->setText(QStringLiteral("rivers"));
             QTest::keyClick(prompt->Edit1, Qt::Key_Return);
         });
-        s.click(s.w->BitBtn8);
-        QCOMPARE(s.items().size(), 3);
-        QCOMPARE(s.user.texts().last(), QStringLiteral("Name already exists !"));
+        s.Click(s.w->BitBtn8);
+        QCOMPARE(s.Items().size(), 3);
+        QCOMPARE(s.user.MessageTexts().last(), QStringLiteral("Name already exists !"));
         // "+" asks for the name alone again.
         s.user.scripts.push_back([](QDialog *d) {
             QVERIFY(!static_cast<Tfrm_name *>(d)->ComboBox1->isVisible());
             QCOMPARE(static_cast<Tfrm_name *>(d)->PatternIndex(), -1);
         });
-        s.click(s.w->BitBtn1);
+        s.Click(s.w->BitBtn1);
         QTest::keyClick(s.w->ComboBox1, Qt::Key_Return);
     });
     const QByteArray pairs = Modules::JoinElements(ModuleEdit::PatternElements(ModuleEdit::Pattern::Pairs)).toUtf8();
-    QCOMPARE(s.file(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n[")
+    QCOMPARE(s.File(), QByteArray("[Capitals]\r\nData=Oslo,Paris,Rome\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n[")
                            + ModuleEdit::PatternName(ModuleEdit::Pattern::Pairs).toUtf8() + "]\r\nData=" + pairs
                            + "\r\n\r\n");
 }
@@ -432,22 +432,22 @@ void TestEditor::fromPattern_addsModuleOfItsElements()
 void TestEditor::cancelledPrompt_commitsAndShowsAgain()
 {
     Session s;
-    s.open([&] {
+    s.Open([&] {
         s.w->ComboBox1->setCurrentIndex(1);
-        s.key(Qt::Key_End, Qt::ControlModifier);
-        s.key(Qt::Key_Return);
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral("Rhine"));
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral("Volga"));
-        s.nextName(QStringLiteral("Seas"), false);
-        s.click(s.w->BitBtn1);
+        s.Press(Qt::Key_End, Qt::ControlModifier);
+        s.Press(Qt::Key_Return);
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral("Rhine"));
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral("Volga"));
+        s.NextName(QStringLiteral("Seas"), false);
+        s.Click(s.w->BitBtn1);
         QCOMPARE(s.w->MemoLines(), lines("Nile|Rhine|Volga"));
-        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        QCOMPARE(s.Items(), lines("Capitals|Rivers"));
         QCOMPARE(s.w->ShownModuleIndex(), 1);
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn6);
     });
-    QCOMPARE(s.file(), Library);
+    QCOMPARE(s.File(), Library);
 }
 
 void TestEditor::commit_data()
@@ -474,7 +474,7 @@ void TestEditor::commit()
     QFETCH(QStringList, shownAgain);
     QFETCH(QByteArray, written);
     Session s("[M]\r\nData=" + stored + "\r\n\r\n[Other]\r\nData=o\r\n\r\n");
-    s.open([&] {
+    s.Open([&] {
         s.w->Memo1->setPlainText(memo);
         const QTextBlock first = s.w->Memo1->document()->firstBlock();
         s.w->Memo1->document()->documentLayout()->blockBoundingRect(first); // lays the block out
@@ -484,12 +484,12 @@ void TestEditor::commit()
         QCOMPARE(s.w->MemoLines(), QStringList{QStringLiteral("o")});
         QTest::keyClick(s.w->ComboBox1, Qt::Key_Up);
         QCOMPARE(s.w->MemoLines(), shownAgain);
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
     });
-    QCOMPARE(s.file(), "[M]\r\nData=" + written + "\r\n\r\n[Other]\r\nData=o\r\n\r\n");
-    s.open([&] {
+    QCOMPARE(s.File(), "[M]\r\nData=" + written + "\r\n\r\n[Other]\r\nData=o\r\n\r\n");
+    s.Open([&] {
         QCOMPARE(s.w->MemoLines(), shownAgain);
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn6);
     });
 }
 
@@ -510,27 +510,27 @@ void TestEditor::closingWithoutOk_writesNothing()
     QFETCH(int, action);
     QFETCH(int, close);
     Session s;
-    s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
-    const int result = s.open([&] {
+    s.dir.Write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
+    const int result = s.Open([&] {
         if (action == 0) {
-            s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
-            s.click(s.w->BitBtn4);
+            s.user.fileNames.push_back(s.dir.Path(QStringLiteral("in.txt")));
+            s.Click(s.w->BitBtn4);
             QCOMPARE(s.w->MemoLines(), lines("Lima|Quito"));
         } else if (action == 1) {
-            s.click(s.w->BitBtn2);
-            QCOMPARE(s.user.texts(), QStringList{QStringLiteral("Delete Capitals?")});
-            QCOMPARE(s.items(), lines("Rivers"));
+            s.Click(s.w->BitBtn2);
+            QCOMPARE(s.user.MessageTexts(), QStringList{QStringLiteral("Delete Capitals?")});
+            QCOMPARE(s.Items(), lines("Rivers"));
             QCOMPARE(s.w->MemoLines(), lines("Nile"));
         } else if (action == 2) {
-            s.nextName(QStringLiteral("Seas"));
-            s.click(s.w->BitBtn1);
+            s.NextName(QStringLiteral("Seas"));
+            s.Click(s.w->BitBtn1);
         } else if (action == 3) {
-            s.type(QStringLiteral("Oslo"));
+            s.Type(QStringLiteral("Oslo"));
         } else {
             s.w->KeepBox->click();
         }
         if (close == 0)
-            s.click(s.w->BitBtn6);
+            s.Click(s.w->BitBtn6);
         else if (close == 1)
             QTest::keyClick(s.w, Qt::Key_Escape);
         else
@@ -538,8 +538,8 @@ void TestEditor::closingWithoutOk_writesNothing()
         QVERIFY(!s.w->isVisible());
     });
     QCOMPARE(result, int(QDialog::Rejected));
-    QCOMPARE(s.file(), Library);
-    QVERIFY(!s.dir.exists(QStringLiteral("keep.ini")));
+    QCOMPARE(s.File(), Library);
+    QVERIFY(!s.dir.Exists(QStringLiteral("keep.ini")));
     QVERIFY(!s.w->HasWorkingCopy());
     QCOMPARE(s.w->Memo1->toPlainText(), QString());
 }
@@ -549,8 +549,8 @@ void TestEditor::closingWithoutOk_writesNothing()
 void TestEditor::keep_writtenByOk_droppedWithItsModule()
 {
     Session s;
-    s.dir.write(QStringLiteral("keep.ini"), "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n");
-    s.open([&] {
+    s.dir.Write(QStringLiteral("keep.ini"), "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n");
+    s.Open([&] {
         QVERIFY(!s.w->KeepBox->isChecked());
         QVERIFY(!s.w->SequenceBox->isEnabled());
         s.w->KeepBox->click();
@@ -561,41 +561,41 @@ void TestEditor::keep_writtenByOk_droppedWithItsModule()
         s.w->KeepBox->click();
         s.w->ComboBox1->setCurrentIndex(0);
         QVERIFY(s.w->KeepBox->isChecked() && !s.w->SequenceBox->isChecked());
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
     });
-    QCOMPARE(s.dir.read(QStringLiteral("keep.ini")),
+    QCOMPARE(s.dir.Read(QStringLiteral("keep.ini")),
              "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n[Capitals]\r\nOrder=set\r\n\r\n[Rivers]\r\nOrder=sequence\r\n");
-    s.open([&] {
+    s.Open([&] {
         QVERIFY(s.w->KeepBox->isChecked() && !s.w->SequenceBox->isChecked());
-        s.click(s.w->BitBtn2);                                               // Capitals, confirmed
+        s.Click(s.w->BitBtn2);                                               // Capitals, confirmed
         QVERIFY(s.w->KeepBox->isChecked() && s.w->SequenceBox->isChecked()); // Rivers
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
     });
-    QCOMPARE(s.dir.read(QStringLiteral("keep.ini")),
+    QCOMPARE(s.dir.Read(QStringLiteral("keep.ini")),
              "; mine\r\n[Lakes]\r\nOrder=set\r\n\r\n[Rivers]\r\nOrder=sequence\r\n");
 }
 
 void TestEditor::writeFailureAtOk_keepsChanges()
 {
     Session s;
-    const QString path = s.dir.path(QStringLiteral("modules.ini"));
-    s.open([&] {
-        s.nextName(QStringLiteral("Seas"));
-        s.click(s.w->BitBtn1);
-        s.type(QStringLiteral("Black"));
+    const QString path = s.dir.Path(QStringLiteral("modules.ini"));
+    s.Open([&] {
+        s.NextName(QStringLiteral("Seas"));
+        s.Click(s.w->BitBtn1);
+        s.Type(QStringLiteral("Black"));
         // A directory in the file's place cannot be replaced, even by root.
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
         QCOMPARE(s.user.asked.size(), 1);
-        QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ")));
+        QVERIFY(s.LastErrorStartsWith(QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ")));
         QVERIFY(s.w->isVisible());
         QCOMPARE(s.w->MemoLines(), lines("Black"));
         QVERIFY(QDir().rmdir(path));
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
         QVERIFY(!s.w->isVisible());
     });
-    QCOMPARE(s.file(), Library + "[Seas]\r\nData=Black\r\n\r\n");
+    QCOMPARE(s.File(), Library + "[Seas]\r\nData=Black\r\n\r\n");
 }
 
 void TestEditor::ok_keepsForeignBytesAndMark_data()
@@ -620,19 +620,19 @@ void TestEditor::ok_keepsForeignBytesAndMark()
     QFETCH(QByteArray, library);
     QFETCH(QByteArray, expected);
     Session s(library);
-    s.open([&] {
-        QCOMPARE(s.items().size(), 2);
+    s.Open([&] {
+        QCOMPARE(s.Items().size(), 2);
         s.w->ComboBox1->setCurrentIndex(1);
         s.w->Combobox1OnChange();
         s.w->ComboBox1->setCurrentIndex(0);
         s.w->Combobox1OnChange();
         s.w->Memo1->moveCursor(QTextCursor::End);
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral("new"));
-        s.click(s.w->BitBtn7);
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral("new"));
+        s.Click(s.w->BitBtn7);
     });
     QVERIFY(s.user.asked.isEmpty());
-    QCOMPARE(s.file(), expected);
+    QCOMPARE(s.File(), expected);
 }
 
 void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges_data()
@@ -676,25 +676,25 @@ void TestEditor::ok_afterAnotherWriter_appliesOnlyThisEditorsChanges()
         s.user.answers.push_back(Dialogs::Answer::Ok); // "Delete Rivers?"
     if (keepMine >= 0)
         s.user.answers.push_back(keepMine ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
-    s.open([&] {
+    s.Open([&] {
         if (edit == QLatin1String("add")) {
-            s.nextName(QStringLiteral("Lakes"));
-            s.click(s.w->BitBtn1);
-            s.type(QStringLiteral("Baikal"));
+            s.NextName(QStringLiteral("Lakes"));
+            s.Click(s.w->BitBtn1);
+            s.Type(QStringLiteral("Baikal"));
         } else if (edit == QLatin1String("change")) {
             s.w->Memo1->moveCursor(QTextCursor::End);
-            s.key(Qt::Key_Return);
-            s.type(QStringLiteral("Oslo"));
+            s.Press(Qt::Key_Return);
+            s.Type(QStringLiteral("Oslo"));
         } else if (edit == QLatin1String("delete")) {
             s.w->ComboBox1->setCurrentIndex(1);
             s.w->Combobox1OnChange();
-            s.click(s.w->BitBtn2);
+            s.Click(s.w->BitBtn2);
         }
-        s.dir.write(QStringLiteral("modules.ini"), other);
-        s.click(s.w->BitBtn7);
+        s.dir.Write(QStringLiteral("modules.ini"), other);
+        s.Click(s.w->BitBtn7);
         QVERIFY(!s.w->isVisible());
     });
-    QCOMPARE(s.file(), expected);
+    QCOMPARE(s.File(), expected);
     const qsizetype asked = (edit == QLatin1String("delete") ? 1 : 0) + (keepMine >= 0 ? 1 : 0);
     QCOMPARE(s.user.asked.size(), asked);
     if (keepMine >= 0)
@@ -734,69 +734,69 @@ void TestEditor::ok_asksWithoutTheLock_thenWritesOntoTheFileAsItIs()
             // A real second copy of the program saves a run in the same
             // folder; it must not wait for the question to be answered.
             QProcess copy;
-            copy.start(QStringLiteral(TENACIO_SECOND_COPY), {s.dir.path(QStringLiteral("testres.ini")), "run"});
+            copy.start(QStringLiteral(TENACIO_SECOND_COPY), {s.dir.Path(QStringLiteral("testres.ini")), "run"});
             copy.write("go\n");
             copy.closeWriteChannel();
             QVERIFY(copy.waitForFinished(20000));
             secondCopyExit = copy.exitCode();
         } else if (meanwhile == QLatin1String("Rivers")) {
-            s.dir.write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Bern\r\n\r\n"
+            s.dir.Write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Bern\r\n\r\n"
                                                        "[Rivers]\r\nData=Nile,Volga\r\n\r\n");
         } else {
-            s.dir.write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Lima\r\n\r\n"
+            s.dir.Write(QStringLiteral("modules.ini"), "[Capitals]\r\nData=Paris,Lima\r\n\r\n"
                                                        "[Rivers]\r\nData=Nile\r\n\r\n");
         }
     };
-    s.open([&] {
+    s.Open([&] {
         s.w->Memo1->moveCursor(QTextCursor::End);
-        s.key(Qt::Key_Return);
-        s.type(QStringLiteral("Oslo"));
-        s.dir.write(QStringLiteral("modules.ini"),
+        s.Press(Qt::Key_Return);
+        s.Type(QStringLiteral("Oslo"));
+        s.dir.Write(QStringLiteral("modules.ini"),
                     "[Capitals]\r\nData=Paris,Bern\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
         QVERIFY(!s.w->isVisible());
     });
-    QCOMPARE(s.user.texts().filter(QStringLiteral("Keep your version?")).size(), asked);
+    QCOMPARE(s.user.MessageTexts().filter(QStringLiteral("Keep your version?")).size(), asked);
     QCOMPARE(s.user.asked.size(), asked);
-    QCOMPARE(s.file(), expected);
+    QCOMPARE(s.File(), expected);
     if (meanwhile == QLatin1String("second copy")) {
         QCOMPARE(secondCopyExit, 0);
-        QCOMPARE(s.dir.read(QStringLiteral("testres.ini")), QByteArray("[run]\r\nTotal=1\r\n\r\n"));
+        QCOMPARE(s.dir.Read(QStringLiteral("testres.ini")), QByteArray("[run]\r\nTotal=1\r\n\r\n"));
     }
 }
 
 void TestEditor::unreadableLibrary_closesEditor()
 {
     Session s(QByteArray{});
-    QVERIFY(QDir().mkdir(s.dir.path(QStringLiteral("modules.ini"))));
-    s.open([&] {
+    QVERIFY(QDir().mkdir(s.dir.Path(QStringLiteral("modules.ini"))));
+    s.Open([&] {
         QVERIFY(!s.w->isVisible());
-        QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot open file \"")));
+        QVERIFY(s.LastErrorStartsWith(QStringLiteral("Cannot open file \"")));
         s.w->BitBtn7Click(); // nothing to write
     });
-    QVERIFY(QFileInfo(s.dir.path(QStringLiteral("modules.ini"))).isDir());
+    QVERIFY(QFileInfo(s.dir.Path(QStringLiteral("modules.ini"))).isDir());
     QCOMPARE(s.user.asked.size(), 1);
 }
 
 void TestEditor::load()
 {
     Session s;
-    s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\nBern\r\rOslo");
-    s.open([&] {
+    s.dir.Write(QStringLiteral("in.txt"), "Lima\r\nQuito\nBern\r\rOslo");
+    s.Open([&] {
         s.user.fileNames.push_back(QString()); // the dialog cancelled
-        s.click(s.w->BitBtn4);
-        const QString missing = s.dir.path(QStringLiteral("missing.txt"));
+        s.Click(s.w->BitBtn4);
+        const QString missing = s.dir.Path(QStringLiteral("missing.txt"));
         s.user.fileNames.push_back(missing);
-        s.click(s.w->BitBtn4);
-        QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\". ")));
+        s.Click(s.w->BitBtn4);
+        QVERIFY(s.LastErrorStartsWith(QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\". ")));
         QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
-        s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
-        s.click(s.w->BitBtn4); // "Replace", the answer of a user who presses Enter
-        s.click(s.w->BitBtn7);
+        s.user.fileNames.push_back(s.dir.Path(QStringLiteral("in.txt")));
+        s.Click(s.w->BitBtn4); // "Replace", the answer of a user who presses Enter
+        s.Click(s.w->BitBtn7);
     });
     QCOMPARE(s.user.asked.size(), 2);
     QCOMPARE(s.user.asked.at(1).kind, Dialogs::Kind::ReplaceOrAppend);
-    QCOMPARE(s.file(), "[Capitals]\r\nData=Lima,Quito,Bern,Oslo\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
+    QCOMPARE(s.File(), "[Capitals]\r\nData=Lima,Quito,Bern,Oslo\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
 }
 
 void TestEditor::load_asksBeforeReplacingElements_data()
@@ -826,18 +826,18 @@ void TestEditor::load_asksBeforeReplacingElements()
     QFETCH(bool, asked);
     QFETCH(QStringList, after);
     Session s(typed.isNull() ? QByteArray("[Capitals]\r\nData=\r\n\r\n") : Library);
-    s.dir.write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
-    s.open([&] {
-        s.key(Qt::Key_End, Qt::ControlModifier);
+    s.dir.Write(QStringLiteral("in.txt"), "Lima\r\nQuito\r\n");
+    s.Open([&] {
+        s.Press(Qt::Key_End, Qt::ControlModifier);
         if (!typed.isNull()) {
-            s.key(Qt::Key_Return);
-            s.type(typed);
+            s.Press(Qt::Key_Return);
+            s.Type(typed);
         }
         const QString before = s.w->Memo1->toPlainText();
         const int undoSteps = s.w->Memo1->document()->availableUndoSteps();
-        s.user.fileNames.push_back(s.dir.path(QStringLiteral("in.txt")));
+        s.user.fileNames.push_back(s.dir.Path(QStringLiteral("in.txt")));
         s.user.answers.push_back(Dialogs::Answer(answer));
-        s.click(s.w->BitBtn4);
+        s.Click(s.w->BitBtn4);
         QCOMPARE(s.user.asked.size(), asked ? 1 : 0);
         if (asked) {
             QCOMPARE(s.user.asked.at(0).kind, Dialogs::Kind::ReplaceOrAppend);
@@ -853,10 +853,10 @@ void TestEditor::load_asksBeforeReplacingElements()
             QCOMPARE(s.w->Memo1->document()->availableUndoSteps(), undoSteps);
         else {
             s.w->Memo1->setFocus();
-            s.key(Qt::Key_Z, Qt::ControlModifier);
+            s.Press(Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(s.w->Memo1->toPlainText(), before);
         }
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn6);
     });
 }
 
@@ -888,26 +888,26 @@ void TestEditor::commaInElement_refusedBeforeAnythingIsStored()
     QFETCH(QString, element);
     QFETCH(int, by);
     Session s;
-    s.open([&] {
+    s.Open([&] {
         s.w->Memo1->setPlainText(memo);
         if (by == 0) {
-            s.click(s.w->BitBtn7);
+            s.Click(s.w->BitBtn7);
         } else if (by == 1) {
             QTest::keyClick(s.w->ComboBox1, Qt::Key_Down);
         } else {
-            s.nextName(QStringLiteral("Seas"));
-            s.click(s.w->BitBtn1);
+            s.NextName(QStringLiteral("Seas"));
+            s.Click(s.w->BitBtn1);
             QVERIFY(s.user.opened.size() == 1); // the editor alone: no name was asked for
             s.user.scripts.clear();
         }
         QVERIFY(s.w->isVisible());
-        QCOMPARE(s.user.texts(),
+        QCOMPARE(s.user.MessageTexts(),
                  QStringList{QStringLiteral("The Element \"%1\" on line %2 holds a comma. The Module library separates "
                                             "Elements by commas, so it would become several Elements. Write it "
                                             "without a comma (3.14, Washington D.C.); nothing was stored.")
                                  .arg(element)
                                  .arg(line)});
-        QCOMPARE(s.items(), lines("Capitals|Rivers"));
+        QCOMPARE(s.Items(), lines("Capitals|Rivers"));
         QCOMPARE(s.w->ComboBox1->currentIndex(), 0);
         QCOMPARE(s.w->ShownModuleIndex(), 0);
         QCOMPARE(s.w->Memo1->toPlainText(), memo);
@@ -915,10 +915,10 @@ void TestEditor::commaInElement_refusedBeforeAnythingIsStored()
         QCOMPARE(s.w->Memo1->textCursor().selectedText(), s.w->MemoLines().at(line - 1));
         // Mended, it is stored as one Element.
         s.w->Memo1->setPlainText(memo.replace(QLatin1Char(','), QLatin1Char('.')));
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
         QVERIFY(!s.w->isVisible());
     });
-    QCOMPARE(s.file(), "[Capitals]\r\nData=" + Modules::JoinElements(ModuleEdit::TextLines(memo)).toUtf8()
+    QCOMPARE(s.File(), "[Capitals]\r\nData=" + Modules::JoinElements(ModuleEdit::TextLines(memo)).toUtf8()
                            + "\r\n\r\n[Rivers]\r\nData=Nile\r\n\r\n");
 }
 
@@ -939,19 +939,19 @@ void TestEditor::save()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     Session s("[M]\r\nData=\xC3\xA9t\xC3\xA9, b\r\n\r\n");
-    s.dir.write(written, "old content, replaced");
-    const QString uncreatable = s.dir.path(QStringLiteral("none/x"));
-    s.open([&] {
-        s.user.fileNames.push_back(s.dir.path(chosen));
-        s.click(s.w->BitBtn5);
+    s.dir.Write(written, "old content, replaced");
+    const QString uncreatable = s.dir.Path(QStringLiteral("none/x"));
+    s.Open([&] {
+        s.user.fileNames.push_back(s.dir.Path(chosen));
+        s.Click(s.w->BitBtn5);
         s.user.fileNames.push_back(uncreatable);
-        s.click(s.w->BitBtn5);
-        s.click(s.w->BitBtn6);
+        s.Click(s.w->BitBtn5);
+        s.Click(s.w->BitBtn6);
     });
-    QCOMPARE(QDir(s.dir.dir()).entryList(QDir::Files), QStringList({written, QStringLiteral("modules.ini")}));
-    QCOMPARE(s.dir.read(written), QByteArray("\xC3\xA9t\xC3\xA9\r\n b"));
+    QCOMPARE(QDir(s.dir.Dir()).entryList(QDir::Files), QStringList({written, QStringLiteral("modules.ini")}));
+    QCOMPARE(s.dir.Read(written), QByteArray("\xC3\xA9t\xC3\xA9\r\n b"));
     QCOMPARE(s.user.asked.size(), 1);
-    QVERIFY(s.lastErrorStartsWith(QStringLiteral("Cannot create file \"") + uncreatable + QStringLiteral(".txt\". ")));
+    QVERIFY(s.LastErrorStartsWith(QStringLiteral("Cannot create file \"") + uncreatable + QStringLiteral(".txt\". ")));
 }
 
 void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
@@ -959,7 +959,7 @@ void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
     Session s;
     Tfrm_name *prompt = s.forms.frm_name;
     const QString longName(40000, QLatin1Char('n'));
-    s.open([&] {
+    s.Open([&] {
         for (const QString &name : {QStringLiteral("Seas"), longName, QStringLiteral("Black\nSea")}) {
             s.user.scripts.push_back([&](QDialog *) {
                 QCOMPARE(prompt->Edit1->text(), QString());
@@ -968,27 +968,27 @@ void TestEditor::namePrompt_emptiedEachShowing_namesOnOneLine()
                 prompt->Edit1->insert(name.mid(5));
                 QTest::keyClick(prompt->Edit1, Qt::Key_Return);
             });
-            s.click(s.w->BitBtn1);
+            s.Click(s.w->BitBtn1);
         }
-        QCOMPARE(s.items().last(), QStringLiteral("Black Sea")); // as the file keeps it
-        s.type(QStringLiteral("Azov"));
+        QCOMPARE(s.Items().last(), QStringLiteral("Black Sea")); // as the file keeps it
+        s.Type(QStringLiteral("Azov"));
         s.w->ComboBox1->setCurrentIndex(0);
         s.w->ComboBox1->setCurrentIndex(4);
         QCOMPARE(s.w->MemoLines(), lines("Azov"));
-        s.click(s.w->BitBtn7);
+        s.Click(s.w->BitBtn7);
     });
-    QCOMPARE(s.file(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1()
+    QCOMPARE(s.File(), Library + "[Seas]\r\nData=\r\n\r\n[" + longName.toLatin1()
                            + "]\r\nData=\r\n\r\n[Black Sea]\r\nData=Azov\r\n\r\n");
 }
 
 void TestEditor::keyboard_reachesEveryControl()
 {
     Session s;
-    s.open([&] {
+    s.Open([&] {
         QVERIFY(QTest::qWaitForWindowActive(s.w));
         // Tab moves on from the memo instead of going into an Element.
         s.w->Memo1->setFocus();
-        s.key(Qt::Key_Tab);
+        s.Press(Qt::Key_Tab);
         QCOMPARE(s.w->focusWidget(), s.w->KeepBox);
         QCOMPARE(s.w->MemoLines(), lines("Paris|Rome"));
         QTest::keyClick(s.w, Qt::Key_M, Qt::AltModifier);

@@ -57,13 +57,13 @@ void TestLibrary::splitElements()
     QCOMPARE(Modules::SplitElements(data), elements);
     // The options dialog's list splits the same way and finds first twins.
     const Modules::ElementList list(data);
-    QCOMPARE(list.toStringList(), elements);
-    QCOMPARE(list.size(), elements.size());
+    QCOMPARE(list.ToStringList(), elements);
+    QCOMPARE(list.Size(), elements.size());
     for (qsizetype i = 0; i < elements.size(); ++i) {
-        QCOMPARE(list.at(i), elements.at(i));
-        QCOMPARE(list.indexOf(elements.at(i)), elements.indexOf(elements.at(i)));
+        QCOMPARE(list.At(i), elements.at(i));
+        QCOMPARE(list.IndexOf(elements.at(i)), elements.indexOf(elements.at(i)));
     }
-    QCOMPARE(list.indexOf(lit("b ")), -1);
+    QCOMPARE(list.IndexOf(lit("b ")), -1);
     // Joining drops the empty Elements and gives the rest back.
     QStringList nonEmpty = elements;
     nonEmpty.removeAll(QString());
@@ -125,9 +125,9 @@ void TestLibrary::readModule()
     QFETCH(QStringList, elements);
     TestDataDir dir;
     if (!file.isEmpty())
-        dir.write(lit("modules.ini"), file);
-    QCOMPARE(Modules::ReadModule(Modules::LibraryPath(), name).Elements.toStringList(), elements);
-    QCOMPARE(dir.read(lit("modules.ini")), file);
+        dir.Write(lit("modules.ini"), file);
+    QCOMPARE(Modules::ReadModule(Modules::LibraryPath(), name).Elements.ToStringList(), elements);
+    QCOMPARE(dir.Read(lit("modules.ini")), file);
 }
 
 void TestLibrary::readSettings_flags_data()
@@ -153,7 +153,7 @@ void TestLibrary::readSettings_flags()
     QFETCH(QList<bool>, flags);
     TestDataDir dir;
     if (!file.isEmpty())
-        dir.write(lit("config.ini"), file);
+        dir.Write(lit("config.ini"), file);
     const Settings::Record r = Settings::Read(Settings::ConfigPath());
     QCOMPARE((QList<bool>{r.DoExercises, r.IfNoTimeLimit, r.IfShowNum}), flags);
 }
@@ -170,7 +170,7 @@ void TestLibrary::unreadableLibrary_saysWhy()
 {
     QFETCH(int, reader);
     TestDataDir dir;
-    QVERIFY(QDir(dir.dir()).mkdir(lit("modules.ini")));
+    QVERIFY(QDir(dir.Dir()).mkdir(lit("modules.ini")));
     QString raised;
     try {
         if (reader == 0)
@@ -178,7 +178,7 @@ void TestLibrary::unreadableLibrary_saysWhy()
         else
             Modules::AllModuleNames(Modules::LibraryPath());
     } catch (const AppError &e) {
-        raised = e.text();
+        raised = e.Text();
     }
     QVERIFY2(raised.startsWith(lit("Cannot open file \"") + Modules::LibraryPath() + lit("\". ")), qPrintable(raised));
 }

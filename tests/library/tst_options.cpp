@@ -178,7 +178,7 @@ void TestOptions::examPage_saysHowManyMistakesEndAnExam()
     QFETCH(QString, number);
     QFETCH(QString, said);
     TestDataDir dir;
-    dir.write(QStringLiteral("config.ini"), "[Exam]\r\nENumOfEl=" + number.toUtf8() + "\r\n");
+    dir.Write(QStringLiteral("config.ini"), "[Exam]\r\nENumOfEl=" + number.toUtf8() + "\r\n");
     Tfrm_options d;
     d.LoadOptions();
     QCOMPARE(d.LabelMistakes->text(), said);
@@ -227,7 +227,7 @@ void TestOptions::keyboard_mnemonics()
     // Speech and spoken numbers on, so that all of their controls take
     // their letters.
     FakeSpeech speech;
-    dir.write(lit("config.ini"), "[Test]\nIfSpeak=1\nIfSpokenNum=1\n");
+    dir.Write(lit("config.ini"), "[Test]\nIfSpeak=1\nIfSpokenNum=1\n");
     Tfrm_options d;
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -322,7 +322,7 @@ void TestOptions::libraryDialogs_largerFont_textsWholeAndApart()
 void TestOptions::firstStart_withoutConfig()
 {
     TestDataDir dir;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     Tfrm_options d;
     d.LoadOptions();
     QCOMPARE((QStringList{d.NumberOfElementsText(Page::Training), d.TimerText(), d.NumberOfElementsText(Page::Exam)}),
@@ -332,7 +332,7 @@ void TestOptions::firstStart_withoutConfig()
     QCOMPARE(range(d, Page::Exam), lit("Alpha 3 0..2"));
     QCOMPARE(d.ComboBox3->currentText(), lit("c"));
     QCOMPARE(d.ComboBox4->count(), 6);
-    QVERIFY(!dir.exists(lit("config.ini")));
+    QVERIFY(!dir.Exists(lit("config.ini")));
 }
 
 void TestOptions::loadSettings_selection_data()
@@ -368,8 +368,8 @@ void TestOptions::loadSettings_selection()
     QFETCH(QString, training);
     QFETCH(QString, exam);
     TestDataDir dir;
-    dir.write(lit("modules.ini"), Library);
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("modules.ini"), Library);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     d.LoadOptions();
     QCOMPARE(range(d, Page::Training), training);
@@ -377,17 +377,17 @@ void TestOptions::loadSettings_selection()
     QCOMPARE(d.ComboBox3->count(), d.ElementTotal(Page::Training));
 
     // An emptied library leaves nothing selected and no Elements.
-    dir.write(lit("modules.ini"), QByteArray());
+    dir.Write(lit("modules.ini"), QByteArray());
     d.LoadOptions();
     QCOMPARE(range(d, Page::Training), lit(" 0 -1..-1"));
     QCOMPARE(range(d, Page::Exam), lit(" 0 -1..-1"));
-    QCOMPARE(dir.read(lit("config.ini")), config);
+    QCOMPARE(dir.Read(lit("config.ini")), config);
 }
 
 void TestOptions::loadSettings_fieldsUnchecked()
 {
     TestDataDir dir;
-    dir.write(lit("config.ini"), "[Test]\nTNumOfEl=abc\nTimerMSec=1234567\nIfexec=0\nIfNoTimeLimit=1\nIfShowNum=0\n"
+    dir.Write(lit("config.ini"), "[Test]\nTNumOfEl=abc\nTimerMSec=1234567\nIfexec=0\nIfNoTimeLimit=1\nIfShowNum=0\n"
                                  "[Exam]\nENumOfEl=-7\n");
     Tfrm_options d;
     d.CheckBox1->setChecked(true);
@@ -402,8 +402,8 @@ void TestOptions::loadSettings_fieldsUnchecked()
 void TestOptions::modulePick_resetsRangeOfItsPage()
 {
     TestDataDir dir;
-    dir.write(lit("modules.ini"), Library);
-    dir.write(lit("config.ini"),
+    dir.Write(lit("modules.ini"), Library);
+    dir.Write(lit("config.ini"),
               "[Test]\nTMName=Dup\nTDiapFrom=q\nTDiapTo=p\n[Exam]\nEMName=Dup\nEDiapFrom=q\nEDiapTo=p\n");
     for (Page page : {Page::Training, Page::Exam}) {
         Tfrm_options d;
@@ -448,7 +448,7 @@ void TestOptions::range_keptThroughOkAndRestart()
     QFETCH(QList<int>, picks);
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), "[Edge]\r\nData=" + data.toUtf8() + "\r\n\r\n");
+    dir.Write(lit("modules.ini"), "[Edge]\r\nData=" + data.toUtf8() + "\r\n\r\n");
     const QString want = QStringLiteral("Edge %1 %2..%3 Edge %1 %4..%5")
                              .arg(Modules::SplitElements(data).size())
                              .arg(picks.at(0))
@@ -473,10 +473,10 @@ void TestOptions::range_keptThroughOkAndRestart()
     Tfrm_options restarted;
     restarted.LoadOptions();
     QCOMPARE(both(restarted), want);
-    const Settings::Record record = Settings::Read(dir.path(lit("config.ini")));
+    const Settings::Record record = Settings::Read(dir.Path(lit("config.ini")));
     const Modules::ElementList elements(data);
-    QCOMPARE(record.training.range.from, elements.text(picks.at(0)));
-    QCOMPARE(record.exam.range.to, elements.text(picks.at(3)));
+    QCOMPARE(record.training.range.from, elements.Text(picks.at(0)));
+    QCOMPARE(record.exam.range.to, elements.Text(picks.at(3)));
 }
 
 void TestOptions::draw_storedAndReadBack_data()
@@ -506,9 +506,9 @@ void TestOptions::draw_storedAndReadBack()
     QFETCH(QString, written);
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     if (!config.isEmpty())
-        dir.write(lit("config.ini"), config);
+        dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     const auto draws = [&d] {
         return QStringLiteral("%1 %2").arg(int(d.DrawOf(Page::Training))).arg(int(d.DrawOf(Page::Exam)));
@@ -518,7 +518,7 @@ void TestOptions::draw_storedAndReadBack()
     if (examPick >= 0)
         d.ComboBox10->setCurrentIndex(examPick);
     QVERIFY(d.BitBtn1Click());
-    QStringList keys = fileLines(dir.read(lit("config.ini"))).filter(QRegularExpression(lit("^[TE]Draw=")));
+    QStringList keys = fileLines(dir.Read(lit("config.ini"))).filter(QRegularExpression(lit("^[TE]Draw=")));
     QCOMPARE(keys.join(QLatin1Char(' ')), written);
     const QString after = draws();
     d.LoadOptions();
@@ -558,9 +558,9 @@ void TestOptions::keepThreshold_shownAndWrittenWhenChanged()
     QFETCH(bool, notice);
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     if (!config.isEmpty())
-        dir.write(lit("config.ini"), config);
+        dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     d.LoadOptions();
     QCOMPARE(d.KeepThreshold(), shown);
@@ -570,7 +570,7 @@ void TestOptions::keepThreshold_shownAndWrittenWhenChanged()
         QVERIFY(d.BitBtn1Click());
     else
         d.reject();
-    const QStringList lines = fileLines(dir.read(lit("config.ini"))).filter(QRegularExpression(lit("^Threshold=")));
+    const QStringList lines = fileLines(dir.Read(lit("config.ini"))).filter(QRegularExpression(lit("^Threshold=")));
     QCOMPARE(lines.join(QLatin1Char(' ')), stored);
     QCOMPARE(d.KeepThreshold(), ok && set >= 0 ? set : shown);
     const QStringList notices = d.InForce(Page::Exam).notices;
@@ -621,7 +621,7 @@ void TestOptions::spinButtons()
 void TestOptions::timerField_refusesASixthTypedCharacter()
 {
     TestDataDir dir;
-    dir.write(lit("config.ini"), "[Test]\nTimerMSec=1234567\n");
+    dir.Write(lit("config.ini"), "[Test]\nTimerMSec=1234567\n");
     Tfrm_options d;
     d.show();
     d.LoadOptions();
@@ -642,7 +642,7 @@ void TestOptions::ok_writesAllTwelveKeysInOrder()
 {
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) {
         Tfrm_options *d = options(dialog);
@@ -657,7 +657,7 @@ void TestOptions::ok_writesAllTwelveKeysInOrder()
         QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
     });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
-    QCOMPARE(fileLines(dir.read(lit("config.ini"))),
+    QCOMPARE(fileLines(dir.Read(lit("config.ini"))),
              (QStringList{lit("[Test]"), lit("TNumOfEl=0x11"), lit("TimerMSec=5999"), lit("TMName=Alpha"),
                           lit("TDiapFrom=c"), lit("TDiapTo=b"), lit("Ifexec=0"), lit("IfNoTimeLimit=1"),
                           lit("IfShowNum=1"), QString(), lit("[Exam]"), lit("ENumOfEl=20"), lit("EMName=None"),
@@ -673,13 +673,13 @@ void TestOptions::ok_existingFile_keepsOtherLines()
 {
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
-    dir.write(lit("config.ini"),
+    dir.Write(lit("modules.ini"), Library);
+    dir.Write(lit("config.ini"),
               "; kept comment\r\n[Test]\r\nTMName=Beta\r\nOther=1\r\n\r\n[Mine]\r\n; another\r\nk=v\r\n");
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
-    QCOMPARE(fileLines(dir.read(lit("config.ini"))), (QStringList{lit("; kept comment"),
+    QCOMPARE(fileLines(dir.Read(lit("config.ini"))), (QStringList{lit("; kept comment"),
                                                                   lit("[Test]"),
                                                                   lit("TMName=Beta"),
                                                                   lit("Other=1"),
@@ -719,7 +719,7 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
     TestDataDir dir;
     TestUser user;
     const QByteArray config = "; " + QByteArray(3900, 'c') + "\r\n[Test]\r\nTNumOfEl=20\r\n";
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     std::optional<ReadOnlyDir> readOnly;
     QString reason;
@@ -730,10 +730,10 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
         ::signal(SIGXFSZ, SIG_DFL);
     });
     if (failure == lit("read-only folder")) {
-        readOnly.emplace(dir.dir());
-        if (!readOnly->ok())
+        readOnly.emplace(dir.Dir());
+        if (!readOnly->Ok())
             QSKIP("the directory can't be made read-only here");
-        reason = readOnly->reason();
+        reason = readOnly->Reason();
     } else {
         ::signal(SIGXFSZ, SIG_IGN);
         reason = QString::fromLocal8Bit(std::strerror(EFBIG));
@@ -758,8 +758,8 @@ void TestOptions::ok_writeFailure_reportedAndKeptOpen()
     QCOMPARE(typed, lit("17"));
     QCOMPARE(user.asked.size(), 1);
     QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
-    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.path(lit("config.ini")) + lit(". ") + reason);
-    QCOMPARE(dir.read(lit("config.ini")), config);
+    QCOMPARE(user.asked.at(0).text, lit("Unable to write to ") + dir.Path(lit("config.ini")) + lit(". ") + reason);
+    QCOMPARE(dir.Read(lit("config.ini")), config);
 }
 
 void TestOptions::ok_refusesANumberARunCannotUse_data()
@@ -785,15 +785,15 @@ void TestOptions::ok_refusesANumberARunCannotUse()
     QFETCH(bool, written);
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     const QByteArray config = "[Test]\r\nTNumOfEl=20\r\n";
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     d.LoadOptions();
     QLineEdit *edit = field == 1 ? d.Edit1 : field == 2 ? d.Edit2 : d.Edit3;
     edit->setText(typed);
     QCOMPARE(d.BitBtn1Click(), written);
-    QCOMPARE(dir.read(lit("config.ini")) != config, written);
+    QCOMPARE(dir.Read(lit("config.ini")) != config, written);
     QCOMPARE(user.asked.size(), written ? 0 : 1);
     if (!written) {
         QVERIFY2(user.asked.first().text.contains(u'"' + typed + u'"'), qPrintable(user.asked.first().text));
@@ -807,9 +807,9 @@ void TestOptions::cancel_putsBackTheSettingsInForce()
     // opening shows the file as it is then.
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     const QByteArray config = "[Test]\nTNumOfEl=30\n";
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     d.LoadOptions();
     for (const char *close : {"escape", "cancel", "close box"}) {
@@ -829,7 +829,7 @@ void TestOptions::cancel_putsBackTheSettingsInForce()
                 d->close();
         });
         QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Rejected));
-        QCOMPARE(dir.read(lit("config.ini")), config);
+        QCOMPARE(dir.Read(lit("config.ini")), config);
         QCOMPARE((QStringList{d.NumberOfElementsText(Page::Training), d.TimerText(),
                               d.NumberOfElementsText(Page::Exam)}),
                  (QStringList{lit("30"), lit("6000"), lit("20")}));
@@ -856,8 +856,8 @@ void TestOptions::badInput_loadsAndChangesNoFile()
     const QByteArray config = "[Test]\nTNumOfEl=\"12\"\nTimerMSec=" + QByteArray(3000, '9')
                               + "\nTMName=Big\nTDiapFrom=elem999\nTDiapTo=elem001\n[Exam]\nEMName=Blob\nEDiapFrom="
                               + QByteArray(3000, 'z') + "\n";
-    dir.write(lit("modules.ini"), modules);
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("modules.ini"), modules);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) {
         options(dialog)->PageControl1->setCurrentIndex(1);
@@ -875,8 +875,8 @@ void TestOptions::badInput_loadsAndChangesNoFile()
     d.ComboBox1Change();
     QCOMPARE(range(d, Page::Training), lit("M19999 3 0..2"));
     QCOMPARE(d.ElementAt(Page::Training, 1), QString());
-    QCOMPARE(dir.read(lit("modules.ini")), modules);
-    QCOMPARE(dir.read(lit("config.ini")), config);
+    QCOMPARE(dir.Read(lit("modules.ini")), modules);
+    QCOMPARE(dir.Read(lit("config.ini")), config);
 }
 
 void TestOptions::unusableLibrary_saidAndChoicesKept_data()
@@ -892,12 +892,12 @@ void TestOptions::unusableLibrary_saidAndChoicesKept()
     QFETCH(QByteArray, modules);
     TestDataDir dir;
     TestUser user;
-    dir.write(lit("modules.ini"), modules);
+    dir.Write(lit("modules.ini"), modules);
     // Written with a byte-order mark, as some editors do.
     const QByteArray config = "\xEF\xBB\xBF[Test]\r\nTNumOfEl=15\r\nTimerMSec=6000\r\nTMName=Alpha\r\nTDiapFrom=b\r\n"
                               "TDiapTo=c\r\nIfexec=1\r\nIfNoTimeLimit=0\r\nIfShowNum=1\r\n\r\n[Exam]\r\nENumOfEl=20\r\n"
                               "EMName=Beta\r\nEDiapFrom=x\r\nEDiapTo=y\r\n";
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     user.scripts.push_back([](QDialog *dialog) {
         QVERIFY(options(dialog)->LabelLibrary->isVisible());
@@ -909,10 +909,10 @@ void TestOptions::unusableLibrary_saidAndChoicesKept()
     QCOMPARE(d.NumberOfElementsText(Page::Training), lit("15"));
     QCOMPARE(d.ComboBox1->count(), 0);
     // OK wrote the same values back: the Module and range choices stayed.
-    QCOMPARE(dir.read(lit("config.ini")), config);
-    QCOMPARE(dir.read(lit("modules.ini")), modules);
+    QCOMPARE(dir.Read(lit("config.ini")), config);
+    QCOMPARE(dir.Read(lit("modules.ini")), modules);
 
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     d.LoadOptions();
     QVERIFY(!d.LabelLibrary->isVisibleTo(&d));
     QCOMPARE(range(d, Page::Training), lit("Alpha 3 1..2"));

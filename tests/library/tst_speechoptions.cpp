@@ -116,8 +116,8 @@ void TestSpeechOptions::storedAndReadBack()
     TestDataDir dir;
     TestUser user;
     FakeSpeech speech;
-    dir.write(lit("modules.ini"), Library);
-    dir.write(lit("config.ini"), TwelveKeys + stored + ExamKeys);
+    dir.Write(lit("modules.ini"), Library);
+    dir.Write(lit("config.ini"), TwelveKeys + stored + ExamKeys);
     Tfrm_options d;
     user.scripts.push_back([&](QDialog *) {
         QCOMPARE(shownSpeech(d), loaded);
@@ -139,7 +139,7 @@ void TestSpeechOptions::storedAndReadBack()
         d.BitBtn1->click();
     });
     QCOMPARE(Dialogs::ExecModal(&d), int(QDialog::Accepted));
-    QCOMPARE(dir.read(lit("config.ini")), TwelveKeys + written + ExamKeys);
+    QCOMPARE(dir.Read(lit("config.ini")), TwelveKeys + written + ExamKeys);
     QCOMPARE(d.SpeakElements(), reloaded.startsWith(QLatin1Char('1')));
     user.scripts.push_back([&](QDialog *) { QCOMPARE(shownSpeech(d), reloaded); });
     Dialogs::ExecModal(&d);
@@ -163,10 +163,10 @@ void TestSpeechOptions::noVoice_optionDisabled_fileKept()
     TestUser user;
     FakeSpeech speech;
     speech.problem = problem;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     const QByteArray speechKeys = "IfHideEl=1\r\nTVoice=bass\r\nTSpeechRate=3\r\n";
     const QByteArray config = TwelveKeys + "IfSpeak=1\r\n" + speechKeys + ExamKeys;
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     Tfrm_options d;
     user.scripts.push_back([&](QDialog *) {
         // The stored choice is shown with the reason it can't work; it can
@@ -184,7 +184,7 @@ void TestSpeechOptions::noVoice_optionDisabled_fileKept()
     });
     Dialogs::ExecModal(&d);
     QVERIFY(!d.SpeakElements() || !turnOff);
-    QCOMPARE(dir.read(lit("config.ini")), turnOff ? TwelveKeys + "IfSpeak=0\r\n" + speechKeys + ExamKeys : config);
+    QCOMPARE(dir.Read(lit("config.ini")), turnOff ? TwelveKeys + "IfSpeak=0\r\n" + speechKeys + ExamKeys : config);
 
     // The engine can speak again: the stored choice comes back.
     speech.problem.clear();
@@ -250,8 +250,8 @@ void TestSpeechOptions::paceShown_followsChoices()
     TestDataDir dir;
     TestUser user;
     FakeSpeech speech;
-    dir.write(lit("modules.ini"), "[Digits]\r\nData=7,1234,56\r\n\r\n");
-    dir.write(lit("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=1000\r\nTMName=Digits\r\nTDiapFrom=7\r\n"
+    dir.Write(lit("modules.ini"), "[Digits]\r\nData=7,1234,56\r\n\r\n");
+    dir.Write(lit("config.ini"), "[Test]\r\nTNumOfEl=20\r\nTimerMSec=1000\r\nTMName=Digits\r\nTDiapFrom=7\r\n"
                                  "TDiapTo=56\r\nIfSpeak=1\r\nIfDigits=1\r\nTSpeechRate=0\r\nTPauseMSec=300\r\n");
     Tfrm_options d;
     user.scripts.push_back([&](QDialog *) {
@@ -287,15 +287,15 @@ void TestSpeechOptions::realEngine_reportsVoices()
         // One engine at a time, as the program has them.
         const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
         QVERIFY(speaker);
-        voices = speaker->voices();
-        variants = speaker->variants();
+        voices = speaker->Voices();
+        variants = speaker->Variants();
         for (const QString &voice : std::as_const(voices))
-            if (speaker->languageOf(voice) == lit("de"))
+            if (speaker->LanguageOf(voice) == lit("de"))
                 german = voice;
-        QSignalSpy reached(speaker.get(), &Speech::Speaker::reached);
-        speaker->reach(500);
+        QSignalSpy reached(speaker.get(), &Speech::Speaker::Reached);
+        speaker->Reach(500);
         QVERIFY(!reached.isEmpty() || reached.wait(3000));
-        problem = speaker->problem();
+        problem = speaker->Problem();
     }
     qInfo("engines: %s; voices: %s; %s", qPrintable(Speech::Engines().join(lit(", "))),
           qPrintable(voices.join(lit(", "))),
@@ -353,9 +353,9 @@ void TestSpeechOptions::frozenServer_pageAnswers()
     TestDataDir dir;
     TestUser user;
     FakeTicks ticks;
-    dir.write(lit("modules.ini"), Library);
+    dir.Write(lit("modules.ini"), Library);
     const QByteArray config = TwelveKeys + "IfSpeak=1\r\n" + ExamKeys;
-    dir.write(lit("config.ini"), config);
+    dir.Write(lit("config.ini"), config);
     struct Gate
     {
         std::mutex lock;
@@ -387,7 +387,7 @@ void TestSpeechOptions::frozenServer_pageAnswers()
         QElapsedTimer guard;
         guard.start();
         while (d.LabelSpeech->text() == checking && guard.elapsed() < 5000) {
-            ticks.advance(10);
+            ticks.Advance(10);
             QCoreApplication::processEvents();
         }
         answeredAfter = ticks.now - from;
@@ -407,7 +407,7 @@ void TestSpeechOptions::frozenServer_pageAnswers()
     QCOMPARE(whileChecking, lit("1 0 System default Normal | 1000"));
     QVERIFY2(openedMs >= 0 && openedMs < 1000, qPrintable(QString::number(openedMs)));
     QVERIFY2(answeredAfter >= 500 && answeredAfter <= 600, qPrintable(QString::number(answeredAfter)));
-    QCOMPARE(dir.read(lit("config.ini")), config);
+    QCOMPARE(dir.Read(lit("config.ini")), config);
 }
 
 QTEST_MAIN(TestSpeechOptions)

@@ -137,7 +137,7 @@ void TestDataFolder::useDataDir()
             QVERIFY(writeFile(dir + QStringLiteral("/testres.ini"), "[run]\r\nKoeff=1\r\n"));
         if (exe == QLatin1String("readonly")) {
             readOnly = std::make_unique<ReadOnlyDir>(dir);
-            if (!readOnly->ok())
+            if (!readOnly->Ok())
                 QSKIP("this file system lets root write to any folder");
         }
         exe = dir;
@@ -160,7 +160,7 @@ void TestDataFolder::useDataDir()
     DestroyForms(forms);
     if (dataBeside && !beside) {
         QCOMPARE(notice, "Tenacio keeps its data in " + folder + "/ now: the data folder " + exe
-                             + " cannot be written (" + readOnly->reason()
+                             + " cannot be written (" + readOnly->Reason()
                              + "). The history, Modules and options kept there are not shown.");
     } else {
         QCOMPARE(notice, QString());
@@ -206,25 +206,25 @@ void TestDataFolder::starterLibrary()
     QFETCH(QByteArray, content);
     TestDataDir dir;
     if (exists)
-        dir.write(QStringLiteral("modules.ini"), content);
+        dir.Write(QStringLiteral("modules.ini"), content);
 
     QCOMPARE(Modules::PlaceStarterLibrary(Modules::LibraryPath()), !exists);
 
     if (exists) {
-        QCOMPARE(dir.read(QStringLiteral("modules.ini")), content);
+        QCOMPARE(dir.Read(QStringLiteral("modules.ini")), content);
         return;
     }
     QCOMPARE(Modules::ListModuleNames(Modules::LibraryPath()), StarterNames);
     const Modules::Module twoDigits = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(0));
-    QCOMPARE(twoDigits.Elements.size(), 90);
-    QCOMPARE(twoDigits.Elements.text(0), QStringLiteral("10"));
+    QCOMPARE(twoDigits.Elements.Size(), 90);
+    QCOMPARE(twoDigits.Elements.Text(0), QStringLiteral("10"));
     // A two-digit system's 00 to 09 have a Module of their own.
     const Modules::Module pairs = Modules::ReadModule(Modules::LibraryPath(), StarterNames.at(3));
-    QCOMPARE(pairs.Elements.size(), 100);
-    QCOMPARE(pairs.Elements.text(0), QStringLiteral("00"));
-    QCOMPARE(pairs.Elements.text(99), QStringLiteral("99"));
+    QCOMPARE(pairs.Elements.Size(), 100);
+    QCOMPARE(pairs.Elements.Text(0), QStringLiteral("00"));
+    QCOMPARE(pairs.Elements.Text(99), QStringLiteral("99"));
     // Nothing else is left behind in the folder.
-    QCOMPARE(QDir(dir.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("modules.ini")});
+    QCOMPARE(QDir(dir.Dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("modules.ini")});
 }
 
 // The user deletes every Module as the editor does (an in-memory copy
@@ -292,7 +292,7 @@ void TestDataFolder::starterLibrary_installedCopy()
     if (carriedCopy)
         QCOMPARE(Modules::ListModuleNames(Modules::LibraryPath()), StarterNames);
     else
-        QCOMPARE(dir.read(QStringLiteral("modules.ini")), content);
+        QCOMPARE(dir.Read(QStringLiteral("modules.ini")), content);
 }
 
 // The About dialog names the folder in use, as plain text that can be

@@ -28,19 +28,19 @@ QString render(Speech::Speaker &speaker, const QStringList &texts)
     idle.setSingleShot(true);
     idle.setInterval(60000);
     QObject::connect(&idle, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&speaker, &Speech::Speaker::progress, &idle, qOverload<>(&QTimer::start));
-    QObject::connect(&speaker, &Speech::Speaker::prepared, &loop, [&] {
+    QObject::connect(&speaker, &Speech::Speaker::Progress, &idle, qOverload<>(&QTimer::start));
+    QObject::connect(&speaker, &Speech::Speaker::Prepared, &loop, [&] {
         outcome.clear();
         done = true;
         loop.quit();
     });
-    QObject::connect(&speaker, &Speech::Speaker::failed, &loop, [&](const QString &why) {
+    QObject::connect(&speaker, &Speech::Speaker::Failed, &loop, [&](const QString &why) {
         outcome = why;
         done = true;
         loop.quit();
     });
     idle.start();
-    speaker.prepare(texts);
+    speaker.Prepare(texts);
     if (!done)
         loop.exec();
     return outcome;
@@ -125,8 +125,8 @@ void TestSpeechSynth::everyElement_rendersToSpeech_data()
     QStringList starter;
     for (const QString &name : Modules::ListModuleNames(library)) {
         const Modules::ElementList elements = Modules::ReadModule(library, name).Elements;
-        for (qsizetype i = 0; i < elements.size(); ++i)
-            starter << elements.text(i);
+        for (qsizetype i = 0; i < elements.Size(); ++i)
+            starter << elements.Text(i);
     }
     QVERIFY(starter.size() > 100);
     QTest::newRow("starter library") << QString() << starter << false;
@@ -144,9 +144,9 @@ void TestSpeechSynth::everyElement_rendersToSpeech()
         QSKIP("built without speech");
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     QVERIFY(speaker);
-    if (!voice.isEmpty() && !speaker->voices().contains(voice))
+    if (!voice.isEmpty() && !speaker->Voices().contains(voice))
         QSKIP("the voice is not installed");
-    speaker->setVoice(voice);
+    speaker->SetVoice(voice);
     QStringList spoken;
     for (const QString &text : std::as_const(texts))
         spoken << Speech::SpokenText(text, digitByDigit);
@@ -159,7 +159,7 @@ void TestSpeechSynth::everyElement_rendersToSpeech()
     QStringList wrong;
     qint64 longest = 0;
     for (const QString &text : std::as_const(spoken)) {
-        const qint64 ms = speaker->clipMs(text);
+        const qint64 ms = speaker->ClipMs(text);
         longest = qMax(longest, ms);
         if (ms < 100 || ms > 500 + 1000 * text.size())
             wrong << QStringLiteral("%1: %2 ms").arg(text).arg(ms);
@@ -171,7 +171,7 @@ void TestSpeechSynth::everyElement_rendersToSpeech()
 // eSpeak NG's listing as a test has it: two languages' voices, variants
 // listed out of order, MBROLA voices of which those of "us1" and "de1"
 // are installed.
-Speech::EspeakVoices fakeVoices()
+Speech::EspeakVoices FakeVoices()
 {
     const QList<Speech::EspeakVoice> listed{
         {lit("German"), lit("gmw/de"), lit("de")},
@@ -224,7 +224,7 @@ void TestSpeechSynth::storedVoice_chosenOrFallsBack()
     QFETCH(QString, chosen);
     QFETCH(bool, notice);
     QFETCH(QString, problem);
-    const Speech::EspeakVoices voices = fakeVoices();
+    const Speech::EspeakVoices voices = FakeVoices();
     // Offered by name, the MBROLA voice by its file; variants men, women,
     // Klatt by number, then by name.
     QStringList names;
@@ -267,9 +267,9 @@ void TestSpeechSynth::realVoice_variantsAndFallbacks()
     const QStringList texts{lit("12"), lit("7 0 4")};
     const auto clipsOf = [&texts](const QString &name) {
         const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
-        speaker->setVoice(name);
+        speaker->SetVoice(name);
         const QString outcome = render(*speaker, texts);
-        return outcome.isEmpty() ? QList<qint64>{speaker->clipMs(texts.at(0)), speaker->clipMs(texts.at(1))}
+        return outcome.isEmpty() ? QList<qint64>{speaker->ClipMs(texts.at(0)), speaker->ClipMs(texts.at(1))}
                                  : QList<qint64>{};
     };
     const auto alike = [](const QList<qint64> &a, const QList<qint64> &b) {
@@ -295,9 +295,9 @@ void TestSpeechSynth::missingVoice_saysWhich()
         QSKIP("built without speech");
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     QVERIFY(speaker);
-    speaker->setVoice(lit("Klingon of Qo'noS"));
+    speaker->SetVoice(lit("Klingon of Qo'noS"));
     QCOMPARE(render(*speaker, {lit("12")}), lit("the voice \"Klingon of Qo'noS\" is not installed"));
-    QCOMPARE(speaker->clipMs(lit("12")), -1);
+    QCOMPARE(speaker->ClipMs(lit("12")), -1);
 }
 
 void TestSpeechSynth::punctuationOnly_silent()
@@ -309,10 +309,10 @@ void TestSpeechSynth::punctuationOnly_silent()
     const std::unique_ptr<Speech::Speaker> speaker = Speech::Create();
     QVERIFY(speaker);
     QCOMPARE(render(*speaker, {lit("12"), lit("?!"), lit("...")}), QString());
-    QVERIFY(speaker->clipMs(lit("12")) >= 100);
-    QCOMPARE(speaker->clipMs(lit("?!")), 0);
-    speaker->say(lit("?!"));
-    QVERIFY(!speaker->speaking());
+    QVERIFY(speaker->ClipMs(lit("12")) >= 100);
+    QCOMPARE(speaker->ClipMs(lit("?!")), 0);
+    speaker->Say(lit("?!"));
+    QVERIFY(!speaker->Speaking());
 }
 
 QTEST_MAIN(TestSpeechSynth)

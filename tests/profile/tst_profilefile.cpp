@@ -108,13 +108,13 @@ void TestProfileFile::missingFile_readsDefaults()
 {
     QFETCH(int, access);
     TestDataDir dir;
-    ProfileFile f(dir.path(QStringLiteral("none.ini")), Access(access));
+    ProfileFile f(dir.Path(QStringLiteral("none.ini")), Access(access));
     QStringList list{QStringLiteral("stale")};
     f.ListSections(list);
     QVERIFY(list.isEmpty());
     QCOMPARE(f.ReadText(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("dflt")), QStringLiteral("dflt"));
     QCOMPARE(f.ReadNumber(QStringLiteral("a"), QStringLiteral("b"), 42), 42);
-    QVERIFY(!dir.exists(QStringLiteral("none.ini")));
+    QVERIFY(!dir.Exists(QStringLiteral("none.ini")));
 }
 
 void TestProfileFile::readNumber_data()
@@ -157,9 +157,9 @@ void TestProfileFile::readNumber()
     QFETCH(QByteArray, stored);
     QFETCH(int, expected);
     TestDataDir dir;
-    dir.write(QStringLiteral("n.ini"), "[S]\r\nK=" + stored + "\r\n");
+    dir.Write(QStringLiteral("n.ini"), "[S]\r\nK=" + stored + "\r\n");
     for (Access access : {Access::Direct, Access::InMemory}) {
-        ProfileFile f(dir.path(QStringLiteral("n.ini")), access);
+        ProfileFile f(dir.Path(QStringLiteral("n.ini")), access);
         QCOMPARE(f.ReadNumber(QStringLiteral("S"), QStringLiteral("K"), -77), expected);
     }
 }
@@ -167,9 +167,9 @@ void TestProfileFile::readNumber()
 void TestProfileFile::quotes_strippedOnlyByDirectAccess()
 {
     TestDataDir dir;
-    dir.write(QStringLiteral("q.ini"), "[S]\r\nA='abc'\r\nB=\"abc\"\r\nC=\"abc'\r\n");
-    ProfileFile direct(dir.path(QStringLiteral("q.ini")), Access::Direct);
-    ProfileFile memory(dir.path(QStringLiteral("q.ini")), Access::InMemory);
+    dir.Write(QStringLiteral("q.ini"), "[S]\r\nA='abc'\r\nB=\"abc\"\r\nC=\"abc'\r\n");
+    ProfileFile direct(dir.Path(QStringLiteral("q.ini")), Access::Direct);
+    ProfileFile memory(dir.Path(QStringLiteral("q.ini")), Access::InMemory);
     QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("A"), {}), QStringLiteral("abc"));
     QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("B"), {}), QStringLiteral("abc"));
     QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("C"), {}), QStringLiteral("\"abc'"));
@@ -183,9 +183,9 @@ void TestProfileFile::longValue_cutOnlyByDirectAccess()
     QByteArray value;
     for (int i = 0; i < 3000; ++i)
         value.append(char('a' + i % 26));
-    dir.write(QStringLiteral("l.ini"), "[S]\r\nK=" + value + "\r\n");
-    ProfileFile direct(dir.path(QStringLiteral("l.ini")), Access::Direct);
-    ProfileFile memory(dir.path(QStringLiteral("l.ini")), Access::InMemory);
+    dir.Write(QStringLiteral("l.ini"), "[S]\r\nK=" + value + "\r\n");
+    ProfileFile direct(dir.Path(QStringLiteral("l.ini")), Access::Direct);
+    ProfileFile memory(dir.Path(QStringLiteral("l.ini")), Access::InMemory);
     QCOMPARE(direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}), QString::fromLatin1(value.left(2047)));
     QCOMPARE(memory.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}).size(), 3000);
     QCOMPARE(direct.ReadWholeText(QStringLiteral("S"), QStringLiteral("K"), {}), QString::fromLatin1(value));
@@ -216,9 +216,9 @@ void TestProfileFile::directStored_readsBackWhole()
     QFETCH(QString, value);
     QFETCH(QByteArray, line);
     TestDataDir dir;
-    const QString path = dir.path(QStringLiteral("s.ini"));
+    const QString path = dir.Path(QStringLiteral("s.ini"));
     ProfileFile(path, Access::Direct).WriteText(QStringLiteral("S"), QStringLiteral("K"), Profile::DirectStored(value));
-    QCOMPARE(dir.read(QStringLiteral("s.ini")), "[S]\r\nK=" + line + "\r\n");
+    QCOMPARE(dir.Read(QStringLiteral("s.ini")), "[S]\r\nK=" + line + "\r\n");
     QCOMPARE(ProfileFile(path, Access::Direct).ReadWholeText(QStringLiteral("S"), QStringLiteral("K"), {}), value);
     {
         ProfileFile memory(path, Access::InMemory);
@@ -234,14 +234,14 @@ void TestProfileFile::longValue_cutNeverSplitsACharacter()
     // 2046 ASCII letters, then characters of 2, 3 and 4 UTF-8 bytes.
     const QString value =
         QString(2046, QLatin1Char('a')) + QStringLiteral("é€") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("z");
-    dir.write(QStringLiteral("u.ini"), "[S]\r\nK=" + value.toUtf8() + "\r\n");
-    ProfileFile direct(dir.path(QStringLiteral("u.ini")), Access::Direct);
+    dir.Write(QStringLiteral("u.ini"), "[S]\r\nK=" + value.toUtf8() + "\r\n");
+    ProfileFile direct(dir.Path(QStringLiteral("u.ini")), Access::Direct);
     const QString got = direct.ReadText(QStringLiteral("S"), QStringLiteral("K"), {});
     QCOMPARE(got, QString(2046, QLatin1Char('a')) + QStringLiteral("é"));
 
     const QString emoji = QString(2046, QLatin1Char('b')) + QString::fromUcs4(U"\U0001F600\U0001F600");
-    dir.write(QStringLiteral("v.ini"), "[S]\r\nK=" + emoji.toUtf8() + "\r\n");
-    ProfileFile direct2(dir.path(QStringLiteral("v.ini")), Access::Direct);
+    dir.Write(QStringLiteral("v.ini"), "[S]\r\nK=" + emoji.toUtf8() + "\r\n");
+    ProfileFile direct2(dir.Path(QStringLiteral("v.ini")), Access::Direct);
     QCOMPARE(direct2.ReadText(QStringLiteral("S"), QStringLiteral("K"), {}),
              QString(2046, QLatin1Char('b')) + QString::fromUcs4(U"\U0001F600"));
 }
@@ -257,8 +257,8 @@ void TestProfileFile::namesMatchWithoutLetterCase()
 {
     QFETCH(int, access);
     TestDataDir dir;
-    dir.write(QStringLiteral("c.ini"), "[Test]\r\nTNumOfEl=25\r\n[Straße]\r\nÄpfel=1\r\n");
-    ProfileFile f(dir.path(QStringLiteral("c.ini")), Access(access));
+    dir.Write(QStringLiteral("c.ini"), "[Test]\r\nTNumOfEl=25\r\n[Straße]\r\nÄpfel=1\r\n");
+    ProfileFile f(dir.Path(QStringLiteral("c.ini")), Access(access));
     QCOMPARE(f.ReadText(QStringLiteral("TEST"), QStringLiteral("TNUMOFEL"), {}), QStringLiteral("25"));
     QCOMPARE(f.ReadText(QStringLiteral("test"), QStringLiteral("tnumofel"), {}), QStringLiteral("25"));
     QCOMPARE(f.ReadText(QStringLiteral("STRASSE"), QStringLiteral("äpfel"), QStringLiteral("none")),
@@ -267,7 +267,7 @@ void TestProfileFile::namesMatchWithoutLetterCase()
     f.WriteText(QStringLiteral("TEST"), QStringLiteral("tnumofel"), QStringLiteral("30"));
     if (Access(access) == Access::InMemory)
         f.WriteBack();
-    const QByteArray bytes = dir.read(QStringLiteral("c.ini"));
+    const QByteArray bytes = dir.Read(QStringLiteral("c.ini"));
     QVERIFY2(bytes.contains("TNumOfEl=30"), bytes.constData());
     QVERIFY(!bytes.toLower().contains("[test]\r\nTNumOfEl=25"));
 }
@@ -275,14 +275,14 @@ void TestProfileFile::namesMatchWithoutLetterCase()
 void TestProfileFile::writeBack_exactShape()
 {
     TestDataDir dir;
-    dir.write(QStringLiteral("w.ini"), "; comment\nstray line\n\n[One]\n  a = 1  \n; inner comment\nnoequals\n\n\n"
+    dir.Write(QStringLiteral("w.ini"), "; comment\nstray line\n\n[One]\n  a = 1  \n; inner comment\nnoequals\n\n\n"
                                        "[ Two ]\r  b=2\r\n");
-    ProfileFile f(dir.path(QStringLiteral("w.ini")), Access::InMemory);
+    ProfileFile f(dir.Path(QStringLiteral("w.ini")), Access::InMemory);
     f.WriteText(QStringLiteral("Three"), QStringLiteral("c"), QStringLiteral("3"));
     f.WriteText(QStringLiteral("one"), QStringLiteral("A"), QStringLiteral("11"));
     f.WriteText(QStringLiteral("one"), QStringLiteral("z"), QStringLiteral("9"));
     f.WriteBack();
-    QCOMPARE(dir.read(QStringLiteral("w.ini")),
+    QCOMPARE(dir.Read(QStringLiteral("w.ini")),
              QByteArray("[One]\r\na=11\r\nnoequals\r\nz=9\r\n\r\n[Two]\r\nb=2\r\n\r\n[Three]\r\nc=3\r\n\r\n"));
 }
 
@@ -290,25 +290,25 @@ void TestProfileFile::inMemoryRelease_withoutWriteBack_changesNothing()
 {
     TestDataDir dir;
     const QByteArray original("[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n");
-    dir.write(QStringLiteral("m.ini"), original);
+    dir.Write(QStringLiteral("m.ini"), original);
     {
-        ProfileFile f(dir.path(QStringLiteral("m.ini")), Access::InMemory);
+        ProfileFile f(dir.Path(QStringLiteral("m.ini")), Access::InMemory);
         f.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("5"));
         f.DeleteSection(QStringLiteral("B"));
         QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("5"));
         QCOMPARE(f.ReadText(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("gone")), QStringLiteral("gone"));
     }
-    QCOMPARE(dir.read(QStringLiteral("m.ini")), original);
+    QCOMPARE(dir.Read(QStringLiteral("m.ini")), original);
 }
 
 void TestProfileFile::directWrite_changesOnlyItsLine()
 {
     TestDataDir dir;
     const QByteArray before("; keep me\n[Test]\n  TNumOfEl = 20   \n\n[Exam]\r\nENumOfEl=20\r\n");
-    dir.write(QStringLiteral("d.ini"), before);
-    ProfileFile f(dir.path(QStringLiteral("d.ini")), Access::Direct);
+    dir.Write(QStringLiteral("d.ini"), before);
+    ProfileFile f(dir.Path(QStringLiteral("d.ini")), Access::Direct);
     f.WriteText(QStringLiteral("test"), QStringLiteral("TNUMOFEL"), QStringLiteral("35"));
-    QCOMPARE(dir.read(QStringLiteral("d.ini")),
+    QCOMPARE(dir.Read(QStringLiteral("d.ini")),
              QByteArray("; keep me\n[Test]\n  TNumOfEl =35\n\n[Exam]\r\nENumOfEl=20\r\n"));
     QCOMPARE(f.ReadText(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), {}), QStringLiteral("35"));
 }
@@ -316,43 +316,43 @@ void TestProfileFile::directWrite_changesOnlyItsLine()
 void TestProfileFile::directWrite_newKeyAndNewSection()
 {
     TestDataDir dir;
-    dir.write(QStringLiteral("d.ini"), "[Test]\r\na=1\r\n\r\n[Exam]\r\nb=2");
-    ProfileFile f(dir.path(QStringLiteral("d.ini")), Access::Direct);
+    dir.Write(QStringLiteral("d.ini"), "[Test]\r\na=1\r\n\r\n[Exam]\r\nb=2");
+    ProfileFile f(dir.Path(QStringLiteral("d.ini")), Access::Direct);
     f.WriteText(QStringLiteral("Test"), QStringLiteral("c"), QStringLiteral("3"));
     f.WriteText(QStringLiteral("Exam"), QStringLiteral("d"), QStringLiteral("4"));
     f.WriteNumber(QStringLiteral("New"), QStringLiteral("e"), -5);
-    QCOMPARE(dir.read(QStringLiteral("d.ini")),
+    QCOMPARE(dir.Read(QStringLiteral("d.ini")),
              QByteArray("[Test]\r\na=1\r\nc=3\r\n\r\n[Exam]\r\nb=2\r\nd=4\r\n\r\n[New]\r\ne=-5\r\n"));
 }
 
 void TestProfileFile::directWrite_createsFile()
 {
     TestDataDir dir;
-    ProfileFile f(dir.path(QStringLiteral("config.ini")), Access::Direct);
+    ProfileFile f(dir.Path(QStringLiteral("config.ini")), Access::Direct);
     f.WriteText(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), QStringLiteral("20"));
     f.WriteText(QStringLiteral("Test"), QStringLiteral("TimerMSec"), QStringLiteral("6000"));
     f.WriteText(QStringLiteral("Exam"), QStringLiteral("ENumOfEl"), QStringLiteral("20"));
-    QCOMPARE(dir.read(QStringLiteral("config.ini")),
+    QCOMPARE(dir.Read(QStringLiteral("config.ini")),
              QByteArray("[Test]\r\nTNumOfEl=20\r\nTimerMSec=6000\r\n\r\n[Exam]\r\nENumOfEl=20\r\n"));
 }
 
 void TestProfileFile::directDeleteSection_removesOnlyThatSection()
 {
     TestDataDir dir;
-    dir.write(QStringLiteral("r.ini"), "[A]\nk=1\n\n[B]\nk=2\n; note\n\n[C]\nk=3\n");
-    ProfileFile f(dir.path(QStringLiteral("r.ini")), Access::Direct);
+    dir.Write(QStringLiteral("r.ini"), "[A]\nk=1\n\n[B]\nk=2\n; note\n\n[C]\nk=3\n");
+    ProfileFile f(dir.Path(QStringLiteral("r.ini")), Access::Direct);
     f.DeleteSection(QStringLiteral("b"));
-    QCOMPARE(dir.read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
+    QCOMPARE(dir.Read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
     f.DeleteSection(QStringLiteral("absent"));
-    QCOMPARE(dir.read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
+    QCOMPARE(dir.Read(QStringLiteral("r.ini")), QByteArray("[A]\nk=1\n\n[C]\nk=3\n"));
     QStringList names;
     f.ListSections(names);
     QCOMPARE(names, (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
 
     // A name held three times (by hand, in three letter cases) loses one.
-    dir.write(QStringLiteral("r.ini"), "[Dup]\nk=1\n[dup]\nk=2\n[DUP]\nk=3\n");
+    dir.Write(QStringLiteral("r.ini"), "[Dup]\nk=1\n[dup]\nk=2\n[DUP]\nk=3\n");
     f.DeleteSection(QStringLiteral("dUP"));
-    QCOMPARE(dir.read(QStringLiteral("r.ini")), QByteArray("[dup]\nk=2\n[DUP]\nk=3\n"));
+    QCOMPARE(dir.Read(QStringLiteral("r.ini")), QByteArray("[dup]\nk=2\n[DUP]\nk=3\n"));
 }
 
 void TestProfileFile::byteOrderMark_readPastAndKept_data()
@@ -368,8 +368,8 @@ void TestProfileFile::byteOrderMark_readPastAndKept()
     QFETCH(int, access);
     QFETCH(QByteArray, expected);
     TestDataDir dir;
-    dir.write(QStringLiteral("bom.ini"), "\xEF\xBB\xBF[Test]\r\nk=1\r\n[B]\r\nk=2\r\n");
-    ProfileFile f(dir.path(QStringLiteral("bom.ini")), Access(access));
+    dir.Write(QStringLiteral("bom.ini"), "\xEF\xBB\xBF[Test]\r\nk=1\r\n[B]\r\nk=2\r\n");
+    ProfileFile f(dir.Path(QStringLiteral("bom.ini")), Access(access));
     QStringList names;
     f.ListSections(names);
     QCOMPARE(names, (QStringList{QStringLiteral("Test"), QStringLiteral("B")}));
@@ -377,7 +377,7 @@ void TestProfileFile::byteOrderMark_readPastAndKept()
     f.WriteText(QStringLiteral("Test"), QStringLiteral("k"), QStringLiteral("9"));
     f.DeleteSection(QStringLiteral("B"));
     f.WriteBack();
-    QCOMPARE(dir.read(QStringLiteral("bom.ini")), expected);
+    QCOMPARE(dir.Read(QStringLiteral("bom.ini")), expected);
 }
 
 void TestProfileFile::directWriteTexts_sameBytesAsOneWriteAfterAnother_data()
@@ -402,17 +402,17 @@ void TestProfileFile::directWriteTexts_sameBytesAsOneWriteAfterAnother()
                                             {"New", "line", "a\r\nb"},
                                             {"test", "tnumofel", "26"}};
     TestDataDir dir;
-    const QString one = dir.path(QStringLiteral("one.ini"));
-    const QString each = dir.path(QStringLiteral("each.ini"));
+    const QString one = dir.Path(QStringLiteral("one.ini"));
+    const QString each = dir.Path(QStringLiteral("each.ini"));
     if (!before.isEmpty()) {
-        dir.write(QStringLiteral("one.ini"), before);
-        dir.write(QStringLiteral("each.ini"), before);
+        dir.Write(QStringLiteral("one.ini"), before);
+        dir.Write(QStringLiteral("each.ini"), before);
     }
     ProfileFile(one, Access::Direct).WriteTexts(entries);
     ProfileFile eachFile(each, Access::Direct);
     for (const ProfileFile::Entry &entry : entries)
         eachFile.WriteText(entry.section, entry.key, entry.value);
-    QCOMPARE(dir.read(QStringLiteral("one.ini")), dir.read(QStringLiteral("each.ini")));
+    QCOMPARE(dir.Read(QStringLiteral("one.ini")), dir.Read(QStringLiteral("each.ini")));
 }
 
 void TestProfileFile::bytesNotUtf8_surviveRewrites_data()
@@ -435,10 +435,10 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites()
     QFETCH(int, access);
     QFETCH(QByteArray, expected);
     TestDataDir dir;
-    dir.write(QStringLiteral("enc.ini"), "[Gr\xF6\xDF"
+    dir.Write(QStringLiteral("enc.ini"), "[Gr\xF6\xDF"
                                          "e]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n\r\n"
                                          "[Gone]\r\nData=1\r\n\r\n[Num]\r\nData=\xD7\xE8\xF1\xEB\xE0\r\n");
-    ProfileFile f(dir.path(QStringLiteral("enc.ini")), Access(access));
+    ProfileFile f(dir.Path(QStringLiteral("enc.ini")), Access(access));
     QStringList names;
     f.ListSections(names);
     QCOMPARE(names.size(), 3);
@@ -448,7 +448,7 @@ void TestProfileFile::bytesNotUtf8_surviveRewrites()
     f.WriteText(names.at(0), QStringLiteral("Data"), value + QStringLiteral(",") + value.at(2) + QStringLiteral("x"));
     f.DeleteSection(QStringLiteral("Gone"));
     f.WriteBack();
-    QCOMPARE(dir.read(QStringLiteral("enc.ini")), expected);
+    QCOMPARE(dir.Read(QStringLiteral("enc.ini")), expected);
 }
 
 void TestProfileFile::bytesNotUtf8_tellNamesApart_data()
@@ -463,10 +463,10 @@ void TestProfileFile::bytesNotUtf8_tellNamesApart()
     // Latin-1 "Größe" and "Grüße": the same but for bytes that are not UTF-8.
     QFETCH(int, access);
     TestDataDir dir;
-    dir.write(QStringLiteral("n.ini"), "[Gr\xF6\xDF"
+    dir.Write(QStringLiteral("n.ini"), "[Gr\xF6\xDF"
                                        "e]\r\nk=1\r\n[Gr\xFC\xDF"
                                        "e]\r\nk=2\r\n");
-    ProfileFile f(dir.path(QStringLiteral("n.ini")), Access(access));
+    ProfileFile f(dir.Path(QStringLiteral("n.ini")), Access(access));
     QStringList names;
     f.ListSections(names);
     QCOMPARE(names.size(), 2);
@@ -506,16 +506,16 @@ void TestProfileFile::valueDigest_onlyTheValueBytesCount()
     QFETCH(QByteArray, lines);
     QFETCH(QByteArray, value);
     TestDataDir dir;
-    dir.write(QStringLiteral("d.ini"), "[A]\r\nData=0\r\n[M]\r\n" + lines);
-    dir.write(QStringLiteral("plain.ini"), "[M]\r\nData=" + value + "\r\n");
+    dir.Write(QStringLiteral("d.ini"), "[A]\r\nData=0\r\n[M]\r\n" + lines);
+    dir.Write(QStringLiteral("plain.ini"), "[M]\r\nData=" + value + "\r\n");
     const QString m = QStringLiteral("M");
     const QString key = QStringLiteral("data");
     const QByteArray expected =
-        ProfileFile(dir.path(QStringLiteral("plain.ini")), Access::InMemory).ValueDigest(m, key);
+        ProfileFile(dir.Path(QStringLiteral("plain.ini")), Access::InMemory).ValueDigest(m, key);
     QVERIFY(!expected.isEmpty());
-    QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::InMemory).ValueDigest(m, key), expected);
-    QCOMPARE(ProfileFile(dir.path(QStringLiteral("d.ini")), Access::Direct).ValueDigest(m, key), expected);
-    ProfileFile decoded(dir.path(QStringLiteral("d.ini")), Access::InMemory);
+    QCOMPARE(ProfileFile(dir.Path(QStringLiteral("d.ini")), Access::InMemory).ValueDigest(m, key), expected);
+    QCOMPARE(ProfileFile(dir.Path(QStringLiteral("d.ini")), Access::Direct).ValueDigest(m, key), expected);
+    ProfileFile decoded(dir.Path(QStringLiteral("d.ini")), Access::InMemory);
     decoded.WriteText(m, QStringLiteral("Other"), QStringLiteral("x"));
     QCOMPARE(decoded.ValueDigest(m, key), expected);
     // Another value, even one byte, is told apart.
@@ -539,14 +539,14 @@ void TestProfileFile::byteOrderMarkInsideFile_isText()
     QFETCH(int, access);
     const QByteArray bytes("[a]\r\n\xEF\xBB\xBF[b]\r\nk=\xEF\xBB\xBFv\r\n\r\n");
     TestDataDir dir;
-    dir.write(QStringLiteral("b.ini"), bytes);
-    ProfileFile f(dir.path(QStringLiteral("b.ini")), Access(access));
+    dir.Write(QStringLiteral("b.ini"), bytes);
+    ProfileFile f(dir.Path(QStringLiteral("b.ini")), Access(access));
     QCOMPARE(f.ReadText(QStringLiteral("a"), QStringLiteral("k"), {}), QStringLiteral("\uFEFFv"));
     f.WriteText(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("\uFEFFv"));
     f.WriteBack();
-    QCOMPARE(dir.read(QStringLiteral("b.ini")), bytes);
+    QCOMPARE(dir.Read(QStringLiteral("b.ini")), bytes);
     QStringList names;
-    ProfileFile(dir.path(QStringLiteral("b.ini")), Access(access)).ListSections(names);
+    ProfileFile(dir.Path(QStringLiteral("b.ini")), Access(access)).ListSections(names);
     QCOMPARE(names, QStringList{QStringLiteral("a")});
 }
 
@@ -561,25 +561,25 @@ void TestProfileFile::leftoverTemporaryFiles_removedByNextWrite()
                            QStringLiteral("q.ini.tenacio-Ab3xYz"), QStringLiteral("r.ini.tenacio-Ab-xYz"),
                            QStringLiteral("r.ini.tenacio-Ab.xYz")};
     for (const QString &name : debris + kept)
-        dir.write(name, "old");
-    ProfileFile f(dir.path(QStringLiteral("r.ini")), Access::Direct);
+        dir.Write(name, "old");
+    ProfileFile f(dir.Path(QStringLiteral("r.ini")), Access::Direct);
     f.WriteText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("1"));
     for (const QString &name : debris)
-        QVERIFY2(!dir.exists(name), qPrintable(name));
+        QVERIFY2(!dir.Exists(name), qPrintable(name));
     for (const QString &name : kept)
-        QVERIFY2(dir.exists(name), qPrintable(name));
-    QCOMPARE(QDir(dir.dir()).entryList(QDir::Files).size(), kept.size() + 1);
+        QVERIFY2(dir.Exists(name), qPrintable(name));
+    QCOMPARE(QDir(dir.Dir()).entryList(QDir::Files).size(), kept.size() + 1);
 }
 
 void TestProfileFile::directRead_seesHandEditBetweenCalls()
 {
     TestDataDir dir;
-    dir.write(QStringLiteral("h.ini"), "[A]\nk=1\n");
-    ProfileFile f(dir.path(QStringLiteral("h.ini")), Access::Direct);
+    dir.Write(QStringLiteral("h.ini"), "[A]\nk=1\n");
+    ProfileFile f(dir.Path(QStringLiteral("h.ini")), Access::Direct);
     QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("1"));
-    dir.write(QStringLiteral("h.ini"), "[A]\nk=2\n"); // same size, same second
+    dir.Write(QStringLiteral("h.ini"), "[A]\nk=2\n"); // same size, same second
     QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), QStringLiteral("2"));
-    QFile::remove(dir.path(QStringLiteral("h.ini")));
+    QFile::remove(dir.Path(QStringLiteral("h.ini")));
     QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("none")), QStringLiteral("none"));
 }
 
@@ -594,16 +594,16 @@ void TestProfileFile::listSections_limitOf16384Bytes()
         all << name;
         text += "[" + name.toUtf8() + "]\r\nData=x\r\n\r\n";
     }
-    dir.write(QStringLiteral("modules.ini"), text);
+    dir.Write(QStringLiteral("modules.ini"), text);
     QStringList direct;
-    ProfileFile(dir.path(QStringLiteral("modules.ini")), Access::Direct).ListSections(direct);
+    ProfileFile(dir.Path(QStringLiteral("modules.ini")), Access::Direct).ListSections(direct);
     // 16,383 bytes of room: 1,820 whole names (16,380 bytes), then 3 bytes
     // of the next name less its terminator: "Mo".
     QCOMPARE(direct.size(), 1821);
     QCOMPARE(direct.mid(0, 1820), all.mid(0, 1820));
     QCOMPARE(direct.last(), QStringLiteral("Mo"));
     QStringList memory;
-    ProfileFile(dir.path(QStringLiteral("modules.ini")), Access::InMemory).ListSections(memory);
+    ProfileFile(dir.Path(QStringLiteral("modules.ini")), Access::InMemory).ListSections(memory);
     QCOMPARE(memory, all);
 }
 
@@ -625,9 +625,9 @@ void TestProfileFile::listSections_cutNeverSplitsACharacter()
     QFETCH(QStringList, expected);
     TestDataDir dir;
     const QByteArray first(16380, 'n');
-    dir.write(QStringLiteral("s.ini"), "[" + first + "]\n[" + next + "]\n");
+    dir.Write(QStringLiteral("s.ini"), "[" + first + "]\n[" + next + "]\n");
     QStringList names;
-    ProfileFile(dir.path(QStringLiteral("s.ini")), Access::Direct).ListSections(names);
+    ProfileFile(dir.Path(QStringLiteral("s.ini")), Access::Direct).ListSections(names);
     QCOMPARE(names.size(), 1 + expected.size());
     QCOMPARE(names.first().size(), 16380);
     QCOMPARE(names.mid(1), expected);
@@ -652,27 +652,27 @@ void TestProfileFile::failedWrites()
     QFETCH(QString, setup);
     QFETCH(QString, reason);
     TestDataDir dir;
-    const QString mountPoint = dir.path(QStringLiteral("mnt"));
+    const QString mountPoint = dir.Path(QStringLiteral("mnt"));
     std::optional<TmpfsMount> mount;
     QString path;
     const QByteArray before("[A]\r\nk=1\r\n");
     if (setup == QLatin1String("dir")) {
-        QDir(dir.dir()).mkdir(QStringLiteral("results.ini"));
-        path = dir.path(QStringLiteral("results.ini"));
+        QDir(dir.Dir()).mkdir(QStringLiteral("results.ini"));
+        path = dir.Path(QStringLiteral("results.ini"));
     } else if (setup == QLatin1String("missing")) {
-        path = dir.path(QStringLiteral("nowhere/results.ini"));
+        path = dir.Path(QStringLiteral("nowhere/results.ini"));
     } else if (setup == QLatin1String("fileparent")) {
-        dir.write(QStringLiteral("plain"), "x");
-        path = dir.path(QStringLiteral("plain/results.ini"));
+        dir.Write(QStringLiteral("plain"), "x");
+        path = dir.Path(QStringLiteral("plain/results.ini"));
     } else {
         QDir().mkdir(mountPoint);
         mount.emplace(mountPoint, QStringLiteral("size=64k"));
-        if (!mount->ok())
+        if (!mount->Ok())
             QSKIP("no tmpfs can be mounted here");
         path = mountPoint + QStringLiteral("/results.ini");
-        dir.write(QStringLiteral("mnt/results.ini"), before);
+        dir.Write(QStringLiteral("mnt/results.ini"), before);
         if (setup == QLatin1String("ro")) {
-            QVERIFY(mount->remount(QStringLiteral("ro")));
+            QVERIFY(mount->Remount(QStringLiteral("ro")));
         } else {
             QFile fill(mountPoint + QStringLiteral("/fill"));
             QVERIFY(fill.open(QIODevice::WriteOnly));
@@ -690,7 +690,7 @@ void TestProfileFile::failedWrites()
                 direct.WriteNumber(QStringLiteral("A"), QStringLiteral("k"), 1);
             QFAIL("a direct write did not fail");
         } catch (const AppError &e) {
-            QCOMPARE(e.text(), QStringLiteral("Unable to write to ") + path + QStringLiteral(". ") + reason);
+            QCOMPARE(e.Text(), QStringLiteral("Unable to write to ") + path + QStringLiteral(". ") + reason);
         }
     }
     if (setup != QLatin1String("dir")) {
@@ -700,14 +700,14 @@ void TestProfileFile::failedWrites()
             target.WriteBack();
             QFAIL("WriteBack did not fail");
         } catch (const AppError &e) {
-            QCOMPARE(e.text(), QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ") + reason);
+            QCOMPARE(e.Text(), QStringLiteral("Cannot create file \"") + path + QStringLiteral("\". ") + reason);
         }
         // The copy stays as it was.
         QCOMPARE(target.ReadText(QStringLiteral("A"), QStringLiteral("k"), {}), value);
     }
     if (mount) {
         // The file is as it was, and no temporary file is left behind.
-        QCOMPARE(dir.read(QStringLiteral("mnt/results.ini")), before);
+        QCOMPARE(dir.Read(QStringLiteral("mnt/results.ini")), before);
         QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), setup == QLatin1String("ro") ? 1 : 2);
     }
 }
@@ -715,14 +715,14 @@ void TestProfileFile::failedWrites()
 void TestProfileFile::inMemoryOpen_ofDirectory_fails()
 {
     TestDataDir dir;
-    QDir(dir.dir()).mkdir(QStringLiteral("x.ini"));
-    const QString path = dir.path(QStringLiteral("x.ini"));
+    QDir(dir.Dir()).mkdir(QStringLiteral("x.ini"));
+    const QString path = dir.Path(QStringLiteral("x.ini"));
     try {
         ProfileFile f(path, Access::InMemory);
         QFAIL("opening a directory did not fail");
     } catch (const AppError &e) {
-        QVERIFY2(e.text().startsWith(QStringLiteral("Cannot open file \"") + path + QStringLiteral("\". ")),
-                 qPrintable(e.text()));
+        QVERIFY2(e.Text().startsWith(QStringLiteral("Cannot open file \"") + path + QStringLiteral("\". ")),
+                 qPrintable(e.Text()));
     }
     // Direct reads of it never fail, and a delete in it reports the path.
     ProfileFile direct(path, Access::Direct);
@@ -767,23 +767,23 @@ void TestProfileFile::fileKinds()
     if (kind == QLatin1String("group-shared, other owner") && !root)
         QSKIP("giving a file another owner needs root");
     TestDataDir dir;
-    QDir(dir.dir()).mkdir(QStringLiteral("data"));
-    QDir(dir.dir()).mkdir(QStringLiteral("sync"));
-    const QString path = dir.path(QStringLiteral("data/x.ini"));
+    QDir(dir.Dir()).mkdir(QStringLiteral("data"));
+    QDir(dir.Dir()).mkdir(QStringLiteral("sync"));
+    const QString path = dir.Path(QStringLiteral("data/x.ini"));
     // The file the write must reach, wherever the path leads.
     QString target = path;
     const QByteArray before = kind.startsWith(QLatin1String("utf-16"))
                                   ? QByteArray::fromHex("5b0041005d000d000a006b003d0031000d000a00")
                                   : QByteArray("; mine\r\n[A]\r\nk = 1\r\n");
     const auto place = [&](const QString &file) {
-        dir.write(file, before);
-        target = dir.path(file);
+        dir.Write(file, before);
+        target = dir.Path(file);
         if (root)
             QCOMPARE(::chown(QFile::encodeName(target).constData(), 1234, 5678), 0);
         QCOMPARE(::chmod(QFile::encodeName(target).constData(), kind == QLatin1String("read-only") ? 0444 : 0640), 0);
     };
     const auto link = [&](const QString &to, const QString &at) {
-        QCOMPARE(::symlink(QFile::encodeName(to).constData(), QFile::encodeName(dir.path(at)).constData()), 0);
+        QCOMPARE(::symlink(QFile::encodeName(to).constData(), QFile::encodeName(dir.Path(at)).constData()), 0);
     };
     if (kind == QLatin1String("symlink")) {
         place(QStringLiteral("sync/x.ini"));
@@ -791,18 +791,18 @@ void TestProfileFile::fileKinds()
     } else if (kind == QLatin1String("symlink to a symlink")) {
         place(QStringLiteral("sync/x.ini"));
         link(target, QStringLiteral("sync/middle.ini"));
-        link(dir.path(QStringLiteral("sync/middle.ini")), QStringLiteral("data/x.ini"));
+        link(dir.Path(QStringLiteral("sync/middle.ini")), QStringLiteral("data/x.ini"));
     } else if (kind == QLatin1String("relative symlink")) {
         place(QStringLiteral("sync/x.ini"));
         link(QStringLiteral("../sync/x.ini"), QStringLiteral("data/x.ini"));
     } else if (kind.startsWith(QLatin1String("dangling"))) {
-        target = dir.path(kind.endsWith(QLatin1String("folder")) ? QStringLiteral("gone/x.ini")
+        target = dir.Path(kind.endsWith(QLatin1String("folder")) ? QStringLiteral("gone/x.ini")
                                                                  : QStringLiteral("sync/x.ini"));
         link(target, QStringLiteral("data/x.ini"));
     } else if (kind == QLatin1String("hard link")) {
         place(QStringLiteral("data/x.ini"));
         QCOMPARE(::link(QFile::encodeName(target).constData(),
-                        QFile::encodeName(dir.path(QStringLiteral("sync/x.ini"))).constData()),
+                        QFile::encodeName(dir.Path(QStringLiteral("sync/x.ini"))).constData()),
                  0);
     } else if (kind == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
@@ -821,7 +821,7 @@ void TestProfileFile::fileKinds()
     const QByteArray oldBytes =
         kind == QLatin1String("fifo") || kind == QLatin1String("oversize")
             ? QByteArray()
-            : dir.read(QFileInfo(target).fileName().prepend(QFileInfo(target).dir().dirName() + QLatin1Char('/')));
+            : dir.Read(QFileInfo(target).fileName().prepend(QFileInfo(target).dir().dirName() + QLatin1Char('/')));
 
     QString message;
     try {
@@ -840,7 +840,7 @@ void TestProfileFile::fileKinds()
             file.WriteBack();
         }
     } catch (const AppError &e) {
-        message = e.text();
+        message = e.Text();
     }
     if (reason.isEmpty()) {
         QCOMPARE(message, QString());
@@ -900,7 +900,7 @@ void TestProfileFile::fileKinds()
             QCOMPARE(now.st_mode & 0777, 0666 & ~mask);
         }
         if (kind == QLatin1String("hard link"))
-            QCOMPARE(dir.read(QStringLiteral("sync/x.ini")), bytes);
+            QCOMPARE(dir.Read(QStringLiteral("sync/x.ini")), bytes);
     }
     // Nothing is left beside the file.
     const QStringList beside = QDir(QFileInfo(target).absolutePath())
@@ -950,24 +950,24 @@ void TestProfileFile::recoveryCopy_putBackOnlyIntoItsOwnFile()
     TestDataDir dir;
     QStringList notices;
     Platform::SetNoticeHandler([&](const QString &text) { notices << text; });
-    const QString path = dir.path(QStringLiteral("results.ini"));
-    dir.write(QStringLiteral("results.ini"), file);
+    const QString path = dir.Path(QStringLiteral("results.ini"));
+    dir.Write(QStringLiteral("results.ini"), file);
     // Hard links make the write go in place, as the write that was killed did.
     QCOMPARE(::link(QFile::encodeName(path).constData(),
-                    QFile::encodeName(dir.path(QStringLiteral("y.ini"))).constData()),
+                    QFile::encodeName(dir.Path(QStringLiteral("y.ini"))).constData()),
              0);
-    const QString copyPath = copy == QLatin1String("own") ? Profile::RecoveryCopyOf(path) : dir.path(copy);
+    const QString copyPath = copy == QLatin1String("own") ? Profile::RecoveryCopyOf(path) : dir.Path(copy);
     QVERIFY(!copyPath.isEmpty());
-    dir.write(QFileInfo(copyPath).fileName(), copied);
+    dir.Write(QFileInfo(copyPath).fileName(), copied);
     for (const char *key : {"k", "l"})
         ProfileFile(path, Access::Direct).WriteText(QStringLiteral("B"), QLatin1String(key), QStringLiteral("2"));
     Platform::SetNoticeHandler({});
-    QCOMPARE(dir.read(QStringLiteral("y.ini")), QByteArray(expected).replace("k=2\r\n", "k=2\r\nl=2\r\n"));
+    QCOMPARE(dir.Read(QStringLiteral("y.ini")), QByteArray(expected).replace("k=2\r\n", "k=2\r\nl=2\r\n"));
     if (why.isEmpty()) {
         QVERIFY(!QFileInfo::exists(copyPath));
         QCOMPARE(notices, QStringList());
     } else {
-        QCOMPARE(dir.read(QFileInfo(copyPath).fileName()), copied);
+        QCOMPARE(dir.Read(QFileInfo(copyPath).fileName()), copied);
         // Said once, though each write saw it.
         QCOMPARE(notices, QStringList{"The recovery copy " + copyPath + " was not put back into " + path
                                       + " and is left as it is: " + why});
@@ -1006,14 +1006,14 @@ void TestProfileFile::folderLock_whereFlockFails()
     QFETCH(bool, taken);
     const QString host = QSysInfo::machineHostName();
     TestDataDir dir;
-    const QString lockFile = dir.path(QLatin1String(Profile::LockFileName));
+    const QString lockFile = dir.Path(QLatin1String(Profile::LockFileName));
     std::optional<ReadOnlyDir> readOnly;
     if (holder == QLatin1String("read-only")) {
-        readOnly.emplace(dir.dir());
-        if (!readOnly->ok())
+        readOnly.emplace(dir.Dir());
+        if (!readOnly->Ok())
             QSKIP("the folder can't be made read-only here");
     } else if (!holder.isEmpty()) {
-        dir.write(QLatin1String(Profile::LockFileName), holder.toUtf8() + '\n');
+        dir.Write(QLatin1String(Profile::LockFileName), holder.toUtf8() + '\n');
         const QDateTime at = QDateTime::currentDateTime().addSecs(-ageSeconds);
         QFile f(lockFile);
         QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(at, QFileDevice::FileModificationTime));
@@ -1026,17 +1026,17 @@ void TestProfileFile::folderLock_whereFlockFails()
     int waits = 0;
     Profile::SetLockWait([&] {
         ++waits;
-        ticks.advance(1000);
+        ticks.Advance(1000);
     });
     QStringList notices;
     Platform::SetNoticeHandler([&](const QString &text) { notices << text; });
     QString error;
     QByteArray whileHeld;
     try {
-        const Profile::FileLock lock(dir.path(QStringLiteral("x.ini")));
-        whileHeld = dir.read(QLatin1String(Profile::LockFileName));
+        const Profile::FileLock lock(dir.Path(QStringLiteral("x.ini")));
+        whileHeld = dir.Read(QLatin1String(Profile::LockFileName));
     } catch (const AppError &e) {
-        error = e.text();
+        error = e.Text();
     }
     Platform::SetNoticeHandler({});
     Profile::SetLockWait({});
@@ -1044,11 +1044,11 @@ void TestProfileFile::folderLock_whereFlockFails()
     if (!taken) {
         QCOMPARE(waits, 5);
         QVERIFY(error.startsWith(QStringLiteral("Unable to write to ")));
-        QCOMPARE(dir.read(QLatin1String(Profile::LockFileName)), holder.toUtf8() + '\n');
+        QCOMPARE(dir.Read(QLatin1String(Profile::LockFileName)), holder.toUtf8() + '\n');
     } else if (readOnly) {
         // Written unlocked, and said.
         QCOMPARE(error, QString());
-        QCOMPARE(notices, QStringList{"The folder " + dir.dir() + " cannot be locked (" + readOnly->reason()
+        QCOMPARE(notices, QStringList{"The folder " + dir.Dir() + " cannot be locked (" + readOnly->Reason()
                                       + "). Another copy of Tenacio writing to it at the same time could undo this "
                                         "one's changes."});
     } else {
@@ -1095,9 +1095,9 @@ void TestProfileFile::badInput_noCrash()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, recognised);
     TestDataDir dir;
-    dir.write(QStringLiteral("b.ini"), bytes);
+    dir.Write(QStringLiteral("b.ini"), bytes);
     for (Access access : {Access::Direct, Access::InMemory}) {
-        ProfileFile f(dir.path(QStringLiteral("b.ini")), access);
+        ProfileFile f(dir.Path(QStringLiteral("b.ini")), access);
         QCOMPARE(f.Recognisable(), recognised);
         QStringList names;
         f.ListSections(names);
@@ -1114,23 +1114,23 @@ void TestProfileFile::badInput_noCrash()
             if (access == Access::InMemory)
                 f.WriteBack();
             QVERIFY(recognised);
-            QCOMPARE(ProfileFile(dir.path(QStringLiteral("b.ini")), Access::Direct)
+            QCOMPARE(ProfileFile(dir.Path(QStringLiteral("b.ini")), Access::Direct)
                          .ReadText(QStringLiteral("S"), QStringLiteral("K"), {}),
                      QStringLiteral("new"));
         } catch (const AppError &e) {
-            QVERIFY2(!recognised, qPrintable(e.text()));
-            QVERIFY(e.text().endsWith(
+            QVERIFY2(!recognised, qPrintable(e.Text()));
+            QVERIFY(e.Text().endsWith(
                 QStringLiteral("The file holds no sections this program can read; it was left as it was")));
-            QCOMPARE(dir.read(QStringLiteral("b.ini")), bytes);
+            QCOMPARE(dir.Read(QStringLiteral("b.ini")), bytes);
         }
-        dir.write(QStringLiteral("b.ini"), bytes);
+        dir.Write(QStringLiteral("b.ini"), bytes);
     }
 }
 
 void TestProfileFile::bothKinds_readBackTheSame()
 {
     TestDataDir dir;
-    const QString path = dir.path(QStringLiteral("rt.ini"));
+    const QString path = dir.Path(QStringLiteral("rt.ini"));
     {
         ProfileFile f(path, Access::InMemory);
         f.WriteText(QStringLiteral("Run 1"), QStringLiteral("Total"), QStringLiteral("20"));
@@ -1155,8 +1155,8 @@ void TestProfileFile::hugeValue_readAndRewritten()
 {
     TestDataDir dir;
     const QByteArray value(100 * 1024 * 1024, 'v');
-    dir.write(QStringLiteral("big.ini"), "[A]\nx=1\n[Big]\nData=" + value + "\n[Z]\nk=2\n");
-    const QString path = dir.path(QStringLiteral("big.ini"));
+    dir.Write(QStringLiteral("big.ini"), "[A]\nx=1\n[Big]\nData=" + value + "\n[Z]\nk=2\n");
+    const QString path = dir.Path(QStringLiteral("big.ini"));
     {
         ProfileFile direct(path, Access::Direct);
         QCOMPARE(direct.ReadText(QStringLiteral("Big"), QStringLiteral("Data"), {}).size(), 2047);
@@ -1190,8 +1190,8 @@ void TestProfileFile::directRead_acrossReadChunks()
     // The CR that ends A's value lies at chunk - 1 + shift.
     const QByteArray value(chunk - 1 + shift - head.size(), 'x');
     QByteArray file = head + value + "\r\n[B]\r\nk=2\r\n\r\n[C]\r\nk=3";
-    dir.write(QStringLiteral("c.ini"), file);
-    ProfileFile f(dir.path(QStringLiteral("c.ini")), Access::Direct);
+    dir.Write(QStringLiteral("c.ini"), file);
+    ProfileFile f(dir.Path(QStringLiteral("c.ini")), Access::Direct);
     QStringList names;
     f.ListSections(names);
     QCOMPARE(names, (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
@@ -1201,7 +1201,7 @@ void TestProfileFile::directRead_acrossReadChunks()
     QCOMPARE(f.ReadText(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("none")), QStringLiteral("none"));
     f.WriteText(QStringLiteral("B"), QStringLiteral("new"), QStringLiteral("4"));
     file.replace("k=2\r\n", "k=2\r\nnew=4\r\n");
-    QCOMPARE(dir.read(QStringLiteral("c.ini")), file);
+    QCOMPARE(dir.Read(QStringLiteral("c.ini")), file);
 }
 
 void TestProfileFile::index_findsWhatALoadFinds_data()
@@ -1227,12 +1227,12 @@ void TestProfileFile::index_findsWhatALoadFinds()
 {
     QFETCH(QByteArray, bytes);
     TestDataDir dir;
-    const QString path = dir.path(QStringLiteral("modules.ini"));
+    const QString path = dir.Path(QStringLiteral("modules.ini"));
     // Mutant sectionindex-stale: the file was indexed before it was written
     // again (with another size, so that even a coarse clock tells).
-    dir.write(QStringLiteral("modules.ini"), "[earlier]\r\nk=" + QByteArray(bytes.size() + 1, 'x'));
+    dir.Write(QStringLiteral("modules.ini"), "[earlier]\r\nk=" + QByteArray(bytes.size() + 1, 'x'));
     QCOMPARE(Profile::IndexSections(path)->sections.size(), 1);
-    dir.write(QStringLiteral("modules.ini"), bytes);
+    dir.Write(QStringLiteral("modules.ini"), bytes);
     QVector<QByteArrayView> bodies;
     const Profile::Copy copy = Profile::LoadSections(bytes, &bodies);
     const auto index = Profile::IndexSections(path);
@@ -1322,7 +1322,7 @@ void TestProfileFile::takeFromCopy_onlyWhatIsChosen()
     QFETCH(QList<int>, chosen);
     QFETCH(QByteArray, after);
     TestDataDir dir;
-    dir.write("data.ini", ours);
+    dir.Write("data.ini", ours);
     const Profile::Copy copy = Profile::LoadCopy(theirs);
     const QVector<Profile::Difference> found = Profile::Differences(Profile::LoadCopy(ours), copy, bySection);
     QStringList where;
@@ -1333,8 +1333,8 @@ void TestProfileFile::takeFromCopy_onlyWhatIsChosen()
     for (const int i : chosen)
         taken.append(found.at(i));
     if (!taken.isEmpty())
-        Profile::TakeFromCopy(dir.path("data.ini"), copy, taken);
-    QCOMPARE(dir.read("data.ini"), after);
+        Profile::TakeFromCopy(dir.Path("data.ini"), copy, taken);
+    QCOMPARE(dir.Read("data.ini"), after);
 }
 
 void TestProfileFile::iniLinesRead_inPiecesOfAnySize_data()
@@ -1399,10 +1399,10 @@ void TestProfileFile::directWrite_lineBreakOfTheFile()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     TestDataDir dir;
-    dir.write(QStringLiteral("config.ini"), before);
-    ProfileFile(dir.path(QStringLiteral("config.ini")), Access::Direct)
+    dir.Write(QStringLiteral("config.ini"), before);
+    ProfileFile(dir.Path(QStringLiteral("config.ini")), Access::Direct)
         .WriteNumber(QStringLiteral("Test"), QStringLiteral("TNumOfEl"), 30);
-    QCOMPARE(dir.read(QStringLiteral("config.ini")), after);
+    QCOMPARE(dir.Read(QStringLiteral("config.ini")), after);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

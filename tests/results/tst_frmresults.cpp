@@ -230,8 +230,8 @@ void TestReportWindow::saveResult_exampleGoesToTheModesFile()
     TestDataDir dir;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QByteArray old = "[01.12.2026 10:00:00]\r\nTotal=2\r\n\r\n";
-    dir.write("testres.ini", old);
-    dir.write("examres.ini", old);
+    dir.Write("testres.ini", old);
+    dir.Write("examres.ini", old);
     Tfrm_results w;
     playRun(w, ExampleRes, ExampleAnsw);
     const RunState run{mode, ExampleStart, 0xFFFFF000u, 0xFFFFF000u + 65000u};
@@ -242,7 +242,7 @@ void TestReportWindow::saveResult_exampleGoesToTheModesFile()
                                "Res=42,20,51,84,7,10,69,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n"
                                "Answ=42,20,51,84,7,10,80,13,47,75,8,65,28,5,12,56,54,9,31,12\r\n\r\n";
     for (const QString name : {"testres.ini", "examres.ini"})
-        QCOMPARE(dir.read(name), name == file ? old + example : old);
+        QCOMPARE(dir.Read(name), name == file ? old + example : old);
 }
 
 void TestReportWindow::saveResult_twiceInOneSecondKeepsBoth()
@@ -259,7 +259,7 @@ void TestReportWindow::saveResult_twiceInOneSecondKeepsBoth()
     w.ComputeReport(run, 0);
     w.SaveResult(run);
     // The second run gets a name of its own; the first stays.
-    QCOMPARE(dir.read("testres.ini"), QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=1\r\n"
+    QCOMPARE(dir.Read("testres.ini"), QByteArray("[06.12.2026 09:00:00]\r\nTotal=2\r\nErrors=1\r\n"
                                                  "Time=0:0:10  Average time for each number: 5 sec.\r\nMark=2\r\n"
                                                  "Koeff=0,27\r\nRes=a,b\r\nAnsw=a,x\r\n\r\n"
                                                  "[06.12.2026 09:00:00 (2)]\r\nTotal=2\r\nErrors=0\r\n"
@@ -451,12 +451,12 @@ void TestReportWindow::accessibleText_saysWhichAnswersAreWrong()
 void TestReportWindow::reopen_fillsSheetAndLabels()
 {
     TestDataDir dir;
-    dir.write("testres.ini", "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\n"
+    dir.Write("testres.ini", "[run]\r\nTotal=4\r\nErrors=2\r\nTime=0:0:40  Average time for each number: 10 sec.\r\n"
                              "Mark=2\r\nKoeff=1,2\r\nRes=a,b,,c\r\nAnsw=a,B,x,c\r\n\r\n");
     Tfrm_results w;
     playRun(w, ExampleRes, ExampleAnsw);
     w.Edit1->setText("5,63");
-    w.Reopen(dir.path("testres.ini"), "run");
+    w.Reopen(dir.Path("testres.ini"), "run");
     QCOMPARE(w.StringGrid1->model()->rowCount(), 4);
     QStringList rows;
     for (int r = 0; r < w.RowCount(); ++r)
@@ -489,8 +489,8 @@ void TestReportWindow::finishedRun_showsScoreAndStanding()
     TestDataDir dir;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QByteArray before = "[01.12.2026 10:00:00]\r\nKoeff=7,5\r\nModule=Numbers\r\n\r\n";
-    dir.write("testres.ini", before);
-    dir.write("examres.ini", before);
+    dir.Write("testres.ini", before);
+    dir.Write("examres.ini", before);
     Tfrm_results w;
     playRun(w, ExampleRes, ExampleAnsw);
     RunState run{mode, ExampleStart, 0, 65000};
@@ -508,7 +508,7 @@ void TestReportWindow::analysis_kindsSummaryAndScoringKept()
 {
     TestUser user;
     TestDataDir dir;
-    dir.write("config.ini", "[Test]\r\nTNumOfEl=20\r\n");
+    dir.Write("config.ini", "[Test]\r\nTNumOfEl=20\r\n");
     // The example with 7 left out and 11 and 12 given in reverse order.
     QStringList answers = ExampleRes;
     answers.removeAt(6);
@@ -540,7 +540,7 @@ void TestReportWindow::analysis_kindsSummaryAndScoringKept()
         w.SetCell(2, 6, ExampleRes.at(6));
         QCOMPARE(model->index(6, 3).data().toString(), QString("right"));
     }
-    QCOMPARE(dir.read("config.ini"),
+    QCOMPARE(dir.Read("config.ini"),
              QByteArray("[Test]\r\nTNumOfEl=20\r\n\r\n[Report]\r\nScoring=1\r\nScoringRowLength=5\r\n"));
     Tfrm_results again;
     again.FormShow();
@@ -576,11 +576,11 @@ void TestReportWindow::drillMistakes_setsOnlyTheTrainingKeys()
     QFETCH(QString, unset);
     TestDataDir dir;
     TestUser user;
-    const QString config = dir.path("config.ini");
+    const QString config = dir.Path("config.ini");
     const QByteArray before =
         "[Test]\r\nTNumOfEl=35\r\nTimerMSec=7000\r\n\r\n[Exam]\r\nENumOfEl=20\r\nEMName=Words\r\n";
-    dir.write("modules.ini", "[Words]\r\nData=cat,dog,sun\r\n\r\n");
-    dir.write("config.ini", before);
+    dir.Write("modules.ini", "[Words]\r\nData=cat,dog,sun\r\n\r\n");
+    dir.Write("config.ini", before);
     Tfrm_options options;
     options.LoadOptions();
     Tfrm_results w;
@@ -602,28 +602,28 @@ void TestReportWindow::drillMistakes_setsOnlyTheTrainingKeys()
             }
         });
     } else if (meanwhile == "sync tool") {
-        dir.write("config.ini", QByteArray(before).replace("7000", "9000"));
+        dir.Write("config.ini", QByteArray(before).replace("7000", "9000"));
     } else {
         QVERIFY(QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     }
-    const QByteArray onDisk = dir.read("config.ini");
+    const QByteArray onDisk = dir.Read("config.ini");
     w.BitBtn2Click();
     if (meanwhile == "second copy") {
         QCOMPARE(copy.state(), QProcess::NotRunning);
         QCOMPARE(copy.exitCode(), 0);
     }
 
-    const QString name = Modules::ListModuleNames(dir.path("modules.ini")).last();
+    const QString name = Modules::ListModuleNames(dir.Path("modules.ini")).last();
     QVERIFY(name.startsWith("Mistakes "));
     QCOMPARE(user.asked.size(), 1);
     const QString made = QString("The Module \"%1\" holds the 2 elements answered wrongly. Taken: 2 wrong. ").arg(name);
-    const QString lines = QString::fromUtf8(dir.read("config.ini"));
+    const QString lines = QString::fromUtf8(dir.Read("config.ini"));
     for (const QString &line : kept)
         QVERIFY2(lines.contains(line + "\r\n"), qPrintable(line));
     if (!unset.isEmpty()) {
         QCOMPARE(user.asked.at(0).kind, Dialogs::Kind::Error);
         QCOMPARE(user.asked.at(0).text, made + unset.arg(config));
-        QCOMPARE(dir.read("config.ini"), onDisk);
+        QCOMPARE(dir.Read("config.ini"), onDisk);
         QCOMPARE(options.InForce(Tfrm_options::Page::Training).page.ModuleName, QString("Words"));
         return;
     }
@@ -677,7 +677,7 @@ void TestReportWindow::letterCaseAndUntouched_followTheChoice()
         QCOMPARE(w.LabelScore->text(), QString("Rows of 1: 1 of 3; lost 1 in row 1 (1–1), 1 in row 3 (3–3)"));
         w.CheckSkippedRowEnds->setChecked(true);
     }
-    QCOMPARE(dir.read("config.ini"), QByteArray("[Report]\r\nScoring=1\r\nScoringLetterCase=1\r\nScoringRowLength=1\r\n"
+    QCOMPARE(dir.Read("config.ini"), QByteArray("[Report]\r\nScoring=1\r\nScoringLetterCase=1\r\nScoringRowLength=1\r\n"
                                                 "ScoringHalfRow=0\r\nScoringSkippedRowEnds=1\r\n"));
     Tfrm_results again;
     again.FormShow();

@@ -188,14 +188,14 @@ void TestKeeping::plan_fromStoredRuns()
     QFETCH(QStringList, library);
     QFETCH(QStringList, expected);
     TestDataDir dir;
-    const QString training = dir.path("testres.ini"), exam = dir.path("examres.ini");
+    const QString training = dir.Path("testres.ini"), exam = dir.Path("examres.ini");
     saveRun(training, "Capitals", 0, 10, 10);
     saveRun(training, "Old", 0, 11, 10);
     saveRun(training, "Capitals", 1, 10, 10);
     saveRun(training, "Digits", 2, 10, 5);
     saveRun(exam, "Capitals", 4, 10, 9);
     if (!keep.isEmpty())
-        dir.write("keep.ini", keep);
+        dir.Write("keep.ini", keep);
     const QDate today = Day0.addDays(6);
     const QVector<Keeping::KeptModule> plan =
         Keeping::Plan(KeepFile::Read(KeepFile::KeepPath()), library, {training, exam}, 90, today);
@@ -220,13 +220,13 @@ void TestKeeping::plan_unreadableResultsFile_raises()
 {
     // Counting no runs would make a kept Module look never trained.
     TestDataDir dir;
-    const QString training = dir.path("testres.ini");
+    const QString training = dir.Path("testres.ini");
     QVERIFY(QDir().mkdir(training));
     QString message;
     try {
         Keeping::Plan({KeepFile::Kept{"Capitals", true}}, {"Capitals"}, {training}, 90, Day0);
     } catch (const AppError &e) {
-        message = e.text();
+        message = e.Text();
     }
     QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(training)), qPrintable(message));
 }
@@ -236,16 +236,16 @@ void TestKeeping::keepFile_setKeepsOtherSections()
     TestDataDir dir;
     const QByteArray before =
         "\xEF\xBB\xBF; kept by hand\r\n[Capitals]\r\nOrder=set\r\n\r\n[D\xE9j\xE0]\r\nOrder=sequence\r\n\r\n";
-    dir.write("keep.ini", before);
+    dir.Write("keep.ini", before);
     KeepFile::Set(KeepFile::KeepPath(), "Digits", true, true);
     KeepFile::Set(KeepFile::KeepPath(), "Digits", false);
-    QCOMPARE(dir.read("keep.ini"), before);
+    QCOMPARE(dir.Read("keep.ini"), before);
     QCOMPARE(KeepFile::Read(KeepFile::KeepPath()).size(), 2);
     QVERIFY(!KeepFile::Read(KeepFile::KeepPath()).at(0).sequence);
     KeepFile::Set(KeepFile::KeepPath(), "capitals", false);
     QCOMPARE(KeepFile::Read(KeepFile::KeepPath()).size(), 1);
-    KeepFile::Set(dir.path("absent.ini"), "Digits", false);
-    QVERIFY(!dir.exists("absent.ini"));
+    KeepFile::Set(dir.Path("absent.ini"), "Digits", false);
+    QVERIFY(!dir.Exists("absent.ini"));
 }
 
 void TestKeeping::retention_daysSinceThePreviousRun()

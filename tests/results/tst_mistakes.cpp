@@ -169,15 +169,15 @@ void TestMistakes::addModule()
     QFETCH(QString, error);
     TestDataDir dir;
     if (!before.isNull())
-        dir.write("modules.ini", before);
+        dir.Write("modules.ini", before);
     QString raised;
     try {
         Modules::AddModule(Modules::LibraryPath(), "New", {"a", "b"}, replaced);
     } catch (const AppError &e) {
-        raised = e.text();
+        raised = e.Text();
     }
     QVERIFY2(error.isEmpty() ? raised.isEmpty() : raised.contains(error), qPrintable(raised));
-    QCOMPARE(dir.read("modules.ini"), after.isNull() ? before : after);
+    QCOMPARE(dir.Read("modules.ini"), after.isNull() ? before : after);
 }
 
 void TestMistakes::addModule_readsBackAsMade_data()
@@ -205,7 +205,7 @@ void TestMistakes::addModule_readsBackAsMade()
     QFETCH(QStringList, stored);
     TestDataDir dir;
     const QByteArray before = "[Words]\r\nData=cat\r\n\r\n";
-    dir.write("modules.ini", before);
+    dir.Write("modules.ini", before);
     QStringList arranged = elements;
     QString data;
     const bool refused = stored.isEmpty() && !elements.isEmpty();
@@ -214,17 +214,17 @@ void TestMistakes::addModule_readsBackAsMade()
     try {
         Modules::AddModule(Modules::LibraryPath(), "New", elements);
     } catch (const AppError &e) {
-        raised = e.text();
+        raised = e.Text();
     }
     if (refused) {
         QCOMPARE(arranged, elements);
         QVERIFY(!raised.isEmpty());
-        QCOMPARE(dir.read("modules.ini"), before);
+        QCOMPARE(dir.Read("modules.ini"), before);
         return;
     }
     QVERIFY2(raised.isEmpty(), qPrintable(raised));
     QCOMPARE(arranged, stored);
-    QCOMPARE(Modules::ReadModule(Modules::LibraryPath(), "New").Elements.toStringList(), stored);
+    QCOMPARE(Modules::ReadModule(Modules::LibraryPath(), "New").Elements.ToStringList(), stored);
 }
 
 QTEST_GUILESS_MAIN(TestMistakes)

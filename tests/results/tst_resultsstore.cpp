@@ -136,13 +136,13 @@ void TestResultsStore::save_appendsAfterTenSectionsAndNormalisesThem()
         old += "[" + name + "]\r\nTotal = 2\r\n; note\r\nErrors=  1\r\n\r\n\r\nKoeff =" + koeff + "\r\n";
         expected += section(name, {"Total=2", "Errors=1", "Koeff=" + koeff});
     }
-    dir.write("examres.ini", old);
-    ResultsStore::Save(dir.path("examres.ini"), "06.12.2026 20:54:09", report("2", "1", "5,63", "3-"),
+    dir.Write("examres.ini", old);
+    ResultsStore::Save(dir.Path("examres.ini"), "06.12.2026 20:54:09", report("2", "1", "5,63", "3-"),
                        sheetOf({"42", "20"}, {"42", "21,"}));
     expected +=
         section("06.12.2026 20:54:09", {"Total=2", "Errors=1", "Time=0:1:5  Average time for each number: 3,25 sec.",
                                         "Mark=3-", "Koeff=5,63", "Res=42,20", "Answ=42,21,"});
-    QCOMPARE(dir.read("examres.ini"), expected);
+    QCOMPARE(dir.Read("examres.ini"), expected);
 }
 
 void TestResultsStore::save_sameNameGetsANameOfItsOwn()
@@ -151,12 +151,12 @@ void TestResultsStore::save_sameNameGetsANameOfItsOwn()
     // summer time ends: the stored run stays, the new one is listed apart.
     TestDataDir dir;
     const QByteArray before = "[Before]\r\nTotal=1\r\n\r\n[run]\r\nTotal=9\r\nNote=keep\r\n\r\n[After]\r\nTotal=3\r\n";
-    dir.write("testres.ini", before);
-    QCOMPARE(ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"),
+    dir.Write("testres.ini", before);
+    QCOMPARE(ResultsStore::Save(dir.Path("testres.ini"), "run", report("2", "1", "3,6", "2"),
                                 sheetOf({"a", "b"}, {"a", "x"})),
              QString("run (2)"));
     // Again with the name in other letter case; a sheet longer than Total.
-    QCOMPARE(ResultsStore::Save(dir.path("testres.ini"), "RUN", report("2", "0", "7", "3-"),
+    QCOMPARE(ResultsStore::Save(dir.Path("testres.ini"), "RUN", report("2", "0", "7", "3-"),
                                 sheetOf({"c", "d", "e"}, {"c", "d"})),
              QString("RUN (3)"));
     const QByteArray time = "Time=0:1:5  Average time for each number: 3,25 sec.";
@@ -164,8 +164,8 @@ void TestResultsStore::save_sameNameGetsANameOfItsOwn()
         section("Before", {"Total=1"}) + section("run", {"Total=9", "Note=keep"}) + section("After", {"Total=3"})
         + section("run (2)", {"Total=2", "Errors=1", time, "Mark=2", "Koeff=3,6", "Res=a,b", "Answ=a,x"})
         + section("RUN (3)", {"Total=2", "Errors=0", time, "Mark=3-", "Koeff=7", "Res=c,d", "Answ=c,d"});
-    QCOMPARE(dir.read("testres.ini"), expected);
-    QCOMPARE(ResultsStore::Read(dir.path("testres.ini"), "RUN (3)").report.Koeff, QString("7"));
+    QCOMPARE(dir.Read("testres.ini"), expected);
+    QCOMPARE(ResultsStore::Read(dir.Path("testres.ini"), "RUN (3)").report.Koeff, QString("7"));
 }
 
 void TestResultsStore::mergeRuns_takesTheCopysRunsOnce_data()
@@ -199,23 +199,23 @@ void TestResultsStore::mergeRuns_takesTheCopysRunsOnce()
     QFETCH(QList<int>, counts);
     TestDataDir dir;
     if (!file.isEmpty())
-        dir.write("testres.ini", file);
+        dir.Write("testres.ini", file);
     const QString copyName = "testres.sync-conflict-20261208-101500-ABCDEFG.ini";
-    dir.write(copyName, copy);
-    const ResultsStore::Merged asked = ResultsStore::MergeRuns(dir.path("testres.ini"), dir.path(copyName), false);
-    QCOMPARE(dir.read("testres.ini"), file);
-    const ResultsStore::Merged merged = ResultsStore::MergeRuns(dir.path("testres.ini"), dir.path(copyName));
+    dir.Write(copyName, copy);
+    const ResultsStore::Merged asked = ResultsStore::MergeRuns(dir.Path("testres.ini"), dir.Path(copyName), false);
+    QCOMPARE(dir.Read("testres.ini"), file);
+    const ResultsStore::Merged merged = ResultsStore::MergeRuns(dir.Path("testres.ini"), dir.Path(copyName));
     QCOMPARE((QList<int>{merged.added, merged.same, merged.renamed}), counts);
     QCOMPARE((QList<int>{asked.added, asked.same, asked.renamed}), counts);
     // What the file held comes first, byte for byte; the runs taken in
     // follow in the file's own line ends.
-    const QByteArray now = dir.read("testres.ini");
+    const QByteArray now = dir.Read("testres.ini");
     QVERIFY(now.startsWith(file));
     QByteArray tail = now.mid(file.size());
     if (file.contains("\n") && !file.contains("\r\n"))
         tail.replace("\n", "\r\n");
     QCOMPARE(tail.trimmed(), added.trimmed());
-    QCOMPARE(dir.read(copyName), copy);
+    QCOMPARE(dir.Read(copyName), copy);
 }
 
 namespace {
@@ -254,8 +254,8 @@ void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
     // to write it back. This save waits for it and reads what it wrote.
     QFETCH(bool, flock);
     TestDataDir dir;
-    const QString path = dir.path("testres.ini");
-    dir.write("testres.ini", section("first", {"Total=1"}));
+    const QString path = dir.Path("testres.ini");
+    dir.Write("testres.ini", section("first", {"Total=1"}));
     if (!flock) {
         Profile::SetFolderLockCall([](int, int) {
             errno = ENOLCK;
@@ -264,7 +264,7 @@ void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
     }
     QProcess copy;
     QVERIFY(startSecondCopy(copy, path, "other copy's run", flock));
-    QCOMPARE(dir.exists(Profile::LockFileName), !flock);
+    QCOMPARE(dir.Exists(Profile::LockFileName), !flock);
     int waits = 0;
     Profile::SetLockWait([&] {
         if (waits++ == 0)
@@ -276,7 +276,7 @@ void TestResultsStore::save_whileASecondCopyHoldsTheFile_keepsBothRuns()
     if (waits == 0)
         letSecondCopyWrite(copy);
     QCOMPARE(copy.exitCode(), 0);
-    QVERIFY(!dir.exists(Profile::LockFileName));
+    QVERIFY(!dir.Exists(Profile::LockFileName));
     QStringList names;
     ProfileFile(path, ProfileFile::Access::InMemory).ListSections(names);
     QCOMPARE(names, (QStringList{"first", "other copy's run", "this copy's run"}));
@@ -286,31 +286,31 @@ void TestResultsStore::save_whenASecondCopyHoldsTheFileLong_failsAndChangesNothi
 {
     // The wait is bounded: the window is never frozen for good.
     TestDataDir dir;
-    const QString path = dir.path("testres.ini");
+    const QString path = dir.Path("testres.ini");
     const QByteArray before = section("first", {"Total=1"});
-    dir.write("testres.ini", before);
+    dir.Write("testres.ini", before);
     QProcess copy;
     QVERIFY(startSecondCopy(copy, path, "other copy's run"));
     FakeTicks ticks;
     int waits = 0;
     Profile::SetLockWait([&] {
         ++waits;
-        ticks.advance(1000);
+        ticks.Advance(1000);
     });
     QString message;
     try {
         ResultsStore::Save(path, "this copy's run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}));
     } catch (const AppError &e) {
-        message = e.text();
+        message = e.Text();
     }
     Profile::SetLockWait({});
     QCOMPARE(waits, 5);
     QCOMPARE(message, "Unable to write to " + path
                           + ". Another copy of Tenacio is writing to its folder; nothing was changed. "
                             "Try again in a moment.");
-    QCOMPARE(dir.read("testres.ini"), before);
+    QCOMPARE(dir.Read("testres.ini"), before);
     letSecondCopyWrite(copy);
-    QCOMPARE(dir.read("testres.ini"), before + section("other copy's run", {"Total=1"}));
+    QCOMPARE(dir.Read("testres.ini"), before + section("other copy's run", {"Total=1"}));
 }
 
 void TestResultsStore::read_storedLists_data()
@@ -368,13 +368,13 @@ void TestResultsStore::read_storedLists()
     const QByteArray bytes =
         "; kept\r\n[other]\r\nTotal=1\r\nRes=z\r\n" + (keys.isEmpty() ? QByteArray() : "[run]\r\n" + keys + "\r\n");
     if (!keys.isNull())
-        dir.write("examres.ini", bytes);
+        dir.Write("examres.ini", bytes);
     // Read afresh, and where the history's list of the file found the run.
     for (const bool listed : {false, true}) {
         ResultsStore::ForgetRuns();
         if (listed)
-            ResultsStore::ListRuns(dir.path("examres.ini"));
-        const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("examres.ini"), "run");
+            ResultsStore::ListRuns(dir.Path("examres.ini"));
+        const ResultsStore::StoredRun run = ResultsStore::Read(dir.Path("examres.ini"), "run");
         QStringList cells;
         for (int r = 0; r < run.sheet.RowCount(); ++r)
             cells << run.sheet.Cell(0, r) + '|' + run.sheet.Cell(1, r) + '|' + run.sheet.Cell(2, r)
@@ -383,8 +383,8 @@ void TestResultsStore::read_storedLists()
         QCOMPARE((QStringList{run.report.Total, run.report.Right, run.report.Errors, run.report.Time}), values);
     }
     // Reading writes nothing.
-    QCOMPARE(dir.read("examres.ini"), keys.isNull() ? QByteArray() : bytes);
-    QCOMPARE(dir.exists("examres.ini"), !keys.isNull());
+    QCOMPARE(dir.Read("examres.ini"), keys.isNull() ? QByteArray() : bytes);
+    QCOMPARE(dir.Exists("examres.ini"), !keys.isNull());
 }
 
 void TestResultsStore::save_moduleKeysAfterTheSeven_data()
@@ -411,18 +411,18 @@ void TestResultsStore::save_moduleKeysAfterTheSeven()
     QFETCH(QStringList, module);
     QFETCH(QByteArray, tail);
     TestDataDir dir;
-    ResultsStore::Save(dir.path("testres.ini"), "run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}),
+    ResultsStore::Save(dir.Path("testres.ini"), "run", report("2", "1", "3,6", "2"), sheetOf({"a", "b"}, {"a", "x"}),
                        RunModule{module.at(0), module.at(1), module.at(2)});
     const QByteArray seven = "[run]\r\nTotal=2\r\nErrors=1\r\nTime=0:1:5  Average time for each number: 3,25 sec.\r\n"
                              "Mark=2\r\nKoeff=3,6\r\nRes=a,b\r\nAnsw=a,x\r\n";
-    QCOMPARE(dir.read("testres.ini"), seven + tail + "\r\n");
+    QCOMPARE(dir.Read("testres.ini"), seven + tail + "\r\n");
     // The reopen reads the run as it reads one stored before the three keys.
-    const ResultsStore::StoredRun run = ResultsStore::Read(dir.path("testres.ini"), "run");
+    const ResultsStore::StoredRun run = ResultsStore::Read(dir.Path("testres.ini"), "run");
     QCOMPARE((QStringList{run.report.Total, run.report.Errors, run.report.Koeff, run.report.Mark}),
              (QStringList{"2", "1", "3,6", "2"}));
     QCOMPARE(run.sheet.Cell(AnswerSheet::Answer, 1), QString("x"));
     // The history and its export list the Module and bounds as they were.
-    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.path("testres.ini"));
+    const ResultsStore::RunList list = ResultsStore::ListRuns(dir.Path("testres.ini"));
     QCOMPARE(list.runs.size(), 1);
     QCOMPARE((QStringList{list.runs.at(0).Module, list.runs.at(0).From, list.runs.at(0).To}), module);
 }
@@ -480,11 +480,11 @@ void TestResultsStore::listRuns_readsWhatDirectAccessReads()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, onePass);
     TestDataDir dir;
-    const QString path = dir.path("examres.ini");
+    const QString path = dir.Path("examres.ini");
     // Mutant storedruns-stale: the file was listed before another process
     // wrote it (of another size, so that even a coarse clock tells): the
     // list kept of it then is not handed out again.
-    dir.write("examres.ini", "[earlier]\r\nModule=gone\r\n");
+    dir.Write("examres.ini", "[earlier]\r\nModule=gone\r\n");
     QCOMPARE(ResultsStore::ListRuns(path).runs.size(), 1);
     QFile other(path);
     QVERIFY(other.open(QIODevice::WriteOnly) && other.write(bytes) == bytes.size());
@@ -599,8 +599,8 @@ void TestResultsStore::standing_againstTheModulesRuns()
     QCOMPARE(ResultsStore::ComparisonLine(standing), comparison);
     // The same run of a file, through what its list keeps.
     TestDataDir dir;
-    dir.write("examres.ini", bytes);
-    const ResultsStore::Standing stored = ResultsStore::StandingIn(dir.path("examres.ini"), section);
+    dir.Write("examres.ini", bytes);
+    const ResultsStore::Standing stored = ResultsStore::StandingIn(dir.Path("examres.ini"), section);
     QCOMPARE(ResultsStore::ModuleLine(stored), moduleLine);
     QCOMPARE(ResultsStore::ComparisonLine(stored), comparison);
 }

@@ -276,12 +276,12 @@ void TestSportScoring::config()
     QFETCH(QByteArray, after);
     TestDataDir dir;
     if (!before.isNull())
-        dir.write("config.ini", before);
-    QCOMPARE(textOf(SportScoring::Read(dir.path("config.ini"))), read);
-    SportScoring::Write(dir.path("config.ini"), choiceOf(written));
-    QCOMPARE(dir.exists("config.ini"), !after.isNull());
+        dir.Write("config.ini", before);
+    QCOMPARE(textOf(SportScoring::Read(dir.Path("config.ini"))), read);
+    SportScoring::Write(dir.Path("config.ini"), choiceOf(written));
+    QCOMPARE(dir.Exists("config.ini"), !after.isNull());
     if (!after.isNull())
-        QCOMPARE(dir.read("config.ini"), after);
+        QCOMPARE(dir.Read("config.ini"), after);
 }
 
 QTEST_GUILESS_MAIN(TestSportScoring)
