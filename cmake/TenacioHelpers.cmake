@@ -95,7 +95,8 @@ endfunction()
 
 # tenacio_precompile(FOLDER...) gives every library and executable of the
 # folders the precompiled header of its kind; targets of Qt Test outside
-# tests/ and bench/ (the tools) and targets without Qt are left alone.
+# tests/ and bench/ (the tools), targets without Qt and targets with
+# DISABLE_PRECOMPILE_HEADERS set are left alone.
 function(tenacio_precompile)
     if(NOT TENACIO_PCH OR TENACIO_FUZZ)
         return()
@@ -104,7 +105,8 @@ function(tenacio_precompile)
         get_property(targets DIRECTORY ${CMAKE_SOURCE_DIR}/${folder} PROPERTY BUILDSYSTEM_TARGETS)
         foreach(target ${targets})
             get_target_property(type ${target} TYPE)
-            if(target MATCHES "^tenacio_pch_" OR NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$")
+            get_target_property(disabled ${target} DISABLE_PRECOMPILE_HEADERS)
+            if(target MATCHES "^tenacio_pch_" OR NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$" OR disabled)
                 continue()
             endif()
             set(modules "")
