@@ -130,6 +130,14 @@ function(tenacio_precompile)
                 endif()
             endif()
             target_precompile_headers(${target} REUSE_FROM tenacio_pch_${kind})
+            # An executable's moc output is included by its own source, so
+            # its moc compilation unit is empty: loading the header there
+            # would cost more than all the rest of it.
+            if(type STREQUAL "EXECUTABLE")
+                get_target_property(binaryDir ${target} BINARY_DIR)
+                set_source_files_properties(${binaryDir}/${target}_autogen/mocs_compilation.cpp
+                                            TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+            endif()
         endforeach()
     endforeach()
 endfunction()

@@ -33,20 +33,22 @@ TENACIO_TEST_PACKAGES=(ninja-build lld libbenchmark-dev clang libclang-rt-14-dev
 TENACIO_PACKAGE_PACKAGES=(dpkg-dev debhelper lintian appstream desktop-file-utils)
 
 # Configures a preset of CMakePresets.json (plain, sanitizer, fuzz), with
-# any further arguments. CMake will not change the generator of a build
-# folder: one made by make, before the presets named Ninja, is configured
-# afresh.
+# any further arguments. CMake will not change the generator or the
+# compiler of a build folder: one made by make (before the presets named
+# Ninja), or by GCC for a preset that now names clang, is configured afresh.
 tenacio_configure() {
-    local preset="$1" dir
+    local preset="$1" dir compiler=.
     shift
     case "$preset" in
         plain) dir=build/test ;;
-        sanitizer) dir=build/asan ;;
-        fuzz) dir=build/fuzz ;;
+        sanitizer) dir=build/asan compiler=clang ;;
+        fuzz) dir=build/fuzz compiler=clang ;;
         *) echo "tenacio_configure: no preset $preset" >&2; return 2 ;;
     esac
-    if [ -f "$dir/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$dir/CMakeCache.txt"; then
-        echo "$dir was made by another generator: configuring it afresh"
+    local cache="$dir/CMakeCache.txt"
+    if [ -f "$cache" ] && { ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache" ||
+                            ! grep -q "^CMAKE_CXX_COMPILER:[A-Z]*=.*$compiler" "$cache"; }; then
+        echo "$dir was made by another generator or compiler: configuring it afresh"
         cmake --preset "$preset" --fresh "$@" >/dev/null
     else
         cmake --preset "$preset" "$@" >/dev/null
