@@ -1219,6 +1219,9 @@ void TestProfileFile::index_findsWhatALoadFinds_data()
     // Lines across the reader's 1 MiB buffers: a CR LF split between two.
     QByteArray big = "[big]\r\nData=" + QByteArray((1 << 20) - 13, 'x') + "\r\n[after]\r\n";
     QTest::newRow("CR LF split across buffers") << big;
+    // Mutant sectionindex-crlf: a header's own CR LF split across buffers.
+    QTest::newRow("a header's CR LF split across buffers")
+        << "[big]\r\nData=" + QByteArray((1 << 20) - 22, 'x') + "\r\n[after]\r\nk=v\r\n";
     QTest::newRow("header split across buffers") << "[big]\r\nData=" + QByteArray((1 << 20) - 16, 'x') + "\r\n [ after ]\r\nk=v";
     // clang-format on
 }
